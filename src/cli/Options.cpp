@@ -1,0 +1,131 @@
+#include "cli/Options.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "motion/Rounding.h"
+
+namespace tarvo::cli {
+
+namespace {
+
+std::optional<double> parseNumber(const std::string& text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::uint64_t> parseCount(const std::string& text) {
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != end) return std::nullopt;
+    return value;
+}
+
+bool parseOrigin(const std::string& text, interp::Parameters& p) {
+    const auto first = text.find(',');
+    const auto second = first == std::string::npos ? first : text.find(',', first + 1);
+    if (second == std::string::npos || text.find(',', second + 1) != std::string::npos) return false;
+    const auto x = parseNumber(text.substr(0, first));
+    const auto y = parseNumber(text.substr(first + 1, second - first - 1));
+    const auto z = parseNumber(text.substr(second + 1));
+    if (!x || !y || !z) return false;
+    p.g54x = *x;
+    p.g54y = *y;
+    p.g54z = *z;
+    return true;
+}
+
+// Applies one option that takes a value; false when the value is not valid.
+bool applyValue(const std::string& name, const std::string& value, Options& o) {
+    if (name == "--dl") {
+        const auto dl = parseNumber(value);
+        if (dl) o.parameters.dl = *dl;
+        return dl.has_value();
+    }
+    if (name == "--bei") {
+        const auto bei = parseNumber(value);
+        const auto rounded = bei ? motion::toInt16(*bei) : std::nullopt;
+        if (rounded) o.parameters.bei = *rounded;
+        return rounded.has_value();
+    }
+    if (name == "--g54") return parseOrigin(value, o.parameters);
+    if (name == "--trace") {
+        o.trace = value;
+        return !value.empty();
+    }
+    const auto count = parseCount(value);
+    if (count) o.maxTicks = *count;
+    return count.has_value();
+}
+
+bool takesValue(const std::string& name) {
+    return name == "--dl" || name == "--bei" || name == "--g54" || name == "--trace" ||
+           name == "--max-ticks";
+}
+
+}  // namespace
+
+std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
+    Options o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            o.help = true;
+        } else if (arg == "--json") {
+            o.json = true;
+        } else if (takesValue(arg)) {
+            if (i + 1 == args.size()) {
+                error = arg + " needs a value";
+                return std::nullopt;
+            }
+            if (!applyValue(arg, args[++i], o)) {
+                error = "invalid value for " + arg + ": " + args[i];
+                return std::nullopt;
+            }
+        } else if (arg.starts_with("--") || !o.program.empty()) {
+            error = "unexpected argument: " + arg;
+            return std::nullopt;
+        } else {
+            o.program = arg;
+        }
+    }
+    if (!o.help && o.program.empty()) {
+        error = "no program file given";
+        return std::nullopt;
+    }
+    if (const auto problem = interp::parameterProblem(o.parameters); problem && !o.help) {
+        error = std::string(*problem);
+        return std::nullopt;
+    }
+    return o;
+}
+
+std::string usage() {
+    return R"(Usage: tarvo-cli PROGRAM.nc [options]
+
+Runs an NC program on the simulated three-axis stepper machine, exactly as the
+window does when Run is pressed, and reports how the run ended.
+
+Options:
+  --dl MM          pulse equivalent in millimetres (default 1, 0.001 to 100)
+  --bei N          magnification of the views (default 1, 1 to 1000)
+  --g54 X,Y,Z      work-piece origin in millimetres (default 0,0,0)
+  --trace FILE     write one CSV row after every timer tick:
+                   tick,timer,txtpos,txtline,out,xcur,ycur,zcur
+  --json           print the final state as one JSON object
+  --max-ticks N    stop after N timer ticks (default 10000000)
+  --help           show this text
+
+Exit status: 0 the end of the program was reached, 2 the program has an
+error (the message goes to standard error), 3 the tick limit was reached,
+1 bad usage or an unreadable file.
+)";
+}
+
+}  // namespace tarvo::cli

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "interp/Parameters.h"
+
+namespace tarvo::cli {
+
+// The runner's command line.
+struct Options {
+    std::string program;
+    interp::Parameters parameters;
+    std::string trace;  // CSV file, empty for none
+    bool json = false;
+    std::uint64_t maxTicks = 10'000'000;
+    bool help = false;
+};
+
+// Parses the arguments after the program name; on failure returns nothing
+// and sets `error` to a one-line explanation.
+std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error);
+
+// The text of --help.
+std::string usage();
+
+}  // namespace tarvo::cli

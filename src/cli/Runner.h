@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "interp/Machine.h"
+#include "interp/Panel.h"
+
+namespace tarvo::cli {
+
+// How a headless run ended.
+enum class End { EndOfText, Error, TickLimit };
+
+std::string_view endName(End end);  // "end-of-text", "error", "tick-limit"
+
+// A machine with a panel that only keeps the message a run ends with.
+class Runner {
+public:
+    explicit Runner(interp::Parameters parameters) : parameters_(parameters), machine_(panel_) {}
+
+    // Presses Run with the program text and lets the clock go until the run
+    // stops or the machine has made maxTicks timer ticks.
+    End run(std::string_view text, std::uint64_t maxTicks, interp::TickListener* listener);
+
+    const interp::Machine& machine() const { return machine_; }
+    const std::optional<std::string>& message() const { return panel_.last; }
+
+private:
+    struct MessagePanel : interp::SilentPanel {
+        void message(std::string_view text, std::string_view) override { last = std::string(text); }
+        std::optional<std::string> last;
+    };
+
+    interp::Parameters parameters_;
+    MessagePanel panel_;
+    interp::Machine machine_;
+};
+
+}  // namespace tarvo::cli

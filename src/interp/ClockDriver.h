@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tarvo::interp {
+
+class Machine;
+
+// Drives a machine's clock for a shell. The command-line runner runs a whole
+// program as fast as it can; the window advances it from its own timer.
+class ClockDriver {
+public:
+    enum class Finish { Idle, TickLimit };
+
+    explicit ClockDriver(Machine& machine) : machine_(machine) {}
+
+    // Advances until no timer ticks any more (program ended, error, or a
+    // pause) or until the machine has made at least maxTicks timer ticks;
+    // the last millisecond may hold two ticks, one past the limit.
+    Finish runToEnd(std::uint64_t maxTicks);
+
+private:
+    Machine& machine_;
+};
+
+}  // namespace tarvo::interp

@@ -1,0 +1,107 @@
+#include "interp/Interpreter.h"
+
+#include <cmath>
+
+#include "interp/Messages.h"
+#include "interp/Words.h"
+
+namespace tarvo::interp {
+
+namespace {
+
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+double square(double v) { return v * v; }
+
+}  // namespace
+
+void Interpreter::start(std::string text) {
+    progtxt_ = std::move(text);
+    txtpos = 0;
+    txtline = 0;
+    gcode = mcode = lcode = {};
+    error_.clear();
+}
+
+int Interpreter::characterAt(std::int64_t index) const {
+    if (index >= static_cast<std::int64_t>(progtxt_.size())) return -1;
+    return static_cast<unsigned char>(progtxt_[static_cast<std::size_t>(index)]);
+}
+
+Interpreter::Outcome Interpreter::tick(motion::Segment& s) {
+    if (progtxt_.empty() || progtxt_.front() != '%') return fail(std::string(messages::noStartSymbol));
+    if (txtpos >= static_cast<std::int64_t>(progtxt_.size())) {
+        txtpos = 0;
+        return Outcome::EndOfText;
+    }
+    for (;;) {
+        const int c = characterAt(txtpos);
+        switch (c) {
+            case 'g': case 'G': case 'm': case 'M':
+                return commandWord(upper(static_cast<char>(c)));
+            case 'x': case 'X': case 'y': case 'Y': case 'z': case 'Z':
+            case 'i': case 'I': case 'j': case 'J':
+                return coordinateWord(upper(static_cast<char>(c)), s);
+            default:
+                // Every other character is skipped within the same tick; the
+                // line ends at a line feed or where the text runs out.
+                ++txtpos;
+                if (c == '\n' || c == -1) {
+                    ++txtline;
+                    return Outcome::LineEnd;
+                }
+        }
+    }
+}
+
+std::string_view Interpreter::readWord(bool (*continues)(char)) {
+    const auto begin = static_cast<std::size_t>(++txtpos);
+    auto end = begin;
+    while (end < progtxt_.size() && continues(progtxt_[end])) ++end;
+    txtpos = static_cast<std::int64_t>(end);
+    return std::string_view(progtxt_).substr(begin, end - begin);
+}
+
+Interpreter::Outcome Interpreter::commandWord(char letter) {
+    const std::string_view digits = readWord(isDigit);
+    const auto command = letter == 'G' ? lookupG(digits) : lookupM(digits);
+    if (!command) return fail(std::string(letter == 'G' ? messages::badG : messages::badM));
+    switch (command->target) {
+        case Command::Target::Motion: gcode = command->text; break;
+        case Command::Target::Spindle: mcode = command->text; break;
+        case Command::Target::Coolant: lcode = command->text; break;
+        case Command::Target::None: break;
+    }
+    return Outcome::Word;
+}
+
+Interpreter::Outcome Interpreter::coordinateWord(char letter, motion::Segment& s) {
+    const std::string_view run = readWord(letter == 'J' ? isJNumberChar : isNumberChar);
+    if (run.empty()) return fail(std::string(1, letter) + "....");
+    const double value = leadingNumber(run.substr(0, numberTextLength));
+    switch (letter) {
+        case 'X': s.xe = value; break;
+        case 'Y': s.ye = value; break;
+        case 'Z': s.ze = value; break;
+        case 'I': s.ic = -value; break;
+        default: s.jc = -value; return arcCheck(s);
+    }
+    return Outcome::Word;
+}
+
+// Made after every J word, whatever the motion: the end point must lie on the
+// circle through the start point within 0.1 mm. It sees X, Y and I as they
+// stand, so they must come before J on the line.
+Interpreter::Outcome Interpreter::arcCheck(const motion::Segment& s) {
+    const double r1 = std::sqrt(square(s.ic) + square(s.jc));
+    const double r2 = std::sqrt(square(s.xs - s.ic - s.xe) + square(s.ys - s.jc - s.ye));
+    if (std::abs(r2 - r1) >= 0.1) return fail(std::string(messages::notOnArc));
+    return Outcome::Word;
+}
+
+Interpreter::Outcome Interpreter::fail(std::string message) {
+    error_ = std::move(message);
+    return Outcome::Error;
+}
+
+}  // namespace tarvo::interp

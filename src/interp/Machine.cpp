@@ -1,0 +1,130 @@
+#include "interp/Machine.h"
+
+#include <string>
+
+#include "interp/Messages.h"
+#include "interp/Panel.h"
+
+namespace tarvo::interp {
+
+Machine::Machine(Panel& panel)
+    : panel_(panel), outdata_(panel), engine_(outdata_, path_, panel) {}
+
+void Machine::run(std::string_view filetxt, const Parameters& parameters) {
+    if (paused_ == 1) {
+        // Resume: whichever timer was running goes on where it stopped.
+        timer1_.interval = 1;
+        timer2_.interval = 1;
+        paused_ = 0;
+        return;
+    }
+    if (filetxt.empty()) {
+        panel_.message(messages::loadProgram, messages::loadFailed);
+        return;
+    }
+    if (const auto problem = parameterProblem(parameters)) {
+        panel_.message(*problem, messages::parameterTitle);
+        return;
+    }
+    startRun(filetxt, parameters);
+}
+
+void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
+    path_.reset();
+    interp_.start(std::string(filetxt));
+    // The tool goes back to X 0, Y 0, Z 60. The segment ends where it starts,
+    // so a Timer2 still running from the previous run hands back at once.
+    segment_.xs = segment_.xe = 0;
+    segment_.ys = segment_.ye = 0;
+    segment_.zs = segment_.ze = 60;
+    segment_.ic = segment_.jc = 0;
+    segment_.gmode = motion::Mode::Rapid;
+    engine_.resetProjection();
+    bei_ = parameters.bei;
+    dlstep_ = parameters.dl * 10;
+    panel_.originShown(parameters.g54x, parameters.g54y, parameters.g54z);
+    outdata_.reset();
+    switches_ = {};
+    panel_.spindleShown(false);
+    panel_.coolantShown(false);
+    panel_.currentLineMarked(0);
+    timer1_.enabled = true;
+}
+
+void Machine::pause() {
+    timer2_.interval = 0;
+    timer1_.interval = 0;
+    paused_ = 1;
+}
+
+void Machine::stop() {
+    timer1_.enabled = false;
+    timer2_.enabled = false;
+    panel_.currentLineMarked(0);
+    panel_.caretMoved(0);
+}
+
+void Machine::advance() {
+    if (timer1_.ticks()) {
+        timer1Tick();
+        ++timer1Ticks_;
+        if (listener_) listener_->ticked(1);
+    }
+    if (timer2_.ticks()) {
+        timer2Tick();
+        ++timer2Ticks_;
+        if (listener_) listener_->ticked(2);
+    }
+}
+
+void Machine::timer1Tick() {
+    switch (interp_.tick(segment_)) {
+        case Interpreter::Outcome::Word: break;
+        case Interpreter::Outcome::LineEnd:
+            // Point the editor at the line feed just read and the marker at
+            // its line, then hand the line's motion over.
+            panel_.caretMoved(interp_.txtpos - 1);
+            panel_.currentLineMarked(interp_.txtline - 1);
+            timer1_.enabled = false;
+            handOver();
+            break;
+        case Interpreter::Outcome::EndOfText: timer1_.enabled = false; break;
+        case Interpreter::Outcome::Error: report(interp_.txtline + 1, interp_.error()); break;
+    }
+}
+
+void Machine::handOver() {
+    if (degorder(interp_.gcode, segment_, registers_)) {
+        engine_.startSegment();
+        timer2_.enabled = true;
+    } else {
+        timer2_.enabled = false;
+        timer1_.enabled = true;
+    }
+}
+
+void Machine::timer2Tick() {
+    switch (engine_.tick(segment_, registers_, dlstep_)) {
+        case motion::SegmentState::Running: break;
+        case motion::SegmentState::Ended:
+            demorder(interp_.mcode, interp_.lcode, outdata_, switches_, panel_);
+            timer2_.enabled = false;
+            timer1_.enabled = true;
+            break;
+        case motion::SegmentState::Unreachable:
+            // txtline already counts the line whose motion this is.
+            report(interp_.txtline, messages::unreachable);
+            break;
+    }
+}
+
+// A program error stops the run for good: both timers go off, so a segment
+// still pending cannot hand control back to the interpreter.
+void Machine::report(std::int64_t line, std::string_view message) {
+    timer1_.enabled = false;
+    timer2_.enabled = false;
+    const std::string text = "第" + std::to_string(line) + "行有错" + std::string(message);
+    panel_.message(text, messages::errorTitle);
+}
+
+}  // namespace tarvo::interp

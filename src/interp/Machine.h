@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "interp/Dispatch.h"
+#include "interp/Interpreter.h"
+#include "interp/Parameters.h"
+#include "interp/Timer.h"
+#include "motion/Interpolator.h"
+#include "motion/OutputByte.h"
+#include "motion/Segment.h"
+#include "motion/StoredPath.h"
+
+namespace tarvo::interp {
+
+class Panel;
+
+// The whole simulated controller: interpreter, segment, registers, output
+// byte and stored path, driven by two timers. It is the one place that knows
+// how the interpreter and the interpolator hand control to each other.
+class Machine {
+public:
+    explicit Machine(Panel& panel);
+    Machine(const Machine&) = delete;
+    Machine& operator=(const Machine&) = delete;
+
+    // The three run commands. Run resumes a paused run; otherwise it starts
+    // afresh from the editor text (refused when empty or when the parameters
+    // cannot drive a run).
+    void run(std::string_view filetxt, const Parameters& parameters);
+    void pause();
+    void stop();
+
+    // One virtual millisecond: Timer1 ticks if it is enabled with a non-zero
+    // interval, then Timer2 likewise. The only way time passes.
+    void advance();
+
+    // Neither timer enabled: nothing will happen until the next command.
+    bool idle() const { return !timer1_.enabled && !timer2_.enabled; }
+    // A timer will tick at the next advance(): neither idle nor paused.
+    bool advancing() const { return timer1_.ticks() || timer2_.ticks(); }
+    bool paused() const { return paused_ != 0; }
+
+    // Ticks of each timer since the machine was made.
+    std::uint64_t timer1Ticks() const { return timer1Ticks_; }
+    std::uint64_t timer2Ticks() const { return timer2Ticks_; }
+
+    void setTickListener(TickListener* listener) { listener_ = listener; }
+
+    const Timer& timer1() const { return timer1_; }
+    const Timer& timer2() const { return timer2_; }
+    const Interpreter& interpreter() const { return interp_; }
+    const motion::Segment& segment() const { return segment_; }
+    const motion::Registers& registers() const { return registers_; }
+    const motion::Interpolator& interpolator() const { return engine_; }
+    const motion::OutputByte& outdata() const { return outdata_; }
+    const motion::StoredPath& path() const { return path_; }
+    const Switches& switches() const { return switches_; }
+    double dlstep() const { return dlstep_; }
+    std::int16_t bei() const { return bei_; }
+
+private:
+    void startRun(std::string_view filetxt, const Parameters& parameters);
+    void timer1Tick();
+    void timer2Tick();
+    void handOver();
+    void report(std::int64_t line, std::string_view message);
+
+    Panel& panel_;
+    Timer timer1_, timer2_;
+    std::int16_t paused_ = 0;
+    Interpreter interp_;
+    motion::Segment segment_;
+    motion::Registers registers_;
+    motion::OutputByte outdata_;
+    motion::StoredPath path_;
+    motion::Interpolator engine_;
+    Switches switches_;
+    double dlstep_ = 10;
+    std::int16_t bei_ = 1;
+    TickListener* listener_ = nullptr;
+    std::uint64_t timer1Ticks_ = 0, timer2Ticks_ = 0;
+};
+
+}  // namespace tarvo::interp

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string_view>
+
+namespace tarvo::interp::messages {
+
+// Program errors: shown as "第" n "行有错" message, under the title "出错".
+inline constexpr std::string_view errorTitle = "出错";
+inline constexpr std::string_view noStartSymbol = "没有开始符,结束符 “%”";
+inline constexpr std::string_view badG = "G....";
+inline constexpr std::string_view badM = "M....";
+inline constexpr std::string_view notOnArc = "终点不在圆弧上";
+inline constexpr std::string_view unreachable = "终点无法到达";
+
+// Run refused.
+inline constexpr std::string_view loadProgram = "请加载NC程序";
+inline constexpr std::string_view loadFailed = "加载失败";
+inline constexpr std::string_view parameterTitle = "参数错误";
+inline constexpr std::string_view badOrigin = "工件原点必须是数字";
+inline constexpr std::string_view badMagnification = "放大倍数必须是1到1000之间的整数";
+inline constexpr std::string_view badPulseEquivalent = "脉冲当量必须在0.001到100毫米之间";
+
+// Spindle and coolant read-outs.
+inline constexpr std::string_view on = "开";
+inline constexpr std::string_view off = "关";
+
+}  // namespace tarvo::interp::messages

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "motion/MotionPanel.h"
+
+namespace tarvo::interp {
+
+// Everything the machine shows outside the views. The shell implements it; a
+// test records the calls. Calls come from Machine's commands and advance().
+class Panel : public motion::MotionPanel {
+public:
+    // A modal message with only an OK button: a program error ("第3行有错G....",
+    // title "出错") or a refused Run. The run has already stopped when it comes.
+    virtual void message(std::string_view text, std::string_view title) = 0;
+    // Caret of the editor, as a byte index into the program text.
+    virtual void caretMoved(std::int64_t index) = 0;
+    // The current-line marker: index, counted from 0, of the line executing.
+    virtual void currentLineMarked(std::int64_t line) = 0;
+    // The work-piece origin read-outs, in millimetres, at the start of a run.
+    virtual void originShown(double x, double y, double z) = 0;
+};
+
+// A panel that shows nothing: for runs whose state is read afterwards.
+class SilentPanel : public Panel {
+public:
+    void outputBitChanged(int, bool) override {}
+    void pointShown(double, double, double) override {}
+    void spindleShown(bool) override {}
+    void coolantShown(bool) override {}
+    void message(std::string_view, std::string_view) override {}
+    void caretMoved(std::int64_t) override {}
+    void currentLineMarked(std::int64_t) override {}
+    void originShown(double, double, double) override {}
+};
+
+}  // namespace tarvo::interp

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace tarvo::interp {
+
+// A timer of the main window as the run logic sees it: enabled or not, and an
+// interval in milliseconds, 1 while running and 0 while paused.
+struct Timer {
+    bool enabled = false;
+    int interval = 1;
+
+    bool ticks() const { return enabled && interval != 0; }
+};
+
+// Told after every timer tick (1 = interpreter, 2 = interpolation).
+class TickListener {
+public:
+    virtual ~TickListener() = default;
+    virtual void ticked(int timer) = 0;
+};
+
+}  // namespace tarvo::interp

@@ -1,0 +1,69 @@
+#include "interp/Words.h"
+
+#include <array>
+#include <charconv>
+
+namespace tarvo::interp {
+
+namespace {
+
+struct Entry {
+    std::string_view digits;
+    Command command;
+};
+
+using Target = Command::Target;
+
+constexpr std::array gTable{
+    Entry{"00", {Target::Motion, "G00"}}, Entry{"0", {Target::Motion, "G00"}},
+    Entry{"01", {Target::Motion, "G01"}}, Entry{"1", {Target::Motion, "G01"}},
+    Entry{"02", {Target::Motion, "G02"}}, Entry{"2", {Target::Motion, "G02"}},
+    Entry{"03", {Target::Motion, "G03"}}, Entry{"3", {Target::Motion, "G03"}},
+    Entry{"54", {Target::None, ""}},      Entry{"90", {Target::None, ""}},
+};
+
+constexpr std::array mTable{
+    Entry{"03", {Target::Spindle, "M03"}}, Entry{"3", {Target::Spindle, "M03"}},
+    Entry{"05", {Target::Spindle, "M05"}}, Entry{"5", {Target::Spindle, "M05"}},
+    Entry{"08", {Target::Coolant, "M08"}}, Entry{"8", {Target::Coolant, "M08"}},
+    Entry{"09", {Target::Coolant, "M09"}}, Entry{"9", {Target::Coolant, "M09"}},
+    Entry{"30", {Target::None, ""}},
+};
+
+template <std::size_t N>
+std::optional<Command> lookup(const std::array<Entry, N>& table, std::string_view digits) {
+    for (const Entry& e : table) {
+        if (e.digits == digits) return e.command;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Command> lookupG(std::string_view digits) { return lookup(gTable, digits); }
+
+std::optional<Command> lookupM(std::string_view digits) { return lookup(mTable, digits); }
+
+double leadingNumber(std::string_view text) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const std::size_t begin = i;
+    bool point = false;
+    bool digit = false;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i])) {
+            digit = true;
+        } else if (text[i] == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digit) return 0;
+    double value = 0;
+    std::from_chars(text.data() + begin, text.data() + i, value, std::chars_format::fixed);
+    return negative ? -value : value;
+}
+
+}  // namespace tarvo::interp

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace tarvo::interp {
+
+// What an accepted G or M word does to the modal command texts.
+struct Command {
+    enum class Target { Motion, Spindle, Coolant, None };
+    Target target;
+    std::string_view text;  // "G00" ... "M09"; empty for words without effect
+};
+
+// The G and M tables: the digits after the letter (either case) must match a
+// listed form exactly ("01" or "1", never "001").
+std::optional<Command> lookupG(std::string_view digits);
+std::optional<Command> lookupM(std::string_view digits);
+
+// Characters that continue a word after its letter.
+inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool isNumberChar(char c) { return isDigit(c) || c == '.' || c == '-' || c == '+'; }
+inline bool isJNumberChar(char c) { return isDigit(c) || c == '.' || c == '-'; }  // "+" ends J
+
+// A coordinate word counts only the first nine characters after its letter.
+constexpr std::size_t numberTextLength = 9;
+
+// The value of a number text: an optional sign, then digits with at most one
+// decimal point, as far as that form goes; 0 when it holds no digit.
+// "1.2.3" -> 1.2, "5-3" -> 5, "--5" -> 0, ".5" -> 0.5.
+double leadingNumber(std::string_view text);
+
+}  // namespace tarvo::interp

@@ -1,0 +1,171 @@
+#include "motion/Interpolator.h"
+
+#include <cmath>
+
+#include "motion/MotionPanel.h"
+#include "motion/OutputByte.h"
+#include "motion/Rounding.h"
+#include "motion/StoredPath.h"
+
+namespace tarvo::motion {
+
+namespace {
+
+double square(double v) { return v * v; }
+
+double arcRadius10(const Segment& s) { return std::sqrt(square(s.jc) + square(s.ic)) * 10; }
+
+bool isLine(Mode m) { return m == Mode::Rapid || m == Mode::Line; }
+
+// |ze - zs| in tenths, rounded: the Z increment fed to the integer register.
+std::int64_t dz10Of(const Segment& s) { return toWide(std::abs(s.ze - s.zs) * 10); }
+
+// One row of the point-by-point step tables: which axis moves, and which way.
+struct ArcMove {
+    OutputByte::Axis axis;
+    int sign;
+};
+
+// Indexed by [fm < 0][px < 0][py < 0]: a point on the circle counts as
+// outside, a point level with the centre as in the upper half, a point above
+// or below it as in the right half.
+constexpr ArcMove cwMoves[2][2][2] = {
+    {{{OutputByte::Axis::Y, -1}, {OutputByte::Axis::X, -1}},
+     {{OutputByte::Axis::X, +1}, {OutputByte::Axis::Y, +1}}},
+    {{{OutputByte::Axis::X, +1}, {OutputByte::Axis::Y, -1}},
+     {{OutputByte::Axis::Y, +1}, {OutputByte::Axis::X, -1}}},
+};
+constexpr ArcMove ccwMoves[2][2][2] = {
+    {{{OutputByte::Axis::X, -1}, {OutputByte::Axis::Y, +1}},
+     {{OutputByte::Axis::Y, -1}, {OutputByte::Axis::X, +1}}},
+    {{{OutputByte::Axis::Y, +1}, {OutputByte::Axis::X, +1}},
+     {{OutputByte::Axis::X, -1}, {OutputByte::Axis::Y, -1}}},
+};
+
+}  // namespace
+
+Interpolator::Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& panel)
+    : outdata_(outdata), path_(path), panel_(panel) {}
+
+SegmentState Interpolator::tick(Segment& s, Registers& r, double dlstep) {
+    if (s.empty()) return SegmentState::Ended;
+    ++phase;
+    if (phase == 1) {
+        switch (s.gmode) {
+            case Mode::Rapid:
+            case Mode::Line: lineint(prepareLine(s), s, r, dlstep); break;
+            case Mode::Clockwise: cwint(s, r, arcRadius10(s), dlstep); break;
+            case Mode::CounterClockwise: ccwint(s, r, arcRadius10(s), dlstep); break;
+        }
+    }
+    if (phase == 2) {
+        outdata_.releasePulses();
+        phase = 0;
+    }
+    const double d =
+        std::sqrt(square(10 * s.ye - ycur) + square(10 * s.xe - xcur) + square(10 * s.ze - zcur));
+    if (d >= dlstep) return unreachableOrRunning(s, r, dlstep);
+    endSegment(s, r);
+    return SegmentState::Ended;
+}
+
+SegmentState Interpolator::unreachableOrRunning(const Segment& s, const Registers& r,
+                                                double dlstep) const {
+    bool unreachable = false;
+    if (isLine(s.gmode)) {
+        unreachable = ReachGuard::lineUnreachable(s, r, dlstep, dz10Of(s));
+    } else {
+        unreachable = guard_.arcUnreachable(s, r, dlstep, arcRadius10(s));
+    }
+    return unreachable ? SegmentState::Unreachable : SegmentState::Running;
+}
+
+void Interpolator::endSegment(Segment& s, Registers& r) {
+    if (zcur < 0) path_.recordWall(xcur, ycur, zcur);
+    s.xs = s.xe;
+    s.ys = s.ye;
+    s.zs = s.ze;
+    r.fm = 0;
+    outdata_.releasePulses();
+    phase = 0;
+}
+
+Interpolator::LineArgs Interpolator::prepareLine(const Segment& s) {
+    // Directions are written on every step tick, before the routine runs, so
+    // they are valid whenever a pulse shows.
+    const auto sign = [](double end, double start) -> std::int16_t { return end >= start ? 1 : -1; };
+    const LineArgs a{std::abs(s.xe - s.xs) * 10, std::abs(s.ye - s.ys) * 10,
+                     dz10Of(s), sign(s.xe, s.xs), sign(s.ye, s.ys),
+                     sign(s.ze, s.zs)};
+    outdata_.direction(OutputByte::Axis::X, a.sx < 0);
+    outdata_.direction(OutputByte::Axis::Y, a.sy < 0);
+    outdata_.direction(OutputByte::Axis::Z, a.sz < 0);
+    return a;
+}
+
+void Interpolator::lineint(const LineArgs& a, const Segment& s, Registers& r, double dlstep) {
+    if (a.dx10 == 0 && a.dy10 == 0 && a.dz10 == 0) return;
+    const double px0 = r.px, py0 = r.py, pz0 = r.pz;
+    // Digital integration: every register receives its axis's increment in
+    // millimetres and overflows at the capacity with one step of its axis.
+    r.jrx += a.dx10 / 10;
+    r.jry += a.dy10 / 10;
+    r.jrz = toWide(static_cast<double>(a.dz10) / 10 + static_cast<double>(r.jrz));
+    if (r.jrx >= s.regmax) {
+        r.px += a.sx * dlstep;
+        r.jrx -= s.regmax;
+        outdata_.pulse(OutputByte::Axis::X);
+    }
+    if (r.jry >= s.regmax) {
+        r.py += a.sy * dlstep;
+        r.jry -= s.regmax;
+        outdata_.pulse(OutputByte::Axis::Y);
+    }
+    if (static_cast<double>(r.jrz) >= s.regmax) {
+        r.pz += a.sz * dlstep;
+        r.jrz = toWide(static_cast<double>(r.jrz) - s.regmax);
+        outdata_.pulse(OutputByte::Axis::Z);
+    }
+    if (r.px == px0 && r.py == py0 && r.pz == pz0) return;
+    xcur = 10 * s.xs + r.px;
+    ycur = 10 * s.ys + r.py;
+    zcur = 10 * s.zs + r.pz;
+    stepPoint(xcur, ycur, zcur);
+}
+
+void Interpolator::cwint(const Segment& s, Registers& r, double r10, double dlstep) {
+    arcStep(true, s, r, r10, dlstep);
+}
+
+void Interpolator::ccwint(const Segment& s, Registers& r, double r10, double dlstep) {
+    arcStep(false, s, r, r10, dlstep);
+}
+
+void Interpolator::arcStep(bool clockwise, const Segment& s, Registers& r, double r10,
+                           double dlstep) {
+    const double px0 = r.px, py0 = r.py, pz0 = r.pz;
+    if (s.xs == s.xe && s.ys == s.ye) return;
+    guard_.countArcStep();
+    const auto& table = clockwise ? cwMoves : ccwMoves;
+    const ArcMove move = table[r.fm < 0][r.px < 0][r.py < 0];
+    double& p = move.axis == OutputByte::Axis::X ? r.px : r.py;
+    p += move.sign * dlstep;
+    outdata_.pulse(move.axis);
+    outdata_.direction(move.axis, move.sign < 0);
+    if (r.px == px0 && r.py == py0 && r.pz == pz0) return;
+    xcur = 10 * (s.xs - s.ic) + r.px;
+    ycur = 10 * (s.ys - s.jc) + r.py;
+    zcur = r.pz;
+    stepPoint(xcur, ycur, zcur);
+    // Recomputed in full from the new position, never updated incrementally.
+    r.fm = r.px * r.px + r.py * r.py - r10 * r10;
+}
+
+void Interpolator::stepPoint(double x, double y, double z) {
+    if (z <= 0) path_.recordStep(x, y, z);
+    au = 0.7071 * y - x;
+    av = z - 0.7071 * y;
+    panel_.pointShown(x / 10, y / 10, z / 10);
+}
+
+}  // namespace tarvo::motion

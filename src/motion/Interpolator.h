@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+
+#include "motion/ReachGuard.h"
+#include "motion/Segment.h"
+
+namespace tarvo::motion {
+
+class MotionPanel;
+class OutputByte;
+class StoredPath;
+
+// How a tick of the interpolation timer left the segment.
+enum class SegmentState { Running, Ended, Unreachable };
+
+// The interpolation timer's work: step ticks call the routine of the mode,
+// reset ticks release the pulse bits, and after each tick the end test.
+class Interpolator {
+public:
+    Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& panel);
+
+    // Called by the dispatcher when it has prepared a new segment.
+    void startSegment() { guard_.startSegment(); }
+
+    // One tick of Timer2. On Ended the caller runs demorder and hands back to
+    // the interpreter; on Unreachable it stops the run with an error.
+    SegmentState tick(Segment& s, Registers& r, double dlstep);
+
+    // The projected current point starts every run at the origin.
+    void resetProjection() { au = av = 0; }
+
+    double xcur = 0, ycur = 0, zcur = 0;  // current tool point, internal units
+    double au = 0, av = 0;                // its axonometric projection
+    std::int16_t phase = 0;               // 1 on step ticks, 0 after reset ticks
+
+private:
+    struct LineArgs {
+        double dx10, dy10;
+        std::int64_t dz10;
+        std::int16_t sx, sy, sz;
+    };
+
+    LineArgs prepareLine(const Segment& s);
+    void lineint(const LineArgs& a, const Segment& s, Registers& r, double dlstep);
+    void cwint(const Segment& s, Registers& r, double r10, double dlstep);
+    void ccwint(const Segment& s, Registers& r, double r10, double dlstep);
+    void arcStep(bool clockwise, const Segment& s, Registers& r, double r10, double dlstep);
+    void stepPoint(double x, double y, double z);
+    SegmentState unreachableOrRunning(const Segment& s, const Registers& r, double dlstep) const;
+    void endSegment(Segment& s, Registers& r);
+
+    OutputByte& outdata_;
+    StoredPath& path_;
+    MotionPanel& panel_;
+    ReachGuard guard_;
+};
+
+}  // namespace tarvo::motion

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace tarvo::motion {
+
+// What the interpolation engine shows while it moves the tool. The shell
+// implements it; every call happens inside Machine::advance().
+class MotionPanel {
+public:
+    virtual ~MotionPanel() = default;
+
+    // An output-byte bit changed (index 0 to 7, see OutputByte::Bit).
+    virtual void outputBitChanged(int index, bool value) = 0;
+    // A new step point, in millimetres: the read-outs of the moving point.
+    virtual void pointShown(double x, double y, double z) = 0;
+    // demorder switched the spindle (M03/M05) or the coolant (M08/M09).
+    virtual void spindleShown(bool on) = 0;
+    virtual void coolantShown(bool on) = 0;
+};
+
+}  // namespace tarvo::motion

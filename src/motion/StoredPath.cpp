@@ -1,0 +1,30 @@
+#include "motion/StoredPath.h"
+
+namespace tarvo::motion {
+
+void StoredPath::reset() {
+    for (auto* list : {&pathx, &pathy, &pathz, &surfx, &surfy, &surfz, &wallx0, &wally0, &wallz0,
+                       &wallx1, &wally1, &wallz1}) {
+        list->assign(1, 0.0);
+    }
+}
+
+void StoredPath::recordStep(double x, double y, double z) {
+    pathx.push_back(x);
+    pathy.push_back(y);
+    pathz.push_back(z);
+    surfx.push_back(x);
+    surfy.push_back(y);
+    surfz.push_back(0.0);
+}
+
+void StoredPath::recordWall(double x, double y, double z) {
+    wallx0.push_back(x);
+    wallx1.push_back(x);
+    wally0.push_back(y);
+    wally1.push_back(y);
+    wallz0.push_back(0.0);
+    wallz1.push_back(z);
+}
+
+}  // namespace tarvo::motion
