@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "interp/Words.h"
@@ -11,6 +12,8 @@ struct NumberCase {
     std::string text;
     double value;
 };
+
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
 class LeadingNumber : public ::testing::TestWithParam<NumberCase> {};
 
