@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -15,6 +16,8 @@ namespace {
 
 // The program is used as its bytes stand, CR LF included.
 bool readProgram(const std::string& path, std::string& text) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     std::ostringstream bytes;
