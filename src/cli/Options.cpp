@@ -27,18 +27,33 @@ std::optional<std::uint64_t> parseCount(const std::string& text) {
     return value;
 }
 
+// A comma-separated list of exactly `count` numbers.
+std::optional<std::vector<double>> parseNumbers(const std::string& text, std::size_t count) {
+    std::vector<double> values;
+    std::size_t begin = 0;
+    for (;;) {
+        const auto comma = text.find(',', begin);
+        const auto value = parseNumber(text.substr(begin, comma - begin));
+        if (!value) return std::nullopt;
+        values.push_back(*value);
+        if (comma == std::string::npos) break;
+        begin = comma + 1;
+    }
+    if (values.size() != count) return std::nullopt;
+    return values;
+}
+
 bool parseOrigin(const std::string& text, interp::Parameters& p) {
-    const auto first = text.find(',');
-    const auto second = first == std::string::npos ? first : text.find(',', first + 1);
-    if (second == std::string::npos || text.find(',', second + 1) != std::string::npos) return false;
-    const auto x = parseNumber(text.substr(0, first));
-    const auto y = parseNumber(text.substr(first + 1, second - first - 1));
-    const auto z = parseNumber(text.substr(second + 1));
-    if (!x || !y || !z) return false;
-    p.g54x = *x;
-    p.g54y = *y;
-    p.g54z = *z;
+    const auto xyz = parseNumbers(text, 3);
+    if (!xyz) return false;
+    p.g54x = (*xyz)[0];
+    p.g54y = (*xyz)[1];
+    p.g54z = (*xyz)[2];
     return true;
+}
+
+bool isImagePath(const std::string& path) {
+    return path.ends_with(".png") || path.ends_with(".svg");
 }
 
 // Applies one option that takes a value; false when the value is not valid.
@@ -59,14 +74,31 @@ bool applyValue(const std::string& name, const std::string& value, Options& o) {
         o.trace = value;
         return !value.empty();
     }
+    if (name == "--plan" || name == "--axo" || name == "--magnified") {
+        (name == "--plan" ? o.plan : name == "--axo" ? o.axo : o.magnified) = value;
+        return isImagePath(value);
+    }
+    if (name == "--size") {
+        const auto size = parseCount(value);
+        if (size && *size >= 16 && *size <= 8192) o.size = static_cast<int>(*size);
+        return size && *size >= 16 && *size <= 8192;
+    }
+    if (name == "--rotate") {
+        const auto drag = parseNumbers(value, 2);
+        if (drag) o.rotations.emplace_back((*drag)[0], (*drag)[1]);
+        return drag.has_value();
+    }
     const auto count = parseCount(value);
     if (count) o.maxTicks = *count;
     return count.has_value();
 }
 
 bool takesValue(const std::string& name) {
-    return name == "--dl" || name == "--bei" || name == "--g54" || name == "--trace" ||
-           name == "--max-ticks";
+    for (const char* known : {"--dl", "--bei", "--g54", "--trace", "--max-ticks", "--plan", "--axo",
+                              "--magnified", "--size", "--rotate"}) {
+        if (name == known) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -120,6 +152,12 @@ Options:
                    tick,timer,txtpos,txtline,out,xcur,ycur,zcur
   --json           print the final state as one JSON object
   --max-ticks N    stop after N timer ticks (default 10000000)
+  --plan FILE      save the plan view as it stands at the end (.png or .svg)
+  --axo FILE       save the axonometric view likewise
+  --magnified FILE save the magnified view of the cut, as its pan mode draws it
+  --size PX        side of the saved views in pixels (default 481)
+  --rotate DX,DY   before saving the magnified view, turn it by a drag of DX, DY
+                   of its units (600 make a full turn); may be repeated
   --help           show this text
 
 Exit status: 0 the end of the program was reached, 2 the program has an

@@ -17,6 +17,13 @@ struct Options {
     bool json = false;
     std::uint64_t maxTicks = 10'000'000;
     bool help = false;
+
+    // Views rendered at the end of the run (PNG or SVG by extension).
+    std::string plan, axo, magnified;
+    int size = 481;  // pixels: a view of 7215 twips at 15 twips a pixel
+    std::vector<std::pair<double, double>> rotations;  // drags of the magnified view
+
+    bool wantsImages() const { return !plan.empty() || !axo.empty() || !magnified.empty(); }
 };
 
 // Parses the arguments after the program name; on failure returns nothing

@@ -19,12 +19,17 @@ std::string_view endName(End end);  // "end-of-text", "error", "tick-limit"
 class Runner {
 public:
     explicit Runner(interp::Parameters parameters) : parameters_(parameters), machine_(panel_) {}
+    // A runner whose views draw into the given canvases (axonometric, plan, magnified).
+    Runner(interp::Parameters parameters, views::Canvas& linez, views::Canvas& linep,
+           views::Canvas& liner)
+        : parameters_(parameters), machine_(panel_, linez, linep, liner) {}
 
     // Presses Run with the program text and lets the clock go until the run
     // stops or the machine has made maxTicks timer ticks.
     End run(std::string_view text, std::uint64_t maxTicks, interp::TickListener* listener);
 
     const interp::Machine& machine() const { return machine_; }
+    interp::Machine& machine() { return machine_; }
     const std::optional<std::string>& message() const { return panel_.last; }
 
 private:

@@ -1,18 +1,23 @@
+#include <QGuiApplication>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/RasterCanvas.h"
+#include "cli/ImageExport.h"
 #include "cli/JsonReport.h"
 #include "cli/Options.h"
 #include "cli/Runner.h"
 #include "cli/TraceWriter.h"
 
 namespace {
+
+using namespace tarvo::cli;
 
 // The program is used as its bytes stand, CR LF included.
 bool readProgram(const std::string& path, std::string& text) {
@@ -26,19 +31,46 @@ bool readProgram(const std::string& path, std::string& text) {
     return !in.bad();
 }
 
-int exitStatus(tarvo::cli::End end) {
+int exitStatus(End end) {
     switch (end) {
-        case tarvo::cli::End::EndOfText: return 0;
-        case tarvo::cli::End::Error: return 2;
-        case tarvo::cli::End::TickLimit: return 3;
+        case End::EndOfText: return 0;
+        case End::Error: return 2;
+        case End::TickLimit: return 3;
     }
+    return 1;
+}
+
+// The views are drawn only when an image of them is asked for; fonts for
+// their labels need a GUI application, which runs without a display.
+struct Rendering {
+    explicit Rendering(int size)
+        : linez(tarvo::views::drawingBackground, size),
+          linep(tarvo::views::drawingBackground, size),
+          liner(tarvo::views::magnifiedBackground, size) {}
+
+    tarvo::app::RasterCanvas linez, linep, liner;
+};
+
+// Qt's own chatter (no runtime folder, no session) is not the runner's to
+// report; only its real failures are.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+}
+
+std::unique_ptr<QGuiApplication> offscreenApplication(int& argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(quietQtMessages);
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int fail(const std::string& message) {
+    std::cerr << "tarvo-cli: " << message << "\n";
     return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    using namespace tarvo::cli;
     std::string error;
     const auto options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
@@ -50,27 +82,33 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::string text;
-    if (!readProgram(options->program, text)) {
-        std::cerr << "tarvo-cli: cannot read " << options->program << "\n";
-        return 1;
-    }
+    if (!readProgram(options->program, text)) return fail("cannot read " + options->program);
     std::ofstream traceFile;
     if (!options->trace.empty()) {
         traceFile.open(options->trace, std::ios::binary | std::ios::trunc);
-        if (!traceFile) {
-            std::cerr << "tarvo-cli: cannot write " << options->trace << "\n";
-            return 1;
-        }
+        if (!traceFile) return fail("cannot write " + options->trace);
     }
-    Runner runner(options->parameters);
+    std::unique_ptr<QGuiApplication> application;
+    std::unique_ptr<Rendering> rendering;
+    std::unique_ptr<Runner> runner;
+    if (options->wantsImages()) {
+        application = offscreenApplication(argc, argv);
+        rendering = std::make_unique<Rendering>(options->size);
+        runner = std::make_unique<Runner>(options->parameters, rendering->linez, rendering->linep,
+                                          rendering->liner);
+    } else {
+        runner = std::make_unique<Runner>(options->parameters);
+    }
     std::unique_ptr<TraceWriter> trace;
-    if (traceFile.is_open()) trace = std::make_unique<TraceWriter>(traceFile, runner.machine());
-    const End end = runner.run(text, options->maxTicks, trace.get());
-    if (traceFile.is_open() && !traceFile.flush()) {
-        std::cerr << "tarvo-cli: cannot write " << options->trace << "\n";
-        return 1;
+    if (traceFile.is_open()) trace = std::make_unique<TraceWriter>(traceFile, runner->machine());
+    const End end = runner->run(text, options->maxTicks, trace.get());
+    if (traceFile.is_open() && !traceFile.flush()) return fail("cannot write " + options->trace);
+    if (rendering &&
+        !exportViews(*options, runner->machine(),
+                     {rendering->linez, rendering->linep, rendering->liner}, error)) {
+        return fail(error);
     }
-    if (runner.message()) std::cerr << *runner.message() << "\n";
-    std::cout << (options->json ? jsonReport(end, runner) : textReport(end, runner));
+    if (runner->message()) std::cerr << *runner->message() << "\n";
+    std::cout << (options->json ? jsonReport(end, *runner) : textReport(end, *runner));
     return exitStatus(end);
 }

@@ -7,8 +7,11 @@
 
 namespace tarvo::interp {
 
-Machine::Machine(Panel& panel)
-    : panel_(panel), outdata_(panel), engine_(outdata_, path_, panel) {}
+Machine::Machine(Panel& panel, views::Canvas& linez, views::Canvas& linep, views::Canvas& liner)
+    : panel_(panel),
+      outdata_(panel),
+      views_(linez, linep, liner),
+      engine_(outdata_, path_, panel, views_.pathDrawing()) {}
 
 void Machine::run(std::string_view filetxt, const Parameters& parameters) {
     if (paused_ == 1) {
@@ -39,9 +42,14 @@ void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
     segment_.zs = segment_.ze = 60;
     segment_.ic = segment_.jc = 0;
     segment_.gmode = motion::Mode::Rapid;
-    engine_.resetProjection();
+    views_.pathDrawing().resetProjection();
+    // The magnification is taken before the axes are drawn, so a changed
+    // magnification shows in the very run that follows the change.
     bei_ = parameters.bei;
     dlstep_ = parameters.dl * 10;
+    panel_.viewOptionSelected(views::View::Plan);
+    views_.show(views::View::Plan);
+    views_.drawxyz(bei_);
     panel_.originShown(parameters.g54x, parameters.g54y, parameters.g54z);
     outdata_.reset();
     switches_ = {};
@@ -50,6 +58,22 @@ void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
     panel_.currentLineMarked(0);
     timer1_.enabled = true;
 }
+
+void Machine::panmode() {
+    views_.show(views::View::Magnified);
+    views_.magnified().setMode(views::DragMode::Pan, path_, dlstep_, bei_);
+}
+
+void Machine::rotmode() {
+    views_.show(views::View::Magnified);
+    views_.magnified().setMode(views::DragMode::Rotate, path_, dlstep_, bei_);
+}
+
+void Machine::pointerMoved(int buttons, float x, float y) {
+    views_.magnified().pointerMoved(path_, buttons, x, y, bei_);
+}
+
+void Machine::drawnew() { views_.magnified().drawnew(path_, bei_); }
 
 void Machine::pause() {
     timer2_.interval = 0;

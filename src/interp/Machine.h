@@ -11,6 +11,8 @@
 #include "motion/OutputByte.h"
 #include "motion/Segment.h"
 #include "motion/StoredPath.h"
+#include "views/Canvas.h"
+#include "views/Views.h"
 
 namespace tarvo::interp {
 
@@ -21,7 +23,10 @@ class Panel;
 // how the interpreter and the interpolator hand control to each other.
 class Machine {
 public:
-    explicit Machine(Panel& panel);
+    // The canvases are the axonometric, plan and magnified views, in that order.
+    Machine(Panel& panel, views::Canvas& linez, views::Canvas& linep, views::Canvas& liner);
+    // A machine whose views nobody watches.
+    explicit Machine(Panel& panel) : Machine(panel, blind_, blind_, blind_) {}
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
 
@@ -48,6 +53,16 @@ public:
 
     void setTickListener(TickListener* listener) { listener_ = listener; }
 
+    // The magnified view's drag modes and pointer, and its redraw. A drag
+    // rewrites the stored path in place.
+    void panmode();
+    void rotmode();
+    void pointerMoved(int buttons, float x, float y);
+    void drawnew();
+
+    views::Views& views() { return views_; }
+    const views::Views& views() const { return views_; }
+
     const Timer& timer1() const { return timer1_; }
     const Timer& timer2() const { return timer2_; }
     const Interpreter& interpreter() const { return interp_; }
@@ -67,6 +82,7 @@ private:
     void handOver();
     void report(std::int64_t line, std::string_view message);
 
+    views::BlindCanvas blind_;
     Panel& panel_;
     Timer timer1_, timer2_;
     std::int16_t paused_ = 0;
@@ -75,6 +91,7 @@ private:
     motion::Registers registers_;
     motion::OutputByte outdata_;
     motion::StoredPath path_;
+    views::Views views_;
     motion::Interpolator engine_;
     Switches switches_;
     double dlstep_ = 10;

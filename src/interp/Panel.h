@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "motion/MotionPanel.h"
+#include "views/Views.h"
 
 namespace tarvo::interp {
 
@@ -20,6 +21,9 @@ public:
     virtual void currentLineMarked(std::int64_t line) = 0;
     // The work-piece origin read-outs, in millimetres, at the start of a run.
     virtual void originShown(double x, double y, double z) = 0;
+    // Run selects the plan view's option button (the views themselves are
+    // switched through their canvases).
+    virtual void viewOptionSelected(views::View view) = 0;
 };
 
 // A panel that shows nothing: for runs whose state is read afterwards.
@@ -33,6 +37,7 @@ public:
     void caretMoved(std::int64_t) override {}
     void currentLineMarked(std::int64_t) override {}
     void originShown(double, double, double) override {}
+    void viewOptionSelected(views::View) override {}
 };
 
 }  // namespace tarvo::interp

@@ -44,18 +44,21 @@ constexpr ArcMove ccwMoves[2][2][2] = {
 
 }  // namespace
 
-Interpolator::Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& panel)
-    : outdata_(outdata), path_(path), panel_(panel) {}
+Interpolator::Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& panel,
+                           StepDrawing& drawing)
+    : outdata_(outdata), path_(path), panel_(panel), drawing_(drawing) {}
 
 SegmentState Interpolator::tick(Segment& s, Registers& r, double dlstep) {
     if (s.empty()) return SegmentState::Ended;
     ++phase;
+    std::int16_t lcolor = 0;  // a reset tick draws in black
     if (phase == 1) {
+        lcolor = s.gmode == Mode::Rapid ? 15 : 14;
         switch (s.gmode) {
             case Mode::Rapid:
-            case Mode::Line: lineint(prepareLine(s), s, r, dlstep); break;
-            case Mode::Clockwise: cwint(s, r, arcRadius10(s), dlstep); break;
-            case Mode::CounterClockwise: ccwint(s, r, arcRadius10(s), dlstep); break;
+            case Mode::Line: lineint(prepareLine(s), s, r, dlstep, lcolor); break;
+            case Mode::Clockwise: cwint(s, r, arcRadius10(s), dlstep, lcolor); break;
+            case Mode::CounterClockwise: ccwint(s, r, arcRadius10(s), dlstep, lcolor); break;
         }
     }
     if (phase == 2) {
@@ -65,7 +68,7 @@ SegmentState Interpolator::tick(Segment& s, Registers& r, double dlstep) {
     const double d =
         std::sqrt(square(10 * s.ye - ycur) + square(10 * s.xe - xcur) + square(10 * s.ze - zcur));
     if (d >= dlstep) return unreachableOrRunning(s, r, dlstep);
-    endSegment(s, r);
+    endSegment(s, r, lcolor);
     return SegmentState::Ended;
 }
 
@@ -80,8 +83,11 @@ SegmentState Interpolator::unreachableOrRunning(const Segment& s, const Register
     return unreachable ? SegmentState::Unreachable : SegmentState::Running;
 }
 
-void Interpolator::endSegment(Segment& s, Registers& r) {
-    if (zcur < 0) path_.recordWall(xcur, ycur, zcur);
+void Interpolator::endSegment(Segment& s, Registers& r, std::int16_t lcolor) {
+    if (zcur < 0) {
+        path_.recordWall(xcur, ycur, zcur);
+        drawing_.wall({xcur, ycur, zcur}, lcolor);
+    }
     s.xs = s.xe;
     s.ys = s.ye;
     s.zs = s.ze;
@@ -103,7 +109,8 @@ Interpolator::LineArgs Interpolator::prepareLine(const Segment& s) {
     return a;
 }
 
-void Interpolator::lineint(const LineArgs& a, const Segment& s, Registers& r, double dlstep) {
+void Interpolator::lineint(const LineArgs& a, const Segment& s, Registers& r, double dlstep,
+                           std::int16_t lcolor) {
     if (a.dx10 == 0 && a.dy10 == 0 && a.dz10 == 0) return;
     const double px0 = r.px, py0 = r.py, pz0 = r.pz;
     // Digital integration: every register receives its axis's increment in
@@ -130,19 +137,21 @@ void Interpolator::lineint(const LineArgs& a, const Segment& s, Registers& r, do
     xcur = 10 * s.xs + r.px;
     ycur = 10 * s.ys + r.py;
     zcur = 10 * s.zs + r.pz;
-    stepPoint(xcur, ycur, zcur);
+    stepPoint({10 * s.xs + px0, 10 * s.ys + py0, 10 * s.zs + pz0}, lcolor);
 }
 
-void Interpolator::cwint(const Segment& s, Registers& r, double r10, double dlstep) {
-    arcStep(true, s, r, r10, dlstep);
+void Interpolator::cwint(const Segment& s, Registers& r, double r10, double dlstep,
+                         std::int16_t lcolor) {
+    arcStep(true, s, r, r10, dlstep, lcolor);
 }
 
-void Interpolator::ccwint(const Segment& s, Registers& r, double r10, double dlstep) {
-    arcStep(false, s, r, r10, dlstep);
+void Interpolator::ccwint(const Segment& s, Registers& r, double r10, double dlstep,
+                          std::int16_t lcolor) {
+    arcStep(false, s, r, r10, dlstep, lcolor);
 }
 
 void Interpolator::arcStep(bool clockwise, const Segment& s, Registers& r, double r10,
-                           double dlstep) {
+                           double dlstep, std::int16_t lcolor) {
     const double px0 = r.px, py0 = r.py, pz0 = r.pz;
     if (s.xs == s.xe && s.ys == s.ye) return;
     guard_.countArcStep();
@@ -153,19 +162,19 @@ void Interpolator::arcStep(bool clockwise, const Segment& s, Registers& r, doubl
     outdata_.pulse(move.axis);
     outdata_.direction(move.axis, move.sign < 0);
     if (r.px == px0 && r.py == py0 && r.pz == pz0) return;
-    xcur = 10 * (s.xs - s.ic) + r.px;
-    ycur = 10 * (s.ys - s.jc) + r.py;
+    const double cx = 10 * (s.xs - s.ic), cy = 10 * (s.ys - s.jc);  // the arc centre
+    xcur = cx + r.px;
+    ycur = cy + r.py;
     zcur = r.pz;
-    stepPoint(xcur, ycur, zcur);
+    stepPoint({cx + px0, cy + py0, pz0}, lcolor);
     // Recomputed in full from the new position, never updated incrementally.
     r.fm = r.px * r.px + r.py * r.py - r10 * r10;
 }
 
-void Interpolator::stepPoint(double x, double y, double z) {
-    if (z <= 0) path_.recordStep(x, y, z);
-    au = 0.7071 * y - x;
-    av = z - 0.7071 * y;
-    panel_.pointShown(x / 10, y / 10, z / 10);
+void Interpolator::stepPoint(const Point3& previous, std::int16_t lcolor) {
+    if (zcur <= 0) path_.recordStep(xcur, ycur, zcur);
+    panel_.pointShown(xcur / 10, ycur / 10, zcur / 10);
+    drawing_.step(previous, {xcur, ycur, zcur}, lcolor);
 }
 
 }  // namespace tarvo::motion

@@ -4,11 +4,13 @@
 
 #include "motion/ReachGuard.h"
 #include "motion/Segment.h"
+#include "motion/StepDrawing.h"
 
 namespace tarvo::motion {
 
 class MotionPanel;
 class OutputByte;
+class StepDrawing;
 class StoredPath;
 
 // How a tick of the interpolation timer left the segment.
@@ -18,7 +20,7 @@ enum class SegmentState { Running, Ended, Unreachable };
 // reset ticks release the pulse bits, and after each tick the end test.
 class Interpolator {
 public:
-    Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& panel);
+    Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& panel, StepDrawing& drawing);
 
     // Called by the dispatcher when it has prepared a new segment.
     void startSegment() { guard_.startSegment(); }
@@ -27,11 +29,7 @@ public:
     // the interpreter; on Unreachable it stops the run with an error.
     SegmentState tick(Segment& s, Registers& r, double dlstep);
 
-    // The projected current point starts every run at the origin.
-    void resetProjection() { au = av = 0; }
-
     double xcur = 0, ycur = 0, zcur = 0;  // current tool point, internal units
-    double au = 0, av = 0;                // its axonometric projection
     std::int16_t phase = 0;               // 1 on step ticks, 0 after reset ticks
 
 private:
@@ -42,17 +40,20 @@ private:
     };
 
     LineArgs prepareLine(const Segment& s);
-    void lineint(const LineArgs& a, const Segment& s, Registers& r, double dlstep);
-    void cwint(const Segment& s, Registers& r, double r10, double dlstep);
-    void ccwint(const Segment& s, Registers& r, double r10, double dlstep);
-    void arcStep(bool clockwise, const Segment& s, Registers& r, double r10, double dlstep);
-    void stepPoint(double x, double y, double z);
+    void lineint(const LineArgs& a, const Segment& s, Registers& r, double dlstep,
+                 std::int16_t lcolor);
+    void cwint(const Segment& s, Registers& r, double r10, double dlstep, std::int16_t lcolor);
+    void ccwint(const Segment& s, Registers& r, double r10, double dlstep, std::int16_t lcolor);
+    void arcStep(bool clockwise, const Segment& s, Registers& r, double r10, double dlstep,
+                 std::int16_t lcolor);
+    void stepPoint(const Point3& previous, std::int16_t lcolor);
     SegmentState unreachableOrRunning(const Segment& s, const Registers& r, double dlstep) const;
-    void endSegment(Segment& s, Registers& r);
+    void endSegment(Segment& s, Registers& r, std::int16_t lcolor);
 
     OutputByte& outdata_;
     StoredPath& path_;
     MotionPanel& panel_;
+    StepDrawing& drawing_;
     ReachGuard guard_;
 };
 

@@ -28,6 +28,7 @@ public:
     void caretMoved(std::int64_t index) override { caret = index; }
     void currentLineMarked(std::int64_t line) override { markedLine = line; }
     void originShown(double x, double y, double z) override { origin = {x, y, z}; }
+    void viewOptionSelected(views::View view) override { option = view; }
 
     std::vector<std::pair<int, bool>> bits;
     std::vector<Point> points;
@@ -35,6 +36,7 @@ public:
     bool spindle = false, coolant = false;
     std::int64_t caret = -1, markedLine = -1;
     Point origin{-1, -1, -1};
+    views::View option = views::View::Magnified;
 };
 
 }  // namespace tarvo::test

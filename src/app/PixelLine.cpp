@@ -1,0 +1,74 @@
+#include "app/PixelLine.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace tarvo::app {
+
+namespace {
+
+// Liang-Barsky: trims the segment to the half-open box [0, w) x [0, h).
+bool clip(double& x1, double& y1, double& x2, double& y2, double w, double h) {
+    const double maxX = std::nextafter(w, 0.0), maxY = std::nextafter(h, 0.0);
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1, maxX - x1, y1, maxY - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            if (t > t1) return false;
+            if (t > t0) t0 = t;
+        } else {
+            if (t < t0) return false;
+            if (t < t1) t1 = t;
+        }
+    }
+    const double ox = x1, oy = y1;
+    x1 = ox + t0 * dx;
+    y1 = oy + t0 * dy;
+    x2 = ox + t1 * dx;
+    y2 = oy + t1 * dy;
+    return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
+}
+
+int pixel(double v, int size) {
+    const int p = static_cast<int>(std::floor(v));
+    return p < 0 ? 0 : (p >= size ? size - 1 : p);
+}
+
+}  // namespace
+
+void drawPixel(PixelBuffer b, double x, double y, std::uint32_t colour) {
+    if (!(x >= 0 && x < b.width && y >= 0 && y < b.height)) return;
+    b.bits[static_cast<std::size_t>(pixel(y, b.height)) * b.stride + pixel(x, b.width)] = colour;
+}
+
+void drawPixelLine(PixelBuffer b, double x1, double y1, double x2, double y2,
+                   std::uint32_t colour) {
+    if (!clip(x1, y1, x2, y2, b.width, b.height)) return;
+    int x = pixel(x1, b.width), y = pixel(y1, b.height);
+    const int xEnd = pixel(x2, b.width), yEnd = pixel(y2, b.height);
+    const int dx = std::abs(xEnd - x), dy = -std::abs(yEnd - y);
+    const int sx = x < xEnd ? 1 : -1, sy = y < yEnd ? 1 : -1;
+    int error = dx + dy;
+    for (;;) {
+        b.bits[static_cast<std::size_t>(y) * b.stride + x] = colour;
+        if (x == xEnd && y == yEnd) return;
+        const int e2 = 2 * error;
+        if (e2 >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+}
+
+}  // namespace tarvo::app

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string_view>
+
+namespace tarvo::views {
+
+enum class Pointer { Arrow, Hand, Cross };
+
+// A drawing surface with a user scale, as each view of the machine has. The
+// core calls it while it runs; the shell renders it. Coordinates are in the
+// view's user units (internal units divided as the scale says), vertical
+// growing upwards, handed over as 32-bit floats. Colours are palette indexes.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    // Clears the drawing to the background; labels stay.
+    virtual void clear() = 0;
+    // The user units at the left, top, right and bottom edges.
+    virtual void setScale(float left, float top, float right, float bottom) = 0;
+    // A line between two points; the end becomes the current drawing position.
+    virtual void line(float x1, float y1, float x2, float y2, int colour) = 0;
+    // A line from the current drawing position, which then moves to its end.
+    virtual void lineTo(float x, float y, int colour) = 0;
+    // Plots a point in the foreground colour (black); it becomes the position.
+    virtual void plot(float x, float y) = 0;
+    // Sets the caption of the fixed label whose top-left corner is at
+    // (left, top) twips from the view's top-left corner (the view is 7215 twips square).
+    virtual void label(int leftTwips, int topTwips, std::string_view caption) = 0;
+    virtual void setVisible(bool visible) = 0;
+    virtual void setPointer(Pointer pointer) = 0;
+};
+
+// A canvas that keeps nothing: for runs nobody watches.
+class BlindCanvas : public Canvas {
+public:
+    void clear() override {}
+    void setScale(float, float, float, float) override {}
+    void line(float, float, float, float, int) override {}
+    void lineTo(float, float, int) override {}
+    void plot(float, float) override {}
+    void label(int, int, std::string_view) override {}
+    void setVisible(bool) override {}
+    void setPointer(Pointer) override {}
+};
+
+}  // namespace tarvo::views

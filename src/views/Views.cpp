@@ -1,0 +1,99 @@
+#include "views/Views.h"
+
+#include <array>
+
+#include "views/Canvas.h"
+#include "views/Palette.h"
+#include "views/Projection.h"
+
+namespace tarvo::views {
+
+namespace {
+
+struct Segment2 {
+    double x1, y1, x2, y2;
+    bool alongY = false;  // coordinates are multiples of the axonometric constant
+};
+
+struct Label {
+    int left, top;  // twips from the view's top-left corner
+    const char* caption;
+};
+
+// Axes in the views' own units before the magnification divides them: the
+// axonometric view shows the positive half-axes 650 long, the plan view both
+// axes across, each with a 30-unit arrowhead 10 to either side.
+constexpr std::array<Segment2, 9> axonometricAxes{{
+    {0, 0, 0, 650},
+    {0, 650, -10, 620},
+    {0, 650, 10, 620},
+    {0, 0, -650, 0},
+    {-650, 0, -620, 10},
+    {-650, 0, -620, -10},
+    {0, 0, 650, -650, true},
+    {650, -650, 620, -640, true},
+    {650, -650, 640, -620, true},
+}};
+constexpr std::array<Segment2, 6> planAxes{{
+    {0, 750, 0, -750},  {10, 720, 0, 750},  {-10, 720, 0, 750},
+    {-750, 0, 750, 0},  {750, 0, 720, 10},  {750, 0, 720, -10},
+}};
+constexpr std::array<Label, 4> axonometricLabels{{
+    {360, 3600, "X"}, {5880, 5640, "Y"}, {4080, 480, "Z"}, {4060, 3688, "0"}}};
+constexpr std::array<Label, 3> planLabels{{{6840, 3720, "X"}, {3800, 300, "Y"}, {3840, 3720, "0"}}};
+
+template <std::size_t N>
+void drawAxes(Canvas& canvas, const std::array<Segment2, N>& axes, double bei) {
+    for (const Segment2& s : axes) {
+        // Along Y the coordinate is (c / bei) · k: divided first, then projected.
+        const auto at = [&](double c) {
+            return static_cast<float>(s.alongY ? c / bei * axoK : c / bei);
+        };
+        canvas.line(at(s.x1), at(s.y1), at(s.x2), at(s.y2), colour::brightWhite);
+    }
+}
+
+template <std::size_t N>
+void setLabels(Canvas& canvas, const std::array<Label, N>& labels) {
+    for (const Label& l : labels) canvas.label(l.left, l.top, l.caption);
+}
+
+}  // namespace
+
+Views::Views(Canvas& linez, Canvas& linep, Canvas& liner)
+    : linez_(linez), linep_(linep), liner_(liner), pathDrawing_(linez, linep), magnified_(liner) {
+    // Before the first run the plan view, topmost of the three, shows its
+    // empty background.
+    show(View::Plan);
+}
+
+void Views::show(View view) {
+    shown_ = view;
+    linez_.setVisible(view == View::Axonometric);
+    linep_.setVisible(view == View::Plan);
+    liner_.setVisible(view == View::Magnified);
+}
+
+void Views::drawxyz(std::int16_t bei) {
+    drawAxonometricAxes(bei);
+    drawPlanAxes(bei);
+}
+
+void Views::drawAxonometricAxes(double bei) {
+    linez_.clear();
+    linez_.setScale(static_cast<float>(-700 / bei), static_cast<float>(700 / bei),
+                    static_cast<float>(600 / bei), static_cast<float>(-600 / bei));
+    drawAxes(linez_, axonometricAxes, bei);
+    setLabels(linez_, axonometricLabels);
+}
+
+void Views::drawPlanAxes(double bei) {
+    linep_.clear();
+    linep_.setScale(static_cast<float>(-800 / bei), static_cast<float>(800 / bei),
+                    static_cast<float>(800 / bei), static_cast<float>(-800 / bei));
+    drawAxes(linep_, planAxes, bei);
+    setLabels(linep_, planLabels);
+    linep_.plot(0, 0);
+}
+
+}  // namespace tarvo::views

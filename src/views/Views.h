@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+#include "views/MagnifiedView.h"
+#include "views/PathDrawing.h"
+
+namespace tarvo::views {
+
+class Canvas;
+
+enum class View { Axonometric, Plan, Magnified };
+
+// The three views that lie on the same place: axonometric `linez`, plan
+// `linep` and magnified `liner`. Exactly one is shown after any switch.
+class Views {
+public:
+    Views(Canvas& linez, Canvas& linep, Canvas& liner);
+
+    void show(View view);
+    View shown() const { return shown_; }
+
+    // Clears the axonometric and plan views, sets their scales for the
+    // magnification and draws and labels their axes. The plan view's drawing
+    // position is left at the origin, where the run's path starts.
+    void drawxyz(std::int16_t bei);
+
+    PathDrawing& pathDrawing() { return pathDrawing_; }
+    MagnifiedView& magnified() { return magnified_; }
+    const PathDrawing& pathDrawing() const { return pathDrawing_; }
+    const MagnifiedView& magnified() const { return magnified_; }
+
+private:
+    void drawAxonometricAxes(double bei);
+    void drawPlanAxes(double bei);
+
+    Canvas& linez_;
+    Canvas& linep_;
+    Canvas& liner_;
+    View shown_ = View::Plan;
+    PathDrawing pathDrawing_;
+    MagnifiedView magnified_;
+};
+
+}  // namespace tarvo::views
