@@ -41,18 +41,35 @@ int pixel(double v, int size) {
     return p < 0 ? 0 : (p >= size ? size - 1 : p);
 }
 
+bool inside(const PixelBuffer& b, double x, double y) {
+    return x >= 0 && x < b.width && y >= 0 && y < b.height;
+}
+
 }  // namespace
 
-void drawPixel(PixelBuffer b, double x, double y, std::uint32_t colour) {
-    if (!(x >= 0 && x < b.width && y >= 0 && y < b.height)) return;
+void drawPixel(const PixelBuffer& b, double x, double y, std::uint32_t colour) {
+    if (!inside(b, x, y)) return;
     b.bits[static_cast<std::size_t>(pixel(y, b.height)) * b.stride + pixel(x, b.width)] = colour;
 }
 
-void drawPixelLine(PixelBuffer b, double x1, double y1, double x2, double y2,
+void drawPixelLine(const PixelBuffer& b, double x1, double y1, double x2, double y2,
                    std::uint32_t colour) {
-    if (!clip(x1, y1, x2, y2, b.width, b.height)) return;
-    int x = pixel(x1, b.width), y = pixel(y1, b.height);
-    const int xEnd = pixel(x2, b.width), yEnd = pixel(y2, b.height);
+    int x, y, xEnd, yEnd;
+    if (inside(b, x1, y1) && inside(b, x2, y2)) {
+        // Most steps of a path lie inside the view, and at a fine pulse
+        // equivalent most begin and end in the same pixel: truncation is the
+        // floor of these non-negative values.
+        x = static_cast<int>(x1);
+        y = static_cast<int>(y1);
+        xEnd = static_cast<int>(x2);
+        yEnd = static_cast<int>(y2);
+    } else {
+        if (!clip(x1, y1, x2, y2, b.width, b.height)) return;
+        x = pixel(x1, b.width);
+        y = pixel(y1, b.height);
+        xEnd = pixel(x2, b.width);
+        yEnd = pixel(y2, b.height);
+    }
     const int dx = std::abs(xEnd - x), dy = -std::abs(yEnd - y);
     const int sx = x < xEnd ? 1 : -1, sy = y < yEnd ? 1 : -1;
     int error = dx + dy;

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-#include "app/PixelLine.h"
 #include "app/SvgPicture.h"
 
 namespace tarvo::app {
@@ -15,23 +14,17 @@ constexpr double viewTwips = 7215;
 QRgb rgb(views::Rgb c) { return qRgb(c.r, c.g, c.b); }
 
 // Plotted points take the foreground colour, black.
-QRgb opColour(std::int8_t colour) {
+QRgb runColour(std::int8_t colour) {
     return colour < 0 ? rgb(views::palette[views::colour::black]) : rgb(views::paletteColour(colour));
 }
-
-// From a view's user units to pixel units of an image of a given size.
-struct PixelMap {
-    double left, top, kx, ky;
-    PixelMap(float l, float t, float r, float b, int width, int height)
-        : left(l), top(t), kx(width / (static_cast<double>(r) - l)),
-          ky(height / (static_cast<double>(b) - t)) {}
-    double x(float v) const { return (v - left) * kx; }
-    double y(float v) const { return (v - top) * ky; }
-};
 
 PixelBuffer bufferOf(QImage& image) {
     return {reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
             static_cast<int>(image.bytesPerLine() / 4)};
+}
+
+PixelMap mapOf(const float* scale, int size) {
+    return PixelMap(scale[0], scale[1], scale[2], scale[3], size, size);
 }
 
 }  // namespace
@@ -39,11 +32,21 @@ PixelBuffer bufferOf(QImage& image) {
 RasterCanvas::RasterCanvas(views::Rgb background, int size)
     : background_(background), image_(size, size, QImage::Format_RGB32) {
     image_.fill(rgb(background_));
+    attach();
+    clear();
+}
+
+void RasterCanvas::attach() {
+    buffer_ = bufferOf(image_);
+    map_ = mapOf(scale_, image_.width());
 }
 
 void RasterCanvas::clear() {
-    ops_.clear();
-    ops_.push_back({scale_.left, scale_.top, scale_.right, scale_.bottom, scaleChange});
+    runs_.clear();
+    points_.clear();
+    startRun(scaleChange, scale_[0], scale_[1]);
+    points_.insert(points_.end(), {scale_[2], scale_[3]});
+    runs_.back().count = 2;
     image_.fill(rgb(background_));
     notify();
 }
@@ -51,25 +54,74 @@ void RasterCanvas::clear() {
 void RasterCanvas::setScale(float left, float top, float right, float bottom) {
     // A new scale applies to what is drawn next; what is drawn stays where it
     // is, so scale changes travel in the list with the drawing.
-    scale_ = {left, top, right, bottom};
-    ops_.push_back({left, top, right, bottom, scaleChange});
+    scale_[0] = left;
+    scale_[1] = top;
+    scale_[2] = right;
+    scale_[3] = bottom;
+    startRun(scaleChange, left, top);
+    points_.insert(points_.end(), {right, bottom});
+    runs_.back().count = 2;
+    map_ = mapOf(scale_, image_.width());
+}
+
+void RasterCanvas::startRun(std::int8_t colour, float x, float y) {
+    runs_.push_back({colour, points_.size() / 2, 1});
+    points_.insert(points_.end(), {x, y});
+}
+
+bool RasterCanvas::continues(float x, float y, std::int8_t colour) const {
+    return runs_.back().colour == colour && colour >= 0 && points_[points_.size() - 2] == x &&
+           points_.back() == y;
+}
+
+void RasterCanvas::segment(float x1, float y1, float x2, float y2, std::int8_t colour) {
+    if (!continues(x1, y1, colour)) startRun(colour, x1, y1);
+    points_.insert(points_.end(), {x2, y2});
+    ++runs_.back().count;
+    currentX_ = x2;
+    currentY_ = y2;
+    drawPixelLine(buffer_, map_.x(x1), map_.y(y1), map_.x(x2), map_.y(y2), runColour(colour));
+    notify();
 }
 
 void RasterCanvas::line(float x1, float y1, float x2, float y2, int colour) {
-    record({x1, y1, x2, y2, static_cast<std::int8_t>(colour & 15)});
+    segment(x1, y1, x2, y2, static_cast<std::int8_t>(colour & 15));
 }
 
 void RasterCanvas::lineTo(float x, float y, int colour) {
-    record({currentX_, currentY_, x, y, static_cast<std::int8_t>(colour & 15)});
+    segment(currentX_, currentY_, x, y, static_cast<std::int8_t>(colour & 15));
 }
 
-void RasterCanvas::plot(float x, float y) { record({x, y, x, y, plotted}); }
+void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t count,
+                              std::size_t stride, int colour) {
+    if (count == 0) return;
+    const auto c = static_cast<std::int8_t>(colour & 15);
+    if (!continues(currentX_, currentY_, c)) startRun(c, currentX_, currentY_);
+    const QRgb pixelColour = runColour(c);
+    const std::size_t added = (count - 1) / stride + 1;
+    points_.reserve(points_.size() + 2 * added);
+    double x = map_.x(currentX_), y = map_.y(currentY_);
+    for (std::size_t i = 0; i < count; i += stride) {
+        const auto nextX = static_cast<float>(xs[i]), nextY = static_cast<float>(ys[i]);
+        points_.push_back(nextX);
+        points_.push_back(nextY);
+        const double px = map_.x(nextX), py = map_.y(nextY);
+        // A step that stays in the pixel the last one ended in draws nothing new.
+        if (!samePixel(buffer_, x, y, px, py)) drawPixelLine(buffer_, x, y, px, py, pixelColour);
+        x = px;
+        y = py;
+    }
+    runs_.back().count += added;
+    currentX_ = points_[points_.size() - 2];
+    currentY_ = points_.back();
+    notify();
+}
 
-void RasterCanvas::record(const Op& op) {
-    ops_.push_back(op);
-    currentX_ = op.x2;
-    currentY_ = op.y2;
-    render(image_, scale_, op);
+void RasterCanvas::plot(float x, float y) {
+    startRun(plotted, x, y);
+    currentX_ = x;
+    currentY_ = y;
+    drawPixel(buffer_, map_.x(x), map_.y(y), runColour(plotted));
     notify();
 }
 
@@ -96,34 +148,39 @@ void RasterCanvas::setPointer(views::Pointer pointer) {
     notify();
 }
 
+const QImage& RasterCanvas::image() const {
+    told_ = false;
+    return image_;
+}
+
 void RasterCanvas::resize(int size) {
     if (size == image_.width() || size <= 0) return;
     image_ = QImage(size, size, QImage::Format_RGB32);
+    attach();
     renderAll(image_);
     notify();
 }
 
 void RasterCanvas::renderAll(QImage& image) const {
     image.fill(rgb(background_));
-    Scale scale;
-    for (const Op& op : ops_) {
-        if (op.colour == scaleChange) {
-            scale = {op.x1, op.y1, op.x2, op.y2};
-        } else {
-            render(image, scale, op);
-        }
-    }
-}
-
-void RasterCanvas::render(QImage& image, const Scale& scale, const Op& op) const {
-    const PixelMap map(scale.left, scale.top, scale.right, scale.bottom, image.width(),
-                       image.height());
     const PixelBuffer buffer = bufferOf(image);
-    if (op.colour == plotted) {
-        drawPixel(buffer, map.x(op.x1), map.y(op.y1), opColour(op.colour));
-    } else {
-        drawPixelLine(buffer, map.x(op.x1), map.y(op.y1), map.x(op.x2), map.y(op.y2),
-                      opColour(op.colour));
+    PixelMap map;
+    for (const Run& run : runs_) {
+        const float* p = points_.data() + 2 * run.first;
+        if (run.colour == scaleChange) {
+            map = mapOf(p, image.width());
+        } else if (run.colour == plotted) {
+            drawPixel(buffer, map.x(p[0]), map.y(p[1]), runColour(run.colour));
+        } else {
+            const QRgb colour = runColour(run.colour);
+            double x = map.x(p[0]), y = map.y(p[1]);
+            for (std::size_t i = 1; i < run.count; ++i) {
+                const double nextX = map.x(p[2 * i]), nextY = map.y(p[2 * i + 1]);
+                drawPixelLine(buffer, x, y, nextX, nextY, colour);
+                x = nextX;
+                y = nextY;
+            }
+        }
     }
 }
 
@@ -151,20 +208,28 @@ QImage RasterCanvas::snapshot(int size) const {
 
 QString RasterCanvas::svg(int size) const {
     SvgPicture picture(size, rgb(background_));
-    PixelMap map(0, 0, 1, 1, size, size);
-    for (const Op& op : ops_) {
-        if (op.colour == scaleChange) {
-            map = PixelMap(op.x1, op.y1, op.x2, op.y2, size, size);
+    PixelMap map;
+    for (const Run& run : runs_) {
+        const float* p = points_.data() + 2 * run.first;
+        if (run.colour == scaleChange) {
+            map = mapOf(p, size);
             continue;
         }
-        picture.line(map.x(op.x1), map.y(op.y1), map.x(op.x2), map.y(op.y2), opColour(op.colour));
+        for (std::size_t i = 1; i < run.count; ++i) {
+            picture.line(map.x(p[2 * i - 2]), map.y(p[2 * i - 1]), map.x(p[2 * i]),
+                         map.y(p[2 * i + 1]), runColour(run.colour));
+        }
     }
-    for (const Label& l : labels_) picture.text(l.left * size / viewTwips, l.top * size / viewTwips, l.caption);
+    for (const Label& l : labels_) {
+        picture.text(l.left * size / viewTwips, l.top * size / viewTwips, l.caption);
+    }
     return picture.finish();
 }
 
-void RasterCanvas::notify() const {
-    if (changed) changed();
+void RasterCanvas::notify() {
+    if (told_ || !changed) return;
+    told_ = true;
+    changed();
 }
 
 }  // namespace tarvo::app

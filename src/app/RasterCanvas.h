@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/PixelLine.h"
 #include "views/Canvas.h"
 #include "views/Palette.h"
 
@@ -25,12 +26,15 @@ public:
     void line(float x1, float y1, float x2, float y2, int colour) override;
     void lineTo(float x, float y, int colour) override;
     void plot(float x, float y) override;
+    void polylineTo(const double* xs, const double* ys, std::size_t count, std::size_t stride,
+                    int colour) override;
     void label(int leftTwips, int topTwips, std::string_view caption) override;
     void setVisible(bool visible) override;
     void setPointer(views::Pointer pointer) override;
 
-    // The drawing at its present size; labels are not part of it.
-    const QImage& image() const { return image_; }
+    // The drawing at its present size; labels are not part of it. Taking it
+    // lets the next change be told again.
+    const QImage& image() const;
     // Re-renders everything drawn since the last clear at a new size.
     void resize(int size);
     int size() const { return image_.width(); }
@@ -44,37 +48,46 @@ public:
     bool visible() const { return visible_; }
     views::Pointer pointer() const { return pointer_; }
 
-    // Told after every change, so a widget can schedule a repaint.
+    // Told at the first change after the image was last taken, so a widget
+    // can schedule one repaint however much is drawn before it paints.
     std::function<void()> changed;
 
 private:
-    // A line, a plotted point, or a change of scale (left, top, right, bottom).
-    struct Op {
-        float x1, y1, x2, y2;
+    // What was drawn, as runs of points: a polyline in a palette colour, a
+    // plotted point, or a change of scale (two points: left, top and right,
+    // bottom). Lines that continue each other in one colour share a run, so
+    // a path costs two floats a step.
+    struct Run {
         std::int8_t colour;  // a palette index, or one of the kinds below
+        std::size_t first;   // index of its first point
+        std::size_t count;
     };
     static constexpr std::int8_t plotted = -1;
     static constexpr std::int8_t scaleChange = -2;
-    struct Scale {
-        float left = 0, top = 0, right = 1, bottom = 1;
-    };
+
     struct Label {
         int left, top;
         QString caption;
     };
 
-    void record(const Op& op);
-    void render(QImage& image, const Scale& scale, const Op& op) const;
+    bool continues(float x, float y, std::int8_t colour) const;
+    void segment(float x1, float y1, float x2, float y2, std::int8_t colour);
+    void startRun(std::int8_t colour, float x, float y);
     void renderAll(QImage& image) const;
-    void notify() const;
+    void notify();
+    void attach();
 
     views::Rgb background_;
     QImage image_;
-    Scale scale_;
-    std::vector<Op> ops_;
+    PixelBuffer buffer_;  // the pixels of image_
+    PixelMap map_;        // the present scale, onto image_
+    float scale_[4] = {0, 0, 1, 1};
+    std::vector<Run> runs_;
+    std::vector<float> points_;  // x, y of each point
     std::vector<Label> labels_;
     float currentX_ = 0, currentY_ = 0;
     bool visible_ = false;
+    mutable bool told_ = false;
     views::Pointer pointer_ = views::Pointer::Arrow;
 };
 

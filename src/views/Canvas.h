@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace tarvo::views {
@@ -24,6 +26,14 @@ public:
     virtual void lineTo(float x, float y, int colour) = 0;
     // Plots a point in the foreground colour (black); it becomes the position.
     virtual void plot(float x, float y) = 0;
+    // lineTo for the entries 0, stride, 2·stride, … below `count` of two
+    // coordinate lists: a whole polyline replayed in one call.
+    virtual void polylineTo(const double* xs, const double* ys, std::size_t count,
+                            std::size_t stride, int colour) {
+        for (std::size_t i = 0; i < count; i += stride) {
+            lineTo(static_cast<float>(xs[i]), static_cast<float>(ys[i]), colour);
+        }
+    }
     // Sets the caption of the fixed label whose top-left corner is at
     // (left, top) twips from the view's top-left corner (the view is 7215 twips square).
     virtual void label(int leftTwips, int topTwips, std::string_view caption) = 0;

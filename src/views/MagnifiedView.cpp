@@ -31,12 +31,12 @@ void turn(double& x, double& y, double& z, double cosA, double sinA, double cosB
     z = z2;
 }
 
+// Entries 1, 1 + stride, … as one polyline, starting with a point at entry 1
+// (so the first line has length zero).
 void replay(Canvas& canvas, const List& xs, const List& ys, std::int64_t stride, int colour) {
-    const auto upper = static_cast<std::int64_t>(xs.size()) - 1;
     canvas.plot(f(xs[1]), f(ys[1]));
-    for (std::int64_t i = 1; i <= upper; i += stride) {
-        canvas.lineTo(f(xs[static_cast<std::size_t>(i)]), f(ys[static_cast<std::size_t>(i)]), colour);
-    }
+    canvas.polylineTo(xs.data() + 1, ys.data() + 1, xs.size() - 1, static_cast<std::size_t>(stride),
+                      colour);
 }
 
 }  // namespace
