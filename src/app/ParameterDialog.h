@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
+class QLabel;
 class QLineEdit;
 
 namespace tarvo::app {
@@ -30,6 +32,16 @@ public:
 signals:
     // OK stored valid texts: the new work-piece origin in millimetres.
     void originAccepted(double x, double y, double z);
+
+private:
+    // "确定": refuses the first invalid field with a message in the dialog.
+    void ok();
+    bool refuseInvalidField();
+
+    Settings& settings_;
+    // g54xt, g54yt, g54zt, beit, dlt: the order of the settings keys.
+    std::array<QLineEdit*, 5> fields_{};
+    QLabel* problem_ = nullptr;
 };
 
 }  // namespace tarvo::app

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <string>
+
+#include "app/ProgramEncoding.h"
 
 class QPlainTextEdit;
 
@@ -25,8 +28,9 @@ public:
     void openPath(const QString& path);
     void save();
     void saveAs();
-    // "清屏..": the editor emptied and untitled, after asking about changes.
-    void clearEditor();
+    // "清屏..": the editor emptied and untitled, after asking about changes;
+    // false when the user chose to keep the text.
+    bool clearEditor();
     // Asks save / discard / cancel when the editor holds unsaved changes;
     // true when the caller may go on and drop the text.
     bool mayDiscard();
@@ -38,6 +42,26 @@ public:
 
 signals:
     void captionChanged(const QString& caption);
+
+private:
+    bool hasUnsavedWork() const;
+    bool editorEmpty() const;
+    bool isUntitled() const;
+    bool saveInPlace();
+    bool write(const QString& path);
+    void load(const QString& path);
+    void adopt(const DecodedProgram& program, const QByteArray& bytes, const QString& caption);
+    void startUntitled();
+    void setCaption(const QString& caption);
+
+    QPlainTextEdit& editor_;
+    Prompts& prompts_;
+    QString caption_;
+    ProgramEncoding encoding_;
+    // The editor's text as last read or written, and the file's bytes for
+    // it: an unchanged text goes back to disk as exactly these bytes.
+    QString loadedText_;
+    QByteArray loadedBytes_;
 };
 
 }  // namespace tarvo::app

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+#include <array>
 #include <optional>
 
 #include "interp/Parameters.h"
@@ -11,6 +13,16 @@ namespace tarvo::app {
 struct Placement {
     float left, top, width, height;
 };
+
+// The settings keys of the five parameters, in the order of the dialog's
+// fields: origin X, Y, Z, magnification, pulse equivalent.
+inline constexpr std::array<QStringView, 5> parameterKeys{u"g54x", u"g54y", u"g54z", u"bei", u"dl"};
+
+// Why `text` cannot be the value of the parameter `key` (the Chinese message
+// the parameter dialog shows), or nothing when it can: the text must be a
+// number, the origin finite, the magnification an integer from 1 to 1000
+// after rounding halves to even, the pulse equivalent 0.001 to 100 mm.
+std::optional<QString> parameterTextProblem(QStringView key, const QString& text);
 
 // The per-user settings store: application "Tarvo", section "Settings",
 // every value a text. Texts that are not valid numbers (edited by hand) read
