@@ -37,7 +37,7 @@ void LineMarker::setLine(qint64 line) {
 void LineMarker::paintEvent(QPaintEvent*) {
     const auto box = lineBox(editor_, line_);
     if (!box) return;
-    const double top = box->top() + editor_.viewport()->mapTo(this, QPoint(0, 0)).y();
+    const double top = box->top() + mapFromGlobal(editor_.viewport()->mapToGlobal(QPoint(0, 0))).y();
     if (top + box->height() < 0 || top > height()) return;  // scrolled out of sight
     const double middle = top + box->height() / 2, h = std::min(12.0, box->height());
     QPainterPath arrow;
