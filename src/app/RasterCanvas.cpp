@@ -140,12 +140,18 @@ void RasterCanvas::label(int leftTwips, int topTwips, std::string_view caption) 
 
 void RasterCanvas::setVisible(bool visible) {
     visible_ = visible;
-    notify();
+    notifyAlways();
 }
 
 void RasterCanvas::setPointer(views::Pointer pointer) {
     pointer_ = pointer;
-    notify();
+    notifyAlways();
+}
+
+QPointF RasterCanvas::toUser(QPointF pixel, int size) const {
+    const double width = size > 0 ? size : 1;
+    return {scale_[0] + pixel.x() / width * (static_cast<double>(scale_[2]) - scale_[0]),
+            scale_[1] + pixel.y() / width * (static_cast<double>(scale_[3]) - scale_[1])};
 }
 
 const QImage& RasterCanvas::image() const {
@@ -230,6 +236,11 @@ void RasterCanvas::notify() {
     if (told_ || !changed) return;
     told_ = true;
     changed();
+}
+
+void RasterCanvas::notifyAlways() {
+    told_ = true;
+    if (changed) changed();
 }
 
 }  // namespace tarvo::app

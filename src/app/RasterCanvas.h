@@ -47,9 +47,12 @@ public:
 
     bool visible() const { return visible_; }
     views::Pointer pointer() const { return pointer_; }
+    // A pixel position in an image of the given size, in the view's user units.
+    QPointF toUser(QPointF pixel, int size) const;
 
-    // Told at the first change after the image was last taken, so a widget
-    // can schedule one repaint however much is drawn before it paints.
+    // Told at the first drawing after the image was last taken, so a widget
+    // can schedule one repaint however much is drawn before it paints; and
+    // at every change of visibility or pointer.
     std::function<void()> changed;
 
 private:
@@ -75,6 +78,7 @@ private:
     void startRun(std::int8_t colour, float x, float y);
     void renderAll(QImage& image) const;
     void notify();
+    void notifyAlways();
     void attach();
 
     views::Rgb background_;

@@ -15,4 +15,10 @@ ClockDriver::Finish ClockDriver::runToEnd(std::uint64_t maxTicks) {
     return Finish::Idle;
 }
 
+std::uint64_t ClockDriver::catchUp(std::uint64_t dueMilliseconds) {
+    std::uint64_t advanced = 0;
+    for (; advanced < dueMilliseconds && machine_.advancing(); ++advanced) machine_.advance();
+    return advanced;
+}
+
 }  // namespace tarvo::interp

@@ -19,6 +19,10 @@ public:
     // the last millisecond may hold two ticks, one past the limit.
     Finish runToEnd(std::uint64_t maxTicks);
 
+    // A window's timer fired: advances the milliseconds that are due (fewer
+    // if the run stops or pauses on the way) and says how many it advanced.
+    std::uint64_t catchUp(std::uint64_t dueMilliseconds);
+
 private:
     Machine& machine_;
 };

@@ -8,12 +8,14 @@
 #include <csignal>
 #include <optional>
 
+#include "ScriptedPrompts.h"
 #include "app/ProgramFiles.h"
 #include "app/Prompts.h"
 
 using tarvo::app::ProgramFiles;
 using tarvo::app::Prompts;
 using tarvo::app::SaveChoice;
+using tarvo::app::ScriptedPrompts;
 
 namespace {
 
@@ -21,29 +23,6 @@ const QString untitled = QStringLiteral("新文件");
 const QString openDialog = QStringLiteral("open Open NC代码 (*.nc);;所有文件 (*.*)");
 const QString saveDialog = QStringLiteral("save Save textfile (*.nc)");
 const QString saveAsDialog = QStringLiteral("save Save As textfile (*.nc)");
-
-// Answers from a script; logs every question, so a test sees which dialogs
-// came up, with which titles and filters, and what was reported.
-class ScriptedPrompts : public Prompts {
-public:
-    QStringList names;  // file dialogs, in order; empty means cancelled
-    QList<SaveChoice> choices;
-    QStringList log;
-
-    QString openFileName(const QString& title, const QString& filter) override {
-        log << "open " + title + ' ' + filter;
-        return names.isEmpty() ? QString() : names.takeFirst();
-    }
-    QString saveFileName(const QString& title, const QString& filter) override {
-        log << "save " + title + ' ' + filter;
-        return names.isEmpty() ? QString() : names.takeFirst();
-    }
-    SaveChoice askSaveChanges() override {
-        log << "ask";
-        return choices.isEmpty() ? SaveChoice::Cancel : choices.takeFirst();
-    }
-    void message(const QString& title, const QString& text) override { log << title + ": " + text; }
-};
 
 // An editor and its files in a scratch folder.
 struct Bench {

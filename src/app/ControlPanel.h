@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QPushButton;
+
+namespace tarvo::app {
+
+// "控制面板": the five big buttons in a cross: run and pause on top, the
+// parameter settings in the middle, clear screen and stop below.
+class ControlPanel : public QGroupBox {
+    Q_OBJECT
+
+public:
+    explicit ControlPanel(QWidget* parent = nullptr);
+
+    QPushButton& command1() { return *run_; }       // "运行.."
+    QPushButton& command2() { return *pause_; }     // "暂停..."
+    QPushButton& command3() { return *stop_; }      // "停止.."
+    QPushButton& command4() { return *clear_; }     // "清屏.."
+    QPushButton& command5() { return *settings_; }  // "参数设置"
+
+private:
+    QPushButton* run_;
+    QPushButton* pause_;
+    QPushButton* stop_;
+    QPushButton* clear_;
+    QPushButton* settings_;
+};
+
+}  // namespace tarvo::app

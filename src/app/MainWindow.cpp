@@ -1,0 +1,289 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QPushButton>
+#include <QTextDocumentFragment>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/ControlPanel.h"
+#include "app/CoordinatePanel.h"
+#include "app/DesignerWindow.h"
+#include "app/EditorFrame.h"
+#include "app/HelpWindow.h"
+#include "app/OutputPanel.h"
+#include "app/ParameterDialog.h"
+#include "app/ProgramFiles.h"
+#include "app/Prompts.h"
+#include "app/RunClock.h"
+#include "app/SampleProgram.h"
+#include "app/Settings.h"
+#include "app/Twips.h"
+#include "app/ViewStack.h"
+#include "app/WindowPlacement.h"
+#include "app/WindowPanel.h"
+#include "interp/Machine.h"
+
+namespace tarvo::app {
+
+namespace {
+constexpr int viewPixels = 481;  // 7215 twips at 96 dpi; the views resize with the window
+}  // namespace
+
+MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(settings),
+      ownPrompts_(prompts ? nullptr : std::make_unique<DialogPrompts>(this)),
+      prompts_(prompts ? *prompts : *ownPrompts_),
+      linez_(views::drawingBackground, viewPixels),
+      linep_(views::drawingBackground, viewPixels),
+      liner_(views::magnifiedBackground, viewPixels),
+      menus_(buildMainMenus(*this)) {
+    setWindowTitle(QStringLiteral(" Tarvo模拟"));
+    buildLayout();
+    panel_ = std::make_unique<WindowPanel>(WindowPanel::Widgets{
+        *output_, *coordinates_, *editor_, prompts_, *this,
+        [this](views::View view) { selectOption(view == views::View::Axonometric ? 0 : 1); }});
+    machine_ = std::make_unique<interp::Machine>(*panel_, linez_, linep_, liner_);
+    clock_ = new RunClock(*machine_, [] {}, this);
+    files_ = new ProgramFiles(editor_->filetxt(), prompts_, this);
+    connect(files_, &ProgramFiles::captionChanged, editor_, &EditorFrame::setTitle);
+    g54form_ = new ParameterDialog(settings_, this);
+    connect(g54form_, &ParameterDialog::originAccepted, this, [this](double x, double y, double z) {
+        g54x_ = x;
+        g54y_ = y;
+        g54z_ = z;
+    });
+    const interp::Parameters stored = settings_.parameters();
+    g54x_ = stored.g54x;
+    g54y_ = stored.g54y;
+    g54z_ = stored.g54z;
+    editor_->filetxt().setPlainText(
+        QString::fromLatin1(sampleProgram).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    editor_->filetxt().document()->setModified(false);
+    connectCommands();
+    placement_.restore(*this, settings_);
+    editor_->filetxt().setFocus();
+}
+
+MainWindow::~MainWindow() {
+    delete gn_;
+    delete info_;
+}
+
+QRadioButton& MainWindow::option1(int item) { return *static_cast<QRadioButton*>(option1_->button(item)); }
+
+QWidget* MainWindow::buildGraphicsFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("图形显示"));
+    views_ = new ViewStack(linez_, linep_, liner_,
+                           [this](int buttons, float x, float y) { machine_->pointerMoved(buttons, x, y); },
+                           frame);
+    views_->liner().setContextMenuPolicy(Qt::ActionsContextMenu);
+    views_->liner().addActions({menus_.mnupan, menus_.mnurot});
+    option1_ = new QButtonGroup(frame);
+    auto* plan = new QRadioButton(QStringLiteral("平面图"), frame);
+    auto* axonometric = new QRadioButton(QStringLiteral("轴测图"), frame);
+    option1_->addButton(axonometric, 0);
+    option1_->addButton(plan, 1);
+    plan->setChecked(true);
+    auto* options = new QHBoxLayout;
+    options->addStretch();
+    options->addWidget(plan);
+    options->addStretch();
+    options->addWidget(axonometric);
+    options->addStretch();
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(views_, 1);
+    layout->addLayout(options);
+    return frame;
+}
+
+void MainWindow::buildLayout() {
+    auto* central = new QWidget(this);
+    central->setAutoFillBackground(true);
+    QPalette palette = central->palette();
+    palette.setColor(QPalette::Window, QColor(224, 224, 224));
+    central->setPalette(palette);
+
+    editor_ = new EditorFrame(central);
+    coordinates_ = new CoordinatePanel(central);
+    control_ = new ControlPanel(central);
+    output_ = new OutputPanel(central);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(editor_, 1);
+    middle->addWidget(coordinates_);
+    auto* right = new QVBoxLayout;
+    right->addWidget(control_);
+    right->addWidget(output_, 1);
+    auto* layout = new QHBoxLayout(central);
+    layout->addWidget(buildGraphicsFrame(), 1);
+    layout->addLayout(middle);
+    layout->addLayout(right);
+    editor_->setMinimumWidth(twipsToPixels(this, 3735));
+    setCentralWidget(central);
+}
+
+void MainWindow::connectCommands() {
+    const MainMenus& m = menus_;
+    connect(m.mnurunrun, &QAction::triggered, this, &MainWindow::runCommand);
+    connect(m.mnurunpause, &QAction::triggered, this, &MainWindow::pauseCommand);
+    connect(m.mnurunstop, &QAction::triggered, this, &MainWindow::stopCommand);
+    connect(&control_->command1(), &QPushButton::clicked, m.mnurunrun, &QAction::trigger);
+    connect(&control_->command2(), &QPushButton::clicked, m.mnurunpause, &QAction::trigger);
+    connect(&control_->command3(), &QPushButton::clicked, m.mnurunstop, &QAction::trigger);
+    connect(&control_->command4(), &QPushButton::clicked, this, &MainWindow::clearScreen);
+    connect(&control_->command5(), &QPushButton::clicked, m.mnurunsetting, &QAction::trigger);
+    connect(m.mnurunsetting, &QAction::triggered, this, &MainWindow::openParameters);
+
+    connect(m.mnufilenew, &QAction::triggered, files_, &ProgramFiles::newProgram);
+    connect(m.mnufileopen, &QAction::triggered, files_, &ProgramFiles::open);
+    connect(m.mnuFileSave, &QAction::triggered, files_, &ProgramFiles::save);
+    connect(m.mnuFileSaveAs, &QAction::triggered, files_, &ProgramFiles::saveAs);
+    connect(m.mnuFileExit, &QAction::triggered, this, &MainWindow::exitCommand);
+
+    connect(m.mnupm, &QAction::triggered, this, [this] {
+        showView(1);
+        selectOption(1);
+    });
+    connect(m.mnuzhc, &QAction::triggered, this, [this] {
+        showView(0);
+        selectOption(0);
+    });
+    connect(option1_, &QButtonGroup::idClicked, this, &MainWindow::showView);
+    connect(m.mnupan, &QAction::triggered, this, [this] { machine_->panmode(); });
+    connect(m.mnurot, &QAction::triggered, this, [this] { machine_->rotmode(); });
+    connect(m.mnuViewToolbar, &QAction::triggered, m.tbToolBar, &QToolBar::setVisible);
+    connect(m.tbToolBar, &QToolBar::actionTriggered, this, &MainWindow::dispatchToolbar);
+    connect(m.mnuhelpexplain, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(m.mnuHelpAbout, &QAction::triggered, this, &MainWindow::showDesigner);
+    connect(editor_, &EditorFrame::editorFocusChanged, this, &MainWindow::showEditCommands);
+    connectEditCommands();
+}
+
+void MainWindow::connectEditCommands() {
+    QPlainTextEdit& text = editor_->filetxt();
+    connect(menus_.mnueditclear, &QAction::triggered, this, [&text] {
+        // Through the cursor, so that Undo brings the text back.
+        QTextCursor cursor(text.document());
+        cursor.select(QTextCursor::Document);
+        cursor.removeSelectedText();
+    });
+    const auto copySelection = [&text] {
+        QApplication::clipboard()->setText(QTextDocumentFragment(text.textCursor()).toPlainText());
+    };
+    connect(menus_.mnuEditCopy, &QAction::triggered, this, copySelection);
+    connect(menus_.mnuEditCut, &QAction::triggered, this, [&text, copySelection] {
+        copySelection();
+        text.textCursor().removeSelectedText();
+    });
+    connect(menus_.mnuEditPaste, &QAction::triggered, this, [&text] {
+        text.textCursor().insertText(QApplication::clipboard()->text());
+    });
+}
+
+// The toolbar's buttons run the commands of their keys, tried in a fixed order.
+void MainWindow::dispatchToolbar(QAction* action) {
+    const QString key = toolbarKey(action);
+    const std::pair<const char*, QAction*> commands[] = {
+        {"New", menus_.mnufilenew},   {"Open", menus_.mnufileopen}, {"Save", menus_.mnuFileSave},
+        {"Cut", menus_.mnuEditCut},   {"Copy", menus_.mnuEditCopy}, {"Paste", menus_.mnuEditPaste},
+        {"Run", menus_.mnurunrun},    {"Stop", menus_.mnurunstop},  {"Pause", menus_.mnurunpause}};
+    for (const auto& [name, command] : commands) {
+        if (key == QLatin1String(name)) {
+            command->trigger();
+            return;
+        }
+    }
+}
+
+// The Edit menu and the toolbar's separators, Cut and Copy show only while
+// the editor has the focus.
+void MainWindow::showEditCommands(bool shown) {
+    menus_.mnuedit->menuAction()->setVisible(shown);
+    for (int position = 4; position <= 7; ++position) menus_.button(position)->setVisible(shown);
+}
+
+void MainWindow::selectOption(int item) { option1_->button(item)->setChecked(true); }
+
+void MainWindow::showView(int item) {
+    machine_->views().show(item == 0 ? views::View::Axonometric : views::View::Plan);
+}
+
+void MainWindow::runCommand() {
+    interp::Parameters parameters = settings_.parameters();
+    parameters.g54x = g54x_;
+    parameters.g54y = g54y_;
+    parameters.g54z = g54z_;
+    const std::string program = files_->programText();
+    if (!machine_->paused()) panel_->startProgram(program, editor_->filetxt().toPlainText());
+    machine_->run(program, parameters);
+    clock_->sync();
+}
+
+void MainWindow::pauseCommand() {
+    machine_->pause();
+    clock_->sync();
+}
+
+void MainWindow::stopCommand() {
+    machine_->stop();
+    clock_->sync();
+}
+
+void MainWindow::openParameters() {
+    g54form_->load();
+    g54form_->exec();
+}
+
+// "清屏..": the editor emptied and untitled, and the magnified view shown;
+// the run, if any, goes on with its own copy of the program.
+void MainWindow::clearScreen() {
+    if (!files_->clearEditor()) return;
+    machine_->views().show(views::View::Magnified);
+}
+
+void MainWindow::showHelp() {
+    if (!gn_) {
+        gn_ = new HelpWindow;
+        gn_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    gn_->show();
+    gn_->raise();
+    gn_->activateWindow();
+}
+
+void MainWindow::showDesigner() {
+    if (!info_) {
+        info_ = new DesignerWindow;
+        info_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    info_->show();
+    info_->raise();
+    info_->activateWindow();
+}
+
+void MainWindow::exitCommand() {
+    if (!files_->mayDiscard()) return;
+    exiting_ = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!exiting_ && !files_->mayDiscard()) {
+        event->ignore();
+        return;
+    }
+    if (!exiting_ && !isMinimized()) placement_.save(*this, settings_);
+    if (gn_) gn_->close();
+    if (info_) info_->close();
+    event->accept();
+}
+
+}  // namespace tarvo::app

@@ -1,0 +1,39 @@
+#include "app/WindowPanel.h"
+
+#include <QTimer>
+
+#include "app/CoordinatePanel.h"
+#include "app/EditorFrame.h"
+#include "app/OutputPanel.h"
+#include "app/Prompts.h"
+
+namespace tarvo::app {
+
+namespace {
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+void WindowPanel::outputBitChanged(int index, bool value) { w_.output.showBit(index, value); }
+
+void WindowPanel::pointShown(double x, double y, double z) { w_.coordinates.showPoint(x, y, z); }
+
+void WindowPanel::spindleShown(bool on) { w_.output.showSpindle(on); }
+
+void WindowPanel::coolantShown(bool on) { w_.output.showCoolant(on); }
+
+void WindowPanel::message(std::string_view message, std::string_view title) {
+    // The run has stopped already; the box opens once the machine's tick is over.
+    QTimer::singleShot(0, &w_.window, [prompts = &w_.prompts, t = text(title), m = text(message)] {
+        prompts->message(t, m);
+    });
+}
+
+void WindowPanel::caretMoved(std::int64_t index) { w_.editor.moveCaret(caretMap_.characterAt(index)); }
+
+void WindowPanel::currentLineMarked(std::int64_t line) { w_.editor.markLine(line); }
+
+void WindowPanel::originShown(double x, double y, double z) { w_.coordinates.showOrigin(x, y, z); }
+
+void WindowPanel::viewOptionSelected(views::View view) { w_.selectOption(view); }
+
+}  // namespace tarvo::app
