@@ -7,9 +7,11 @@ namespace tarvo::app {
 
 namespace {
 
-// Liang-Barsky: trims the segment to the half-open box [0, w) x [0, h).
+// Liang-Barsky: trims the segment to the box [0, w] x [0, h]. The far edges
+// belong to the last column and row, so a line drawn along the right or
+// bottom edge of a view's scale still shows.
 bool clip(double& x1, double& y1, double& x2, double& y2, double w, double h) {
-    const double maxX = std::nextafter(w, 0.0), maxY = std::nextafter(h, 0.0);
+    const double maxX = w, maxY = h;
     const double dx = x2 - x1, dy = y2 - y1;
     double t0 = 0, t1 = 1;
     const double p[4] = {-dx, dx, -dy, dy};
@@ -45,10 +47,14 @@ bool inside(const PixelBuffer& b, double x, double y) {
     return x >= 0 && x < b.width && y >= 0 && y < b.height;
 }
 
+bool onBuffer(const PixelBuffer& b, double x, double y) {
+    return x >= 0 && x <= b.width && y >= 0 && y <= b.height;
+}
+
 }  // namespace
 
 void drawPixel(const PixelBuffer& b, double x, double y, std::uint32_t colour) {
-    if (!inside(b, x, y)) return;
+    if (!onBuffer(b, x, y)) return;
     b.bits[static_cast<std::size_t>(pixel(y, b.height)) * b.stride + pixel(x, b.width)] = colour;
 }
 

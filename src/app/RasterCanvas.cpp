@@ -106,8 +106,11 @@ void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t co
         points_.push_back(nextX);
         points_.push_back(nextY);
         const double px = map_.x(nextX), py = map_.y(nextY);
-        // A step that stays in the pixel the last one ended in draws nothing new.
-        if (!samePixel(buffer_, x, y, px, py)) drawPixelLine(buffer_, x, y, px, py, pixelColour);
+        // A step that stays in the pixel the last step of this polyline ended
+        // in draws nothing new; the first step paints over whatever was there.
+        if (i == 0 || !samePixel(buffer_, x, y, px, py)) {
+            drawPixelLine(buffer_, x, y, px, py, pixelColour);
+        }
         x = px;
         y = py;
     }

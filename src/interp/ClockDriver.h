@@ -16,7 +16,7 @@ public:
 
     // Advances until no timer ticks any more (program ended, error, or a
     // pause) or until the machine has made at least maxTicks timer ticks;
-    // the last millisecond may hold two ticks, one past the limit.
+    // only right after a Run during a run can a millisecond hold two ticks.
     Finish runToEnd(std::uint64_t maxTicks);
 
     // A window's timer fired: advances the milliseconds that are due (fewer

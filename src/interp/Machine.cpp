@@ -89,12 +89,16 @@ void Machine::stop() {
 }
 
 void Machine::advance() {
+    // A timer switched on during the other's tick fires one interval later,
+    // so only one of them ticks in a millisecond, except right after a Run
+    // during a run, when both were on at its start.
+    const bool timer2Due = timer2_.ticks();
     if (timer1_.ticks()) {
         timer1Tick();
         ++timer1Ticks_;
         if (listener_) listener_->ticked(1);
     }
-    if (timer2_.ticks()) {
+    if (timer2Due && timer2_.ticks()) {
         timer2Tick();
         ++timer2Ticks_;
         if (listener_) listener_->ticked(2);

@@ -38,7 +38,8 @@ public:
     void stop();
 
     // One virtual millisecond: Timer1 ticks if it is enabled with a non-zero
-    // interval, then Timer2 likewise. The only way time passes.
+    // interval, then Timer2 likewise if it already was at the start of the
+    // millisecond. The only way time passes.
     void advance();
 
     // Neither timer enabled: nothing will happen until the next command.

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -40,6 +42,7 @@ private slots:
     }
 
     void init() {
+        window_.reset();
         prompts_ = std::make_unique<ScriptedPrompts>();
         window_ = std::make_unique<MainWindow>(settings_, prompts_.get());
         window_->show();
@@ -145,6 +148,91 @@ private slots:
         QVERIFY(window_->machine().paused());
         window_->menus().button(12)->trigger();
         QVERIFY(window_->machine().idle());
+    }
+
+    void closingAsksAboutUnsavedChanges() {
+        window_->editorFrame().filetxt().appendPlainText(QStringLiteral("G01X5"));
+        prompts_->choices = {SaveChoice::Cancel};
+        QVERIFY(!window_->close());
+        QVERIFY(window_->isVisible());
+        prompts_->choices = {SaveChoice::Discard};
+        QVERIFY(window_->close());
+        QCOMPARE(prompts_->log, (QStringList{QStringLiteral("ask"), QStringLiteral("ask")}));
+    }
+
+    void closeStoresThePlacementExitDoesNot() {
+        window_->move(40, 30);
+        QVERIFY(window_->close());
+        QVERIFY(settings_.placement().has_value());
+        const Placement stored = *settings_.placement();
+
+        init();
+        QCOMPARE(window_->pos(), QPoint(40, 30));
+        window_->move(60, 50);
+        window_->menus().mnuFileExit->trigger();
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(settings_.placement()->left, stored.left);
+
+        init();
+        window_->showMinimized();
+        window_->move(70, 70);
+        QVERIFY(window_->close());
+        QCOMPARE(settings_.placement()->left, stored.left);
+    }
+
+    void clearScreenEmptiesTheEditorAndShowsTheCut() {
+        window_->controlPanel().command4().click();
+        QCOMPARE(window_->editorFrame().filetxt().toPlainText(), QString());
+        QCOMPARE(window_->editorFrame().title(), QStringLiteral("新文件"));
+        QVERIFY(window_->liner().visible() && !window_->linep().visible());
+        QVERIFY(window_->option1(1).isChecked());
+    }
+
+    void editCommands() {
+        QPlainTextEdit& text = window_->editorFrame().filetxt();
+        const QString sample = text.toPlainText();
+        window_->menus().mnueditclear->trigger();
+        QVERIFY(text.toPlainText().isEmpty());
+        text.undo();
+        QCOMPARE(text.toPlainText(), sample);
+
+        QApplication::clipboard()->setText(QStringLiteral("old"));
+        window_->menus().mnuEditCut->trigger();  // nothing selected
+        QCOMPARE(QApplication::clipboard()->text(), QString());
+        QCOMPARE(text.toPlainText(), sample);
+
+        QTextCursor cursor(text.document());
+        cursor.movePosition(QTextCursor::NextBlock);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        text.setTextCursor(cursor);
+        window_->menus().mnuEditCopy->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("G90G00X10Y10"));
+        QApplication::clipboard()->clear();
+        window_->menus().mnuEditPaste->trigger();  // no text: the selection goes
+        QVERIFY(!text.toPlainText().contains(QStringLiteral("G90G00X10Y10")));
+    }
+
+    void parametersTakeEffectAtRun() {
+        settings_.setParameterTexts(QStringLiteral("5"), QStringLiteral("0"), QStringLiteral("-2.5"),
+                                    QStringLiteral("2"), QStringLiteral("0.5"));
+        init();
+        window_->runCommand();
+        QCOMPARE(window_->machine().bei(), 2);
+        QCOMPARE(window_->machine().dlstep(), 5.0);
+        QCOMPARE(window_->coordinatePanel().xjText().text(), QStringLiteral("5"));
+        QCOMPARE(window_->coordinatePanel().zjText().text(), QStringLiteral("-2.5"));
+        window_->stopCommand();
+    }
+
+    void helpAndDesignerOpenOnce() {
+        const auto windows = [] { return QApplication::topLevelWidgets().size(); };
+        const auto before = windows();
+        window_->menus().mnuhelpexplain->trigger();
+        window_->menus().mnuhelpexplain->trigger();
+        window_->menus().mnuHelpAbout->trigger();
+        window_->menus().mnuHelpAbout->trigger();
+        QCOMPARE(windows(), before + 2);
+        QVERIFY(window_->isEnabled());
     }
 
 private:
