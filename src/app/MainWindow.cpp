@@ -249,25 +249,26 @@ void MainWindow::clearScreen() {
     machine_->views().show(views::View::Magnified);
 }
 
-void MainWindow::showHelp() {
-    if (!gn_) {
-        gn_ = new HelpWindow;
-        gn_->setAttribute(Qt::WA_DeleteOnClose);
+namespace {
+
+// The help and designer windows exist at most once and stand on their own,
+// beside the main window; closing one through its frame unloads it.
+template <typename Window>
+void showOnce(QPointer<Window>& window) {
+    if (!window) {
+        window = new Window;
+        window->setAttribute(Qt::WA_DeleteOnClose);
     }
-    gn_->show();
-    gn_->raise();
-    gn_->activateWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
-void MainWindow::showDesigner() {
-    if (!info_) {
-        info_ = new DesignerWindow;
-        info_->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    info_->show();
-    info_->raise();
-    info_->activateWindow();
-}
+}  // namespace
+
+void MainWindow::showHelp() { showOnce(gn_); }
+
+void MainWindow::showDesigner() { showOnce(info_); }
 
 void MainWindow::exitCommand() {
     if (!files_->mayDiscard()) return;

@@ -42,8 +42,15 @@ constexpr std::array<Label, 4> axonometricLabels{{
     {360, 3600, "X"}, {5880, 5640, "Y"}, {4080, 480, "Z"}, {4060, 3688, "0"}}};
 constexpr std::array<Label, 3> planLabels{{{6840, 3720, "X"}, {3800, 300, "Y"}, {3840, 3720, "0"}}};
 
-template <std::size_t N>
-void drawAxes(Canvas& canvas, const std::array<Segment2, N>& axes, double bei) {
+// Clears a view, sets its scale (left, top, right, bottom before the
+// magnification divides them), and draws and labels its axes.
+template <std::size_t N, std::size_t M>
+void drawFrame(Canvas& canvas, const std::array<double, 4>& scale,
+               const std::array<Segment2, N>& axes, const std::array<Label, M>& labels,
+               double bei) {
+    canvas.clear();
+    canvas.setScale(static_cast<float>(scale[0] / bei), static_cast<float>(scale[1] / bei),
+                    static_cast<float>(scale[2] / bei), static_cast<float>(scale[3] / bei));
     for (const Segment2& s : axes) {
         // Along Y the coordinate is (c / bei) · k: divided first, then projected.
         const auto at = [&](double c) {
@@ -51,10 +58,6 @@ void drawAxes(Canvas& canvas, const std::array<Segment2, N>& axes, double bei) {
         };
         canvas.line(at(s.x1), at(s.y1), at(s.x2), at(s.y2), colour::brightWhite);
     }
-}
-
-template <std::size_t N>
-void setLabels(Canvas& canvas, const std::array<Label, N>& labels) {
     for (const Label& l : labels) canvas.label(l.left, l.top, l.caption);
 }
 
@@ -75,24 +78,8 @@ void Views::show(View view) {
 }
 
 void Views::drawxyz(std::int16_t bei) {
-    drawAxonometricAxes(bei);
-    drawPlanAxes(bei);
-}
-
-void Views::drawAxonometricAxes(double bei) {
-    linez_.clear();
-    linez_.setScale(static_cast<float>(-700 / bei), static_cast<float>(700 / bei),
-                    static_cast<float>(600 / bei), static_cast<float>(-600 / bei));
-    drawAxes(linez_, axonometricAxes, bei);
-    setLabels(linez_, axonometricLabels);
-}
-
-void Views::drawPlanAxes(double bei) {
-    linep_.clear();
-    linep_.setScale(static_cast<float>(-800 / bei), static_cast<float>(800 / bei),
-                    static_cast<float>(800 / bei), static_cast<float>(-800 / bei));
-    drawAxes(linep_, planAxes, bei);
-    setLabels(linep_, planLabels);
+    drawFrame(linez_, {-700, 700, 600, -600}, axonometricAxes, axonometricLabels, bei);
+    drawFrame(linep_, {-800, 800, 800, -800}, planAxes, planLabels, bei);
     linep_.plot(0, 0);
 }
 

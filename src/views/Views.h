@@ -31,9 +31,6 @@ public:
     const MagnifiedView& magnified() const { return magnified_; }
 
 private:
-    void drawAxonometricAxes(double bei);
-    void drawPlanAxes(double bei);
-
     Canvas& linez_;
     Canvas& linep_;
     Canvas& liner_;

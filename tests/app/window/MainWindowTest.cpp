@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "ScriptedPrompts.h"
@@ -38,7 +39,9 @@ class MainWindowTest : public QObject {
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        QSettings().clear();
+        QVERIFY(home_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.path());
+        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
     }
 
     void init() {
@@ -51,7 +54,7 @@ private slots:
 
     void cleanup() {
         window_.reset();
-        QSettings().clear();
+        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
     }
 
     void sampleProgramRunsToItsEnd() {
@@ -236,6 +239,7 @@ private slots:
     }
 
 private:
+    QTemporaryDir home_;  // the settings store, never the user's own
     Settings settings_;
     std::unique_ptr<ScriptedPrompts> prompts_;
     std::unique_ptr<MainWindow> window_;

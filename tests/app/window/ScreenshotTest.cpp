@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "ScriptedPrompts.h"
@@ -34,7 +35,9 @@ class ScreenshotTest : public QObject {
 private slots:
     void samplePlanView() {
         QStandardPaths::setTestModeEnabled(true);
-        QSettings().clear();
+        QTemporaryDir home;  // the settings store, never the user's own
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
         Settings settings;
         ScriptedPrompts prompts;
         MainWindow window(settings, &prompts);
