@@ -23,8 +23,8 @@ CoordinatePanel::CoordinatePanel(QWidget* parent) : QGroupBox(QStringLiteral("�
     grid->addWidget(new QLabel(QStringLiteral("动点绝对坐标"), this), 0, 2, 1, 2, Qt::AlignCenter);
     const char* axes[] = {"X", "Y", "Z"};
     for (int i = 0; i < 3; ++i) {
-        origin_[i] = readoutBox(QStringLiteral("0.0"), 56, this);
-        point_[i] = readoutBox(QStringLiteral("0.0"), 56, this);
+        origin_[i] = readoutBox(QStringLiteral("0.0"), 72, this);
+        point_[i] = readoutBox(QStringLiteral("0.0"), 72, this);
         grid->addWidget(new QLabel(QStringLiteral("%1C：").arg(axes[i]), this), i + 1, 0);
         grid->addWidget(origin_[i], i + 1, 1);
         grid->addWidget(new QLabel(QStringLiteral("%1：").arg(axes[i]), this), i + 1, 2);

@@ -19,9 +19,9 @@ QString switchText(bool on) { return text(on ? interp::messages::on : interp::me
 OutputPanel::OutputPanel(QWidget* parent) : QGroupBox(QStringLiteral("并行口输出状态"), parent) {
     auto* grid = new QGridLayout(this);
     const char* idle = "10101000";
-    for (int i = 0; i < 8; ++i) outdata_[static_cast<std::size_t>(i)] = readoutBox(QString(idle[i]), 24, this);
-    zhukg_ = readoutBox(switchText(false), 36, this);
-    lengkg_ = readoutBox(switchText(false), 36, this);
+    for (int i = 0; i < 8; ++i) outdata_[static_cast<std::size_t>(i)] = readoutBox(QString(idle[i]), 32, this);
+    zhukg_ = readoutBox(switchText(false), 40, this);
+    lengkg_ = readoutBox(switchText(false), 40, this);
 
     grid->addWidget(new QLabel(QStringLiteral("主轴状态："), this), 0, 0);
     grid->addWidget(zhukg_, 0, 1);
