@@ -1,0 +1,69 @@
+// Feeds arbitrary bytes to a fresh machine: the first bytes choose the
+// parameters, the rest is the program text. The run is bounded, drawing and
+// recording are on, and the magnified view is panned and turned afterwards.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "app/RasterCanvas.h"
+#include "interp/ClockDriver.h"
+#include "interp/Machine.h"
+#include "interp/Panel.h"
+
+namespace {
+
+constexpr std::size_t headerBytes = 8;
+constexpr std::uint64_t tickBudget = 20000;
+
+// Mostly pulse equivalents a user would choose; the last slot takes a raw
+// double from the input, to reach the refusal of absurd values too.
+double pulseEquivalent(const std::uint8_t* header) {
+    static constexpr double usual[] = {0.001, 0.01, 0.1, 0.25, 0.8, 1, 2.5, 10, 100};
+    const std::size_t choice = header[0] % (std::size(usual) + 1);
+    if (choice < std::size(usual)) return usual[choice];
+    double raw = 0;
+    std::memcpy(&raw, header, sizeof raw);
+    return raw;
+}
+
+tarvo::interp::Parameters parameters(const std::uint8_t* header) {
+    tarvo::interp::Parameters p;
+    p.dl = pulseEquivalent(header);
+    p.bei = static_cast<std::int16_t>(header[1] % 8 == 0 ? header[2] - 4 : 1 + header[1] % 8);
+    p.g54x = header[3] - 128.0;
+    p.g54y = header[4] / 3.0;
+    p.g54z = -header[5];
+    return p;
+}
+
+float coordinate(std::uint8_t byte) { return static_cast<float>(byte) - 64.0f; }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < headerBytes) return 0;
+    tarvo::interp::SilentPanel panel;
+    tarvo::app::RasterCanvas linez(tarvo::views::drawingBackground, 64);
+    tarvo::app::RasterCanvas linep(tarvo::views::drawingBackground, 64);
+    tarvo::app::RasterCanvas liner(tarvo::views::magnifiedBackground, 64);
+    tarvo::interp::Machine machine(panel, linez, linep, liner);
+    const std::string program(reinterpret_cast<const char*>(data + headerBytes), size - headerBytes);
+
+    machine.run(program, parameters(data));
+    tarvo::interp::ClockDriver clock(machine);
+    clock.runToEnd(tickBudget / 2);
+    if (data[6] & 1) {  // a pause, a resume and maybe a restart on the way
+        machine.pause();
+        machine.run(program, parameters(data));
+        if (data[6] & 2) machine.run(program, parameters(data));
+    }
+    clock.runToEnd(tickBudget / 2);
+    machine.stop();
+
+    data[7] & 1 ? machine.rotmode() : machine.panmode();
+    machine.pointerMoved(0, coordinate(data[6]), coordinate(data[7]));
+    machine.pointerMoved(1, coordinate(data[7]), coordinate(data[6]));
+    machine.pointerMoved(1, coordinate(data[5]), coordinate(data[4]));
+    return 0;
+}
