@@ -62,6 +62,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
         g54z_ = z;
     });
     const interp::Parameters stored = settings_.parameters();
+    machine_->takeParameters(stored);
     g54x_ = stored.g54x;
     g54y_ = stored.g54y;
     g54z_ = stored.g54z;

@@ -45,8 +45,7 @@ void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
     views_.pathDrawing().resetProjection();
     // The magnification is taken before the axes are drawn, so a changed
     // magnification shows in the very run that follows the change.
-    bei_ = parameters.bei;
-    dlstep_ = parameters.dl * 10;
+    takeParameters(parameters);
     panel_.viewOptionSelected(views::View::Plan);
     views_.show(views::View::Plan);
     views_.drawxyz(bei_);
@@ -57,6 +56,12 @@ void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
     panel_.coolantShown(false);
     panel_.currentLineMarked(0);
     timer1_.enabled = true;
+}
+
+void Machine::takeParameters(const Parameters& parameters) {
+    if (parameterProblem(parameters)) return;
+    bei_ = parameters.bei;
+    dlstep_ = parameters.dl * 10;
 }
 
 void Machine::panmode() {

@@ -37,6 +37,10 @@ public:
     void pause();
     void stop();
 
+    // The window's load step: the magnification and the step length the
+    // magnified view uses until the first run (ignored when they are not valid).
+    void takeParameters(const Parameters& parameters);
+
     // One virtual millisecond: Timer1 ticks if it is enabled with a non-zero
     // interval, then Timer2 likewise if it already was at the start of the
     // millisecond. The only way time passes.
