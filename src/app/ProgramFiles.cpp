@@ -40,7 +40,11 @@ QString unreadableText(const QString& path) {
 // The new file takes the old one's place only once every byte reached the
 // disk; QSaveFile::commit alone misses a failed final flush on some Qt
 // versions and would swap in a cut-off file, hence the explicit flush.
+// A program goes only into a regular file: QSaveFile would otherwise rename
+// its new file over a folder entry such as a device (/dev/full) or a pipe.
 bool writeWhole(const QString& path, const QByteArray& bytes) {
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) return false;
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
            file.commit();
