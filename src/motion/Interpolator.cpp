@@ -73,10 +73,10 @@ SegmentState Interpolator::tick(Segment& s, Registers& r, double dlstep) {
 }
 
 SegmentState Interpolator::unreachableOrRunning(const Segment& s, const Registers& r,
-                                                double dlstep) const {
+                                                double dlstep) {
     bool unreachable = false;
     if (isLine(s.gmode)) {
-        unreachable = ReachGuard::lineUnreachable(s, r, dlstep, dz10Of(s));
+        unreachable = guard_.lineUnreachable(s, r, dlstep, dz10Of(s));
     } else {
         unreachable = guard_.arcUnreachable(s, r, dlstep, arcRadius10(s));
     }
@@ -172,6 +172,7 @@ void Interpolator::arcStep(bool clockwise, const Segment& s, Registers& r, doubl
 }
 
 void Interpolator::stepPoint(const Point3& previous, std::int16_t lcolor) {
+    guard_.pointMoved();
     if (zcur <= 0) path_.recordStep(xcur, ycur, zcur);
     panel_.pointShown(xcur / 10, ycur / 10, zcur / 10);
     drawing_.step(previous, {xcur, ycur, zcur}, lcolor);

@@ -47,7 +47,7 @@ private:
     void arcStep(bool clockwise, const Segment& s, Registers& r, double r10, double dlstep,
                  std::int16_t lcolor);
     void stepPoint(const Point3& previous, std::int16_t lcolor);
-    SegmentState unreachableOrRunning(const Segment& s, const Registers& r, double dlstep) const;
+    SegmentState unreachableOrRunning(const Segment& s, const Registers& r, double dlstep);
     void endSegment(Segment& s, Registers& r, std::int16_t lcolor);
 
     OutputByte& outdata_;

@@ -23,6 +23,13 @@ double gap(const AxisState& a) { return 10 * a.end - (10 * a.start + a.p); }
 
 bool ReachGuard::lineUnreachable(const Segment& s, const Registers& r, double dlstep,
                                  std::int64_t dz10) {
+    if (lineSettled_) return false;
+    lineSettled_ = true;
+    return lineCannotEnd(s, r, dlstep, dz10);
+}
+
+bool ReachGuard::lineCannotEnd(const Segment& s, const Registers& r, double dlstep,
+                               std::int64_t dz10) {
     // X and Y accumulate in doubles and overflow as soon as their increment is
     // not zero; Z accumulates rounded sums and stays put when the first one
     // rounds to 0.

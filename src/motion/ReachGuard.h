@@ -11,14 +11,20 @@ namespace tarvo::motion {
 // it never answers yes for a segment that a later step point would end.
 class ReachGuard {
 public:
-    void startSegment() { arcSteps_ = 0; }
+    void startSegment() {
+        arcSteps_ = 0;
+        lineSettled_ = false;
+    }
     void countArcStep() { ++arcSteps_; }
+    // A new step point: the straight-move answer has to be worked out again.
+    void pointMoved() { lineSettled_ = false; }
 
     // Straight moves: every axis only ever moves towards and then past its
     // end, so once one axis is a whole step past its end, or an axis that
     // never moves stands a whole step off, the distance stays too large.
-    static bool lineUnreachable(const Segment& s, const Registers& r, double dlstep,
-                                std::int64_t dz10);
+    // The answer depends only on the point, so it is worked out once per
+    // step point rather than on every tick.
+    bool lineUnreachable(const Segment& s, const Registers& r, double dlstep, std::int64_t dz10);
 
     // Arcs stay at the start Z and retrace their circle: after a full turn
     // (with room for the staircase around the circle) nothing new comes.
@@ -28,7 +34,11 @@ public:
     static double revolutionSteps(double r10, double dlstep);
 
 private:
+    static bool lineCannotEnd(const Segment& s, const Registers& r, double dlstep,
+                              std::int64_t dz10);
+
     std::int64_t arcSteps_ = 0;
+    bool lineSettled_ = false;
 };
 
 }  // namespace tarvo::motion
