@@ -32,7 +32,7 @@ void RunClock::tick() {
     }
     if (due <= 0) return;
     done_ += due;
-    interp::ClockDriver(machine_).catchUp(static_cast<std::uint64_t>(due));
+    advanced_ += static_cast<qint64>(interp::ClockDriver(machine_).catchUp(static_cast<std::uint64_t>(due)));
     afterTicks_();
     sync();
 }

@@ -24,6 +24,9 @@ public:
     // After any command: start the timer when a run advances, else stop it.
     void sync();
 
+    // Virtual milliseconds advanced since the clock was made.
+    qint64 advanced() const { return advanced_; }
+
     static constexpr qint64 maxBurst = 50;  // milliseconds caught up at once
 
 private:
@@ -33,7 +36,8 @@ private:
     std::function<void()> afterTicks_;
     QTimer timer_;
     QElapsedTimer elapsed_;
-    qint64 done_ = 0;  // milliseconds advanced since elapsed_ started
+    qint64 done_ = 0;  // milliseconds due and dealt with since elapsed_ started
+    qint64 advanced_ = 0;
 };
 
 }  // namespace tarvo::app
