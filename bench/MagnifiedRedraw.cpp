@@ -51,5 +51,21 @@ void magnifiedDrag(benchmark::State& state) {
 
 }  // namespace
 
+// Memory the stored path takes per recorded point (path and surface lists
+// together), as the lists have grown while a cut was recorded.
+void recordingMemory(benchmark::State& state) {
+    for (auto _ : state) {
+        const tarvo::motion::StoredPath path = spiralCut(static_cast<int>(state.range(0)));
+        std::size_t bytes = 0;
+        for (const auto* list : {&path.pathx, &path.pathy, &path.pathz, &path.surfx, &path.surfy,
+                                 &path.surfz}) {
+            bytes += list->capacity() * sizeof(double);
+        }
+        state.counters["bytes_per_point"] =
+            static_cast<double>(bytes) / static_cast<double>(path.pathUpper());
+    }
+}
+
+BENCHMARK(recordingMemory)->Arg(1'000'000)->Arg(700'000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(magnifiedRedraw)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(magnifiedDrag)->Args({1, 1'000'000})->Args({2, 1'000'000})->Unit(benchmark::kMillisecond);
