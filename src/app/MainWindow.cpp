@@ -17,6 +17,7 @@
 #include "app/CoordinatePanel.h"
 #include "app/DesignerWindow.h"
 #include "app/EditorFrame.h"
+#include "app/FileDrop.h"
 #include "app/HelpWindow.h"
 #include "app/OutputPanel.h"
 #include "app/ParameterDialog.h"
@@ -70,6 +71,9 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
         QString::fromLatin1(sampleProgram).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     editor_->filetxt().document()->setModified(false);
     connectCommands();
+    const auto open = [this](const QString& path) { files_->openPath(path); };
+    new FileDrop(*this, open);
+    new FileDrop(*editor_->filetxt().viewport(), open);
     placement_.restore(*this, settings_);
     editor_->filetxt().setFocus();
 }

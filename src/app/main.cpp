@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/MainWindow.h"
+#include "app/ProgramFiles.h"
 #include "app/Settings.h"
 #include "app/Translations.h"
 
@@ -12,5 +13,8 @@ int main(int argc, char** argv) {
     tarvo::app::Settings settings;
     tarvo::app::MainWindow window(settings);
     window.show();
+    // A program named on the command line (or by the file manager) opens at once.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) window.files().openPath(arguments.at(1));
     return QApplication::exec();
 }

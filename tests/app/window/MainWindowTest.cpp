@@ -1,7 +1,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -105,7 +110,8 @@ private slots:
     void programErrorShowsItsMessage() {
         window_->editorFrame().filetxt().setPlainText(QStringLiteral("%\nG00X5\nG04\n%\n"));
         window_->runCommand();
-        QTRY_COMPARE_WITH_TIMEOUT(prompts_->log, QStringList{QStringLiteral("出错: 第3行有错G....")}, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(prompts_->log,
+                                  QStringList{QStringLiteral("出错: 第3行有错G....")}, 5000);
         QVERIFY(window_->machine().idle());
     }
 
@@ -216,8 +222,9 @@ private slots:
     }
 
     void parametersTakeEffectAtRun() {
-        settings_.setParameterTexts(QStringLiteral("5"), QStringLiteral("0"), QStringLiteral("-2.5"),
-                                    QStringLiteral("2"), QStringLiteral("0.5"));
+        settings_.setParameterTexts(QStringLiteral("5"), QStringLiteral("0"),
+                                    QStringLiteral("-2.5"), QStringLiteral("2"),
+                                    QStringLiteral("0.5"));
         init();
         window_->runCommand();
         QCOMPARE(window_->machine().bei(), 2);
@@ -236,6 +243,25 @@ private slots:
         window_->menus().mnuHelpAbout->trigger();
         QCOMPARE(windows(), before + 2);
         QVERIFY(window_->isEnabled());
+    }
+
+    void droppedFileOpens() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("dropped.nc"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("%\r\nG01X5\r\n%\r\n");
+        file.close();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QWidget* viewport = window_->editorFrame().filetxt().viewport();
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &drop);
+        QCOMPARE(window_->editorFrame().filetxt().toPlainText(), QStringLiteral("%\nG01X5\n%\n"));
+        QCOMPARE(window_->editorFrame().title(), QFileInfo(path).absoluteFilePath());
     }
 
 private:
