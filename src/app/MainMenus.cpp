@@ -38,6 +38,7 @@ MainMenus buildMainMenus(QMainWindow& window) {
     file->addSeparator();
     m.mnuFileSave = item(file, QStringLiteral("保存(&S)"));
     m.mnuFileSaveAs = item(file, QStringLiteral("另存为(&E)..."));
+    m.mnuFileSaveView = item(file, QStringLiteral("保存视图图片(&I)..."));
     file->addSeparator();
     m.mnuFileExit = item(file, QStringLiteral("退出(&E)"));
 

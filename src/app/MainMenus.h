@@ -14,7 +14,7 @@ namespace tarvo::app {
 // for their items. Building them connects nothing.
 struct MainMenus {
     QMenu* mnuedit;
-    QAction *mnufilenew, *mnufileopen, *mnuFileSave, *mnuFileSaveAs, *mnuFileExit;
+    QAction *mnufilenew, *mnufileopen, *mnuFileSave, *mnuFileSaveAs, *mnuFileSaveView, *mnuFileExit;
     QAction *mnueditclear, *mnuEditCut, *mnuEditCopy, *mnuEditPaste;
     QAction *mnuViewToolbar, *mnupm, *mnuzhc, *mnupan, *mnurot;
     QAction *mnurunsetting, *mnurunpause, *mnurunrun, *mnurunstop;

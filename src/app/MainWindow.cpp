@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -152,6 +153,7 @@ void MainWindow::connectCommands() {
     connect(m.mnuFileSave, &QAction::triggered, files_, &ProgramFiles::save);
     connect(m.mnuFileSaveAs, &QAction::triggered, files_, &ProgramFiles::saveAs);
     connect(m.mnuFileExit, &QAction::triggered, this, &MainWindow::exitCommand);
+    connect(m.mnuFileSaveView, &QAction::triggered, this, &MainWindow::saveViewPicture);
 
     connect(m.mnupm, &QAction::triggered, this, [this] {
         showView(1);
@@ -274,6 +276,22 @@ void showOnce(QPointer<Window>& window) {
 void MainWindow::showHelp() { showOnce(gn_); }
 
 void MainWindow::showDesigner() { showOnce(info_); }
+
+// The view on screen as a picture, at the size it is shown; a name without
+// an extension becomes a PNG file.
+void MainWindow::saveViewPicture() {
+    QString path = prompts_.saveFileName(QStringLiteral("保存视图图片"),
+                                         QStringLiteral("PNG 图片 (*.png);;SVG 图片 (*.svg)"));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
+    const views::View shown = machine_->views().shown();
+    const RasterCanvas& canvas = shown == views::View::Axonometric ? linez_
+                                 : shown == views::View::Plan      ? linep_
+                                                                   : liner_;
+    if (!canvas.saveImage(path, canvas.size())) {
+        prompts_.message(QStringLiteral("保存失败"), QStringLiteral("无法保存图片：%1").arg(path));
+    }
+}
 
 void MainWindow::exitCommand() {
     if (!files_->mayDiscard()) return;

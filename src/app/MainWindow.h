@@ -78,6 +78,7 @@ private:
     void showHelp();
     void showDesigner();
     void exitCommand();
+    void saveViewPicture();
 
     Settings& settings_;
     std::unique_ptr<Prompts> ownPrompts_;

@@ -1,6 +1,7 @@
 #include "app/RasterCanvas.h"
 
 #include <QPainter>
+#include <QSaveFile>
 
 #include "app/SvgPicture.h"
 
@@ -233,6 +234,14 @@ QString RasterCanvas::svg(int size) const {
         picture.text(l.left * size / viewTwips, l.top * size / viewTwips, l.caption);
     }
     return picture.finish();
+}
+
+bool RasterCanvas::saveImage(const QString& path, int size) const {
+    if (!path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        return snapshot(size).save(path, "PNG");
+    }
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(svg(size).toUtf8()) >= 0 && file.commit();
 }
 
 void RasterCanvas::notify() {

@@ -44,6 +44,8 @@ public:
     QImage snapshot(int size) const;
     // An SVG picture of the same, pixel for pixel in its coordinates.
     QString svg(int size) const;
+    // Writes the picture to a file, SVG when the name ends in ".svg", else PNG.
+    bool saveImage(const QString& path, int size) const;
 
     bool visible() const { return visible_; }
     views::Pointer pointer() const { return pointer_; }

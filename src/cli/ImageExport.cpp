@@ -1,7 +1,5 @@
 #include "cli/ImageExport.h"
 
-#include <QFile>
-
 #include "app/RasterCanvas.h"
 #include "interp/Machine.h"
 
@@ -10,15 +8,7 @@ namespace tarvo::cli {
 namespace {
 
 bool save(const app::RasterCanvas& canvas, const std::string& path, int size, std::string& error) {
-    const QString name = QString::fromStdString(path);
-    bool saved = false;
-    if (path.ends_with(".svg")) {
-        QFile file(name);
-        saved = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                file.write(canvas.svg(size).toUtf8()) >= 0 && file.flush();
-    } else {
-        saved = canvas.snapshot(size).save(name, "PNG");
-    }
+    const bool saved = canvas.saveImage(QString::fromStdString(path), size);
     if (!saved) error = "cannot write " + path;
     return saved;
 }

@@ -4,6 +4,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
@@ -262,6 +263,25 @@ private slots:
         QApplication::sendEvent(viewport, &drop);
         QCOMPARE(window_->editorFrame().filetxt().toPlainText(), QStringLiteral("%\nG01X5\n%\n"));
         QCOMPARE(window_->editorFrame().title(), QFileInfo(path).absoluteFilePath());
+    }
+
+    void visibleViewSavesAsPicture() {
+        QTemporaryDir folder;
+        window_->runCommand();
+        QTRY_VERIFY_WITH_TIMEOUT(window_->machine().idle(), 10000);
+        prompts_->names = {folder.filePath(QStringLiteral("plan")), folder.filePath(QStringLiteral("view.svg")),
+                           QStringLiteral("/no/such/folder/view.png")};
+        window_->menus().mnuFileSaveView->trigger();
+        QImage plan(folder.filePath(QStringLiteral("plan.png")));
+        QCOMPARE(plan.size(), QSize(window_->linep().size(), window_->linep().size()));
+        QCOMPARE(plan.pixel(plan.width() - 2, 2), qRgb(64, 64, 64));
+        window_->menus().mnuzhc->trigger();
+        window_->menus().mnuFileSaveView->trigger();
+        QFile svg(folder.filePath(QStringLiteral("view.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("#ffff00"));
+        window_->menus().mnuFileSaveView->trigger();
+        QVERIFY(prompts_->log.last().startsWith(QStringLiteral("保存失败")));
     }
 
 private:
