@@ -39,6 +39,7 @@ MainMenus buildMainMenus(QMainWindow& window) {
     m.mnuFileSave = item(file, QStringLiteral("保存(&S)"));
     m.mnuFileSaveAs = item(file, QStringLiteral("另存为(&E)..."));
     m.mnuFileSaveView = item(file, QStringLiteral("保存视图图片(&I)..."));
+    m.mnuRecent = file->addMenu(QStringLiteral("最近打开(&R)"));
     file->addSeparator();
     m.mnuFileExit = item(file, QStringLiteral("退出(&E)"));
 

@@ -14,6 +14,7 @@ namespace tarvo::app {
 // for their items. Building them connects nothing.
 struct MainMenus {
     QMenu* mnuedit;
+    QMenu* mnuRecent;  // the programs opened last
     QAction *mnufilenew, *mnufileopen, *mnuFileSave, *mnuFileSaveAs, *mnuFileSaveView, *mnuFileExit;
     QAction *mnueditclear, *mnuEditCut, *mnuEditCopy, *mnuEditPaste;
     QAction *mnuViewToolbar, *mnupm, *mnuzhc, *mnupan, *mnurot;

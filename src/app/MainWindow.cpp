@@ -72,6 +72,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
         QString::fromLatin1(sampleProgram).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     editor_->filetxt().document()->setModified(false);
     connectCommands();
+    listRecentFiles();
     const auto open = [this](const QString& path) { files_->openPath(path); };
     new FileDrop(*this, open);
     new FileDrop(*editor_->filetxt().viewport(), open);
@@ -154,6 +155,9 @@ void MainWindow::connectCommands() {
     connect(m.mnuFileSaveAs, &QAction::triggered, files_, &ProgramFiles::saveAs);
     connect(m.mnuFileExit, &QAction::triggered, this, &MainWindow::exitCommand);
     connect(m.mnuFileSaveView, &QAction::triggered, this, &MainWindow::saveViewPicture);
+    connect(m.mnuRecent, &QMenu::aboutToShow, this, &MainWindow::listRecentFiles);
+    connect(files_, &ProgramFiles::opened, this,
+            [this](const QString& path) { settings_.rememberRecentFile(path); });
 
     connect(m.mnupm, &QAction::triggered, this, [this] {
         showView(1);
@@ -291,6 +295,17 @@ void MainWindow::saveViewPicture() {
     if (!canvas.saveImage(path, canvas.size())) {
         prompts_.message(QStringLiteral("保存失败"), QStringLiteral("无法保存图片：%1").arg(path));
     }
+}
+
+void MainWindow::listRecentFiles() {
+    menus_.mnuRecent->clear();
+    const QStringList paths = settings_.recentFiles();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        QAction* entry = menus_.mnuRecent->addAction(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(path));
+        connect(entry, &QAction::triggered, this, [this, path] { files_->openPath(path); });
+    }
+    menus_.mnuRecent->setEnabled(!paths.isEmpty());
 }
 
 void MainWindow::exitCommand() {

@@ -79,6 +79,7 @@ private:
     void showDesigner();
     void exitCommand();
     void saveViewPicture();
+    void listRecentFiles();
 
     Settings& settings_;
     std::unique_ptr<Prompts> ownPrompts_;

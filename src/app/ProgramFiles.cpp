@@ -150,7 +150,9 @@ void ProgramFiles::load(const QString& path) {
                          QStringLiteral("文件不是 UTF-8 或 GBK 编码的文本：%1").arg(shown(path)));
         return;
     }
-    adopt(*program, *bytes, QFileInfo(path).absoluteFilePath());
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    adopt(*program, *bytes, absolute);
+    emit opened(absolute);
 }
 
 void ProgramFiles::adopt(const DecodedProgram& program, const QByteArray& bytes,

@@ -42,6 +42,8 @@ public:
 
 signals:
     void captionChanged(const QString& caption);
+    // A program was read from this file (an absolute path).
+    void opened(const QString& path);
 
 private:
     bool hasUnsavedWork() const;

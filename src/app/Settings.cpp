@@ -104,4 +104,19 @@ void Settings::savePlacement(const Placement& placement) {
     for (int i = 0; i < 4; ++i) section->setValue(placementKeys[i], floatText(values[i]));
 }
 
+QStringList Settings::recentFiles() const {
+    Section section;
+    QStringList paths = section->value(QStringLiteral("RecentFiles")).toString().split(
+        QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return paths.mid(0, recentFileCount);
+}
+
+void Settings::rememberRecentFile(const QString& path) {
+    QStringList paths = recentFiles();
+    paths.removeAll(path);
+    paths.prepend(path);
+    Section section;
+    section->setValue(QStringLiteral("RecentFiles"), paths.mid(0, recentFileCount).join(QLatin1Char('\n')));
+}
+
 }  // namespace tarvo::app

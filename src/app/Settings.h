@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <array>
 #include <optional>
@@ -41,6 +42,12 @@ public:
     // not numbers.
     std::optional<Placement> placement() const;
     void savePlacement(const Placement& placement);
+
+    // "RecentFiles": the programs opened last, newest first, at most ten,
+    // kept as one text with a path a line.
+    QStringList recentFiles() const;
+    void rememberRecentFile(const QString& path);
+    static constexpr int recentFileCount = 10;
 };
 
 }  // namespace tarvo::app

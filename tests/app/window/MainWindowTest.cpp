@@ -6,9 +6,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
-#include <QMimeData>
-#include <QUrl>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "ScriptedPrompts.h"
 #include "app/ControlPanel.h"
@@ -23,6 +23,7 @@
 #include "app/EditorFrame.h"
 #include "app/MainWindow.h"
 #include "app/OutputPanel.h"
+#include "app/ProgramFiles.h"
 #include "app/Settings.h"
 #include "interp/Machine.h"
 
@@ -256,7 +257,8 @@ private slots:
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
         QWidget* viewport = window_->editorFrame().filetxt().viewport();
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
         QApplication::sendEvent(viewport, &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -269,7 +271,8 @@ private slots:
         QTemporaryDir folder;
         window_->runCommand();
         QTRY_VERIFY_WITH_TIMEOUT(window_->machine().idle(), 10000);
-        prompts_->names = {folder.filePath(QStringLiteral("plan")), folder.filePath(QStringLiteral("view.svg")),
+        prompts_->names = {folder.filePath(QStringLiteral("plan")),
+                           folder.filePath(QStringLiteral("view.svg")),
                            QStringLiteral("/no/such/folder/view.png")};
         window_->menus().mnuFileSaveView->trigger();
         QImage plan(folder.filePath(QStringLiteral("plan.png")));
@@ -282,6 +285,32 @@ private slots:
         QVERIFY(svg.readAll().contains("#ffff00"));
         window_->menus().mnuFileSaveView->trigger();
         QVERIFY(prompts_->log.last().startsWith(QStringLiteral("保存失败")));
+    }
+
+    void recentFilesKeepTheLastTen() {
+        QTemporaryDir folder;
+        for (int i = 0; i < 12; ++i) {
+            const QString path = folder.filePath(QStringLiteral("p%1.nc").arg(i));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("%\n");
+            file.close();
+            window_->files().openPath(path);
+        }
+        window_->files().openPath(folder.filePath(QStringLiteral("p5.nc")));
+        const QStringList recent = settings_.recentFiles();
+        QCOMPARE(recent.size(), 10);
+        QCOMPARE(recent.first(),
+                 QFileInfo(folder.filePath(QStringLiteral("p5.nc"))).absoluteFilePath());
+        QCOMPARE(recent.at(1),
+                 QFileInfo(folder.filePath(QStringLiteral("p11.nc"))).absoluteFilePath());
+        QVERIFY(!recent.contains(
+            QFileInfo(folder.filePath(QStringLiteral("p1.nc"))).absoluteFilePath()));
+        emit window_->menus().mnuRecent->aboutToShow();
+        const auto entries = window_->menus().mnuRecent->actions();
+        QCOMPARE(entries.size(), 10);
+        entries.at(3)->trigger();
+        QCOMPARE(window_->editorFrame().title(), recent.at(3));
     }
 
 private:
