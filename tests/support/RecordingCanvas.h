@@ -1,11 +1,16 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "interp/Machine.h"
+#include "support/Programs.h"
+#include "support/RecordingPanel.h"
 #include "views/Canvas.h"
 
 namespace tarvo::test {
@@ -18,69 +23,50 @@ class RecordingCanvas : public views::Canvas {
 public:
     enum class Kind { Clear, Scale, Line, LineTo, Plot, Label, Visible, Pointer };
 
+    // Scale: left, top, right, bottom; Label: left and top in twips.
     struct Call {
         Kind kind;
-        float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Scale: left, top, right, bottom
+        float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
         int colour = -1;
-        int left = 0, top = 0;  // Label: twips
         std::string caption{};
-        bool visible = false;
-        views::Pointer pointer = views::Pointer::Arrow;
+        friend bool operator==(const Call&, const Call&) = default;
+        friend std::ostream& operator<<(std::ostream& os, const Call& c) {
+            return os << "call " << int(c.kind) << " (" << c.x1 << ", " << c.y1 << ") -> (" << c.x2
+                      << ", " << c.y2 << ") colour " << c.colour << ' ' << c.caption;
+        }
     };
 
     void clear() override { calls.push_back({Kind::Clear}); }
-    void setScale(float left, float top, float right, float bottom) override {
-        calls.push_back({Kind::Scale, left, top, right, bottom});
+    void setScale(float l, float t, float r, float b) override {
+        calls.push_back({Kind::Scale, l, t, r, b});
     }
     void line(float x1, float y1, float x2, float y2, int colour) override {
-        calls.push_back({Kind::Line, x1, y1, x2, y2, colour});
-        moveTo(x2, y2);
+        add({Kind::Line, x1, y1, x2, y2, colour});
     }
     void lineTo(float x, float y, int colour) override {
-        calls.push_back({Kind::LineTo, currentX, currentY, x, y, colour});
-        moveTo(x, y);
+        add({Kind::LineTo, currentX, currentY, x, y, colour});
     }
-    void plot(float x, float y) override {
-        calls.push_back({Kind::Plot, x, y, x, y});
-        moveTo(x, y);
-    }
-    void label(int leftTwips, int topTwips, std::string_view caption) override {
-        Call c{Kind::Label};
-        c.left = leftTwips;
-        c.top = topTwips;
-        c.caption = std::string(caption);
-        calls.push_back(c);
+    void plot(float x, float y) override { add({Kind::Plot, x, y, x, y}); }
+    void label(int left, int top, std::string_view caption) override {
+        calls.push_back({Kind::Label, float(left), float(top), 0, 0, -1, std::string(caption)});
     }
     void setVisible(bool visible) override {
-        Call c{Kind::Visible};
-        c.visible = visible;
-        calls.push_back(c);
+        calls.push_back({Kind::Visible});
         shown = visible;
     }
     void setPointer(views::Pointer shape) override {
-        Call c{Kind::Pointer};
-        c.pointer = shape;
-        calls.push_back(c);
+        calls.push_back({Kind::Pointer});
         pointerShape = shape;
     }
 
-    // The calls of one kind, from index `from` of `calls` on.
-    std::vector<Call> ofKind(Kind kind, std::size_t from = 0) const {
-        std::vector<Call> out;
-        for (std::size_t i = from; i < calls.size(); ++i) {
-            if (calls[i].kind == kind) out.push_back(calls[i]);
-        }
-        return out;
-    }
-    // Lines and lineTo calls alike, each with both ends, in one colour or all.
-    std::vector<Call> lines(int colour = -1, std::size_t from = 0) const {
+    // The calls of one kind (Line: lines and lineTo calls alike), in one
+    // colour or all, from index `from` of `calls` on.
+    std::vector<Call> ofKind(Kind kind, std::size_t from = 0, int colour = -1) const {
         std::vector<Call> out;
         for (std::size_t i = from; i < calls.size(); ++i) {
             const Call& c = calls[i];
-            if ((c.kind == Kind::Line || c.kind == Kind::LineTo) &&
-                (colour < 0 || c.colour == colour)) {
-                out.push_back(c);
-            }
+            const bool line = kind == Kind::Line && c.kind == Kind::LineTo;
+            if ((c.kind == kind || line) && (colour < 0 || c.colour == colour)) out.push_back(c);
         }
         return out;
     }
@@ -91,7 +77,6 @@ public:
         }
         return calls.size();
     }
-    void forget() { calls.clear(); }
 
     std::vector<Call> calls;
     float currentX = 0, currentY = 0;
@@ -99,15 +84,43 @@ public:
     views::Pointer pointerShape = views::Pointer::Arrow;
 
 private:
-    void moveTo(float x, float y) {
-        currentX = x;
-        currentY = y;
+    void add(const Call& c) {
+        calls.push_back(c);
+        currentX = c.x2;
+        currentY = c.y2;
     }
 };
 
-inline std::ostream& operator<<(std::ostream& os, const RecordingCanvas::Call& c) {
-    return os << "call " << static_cast<int>(c.kind) << " (" << c.x1 << ", " << c.y1 << ") -> ("
-              << c.x2 << ", " << c.y2 << ") colour " << c.colour;
+using Kind = RecordingCanvas::Kind;
+
+// A machine whose three views are recorded: axonometric, plan, magnified.
+struct ViewRig {
+    RecordingPanel panel;
+    RecordingCanvas linez, linep, liner;
+    interp::Machine machine{panel, linez, linep, liner};
+
+    // Runs a program to its end; the start symbol is added when missing.
+    void run(const std::string& program, double dl = 1, std::int16_t bei = 1) {
+        interp::Parameters p = withDl(dl);
+        p.bei = bei;
+        runToEnd(machine, program.starts_with('%') ? program : "%\r\n" + program, p);
+    }
+};
+
+// The axonometric constant, written out so that a changed one shows.
+constexpr double K = 0.7071;
+
+struct Line {
+    double x1, y1, x2, y2;
+    int colour;
+};
+
+inline void expectLine(const RecordingCanvas::Call& got, const Line& want) {
+    EXPECT_NEAR(got.x1, want.x1, 1e-3) << got;
+    EXPECT_NEAR(got.y1, want.y1, 1e-3) << got;
+    EXPECT_NEAR(got.x2, want.x2, 1e-3) << got;
+    EXPECT_NEAR(got.y2, want.y2, 1e-3) << got;
+    EXPECT_EQ(got.colour, want.colour) << got;
 }
 
 }  // namespace tarvo::test

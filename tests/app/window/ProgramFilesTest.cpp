@@ -13,7 +13,6 @@
 #include "app/Prompts.h"
 
 using tarvo::app::ProgramFiles;
-using tarvo::app::Prompts;
 using tarvo::app::SaveChoice;
 using tarvo::app::ScriptedPrompts;
 
@@ -23,6 +22,7 @@ const QString untitled = QStringLiteral("新文件");
 const QString openDialog = QStringLiteral("open Open NC代码 (*.nc);;所有文件 (*.*)");
 const QString saveDialog = QStringLiteral("save Save textfile (*.nc)");
 const QString saveAsDialog = QStringLiteral("save Save As textfile (*.nc)");
+const QByteArray endUtf8 = "\xe7\xbb\x93\xe6\x9d\x9f";  // "结束"
 
 // An editor and its files in a scratch folder.
 struct Bench {
@@ -41,6 +41,7 @@ struct Bench {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
     }
+    QStringList fileNames() const { return QDir(dir.path()).entryList(QDir::Files); }
     void open(const QString& name) {
         prompts.names << path(name);
         files.open();
@@ -88,119 +89,56 @@ class ProgramFilesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void openShowsTextAndPath() {
-        Bench b;
-        b.put("a.nc", "G00X1\r\nM05");
-        QSignalSpy captions(&b.files, &ProgramFiles::captionChanged);
-        b.prompts.names << b.path("a.nc");
-        b.files.open();
-        QCOMPARE(b.prompts.log, QStringList{openDialog});
-        QCOMPARE(b.editor.toPlainText(), "G00X1\nM05");
-        QCOMPARE(b.files.caption(), b.path("a.nc"));
-        QCOMPARE(captions.size(), 1);
-        QCOMPARE(captions[0][0].toString(), b.path("a.nc"));
-        QVERIFY(!b.modified());
-    }
-
-    void openPathNeedsNoDialog() {
-        Bench b;
-        b.put("a.nc", "G00X1");
-        b.files.openPath(b.path("a.nc"));
-        QCOMPARE(b.editor.toPlainText(), "G00X1");
-        QCOMPARE(b.files.caption(), b.path("a.nc"));
-        b.files.openPath(b.path("none.nc"));
-        QCOMPARE(b.prompts.log, QStringList{"打开失败: 找不到文件：" + b.path("none.nc")});
-        QCOMPARE(b.files.caption(), b.path("a.nc"));
-    }
-
-    // The caption stays "新文件", so every Save asks again.
-    void untitledSaveAsksEveryTime() {
-        Bench b;
-        b.type("G01X1\n结束");
-        b.prompts.names << b.path("one.nc") << b.path("two");
-        b.files.save();
-        b.files.save();
-        QCOMPARE(b.prompts.log, (QStringList{saveDialog, saveDialog}));
-        QCOMPARE(b.bytes("one.nc"), "G01X1\r\n\xe7\xbb\x93\xe6\x9d\x9f");
-        QCOMPARE(b.bytes("two"), b.bytes("one.nc"));
-        QCOMPARE(QByteArray::fromStdString(b.files.programText()), "G01X1\r\n结束");
-        QCOMPARE(b.files.caption(), untitled);
-        QVERIFY(!b.modified());
-    }
-
-    void titledSaveWritesInPlaceAndSaveAsKeepsCaption() {
-        Bench b;
-        b.put("a.nc", "G00X1");
-        b.open("a.nc");
-        b.type("\nM05");
-        b.prompts.names << b.path("b.nc");
-        b.files.saveAs();
-        QCOMPARE(b.bytes("b.nc"), "G00X1\r\nM05");
-        QCOMPARE(b.bytes("a.nc"), "G00X1");
-        b.type("\nM30");
-        b.files.save();
-        QCOMPARE(b.prompts.log, QStringList{saveAsDialog});
-        QCOMPARE(b.bytes("a.nc"), "G00X1\r\nM05\r\nM30");
-        QCOMPARE(b.files.caption(), b.path("a.nc"));
-    }
-
-    void cancelledDialogChangesNothing_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("dialog");
-        QTest::newRow("open") << "open" << openDialog;
-        QTest::newRow("save") << "save" << saveDialog;
-        QTest::newRow("save as") << "saveAs" << saveAsDialog;
-    }
-    void cancelledDialogChangesNothing() {
-        QFETCH(QString, command);
-        QFETCH(QString, dialog);
-        Bench b;
-        b.type("G00X1");
-        b.prompts.choices << SaveChoice::Discard;
-        b.prompts.names << "";
-        b.run(command);
-        QCOMPARE(b.prompts.log.last(), dialog);
-        QCOMPARE(b.editor.toPlainText(), "G00X1");
-        QCOMPARE(b.files.caption(), untitled);
-        QVERIFY(b.modified());
-        QVERIFY(QDir(b.dir.path()).isEmpty());
-    }
-
-    void emptyEditorSavesNothing_data() {
+    // A cancelled dialog, or an empty editor, writes nothing and changes nothing.
+    void nothingIsWrittenWithoutNameOrText_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("titled");
-        QTest::newRow("save untitled") << "save" << false;
-        QTest::newRow("save as untitled") << "saveAs" << false;
-        QTest::newRow("save titled") << "save" << true;
-        QTest::newRow("save as titled") << "saveAs" << true;
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("log");
+        const auto row = [](const char* name, QString command, bool titled, QString text,
+                            QStringList log) {
+            QTest::newRow(name) << command << titled << text << log;
+        };
+        row("open cancelled", "open", false, "G00X2", {"ask", openDialog});
+        row("save cancelled", "save", false, "G00X2", {saveDialog});
+        row("save as cancelled", "saveAs", true, "G00X2", {saveAsDialog});
+        row("save emptied", "save", true, "", {});
+        row("save as empty", "saveAs", false, "", {});
     }
-    void emptyEditorSavesNothing() {
+    void nothingIsWrittenWithoutNameOrText() {
         QFETCH(QString, command);
         QFETCH(bool, titled);
+        QFETCH(QString, text);
+        QFETCH(QStringList, log);
         Bench b;
         b.put("a.nc", "G00X1");
         if (titled) b.open("a.nc");
-        b.type("M05");
         b.erase();
+        b.type(text);
+        b.prompts.choices << SaveChoice::Discard;
+        b.prompts.names << "";
         b.run(command);
-        QCOMPARE(b.prompts.log, QStringList());
+        QCOMPARE(b.prompts.log, log);
+        QCOMPARE(b.editor.toPlainText(), text);
+        QCOMPARE(b.files.caption(), titled ? b.path("a.nc") : untitled);
         QCOMPARE(b.bytes("a.nc"), "G00X1");
+        QCOMPARE(b.fileNames(), QStringList{"a.nc"});
     }
 
+    // A file that cannot be read or decoded leaves the editor and its caption
+    // as they were, with a message why.
     void failedOpenLeavesEditor_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
+        const auto row = [](const char* name, QString path, QString message) {
+            QTest::newRow(name) << path << message;
+        };
         const QString notText = "文件不是 UTF-8 或 GBK 编码的文本：";
-        QTest::newRow("missing") << "none.nc"
-                                 << "找不到文件：";
-        QTest::newRow("folder") << "sub"
-                                << "这是文件夹，不是文件：";
-        QTest::newRow("no permission") << "locked.nc"
-                                       << "无法读取文件：";
-        QTest::newRow("read error") << "/proc/self/mem"
-                                    << "无法读取文件：";
-        QTest::newRow("binary") << "binary.nc" << notText;
-        QTest::newRow("cut-off character") << "cut.nc" << notText;
+        row("missing", "none.nc", "找不到文件：");
+        row("folder", "sub", "这是文件夹，不是文件：");
+        row("read error", "/proc/self/mem", "无法读取文件：");
+        row("binary", "binary.nc", notText);
+        row("cut-off character", "cut.nc", notText);
     }
     void failedOpenLeavesEditor() {
         QFETCH(QString, path);
@@ -212,159 +150,104 @@ private slots:
         QVERIFY(QDir(b.dir.path()).mkdir("sub"));
         b.put("binary.nc", "G00\x80\xff");
         b.put("cut.nc", "G00 (\xd6\xd0\xce");
-        b.put("locked.nc", "G00X1");
-        QFile::setPermissions(b.path("locked.nc"), {});
-        if (path == "locked.nc" && QFile(b.path(path)).open(QIODevice::ReadOnly)) {
-            QSKIP("permissions do not bind this user");
-        }
         if (path.startsWith('/') && !QFileInfo::exists(path)) QSKIP("no such system file here");
         if (!path.startsWith('/')) path = b.path(path);
         b.prompts.choices << SaveChoice::Discard;
-        b.prompts.names << path;
-        b.files.open();
+        b.files.openPath(path);
         QCOMPARE(b.prompts.log.last(), "打开失败: " + message + path);
         QCOMPARE(b.editor.toPlainText(), "G00X1\nM05");
         QCOMPARE(b.files.caption(), b.path("a.nc"));
         QVERIFY(b.modified());
     }
 
+    // A save that fails leaves the old file whole and no stray file behind;
+    // asked whether to save before clearing, the text then stays.
     void failedSaveKeepsOldFile_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("diskFull");
-        QTest::newRow("missing folder") << "none/a.nc"
-                                        << "G00X1" << false;
-        QTest::newRow("folder") << "sub"
-                                << "G00X1" << false;
-        QTest::newRow("disk full") << "a.nc"
-                                   << "G00X100Y100" << true;
-        QTest::newRow("broken character")
-            << "a.nc" << QString("G00X1(") + QChar(0xD800) + ')' << false;
+        QTest::newRow("missing folder") << QString("none/a.nc");
+        QTest::newRow("folder") << QString("sub");
+        QTest::newRow("disk full") << QString("a.nc");
+        QTest::newRow("broken character") << QString("a.nc");
     }
     void failedSaveKeepsOldFile() {
         QFETCH(QString, name);
-        QFETCH(QString, text);
-        QFETCH(bool, diskFull);
+        const QString tag = QTest::currentDataTag();
         Bench b;
         b.put("a.nc", "old program");
         QVERIFY(QDir(b.dir.path()).mkdir("sub"));
-        b.editor.setPlainText(text);
-        b.type("\n");
+        b.type(tag == "broken character" ? QString("G00X1(") + QChar(0xD800) + ")\n"
+                                         : QString("G00X100Y100\n"));
+        b.prompts.choices << SaveChoice::Save;
         b.prompts.names << b.path(name);
         {
             std::optional<FileSizeLimit> limit;
-            if (diskFull) limit.emplace();
-            b.files.save();
+            if (tag == "disk full") limit.emplace();
+            QVERIFY(!b.files.clearEditor());
         }
+        QCOMPARE(b.prompts.log.mid(0, 2), (QStringList{"ask", saveDialog}));
         QCOMPARE(b.prompts.log.last(), "保存失败: 无法保存文件：" + b.path(name));
         QCOMPARE(b.bytes("a.nc"), "old program");
-        QCOMPARE(QDir(b.dir.path()).entryList(QDir::Files), QStringList{"a.nc"});
+        QCOMPARE(b.fileNames(), QStringList{"a.nc"});
         QVERIFY(b.modified());
     }
 
-    // Open, then Save As: the new file is a byte-for-byte copy.
-    void unchangedFileRoundTrips_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("UTF-8 CR LF") << QByteArray("G00X1\r\n(\xe4\xb8\xad)\r\n");
-        QTest::newRow("UTF-8 LF") << QByteArray("G00X1\n(\xe4\xb8\xad)\n");
-        QTest::newRow("UTF-8 CR") << QByteArray("G00X1\r(\xe4\xb8\xad)\r");
-        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfG00X1\r\nM05");
-        QTest::newRow("GBK CR LF") << QByteArray("G00X1\r\n(\xd6\xd0\xce\xc4)\r\n");
-        QTest::newRow("mixed endings") << QByteArray("G00X1\r\nG01Y2\nM05\rM30\n\r\n");
-        QTest::newRow("no final ending") << QByteArray("G00X1\r\nM05");
-    }
-    void unchangedFileRoundTrips() {
-        QFETCH(QByteArray, bytes);
-        Bench b;
-        b.put("a.nc", bytes);
-        b.open("a.nc");
-        b.prompts.names << b.path("copy.nc");
-        b.files.saveAs();
-        QCOMPARE(b.bytes("copy.nc"), bytes);
-    }
-
-    // A line "结束" typed at the end goes out in the file's own encoding and
-    // line ending (the one most of its lines use); the interpreter gets the
-    // same line endings in UTF-8.
-    void changedFileKeepsEncoding_data() {
+    // Open takes the file's path as caption. Save As of the unchanged file
+    // writes a byte-for-byte copy and keeps the caption; a line "结束" typed at
+    // the end then saves in place, in the file's own encoding and line ending
+    // (the one most of its lines use). The interpreter gets those line
+    // endings in UTF-8.
+    void encodingAndLineEndingsAreKept_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("saved");
-        QTest::addColumn<QByteArray>("program");
-        const QByteArray utf8 = "\xe7\xbb\x93\xe6\x9d\x9f", gbk = "\xbd\xe1\xca\xf8";
-        QTest::newRow("UTF-8 CR LF")
-            << QByteArray("G00\r\nM05") << "G00\r\nM05\r\n" + utf8 << "G00\r\nM05\r\n" + utf8;
-        QTest::newRow("UTF-8 LF") << QByteArray("G00\nM05") << "G00\nM05\n" + utf8
-                                  << "G00\nM05\n" + utf8;
-        QTest::newRow("UTF-8 CR") << QByteArray("G00\rM05") << "G00\rM05\r" + utf8
-                                  << "G00\rM05\r" + utf8;
-        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfG00\nM05")
-                                        << "\xef\xbb\xbfG00\nM05\n" + utf8 << "G00\nM05\n" + utf8;
-        QTest::newRow("GBK CR LF")
-            << QByteArray("(\xd6\xd0)\r\nM05") << "(\xd6\xd0)\r\nM05\r\n" + gbk
-            << "(\xe4\xb8\xad)\r\nM05\r\n" + utf8;
-        QTest::newRow("mostly LF")
-            << QByteArray("G00\r\nG01\nG02\nM05") << "G00\nG01\nG02\nM05\n" + utf8
-            << "G00\nG01\nG02\nM05\n" + utf8;
+        QTest::addColumn<QByteArray>("program");  // when it differs from what is saved
+        const auto row = [](const char* name, QByteArray bytes, QByteArray saved,
+                            QByteArray program = {}) {
+            QTest::newRow(name) << bytes << saved << (program.isEmpty() ? saved : program);
+        };
+        const QByteArray u = endUtf8, bom = "\xef\xbb\xbf";
+        row("UTF-8 CR LF", "G00\r\nM05\r\n", "G00\r\nM05\r\n\r\n" + u);
+        row("UTF-8 LF", "G00\nM05", "G00\nM05\n" + u);
+        row("UTF-8 CR", "G00\rM05", "G00\rM05\r" + u);
+        row("UTF-8 BOM", bom + "G00\nM05", bom + "G00\nM05\n" + u, "G00\nM05\n" + u);
+        row("GB18030 CR LF", "(\xd6\xd0)\r\nM05", "(\xd6\xd0)\r\nM05\r\n\xbd\xe1\xca\xf8",
+            "(\xe4\xb8\xad)\r\nM05\r\n" + u);
+        row("mixed, mostly LF", "G00\r\nG01\nG02\rM05\n", "G00\nG01\nG02\nM05\n\n" + u);
     }
-    void changedFileKeepsEncoding() {
+    void encodingAndLineEndingsAreKept() {
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, saved);
         QFETCH(QByteArray, program);
         Bench b;
         b.put("a.nc", bytes);
         b.open("a.nc");
+        QCOMPARE(b.files.caption(), b.path("a.nc"));
+        QVERIFY(!b.modified());
+        b.prompts.names << b.path("copy.nc");
+        b.files.saveAs();
+        QCOMPARE(b.bytes("copy.nc"), bytes);
         b.type("\n结束");
         QCOMPARE(QByteArray::fromStdString(b.files.programText()), program);
         b.files.save();
         QCOMPARE(b.bytes("a.nc"), saved);
+        QCOMPARE(b.prompts.log, QStringList{saveAsDialog});
+        QCOMPARE(b.files.caption(), b.path("a.nc"));
     }
 
-    void startingAfreshForgetsTheFile_data() {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("new") << "new";
-        QTest::newRow("clear") << "clear";
-    }
-    void startingAfreshForgetsTheFile() {
-        QFETCH(QString, command);
-        Bench b;
-        b.put("a.nc", "(\xd6\xd0)\nM05");
-        b.open("a.nc");
-        QSignalSpy captions(&b.files, &ProgramFiles::captionChanged);
-        b.run(command);
-        QCOMPARE(b.editor.toPlainText(), "");
-        QCOMPARE(captions.size(), 1);
-        QCOMPARE(captions[0][0].toString(), untitled);
-        b.type("结束\nM05");
-        b.prompts.names << b.path("new.nc");
-        b.files.save();
-        QCOMPARE(b.bytes("new.nc"), "\xe7\xbb\x93\xe6\x9d\x9f\r\nM05");
-    }
-
-    // A titled editor with a typed line; Save writes without a dialog.
+    // A titled editor with a typed line: New, clear and Open ask first. Save
+    // writes in place without a dialog and goes on, Discard goes on, Cancel
+    // keeps everything.
     void askBeforeDroppingWork_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<SaveChoice>("choice");
-        QTest::addColumn<QByteArray>("onDisk");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("caption");
-        for (const QString command : {"new", "clear", "open"}) {
-            const QString next = command == "open" ? "G01Y2" : "";
-            const QString nextCaption = command == "open" ? "b.nc" : untitled;
-            QTest::addRow("%s save", qPrintable(command))
-                << command << SaveChoice::Save << QByteArray("G00X1\r\nM05") << next << nextCaption;
-            QTest::addRow("%s discard", qPrintable(command))
-                << command << SaveChoice::Discard << QByteArray("G00X1") << next << nextCaption;
-            QTest::addRow("%s cancel", qPrintable(command))
-                << command << SaveChoice::Cancel << QByteArray("G00X1") << "G00X1\nM05"
-                << "a.nc";
+        for (const char* command : {"new", "clear", "open"}) {
+            QTest::addRow("%s save", command) << QString(command) << SaveChoice::Save;
+            QTest::addRow("%s discard", command) << QString(command) << SaveChoice::Discard;
+            QTest::addRow("%s cancel", command) << QString(command) << SaveChoice::Cancel;
         }
     }
     void askBeforeDroppingWork() {
         QFETCH(QString, command);
         QFETCH(SaveChoice, choice);
-        QFETCH(QByteArray, onDisk);
-        QFETCH(QString, text);
-        QFETCH(QString, caption);
         Bench b;
         b.put("a.nc", "G00X1");
         b.put("b.nc", "G01Y2");
@@ -373,52 +256,54 @@ private slots:
         b.prompts.choices << choice;
         b.prompts.names << b.path("b.nc");
         b.run(command);
+        const bool kept = choice == SaveChoice::Cancel, opened = command == "open";
         QCOMPARE(b.prompts.log.first(), "ask");
-        QCOMPARE(b.bytes("a.nc"), onDisk);
-        QCOMPARE(b.editor.toPlainText(), text);
-        QCOMPARE(b.files.caption(), caption == untitled ? untitled : b.path(caption));
-        QCOMPARE(b.modified(), choice == SaveChoice::Cancel);
+        QCOMPARE(b.bytes("a.nc"), choice == SaveChoice::Save ? "G00X1\r\nM05" : "G00X1");
+        QCOMPARE(b.editor.toPlainText(), kept ? "G00X1\nM05" : opened ? "G01Y2" : "");
+        QCOMPARE(b.files.caption(), kept ? b.path("a.nc") : opened ? b.path("b.nc") : untitled);
+        QCOMPARE(b.modified(), kept);
     }
 
-    // Untitled work: Save asks for a name, and only a saved text lets go.
-    void untitledWorkMustReachDisk_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("mayDiscard");
-        QTest::newRow("saved") << "a.nc" << true;
-        QTest::newRow("name cancelled") << "" << false;
-        QTest::newRow("save failed") << "none/a.nc" << false;
-    }
-    void untitledWorkMustReachDisk() {
-        QFETCH(QString, name);
-        QFETCH(bool, mayDiscard);
-        Bench b;
-        b.type("G00X1");
-        b.prompts.choices << SaveChoice::Save;
-        b.prompts.names << (name.isEmpty() ? name : b.path(name));
-        QCOMPARE(b.files.clearEditor(), mayDiscard);
-        QCOMPARE(b.prompts.log.mid(0, 2), (QStringList{"ask", saveDialog}));
-        QCOMPARE(b.editor.toPlainText(), mayDiscard ? "" : "G00X1");
-        QCOMPARE(b.bytes("a.nc"), mayDiscard ? "G00X1" : "<none>");
-    }
-
-    void noQuestionWithoutWork_data() {
+    // Without work to lose, New and clear ask nothing and tell the new caption;
+    // they forget the file's encoding and line endings too: a new program
+    // saves as UTF-8 with CR LF, and being untitled asks for a name each time.
+    void startingAfreshWithoutWork_data() {
         QTest::addColumn<QString>("edit");
-        QTest::newRow("unchanged") << "";
-        QTest::newRow("emptied") << "erase";
-        QTest::newRow("undone") << "undo";
+        QTest::addColumn<QString>("command");
+        QTest::newRow("unchanged, new") << QString() << QString("new");
+        QTest::newRow("emptied, clear") << QString("erase") << QString("clear");
+        QTest::newRow("undone, new") << QString("undo") << QString("new");
     }
-    void noQuestionWithoutWork() {
+    void startingAfreshWithoutWork() {
         QFETCH(QString, edit);
+        QFETCH(QString, command);
         Bench b;
-        b.put("a.nc", "G00X1");
+        b.put("a.nc", "(\xd6\xd0)\nM05");
         b.open("a.nc");
         if (!edit.isEmpty()) b.type("\nM05");
         if (edit == "erase") b.erase();
         if (edit == "undo") b.editor.undo();
+        QSignalSpy captions(&b.files, &ProgramFiles::captionChanged);
         QVERIFY(b.files.mayDiscard());
-        b.files.newProgram();
-        QCOMPARE(b.prompts.log, QStringList());
+        b.run(command);
+        QVERIFY(b.prompts.log.isEmpty());
+        QCOMPARE(b.editor.toPlainText(), "");
+        QCOMPARE(captions.size(), 1);
         QCOMPARE(b.files.caption(), untitled);
+        b.type("结束\nM05");
+        b.prompts.names << b.path("new.nc") << b.path("again.nc");
+        b.files.save();
+        b.files.save();
+        QCOMPARE(b.prompts.log, (QStringList{saveDialog, saveDialog}));
+        QCOMPARE(b.bytes("new.nc"), endUtf8 + "\r\nM05");
+        QCOMPARE(b.bytes("again.nc"), b.bytes("new.nc"));
+        QCOMPARE(b.files.caption(), untitled);
+        QVERIFY(!b.modified());
+        b.type("\nM30");  // asked before clearing, Save names a file and lets go
+        b.prompts.choices << SaveChoice::Save;
+        b.prompts.names << b.path("last.nc");
+        QVERIFY(b.files.clearEditor());
+        QCOMPARE(b.bytes("last.nc"), endUtf8 + "\r\nM05\r\nM30");
     }
 };
 

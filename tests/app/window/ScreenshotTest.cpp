@@ -51,9 +51,10 @@ private slots:
         const QString folder = qEnvironmentVariable("TARVO_ARTEFACTS", QDir::tempPath());
         QVERIFY(shot.save(folder + QStringLiteral("/sample-run.png")));
 
-        const QImage plan = window.viewStack().linep().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage plan =
+            window.viewStack().linep().grab().toImage().convertToFormat(QImage::Format_RGB32);
         QVERIFY(count(plan, qRgb(64, 64, 64)) > plan.width() * plan.height() / 2);
-        QVERIFY(count(plan, qRgb(255, 255, 0)) > 50);   // G01, G02, G03
+        QVERIFY(count(plan, qRgb(255, 255, 0)) > 50);     // G01, G02, G03
         QVERIFY(count(plan, qRgb(255, 255, 255)) > 200);  // axes and the G00 moves
         QVERIFY(prompts.log.isEmpty());
     }

@@ -1,40 +1,74 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/ParameterDialog.h"
 #include "app/Settings.h"
+#include "interp/Messages.h"
 
-using tarvo::app::Placement;
+using tarvo::app::ParameterDialog;
 using tarvo::app::Settings;
 
 namespace {
 
-// The section as written by hand, bypassing Settings.
-void storeRaw(const QString& key, const QString& text) {
-    QSettings store(QStringLiteral("Tarvo"), QStringLiteral("Tarvo"));
-    store.setValue(QStringLiteral("Settings/") + key, text);
-}
-
+// The section as read and written by hand, bypassing Settings.
 QVariant raw(const QString& key) {
-    return QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo"))
-        .value(QStringLiteral("Settings/") + key);
+    return QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).value("Settings/" + key);
+}
+void storeRaw(const QString& key, const QString& text) {
+    QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).setValue("Settings/" + key, text);
+}
+QStringList rawTexts(const QStringList& keys) {
+    QStringList texts;
+    for (const QString& key : keys) texts << raw(key).toString();
+    return texts;
+}
+const QStringList keys{"g54x", "g54y", "g54z", "bei", "dl"};  // the stored names
+
+QList<double> values(const tarvo::interp::Parameters& p) {
+    return {p.g54x, p.g54y, p.g54z, double(p.bei), p.dl};
 }
 
-double field(const tarvo::interp::Parameters& p, const QString& key) {
-    if (key == u"g54x") return p.g54x;
-    if (key == u"g54y") return p.g54y;
-    if (key == u"g54z") return p.g54z;
-    if (key == u"bei") return p.bei;
-    return p.dl;
+QList<QLineEdit*> fields(ParameterDialog& d) {
+    return {&d.g54xt(), &d.g54yt(), &d.g54zt(), &d.beit(), &d.dlt()};
+}
+QStringList shown(ParameterDialog& d) {
+    QStringList texts;
+    for (const QLineEdit* f : fields(d)) texts << f->text();
+    return texts;
+}
+void type(ParameterDialog& d, const QStringList& texts) {
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        fields(d)[i]->clear();
+        QTest::keyClicks(fields(d)[i], texts[i]);
+    }
+}
+void clickOk(ParameterDialog& d) {
+    QTest::mouseClick(d.findChild<QPushButton*>(), Qt::LeftButton);
+}
+const QLabel& problem(ParameterDialog& d) {
+    return *d.findChild<QLabel*>("problem");
+}
+QString message(int field) {
+    using namespace tarvo::interp::messages;
+    const std::string_view text[] = {badOrigin, badOrigin, badOrigin, badMagnification,
+                                     badPulseEquivalent};
+    return QString::fromUtf8(text[field].data(), static_cast<qsizetype>(text[field].size()));
 }
 
 }  // namespace
 
+// The settings store and the parameter dialog that edits it.
 class SettingsTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir home_;
+    Settings settings_;
 
 private slots:
     void initTestCase() {
@@ -45,187 +79,127 @@ private slots:
 
     void init() { QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear(); }
 
-    void firstStartReadsDefaults() {
-        const Settings settings;
-        const QStringList expected{"0", "0", "0", "1", "1"};
-        for (std::size_t i = 0; i < tarvo::app::parameterKeys.size(); ++i) {
-            QCOMPARE(settings.parameterText(tarvo::app::parameterKeys[i].toString()),
-                     expected[static_cast<qsizetype>(i)]);
+    // A text is valid for its key, or not, whether stored by hand or typed
+    // into the dialog. Stored, a valid text reads as itself and converts
+    // (the magnification rounded halves to even), an invalid one as the key's
+    // default; the other keys are never disturbed. Typed, OK stores a valid
+    // text as typed and closes, and refuses an invalid one with its key's
+    // message, the field selected, the dialog open and nothing stored.
+    void textIsCheckedPerKey_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<double>("value");
+        const auto row = [](int field, const char* text, bool valid, double value) {
+            QTest::addRow("%s '%s'", qPrintable(keys[field]), text)
+                << field << QString(text) << valid << value;
+        };
+        const std::pair<const char*, int> magnifications[] = {
+            {"1", 1}, {"1000", 1000}, {"2.5", 2}, {"3.5", 4}, {"2.5001", 3}, {"1000.5", 1000}};
+        for (const int axis : {0, 1, 2}) {
+            for (const char* bad : {"abc", "", "5mm", "inf", "nan", "1e400"}) {
+                row(axis, bad, false, 0);
+            }
+            row(axis, "-12.5", true, -12.5);
         }
-        const auto p = settings.parameters();
-        QCOMPARE(p.g54x, 0.0);
-        QCOMPARE(p.g54y, 0.0);
-        QCOMPARE(p.g54z, 0.0);
-        QCOMPARE(p.bei, 1);
-        QCOMPARE(p.dl, 1.0);
-    }
-
-    void textsAreStoredAsTyped() {
-        Settings settings;
-        settings.setParameterTexts("5", "-2.25", "1e1", " 2.5", "1.50");
-        QCOMPARE(raw("dl").typeId(), QMetaType::QString);
-        QCOMPARE(raw("dl").toString(), "1.50");
-        QCOMPARE(raw("bei").toString(), " 2.5");
-        QCOMPARE(settings.parameterText("dl"), "1.50");
-        QCOMPARE(settings.parameterText("g54z"), "1e1");
-        const auto p = Settings().parameters();
-        QCOMPARE(p.g54x, 5.0);
-        QCOMPARE(p.g54y, -2.25);
-        QCOMPARE(p.g54z, 10.0);
-        QCOMPARE(p.bei, 2);
-        QCOMPARE(p.dl, 1.5);
-    }
-
-    // A stored text reads as itself when valid, else as the key's default;
-    // the other keys are never disturbed.
-    void storedTextIsCheckedPerKey_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("read");
-        for (const char* key : {"g54x", "g54y", "g54z"}) {
-            const QByteArray k(key);
-            QTest::newRow(k + " garbage") << key << "abc"
-                                          << "0";
-            QTest::newRow(k + " empty") << key << ""
-                                        << "0";
-            QTest::newRow(k + " number then garbage") << key << "5mm"
-                                                      << "0";
-            QTest::newRow(k + " infinite") << key << "inf"
-                                           << "0";
-            QTest::newRow(k + " not a number") << key << "nan"
-                                               << "0";
-            QTest::newRow(k + " overflowing") << key << "1e400"
-                                              << "0";
-            QTest::newRow(k + " negative") << key << "-12.5"
-                                           << "-12.5";
+        for (const char* bad : {"abc", "", "0", "-1", "1001", "40000", "0.5", "1001.5"}) {
+            row(3, bad, false, 1);
         }
-        QTest::newRow("bei garbage") << "bei"
-                                     << "x2"
-                                     << "1";
-        QTest::newRow("bei empty") << "bei"
-                                   << ""
-                                   << "1";
-        QTest::newRow("bei zero") << "bei"
-                                  << "0"
-                                  << "1";
-        QTest::newRow("bei negative") << "bei"
-                                      << "-1"
-                                      << "1";
-        QTest::newRow("bei above range") << "bei"
-                                         << "1001"
-                                         << "1";
-        QTest::newRow("bei beyond 16 bits") << "bei"
-                                            << "40000"
-                                            << "1";
-        QTest::newRow("bei highest") << "bei"
-                                     << "1000"
-                                     << "1000";
-        QTest::newRow("dl garbage") << "dl"
-                                    << "abc"
-                                    << "1";
-        QTest::newRow("dl empty") << "dl"
-                                  << ""
-                                  << "1";
-        QTest::newRow("dl zero") << "dl"
-                                 << "0"
-                                 << "1";
-        QTest::newRow("dl negative") << "dl"
-                                     << "-1"
-                                     << "1";
-        QTest::newRow("dl below range") << "dl"
-                                        << "0.0009"
-                                        << "1";
-        QTest::newRow("dl above range") << "dl"
-                                        << "100.1"
-                                        << "1";
-        QTest::newRow("dl infinite") << "dl"
-                                     << "inf"
-                                     << "1";
-        QTest::newRow("dl lowest") << "dl"
-                                   << "0.001"
-                                   << "0.001";
-        QTest::newRow("dl highest") << "dl"
-                                    << "100"
-                                    << "100";
-    }
-
-    void storedTextIsCheckedPerKey() {
-        QFETCH(QString, key);
-        QFETCH(QString, stored);
-        QFETCH(QString, read);
-        Settings settings;
-        settings.setParameterTexts("1", "2", "3", "4", "0.5");
-        storeRaw(key, stored);
-        QCOMPARE(settings.parameterText(key), read);
-        const auto p = settings.parameters();
-        QCOMPARE(field(p, key), read.toDouble());
-        const tarvo::interp::Parameters others{1, 2, 3, 4, 0.5};
-        for (const QStringView other : tarvo::app::parameterKeys) {
-            if (other != key) QCOMPARE(field(p, other.toString()), field(others, other.toString()));
+        for (const auto& [text, bei] : magnifications) row(3, text, true, bei);
+        for (const char* bad : {"abc", "", "0", "-1", "0.0009", "100.1", "inf"}) {
+            row(4, bad, false, 1);
         }
+        row(4, "0.001", true, 0.001);
+        row(4, "100", true, 100);
+    }
+    void textIsCheckedPerKey() {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(double, value);
+        const QStringList before{"1", "2", "3", "4", "0.5"};
+        settings_.setParameterTexts(before[0], before[1], before[2], before[3], before[4]);
+        storeRaw(keys[field], text);
+        QCOMPARE(settings_.parameterText(keys[field]), valid ? text : field < 3 ? "0" : "1");
+        QList<double> converted{1, 2, 3, 4, 0.5};
+        converted[field] = value;
+        QCOMPARE(values(settings_.parameters()), converted);
+
+        storeRaw(keys[field], before[field]);
+        ParameterDialog d(settings_);
+        d.load();
+        QSignalSpy accepted(&d, &ParameterDialog::originAccepted);
+        d.show();
+        QStringList typed = before;
+        typed[field] = text;
+        type(d, typed);
+        clickOk(d);
+        QCOMPARE(rawTexts(keys), valid ? typed : before);
+        QCOMPARE(accepted.count(), valid ? 1 : 0);
+        QCOMPARE(d.isVisible(), !valid);
+        QCOMPARE(problem(d).isVisible(), !valid);
+        QCOMPARE(problem(d).text(), valid ? QString() : message(field));
+        if (valid) return;
+        QCOMPARE(fields(d)[field]->selectedText(), text);
+        d.load();  // the next opening starts afresh
+        QVERIFY(!problem(d).isVisible());
+        QCOMPARE(shown(d), before);
     }
 
-    void magnificationRoundsHalvesToEven_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("bei");
-        QTest::newRow("2.5 down") << "2.5" << 2;
-        QTest::newRow("3.5 up") << "3.5" << 4;
-        QTest::newRow("1.5 up") << "1.5" << 2;
-        QTest::newRow("2.4999 down") << "2.4999" << 2;
-        QTest::newRow("2.5001 up") << "2.5001" << 3;
-        QTest::newRow("999.5 up") << "999.5" << 1000;
-        QTest::newRow("1000.5 down into range") << "1000.5" << 1000;
-        QTest::newRow("0.5 down to 0: default") << "0.5" << 1;
-        QTest::newRow("1001.5 up out of range: default") << "1001.5" << 1;
+    // At first start the dialog shows the defaults. OK stores the texts as
+    // typed, to be converted when read (the magnification rounded halves to
+    // even), and tells the new origin; closing the dialog otherwise keeps
+    // nothing.
+    void onlyOkKeepsTheTexts_data() {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"ok", "close box", "escape"}) QTest::newRow(how) << QString(how);
     }
-
-    void magnificationRoundsHalvesToEven() {
-        QFETCH(QString, stored);
-        QFETCH(int, bei);
-        storeRaw("bei", stored);
-        QCOMPARE(Settings().parameters().bei, bei);
+    void onlyOkKeepsTheTexts() {
+        QFETCH(QString, how);
+        const QStringList defaults{"0", "0", "0", "1", "1"};
+        const QStringList typed{"5", "-2.25", "1e1", " 2.5", "1.50"};
+        ParameterDialog d(settings_);
+        d.load();
+        QCOMPARE(shown(d), defaults);
+        QSignalSpy accepted(&d, &ParameterDialog::originAccepted);
+        d.show();
+        type(d, typed);
+        if (how == "ok") clickOk(d);
+        if (how == "escape") QTest::keyClick(&d.g54xt(), Qt::Key_Escape);
+        if (how == "close box") QVERIFY(d.close());
+        const bool ok = how == "ok";
+        QVERIFY(!d.isVisible());
+        QCOMPARE(d.result(), ok ? QDialog::Accepted : QDialog::Rejected);
+        QCOMPARE(accepted, (ok ? QList<QVariantList>{{5.0, -2.25, 10.0}} : QList<QVariantList>()));
+        QCOMPARE(rawTexts(keys), ok ? typed : QStringList(5, QString()));
+        QCOMPARE(raw("bei").typeId(), ok ? QMetaType::QString : QMetaType::UnknownType);
+        QCOMPARE(values(Settings().parameters()),
+                 ok ? QList<double>({5, -2.25, 10, 2, 1.5}) : QList<double>({0, 0, 0, 1, 1}));
+        d.load();
+        QCOMPARE(shown(d), ok ? typed : defaults);
     }
-
-    void placementIsAbsentAtFirstStart() { QVERIFY(!Settings().placement()); }
 
     void placementRoundTripsWithFractions() {
+        QVERIFY(!Settings().placement());
         Settings().savePlacement({1000, 1234.5f, 7000.5f, 6500.25f});
-        QCOMPARE(raw("MainLeft").toString(), "1000");
-        QCOMPARE(raw("MainTop").toString(), "1234.5");
-        QCOMPARE(raw("MainWidth").toString(), "7000.5");
-        QCOMPARE(raw("MainHeight").toString(), "6500.25");
-        const auto placement = Settings().placement();
-        QVERIFY(placement);
-        QCOMPARE(placement->left, 1000.0f);
-        QCOMPARE(placement->top, 1234.5f);
-        QCOMPARE(placement->width, 7000.5f);
-        QCOMPARE(placement->height, 6500.25f);
-    }
-
-    void placementIsNothingUnlessAllFourAreNumbers_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("left garbage") << "MainLeft"
-                                      << "left";
-        QTest::newRow("top empty") << "MainTop"
-                                   << "";
-        QTest::newRow("width infinite") << "MainWidth"
-                                        << "inf";
-        QTest::newRow("height overflowing a float") << "MainHeight"
-                                                    << "1e39";
+        QCOMPARE(rawTexts({"MainLeft", "MainTop", "MainWidth", "MainHeight"}),
+                 QStringList({"1000", "1234.5", "7000.5", "6500.25"}));
+        const auto p = Settings().placement();
+        QVERIFY(p);
+        QCOMPARE(QList<float>({p->left, p->top, p->width, p->height}),
+                 QList<float>({1000, 1234.5f, 7000.5f, 6500.25f}));
     }
 
     void placementIsNothingUnlessAllFourAreNumbers() {
-        QFETCH(QString, key);
-        QFETCH(QString, stored);
-        Settings().savePlacement({1000, 1000, 6500, 6500});
-        storeRaw(key, stored);
-        QVERIFY(!Settings().placement());
-    }
-
-    void placementIsNothingWhenOneKeyIsAbsent() {
-        Settings().savePlacement({1000, 1000, 6500, 6500});
-        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).remove("Settings/MainHeight");
+        for (const auto& [key, text] : {std::pair{"MainLeft", "left"},
+                                        {"MainTop", ""},
+                                        {"MainWidth", "inf"},
+                                        {"MainHeight", "1e39"}}) {
+            Settings().savePlacement({1000, 1000, 6500, 6500});
+            storeRaw(key, text);
+            QVERIFY2(!Settings().placement(), key);
+        }
+        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).remove("Settings/MainTop");
         QVERIFY(!Settings().placement());
     }
 };

@@ -14,7 +14,8 @@ class TranslationsTest : public QObject {
 private slots:
     void standardButtonsReadInChinese() {
         QVERIFY(installChineseTranslations(*QApplication::instance()));
-        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                             QDialogButtonBox::Save);
         QCOMPARE(box.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
         QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
         QCOMPARE(box.button(QDialogButtonBox::Save)->text(), QStringLiteral("保存"));
