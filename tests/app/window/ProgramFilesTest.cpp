@@ -1,4 +1,5 @@
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QPlainTextEdit>
@@ -168,6 +169,7 @@ private slots:
         QTest::newRow("folder") << QString("sub");
         QTest::newRow("disk full") << QString("a.nc");
         QTest::newRow("broken character") << QString("a.nc");
+        QTest::newRow("pipe, as a device would be") << QString("pipe");
     }
     void failedSaveKeepsOldFile() {
         QFETCH(QString, name);
@@ -175,6 +177,7 @@ private slots:
         Bench b;
         b.put("a.nc", "old program");
         QVERIFY(QDir(b.dir.path()).mkdir("sub"));
+        QCOMPARE(mkfifo(QFile::encodeName(b.path("pipe")).constData(), 0600), 0);
         b.type(tag == "broken character" ? QString("G00X1(") + QChar(0xD800) + ")\n"
                                          : QString("G00X100Y100\n"));
         b.prompts.choices << SaveChoice::Save;
@@ -188,6 +191,7 @@ private slots:
         QCOMPARE(b.prompts.log.last(), "保存失败: 无法保存文件：" + b.path(name));
         QCOMPARE(b.bytes("a.nc"), "old program");
         QCOMPARE(b.fileNames(), QStringList{"a.nc"});
+        QVERIFY(QFileInfo(b.path("pipe")).exists() && !QFileInfo(b.path("pipe")).isFile());
         QVERIFY(b.modified());
     }
 
