@@ -1,162 +1,147 @@
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "motion/EngineTrace.h"
-#include "motion/NumberText.h"
 #include "motion/OutputByte.h"
+#include "support/MachineRecorder.h"
 
 namespace tarvo::motion {
 namespace {
 
+using test::operator==;
+using test::SegmentRun;
 using test::TracedRun;
 
 // G00 X10 Y10 from the run's start point: one step tick and one reset tick
-// per iteration, both axes overflowing together.
+// per iteration, both axes overflowing together. Tick 1: both registers take
+// 10 mm, below the capacity, and nothing moves; tick 2 only releases the
+// pulse bits, of which none is active; tick 3: 20 mm overflow to 4, X and Y
+// step together, both pulses active; tick 4 returns them to rest.
 TEST(InterpolationTick, RapidDiagonalTickByTick) {
-    TracedRun run("%\nG00X10Y10\n");
-    const test::SegmentRun& seg = run.segment(1);
-    EXPECT_EQ(seg.line, 2);
-    EXPECT_EQ(seg.handed.regmax, 16);
-    ASSERT_EQ(seg.ticks.size(), 31u);
-    EXPECT_EQ(seg.steps(), 10u);
-
-    // Tick 1: both registers take 10 mm, below the capacity; nothing moves.
-    const test::EngineTick& t1 = seg.ticks[0];
-    EXPECT_EQ(t1.r.jrx, 10);
-    EXPECT_EQ(t1.r.jry, 10);
-    EXPECT_EQ(t1.r.px, 0);
-    EXPECT_EQ(t1.r.py, 0);
-    EXPECT_FALSE(t1.stepped());
-    EXPECT_EQ(t1.outdata, "10101000");
-
-    // Tick 2 only releases the pulse bits, of which none is active.
-    EXPECT_FALSE(seg.ticks[1].stepped());
-    EXPECT_EQ(seg.ticks[1].bitsAfter, seg.ticks[1].bitsBefore);
-
-    // Tick 3: 20 mm overflow to 4, X and Y step together by one step.
-    const test::EngineTick& t3 = seg.ticks[2];
-    EXPECT_EQ(t3.r.jrx, 4);
-    EXPECT_EQ(t3.r.jry, 4);
-    EXPECT_EQ(t3.xcur, 10);
-    EXPECT_EQ(t3.ycur, 10);
-    EXPECT_EQ(t3.zcur, 600);
-    EXPECT_EQ(t3.outdata, "00001000");
-    ASSERT_EQ(t3.pointsAfter, t3.pointsBefore + 1);
-    const auto& shown = run.point(t3.pointsBefore);
-    EXPECT_EQ(numberText(shown.x), "1");
-    EXPECT_EQ(numberText(shown.y), "1");
-    EXPECT_EQ(numberText(shown.z), "60");
-
-    // Tick 4 returns both pulses to rest.
-    EXPECT_EQ(seg.ticks[3].outdata, "10101000");
-
-    EXPECT_EQ(seg.last().xcur, 100);
-    EXPECT_EQ(seg.last().ycur, 100);
-    EXPECT_EQ(seg.last().zcur, 600);
-}
-
-// Run puts the tool back at X 0, Y 0, Z 60 but leaves the current point
-// where the last step put it: a move to that point ends without a step.
-TEST(InterpolationTick, RunStartKeepsTheCurrentPoint) {
-    test::RecordingPanel panel;
-    interp::Machine m(panel);
-    test::EngineTrace trace(m, panel);
-    m.setTickListener(&trace);
-    test::runToEnd(m, "%\nG00X10\n");
-    ASSERT_EQ(trace.segments.back().steps(), 10u);
-    test::runToEnd(m, "%\nG00X10\n");
-    EXPECT_EQ(trace.segments.back().ticks.size(), 1u);
-    EXPECT_EQ(trace.segments.back().steps(), 0u);
-}
-
-// Figures of whole segments: register capacity, Timer2 ticks, step points
-// and where the last step point lies (internal units).
-struct SegmentFigure {
-    const char* name;
-    std::string program;
-    double dl;
-    std::size_t segment;  // counted from 1
-    double regmax;
-    std::size_t ticks, steps;
-    double x, y, z;
-};
-
-class SegmentFigures : public ::testing::TestWithParam<SegmentFigure> {};
-
-TEST_P(SegmentFigures, MatchTheMachine) {
-    const SegmentFigure& f = GetParam();
-    TracedRun run(f.program, f.dl);
-    EXPECT_TRUE(run.panel.messages.empty());
-    EXPECT_TRUE(run.machine.idle());
-    const test::SegmentRun& seg = run.segment(f.segment);
-    if (f.regmax >= 0) {
-        EXPECT_EQ(seg.handed.regmax, f.regmax);
+    const TracedRun run("%\nG00X10Y10\n");
+    const SegmentRun& seg = run.segment(1);
+    const struct {
+        Registers r;
+        std::string outdata;
+        std::size_t points, bits;  // shown since the run started
+    } expected[] = {{{0, 0, 0, 10, 10, 0, 0}, "10101000", 0, 0},
+                    {{0, 0, 0, 10, 10, 0, 0}, "10101000", 0, 0},
+                    {{10, 10, 0, 4, 4, 0, 0}, "00001000", 1, 2},
+                    {{10, 10, 0, 4, 4, 0, 0}, "10101000", 1, 4}};
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const test::State& t = seg.ticks.at(i).after;
+        const auto& e = expected[i];
+        EXPECT_TRUE(t.r == e.r) << "tick " << i + 1;
+        EXPECT_EQ(t.outdata, e.outdata) << "tick " << i + 1;
+        EXPECT_EQ(std::pair(t.points, t.bits - seg.ticks[0].bitsBefore),
+                  std::pair(e.points, e.bits))
+            << "tick " << i + 1;
     }
-    EXPECT_EQ(seg.ticks.size(), f.ticks);
-    EXPECT_EQ(seg.steps(), f.steps);
-    EXPECT_EQ(seg.last().xcur, f.x);
-    EXPECT_EQ(seg.last().ycur, f.y);
-    EXPECT_EQ(seg.last().zcur, f.z);
-    // Whatever happened, the pulse bits rest after the segment's last tick.
-    EXPECT_EQ(seg.last().outdata[OutputByte::XPulse], '1');
-    EXPECT_EQ(seg.last().outdata[OutputByte::YPulse], '1');
-    EXPECT_EQ(seg.last().outdata[OutputByte::ZPulse], '1');
+    const auto& shown = run.panel.points.at(0);
+    EXPECT_EQ(
+        std::vector({shown.x, shown.y, shown.z, seg.ticks[2].after.xcur, seg.ticks[2].after.zcur}),
+        std::vector({1.0, 1.0, 60.0, 10.0, 600.0}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Segments, SegmentFigures,
-    ::testing::Values(
-        SegmentFigure{"Rapid", "%\nG00X10Y10\n", 1, 1, 16, 31, 10, 100, 100, 600},
-        SegmentFigure{"SampleLine", test::sampleProgram, 1, 2, 32, 63, 20, 300, 100, 600},
-        SegmentFigure{"SampleCcwArc", test::sampleProgram, 1, 3, -1, 39, 20, 400, 200, 600},
-        SegmentFigure{"SampleCwArc", test::sampleProgram, 1, 4, -1, 39, 20, 300, 300, 600},
-        SegmentFigure{"ZDown", "%\nG01Z-5\n", 1, 1, 128, 255, 65, 0, 0, -50},
-        SegmentFigure{"CoarseStep", "%\nG01X10\n", 2, 1, 16, 15, 5, 100, 0, 600},
-        SegmentFigure{"XYFromSurface", "%\nG00Z0\nG01X10Y5\n", 1, 2, 16, 31, 10, 100, 50, 0},
-        SegmentFigure{"HalfMmZ", "%\nG00Z0\nG01Z-2.5\n", 1, 2, 4, 7, 2, 0, 0, -20},
-        // Shorter than a step: the point already stands within one step.
-        SegmentFigure{"HalfMm", "%\nG00Z0\nG01X0.5\n", 1, 2, 2, 1, 0, 0, 0, 0},
-        SegmentFigure{"TinyZUp", "%\nG00Z59\nZ60\nZ60.05\n", 1, 3, 2, 1, 0, 0, 0, 600},
-        SegmentFigure{"TinyZDown", "%\nG00Z59\nZ60\nZ59.95\n", 1, 3, 2, 1, 0, 0, 0, 600},
-        // A new machine's point stands at the origin, within a step of Z 0.
-        SegmentFigure{"FreshPointOnOrigin", "%\nG01Z0\n", 1, 1, 64, 1, 0, 0, 0, 0},
-        // End equal to start: handed back in the first tick.
-        SegmentFigure{"Empty", "%\nG00Z59\nZ60\nG01X0Y0Z60\n", 1, 3, 0, 1, 0, 0, 0, 600},
-        SegmentFigure{"FullCircle", "%\nG00X10\nG02X10Y0I-10J0\n", 1, 2, -1, 1, 0, 100, 0, 600}),
-    test::CaseName{});
+// Figures of whole segments: register capacity (-1: an arc), Timer2 ticks,
+// step ticks and the last step point (internal units).
+TEST(InterpolationTick, SegmentFigures) {
+    const struct {
+        std::string program;
+        double dl;
+        std::size_t segment;  // counted from 1
+        double regmax;
+        std::size_t ticks, steps;
+        double x, y, z;
+    } cases[] = {{"%\nG00X10Y10\n", 1, 1, 16, 31, 10, 100, 100, 600},
+                 {test::sampleProgram, 1, 2, 32, 63, 20, 300, 100, 600},
+                 {"%\nG01Z-5\n", 1, 1, 128, 255, 65, 0, 0, -50},
+                 {"%\nG01X10\n", 2, 1, 16, 15, 5, 100, 0, 600},
+                 {"%\nG01X10.5\n", 1, 1, 16, 31, 10, 100, 0, 600},
+                 {"%\nG00Z0\nG01X10Y5\n", 1, 2, 16, 31, 10, 100, 50, 0},
+                 {"%\nG00Z0\nG01Z-2.5\n", 1, 2, 4, 7, 2, 0, 0, -20},
+                 {"%\nG00Z0\nG01X10Z-2.5\n", 1, 2, 16, 31, 10, 100, 0, -20},
+                 // Shorter than a step: the point already stands within one step.
+                 {"%\nG00Z0\nG01X0.5\n", 1, 2, 2, 1, 0, 0, 0, 0},
+                 {"%\nG00Z59\nZ60\nZ60.05\n", 1, 3, 2, 1, 0, 0, 0, 600},
+                 {"%\nG00Z59\nZ60\nZ59.95\n", 1, 3, 2, 1, 0, 0, 0, 600},
+                 // A new machine's point stands at the origin, within a step of Z 0.
+                 {"%\nG01Z0\n", 1, 1, 64, 1, 0, 0, 0, 0},
+                 // End equal to start: handed back in the first tick, no bit changes.
+                 {"%\nG01X-1Y-1Z59\nG01X-1Y-1Z59\n", 1, 2, 0, 1, 0, -10, -10, 590},
+                 {"%\nG00X10\nG02X10Y0I-10J0\n", 1, 2, -1, 1, 0, 100, 0, 600},
+                 // Beyond the 16-bit registers of the original controller.
+                 {"%\nG01Z-3300\n", 1, 1, 4096, 8191, 3360, 0, 0, -33000},
+                 {"%\nG01Z-17000\n", 1, 1, 32768, 65535, 17060, 0, 0, -170000},
+                 {"%\nG01X20000Z40\n", 1, 1, 32768, 65535, 20000, 200000, 0, 400},
+                 {"%\nG00X-17000Y9000\n", 1, 1, 32768, 65535, 21256, -170000, 90000, 600}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        const TracedRun run(c.program, c.dl);
+        EXPECT_TRUE(run.panel.messages.empty());
+        const SegmentRun& seg = run.segment(c.segment);
+        EXPECT_EQ(seg.handed.regmax, c.regmax < 0 ? seg.handed.regmax : c.regmax);
+        EXPECT_EQ(seg.ticks.size(), c.ticks);
+        EXPECT_EQ(seg.steps(), c.steps);
+        EXPECT_EQ(std::vector({seg.last().xcur, seg.last().ycur, seg.last().zcur}),
+                  std::vector({c.x, c.y, c.z}));
+        // Whatever happened, the pulse bits rest after the segment's last tick.
+        const std::string& out = seg.last().outdata;
+        EXPECT_EQ(std::string(
+                      {out[OutputByte::XPulse], out[OutputByte::YPulse], out[OutputByte::ZPulse]}),
+                  "111");
+        EXPECT_TRUE(!seg.handed.empty() || seg.last().bits == seg.ticks[0].bitsBefore);
+    }
+}
 
-// An empty segment changes nothing: no step and no bit of the byte.
-TEST(InterpolationTick, EmptySegmentLeavesTheByteAlone) {
-    TracedRun run("%\nG01X-1Y-1Z59\nG01X-1Y-1Z59\n");
-    const test::SegmentRun& empty = run.segment(2);
-    ASSERT_EQ(empty.ticks.size(), 1u);
-    EXPECT_EQ(empty.ticks[0].bitsAfter, empty.ticks[0].bitsBefore);
-    EXPECT_EQ(empty.ticks[0].outdata, "11111100");
+// Digital integration steps each axis at a rate proportional to its
+// increment: the iterations (counted from 1) in which each register
+// overflowed. X and Y keep fractions; the Z register is an integer, each sum
+// rounded to the nearest, halves to the even neighbour: 2.5 mm feeds it 2 per
+// iteration.
+TEST(InterpolationTick, OverflowPatterns) {
+    using Iterations = std::vector<int>;
+    const Iterations ten{2, 4, 5, 7, 8, 10, 12, 13, 15, 16}, five{4, 7, 10, 13, 16};
+    const struct {
+        std::string program;
+        std::size_t segment;
+        Iterations x, y, z;
+    } cases[] = {{"%\nG00X10Y10\n", 1, ten, ten, {}},
+                 {"%\nG00Z0\nG01X10Y5\n", 2, ten, five, {}},
+                 {"%\nG00X10Y10\nG01X0Y5\n", 2, ten, five, {}},
+                 {"%\nG01X10.5\n", 1, {2, 4, 5, 7, 8, 10, 11, 13, 14, 16}, {}, {}},
+                 {"%\nG00Z0\nG01X10Z-2.5\n", 2, ten, {}, {8, 16}},
+                 {"%\nG00Z0\nG01Z-2.5\n", 2, {}, {}, {2, 4}}};
+    for (const auto& c : cases) {
+        const TracedRun run(c.program);
+        Iterations x, y, z;
+        Registers was;
+        const std::vector<test::Tick>& ticks = run.segment(c.segment).ticks;
+        for (std::size_t i = 0; i < ticks.size(); ++i) {
+            const Registers& r = ticks[i].after.r;
+            const int iteration = static_cast<int>(i / 2 + 1);
+            if (r.px != was.px) x.push_back(iteration);
+            if (r.py != was.py) y.push_back(iteration);
+            if (r.pz != was.pz) z.push_back(iteration);
+            was = r;
+        }
+        EXPECT_EQ(std::vector({x, y, z}), std::vector({c.x, c.y, c.z})) << c.program;
+    }
 }
 
 // A finer pulse equivalent takes ten times the steps to the same ends.
 TEST(InterpolationTick, SampleProgramAtATenthOfTheStep) {
-    TracedRun coarse(test::sampleProgram, 1);
-    TracedRun fine(test::sampleProgram, 0.1);
-    ASSERT_EQ(coarse.segments().size(), fine.segments().size());
+    const TracedRun coarse(test::sampleProgram, 1), fine(test::sampleProgram, 0.1);
     EXPECT_TRUE(fine.panel.messages.empty());
-    const double ends[][2] = {{100, 100}, {300, 100}, {400, 200},  {300, 300},
-                              {100, 200}, {100, 100}, {-100, -100}};
-    for (std::size_t i = 0; i < std::size(ends); ++i) {
-        const test::SegmentRun& c = coarse.segments()[i];
-        const test::SegmentRun& f = fine.segments()[i];
-        EXPECT_EQ(f.steps(), 10 * c.steps()) << "segment " << i + 1;
-        EXPECT_EQ(c.last().xcur, ends[i][0]) << "segment " << i + 1;
-        EXPECT_EQ(c.last().ycur, ends[i][1]) << "segment " << i + 1;
-        EXPECT_EQ(f.last().xcur, ends[i][0]) << "segment " << i + 1;
-        EXPECT_EQ(f.last().ycur, ends[i][1]) << "segment " << i + 1;
-        EXPECT_EQ(f.last().zcur, 600) << "segment " << i + 1;
+    ASSERT_EQ(fine.segments.size(), 8u);
+    ASSERT_EQ(coarse.segments.size(), 8u);
+    for (std::size_t i = 0; i < 8; ++i) {
+        const test::State &c = coarse.segments[i].last(), &f = fine.segments[i].last();
+        EXPECT_EQ(fine.segments[i].steps(), 10 * coarse.segments[i].steps()) << "segment " << i + 1;
+        EXPECT_EQ(std::vector({f.xcur, f.ycur, f.zcur}), std::vector({c.xcur, c.ycur, c.zcur}))
+            << "segment " << i + 1;
     }
-    // The closing "%" line hands over a segment of length zero.
-    EXPECT_EQ(coarse.segments().back().steps(), 0u);
 }
 
 }  // namespace

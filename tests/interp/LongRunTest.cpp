@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <malloc.h>
+
+#include <random>
+#include <string>
+
+#include "support/Programs.h"
+#include "support/RecordingPanel.h"
+
+namespace tarvo::interp {
+namespace {
+
+// Bytes the heap has handed out and not yet taken back.
+std::size_t heapInUse() { return mallinfo2().uordblks; }
+
+// A zigzag of long passes at a fine pulse equivalent: a million steps or more.
+std::string zigzag(int passes, double z) {
+    std::string text = "%\nG00X0Y0Z" + std::to_string(z) + "\nG01\n";
+    for (int i = 0; i < passes; ++i) {
+        text += "X" + std::to_string(i % 2 == 0 ? 100 : 0) + "Y" + std::to_string(i) + "\n";
+    }
+    return text + "%\n";
+}
+
+// A million steps above the work surface record nothing, so the machine's
+// memory must not grow at all while they run; below it, only by the path.
+TEST(LongRun, MemoryStaysFlatBesidesTheRecordedPath) {
+    for (const double z : {10.0, -1.0}) {
+        test::RecordingPanel panel;
+        Machine machine(panel);
+        const std::string program = zigzag(100, z);
+        const std::size_t before = heapInUse();
+        machine.run(program, test::withDl(0.01));
+        ClockDriver(machine).runToEnd(UINT64_MAX);
+        const motion::StoredPath& path = machine.path();
+        EXPECT_TRUE(panel.messages.empty());
+        EXPECT_GE(machine.timer2Ticks(), 2'000'000u);
+        std::size_t recorded = 0;
+        for (const auto* list : {&path.pathx, &path.pathy, &path.pathz, &path.surfx, &path.surfy,
+                                 &path.surfz, &path.wallx0, &path.wally0, &path.wallz0,
+                                 &path.wallx1, &path.wally1, &path.wallz1}) {
+            recorded += list->capacity() * sizeof(double);
+        }
+        EXPECT_EQ(path.pathUpper() > 0, z < 0);
+        // The panel keeps every point shown; leave room for it and a little more.
+        const std::size_t shown = panel.points.capacity() * sizeof(test::RecordingPanel::Point) +
+                                  panel.bits.capacity() * sizeof(panel.bits[0]);
+        EXPECT_LE(heapInUse() - before, recorded + shown + program.size() + (64u << 10)) << "z " << z;
+    }
+}
+
+// Commands pressed at random between milliseconds never let both timers drive
+// the run in one millisecond, except the first one after a Run during a run.
+TEST(LongRun, RandomCommandsKeepOneTimerAtATime) {
+    test::RecordingPanel panel;
+    Machine machine(panel);
+    std::mt19937 random(20261206);
+    std::uniform_int_distribution<int> action(0, 99);
+    for (int ms = 0; ms < 20000; ++ms) {
+        bool restarted = false;
+        const int a = action(random);
+        if (a < 2) {
+            restarted = machine.advancing();
+            machine.run(test::sampleProgram, test::withDl(a == 0 ? 0.1 : 1));
+        } else if (a < 4) {
+            machine.pause();
+        } else if (a < 5) {
+            machine.stop();
+        }
+        const auto before = machine.timer1Ticks() + machine.timer2Ticks();
+        machine.advance();
+        const auto ticked = machine.timer1Ticks() + machine.timer2Ticks() - before;
+        ASSERT_LE(ticked, restarted ? 2u : 1u) << "at millisecond " << ms;
+        // By the end of any millisecond the hand-over has settled.
+        ASSERT_FALSE(machine.timer1().enabled && machine.timer2().enabled) << "at millisecond " << ms;
+    }
+    EXPECT_GT(machine.timer2Ticks(), 1000u);
+}
+
+}  // namespace
+}  // namespace tarvo::interp
