@@ -17,9 +17,6 @@ double arcRadius10(const Segment& s) { return std::sqrt(square(s.jc) + square(s.
 
 bool isLine(Mode m) { return m == Mode::Rapid || m == Mode::Line; }
 
-// |ze - zs| in tenths, rounded: the Z increment fed to the integer register.
-std::int64_t dz10Of(const Segment& s) { return toWide(std::abs(s.ze - s.zs) * 10); }
-
 // One row of the point-by-point step tables: which axis moves, and which way.
 struct ArcMove {
     OutputByte::Axis axis;
@@ -76,7 +73,7 @@ SegmentState Interpolator::unreachableOrRunning(const Segment& s, const Register
                                                 double dlstep) {
     bool unreachable = false;
     if (isLine(s.gmode)) {
-        unreachable = guard_.lineUnreachable(s, r, dlstep, dz10Of(s));
+        unreachable = guard_.lineUnreachable(s, r, dlstep);
     } else {
         unreachable = guard_.arcUnreachable(s, r, dlstep, arcRadius10(s));
     }
@@ -101,7 +98,7 @@ Interpolator::LineArgs Interpolator::prepareLine(const Segment& s) {
     // they are valid whenever a pulse shows.
     const auto sign = [](double end, double start) -> std::int16_t { return end >= start ? 1 : -1; };
     const LineArgs a{std::abs(s.xe - s.xs) * 10, std::abs(s.ye - s.ys) * 10,
-                     dz10Of(s), sign(s.xe, s.xs), sign(s.ye, s.ys),
+                     s.dz10(), sign(s.xe, s.xs), sign(s.ye, s.ys),
                      sign(s.ze, s.zs)};
     outdata_.direction(OutputByte::Axis::X, a.sx < 0);
     outdata_.direction(OutputByte::Axis::Y, a.sy < 0);

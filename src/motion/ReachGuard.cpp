@@ -21,19 +21,17 @@ double gap(const AxisState& a) { return 10 * a.end - (10 * a.start + a.p); }
 
 }  // namespace
 
-bool ReachGuard::lineUnreachable(const Segment& s, const Registers& r, double dlstep,
-                                 std::int64_t dz10) {
+bool ReachGuard::lineUnreachable(const Segment& s, const Registers& r, double dlstep) {
     if (lineSettled_) return false;
     lineSettled_ = true;
-    return lineCannotEnd(s, r, dlstep, dz10);
+    return lineCannotEnd(s, r, dlstep);
 }
 
-bool ReachGuard::lineCannotEnd(const Segment& s, const Registers& r, double dlstep,
-                               std::int64_t dz10) {
+bool ReachGuard::lineCannotEnd(const Segment& s, const Registers& r, double dlstep) {
     // X and Y accumulate in doubles and overflow as soon as their increment is
     // not zero; Z accumulates rounded sums and stays put when the first one
     // rounds to 0.
-    const bool zMoves = roundHalfEven(static_cast<double>(dz10) / 10) != 0;
+    const bool zMoves = roundHalfEven(static_cast<double>(s.dz10()) / 10) != 0;
     const AxisState axes[] = {{s.xs, s.xe, r.px, s.xe != s.xs},
                               {s.ys, s.ye, r.py, s.ye != s.ys},
                               {s.zs, s.ze, r.pz, zMoves}};

@@ -24,7 +24,7 @@ public:
     // never moves stands a whole step off, the distance stays too large.
     // The answer depends only on the point, so it is worked out once per
     // step point rather than on every tick.
-    bool lineUnreachable(const Segment& s, const Registers& r, double dlstep, std::int64_t dz10);
+    bool lineUnreachable(const Segment& s, const Registers& r, double dlstep);
 
     // Arcs stay at the start Z and retrace their circle: after a full turn
     // (with room for the staircase around the circle) nothing new comes.
@@ -34,8 +34,7 @@ public:
     static double revolutionSteps(double r10, double dlstep);
 
 private:
-    static bool lineCannotEnd(const Segment& s, const Registers& r, double dlstep,
-                              std::int64_t dz10);
+    static bool lineCannotEnd(const Segment& s, const Registers& r, double dlstep);
 
     std::int64_t arcSteps_ = 0;
     bool lineSettled_ = false;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+
+#include "motion/Rounding.h"
 
 namespace tarvo::motion {
 
@@ -18,6 +21,9 @@ struct Segment {
 
     // Exact comparison: a segment whose end is its start ends without a step.
     bool empty() const { return xs == xe && ys == ye && zs == ze; }
+
+    // |ze - zs| in tenths, rounded: the Z increment fed to the integer register.
+    std::int64_t dz10() const { return toWide(std::abs(ze - zs) * 10); }
 };
 
 // Working registers of the interpolator. Positions are internal units (tenths
