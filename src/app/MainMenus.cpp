@@ -65,6 +65,10 @@ MainMenus buildMainMenus(QMainWindow& window) {
     m.mnurunpause = item(run, QStringLiteral("暂停(&P)"));
     m.mnurunrun = item(run, QStringLiteral("运行(&R)"), QKeySequence(Qt::Key_F5));
     m.mnurunstop = item(run, QStringLiteral("停止(&O)"));
+    run->addSeparator();
+    m.mnustepTick = item(run, QStringLiteral("单步：一个节拍(&T)"), QKeySequence(Qt::Key_F6));
+    m.mnustepStep = item(run, QStringLiteral("单步：一步插补(&I)"), QKeySequence(Qt::Key_F7));
+    m.mnustepLine = item(run, QStringLiteral("单步：到本行结束(&L)"), QKeySequence(Qt::Key_F8));
 
     QMenu* help = bar->addMenu(QStringLiteral("关于(&A)"));
     m.mnuHelpAbout = item(help, QStringLiteral("设计者"));

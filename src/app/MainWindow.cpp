@@ -148,6 +148,12 @@ void MainWindow::connectCommands() {
     connect(&control_->command4(), &QPushButton::clicked, this, &MainWindow::clearScreen);
     connect(&control_->command5(), &QPushButton::clicked, m.mnurunsetting, &QAction::trigger);
     connect(m.mnurunsetting, &QAction::triggered, this, &MainWindow::openParameters);
+    using Unit = interp::Machine::StepUnit;
+    for (const auto& [action, unit] : {std::pair{m.mnustepTick, Unit::Tick},
+                                       std::pair{m.mnustepStep, Unit::Step},
+                                       std::pair{m.mnustepLine, Unit::Line}}) {
+        connect(action, &QAction::triggered, this, [this, unit] { machine_->stepPaused(unit); });
+    }
 
     connect(m.mnufilenew, &QAction::triggered, files_, &ProgramFiles::newProgram);
     connect(m.mnufileopen, &QAction::triggered, files_, &ProgramFiles::open);

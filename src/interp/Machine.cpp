@@ -64,6 +64,23 @@ void Machine::takeParameters(const Parameters& parameters) {
     dlstep_ = parameters.dl * 10;
 }
 
+void Machine::stepPaused(StepUnit unit) {
+    if (paused_ != 1) return;
+    const std::uint64_t steps = engine_.stepTicks;
+    lineDone_ = false;
+    const auto reached = [&] {
+        switch (unit) {
+            case StepUnit::Tick: return true;
+            case StepUnit::Step: return engine_.stepTicks != steps;
+            case StepUnit::Line: return lineDone_;
+        }
+        return true;
+    };
+    timer1_.interval = timer2_.interval = 1;
+    do advance(); while (advancing() && !reached());
+    timer1_.interval = timer2_.interval = 0;
+}
+
 void Machine::panmode() {
     views_.show(views::View::Magnified);
     views_.magnified().setMode(views::DragMode::Pan, path_, dlstep_, bei_);
@@ -133,6 +150,7 @@ void Machine::handOver() {
     } else {
         timer2_.enabled = false;
         timer1_.enabled = true;
+        lineDone_ = true;
     }
 }
 
@@ -143,6 +161,7 @@ void Machine::timer2Tick() {
             demorder(interp_.mcode, interp_.lcode, outdata_, switches_, panel_);
             timer2_.enabled = false;
             timer1_.enabled = true;
+            lineDone_ = true;
             break;
         case motion::SegmentState::Unreachable:
             // txtline already counts the line whose motion this is.

@@ -37,6 +37,12 @@ public:
     void pause();
     void stop();
 
+    // While paused, lets the clock run just far enough for one timer tick,
+    // one interpolation step, or the end of the current line's motion; the
+    // run stays paused. Lands exactly where an uninterrupted run would be.
+    enum class StepUnit { Tick, Step, Line };
+    void stepPaused(StepUnit unit);
+
     // The window's load step: the magnification and the step length the
     // magnified view uses until the first run (ignored when they are not valid).
     void takeParameters(const Parameters& parameters);
@@ -103,6 +109,7 @@ private:
     std::int16_t bei_ = 1;
     TickListener* listener_ = nullptr;
     std::uint64_t timer1Ticks_ = 0, timer2Ticks_ = 0;
+    bool lineDone_ = false;  // the current line's motion has ended
 };
 
 }  // namespace tarvo::interp

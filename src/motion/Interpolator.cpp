@@ -50,6 +50,7 @@ SegmentState Interpolator::tick(Segment& s, Registers& r, double dlstep) {
     ++phase;
     std::int16_t lcolor = 0;  // a reset tick draws in black
     if (phase == 1) {
+        ++stepTicks;
         lcolor = s.gmode == Mode::Rapid ? 15 : 14;
         switch (s.gmode) {
             case Mode::Rapid:

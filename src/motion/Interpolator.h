@@ -31,6 +31,7 @@ public:
 
     double xcur = 0, ycur = 0, zcur = 0;  // current tool point, internal units
     std::int16_t phase = 0;               // 1 on step ticks, 0 after reset ticks
+    std::uint64_t stepTicks = 0;          // step ticks made since the machine was made
 
 private:
     struct LineArgs {

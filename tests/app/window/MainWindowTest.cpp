@@ -313,6 +313,21 @@ private slots:
         QCOMPARE(window_->editorFrame().title(), recent.at(3));
     }
 
+    void stepWhilePaused() {
+        window_->runCommand();
+        window_->pauseCommand();
+        window_->menus().mnustepLine->trigger();  // the "%" line: no motion
+        window_->menus().mnustepLine->trigger();  // G00 X10 Y10
+        QCOMPARE(window_->coordinatePanel().xcText().text(), QStringLiteral("10"));
+        window_->menus().mnustepStep->trigger();  // the first step of G01 X30
+        window_->menus().mnustepStep->trigger();
+        QCOMPARE(window_->coordinatePanel().xcText().text(), QStringLiteral("11"));
+        const auto ticks = window_->machine().timer2Ticks();
+        window_->menus().mnustepTick->trigger();
+        QCOMPARE(window_->machine().timer2Ticks(), ticks + 1);
+        QVERIFY(window_->machine().paused());
+    }
+
 private:
     QTemporaryDir home_;  // the settings store, never the user's own
     Settings settings_;
