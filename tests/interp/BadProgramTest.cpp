@@ -21,8 +21,9 @@ void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 class OddPrograms : public ::testing::TestWithParam<Case> {};
 
-// Every malformed or unusual program ends: with its exact message and line
-// number, or cleanly where the format allows it; none crashes or hangs.
+// Unusual programs beyond the error table of the program tests end with
+// their exact message, or cleanly where the format allows it; none crashes
+// or hangs.
 TEST_P(OddPrograms, EndWithTheirMessage) {
     const Case& c = GetParam();
     test::RecordingPanel panel;
@@ -49,39 +50,18 @@ std::string longProgram(std::size_t bytes) {
     return text + "G01X0\r\n%\r\n";
 }
 
-const std::string start = "第1行有错没有开始符,结束符 “%”";
-
 INSTANTIATE_TEST_SUITE_P(
     Table, OddPrograms,
     ::testing::Values(
-        Case{"NoStartSymbol", "G01X5\n%\n", start},
-        Case{"EmptyLineFirst", "\n%\nG01X5\n", start},
-        Case{"BlankFirst", " %\nG01X5\n", start},
-        Case{"ByteOrderMarkFirst", "\xEF\xBB\xBF%\nG01X5\n", start},
-        Case{"G04", "%\nG00X5\nG04\n%\n", "第3行有错G...."},
-        Case{"G91", "%\nG91\n", "第2行有错G...."},
-        Case{"G000", "%\nG000\n", "第2行有错G...."},
-        Case{"GAlone", "%\nG X5\n", "第2行有错G...."},
-        Case{"M02", "%\nM02\n", "第2行有错M...."},
-        Case{"M003", "%\nM003\n", "第2行有错M...."},
-        Case{"XAlone", "%\nG01X\n", "第2行有错X...."},
-        Case{"ZAlone", "%\nG01Z\n", "第2行有错Z...."},
-        Case{"JPlus", "%\nG02X0Y0I0J+5\n", "第2行有错J...."},
-        Case{"ArcJustOutside", "%\nG00X30Y10\nG03X40.15Y20I0J10\n", "第3行有错终点不在圆弧上"},
+        Case{"ByteOrderMarkFirst", "\xEF\xBB\xBF%\nG01X5\n", "第1行有错没有开始符,结束符 “%”"},
         Case{"ArcZChange", "%\nG00X10Y0Z0\nG02X0Y10Z-5I-10J0\n%\n", "第3行有错终点无法到达"},
-        Case{"OffTheStepGrid", "%\nG01X-3.7Y-4.8Z-5\n%\n", "第2行有错终点无法到达"},
-        Case{"RadiusOfOneStep", "%\nG00X0Y0\nG03X1Y1I0J1\n%\n", "第3行有错终点无法到达"},
         Case{"SignsAndPoints", "%\nG01X--5Y1.2.3\nX.5\n%\n", "", 0, 10},
         Case{"TenDigits", "%\nG01X0000000010Y0\n%\n", "", 10, 0},
-        Case{"ArcJustInside", "%\nG00X30Y10\nG03X40.05Y20I0J10\n%\n", "", 400, 200},
         Case{"FullCircleSkipped", "%\nG00X10Y0\nG02X10Y0I-10J0\n%\n", "", 100, 0},
         Case{"ZeroRadiusFullCircle", "%\nG00X3Y3\nG02X3Y3I0J0\n%\n", "", 30, 30},
         Case{"Lowercase", "%\ng01x10y5\nm03\n%\n", "", 100, 50},
         Case{"Tabs", "%\n\tG01\tX10\t\n%\n", "", 100, 0},
         Case{"NulBytes", "%\nG01X1\0Y2\n%\n"s, "", 10, 20},
-        Case{"CarriageReturnsOnly", "%\rG01X10\r%\r", "", 100, 0},
-        Case{"LineFeedsOnly", "%\nG01X10\n%\n", "", 100, 0},
-        Case{"NoFinalLineFeed", "%\nG01X10\n%", "", 100, 0},
         Case{"LongLine", "%\nG01" + std::string(100000, ' ') + "X2\n%\n", "", 20, 0},
         Case{"OneMegabyte", longProgram(1 << 20), "", 0, 0}));
 
