@@ -70,6 +70,8 @@ MainMenus buildMainMenus(QMainWindow& window) {
     m.mnustepStep = item(run, QStringLiteral("单步：一步插补(&I)"), QKeySequence(Qt::Key_F7));
     m.mnustepLine = item(run, QStringLiteral("单步：到本行结束(&L)"), QKeySequence(Qt::Key_F8));
 
+    m.mnuTeach = bar->addMenu(QStringLiteral("教学(&T)"));
+
     QMenu* help = bar->addMenu(QStringLiteral("关于(&A)"));
     m.mnuHelpAbout = item(help, QStringLiteral("设计者"));
     m.mnuhelpexplain = item(help, QStringLiteral("功能简介"));

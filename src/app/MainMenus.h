@@ -15,6 +15,7 @@ namespace tarvo::app {
 struct MainMenus {
     QMenu* mnuedit;
     QMenu* mnuRecent;  // the programs opened last
+    QMenu* mnuTeach;   // the teaching panels and overlays
     QAction *mnufilenew, *mnufileopen, *mnuFileSave, *mnuFileSaveAs, *mnuFileSaveView, *mnuFileExit;
     QAction *mnueditclear, *mnuEditCut, *mnuEditCopy, *mnuEditPaste;
     QAction *mnuViewToolbar, *mnupm, *mnuzhc, *mnupan, *mnurot;

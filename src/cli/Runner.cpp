@@ -14,10 +14,10 @@ std::string_view endName(End end) {
 }
 
 End Runner::run(std::string_view text, std::uint64_t maxTicks, interp::TickListener* listener) {
-    machine_.setTickListener(listener);
+    if (listener) machine_.addTickListener(listener);
     machine_.run(text, parameters_);
     const auto finish = interp::ClockDriver(machine_).runToEnd(maxTicks);
-    machine_.setTickListener(nullptr);
+    machine_.removeTickListener(listener);
     if (panel_.last) return End::Error;
     return finish == interp::ClockDriver::Finish::TickLimit ? End::TickLimit : End::EndOfText;
 }

@@ -1,5 +1,6 @@
 #include "interp/Machine.h"
 
+#include <algorithm>
 #include <string>
 
 #include "interp/Messages.h"
@@ -118,13 +119,21 @@ void Machine::advance() {
     if (timer1_.ticks()) {
         timer1Tick();
         ++timer1Ticks_;
-        if (listener_) listener_->ticked(1);
+        tellListeners(1);
     }
     if (timer2Due && timer2_.ticks()) {
         timer2Tick();
         ++timer2Ticks_;
-        if (listener_) listener_->ticked(2);
+        tellListeners(2);
     }
+}
+
+void Machine::removeTickListener(TickListener* listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
+
+void Machine::tellListeners(int timer) {
+    for (TickListener* listener : listeners_) listener->ticked(timer);
 }
 
 void Machine::timer1Tick() {
@@ -144,6 +153,7 @@ void Machine::timer1Tick() {
 }
 
 void Machine::handOver() {
+    segment_.line = interp_.txtline;
     if (degorder(interp_.gcode, segment_, registers_)) {
         engine_.startSegment();
         timer2_.enabled = true;

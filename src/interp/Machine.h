@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "interp/Dispatch.h"
 #include "interp/Interpreter.h"
@@ -62,7 +63,12 @@ public:
     std::uint64_t timer1Ticks() const { return timer1Ticks_; }
     std::uint64_t timer2Ticks() const { return timer2Ticks_; }
 
-    void setTickListener(TickListener* listener) { listener_ = listener; }
+    // Listeners told after every timer tick, and observers told of every
+    // interpolation iteration; each stays until removed.
+    void addTickListener(TickListener* listener) { listeners_.push_back(listener); }
+    void removeTickListener(TickListener* listener);
+    void addStepObserver(motion::StepObserver* observer) { engine_.addStepObserver(observer); }
+    void removeStepObserver(motion::StepObserver* observer) { engine_.removeStepObserver(observer); }
 
     // The magnified view's drag modes and pointer, and its redraw. A drag
     // rewrites the stored path in place.
@@ -92,6 +98,7 @@ private:
     void timer2Tick();
     void handOver();
     void report(std::int64_t line, std::string_view message);
+    void tellListeners(int timer);
 
     views::BlindCanvas blind_;
     Panel& panel_;
@@ -107,7 +114,7 @@ private:
     Switches switches_;
     double dlstep_ = 10;
     std::int16_t bei_ = 1;
-    TickListener* listener_ = nullptr;
+    std::vector<TickListener*> listeners_;
     std::uint64_t timer1Ticks_ = 0, timer2Ticks_ = 0;
     bool lineDone_ = false;  // the current line's motion has ended
 };

@@ -1,5 +1,6 @@
 #include "motion/Interpolator.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "motion/MotionPanel.h"
@@ -49,8 +50,12 @@ SegmentState Interpolator::tick(Segment& s, Registers& r, double dlstep) {
     if (s.empty()) return SegmentState::Ended;
     ++phase;
     std::int16_t lcolor = 0;  // a reset tick draws in black
+    StepRecord record;
+    const bool observed = phase == 1 && !observers_.empty();
+    if (observed) record.before = r;
     if (phase == 1) {
         ++stepTicks;
+        ++iterations_;
         lcolor = s.gmode == Mode::Rapid ? 15 : 14;
         switch (s.gmode) {
             case Mode::Rapid:
@@ -65,9 +70,34 @@ SegmentState Interpolator::tick(Segment& s, Registers& r, double dlstep) {
     }
     const double d =
         std::sqrt(square(10 * s.ye - ycur) + square(10 * s.xe - xcur) + square(10 * s.ze - zcur));
+    if (observed) tellObservers(record, s, r, d);
     if (d >= dlstep) return unreachableOrRunning(s, r, dlstep);
     endSegment(s, r, lcolor);
     return SegmentState::Ended;
+}
+
+void Interpolator::removeStepObserver(StepObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+// The record holds the registers as the iteration found them; the position
+// registers' change tells which axes were fed and which way.
+void Interpolator::tellObservers(StepRecord& record, const Segment& s, const Registers& r,
+                                 double d) {
+    const auto fed = [](double before, double after) -> std::int8_t {
+        return after > before ? 1 : after < before ? -1 : 0;
+    };
+    record.line = s.line;
+    record.number = iterations_;
+    record.method = isLine(s.gmode) ? Method::Integration : Method::Comparison;
+    record.gmode = s.gmode;
+    record.regmax = s.regmax;
+    record.feed[0] = fed(record.before.px, r.px);
+    record.feed[1] = fed(record.before.py, r.py);
+    record.feed[2] = fed(record.before.pz, r.pz);
+    record.point = {xcur, ycur, zcur};
+    record.distance = d;
+    for (StepObserver* observer : observers_) observer->interpolated(record, s);
 }
 
 SegmentState Interpolator::unreachableOrRunning(const Segment& s, const Registers& r,

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "motion/ReachGuard.h"
 #include "motion/Segment.h"
 #include "motion/StepDrawing.h"
+#include "motion/StepRecord.h"
 
 namespace tarvo::motion {
 
@@ -23,7 +25,14 @@ public:
     Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& panel, StepDrawing& drawing);
 
     // Called by the dispatcher when it has prepared a new segment.
-    void startSegment() { guard_.startSegment(); }
+    void startSegment() {
+        guard_.startSegment();
+        iterations_ = 0;
+    }
+
+    // Observers of every iteration; none by default, at no cost to the tick.
+    void addStepObserver(StepObserver* observer) { observers_.push_back(observer); }
+    void removeStepObserver(StepObserver* observer);
 
     // One tick of Timer2. On Ended the caller runs demorder and hands back to
     // the interpreter; on Unreachable it stops the run with an error.
@@ -50,12 +59,15 @@ private:
     void stepPoint(const Point3& previous, std::int16_t lcolor);
     SegmentState unreachableOrRunning(const Segment& s, const Registers& r, double dlstep);
     void endSegment(Segment& s, Registers& r, std::int16_t lcolor);
+    void tellObservers(StepRecord& record, const Segment& s, const Registers& r, double d);
 
     OutputByte& outdata_;
     StoredPath& path_;
     MotionPanel& panel_;
     StepDrawing& drawing_;
     ReachGuard guard_;
+    std::vector<StepObserver*> observers_;
+    std::uint64_t iterations_ = 0;  // iterations of the current segment
 };
 
 }  // namespace tarvo::motion

@@ -41,7 +41,7 @@ TEST(StepPaused, LandsWhereAnUninterruptedRunIs) {
         test::RecordingPanel referencePanel, panel;
         Machine reference(referencePanel), stepped(panel);
         Reference states(reference);
-        reference.setTickListener(&states);
+        reference.addTickListener(&states);
         test::runToEnd(reference, cut, test::withDl(1));
 
         stepped.run(cut, test::withDl(1));

@@ -123,7 +123,7 @@ struct TracedRun : Rig, interp::TickListener {
     std::size_t points = 0, bits = 0;  // shown before the tick under way
 
     explicit TracedRun(const std::string& program, double dl = 1) {
-        machine.setTickListener(this);
+        machine.addTickListener(this);
         machine.run(program, withDl(dl));
         points = panel.points.size(), bits = panel.bits.size();
         finish(machine);
