@@ -52,17 +52,17 @@ void magnifiedDrag(benchmark::State& state) {
 }  // namespace
 
 // Memory the stored path takes per recorded point (path and surface lists
-// together), as the lists have grown while a cut was recorded.
+// together), as the lists have grown while a cut was recorded, and once a
+// drag has made the surface move on its own.
 void recordingMemory(benchmark::State& state) {
     for (auto _ : state) {
-        const tarvo::motion::StoredPath path = spiralCut(static_cast<int>(state.range(0)));
-        std::size_t bytes = 0;
-        for (const auto* list : {&path.pathx, &path.pathy, &path.pathz, &path.surfx, &path.surfy,
-                                 &path.surfz}) {
-            bytes += list->capacity() * sizeof(double);
-        }
-        state.counters["bytes_per_point"] =
-            static_cast<double>(bytes) / static_cast<double>(path.pathUpper());
+        tarvo::motion::StoredPath path = spiralCut(static_cast<int>(state.range(0)));
+        const auto perPoint = [&path] {
+            return static_cast<double>(path.cutBytes()) / static_cast<double>(path.pathUpper());
+        };
+        state.counters["bytes_per_point"] = perPoint();
+        path.keepSurface();
+        state.counters["after_drag"] = perPoint();
     }
 }
 

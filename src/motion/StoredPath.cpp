@@ -3,16 +3,17 @@
 namespace tarvo::motion {
 
 void StoredPath::reset() {
-    for (auto* list : {&pathx, &pathy, &pathz, &surfx, &surfy, &surfz, &wallx0, &wally0, &wallz0,
-                       &wallx1, &wally1, &wallz1}) {
-        list->assign(1, 0.0);
-    }
+    for (auto* list : {&pathx, &pathy, &pathz, &surfx, &surfy, &surfz}) list->clear();
+    for (auto* list : {&pathx, &pathy, &pathz}) list->push_back(0.0);
+    for (auto* list : {&wallx0, &wally0, &wallz0, &wallx1, &wally1, &wallz1}) list->assign(1, 0.0);
+    surfaceKept_ = false;
 }
 
 void StoredPath::recordStep(double x, double y, double z) {
     pathx.push_back(x);
     pathy.push_back(y);
     pathz.push_back(z);
+    if (!surfaceKept_) return;
     surfx.push_back(x);
     surfy.push_back(y);
     surfz.push_back(0.0);
@@ -25,6 +26,22 @@ void StoredPath::recordWall(double x, double y, double z) {
     wally1.push_back(y);
     wallz0.push_back(0.0);
     wallz1.push_back(z);
+}
+
+void StoredPath::keepSurface() {
+    if (surfaceKept_) return;
+    for (std::size_t i = 0; i < pathx.size(); ++i) {
+        surfx.push_back(pathx[i]);
+        surfy.push_back(pathy[i]);
+        surfz.push_back(0.0);
+    }
+    surfaceKept_ = true;
+}
+
+std::size_t StoredPath::cutBytes() const {
+    std::size_t bytes = 0;
+    for (const auto* list : {&pathx, &pathy, &pathz, &surfx, &surfy, &surfz}) bytes += list->bytes();
+    return bytes;
 }
 
 }  // namespace tarvo::motion

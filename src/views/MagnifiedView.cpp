@@ -1,7 +1,6 @@
 #include "views/MagnifiedView.h"
 
 #include <cmath>
-#include <vector>
 
 #include "motion/Rounding.h"
 #include "motion/StoredPath.h"
@@ -18,7 +17,7 @@ float f(double v) { return static_cast<float>(v); }
 constexpr double pi = 3.14159;
 constexpr double unitsPerTurn = 600;
 
-using List = std::vector<double>;
+using List = motion::ChunkedList;
 
 // Turns (x, y, z) about the x axis by a, then about the y axis by b.
 void turn(double& x, double& y, double& z, double cosA, double sinA, double cosB, double sinB) {
@@ -32,11 +31,15 @@ void turn(double& x, double& y, double& z, double cosA, double sinA, double cosB
 }
 
 // Entries 1, 1 + stride, … as one polyline, starting with a point at entry 1
-// (so the first line has length zero).
+// (so the first line has length zero), handed over a chunk at a time.
 void replay(Canvas& canvas, const List& xs, const List& ys, std::int64_t stride, int colour) {
+    const auto step = static_cast<std::size_t>(stride);
     canvas.plot(f(xs[1]), f(ys[1]));
-    canvas.polylineTo(xs.data() + 1, ys.data() + 1, xs.size() - 1, static_cast<std::size_t>(stride),
-                      colour);
+    for (std::size_t first = 1; first < xs.size();) {
+        const std::size_t count = xs.runLength(first);
+        canvas.polylineTo(xs.run(first), ys.run(first), count, step, colour);
+        first += (count + step - 1) / step * step;
+    }
 }
 
 }  // namespace
@@ -51,7 +54,7 @@ void MagnifiedView::drawnew(const motion::StoredPath& path, std::int16_t bei) {
     liner_.clear();
     if (path.pathUpper() == 0) return;
     replay(liner_, path.pathx, path.pathy, rstep, colour::lightRed);
-    replay(liner_, path.surfx, path.surfy, rstep, colour::lightGreen);
+    replay(liner_, path.surfaceXs(), path.surfaceYs(), rstep, colour::lightGreen);
     for (std::size_t i = 1; i <= path.wallUpper(); ++i) {
         liner_.line(f(path.wallx0[i]), f(path.wally0[i]), f(path.wallx1[i]), f(path.wally1[i]),
                     colour::lightGreen);
@@ -89,6 +92,7 @@ void MagnifiedView::pan(motion::StoredPath& path, float x, float y) const {
         vx = (vx - lastx) + x;
         vy = (vy - lasty) + y;
     };
+    path.keepSurface();
     for (std::size_t i = 1; i <= path.pathUpper(); i += static_cast<std::size_t>(rstep)) {
         shift(path.pathx[i], path.pathy[i]);
         shift(path.surfx[i], path.surfy[i]);
@@ -105,6 +109,7 @@ void MagnifiedView::rotate(motion::StoredPath& path, float x, float y) const {
     const double a = ((static_cast<double>(lasty) - y) / unitsPerTurn) * 2 * pi;
     const double b = ((x - lastx) / unitsPerTurn) * 2 * pi;
     const double cosA = std::cos(a), sinA = std::sin(a), cosB = std::cos(b), sinB = std::sin(b);
+    path.keepSurface();
     for (std::size_t i = 1; i <= path.pathUpper(); i += static_cast<std::size_t>(rstep)) {
         turn(path.pathx[i], path.pathy[i], path.pathz[i], cosA, sinA, cosB, sinB);
         turn(path.surfx[i], path.surfy[i], path.surfz[i], cosA, sinA, cosB, sinB);

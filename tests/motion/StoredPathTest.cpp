@@ -6,6 +6,7 @@
 
 #include "motion/StoredPath.h"
 #include "support/MachineRecorder.h"
+#include "support/PathLists.h"
 
 namespace tarvo::motion {
 namespace {
@@ -13,15 +14,13 @@ namespace {
 using Points = std::vector<std::array<double, 3>>;
 using test::TracedRun;
 
-std::vector<const std::vector<double>*> lists(const StoredPath& p) {
-    return {&p.pathx,  &p.pathy,  &p.pathz,  &p.surfx,  &p.surfy,  &p.surfz,
-            &p.wallx0, &p.wally0, &p.wallz0, &p.wallx1, &p.wally1, &p.wallz1};
-}
-
-Points entries(const std::vector<double>& x, const std::vector<double>& y,
-               const std::vector<double>& z) {
+// Entries 1 to upper of three of the twelve lists, as points.
+Points entries(const StoredPath& p, std::size_t first) {
+    const auto lists = test::everything(p);
     Points out;
-    for (std::size_t i = 1; i < x.size(); ++i) out.push_back({x.at(i), y.at(i), z.at(i)});
+    for (std::size_t i = 1; i < lists[first].size(); ++i) {
+        out.push_back({lists[first][i], lists[first + 1][i], lists[first + 2][i]});
+    }
     return out;
 }
 
@@ -54,12 +53,23 @@ TEST(StoredPath, HoldsTheCut) {
         }
         for (const auto& w : c.walls) tops.push_back({w[0], w[1], 0});
         EXPECT_EQ(p.pathUpper(), c.pathUpper);
-        EXPECT_EQ(entries(p.pathx, p.pathy, p.pathz), cut);
-        EXPECT_EQ(entries(p.surfx, p.surfy, p.surfz), surface);
-        EXPECT_EQ(entries(p.wallx1, p.wally1, p.wallz1), c.walls);
-        EXPECT_EQ(entries(p.wallx0, p.wally0, p.wallz0), tops);
-        for (const auto* list : lists(p)) EXPECT_EQ(list->at(0), 0.0);
+        EXPECT_EQ(entries(p, 0), cut);
+        EXPECT_EQ(entries(p, 3), surface);
+        EXPECT_EQ(entries(p, 6), tops);
+        EXPECT_EQ(entries(p, 9), c.walls);
+        for (const auto& list : test::everything(p)) EXPECT_EQ(list.at(0), 0.0);
     }
+}
+
+// Once a drag has given the surface lists entries of their own, later steps
+// (a drag while the run goes on) are recorded into them as well.
+TEST(StoredPath, KeptSurfaceGoesOnRecording) {
+    StoredPath p;
+    p.recordStep(1, 2, -3);
+    p.keepSurface();
+    p.recordStep(4, 5, -6);
+    EXPECT_EQ(entries(p, 3), (Points{{1, 2, 0}, {4, 5, 0}}));
+    EXPECT_EQ(test::values(p.surfx).size(), 3u);
 }
 
 // A new run starts the lists afresh, and a run above the surface adds nothing.
@@ -68,7 +78,7 @@ TEST(StoredPath, RunStartClearsTheLists) {
     test::runToEnd(r.machine, "%\nG01Z-5\nX10\n");
     ASSERT_EQ(r.machine.path().pathUpper(), 16u);
     test::runToEnd(r.machine, test::sampleProgram);
-    for (const auto* list : lists(r.machine.path())) EXPECT_EQ(*list, std::vector<double>{0.0});
+    for (const auto& list : test::everything(r.machine.path())) EXPECT_EQ(list, std::vector<double>{0.0});
 }
 
 }  // namespace

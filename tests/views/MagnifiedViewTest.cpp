@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "motion/StoredPath.h"
+#include "support/PathLists.h"
 #include "support/RecordingCanvas.h"
 #include "views/MagnifiedView.h"
 #include "views/Palette.h"
@@ -17,10 +18,7 @@ namespace {
 using test::Kind;
 using test::RecordingCanvas;
 
-std::vector<std::vector<double>> everything(const motion::StoredPath& p) {
-    return {p.pathx,  p.pathy,  p.pathz,  p.surfx,  p.surfy,  p.surfz,
-            p.wallx0, p.wally0, p.wallz0, p.wallx1, p.wally1, p.wallz1};
-}
+using test::everything;
 
 // n points of a cut at Z −50 with a wall edge at each end. The surface and
 // the wall bottoms are moved off their path points, as a turn would, so that
@@ -29,6 +27,7 @@ void recordCut(motion::StoredPath& path, int n) {
     for (int i = 1; i <= n; ++i) path.recordStep(10.0 * i, 5.0 * i, -50);
     path.recordWall(10, 5, -50);
     path.recordWall(10.0 * n, 5.0 * n, -50);
+    path.keepSurface();
     for (std::size_t i = 1; i < path.surfx.size(); ++i) path.surfy[i] += 1000;
     for (std::size_t i = 1; i < path.wallx1.size(); ++i) path.wallx1[i] += 7;
 }
@@ -57,7 +56,8 @@ TEST(MagnifiedReplay, DrawsEveryRstepthPathAndSurfaceEntryAndEveryWall) {
                                              {2, 3, 7},
                                              {4, 2, 6},
                                              {1, 40, 100},
-                                             {1, 40, 1}}) {
+                                             {1, 40, 1},
+                                             {1, 3, 20000}}) {  // across list chunks
         SCOPED_TRACE(testing::Message() << "rstep " << rstep << " of " << points);
         RecordingCanvas liner, want;
         MagnifiedView view{liner};
@@ -89,7 +89,8 @@ TEST_F(Magnified, PanMovesReplayedEntriesAndWallsAndRedraws) {
     recordCut(path, 7);
     mode(DragMode::Pan, 2.5);  // rstep 2: entries 1, 3, 5, 7
     ASSERT_EQ(view.rstep, 2);
-    motion::StoredPath want = path;
+    motion::StoredPath want;
+    recordCut(want, 7);
     for (std::size_t i = 1; i <= 7; i += 2) {
         for (double* x : {&want.pathx[i], &want.surfx[i]}) *x += 10;
         for (double* y : {&want.pathy[i], &want.surfy[i]}) *y -= 5;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <vector>
+
+#include "motion/StoredPath.h"
+
+namespace tarvo::test {
+
+inline std::vector<double> values(const motion::ChunkedList& list) {
+    std::vector<double> out;
+    for (std::size_t i = 0; i < list.size(); ++i) out.push_back(list[i]);
+    return out;
+}
+
+// The twelve lists of a stored path as the magnified view sees them: path,
+// surface, wall top and wall bottom, x, y and z each.
+inline std::vector<std::vector<double>> everything(const motion::StoredPath& p) {
+    std::vector<double> surfz;
+    for (std::size_t i = 0; i < p.pathx.size(); ++i) surfz.push_back(p.surfaceZ(i));
+    return {values(p.pathx),        values(p.pathy),        values(p.pathz),
+            values(p.surfaceXs()),  values(p.surfaceYs()),  surfz,
+            p.wallx0, p.wally0, p.wallz0, p.wallx1, p.wally1, p.wallz1};
+}
+
+}  // namespace tarvo::test
