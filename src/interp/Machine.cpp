@@ -30,7 +30,13 @@ void Machine::run(std::string_view filetxt, const Parameters& parameters) {
         panel_.message(*problem, messages::parameterTitle);
         return;
     }
+    origin_ = origin(filetxt, parameters);
     startRun(filetxt, parameters);
+}
+
+RunOrigin Machine::origin(std::string_view filetxt, const Parameters& parameters) const {
+    return {std::string(filetxt), parameters, engine_.scalars(), segment_, registers_,
+            timer1_, timer2_, timer1Ticks_, timer2Ticks_, stepTickAt_};
 }
 
 void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
@@ -56,7 +62,9 @@ void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
     panel_.spindleShown(false);
     panel_.coolantShown(false);
     panel_.currentLineMarked(0);
+    panel_.executingLineShown(-1);
     timer1_.enabled = true;
+    for (TickListener* listener : listeners_) listener->runStarted();
 }
 
 void Machine::takeParameters(const Parameters& parameters) {
@@ -80,6 +88,47 @@ void Machine::stepPaused(StepUnit unit) {
     timer1_.interval = timer2_.interval = 1;
     do advance(); while (advancing() && !reached());
     timer1_.interval = timer2_.interval = 0;
+}
+
+std::uint64_t Machine::runSteps() const {
+    return origin_ ? engine_.stepTicks - origin_->engine.stepTicks : 0;
+}
+
+bool Machine::canStepBack() const {
+    return paused_ == 1 && origin_ &&
+           timer1Ticks_ + timer2Ticks_ != origin_->timer1Ticks + origin_->timer2Ticks;
+}
+
+void Machine::stepBack() {
+    if (!canStepBack()) return;
+    const std::uint64_t steps = runSteps();
+    const bool justStepped = steps > 0 && stepTickAt_ == timer1Ticks_ + timer2Ticks_;
+    replayTo(justStepped ? steps - 1 : steps);
+}
+
+// Run does not reset the current point, the phase, the registers, a Timer2
+// still on or the counters, so they go back to what the run started from
+// before it starts again. The replay redraws the views as it goes.
+void Machine::replayTo(std::uint64_t steps) {
+    const views::View shown = views_.shown();
+    const RunOrigin& o = *origin_;
+    engine_.restore(o.engine);
+    segment_ = o.segment;
+    registers_ = o.registers;
+    timer1_ = o.timer1;
+    timer2_ = o.timer2;
+    timer1Ticks_ = o.timer1Ticks;
+    timer2Ticks_ = o.timer2Ticks;
+    stepTickAt_ = o.stepTickAt;
+    paused_ = 0;
+    startRun(o.program, o.parameters);
+    while (advancing() && runSteps() < steps) advance();
+    pause();
+    // The view being watched stays on screen.
+    if (shown == views::View::Plan) return;
+    views_.show(shown);
+    if (shown == views::View::Axonometric) panel_.viewOptionSelected(shown);
+    if (shown == views::View::Magnified) drawnew();
 }
 
 void Machine::panmode() {
@@ -107,7 +156,9 @@ void Machine::pause() {
 void Machine::stop() {
     timer1_.enabled = false;
     timer2_.enabled = false;
+    origin_.reset();
     panel_.currentLineMarked(0);
+    panel_.executingLineShown(-1);
     panel_.caretMoved(0);
 }
 
@@ -122,8 +173,10 @@ void Machine::advance() {
         tellListeners(1);
     }
     if (timer2Due && timer2_.ticks()) {
+        const std::uint64_t steps = engine_.stepTicks;
         timer2Tick();
         ++timer2Ticks_;
+        if (engine_.stepTicks != steps) stepTickAt_ = timer1Ticks_ + timer2Ticks_;
         tellListeners(2);
     }
 }
@@ -144,10 +197,14 @@ void Machine::timer1Tick() {
             // its line, then hand the line's motion over.
             panel_.caretMoved(interp_.txtpos - 1);
             panel_.currentLineMarked(interp_.txtline - 1);
+            panel_.executingLineShown(interp_.txtline - 1);
             timer1_.enabled = false;
             handOver();
             break;
-        case Interpreter::Outcome::EndOfText: timer1_.enabled = false; break;
+        case Interpreter::Outcome::EndOfText:
+            timer1_.enabled = false;
+            panel_.executingLineShown(-1);
+            break;
         case Interpreter::Outcome::Error: report(interp_.txtline + 1, interp_.error()); break;
     }
 }
@@ -186,6 +243,8 @@ void Machine::report(std::int64_t line, std::string_view message) {
     timer1_.enabled = false;
     timer2_.enabled = false;
     const std::string text = "第" + std::to_string(line) + "行有错" + std::string(message);
+    panel_.executingLineShown(-1);
+    panel_.programErrorShown(line - 1, text);
     panel_.message(text, messages::errorTitle);
 }
 

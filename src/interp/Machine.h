@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "interp/Dispatch.h"
 #include "interp/Interpreter.h"
 #include "interp/Parameters.h"
+#include "interp/RunOrigin.h"
 #include "interp/Timer.h"
 #include "motion/Interpolator.h"
 #include "motion/OutputByte.h"
@@ -43,6 +45,16 @@ public:
     // run stays paused. Lands exactly where an uninterrupted run would be.
     enum class StepUnit { Tick, Step, Line };
     void stepPaused(StepUnit unit);
+
+    // While paused, goes back to just after the latest interpolation step
+    // before this moment, or to the start of the run when it has made none.
+    // The run is replayed from its start with its own program and
+    // parameters, so it lands exactly where it was then; it stays paused.
+    // Stop ends a run for good: there is no going back into it.
+    void stepBack();
+    bool canStepBack() const;
+    // Step ticks made since the run under way (or the last one) started.
+    std::uint64_t runSteps() const;
 
     // The window's load step: the magnification and the step length the
     // magnified view uses until the first run (ignored when they are not valid).
@@ -94,6 +106,8 @@ public:
 
 private:
     void startRun(std::string_view filetxt, const Parameters& parameters);
+    RunOrigin origin(std::string_view filetxt, const Parameters& parameters) const;
+    void replayTo(std::uint64_t steps);
     void timer1Tick();
     void timer2Tick();
     void handOver();
@@ -116,7 +130,9 @@ private:
     std::int16_t bei_ = 1;
     std::vector<TickListener*> listeners_;
     std::uint64_t timer1Ticks_ = 0, timer2Ticks_ = 0;
-    bool lineDone_ = false;  // the current line's motion has ended
+    bool lineDone_ = false;            // the current line's motion has ended
+    std::uint64_t stepTickAt_ = 0;     // timer ticks made when the latest step tick was over
+    std::optional<RunOrigin> origin_;  // of the run under way; none after Stop
 };
 
 }  // namespace tarvo::interp

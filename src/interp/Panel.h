@@ -19,6 +19,13 @@ public:
     virtual void caretMoved(std::int64_t index) = 0;
     // The current-line marker: index, counted from 0, of the line executing.
     virtual void currentLineMarked(std::int64_t line) = 0;
+    // The line, counted from 0, whose motion is under way: told at each line
+    // end, and -1 when a run starts, stops, ends or fails. Unlike the
+    // marker it does not stay behind once nothing executes.
+    virtual void executingLineShown(std::int64_t) {}
+    // A program error lies on this line, counted from 0; the text is the one
+    // message() shows next.
+    virtual void programErrorShown(std::int64_t, std::string_view) {}
     // The work-piece origin read-outs, in millimetres, at the start of a run.
     virtual void originShown(double x, double y, double z) = 0;
     // Run selects the plan view's option button (the views themselves are

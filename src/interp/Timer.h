@@ -11,11 +11,13 @@ struct Timer {
     bool ticks() const { return enabled && interval != 0; }
 };
 
-// Told after every timer tick (1 = interpreter, 2 = interpolation).
+// Told after every timer tick (1 = interpreter, 2 = interpolation), and when
+// Run starts a fresh run (not when it resumes a paused one).
 class TickListener {
 public:
     virtual ~TickListener() = default;
     virtual void ticked(int timer) = 0;
+    virtual void runStarted() {}
 };
 
 }  // namespace tarvo::interp

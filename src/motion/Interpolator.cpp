@@ -76,6 +76,16 @@ SegmentState Interpolator::tick(Segment& s, Registers& r, double dlstep) {
     return SegmentState::Ended;
 }
 
+void Interpolator::restore(const Scalars& s) {
+    xcur = s.xcur;
+    ycur = s.ycur;
+    zcur = s.zcur;
+    phase = s.phase;
+    stepTicks = s.stepTicks;
+    iterations_ = s.iterations;
+    guard_ = s.guard;
+}
+
 void Interpolator::removeStepObserver(StepObserver* observer) {
     observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
 }
@@ -92,6 +102,7 @@ void Interpolator::tellObservers(StepRecord& record, const Segment& s, const Reg
     record.method = isLine(s.gmode) ? Method::Integration : Method::Comparison;
     record.gmode = s.gmode;
     record.regmax = s.regmax;
+    record.after = r;
     record.feed[0] = fed(record.before.px, r.px);
     record.feed[1] = fed(record.before.py, r.py);
     record.feed[2] = fed(record.before.pz, r.pz);

@@ -42,6 +42,18 @@ public:
     std::int16_t phase = 0;               // 1 on step ticks, 0 after reset ticks
     std::uint64_t stepTicks = 0;          // step ticks made since the machine was made
 
+    // Everything the interpolator carries from one tick to the next, as one
+    // value: a run starts from whatever the last run left here, so a replay
+    // of the run puts it back first.
+    struct Scalars {
+        double xcur = 0, ycur = 0, zcur = 0;
+        std::int16_t phase = 0;
+        std::uint64_t stepTicks = 0, iterations = 0;
+        ReachGuard guard;
+    };
+    Scalars scalars() const { return {xcur, ycur, zcur, phase, stepTicks, iterations_, guard_}; }
+    void restore(const Scalars& s);
+
 private:
     struct LineArgs {
         double dx10, dy10;

@@ -22,6 +22,7 @@ struct StepRecord {
     Method method = Method::Integration;
     Mode gmode = Mode::Rapid;
     Registers before;           // the working registers as the iteration found them
+    Registers after;            // and as it left them: the new remainders, the new deviation
     double regmax = 0;          // register capacity of a straight move, mm
     std::int8_t feed[3] = {};   // per axis X, Y, Z: +1 or -1 when fed, 0 when not
     Point3 point{};             // the tool point after the iteration

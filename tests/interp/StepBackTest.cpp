@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+
+#include "support/MachineRecorder.h"
+
+namespace tarvo::interp {
+namespace {
+
+using test::Rig;
+using test::State;
+
+std::uint64_t ticksOf(const Machine& m) {
+    return m.timer1Ticks() + m.timer2Ticks();
+}
+
+// The core's state; the panel's call counts and the editor caret are left
+// out, since a replay shows its steps again and leaves the caret where the
+// run's last line end put it.
+State coreState(const Rig& r) {
+    State s = r.now();
+    s.points = s.bits = 0;
+    s.caret = 0;
+    return s;
+}
+
+// An uninterrupted run: the state after every tick, keyed by ticks made
+// since the machine was made, and the ticks after each step tick.
+struct Reference : Rig, TickListener {
+    std::map<std::uint64_t, State> states;
+    std::set<std::uint64_t> stepsAt;
+    std::uint64_t stepTicks = 0;
+
+    void start(const std::string& program) {
+        machine.addTickListener(this);
+        stepTicks = machine.interpolator().stepTicks;
+        machine.run(program, test::withDl(1));
+        states[ticksOf(machine)] = coreState(*this);
+        test::finish(machine);
+    }
+    void ticked(int) override {
+        states[ticksOf(machine)] = coreState(*this);
+        if (machine.interpolator().stepTicks != stepTicks) stepsAt.insert(ticksOf(machine));
+        stepTicks = machine.interpolator().stepTicks;
+    }
+    // Where stepping back from `ticks` lands: after the latest step tick
+    // before it, or at the start of the run.
+    std::uint64_t backFrom(std::uint64_t ticks) const {
+        const auto later = stepsAt.lower_bound(ticks);
+        return later == stepsAt.begin() ? states.begin()->first : *std::prev(later);
+    }
+};
+
+const std::string cut = "%\nG01Z-1M03\nG02X10Y10I10J0\nG01X0\nG03X0Y-10I0J-10\nG04\n";
+
+// What the machine went through before the run: nothing, a run stopped just
+// after a step tick (its phase, point and registers carry over), or a run
+// still going when Run starts afresh (its Timer2 still on).
+struct Before {
+    const char* name;
+    std::function<void(Machine&)> setUp;
+};
+
+const Before befores[] = {
+    {"fresh", [](Machine&) {}},
+    {"after a stopped run",
+     [](Machine& m) {
+         m.run(test::sampleProgram, test::withDl(1));
+         while (m.interpolator().stepTicks < 7 || m.interpolator().phase != 1) m.advance();
+         m.stop();
+     }},
+    {"during a run",
+     [](Machine& m) {
+         m.run(cut, test::withDl(1));
+         while (!m.timer2().enabled || m.interpolator().stepTicks < 3) m.advance();
+     }},
+};
+
+// From every tick of a paused run, one step back lands exactly on the state
+// the uninterrupted run had after its latest step tick before that tick (or
+// right after Run); stepping forward from there goes on along the same run.
+TEST(StepBack, LandsWhereAnUninterruptedRunWas) {
+    for (const Before& before : befores) {
+        SCOPED_TRACE(before.name);
+        Reference reference;
+        before.setUp(reference.machine);
+        reference.start(cut);
+        Rig r;
+        before.setUp(r.machine);
+        r.machine.run(cut, test::withDl(1));
+        r.machine.pause();
+        const auto start = ticksOf(r.machine);
+        EXPECT_FALSE(r.machine.canStepBack());
+        for (auto t = start + 1; t <= reference.states.rbegin()->first; ++t) {
+            while (ticksOf(r.machine) < t && !r.machine.idle()) {
+                r.machine.stepPaused(Machine::StepUnit::Tick);
+            }
+            const auto at = ticksOf(r.machine);
+            ASSERT_EQ(coreState(r), reference.states.at(at));
+            r.machine.stepBack();
+            ASSERT_TRUE(r.machine.paused());
+            ASSERT_EQ(ticksOf(r.machine), reference.backFrom(at)) << "back from tick " << at;
+            ASSERT_EQ(coreState(r), reference.states.at(ticksOf(r.machine))) << "back from " << at;
+        }
+        EXPECT_EQ(test::shown(r.panel), test::shown(reference.panel)) << "messages";
+    }
+}
+
+// Only a paused run can go back, and quietly: back from the last step of a
+// run that then failed, no message again and the view watched stays; Run
+// goes on to the same end, message and all; Stop ends the run for good.
+TEST(StepBack, ReplaysQuietlyAndRunGoesOnAsBefore) {
+    const std::string failing = "%\nG01X3Y2\nG04\n%\n";
+    Rig reference, r;
+    test::runToEnd(reference.machine, failing, test::withDl(1));
+    r.machine.run(failing, test::withDl(1));
+    for (int i = 0; i < 9; ++i) r.machine.advance();
+    EXPECT_FALSE(r.machine.canStepBack());
+    r.machine.pause();
+    while (!r.machine.idle()) r.machine.stepPaused(Machine::StepUnit::Step);
+    r.machine.views().show(views::View::Axonometric);
+    r.machine.stepBack();
+    r.machine.stepBack();
+    EXPECT_EQ(r.machine.runSteps(), 3u);
+    EXPECT_EQ(r.machine.views().shown(), views::View::Axonometric);
+    EXPECT_EQ(r.panel.option, views::View::Axonometric);
+    EXPECT_EQ(test::shown(r.panel), test::shown(reference.panel));
+    r.machine.run(failing, test::withDl(1));
+    test::finish(r.machine);
+    EXPECT_EQ(coreState(r), coreState(reference));
+    EXPECT_EQ(test::shown(r.panel), test::shown(reference.panel) + test::shown(reference.panel));
+    r.machine.pause();
+    r.machine.stop();
+    const State stopped = r.now();
+    r.machine.stepBack();
+    EXPECT_EQ(r.now(), stopped);
+}
+
+}  // namespace
+}  // namespace tarvo::interp
