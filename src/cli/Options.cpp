@@ -70,8 +70,8 @@ bool applyValue(const std::string& name, const std::string& value, Options& o) {
         return rounded.has_value();
     }
     if (name == "--g54") return parseOrigin(value, o.parameters);
-    if (name == "--trace") {
-        o.trace = value;
+    if (name == "--trace" || name == "--steps") {
+        (name == "--trace" ? o.trace : o.steps) = value;
         return !value.empty();
     }
     if (name == "--plan" || name == "--axo" || name == "--magnified") {
@@ -94,8 +94,8 @@ bool applyValue(const std::string& name, const std::string& value, Options& o) {
 }
 
 bool takesValue(const std::string& name) {
-    for (const char* known : {"--dl", "--bei", "--g54", "--trace", "--max-ticks", "--plan", "--axo",
-                              "--magnified", "--size", "--rotate"}) {
+    for (const char* known : {"--dl", "--bei", "--g54", "--trace", "--steps", "--max-ticks",
+                              "--plan", "--axo", "--magnified", "--size", "--rotate"}) {
         if (name == known) return true;
     }
     return false;
@@ -150,6 +150,9 @@ Options:
   --g54 X,Y,Z      work-piece origin in millimetres (default 0,0,0)
   --trace FILE     write one CSV row after every timer tick:
                    tick,timer,txtpos,txtline,out,xcur,ycur,zcur
+  --steps FILE     write one CSV row for every interpolation iteration, as
+                   the window's interpolation table lists it: registers
+                   before and after, decision, feed, new point, end distance
   --json           print the final state as one JSON object
   --max-ticks N    stop after N timer ticks (default 10000000)
   --plan FILE      save the plan view as it stands at the end (.png or .svg)

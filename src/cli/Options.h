@@ -14,6 +14,7 @@ struct Options {
     std::string program;
     interp::Parameters parameters;
     std::string trace;  // CSV file, empty for none
+    std::string steps;  // CSV file of the interpolation iterations, empty for none
     bool json = false;
     std::uint64_t maxTicks = 10'000'000;
     bool help = false;

@@ -13,6 +13,7 @@
 #include "cli/JsonReport.h"
 #include "cli/Options.h"
 #include "cli/Runner.h"
+#include "cli/StepWriter.h"
 #include "cli/TraceWriter.h"
 
 namespace {
@@ -88,6 +89,11 @@ int main(int argc, char** argv) {
         traceFile.open(options->trace, std::ios::binary | std::ios::trunc);
         if (!traceFile) return fail("cannot write " + options->trace);
     }
+    std::ofstream stepsFile;
+    if (!options->steps.empty()) {
+        stepsFile.open(options->steps, std::ios::binary | std::ios::trunc);
+        if (!stepsFile) return fail("cannot write " + options->steps);
+    }
     std::unique_ptr<QGuiApplication> application;
     std::unique_ptr<Rendering> rendering;
     std::unique_ptr<Runner> runner;
@@ -101,8 +107,14 @@ int main(int argc, char** argv) {
     }
     std::unique_ptr<TraceWriter> trace;
     if (traceFile.is_open()) trace = std::make_unique<TraceWriter>(traceFile, runner->machine());
+    std::unique_ptr<StepWriter> steps;
+    if (stepsFile.is_open()) {
+        steps = std::make_unique<StepWriter>(stepsFile);
+        runner->machine().addStepObserver(steps.get());
+    }
     const End end = runner->run(text, options->maxTicks, trace.get());
     if (traceFile.is_open() && !traceFile.flush()) return fail("cannot write " + options->trace);
+    if (stepsFile.is_open() && !stepsFile.flush()) return fail("cannot write " + options->steps);
     if (rendering &&
         !exportViews(*options, runner->machine(),
                      {rendering->linez, rendering->linep, rendering->liner}, error)) {

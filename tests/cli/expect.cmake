@@ -2,11 +2,13 @@
 #
 #   cmake -DTARVO_CLI=<tarvo-cli> -DARGS="a|b|c" -DSTATUS=<n>
 #         [-DSTDOUT_MATCHES=<regex>] [-DSTDERR_MATCHES=<regex>]
-#         [-DJSON="key=value|key=value"] -P expect.cmake
+#         [-DJSON="key=value|key=value"] [-DFILE=<path> -DFILE_MATCHES=<regex>]
+#         -P expect.cmake
 #
 # ARGS and JSON separate their items with "|", since ";" would split them on
 # the way through add_test. JSON checks fields of the report on standard
-# output; a value "null" asks for a JSON null.
+# output; a value "null" asks for a JSON null. FILE is an output file the run
+# must write afresh, its text matching FILE_MATCHES.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -19,6 +21,10 @@ endforeach()
 set(args "")
 if(DEFINED ARGS AND NOT ARGS STREQUAL "")
   string(REPLACE "|" ";" args "${ARGS}")
+endif()
+
+if(DEFINED FILE)
+  file(REMOVE "${FILE}")
 endif()
 
 execute_process(
@@ -36,6 +42,16 @@ if(DEFINED STDOUT_MATCHES AND NOT stdout_text MATCHES "${STDOUT_MATCHES}")
 endif()
 if(DEFINED STDERR_MATCHES AND NOT stderr_text MATCHES "${STDERR_MATCHES}")
   string(APPEND failures "  standard error does not match \"${STDERR_MATCHES}\"\n")
+endif()
+if(DEFINED FILE)
+  if(NOT EXISTS "${FILE}")
+    string(APPEND failures "  ${FILE} was not written\n")
+  else()
+    file(READ "${FILE}" file_text)
+    if(NOT file_text MATCHES "${FILE_MATCHES}")
+      string(APPEND failures "  ${FILE} does not match \"${FILE_MATCHES}\"\n")
+    endif()
+  endif()
 endif()
 
 if(DEFINED JSON)
