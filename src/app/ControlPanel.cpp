@@ -1,8 +1,11 @@
 #include "app/ControlPanel.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 
+#include "app/PaceBox.h"
 #include "app/Twips.h"
 
 namespace tarvo::app {
@@ -21,6 +24,11 @@ ControlPanel::ControlPanel(QWidget* parent) : QGroupBox(QStringLiteral("控制�
     settings_ = button(QStringLiteral("参数设置"), 1, 1);
     clear_ = button(QStringLiteral("清屏.."), 2, 0);
     stop_ = button(QStringLiteral("停止.."), 2, 2);
+    pace_ = new PaceBox(this);
+    auto* pace = new QHBoxLayout;
+    pace->addWidget(new QLabel(QStringLiteral("速度："), this));
+    pace->addWidget(pace_, 1);
+    grid->addLayout(pace, 3, 0, 1, 3);
 }
 
 }  // namespace tarvo::app

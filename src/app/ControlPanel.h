@@ -6,8 +6,11 @@ class QPushButton;
 
 namespace tarvo::app {
 
+class PaceBox;
+
 // "控制面板": the five big buttons in a cross: run and pause on top, the
-// parameter settings in the middle, clear screen and stop below.
+// parameter settings in the middle, clear screen and stop below; the speed
+// of the run underneath.
 class ControlPanel : public QGroupBox {
     Q_OBJECT
 
@@ -19,6 +22,7 @@ public:
     QPushButton& command3() { return *stop_; }      // "停止.."
     QPushButton& command4() { return *clear_; }     // "清屏.."
     QPushButton& command5() { return *settings_; }  // "参数设置"
+    PaceBox& pace() { return *pace_; }
 
 private:
     QPushButton* run_;
@@ -26,6 +30,7 @@ private:
     QPushButton* stop_;
     QPushButton* clear_;
     QPushButton* settings_;
+    PaceBox* pace_;
 };
 
 }  // namespace tarvo::app

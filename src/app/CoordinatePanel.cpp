@@ -36,4 +36,12 @@ void CoordinatePanel::showOrigin(double x, double y, double z) { showValues(orig
 
 void CoordinatePanel::showPoint(double x, double y, double z) { showValues(point_, x, y, z); }
 
+std::array<QString, 3> CoordinatePanel::pointTexts() const {
+    return {point_[0]->text(), point_[1]->text(), point_[2]->text()};
+}
+
+void CoordinatePanel::showPointTexts(const std::array<QString, 3>& texts) {
+    for (int i = 0; i < 3; ++i) point_[i]->setText(texts[static_cast<std::size_t>(i)]);
+}
+
 }  // namespace tarvo::app

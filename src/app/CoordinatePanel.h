@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <array>
 
 class QLineEdit;
 
@@ -15,6 +16,9 @@ public:
 
     void showOrigin(double x, double y, double z);
     void showPoint(double x, double y, double z);
+    // The moving point's read-outs as texts, to be shown again later.
+    std::array<QString, 3> pointTexts() const;
+    void showPointTexts(const std::array<QString, 3>& texts);
 
     const QLineEdit& xjText() const { return *origin_[0]; }
     const QLineEdit& yjText() const { return *origin_[1]; }

@@ -4,9 +4,6 @@
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
-#include <QPlainTextEdit>
-
-#include "app/LineMarker.h"
 
 namespace tarvo::app {
 
@@ -29,21 +26,18 @@ QFont editorFont() {
 }  // namespace
 
 EditorFrame::EditorFrame(QWidget* parent) : QGroupBox(QStringLiteral("新文件"), parent) {
-    filetxt_ = new QPlainTextEdit(this);
+    filetxt_ = new ProgramEditor(this);
     filetxt_->setObjectName(QStringLiteral("filetxt"));
     filetxt_->setFont(editorFont());
     filetxt_->setLineWrapMode(QPlainTextEdit::NoWrap);
     filetxt_->installEventFilter(this);
-    marker_ = new LineMarker(*filetxt_, this);
     auto* layout = new QHBoxLayout(this);
-    layout->setSpacing(0);
-    layout->addWidget(marker_);
     layout->addWidget(filetxt_);
 }
 
-void EditorFrame::markLine(qint64 line) { marker_->setLine(line); }
+void EditorFrame::markLine(qint64 line) { filetxt_->markLine(line); }
 
-qint64 EditorFrame::markedLine() const { return marker_->line(); }
+qint64 EditorFrame::markedLine() const { return filetxt_->markedLine(); }
 
 void EditorFrame::moveCaret(qint64 position) {
     QTextCursor cursor = filetxt_->textCursor();

@@ -2,22 +2,20 @@
 
 #include <QGroupBox>
 
-class QPlainTextEdit;
+#include "app/ProgramEditor.h"
 
 namespace tarvo::app {
 
-class LineMarker;
-
 // The editor frame: its caption names the program's file ("新文件" when it
-// has none), and beside the editor the current-line marker points at the
-// line being executed, following the editor as it scrolls.
+// has none); inside, the program editor, whose gutter carries the
+// current-line marker at the line being executed.
 class EditorFrame : public QGroupBox {
     Q_OBJECT
 
 public:
     explicit EditorFrame(QWidget* parent = nullptr);
 
-    QPlainTextEdit& filetxt() { return *filetxt_; }
+    ProgramEditor& filetxt() { return *filetxt_; }
 
     // The marker on a line, counted from 0.
     void markLine(qint64 line);
@@ -33,8 +31,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QPlainTextEdit* filetxt_;
-    LineMarker* marker_;
+    ProgramEditor* filetxt_;
 };
 
 }  // namespace tarvo::app

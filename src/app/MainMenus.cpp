@@ -69,6 +69,8 @@ MainMenus buildMainMenus(QMainWindow& window) {
     m.mnustepTick = item(run, QStringLiteral("单步：一个节拍(&T)"), QKeySequence(Qt::Key_F6));
     m.mnustepStep = item(run, QStringLiteral("单步：一步插补(&I)"), QKeySequence(Qt::Key_F7));
     m.mnustepLine = item(run, QStringLiteral("单步：到本行结束(&L)"), QKeySequence(Qt::Key_F8));
+    m.mnustepBack =
+        item(run, QStringLiteral("单步：后退一步(&B)"), QKeySequence(Qt::SHIFT | Qt::Key_F7));
 
     m.mnuTeach = bar->addMenu(QStringLiteral("教学(&T)"));
 

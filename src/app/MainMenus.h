@@ -20,7 +20,7 @@ struct MainMenus {
     QAction *mnueditclear, *mnuEditCut, *mnuEditCopy, *mnuEditPaste;
     QAction *mnuViewToolbar, *mnupm, *mnuzhc, *mnupan, *mnurot;
     QAction *mnurunsetting, *mnurunpause, *mnurunrun, *mnurunstop;
-    QAction *mnustepTick, *mnustepStep, *mnustepLine;  // while paused
+    QAction *mnustepTick, *mnustepStep, *mnustepLine, *mnustepBack;  // while paused
     QAction *mnuHelpAbout, *mnuhelpexplain;
 
     QToolBar* tbToolBar;

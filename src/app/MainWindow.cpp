@@ -14,24 +14,32 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/BatchedPanel.h"
 #include "app/ControlPanel.h"
 #include "app/CoordinatePanel.h"
 #include "app/DesignerWindow.h"
 #include "app/EditorFrame.h"
 #include "app/FileDrop.h"
 #include "app/HelpWindow.h"
+#include "app/IdealPathSwitch.h"
 #include "app/OutputPanel.h"
+#include "app/PaceBox.h"
 #include "app/ParameterDialog.h"
 #include "app/ProgramFiles.h"
 #include "app/Prompts.h"
 #include "app/RunClock.h"
 #include "app/SampleProgram.h"
+#include "app/StepTablePanel.h"
 #include "app/Settings.h"
+#include "app/TeachingDock.h"
+#include "app/TimingDiagram.h"
 #include "app/Twips.h"
 #include "app/ViewStack.h"
 #include "app/WindowPlacement.h"
 #include "app/WindowPanel.h"
 #include "interp/Machine.h"
+#include "interp/PulseHistory.h"
+#include "interp/StepTable.h"
 
 namespace tarvo::app {
 
@@ -53,8 +61,17 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
     panel_ = std::make_unique<WindowPanel>(WindowPanel::Widgets{
         *output_, *coordinates_, *editor_, prompts_, *this,
         [this](views::View view) { selectOption(view == views::View::Axonometric ? 0 : 1); }});
-    machine_ = std::make_unique<interp::Machine>(*panel_, linez_, linep_, liner_);
-    clock_ = new RunClock(*machine_, [] {}, this);
+    batched_ = std::make_unique<BatchedPanel>(*panel_);
+    machine_ = std::make_unique<interp::Machine>(*batched_, linez_, linep_, liner_);
+    clock_ = new RunClock(
+        *machine_, [this](const auto& ticks) { batched_->batch(ticks); }, this);
+    pulses_ = std::make_unique<interp::PulseHistory>(*machine_);
+    addTeachingDock(*this, *menus_.mnuTeach, new TimingDiagram(*pulses_, *machine_),
+                    QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"), Qt::BottomDockWidgetArea);
+    steps_ = std::make_unique<interp::StepTable>(*machine_);
+    addTeachingDock(*this, *menus_.mnuTeach, new StepTablePanel(*steps_, prompts_),
+                    QStringLiteral("stepTableDock"), QStringLiteral("插补过程表"),
+                    Qt::RightDockWidgetArea);
     files_ = new ProgramFiles(editor_->filetxt(), prompts_, this);
     connect(files_, &ProgramFiles::captionChanged, editor_, &EditorFrame::setTitle);
     g54form_ = new ParameterDialog(settings_, this);
@@ -72,6 +89,8 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
         QString::fromLatin1(sampleProgram).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     editor_->filetxt().document()->setModified(false);
     connectCommands();
+    idealPath_ = std::make_unique<IdealPathSwitch>(*machine_, linep_, views_->linep(),
+                                                   editor_->filetxt(), *menus_.mnuTeach);
     listRecentFiles();
     const auto open = [this](const QString& path) { files_->openPath(path); };
     new FileDrop(*this, open);
@@ -152,8 +171,16 @@ void MainWindow::connectCommands() {
     for (const auto& [action, unit] : {std::pair{m.mnustepTick, Unit::Tick},
                                        std::pair{m.mnustepStep, Unit::Step},
                                        std::pair{m.mnustepLine, Unit::Line}}) {
-        connect(action, &QAction::triggered, this, [this, unit] { machine_->stepPaused(unit); });
+        connect(action, &QAction::triggered, this, [this, unit] {
+            batched_->batch([this, unit] { machine_->stepPaused(unit); });
+        });
     }
+    connect(m.mnustepBack, &QAction::triggered, this, [this] {
+        if (!machine_->canStepBack()) return;
+        panel_->restartProgram();
+        batched_->batch([this] { machine_->stepBack(); });
+    });
+    connect(&control_->pace(), &PaceBox::paceChosen, clock_, &RunClock::setPace);
 
     connect(m.mnufilenew, &QAction::triggered, files_, &ProgramFiles::newProgram);
     connect(m.mnufileopen, &QAction::triggered, files_, &ProgramFiles::open);

@@ -13,15 +13,19 @@ class QRadioButton;
 
 namespace tarvo::interp {
 class Machine;
+class PulseHistory;
+class StepTable;
 }
 
 namespace tarvo::app {
 
+class BatchedPanel;
 class ControlPanel;
 class CoordinatePanel;
 class DesignerWindow;
 class EditorFrame;
 class HelpWindow;
+class IdealPathSwitch;
 class OutputPanel;
 class ParameterDialog;
 class ProgramFiles;
@@ -94,7 +98,11 @@ private:
     QButtonGroup* option1_;
     ProgramFiles* files_;
     std::unique_ptr<WindowPanel> panel_;
+    std::unique_ptr<BatchedPanel> batched_;  // the machine's panel: panel_, a batch of ticks at a time
     std::unique_ptr<interp::Machine> machine_;
+    std::unique_ptr<interp::PulseHistory> pulses_;  // goes before the machine it listens to
+    std::unique_ptr<interp::StepTable> steps_;      // likewise
+    std::unique_ptr<IdealPathSwitch> idealPath_;    // likewise
     RunClock* clock_;
     ParameterDialog* g54form_;
     QPointer<HelpWindow> gn_;

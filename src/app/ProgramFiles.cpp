@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <optional>
 
+#include "app/ProgramLoader.h"
 #include "app/Prompts.h"
 
 namespace tarvo::app {
@@ -53,7 +54,13 @@ bool writeWhole(const QString& path, const QByteArray& bytes) {
 }  // namespace
 
 ProgramFiles::ProgramFiles(QPlainTextEdit& editor, Prompts& prompts, QObject* parent)
-    : QObject(parent), editor_(editor), prompts_(prompts), caption_(untitledCaption) {}
+    : QObject(parent),
+      editor_(editor),
+      prompts_(prompts),
+      loader_(new ProgramLoader(editor, this)),
+      caption_(untitledCaption) {
+    connect(loader_, &ProgramLoader::loaded, this, &ProgramFiles::takeLoadedText);
+}
 
 void ProgramFiles::newProgram() {
     if (mayDiscard()) startUntitled();
@@ -98,7 +105,10 @@ bool ProgramFiles::mayDiscard() {
     return false;
 }
 
+bool ProgramFiles::loading() const { return loader_->loading(); }
+
 std::string ProgramFiles::programText() const {
+    loader_->finish();
     return encoding_.withLineEndings(editor_.toPlainText()).toUtf8().toStdString();
 }
 
@@ -123,6 +133,7 @@ bool ProgramFiles::saveInPlace() {
 }
 
 bool ProgramFiles::write(const QString& path) {
+    loader_->finish();
     const QString text = editor_.toPlainText();
     const std::optional<QByteArray> bytes =
         text == loadedText_ ? loadedBytes_ : encoding_.encode(text);
@@ -157,13 +168,17 @@ void ProgramFiles::load(const QString& path) {
 
 void ProgramFiles::adopt(const DecodedProgram& program, const QByteArray& bytes,
                          const QString& caption) {
-    editor_.setPlainText(program.text);
-    editor_.document()->setModified(false);
     encoding_ = program.encoding;
-    // What the editor shows, which is what a later save compares against.
-    loadedText_ = editor_.toPlainText();
     loadedBytes_ = bytes;
+    loadedText_.clear();
+    loader_->load(program.text);
     setCaption(caption);
+}
+
+// What the editor shows of an untouched file, which is what a later save
+// compares against; a text edited while it came in matches no file.
+void ProgramFiles::takeLoadedText() {
+    if (!editor_.document()->isModified()) loadedText_ = editor_.toPlainText();
 }
 
 void ProgramFiles::startUntitled() {

@@ -11,6 +11,7 @@ class QPlainTextEdit;
 
 namespace tarvo::app {
 
+class ProgramLoader;
 class Prompts;
 
 // The NC program as a document: the editor's text, the file it came from
@@ -36,8 +37,11 @@ public:
     bool mayDiscard();
 
     QString caption() const { return caption_; }
+    // A long program is still coming into the editor (see ProgramLoader).
+    bool loading() const;
     // What Run hands the interpreter: the editor's text as UTF-8, with the
-    // document's line endings (CR LF for new programs).
+    // document's line endings (CR LF for new programs); the whole of a long
+    // program that is still coming in.
     std::string programText() const;
 
 signals:
@@ -53,11 +57,13 @@ private:
     bool write(const QString& path);
     void load(const QString& path);
     void adopt(const DecodedProgram& program, const QByteArray& bytes, const QString& caption);
+    void takeLoadedText();
     void startUntitled();
     void setCaption(const QString& caption);
 
     QPlainTextEdit& editor_;
     Prompts& prompts_;
+    ProgramLoader* loader_;
     QString caption_;
     ProgramEncoding encoding_;
     // The editor's text as last read or written, and the file's bytes for

@@ -5,6 +5,7 @@
 #include "app/CoordinatePanel.h"
 #include "app/EditorFrame.h"
 #include "app/OutputPanel.h"
+#include "app/ProgramEditor.h"
 #include "app/Prompts.h"
 
 namespace tarvo::app {
@@ -12,6 +13,14 @@ namespace tarvo::app {
 namespace {
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
+
+void WindowPanel::startProgram(const std::string& program, const QString& editorText) {
+    caretMap_ = CaretMap(program, editorText);
+    startPoint_ = w_.coordinates.pointTexts();
+    w_.editor.filetxt().clearError();
+}
+
+void WindowPanel::restartProgram() { w_.coordinates.showPointTexts(startPoint_); }
 
 void WindowPanel::outputBitChanged(int index, bool value) { w_.output.showBit(index, value); }
 
@@ -31,6 +40,12 @@ void WindowPanel::message(std::string_view message, std::string_view title) {
 void WindowPanel::caretMoved(std::int64_t index) { w_.editor.moveCaret(caretMap_.characterAt(index)); }
 
 void WindowPanel::currentLineMarked(std::int64_t line) { w_.editor.markLine(line); }
+
+void WindowPanel::executingLineShown(std::int64_t line) { w_.editor.filetxt().showExecutingLine(line); }
+
+void WindowPanel::programErrorShown(std::int64_t line, std::string_view message) {
+    w_.editor.filetxt().markError(line, text(message));
+}
 
 void WindowPanel::originShown(double x, double y, double z) { w_.coordinates.showOrigin(x, y, z); }
 

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <functional>
 
 #include "app/CaretMap.h"
@@ -30,10 +31,13 @@ public:
 
     explicit WindowPanel(Widgets widgets) : w_(std::move(widgets)) {}
 
-    // A run starts from this program text, as the editor shows it.
-    void startProgram(const std::string& program, const QString& editorText) {
-        caretMap_ = CaretMap(program, editorText);
-    }
+    // A run starts from this program text, as the editor shows it; the mark
+    // of the last run's program error goes.
+    void startProgram(const std::string& program, const QString& editorText);
+    // The run is about to be replayed from its start: the moving point's
+    // read-outs show again what they showed when it started, until the
+    // replay's first step point.
+    void restartProgram();
 
     void outputBitChanged(int index, bool value) override;
     void pointShown(double x, double y, double z) override;
@@ -42,12 +46,15 @@ public:
     void message(std::string_view text, std::string_view title) override;
     void caretMoved(std::int64_t index) override;
     void currentLineMarked(std::int64_t line) override;
+    void executingLineShown(std::int64_t line) override;
+    void programErrorShown(std::int64_t line, std::string_view message) override;
     void originShown(double x, double y, double z) override;
     void viewOptionSelected(views::View view) override;
 
 private:
     Widgets w_;
     CaretMap caretMap_;
+    std::array<QString, 3> startPoint_;  // the moving point's read-outs at the run's start
 };
 
 }  // namespace tarvo::app

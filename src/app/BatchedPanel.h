@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "interp/Panel.h"
+
+namespace tarvo::app {
+
+// Stands between the machine and the window's panel and passes every call on
+// (a call it does not override would be lost). Outside a batch they go
+// straight through; during a batch of ticks only the latest output bits,
+// point, switches, caret and line marks are kept, and shown when the batch
+// is over: a read-out a thousand ticks overwrite before the window paints
+// again is set once, not a thousand times.
+class BatchedPanel : public interp::Panel {
+public:
+    explicit BatchedPanel(interp::Panel& shown) : shown_(shown) {}
+
+    // Runs `ticks` as one batch (a batch inside a batch is part of it).
+    void batch(const std::function<void()>& ticks);
+
+    void outputBitChanged(int index, bool value) override;
+    void pointShown(double x, double y, double z) override;
+    void spindleShown(bool on) override;
+    void coolantShown(bool on) override;
+    void caretMoved(std::int64_t index) override;
+    void currentLineMarked(std::int64_t line) override;
+    void executingLineShown(std::int64_t line) override;
+    void programErrorShown(std::int64_t line, std::string_view text) override {
+        shown_.programErrorShown(line, text);
+    }
+    void message(std::string_view text, std::string_view title) override {
+        shown_.message(text, title);
+    }
+    void originShown(double x, double y, double z) override { shown_.originShown(x, y, z); }
+    void viewOptionSelected(views::View view) override { shown_.viewOptionSelected(view); }
+
+private:
+    struct Held {
+        std::array<std::optional<bool>, 8> bits;
+        std::optional<std::array<double, 3>> point;
+        std::optional<bool> spindle, coolant;
+        std::optional<std::int64_t> caret, line, executing;
+    };
+    void showHeld(const Held& held);
+
+    interp::Panel& shown_;
+    std::optional<Held> held_;  // during a batch
+};
+
+}  // namespace tarvo::app

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QPlainTextEdit;
+
+namespace tarvo::app {
+
+// Puts a program's text into the editor. Building the editor's lines is
+// what makes a long program slow to open (a few microseconds a line inside
+// the text document, whatever is done around it), so a long program goes
+// in a slice at a time between the window's events: its first lines show
+// at once, the rest follows within a fraction of a second, and the window
+// answers all the while. The editor is read-only until the whole text is
+// in; Run and Save take the rest at once through finish().
+class ProgramLoader : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ProgramLoader(QPlainTextEdit& editor, QObject* parent = nullptr);
+
+    // Replaces the editor's text; the document reads as unmodified.
+    void load(const QString& text);
+    // The rest of the text, at once.
+    void finish();
+    bool loading() const { return next_ >= 0; }
+
+signals:
+    // The whole text is in the editor (at once for a short program).
+    void loaded();
+
+private:
+    void appendSlice();
+    void appendUpTo(qsizetype end);
+    qsizetype afterLines(qsizetype from, int lines) const;
+    void noticeChange(int from, int removed, int added);
+    void settle();
+
+    QPlainTextEdit& editor_;
+    QString text_;
+    qsizetype next_ = -1;  // index of the line feed the next slice starts with; -1 when all is in
+    bool appending_ = false;
+    QTimer slices_;
+};
+
+}  // namespace tarvo::app
