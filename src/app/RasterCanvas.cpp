@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "app/SvgPicture.h"
 
@@ -100,7 +101,9 @@ void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t co
     if (!continues(currentX_, currentY_, c)) startRun(c, currentX_, currentY_);
     const QRgb pixelColour = runColour(c);
     const std::size_t added = (count - 1) / stride + 1;
-    points_.reserve(points_.size() + 2 * added);
+    // Grown geometrically: a long replay comes in many calls of a chunk each.
+    const std::size_t needed = points_.size() + 2 * added;
+    if (needed > points_.capacity()) points_.reserve(std::max(needed, 2 * points_.capacity()));
     double x = map_.x(currentX_), y = map_.y(currentY_);
     for (std::size_t i = 0; i < count; i += stride) {
         const auto nextX = static_cast<float>(xs[i]), nextY = static_cast<float>(ys[i]);

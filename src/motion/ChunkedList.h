@@ -29,6 +29,7 @@ public:
 
     // Entries from `first` that lie in its chunk, in memory one after another.
     const double* run(std::size_t first) const { return &chunks_[first >> chunkShift][first & mask]; }
+    double* run(std::size_t first) { return &chunks_[first >> chunkShift][first & mask]; }
     std::size_t runLength(std::size_t first) const {
         const std::size_t chunkEnd = ((first >> chunkShift) + 1) << chunkShift;
         return (chunkEnd < size_ ? chunkEnd : size_) - first;

@@ -30,16 +30,25 @@ void turn(double& x, double& y, double& z, double cosA, double sinA, double cosB
     z = z2;
 }
 
-// Entries 1, 1 + stride, … as one polyline, starting with a point at entry 1
-// (so the first line has length zero), handed over a chunk at a time.
-void replay(Canvas& canvas, const List& xs, const List& ys, std::int64_t stride, int colour) {
-    const auto step = static_cast<std::size_t>(stride);
-    canvas.plot(f(xs[1]), f(ys[1]));
-    for (std::size_t first = 1; first < xs.size();) {
-        const std::size_t count = xs.runLength(first);
-        canvas.polylineTo(xs.run(first), ys.run(first), count, step, colour);
-        first += (count + step - 1) / step * step;
+// Visits entries 1, 1 + stride, … of lists as long as `list` a chunk at a
+// time: visit(first, count) gets entries first, first + stride, … below
+// first + count, which lie one after another in memory in every such list.
+template <typename Visit>
+void eachRun(const List& list, std::size_t stride, Visit visit) {
+    for (std::size_t first = 1; first < list.size();) {
+        const std::size_t count = list.runLength(first);
+        visit(first, count);
+        first += (count + stride - 1) / stride * stride;
     }
+}
+
+// Entries 1, 1 + stride, … as one polyline, starting with a point at entry 1
+// (so the first line has length zero).
+void replay(Canvas& canvas, const List& xs, const List& ys, std::size_t stride, int colour) {
+    canvas.plot(f(xs[1]), f(ys[1]));
+    eachRun(xs, stride, [&](std::size_t first, std::size_t count) {
+        canvas.polylineTo(xs.run(first), ys.run(first), count, stride, colour);
+    });
 }
 
 }  // namespace
@@ -53,8 +62,9 @@ void MagnifiedView::drawnew(const motion::StoredPath& path, std::int16_t bei) {
     liner_.setScale(0, f(500.0 / bei), f(500.0 / bei), 0);
     liner_.clear();
     if (path.pathUpper() == 0) return;
-    replay(liner_, path.pathx, path.pathy, rstep, colour::lightRed);
-    replay(liner_, path.surfaceXs(), path.surfaceYs(), rstep, colour::lightGreen);
+    const auto stride = static_cast<std::size_t>(rstep);
+    replay(liner_, path.pathx, path.pathy, stride, colour::lightRed);
+    replay(liner_, path.surfaceXs(), path.surfaceYs(), stride, colour::lightGreen);
     for (std::size_t i = 1; i <= path.wallUpper(); ++i) {
         liner_.line(f(path.wallx0[i]), f(path.wally0[i]), f(path.wallx1[i]), f(path.wally1[i]),
                     colour::lightGreen);
@@ -93,10 +103,15 @@ void MagnifiedView::pan(motion::StoredPath& path, float x, float y) const {
         vy = (vy - lasty) + y;
     };
     path.keepSurface();
-    for (std::size_t i = 1; i <= path.pathUpper(); i += static_cast<std::size_t>(rstep)) {
-        shift(path.pathx[i], path.pathy[i]);
-        shift(path.surfx[i], path.surfy[i]);
-    }
+    const auto stride = static_cast<std::size_t>(rstep);
+    eachRun(path.pathx, stride, [&](std::size_t first, std::size_t count) {
+        double *px = path.pathx.run(first), *py = path.pathy.run(first);
+        double *sx = path.surfx.run(first), *sy = path.surfy.run(first);
+        for (std::size_t k = 0; k < count; k += stride) {
+            shift(px[k], py[k]);
+            shift(sx[k], sy[k]);
+        }
+    });
     for (std::size_t i = 1; i <= path.wallUpper(); ++i) {
         shift(path.wallx0[i], path.wally0[i]);
         shift(path.wallx1[i], path.wally1[i]);
@@ -110,10 +125,15 @@ void MagnifiedView::rotate(motion::StoredPath& path, float x, float y) const {
     const double b = ((x - lastx) / unitsPerTurn) * 2 * pi;
     const double cosA = std::cos(a), sinA = std::sin(a), cosB = std::cos(b), sinB = std::sin(b);
     path.keepSurface();
-    for (std::size_t i = 1; i <= path.pathUpper(); i += static_cast<std::size_t>(rstep)) {
-        turn(path.pathx[i], path.pathy[i], path.pathz[i], cosA, sinA, cosB, sinB);
-        turn(path.surfx[i], path.surfy[i], path.surfz[i], cosA, sinA, cosB, sinB);
-    }
+    const auto stride = static_cast<std::size_t>(rstep);
+    eachRun(path.pathx, stride, [&](std::size_t first, std::size_t count) {
+        double *px = path.pathx.run(first), *py = path.pathy.run(first), *pz = path.pathz.run(first);
+        double *sx = path.surfx.run(first), *sy = path.surfy.run(first), *sz = path.surfz.run(first);
+        for (std::size_t k = 0; k < count; k += stride) {
+            turn(px[k], py[k], pz[k], cosA, sinA, cosB, sinB);
+            turn(sx[k], sy[k], sz[k], cosA, sinA, cosB, sinB);
+        }
+    });
     for (std::size_t i = 1; i <= path.wallUpper(); ++i) {
         turn(path.wallx0[i], path.wally0[i], path.wallz0[i], cosA, sinA, cosB, sinB);
         turn(path.wallx1[i], path.wally1[i], path.wallz1[i], cosA, sinA, cosB, sinB);
