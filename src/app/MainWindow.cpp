@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -65,13 +66,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
     machine_ = std::make_unique<interp::Machine>(*batched_, linez_, linep_, liner_);
     clock_ = new RunClock(
         *machine_, [this](const auto& ticks) { batched_->batch(ticks); }, this);
-    pulses_ = std::make_unique<interp::PulseHistory>(*machine_);
-    addTeachingDock(*this, *menus_.mnuTeach, new TimingDiagram(*pulses_, *machine_),
-                    QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"), Qt::BottomDockWidgetArea);
-    steps_ = std::make_unique<interp::StepTable>(*machine_);
-    addTeachingDock(*this, *menus_.mnuTeach, new StepTablePanel(*steps_, prompts_),
-                    QStringLiteral("stepTableDock"), QStringLiteral("插补过程表"),
-                    Qt::RightDockWidgetArea);
+    buildTeachingDocks();
     files_ = new ProgramFiles(editor_->filetxt(), prompts_, this);
     connect(files_, &ProgramFiles::captionChanged, editor_, &EditorFrame::setTitle);
     g54form_ = new ParameterDialog(settings_, this);
@@ -154,6 +149,20 @@ void MainWindow::buildLayout() {
     layout->addLayout(right);
     editor_->setMinimumWidth(twipsToPixels(this, 3735));
     setCentralWidget(central);
+}
+
+// The pulse timing diagram and the interpolation table side by side below
+// the window, so that the views keep their width when they open.
+void MainWindow::buildTeachingDocks() {
+    pulses_ = std::make_unique<interp::PulseHistory>(*machine_);
+    steps_ = std::make_unique<interp::StepTable>(*machine_);
+    QDockWidget* timing =
+        addTeachingDock(*this, *menus_.mnuTeach, new TimingDiagram(*pulses_, *machine_),
+                        QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"), Qt::BottomDockWidgetArea);
+    QDockWidget* table =
+        addTeachingDock(*this, *menus_.mnuTeach, new StepTablePanel(*steps_, prompts_),
+                        QStringLiteral("stepTableDock"), QStringLiteral("插补过程表"), Qt::BottomDockWidgetArea);
+    splitDockWidget(timing, table, Qt::Horizontal);
 }
 
 void MainWindow::connectCommands() {

@@ -71,6 +71,7 @@ protected:
 private:
     QWidget* buildGraphicsFrame();
     void buildLayout();
+    void buildTeachingDocks();
     void connectCommands();
     void connectEditCommands();
     void dispatchToolbar(QAction* action);

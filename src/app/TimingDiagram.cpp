@@ -35,14 +35,14 @@ TimingDiagram::TimingDiagram(const interp::PulseHistory& history, const interp::
       machine_(machine),
       strip_(new TimingStrip(history, this)),
       scroll_(new QScrollBar(Qt::Horizontal, this)),
-      readout_(new QLabel(this)) {
+      readout_(new QLabel(this)),
+      legend_(new QLabel(QStringLiteral("脉冲 0 有效    方向 0-正 1-负    蓝色底纹：译码节拍"), this)) {
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* legend =
-        new QLabel(QStringLiteral("脉冲 0 有效    方向 0-正 1-负    蓝色底纹：译码节拍"), this);
-    legend->setForegroundRole(QPalette::PlaceholderText);
+    legend_->setForegroundRole(QPalette::PlaceholderText);
+    readout_->setToolTip(legend_->text());
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(readout_, 1);
-    bottom->addWidget(legend);
+    bottom->addWidget(legend_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(2);
@@ -121,6 +121,19 @@ QString TimingDiagram::readout() const {
 
 void TimingDiagram::showReadout() {
     readout_->setText(readout());
+    fitLegend();
+}
+
+// The read-out comes first: the legend shows only where both fit, and is
+// always the read-out's tool tip.
+void TimingDiagram::fitLegend() {
+    const int needed = readout_->sizeHint().width() + legend_->sizeHint().width() + 16;
+    legend_->setVisible(needed <= contentsRect().width());
+}
+
+void TimingDiagram::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitLegend();
 }
 
 void TimingDiagram::showEvent(QShowEvent* event) {

@@ -40,18 +40,21 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void place();
     void scrolled(int value);
     void scrollBy(int ticks);
     void showReadout();
+    void fitLegend();
 
     const interp::PulseHistory& history_;
     const interp::Machine& machine_;
     TimingStrip* strip_;
     QScrollBar* scroll_;
     QLabel* readout_;
+    QLabel* legend_;
     QTimer refresh_;
     std::uint64_t seen_ = ~std::uint64_t{0};  // the history's revision shown
     bool running_ = false;
