@@ -4,11 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <optional>
 
 #include "app/ProgramLoader.h"
 #include "app/Prompts.h"
+#include "app/WholeFile.h"
 
 namespace tarvo::app {
 
@@ -36,19 +36,6 @@ QString unreadableText(const QString& path) {
     if (info.isDir()) return QStringLiteral("这是文件夹，不是文件：%1").arg(shown(path));
     if (!info.exists()) return QStringLiteral("找不到文件：%1").arg(shown(path));
     return QStringLiteral("无法读取文件：%1").arg(shown(path));
-}
-
-// The new file takes the old one's place only once every byte reached the
-// disk; QSaveFile::commit alone misses a failed final flush on some Qt
-// versions and would swap in a cut-off file, hence the explicit flush.
-// A program goes only into a regular file: QSaveFile would otherwise rename
-// its new file over a folder entry such as a device (/dev/full) or a pipe.
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-           file.commit();
 }
 
 }  // namespace

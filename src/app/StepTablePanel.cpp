@@ -6,12 +6,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTableView>
 
 #include "app/Prompts.h"
 #include "app/StepTableModel.h"
+#include "app/WholeFile.h"
 #include "interp/StepTable.h"
 #include "motion/NumberText.h"
 #include "motion/StepCsv.h"
@@ -25,15 +25,6 @@ constexpr int refreshMilliseconds = 40;
 
 QString utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Only a regular file is replaced, and only by a whole new one.
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-           file.commit();
 }
 
 }  // namespace

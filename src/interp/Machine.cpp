@@ -1,6 +1,5 @@
 #include "interp/Machine.h"
 
-#include <algorithm>
 #include <string>
 
 #include "interp/Messages.h"
@@ -179,10 +178,6 @@ void Machine::advance() {
         if (engine_.stepTicks != steps) stepTickAt_ = timer1Ticks_ + timer2Ticks_;
         tellListeners(2);
     }
-}
-
-void Machine::removeTickListener(TickListener* listener) {
-    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
 }
 
 void Machine::tellListeners(int timer) {

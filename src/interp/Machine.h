@@ -78,7 +78,7 @@ public:
     // Listeners told after every timer tick, and observers told of every
     // interpolation iteration; each stays until removed.
     void addTickListener(TickListener* listener) { listeners_.push_back(listener); }
-    void removeTickListener(TickListener* listener);
+    void removeTickListener(TickListener* listener) { std::erase(listeners_, listener); }
     void addStepObserver(motion::StepObserver* observer) { engine_.addStepObserver(observer); }
     void removeStepObserver(motion::StepObserver* observer) { engine_.removeStepObserver(observer); }
 

@@ -1,6 +1,5 @@
 #include "motion/Interpolator.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "motion/MotionPanel.h"
@@ -50,30 +49,38 @@ SegmentState Interpolator::tick(Segment& s, Registers& r, double dlstep) {
     if (s.empty()) return SegmentState::Ended;
     ++phase;
     std::int16_t lcolor = 0;  // a reset tick draws in black
-    StepRecord record;
-    const bool observed = phase == 1 && !observers_.empty();
-    if (observed) record.before = r;
     if (phase == 1) {
         ++stepTicks;
         ++iterations_;
         lcolor = s.gmode == Mode::Rapid ? 15 : 14;
-        switch (s.gmode) {
-            case Mode::Rapid:
-            case Mode::Line: lineint(prepareLine(s), s, r, dlstep, lcolor); break;
-            case Mode::Clockwise: cwint(s, r, arcRadius10(s), dlstep, lcolor); break;
-            case Mode::CounterClockwise: ccwint(s, r, arcRadius10(s), dlstep, lcolor); break;
+        if (observers_.empty()) {
+            interpolate(s, r, dlstep, lcolor);
+        } else {
+            const Registers before = r;
+            interpolate(s, r, dlstep, lcolor);
+            tellObservers(before, s, r);
         }
     }
     if (phase == 2) {
         outdata_.releasePulses();
         phase = 0;
     }
-    const double d =
-        std::sqrt(square(10 * s.ye - ycur) + square(10 * s.xe - xcur) + square(10 * s.ze - zcur));
-    if (observed) tellObservers(record, s, r, d);
-    if (d >= dlstep) return unreachableOrRunning(s, r, dlstep);
+    if (distanceToEnd(s) >= dlstep) return unreachableOrRunning(s, r, dlstep);
     endSegment(s, r, lcolor);
     return SegmentState::Ended;
+}
+
+void Interpolator::interpolate(const Segment& s, Registers& r, double dlstep, std::int16_t lcolor) {
+    switch (s.gmode) {
+        case Mode::Rapid:
+        case Mode::Line: lineint(prepareLine(s), s, r, dlstep, lcolor); break;
+        case Mode::Clockwise: cwint(s, r, arcRadius10(s), dlstep, lcolor); break;
+        case Mode::CounterClockwise: ccwint(s, r, arcRadius10(s), dlstep, lcolor); break;
+    }
+}
+
+double Interpolator::distanceToEnd(const Segment& s) const {
+    return std::sqrt(square(10 * s.ye - ycur) + square(10 * s.xe - xcur) + square(10 * s.ze - zcur));
 }
 
 void Interpolator::restore(const Scalars& s) {
@@ -86,16 +93,14 @@ void Interpolator::restore(const Scalars& s) {
     guard_ = s.guard;
 }
 
-void Interpolator::removeStepObserver(StepObserver* observer) {
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
-}
-
-// The record holds the registers as the iteration found them; the position
-// registers' change tells which axes were fed and which way.
-void Interpolator::tellObservers(StepRecord& record, const Segment& s, const Registers& r,
-                                 double d) {
-    const auto fed = [](double before, double after) -> std::int8_t {
-        return after > before ? 1 : after < before ? -1 : 0;
+// The position registers' change tells which axes were fed and which way.
+// A step tick never resets anything, so the end test that follows measures
+// the very distance the record carries.
+void Interpolator::tellObservers(const Registers& before, const Segment& s, const Registers& r) {
+    StepRecord record;
+    record.before = before;
+    const auto fed = [](double from, double to) -> std::int8_t {
+        return to > from ? 1 : to < from ? -1 : 0;
     };
     record.line = s.line;
     record.number = iterations_;
@@ -107,7 +112,7 @@ void Interpolator::tellObservers(StepRecord& record, const Segment& s, const Reg
     record.feed[1] = fed(record.before.py, r.py);
     record.feed[2] = fed(record.before.pz, r.pz);
     record.point = {xcur, ycur, zcur};
-    record.distance = d;
+    record.distance = distanceToEnd(s);
     for (StepObserver* observer : observers_) observer->interpolated(record, s);
 }
 

@@ -32,7 +32,7 @@ public:
 
     // Observers of every iteration; none by default, at no cost to the tick.
     void addStepObserver(StepObserver* observer) { observers_.push_back(observer); }
-    void removeStepObserver(StepObserver* observer);
+    void removeStepObserver(StepObserver* observer) { std::erase(observers_, observer); }
 
     // One tick of Timer2. On Ended the caller runs demorder and hands back to
     // the interpreter; on Unreachable it stops the run with an error.
@@ -71,7 +71,9 @@ private:
     void stepPoint(const Point3& previous, std::int16_t lcolor);
     SegmentState unreachableOrRunning(const Segment& s, const Registers& r, double dlstep);
     void endSegment(Segment& s, Registers& r, std::int16_t lcolor);
-    void tellObservers(StepRecord& record, const Segment& s, const Registers& r, double d);
+    void interpolate(const Segment& s, Registers& r, double dlstep, std::int16_t lcolor);
+    double distanceToEnd(const Segment& s) const;
+    void tellObservers(const Registers& before, const Segment& s, const Registers& r);
 
     OutputByte& outdata_;
     StoredPath& path_;

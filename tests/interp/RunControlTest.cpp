@@ -12,10 +12,7 @@ namespace {
 
 using test::Rig;
 using test::State;
-
-std::uint64_t ticks(const Machine& m) {
-    return m.timer1Ticks() + m.timer2Ticks();
-}
+using test::ticksOf;
 
 // Advances until Timer2 is in the middle of the segment that starts at x:
 // the tool has left the start point and not yet reached the end.
@@ -221,10 +218,10 @@ TEST(InterpRunControl, AtMostOneTimerTicksPerMillisecond) {
     Rig r;
     r.machine.run(test::sampleProgram, {});
     while (r.machine.advancing()) {
-        const std::uint64_t t = ticks(r.machine);
+        const std::uint64_t t = ticksOf(r.machine);
         EXPECT_EQ(r.machine.timer1().enabled + r.machine.timer2().enabled, 1);
         r.machine.advance();
-        ASSERT_EQ(ticks(r.machine), t + 1) << "after tick " << t;
+        ASSERT_EQ(ticksOf(r.machine), t + 1) << "after tick " << t;
     }
     EXPECT_EQ(test::shown(r.panel), "");
 }

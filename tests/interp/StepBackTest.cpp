@@ -12,10 +12,7 @@ namespace {
 
 using test::Rig;
 using test::State;
-
-std::uint64_t ticksOf(const Machine& m) {
-    return m.timer1Ticks() + m.timer2Ticks();
-}
+using test::ticksOf;
 
 // The core's state; the panel's call counts and the editor caret are left
 // out, since a replay shows its steps again and leaves the caret where the

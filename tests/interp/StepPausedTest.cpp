@@ -10,6 +10,7 @@
 namespace tarvo::interp {
 namespace {
 
+using test::ticksOf;
 using State = std::tuple<std::int64_t, std::int64_t, double, double, double, std::string, bool, bool>;
 
 State stateOf(const Machine& m) {
@@ -17,8 +18,6 @@ State stateOf(const Machine& m) {
     return {m.interpreter().txtpos, m.interpreter().txtline, e.xcur, e.ycur, e.zcur,
             m.outdata().texts(), m.timer1().enabled, m.timer2().enabled};
 }
-
-std::uint64_t ticksOf(const Machine& m) { return m.timer1Ticks() + m.timer2Ticks(); }
 
 // The machine after every tick of an uninterrupted run.
 class Reference : public TickListener {

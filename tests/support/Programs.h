@@ -26,4 +26,9 @@ inline void runToEnd(interp::Machine& m, const std::string& program,
     interp::ClockDriver(m).runToEnd(maxTicks);
 }
 
+// The ticks of both timers the machine has made.
+inline std::uint64_t ticksOf(const interp::Machine& m) {
+    return m.timer1Ticks() + m.timer2Ticks();
+}
+
 }  // namespace tarvo::test

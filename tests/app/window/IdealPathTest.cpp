@@ -1,15 +1,12 @@
 #include <QAction>
-#include <QDir>
 #include <QImage>
-#include <QMenu>
 #include <QPlainTextEdit>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 
-#include "ScriptedPrompts.h"
+#include "Pictures.h"
+#include "WindowUnderTest.h"
 #include "app/EditorFrame.h"
 #include "app/MainWindow.h"
 #include "app/PathOverlay.h"
@@ -20,43 +17,18 @@
 
 namespace tarvo::app {
 
-namespace {
-
-int count(const QImage& image, QRgb colour) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour;
-    }
-    return n;
-}
-
-QAction* teachingItem(MainWindow& w, const QString& caption) {
-    for (QAction* action : w.menus().mnuTeach->actions()) {
-        if (action->text() == caption) return action;
-    }
-    return nullptr;
-}
-
-}  // namespace
-
 // After the sample run: the exact path over the plan view, and the steps of
 // a clicked line, both gone again when switched off or when the text changes.
 class IdealPathTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(home_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.path());
-        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
-    }
+    void initTestCase() { QVERIFY(useScratchHome(home_)); }
 
     void overlayAndClickedLineOnThePlanView() {
         ScriptedPrompts prompts;
         MainWindow window(settings_, &prompts);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(showOnScreen(window));
         QAction* ideal = teachingItem(window, QStringLiteral("显示理想轨迹"));
         QAction* steps = teachingItem(window, QStringLiteral("突出所选行的步点"));
         QVERIFY(ideal && steps && !ideal->isChecked() && !steps->isChecked());
@@ -79,8 +51,7 @@ private slots:
         QCOMPARE(overlay->line(), 4);
         QVERIFY(pixels(PathOverlay::stepsColour) > 50);
         QVERIFY(overlay->readout().startsWith(QStringLiteral("偏差：第4行 1.00 脉冲")));
-        const QString folder = qEnvironmentVariable("TARVO_ARTEFACTS", QDir::tempPath());
-        QVERIFY(window.grab().save(folder + QStringLiteral("/ideal-path.png")));
+        QVERIFY(saveArtefact(window, QStringLiteral("ideal-path.png")));
 
         text.textCursor().insertText(QStringLiteral(" "));
         QCOMPARE(overlay->line(), 0);

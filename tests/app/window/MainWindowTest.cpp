@@ -11,13 +11,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
-#include "ScriptedPrompts.h"
+#include "WindowUnderTest.h"
 #include "app/ControlPanel.h"
 #include "app/CoordinatePanel.h"
 #include "app/EditorFrame.h"
@@ -44,24 +42,13 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(home_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.path());
-        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
-    }
+    void initTestCase() { QVERIFY(useScratchHome(home_)); }
 
-    void init() {
-        window_.reset();
-        prompts_ = std::make_unique<ScriptedPrompts>();
-        window_ = std::make_unique<MainWindow>(settings_, prompts_.get());
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
+    void init() { QVERIFY(openFreshWindow(settings_, prompts_, window_)); }
 
     void cleanup() {
         window_.reset();
-        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
+        clearSettings();
     }
 
     void sampleProgramRunsToItsEnd() {

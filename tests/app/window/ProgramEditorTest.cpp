@@ -1,12 +1,10 @@
 #include <QFile>
 #include <QScrollBar>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 
-#include "ScriptedPrompts.h"
+#include "WindowUnderTest.h"
 #include "app/EditorFrame.h"
 #include "app/LineGutter.h"
 #include "app/MainWindow.h"
@@ -80,17 +78,9 @@ class ProgramEditorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.path());
-    }
+    void initTestCase() { QVERIFY(useScratchHome(home_)); }
 
-    void init() {
-        prompts_.log.clear();
-        window_ = std::make_unique<MainWindow>(settings_, &prompts_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
+    void init() { QVERIFY(openFreshWindow(settings_, prompts_, window_)); }
 
     void cleanup() { window_.reset(); }
 
@@ -207,13 +197,13 @@ private slots:
         QTRY_VERIFY(!files.loading());
         QTest::qWait(20);
         QVERIFY(editor.document()->isEmpty() && !editor.isReadOnly());
-        QVERIFY(prompts_.log.isEmpty());
+        QVERIFY(prompts_->log.isEmpty());
     }
 
 private:
     QTemporaryDir home_;  // the settings store and the program files
     Settings settings_;
-    ScriptedPrompts prompts_;
+    std::unique_ptr<ScriptedPrompts> prompts_;
     std::unique_ptr<MainWindow> window_;
 };
 

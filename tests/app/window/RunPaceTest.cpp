@@ -1,12 +1,10 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ScriptedPrompts.h"
+#include "WindowUnderTest.h"
 #include "app/ControlPanel.h"
 #include "app/CoordinatePanel.h"
 #include "app/EditorFrame.h"
@@ -15,6 +13,7 @@
 #include "app/RunClock.h"
 #include "app/Settings.h"
 #include "interp/Machine.h"
+#include "support/Programs.h"
 
 namespace tarvo::app {
 
@@ -23,20 +22,9 @@ class RunPaceTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(home_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.path());
-        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
-    }
+    void initTestCase() { QVERIFY(useScratchHome(home_)); }
 
-    void init() {
-        window_.reset();
-        prompts_ = std::make_unique<ScriptedPrompts>();
-        window_ = std::make_unique<MainWindow>(settings_, prompts_.get());
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
+    void init() { QVERIFY(openFreshWindow(settings_, prompts_, window_)); }
 
     void cleanup() { window_.reset(); }
 
@@ -50,7 +38,7 @@ private slots:
         window_->runCommand();
         QTest::qWait(400);
         const interp::Machine& m = window_->machine();
-        QVERIFY(m.timer1Ticks() + m.timer2Ticks() <= 20);
+        QVERIFY(test::ticksOf(m) <= 20);
         QVERIFY(m.advancing());
         box.setCurrentIndex(box.count() - 1);
         QVERIFY(window_->clock().pace().unlimited());

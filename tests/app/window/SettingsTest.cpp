@@ -3,16 +3,18 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "WindowUnderTest.h"
 #include "app/ParameterDialog.h"
 #include "app/Settings.h"
 #include "interp/Messages.h"
 
 using tarvo::app::ParameterDialog;
 using tarvo::app::Settings;
+using tarvo::app::clearSettings;
+using tarvo::app::useScratchHome;
 
 namespace {
 
@@ -71,13 +73,9 @@ class SettingsTest : public QObject {
     Settings settings_;
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(home_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.path());
-    }
+    void initTestCase() { QVERIFY(useScratchHome(home_)); }
 
-    void init() { QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear(); }
+    void init() { clearSettings(); }
 
     // A text is valid for its key, or not, whether stored by hand or typed
     // into the dialog. Stored, a valid text reads as itself and converts

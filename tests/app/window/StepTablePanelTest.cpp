@@ -2,18 +2,14 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QDir>
-#include <QDockWidget>
 #include <QFile>
-#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ScriptedPrompts.h"
+#include "WindowUnderTest.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "app/StepTableModel.h"
@@ -30,12 +26,7 @@ class StepTablePanelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(home_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.path());
-        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
-    }
+    void initTestCase() { QVERIFY(useScratchHome(home_)); }
 
     // Opened from the teaching menu, it fills during the run and follows the
     // newest row unless scrolled up; at the end it holds all 168 iterations
@@ -43,15 +34,11 @@ private slots:
     void followsTheRunAndExports() {
         ScriptedPrompts prompts;
         MainWindow window(settings_, &prompts);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* dock = window.findChild<QDockWidget*>(QStringLiteral("stepTableDock"));
-        QVERIFY(dock && !dock->isVisible());
-        for (QAction* item : window.menus().mnuTeach->actions()) {
-            if (item->text() == QStringLiteral("插补过程表")) item->trigger();
-        }
-        QVERIFY(dock->isVisible());
-        auto& panel = *qobject_cast<StepTablePanel*>(dock->widget());
+        QVERIFY(showOnScreen(window));
+        auto* opened = openTeachingPanel<StepTablePanel>(window, QStringLiteral("stepTableDock"),
+                                                         QStringLiteral("插补过程表"));
+        QVERIFY(opened);
+        StepTablePanel& panel = *opened;
         const QAbstractItemModel& rows = *panel.view().model();
         QScrollBar& bar = *panel.view().verticalScrollBar();
 

@@ -1,27 +1,20 @@
 #include <QAction>
-#include <QDockWidget>
-#include <QMenu>
 #include <QScrollBar>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
-#include "ScriptedPrompts.h"
+#include "WindowUnderTest.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "app/TimingDiagram.h"
 #include "app/TimingStrip.h"
 #include "interp/Machine.h"
+#include "support/Programs.h"
 
 namespace tarvo::app {
 
 namespace {
-
-std::uint64_t ticks(const interp::Machine& m) {
-    return m.timer1Ticks() + m.timer2Ticks();
-}
 
 void turnWheel(TimingStrip& strip, int eighths, Qt::KeyboardModifiers modifiers) {
     const QPointF at(strip.width() / 2.0, strip.height() / 2.0);
@@ -52,12 +45,7 @@ class TimingDiagramTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(home_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home_.path());
-        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
-    }
+    void initTestCase() { QVERIFY(useScratchHome(home_)); }
 
     // Opened from the teaching menu, it follows the run; paused, it stays
     // where it is scrolled to while single ticks go on, and its cursor reads
@@ -65,18 +53,11 @@ private slots:
     void followsFreezesScrollsAndReadsOut() {
         ScriptedPrompts prompts;
         MainWindow window(settings_, &prompts);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* dock = window.findChild<QDockWidget*>(QStringLiteral("timingDock"));
-        QVERIFY(dock && !dock->isVisible());
-        const QList<QAction*> items = window.menus().mnuTeach->actions();
-        const auto item = std::find_if(items.begin(), items.end(), [](QAction* a) {
-            return a->text() == QStringLiteral("脉冲时序图");
-        });
-        QVERIFY(item != items.end());
-        (*item)->trigger();
-        QVERIFY(dock->isVisible());
-        auto& diagram = *qobject_cast<TimingDiagram*>(dock->widget());
+        QVERIFY(showOnScreen(window));
+        auto* opened = openTeachingPanel<TimingDiagram>(window, QStringLiteral("timingDock"),
+                                                        QStringLiteral("脉冲时序图"));
+        QVERIFY(opened);
+        TimingDiagram& diagram = *opened;
         TimingStrip& strip = diagram.strip();
         QScrollBar& scroll = diagram.scrollBar();
         turnWheel(strip, 4 * 120, Qt::ControlModifier);  // zoomed in: fewer ticks than the run
@@ -84,10 +65,10 @@ private slots:
 
         interp::Machine& m = window.machine();
         window.runCommand();
-        QTRY_VERIFY(ticks(m) > 200);
+        QTRY_VERIFY(test::ticksOf(m) > 200);
         diagram.refresh();
         QVERIFY(diagram.following() && !scroll.isEnabled());
-        QCOMPARE(strip.rightTick(), ticks(m));
+        QCOMPARE(strip.rightTick(), test::ticksOf(m));
 
         window.pauseCommand();
         diagram.refresh();
@@ -100,7 +81,7 @@ private slots:
         const std::uint64_t frozen = strip.rightTick();
         for (int i = 0; i < 3; ++i) window.menus().mnustepTick->trigger();
         diagram.refresh();
-        QCOMPARE(ticks(m), newest + 3);
+        QCOMPARE(test::ticksOf(m), newest + 3);
         QCOMPARE(strip.rightTick(), frozen);
 
         scroll.setValue(scroll.minimum());
@@ -121,7 +102,7 @@ private slots:
         QVERIFY(diagram.following());
         QTRY_VERIFY_WITH_TIMEOUT(m.idle(), 10000);
         diagram.refresh();
-        QCOMPARE(strip.rightTick(), ticks(m));
+        QCOMPARE(strip.rightTick(), test::ticksOf(m));
         QVERIFY(prompts.log.isEmpty());
     }
 

@@ -1,13 +1,10 @@
-#include <QDir>
 #include <QDockWidget>
 #include <QMouseEvent>
-#include <QPixmap>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ScriptedPrompts.h"
+#include "Pictures.h"
+#include "WindowUnderTest.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "app/TimingDiagram.h"
@@ -24,17 +21,14 @@ class TimingScreenshotTest : public QObject {
 
 private slots:
     void sampleTimingDiagram() {
-        QStandardPaths::setTestModeEnabled(true);
         QTemporaryDir home;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
-        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
+        QVERIFY(useScratchHome(home));
         Settings settings;
         ScriptedPrompts prompts;
         MainWindow window(settings, &prompts);
         auto* dock = window.findChild<QDockWidget*>(QStringLiteral("timingDock"));
         dock->show();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(showOnScreen(window));
         window.runCommand();
         QTRY_VERIFY_WITH_TIMEOUT(window.machine().idle(), 10000);
 
@@ -48,8 +42,7 @@ private slots:
         QVERIFY(diagram.readout().startsWith(QStringLiteral("光标  节拍 ")));
         QTest::qWait(100);
 
-        const QString folder = qEnvironmentVariable("TARVO_ARTEFACTS", QDir::tempPath());
-        QVERIFY(window.grab().save(folder + QStringLiteral("/timing-diagram.png")));
+        QVERIFY(saveArtefact(window, QStringLiteral("timing-diagram.png")));
         QVERIFY(prompts.log.isEmpty());
     }
 };

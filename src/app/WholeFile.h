@@ -1,0 +1,11 @@
+#pragma once
+
+class QByteArray;
+class QString;
+
+namespace tarvo::app {
+
+// Writes a file whole or leaves the old one as it was; false if it could not.
+bool writeWhole(const QString& path, const QByteArray& bytes);
+
+}  // namespace tarvo::app

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QAction>
+#include <QDockWidget>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "ScriptedPrompts.h"
+#include "app/MainWindow.h"
+#include "app/Settings.h"
+
+namespace tarvo::app {
+
+inline void clearSettings() {
+    QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
+}
+
+// Points the settings store and the standard paths into a scratch folder,
+// never the user's own, and starts it empty; false if there is no folder.
+[[nodiscard]] inline bool useScratchHome(const QTemporaryDir& home) {
+    if (!home.isValid()) return false;
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    clearSettings();
+    return true;
+}
+
+// Shows a window and waits until it is on screen; false if it never is.
+[[nodiscard]] inline bool showOnScreen(QWidget& window) {
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
+
+// A fresh main window answering to fresh prompts, shown; the old window
+// goes first, so that two never share the settings.
+[[nodiscard]] inline bool openFreshWindow(Settings& settings,
+                                          std::unique_ptr<ScriptedPrompts>& prompts,
+                                          std::unique_ptr<MainWindow>& window) {
+    window.reset();
+    prompts = std::make_unique<ScriptedPrompts>();
+    window = std::make_unique<MainWindow>(settings, prompts.get());
+    return showOnScreen(*window);
+}
+
+// The item of the teaching menu with this caption, or null.
+inline QAction* teachingItem(const MainWindow& window, const QString& caption) {
+    for (QAction* item : window.menus().mnuTeach->actions()) {
+        if (item->text() == caption) return item;
+    }
+    return nullptr;
+}
+
+// The panel of the dock with this object name, opened through its item in
+// the teaching menu; null unless the dock was closed before and open after.
+template <class Panel>
+Panel* openTeachingPanel(MainWindow& window, const QString& dockName, const QString& caption) {
+    auto* dock = window.findChild<QDockWidget*>(dockName);
+    QAction* item = teachingItem(window, caption);
+    if (!dock || !item || dock->isVisible()) return nullptr;
+    item->trigger();
+    return dock->isVisible() ? qobject_cast<Panel*>(dock->widget()) : nullptr;
+}
+
+}  // namespace tarvo::app
