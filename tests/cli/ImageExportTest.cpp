@@ -75,9 +75,8 @@ TEST(ImageExport, SamplePlanAndAxonometricViews) {
     }
 }
 
-// Seen from straight above the cut lies on the view's bottom edge; a drag
-// upwards by 50 units tips the groove's floor 25 units up into the view, the
-// walls with it.
+// From straight above the cut lies on the bottom edge; a drag up by 50 units
+// tips the groove's floor 25 units up into the view, the walls with it.
 TEST(ImageExport, CutIsDrawnInTheMagnifiedView) {
     const QString plain = output("cut-magnified.png"), turned = output("cut-turned.png");
     ASSERT_EQ(runCli({cut, "--magnified", plain}), 0);

@@ -1,12 +1,6 @@
-# Runs one golden case and compares it with its recording, or re-records it.
-#
+# Runs one golden case (tests/golden/README.md) and compares it with its
+# recording, or re-records it when TARVO_RECORD=1:
 #   cmake -DTARVO_CLI=<tarvo-cli> -DCASE_DIR=<tests/golden/case> -DWORK_DIR=<dir> -P golden.cmake
-#
-# The case folder holds program.nc, optionally args (extra runner arguments,
-# quoted like a shell command line), and the recording: expected.csv (the
-# trace), expected.json (the --json report) and status (the exit status).
-# With the environment variable TARVO_RECORD=1 the run's output replaces the
-# recording in the case folder instead of being compared with it.
 
 cmake_minimum_required(VERSION 3.25)
 

@@ -31,9 +31,8 @@ TEST(InterpDispatch, RegisterCapacity) {
     }
 }
 
-// Straight moves clear the linear registers and size them; arcs load the
-// start relative to the centre and clear the deviation. Neither touches
-// what only the other uses, and without a motion command nothing changes.
+// Straight moves clear and size the linear registers; arcs load the start
+// about the centre and clear the deviation; neither touches the other's.
 TEST(InterpDispatch, DegorderPreparesTheRegistersOfTheMode) {
     const motion::Registers dirty{11, 12, 13, 14, 15, 16, 17};
     const struct {
@@ -57,10 +56,8 @@ TEST(InterpDispatch, DegorderPreparesTheRegistersOfTheMode) {
     }
 }
 
-// Spindle and coolant switch when the motion of their line ends, whether the
-// words stand on the motion line, on lines before it, or on a line of their
-// own (a segment of length zero, which ends on its first interpolation
-// tick). Each segment end repeats the last ones.
+// Spindle and coolant switch when the motion of their line ends, wherever
+// the words stand; a line of their own ends on its first interpolation tick.
 TEST(InterpDispatch, MCommandsActWhenTheMotionEnds) {
     using Switched = std::pair<bool, bool>;  // spindle, coolant
     const std::string arc = "%\nG01X30Y10\nG03X40Y20I0J10\n";

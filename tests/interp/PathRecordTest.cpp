@@ -25,11 +25,8 @@ struct RecordedRig : test::Rig {
     }
 };
 
-// The sample's rapid moves, its move along X and its move along Y step on
-// their own lines exactly, at either pulse equivalent; its arcs keep within a
-// pulse of the circle without lying on it, and so does the slanted line the
-// integrators approximate. The G03 starts at the foot of its circle, and its
-// first step goes straight up towards the centre: a whole pulse off.
+// The sample's straight moves on the step grid deviate 0 at either pulse
+// equivalent; arcs and the slanted line within a pulse, the G03's first step a whole one.
 TEST(PathRecord, SampleDeviatesOnlyWhereItsPathLeavesTheStepGrid) {
     for (const double dl : {1.0, 0.1}) {
         SCOPED_TRACE(dl);

@@ -11,11 +11,9 @@ namespace {
 
 using test::State;
 
-// Tick 1 reads "%", CR and LF and hands line 1 over with no motion command,
-// so the interpreter goes straight on; ticks 2 to 5 read G90, G00, X10 and
-// Y10; tick 6 reads CR and LF and hands over the rapid move. 23 words, 9 line
-// ends and the tick that finds the end of the text make 33 interpreter ticks;
-// the closing "%" line is handed over as a move of length zero.
+// Tick 1 reads "%" and its line end, ticks 2 to 5 a word each, tick 6 the
+// line end that hands over the rapid move; 23 words, 9 line ends and the end
+// of the text make 33 interpreter ticks.
 TEST(InterpSampleProgram, TickByTickAtTheStartAndTotals) {
     const test::TracedRun run(test::sampleProgram);
     ASSERT_TRUE(run.panel.messages.empty());
@@ -54,13 +52,11 @@ TEST(InterpSampleProgram, TickByTickAtTheStartAndTotals) {
     EXPECT_TRUE(run.machine.idle());
 }
 
-// Every program error stops the run for good with its line and message;
-// the tool stays where the last motion before it ended. With carriage
-// returns only, the program is one line. A program without errors ends where
-// its last line, handed over at a line feed or at the end of the text,
-// leaves the tool; motion commands are modal, and M30 does not end the
-// program.
+// Every program error stops the run for good with its line and message, the
+// tool where the last motion before it ended; other programs end where their
+// last line leaves the tool, however odd their text. CR alone ends no line.
 TEST(InterpProgram, ErrorsAndEndings) {
+    using namespace std::string_literals;
     const std::string start = "没有开始符,结束符 \xE2\x80\x9C%\xE2\x80\x9D", G = "G....",
                       M = "M....", arc = "%\nG01X30Y10\nG03X40Y20I0J10\n", off = "终点不在圆弧上",
                       wider = arc + "G02X30Y30I0J11\n", outside = arc + "G02X29.89Y30I0J10\n",
@@ -85,7 +81,16 @@ TEST(InterpProgram, ErrorsAndEndings) {
                  {twelfth, 12, M, 0, 0},           {wider, 4, off, 40, 20},
                  {outside, 4, off, 40, 20},        {"%\nG01X10Y10J5\n", 2, off, 0, 0},
                  {inside, 0, "", 29.91, 30},       {"%\nG01X5\nX9 ", 0, "", 9, 0},
-                 {"%\rG01X5\rY5\r", 0, "", 5, 5},  {"%\nG01X5\nM30\nY8\n", 0, "", 5, 8}};
+                 {"%\rG01X5\rY5\r", 0, "", 5, 5},  {"%\nG01X5\nM30\nY8\n", 0, "", 5, 8},
+                 {"\xEF\xBB\xBF%\nG01X5\n", 1, start, 0, 0},
+                 {"%\nG01X--5Y1.2.3\nX.5\n%\n", 0, "", 0.5, 1.2},
+                 {"%\nG01X0000000010Y0\n%\n", 0, "", 1, 0},
+                 {"%\nG00X10Y0\nG02X10Y0I-10J0\n%\n", 0, "", 10, 0},  // a full circle is skipped
+                 {"%\nG00X3Y3\nG02X3Y3I0J0\n%\n", 0, "", 3, 3},
+                 {"%\ng01x10y5\nm03\n%\n", 0, "", 10, 5},
+                 {"%\n\tG01\tX10\t\n%\n", 0, "", 10, 0},
+                 {"%\nG01X1\0Y2\n%\n"s, 0, "", 1, 2},
+                 {"%\nG01" + std::string(100000, ' ') + "X2\n%\n", 0, "", 2, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.program);
         test::RecordingPanel panel;
@@ -97,6 +102,20 @@ TEST(InterpProgram, ErrorsAndEndings) {
         EXPECT_EQ(std::vector({m.segment().xs, m.segment().ys, m.segment().zs}),
                   std::vector({c.xs, c.ys, 60.0}));
     }
+}
+
+// Positions and line counts are wider than 16 bits.
+TEST(InterpProgram, RunsBeyondSixteenBitPositionsToItsEnd) {
+    std::string program = "%\nG01X1\n";
+    for (int i = 0; i < 40000; ++i) program += i % 2 ? "\n" : "N1\n";
+    program += "X2Y3\n";
+    test::Rig r;
+    test::runToEnd(r.machine, program);
+    const State end = r.now();
+    EXPECT_EQ(test::shown(r.panel), "");
+    EXPECT_EQ(std::vector<std::int64_t>({end.txtline, end.caret, end.markedLine}),
+              std::vector<std::int64_t>({40003, std::ssize(program) - 1, 40002}));
+    EXPECT_EQ(std::vector({end.s.xs, end.s.ys}), std::vector({2.0, 3.0}));
 }
 
 }  // namespace

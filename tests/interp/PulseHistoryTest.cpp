@@ -11,21 +11,6 @@ namespace tarvo::interp {
 namespace {
 
 using test::Rig;
-using test::State;
-
-// The machine after every tick, as the recorder takes it: the trace the
-// diagram must agree with.
-struct Trace : TickListener {
-    const Rig& rig;
-    std::vector<State> rows;
-    std::vector<int> timers;
-
-    explicit Trace(Rig& r) : rig(r) { r.machine.addTickListener(this); }
-    void ticked(int timer) override {
-        rows.push_back(rig.now());
-        timers.push_back(timer);
-    }
-};
 
 std::string byteText(const PulseSample& s) {
     std::string out;
@@ -44,22 +29,22 @@ class InterpPulseHistory : public testing::TestWithParam<Case> {};
 // same number: the byte, the timer, the tool point and the marked line.
 TEST_P(InterpPulseHistory, KeepsTheNewestTicksOfTheTrace) {
     const Case c = GetParam();
+    const test::TracedRun trace(test::sampleProgram, c.dl);
     Rig r;
     PulseHistory history(r.machine, c.capacity);
-    Trace trace(r);
     r.machine.run(test::sampleProgram, test::withDl(c.dl));
     test::finish(r.machine);
-    ASSERT_EQ(trace.rows.size(), c.ticks);
+    ASSERT_EQ(trace.ticks.size(), c.ticks);
     EXPECT_EQ(history.size(), std::min(c.capacity, c.ticks));
     const std::uint64_t oldest = c.ticks - history.size() + 1;
     for (std::uint64_t tick = 1; tick <= c.ticks; ++tick) {
         const PulseSample* s = history.find(tick);
         ASSERT_EQ(s != nullptr, tick >= oldest) << "tick " << tick;
         if (!s) continue;
-        const State& row = trace.rows[tick - 1];
+        const test::State& row = trace.ticks[tick - 1].after;
         ASSERT_EQ(s, &history.at(tick - oldest));
         EXPECT_EQ(s->tick, tick);
-        EXPECT_EQ(s->timer, trace.timers[tick - 1]);
+        EXPECT_EQ(s->timer, trace.ticks[tick - 1].timer);
         EXPECT_EQ(byteText(*s), row.outdata) << "tick " << tick;
         EXPECT_EQ(s->line, row.markedLine + 1) << "tick " << tick;
         EXPECT_EQ(std::vector({s->x, s->y, s->z}), std::vector({row.xcur, row.ycur, row.zcur}));

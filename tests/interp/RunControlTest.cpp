@@ -12,7 +12,6 @@ namespace {
 
 using test::Rig;
 using test::State;
-using test::ticksOf;
 
 // Advances until Timer2 is in the middle of the segment that starts at x:
 // the tool has left the start point and not yet reached the end.
@@ -34,9 +33,8 @@ std::vector<std::array<double, 3>> pointsFrom(const test::RecordingPanel& p, std
     return out;
 }
 
-// An error leaves the faulty line's earlier words and the switches as they
-// stood. The next Run starts as on a new machine; only the current point
-// (where the last step put it), the registers and the editor's caret stay.
+// An error keeps the faulty line's earlier words and the switches; the next
+// Run starts as on a new machine but for the current point, registers and caret.
 TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
     Rig r, fresh;
     test::runToEnd(r.machine, "%\nG01X5Y6Z-1M08\nG02X7Y8Z9M03G04X1\n");
@@ -64,9 +62,8 @@ TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
     EXPECT_DOUBLE_EQ(r.machine.dlstep(), 0.1);
 }
 
-// Run with an empty editor, or with parameters that cannot drive a run, is
-// refused with a message and changes nothing, on a new machine as in the
-// middle of a run; the edges of the ranges are accepted.
+// A run without text or with parameters out of range is refused with a
+// message and changes nothing, idle or running; the ranges' edges are accepted.
 TEST(InterpRunControl, RefusedRunChangesNothing) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -107,11 +104,8 @@ TEST(InterpRunControl, RefusedRunChangesNothing) {
     }
 }
 
-// Pausing at any moment and resuming later must not change the run at all:
-// the paused machine, after as many ticks, equals one that never paused.
-// Ticks of the sample program: 3 (reading words), 6 (the hand-over), 7 and
-// 30 (the first move), 60 (the G01), 120 and 170 (the arcs), 300 (the last
-// moves), 361 (the closing line).
+// Pausing at any moment (reading, hand-over, each kind of move, the closing
+// line) and resuming gives, after as many ticks, the run that never paused.
 TEST(InterpRunControl, PauseResumesExactlyWhereItStopped) {
     for (const std::uint64_t pauseAt : {3u, 6u, 7u, 30u, 60u, 120u, 170u, 300u, 361u}) {
         SCOPED_TRACE("paused after tick " + std::to_string(pauseAt));
@@ -134,8 +128,7 @@ TEST(InterpRunControl, PauseResumesExactlyWhereItStopped) {
     }
 }
 
-// Paused while idle (from the start, or paused in a run and then stopped):
-// the first Run only resumes, nothing moves; the next one starts afresh.
+// Paused while idle, the first Run only resumes; the next one starts afresh.
 TEST(InterpRunControl, PausedWhileIdleTheFirstRunOnlyResumes) {
     for (const bool inARun : {false, true}) {
         SCOPED_TRACE(inARun ? "paused in a run" : "paused from the start");
@@ -163,12 +156,9 @@ TEST(InterpRunControl, PausedWhileIdleTheFirstRunOnlyResumes) {
     }
 }
 
-// Stop in the middle of a segment keeps everything but the timers, marker
-// and caret. Run then (or without Stop, during the run) starts the program
-// again at X 0, Y 0, Z 60 and draws what an undisturbed run draws. During a
-// run, Timer2 is still on: its pending segment, reset to length zero, hands
-// back in the first millisecond, which thus holds a tick of each timer;
-// unless the new program fails at once, which stops both timers for good.
+// Stop keeps all but timers, marker and caret. Run, stopped or running, starts
+// again at (0, 0, 60) and draws an undisturbed run; running, Timer2's pending
+// segment, cut to nothing, hands back in the first millisecond too.
 TEST(InterpRunControl, RunStartsFromTheBeginningWithOrWithoutStop) {
     const std::string program = "%G90" + test::sampleProgram.substr(1);  // tick 1 reads a word
     Rig plain;
@@ -210,38 +200,6 @@ TEST(InterpRunControl, RunStartsFromTheBeginningWithOrWithoutStop) {
         EXPECT_EQ(pointsFrom(r.panel, before.points),
                   pointsFrom(plain.panel, c.message.empty() ? 0 : plain.panel.points.size()));
     }
-}
-
-// One timer at a time: each millisecond holds at most one tick, except the
-// first one after a Run during a run (above).
-TEST(InterpRunControl, AtMostOneTimerTicksPerMillisecond) {
-    Rig r;
-    r.machine.run(test::sampleProgram, {});
-    while (r.machine.advancing()) {
-        const std::uint64_t t = ticksOf(r.machine);
-        EXPECT_EQ(r.machine.timer1().enabled + r.machine.timer2().enabled, 1);
-        r.machine.advance();
-        ASSERT_EQ(ticksOf(r.machine), t + 1) << "after tick " << t;
-    }
-    EXPECT_EQ(test::shown(r.panel), "");
-}
-
-// Positions and line counts are wider than 16 bits: a program of more than
-// 32767 characters and lines runs to its last line.
-TEST(InterpRunControl, ProgramBeyondSixteenBitPositionsRunsToItsEnd) {
-    std::string program = "%\nG01X1\n";
-    for (int i = 0; i < 40000; ++i) program += i % 2 ? "\n" : "N1\n";
-    program += "X2Y3\n";
-    ASSERT_GT(program.size(), 70000u);
-    Rig r;
-    test::runToEnd(r.machine, program);
-    const State end = r.now();
-    EXPECT_EQ(test::shown(r.panel), "");
-    EXPECT_EQ(
-        std::vector<std::int64_t>({end.txtline, end.caret, end.markedLine}),
-        std::vector<std::int64_t>({40003, static_cast<std::int64_t>(program.size()) - 1, 40002}));
-    EXPECT_EQ(std::vector({end.s.xs, end.s.ys}), std::vector({2.0, 3.0}));
-    EXPECT_TRUE(r.machine.idle());
 }
 
 }  // namespace

@@ -14,9 +14,8 @@ using test::Rig;
 using test::State;
 using test::ticksOf;
 
-// The core's state; the panel's call counts and the editor caret are left
-// out, since a replay shows its steps again and leaves the caret where the
-// run's last line end put it.
+// The core's state: a replay shows its steps again and leaves the caret at
+// the run's last line end, so panel call counts and caret are left out.
 State coreState(const Rig& r) {
     State s = r.now();
     s.points = s.bits = 0;
@@ -43,8 +42,7 @@ struct Reference : Rig, TickListener {
         if (machine.interpolator().stepTicks != stepTicks) stepsAt.insert(ticksOf(machine));
         stepTicks = machine.interpolator().stepTicks;
     }
-    // Where stepping back from `ticks` lands: after the latest step tick
-    // before it, or at the start of the run.
+    // Back from `ticks`: after the latest step tick before it, or the run's start.
     std::uint64_t backFrom(std::uint64_t ticks) const {
         const auto later = stepsAt.lower_bound(ticks);
         return later == stepsAt.begin() ? states.begin()->first : *std::prev(later);
@@ -53,9 +51,41 @@ struct Reference : Rig, TickListener {
 
 const std::string cut = "%\nG01Z-1M03\nG02X10Y10I10J0\nG01X0\nG03X0Y-10I0J-10\nG04\n";
 
+// Stepping a paused run by ticks, steps or lines lands each time on the
+// uninterrupted run's state after as many ticks, and each step is what it says.
+TEST(StepPaused, LandsWhereAnUninterruptedRunIs) {
+    const std::string clean = cut.substr(0, cut.rfind("G04")) + "%\n";  // no error at the end
+    Reference reference;
+    reference.start(clean);
+    for (const auto unit :
+         {Machine::StepUnit::Tick, Machine::StepUnit::Step, Machine::StepUnit::Line}) {
+        SCOPED_TRACE(static_cast<int>(unit));
+        Rig r;
+        r.machine.run(clean, test::withDl(1));
+        r.machine.pause();
+        for (int calls = 1; !r.machine.idle() && calls < 100000; ++calls) {
+            const auto ticks = ticksOf(r.machine), steps = r.machine.interpolator().stepTicks;
+            r.machine.stepPaused(unit);
+            ASSERT_TRUE(r.machine.paused());
+            ASSERT_EQ(coreState(r), reference.states.at(ticksOf(r.machine))) << "call " << calls;
+            if (r.machine.idle()) break;
+            if (unit == Machine::StepUnit::Tick) {
+                ASSERT_LE(ticksOf(r.machine) - ticks, 2u);
+            }
+            if (unit == Machine::StepUnit::Step) {
+                ASSERT_EQ(r.machine.interpolator().stepTicks, steps + 1);
+            }
+            if (unit == Machine::StepUnit::Line) {
+                ASSERT_TRUE(r.machine.timer1().enabled && !r.machine.timer2().enabled);
+            }
+        }
+        EXPECT_EQ(ticksOf(r.machine), reference.states.rbegin()->first);
+        EXPECT_EQ(test::shown(r.panel), "");
+    }
+}
+
 // What the machine went through before the run: nothing, a run stopped just
-// after a step tick (its phase, point and registers carry over), or a run
-// still going when Run starts afresh (its Timer2 still on).
+// after a step tick, or a run still going when Run starts afresh.
 struct Before {
     const char* name;
     std::function<void(Machine&)> setUp;
@@ -76,9 +106,8 @@ const Before befores[] = {
      }},
 };
 
-// From every tick of a paused run, one step back lands exactly on the state
-// the uninterrupted run had after its latest step tick before that tick (or
-// right after Run); stepping forward from there goes on along the same run.
+// From every tick of a paused run one step back lands on the uninterrupted
+// run's state after its latest earlier step tick; forward goes on alike.
 TEST(StepBack, LandsWhereAnUninterruptedRunWas) {
     for (const Before& before : befores) {
         SCOPED_TRACE(before.name);
@@ -106,9 +135,8 @@ TEST(StepBack, LandsWhereAnUninterruptedRunWas) {
     }
 }
 
-// Only a paused run can go back, and quietly: back from the last step of a
-// run that then failed, no message again and the view watched stays; Run
-// goes on to the same end, message and all; Stop ends the run for good.
+// Neither steps nor back while running; back from a failed run's end quietly,
+// in the view watched; Run goes on to the same end; after Stop, no back.
 TEST(StepBack, ReplaysQuietlyAndRunGoesOnAsBefore) {
     const std::string failing = "%\nG01X3Y2\nG04\n%\n";
     Rig reference, r;
@@ -116,6 +144,11 @@ TEST(StepBack, ReplaysQuietlyAndRunGoesOnAsBefore) {
     r.machine.run(failing, test::withDl(1));
     for (int i = 0; i < 9; ++i) r.machine.advance();
     EXPECT_FALSE(r.machine.canStepBack());
+    const State running = r.now();
+    r.machine.stepPaused(Machine::StepUnit::Line);
+    r.machine.stepBack();
+    EXPECT_EQ(r.now(), running);
+    EXPECT_TRUE(r.machine.advancing());
     r.machine.pause();
     while (!r.machine.idle()) r.machine.stepPaused(Machine::StepUnit::Step);
     r.machine.views().show(views::View::Axonometric);

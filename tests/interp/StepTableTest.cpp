@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "interp/StepTable.h"
-#include "motion/StepCsv.h"
 #include "motion/StepText.h"
 #include "support/Programs.h"
 #include "support/RecordingPanel.h"
@@ -35,8 +32,7 @@ protected:
     StepTable table{machine};
 };
 
-// G00 X10 Y10 from the start: regmax 16, and both remainder registers
-// overflow together in iterations 2, 4, 5, 7, 8, 10, 12, 13, 15 and 16.
+// G00 X10 Y10: regmax 16, both registers overflowing in the textbook pattern.
 TEST_F(SampleTable, RapidMoveOverflowsInTheTextbookPattern) {
     const std::vector<StepRecord> rows = rowsOfLine(table, 2);
     ASSERT_EQ(rows.size(), 16u);
@@ -55,33 +51,43 @@ TEST_F(SampleTable, RapidMoveOverflowsInTheTextbookPattern) {
         std::vector({100.0, 100.0, 600.0, 0.0}));
 }
 
-// G03 X40 Y20 I0 J10 from (30, 10), centre (300, 200): +Y first, then four X
-// steps, and after 20 steps exactly on (400, 200) with no deviation left.
+// The sample's arcs, G03 from (30, 10) then G02: +Y first, the feeds and the
+// deviation after every step, and on the end point with none left.
 TEST_F(SampleTable, ArcStepsAndDeviationsAreTheKnownFigures) {
-    const std::vector<StepRecord> rows = rowsOfLine(table, 4);
-    ASSERT_EQ(rows.size(), 20u);
-    std::string feeds;
-    for (const StepRecord& r : rows) feeds += motion::feedText(r) + ' ';
-    EXPECT_EQ(feeds, "+Y +X +X +X +X +X +Y +X +Y +X +X +Y +Y +X +Y +X +Y +Y +Y +Y ");
+    // After the first step both arcs deviate alike.
+    const std::vector<double> ccw{-1900, -1800, -1500, -1000, -300, 600,  -1100, 0,   -1500, -200,
+                                  1300,  0,     -1100, 600,   -300, 1600, 900,   400, 100,   0};
+    std::vector<double> cw = ccw;
+    cw[0] = 100;
     const struct {
-        std::size_t step;
-        double x, y, fm;
-    } known[] = {{1, 300, 110, -1900}, {2, 310, 110, -1800}, {3, 320, 110, -1500},
-                 {4, 330, 110, -1000}, {5, 340, 110, -300},  {20, 400, 200, 0}};
-    for (const auto& k : known) {
-        const StepRecord& r = rows[k.step - 1];
-        EXPECT_EQ(std::vector({r.point.x, r.point.y, r.after.fm}), std::vector({k.x, k.y, k.fm}))
-            << "step " << k.step;
+        std::int64_t line;
+        std::string feeds;
+        const std::vector<double>& fm;
+        double x, y;  // the last step point
+    } arcs[] = {{4, "+Y +X +X +X +X +X +Y +X +Y +X +X +Y +Y +X +Y +X +Y +Y +Y +Y ", ccw, 400, 200},
+                {5, "-X +Y -X -X -X -X +Y -X +Y -X -X +Y +Y -X +Y -X +Y +Y +Y +Y ", cw, 300, 300}};
+    for (const auto& a : arcs) {
+        SCOPED_TRACE("line " + std::to_string(a.line));
+        const std::vector<StepRecord> rows = rowsOfLine(table, a.line);
+        std::string feeds;
+        std::vector<double> fm;
+        for (const StepRecord& r : rows) {
+            feeds += motion::feedText(r) + ' ';
+            fm.push_back(r.after.fm);
+        }
+        EXPECT_EQ(feeds, a.feeds);
+        EXPECT_EQ(fm, a.fm);
+        EXPECT_EQ(std::vector({rows.back().point.x, rows.back().point.y}), std::vector({a.x, a.y}));
     }
-    EXPECT_EQ(motion::beforeText(rows[0]), "fm=0 px≥0 py<0");  // on the circle counts as outside
-    EXPECT_EQ(motion::decisionText(rows[0]), "F≥0 → +Y");
-    EXPECT_EQ(motion::decisionText(rows[1]), "F<0 → +X");
-    EXPECT_EQ(motion::afterText(rows[0]), "fm=-1900");
-    EXPECT_EQ(motion::methodText(rows[0].method), "逐点比较");
+    const StepRecord first = rowsOfLine(table, 4).at(0);
+    EXPECT_EQ(std::vector({first.point.x, first.point.y}), std::vector({300.0, 110.0}));
+    EXPECT_EQ(motion::beforeText(first), "fm=0 px≥0 py<0");  // on the circle counts as outside
+    EXPECT_EQ(motion::decisionText(first), "F≥0 → +Y");
+    EXPECT_EQ(motion::afterText(first), "fm=-1900");
+    EXPECT_EQ(motion::methodText(first.method), "逐点比较");
 }
 
-// The seven moves take 16 + 32 + 20 + 20 + 32 + 16 + 32 iterations; the last,
-// G00 X-10 Y-10 with regmax 32, is the segment under way when the run ends.
+// 168 iterations; the last move, 32 of them, is under way when the run ends.
 TEST_F(SampleTable, KnowsWhereTheSegmentUnderWayBegins) {
     EXPECT_EQ(table.endSerial(), 168u);
     EXPECT_EQ(table.endSerial() - table.segmentSerial(), 32u);
@@ -89,25 +95,7 @@ TEST_F(SampleTable, KnowsWhereTheSegmentUnderWayBegins) {
     EXPECT_EQ(table.at(table.segmentSerial()).number, 1u);
 }
 
-TEST_F(SampleTable, CsvHasAHeaderAndOneRowPerIteration) {
-    std::istringstream csv(motion::stepCsv(table.rows()));
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(csv, line);) lines.push_back(line);
-    ASSERT_EQ(lines.size(), 169u);
-    EXPECT_EQ(lines[0],
-              "line,step,method,gcode,regmax,jrx,jry,jrz,fm,px,py,pz,decision,feed,"
-              "jrx_after,jry_after,jrz_after,fm_after,xcur,ycur,zcur,distance");
-    EXPECT_EQ(lines[2],
-              "2,2,integration,G00,16,10,10,0,,0,0,0,jrx jry ≥ 16,+X +Y,4,4,0,,"
-              "10,10,600,127.27922061357856");
-    EXPECT_EQ(lines[49],
-              "4,1,comparison,G03,,,,,0,-0,-100,600,F≥0 → +Y,+Y,,,,-1900,"
-              "300,110,600,134.5362404707371");
-    for (const std::string& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), ','), 21);
-}
-
-// The newest rows up to the bound; a fresh run starts an empty table whose
-// serials go on counting.
+// The newest rows up to the bound; a fresh run empties it, serials go on.
 TEST(StepTableBound, KeepsTheNewestRowsAndEmptiesOnAFreshRun) {
     test::RecordingPanel panel;
     Machine machine(panel);

@@ -9,9 +9,8 @@
 namespace tarvo::motion {
 namespace {
 
-// Pulses rest at 1, directions at 0 (positive), spindle and coolant off: a
-// new machine shows this, and every run start writes it again, whatever
-// the run before left (here X negative, Y and Z positive).
+// Pulses rest at 1, directions at 0, switches off: on a new machine and at
+// every run start, whatever the run before left.
 TEST(OutputByte, RunStartWritesTheIdlePattern) {
     test::RecordingPanel panel;
     interp::Machine m(panel);
@@ -21,8 +20,7 @@ TEST(OutputByte, RunStartWritesTheIdlePattern) {
     m.run("%\nG01X10\n", {});
     EXPECT_EQ(m.outdata().texts(), "10101000");
 
-    // A run stopped right after a step tick leaves its pulse active; the
-    // next run start releases it.
+    // A run stopped right after a step tick leaves its pulse active.
     while (m.outdata().bit(OutputByte::XPulse)) m.advance();
     m.stop();
     EXPECT_EQ(m.outdata().texts(), "00101000");
@@ -30,8 +28,7 @@ TEST(OutputByte, RunStartWritesTheIdlePattern) {
     EXPECT_EQ(m.outdata().texts(), "10101000");
 }
 
-// The read-outs show millimetres as the shortest text of at most 15
-// significant digits.
+// Read-outs: the shortest text of at most 15 significant digits.
 TEST(OutputByte, ReadOutText) {
     // clang-format off
     const std::pair<double, const char*> cases[] = {

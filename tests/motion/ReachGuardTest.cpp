@@ -10,23 +10,9 @@
 namespace tarvo::motion {
 namespace {
 
-// The motion under test stands on the last line of its program, and an M03
-// line follows. A motion that can never pass the end test stops the run with
-// an error on its line, within a bound, and the M03 never runs; one that can
-// ends within a step of its end.
-// - Straight moves off the step grid: an axis that lags behind the others
-//   may pass its end by more than a step. Such a line stops on the step that
-//   takes an axis a whole step past its end, at the latest when a line of its
-//   length would have taken twice its iterations; a line that some step point
-//   brings within a step ends, also when an axis passes its end by less than
-//   a step before the others catch up. A new machine's point stands at the
-//   origin.
-// - Arcs with a change of Z, with the end on the start in X and Y and Z
-//   changed, of a radius of one step, or ending off the circle by a step stop
-//   within about one and a quarter turns: a full turn takes 8·r/step steps,
-//   as in each quadrant the staircase makes as many steps on X as on Y, each
-//   adding up to the radius. Arcs whose end some step point comes within a
-//   step of end after so many steps, the nearly full circles included.
+// A motion that never comes within a step of its end stops with an error on
+// its line, the M03 after it never run: a line once an axis is a step past its
+// end, an arc within 1.25 turns of 8·r/step steps. Others end within a step.
 TEST(ReachGuard, StopsWhatCanNeverEndAndOnlyThat) {
     const struct {
         std::string program;

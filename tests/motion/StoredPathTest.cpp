@@ -24,12 +24,8 @@ Points entries(const StoredPath& p, std::size_t first) {
     return out;
 }
 
-// The lists a run leaves behind hold what the magnified view replays: after
-// the placeholder, every step point at or below the surface in order, with
-// the same point lifted to Z 0; and a wall from the surface straight down to
-// the last step point of every segment that ends below it (not on it). The
-// plunge 5 mm below the surface, then 10 mm along X, records Z 0 and the five
-// steps below it, the ten steps along X, and a wall at each end.
+// After the placeholder: every step point at or below the surface, the same
+// lifted to Z 0, and a wall down to the end of every segment ending below it.
 TEST(StoredPath, HoldsTheCut) {
     const struct {
         std::string program;
@@ -61,8 +57,7 @@ TEST(StoredPath, HoldsTheCut) {
     }
 }
 
-// Once a drag has given the surface lists entries of their own, later steps
-// (a drag while the run goes on) are recorded into them as well.
+// Surface lists made separate by a drag go on recording later steps.
 TEST(StoredPath, KeptSurfaceGoesOnRecording) {
     StoredPath p;
     p.recordStep(1, 2, -3);

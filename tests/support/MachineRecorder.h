@@ -114,9 +114,8 @@ struct Rig {
     State now() const { return capture(machine, panel); }
 };
 
-// A fresh machine that runs one program to its end, recording every tick and
-// filing the Timer2 ticks under the segment they belong to. Its current
-// point stands at the origin, not at the run's start (0, 0, 60).
+// A fresh machine (its point at the origin) run to the end, recording every
+// tick and filing the Timer2 ticks under their segment.
 struct TracedRun : Rig, interp::TickListener {
     std::vector<Tick> ticks;
     std::vector<SegmentRun> segments;

@@ -15,10 +15,8 @@
 
 namespace tarvo::test {
 
-// A view that keeps every call made to it, with the float coordinates exactly
-// as handed over. It follows the current drawing position as a picture box
-// does, so a lineTo is kept with the point it starts from. A polyline
-// arrives as the lineTo calls it stands for.
+// A view that keeps every call with its exact floats; a lineTo is kept with the
+// point it starts from, a polyline as the lineTo calls it stands for.
 class RecordingCanvas : public views::Canvas {
 public:
     enum class Kind { Clear, Scale, Line, LineTo, Plot, Label, Visible, Pointer };

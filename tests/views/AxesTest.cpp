@@ -15,8 +15,7 @@ using test::K;
 using test::Kind;
 using test::RecordingCanvas;
 
-// Where a line's ends fall across its view, 0 at the left (top) edge and 1 at
-// the right (bottom) edge: what the screen shows, whatever the scale.
+// Where a line's ends fall across its view, 0 at the left (top) edge, 1 at the right (bottom).
 std::array<double, 4> onScreen(const RecordingCanvas::Call& c, const RecordingCanvas::Call& s) {
     const auto across = [](float v, float first, float last) {
         return (static_cast<double>(v) - first) / (static_cast<double>(last) - first);
@@ -32,13 +31,9 @@ struct Frame {
     std::string captions;
 };
 
-// Each run shows the plan view, then frames each view afresh: at a
-// magnification of 1 its scale, each axis in white followed by two white
-// arrowhead strokes 20 to 32 units long from one of the axis's ends, and its
-// labels. At a magnification of 2 axes and labels stand on the screen where
-// they stood, while the path, drawn in internal units, reaches twice as far
-// out. The plan polyline starts on the origin, where the tool is, however
-// the last run left the drawing position.
+// Each run shows the plan view and frames each view afresh: scale, white axes
+// with two arrowhead strokes each, labels. Magnified twice, they stay put on
+// screen while the path reaches twice as far; the plan path starts at the tool.
 TEST(Drawxyz, FramesTheViewsAlikeAtAnyMagnificationForEachRun) {
     test::ViewRig plain, magnified;
     plain.run("G01X-30Y20\r\n", 1, 1);

@@ -20,9 +20,8 @@ using test::RecordingCanvas;
 
 using test::everything;
 
-// n points of a cut at Z −50 with a wall edge at each end. The surface and
-// the wall bottoms are moved off their path points, as a turn would, so that
-// every list can be told apart in what is drawn.
+// n points of a cut at Z −50, a wall at each end; surface and wall bottoms
+// moved off the path so that every list shows apart.
 void recordCut(motion::StoredPath& path, int n) {
     for (int i = 1; i <= n; ++i) path.recordStep(10.0 * i, 5.0 * i, -50);
     path.recordWall(10, 5, -50);
@@ -49,8 +48,7 @@ protected:
     }
 };
 
-// Scale and clear, then path in red and surface in green, each as a plotted
-// first entry and a line to every rstep-th entry, then every wall in green.
+// Scale, clear, path red and surface green through every rstep-th entry, walls green.
 TEST(MagnifiedReplay, DrawsEveryRstepthPathAndSurfaceEntryAndEveryWall) {
     for (const auto& [bei, rstep, points] : {std::tuple<std::int16_t, std::int64_t, int>{1, 1, 5},
                                              {2, 3, 7},
@@ -108,11 +106,8 @@ TEST_F(Magnified, PanMovesReplayedEntriesAndWallsAndRedraws) {
     EXPECT_EQ(red[1].y2, float(want.pathy[3]));
 }
 
-// 600 units of drag make a whole turn of 2·3.14159, so 150 are a little short
-// of a right angle (a true one would leave 0, not 1.3268e-4): a horizontal
-// drag turns about the view's vertical axis, an upward one tilts the far
-// side (+Y) down into −Z, and turns add up. Path, surface and wall top start
-// on one point on the surface, the wall's bottom 40 units below it.
+// 600 units of drag turn 2·3.14159 (150 fall a little short of a right angle):
+// sideways about the vertical axis, upwards tilting +Y into −Z; turns add up.
 TEST(MagnifiedTurn, TurnsPathSurfaceAndWalls) {
     struct Case {
         std::vector<std::pair<float, float>> pointer;  // from (0, 0) on
@@ -142,9 +137,8 @@ TEST(MagnifiedTurn, TurnsPathSurfaceAndWalls) {
     }
 }
 
-// Moves that leave the picture alone still follow the pointer: without a
-// mode even a drag; in a mode one without the left button alone or without
-// moving. While nothing is recorded they are ignored entirely.
+// Moves without a mode, without the left button alone or without moving
+// only follow the pointer; with nothing recorded they are ignored entirely.
 TEST_F(Magnified, MovesThatLeaveThePictureAloneOnlyFollowThePointer) {
     view.drawnew(path, 1);  // nothing recorded: only the clear, and moves are ignored entirely
     EXPECT_EQ(liner.calls,
@@ -173,9 +167,8 @@ TEST_F(Magnified, MovesThatLeaveThePictureAloneOnlyFollowThePointer) {
     }
 }
 
-// Pan and Rotate show the magnified view with their pointer and redraw it
-// last, at the run's magnification, replaying one point per 4 internal units
-// of path (halves to even) and every wall.
+// Pan and Rotate show the magnified view with their pointer, replaying one
+// point per 4 internal units of path (halves to even) and every wall.
 TEST(MagnifiedModes, ShowTheCutWithTheStrideOfTheRun) {
     for (const auto& [pan, dl, rstep] : {std::tuple<bool, double, std::int64_t>{true, 0.01, 40},
                                          {false, 0.25, 2},

@@ -21,17 +21,9 @@ std::vector<RecordingCanvas::Call> pathLines(const RecordingCanvas& view) {
     return view.ofKind(Kind::Line, view.lastOf(Kind::Label) + 1);
 }
 
-// G00 X10 Y10 from (0, 0, 60) with steps of 1 mm: X and Y step together, so
-// the first step ends on (10, 10, 600) projected.
-TEST(StepDrawing, FirstRapidStepStartsAtTheTool) {
-    test::ViewRig rig;
-    rig.run("G00X10Y10\r\n");
-    test::expectLine(pathLines(rig.linez).at(0), {0, 600, -2.929, 592.929, colour::brightWhite});
-}
-
-// Above the surface each step is one line in each view, in the colour of its
-// move (none given: mixed), ending on the point the panel shows: in the plan
-// view one polyline from the origin, in the axonometric view lines that join.
+// Above the surface each step is one line per view in its move's colour,
+// ending on the point shown: a polyline from the origin in plan, joined lines
+// from the tool in the axonometric view.
 TEST(StepDrawing, StepsLandOnTheShownPointsInTheColourOfTheirMove) {
     for (const auto& [program, colour] : {std::pair{"G00X10Y4", colour::brightWhite},
                                           {"G01X10Y4", colour::yellow},
@@ -63,9 +55,8 @@ TEST(StepDrawing, StepsLandOnTheShownPointsInTheColourOfTheirMove) {
     }
 }
 
-// G01 Z-5 then G01 X10 with steps of 1 mm: the plunge from Z 600 to Z −50,
-// the groove along X, and a wall edge at each segment end below the surface.
-// Every line of the axonometric view, in order.
+// G01 Z-5 then X10: every axonometric line of the plunge, the groove and a
+// wall edge at each segment end below the surface, in order.
 TEST(StepDrawing, CutBelowTheSurfaceDrawsGrooveAndWalls) {
     test::ViewRig rig;
     rig.run("G01Z-5\r\nG01X10\r\n");
@@ -91,8 +82,7 @@ TEST(StepDrawing, CutBelowTheSurfaceDrawsGrooveAndWalls) {
     }
 }
 
-// One step on its own: a rapid below the surface leaves its groove on the
-// surface one palette index below its colour, projected as the step is.
+// A rapid below the surface leaves its groove one palette index below its colour.
 TEST(StepDrawing, RapidBelowTheSurfaceLeavesAYellowGroove) {
     RecordingCanvas linez, linep;
     PathDrawing(linez, linep).step({0, 10, -10}, {10, 20, -10}, colour::brightWhite);

@@ -51,64 +51,36 @@ private slots:
         clearSettings();
     }
 
-    void sampleProgramRunsToItsEnd() {
+    // Run from its button; the toolbar's Pause holds everything and Run resumes;
+    // Stop takes the marker home and Run starts over (maybe one reset tick first).
+    void runPauseResumeStopAndRunAgain() {
+        const MainMenus& m = window_->menus();
+        const interp::Machine& machine = window_->machine();
+        m.button(12)->trigger();  // Stop while idle
         QTest::mouseClick(&window_->controlPanel().command1(), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(window_->machine().idle(), 10000);
-        const CoordinatePanel& c = window_->coordinatePanel();
-        QCOMPARE(c.xcText().text(), QStringLiteral("-10"));
-        QCOMPARE(c.ycText().text(), QStringLiteral("-10"));
-        QCOMPARE(c.zcText().text(), QStringLiteral("60"));
-        QCOMPARE(c.xjText().text(), QStringLiteral("0"));
-        QCOMPARE(outputByte(*window_), QStringLiteral("11111000"));
-        QCOMPARE(window_->outputPanel().zhukg().text(), QStringLiteral("关"));
-        QCOMPARE(window_->machine().timer2Ticks(), 330u);
-        QVERIFY(prompts_->log.isEmpty());
-        QCOMPARE(window_->editorFrame().markedLine(), 8);  // the closing "%" line
-    }
-
-    void pauseAndRunResumesWhereItStopped() {
-        window_->runCommand();
-        QTRY_VERIFY(window_->machine().timer2Ticks() > 40);
-        window_->pauseCommand();
-        const auto paused = window_->machine().timer2Ticks();
-        const double x = window_->machine().interpolator().xcur;
+        QTRY_VERIFY(machine.timer2Ticks() > 40);
+        m.button(11)->trigger();  // Pause
+        const auto paused = machine.timer2Ticks();
+        const auto at = std::pair(machine.interpreter().txtpos, machine.interpolator().xcur);
         QTest::qWait(50);
-        QCOMPARE(window_->machine().timer2Ticks(), paused);
-        QCOMPARE(window_->machine().interpolator().xcur, x);
-        window_->runCommand();
-        QTRY_VERIFY_WITH_TIMEOUT(window_->machine().idle(), 10000);
-        QCOMPARE(window_->machine().timer2Ticks(), 330u);
-        QCOMPARE(window_->coordinatePanel().xcText().text(), QStringLiteral("-10"));
-    }
-
-    void stopThenRunStartsOver() {
-        window_->runCommand();
-        QTRY_VERIFY(window_->machine().timer2Ticks() > 40);
-        window_->stopCommand();
-        QVERIFY(window_->machine().idle());
+        QVERIFY(machine.paused() && machine.timer2Ticks() == paused);
+        m.button(10)->trigger();  // Run
+        QVERIFY(!machine.paused() && machine.advancing());
+        QCOMPARE(std::pair(machine.interpreter().txtpos, machine.interpolator().xcur), at);
+        m.button(12)->trigger();
+        QVERIFY(machine.idle());
         QCOMPARE(window_->editorFrame().markedLine(), 0);
-        const auto before = window_->machine().timer2Ticks();
-        window_->runCommand();
-        QTRY_VERIFY_WITH_TIMEOUT(window_->machine().idle(), 10000);
-        // A stop between a step and its reset leaves the next run one reset tick to make first.
-        QVERIFY(window_->machine().timer2Ticks() - before >= 330u);
-        QVERIFY(window_->machine().timer2Ticks() - before <= 331u);
-        QCOMPARE(window_->coordinatePanel().xcText().text(), QStringLiteral("-10"));
-    }
-
-    void programErrorShowsItsMessage() {
-        window_->editorFrame().filetxt().setPlainText(QStringLiteral("%\nG00X5\nG04\n%\n"));
-        window_->runCommand();
-        QTRY_COMPARE_WITH_TIMEOUT(prompts_->log,
-                                  QStringList{QStringLiteral("出错: 第3行有错G....")}, 5000);
-        QVERIFY(window_->machine().idle());
-    }
-
-    void emptyEditorIsRefused() {
-        window_->editorFrame().filetxt().clear();
-        window_->runCommand();
-        QTRY_COMPARE(prompts_->log, QStringList{QStringLiteral("加载失败: 请加载NC程序")});
-        QVERIFY(window_->machine().idle());
+        const auto before = machine.timer2Ticks();
+        m.button(10)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(machine.idle(), 10000);
+        QVERIFY(machine.timer2Ticks() - before >= 330u && machine.timer2Ticks() - before <= 331u);
+        const CoordinatePanel& c = window_->coordinatePanel();
+        QCOMPARE(
+            (QStringList{c.xcText().text(), c.ycText().text(), c.zcText().text(), c.xjText().text(),
+                         outputByte(*window_), window_->outputPanel().zhukg().text()}),
+            (QStringList{"-10", "-10", "60", "0", "11111000", "关"}));
+        QCOMPARE(window_->editorFrame().markedLine(), 8);  // the closing "%" line
+        QVERIFY(prompts_->log.isEmpty());
     }
 
     void editCommandsFollowTheEditorsFocus() {
@@ -125,7 +97,9 @@ private slots:
         for (int position = 4; position <= 7; ++position) QVERIFY(m.button(position)->isVisible());
     }
 
-    void viewSwitchesFollowTheOptionsAndMenus() {
+    // The options and menus switch views, Run shows the plan; clearing the
+    // screen empties the editor and shows the cut, and an empty editor cannot run.
+    void viewSwitchesClearScreenAndEmptyEditor() {
         window_->menus().mnuzhc->trigger();
         QVERIFY(window_->linez().visible() && !window_->linep().visible());
         QVERIFY(window_->option1(0).isChecked());
@@ -136,15 +110,14 @@ private slots:
         QVERIFY(window_->option1(1).isChecked());
         window_->runCommand();
         QVERIFY(window_->linep().visible());
-    }
-
-    void toolbarDispatchesByKey() {
-        window_->menus().button(12)->trigger();  // Stop while idle: the marker goes home
-        window_->menus().button(10)->trigger();  // Run
-        QVERIFY(!window_->machine().idle());
-        window_->menus().button(11)->trigger();  // Pause
-        QVERIFY(window_->machine().paused());
-        window_->menus().button(12)->trigger();
+        window_->stopCommand();
+        window_->controlPanel().command4().click();
+        QCOMPARE(window_->editorFrame().filetxt().toPlainText(), QString());
+        QCOMPARE(window_->editorFrame().title(), QStringLiteral("新文件"));
+        QVERIFY(window_->liner().visible() && !window_->linep().visible());
+        QVERIFY(window_->option1(1).isChecked());
+        window_->runCommand();
+        QTRY_COMPARE(prompts_->log, QStringList{QStringLiteral("加载失败: 请加载NC程序")});
         QVERIFY(window_->machine().idle());
     }
 
@@ -176,14 +149,6 @@ private slots:
         window_->move(70, 70);
         QVERIFY(window_->close());
         QCOMPARE(settings_.placement()->left, stored.left);
-    }
-
-    void clearScreenEmptiesTheEditorAndShowsTheCut() {
-        window_->controlPanel().command4().click();
-        QCOMPARE(window_->editorFrame().filetxt().toPlainText(), QString());
-        QCOMPARE(window_->editorFrame().title(), QStringLiteral("新文件"));
-        QVERIFY(window_->liner().visible() && !window_->linep().visible());
-        QVERIFY(window_->option1(1).isChecked());
     }
 
     void editCommands() {
@@ -237,10 +202,7 @@ private slots:
     void droppedFileOpens() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("dropped.nc"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("%\r\nG01X5\r\n%\r\n");
-        file.close();
+        QVERIFY(writeFile(path, "%\r\nG01X5\r\n%\r\n"));
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
         QWidget* viewport = window_->editorFrame().filetxt().viewport();
@@ -256,8 +218,7 @@ private slots:
 
     void visibleViewSavesAsPicture() {
         QTemporaryDir folder;
-        window_->runCommand();
-        QTRY_VERIFY_WITH_TIMEOUT(window_->machine().idle(), 10000);
+        QVERIFY(runsToEnd(*window_));
         prompts_->names = {folder.filePath(QStringLiteral("plan")),
                            folder.filePath(QStringLiteral("view.svg")),
                            QStringLiteral("/no/such/folder/view.png")};
@@ -278,10 +239,7 @@ private slots:
         QTemporaryDir folder;
         for (int i = 0; i < 12; ++i) {
             const QString path = folder.filePath(QStringLiteral("p%1.nc").arg(i));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("%\n");
-            file.close();
+            QVERIFY(writeFile(path, "%\n"));
             window_->files().openPath(path);
         }
         window_->files().openPath(folder.filePath(QStringLiteral("p5.nc")));
@@ -298,21 +256,6 @@ private slots:
         QCOMPARE(entries.size(), 10);
         entries.at(3)->trigger();
         QCOMPARE(window_->editorFrame().title(), recent.at(3));
-    }
-
-    void stepWhilePaused() {
-        window_->runCommand();
-        window_->pauseCommand();
-        window_->menus().mnustepLine->trigger();  // the "%" line: no motion
-        window_->menus().mnustepLine->trigger();  // G00 X10 Y10
-        QCOMPARE(window_->coordinatePanel().xcText().text(), QStringLiteral("10"));
-        window_->menus().mnustepStep->trigger();  // the first step of G01 X30
-        window_->menus().mnustepStep->trigger();
-        QCOMPARE(window_->coordinatePanel().xcText().text(), QStringLiteral("11"));
-        const auto ticks = window_->machine().timer2Ticks();
-        window_->menus().mnustepTick->trigger();
-        QCOMPARE(window_->machine().timer2Ticks(), ticks + 1);
-        QVERIFY(window_->machine().paused());
     }
 
 private:

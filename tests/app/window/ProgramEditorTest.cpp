@@ -104,8 +104,7 @@ private slots:
         QCOMPARE(scanned(line), words);
     }
 
-    // Lines are coloured when painted, anew after an edit, and never
-    // before anybody looks at them.
+    // Lines are coloured when painted, anew after an edit, never before.
     void onlyPaintedLinesAreColoured() {
         ProgramEditor& editor = window_->editorFrame().filetxt();
         editor.setPlainText(QStringLiteral("G01X5 F200\n") + QStringLiteral("Y1\n").repeated(3000));
@@ -126,8 +125,7 @@ private slots:
                  QStringList{"Y1:" + colour(GcodeWord::Coordinate)});
     }
 
-    // The band and the gutter's arrow sit on the line being executed while
-    // a run goes on; Stop and the end of the run take the band away.
+    // Band and gutter arrow mark the line executed; Stop and the run's end clear the band.
     void executingLineFollowsTheMarker() {
         ProgramEditor& editor = window_->editorFrame().filetxt();
         window_->runCommand();
@@ -147,11 +145,14 @@ private slots:
         QVERIFY(linesWith(editor, isBand).isEmpty());
     }
 
+    // The error's message, its line marked with a tip until a new run or an edit.
     void programErrorIsMarkedOnItsLine() {
         ProgramEditor& editor = window_->editorFrame().filetxt();
         editor.setPlainText(QStringLiteral("%\nG00X5\nG04\n%\n"));
         window_->runCommand();
         QTRY_COMPARE(editor.errorLine(), 2);
+        QCOMPARE(prompts_->log, QStringList{QStringLiteral("出错: 第3行有错G....")});
+        QVERIFY(window_->machine().idle());
         QCOMPARE(linesWith(editor, isWavy), QList<int>{2});
         QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 2)), QStringLiteral("第3行有错G...."));
         QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 1)), QString());
@@ -164,15 +165,13 @@ private slots:
         QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 2)), QString());
     }
 
-    // A long program shows at once and comes in whole, untouched: Run gets
-    // all of it, Undo none of it, and an unchanged save writes the same bytes.
+    // A long program shows at once and comes in whole: Run gets all of it,
+    // Undo none, an unchanged save the same bytes; emptied while loading, it stays empty.
     void longProgramComesInWhole() {
         QByteArray bytes = "%\r\n";
         for (int i = 0; i < 3000; ++i) bytes += "N" + QByteArray::number(i) + " G01X1\r\n";
         const QString path = home_.filePath(QStringLiteral("long.nc"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
+        QVERIFY(writeFile(path, bytes));
         ProgramEditor& editor = window_->editorFrame().filetxt();
         ProgramFiles& files = window_->files();
         files.openPath(path);
@@ -187,10 +186,11 @@ private slots:
         QVERIFY(!editor.document()->isModified() && !editor.document()->isUndoAvailable());
         QVERIFY(QFile::remove(path));
         files.save();
+        QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), bytes);
 
-        files.openPath(path);  // emptied while it comes in: it stays empty
+        files.openPath(path);
         QTextCursor all(editor.document());
         all.select(QTextCursor::Document);
         all.removeSelectedText();

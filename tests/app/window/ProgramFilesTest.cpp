@@ -68,8 +68,7 @@ struct Bench {
     }
 };
 
-// Writes beyond a few bytes fail (EFBIG) while it lives, a disk filling up
-// mid-save that permissions could not fake for root.
+// Writes beyond a few bytes fail (EFBIG) while it lives: a full disk, even for root.
 struct FileSizeLimit {
     rlimit old{};
     FileSizeLimit() {
@@ -126,8 +125,7 @@ private slots:
         QCOMPARE(b.fileNames(), QStringList{"a.nc"});
     }
 
-    // A file that cannot be read or decoded leaves the editor and its caption
-    // as they were, with a message why.
+    // A file that cannot be read or decoded leaves editor and caption, saying why.
     void failedOpenLeavesEditor_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
@@ -161,8 +159,7 @@ private slots:
         QVERIFY(b.modified());
     }
 
-    // A save that fails leaves the old file whole and no stray file behind;
-    // asked whether to save before clearing, the text then stays.
+    // A failed save leaves the old file whole, no stray file, and the text.
     void failedSaveKeepsOldFile_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("missing folder") << QString("none/a.nc");
@@ -195,11 +192,8 @@ private slots:
         QVERIFY(b.modified());
     }
 
-    // Open takes the file's path as caption. Save As of the unchanged file
-    // writes a byte-for-byte copy and keeps the caption; a line "结束" typed at
-    // the end then saves in place, in the file's own encoding and line ending
-    // (the one most of its lines use). The interpreter gets those line
-    // endings in UTF-8.
+    // Save As of an unchanged file copies it byte for byte; a typed line saves
+    // in the file's encoding and most used line ending; Run gets UTF-8.
     void encodingAndLineEndingsAreKept_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("saved");
@@ -237,9 +231,8 @@ private slots:
         QCOMPARE(b.files.caption(), b.path("a.nc"));
     }
 
-    // A titled editor with a typed line: New, clear and Open ask first. Save
-    // writes in place without a dialog and goes on, Discard goes on, Cancel
-    // keeps everything.
+    // With a typed line New, clear and Open ask: Save writes in place and goes
+    // on, Discard goes on, Cancel keeps everything.
     void askBeforeDroppingWork_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<SaveChoice>("choice");
@@ -268,9 +261,8 @@ private slots:
         QCOMPARE(b.modified(), kept);
     }
 
-    // Without work to lose, New and clear ask nothing and tell the new caption;
-    // they forget the file's encoding and line endings too: a new program
-    // saves as UTF-8 with CR LF, and being untitled asks for a name each time.
+    // Without work to lose New and clear ask nothing; the new program saves as
+    // UTF-8 with CR LF and, untitled, asks for a name each time.
     void startingAfreshWithoutWork_data() {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("command");

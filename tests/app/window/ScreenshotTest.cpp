@@ -1,42 +1,64 @@
-#include <QImage>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "Pictures.h"
 #include "WindowUnderTest.h"
-#include "app/MainWindow.h"
-#include "app/Settings.h"
+#include "app/TimingDiagram.h"
+#include "app/TimingStrip.h"
 #include "app/ViewStack.h"
-#include "interp/Machine.h"
 
 namespace tarvo::app {
 
-// The application on a real X server: it starts, runs the sample program, and
-// its plan view shows the white rapid moves and the yellow cuts.
+// The window on a real X server after the sample run; the pictures are left
+// in the build folder to be looked at.
 class ScreenshotTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(useScratchHome(home_)); }
+
+    void init() { QVERIFY(openFreshWindow(settings_, prompts_, window_)); }
+
+    void cleanup() {
+        QVERIFY(prompts_->log.isEmpty());
+        window_.reset();
+    }
+
+    // The plan view shows the white rapid moves and axes and the yellow cuts.
     void samplePlanView() {
-        QTemporaryDir home;  // the settings store, never the user's own
-        QVERIFY(useScratchHome(home));
-        Settings settings;
-        ScriptedPrompts prompts;
-        MainWindow window(settings, &prompts);
-        QVERIFY(showOnScreen(window));
-        window.runCommand();
-        QTRY_VERIFY_WITH_TIMEOUT(window.machine().idle(), 10000);
+        QVERIFY(runsToEnd(*window_));
         QTest::qWait(100);
-
-        QVERIFY(saveArtefact(window, QStringLiteral("sample-run.png")));
-
+        QVERIFY(saveArtefact(*window_, QStringLiteral("sample-run.png")));
         const QImage plan =
-            window.viewStack().linep().grab().toImage().convertToFormat(QImage::Format_RGB32);
+            window_->viewStack().linep().grab().toImage().convertToFormat(QImage::Format_RGB32);
         QVERIFY(count(plan, qRgb(64, 64, 64)) > plan.width() * plan.height() / 2);
         QVERIFY(count(plan, qRgb(255, 255, 0)) > 50);     // G01, G02, G03
         QVERIFY(count(plan, qRgb(255, 255, 255)) > 200);  // axes and the G00 moves
-        QVERIFY(prompts.log.isEmpty());
     }
+
+    // The pulse timing diagram open, its cursor on one of the last ticks.
+    void sampleTimingDiagram() {
+        auto* diagram = openTeachingPanel<TimingDiagram>(*window_, QStringLiteral("timingDock"),
+                                                         QStringLiteral("脉冲时序图"));
+        QVERIFY(diagram);
+        QVERIFY(runsToEnd(*window_));
+        diagram->refresh();
+        TimingStrip& strip = diagram->strip();
+        const QPoint at(strip.width() * 3 / 4, strip.height() / 3);
+        QMouseEvent move(QEvent::MouseMove, at, strip.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&strip, &move);
+        QVERIFY(diagram->readout().startsWith(QStringLiteral("光标  节拍 ")));
+        QTest::qWait(100);
+        QVERIFY(saveArtefact(*window_, QStringLiteral("timing-diagram.png")));
+    }
+
+private:
+    QTemporaryDir home_;  // the settings store, never the user's own
+    Settings settings_;
+    std::unique_ptr<ScriptedPrompts> prompts_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 }  // namespace tarvo::app

@@ -77,12 +77,9 @@ private slots:
 
     void init() { clearSettings(); }
 
-    // A text is valid for its key, or not, whether stored by hand or typed
-    // into the dialog. Stored, a valid text reads as itself and converts
-    // (the magnification rounded halves to even), an invalid one as the key's
-    // default; the other keys are never disturbed. Typed, OK stores a valid
-    // text as typed and closes, and refuses an invalid one with its key's
-    // message, the field selected, the dialog open and nothing stored.
+    // Stored by hand, a bad text reads as its key's default, a good one converts
+    // (bei halves to even); typed, OK refuses a bad one with its key's message,
+    // the field selected and nothing stored. Other keys are never disturbed.
     void textIsCheckedPerKey_data() {
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("text");
@@ -144,10 +141,8 @@ private slots:
         QCOMPARE(shown(d), before);
     }
 
-    // At first start the dialog shows the defaults. OK stores the texts as
-    // typed, to be converted when read (the magnification rounded halves to
-    // even), and tells the new origin; closing the dialog otherwise keeps
-    // nothing.
+    // The defaults at first; OK stores the texts as typed and tells the new
+    // origin, closing otherwise keeps nothing.
     void onlyOkKeepsTheTexts_data() {
         QTest::addColumn<QString>("how");
         for (const char* how : {"ok", "close box", "escape"}) QTest::newRow(how) << QString(how);
@@ -177,7 +172,8 @@ private slots:
         QCOMPARE(shown(d), ok ? typed : defaults);
     }
 
-    void placementRoundTripsWithFractions() {
+    // The placement round-trips with fractions, and is nothing unless all four are numbers.
+    void placementRoundTripsOnlyWhole() {
         QVERIFY(!Settings().placement());
         Settings().savePlacement({1000, 1234.5f, 7000.5f, 6500.25f});
         QCOMPARE(rawTexts({"MainLeft", "MainTop", "MainWidth", "MainHeight"}),
@@ -186,9 +182,6 @@ private slots:
         QVERIFY(p);
         QCOMPARE(QList<float>({p->left, p->top, p->width, p->height}),
                  QList<float>({1000, 1234.5f, 7000.5f, 6500.25f}));
-    }
-
-    void placementIsNothingUnlessAllFourAreNumbers() {
         for (const auto& [key, text] : {std::pair{"MainLeft", "left"},
                                         {"MainTop", ""},
                                         {"MainWidth", "inf"},

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QFile>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
@@ -12,6 +13,7 @@
 #include "ScriptedPrompts.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
+#include "interp/Machine.h"
 
 namespace tarvo::app {
 
@@ -29,6 +31,12 @@ inline void clearSettings() {
     return true;
 }
 
+// Writes a whole file; false if it cannot.
+[[nodiscard]] inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // Shows a window and waits until it is on screen; false if it never is.
 [[nodiscard]] inline bool showOnScreen(QWidget& window) {
     window.show();
@@ -44,6 +52,12 @@ inline void clearSettings() {
     prompts = std::make_unique<ScriptedPrompts>();
     window = std::make_unique<MainWindow>(settings, prompts.get());
     return showOnScreen(*window);
+}
+
+// Presses Run and waits for the run to end; false if it never does.
+[[nodiscard]] inline bool runsToEnd(MainWindow& window) {
+    window.runCommand();
+    return QTest::qWaitFor([&window] { return window.machine().idle(); }, 10000);
 }
 
 // The item of the teaching menu with this caption, or null.
