@@ -42,22 +42,22 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(useScratchHome(home_)); }
+    void initTestCase() { QVERIFY(t_.enterHome()); }
 
-    void init() { QVERIFY(openFreshWindow(settings_, prompts_, window_)); }
+    void init() { QVERIFY(t_.openWindow()); }
 
     void cleanup() {
-        window_.reset();
+        t_.window.reset();
         clearSettings();
     }
 
     // Run from its button; the toolbar's Pause holds everything and Run resumes;
     // Stop takes the marker home and Run starts over (maybe one reset tick first).
     void runPauseResumeStopAndRunAgain() {
-        const MainMenus& m = window_->menus();
-        const interp::Machine& machine = window_->machine();
+        const MainMenus& m = t_.window->menus();
+        const interp::Machine& machine = t_.window->machine();
         m.button(12)->trigger();  // Stop while idle
-        QTest::mouseClick(&window_->controlPanel().command1(), Qt::LeftButton);
+        QTest::mouseClick(&t_.window->controlPanel().command1(), Qt::LeftButton);
         QTRY_VERIFY(machine.timer2Ticks() > 40);
         m.button(11)->trigger();  // Pause
         const auto paused = machine.timer2Ticks();
@@ -69,30 +69,30 @@ private slots:
         QCOMPARE(std::pair(machine.interpreter().txtpos, machine.interpolator().xcur), at);
         m.button(12)->trigger();
         QVERIFY(machine.idle());
-        QCOMPARE(window_->editorFrame().markedLine(), 0);
+        QCOMPARE(t_.window->editorFrame().markedLine(), 0);
         const auto before = machine.timer2Ticks();
         m.button(10)->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(machine.idle(), 10000);
         QVERIFY(machine.timer2Ticks() - before >= 330u && machine.timer2Ticks() - before <= 331u);
-        const CoordinatePanel& c = window_->coordinatePanel();
+        const CoordinatePanel& c = t_.window->coordinatePanel();
         QCOMPARE(
             (QStringList{c.xcText().text(), c.ycText().text(), c.zcText().text(), c.xjText().text(),
-                         outputByte(*window_), window_->outputPanel().zhukg().text()}),
+                         outputByte(*t_.window), t_.window->outputPanel().zhukg().text()}),
             (QStringList{"-10", "-10", "60", "0", "11111000", "关"}));
-        QCOMPARE(window_->editorFrame().markedLine(), 8);  // the closing "%" line
-        QVERIFY(prompts_->log.isEmpty());
+        QCOMPARE(t_.window->editorFrame().markedLine(), 8);  // the closing "%" line
+        QVERIFY(t_.prompts->log.isEmpty());
     }
 
     void editCommandsFollowTheEditorsFocus() {
-        const MainMenus& m = window_->menus();
-        window_->activateWindow();
-        window_->editorFrame().filetxt().setFocus(Qt::MouseFocusReason);
+        const MainMenus& m = t_.window->menus();
+        t_.window->activateWindow();
+        t_.window->editorFrame().filetxt().setFocus(Qt::MouseFocusReason);
         QTRY_VERIFY(m.mnuedit->menuAction()->isVisible());
-        window_->controlPanel().command5().setFocus(Qt::MouseFocusReason);
+        t_.window->controlPanel().command5().setFocus(Qt::MouseFocusReason);
         QTRY_VERIFY(!m.mnuedit->menuAction()->isVisible());
         for (int position = 4; position <= 7; ++position) QVERIFY(!m.button(position)->isVisible());
         QVERIFY(m.button(8)->isVisible());
-        window_->editorFrame().filetxt().setFocus(Qt::MouseFocusReason);
+        t_.window->editorFrame().filetxt().setFocus(Qt::MouseFocusReason);
         QTRY_VERIFY(m.mnuedit->menuAction()->isVisible());
         for (int position = 4; position <= 7; ++position) QVERIFY(m.button(position)->isVisible());
     }
@@ -100,67 +100,67 @@ private slots:
     // The options and menus switch views, Run shows the plan; clearing the
     // screen empties the editor and shows the cut, and an empty editor cannot run.
     void viewSwitchesClearScreenAndEmptyEditor() {
-        window_->menus().mnuzhc->trigger();
-        QVERIFY(window_->linez().visible() && !window_->linep().visible());
-        QVERIFY(window_->option1(0).isChecked());
-        window_->option1(1).click();
-        QVERIFY(window_->linep().visible() && !window_->linez().visible());
-        window_->menus().mnupan->trigger();
-        QVERIFY(window_->liner().visible() && !window_->linep().visible());
-        QVERIFY(window_->option1(1).isChecked());
-        window_->runCommand();
-        QVERIFY(window_->linep().visible());
-        window_->stopCommand();
-        window_->controlPanel().command4().click();
-        QCOMPARE(window_->editorFrame().filetxt().toPlainText(), QString());
-        QCOMPARE(window_->editorFrame().title(), QStringLiteral("新文件"));
-        QVERIFY(window_->liner().visible() && !window_->linep().visible());
-        QVERIFY(window_->option1(1).isChecked());
-        window_->runCommand();
-        QTRY_COMPARE(prompts_->log, QStringList{QStringLiteral("加载失败: 请加载NC程序")});
-        QVERIFY(window_->machine().idle());
+        t_.window->menus().mnuzhc->trigger();
+        QVERIFY(t_.window->linez().visible() && !t_.window->linep().visible());
+        QVERIFY(t_.window->option1(0).isChecked());
+        t_.window->option1(1).click();
+        QVERIFY(t_.window->linep().visible() && !t_.window->linez().visible());
+        t_.window->menus().mnupan->trigger();
+        QVERIFY(t_.window->liner().visible() && !t_.window->linep().visible());
+        QVERIFY(t_.window->option1(1).isChecked());
+        t_.window->runCommand();
+        QVERIFY(t_.window->linep().visible());
+        t_.window->stopCommand();
+        t_.window->controlPanel().command4().click();
+        QCOMPARE(t_.window->editorFrame().filetxt().toPlainText(), QString());
+        QCOMPARE(t_.window->editorFrame().title(), QStringLiteral("新文件"));
+        QVERIFY(t_.window->liner().visible() && !t_.window->linep().visible());
+        QVERIFY(t_.window->option1(1).isChecked());
+        t_.window->runCommand();
+        QTRY_COMPARE(t_.prompts->log, QStringList{QStringLiteral("加载失败: 请加载NC程序")});
+        QVERIFY(t_.window->machine().idle());
     }
 
     void closingAsksAboutUnsavedChanges() {
-        window_->editorFrame().filetxt().appendPlainText(QStringLiteral("G01X5"));
-        prompts_->choices = {SaveChoice::Cancel};
-        QVERIFY(!window_->close());
-        QVERIFY(window_->isVisible());
-        prompts_->choices = {SaveChoice::Discard};
-        QVERIFY(window_->close());
-        QCOMPARE(prompts_->log, (QStringList{QStringLiteral("ask"), QStringLiteral("ask")}));
+        t_.window->editorFrame().filetxt().appendPlainText(QStringLiteral("G01X5"));
+        t_.prompts->choices = {SaveChoice::Cancel};
+        QVERIFY(!t_.window->close());
+        QVERIFY(t_.window->isVisible());
+        t_.prompts->choices = {SaveChoice::Discard};
+        QVERIFY(t_.window->close());
+        QCOMPARE(t_.prompts->log, (QStringList{QStringLiteral("ask"), QStringLiteral("ask")}));
     }
 
     void closeStoresThePlacementExitDoesNot() {
-        window_->move(40, 30);
-        QVERIFY(window_->close());
-        QVERIFY(settings_.placement().has_value());
-        const Placement stored = *settings_.placement();
+        t_.window->move(40, 30);
+        QVERIFY(t_.window->close());
+        QVERIFY(t_.settings.placement().has_value());
+        const Placement stored = *t_.settings.placement();
 
         init();
-        QCOMPARE(window_->pos(), QPoint(40, 30));
-        window_->move(60, 50);
-        window_->menus().mnuFileExit->trigger();
-        QVERIFY(!window_->isVisible());
-        QCOMPARE(settings_.placement()->left, stored.left);
+        QCOMPARE(t_.window->pos(), QPoint(40, 30));
+        t_.window->move(60, 50);
+        t_.window->menus().mnuFileExit->trigger();
+        QVERIFY(!t_.window->isVisible());
+        QCOMPARE(t_.settings.placement()->left, stored.left);
 
         init();
-        window_->showMinimized();
-        window_->move(70, 70);
-        QVERIFY(window_->close());
-        QCOMPARE(settings_.placement()->left, stored.left);
+        t_.window->showMinimized();
+        t_.window->move(70, 70);
+        QVERIFY(t_.window->close());
+        QCOMPARE(t_.settings.placement()->left, stored.left);
     }
 
     void editCommands() {
-        QPlainTextEdit& text = window_->editorFrame().filetxt();
+        QPlainTextEdit& text = t_.window->editorFrame().filetxt();
         const QString sample = text.toPlainText();
-        window_->menus().mnueditclear->trigger();
+        t_.window->menus().mnueditclear->trigger();
         QVERIFY(text.toPlainText().isEmpty());
         text.undo();
         QCOMPARE(text.toPlainText(), sample);
 
         QApplication::clipboard()->setText(QStringLiteral("old"));
-        window_->menus().mnuEditCut->trigger();  // nothing selected
+        t_.window->menus().mnuEditCut->trigger();  // nothing selected
         QCOMPARE(QApplication::clipboard()->text(), QString());
         QCOMPARE(text.toPlainText(), sample);
 
@@ -168,35 +168,35 @@ private slots:
         cursor.movePosition(QTextCursor::NextBlock);
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         text.setTextCursor(cursor);
-        window_->menus().mnuEditCopy->trigger();
+        t_.window->menus().mnuEditCopy->trigger();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("G90G00X10Y10"));
         QApplication::clipboard()->clear();
-        window_->menus().mnuEditPaste->trigger();  // no text: the selection goes
+        t_.window->menus().mnuEditPaste->trigger();  // no text: the selection goes
         QVERIFY(!text.toPlainText().contains(QStringLiteral("G90G00X10Y10")));
     }
 
     void parametersTakeEffectAtRun() {
-        settings_.setParameterTexts(QStringLiteral("5"), QStringLiteral("0"),
+        t_.settings.setParameterTexts(QStringLiteral("5"), QStringLiteral("0"),
                                     QStringLiteral("-2.5"), QStringLiteral("2"),
                                     QStringLiteral("0.5"));
         init();
-        window_->runCommand();
-        QCOMPARE(window_->machine().bei(), 2);
-        QCOMPARE(window_->machine().dlstep(), 5.0);
-        QCOMPARE(window_->coordinatePanel().xjText().text(), QStringLiteral("5"));
-        QCOMPARE(window_->coordinatePanel().zjText().text(), QStringLiteral("-2.5"));
-        window_->stopCommand();
+        t_.window->runCommand();
+        QCOMPARE(t_.window->machine().bei(), 2);
+        QCOMPARE(t_.window->machine().dlstep(), 5.0);
+        QCOMPARE(t_.window->coordinatePanel().xjText().text(), QStringLiteral("5"));
+        QCOMPARE(t_.window->coordinatePanel().zjText().text(), QStringLiteral("-2.5"));
+        t_.window->stopCommand();
     }
 
     void helpAndDesignerOpenOnce() {
         const auto windows = [] { return QApplication::topLevelWidgets().size(); };
         const auto before = windows();
-        window_->menus().mnuhelpexplain->trigger();
-        window_->menus().mnuhelpexplain->trigger();
-        window_->menus().mnuHelpAbout->trigger();
-        window_->menus().mnuHelpAbout->trigger();
+        t_.window->menus().mnuhelpexplain->trigger();
+        t_.window->menus().mnuhelpexplain->trigger();
+        t_.window->menus().mnuHelpAbout->trigger();
+        t_.window->menus().mnuHelpAbout->trigger();
         QCOMPARE(windows(), before + 2);
-        QVERIFY(window_->isEnabled());
+        QVERIFY(t_.window->isEnabled());
     }
 
     void droppedFileOpens() {
@@ -205,34 +205,34 @@ private slots:
         QVERIFY(writeFile(path, "%\r\nG01X5\r\n%\r\n"));
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
-        QWidget* viewport = window_->editorFrame().filetxt().viewport();
+        QWidget* viewport = t_.window->editorFrame().filetxt().viewport();
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
                               Qt::NoModifier);
         QApplication::sendEvent(viewport, &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(viewport, &drop);
-        QCOMPARE(window_->editorFrame().filetxt().toPlainText(), QStringLiteral("%\nG01X5\n%\n"));
-        QCOMPARE(window_->editorFrame().title(), QFileInfo(path).absoluteFilePath());
+        QCOMPARE(t_.window->editorFrame().filetxt().toPlainText(), QStringLiteral("%\nG01X5\n%\n"));
+        QCOMPARE(t_.window->editorFrame().title(), QFileInfo(path).absoluteFilePath());
     }
 
     void visibleViewSavesAsPicture() {
         QTemporaryDir folder;
-        QVERIFY(runsToEnd(*window_));
-        prompts_->names = {folder.filePath(QStringLiteral("plan")),
+        QVERIFY(runsToEnd(*t_.window));
+        t_.prompts->names = {folder.filePath(QStringLiteral("plan")),
                            folder.filePath(QStringLiteral("view.svg")),
                            QStringLiteral("/no/such/folder/view.png")};
-        window_->menus().mnuFileSaveView->trigger();
+        t_.window->menus().mnuFileSaveView->trigger();
         QImage plan(folder.filePath(QStringLiteral("plan.png")));
-        QCOMPARE(plan.size(), QSize(window_->linep().size(), window_->linep().size()));
+        QCOMPARE(plan.size(), QSize(t_.window->linep().size(), t_.window->linep().size()));
         QCOMPARE(plan.pixel(plan.width() - 2, 2), qRgb(64, 64, 64));
-        window_->menus().mnuzhc->trigger();
-        window_->menus().mnuFileSaveView->trigger();
+        t_.window->menus().mnuzhc->trigger();
+        t_.window->menus().mnuFileSaveView->trigger();
         QFile svg(folder.filePath(QStringLiteral("view.svg")));
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QVERIFY(svg.readAll().contains("#ffff00"));
-        window_->menus().mnuFileSaveView->trigger();
-        QVERIFY(prompts_->log.last().startsWith(QStringLiteral("保存失败")));
+        t_.window->menus().mnuFileSaveView->trigger();
+        QVERIFY(t_.prompts->log.last().startsWith(QStringLiteral("保存失败")));
     }
 
     void recentFilesKeepTheLastTen() {
@@ -240,10 +240,10 @@ private slots:
         for (int i = 0; i < 12; ++i) {
             const QString path = folder.filePath(QStringLiteral("p%1.nc").arg(i));
             QVERIFY(writeFile(path, "%\n"));
-            window_->files().openPath(path);
+            t_.window->files().openPath(path);
         }
-        window_->files().openPath(folder.filePath(QStringLiteral("p5.nc")));
-        const QStringList recent = settings_.recentFiles();
+        t_.window->files().openPath(folder.filePath(QStringLiteral("p5.nc")));
+        const QStringList recent = t_.settings.recentFiles();
         QCOMPARE(recent.size(), 10);
         QCOMPARE(recent.first(),
                  QFileInfo(folder.filePath(QStringLiteral("p5.nc"))).absoluteFilePath());
@@ -251,18 +251,15 @@ private slots:
                  QFileInfo(folder.filePath(QStringLiteral("p11.nc"))).absoluteFilePath());
         QVERIFY(!recent.contains(
             QFileInfo(folder.filePath(QStringLiteral("p1.nc"))).absoluteFilePath()));
-        emit window_->menus().mnuRecent->aboutToShow();
-        const auto entries = window_->menus().mnuRecent->actions();
+        emit t_.window->menus().mnuRecent->aboutToShow();
+        const auto entries = t_.window->menus().mnuRecent->actions();
         QCOMPARE(entries.size(), 10);
         entries.at(3)->trigger();
-        QCOMPARE(window_->editorFrame().title(), recent.at(3));
+        QCOMPARE(t_.window->editorFrame().title(), recent.at(3));
     }
 
 private:
-    QTemporaryDir home_;  // the settings store, never the user's own
-    Settings settings_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<MainWindow> window_;
+    WindowUnderTest t_;
 };
 
 }  // namespace tarvo::app

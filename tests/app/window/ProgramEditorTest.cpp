@@ -78,11 +78,11 @@ class ProgramEditorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(useScratchHome(home_)); }
+    void initTestCase() { QVERIFY(t_.enterHome()); }
 
-    void init() { QVERIFY(openFreshWindow(settings_, prompts_, window_)); }
+    void init() { QVERIFY(t_.openWindow()); }
 
-    void cleanup() { window_.reset(); }
+    void cleanup() { t_.window.reset(); }
 
     void wordsGetTheKindOfTheirLetter_data() {
         QTest::addColumn<QString>("line");
@@ -106,7 +106,7 @@ private slots:
 
     // Lines are coloured when painted, anew after an edit, never before.
     void onlyPaintedLinesAreColoured() {
-        ProgramEditor& editor = window_->editorFrame().filetxt();
+        ProgramEditor& editor = t_.window->editorFrame().filetxt();
         editor.setPlainText(QStringLiteral("G01X5 F200\n") + QStringLiteral("Y1\n").repeated(3000));
         editor.viewport()->repaint();
         const auto colour = [](GcodeWord w) { return GcodeHighlighter::colour(w).name(); };
@@ -127,36 +127,36 @@ private slots:
 
     // Band and gutter arrow mark the line executed; Stop and the run's end clear the band.
     void executingLineFollowsTheMarker() {
-        ProgramEditor& editor = window_->editorFrame().filetxt();
-        window_->runCommand();
-        window_->pauseCommand();
-        while (window_->editorFrame().markedLine() < 3) {
-            window_->machine().stepPaused(interp::Machine::StepUnit::Line);
+        ProgramEditor& editor = t_.window->editorFrame().filetxt();
+        t_.window->runCommand();
+        t_.window->pauseCommand();
+        while (t_.window->editorFrame().markedLine() < 3) {
+            t_.window->machine().stepPaused(interp::Machine::StepUnit::Line);
         }
-        const int line = static_cast<int>(window_->editorFrame().markedLine());
+        const int line = static_cast<int>(t_.window->editorFrame().markedLine());
         QCOMPARE(linesWith(editor, isBand), QList<int>{line});
         QVERIFY(arrowAt(editor, line) && !arrowAt(editor, 0));
-        window_->stopCommand();
+        t_.window->stopCommand();
         QVERIFY(linesWith(editor, isBand).isEmpty());
         QVERIFY(arrowAt(editor, 0) && !arrowAt(editor, line));
-        window_->runCommand();
-        window_->runCommand();  // Stop left the run paused: the first Run only resumes
-        QTRY_VERIFY_WITH_TIMEOUT(window_->machine().idle(), 10000);
+        t_.window->runCommand();
+        t_.window->runCommand();  // Stop left the run paused: the first Run only resumes
+        QTRY_VERIFY_WITH_TIMEOUT(t_.window->machine().idle(), 10000);
         QVERIFY(linesWith(editor, isBand).isEmpty());
     }
 
     // The error's message, its line marked with a tip until a new run or an edit.
     void programErrorIsMarkedOnItsLine() {
-        ProgramEditor& editor = window_->editorFrame().filetxt();
+        ProgramEditor& editor = t_.window->editorFrame().filetxt();
         editor.setPlainText(QStringLiteral("%\nG00X5\nG04\n%\n"));
-        window_->runCommand();
+        t_.window->runCommand();
         QTRY_COMPARE(editor.errorLine(), 2);
-        QCOMPARE(prompts_->log, QStringList{QStringLiteral("出错: 第3行有错G....")});
-        QVERIFY(window_->machine().idle());
+        QCOMPARE(t_.prompts->log, QStringList{QStringLiteral("出错: 第3行有错G....")});
+        QVERIFY(t_.window->machine().idle());
         QCOMPARE(linesWith(editor, isWavy), QList<int>{2});
         QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 2)), QStringLiteral("第3行有错G...."));
         QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 1)), QString());
-        window_->runCommand();  // a new run starts without the old mark
+        t_.window->runCommand();  // a new run starts without the old mark
         QCOMPARE(editor.errorLine(), -1);
         QTRY_COMPARE(editor.errorLine(), 2);
         QTest::keyClick(&editor, Qt::Key_A);
@@ -170,10 +170,10 @@ private slots:
     void longProgramComesInWhole() {
         QByteArray bytes = "%\r\n";
         for (int i = 0; i < 3000; ++i) bytes += "N" + QByteArray::number(i) + " G01X1\r\n";
-        const QString path = home_.filePath(QStringLiteral("long.nc"));
+        const QString path = t_.home.filePath(QStringLiteral("long.nc"));
         QVERIFY(writeFile(path, bytes));
-        ProgramEditor& editor = window_->editorFrame().filetxt();
-        ProgramFiles& files = window_->files();
+        ProgramEditor& editor = t_.window->editorFrame().filetxt();
+        ProgramFiles& files = t_.window->files();
         files.openPath(path);
         QVERIFY(files.loading() && editor.isReadOnly() && editor.blockCount() < 3000);
         QCOMPARE(QByteArray::fromStdString(files.programText()), bytes);
@@ -197,14 +197,11 @@ private slots:
         QTRY_VERIFY(!files.loading());
         QTest::qWait(20);
         QVERIFY(editor.document()->isEmpty() && !editor.isReadOnly());
-        QVERIFY(prompts_->log.isEmpty());
+        QVERIFY(t_.prompts->log.isEmpty());
     }
 
 private:
-    QTemporaryDir home_;  // the settings store and the program files
-    Settings settings_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<MainWindow> window_;
+    WindowUnderTest t_;
 };
 
 }  // namespace tarvo::app

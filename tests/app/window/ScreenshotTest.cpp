@@ -16,22 +16,22 @@ class ScreenshotTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(useScratchHome(home_)); }
+    void initTestCase() { QVERIFY(t_.enterHome()); }
 
-    void init() { QVERIFY(openFreshWindow(settings_, prompts_, window_)); }
+    void init() { QVERIFY(t_.openWindow()); }
 
     void cleanup() {
-        QVERIFY(prompts_->log.isEmpty());
-        window_.reset();
+        QVERIFY(t_.prompts->log.isEmpty());
+        t_.window.reset();
     }
 
     // The plan view shows the white rapid moves and axes and the yellow cuts.
     void samplePlanView() {
-        QVERIFY(runsToEnd(*window_));
+        QVERIFY(runsToEnd(*t_.window));
         QTest::qWait(100);
-        QVERIFY(saveArtefact(*window_, QStringLiteral("sample-run.png")));
+        QVERIFY(saveArtefact(*t_.window, QStringLiteral("sample-run.png")));
         const QImage plan =
-            window_->viewStack().linep().grab().toImage().convertToFormat(QImage::Format_RGB32);
+            t_.window->viewStack().linep().grab().toImage().convertToFormat(QImage::Format_RGB32);
         QVERIFY(count(plan, qRgb(64, 64, 64)) > plan.width() * plan.height() / 2);
         QVERIFY(count(plan, qRgb(255, 255, 0)) > 50);     // G01, G02, G03
         QVERIFY(count(plan, qRgb(255, 255, 255)) > 200);  // axes and the G00 moves
@@ -39,10 +39,10 @@ private slots:
 
     // The pulse timing diagram open, its cursor on one of the last ticks.
     void sampleTimingDiagram() {
-        auto* diagram = openTeachingPanel<TimingDiagram>(*window_, QStringLiteral("timingDock"),
+        auto* diagram = openTeachingPanel<TimingDiagram>(*t_.window, QStringLiteral("timingDock"),
                                                          QStringLiteral("脉冲时序图"));
         QVERIFY(diagram);
-        QVERIFY(runsToEnd(*window_));
+        QVERIFY(runsToEnd(*t_.window));
         diagram->refresh();
         TimingStrip& strip = diagram->strip();
         const QPoint at(strip.width() * 3 / 4, strip.height() / 3);
@@ -51,14 +51,11 @@ private slots:
         QApplication::sendEvent(&strip, &move);
         QVERIFY(diagram->readout().startsWith(QStringLiteral("光标  节拍 ")));
         QTest::qWait(100);
-        QVERIFY(saveArtefact(*window_, QStringLiteral("timing-diagram.png")));
+        QVERIFY(saveArtefact(*t_.window, QStringLiteral("timing-diagram.png")));
     }
 
 private:
-    QTemporaryDir home_;  // the settings store, never the user's own
-    Settings settings_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<MainWindow> window_;
+    WindowUnderTest t_;
 };
 
 }  // namespace tarvo::app

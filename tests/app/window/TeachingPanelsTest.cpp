@@ -62,25 +62,25 @@ class TeachingPanelsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(useScratchHome(home_)); }
+    void initTestCase() { QVERIFY(t_.enterHome()); }
 
-    void init() { QVERIFY(openFreshWindow(settings_, prompts_, window_)); }
+    void init() { QVERIFY(t_.openWindow()); }
 
-    void cleanup() { window_.reset(); }
+    void cleanup() { t_.window.reset(); }
 
     // Standard pace by default; 100 ms a tick makes a handful of ticks where
     // it makes hundreds; the fastest then finishes the run at once.
     void slowThenFastestMidRun() {
-        PaceBox& box = window_->controlPanel().pace();
-        QVERIFY(box.pace() == standardPace && window_->clock().pace() == standardPace);
+        PaceBox& box = t_.window->controlPanel().pace();
+        QVERIFY(box.pace() == standardPace && t_.window->clock().pace() == standardPace);
         QVERIFY(box.currentText().contains(QStringLiteral("标准")));
         box.choose({1, 100});
-        window_->runCommand();
+        t_.window->runCommand();
         QTest::qWait(400);
-        const interp::Machine& m = window_->machine();
+        const interp::Machine& m = t_.window->machine();
         QVERIFY(test::ticksOf(m) <= 20 && m.advancing());
         box.setCurrentIndex(box.count() - 1);
-        QVERIFY(window_->clock().pace().unlimited());
+        QVERIFY(t_.window->clock().pace().unlimited());
         QTRY_VERIFY_WITH_TIMEOUT(m.idle(), 10000);
         QCOMPARE(m.timer2Ticks(), 330u);
     }
@@ -88,11 +88,11 @@ private slots:
     // Steps and steps back through the menu move the read-outs with the
     // machine, quietly, the editor untouched; Run then resumes.
     void stepAndStepBackThroughTheMenu() {
-        const MainMenus& menus = window_->menus();
-        const QLineEdit& xc = window_->coordinatePanel().xcText();
-        const interp::Machine& m = window_->machine();
-        window_->runCommand();
-        window_->pauseCommand();
+        const MainMenus& menus = t_.window->menus();
+        const QLineEdit& xc = t_.window->coordinatePanel().xcText();
+        const interp::Machine& m = t_.window->machine();
+        t_.window->runCommand();
+        t_.window->pauseCommand();
         for (int i = 0; i < 3; ++i) menus.mnustepStep->trigger();  // G00 X10 Y10 moves at step 2
         const QString x2 = xc.text();
         menus.mnustepStep->trigger();
@@ -109,30 +109,30 @@ private slots:
         menus.mnustepTick->trigger();
         QCOMPARE(test::ticksOf(m), ticks + 1);
         QVERIFY(m.paused());
-        QVERIFY(!window_->editorFrame().filetxt().document()->isModified());
-        QVERIFY(runsToEnd(*window_));
+        QVERIFY(!t_.window->editorFrame().filetxt().document()->isModified());
+        QVERIFY(runsToEnd(*t_.window));
         QCOMPARE(m.timer2Ticks(), 330u);
-        QVERIFY(prompts_->log.isEmpty());
+        QVERIFY(t_.prompts->log.isEmpty());
     }
 
     // The timing diagram follows the run; paused, it stays where scrolled
     // while ticks go on, and its cursor reads out the first step, tick 9.
     void timingDiagramFollowsFreezesAndReadsOut() {
-        auto* diagram = openTeachingPanel<TimingDiagram>(*window_, QStringLiteral("timingDock"),
+        auto* diagram = openTeachingPanel<TimingDiagram>(*t_.window, QStringLiteral("timingDock"),
                                                          QStringLiteral("脉冲时序图"));
         QVERIFY(diagram);
         TimingStrip& strip = diagram->strip();
         QScrollBar& scroll = diagram->scrollBar();
         turnWheel(strip, 4 * 120, Qt::ControlModifier);  // zoomed in: fewer ticks than the run
         QVERIFY(strip.visibleTicks() < 100);
-        const interp::Machine& m = window_->machine();
-        window_->runCommand();
+        const interp::Machine& m = t_.window->machine();
+        t_.window->runCommand();
         QTRY_VERIFY(test::ticksOf(m) > 200);
         diagram->refresh();
         QVERIFY(diagram->following() && !scroll.isEnabled());
         QCOMPARE(strip.rightTick(), test::ticksOf(m));
 
-        window_->pauseCommand();
+        t_.window->pauseCommand();
         diagram->refresh();
         QVERIFY(scroll.isEnabled());
         const std::uint64_t newest = strip.rightTick();
@@ -141,7 +141,7 @@ private slots:
         turnWheel(strip, 120, Qt::NoModifier);
         QVERIFY(strip.rightTick() < newest - 20 && !diagram->following());
         const std::uint64_t frozen = strip.rightTick();
-        for (int i = 0; i < 3; ++i) window_->menus().mnustepTick->trigger();
+        for (int i = 0; i < 3; ++i) t_.window->menus().mnustepTick->trigger();
         diagram->refresh();
         QCOMPARE(strip.rightTick(), frozen);
 
@@ -157,7 +157,7 @@ private slots:
         QApplication::sendEvent(&strip, &leave);
         QVERIFY(strip.cursorPinned());
         QCOMPARE(diagram->readout(), first);
-        window_->runCommand();
+        t_.window->runCommand();
         diagram->refresh();
         QVERIFY(diagram->following());
     }
@@ -165,26 +165,26 @@ private slots:
     // The table follows the newest row unless scrolled up; at the end it
     // holds all 168 iterations and exports them, or says why it could not.
     void stepTableFollowsTheRunAndExports() {
-        auto* panel = openTeachingPanel<StepTablePanel>(*window_, QStringLiteral("stepTableDock"),
+        auto* panel = openTeachingPanel<StepTablePanel>(*t_.window, QStringLiteral("stepTableDock"),
                                                         QStringLiteral("插补过程表"));
         QVERIFY(panel);
         const QAbstractItemModel& rows = *panel->view().model();
         QScrollBar& bar = *panel->view().verticalScrollBar();
-        window_->runCommand();
-        window_->pauseCommand();
-        for (int i = 0; i < 60; ++i) window_->menus().mnustepStep->trigger();
+        t_.window->runCommand();
+        t_.window->pauseCommand();
+        for (int i = 0; i < 60; ++i) t_.window->menus().mnustepStep->trigger();
         panel->refresh();
         QTRY_VERIFY(bar.maximum() > 0 && bar.value() == bar.maximum());
         bar.setValue(0);
         const int shown = rows.rowCount();
-        for (int i = 0; i < 3; ++i) window_->menus().mnustepStep->trigger();
+        for (int i = 0; i < 3; ++i) t_.window->menus().mnustepStep->trigger();
         panel->refresh();
         QCOMPARE(rows.rowCount(), shown + 3);
         QTest::qWait(100);
         QVERIFY(!panel->following() && bar.value() == 0);
         bar.setValue(bar.maximum());
 
-        QVERIFY(runsToEnd(*window_));
+        QVERIFY(runsToEnd(*t_.window));
         panel->refresh();
         QCOMPARE(rows.rowCount(), 168);
         QTRY_VERIFY(bar.value() == bar.maximum() && panel->following());
@@ -194,13 +194,13 @@ private slots:
         QTemporaryDir folder;
         const QString taken = folder.filePath(QStringLiteral("taken.csv"));  // a folder
         QVERIFY(QDir().mkdir(taken));
-        prompts_->names << folder.filePath(QStringLiteral("table")) << taken;
+        t_.prompts->names << folder.filePath(QStringLiteral("table")) << taken;
         panel->exportButton().click();
         QFile csv(folder.filePath(QStringLiteral("table.csv")));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readAll().count('\n'), 169);  // the header and 168 rows
         panel->exportButton().click();
-        QCOMPARE(prompts_->log.last(),
+        QCOMPARE(t_.prompts->log.last(),
                  QStringLiteral("保存失败: 无法保存文件：") + QDir::toNativeSeparators(taken));
     }
 
@@ -234,11 +234,11 @@ private slots:
     // After the sample run: the exact path over the plan view, and the steps
     // of a clicked line, gone when switched off or when the text changes.
     void idealPathAndClickedLineOnThePlanView() {
-        QAction* ideal = teachingItem(*window_, QStringLiteral("显示理想轨迹"));
-        QAction* steps = teachingItem(*window_, QStringLiteral("突出所选行的步点"));
+        QAction* ideal = teachingItem(*t_.window, QStringLiteral("显示理想轨迹"));
+        QAction* steps = teachingItem(*t_.window, QStringLiteral("突出所选行的步点"));
         QVERIFY(ideal && steps && !ideal->isChecked() && !steps->isChecked());
-        QVERIFY(runsToEnd(*window_));
-        ViewWidget& plan = window_->viewStack().linep();
+        QVERIFY(runsToEnd(*t_.window));
+        ViewWidget& plan = t_.window->viewStack().linep();
         const auto pixels = [&plan](QRgb colour) { return count(plan.grab().toImage(), colour); };
         QCOMPARE(pixels(PathOverlay::idealColour), 0);
 
@@ -248,13 +248,13 @@ private slots:
         QCOMPARE(overlay->readout(), QStringLiteral("偏差：本段 0.00 脉冲 (0.000 mm)  全程 1.00 "
                                                     "脉冲 (1.000 mm)"));
         steps->trigger();
-        QPlainTextEdit& text = window_->editorFrame().filetxt();
+        QPlainTextEdit& text = t_.window->editorFrame().filetxt();
         const QRect g03 = text.cursorRect(QTextCursor(text.document()->findBlockByNumber(3)));
         QTest::mouseClick(text.viewport(), Qt::LeftButton, {}, g03.center());
         QCOMPARE(overlay->line(), 4);
         QVERIFY(pixels(PathOverlay::stepsColour) > 50);
         QVERIFY(overlay->readout().startsWith(QStringLiteral("偏差：第4行 1.00 脉冲")));
-        QVERIFY(saveArtefact(*window_, QStringLiteral("ideal-path.png")));
+        QVERIFY(saveArtefact(*t_.window, QStringLiteral("ideal-path.png")));
 
         text.textCursor().insertText(QStringLiteral(" "));
         QCOMPARE(overlay->line(), 0);
@@ -263,14 +263,11 @@ private slots:
         QCOMPARE(overlay->line(), 0);  // the lines may no longer be the run's
         ideal->trigger();
         QCOMPARE(pixels(PathOverlay::idealColour), 0);
-        QVERIFY(prompts_->log.isEmpty());
+        QVERIFY(t_.prompts->log.isEmpty());
     }
 
 private:
-    QTemporaryDir home_;  // the settings store, never the user's own
-    Settings settings_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<MainWindow> window_;
+    WindowUnderTest t_;
 };
 
 }  // namespace tarvo::app

@@ -54,6 +54,18 @@ inline void clearSettings() {
     return showOnScreen(*window);
 }
 
+// What a window test keeps: its scratch home, the settings, and the window
+// with its prompts, made afresh for every test function.
+struct WindowUnderTest {
+    QTemporaryDir home;  // the settings store and any files, never the user's own
+    Settings settings;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<MainWindow> window;
+
+    [[nodiscard]] bool enterHome() { return useScratchHome(home); }
+    [[nodiscard]] bool openWindow() { return openFreshWindow(settings, prompts, window); }
+};
+
 // Presses Run and waits for the run to end; false if it never does.
 [[nodiscard]] inline bool runsToEnd(MainWindow& window) {
     window.runCommand();
