@@ -93,8 +93,10 @@ std::uint64_t Machine::runSteps() const {
     return origin_ ? engine_.stepTicks - origin_->engine.stepTicks : 0;
 }
 
+// A run that has ended, at its end of text or at an error, goes back too;
+// only Stop forgets where the run started.
 bool Machine::canStepBack() const {
-    return paused_ == 1 && origin_ &&
+    return (paused_ == 1 || idle()) && origin_ &&
            timer1Ticks_ + timer2Ticks_ != origin_->timer1Ticks + origin_->timer2Ticks;
 }
 

@@ -46,7 +46,7 @@ public:
     enum class StepUnit { Tick, Step, Line };
     void stepPaused(StepUnit unit);
 
-    // While paused, goes back to just after the latest interpolation step
+    // While paused or ended, goes back to just after the latest interpolation step
     // before this moment, or to the start of the run when it has made none.
     // The run is replayed from its start with its own program and
     // parameters, so it lands exactly where it was then; it stays paused.

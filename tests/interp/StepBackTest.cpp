@@ -136,7 +136,8 @@ TEST(StepBack, LandsWhereAnUninterruptedRunWas) {
 }
 
 // Neither steps nor back while running; back from a failed run's end quietly,
-// in the view watched; Run goes on to the same end; after Stop, no back.
+// in the view watched; Run goes on to the same end, and back from there;
+// after Stop, no back.
 TEST(StepBack, ReplaysQuietlyAndRunGoesOnAsBefore) {
     const std::string failing = "%\nG01X3Y2\nG04\n%\n";
     Rig reference, r;
@@ -162,7 +163,11 @@ TEST(StepBack, ReplaysQuietlyAndRunGoesOnAsBefore) {
     test::finish(r.machine);
     EXPECT_EQ(coreState(r), coreState(reference));
     EXPECT_EQ(test::shown(r.panel), test::shown(reference.panel) + test::shown(reference.panel));
-    r.machine.pause();
+    const auto steps = r.machine.runSteps(), ticks = ticksOf(r.machine);
+    r.machine.stepBack();  // an ended run goes back too, and stays paused
+    EXPECT_TRUE(r.machine.paused());
+    EXPECT_EQ(r.machine.runSteps(), steps);
+    EXPECT_LT(ticksOf(r.machine), ticks);
     r.machine.stop();
     const State stopped = r.now();
     r.machine.stepBack();
