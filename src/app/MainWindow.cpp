@@ -94,7 +94,10 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
     editor_->filetxt().setFocus();
 }
 
+// The views draw from canvases that are members of this window: they go
+// first, while the canvases are still there.
 MainWindow::~MainWindow() {
+    delete takeCentralWidget();
     delete gn_;
     delete info_;
 }
