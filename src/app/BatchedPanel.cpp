@@ -35,51 +35,27 @@ void BatchedPanel::outputBitChanged(int index, bool value) {
 }
 
 void BatchedPanel::pointShown(double x, double y, double z) {
-    if (held_) {
-        held_->point = {x, y, z};
-    } else {
-        shown_.pointShown(x, y, z);
-    }
+    holdOrShow(&Held::point, std::array{x, y, z}, [&] { shown_.pointShown(x, y, z); });
 }
 
 void BatchedPanel::spindleShown(bool on) {
-    if (held_) {
-        held_->spindle = on;
-    } else {
-        shown_.spindleShown(on);
-    }
+    holdOrShow(&Held::spindle, on, [&] { shown_.spindleShown(on); });
 }
 
 void BatchedPanel::coolantShown(bool on) {
-    if (held_) {
-        held_->coolant = on;
-    } else {
-        shown_.coolantShown(on);
-    }
+    holdOrShow(&Held::coolant, on, [&] { shown_.coolantShown(on); });
 }
 
 void BatchedPanel::caretMoved(std::int64_t index) {
-    if (held_) {
-        held_->caret = index;
-    } else {
-        shown_.caretMoved(index);
-    }
+    holdOrShow(&Held::caret, index, [&] { shown_.caretMoved(index); });
 }
 
 void BatchedPanel::currentLineMarked(std::int64_t line) {
-    if (held_) {
-        held_->line = line;
-    } else {
-        shown_.currentLineMarked(line);
-    }
+    holdOrShow(&Held::line, line, [&] { shown_.currentLineMarked(line); });
 }
 
 void BatchedPanel::executingLineShown(std::int64_t line) {
-    if (held_) {
-        held_->executing = line;
-    } else {
-        shown_.executingLineShown(line);
-    }
+    holdOrShow(&Held::executing, line, [&] { shown_.executingLineShown(line); });
 }
 
 }  // namespace tarvo::app

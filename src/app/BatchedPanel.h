@@ -9,8 +9,8 @@
 
 namespace tarvo::app {
 
-// Stands between the machine and the window's panel and passes every call on
-// (a call it does not override would be lost). Outside a batch they go
+// Stands between the machine and the window's panel and passes every call
+// on. Outside a batch they go
 // straight through; during a batch of ticks only the latest output bits,
 // point, switches, caret and line marks are kept, and shown when the batch
 // is over: a read-out a thousand ticks overwrite before the window paints
@@ -46,6 +46,15 @@ private:
         std::optional<std::int64_t> caret, line, executing;
     };
     void showHeld(const Held& held);
+    // Keeps the value in its slot during a batch; shows it at once otherwise.
+    template <typename Slot, typename Value, typename Show>
+    void holdOrShow(Slot Held::*slot, const Value& value, Show show) {
+        if (held_) {
+            (*held_).*slot = value;
+        } else {
+            show();
+        }
+    }
 
     interp::Panel& shown_;
     std::optional<Held> held_;  // during a batch

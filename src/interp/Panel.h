@@ -22,10 +22,10 @@ public:
     // The line, counted from 0, whose motion is under way: told at each line
     // end, and -1 when a run starts, stops, ends or fails. Unlike the
     // marker it does not stay behind once nothing executes.
-    virtual void executingLineShown(std::int64_t) {}
+    virtual void executingLineShown(std::int64_t line) = 0;
     // A program error lies on this line, counted from 0; the text is the one
     // message() shows next.
-    virtual void programErrorShown(std::int64_t, std::string_view) {}
+    virtual void programErrorShown(std::int64_t line, std::string_view text) = 0;
     // The work-piece origin read-outs, in millimetres, at the start of a run.
     virtual void originShown(double x, double y, double z) = 0;
     // Run selects the plan view's option button (the views themselves are
@@ -43,6 +43,8 @@ public:
     void message(std::string_view, std::string_view) override {}
     void caretMoved(std::int64_t) override {}
     void currentLineMarked(std::int64_t) override {}
+    void executingLineShown(std::int64_t) override {}
+    void programErrorShown(std::int64_t, std::string_view) override {}
     void originShown(double, double, double) override {}
     void viewOptionSelected(views::View) override {}
 };

@@ -27,6 +27,8 @@ public:
     }
     void caretMoved(std::int64_t index) override { caret = index; }
     void currentLineMarked(std::int64_t line) override { markedLine = line; }
+    void executingLineShown(std::int64_t) override {}
+    void programErrorShown(std::int64_t, std::string_view) override {}
     void originShown(double x, double y, double z) override { origin = {x, y, z}; }
     void viewOptionSelected(views::View view) override { option = view; }
 
