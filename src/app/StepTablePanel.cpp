@@ -10,6 +10,7 @@
 #include <QTableView>
 
 #include "app/Prompts.h"
+#include "app/ShownRefresh.h"
 #include "app/StepTableModel.h"
 #include "app/WholeFile.h"
 #include "interp/StepTable.h"
@@ -56,8 +57,7 @@ StepTablePanel::StepTablePanel(const interp::StepTable& table, Prompts& prompts,
     layout->addLayout(top);
     layout->addWidget(view_, 1);
 
-    refresh_.setInterval(refreshMilliseconds);
-    connect(&refresh_, &QTimer::timeout, this, &StepTablePanel::refresh);
+    new ShownRefresh(*this, refreshMilliseconds, [this] { refresh(); });
     connect(export_, &QPushButton::clicked, this, &StepTablePanel::exportCsv);
     // The view takes in new rows lazily, so the scroll bar's range grows
     // some time after a refresh; the newest row is kept in view then.
@@ -124,17 +124,6 @@ void StepTablePanel::exportCsv() {
 
 QSize StepTablePanel::sizeHint() const {
     return {500, 360};
-}
-
-void StepTablePanel::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    refresh();
-    refresh_.start();
-}
-
-void StepTablePanel::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    refresh_.stop();
 }
 
 }  // namespace tarvo::app

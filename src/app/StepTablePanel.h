@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 
 class QLabel;
@@ -40,10 +39,6 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
 private:
     void sizeColumns();
     void showCaption();
@@ -54,7 +49,6 @@ private:
     QTableView* view_;
     QLabel* caption_;
     QPushButton* export_;
-    QTimer refresh_;
     bool follow_ = true;  // the view stays on the newest row
 };
 

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "app/ShownRefresh.h"
 #include "app/TimingStrip.h"
 #include "interp/Machine.h"
 #include "interp/PulseHistory.h"
@@ -50,8 +51,7 @@ TimingDiagram::TimingDiagram(const interp::PulseHistory& history, const interp::
     layout->addWidget(scroll_);
     layout->addLayout(bottom);
 
-    refresh_.setInterval(refreshMilliseconds);
-    connect(&refresh_, &QTimer::timeout, this, &TimingDiagram::refresh);
+    new ShownRefresh(*this, refreshMilliseconds, [this] { refresh(); });
     connect(scroll_, &QScrollBar::valueChanged, this, &TimingDiagram::scrolled);
     connect(strip_, &TimingStrip::scrollRequested, this, &TimingDiagram::scrollBy);
     connect(strip_, &TimingStrip::capacityChanged, this, &TimingDiagram::place);
@@ -134,17 +134,6 @@ void TimingDiagram::fitLegend() {
 void TimingDiagram::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     fitLegend();
-}
-
-void TimingDiagram::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    refresh();
-    refresh_.start();
-}
-
-void TimingDiagram::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    refresh_.stop();
 }
 
 }  // namespace tarvo::app

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 
@@ -38,8 +37,6 @@ public:
     QString readout() const;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -55,7 +52,6 @@ private:
     QScrollBar* scroll_;
     QLabel* readout_;
     QLabel* legend_;
-    QTimer refresh_;
     std::uint64_t seen_ = ~std::uint64_t{0};  // the history's revision shown
     bool running_ = false;
     bool follow_ = true;
