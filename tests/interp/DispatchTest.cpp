@@ -19,8 +19,7 @@ motion::Segment move(double xs, double ys, double zs, double xe, double ye, doub
     return s;
 }
 
-// The smallest power of two from 2 up that no axis increment exceeds, 0 for
-// a move of length zero.
+// The smallest power of two from 2 up no axis increment exceeds, 0 for no length.
 TEST(InterpDispatch, RegisterCapacity) {
     const double cases[][4] = {{10, 10, 0, 16},  {0.5, 0, 0, 2},   {1, 0, 0, 2},
                                {16, 0, 0, 16},   {16.5, 0, 0, 32}, {-20, 3, 0, 32},
@@ -31,8 +30,7 @@ TEST(InterpDispatch, RegisterCapacity) {
     }
 }
 
-// Straight moves clear and size the linear registers; arcs load the start
-// about the centre and clear the deviation; neither touches the other's.
+// Lines clear and size the linear registers, arcs load the start and clear fm; neither more.
 TEST(InterpDispatch, DegorderPreparesTheRegistersOfTheMode) {
     const motion::Registers dirty{11, 12, 13, 14, 15, 16, 17};
     const struct {
@@ -56,8 +54,7 @@ TEST(InterpDispatch, DegorderPreparesTheRegistersOfTheMode) {
     }
 }
 
-// Spindle and coolant switch when the motion of their line ends, wherever
-// the words stand; a line of their own ends on its first interpolation tick.
+// Spindle and coolant switch when their line's motion ends, wherever the words stand.
 TEST(InterpDispatch, MCommandsActWhenTheMotionEnds) {
     using Switched = std::pair<bool, bool>;  // spindle, coolant
     const std::string arc = "%\nG01X30Y10\nG03X40Y20I0J10\n";

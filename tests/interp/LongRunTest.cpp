@@ -23,8 +23,7 @@ std::string zigzag(int passes, double z) {
     return text + "%\n";
 }
 
-// A million steps above the work surface record nothing, so the machine's
-// memory must not grow at all while they run; below it, only by the path.
+// A million steps above the surface must not grow memory; below it, only by the path.
 TEST(LongRun, MemoryStaysFlatBesidesTheRecordedPath) {
     for (const double z : {10.0, -1.0}) {
         test::RecordingPanel panel;
@@ -49,8 +48,7 @@ TEST(LongRun, MemoryStaysFlatBesidesTheRecordedPath) {
     }
 }
 
-// With commands pressed at random, a running machine ticks once every
-// millisecond, at most twice in the first one after a Run during a run.
+// Commands at random: one tick a millisecond, at most two after a Run during a run.
 TEST(LongRun, RandomCommandsKeepOneTimerAtATime) {
     test::RecordingPanel panel;
     Machine machine(panel);

@@ -25,8 +25,7 @@ struct RecordedRig : test::Rig {
     }
 };
 
-// The sample's straight moves on the step grid deviate 0 at either pulse
-// equivalent; arcs and the slanted line within a pulse, the G03's first step a whole one.
+// Straight moves on the grid deviate 0; arcs and slanted lines within a pulse, G03's first one.
 TEST(PathRecord, SampleDeviatesOnlyWhereItsPathLeavesTheStepGrid) {
     for (const double dl : {1.0, 0.1}) {
         SCOPED_TRACE(dl);

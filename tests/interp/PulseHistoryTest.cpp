@@ -25,8 +25,7 @@ struct Case {
 
 class InterpPulseHistory : public testing::TestWithParam<Case> {};
 
-// The kept ticks are the newest of the run, each one the trace's row of the
-// same number: the byte, the timer, the tool point and the marked line.
+// The kept ticks are the newest of the run, each equal to the trace's row of that number.
 TEST_P(InterpPulseHistory, KeepsTheNewestTicksOfTheTrace) {
     const Case c = GetParam();
     const test::TracedRun trace(test::sampleProgram, c.dl);
@@ -58,8 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Capacities, InterpPulseHistory,
                                          Case{1, 364, 363}, Case{0.1, 1000, 3387},
                                          Case{0.1, PulseHistory::defaultCapacity, 3387}));
 
-// Resuming a paused run goes on counting; a fresh Run, even during a run,
-// starts the count again from its first tick.
+// Resuming goes on counting; a fresh Run, even during a run, counts again from tick 1.
 TEST(InterpPulseHistoryRuns, OnlyAFreshRunEmptiesIt) {
     Rig r;
     PulseHistory history(r.machine);

@@ -13,8 +13,7 @@ namespace {
 using test::Rig;
 using test::State;
 
-// Advances until Timer2 is in the middle of the segment that starts at x:
-// the tool has left the start point and not yet reached the end.
+// Advances until Timer2 is mid-way through the segment that starts at x.
 void advanceIntoSegmentFrom(Machine& m, double x) {
     for (int i = 0; i < 100000 && m.advancing(); ++i) {
         const motion::Segment& s = m.segment();
@@ -33,8 +32,7 @@ std::vector<std::array<double, 3>> pointsFrom(const test::RecordingPanel& p, std
     return out;
 }
 
-// An error keeps the faulty line's earlier words and the switches; the next
-// Run starts as on a new machine but for the current point, registers and caret.
+// An error keeps the line's words and switches; the next Run starts afresh but for point and caret.
 TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
     Rig r, fresh;
     test::runToEnd(r.machine, "%\nG01X5Y6Z-1M08\nG02X7Y8Z9M03G04X1\n");
@@ -62,8 +60,7 @@ TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
     EXPECT_DOUBLE_EQ(r.machine.dlstep(), 0.1);
 }
 
-// A run without text or with parameters out of range is refused with a
-// message and changes nothing, idle or running; the ranges' edges are accepted.
+// Refused runs (no text, parameters out of range) change nothing; the range edges are accepted.
 TEST(InterpRunControl, RefusedRunChangesNothing) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -104,8 +101,7 @@ TEST(InterpRunControl, RefusedRunChangesNothing) {
     }
 }
 
-// Pausing at any moment (reading, hand-over, each kind of move, the closing
-// line) and resuming gives, after as many ticks, the run that never paused.
+// Pausing at any moment and resuming gives, after as many ticks, the run that never paused.
 TEST(InterpRunControl, PauseResumesExactlyWhereItStopped) {
     for (const std::uint64_t pauseAt : {3u, 6u, 7u, 30u, 60u, 120u, 170u, 300u, 361u}) {
         SCOPED_TRACE("paused after tick " + std::to_string(pauseAt));
@@ -156,9 +152,7 @@ TEST(InterpRunControl, PausedWhileIdleTheFirstRunOnlyResumes) {
     }
 }
 
-// Stop keeps all but timers, marker and caret. Run, stopped or running, starts
-// again at (0, 0, 60) and draws an undisturbed run; running, Timer2's pending
-// segment, cut to nothing, hands back in the first millisecond too.
+// Stop keeps all but timers, marker and caret; Run starts at (0, 0, 60) and redraws undisturbed.
 TEST(InterpRunControl, RunStartsFromTheBeginningWithOrWithoutStop) {
     const std::string program = "%G90" + test::sampleProgram.substr(1);  // tick 1 reads a word
     Rig plain;

@@ -14,8 +14,7 @@ using test::Rig;
 using test::State;
 using test::ticksOf;
 
-// The core's state: a replay shows its steps again and leaves the caret at
-// the run's last line end, so panel call counts and caret are left out.
+// The core's state; a replay redraws and moves the caret, so panel counts and caret are left out.
 State coreState(const Rig& r) {
     State s = r.now();
     s.points = s.bits = 0;
@@ -23,8 +22,7 @@ State coreState(const Rig& r) {
     return s;
 }
 
-// An uninterrupted run: the state after every tick, keyed by ticks made
-// since the machine was made, and the ticks after each step tick.
+// An uninterrupted run: the state after every tick, and the ticks after each step tick.
 struct Reference : Rig, TickListener {
     std::map<std::uint64_t, State> states;
     std::set<std::uint64_t> stepsAt;
@@ -51,8 +49,7 @@ struct Reference : Rig, TickListener {
 
 const std::string cut = "%\nG01Z-1M03\nG02X10Y10I10J0\nG01X0\nG03X0Y-10I0J-10\nG04\n";
 
-// Stepping a paused run by ticks, steps or lines lands each time on the
-// uninterrupted run's state after as many ticks, and each step is what it says.
+// Stepping by ticks, steps or lines lands each time on the uninterrupted run's state.
 TEST(StepPaused, LandsWhereAnUninterruptedRunIs) {
     const std::string clean = cut.substr(0, cut.rfind("G04")) + "%\n";  // no error at the end
     Reference reference;
@@ -84,8 +81,7 @@ TEST(StepPaused, LandsWhereAnUninterruptedRunIs) {
     }
 }
 
-// What the machine went through before the run: nothing, a run stopped just
-// after a step tick, or a run still going when Run starts afresh.
+// Before the run: nothing, a run stopped after a step tick, or a run still going.
 struct Before {
     const char* name;
     std::function<void(Machine&)> setUp;
@@ -106,8 +102,7 @@ const Before befores[] = {
      }},
 };
 
-// From every tick of a paused run one step back lands on the uninterrupted
-// run's state after its latest earlier step tick; forward goes on alike.
+// From every tick one step back lands where the uninterrupted run was after its latest step.
 TEST(StepBack, LandsWhereAnUninterruptedRunWas) {
     for (const Before& before : befores) {
         SCOPED_TRACE(before.name);
@@ -135,9 +130,7 @@ TEST(StepBack, LandsWhereAnUninterruptedRunWas) {
     }
 }
 
-// Neither steps nor back while running; back from a failed run's end quietly,
-// in the view watched; Run goes on to the same end, and back from there;
-// after Stop, no back.
+// No stepping while running; back replays quietly; Run goes on to the same end; after Stop no back.
 TEST(StepBack, ReplaysQuietlyAndRunGoesOnAsBefore) {
     const std::string failing = "%\nG01X3Y2\nG04\n%\n";
     Rig reference, r;

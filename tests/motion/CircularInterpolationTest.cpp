@@ -12,8 +12,7 @@ namespace {
 
 using test::TracedRun;
 
-// A step pulses its axis, then writes its direction if it changed: the G03's
-// first step keeps Y positive, the G02's turns X negative.
+// A step pulses its axis, then writes its direction if it changed.
 TEST(CircularInterpolation, StepPulsesThenTurnsItsAxis) {
     using Bits = std::vector<std::pair<int, bool>>;
     const TracedRun run(test::sampleProgram);
@@ -30,8 +29,7 @@ TEST(CircularInterpolation, StepPulsesThenTurnsItsAxis) {
     }
 }
 
-// The first step from each axis point of the circle: on the circle counts as
-// outside, level with the centre as the upper half, above or below as the right.
+// The first step from each axis point of the circle: on it counts as outside.
 TEST(CircularInterpolation, TieBreaksChooseTheFirstStep) {
     const struct {
         const char* program;

@@ -7,8 +7,7 @@
 namespace tarvo::motion {
 namespace {
 
-// From a straight move the distance is taken to the nearest point of the
-// move, its ends included; from an arc, to the circle in the XY plane.
+// Distance to the nearest point of a straight move, ends included; to the circle for an arc.
 TEST(IdealSegment, DistanceOfAPointFromThePath) {
     const IdealSegment line = IdealSegment::of({0, 0, 0, 10, 0, 0});
     const IdealSegment arc =

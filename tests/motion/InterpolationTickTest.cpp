@@ -12,8 +12,7 @@ namespace {
 using test::SegmentRun;
 using test::TracedRun;
 
-// Whole segments: register capacity (-1: an arc), Timer2 ticks, step ticks
-// and the last step point (internal units).
+// Whole segments: regmax (-1: an arc), Timer2 ticks, step ticks and the last point.
 TEST(InterpolationTick, SegmentFigures) {
     const struct {
         std::string program;
@@ -61,8 +60,7 @@ TEST(InterpolationTick, SegmentFigures) {
     }
 }
 
-// The iterations in which each register overflows: X and Y keep fractions;
-// Z's register is an integer, each sum rounded halves to even (2.5 feeds 2).
+// Iterations where each register overflows; Z's sums round halves to even (2.5 feeds 2).
 TEST(InterpolationTick, OverflowPatterns) {
     using Iterations = std::vector<int>;
     const Iterations ten{2, 4, 5, 7, 8, 10, 12, 13, 15, 16}, five{4, 7, 10, 13, 16};

@@ -9,8 +9,7 @@
 namespace tarvo::motion {
 namespace {
 
-// Pulses rest at 1, directions at 0, switches off: on a new machine and at
-// every run start, whatever the run before left.
+// Pulses rest at 1, directions at 0, switches off: on a new machine and at every run start.
 TEST(OutputByte, RunStartWritesTheIdlePattern) {
     test::RecordingPanel panel;
     interp::Machine m(panel);

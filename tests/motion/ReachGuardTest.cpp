@@ -10,9 +10,7 @@
 namespace tarvo::motion {
 namespace {
 
-// A motion that never comes within a step of its end stops with an error on
-// its line, the M03 after it never run: a line once an axis is a step past its
-// end, an arc within 1.25 turns of 8·r/step steps. Others end within a step.
+// A motion that can never come within a step of its end stops with an error; others end within one.
 TEST(ReachGuard, StopsWhatCanNeverEndAndOnlyThat) {
     const struct {
         std::string program;

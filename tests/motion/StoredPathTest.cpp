@@ -24,8 +24,7 @@ Points entries(const StoredPath& p, std::size_t first) {
     return out;
 }
 
-// After the placeholder: every step point at or below the surface, the same
-// lifted to Z 0, and a wall down to the end of every segment ending below it.
+// Every step at or below the surface, the same at Z 0, and a wall at each segment end below it.
 TEST(StoredPath, HoldsTheCut) {
     const struct {
         std::string program;

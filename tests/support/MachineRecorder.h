@@ -29,8 +29,7 @@ inline bool operator==(const motion::Registers& a, const motion::Registers& b) {
     return fields(a) == fields(b);
 }
 
-// Everything a run can change, taken at one moment, so that two machines (or
-// one machine at two moments) compare whole: the same ticks, the same bits.
+// Everything a run can change, taken at one moment, so that two states compare whole.
 struct State {
     std::int64_t txtpos = 0, txtline = 0;
     std::string gcode, mcode, lcode, outdata;
@@ -68,8 +67,7 @@ inline State capture(const interp::Machine& m, const RecordingPanel& p) {
     return s;
 }
 
-// One timer tick: which timer, the machine after it, and how many points and
-// bits the panel had been shown before it.
+// One timer tick: which timer, the machine after it, and the panel's points and bits before it.
 struct Tick {
     int timer;
     State after;
@@ -78,8 +76,7 @@ struct Tick {
     bool stepped() const { return after.points > pointsBefore; }
 };
 
-// One motion of the program: its line (counted from 1), the segment as the
-// dispatcher handed it over, and every Timer2 tick until it ended.
+// One motion: its line (from 1), the segment as handed over, and its Timer2 ticks.
 struct SegmentRun {
     std::int64_t line = 0;
     motion::Segment handed;
@@ -114,8 +111,7 @@ struct Rig {
     State now() const { return capture(machine, panel); }
 };
 
-// A fresh machine (its point at the origin) run to the end, recording every
-// tick and filing the Timer2 ticks under their segment.
+// A fresh machine run to the end, every tick recorded and Timer2 ticks filed by segment.
 struct TracedRun : Rig, interp::TickListener {
     std::vector<Tick> ticks;
     std::vector<SegmentRun> segments;

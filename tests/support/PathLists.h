@@ -12,8 +12,7 @@ inline std::vector<double> values(const motion::ChunkedList& list) {
     return out;
 }
 
-// The twelve lists of a stored path as the magnified view sees them: path,
-// surface, wall top and wall bottom, x, y and z each.
+// The twelve lists of a stored path: path, surface, wall top, wall bottom; x, y, z each.
 inline std::vector<std::vector<double>> everything(const motion::StoredPath& p) {
     std::vector<double> surfz;
     for (std::size_t i = 0; i < p.pathx.size(); ++i) surfz.push_back(p.surfaceZ(i));

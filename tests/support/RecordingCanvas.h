@@ -15,8 +15,7 @@
 
 namespace tarvo::test {
 
-// A view that keeps every call with its exact floats; a lineTo is kept with the
-// point it starts from, a polyline as the lineTo calls it stands for.
+// A view that keeps every call exactly; lineTo with its start, a polyline as its lineTo calls.
 class RecordingCanvas : public views::Canvas {
 public:
     enum class Kind { Clear, Scale, Line, LineTo, Plot, Label, Visible, Pointer };
@@ -52,13 +51,9 @@ public:
         calls.push_back({Kind::Visible});
         shown = visible;
     }
-    void setPointer(views::Pointer shape) override {
-        calls.push_back({Kind::Pointer});
-        pointerShape = shape;
-    }
+    void setPointer(views::Pointer) override { calls.push_back({Kind::Pointer}); }
 
-    // The calls of one kind (Line: lines and lineTo calls alike), in one
-    // colour or all, from index `from` of `calls` on.
+    // The calls of one kind (Line includes lineTo), of one colour or all, from index `from` on.
     std::vector<Call> ofKind(Kind kind, std::size_t from = 0, int colour = -1) const {
         std::vector<Call> out;
         for (std::size_t i = from; i < calls.size(); ++i) {
@@ -79,7 +74,6 @@ public:
     std::vector<Call> calls;
     float currentX = 0, currentY = 0;
     bool shown = false;
-    views::Pointer pointerShape = views::Pointer::Arrow;
 
 private:
     void add(const Call& c) {

@@ -21,9 +21,7 @@ std::vector<RecordingCanvas::Call> pathLines(const RecordingCanvas& view) {
     return view.ofKind(Kind::Line, view.lastOf(Kind::Label) + 1);
 }
 
-// Above the surface each step is one line per view in its move's colour,
-// ending on the point shown: a polyline from the origin in plan, joined lines
-// from the tool in the axonometric view.
+// Each step above the surface is one line per view in its move's colour, ending on the shown point.
 TEST(StepDrawing, StepsLandOnTheShownPointsInTheColourOfTheirMove) {
     for (const auto& [program, colour] : {std::pair{"G00X10Y4", colour::brightWhite},
                                           {"G01X10Y4", colour::yellow},
@@ -55,8 +53,7 @@ TEST(StepDrawing, StepsLandOnTheShownPointsInTheColourOfTheirMove) {
     }
 }
 
-// G01 Z-5 then X10: every axonometric line of the plunge, the groove and a
-// wall edge at each segment end below the surface, in order.
+// G01 Z-5 then X10: the plunge, the groove and a wall at each end below the surface, in order.
 TEST(StepDrawing, CutBelowTheSurfaceDrawsGrooveAndWalls) {
     test::ViewRig rig;
     rig.run("G01Z-5\r\nG01X10\r\n");

@@ -165,8 +165,7 @@ private slots:
         QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 2)), QString());
     }
 
-    // A long program shows at once and comes in whole: Run gets all of it,
-    // Undo none, an unchanged save the same bytes; emptied while loading, it stays empty.
+    // A long program shows at once and comes in whole, to Run and to Save, with nothing to undo.
     void longProgramComesInWhole() {
         QByteArray bytes = "%\r\n";
         for (int i = 0; i < 3000; ++i) bytes += "N" + QByteArray::number(i) + " G01X1\r\n";

@@ -192,8 +192,7 @@ private slots:
         QVERIFY(b.modified());
     }
 
-    // Save As of an unchanged file copies it byte for byte; a typed line saves
-    // in the file's encoding and most used line ending; Run gets UTF-8.
+    // Unchanged files copy byte for byte; edits keep encoding and line ending; Run gets UTF-8.
     void encodingAndLineEndingsAreKept_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("saved");
@@ -231,8 +230,7 @@ private slots:
         QCOMPARE(b.files.caption(), b.path("a.nc"));
     }
 
-    // With a typed line New, clear and Open ask: Save writes in place and goes
-    // on, Discard goes on, Cancel keeps everything.
+    // Unsaved work asks first: Save writes in place, Discard goes on, Cancel keeps everything.
     void askBeforeDroppingWork_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<SaveChoice>("choice");
@@ -261,8 +259,7 @@ private slots:
         QCOMPARE(b.modified(), kept);
     }
 
-    // Without work to lose New and clear ask nothing; the new program saves as
-    // UTF-8 with CR LF and, untitled, asks for a name each time.
+    // Without work to lose nothing asks; untitled saves as UTF-8 CR LF and asks a name each time.
     void startingAfreshWithoutWork_data() {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("command");

@@ -10,8 +10,7 @@
 
 namespace tarvo::app {
 
-// The window on a real X server after the sample run; the pictures are left
-// in the build folder to be looked at.
+// The window on a real X server after the sample run; the pictures stay in the build folder.
 class ScreenshotTest : public QObject {
     Q_OBJECT
 

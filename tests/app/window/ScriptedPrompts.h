@@ -7,8 +7,7 @@
 
 namespace tarvo::app {
 
-// Answers the window's dialogs from a script and keeps a log of every
-// question and message, so tests need no modal box.
+// Answers the window's dialogs from a script and logs every question and message.
 class ScriptedPrompts : public Prompts {
 public:
     QStringList names;  // file dialogs, in order; empty means cancelled

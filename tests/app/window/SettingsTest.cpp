@@ -77,9 +77,7 @@ private slots:
 
     void init() { clearSettings(); }
 
-    // Stored by hand, a bad text reads as its key's default, a good one converts
-    // (bei halves to even); typed, OK refuses a bad one with its key's message,
-    // the field selected and nothing stored. Other keys are never disturbed.
+    // Each key accepts or refuses its texts, stored by hand or typed; other keys stay untouched.
     void textIsCheckedPerKey_data() {
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("text");
@@ -141,8 +139,7 @@ private slots:
         QCOMPARE(shown(d), before);
     }
 
-    // The defaults at first; OK stores the texts as typed and tells the new
-    // origin, closing otherwise keeps nothing.
+    // Defaults at first; OK stores the texts as typed and tells the origin, closing keeps nothing.
     void onlyOkKeepsTheTexts_data() {
         QTest::addColumn<QString>("how");
         for (const char* how : {"ok", "close box", "escape"}) QTest::newRow(how) << QString(how);

@@ -21,8 +21,7 @@ inline void clearSettings() {
     QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
 }
 
-// Points the settings store and the standard paths into a scratch folder,
-// never the user's own, and starts it empty; false if there is no folder.
+// Points settings and standard paths into an empty scratch folder; false if there is none.
 [[nodiscard]] inline bool useScratchHome(const QTemporaryDir& home) {
     if (!home.isValid()) return false;
     QStandardPaths::setTestModeEnabled(true);
@@ -43,8 +42,7 @@ inline void clearSettings() {
     return QTest::qWaitForWindowExposed(&window);
 }
 
-// A fresh main window answering to fresh prompts, shown; the old window
-// goes first, so that two never share the settings.
+// A fresh window with fresh prompts, shown; the old one goes first so they never share settings.
 [[nodiscard]] inline bool openFreshWindow(Settings& settings,
                                           std::unique_ptr<ScriptedPrompts>& prompts,
                                           std::unique_ptr<MainWindow>& window) {
@@ -54,8 +52,7 @@ inline void clearSettings() {
     return showOnScreen(*window);
 }
 
-// What a window test keeps: its scratch home, the settings, and the window
-// with its prompts, made afresh for every test function.
+// A window test's scratch home, settings, and window with prompts, made afresh per test.
 struct WindowUnderTest {
     QTemporaryDir home;  // the settings store and any files, never the user's own
     Settings settings;
@@ -80,8 +77,7 @@ inline QAction* teachingItem(const MainWindow& window, const QString& caption) {
     return nullptr;
 }
 
-// The panel of the dock with this object name, opened through its item in
-// the teaching menu; null unless the dock was closed before and open after.
+// The dock's panel opened from the teaching menu; null unless it was closed before, open after.
 template <class Panel>
 Panel* openTeachingPanel(MainWindow& window, const QString& dockName, const QString& caption) {
     auto* dock = window.findChild<QDockWidget*>(dockName);
