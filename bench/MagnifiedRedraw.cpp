@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/RasterCanvas.h"
+#include "render/RasterCanvas.h"
 #include "motion/StoredPath.h"
 #include "views/MagnifiedView.h"
 
@@ -25,7 +25,7 @@ tarvo::motion::StoredPath spiralCut(int points) {
 // One redraw of the magnified view, 500 × 500 pixels, every point replayed.
 void magnifiedRedraw(benchmark::State& state) {
     tarvo::motion::StoredPath path = spiralCut(static_cast<int>(state.range(0)));
-    tarvo::app::RasterCanvas liner(tarvo::views::magnifiedBackground, 500);
+    tarvo::render::RasterCanvas liner(tarvo::views::magnifiedBackground, 500);
     tarvo::views::MagnifiedView view(liner);
     view.rstep = 1;
     for (auto _ : state) {
@@ -37,7 +37,7 @@ void magnifiedRedraw(benchmark::State& state) {
 // One drag event: the transform of every replayed entry, then the redraw.
 void magnifiedDrag(benchmark::State& state) {
     tarvo::motion::StoredPath path = spiralCut(static_cast<int>(state.range(1)));
-    tarvo::app::RasterCanvas liner(tarvo::views::magnifiedBackground, 500);
+    tarvo::render::RasterCanvas liner(tarvo::views::magnifiedBackground, 500);
     tarvo::views::MagnifiedView view(liner);
     view.rstep = 1;
     view.rmode = static_cast<tarvo::views::DragMode>(state.range(0));

@@ -3,12 +3,12 @@
 #include <memory>
 
 #include "Workloads.h"
-#include "app/RasterCanvas.h"
+#include "render/RasterCanvas.h"
 #include "cli/Runner.h"
 
 namespace {
 
-using tarvo::app::RasterCanvas;
+using tarvo::render::RasterCanvas;
 
 // The three views drawn for real, at the window's size.
 struct Canvases {
@@ -27,8 +27,9 @@ void runPocket(benchmark::State& state, bool drawing) {
     std::size_t steps = 0;
     for (auto _ : state) {
         auto canvases = drawing ? std::make_unique<Canvases>() : nullptr;
-        auto runner = drawing ? std::make_unique<tarvo::cli::Runner>(parameters, canvases->linez,
-                                                                     canvases->linep, canvases->liner)
+        auto runner = drawing ? std::make_unique<tarvo::cli::Runner>(
+                                     parameters, tarvo::views::ViewCanvases{canvases->linez, canvases->linep,
+                                                                            canvases->liner})
                               : std::make_unique<tarvo::cli::Runner>(parameters);
         if (runner->run(program, UINT64_MAX, nullptr) != tarvo::cli::End::EndOfText) {
             state.SkipWithError("the program did not run to its end");

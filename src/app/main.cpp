@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "app/MainWindow.h"
-#include "app/ProgramFiles.h"
-#include "app/Settings.h"
-#include "app/Translations.h"
+#include "app/window/MainWindow.h"
+#include "app/files/ProgramFiles.h"
+#include "app/window/Settings.h"
+#include "app/window/Translations.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/Pictures.h"
 #include "motion/Rounding.h"
 
 namespace tarvo::cli {
@@ -93,6 +94,11 @@ bool applyValue(const std::string& name, const std::string& value, Options& o) {
     return count.has_value();
 }
 
+bool isPictureOption(const std::string& name) {
+    return name == "--plan" || name == "--axo" || name == "--magnified" || name == "--size" ||
+           name == "--rotate";
+}
+
 bool takesValue(const std::string& name) {
     for (const char* known : {"--dl", "--bei", "--g54", "--trace", "--steps", "--max-ticks",
                               "--plan", "--axo", "--magnified", "--size", "--rotate"}) {
@@ -111,6 +117,9 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             o.help = true;
         } else if (arg == "--json") {
             o.json = true;
+        } else if (isPictureOption(arg) && !picturesBuilt()) {
+            error = "this tarvo-cli was built without pictures: " + arg + " is not available";
+            return std::nullopt;
         } else if (takesValue(arg)) {
             if (i + 1 == args.size()) {
                 error = arg + " needs a value";
@@ -139,6 +148,16 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
 }
 
 std::string usage() {
+    const std::string pictures = picturesBuilt() ? R"(  --plan FILE      save the plan view as it stands at the end (.png or .svg)
+  --axo FILE       save the axonometric view likewise
+  --magnified FILE save the magnified view of the cut, as its pan mode draws it
+  --size PX        side of the saved views in pixels (default 481)
+  --rotate DX,DY   before saving the magnified view, turn it by a drag of DX, DY
+                   of its units (600 make a full turn); may be repeated
+)"
+                                                 : R"(  (built without pictures: --plan, --axo, --magnified, --size and --rotate
+   are not available)
+)";
     return R"(Usage: tarvo-cli PROGRAM.nc [options]
 
 Runs an NC program on the simulated three-axis stepper machine, exactly as the
@@ -155,13 +174,7 @@ Options:
                    before and after, decision, feed, new point, end distance
   --json           print the final state as one JSON object
   --max-ticks N    stop after N timer ticks (default 10000000)
-  --plan FILE      save the plan view as it stands at the end (.png or .svg)
-  --axo FILE       save the axonometric view likewise
-  --magnified FILE save the magnified view of the cut, as its pan mode draws it
-  --size PX        side of the saved views in pixels (default 481)
-  --rotate DX,DY   before saving the magnified view, turn it by a drag of DX, DY
-                   of its units (600 make a full turn); may be repeated
-  --help           show this text
+)" + pictures + R"(  --help           show this text
 
 Exit status: 0 the end of the program was reached, 2 the program has an
 error (the message goes to standard error), 3 the tick limit was reached,

@@ -19,10 +19,9 @@ std::string_view endName(End end);  // "end-of-text", "error", "tick-limit"
 class Runner {
 public:
     explicit Runner(interp::Parameters parameters) : parameters_(parameters), machine_(panel_) {}
-    // A runner whose views draw into the given canvases (axonometric, plan, magnified).
-    Runner(interp::Parameters parameters, views::Canvas& linez, views::Canvas& linep,
-           views::Canvas& liner)
-        : parameters_(parameters), machine_(panel_, linez, linep, liner) {}
+    // A runner whose views draw into the given canvases.
+    Runner(interp::Parameters parameters, views::ViewCanvases canvases)
+        : parameters_(parameters), machine_(panel_, canvases) {}
 
     // Presses Run with the program text and lets the clock go until the run
     // stops or the machine has made maxTicks timer ticks.

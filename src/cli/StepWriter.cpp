@@ -1,15 +1,15 @@
 #include "cli/StepWriter.h"
 
-#include "motion/StepCsv.h"
+#include "teach/StepCsv.h"
 
 namespace tarvo::cli {
 
 StepWriter::StepWriter(std::ostream& out) : out_(out) {
-    out_ << motion::stepCsvHeader();
+    out_ << teach::stepCsvHeader();
 }
 
 void StepWriter::interpolated(const motion::StepRecord& record, const motion::Segment&) {
-    out_ << motion::stepCsvRow(record);
+    out_ << teach::stepCsvRow(record);
 }
 
 }  // namespace tarvo::cli

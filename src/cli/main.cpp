@@ -1,4 +1,3 @@
-#include <QGuiApplication>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -8,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/RasterCanvas.h"
-#include "cli/ImageExport.h"
 #include "cli/JsonReport.h"
 #include "cli/Options.h"
+#include "cli/Pictures.h"
 #include "cli/Runner.h"
 #include "cli/StepWriter.h"
 #include "cli/TraceWriter.h"
@@ -39,29 +37,6 @@ int exitStatus(End end) {
         case End::TickLimit: return 3;
     }
     return 1;
-}
-
-// The views are drawn only when an image of them is asked for; fonts for
-// their labels need a GUI application, which runs without a display.
-struct Rendering {
-    explicit Rendering(int size)
-        : linez(tarvo::views::drawingBackground, size),
-          linep(tarvo::views::drawingBackground, size),
-          liner(tarvo::views::magnifiedBackground, size) {}
-
-    tarvo::app::RasterCanvas linez, linep, liner;
-};
-
-// Qt's own chatter (no runtime folder, no session) is not the runner's to
-// report; only its real failures are.
-void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
-}
-
-std::unique_ptr<QGuiApplication> offscreenApplication(int& argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler(quietQtMessages);
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 int fail(const std::string& message) {
@@ -94,17 +69,9 @@ int main(int argc, char** argv) {
         stepsFile.open(options->steps, std::ios::binary | std::ios::trunc);
         if (!stepsFile) return fail("cannot write " + options->steps);
     }
-    std::unique_ptr<QGuiApplication> application;
-    std::unique_ptr<Rendering> rendering;
-    std::unique_ptr<Runner> runner;
-    if (options->wantsImages()) {
-        application = offscreenApplication(argc, argv);
-        rendering = std::make_unique<Rendering>(options->size);
-        runner = std::make_unique<Runner>(options->parameters, rendering->linez, rendering->linep,
-                                          rendering->liner);
-    } else {
-        runner = std::make_unique<Runner>(options->parameters);
-    }
+    const auto pictures = makePictures(*options, argc, argv);
+    const auto runner = pictures ? std::make_unique<Runner>(options->parameters, pictures->canvases())
+                                 : std::make_unique<Runner>(options->parameters);
     std::unique_ptr<TraceWriter> trace;
     if (traceFile.is_open()) trace = std::make_unique<TraceWriter>(traceFile, runner->machine());
     std::unique_ptr<StepWriter> steps;
@@ -115,11 +82,7 @@ int main(int argc, char** argv) {
     const End end = runner->run(text, options->maxTicks, trace.get());
     if (traceFile.is_open() && !traceFile.flush()) return fail("cannot write " + options->trace);
     if (stepsFile.is_open() && !stepsFile.flush()) return fail("cannot write " + options->steps);
-    if (rendering &&
-        !exportViews(*options, runner->machine(),
-                     {rendering->linez, rendering->linep, rendering->liner}, error)) {
-        return fail(error);
-    }
+    if (pictures && !pictures->save(*options, runner->machine(), error)) return fail(error);
     if (runner->message()) std::cerr << *runner->message() << "\n";
     std::cout << (options->json ? jsonReport(end, *runner) : textReport(end, *runner));
     return exitStatus(end);

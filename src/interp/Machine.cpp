@@ -7,10 +7,10 @@
 
 namespace tarvo::interp {
 
-Machine::Machine(Panel& panel, views::Canvas& linez, views::Canvas& linep, views::Canvas& liner)
+Machine::Machine(Panel& panel, views::ViewCanvases canvases)
     : panel_(panel),
       outdata_(panel),
-      views_(linez, linep, liner),
+      views_(canvases),
       engine_(outdata_, path_, panel, views_.pathDrawing()) {}
 
 void Machine::run(std::string_view filetxt, const Parameters& parameters) {

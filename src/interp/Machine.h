@@ -26,10 +26,9 @@ class Panel;
 // how the interpreter and the interpolator hand control to each other.
 class Machine {
 public:
-    // The canvases are the axonometric, plan and magnified views, in that order.
-    Machine(Panel& panel, views::Canvas& linez, views::Canvas& linep, views::Canvas& liner);
+    Machine(Panel& panel, views::ViewCanvases canvases);
     // A machine whose views nobody watches.
-    explicit Machine(Panel& panel) : Machine(panel, blind_, blind_, blind_) {}
+    explicit Machine(Panel& panel) : Machine(panel, {blind_, blind_, blind_}) {}
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
 

@@ -54,4 +54,11 @@ public:
     void setPointer(Pointer) override {}
 };
 
+// The canvases of the three views, as the machine draws into them.
+struct ViewCanvases {
+    Canvas& linez;  // axonometric
+    Canvas& linep;  // plan
+    Canvas& liner;  // magnified
+};
+
 }  // namespace tarvo::views

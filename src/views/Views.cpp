@@ -63,8 +63,10 @@ void drawFrame(Canvas& canvas, const std::array<double, 4>& scale,
 
 }  // namespace
 
-Views::Views(Canvas& linez, Canvas& linep, Canvas& liner)
-    : linez_(linez), linep_(linep), liner_(liner), pathDrawing_(linez, linep), magnified_(liner) {
+Views::Views(ViewCanvases canvases)
+    : canvases_(canvases),
+      pathDrawing_(canvases.linez, canvases.linep),
+      magnified_(canvases.liner) {
     // Before the first run the plan view, topmost of the three, shows its
     // empty background.
     show(View::Plan);
@@ -72,15 +74,15 @@ Views::Views(Canvas& linez, Canvas& linep, Canvas& liner)
 
 void Views::show(View view) {
     shown_ = view;
-    linez_.setVisible(view == View::Axonometric);
-    linep_.setVisible(view == View::Plan);
-    liner_.setVisible(view == View::Magnified);
+    canvases_.linez.setVisible(view == View::Axonometric);
+    canvases_.linep.setVisible(view == View::Plan);
+    canvases_.liner.setVisible(view == View::Magnified);
 }
 
 void Views::drawxyz(std::int16_t bei) {
-    drawFrame(linez_, {-700, 700, 600, -600}, axonometricAxes, axonometricLabels, bei);
-    drawFrame(linep_, {-800, 800, 800, -800}, planAxes, planLabels, bei);
-    linep_.plot(0, 0);
+    drawFrame(canvases_.linez, {-700, 700, 600, -600}, axonometricAxes, axonometricLabels, bei);
+    drawFrame(canvases_.linep, {-800, 800, 800, -800}, planAxes, planLabels, bei);
+    canvases_.linep.plot(0, 0);
 }
 
 }  // namespace tarvo::views

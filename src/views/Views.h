@@ -2,12 +2,11 @@
 
 #include <cstdint>
 
+#include "views/Canvas.h"
 #include "views/MagnifiedView.h"
 #include "views/PathDrawing.h"
 
 namespace tarvo::views {
-
-class Canvas;
 
 enum class View { Axonometric, Plan, Magnified };
 
@@ -15,7 +14,7 @@ enum class View { Axonometric, Plan, Magnified };
 // `linep` and magnified `liner`. Exactly one is shown after any switch.
 class Views {
 public:
-    Views(Canvas& linez, Canvas& linep, Canvas& liner);
+    explicit Views(ViewCanvases canvases);
 
     void show(View view);
     View shown() const { return shown_; }
@@ -31,9 +30,7 @@ public:
     const MagnifiedView& magnified() const { return magnified_; }
 
 private:
-    Canvas& linez_;
-    Canvas& linep_;
-    Canvas& liner_;
+    ViewCanvases canvases_;
     View shown_ = View::Plan;
     PathDrawing pathDrawing_;
     MagnifiedView magnified_;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/RasterCanvas.h"
+#include "render/RasterCanvas.h"
 #include "interp/ClockDriver.h"
 #include "interp/Machine.h"
 #include "interp/Panel.h"
@@ -41,10 +41,10 @@ float coordinate(std::uint8_t byte) { return static_cast<float>(byte) - 64.0f; }
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < headerBytes) return 0;
     tarvo::interp::SilentPanel panel;
-    tarvo::app::RasterCanvas linez(tarvo::views::drawingBackground, 64);
-    tarvo::app::RasterCanvas linep(tarvo::views::drawingBackground, 64);
-    tarvo::app::RasterCanvas liner(tarvo::views::magnifiedBackground, 64);
-    tarvo::interp::Machine machine(panel, linez, linep, liner);
+    tarvo::render::RasterCanvas linez(tarvo::views::drawingBackground, 64);
+    tarvo::render::RasterCanvas linep(tarvo::views::drawingBackground, 64);
+    tarvo::render::RasterCanvas liner(tarvo::views::magnifiedBackground, 64);
+    tarvo::interp::Machine machine(panel, {linez, linep, liner});
     const std::string program(reinterpret_cast<const char*>(data + headerBytes), size - headerBytes);
 
     machine.run(program, parameters(data));

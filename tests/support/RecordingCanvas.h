@@ -89,7 +89,7 @@ using Kind = RecordingCanvas::Kind;
 struct ViewRig {
     RecordingPanel panel;
     RecordingCanvas linez, linep, liner;
-    interp::Machine machine{panel, linez, linep, liner};
+    interp::Machine machine{panel, {linez, linep, liner}};
 
     // Runs a program to its end; the start symbol is added when missing.
     void run(const std::string& program, double dl = 1, std::int16_t bei = 1) {

@@ -4,8 +4,8 @@
 #include <QTest>
 #include <initializer_list>
 
-#include "app/DesignerWindow.h"
-#include "app/HelpWindow.h"
+#include "app/window/DesignerWindow.h"
+#include "app/window/HelpWindow.h"
 
 using tarvo::app::DesignerWindow;
 using tarvo::app::HelpWindow;

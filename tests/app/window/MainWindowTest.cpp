@@ -15,14 +15,14 @@
 #include <QTest>
 #include <QUrl>
 
-#include "WindowUnderTest.h"
-#include "app/ControlPanel.h"
-#include "app/CoordinatePanel.h"
-#include "app/EditorFrame.h"
-#include "app/MainWindow.h"
-#include "app/OutputPanel.h"
-#include "app/ProgramFiles.h"
-#include "app/Settings.h"
+#include "app/support/WindowUnderTest.h"
+#include "app/panels/ControlPanel.h"
+#include "app/panels/CoordinatePanel.h"
+#include "app/editor/EditorFrame.h"
+#include "app/window/MainWindow.h"
+#include "app/panels/OutputPanel.h"
+#include "app/files/ProgramFiles.h"
+#include "app/window/Settings.h"
 #include "interp/Machine.h"
 
 namespace tarvo::app {

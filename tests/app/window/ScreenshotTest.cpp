@@ -2,11 +2,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "Pictures.h"
-#include "WindowUnderTest.h"
-#include "app/TimingDiagram.h"
-#include "app/TimingStrip.h"
-#include "app/ViewStack.h"
+#include "app/support/Pictures.h"
+#include "app/support/WindowUnderTest.h"
+#include "app/teaching/TimingDiagram.h"
+#include "app/teaching/TimingStrip.h"
+#include "app/panels/ViewStack.h"
 
 namespace tarvo::app {
 

@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "WindowUnderTest.h"
-#include "app/ParameterDialog.h"
-#include "app/Settings.h"
+#include "app/support/WindowUnderTest.h"
+#include "app/window/ParameterDialog.h"
+#include "app/window/Settings.h"
 #include "interp/Messages.h"
 
 using tarvo::app::ParameterDialog;

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/Translations.h"
+#include "app/window/Translations.h"
 
 namespace tarvo::app {
 

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <vector>
+
+#include "app/editor/GcodeHighlighter.h"
+
+namespace tarvo::app {
+
+class LineGutter;
+
+// The program's text box: its words coloured by kind, line numbers in a
+// gutter on the left that also carries the current-line marker, a band on
+// the line being executed while a run goes on, and a program error marked
+// on its line. Lines are counted from 0, as the interpreter counts them.
+class ProgramEditor : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit ProgramEditor(QWidget* parent = nullptr);
+
+    // The current-line marker's arrow in the gutter.
+    void markLine(qint64 line);
+    qint64 markedLine() const { return markedLine_; }
+    // The band on the executing line; -1 takes it away.
+    void showExecutingLine(qint64 line);
+    qint64 executingLine() const { return executingLine_; }
+    // A program error: the line underlined in red, a mark in the gutter and
+    // the message as their tooltip, until the text is edited or cleared.
+    void markError(qint64 line, const QString& message);
+    void clearError();
+    qint64 errorLine() const { return errorLine_; }
+    QString errorMessage() const { return errorMessage_; }
+
+    struct LineBox {
+        qint64 line;
+        int top;  // in the viewport's (and the gutter's) coordinates
+        int height;
+    };
+    // The lines on screen, top down.
+    std::vector<LineBox> visibleLines() const;
+    LineGutter& gutter() { return *gutter_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    void fitGutter();
+    void placeGutter();
+    void followScroll(const QRect& rect, int dy);
+    void showBands();
+
+    GcodeHighlighter highlighter_;
+    LineGutter* gutter_;
+    qint64 markedLine_ = 0;
+    qint64 executingLine_ = -1;
+    qint64 errorLine_ = -1;
+    QString errorMessage_;
+};
+
+}  // namespace tarvo::app

@@ -1,0 +1,59 @@
+#include "app/panels/ViewWidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "render/RasterCanvas.h"
+
+namespace tarvo::app {
+
+namespace {
+
+Qt::CursorShape cursorFor(views::Pointer pointer) {
+    switch (pointer) {
+        case views::Pointer::Hand: return Qt::OpenHandCursor;
+        case views::Pointer::Cross: return Qt::CrossCursor;
+        case views::Pointer::Arrow: break;
+    }
+    return Qt::ArrowCursor;
+}
+
+int buttonState(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+}  // namespace
+
+ViewWidget::ViewWidget(render::RasterCanvas& canvas, PointerHandler pointerMoved, QWidget* parent)
+    : QWidget(parent), canvas_(canvas), pointerMoved_(std::move(pointerMoved)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    canvas_.changed = [this] { follow(); };
+    follow();
+}
+
+ViewWidget::~ViewWidget() { canvas_.changed = nullptr; }
+
+void ViewWidget::follow() {
+    setVisible(canvas_.visible());
+    setCursor(cursorFor(canvas_.pointer()));
+    update();
+}
+
+void ViewWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, canvas_.image());
+    canvas_.paintLabels(painter, canvas_.size());
+}
+
+void ViewWidget::resizeEvent(QResizeEvent*) { canvas_.resize(std::min(width(), height())); }
+
+void ViewWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF user = canvas_.toUser(event->position(), canvas_.size());
+    pointerMoved_(buttonState(event->buttons()), static_cast<float>(user.x()),
+                  static_cast<float>(user.y()));
+}
+
+}  // namespace tarvo::app

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+namespace tarvo::render {
+class RasterCanvas;
+}
+namespace tarvo::app {
+
+// Shows one view's canvas, square, and hands pointer moves over it to the
+// machine in the view's user units. Follows the canvas's visibility and
+// pointer shape.
+class ViewWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    // `pointerMoved(buttons, x, y)`: buttons 1 left, 2 right, 4 middle.
+    using PointerHandler = std::function<void(int buttons, float x, float y)>;
+
+    ViewWidget(render::RasterCanvas& canvas, PointerHandler pointerMoved, QWidget* parent = nullptr);
+    ~ViewWidget() override;
+
+    render::RasterCanvas& canvas() { return canvas_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void follow();
+
+    render::RasterCanvas& canvas_;
+    PointerHandler pointerMoved_;
+};
+
+}  // namespace tarvo::app

@@ -1,0 +1,157 @@
+#include "app/teaching/StepTableModel.h"
+
+#include <QBrush>
+#include <QColor>
+#include <algorithm>
+
+#include "teach/StepTable.h"
+#include "motion/NumberText.h"
+#include "teach/StepText.h"
+
+namespace tarvo::app {
+
+namespace {
+
+constexpr QRgb segmentShade = qRgb(255, 250, 205);
+
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString number(double value) {
+    return utf8(motion::numberText(value));
+}
+
+struct Header {
+    const char* caption;
+    const char* tip;
+};
+
+constexpr Header headers[StepTableModel::Columns] = {
+    {"行", "程序行号"},
+    {"步", "本段的第几次插补"},
+    {"方法", "直线用数字积分，圆弧用逐点比较"},
+    {"运算前",
+     "本步开始时的寄存器：数字积分为余数寄存器 jrx、jry、jrz（毫米），"
+     "逐点比较为偏差 fm 与 px、py 的符号"},
+    {"判别", "数字积分：累加后达到容量 regmax 而溢出的寄存器；逐点比较：偏差的符号与所走的一步"},
+    {"进给", "本步进给的轴与方向"},
+    {"运算后", "本步之后的余数寄存器，或新的偏差 fm"},
+    {"X", "新点 X，单位 0.1 毫米"},
+    {"Y", "新点 Y，单位 0.1 毫米"},
+    {"Z", "新点 Z，单位 0.1 毫米"},
+    {"终点距离", "新点到本段终点的距离，单位 0.1 毫米；不足一步时本段结束"},
+};
+
+bool isNumber(int column) {
+    return column == StepTableModel::Line || column == StepTableModel::Step ||
+           column >= StepTableModel::X;
+}
+
+}  // namespace
+
+StepTableModel::StepTableModel(const teach::StepTable& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table) {}
+
+int StepTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(end_ - first_);
+}
+
+int StepTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Columns;
+}
+
+QVariant StepTableModel::data(const QModelIndex& index, int role) const {
+    const std::uint64_t serial = first_ + static_cast<std::uint64_t>(index.row());
+    // A row the table dropped since the last refresh is left blank until then.
+    if (!index.isValid() || serial < table_.firstSerial() || serial >= table_.endSerial()) {
+        return {};
+    }
+    switch (role) {
+        case Qt::DisplayRole:
+            return text(index);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::AlignVCenter |
+                                       (isNumber(index.column()) ? Qt::AlignRight : Qt::AlignLeft));
+        case Qt::BackgroundRole:
+            return serial >= segment_ ? QVariant(QBrush(QColor(segmentShade))) : QVariant();
+        default:
+            return {};
+    }
+}
+
+QString StepTableModel::text(const QModelIndex& index) const {
+    const motion::StepRecord& r = table_.at(first_ + static_cast<std::uint64_t>(index.row()));
+    switch (index.column()) {
+        case Line:
+            return QString::number(r.line);
+        case Step:
+            return QString::number(r.number);
+        case Method:
+            return utf8(teach::methodText(r.method));
+        case Before:
+            return utf8(teach::beforeText(r));
+        case Decision:
+            return utf8(teach::decisionText(r));
+        case Feed:
+            return utf8(teach::feedText(r));
+        case After:
+            return utf8(teach::afterText(r));
+        case X:
+            return number(r.point.x);
+        case Y:
+            return number(r.point.y);
+        case Z:
+            return number(r.point.z);
+        case Distance:
+            return QString::number(r.distance, 'f', 2);
+        default:
+            return {};
+    }
+}
+
+QVariant StepTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= Columns) return {};
+    if (role == Qt::DisplayRole) return QString::fromUtf8(headers[section].caption);
+    if (role == Qt::ToolTipRole) return QString::fromUtf8(headers[section].tip);
+    return {};
+}
+
+void StepTableModel::refresh() {
+    const std::uint64_t first = table_.firstSerial(), end = table_.endSerial();
+    const std::uint64_t segment = table_.segmentSerial();
+    if (first >= end_ && (first != first_ || end != end_)) {
+        // Nothing shown is kept any more: a fresh run, or a burst of rows.
+        beginResetModel();
+        first_ = first;
+        end_ = end;
+        segment_ = segment;
+        endResetModel();
+        return;
+    }
+    if (first > first_) {
+        beginRemoveRows({}, 0, static_cast<int>(first - first_ - 1));
+        first_ = first;
+        endRemoveRows();
+    }
+    shadeSegment(segment);
+    if (end > end_) {
+        beginInsertRows({}, static_cast<int>(end_ - first_), static_cast<int>(end - first_ - 1));
+        end_ = end;
+        endInsertRows();
+    }
+}
+
+// The rows whose shading changes are those between the old and the new
+// segment start, among the rows shown.
+void StepTableModel::shadeSegment(std::uint64_t segment) {
+    if (segment == segment_) return;
+    const std::uint64_t from = std::max(std::min(segment, segment_), first_);
+    const std::uint64_t to = std::min(std::max(segment, segment_), end_);
+    segment_ = segment;
+    if (from >= to) return;
+    emit dataChanged(index(static_cast<int>(from - first_), 0),
+                     index(static_cast<int>(to - first_ - 1), Columns - 1), {Qt::BackgroundRole});
+}
+
+}  // namespace tarvo::app

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <cstdint>
+
+namespace tarvo::teach {
+class StepTable;
+}
+namespace tarvo::app {
+
+// The rows the step table keeps, as the interpolation table shows them, with
+// the rows of the segment under way shaded. It follows the table only when
+// told to: refresh() takes in the rows that came and went since the last call.
+class StepTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { Line, Step, Method, Before, Decision, Feed, After, X, Y, Z, Distance, Columns };
+
+    explicit StepTableModel(const teach::StepTable& table, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // Called by the panel's refresh timer.
+    void refresh();
+
+private:
+    QString text(const QModelIndex& index) const;
+    void shadeSegment(std::uint64_t segment);
+
+    const teach::StepTable& table_;
+    std::uint64_t first_ = 0, end_ = 0;  // the serials of the rows shown
+    std::uint64_t segment_ = 0;          // the first serial shaded
+};
+
+}  // namespace tarvo::app

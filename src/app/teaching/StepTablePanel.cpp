@@ -1,0 +1,129 @@
+#include "app/teaching/StepTablePanel.h"
+
+#include <QBoxLayout>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+
+#include "app/base/Prompts.h"
+#include "app/base/ShownRefresh.h"
+#include "app/teaching/StepTableModel.h"
+#include "app/base/WholeFile.h"
+#include "teach/StepTable.h"
+#include "motion/NumberText.h"
+#include "teach/StepCsv.h"
+#include "teach/StepText.h"
+
+namespace tarvo::app {
+
+namespace {
+
+constexpr int refreshMilliseconds = 40;
+
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, QWidget* parent)
+    : QWidget(parent),
+      table_(table),
+      prompts_(prompts),
+      model_(new StepTableModel(table, this)),
+      view_(new QTableView(this)),
+      caption_(new QLabel(this)),
+      export_(new QPushButton(QStringLiteral("导出CSV..."), this)) {
+    view_->setModel(model_);
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setWordWrap(false);
+    view_->verticalHeader()->hide();
+    // Rows of one fixed height keep a long table quick to scroll and to grow.
+    view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    view_->horizontalHeader()->setStretchLastSection(true);
+    sizeColumns();
+    auto* top = new QHBoxLayout;
+    top->addWidget(caption_, 1);
+    top->addWidget(export_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addLayout(top);
+    layout->addWidget(view_, 1);
+
+    new ShownRefresh(*this, refreshMilliseconds, [this] { refresh(); });
+    connect(export_, &QPushButton::clicked, this, &StepTablePanel::exportCsv);
+    // The view takes in new rows lazily, so the scroll bar's range grows
+    // some time after a refresh; the newest row is kept in view then.
+    QScrollBar* bar = view_->verticalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this,
+            [this, bar](int value) { follow_ = value == bar->maximum(); });
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
+        if (follow_) bar->setValue(maximum);
+    });
+    showCaption();
+}
+
+// Each column as wide as the widest text it is expected to hold, measured
+// once: sizing to contents would measure every kept row.
+void StepTablePanel::sizeColumns() {
+    const QStringList widest =
+        QStringLiteral(
+            "8888|88888|逐点比较|jrx=14.5 jry=14.5 jrz=0|jrx jry jrz ≥ 128|"
+            "+X +Y +Z|jrx=14.5 jry=14.5 jrz=0|-1000.5|-1000.5|-1000.5|1000.00")
+            .split(QLatin1Char('|'));
+    const QFontMetrics metrics = view_->fontMetrics();
+    const QFontMetrics headerMetrics = view_->horizontalHeader()->fontMetrics();
+    for (int column = 0; column < StepTableModel::Columns; ++column) {
+        const QString header =
+            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int width = std::max(metrics.horizontalAdvance(widest[column]),
+                                   headerMetrics.horizontalAdvance(header));
+        view_->setColumnWidth(column, width + 14);
+    }
+}
+
+void StepTablePanel::refresh() {
+    model_->refresh();
+    showCaption();
+}
+
+QString StepTablePanel::caption() const {
+    if (table_.rows().empty()) return QStringLiteral("运行程序后，这里逐步列出插补过程");
+    const motion::StepRecord& r = table_.rows().back();
+    QString text = QStringLiteral("第%1行 %2 %3")
+                       .arg(r.line)
+                       .arg(utf8(teach::modeText(r.gmode)))
+                       .arg(utf8(teach::methodText(r.method)));
+    if (r.method == motion::Method::Integration) {
+        text += QStringLiteral(" regmax=%1").arg(utf8(motion::numberText(r.regmax)));
+    }
+    return text + QStringLiteral("，第%1步；表中共%2行").arg(r.number).arg(table_.rows().size());
+}
+
+void StepTablePanel::showCaption() {
+    caption_->setText(caption());
+}
+
+void StepTablePanel::exportCsv() {
+    QString path =
+        prompts_.saveFileName(QStringLiteral("导出插补过程表"), QStringLiteral("CSV 文件 (*.csv)"));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+    if (!writeWhole(path, QByteArray::fromStdString(teach::stepCsv(table_.rows())))) {
+        prompts_.message(QStringLiteral("保存失败"),
+                         QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
+    }
+}
+
+QSize StepTablePanel::sizeHint() const {
+    return {500, 360};
+}
+
+}  // namespace tarvo::app

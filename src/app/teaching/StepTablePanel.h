@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace tarvo::teach {
+class StepTable;
+}
+namespace tarvo::app {
+
+class Prompts;
+class StepTableModel;
+
+// "插补过程表": every interpolation iteration of the run as a textbook lists
+// it, the rows of the segment under way shaded, with a line naming that
+// segment and a button that exports the kept rows as CSV. It looks at the
+// table from a timer, about twenty-five times a second and only while shown,
+// so the machine's clock never waits for it. It keeps the newest row in view
+// unless the user has scrolled away from the bottom.
+class StepTablePanel : public QWidget {
+    Q_OBJECT
+
+public:
+    StepTablePanel(const teach::StepTable& table, Prompts& prompts, QWidget* parent = nullptr);
+
+    // What the timer does: takes in the rows made since the last look.
+    void refresh();
+    bool following() const { return follow_; }
+    // "导出CSV...": asks for a file name and writes every kept row to it.
+    void exportCsv();
+
+    QTableView& view() { return *view_; }
+    QPushButton& exportButton() { return *export_; }
+    QString caption() const;
+
+    QSize sizeHint() const override;
+
+private:
+    void sizeColumns();
+    void showCaption();
+
+    const teach::StepTable& table_;
+    Prompts& prompts_;
+    StepTableModel* model_;
+    QTableView* view_;
+    QLabel* caption_;
+    QPushButton* export_;
+    bool follow_ = true;  // the view stays on the newest row
+};
+
+}  // namespace tarvo::app

@@ -1,0 +1,373 @@
+#include "app/window/MainWindow.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QPushButton>
+#include <QTextDocumentFragment>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/link/BatchedPanel.h"
+#include "app/panels/ControlPanel.h"
+#include "app/panels/CoordinatePanel.h"
+#include "app/window/DesignerWindow.h"
+#include "app/editor/EditorFrame.h"
+#include "app/files/FileDrop.h"
+#include "app/window/HelpWindow.h"
+#include "app/teaching/IdealPathSwitch.h"
+#include "app/panels/OutputPanel.h"
+#include "app/panels/PaceBox.h"
+#include "app/window/ParameterDialog.h"
+#include "app/files/ProgramFiles.h"
+#include "app/base/Prompts.h"
+#include "app/link/RunClock.h"
+#include "app/window/SampleProgram.h"
+#include "app/teaching/StepTablePanel.h"
+#include "app/window/Settings.h"
+#include "app/teaching/TeachingDock.h"
+#include "app/teaching/TimingDiagram.h"
+#include "app/base/Twips.h"
+#include "app/panels/ViewStack.h"
+#include "app/window/WindowPlacement.h"
+#include "app/link/WindowPanel.h"
+#include "interp/Machine.h"
+#include "teach/PulseHistory.h"
+#include "teach/StepTable.h"
+
+namespace tarvo::app {
+
+namespace {
+constexpr int viewPixels = 481;  // 7215 twips at 96 dpi; the views resize with the window
+}  // namespace
+
+MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(settings),
+      ownPrompts_(prompts ? nullptr : std::make_unique<DialogPrompts>(this)),
+      prompts_(prompts ? *prompts : *ownPrompts_),
+      linez_(views::drawingBackground, viewPixels),
+      linep_(views::drawingBackground, viewPixels),
+      liner_(views::magnifiedBackground, viewPixels),
+      menus_(buildMainMenus(*this)) {
+    setWindowTitle(QStringLiteral(" Tarvo模拟"));
+    buildLayout();
+    panel_ = std::make_unique<WindowPanel>(WindowPanel::Widgets{
+        *output_, *coordinates_, *editor_, prompts_, *this,
+        [this](views::View view) { selectOption(view == views::View::Axonometric ? 0 : 1); }});
+    batched_ = std::make_unique<BatchedPanel>(*panel_);
+    machine_ = std::make_unique<interp::Machine>(*batched_, views::ViewCanvases{linez_, linep_, liner_});
+    clock_ = new RunClock(
+        *machine_, [this](const auto& ticks) { batched_->batch(ticks); }, this);
+    buildTeachingDocks();
+    files_ = new ProgramFiles(editor_->filetxt(), prompts_, this);
+    connect(files_, &ProgramFiles::captionChanged, editor_, &EditorFrame::setTitle);
+    g54form_ = new ParameterDialog(settings_, this);
+    connect(g54form_, &ParameterDialog::originAccepted, this, [this](double x, double y, double z) {
+        g54x_ = x;
+        g54y_ = y;
+        g54z_ = z;
+    });
+    const interp::Parameters stored = settings_.parameters();
+    machine_->takeParameters(stored);
+    g54x_ = stored.g54x;
+    g54y_ = stored.g54y;
+    g54z_ = stored.g54z;
+    editor_->filetxt().setPlainText(
+        QString::fromLatin1(sampleProgram).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    editor_->filetxt().document()->setModified(false);
+    connectCommands();
+    idealPath_ = std::make_unique<IdealPathSwitch>(*machine_, linep_, views_->linep(),
+                                                   editor_->filetxt(), *menus_.mnuTeach);
+    listRecentFiles();
+    const auto open = [this](const QString& path) { files_->openPath(path); };
+    new FileDrop(*this, open);
+    new FileDrop(*editor_->filetxt().viewport(), open);
+    placement_.restore(*this, settings_);
+    editor_->filetxt().setFocus();
+}
+
+// The views draw from canvases that are members of this window: they go
+// first, while the canvases are still there.
+MainWindow::~MainWindow() {
+    delete takeCentralWidget();
+    delete gn_;
+    delete info_;
+}
+
+QRadioButton& MainWindow::option1(int item) { return *static_cast<QRadioButton*>(option1_->button(item)); }
+
+QWidget* MainWindow::buildGraphicsFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("图形显示"));
+    views_ = new ViewStack(linez_, linep_, liner_,
+                           [this](int buttons, float x, float y) { machine_->pointerMoved(buttons, x, y); },
+                           frame);
+    views_->liner().setContextMenuPolicy(Qt::ActionsContextMenu);
+    views_->liner().addActions({menus_.mnupan, menus_.mnurot});
+    option1_ = new QButtonGroup(frame);
+    auto* plan = new QRadioButton(QStringLiteral("平面图"), frame);
+    auto* axonometric = new QRadioButton(QStringLiteral("轴测图"), frame);
+    option1_->addButton(axonometric, 0);
+    option1_->addButton(plan, 1);
+    plan->setChecked(true);
+    auto* options = new QHBoxLayout;
+    options->addStretch();
+    options->addWidget(plan);
+    options->addStretch();
+    options->addWidget(axonometric);
+    options->addStretch();
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(views_, 1);
+    layout->addLayout(options);
+    return frame;
+}
+
+void MainWindow::buildLayout() {
+    auto* central = new QWidget(this);
+    central->setAutoFillBackground(true);
+    QPalette palette = central->palette();
+    palette.setColor(QPalette::Window, QColor(224, 224, 224));
+    central->setPalette(palette);
+
+    editor_ = new EditorFrame(central);
+    coordinates_ = new CoordinatePanel(central);
+    control_ = new ControlPanel(central);
+    output_ = new OutputPanel(central);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(editor_, 1);
+    middle->addWidget(coordinates_);
+    auto* right = new QVBoxLayout;
+    right->addWidget(control_);
+    right->addWidget(output_, 1);
+    auto* layout = new QHBoxLayout(central);
+    layout->addWidget(buildGraphicsFrame(), 1);
+    layout->addLayout(middle);
+    layout->addLayout(right);
+    editor_->setMinimumWidth(twipsToPixels(this, 3735));
+    setCentralWidget(central);
+}
+
+// The pulse timing diagram and the interpolation table side by side below
+// the window, so that the views keep their width when they open.
+void MainWindow::buildTeachingDocks() {
+    pulses_ = std::make_unique<teach::PulseHistory>(*machine_);
+    steps_ = std::make_unique<teach::StepTable>(*machine_);
+    QDockWidget* timing =
+        addTeachingDock(*this, *menus_.mnuTeach, new TimingDiagram(*pulses_, *machine_),
+                        QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"), Qt::BottomDockWidgetArea);
+    QDockWidget* table =
+        addTeachingDock(*this, *menus_.mnuTeach, new StepTablePanel(*steps_, prompts_),
+                        QStringLiteral("stepTableDock"), QStringLiteral("插补过程表"), Qt::BottomDockWidgetArea);
+    splitDockWidget(timing, table, Qt::Horizontal);
+}
+
+void MainWindow::connectCommands() {
+    const MainMenus& m = menus_;
+    connect(m.mnurunrun, &QAction::triggered, this, &MainWindow::runCommand);
+    connect(m.mnurunpause, &QAction::triggered, this, &MainWindow::pauseCommand);
+    connect(m.mnurunstop, &QAction::triggered, this, &MainWindow::stopCommand);
+    connect(&control_->command1(), &QPushButton::clicked, m.mnurunrun, &QAction::trigger);
+    connect(&control_->command2(), &QPushButton::clicked, m.mnurunpause, &QAction::trigger);
+    connect(&control_->command3(), &QPushButton::clicked, m.mnurunstop, &QAction::trigger);
+    connect(&control_->command4(), &QPushButton::clicked, this, &MainWindow::clearScreen);
+    connect(&control_->command5(), &QPushButton::clicked, m.mnurunsetting, &QAction::trigger);
+    connect(m.mnurunsetting, &QAction::triggered, this, &MainWindow::openParameters);
+    using Unit = interp::Machine::StepUnit;
+    for (const auto& [action, unit] : {std::pair{m.mnustepTick, Unit::Tick},
+                                       std::pair{m.mnustepStep, Unit::Step},
+                                       std::pair{m.mnustepLine, Unit::Line}}) {
+        connect(action, &QAction::triggered, this, [this, unit] {
+            batched_->batch([this, unit] { machine_->stepPaused(unit); });
+        });
+    }
+    connect(m.mnustepBack, &QAction::triggered, this, [this] {
+        if (!machine_->canStepBack()) return;
+        panel_->restartProgram();
+        batched_->batch([this] { machine_->stepBack(); });
+    });
+    connect(&control_->pace(), &PaceBox::paceChosen, clock_, &RunClock::setPace);
+
+    connect(m.mnufilenew, &QAction::triggered, files_, &ProgramFiles::newProgram);
+    connect(m.mnufileopen, &QAction::triggered, files_, &ProgramFiles::open);
+    connect(m.mnuFileSave, &QAction::triggered, files_, &ProgramFiles::save);
+    connect(m.mnuFileSaveAs, &QAction::triggered, files_, &ProgramFiles::saveAs);
+    connect(m.mnuFileExit, &QAction::triggered, this, &MainWindow::exitCommand);
+    connect(m.mnuFileSaveView, &QAction::triggered, this, &MainWindow::saveViewPicture);
+    connect(m.mnuRecent, &QMenu::aboutToShow, this, &MainWindow::listRecentFiles);
+    connect(files_, &ProgramFiles::opened, this,
+            [this](const QString& path) { settings_.rememberRecentFile(path); });
+
+    connect(m.mnupm, &QAction::triggered, this, [this] {
+        showView(1);
+        selectOption(1);
+    });
+    connect(m.mnuzhc, &QAction::triggered, this, [this] {
+        showView(0);
+        selectOption(0);
+    });
+    connect(option1_, &QButtonGroup::idClicked, this, &MainWindow::showView);
+    connect(m.mnupan, &QAction::triggered, this, [this] { machine_->panmode(); });
+    connect(m.mnurot, &QAction::triggered, this, [this] { machine_->rotmode(); });
+    connect(m.mnuViewToolbar, &QAction::triggered, m.tbToolBar, &QToolBar::setVisible);
+    connect(m.tbToolBar, &QToolBar::actionTriggered, this, &MainWindow::dispatchToolbar);
+    connect(m.mnuhelpexplain, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(m.mnuHelpAbout, &QAction::triggered, this, &MainWindow::showDesigner);
+    connect(editor_, &EditorFrame::editorFocusChanged, this, &MainWindow::showEditCommands);
+    connectEditCommands();
+}
+
+void MainWindow::connectEditCommands() {
+    QPlainTextEdit& text = editor_->filetxt();
+    connect(menus_.mnueditclear, &QAction::triggered, this, [&text] {
+        // Through the cursor, so that Undo brings the text back.
+        QTextCursor cursor(text.document());
+        cursor.select(QTextCursor::Document);
+        cursor.removeSelectedText();
+    });
+    const auto copySelection = [&text] {
+        QApplication::clipboard()->setText(QTextDocumentFragment(text.textCursor()).toPlainText());
+    };
+    connect(menus_.mnuEditCopy, &QAction::triggered, this, copySelection);
+    connect(menus_.mnuEditCut, &QAction::triggered, this, [&text, copySelection] {
+        copySelection();
+        text.textCursor().removeSelectedText();
+    });
+    connect(menus_.mnuEditPaste, &QAction::triggered, this, [&text] {
+        text.textCursor().insertText(QApplication::clipboard()->text());
+    });
+}
+
+// The toolbar's buttons run the commands of their keys, tried in a fixed order.
+void MainWindow::dispatchToolbar(QAction* action) {
+    const QString key = toolbarKey(action);
+    const std::pair<const char*, QAction*> commands[] = {
+        {"New", menus_.mnufilenew},   {"Open", menus_.mnufileopen}, {"Save", menus_.mnuFileSave},
+        {"Cut", menus_.mnuEditCut},   {"Copy", menus_.mnuEditCopy}, {"Paste", menus_.mnuEditPaste},
+        {"Run", menus_.mnurunrun},    {"Stop", menus_.mnurunstop},  {"Pause", menus_.mnurunpause}};
+    for (const auto& [name, command] : commands) {
+        if (key == QLatin1String(name)) {
+            command->trigger();
+            return;
+        }
+    }
+}
+
+// The Edit menu and the toolbar's separators, Cut and Copy show only while
+// the editor has the focus.
+void MainWindow::showEditCommands(bool shown) {
+    menus_.mnuedit->menuAction()->setVisible(shown);
+    for (int position = 4; position <= 7; ++position) menus_.button(position)->setVisible(shown);
+}
+
+void MainWindow::selectOption(int item) { option1_->button(item)->setChecked(true); }
+
+void MainWindow::showView(int item) {
+    machine_->views().show(item == 0 ? views::View::Axonometric : views::View::Plan);
+}
+
+void MainWindow::runCommand() {
+    interp::Parameters parameters = settings_.parameters();
+    parameters.g54x = g54x_;
+    parameters.g54y = g54y_;
+    parameters.g54z = g54z_;
+    const std::string program = files_->programText();
+    if (!machine_->paused()) panel_->startProgram(program, editor_->filetxt().toPlainText());
+    machine_->run(program, parameters);
+    clock_->sync();
+}
+
+void MainWindow::pauseCommand() {
+    machine_->pause();
+    clock_->sync();
+}
+
+void MainWindow::stopCommand() {
+    machine_->stop();
+    clock_->sync();
+}
+
+void MainWindow::openParameters() {
+    g54form_->load();
+    g54form_->exec();
+}
+
+// "清屏..": the editor emptied and untitled, and the magnified view shown;
+// the run, if any, goes on with its own copy of the program.
+void MainWindow::clearScreen() {
+    if (!files_->clearEditor()) return;
+    machine_->views().show(views::View::Magnified);
+}
+
+namespace {
+
+// The help and designer windows exist at most once and stand on their own,
+// beside the main window; closing one through its frame unloads it.
+template <typename Window>
+void showOnce(QPointer<Window>& window) {
+    if (!window) {
+        window = new Window;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void MainWindow::showHelp() { showOnce(gn_); }
+
+void MainWindow::showDesigner() { showOnce(info_); }
+
+// The view on screen as a picture, at the size it is shown; a name without
+// an extension becomes a PNG file.
+void MainWindow::saveViewPicture() {
+    QString path = prompts_.saveFileName(QStringLiteral("保存视图图片"),
+                                         QStringLiteral("PNG 图片 (*.png);;SVG 图片 (*.svg)"));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
+    const views::View shown = machine_->views().shown();
+    const render::RasterCanvas& canvas = shown == views::View::Axonometric ? linez_
+                                 : shown == views::View::Plan      ? linep_
+                                                                   : liner_;
+    if (!canvas.saveImage(path, canvas.size())) {
+        prompts_.message(QStringLiteral("保存失败"), QStringLiteral("无法保存图片：%1").arg(path));
+    }
+}
+
+void MainWindow::listRecentFiles() {
+    menus_.mnuRecent->clear();
+    const QStringList paths = settings_.recentFiles();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        QAction* entry = menus_.mnuRecent->addAction(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(path));
+        connect(entry, &QAction::triggered, this, [this, path] { files_->openPath(path); });
+    }
+    menus_.mnuRecent->setEnabled(!paths.isEmpty());
+}
+
+void MainWindow::exitCommand() {
+    if (!files_->mayDiscard()) return;
+    exiting_ = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!exiting_ && !files_->mayDiscard()) {
+        event->ignore();
+        return;
+    }
+    if (!exiting_ && !isMinimized()) placement_.save(*this, settings_);
+    if (gn_) gn_->close();
+    if (info_) info_->close();
+    event->accept();
+}
+
+}  // namespace tarvo::app

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+#include "app/window/MainMenus.h"
+#include "render/RasterCanvas.h"
+#include "app/window/WindowPlacement.h"
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace tarvo::teach {
+class PulseHistory;
+class StepTable;
+}
+namespace tarvo::interp {
+class Machine;
+}
+
+namespace tarvo::app {
+
+class BatchedPanel;
+class ControlPanel;
+class CoordinatePanel;
+class DesignerWindow;
+class EditorFrame;
+class HelpWindow;
+class IdealPathSwitch;
+class OutputPanel;
+class ParameterDialog;
+class ProgramFiles;
+class Prompts;
+class RunClock;
+class Settings;
+class ViewStack;
+class WindowPanel;
+
+// " Tarvo模拟", the simulator's one window: the views, the editor, the
+// read-outs, the control panel and the output byte, with menus and toolbar.
+// It wires the widgets to the machine and holds no run logic of its own.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // `prompts` answers dialogs and shows messages; the real dialogs when null.
+    MainWindow(Settings& settings, Prompts* prompts = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    interp::Machine& machine() { return *machine_; }
+    const MainMenus& menus() const { return menus_; }
+    EditorFrame& editorFrame() { return *editor_; }
+    ControlPanel& controlPanel() { return *control_; }
+    OutputPanel& outputPanel() { return *output_; }
+    CoordinatePanel& coordinatePanel() { return *coordinates_; }
+    ViewStack& viewStack() { return *views_; }
+    ProgramFiles& files() { return *files_; }
+    QRadioButton& option1(int item);
+    render::RasterCanvas& linep() { return linep_; }
+    render::RasterCanvas& linez() { return linez_; }
+    render::RasterCanvas& liner() { return liner_; }
+    RunClock& clock() { return *clock_; }
+
+    // The run commands, as the menu, the buttons, the toolbar and F5 give them.
+    void runCommand();
+    void pauseCommand();
+    void stopCommand();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildGraphicsFrame();
+    void buildLayout();
+    void buildTeachingDocks();
+    void connectCommands();
+    void connectEditCommands();
+    void dispatchToolbar(QAction* action);
+    void showEditCommands(bool shown);
+    void selectOption(int item);
+    void showView(int view);
+    void openParameters();
+    void clearScreen();
+    void showHelp();
+    void showDesigner();
+    void exitCommand();
+    void saveViewPicture();
+    void listRecentFiles();
+
+    Settings& settings_;
+    std::unique_ptr<Prompts> ownPrompts_;
+    Prompts& prompts_;
+    render::RasterCanvas linez_, linep_, liner_;
+    MainMenus menus_;
+    EditorFrame* editor_;
+    ControlPanel* control_;
+    OutputPanel* output_;
+    CoordinatePanel* coordinates_;
+    ViewStack* views_;
+    QButtonGroup* option1_;
+    ProgramFiles* files_;
+    std::unique_ptr<WindowPanel> panel_;
+    std::unique_ptr<BatchedPanel> batched_;  // the machine's panel: panel_, a batch of ticks at a time
+    std::unique_ptr<interp::Machine> machine_;
+    std::unique_ptr<teach::PulseHistory> pulses_;  // goes before the machine it listens to
+    std::unique_ptr<teach::StepTable> steps_;      // likewise
+    std::unique_ptr<IdealPathSwitch> idealPath_;    // likewise
+    RunClock* clock_;
+    ParameterDialog* g54form_;
+    QPointer<HelpWindow> gn_;
+    QPointer<DesignerWindow> info_;
+    double g54x_ = 0, g54y_ = 0, g54z_ = 0;
+    WindowPlacement placement_;
+    bool exiting_ = false;
+};
+
+}  // namespace tarvo::app

@@ -1,0 +1,122 @@
+#include "app/window/Settings.h"
+
+#include <QSettings>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "motion/Rounding.h"
+
+namespace tarvo::app {
+
+namespace {
+
+const QString placementKeys[] = {QStringLiteral("MainLeft"), QStringLiteral("MainTop"),
+                                 QStringLiteral("MainWidth"), QStringLiteral("MainHeight")};
+
+// A store opened on the section; each use reads and writes through at once,
+// so nothing is lost when the application ends without unwinding.
+class Section {
+public:
+    Section() { store_.beginGroup(QStringLiteral("Settings")); }
+    QSettings* operator->() { return &store_; }
+
+private:
+    QSettings store_{QStringLiteral("Tarvo"), QStringLiteral("Tarvo")};
+};
+
+QString defaultText(QStringView key) {
+    return key == u"bei" || key == u"dl" ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// A text that is not a number becomes NaN, which no range accepts.
+double number(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok ? value : std::numeric_limits<double>::quiet_NaN();
+}
+
+// Sets the field `key` names. A magnification that does not fit 16 bits
+// becomes 0, so that interp::parameterProblem alone decides what is valid.
+void setParameter(interp::Parameters& p, QStringView key, const QString& text) {
+    const double value = number(text);
+    if (key == u"g54x") p.g54x = value;
+    if (key == u"g54y") p.g54y = value;
+    if (key == u"g54z") p.g54z = value;
+    if (key == u"bei") p.bei = motion::toInt16(value).value_or(0);
+    if (key == u"dl") p.dl = value;
+}
+
+// Shortest decimal text that reads back as the same float: 1000, 1234.5.
+QString floatText(float value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+}  // namespace
+
+std::optional<QString> parameterTextProblem(QStringView key, const QString& text) {
+    interp::Parameters p;  // the other fields keep their valid defaults
+    setParameter(p, key, text);
+    const auto problem = interp::parameterProblem(p);
+    if (!problem) return std::nullopt;
+    return QString::fromUtf8(problem->data(), static_cast<qsizetype>(problem->size()));
+}
+
+QString Settings::parameterText(const QString& key) const {
+    const QString fallback = defaultText(key);
+    const QString text = Section()->value(key, fallback).toString();
+    return parameterTextProblem(key, text) ? fallback : text;
+}
+
+void Settings::setParameterTexts(const QString& g54x, const QString& g54y, const QString& g54z,
+                                 const QString& bei, const QString& dl) {
+    Section section;
+    const QString* texts[] = {&g54x, &g54y, &g54z, &bei, &dl};
+    for (std::size_t i = 0; i < parameterKeys.size(); ++i) {
+        section->setValue(parameterKeys[i].toString(), *texts[i]);
+    }
+}
+
+interp::Parameters Settings::parameters() const {
+    interp::Parameters p;
+    for (const QStringView key : parameterKeys) {
+        setParameter(p, key, parameterText(key.toString()));
+    }
+    return p;
+}
+
+std::optional<Placement> Settings::placement() const {
+    Section section;
+    float values[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        values[i] = section->value(placementKeys[i]).toString().toFloat(&ok);
+        if (!ok || !std::isfinite(values[i])) return std::nullopt;
+    }
+    return Placement{values[0], values[1], values[2], values[3]};
+}
+
+void Settings::savePlacement(const Placement& placement) {
+    Section section;
+    const float values[] = {placement.left, placement.top, placement.width, placement.height};
+    for (int i = 0; i < 4; ++i) section->setValue(placementKeys[i], floatText(values[i]));
+}
+
+QStringList Settings::recentFiles() const {
+    Section section;
+    QStringList paths = section->value(QStringLiteral("RecentFiles")).toString().split(
+        QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return paths.mid(0, recentFileCount);
+}
+
+void Settings::rememberRecentFile(const QString& path) {
+    QStringList paths = recentFiles();
+    paths.removeAll(path);
+    paths.prepend(path);
+    Section section;
+    section->setValue(QStringLiteral("RecentFiles"), paths.mid(0, recentFileCount).join(QLatin1Char('\n')));
+}
+
+}  // namespace tarvo::app

@@ -1,0 +1,261 @@
+#include "render/RasterCanvas.h"
+
+#include <QPainter>
+#include <QSaveFile>
+#include <algorithm>
+
+#include "render/SvgPicture.h"
+
+namespace tarvo::render {
+
+namespace {
+
+// A view is 7215 twips square; labels are 90 x 180 twips.
+constexpr double viewTwips = 7215;
+
+QRgb rgb(views::Rgb c) { return qRgb(c.r, c.g, c.b); }
+
+// Plotted points take the foreground colour, black.
+QRgb runColour(std::int8_t colour) {
+    return colour < 0 ? rgb(views::palette[views::colour::black]) : rgb(views::paletteColour(colour));
+}
+
+PixelBuffer bufferOf(QImage& image) {
+    return {reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
+            static_cast<int>(image.bytesPerLine() / 4)};
+}
+
+PixelMap mapOf(const float* scale, int size) {
+    return PixelMap(scale[0], scale[1], scale[2], scale[3], size, size);
+}
+
+}  // namespace
+
+RasterCanvas::RasterCanvas(views::Rgb background, int size)
+    : background_(background), image_(size, size, QImage::Format_RGB32) {
+    image_.fill(rgb(background_));
+    attach();
+    clear();
+}
+
+void RasterCanvas::attach() {
+    buffer_ = bufferOf(image_);
+    map_ = mapOf(scale_, image_.width());
+}
+
+void RasterCanvas::clear() {
+    runs_.clear();
+    points_.clear();
+    startRun(scaleChange, scale_[0], scale_[1]);
+    points_.insert(points_.end(), {scale_[2], scale_[3]});
+    runs_.back().count = 2;
+    image_.fill(rgb(background_));
+    notify();
+}
+
+void RasterCanvas::setScale(float left, float top, float right, float bottom) {
+    // A new scale applies to what is drawn next; what is drawn stays where it
+    // is, so scale changes travel in the list with the drawing.
+    scale_[0] = left;
+    scale_[1] = top;
+    scale_[2] = right;
+    scale_[3] = bottom;
+    startRun(scaleChange, left, top);
+    points_.insert(points_.end(), {right, bottom});
+    runs_.back().count = 2;
+    map_ = mapOf(scale_, image_.width());
+}
+
+void RasterCanvas::startRun(std::int8_t colour, float x, float y) {
+    runs_.push_back({colour, points_.size() / 2, 1});
+    points_.insert(points_.end(), {x, y});
+}
+
+bool RasterCanvas::continues(float x, float y, std::int8_t colour) const {
+    return runs_.back().colour == colour && colour >= 0 && points_[points_.size() - 2] == x &&
+           points_.back() == y;
+}
+
+void RasterCanvas::segment(float x1, float y1, float x2, float y2, std::int8_t colour) {
+    if (!continues(x1, y1, colour)) startRun(colour, x1, y1);
+    points_.insert(points_.end(), {x2, y2});
+    ++runs_.back().count;
+    currentX_ = x2;
+    currentY_ = y2;
+    drawPixelLine(buffer_, map_.x(x1), map_.y(y1), map_.x(x2), map_.y(y2), runColour(colour));
+    notify();
+}
+
+void RasterCanvas::line(float x1, float y1, float x2, float y2, int colour) {
+    segment(x1, y1, x2, y2, static_cast<std::int8_t>(colour & 15));
+}
+
+void RasterCanvas::lineTo(float x, float y, int colour) {
+    segment(currentX_, currentY_, x, y, static_cast<std::int8_t>(colour & 15));
+}
+
+void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t count,
+                              std::size_t stride, int colour) {
+    if (count == 0) return;
+    const auto c = static_cast<std::int8_t>(colour & 15);
+    if (!continues(currentX_, currentY_, c)) startRun(c, currentX_, currentY_);
+    const QRgb pixelColour = runColour(c);
+    const std::size_t added = (count - 1) / stride + 1;
+    // Grown geometrically: a long replay comes in many calls of a chunk each.
+    const std::size_t needed = points_.size() + 2 * added;
+    if (needed > points_.capacity()) points_.reserve(std::max(needed, 2 * points_.capacity()));
+    double x = map_.x(currentX_), y = map_.y(currentY_);
+    for (std::size_t i = 0; i < count; i += stride) {
+        const auto nextX = static_cast<float>(xs[i]), nextY = static_cast<float>(ys[i]);
+        points_.push_back(nextX);
+        points_.push_back(nextY);
+        const double px = map_.x(nextX), py = map_.y(nextY);
+        // A step that stays in the pixel the last step of this polyline ended
+        // in draws nothing new; the first step paints over whatever was there.
+        if (i == 0 || !samePixel(buffer_, x, y, px, py)) {
+            drawPixelLine(buffer_, x, y, px, py, pixelColour);
+        }
+        x = px;
+        y = py;
+    }
+    runs_.back().count += added;
+    currentX_ = points_[points_.size() - 2];
+    currentY_ = points_.back();
+    notify();
+}
+
+void RasterCanvas::plot(float x, float y) {
+    startRun(plotted, x, y);
+    currentX_ = x;
+    currentY_ = y;
+    drawPixel(buffer_, map_.x(x), map_.y(y), runColour(plotted));
+    notify();
+}
+
+void RasterCanvas::label(int leftTwips, int topTwips, std::string_view caption) {
+    const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    for (Label& l : labels_) {
+        if (l.left == leftTwips && l.top == topTwips) {
+            l.caption = text;
+            notify();
+            return;
+        }
+    }
+    labels_.push_back({leftTwips, topTwips, text});
+    notify();
+}
+
+void RasterCanvas::setVisible(bool visible) {
+    visible_ = visible;
+    notifyAlways();
+}
+
+void RasterCanvas::setPointer(views::Pointer pointer) {
+    pointer_ = pointer;
+    notifyAlways();
+}
+
+QPointF RasterCanvas::toUser(QPointF pixel, int size) const {
+    const double width = size > 0 ? size : 1;
+    return {scale_[0] + pixel.x() / width * (static_cast<double>(scale_[2]) - scale_[0]),
+            scale_[1] + pixel.y() / width * (static_cast<double>(scale_[3]) - scale_[1])};
+}
+
+const QImage& RasterCanvas::image() const {
+    told_ = false;
+    return image_;
+}
+
+void RasterCanvas::resize(int size) {
+    if (size == image_.width() || size <= 0) return;
+    image_ = QImage(size, size, QImage::Format_RGB32);
+    attach();
+    renderAll(image_);
+    notify();
+}
+
+void RasterCanvas::renderAll(QImage& image) const {
+    image.fill(rgb(background_));
+    const PixelBuffer buffer = bufferOf(image);
+    PixelMap map;
+    for (const Run& run : runs_) {
+        const float* p = points_.data() + 2 * run.first;
+        if (run.colour == scaleChange) {
+            map = mapOf(p, image.width());
+        } else if (run.colour == plotted) {
+            drawPixel(buffer, map.x(p[0]), map.y(p[1]), runColour(run.colour));
+        } else {
+            const QRgb colour = runColour(run.colour);
+            double x = map.x(p[0]), y = map.y(p[1]);
+            for (std::size_t i = 1; i < run.count; ++i) {
+                const double nextX = map.x(p[2 * i]), nextY = map.y(p[2 * i + 1]);
+                drawPixelLine(buffer, x, y, nextX, nextY, colour);
+                x = nextX;
+                y = nextY;
+            }
+        }
+    }
+}
+
+void RasterCanvas::paintLabels(QPainter& painter, int size) const {
+    painter.save();
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(std::max(8, static_cast<int>(size * 180 / viewTwips * 0.8)));
+    painter.setFont(font);
+    for (const Label& l : labels_) {
+        const QRectF box(l.left * size / viewTwips, l.top * size / viewTwips, 90 * size / viewTwips,
+                         180 * size / viewTwips);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, l.caption);
+    }
+    painter.restore();
+}
+
+QImage RasterCanvas::snapshot(int size) const {
+    QImage image(size, size, QImage::Format_RGB32);
+    renderAll(image);
+    QPainter painter(&image);
+    paintLabels(painter, size);
+    return image;
+}
+
+QString RasterCanvas::svg(int size) const {
+    SvgPicture picture(size, rgb(background_));
+    PixelMap map;
+    for (const Run& run : runs_) {
+        const float* p = points_.data() + 2 * run.first;
+        if (run.colour == scaleChange) {
+            map = mapOf(p, size);
+            continue;
+        }
+        for (std::size_t i = 1; i < run.count; ++i) {
+            picture.line(map.x(p[2 * i - 2]), map.y(p[2 * i - 1]), map.x(p[2 * i]),
+                         map.y(p[2 * i + 1]), runColour(run.colour));
+        }
+    }
+    for (const Label& l : labels_) {
+        picture.text(l.left * size / viewTwips, l.top * size / viewTwips, l.caption);
+    }
+    return picture.finish();
+}
+
+bool RasterCanvas::saveImage(const QString& path, int size) const {
+    if (!path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        return snapshot(size).save(path, "PNG");
+    }
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(svg(size).toUtf8()) >= 0 && file.commit();
+}
+
+void RasterCanvas::notify() {
+    if (told_ || !changed) return;
+    told_ = true;
+    changed();
+}
+
+void RasterCanvas::notifyAlways() {
+    told_ = true;
+    if (changed) changed();
+}
+
+}  // namespace tarvo::render

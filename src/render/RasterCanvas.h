@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "render/PixelLine.h"
+#include "views/Canvas.h"
+#include "views/Palette.h"
+
+class QPainter;
+
+namespace tarvo::render {
+
+// A view drawn into a persistent image. It keeps every operation since the
+// last clear, so it draws while hidden and re-renders crisply at any size
+// rather than scaling a bitmap. Uses QtGui only: the window shows it, the
+// runner exports it.
+class RasterCanvas : public views::Canvas {
+public:
+    RasterCanvas(views::Rgb background, int size);
+
+    void clear() override;
+    void setScale(float left, float top, float right, float bottom) override;
+    void line(float x1, float y1, float x2, float y2, int colour) override;
+    void lineTo(float x, float y, int colour) override;
+    void plot(float x, float y) override;
+    void polylineTo(const double* xs, const double* ys, std::size_t count, std::size_t stride,
+                    int colour) override;
+    void label(int leftTwips, int topTwips, std::string_view caption) override;
+    void setVisible(bool visible) override;
+    void setPointer(views::Pointer pointer) override;
+
+    // The drawing at its present size; labels are not part of it. Taking it
+    // lets the next change be told again.
+    const QImage& image() const;
+    // Re-renders everything drawn since the last clear at a new size.
+    void resize(int size);
+    int size() const { return image_.width(); }
+    // The labels, drawn over an image of the given size.
+    void paintLabels(QPainter& painter, int size) const;
+    // The drawing with its labels, rendered at a size.
+    QImage snapshot(int size) const;
+    // An SVG picture of the same, pixel for pixel in its coordinates.
+    QString svg(int size) const;
+    // Writes the picture to a file, SVG when the name ends in ".svg", else PNG.
+    bool saveImage(const QString& path, int size) const;
+
+    bool visible() const { return visible_; }
+    views::Pointer pointer() const { return pointer_; }
+    // A pixel position in an image of the given size, in the view's user units.
+    QPointF toUser(QPointF pixel, int size) const;
+
+    // Told at the first drawing after the image was last taken, so a widget
+    // can schedule one repaint however much is drawn before it paints; and
+    // at every change of visibility or pointer.
+    std::function<void()> changed;
+
+private:
+    // What was drawn, as runs of points: a polyline in a palette colour, a
+    // plotted point, or a change of scale (two points: left, top and right,
+    // bottom). Lines that continue each other in one colour share a run, so
+    // a path costs two floats a step.
+    struct Run {
+        std::int8_t colour;  // a palette index, or one of the kinds below
+        std::size_t first;   // index of its first point
+        std::size_t count;
+    };
+    static constexpr std::int8_t plotted = -1;
+    static constexpr std::int8_t scaleChange = -2;
+
+    struct Label {
+        int left, top;
+        QString caption;
+    };
+
+    bool continues(float x, float y, std::int8_t colour) const;
+    void segment(float x1, float y1, float x2, float y2, std::int8_t colour);
+    void startRun(std::int8_t colour, float x, float y);
+    void renderAll(QImage& image) const;
+    void notify();
+    void notifyAlways();
+    void attach();
+
+    views::Rgb background_;
+    QImage image_;
+    PixelBuffer buffer_;  // the pixels of image_
+    PixelMap map_;        // the present scale, onto image_
+    float scale_[4] = {0, 0, 1, 1};
+    std::vector<Run> runs_;
+    std::vector<float> points_;  // x, y of each point
+    std::vector<Label> labels_;
+    float currentX_ = 0, currentY_ = 0;
+    bool visible_ = false;
+    mutable bool told_ = false;
+    views::Pointer pointer_ = views::Pointer::Arrow;
+};
+
+}  // namespace tarvo::render

@@ -1,0 +1,46 @@
+#include "teach/LineSteps.h"
+
+#include <algorithm>
+
+namespace tarvo::teach {
+
+void LineSteps::clear() {
+    xy_.clear();
+    ranges_.clear();
+    lastX_ = lastY_ = 0;
+    complete_ = true;
+}
+
+void LineSteps::interpolated(const motion::StepRecord& record, const motion::Segment&) {
+    if (record.feed[0] == 0 && record.feed[1] == 0 && record.feed[2] == 0) return;
+    const auto x = static_cast<float>(record.point.x), y = static_cast<float>(record.point.y);
+    const bool newLine = ranges_.empty() || ranges_.back().line != record.line;
+    if (points() + (newLine ? 2 : 1) > capacity_) {
+        complete_ = false;
+    } else {
+        if (newLine) {
+            // The line's polyline starts where the plan view's drawing stood.
+            ranges_.push_back({record.line, points(), 1});
+            xy_.insert(xy_.end(), {lastX_, lastY_});
+        }
+        xy_.insert(xy_.end(), {x, y});
+        ++ranges_.back().count;
+    }
+    lastX_ = x;
+    lastY_ = y;
+}
+
+std::span<const float> LineSteps::polyline(std::int64_t line) const {
+    // Lines come in order within a run, so the ranges are sorted by line.
+    const auto it = std::lower_bound(ranges_.begin(), ranges_.end(), line,
+                                     [](const Range& r, std::int64_t l) { return r.line < l; });
+    if (it == ranges_.end() || it->line != line) return {};
+    return {xy_.data() + 2 * it->first, 2 * it->count};
+}
+
+std::size_t LineSteps::steps(std::int64_t line) const {
+    const std::size_t n = polyline(line).size() / 2;
+    return n == 0 ? 0 : n - 1;
+}
+
+}  // namespace tarvo::teach

@@ -1,0 +1,41 @@
+#include "teach/PathDeviation.h"
+
+#include <algorithm>
+
+namespace tarvo::teach {
+
+void PathDeviation::clear() {
+    finished_.clear();
+    started_ = false;
+    runDeviation_ = 0;
+    ++changes_;
+}
+
+void PathDeviation::interpolated(const motion::StepRecord& record, const motion::Segment& segment) {
+    if (record.number == 1) startSegment(segment);
+    // An iteration of a straight move that fed no axis leaves the tool where it was.
+    if (record.feed[0] == 0 && record.feed[1] == 0 && record.feed[2] == 0) return;
+    const double d = current_.distance(record.point);
+    if (d <= current_.deviation) return;
+    current_.deviation = d;
+    runDeviation_ = std::max(runDeviation_, d);
+    ++changes_;
+}
+
+void PathDeviation::startSegment(const motion::Segment& segment) {
+    if (started_ && finished_.size() < capacity_) finished_.push_back(current_);
+    current_ = IdealSegment::of(segment);
+    started_ = true;
+    ++changes_;
+}
+
+const IdealSegment* PathDeviation::ofLine(std::int64_t line) const {
+    if (started_ && current_.line == line) return &current_;
+    // Within a run every motion comes from a later line than the one before.
+    const auto it =
+        std::lower_bound(finished_.begin(), finished_.end(), line,
+                         [](const IdealSegment& s, std::int64_t l) { return s.line < l; });
+    return it != finished_.end() && it->line == line ? &*it : nullptr;
+}
+
+}  // namespace tarvo::teach

@@ -1,0 +1,59 @@
+#include "teach/PulseHistory.h"
+
+#include <algorithm>
+
+#include "interp/Machine.h"
+
+namespace tarvo::teach {
+
+PulseHistory::PulseHistory(interp::Machine& machine, std::size_t capacity)
+    : machine_(machine), ring_(std::max<std::size_t>(capacity, 1)) {
+    machine_.addTickListener(this);
+}
+
+PulseHistory::~PulseHistory() {
+    machine_.removeTickListener(this);
+}
+
+void PulseHistory::ticked(int timer) {
+    // Full: the newest sample takes the place of the oldest.
+    PulseSample& s = ring_[(first_ + size_) % ring_.size()];
+    if (size_ == ring_.size()) {
+        first_ = (first_ + 1) % ring_.size();
+    } else {
+        ++size_;
+    }
+
+    const motion::OutputByte& out = machine_.outdata();
+    s.bits = 0;
+    for (int i = 0; i < motion::OutputByte::Count; ++i) {
+        s.bits = static_cast<std::uint8_t>(s.bits | (out.bit(i) ? 1U << i : 0U));
+    }
+    s.tick = ++ticks_;
+    s.timer = static_cast<std::uint8_t>(timer);
+    // The editor marks the line whose line feed was read last (the first
+    // line before any): the line whose motion runs or whose words follow.
+    s.line = std::max<std::int64_t>(machine_.interpreter().txtline, 1);
+    const motion::Interpolator& engine = machine_.interpolator();
+    s.x = engine.xcur;
+    s.y = engine.ycur;
+    s.z = engine.zcur;
+    ++revision_;
+}
+
+void PulseHistory::runStarted() {
+    first_ = size_ = 0;
+    ticks_ = 0;
+    ++revision_;
+}
+
+const PulseSample& PulseHistory::at(std::size_t index) const {
+    return ring_[(first_ + index) % ring_.size()];
+}
+
+const PulseSample* PulseHistory::find(std::uint64_t tick) const {
+    if (size_ == 0 || tick < at(0).tick || tick > newest().tick) return nullptr;
+    return &at(static_cast<std::size_t>(tick - at(0).tick));
+}
+
+}  // namespace tarvo::teach

@@ -1,0 +1,32 @@
+#include "teach/StepTable.h"
+
+#include <algorithm>
+
+#include "interp/Machine.h"
+
+namespace tarvo::teach {
+
+StepTable::StepTable(interp::Machine& machine, std::size_t capacity)
+    : machine_(machine), capacity_(std::max<std::size_t>(capacity, 1)) {
+    machine_.addStepObserver(this);
+    machine_.addTickListener(this);
+}
+
+StepTable::~StepTable() {
+    machine_.removeStepObserver(this);
+    machine_.removeTickListener(this);
+}
+
+void StepTable::interpolated(const motion::StepRecord& record, const motion::Segment&) {
+    // The interpolator counts the iterations of each segment from 1.
+    if (record.number == 1) segment_ = end_;
+    if (rows_.size() == capacity_) rows_.pop_front();
+    rows_.push_back(record);
+    ++end_;
+}
+
+std::uint64_t StepTable::segmentSerial() const {
+    return rows_.empty() ? end_ : std::max(segment_, firstSerial());
+}
+
+}  // namespace tarvo::teach

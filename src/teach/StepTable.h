@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+
+#include "interp/Timer.h"
+#include "motion/StepRecord.h"
+
+namespace tarvo::interp {
+class Machine;
+}
+
+namespace tarvo::teach {
+
+// The interpolation iterations of the current run as a textbook table lists
+// them: the newest rows up to a bound, the oldest dropped first, and where
+// the segment now being interpolated begins. A fresh Run empties it;
+// resuming a paused run does not. motion::Registers itself with the machine for its
+// own lifetime, so it must not outlive the machine.
+//
+// Rows are named by serial numbers that count every row ever taken in and
+// never restart, so a reader can tell what came and what went since it
+// last looked.
+class StepTable : public motion::StepObserver, public interp::TickListener {
+public:
+    static constexpr std::size_t defaultCapacity = 200'000;
+
+    explicit StepTable(interp::Machine& machine, std::size_t capacity = defaultCapacity);
+    ~StepTable() override;
+    StepTable(const StepTable&) = delete;
+    StepTable& operator=(const StepTable&) = delete;
+
+    void interpolated(const motion::StepRecord& record, const motion::Segment& segment) override;
+    void ticked(int) override {}
+    void runStarted() override { rows_.clear(); }
+
+    // The kept rows are the serials firstSerial() to endSerial() - 1.
+    std::uint64_t firstSerial() const { return end_ - rows_.size(); }
+    std::uint64_t endSerial() const { return end_; }
+    // The first kept row of the newest segment; endSerial() while none is kept.
+    std::uint64_t segmentSerial() const;
+    const motion::StepRecord& at(std::uint64_t serial) const {
+        return rows_[serial - firstSerial()];
+    }
+
+    const std::deque<motion::StepRecord>& rows() const { return rows_; }
+
+private:
+    interp::Machine& machine_;
+    std::size_t capacity_;
+    std::deque<motion::StepRecord> rows_;
+    std::uint64_t end_ = 0;
+    std::uint64_t segment_ = 0;  // serial of the newest segment's first iteration
+};
+
+}  // namespace tarvo::teach

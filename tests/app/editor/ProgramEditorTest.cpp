@@ -1,0 +1,209 @@
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+#include "app/support/WindowUnderTest.h"
+#include "app/editor/EditorFrame.h"
+#include "app/editor/LineGutter.h"
+#include "app/window/MainWindow.h"
+#include "app/files/ProgramFiles.h"
+#include "app/window/Settings.h"
+#include "interp/Machine.h"
+
+namespace tarvo::app {
+
+namespace {
+
+QString kindName(GcodeWord word) {
+    const char* names[] = {"motion", "g", "m", "coordinate", "ignored", "mark"};
+    return QLatin1String(names[static_cast<int>(word)]);
+}
+
+// "word:kind" for every coloured piece of a line, as the scanner sees it.
+QStringList scanned(const QString& line) {
+    QStringList pieces;
+    for (const GcodeSpan& span : GcodeSyntax::spans(line)) {
+        pieces << line.mid(span.start, span.length) + ':' + kindName(span.word);
+    }
+    return pieces;
+}
+
+// "word:colour" for every coloured piece of a line as painted.
+QStringList painted(const QTextBlock& block) {
+    QStringList pieces;
+    for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+        pieces << block.text().mid(range.start, range.length) + ':' +
+                      range.format.foreground().color().name();
+    }
+    return pieces;
+}
+
+// The lines that carry an extra selection of this kind.
+QList<int> linesWith(const ProgramEditor& editor, bool (*kind)(const QTextCharFormat&)) {
+    QList<int> lines;
+    for (const QTextEdit::ExtraSelection& s : editor.extraSelections()) {
+        if (kind(s.format)) lines << s.cursor.blockNumber();
+    }
+    return lines;
+}
+bool isBand(const QTextCharFormat& f) {
+    return f.property(QTextFormat::FullWidthSelection).toBool();
+}
+bool isWavy(const QTextCharFormat& f) {
+    return f.underlineStyle() == QTextCharFormat::WaveUnderline;
+}
+
+int rowOf(ProgramEditor& editor, int line) {
+    for (const ProgramEditor::LineBox& box : editor.visibleLines()) {
+        if (box.line == line) return box.top + box.height / 2;
+    }
+    return -1;
+}
+
+// Whether the gutter shows the red marker at a line's height.
+bool arrowAt(ProgramEditor& editor, int line) {
+    const QImage gutter = editor.gutter().grab().toImage();
+    const int y = rowOf(editor, line);
+    for (int x = 0; x < 16; ++x) {
+        if (gutter.pixelColor(x, y) == QColor(200, 0, 0)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+class ProgramEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(t_.enterHome()); }
+
+    void init() { QVERIFY(t_.openWindow()); }
+
+    void cleanup() { t_.window.reset(); }
+
+    void wordsGetTheKindOfTheirLetter_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("words");
+        const auto row = [](const char* line, QStringList words) {
+            QTest::newRow(line) << QString::fromUtf8(line) << words;
+        };
+        row("N10 G01X30.5y-2 M03 F200", {"N10:ignored", "G01:motion", "X30.5:coordinate",
+                                         "y-2:coordinate", "M03:m", "F200:ignored"});
+        row("g1G90G54G04G", {"g1:motion", "G90:g", "G54:g", "G04:g", "G:g"});
+        row("%", {"%:mark"});
+        row("X1234567890Z5", {"X123456789:coordinate", "0:ignored", "Z5:coordinate"});
+        row("J+5I+5", {"J:coordinate", "I+5:coordinate"});
+        row("G01.5 结束 K5", {"G01:motion", "K5:ignored"});
+    }
+    void wordsGetTheKindOfTheirLetter() {
+        QFETCH(QString, line);
+        QFETCH(QStringList, words);
+        QCOMPARE(scanned(line), words);
+    }
+
+    // Lines are coloured when painted, anew after an edit, never before.
+    void onlyPaintedLinesAreColoured() {
+        ProgramEditor& editor = t_.window->editorFrame().filetxt();
+        editor.setPlainText(QStringLiteral("G01X5 F200\n") + QStringLiteral("Y1\n").repeated(3000));
+        editor.viewport()->repaint();
+        const auto colour = [](GcodeWord w) { return GcodeHighlighter::colour(w).name(); };
+        QCOMPARE(
+            painted(editor.document()->firstBlock()),
+            (QStringList{"G01:" + colour(GcodeWord::Motion), "X5:" + colour(GcodeWord::Coordinate),
+                         "F200:" + colour(GcodeWord::Ignored)}));
+        QVERIFY(painted(editor.document()->lastBlock().previous()).isEmpty());
+        QTextCursor(editor.document()).insertText(QStringLiteral("M3"));
+        editor.viewport()->repaint();
+        QCOMPARE(painted(editor.document()->firstBlock()).first(),
+                 "M3:" + colour(GcodeWord::MWord));
+        editor.verticalScrollBar()->setValue(editor.verticalScrollBar()->maximum());
+        editor.viewport()->repaint();
+        QCOMPARE(painted(editor.document()->lastBlock().previous()),
+                 QStringList{"Y1:" + colour(GcodeWord::Coordinate)});
+    }
+
+    // Band and gutter arrow mark the line executed; Stop and the run's end clear the band.
+    void executingLineFollowsTheMarker() {
+        ProgramEditor& editor = t_.window->editorFrame().filetxt();
+        t_.window->runCommand();
+        t_.window->pauseCommand();
+        while (t_.window->editorFrame().markedLine() < 3) {
+            t_.window->machine().stepPaused(interp::Machine::StepUnit::Line);
+        }
+        const int line = static_cast<int>(t_.window->editorFrame().markedLine());
+        QCOMPARE(linesWith(editor, isBand), QList<int>{line});
+        QVERIFY(arrowAt(editor, line) && !arrowAt(editor, 0));
+        t_.window->stopCommand();
+        QVERIFY(linesWith(editor, isBand).isEmpty());
+        QVERIFY(arrowAt(editor, 0) && !arrowAt(editor, line));
+        t_.window->runCommand();
+        t_.window->runCommand();  // Stop left the run paused: the first Run only resumes
+        QTRY_VERIFY_WITH_TIMEOUT(t_.window->machine().idle(), 10000);
+        QVERIFY(linesWith(editor, isBand).isEmpty());
+    }
+
+    // The error's message, its line marked with a tip until a new run or an edit.
+    void programErrorIsMarkedOnItsLine() {
+        ProgramEditor& editor = t_.window->editorFrame().filetxt();
+        editor.setPlainText(QStringLiteral("%\nG00X5\nG04\n%\n"));
+        t_.window->runCommand();
+        QTRY_COMPARE(editor.errorLine(), 2);
+        QCOMPARE(t_.prompts->log, QStringList{QStringLiteral("出错: 第3行有错G....")});
+        QVERIFY(t_.window->machine().idle());
+        QCOMPARE(linesWith(editor, isWavy), QList<int>{2});
+        QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 2)), QStringLiteral("第3行有错G...."));
+        QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 1)), QString());
+        t_.window->runCommand();  // a new run starts without the old mark
+        QCOMPARE(editor.errorLine(), -1);
+        QTRY_COMPARE(editor.errorLine(), 2);
+        QTest::keyClick(&editor, Qt::Key_A);
+        QCOMPARE(editor.errorLine(), -1);
+        QVERIFY(linesWith(editor, isWavy).isEmpty());
+        QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 2)), QString());
+    }
+
+    // A long program shows at once and comes in whole, to Run and to Save, with nothing to undo.
+    void longProgramComesInWhole() {
+        QByteArray bytes = "%\r\n";
+        for (int i = 0; i < 3000; ++i) bytes += "N" + QByteArray::number(i) + " G01X1\r\n";
+        const QString path = t_.home.filePath(QStringLiteral("long.nc"));
+        QVERIFY(writeFile(path, bytes));
+        ProgramEditor& editor = t_.window->editorFrame().filetxt();
+        ProgramFiles& files = t_.window->files();
+        files.openPath(path);
+        QVERIFY(files.loading() && editor.isReadOnly() && editor.blockCount() < 3000);
+        QCOMPARE(QByteArray::fromStdString(files.programText()), bytes);
+        QVERIFY(!files.loading() && !editor.isReadOnly());
+        QVERIFY(!editor.document()->isModified() && !editor.document()->isUndoAvailable());
+
+        files.openPath(path);
+        QTRY_VERIFY(!files.loading());
+        QCOMPARE(editor.blockCount(), 3002);
+        QVERIFY(!editor.document()->isModified() && !editor.document()->isUndoAvailable());
+        QVERIFY(QFile::remove(path));
+        files.save();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+
+        files.openPath(path);
+        QTextCursor all(editor.document());
+        all.select(QTextCursor::Document);
+        all.removeSelectedText();
+        QTRY_VERIFY(!files.loading());
+        QTest::qWait(20);
+        QVERIFY(editor.document()->isEmpty() && !editor.isReadOnly());
+        QVERIFY(t_.prompts->log.isEmpty());
+    }
+
+private:
+    WindowUnderTest t_;
+};
+
+}  // namespace tarvo::app
+
+QTEST_MAIN(tarvo::app::ProgramEditorTest)
+#include "ProgramEditorTest.moc"

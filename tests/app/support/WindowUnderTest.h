@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QAction>
+#include <QDockWidget>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/support/ScriptedPrompts.h"
+#include "app/window/MainWindow.h"
+#include "app/window/Settings.h"
+#include "interp/Machine.h"
+
+namespace tarvo::app {
+
+inline void clearSettings() {
+    QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
+}
+
+// Points settings and standard paths into an empty scratch folder; false if there is none.
+[[nodiscard]] inline bool useScratchHome(const QTemporaryDir& home) {
+    if (!home.isValid()) return false;
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    clearSettings();
+    return true;
+}
+
+// Writes a whole file; false if it cannot.
+[[nodiscard]] inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Shows a window and waits until it is on screen; false if it never is.
+[[nodiscard]] inline bool showOnScreen(QWidget& window) {
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
+
+// A fresh window with fresh prompts, shown; the old one goes first so they never share settings.
+[[nodiscard]] inline bool openFreshWindow(Settings& settings,
+                                          std::unique_ptr<ScriptedPrompts>& prompts,
+                                          std::unique_ptr<MainWindow>& window) {
+    window.reset();
+    prompts = std::make_unique<ScriptedPrompts>();
+    window = std::make_unique<MainWindow>(settings, prompts.get());
+    return showOnScreen(*window);
+}
+
+// A window test's scratch home, settings, and window with prompts, made afresh per test.
+struct WindowUnderTest {
+    QTemporaryDir home;  // the settings store and any files, never the user's own
+    Settings settings;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<MainWindow> window;
+
+    [[nodiscard]] bool enterHome() { return useScratchHome(home); }
+    [[nodiscard]] bool openWindow() { return openFreshWindow(settings, prompts, window); }
+};
+
+// Presses Run and waits for the run to end; false if it never does.
+[[nodiscard]] inline bool runsToEnd(MainWindow& window) {
+    window.runCommand();
+    return QTest::qWaitFor([&window] { return window.machine().idle(); }, 10000);
+}
+
+// The item of the teaching menu with this caption, or null.
+inline QAction* teachingItem(const MainWindow& window, const QString& caption) {
+    for (QAction* item : window.menus().mnuTeach->actions()) {
+        if (item->text() == caption) return item;
+    }
+    return nullptr;
+}
+
+// The dock's panel opened from the teaching menu; null unless it was closed before, open after.
+template <class Panel>
+Panel* openTeachingPanel(MainWindow& window, const QString& dockName, const QString& caption) {
+    auto* dock = window.findChild<QDockWidget*>(dockName);
+    QAction* item = teachingItem(window, caption);
+    if (!dock || !item || dock->isVisible()) return nullptr;
+    item->trigger();
+    return dock->isVisible() ? qobject_cast<Panel*>(dock->widget()) : nullptr;
+}
+
+}  // namespace tarvo::app

@@ -1,0 +1,265 @@
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QWheelEvent>
+
+#include "app/support/Pictures.h"
+#include "app/support/WindowUnderTest.h"
+#include "app/panels/ControlPanel.h"
+#include "app/panels/CoordinatePanel.h"
+#include "app/editor/EditorFrame.h"
+#include "app/panels/PaceBox.h"
+#include "app/teaching/PathOverlay.h"
+#include "app/link/RunClock.h"
+#include "app/teaching/StepTableModel.h"
+#include "app/teaching/StepTablePanel.h"
+#include "app/teaching/TimingDiagram.h"
+#include "app/teaching/TimingStrip.h"
+#include "app/panels/ViewStack.h"
+#include "teach/StepTable.h"
+#include "support/Programs.h"
+#include "support/RecordingPanel.h"
+
+namespace tarvo::app {
+
+namespace {
+
+void turnWheel(TimingStrip& strip, int eighths, Qt::KeyboardModifiers modifiers) {
+    const QPointF at(strip.width() / 2.0, strip.height() / 2.0);
+    QWheelEvent wheel(at, strip.mapToGlobal(at), {}, {0, eighths}, Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&strip, &wheel);
+}
+
+// The point of the strip where a tick is drawn, on the X pulse row.
+QPoint pointOf(const TimingStrip& strip, std::uint64_t tick) {
+    const int y = strip.height() / 4;
+    for (int x = 0; x < strip.width(); ++x) {
+        if (strip.tickAt({x, y}) == tick) return {x, y};
+    }
+    return {};
+}
+
+void hover(TimingStrip& strip, QPoint point) {
+    QMouseEvent move(QEvent::MouseMove, point, strip.mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&strip, &move);
+}
+
+}  // namespace
+
+// The teaching tools on the real window, offscreen.
+class TeachingPanelsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(t_.enterHome()); }
+
+    void init() { QVERIFY(t_.openWindow()); }
+
+    void cleanup() { t_.window.reset(); }
+
+    // At 100 ms a tick a run makes a handful of ticks; the fastest pace then finishes it at once.
+    void slowThenFastestMidRun() {
+        PaceBox& box = t_.window->controlPanel().pace();
+        QVERIFY(box.pace() == standardPace && t_.window->clock().pace() == standardPace);
+        box.choose({1, 100});
+        t_.window->runCommand();
+        QTest::qWait(400);
+        const interp::Machine& m = t_.window->machine();
+        QVERIFY(test::ticksOf(m) <= 20 && m.advancing());
+        box.setCurrentIndex(box.count() - 1);
+        QVERIFY(t_.window->clock().pace().unlimited());
+        QTRY_VERIFY_WITH_TIMEOUT(m.idle(), 10000);
+        QCOMPARE(m.timer2Ticks(), 330u);
+    }
+
+    // Steps and steps back through the menu move the read-outs quietly; Run then resumes.
+    void stepAndStepBackThroughTheMenu() {
+        const MainMenus& menus = t_.window->menus();
+        const QLineEdit& xc = t_.window->coordinatePanel().xcText();
+        const interp::Machine& m = t_.window->machine();
+        t_.window->runCommand();
+        t_.window->pauseCommand();
+        for (int i = 0; i < 3; ++i) menus.mnustepStep->trigger();  // G00 X10 Y10 moves at step 2
+        const QString x2 = xc.text();
+        menus.mnustepStep->trigger();
+        menus.mnustepBack->trigger();
+        QCOMPARE(m.runSteps(), 3u);
+        QCOMPARE(xc.text(), x2);
+        for (int i = 0; i < 3; ++i) menus.mnustepBack->trigger();
+        QCOMPARE(m.runSteps(), 0u);
+        QCOMPARE(xc.text(), QStringLiteral("0.0"));  // as before the first step
+        menus.mnustepLine->trigger();                // the "%" line: no motion
+        menus.mnustepLine->trigger();                // G00 X10 Y10
+        QCOMPARE(xc.text(), QStringLiteral("10"));
+        const auto ticks = test::ticksOf(m);
+        menus.mnustepTick->trigger();
+        QCOMPARE(test::ticksOf(m), ticks + 1);
+        QVERIFY(m.paused());
+        QVERIFY(!t_.window->editorFrame().filetxt().document()->isModified());
+        QVERIFY(runsToEnd(*t_.window));
+        QCOMPARE(m.timer2Ticks(), 330u);
+        QVERIFY(t_.prompts->log.isEmpty());
+    }
+
+    // The diagram follows the run; paused, it stays where scrolled; its cursor reads out tick 9.
+    void timingDiagramFollowsFreezesAndReadsOut() {
+        auto* diagram = openTeachingPanel<TimingDiagram>(*t_.window, QStringLiteral("timingDock"),
+                                                         QStringLiteral("脉冲时序图"));
+        QVERIFY(diagram);
+        TimingStrip& strip = diagram->strip();
+        QScrollBar& scroll = diagram->scrollBar();
+        turnWheel(strip, 4 * 120, Qt::ControlModifier);  // zoomed in: fewer ticks than the run
+        QVERIFY(strip.visibleTicks() < 100);
+        const interp::Machine& m = t_.window->machine();
+        t_.window->runCommand();
+        QTRY_VERIFY(test::ticksOf(m) > 200);
+        diagram->refresh();
+        QVERIFY(diagram->following() && !scroll.isEnabled());
+        QCOMPARE(strip.rightTick(), test::ticksOf(m));
+
+        t_.window->pauseCommand();
+        diagram->refresh();
+        QVERIFY(scroll.isEnabled());
+        const std::uint64_t newest = strip.rightTick();
+        scroll.setValue(scroll.value() - 20);
+        QCOMPARE(strip.rightTick(), newest - 20);
+        turnWheel(strip, 120, Qt::NoModifier);
+        QVERIFY(strip.rightTick() < newest - 20 && !diagram->following());
+        const std::uint64_t frozen = strip.rightTick();
+        for (int i = 0; i < 3; ++i) t_.window->menus().mnustepTick->trigger();
+        diagram->refresh();
+        QCOMPARE(strip.rightTick(), frozen);
+
+        scroll.setValue(scroll.minimum());
+        QCOMPARE(strip.leftTick(), std::uint64_t{1});
+        const QString first = QStringLiteral(
+            "光标  节拍 9（插补）  第2行  X 1.000  Y 1.000  Z 60.000  输出 00001000");
+        hover(strip, pointOf(strip, 9));
+        QCOMPARE(diagram->readout(), first);
+        QTest::mouseClick(&strip, Qt::LeftButton, {}, pointOf(strip, 9));  // pinned
+        hover(strip, pointOf(strip, 12));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&strip, &leave);
+        QVERIFY(strip.cursorPinned());
+        QCOMPARE(diagram->readout(), first);
+        t_.window->runCommand();
+        diagram->refresh();
+        QVERIFY(diagram->following());
+    }
+
+    // The table follows the newest row unless scrolled up, and exports or says why it could not.
+    void stepTableFollowsTheRunAndExports() {
+        auto* panel = openTeachingPanel<StepTablePanel>(*t_.window, QStringLiteral("stepTableDock"),
+                                                        QStringLiteral("插补过程表"));
+        QVERIFY(panel);
+        const QAbstractItemModel& rows = *panel->view().model();
+        QScrollBar& bar = *panel->view().verticalScrollBar();
+        t_.window->runCommand();
+        t_.window->pauseCommand();
+        for (int i = 0; i < 60; ++i) t_.window->menus().mnustepStep->trigger();
+        panel->refresh();
+        QTRY_VERIFY(bar.maximum() > 0 && bar.value() == bar.maximum());
+        bar.setValue(0);
+        const int shown = rows.rowCount();
+        for (int i = 0; i < 3; ++i) t_.window->menus().mnustepStep->trigger();
+        panel->refresh();
+        QCOMPARE(rows.rowCount(), shown + 3);
+        QTest::qWait(100);
+        QVERIFY(!panel->following() && bar.value() == 0);
+        bar.setValue(bar.maximum());
+
+        QVERIFY(runsToEnd(*t_.window));
+        panel->refresh();
+        QCOMPARE(rows.rowCount(), 168);
+        QTRY_VERIFY(bar.value() == bar.maximum() && panel->following());
+        QCOMPARE(panel->caption(),
+                 QStringLiteral("第8行 G00 数字积分 regmax=32，第32步；表中共168行"));
+
+        QTemporaryDir folder;
+        const QString taken = folder.filePath(QStringLiteral("taken.csv"));  // a folder
+        QVERIFY(QDir().mkdir(taken));
+        t_.prompts->names << folder.filePath(QStringLiteral("table")) << taken;
+        panel->exportButton().click();
+        QFile csv(folder.filePath(QStringLiteral("table.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll().count('\n'), 169);  // the header and 168 rows
+        panel->exportButton().click();
+        QCOMPARE(t_.prompts->log.last(),
+                 QStringLiteral("保存失败: 无法保存文件：") + QDir::toNativeSeparators(taken));
+    }
+
+    // The model keeps the bound, shades the segment and announces changes as views expect.
+    void stepTableModelFollowsTheBoundAndFreshRuns() {
+        test::RecordingPanel machinePanel;
+        interp::Machine machine(machinePanel);
+        teach::StepTable table(machine, 10);
+        StepTableModel model(table);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const auto shaded = [&model](int row) {
+            return model.index(row, 0).data(Qt::BackgroundRole).isValid();
+        };
+        machine.run(test::sampleProgram, {});
+        while (table.endSerial() < 14) machine.advance();  // G00 X10 Y10, iteration 14
+        model.refresh();
+        QCOMPARE(model.rowCount(), 10);
+        QCOMPARE(model.index(9, StepTableModel::Step).data().toString(), QStringLiteral("14"));
+        while (table.endSerial() < 18) machine.advance();  // G01 X30, iteration 2
+        model.refresh();
+        QCOMPARE(model.index(9, StepTableModel::Decision).data().toString(),
+                 QStringLiteral("jrx ≥ 32"));
+        QVERIFY(!shaded(7) && shaded(8) && shaded(9));
+    }
+
+    // The ideal path and a clicked line's steps, gone when off or when the text changes.
+    void idealPathAndClickedLineOnThePlanView() {
+        QAction* ideal = teachingItem(*t_.window, QStringLiteral("显示理想轨迹"));
+        QAction* steps = teachingItem(*t_.window, QStringLiteral("突出所选行的步点"));
+        QVERIFY(ideal && steps && !ideal->isChecked() && !steps->isChecked());
+        QVERIFY(runsToEnd(*t_.window));
+        ViewWidget& plan = t_.window->viewStack().linep();
+        const auto pixels = [&plan](QRgb colour) { return count(plan.grab().toImage(), colour); };
+        QCOMPARE(pixels(PathOverlay::idealColour), 0);
+
+        ideal->trigger();
+        QVERIFY(pixels(PathOverlay::idealColour) > 100);
+        auto* overlay = plan.findChild<PathOverlay*>();
+        QCOMPARE(overlay->readout(), QStringLiteral("偏差：本段 0.00 脉冲 (0.000 mm)  全程 1.00 "
+                                                    "脉冲 (1.000 mm)"));
+        steps->trigger();
+        QPlainTextEdit& text = t_.window->editorFrame().filetxt();
+        const QRect g03 = text.cursorRect(QTextCursor(text.document()->findBlockByNumber(3)));
+        QTest::mouseClick(text.viewport(), Qt::LeftButton, {}, g03.center());
+        QCOMPARE(overlay->line(), 4);
+        QVERIFY(pixels(PathOverlay::stepsColour) > 50);
+        QVERIFY(overlay->readout().startsWith(QStringLiteral("偏差：第4行 1.00 脉冲")));
+        QVERIFY(saveArtefact(*t_.window, QStringLiteral("ideal-path.png")));
+
+        text.textCursor().insertText(QStringLiteral(" "));
+        QCOMPARE(overlay->line(), 0);
+        QCOMPARE(pixels(PathOverlay::stepsColour), 0);
+        QTest::mouseClick(text.viewport(), Qt::LeftButton, {}, g03.center());
+        QCOMPARE(overlay->line(), 0);  // the lines may no longer be the run's
+        ideal->trigger();
+        QCOMPARE(pixels(PathOverlay::idealColour), 0);
+        QVERIFY(t_.prompts->log.isEmpty());
+    }
+
+private:
+    WindowUnderTest t_;
+};
+
+}  // namespace tarvo::app
+
+QTEST_MAIN(tarvo::app::TeachingPanelsTest)
+#include "TeachingPanelsTest.moc"

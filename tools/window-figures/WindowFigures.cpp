@@ -1,0 +1,169 @@
+// The window's own figures, measured on a display (e.g. under xvfb-run):
+// time from the start of main() to the first painted window, time to open a
+// 1 MB program into the editor (until it shows, and until all of it is in),
+// and how well the 1 ms clock keeps time while the sample program runs at a
+// pulse equivalent of 0.01 mm with live drawing (virtual milliseconds
+// advanced per wall-clock second; 1000 is perfect), alone and with every
+// teaching panel open,
+// how fast the fastest pace runs a long cut and how long an event waits
+// meanwhile, and how long a step back takes at the end of a run of about a
+// million ticks, which replays the whole run.
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+
+#include "Workloads.h"
+#include "app/panels/ControlPanel.h"
+#include "app/editor/EditorFrame.h"
+#include "app/window/MainWindow.h"
+#include "app/panels/PaceBox.h"
+#include "app/files/ProgramFiles.h"
+#include "app/link/RunClock.h"
+#include "app/window/Settings.h"
+#include "interp/Machine.h"
+
+namespace {
+
+double milliseconds(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e6; }
+
+QString megabyteProgram(const QTemporaryDir& dir) {
+    QByteArray text = "%\r\n";
+    for (int i = 0; text.size() < (1 << 20); ++i) {
+        text += "N" + QByteArray::number(i) + " G01X" + QByteArray::number(i % 100) + "Y" +
+                QByteArray::number(i % 37) + "F200\r\n";
+    }
+    const QString path = dir.filePath(QStringLiteral("big.nc"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(text + "%\r\n");
+    return path;
+}
+
+// Virtual milliseconds advanced per wall-clock second while the sample
+// program runs.
+double clockFigure(tarvo::app::MainWindow& window, int seconds) {
+    window.runCommand();
+    const qint64 first = window.clock().advanced();
+    QElapsedTimer wall;
+    wall.start();
+    QEventLoop running;
+    QTimer::singleShot(seconds * 1000, &running, &QEventLoop::quit);
+    running.exec();
+    const auto advanced = static_cast<double>(window.clock().advanced() - first);
+    window.stopCommand();
+    return advanced * 1000.0 / milliseconds(wall);
+}
+
+// Every dock and overlay of the teaching menu on, or off.
+void switchTeachingPanels(tarvo::app::MainWindow& window, bool on) {
+    for (QAction* item : window.menus().mnuTeach->actions()) {
+        if (item->isCheckable() && item->isChecked() != on) item->trigger();
+    }
+}
+
+// Runs a pocket cut at the fastest pace for up to two seconds, posting one
+// event after another to see how long the window keeps each waiting.
+void fastestFigures(tarvo::app::MainWindow& window) {
+    tarvo::app::PaceBox& pace = window.controlPanel().pace();
+    pace.setCurrentIndex(pace.count() - 1);
+    window.editorFrame().filetxt().setPlainText(
+        QString::fromStdString(tarvo::bench::pocketProgram(37)));
+    window.runCommand();
+    const qint64 first = window.clock().advanced();
+    QElapsedTimer wall;
+    wall.start();
+    qint64 worst = 0;
+    while (wall.elapsed() < 2000 && window.machine().advancing()) {
+        QElapsedTimer waiting;
+        waiting.start();
+        bool served = false;
+        QTimer::singleShot(0, [&served] { served = true; });
+        while (!served) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        worst = std::max(worst, waiting.elapsed());
+    }
+    std::printf(
+        "fastest pace: %.0f virtual ms per wall second; an event waits at most %lld ms\n",
+        static_cast<double>(window.clock().advanced() - first) * 1000.0 / milliseconds(wall),
+        static_cast<long long>(worst));
+    window.stopCommand();
+    pace.choose(tarvo::app::standardPace);
+}
+
+// Steps a pocket cut to its end while paused, then times one step back.
+double stepBackMilliseconds(tarvo::app::MainWindow& window, std::uint64_t& ticks) {
+    window.editorFrame().filetxt().setPlainText(
+        QString::fromStdString(tarvo::bench::pocketProgram(37)));
+    tarvo::interp::Machine& machine = window.machine();
+    const auto ticksMade = [&machine] { return machine.timer1Ticks() + machine.timer2Ticks(); };
+    const std::uint64_t before = ticksMade();
+    window.runCommand();
+    window.pauseCommand();
+    while (!machine.idle()) machine.stepPaused(tarvo::interp::Machine::StepUnit::Line);
+    ticks = ticksMade() - before;
+    QElapsedTimer replay;
+    replay.start();
+    window.menus().mnustepBack->trigger();
+    return milliseconds(replay);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication application(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir home;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    tarvo::app::Settings settings;
+    settings.setParameterTexts("0", "0", "0", "1", "0.01");
+    tarvo::app::MainWindow window(settings);
+    window.show();
+    while (!window.windowHandle()->isExposed()) QApplication::processEvents();
+    window.repaint();
+    std::printf("cold start to first painted window: %.0f ms (target <= 500)\n", milliseconds(sinceStart));
+
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
+    QTimer::singleShot(500, [&] {  // once the window has settled
+        std::printf("gui clock: %.1f virtual ms per wall second (target >= 990)\n",
+                    clockFigure(window, seconds));
+        switchTeachingPanels(window, true);
+        std::printf("  with every teaching panel open: %.1f (target >= 950)\n",
+                    clockFigure(window, seconds));
+        switchTeachingPanels(window, false);
+
+        const QString big = megabyteProgram(home);
+        QElapsedTimer opening;
+        opening.start();
+        window.files().openPath(big);
+        QApplication::processEvents();
+        std::printf("opening a 1 MB program: %.0f ms (target <= 200)\n", milliseconds(opening));
+        // The rest of a long program comes in between events; the longest
+        // turn of the event loop is how long the window stops answering.
+        double longest = 0;
+        while (window.files().loading()) {
+            QElapsedTimer turn;
+            turn.start();
+            QApplication::processEvents();
+            longest = std::max(longest, milliseconds(turn));
+        }
+        std::printf("  all of it in the editor after %.0f ms; the window answers within %.0f ms\n",
+                    milliseconds(opening), longest);
+        fastestFigures(window);
+        std::uint64_t ticks = 0;
+        const double back = stepBackMilliseconds(window, ticks);
+        std::printf("step back at the end of a run of %llu ticks: %.0f ms (target < 1000)\n",
+                    static_cast<unsigned long long>(ticks), back);
+        QApplication::quit();
+    });
+    return QApplication::exec();
+}
