@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "render/RasterCanvas.h"
 #include "motion/StoredPath.h"
+#include "render/RasterCanvas.h"
 #include "views/MagnifiedView.h"
 
 namespace {
@@ -66,6 +66,10 @@ void recordingMemory(benchmark::State& state) {
     }
 }
 
-BENCHMARK(recordingMemory)->Arg(1'000'000)->Arg(700'000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(recordingMemory)
+    ->Arg(1'000'000)
+    ->Arg(700'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK(magnifiedRedraw)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(magnifiedDrag)->Args({1, 1'000'000})->Args({2, 1'000'000})->Unit(benchmark::kMillisecond);

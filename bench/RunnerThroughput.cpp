@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "Workloads.h"
-#include "render/RasterCanvas.h"
 #include "cli/Runner.h"
+#include "render/RasterCanvas.h"
 
 namespace {
 
@@ -27,10 +27,11 @@ void runPocket(benchmark::State& state, bool drawing) {
     std::size_t steps = 0;
     for (auto _ : state) {
         auto canvases = drawing ? std::make_unique<Canvases>() : nullptr;
-        auto runner = drawing ? std::make_unique<tarvo::cli::Runner>(
-                                     parameters, tarvo::views::ViewCanvases{canvases->linez, canvases->linep,
-                                                                            canvases->liner})
-                              : std::make_unique<tarvo::cli::Runner>(parameters);
+        auto runner =
+            drawing ? std::make_unique<tarvo::cli::Runner>(
+                          parameters, tarvo::views::ViewCanvases{canvases->linez, canvases->linep,
+                                                                 canvases->liner})
+                    : std::make_unique<tarvo::cli::Runner>(parameters);
         if (runner->run(program, UINT64_MAX, nullptr) != tarvo::cli::End::EndOfText) {
             state.SkipWithError("the program did not run to its end");
         }
@@ -46,10 +47,14 @@ void runPocket(benchmark::State& state, bool drawing) {
 }
 
 // Timer ticks per second through the headless runner, no trace, no drawing.
-void runnerThroughput(benchmark::State& state) { runPocket(state, false); }
+void runnerThroughput(benchmark::State& state) {
+    runPocket(state, false);
+}
 
 // Steps per second with every step drawn into the three raster canvases.
-void runnerDrawing(benchmark::State& state) { runPocket(state, true); }
+void runnerDrawing(benchmark::State& state) {
+    runPocket(state, true);
+}
 
 }  // namespace
 

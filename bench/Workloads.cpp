@@ -11,8 +11,9 @@ std::string pocketProgram(int passes) {
         text += "G01X" + std::to_string(rightwards ? width : 0) + "\r\n";
         if (i + 1 == passes) break;
         // A half circle of radius 1 up to the next pass, turning outwards.
-        text += rightwards ? "G03X" + std::to_string(width) + "Y" + std::to_string(y + 2) + "I0J1\r\n"
-                           : "G02X0Y" + std::to_string(y + 2) + "I0J1\r\n";
+        text += rightwards
+                    ? "G03X" + std::to_string(width) + "Y" + std::to_string(y + 2) + "I0J1\r\n"
+                    : "G02X0Y" + std::to_string(y + 2) + "I0J1\r\n";
     }
     text += "G00Z60\r\nM05M09\r\n%\r\n";
     return text;

@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "app/window/MainWindow.h"
 #include "app/files/ProgramFiles.h"
+#include "app/window/MainWindow.h"
 #include "app/window/Settings.h"
 #include "app/window/Translations.h"
 

@@ -28,7 +28,9 @@ std::string quoted(std::string_view text) {
     return out + '"';
 }
 
-std::string_view switchText(bool on) { return on ? interp::messages::on : interp::messages::off; }
+std::string_view switchText(bool on) {
+    return on ? interp::messages::on : interp::messages::off;
+}
 
 class JsonObject {
 public:
@@ -79,8 +81,8 @@ std::string textReport(End end, const Runner& runner) {
                       std::to_string(m.timer1Ticks() + m.timer2Ticks()) + " ticks (" +
                       std::to_string(m.timer1Ticks()) + " interpreter, " +
                       std::to_string(m.timer2Ticks()) + " interpolation)\n";
-    out += "tool at X " + motion::numberText(e.xcur / 10) + " Y " + motion::numberText(e.ycur / 10) +
-           " Z " + motion::numberText(e.zcur / 10) + " mm\n";
+    out += "tool at X " + motion::numberText(e.xcur / 10) + " Y " +
+           motion::numberText(e.ycur / 10) + " Z " + motion::numberText(e.zcur / 10) + " mm\n";
     out += "output byte " + m.outdata().texts() + ", spindle " +
            std::string(switchText(m.switches().zhukg)) + ", coolant " +
            std::string(switchText(m.switches().lengkg)) + "\n";

@@ -148,14 +148,16 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
 }
 
 std::string usage() {
-    const std::string pictures = picturesBuilt() ? R"(  --plan FILE      save the plan view as it stands at the end (.png or .svg)
+    const std::string pictures =
+        picturesBuilt()
+            ? R"(  --plan FILE      save the plan view as it stands at the end (.png or .svg)
   --axo FILE       save the axonometric view likewise
   --magnified FILE save the magnified view of the cut, as its pan mode draws it
   --size PX        side of the saved views in pixels (default 481)
   --rotate DX,DY   before saving the magnified view, turn it by a drag of DX, DY
                    of its units (600 make a full turn); may be repeated
 )"
-                                                 : R"(  (built without pictures: --plan, --axo, --magnified, --size and --rotate
+            : R"(  (built without pictures: --plan, --axo, --magnified, --size and --rotate
    are not available)
 )";
     return R"(Usage: tarvo-cli PROGRAM.nc [options]
@@ -174,7 +176,8 @@ Options:
                    before and after, decision, feed, new point, end distance
   --json           print the final state as one JSON object
   --max-ticks N    stop after N timer ticks (default 10000000)
-)" + pictures + R"(  --help           show this text
+)" + pictures +
+           R"(  --help           show this text
 
 Exit status: 0 the end of the program was reached, 2 the program has an
 error (the message goes to standard error), 3 the tick limit was reached,

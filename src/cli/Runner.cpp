@@ -6,9 +6,12 @@ namespace tarvo::cli {
 
 std::string_view endName(End end) {
     switch (end) {
-        case End::EndOfText: return "end-of-text";
-        case End::Error: return "error";
-        case End::TickLimit: return "tick-limit";
+        case End::EndOfText:
+            return "end-of-text";
+        case End::Error:
+            return "error";
+        case End::TickLimit:
+            return "tick-limit";
     }
     return "";
 }

@@ -75,7 +75,9 @@ private:
 
 }  // namespace
 
-bool picturesBuilt() { return true; }
+bool picturesBuilt() {
+    return true;
+}
 
 std::unique_ptr<Pictures> makePictures(const Options& options, int& argc, char** argv) {
     if (!options.wantsImages()) return nullptr;

@@ -32,9 +32,12 @@ bool readProgram(const std::string& path, std::string& text) {
 
 int exitStatus(End end) {
     switch (end) {
-        case End::EndOfText: return 0;
-        case End::Error: return 2;
-        case End::TickLimit: return 3;
+        case End::EndOfText:
+            return 0;
+        case End::Error:
+            return 2;
+        case End::TickLimit:
+            return 3;
     }
     return 1;
 }
@@ -70,8 +73,9 @@ int main(int argc, char** argv) {
         if (!stepsFile) return fail("cannot write " + options->steps);
     }
     const auto pictures = makePictures(*options, argc, argv);
-    const auto runner = pictures ? std::make_unique<Runner>(options->parameters, pictures->canvases())
-                                 : std::make_unique<Runner>(options->parameters);
+    const auto runner = pictures
+                            ? std::make_unique<Runner>(options->parameters, pictures->canvases())
+                            : std::make_unique<Runner>(options->parameters);
     std::unique_ptr<TraceWriter> trace;
     if (traceFile.is_open()) trace = std::make_unique<TraceWriter>(traceFile, runner->machine());
     std::unique_ptr<StepWriter> steps;

@@ -9,9 +9,13 @@ namespace tarvo::interp {
 
 namespace {
 
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
-double square(double v) { return v * v; }
+double square(double v) {
+    return v * v;
+}
 
 }  // namespace
 
@@ -29,7 +33,8 @@ int Interpreter::characterAt(std::int64_t index) const {
 }
 
 Interpreter::Outcome Interpreter::tick(motion::Segment& s) {
-    if (progtxt_.empty() || progtxt_.front() != '%') return fail(std::string(messages::noStartSymbol));
+    if (progtxt_.empty() || progtxt_.front() != '%')
+        return fail(std::string(messages::noStartSymbol));
     if (txtpos >= static_cast<std::int64_t>(progtxt_.size())) {
         txtpos = 0;
         return Outcome::EndOfText;
@@ -37,10 +42,21 @@ Interpreter::Outcome Interpreter::tick(motion::Segment& s) {
     for (;;) {
         const int c = characterAt(txtpos);
         switch (c) {
-            case 'g': case 'G': case 'm': case 'M':
+            case 'g':
+            case 'G':
+            case 'm':
+            case 'M':
                 return commandWord(upper(static_cast<char>(c)));
-            case 'x': case 'X': case 'y': case 'Y': case 'z': case 'Z':
-            case 'i': case 'I': case 'j': case 'J':
+            case 'x':
+            case 'X':
+            case 'y':
+            case 'Y':
+            case 'z':
+            case 'Z':
+            case 'i':
+            case 'I':
+            case 'j':
+            case 'J':
                 return coordinateWord(upper(static_cast<char>(c)), s);
             default:
                 // Every other character is skipped within the same tick; the
@@ -67,10 +83,17 @@ Interpreter::Outcome Interpreter::commandWord(char letter) {
     const auto command = letter == 'G' ? lookupG(digits) : lookupM(digits);
     if (!command) return fail(std::string(letter == 'G' ? messages::badG : messages::badM));
     switch (command->target) {
-        case Command::Target::Motion: gcode = command->text; break;
-        case Command::Target::Spindle: mcode = command->text; break;
-        case Command::Target::Coolant: lcode = command->text; break;
-        case Command::Target::None: break;
+        case Command::Target::Motion:
+            gcode = command->text;
+            break;
+        case Command::Target::Spindle:
+            mcode = command->text;
+            break;
+        case Command::Target::Coolant:
+            lcode = command->text;
+            break;
+        case Command::Target::None:
+            break;
     }
     return Outcome::Word;
 }
@@ -80,11 +103,21 @@ Interpreter::Outcome Interpreter::coordinateWord(char letter, motion::Segment& s
     if (run.empty()) return fail(std::string(1, letter) + "....");
     const double value = leadingNumber(run.substr(0, numberTextLength));
     switch (letter) {
-        case 'X': s.xe = value; break;
-        case 'Y': s.ye = value; break;
-        case 'Z': s.ze = value; break;
-        case 'I': s.ic = -value; break;
-        default: s.jc = -value; return arcCheck(s);
+        case 'X':
+            s.xe = value;
+            break;
+        case 'Y':
+            s.ye = value;
+            break;
+        case 'Z':
+            s.ze = value;
+            break;
+        case 'I':
+            s.ic = -value;
+            break;
+        default:
+            s.jc = -value;
+            return arcCheck(s);
     }
     return Outcome::Word;
 }

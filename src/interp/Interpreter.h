@@ -25,8 +25,8 @@ public:
     const std::string& progtxt() const { return progtxt_; }
     const std::string& error() const { return error_; }  // after Outcome::Error
 
-    std::int64_t txtpos = 0;   // byte index of the next character to read
-    std::int64_t txtline = 0;  // line feeds consumed: index of the line being read
+    std::int64_t txtpos = 0;               // byte index of the next character to read
+    std::int64_t txtline = 0;              // line feeds consumed: index of the line being read
     std::string_view gcode, mcode, lcode;  // "G00".."G03", "M03"/"M05", "M08"/"M09" or empty
 
 private:

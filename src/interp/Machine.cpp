@@ -34,8 +34,9 @@ void Machine::run(std::string_view filetxt, const Parameters& parameters) {
 }
 
 RunOrigin Machine::origin(std::string_view filetxt, const Parameters& parameters) const {
-    return {std::string(filetxt), parameters, engine_.scalars(), segment_, registers_,
-            timer1_, timer2_, timer1Ticks_, timer2Ticks_, stepTickAt_};
+    return {std::string(filetxt), parameters, engine_.scalars(), segment_,
+            registers_,           timer1_,    timer2_,           timer1Ticks_,
+            timer2Ticks_,         stepTickAt_};
 }
 
 void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
@@ -78,14 +79,18 @@ void Machine::stepPaused(StepUnit unit) {
     lineDone_ = false;
     const auto reached = [&] {
         switch (unit) {
-            case StepUnit::Tick: return true;
-            case StepUnit::Step: return engine_.stepTicks != steps;
-            case StepUnit::Line: return lineDone_;
+            case StepUnit::Tick:
+                return true;
+            case StepUnit::Step:
+                return engine_.stepTicks != steps;
+            case StepUnit::Line:
+                return lineDone_;
         }
         return true;
     };
     timer1_.interval = timer2_.interval = 1;
-    do advance(); while (advancing() && !reached());
+    do advance();
+    while (advancing() && !reached());
     timer1_.interval = timer2_.interval = 0;
 }
 
@@ -146,7 +151,9 @@ void Machine::pointerMoved(int buttons, float x, float y) {
     views_.magnified().pointerMoved(path_, buttons, x, y, bei_);
 }
 
-void Machine::drawnew() { views_.magnified().drawnew(path_, bei_); }
+void Machine::drawnew() {
+    views_.magnified().drawnew(path_, bei_);
+}
 
 void Machine::pause() {
     timer2_.interval = 0;
@@ -188,7 +195,8 @@ void Machine::tellListeners(int timer) {
 
 void Machine::timer1Tick() {
     switch (interp_.tick(segment_)) {
-        case Interpreter::Outcome::Word: break;
+        case Interpreter::Outcome::Word:
+            break;
         case Interpreter::Outcome::LineEnd:
             // Point the editor at the line feed just read and the marker at
             // its line, then hand the line's motion over.
@@ -202,7 +210,9 @@ void Machine::timer1Tick() {
             timer1_.enabled = false;
             panel_.executingLineShown(-1);
             break;
-        case Interpreter::Outcome::Error: report(interp_.txtline + 1, interp_.error()); break;
+        case Interpreter::Outcome::Error:
+            report(interp_.txtline + 1, interp_.error());
+            break;
     }
 }
 
@@ -220,7 +230,8 @@ void Machine::handOver() {
 
 void Machine::timer2Tick() {
     switch (engine_.tick(segment_, registers_, dlstep_)) {
-        case motion::SegmentState::Running: break;
+        case motion::SegmentState::Running:
+            break;
         case motion::SegmentState::Ended:
             demorder(interp_.mcode, interp_.lcode, outdata_, switches_, panel_);
             timer2_.enabled = false;

@@ -79,7 +79,9 @@ public:
     void addTickListener(TickListener* listener) { listeners_.push_back(listener); }
     void removeTickListener(TickListener* listener) { std::erase(listeners_, listener); }
     void addStepObserver(motion::StepObserver* observer) { engine_.addStepObserver(observer); }
-    void removeStepObserver(motion::StepObserver* observer) { engine_.removeStepObserver(observer); }
+    void removeStepObserver(motion::StepObserver* observer) {
+        engine_.removeStepObserver(observer);
+    }
 
     // The magnified view's drag modes and pointer, and its redraw. A drag
     // rewrites the stored path in place.

@@ -40,9 +40,13 @@ std::optional<Command> lookup(const std::array<Entry, N>& table, std::string_vie
 
 }  // namespace
 
-std::optional<Command> lookupG(std::string_view digits) { return lookup(gTable, digits); }
+std::optional<Command> lookupG(std::string_view digits) {
+    return lookup(gTable, digits);
+}
 
-std::optional<Command> lookupM(std::string_view digits) { return lookup(mTable, digits); }
+std::optional<Command> lookupM(std::string_view digits) {
+    return lookup(mTable, digits);
+}
 
 double leadingNumber(std::string_view text) {
     std::size_t i = 0;

@@ -18,9 +18,15 @@ std::optional<Command> lookupG(std::string_view digits);
 std::optional<Command> lookupM(std::string_view digits);
 
 // Characters that continue a word after its letter.
-inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
-inline bool isNumberChar(char c) { return isDigit(c) || c == '.' || c == '-' || c == '+'; }
-inline bool isJNumberChar(char c) { return isDigit(c) || c == '.' || c == '-'; }  // "+" ends J
+inline bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+inline bool isNumberChar(char c) {
+    return isDigit(c) || c == '.' || c == '-' || c == '+';
+}
+inline bool isJNumberChar(char c) {
+    return isDigit(c) || c == '.' || c == '-';
+}  // "+" ends J
 
 // A coordinate word counts only the first nine characters after its letter.
 constexpr std::size_t numberTextLength = 9;

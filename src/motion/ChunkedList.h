@@ -15,7 +15,8 @@ public:
     static constexpr std::size_t chunkSize = std::size_t{1} << chunkShift;  // entries
 
     void push_back(double value) {
-        if (size_ == chunks_.size() * chunkSize) chunks_.push_back(std::make_unique<double[]>(chunkSize));
+        if (size_ == chunks_.size() * chunkSize)
+            chunks_.push_back(std::make_unique<double[]>(chunkSize));
         chunks_.back()[size_ & mask] = value;
         ++size_;
     }
@@ -28,7 +29,9 @@ public:
     }
 
     // Entries from `first` that lie in its chunk, in memory one after another.
-    const double* run(std::size_t first) const { return &chunks_[first >> chunkShift][first & mask]; }
+    const double* run(std::size_t first) const {
+        return &chunks_[first >> chunkShift][first & mask];
+    }
     double* run(std::size_t first) { return &chunks_[first >> chunkShift][first & mask]; }
     std::size_t runLength(std::size_t first) const {
         const std::size_t chunkEnd = ((first >> chunkShift) + 1) << chunkShift;
@@ -37,7 +40,8 @@ public:
 
     // Heap memory held, chunks and their table together.
     std::size_t bytes() const {
-        return chunks_.size() * chunkSize * sizeof(double) + chunks_.capacity() * sizeof(chunks_[0]);
+        return chunks_.size() * chunkSize * sizeof(double) +
+               chunks_.capacity() * sizeof(chunks_[0]);
     }
 
 private:

@@ -11,11 +11,17 @@ namespace tarvo::motion {
 
 namespace {
 
-double square(double v) { return v * v; }
+double square(double v) {
+    return v * v;
+}
 
-double arcRadius10(const Segment& s) { return std::sqrt(square(s.jc) + square(s.ic)) * 10; }
+double arcRadius10(const Segment& s) {
+    return std::sqrt(square(s.jc) + square(s.ic)) * 10;
+}
 
-bool isLine(Mode m) { return m == Mode::Rapid || m == Mode::Line; }
+bool isLine(Mode m) {
+    return m == Mode::Rapid || m == Mode::Line;
+}
 
 // One row of the point-by-point step tables: which axis moves, and which way.
 struct ArcMove {
@@ -73,14 +79,21 @@ SegmentState Interpolator::tick(Segment& s, Registers& r, double dlstep) {
 void Interpolator::interpolate(const Segment& s, Registers& r, double dlstep, std::int16_t lcolor) {
     switch (s.gmode) {
         case Mode::Rapid:
-        case Mode::Line: lineint(prepareLine(s), s, r, dlstep, lcolor); break;
-        case Mode::Clockwise: cwint(s, r, arcRadius10(s), dlstep, lcolor); break;
-        case Mode::CounterClockwise: ccwint(s, r, arcRadius10(s), dlstep, lcolor); break;
+        case Mode::Line:
+            lineint(prepareLine(s), s, r, dlstep, lcolor);
+            break;
+        case Mode::Clockwise:
+            cwint(s, r, arcRadius10(s), dlstep, lcolor);
+            break;
+        case Mode::CounterClockwise:
+            ccwint(s, r, arcRadius10(s), dlstep, lcolor);
+            break;
     }
 }
 
 double Interpolator::distanceToEnd(const Segment& s) const {
-    return std::sqrt(square(10 * s.ye - ycur) + square(10 * s.xe - xcur) + square(10 * s.ze - zcur));
+    return std::sqrt(square(10 * s.ye - ycur) + square(10 * s.xe - xcur) +
+                     square(10 * s.ze - zcur));
 }
 
 void Interpolator::restore(const Scalars& s) {
@@ -143,10 +156,11 @@ void Interpolator::endSegment(Segment& s, Registers& r, std::int16_t lcolor) {
 Interpolator::LineArgs Interpolator::prepareLine(const Segment& s) {
     // Directions are written on every step tick, before the routine runs, so
     // they are valid whenever a pulse shows.
-    const auto sign = [](double end, double start) -> std::int16_t { return end >= start ? 1 : -1; };
-    const LineArgs a{std::abs(s.xe - s.xs) * 10, std::abs(s.ye - s.ys) * 10,
-                     s.dz10(), sign(s.xe, s.xs), sign(s.ye, s.ys),
-                     sign(s.ze, s.zs)};
+    const auto sign = [](double end, double start) -> std::int16_t {
+        return end >= start ? 1 : -1;
+    };
+    const LineArgs a{std::abs(s.xe - s.xs) * 10, std::abs(s.ye - s.ys) * 10, s.dz10(),
+                     sign(s.xe, s.xs),           sign(s.ye, s.ys),           sign(s.ze, s.zs)};
     outdata_.direction(OutputByte::Axis::X, a.sx < 0);
     outdata_.direction(OutputByte::Axis::Y, a.sy < 0);
     outdata_.direction(OutputByte::Axis::Z, a.sz < 0);

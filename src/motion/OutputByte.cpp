@@ -5,7 +5,9 @@
 namespace tarvo::motion {
 
 namespace {
-int pulseBit(OutputByte::Axis axis) { return 2 * static_cast<int>(axis); }
+int pulseBit(OutputByte::Axis axis) {
+    return 2 * static_cast<int>(axis);
+}
 }  // namespace
 
 std::string OutputByte::texts() const {
@@ -21,13 +23,18 @@ void OutputByte::set(int index, bool value) {
 }
 
 void OutputByte::reset() {
-    static constexpr std::array<bool, Count> idle{true, false, true, false, true, false, false, false};
+    static constexpr std::array<bool, Count> idle{true, false, true,  false,
+                                                  true, false, false, false};
     for (int i = 0; i < Count; ++i) set(i, idle[i]);
 }
 
-void OutputByte::pulse(Axis axis) { set(pulseBit(axis), false); }
+void OutputByte::pulse(Axis axis) {
+    set(pulseBit(axis), false);
+}
 
-void OutputByte::direction(Axis axis, bool negative) { set(pulseBit(axis) + 1, negative); }
+void OutputByte::direction(Axis axis, bool negative) {
+    set(pulseBit(axis) + 1, negative);
+}
 
 void OutputByte::releasePulses() {
     set(XPulse, true);

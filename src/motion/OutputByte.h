@@ -21,10 +21,10 @@ public:
     std::string texts() const;  // indexes 0 to 7, "10101000" at rest
 
     void set(int index, bool value);
-    void reset();                 // the idle pattern written at the start of a run
-    void pulse(Axis axis);        // the axis's pulse bit goes active
+    void reset();           // the idle pattern written at the start of a run
+    void pulse(Axis axis);  // the axis's pulse bit goes active
     void direction(Axis axis, bool negative);
-    void releasePulses();         // all three pulse bits back to rest
+    void releasePulses();  // all three pulse bits back to rest
 
 private:
     MotionPanel& panel_;

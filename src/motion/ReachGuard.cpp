@@ -17,7 +17,9 @@ struct AxisState {
 
 // The gap between the axis's end and its present step point, computed by the
 // same sums as the end test, so the comparison is exact, not approximate.
-double gap(const AxisState& a) { return 10 * a.end - (10 * a.start + a.p); }
+double gap(const AxisState& a) {
+    return 10 * a.end - (10 * a.start + a.p);
+}
 
 }  // namespace
 

@@ -10,7 +10,9 @@ namespace tarvo::motion {
 // The machine converts doubles to integers to the nearest, halves to the even
 // neighbour (2.5 -> 2, 3.5 -> 4). nearbyint does exactly that in the default
 // floating-point environment, which the core never changes.
-inline double roundHalfEven(double value) { return std::nearbyint(value); }
+inline double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 // A rounded value held in a register wider than the 16 bits of the original
 // controller, so long moves keep counting; saturates instead of overflowing.

@@ -17,7 +17,7 @@ struct Segment {
     double xe = 0, ye = 0, ze = 60;
     double ic = 0, jc = 0;  // start point relative to the arc centre: minus I, minus J
     Mode gmode = Mode::Rapid;
-    double regmax = 0;  // register capacity of a straight move, mm
+    double regmax = 0;      // register capacity of a straight move, mm
     std::int64_t line = 0;  // the program line the motion was written on, from 1
 
     // Exact comparison: a segment whose end is its start ends without a step.

@@ -40,7 +40,8 @@ void StoredPath::keepSurface() {
 
 std::size_t StoredPath::cutBytes() const {
     std::size_t bytes = 0;
-    for (const auto* list : {&pathx, &pathy, &pathz, &surfx, &surfy, &surfz}) bytes += list->bytes();
+    for (const auto* list : {&pathx, &pathy, &pathz, &surfx, &surfy, &surfz})
+        bytes += list->bytes();
     return bytes;
 }
 

@@ -19,7 +19,9 @@ struct PixelMap {
 
     PixelMap() = default;
     PixelMap(float l, float t, float r, float b, int width, int height)
-        : left(l), top(t), kx(width / (static_cast<double>(r) - l)),
+        : left(l),
+          top(t),
+          kx(width / (static_cast<double>(r) - l)),
           ky(height / (static_cast<double>(b) - t)) {}
     double x(float v) const { return (v - left) * kx; }
     double y(float v) const { return (v - top) * ky; }
@@ -34,8 +36,9 @@ void drawPixel(const PixelBuffer& buffer, double x, double y, std::uint32_t colo
 
 // Both points lie in one pixel of the buffer.
 inline bool samePixel(const PixelBuffer& b, double x1, double y1, double x2, double y2) {
-    return x1 >= 0 && y1 >= 0 && x1 < b.width && y1 < b.height && static_cast<int>(x1) ==
-           static_cast<int>(x2) && static_cast<int>(y1) == static_cast<int>(y2) && x2 >= 0 && y2 >= 0;
+    return x1 >= 0 && y1 >= 0 && x1 < b.width && y1 < b.height &&
+           static_cast<int>(x1) == static_cast<int>(x2) &&
+           static_cast<int>(y1) == static_cast<int>(y2) && x2 >= 0 && y2 >= 0;
 }
 
 }  // namespace tarvo::render

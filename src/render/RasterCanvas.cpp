@@ -13,11 +13,14 @@ namespace {
 // A view is 7215 twips square; labels are 90 x 180 twips.
 constexpr double viewTwips = 7215;
 
-QRgb rgb(views::Rgb c) { return qRgb(c.r, c.g, c.b); }
+QRgb rgb(views::Rgb c) {
+    return qRgb(c.r, c.g, c.b);
+}
 
 // Plotted points take the foreground colour, black.
 QRgb runColour(std::int8_t colour) {
-    return colour < 0 ? rgb(views::palette[views::colour::black]) : rgb(views::paletteColour(colour));
+    return colour < 0 ? rgb(views::palette[views::colour::black])
+                      : rgb(views::paletteColour(colour));
 }
 
 PixelBuffer bufferOf(QImage& image) {

@@ -6,9 +6,13 @@ namespace tarvo::render {
 
 namespace {
 
-QString number(double v) { return QString::number(v, 'g', 7); }
+QString number(double v) {
+    return QString::number(v, 'g', 7);
+}
 
-QString colourName(QRgb c) { return QColor(c).name(); }
+QString colourName(QRgb c) {
+    return QColor(c).name();
+}
 
 }  // namespace
 
@@ -32,11 +36,11 @@ void SvgPicture::line(double x1, double y1, double x2, double y2, QRgb colour) {
 
 void SvgPicture::text(double left, double top, const QString& caption) {
     closePolyline();
-    body_ += QStringLiteral(
-                 "<text x=\"%1\" y=\"%2\" fill=\"#ffffff\" font-size=\"%3\" "
-                 "dominant-baseline=\"hanging\">%4</text>\n")
-                 .arg(number(left), number(top), number(size_ * 144.0 / 7215),
-                      caption.toHtmlEscaped());
+    body_ +=
+        QStringLiteral(
+            "<text x=\"%1\" y=\"%2\" fill=\"#ffffff\" font-size=\"%3\" "
+            "dominant-baseline=\"hanging\">%4</text>\n")
+            .arg(number(left), number(top), number(size_ * 144.0 / 7215), caption.toHtmlEscaped());
 }
 
 void SvgPicture::closePolyline() {

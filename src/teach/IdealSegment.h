@@ -22,7 +22,9 @@ struct IdealSegment {
     // The path of a segment as the dispatcher hands it over (millimetres).
     static IdealSegment of(const motion::Segment& s);
 
-    bool arc() const { return gmode == motion::Mode::Clockwise || gmode == motion::Mode::CounterClockwise; }
+    bool arc() const {
+        return gmode == motion::Mode::Clockwise || gmode == motion::Mode::CounterClockwise;
+    }
     // How far a point lies off the path: from the line segment in space, or
     // from the circle in the XY plane (an arc does not move Z).
     double distance(const motion::Point3& p) const;

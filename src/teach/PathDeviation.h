@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "teach/IdealSegment.h"
 #include "motion/StepRecord.h"
+#include "teach/IdealSegment.h"
 
 namespace tarvo::teach {
 

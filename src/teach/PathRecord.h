@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "interp/Timer.h"
-#include "teach/PathDeviation.h"
 #include "teach/LineSteps.h"
+#include "teach/PathDeviation.h"
 
 namespace tarvo::interp {
 class Machine;

@@ -55,7 +55,8 @@ std::string_view modeText(motion::Mode mode) {
 std::string beforeText(const motion::StepRecord& record) {
     const motion::Registers& r = record.before;
     if (record.method == motion::Method::Integration) return remainders(r);
-    return "fm=" + motion::numberText(r.fm) + ' ' + signText("px", r.px) + ' ' + signText("py", r.py);
+    return "fm=" + motion::numberText(r.fm) + ' ' + signText("px", r.px) + ' ' +
+           signText("py", r.py);
 }
 
 std::string afterText(const motion::StepRecord& record) {

@@ -11,7 +11,9 @@ namespace tarvo::views {
 
 namespace {
 
-float f(double v) { return static_cast<float>(v); }
+float f(double v) {
+    return static_cast<float>(v);
+}
 
 // The constant the machine turns with, and the pointer travel of a full turn.
 constexpr double pi = 3.14159;
@@ -127,8 +129,10 @@ void MagnifiedView::rotate(motion::StoredPath& path, float x, float y) const {
     path.keepSurface();
     const auto stride = static_cast<std::size_t>(rstep);
     eachRun(path.pathx, stride, [&](std::size_t first, std::size_t count) {
-        double *px = path.pathx.run(first), *py = path.pathy.run(first), *pz = path.pathz.run(first);
-        double *sx = path.surfx.run(first), *sy = path.surfy.run(first), *sz = path.surfz.run(first);
+        double *px = path.pathx.run(first), *py = path.pathy.run(first),
+               *pz = path.pathz.run(first);
+        double *sx = path.surfx.run(first), *sy = path.surfy.run(first),
+               *sz = path.surfz.run(first);
         for (std::size_t k = 0; k < count; k += stride) {
             turn(px[k], py[k], pz[k], cosA, sinA, cosB, sinB);
             turn(sx[k], sy[k], sz[k], cosA, sinA, cosB, sinB);

@@ -6,7 +6,9 @@
 namespace tarvo::views {
 
 namespace {
-float f(double v) { return static_cast<float>(v); }
+float f(double v) {
+    return static_cast<float>(v);
+}
 }  // namespace
 
 void PathDrawing::step(const motion::Point3& from, const motion::Point3& to, std::int16_t lcolor) {

@@ -10,6 +10,8 @@ struct UV {
     double u, v;
 };
 
-inline UV project(double x, double y, double z) { return {axoK * y - x, z - axoK * y}; }
+inline UV project(double x, double y, double z) {
+    return {axoK * y - x, z - axoK * y};
+}
 
 }  // namespace tarvo::views

@@ -35,11 +35,15 @@ constexpr std::array<Segment2, 9> axonometricAxes{{
     {650, -650, 640, -620, true},
 }};
 constexpr std::array<Segment2, 6> planAxes{{
-    {0, 750, 0, -750},  {10, 720, 0, 750},  {-10, 720, 0, 750},
-    {-750, 0, 750, 0},  {750, 0, 720, 10},  {750, 0, 720, -10},
+    {0, 750, 0, -750},
+    {10, 720, 0, 750},
+    {-10, 720, 0, 750},
+    {-750, 0, 750, 0},
+    {750, 0, 720, 10},
+    {750, 0, 720, -10},
 }};
-constexpr std::array<Label, 4> axonometricLabels{{
-    {360, 3600, "X"}, {5880, 5640, "Y"}, {4080, 480, "Z"}, {4060, 3688, "0"}}};
+constexpr std::array<Label, 4> axonometricLabels{
+    {{360, 3600, "X"}, {5880, 5640, "Y"}, {4080, 480, "Z"}, {4060, 3688, "0"}}};
 constexpr std::array<Label, 3> planLabels{{{6840, 3720, "X"}, {3800, 300, "Y"}, {3840, 3720, "0"}}};
 
 // Clears a view, sets its scale (left, top, right, bottom before the

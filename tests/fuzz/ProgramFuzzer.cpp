@@ -4,10 +4,10 @@
 #include <cstring>
 #include <string>
 
-#include "render/RasterCanvas.h"
 #include "interp/ClockDriver.h"
 #include "interp/Machine.h"
 #include "interp/Panel.h"
+#include "render/RasterCanvas.h"
 
 namespace {
 
@@ -34,7 +34,9 @@ tarvo::interp::Parameters parameters(const std::uint8_t* header) {
     return p;
 }
 
-float coordinate(std::uint8_t byte) { return static_cast<float>(byte) - 64.0f; }
+float coordinate(std::uint8_t byte) {
+    return static_cast<float>(byte) - 64.0f;
+}
 
 }  // namespace
 
@@ -45,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tarvo::render::RasterCanvas linep(tarvo::views::drawingBackground, 64);
     tarvo::render::RasterCanvas liner(tarvo::views::magnifiedBackground, 64);
     tarvo::interp::Machine machine(panel, {linez, linep, liner});
-    const std::string program(reinterpret_cast<const char*>(data + headerBytes), size - headerBytes);
+    const std::string program(reinterpret_cast<const char*>(data + headerBytes),
+                              size - headerBytes);
 
     machine.run(program, parameters(data));
     tarvo::interp::ClockDriver clock(machine);

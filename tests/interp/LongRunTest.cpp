@@ -12,7 +12,9 @@ namespace tarvo::interp {
 namespace {
 
 // Bytes the heap has handed out and not yet taken back.
-std::size_t heapInUse() { return mallinfo2().uordblks; }
+std::size_t heapInUse() {
+    return mallinfo2().uordblks;
+}
 
 // A zigzag of long passes at a fine pulse equivalent: a million steps or more.
 std::string zigzag(int passes, double z) {
@@ -36,15 +38,16 @@ TEST(LongRun, MemoryStaysFlatBesidesTheRecordedPath) {
         EXPECT_TRUE(panel.messages.empty());
         EXPECT_GE(machine.timer2Ticks(), 2'000'000u);
         std::size_t recorded = path.cutBytes();
-        for (const auto* list : {&path.wallx0, &path.wally0, &path.wallz0, &path.wallx1,
-                                 &path.wally1, &path.wallz1}) {
+        for (const auto* list :
+             {&path.wallx0, &path.wally0, &path.wallz0, &path.wallx1, &path.wally1, &path.wallz1}) {
             recorded += list->capacity() * sizeof(double);
         }
         EXPECT_EQ(path.pathUpper() > 0, z < 0);
         // The panel keeps every point shown; leave room for it and a little more.
         const std::size_t shown = panel.points.capacity() * sizeof(test::RecordingPanel::Point) +
                                   panel.bits.capacity() * sizeof(panel.bits[0]);
-        EXPECT_LE(heapInUse() - before, recorded + shown + program.size() + (64u << 10)) << "z " << z;
+        EXPECT_LE(heapInUse() - before, recorded + shown + program.size() + (64u << 10))
+            << "z " << z;
     }
 }
 
@@ -72,7 +75,8 @@ TEST(LongRun, RandomCommandsKeepOneTimerAtATime) {
         const bool once = ticked == 1 || (restarted && ticked == 2);
         ASSERT_TRUE(advancing ? once : ticked == 0) << ticked << " ticks at millisecond " << ms;
         // By the end of any millisecond the hand-over has settled.
-        ASSERT_FALSE(machine.timer1().enabled && machine.timer2().enabled) << "at millisecond " << ms;
+        ASSERT_FALSE(machine.timer1().enabled && machine.timer2().enabled)
+            << "at millisecond " << ms;
     }
     EXPECT_GT(machine.timer2Ticks(), 1000u);
 }

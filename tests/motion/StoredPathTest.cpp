@@ -72,7 +72,8 @@ TEST(StoredPath, RunStartClearsTheLists) {
     test::runToEnd(r.machine, "%\nG01Z-5\nX10\n");
     ASSERT_EQ(r.machine.path().pathUpper(), 16u);
     test::runToEnd(r.machine, test::sampleProgram);
-    for (const auto& list : test::everything(r.machine.path())) EXPECT_EQ(list, std::vector<double>{0.0});
+    for (const auto& list : test::everything(r.machine.path()))
+        EXPECT_EQ(list, std::vector<double>{0.0});
 }
 
 }  // namespace

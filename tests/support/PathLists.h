@@ -16,9 +16,18 @@ inline std::vector<double> values(const motion::ChunkedList& list) {
 inline std::vector<std::vector<double>> everything(const motion::StoredPath& p) {
     std::vector<double> surfz;
     for (std::size_t i = 0; i < p.pathx.size(); ++i) surfz.push_back(p.surfaceZ(i));
-    return {values(p.pathx),        values(p.pathy),        values(p.pathz),
-            values(p.surfaceXs()),  values(p.surfaceYs()),  surfz,
-            p.wallx0, p.wally0, p.wallz0, p.wallx1, p.wally1, p.wallz1};
+    return {values(p.pathx),
+            values(p.pathy),
+            values(p.pathz),
+            values(p.surfaceXs()),
+            values(p.surfaceYs()),
+            surfz,
+            p.wallx0,
+            p.wally0,
+            p.wallz0,
+            p.wallx1,
+            p.wally1,
+            p.wallz1};
 }
 
 }  // namespace tarvo::test

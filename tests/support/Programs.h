@@ -20,8 +20,8 @@ inline interp::Parameters withDl(double dl) {
 }
 
 // Presses Run and advances until the run stops (or the tick limit).
-inline void runToEnd(interp::Machine& m, const std::string& program,
-                     interp::Parameters p = {}, std::uint64_t maxTicks = 10'000'000) {
+inline void runToEnd(interp::Machine& m, const std::string& program, interp::Parameters p = {},
+                     std::uint64_t maxTicks = 10'000'000) {
     m.run(program, p);
     interp::ClockDriver(m).runToEnd(maxTicks);
 }

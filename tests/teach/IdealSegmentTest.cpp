@@ -29,8 +29,9 @@ TEST(IdealSegment, ArcsTurnInTheirSense) {
     EXPECT_DOUBLE_EQ(
         IdealSegment::of({30, 10, 60, 40, 20, 60, 0, -10, motion::Mode::CounterClockwise}).sweep(),
         quarter);
-    EXPECT_DOUBLE_EQ(IdealSegment::of({40, 20, 60, 30, 30, 60, 0, -10, motion::Mode::Clockwise}).sweep(),
-                     -quarter);
+    EXPECT_DOUBLE_EQ(
+        IdealSegment::of({40, 20, 60, 30, 30, 60, 0, -10, motion::Mode::Clockwise}).sweep(),
+        -quarter);
     EXPECT_EQ(IdealSegment::of({5, 5, 60, 5, 5, 0, 1, 0, motion::Mode::Clockwise}).sweep(), 0);
 }
 

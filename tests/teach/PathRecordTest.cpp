@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-#include "teach/PathRecord.h"
 #include "support/MachineRecorder.h"
+#include "teach/PathRecord.h"
 
 namespace tarvo::teach {
 namespace {

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "teach/StepTable.h"
-#include "teach/StepText.h"
 #include "support/Programs.h"
 #include "support/RecordingPanel.h"
+#include "teach/StepTable.h"
+#include "teach/StepText.h"
 
 namespace tarvo::teach {
 namespace {

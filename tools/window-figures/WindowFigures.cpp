@@ -23,18 +23,20 @@
 #include <cstdio>
 
 #include "Workloads.h"
-#include "app/panels/ControlPanel.h"
 #include "app/editor/EditorFrame.h"
-#include "app/window/MainWindow.h"
-#include "app/panels/PaceBox.h"
 #include "app/files/ProgramFiles.h"
 #include "app/link/RunClock.h"
+#include "app/panels/ControlPanel.h"
+#include "app/panels/PaceBox.h"
+#include "app/window/MainWindow.h"
 #include "app/window/Settings.h"
 #include "interp/Machine.h"
 
 namespace {
 
-double milliseconds(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e6; }
+double milliseconds(const QElapsedTimer& t) {
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
+}
 
 QString megabyteProgram(const QTemporaryDir& dir) {
     QByteArray text = "%\r\n";
@@ -130,7 +132,8 @@ int main(int argc, char** argv) {
     window.show();
     while (!window.windowHandle()->isExposed()) QApplication::processEvents();
     window.repaint();
-    std::printf("cold start to first painted window: %.0f ms (target <= 500)\n", milliseconds(sinceStart));
+    std::printf("cold start to first painted window: %.0f ms (target <= 500)\n",
+                milliseconds(sinceStart));
 
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
     QTimer::singleShot(500, [&] {  // once the window has settled

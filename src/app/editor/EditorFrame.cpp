@@ -13,9 +13,9 @@ namespace {
 // monospaced, so columns of G-code line up.
 QFont editorFont() {
     const QStringList families = QFontDatabase::families();
-    for (const QString& family : {QStringLiteral("SimSun"), QStringLiteral("宋体"),
-                                  QStringLiteral("Noto Sans Mono CJK SC"),
-                                  QStringLiteral("Noto Sans Mono CJK")}) {
+    for (const QString& family :
+         {QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("Noto Sans Mono CJK SC"),
+          QStringLiteral("Noto Sans Mono CJK")}) {
         if (families.contains(family)) return QFont(family, 12);
     }
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -35,9 +35,13 @@ EditorFrame::EditorFrame(QWidget* parent) : QGroupBox(QStringLiteral("新文件"
     layout->addWidget(filetxt_);
 }
 
-void EditorFrame::markLine(qint64 line) { filetxt_->markLine(line); }
+void EditorFrame::markLine(qint64 line) {
+    filetxt_->markLine(line);
+}
 
-qint64 EditorFrame::markedLine() const { return filetxt_->markedLine(); }
+qint64 EditorFrame::markedLine() const {
+    return filetxt_->markedLine();
+}
 
 void EditorFrame::moveCaret(qint64 position) {
     QTextCursor cursor = filetxt_->textCursor();
@@ -47,7 +51,8 @@ void EditorFrame::moveCaret(qint64 position) {
 }
 
 bool EditorFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == filetxt_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    if (watched == filetxt_ &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
         // A menu or another application taking the focus for a moment does
         // not move it away from the editor.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

@@ -6,9 +6,9 @@
 #include <QPlainTextEdit>
 #include <optional>
 
-#include "app/files/ProgramLoader.h"
 #include "app/base/Prompts.h"
 #include "app/base/WholeFile.h"
+#include "app/files/ProgramLoader.h"
 
 namespace tarvo::app {
 
@@ -92,7 +92,9 @@ bool ProgramFiles::mayDiscard() {
     return false;
 }
 
-bool ProgramFiles::loading() const { return loader_->loading(); }
+bool ProgramFiles::loading() const {
+    return loader_->loading();
+}
 
 std::string ProgramFiles::programText() const {
     loader_->finish();

@@ -2,16 +2,18 @@
 
 #include <QTimer>
 
-#include "app/panels/CoordinatePanel.h"
-#include "app/editor/EditorFrame.h"
-#include "app/panels/OutputPanel.h"
-#include "app/editor/ProgramEditor.h"
 #include "app/base/Prompts.h"
+#include "app/editor/EditorFrame.h"
+#include "app/editor/ProgramEditor.h"
+#include "app/panels/CoordinatePanel.h"
+#include "app/panels/OutputPanel.h"
 
 namespace tarvo::app {
 
 namespace {
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 }  // namespace
 
 void WindowPanel::startProgram(const std::string& program, const QString& editorText) {
@@ -20,15 +22,25 @@ void WindowPanel::startProgram(const std::string& program, const QString& editor
     w_.editor.filetxt().clearError();
 }
 
-void WindowPanel::restartProgram() { w_.coordinates.showPointTexts(startPoint_); }
+void WindowPanel::restartProgram() {
+    w_.coordinates.showPointTexts(startPoint_);
+}
 
-void WindowPanel::outputBitChanged(int index, bool value) { w_.output.showBit(index, value); }
+void WindowPanel::outputBitChanged(int index, bool value) {
+    w_.output.showBit(index, value);
+}
 
-void WindowPanel::pointShown(double x, double y, double z) { w_.coordinates.showPoint(x, y, z); }
+void WindowPanel::pointShown(double x, double y, double z) {
+    w_.coordinates.showPoint(x, y, z);
+}
 
-void WindowPanel::spindleShown(bool on) { w_.output.showSpindle(on); }
+void WindowPanel::spindleShown(bool on) {
+    w_.output.showSpindle(on);
+}
 
-void WindowPanel::coolantShown(bool on) { w_.output.showCoolant(on); }
+void WindowPanel::coolantShown(bool on) {
+    w_.output.showCoolant(on);
+}
 
 void WindowPanel::message(std::string_view message, std::string_view title) {
     // The run has stopped already; the box opens once the machine's tick is over.
@@ -37,18 +49,28 @@ void WindowPanel::message(std::string_view message, std::string_view title) {
     });
 }
 
-void WindowPanel::caretMoved(std::int64_t index) { w_.editor.moveCaret(caretMap_.characterAt(index)); }
+void WindowPanel::caretMoved(std::int64_t index) {
+    w_.editor.moveCaret(caretMap_.characterAt(index));
+}
 
-void WindowPanel::currentLineMarked(std::int64_t line) { w_.editor.markLine(line); }
+void WindowPanel::currentLineMarked(std::int64_t line) {
+    w_.editor.markLine(line);
+}
 
-void WindowPanel::executingLineShown(std::int64_t line) { w_.editor.filetxt().showExecutingLine(line); }
+void WindowPanel::executingLineShown(std::int64_t line) {
+    w_.editor.filetxt().showExecutingLine(line);
+}
 
 void WindowPanel::programErrorShown(std::int64_t line, std::string_view message) {
     w_.editor.filetxt().markError(line, text(message));
 }
 
-void WindowPanel::originShown(double x, double y, double z) { w_.coordinates.showOrigin(x, y, z); }
+void WindowPanel::originShown(double x, double y, double z) {
+    w_.coordinates.showOrigin(x, y, z);
+}
 
-void WindowPanel::viewOptionSelected(views::View view) { w_.selectOption(view); }
+void WindowPanel::viewOptionSelected(views::View view) {
+    w_.selectOption(view);
+}
 
 }  // namespace tarvo::app

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/panels/PaceBox.h"
 #include "app/base/Twips.h"
+#include "app/panels/PaceBox.h"
 
 namespace tarvo::app {
 

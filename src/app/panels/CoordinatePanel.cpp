@@ -12,7 +12,8 @@ namespace {
 
 void showValues(QLineEdit* const (&boxes)[3], double x, double y, double z) {
     const double values[] = {x, y, z};
-    for (int i = 0; i < 3; ++i) boxes[i]->setText(QString::fromStdString(motion::numberText(values[i])));
+    for (int i = 0; i < 3; ++i)
+        boxes[i]->setText(QString::fromStdString(motion::numberText(values[i])));
 }
 
 }  // namespace
@@ -32,9 +33,13 @@ CoordinatePanel::CoordinatePanel(QWidget* parent) : QGroupBox(QStringLiteral("Âù
     }
 }
 
-void CoordinatePanel::showOrigin(double x, double y, double z) { showValues(origin_, x, y, z); }
+void CoordinatePanel::showOrigin(double x, double y, double z) {
+    showValues(origin_, x, y, z);
+}
 
-void CoordinatePanel::showPoint(double x, double y, double z) { showValues(point_, x, y, z); }
+void CoordinatePanel::showPoint(double x, double y, double z) {
+    showValues(point_, x, y, z);
+}
 
 std::array<QString, 3> CoordinatePanel::pointTexts() const {
     return {point_[0]->text(), point_[1]->text(), point_[2]->text()};

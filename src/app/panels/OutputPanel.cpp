@@ -10,16 +10,21 @@ namespace tarvo::app {
 
 namespace {
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
-QString switchText(bool on) { return text(on ? interp::messages::on : interp::messages::off); }
+QString switchText(bool on) {
+    return text(on ? interp::messages::on : interp::messages::off);
+}
 
 }  // namespace
 
 OutputPanel::OutputPanel(QWidget* parent) : QGroupBox(QStringLiteral("并行口输出状态"), parent) {
     auto* grid = new QGridLayout(this);
     const char* idle = "10101000";
-    for (int i = 0; i < 8; ++i) outdata_[static_cast<std::size_t>(i)] = readoutBox(QString(idle[i]), 32, this);
+    for (int i = 0; i < 8; ++i)
+        outdata_[static_cast<std::size_t>(i)] = readoutBox(QString(idle[i]), 32, this);
     zhukg_ = readoutBox(switchText(false), 40, this);
     lengkg_ = readoutBox(switchText(false), 40, this);
 
@@ -41,11 +46,16 @@ OutputPanel::OutputPanel(QWidget* parent) : QGroupBox(QStringLiteral("并行口�
 }
 
 void OutputPanel::showBit(int index, bool value) {
-    outdata_[static_cast<std::size_t>(index)]->setText(value ? QStringLiteral("1") : QStringLiteral("0"));
+    outdata_[static_cast<std::size_t>(index)]->setText(value ? QStringLiteral("1")
+                                                             : QStringLiteral("0"));
 }
 
-void OutputPanel::showSpindle(bool on) { zhukg_->setText(switchText(on)); }
+void OutputPanel::showSpindle(bool on) {
+    zhukg_->setText(switchText(on));
+}
 
-void OutputPanel::showCoolant(bool on) { lengkg_->setText(switchText(on)); }
+void OutputPanel::showCoolant(bool on) {
+    lengkg_->setText(switchText(on));
+}
 
 }  // namespace tarvo::app

@@ -4,8 +4,9 @@
 
 namespace tarvo::app {
 
-ViewStack::ViewStack(render::RasterCanvas& linez, render::RasterCanvas& linep, render::RasterCanvas& liner,
-                     ViewWidget::PointerHandler magnifiedPointer, QWidget* parent)
+ViewStack::ViewStack(render::RasterCanvas& linez, render::RasterCanvas& linep,
+                     render::RasterCanvas& liner, ViewWidget::PointerHandler magnifiedPointer,
+                     QWidget* parent)
     : QWidget(parent) {
     const auto ignore = [](int, float, float) {};
     views_[0] = new ViewWidget(linez, ignore, this);

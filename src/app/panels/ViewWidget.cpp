@@ -11,9 +11,12 @@ namespace {
 
 Qt::CursorShape cursorFor(views::Pointer pointer) {
     switch (pointer) {
-        case views::Pointer::Hand: return Qt::OpenHandCursor;
-        case views::Pointer::Cross: return Qt::CrossCursor;
-        case views::Pointer::Arrow: break;
+        case views::Pointer::Hand:
+            return Qt::OpenHandCursor;
+        case views::Pointer::Cross:
+            return Qt::CrossCursor;
+        case views::Pointer::Arrow:
+            break;
     }
     return Qt::ArrowCursor;
 }
@@ -34,7 +37,9 @@ ViewWidget::ViewWidget(render::RasterCanvas& canvas, PointerHandler pointerMoved
     follow();
 }
 
-ViewWidget::~ViewWidget() { canvas_.changed = nullptr; }
+ViewWidget::~ViewWidget() {
+    canvas_.changed = nullptr;
+}
 
 void ViewWidget::follow() {
     setVisible(canvas_.visible());
@@ -48,7 +53,9 @@ void ViewWidget::paintEvent(QPaintEvent*) {
     canvas_.paintLabels(painter, canvas_.size());
 }
 
-void ViewWidget::resizeEvent(QResizeEvent*) { canvas_.resize(std::min(width(), height())); }
+void ViewWidget::resizeEvent(QResizeEvent*) {
+    canvas_.resize(std::min(width(), height()));
+}
 
 void ViewWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPointF user = canvas_.toUser(event->position(), canvas_.size());

@@ -18,7 +18,8 @@ public:
     // `pointerMoved(buttons, x, y)`: buttons 1 left, 2 right, 4 middle.
     using PointerHandler = std::function<void(int buttons, float x, float y)>;
 
-    ViewWidget(render::RasterCanvas& canvas, PointerHandler pointerMoved, QWidget* parent = nullptr);
+    ViewWidget(render::RasterCanvas& canvas, PointerHandler pointerMoved,
+               QWidget* parent = nullptr);
     ~ViewWidget() override;
 
     render::RasterCanvas& canvas() { return canvas_; }

@@ -109,8 +109,8 @@ render::PixelMap PathOverlay::planMap() const {
     const QPointF topLeft = canvas_.toUser({0, 0}, size);
     const QPointF bottomRight = canvas_.toUser(QPointF(size, size), size);
     return render::PixelMap(static_cast<float>(topLeft.x()), static_cast<float>(topLeft.y()),
-                    static_cast<float>(bottomRight.x()), static_cast<float>(bottomRight.y()), size,
-                    size);
+                            static_cast<float>(bottomRight.x()),
+                            static_cast<float>(bottomRight.y()), size, size);
 }
 
 void PathOverlay::paintEvent(QPaintEvent*) {

@@ -13,7 +13,7 @@ class RasterCanvas;
 namespace tarvo::teach {
 class PathRecord;
 struct IdealSegment;
-}
+}  // namespace tarvo::teach
 namespace tarvo::app {
 
 // Lies over the plan view and draws on top of its picture, never into it:

@@ -4,8 +4,8 @@
 #include <QColor>
 #include <algorithm>
 
-#include "teach/StepTable.h"
 #include "motion/NumberText.h"
+#include "teach/StepTable.h"
 #include "teach/StepText.h"
 
 namespace tarvo::app {

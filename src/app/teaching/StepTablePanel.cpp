@@ -11,11 +11,11 @@
 
 #include "app/base/Prompts.h"
 #include "app/base/ShownRefresh.h"
-#include "app/teaching/StepTableModel.h"
 #include "app/base/WholeFile.h"
-#include "teach/StepTable.h"
+#include "app/teaching/StepTableModel.h"
 #include "motion/NumberText.h"
 #include "teach/StepCsv.h"
+#include "teach/StepTable.h"
 #include "teach/StepText.h"
 
 namespace tarvo::app {

@@ -37,7 +37,8 @@ TimingDiagram::TimingDiagram(const teach::PulseHistory& history, const interp::M
       strip_(new TimingStrip(history, this)),
       scroll_(new QScrollBar(Qt::Horizontal, this)),
       readout_(new QLabel(this)),
-      legend_(new QLabel(QStringLiteral("脉冲 0 有效    方向 0-正 1-负    蓝色底纹：译码节拍"), this)) {
+      legend_(
+          new QLabel(QStringLiteral("脉冲 0 有效    方向 0-正 1-负    蓝色底纹：译码节拍"), this)) {
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     legend_->setForegroundRole(QPalette::PlaceholderText);
     readout_->setToolTip(legend_->text());

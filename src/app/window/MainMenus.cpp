@@ -26,7 +26,9 @@ QAction* button(QToolBar* bar, const char* key, const QString& tooltip) {
 
 }  // namespace
 
-QString toolbarKey(const QAction* action) { return action->data().toString(); }
+QString toolbarKey(const QAction* action) {
+    return action->data().toString();
+}
 
 MainMenus buildMainMenus(QMainWindow& window) {
     MainMenus m{};
@@ -47,7 +49,8 @@ MainMenus buildMainMenus(QMainWindow& window) {
     m.mnueditclear = item(m.mnuedit, QStringLiteral("清除(&C)"));
     m.mnuEditCut = item(m.mnuedit, QStringLiteral("剪切(&T)"), QKeySequence(Qt::CTRL | Qt::Key_X));
     m.mnuEditCopy = item(m.mnuedit, QStringLiteral("复制(&C)"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    m.mnuEditPaste = item(m.mnuedit, QStringLiteral("粘贴(&P)"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    m.mnuEditPaste =
+        item(m.mnuedit, QStringLiteral("粘贴(&P)"), QKeySequence(Qt::CTRL | Qt::Key_V));
 
     QMenu* view = bar->addMenu(QStringLiteral("视图(&V)"));
     m.mnuViewToolbar = item(view, QStringLiteral("工具条(&T)"));

@@ -9,35 +9,35 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/link/BatchedPanel.h"
-#include "app/panels/ControlPanel.h"
-#include "app/panels/CoordinatePanel.h"
-#include "app/window/DesignerWindow.h"
+#include "app/base/Prompts.h"
+#include "app/base/Twips.h"
 #include "app/editor/EditorFrame.h"
 #include "app/files/FileDrop.h"
-#include "app/window/HelpWindow.h"
-#include "app/teaching/IdealPathSwitch.h"
+#include "app/files/ProgramFiles.h"
+#include "app/link/BatchedPanel.h"
+#include "app/link/RunClock.h"
+#include "app/link/WindowPanel.h"
+#include "app/panels/ControlPanel.h"
+#include "app/panels/CoordinatePanel.h"
 #include "app/panels/OutputPanel.h"
 #include "app/panels/PaceBox.h"
-#include "app/window/ParameterDialog.h"
-#include "app/files/ProgramFiles.h"
-#include "app/base/Prompts.h"
-#include "app/link/RunClock.h"
-#include "app/window/SampleProgram.h"
+#include "app/panels/ViewStack.h"
+#include "app/teaching/IdealPathSwitch.h"
 #include "app/teaching/StepTablePanel.h"
-#include "app/window/Settings.h"
 #include "app/teaching/TeachingDock.h"
 #include "app/teaching/TimingDiagram.h"
-#include "app/base/Twips.h"
-#include "app/panels/ViewStack.h"
+#include "app/window/DesignerWindow.h"
+#include "app/window/HelpWindow.h"
+#include "app/window/ParameterDialog.h"
+#include "app/window/SampleProgram.h"
+#include "app/window/Settings.h"
 #include "app/window/WindowPlacement.h"
-#include "app/link/WindowPanel.h"
 #include "interp/Machine.h"
 #include "teach/PulseHistory.h"
 #include "teach/StepTable.h"
@@ -63,7 +63,8 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
         *output_, *coordinates_, *editor_, prompts_, *this,
         [this](views::View view) { selectOption(view == views::View::Axonometric ? 0 : 1); }});
     batched_ = std::make_unique<BatchedPanel>(*panel_);
-    machine_ = std::make_unique<interp::Machine>(*batched_, views::ViewCanvases{linez_, linep_, liner_});
+    machine_ =
+        std::make_unique<interp::Machine>(*batched_, views::ViewCanvases{linez_, linep_, liner_});
     clock_ = new RunClock(
         *machine_, [this](const auto& ticks) { batched_->batch(ticks); }, this);
     buildTeachingDocks();
@@ -102,13 +103,15 @@ MainWindow::~MainWindow() {
     delete info_;
 }
 
-QRadioButton& MainWindow::option1(int item) { return *static_cast<QRadioButton*>(option1_->button(item)); }
+QRadioButton& MainWindow::option1(int item) {
+    return *static_cast<QRadioButton*>(option1_->button(item));
+}
 
 QWidget* MainWindow::buildGraphicsFrame() {
     auto* frame = new QGroupBox(QStringLiteral("图形显示"));
-    views_ = new ViewStack(linez_, linep_, liner_,
-                           [this](int buttons, float x, float y) { machine_->pointerMoved(buttons, x, y); },
-                           frame);
+    views_ = new ViewStack(
+        linez_, linep_, liner_,
+        [this](int buttons, float x, float y) { machine_->pointerMoved(buttons, x, y); }, frame);
     views_->liner().setContextMenuPolicy(Qt::ActionsContextMenu);
     views_->liner().addActions({menus_.mnupan, menus_.mnurot});
     option1_ = new QButtonGroup(frame);
@@ -159,12 +162,12 @@ void MainWindow::buildLayout() {
 void MainWindow::buildTeachingDocks() {
     pulses_ = std::make_unique<teach::PulseHistory>(*machine_);
     steps_ = std::make_unique<teach::StepTable>(*machine_);
-    QDockWidget* timing =
-        addTeachingDock(*this, *menus_.mnuTeach, new TimingDiagram(*pulses_, *machine_),
-                        QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"), Qt::BottomDockWidgetArea);
-    QDockWidget* table =
-        addTeachingDock(*this, *menus_.mnuTeach, new StepTablePanel(*steps_, prompts_),
-                        QStringLiteral("stepTableDock"), QStringLiteral("插补过程表"), Qt::BottomDockWidgetArea);
+    QDockWidget* timing = addTeachingDock(
+        *this, *menus_.mnuTeach, new TimingDiagram(*pulses_, *machine_),
+        QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"), Qt::BottomDockWidgetArea);
+    QDockWidget* table = addTeachingDock(
+        *this, *menus_.mnuTeach, new StepTablePanel(*steps_, prompts_),
+        QStringLiteral("stepTableDock"), QStringLiteral("插补过程表"), Qt::BottomDockWidgetArea);
     splitDockWidget(timing, table, Qt::Horizontal);
 }
 
@@ -180,12 +183,11 @@ void MainWindow::connectCommands() {
     connect(&control_->command5(), &QPushButton::clicked, m.mnurunsetting, &QAction::trigger);
     connect(m.mnurunsetting, &QAction::triggered, this, &MainWindow::openParameters);
     using Unit = interp::Machine::StepUnit;
-    for (const auto& [action, unit] : {std::pair{m.mnustepTick, Unit::Tick},
-                                       std::pair{m.mnustepStep, Unit::Step},
-                                       std::pair{m.mnustepLine, Unit::Line}}) {
-        connect(action, &QAction::triggered, this, [this, unit] {
-            batched_->batch([this, unit] { machine_->stepPaused(unit); });
-        });
+    for (const auto& [action, unit] :
+         {std::pair{m.mnustepTick, Unit::Tick}, std::pair{m.mnustepStep, Unit::Step},
+          std::pair{m.mnustepLine, Unit::Line}}) {
+        connect(action, &QAction::triggered, this,
+                [this, unit] { batched_->batch([this, unit] { machine_->stepPaused(unit); }); });
     }
     connect(m.mnustepBack, &QAction::triggered, this, [this] {
         if (!machine_->canStepBack()) return;
@@ -239,18 +241,17 @@ void MainWindow::connectEditCommands() {
         copySelection();
         text.textCursor().removeSelectedText();
     });
-    connect(menus_.mnuEditPaste, &QAction::triggered, this, [&text] {
-        text.textCursor().insertText(QApplication::clipboard()->text());
-    });
+    connect(menus_.mnuEditPaste, &QAction::triggered, this,
+            [&text] { text.textCursor().insertText(QApplication::clipboard()->text()); });
 }
 
 // The toolbar's buttons run the commands of their keys, tried in a fixed order.
 void MainWindow::dispatchToolbar(QAction* action) {
     const QString key = toolbarKey(action);
     const std::pair<const char*, QAction*> commands[] = {
-        {"New", menus_.mnufilenew},   {"Open", menus_.mnufileopen}, {"Save", menus_.mnuFileSave},
-        {"Cut", menus_.mnuEditCut},   {"Copy", menus_.mnuEditCopy}, {"Paste", menus_.mnuEditPaste},
-        {"Run", menus_.mnurunrun},    {"Stop", menus_.mnurunstop},  {"Pause", menus_.mnurunpause}};
+        {"New", menus_.mnufilenew}, {"Open", menus_.mnufileopen}, {"Save", menus_.mnuFileSave},
+        {"Cut", menus_.mnuEditCut}, {"Copy", menus_.mnuEditCopy}, {"Paste", menus_.mnuEditPaste},
+        {"Run", menus_.mnurunrun},  {"Stop", menus_.mnurunstop},  {"Pause", menus_.mnurunpause}};
     for (const auto& [name, command] : commands) {
         if (key == QLatin1String(name)) {
             command->trigger();
@@ -266,7 +267,9 @@ void MainWindow::showEditCommands(bool shown) {
     for (int position = 4; position <= 7; ++position) menus_.button(position)->setVisible(shown);
 }
 
-void MainWindow::selectOption(int item) { option1_->button(item)->setChecked(true); }
+void MainWindow::selectOption(int item) {
+    option1_->button(item)->setChecked(true);
+}
 
 void MainWindow::showView(int item) {
     machine_->views().show(item == 0 ? views::View::Axonometric : views::View::Plan);
@@ -322,9 +325,13 @@ void showOnce(QPointer<Window>& window) {
 
 }  // namespace
 
-void MainWindow::showHelp() { showOnce(gn_); }
+void MainWindow::showHelp() {
+    showOnce(gn_);
+}
 
-void MainWindow::showDesigner() { showOnce(info_); }
+void MainWindow::showDesigner() {
+    showOnce(info_);
+}
 
 // The view on screen as a picture, at the size it is shown; a name without
 // an extension becomes a PNG file.
@@ -335,8 +342,8 @@ void MainWindow::saveViewPicture() {
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
     const views::View shown = machine_->views().shown();
     const render::RasterCanvas& canvas = shown == views::View::Axonometric ? linez_
-                                 : shown == views::View::Plan      ? linep_
-                                                                   : liner_;
+                                         : shown == views::View::Plan      ? linep_
+                                                                           : liner_;
     if (!canvas.saveImage(path, canvas.size())) {
         prompts_.message(QStringLiteral("保存失败"), QStringLiteral("无法保存图片：%1").arg(path));
     }
@@ -347,7 +354,8 @@ void MainWindow::listRecentFiles() {
     const QStringList paths = settings_.recentFiles();
     for (int i = 0; i < paths.size(); ++i) {
         const QString path = paths[i];
-        QAction* entry = menus_.mnuRecent->addAction(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(path));
+        QAction* entry =
+            menus_.mnuRecent->addAction(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(path));
         connect(entry, &QAction::triggered, this, [this, path] { files_->openPath(path); });
     }
     menus_.mnuRecent->setEnabled(!paths.isEmpty());

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "app/window/MainMenus.h"
-#include "render/RasterCanvas.h"
 #include "app/window/WindowPlacement.h"
+#include "render/RasterCanvas.h"
 
 class QButtonGroup;
 class QRadioButton;
@@ -14,7 +14,7 @@ class QRadioButton;
 namespace tarvo::teach {
 class PulseHistory;
 class StepTable;
-}
+}  // namespace tarvo::teach
 namespace tarvo::interp {
 class Machine;
 }
@@ -101,11 +101,12 @@ private:
     QButtonGroup* option1_;
     ProgramFiles* files_;
     std::unique_ptr<WindowPanel> panel_;
-    std::unique_ptr<BatchedPanel> batched_;  // the machine's panel: panel_, a batch of ticks at a time
+    std::unique_ptr<BatchedPanel>
+        batched_;  // the machine's panel: panel_, a batch of ticks at a time
     std::unique_ptr<interp::Machine> machine_;
     std::unique_ptr<teach::PulseHistory> pulses_;  // goes before the machine it listens to
     std::unique_ptr<teach::StepTable> steps_;      // likewise
-    std::unique_ptr<IdealPathSwitch> idealPath_;    // likewise
+    std::unique_ptr<IdealPathSwitch> idealPath_;   // likewise
     RunClock* clock_;
     ParameterDialog* g54form_;
     QPointer<HelpWindow> gn_;

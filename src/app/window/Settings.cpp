@@ -106,8 +106,9 @@ void Settings::savePlacement(const Placement& placement) {
 
 QStringList Settings::recentFiles() const {
     Section section;
-    QStringList paths = section->value(QStringLiteral("RecentFiles")).toString().split(
-        QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList paths = section->value(QStringLiteral("RecentFiles"))
+                            .toString()
+                            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return paths.mid(0, recentFileCount);
 }
 
@@ -116,7 +117,8 @@ void Settings::rememberRecentFile(const QString& path) {
     paths.removeAll(path);
     paths.prepend(path);
     Section section;
-    section->setValue(QStringLiteral("RecentFiles"), paths.mid(0, recentFileCount).join(QLatin1Char('\n')));
+    section->setValue(QStringLiteral("RecentFiles"),
+                      paths.mid(0, recentFileCount).join(QLatin1Char('\n')));
 }
 
 }  // namespace tarvo::app

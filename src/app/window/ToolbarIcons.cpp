@@ -27,7 +27,10 @@ void page(QPainter& p, QRectF r) {
 
 const std::map<QString, Drawing>& drawings() {
     static const std::map<QString, Drawing> all{
-        {"New", [](QPainter& p) { page(p, {3.5, 1.5, 10, 13}); }},
+        {"New",
+         [](QPainter& p) {
+             page(p, {3.5, 1.5, 10, 13});
+         }},
         {"Open",
          [](QPainter& p) {
              p.setPen(QColor(120, 90, 0));

@@ -31,15 +31,16 @@ QRect available() {
 void WindowPlacement::restore(QWidget& window, const Settings& settings) {
     restored_ = settings.placement();
     if (!restored_) {
-        const QSize size(twipsToPixels(&window, designedWidth), twipsToPixels(&window, designedHeight));
+        const QSize size(twipsToPixels(&window, designedWidth),
+                         twipsToPixels(&window, designedHeight));
         window.resize(size.expandedTo(window.sizeHint()));
         const QRect screen = available();
         window.move(screen.center() - QPoint(window.width() / 2, window.height() / 2));
         return;
     }
-    const QRect wanted(twipsToPixels(&window, restored_->left), twipsToPixels(&window, restored_->top),
-                       twipsToPixels(&window, restored_->width),
-                       twipsToPixels(&window, restored_->height));
+    const QRect wanted(
+        twipsToPixels(&window, restored_->left), twipsToPixels(&window, restored_->top),
+        twipsToPixels(&window, restored_->width), twipsToPixels(&window, restored_->height));
     window.resize(wanted.size());
     window.move(onSomeScreen(wanted) ? wanted.topLeft() : available().topLeft());
     restoredGeometry_ = QRect(window.pos(), window.size());

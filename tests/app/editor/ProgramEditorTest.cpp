@@ -4,11 +4,11 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "app/support/WindowUnderTest.h"
 #include "app/editor/EditorFrame.h"
 #include "app/editor/LineGutter.h"
-#include "app/window/MainWindow.h"
 #include "app/files/ProgramFiles.h"
+#include "app/support/WindowUnderTest.h"
+#include "app/window/MainWindow.h"
 #include "app/window/Settings.h"
 #include "interp/Machine.h"
 

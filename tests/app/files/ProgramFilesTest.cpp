@@ -9,9 +9,9 @@
 #include <csignal>
 #include <optional>
 
-#include "app/support/ScriptedPrompts.h"
-#include "app/files/ProgramFiles.h"
 #include "app/base/Prompts.h"
+#include "app/files/ProgramFiles.h"
+#include "app/support/ScriptedPrompts.h"
 
 using tarvo::app::ProgramFiles;
 using tarvo::app::SaveChoice;

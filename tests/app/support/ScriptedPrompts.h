@@ -26,9 +26,7 @@ public:
         log << "ask";
         return choices.isEmpty() ? SaveChoice::Cancel : choices.takeFirst();
     }
-    void message(const QString& title, const QString& text) override {
-        log << title + ": " + text;
-    }
+    void message(const QString& title, const QString& text) override { log << title + ": " + text; }
 };
 
 }  // namespace tarvo::app

@@ -11,22 +11,22 @@
 #include <QTextBlock>
 #include <QWheelEvent>
 
-#include "app/support/Pictures.h"
-#include "app/support/WindowUnderTest.h"
+#include "app/editor/EditorFrame.h"
+#include "app/link/RunClock.h"
 #include "app/panels/ControlPanel.h"
 #include "app/panels/CoordinatePanel.h"
-#include "app/editor/EditorFrame.h"
 #include "app/panels/PaceBox.h"
+#include "app/panels/ViewStack.h"
+#include "app/support/Pictures.h"
+#include "app/support/WindowUnderTest.h"
 #include "app/teaching/PathOverlay.h"
-#include "app/link/RunClock.h"
 #include "app/teaching/StepTableModel.h"
 #include "app/teaching/StepTablePanel.h"
 #include "app/teaching/TimingDiagram.h"
 #include "app/teaching/TimingStrip.h"
-#include "app/panels/ViewStack.h"
-#include "teach/StepTable.h"
 #include "support/Programs.h"
 #include "support/RecordingPanel.h"
+#include "teach/StepTable.h"
 
 namespace tarvo::app {
 

@@ -15,13 +15,13 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/support/WindowUnderTest.h"
+#include "app/editor/EditorFrame.h"
+#include "app/files/ProgramFiles.h"
 #include "app/panels/ControlPanel.h"
 #include "app/panels/CoordinatePanel.h"
-#include "app/editor/EditorFrame.h"
-#include "app/window/MainWindow.h"
 #include "app/panels/OutputPanel.h"
-#include "app/files/ProgramFiles.h"
+#include "app/support/WindowUnderTest.h"
+#include "app/window/MainWindow.h"
 #include "app/window/Settings.h"
 #include "interp/Machine.h"
 
@@ -158,8 +158,8 @@ private slots:
 
     void parametersTakeEffectAtRun() {
         t_.settings.setParameterTexts(QStringLiteral("5"), QStringLiteral("0"),
-                                    QStringLiteral("-2.5"), QStringLiteral("2"),
-                                    QStringLiteral("0.5"));
+                                      QStringLiteral("-2.5"), QStringLiteral("2"),
+                                      QStringLiteral("0.5"));
         init();
         t_.window->runCommand();
         QCOMPARE(t_.window->machine().bei(), 2);
@@ -201,8 +201,8 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(runsToEnd(*t_.window));
         t_.prompts->names = {folder.filePath(QStringLiteral("plan")),
-                           folder.filePath(QStringLiteral("view.svg")),
-                           QStringLiteral("/no/such/folder/view.png")};
+                             folder.filePath(QStringLiteral("view.svg")),
+                             QStringLiteral("/no/such/folder/view.png")};
         t_.window->menus().mnuFileSaveView->trigger();
         QImage plan(folder.filePath(QStringLiteral("plan.png")));
         QCOMPARE(plan.size(), QSize(t_.window->linep().size(), t_.window->linep().size()));

@@ -2,11 +2,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/panels/ViewStack.h"
 #include "app/support/Pictures.h"
 #include "app/support/WindowUnderTest.h"
 #include "app/teaching/TimingDiagram.h"
 #include "app/teaching/TimingStrip.h"
-#include "app/panels/ViewStack.h"
 
 namespace tarvo::app {
 

@@ -11,9 +11,9 @@
 #include "app/window/Settings.h"
 #include "interp/Messages.h"
 
+using tarvo::app::clearSettings;
 using tarvo::app::ParameterDialog;
 using tarvo::app::Settings;
-using tarvo::app::clearSettings;
 using tarvo::app::useScratchHome;
 
 namespace {
