@@ -43,7 +43,7 @@ void magnifiedDrag(benchmark::State& state) {
     view.rmode = static_cast<tarvo::views::DragMode>(state.range(0));
     float x = 0;
     for (auto _ : state) {
-        view.pointerMoved(path, 1, x, 0, 1);
+        view.pointerMoved(path, tarvo::views::Buttons::LeftAlone, x, 0, 1);
         x = x == 0 ? 0.01f : 0;
         benchmark::DoNotOptimize(liner.image().constBits());
     }

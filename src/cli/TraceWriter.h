@@ -16,7 +16,7 @@ namespace tarvo::cli {
 class TraceWriter : public interp::TickListener {
 public:
     TraceWriter(std::ostream& out, const interp::Machine& machine);
-    void ticked(int timer) override;
+    void ticked(interp::TimerId timer) override;
 
 private:
     std::ostream& out_;

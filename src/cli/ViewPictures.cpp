@@ -64,8 +64,9 @@ private:
         }
         machine.rotmode();
         for (const auto& [dx, dy] : options.rotations) {
-            machine.pointerMoved(0, 0, 0);
-            machine.pointerMoved(1, static_cast<float>(dx), static_cast<float>(dy));
+            machine.pointerMoved(views::Buttons::None, 0, 0);
+            machine.pointerMoved(views::Buttons::LeftAlone, static_cast<float>(dx),
+                                 static_cast<float>(dy));
         }
     }
 

@@ -14,11 +14,11 @@ Machine::Machine(Panel& panel, views::ViewCanvases canvases)
       engine_(outdata_, path_, panel, views_.pathDrawing()) {}
 
 void Machine::run(std::string_view filetxt, const Parameters& parameters) {
-    if (paused_ == 1) {
+    if (paused_) {
         // Resume: whichever timer was running goes on where it stopped.
         timer1_.interval = 1;
         timer2_.interval = 1;
-        paused_ = 0;
+        paused_ = false;
         return;
     }
     if (filetxt.empty()) {
@@ -29,14 +29,24 @@ void Machine::run(std::string_view filetxt, const Parameters& parameters) {
         panel_.message(*problem, messages::parameterTitle);
         return;
     }
-    origin_ = origin(filetxt, parameters);
+    origin_ = RunOrigin{std::string(filetxt), parameters, carried()};
     startRun(filetxt, parameters);
 }
 
-RunOrigin Machine::origin(std::string_view filetxt, const Parameters& parameters) const {
-    return {std::string(filetxt), parameters, engine_.scalars(), segment_,
-            registers_,           timer1_,    timer2_,           timer1Ticks_,
-            timer2Ticks_,         stepTickAt_};
+CarriedState Machine::carried() const {
+    return {engine_.scalars(), segment_,     registers_,   timer1_,
+            timer2_,           timer1Ticks_, timer2Ticks_, stepTickAt_};
+}
+
+void Machine::carry(const CarriedState& state) {
+    engine_.restore(state.engine);
+    segment_ = state.segment;
+    registers_ = state.registers;
+    timer1_ = state.timer1;
+    timer2_ = state.timer2;
+    timer1Ticks_ = state.timer1Ticks;
+    timer2Ticks_ = state.timer2Ticks;
+    stepTickAt_ = state.stepTickAt;
 }
 
 void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
@@ -74,7 +84,7 @@ void Machine::takeParameters(const Parameters& parameters) {
 }
 
 void Machine::stepPaused(StepUnit unit) {
-    if (paused_ != 1) return;
+    if (!paused_) return;
     const std::uint64_t steps = engine_.stepTicks;
     lineDone_ = false;
     const auto reached = [&] {
@@ -95,14 +105,15 @@ void Machine::stepPaused(StepUnit unit) {
 }
 
 std::uint64_t Machine::runSteps() const {
-    return origin_ ? engine_.stepTicks - origin_->engine.stepTicks : 0;
+    return origin_ ? engine_.stepTicks - origin_->carried.engine.stepTicks : 0;
 }
 
 // A run that has ended, at its end of text or at an error, goes back too;
 // only Stop forgets where the run started.
 bool Machine::canStepBack() const {
-    return (paused_ == 1 || idle()) && origin_ &&
-           timer1Ticks_ + timer2Ticks_ != origin_->timer1Ticks + origin_->timer2Ticks;
+    return (paused_ || idle()) && origin_ &&
+           timer1Ticks_ + timer2Ticks_ !=
+               origin_->carried.timer1Ticks + origin_->carried.timer2Ticks;
 }
 
 void Machine::stepBack() {
@@ -112,21 +123,13 @@ void Machine::stepBack() {
     replayTo(justStepped ? steps - 1 : steps);
 }
 
-// Run does not reset the current point, the phase, the registers, a Timer2
-// still on or the counters, so they go back to what the run started from
-// before it starts again. The replay redraws the views as it goes.
+// What Run does not reset goes back to what the run started from before it
+// starts again. The replay redraws the views as it goes.
 void Machine::replayTo(std::uint64_t steps) {
     const views::View shown = views_.shown();
     const RunOrigin& o = *origin_;
-    engine_.restore(o.engine);
-    segment_ = o.segment;
-    registers_ = o.registers;
-    timer1_ = o.timer1;
-    timer2_ = o.timer2;
-    timer1Ticks_ = o.timer1Ticks;
-    timer2Ticks_ = o.timer2Ticks;
-    stepTickAt_ = o.stepTickAt;
-    paused_ = 0;
+    carry(o.carried);
+    paused_ = false;
     startRun(o.program, o.parameters);
     while (advancing() && runSteps() < steps) advance();
     pause();
@@ -147,7 +150,7 @@ void Machine::rotmode() {
     views_.magnified().setMode(views::DragMode::Rotate, path_, dlstep_, bei_);
 }
 
-void Machine::pointerMoved(int buttons, float x, float y) {
+void Machine::pointerMoved(views::Buttons buttons, float x, float y) {
     views_.magnified().pointerMoved(path_, buttons, x, y, bei_);
 }
 
@@ -158,7 +161,7 @@ void Machine::drawnew() {
 void Machine::pause() {
     timer2_.interval = 0;
     timer1_.interval = 0;
-    paused_ = 1;
+    paused_ = true;
 }
 
 void Machine::stop() {
@@ -178,18 +181,18 @@ void Machine::advance() {
     if (timer1_.ticks()) {
         timer1Tick();
         ++timer1Ticks_;
-        tellListeners(1);
+        tellListeners(TimerId::Interpreter);
     }
     if (timer2Due && timer2_.ticks()) {
         const std::uint64_t steps = engine_.stepTicks;
         timer2Tick();
         ++timer2Ticks_;
         if (engine_.stepTicks != steps) stepTickAt_ = timer1Ticks_ + timer2Ticks_;
-        tellListeners(2);
+        tellListeners(TimerId::Interpolation);
     }
 }
 
-void Machine::tellListeners(int timer) {
+void Machine::tellListeners(TimerId timer) {
     for (TickListener* listener : listeners_) listener->ticked(timer);
 }
 

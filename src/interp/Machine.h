@@ -68,7 +68,7 @@ public:
     bool idle() const { return !timer1_.enabled && !timer2_.enabled; }
     // A timer will tick at the next advance(): neither idle nor paused.
     bool advancing() const { return timer1_.ticks() || timer2_.ticks(); }
-    bool paused() const { return paused_ != 0; }
+    bool paused() const { return paused_; }
 
     // Ticks of each timer since the machine was made.
     std::uint64_t timer1Ticks() const { return timer1Ticks_; }
@@ -87,10 +87,12 @@ public:
     // rewrites the stored path in place.
     void panmode();
     void rotmode();
-    void pointerMoved(int buttons, float x, float y);
+    void pointerMoved(views::Buttons buttons, float x, float y);
     void drawnew();
 
-    views::Views& views() { return views_; }
+    // Shows one of the three views, as the view options and the magnified
+    // view's drag modes do.
+    void show(views::View view) { views_.show(view); }
     const views::Views& views() const { return views_; }
 
     const Timer& timer1() const { return timer1_; }
@@ -107,18 +109,19 @@ public:
 
 private:
     void startRun(std::string_view filetxt, const Parameters& parameters);
-    RunOrigin origin(std::string_view filetxt, const Parameters& parameters) const;
+    CarriedState carried() const;
+    void carry(const CarriedState& state);
     void replayTo(std::uint64_t steps);
     void timer1Tick();
     void timer2Tick();
     void handOver();
     void report(std::int64_t line, std::string_view message);
-    void tellListeners(int timer);
+    void tellListeners(TimerId timer);
 
     views::BlindCanvas blind_;
     Panel& panel_;
     Timer timer1_, timer2_;
-    std::int16_t paused_ = 0;
+    bool paused_ = false;
     Interpreter interp_;
     motion::Segment segment_;
     motion::Registers registers_;

@@ -11,12 +11,16 @@ struct Timer {
     bool ticks() const { return enabled && interval != 0; }
 };
 
-// Told after every timer tick (1 = interpreter, 2 = interpolation), and when
-// Run starts a fresh run (not when it resumes a paused one).
+// The machine's two timers: Timer1 drives the interpreter, Timer2 the
+// interpolation. The numbers are the ones the trace writes.
+enum class TimerId { Interpreter = 1, Interpolation = 2 };
+
+// Told after every timer tick, and when Run starts a fresh run (not when it
+// resumes a paused one).
 class TickListener {
 public:
     virtual ~TickListener() = default;
-    virtual void ticked(int timer) = 0;
+    virtual void ticked(TimerId timer) = 0;
     virtual void runStarted() {}
 };
 

@@ -24,7 +24,7 @@ public:
     PathRecord& operator=(const PathRecord&) = delete;
 
     // Only the start of a run concerns the record; the steps come through its parts.
-    void ticked(int) override {}
+    void ticked(interp::TimerId) override {}
     void runStarted() override;
 
     const teach::PathDeviation& deviation() const { return deviation_; }

@@ -15,7 +15,7 @@ PulseHistory::~PulseHistory() {
     machine_.removeTickListener(this);
 }
 
-void PulseHistory::ticked(int timer) {
+void PulseHistory::ticked(interp::TimerId timer) {
     // Full: the newest sample takes the place of the oldest.
     PulseSample& s = ring_[(first_ + size_) % ring_.size()];
     if (size_ == ring_.size()) {
@@ -30,7 +30,7 @@ void PulseHistory::ticked(int timer) {
         s.bits = static_cast<std::uint8_t>(s.bits | (out.bit(i) ? 1U << i : 0U));
     }
     s.tick = ++ticks_;
-    s.timer = static_cast<std::uint8_t>(timer);
+    s.timer = timer;
     // The editor marks the line whose line feed was read last (the first
     // line before any): the line whose motion runs or whose words follow.
     s.line = std::max<std::int64_t>(machine_.interpreter().txtline, 1);

@@ -19,7 +19,7 @@ struct PulseSample {
     std::int64_t line = 0;       // program line the editor marks, from 1
     double x = 0, y = 0, z = 0;  // tool point, internal units (tenths of a mm)
     std::uint8_t bits = 0;       // the output byte: bit i is outdata(i)
-    std::uint8_t timer = 0;      // 1 = interpreter, 2 = interpolation
+    interp::TimerId timer = interp::TimerId::Interpreter;
 
     bool bit(int index) const { return ((bits >> index) & 1U) != 0; }
 };
@@ -37,7 +37,7 @@ public:
     PulseHistory(const PulseHistory&) = delete;
     PulseHistory& operator=(const PulseHistory&) = delete;
 
-    void ticked(int timer) override;
+    void ticked(interp::TimerId timer) override;
     void runStarted() override;
 
     std::size_t capacity() const { return ring_.size(); }

@@ -32,7 +32,7 @@ public:
     StepTable& operator=(const StepTable&) = delete;
 
     void interpolated(const motion::StepRecord& record, const motion::Segment& segment) override;
-    void ticked(int) override {}
+    void ticked(interp::TimerId) override {}
     void runStarted() override { rows_.clear(); }
 
     // The kept rows are the serials firstSerial() to endSerial() - 1.

@@ -8,6 +8,10 @@ namespace tarvo::views {
 
 enum class Pointer { Arrow, Hand, Cross };
 
+// The pointer's buttons during a move over a view: a drag is the left button
+// held alone.
+enum class Buttons { None, LeftAlone, Other };
+
 // A drawing surface with a user scale, as each view of the machine has. The
 // core calls it while it runs; the shell renders it. Coordinates are in the
 // view's user units (internal units divided as the scale says), vertical

@@ -73,11 +73,11 @@ void MagnifiedView::drawnew(const motion::StoredPath& path, std::int16_t bei) {
     }
 }
 
-void MagnifiedView::pointerMoved(motion::StoredPath& path, int buttons, float x, float y,
+void MagnifiedView::pointerMoved(motion::StoredPath& path, Buttons buttons, float x, float y,
                                  std::int16_t bei) {
     if (path.pathUpper() == 0) return;
     const bool moved = x != lastx || y != lasty;
-    if (rmode != DragMode::None && buttons == 1 && moved) {
+    if (rmode != DragMode::None && buttons == Buttons::LeftAlone && moved) {
         if (rmode == DragMode::Pan) {
             pan(path, x, y);
         } else {

@@ -2,13 +2,13 @@
 
 #include <cstdint>
 
+#include "views/Canvas.h"
+
 namespace tarvo::motion {
 class StoredPath;
 }
 
 namespace tarvo::views {
-
-class Canvas;
 
 // What a left-button drag over the magnified view does.
 enum class DragMode : std::int16_t { None = 0, Pan = 1, Rotate = 2 };
@@ -24,9 +24,10 @@ public:
     // every wall edge. Nothing recorded: only the clear.
     void drawnew(const motion::StoredPath& path, std::int16_t bei);
 
-    // A pointer move over the view, in its user units; buttons 1 is the left
-    // button alone. Ignored while nothing is recorded.
-    void pointerMoved(motion::StoredPath& path, int buttons, float x, float y, std::int16_t bei);
+    // A pointer move over the view, in its user units. Ignored while nothing
+    // is recorded.
+    void pointerMoved(motion::StoredPath& path, Buttons buttons, float x, float y,
+                      std::int16_t bei);
 
     // Chooses what a drag does and sets the replay stride from the step
     // length (one replayed point per 0.4 mm of path), then redraws.

@@ -62,8 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     machine.stop();
 
     data[7] & 1 ? machine.rotmode() : machine.panmode();
-    machine.pointerMoved(0, coordinate(data[6]), coordinate(data[7]));
-    machine.pointerMoved(1, coordinate(data[7]), coordinate(data[6]));
-    machine.pointerMoved(1, coordinate(data[5]), coordinate(data[4]));
+    using tarvo::views::Buttons;
+    machine.pointerMoved(Buttons::None, coordinate(data[6]), coordinate(data[7]));
+    machine.pointerMoved(Buttons::LeftAlone, coordinate(data[7]), coordinate(data[6]));
+    machine.pointerMoved(Buttons::LeftAlone, coordinate(data[5]), coordinate(data[4]));
     return 0;
 }

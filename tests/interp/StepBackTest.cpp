@@ -35,7 +35,7 @@ struct Reference : Rig, TickListener {
         states[ticksOf(machine)] = coreState(*this);
         test::finish(machine);
     }
-    void ticked(int) override {
+    void ticked(interp::TimerId) override {
         states[ticksOf(machine)] = coreState(*this);
         if (machine.interpolator().stepTicks != stepTicks) stepsAt.insert(ticksOf(machine));
         stepTicks = machine.interpolator().stepTicks;
@@ -145,7 +145,7 @@ TEST(StepBack, ReplaysQuietlyAndRunGoesOnAsBefore) {
     EXPECT_TRUE(r.machine.advancing());
     r.machine.pause();
     while (!r.machine.idle()) r.machine.stepPaused(Machine::StepUnit::Step);
-    r.machine.views().show(views::View::Axonometric);
+    r.machine.show(views::View::Axonometric);
     r.machine.stepBack();
     r.machine.stepBack();
     EXPECT_EQ(r.machine.runSteps(), 3u);

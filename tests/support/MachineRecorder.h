@@ -123,7 +123,8 @@ struct TracedRun : Rig, interp::TickListener {
         points = panel.points.size(), bits = panel.bits.size();
         finish(machine);
     }
-    void ticked(int timer) override {
+    void ticked(interp::TimerId id) override {
+        const int timer = static_cast<int>(id);
         Tick t{timer, now(), points, bits};
         points = t.after.points, bits = t.after.bits;
         if (timer == 1 && !t.after.timer1 && t.after.timer2) {

@@ -43,7 +43,7 @@ TEST_P(InterpPulseHistory, KeepsTheNewestTicksOfTheTrace) {
         const test::State& row = trace.ticks[tick - 1].after;
         ASSERT_EQ(s, &history.at(tick - oldest));
         EXPECT_EQ(s->tick, tick);
-        EXPECT_EQ(s->timer, trace.ticks[tick - 1].timer);
+        EXPECT_EQ(static_cast<int>(s->timer), trace.ticks[tick - 1].timer);
         EXPECT_EQ(byteText(*s), row.outdata) << "tick " << tick;
         EXPECT_EQ(s->line, row.markedLine + 1) << "tick " << tick;
         EXPECT_EQ(std::vector({s->x, s->y, s->z}), std::vector({row.xcur, row.ycur, row.zcur}));

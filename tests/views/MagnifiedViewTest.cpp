@@ -42,8 +42,8 @@ protected:
     }
     // A left-button drag from one position to another.
     void drag(float x0, float y0, float x1, float y1) {
-        view.pointerMoved(path, 0, x0, y0, 1);
-        view.pointerMoved(path, 1, x1, y1, 1);
+        view.pointerMoved(path, Buttons::None, x0, y0, 1);
+        view.pointerMoved(path, Buttons::LeftAlone, x1, y1, 1);
     }
 };
 
@@ -125,7 +125,7 @@ TEST(MagnifiedTurn, TurnsPathSurfaceAndWalls) {
         path.recordStep(c.from.x, c.from.y, c.from.z);
         path.recordWall(c.from.x, c.from.y, c.from.z - 40);
         view.setMode(DragMode::Rotate, path, 10, 1);
-        for (const auto& [x, y] : c.pointer) view.pointerMoved(path, 1, x, y, 1);
+        for (const auto& [x, y] : c.pointer) view.pointerMoved(path, Buttons::LeftAlone, x, y, 1);
         const auto lists = everything(path);  // x, y, z of path, surface, wall top, wall bottom
         for (std::size_t i = 0; i < lists.size(); ++i) {
             const motion::Point3& p = i < 9 ? c.to : c.bottom;
@@ -142,10 +142,10 @@ TEST_F(Magnified, MovesThatLeaveThePictureAloneOnlyFollowThePointer) {
     EXPECT_TRUE(liner.calls.empty());
     recordCut(path, 4);
     const auto before = everything(path);
-    for (int buttons : {0, 2, 3}) {
-        view.pointerMoved(path, buttons, static_cast<float>(45 + buttons), -15, 1);
-        EXPECT_TRUE(liner.calls.empty() && everything(path) == before) << buttons;
-        EXPECT_EQ(view.lastx, 45 + buttons);
+    for (const Buttons buttons : {Buttons::None, Buttons::Other}) {
+        view.pointerMoved(path, buttons, 45, -15, 1);
+        EXPECT_TRUE(liner.calls.empty() && everything(path) == before);
+        EXPECT_EQ(view.lastx, 45);
     }
 }
 

@@ -8,7 +8,7 @@ ViewStack::ViewStack(render::RasterCanvas& linez, render::RasterCanvas& linep,
                      render::RasterCanvas& liner, ViewWidget::PointerHandler magnifiedPointer,
                      QWidget* parent)
     : QWidget(parent) {
-    const auto ignore = [](int, float, float) {};
+    const auto ignore = [](views::Buttons, float, float) {};
     views_[0] = new ViewWidget(linez, ignore, this);
     views_[1] = new ViewWidget(linep, ignore, this);
     views_[2] = new ViewWidget(liner, std::move(magnifiedPointer), this);

@@ -21,9 +21,9 @@ Qt::CursorShape cursorFor(views::Pointer pointer) {
     return Qt::ArrowCursor;
 }
 
-int buttonState(Qt::MouseButtons buttons) {
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-           (buttons & Qt::MiddleButton ? 4 : 0);
+views::Buttons buttonState(Qt::MouseButtons buttons) {
+    if (buttons == Qt::NoButton) return views::Buttons::None;
+    return buttons == Qt::LeftButton ? views::Buttons::LeftAlone : views::Buttons::Other;
 }
 
 }  // namespace

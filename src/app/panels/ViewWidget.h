@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "views/Canvas.h"
+
 namespace tarvo::render {
 class RasterCanvas;
 }
@@ -15,8 +17,8 @@ class ViewWidget : public QWidget {
     Q_OBJECT
 
 public:
-    // `pointerMoved(buttons, x, y)`: buttons 1 left, 2 right, 4 middle.
-    using PointerHandler = std::function<void(int buttons, float x, float y)>;
+    // `pointerMoved(buttons, x, y)`, in the view's user units.
+    using PointerHandler = std::function<void(views::Buttons buttons, float x, float y)>;
 
     ViewWidget(render::RasterCanvas& canvas, PointerHandler pointerMoved,
                QWidget* parent = nullptr);

@@ -115,7 +115,8 @@ QString TimingDiagram::readout() const {
     return QStringLiteral("%1  节拍 %2（%3）  第%4行  X %5  Y %6  Z %7  输出 %8")
         .arg(where)
         .arg(s->tick)
-        .arg(s->timer == 1 ? QStringLiteral("译码") : QStringLiteral("插补"))
+        .arg(s->timer == interp::TimerId::Interpreter ? QStringLiteral("译码")
+                                                      : QStringLiteral("插补"))
         .arg(s->line)
         .arg(millimetres(s->x), millimetres(s->y), millimetres(s->z), byteText(*s));
 }

@@ -80,8 +80,8 @@ void TimingPainter::paint() {
 void TimingPainter::paintShading() {
     forRuns(
         history_, f_.left, f_.right, [](const teach::PulseSample& s) { return s.timer; },
-        [this](std::uint64_t a, std::uint64_t b, int timer) {
-            if (timer != 1) return;
+        [this](std::uint64_t a, std::uint64_t b, interp::TimerId timer) {
+            if (timer != interp::TimerId::Interpreter) return;
             p_.fillRect(f_.xOf(a), f_.rulerHeight, static_cast<int>(b - a + 1) * f_.pixelsPerTick,
                         rows * f_.rowHeight, interpreterShade);
         });

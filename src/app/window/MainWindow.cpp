@@ -111,7 +111,8 @@ QWidget* MainWindow::buildGraphicsFrame() {
     auto* frame = new QGroupBox(QStringLiteral("图形显示"));
     views_ = new ViewStack(
         linez_, linep_, liner_,
-        [this](int buttons, float x, float y) { machine_->pointerMoved(buttons, x, y); }, frame);
+        [this](views::Buttons buttons, float x, float y) { machine_->pointerMoved(buttons, x, y); },
+        frame);
     views_->liner().setContextMenuPolicy(Qt::ActionsContextMenu);
     views_->liner().addActions({menus_.mnupan, menus_.mnurot});
     option1_ = new QButtonGroup(frame);
@@ -272,7 +273,7 @@ void MainWindow::selectOption(int item) {
 }
 
 void MainWindow::showView(int item) {
-    machine_->views().show(item == 0 ? views::View::Axonometric : views::View::Plan);
+    machine_->show(item == 0 ? views::View::Axonometric : views::View::Plan);
 }
 
 void MainWindow::runCommand() {
@@ -305,7 +306,7 @@ void MainWindow::openParameters() {
 // the run, if any, goes on with its own copy of the program.
 void MainWindow::clearScreen() {
     if (!files_->clearEditor()) return;
-    machine_->views().show(views::View::Magnified);
+    machine_->show(views::View::Magnified);
 }
 
 namespace {
