@@ -1,14 +1,14 @@
 #include <QApplication>
 
 #include "app/files/ProgramFiles.h"
+#include "app/window/ApplicationIdentity.h"
 #include "app/window/MainWindow.h"
 #include "app/window/Settings.h"
 #include "app/window/Translations.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Tarvo"));
-    QApplication::setApplicationName(QStringLiteral("Tarvo"));
+    tarvo::app::setApplicationIdentity(application);
     tarvo::app::installChineseTranslations(application);
     tarvo::app::Settings settings;
     tarvo::app::MainWindow window(settings);

@@ -1,0 +1,16 @@
+#include "app/window/ApplicationIdentity.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace tarvo::app {
+
+void setApplicationIdentity(QApplication& application) {
+    QApplication::setOrganizationName(QStringLiteral("Tarvo"));
+    QApplication::setApplicationName(QStringLiteral("Tarvo"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tarvo.Tarvo"));
+    application.setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("tarvo"), QIcon(QStringLiteral(":/icons/tarvo.svg"))));
+}
+
+}  // namespace tarvo::app
