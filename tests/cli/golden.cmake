@@ -1,27 +1,62 @@
-# Runs one golden case (tests/golden/README.md) and compares it with its
-# recording, or re-records it when TARVO_RECORD=1:
-#   cmake -DTARVO_CLI=<tarvo-cli> -DCASE_DIR=<tests/golden/case> -DWORK_DIR=<dir> -P golden.cmake
+# Runs one case folder of tests/golden (see its README.md) and compares what
+# tarvo-cli produced with the folder's recordings, or re-records them when
+# TARVO_RECORD=1:
+#   cmake -DTARVO_CLI=<tarvo-cli> -DPICTURES=<ON|OFF> -DCASE_DIR=<tests/golden/case>
+#         -DWORK_DIR=<scratch folder> -P golden.cmake
+#
+# Each recording has the same name in the scratch folder, where the run
+# writes it; standard output, standard error and the exit status land there
+# as files too, so every recording is compared the same way, byte for byte.
 
 cmake_minimum_required(VERSION 3.25)
 
 get_filename_component(case_name "${CASE_DIR}" NAME)
-set(program "${CASE_DIR}/program.nc")
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
 
-set(extra_args "")
+# The folder's own program comes first, then its arguments, in which @CASE@
+# and @WORK@ stand for the case folder and the scratch folder.
+set(command "${TARVO_CLI}")
+if(EXISTS "${CASE_DIR}/program.nc")
+  list(APPEND command "${CASE_DIR}/program.nc")
+endif()
 if(EXISTS "${CASE_DIR}/args")
   file(READ "${CASE_DIR}/args" args_text)
   string(STRIP "${args_text}" args_text)
-  separate_arguments(extra_args UNIX_COMMAND "${args_text}")
+  separate_arguments(args UNIX_COMMAND "${args_text}")
+  foreach(arg IN LISTS args)
+    string(REPLACE "@CASE@" "${CASE_DIR}" arg "${arg}")
+    string(REPLACE "@WORK@" "${WORK_DIR}" arg "${arg}")
+    list(APPEND command "${arg}")
+  endforeach()
 endif()
 
-file(REMOVE_RECURSE "${WORK_DIR}")
-file(MAKE_DIRECTORY "${WORK_DIR}")
-set(trace "${WORK_DIR}/trace.csv")
-set(report "${WORK_DIR}/report.json")
+# Standard output is the JSON report when the folder records one.
+set(stdout_name stdout)
+if(EXISTS "${CASE_DIR}/expected.json")
+  set(stdout_name expected.json)
+  list(APPEND command --json)
+endif()
+set(recordings status stderr ${stdout_name})
+
+# The output files a folder records are asked for by its recordings; a
+# runner built without pictures cannot draw the views, so they are left out.
+set(outputs expected.csv --trace expected-steps.csv --steps)
+if(PICTURES)
+  list(APPEND outputs plan.svg --plan axo.svg --axo magnified.svg --magnified)
+endif()
+while(outputs)
+  list(POP_FRONT outputs file option)
+  if(EXISTS "${CASE_DIR}/${file}")
+    list(APPEND command ${option} "${WORK_DIR}/${file}")
+    list(APPEND recordings ${file})
+  endif()
+endwhile()
 
 execute_process(
-  COMMAND "${TARVO_CLI}" "${program}" ${extra_args} --trace "${trace}" --json
-  OUTPUT_FILE "${report}"
+  COMMAND ${command}
+  WORKING_DIRECTORY "${WORK_DIR}"
+  OUTPUT_VARIABLE stdout_text
   ERROR_VARIABLE stderr_text
   RESULT_VARIABLE status)
 
@@ -29,55 +64,52 @@ execute_process(
 if(NOT status MATCHES "^[0-9]+$")
   message(FATAL_ERROR "${case_name}: tarvo-cli did not exit normally: ${status}\n${stderr_text}")
 endif()
-if(NOT EXISTS "${trace}")
-  message(FATAL_ERROR "${case_name}: tarvo-cli wrote no trace (status ${status})\n${stderr_text}")
-endif()
 
-# The message on standard error must be the one the report carries.
-file(READ "${report}" report_text)
-string(JSON message_type ERROR_VARIABLE json_error TYPE "${report_text}" message)
-if(json_error)
-  message(FATAL_ERROR "${case_name}: the report is not a JSON object with a message: ${json_error}\n${report_text}")
+# Paths are written as the placeholders that args use, and a usage text as
+# the runner prints it for --help (the help cases record that text) is
+# written @USAGE@, so a recording holds nothing of this machine or build.
+if(NOT stderr_text STREQUAL "")
+  execute_process(COMMAND "${TARVO_CLI}" --help OUTPUT_VARIABLE usage_text)
+  if(NOT usage_text STREQUAL "")
+    string(REPLACE "${usage_text}" "@USAGE@" stderr_text "${stderr_text}")
+  endif()
 endif()
-if(message_type STREQUAL "NULL")
-  set(expected_stderr "")
-else()
-  string(JSON message_text GET "${report_text}" message)
-  set(expected_stderr "${message_text}\n")
-endif()
-if(NOT stderr_text STREQUAL expected_stderr)
-  message(FATAL_ERROR "${case_name}: standard error does not match the report's message\n"
-                      "  stderr:  [${stderr_text}]\n  message: [${expected_stderr}]")
-endif()
+foreach(stream stdout stderr)
+  string(REPLACE "${WORK_DIR}" "@WORK@" ${stream}_text "${${stream}_text}")
+  string(REPLACE "${CASE_DIR}" "@CASE@" ${stream}_text "${${stream}_text}")
+endforeach()
+file(WRITE "${WORK_DIR}/${stdout_name}" "${stdout_text}")
+file(WRITE "${WORK_DIR}/stderr" "${stderr_text}")
+file(WRITE "${WORK_DIR}/status" "${status}\n")
 
 if("$ENV{TARVO_RECORD}" STREQUAL "1")
-  file(COPY_FILE "${trace}" "${CASE_DIR}/expected.csv")
-  file(COPY_FILE "${report}" "${CASE_DIR}/expected.json")
-  file(WRITE "${CASE_DIR}/status" "${status}\n")
-  message(STATUS "${case_name}: recorded (status ${status}); check the new files by hand before committing")
+  foreach(file IN LISTS recordings)
+    if(NOT EXISTS "${WORK_DIR}/${file}")
+      message(FATAL_ERROR "${case_name}: tarvo-cli wrote no ${file} (status ${status})\n${stderr_text}")
+    endif()
+    file(COPY_FILE "${WORK_DIR}/${file}" "${CASE_DIR}/${file}")
+  endforeach()
+  message(STATUS "${case_name}: recorded ${recordings}; check them by hand before committing")
   return()
 endif()
 
 set(failures "")
-foreach(pair "expected.csv|${trace}" "expected.json|${report}")
-  string(REPLACE "|" ";" pair "${pair}")
-  list(GET pair 0 name)
-  list(GET pair 1 actual)
-  set(expected "${CASE_DIR}/${name}")
+foreach(file IN LISTS recordings)
+  set(expected "${CASE_DIR}/${file}")
+  set(actual "${WORK_DIR}/${file}")
+  if(NOT EXISTS "${expected}")
+    string(APPEND failures "  ${file} is not recorded: record the case with TARVO_RECORD=1\n")
+    continue()
+  endif()
   execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${expected}" "${actual}"
                   RESULT_VARIABLE differs OUTPUT_QUIET ERROR_QUIET)
   if(differs)
-    string(APPEND failures "  ${name} differs: diff ${expected} ${actual}\n")
+    string(APPEND failures "  ${file} differs: diff ${expected} ${actual}\n")
   endif()
 endforeach()
 
-file(READ "${CASE_DIR}/status" expected_status)
-string(STRIP "${expected_status}" expected_status)
-if(NOT status STREQUAL expected_status)
-  string(APPEND failures "  exit status ${status}, expected ${expected_status}\n")
-endif()
-
 if(failures)
+  list(JOIN command " " shown)
   message(FATAL_ERROR "${case_name}: the run no longer matches its recording\n${failures}"
-                      "  stderr: ${stderr_text}")
+                      "  command: ${shown}\n  status: ${status}\n  stderr: ${stderr_text}")
 endif()
