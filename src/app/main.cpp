@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "app/files/ProgramFiles.h"
 #include "app/window/ApplicationIdentity.h"
@@ -6,15 +7,35 @@
 #include "app/window/Settings.h"
 #include "app/window/Translations.h"
 
+namespace {
+
+// `tarvo [PROGRAM.nc]`, with --help and --version as every desktop program
+// has them; the parser prints and exits for those two.
+QString programToOpen(const QApplication& application) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Simulator of a three-axis stepper-motor NC machine, for teaching pulse "
+                       "interpolation."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("PROGRAM.nc"),
+                                 QStringLiteral("An NC program to open at start."));
+    parser.process(application);
+    const QStringList programs = parser.positionalArguments();
+    return programs.isEmpty() ? QString() : programs.first();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     tarvo::app::setApplicationIdentity(application);
+    const QString program = programToOpen(application);
     tarvo::app::installChineseTranslations(application);
     tarvo::app::Settings settings;
     tarvo::app::MainWindow window(settings);
     window.show();
     // A program named on the command line (or by the file manager) opens at once.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) window.files().openPath(arguments.at(1));
+    if (!program.isEmpty()) window.files().openPath(program);
     return QApplication::exec();
 }

@@ -8,6 +8,7 @@ namespace tarvo::app {
 void setApplicationIdentity(QApplication& application) {
     QApplication::setOrganizationName(QStringLiteral("Tarvo"));
     QApplication::setApplicationName(QStringLiteral("Tarvo"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tarvo.Tarvo"));
     application.setWindowIcon(
         QIcon::fromTheme(QStringLiteral("tarvo"), QIcon(QStringLiteral(":/icons/tarvo.svg"))));
