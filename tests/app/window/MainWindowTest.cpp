@@ -55,20 +55,20 @@ private slots:
     void runPauseResumeStopAndRunAgain() {
         const MainMenus& m = t_.window->menus();
         const interp::Machine& machine = t_.window->machine();
-        m.button(12)->trigger();  // Stop while idle
+        m.mnurunstop->trigger();  // Stop while idle
         QTest::mouseClick(&t_.window->controlPanel().command1(), Qt::LeftButton);
         QTRY_VERIFY(machine.timer2Ticks() > 40);
-        m.button(11)->trigger();  // Pause
+        m.mnurunpause->trigger();  // Pause
         const auto paused = machine.timer2Ticks();
         QTest::qWait(50);
         QVERIFY(machine.paused() && machine.timer2Ticks() == paused);
-        m.button(10)->trigger();  // Run
+        m.mnurunrun->trigger();  // Run
         QVERIFY(!machine.paused() && machine.advancing());
-        m.button(12)->trigger();
+        m.mnurunstop->trigger();
         QVERIFY(machine.idle());
         QCOMPARE(t_.window->editorFrame().markedLine(), 0);
         const auto before = machine.timer2Ticks();
-        m.button(10)->trigger();
+        m.mnurunrun->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(machine.idle(), 10000);
         QVERIFY(machine.timer2Ticks() - before >= 330u && machine.timer2Ticks() - before <= 331u);
         const CoordinatePanel& c = t_.window->coordinatePanel();
