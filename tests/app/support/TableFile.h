@@ -40,7 +40,8 @@ inline QByteArray unescaped(const QByteArray& field) {
         const QList<QByteArray> fields = line.split('|');
         if (fields.size() != columns.size()) return false;
         TableRow row;
-        for (qsizetype i = 0; i < fields.size(); ++i) row[columns[i]] = unescaped(fields[i].trimmed());
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            row[columns[i]] = unescaped(fields[i].trimmed());
         QTest::newRow(fields[0].trimmed().constData()) << row;
     }
     return true;

@@ -30,16 +30,19 @@ private slots:
         QVERIFY(text->height() >= text->heightForWidth(text->width()));
 
         QPointer<DesignerWindow> info = new DesignerWindow;
+        info->move(200, 150);
         for (QWidget* window : std::initializer_list<QWidget*>{gn, info}) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
         }
+        const QPoint place = info->pos();
         QTest::mouseClick(&gn->returnButton(), Qt::LeftButton);
         QTest::mouseClick(&info->returnButton(), Qt::LeftButton);
         processDeletions();
         QVERIFY(gn.isNull());
         QVERIFY(info && !info->isVisible());
         info->show();
+        QCOMPARE(info->pos(), place);
         QVERIFY(info->close());
         processDeletions();
         QVERIFY(info.isNull());

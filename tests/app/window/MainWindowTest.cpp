@@ -92,6 +92,9 @@ private slots:
         const auto press = [&w](Qt::Key key, Qt::KeyboardModifiers with = {}) {
             QTest::keyClick(&w, key, with);
         };
+        for (const QAction* button : m.tbToolBar->actions()) {  // named after its menu item
+            QVERIFY(button->isSeparator() || button->text().startsWith(button->toolTip()));
+        }
         click(m, m.mnurunrun);
         panel.command2().click();
         QVERIFY(machine.paused());
@@ -100,6 +103,9 @@ private slots:
         press(Qt::Key_F7);
         press(Qt::Key_F7, Qt::ShiftModifier);
         QVERIFY(machine.runSteps() == 3 && x.text() == x3);
+        for (int i = 0; i < 3; ++i) press(Qt::Key_F7, Qt::ShiftModifier);
+        QVERIFY(machine.runSteps() == 0 && x.text() == "0.0");  // as before the first step
+        press(Qt::Key_F8);                                      // the "%" line: no motion
         press(Qt::Key_F8);
         QCOMPARE(x.text(), QStringLiteral("10"));
         const auto ticks = test::ticksOf(machine);
