@@ -1,7 +1,10 @@
 #include "app/editor/ProgramEditor.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QHelpEvent>
 #include <QTextBlock>
+#include <QTextDocumentFragment>
 #include <QToolTip>
 #include <limits>
 
@@ -99,6 +102,25 @@ std::vector<ProgramEditor::LineBox> ProgramEditor::visibleLines() const {
 }
 
 // Colours only the lines about to be painted.
+void ProgramEditor::clearText() {
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+}
+
+void ProgramEditor::copySelection() {
+    QApplication::clipboard()->setText(QTextDocumentFragment(textCursor()).toPlainText());
+}
+
+void ProgramEditor::cutSelection() {
+    copySelection();
+    textCursor().removeSelectedText();
+}
+
+void ProgramEditor::pasteText() {
+    textCursor().insertText(QApplication::clipboard()->text());
+}
+
 void ProgramEditor::paintEvent(QPaintEvent* event) {
     for (const LineBox& box : visibleLines()) {
         highlighter_.highlight(document()->findBlockByNumber(static_cast<int>(box.line)));

@@ -41,6 +41,17 @@ public:
     std::vector<LineBox> visibleLines() const;
     LineGutter& gutter() { return *gutter_; }
 
+public slots:
+    // The Edit menu's commands, also given from the toolbar while another
+    // control has the focus. Clear goes through the cursor, so that Undo
+    // brings the text back.
+    void clearText();
+    // The selection, or nothing when there is none, becomes the clipboard's text.
+    void copySelection();
+    void cutSelection();
+    // The clipboard's plain text, even none, takes the selection's place.
+    void pasteText();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -11,23 +11,55 @@ namespace tarvo::app {
 
 namespace {
 
+QKeySequence pasteKey() {
+    return QKeySequence(Qt::CTRL | Qt::Key_V);
+}
+
 QAction* item(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {}) {
     QAction* action = menu->addAction(caption);
     action->setShortcut(shortcut);
     return action;
 }
 
-QAction* button(QToolBar* bar, const char* key, const QString& tooltip) {
-    QAction* action = bar->addAction(toolbarIcon(QString::fromLatin1(key)), tooltip);
-    action->setData(QString::fromLatin1(key));
-    action->setToolTip(tooltip);
-    return action;
+// The button shows the icon, with the short name as its text and tooltip;
+// the menu item keeps its caption and shows no icon.
+void addButton(QToolBar* bar, QAction* action, ToolbarIcon icon, const QString& name) {
+    action->setIcon(toolbarIcon(icon));
+    action->setIconVisibleInMenu(false);
+    action->setIconText(name);
+    action->setToolTip(name);
+    bar->addAction(action);
+}
+
+void buildToolbar(MainMenus& m, QMainWindow& window) {
+    m.tbToolBar = window.addToolBar(QStringLiteral("工具条"));
+    m.tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    m.tbToolBar->setMovable(false);
+    m.tbToolBar->setIconSize(QSize(16, 16));
+    QToolBar* t = m.tbToolBar;
+    addButton(t, m.mnufilenew, ToolbarIcon::New, QStringLiteral("新建"));
+    addButton(t, m.mnufileopen, ToolbarIcon::Open, QStringLiteral("打开"));
+    addButton(t, m.mnuFileSave, ToolbarIcon::Save, QStringLiteral("保存"));
+    m.tbEditSeparator = t->addSeparator();
+    m.tbEditSeparator2 = t->addSeparator();
+    addButton(t, m.mnuEditCut, ToolbarIcon::Cut, QStringLiteral("剪切"));
+    addButton(t, m.mnuEditCopy, ToolbarIcon::Copy, QStringLiteral("复制"));
+    addButton(t, m.mnuEditPaste, ToolbarIcon::Paste, QStringLiteral("粘贴"));
+    t->addSeparator();
+    addButton(t, m.mnurunrun, ToolbarIcon::Run, QStringLiteral("运行"));
+    addButton(t, m.mnurunpause, ToolbarIcon::Pause, QStringLiteral("暂停"));
+    addButton(t, m.mnurunstop, ToolbarIcon::Stop, QStringLiteral("停止"));
+    t->addSeparator();
 }
 
 }  // namespace
 
-QString toolbarKey(const QAction* action) {
-    return action->data().toString();
+void MainMenus::showEditCommands(bool shown) const {
+    for (QAction* action :
+         {mnuedit->menuAction(), tbEditSeparator, tbEditSeparator2, mnuEditCut, mnuEditCopy}) {
+        action->setVisible(shown);
+    }
+    mnuEditPaste->setShortcut(shown ? pasteKey() : QKeySequence());
 }
 
 MainMenus buildMainMenus(QMainWindow& window) {
@@ -49,8 +81,7 @@ MainMenus buildMainMenus(QMainWindow& window) {
     m.mnueditclear = item(m.mnuedit, QStringLiteral("清除(&C)"));
     m.mnuEditCut = item(m.mnuedit, QStringLiteral("剪切(&T)"), QKeySequence(Qt::CTRL | Qt::Key_X));
     m.mnuEditCopy = item(m.mnuedit, QStringLiteral("复制(&C)"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    m.mnuEditPaste =
-        item(m.mnuedit, QStringLiteral("粘贴(&P)"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    m.mnuEditPaste = item(m.mnuedit, QStringLiteral("粘贴(&P)"), pasteKey());
 
     QMenu* view = bar->addMenu(QStringLiteral("视图(&V)"));
     m.mnuViewToolbar = item(view, QStringLiteral("工具条(&T)"));
@@ -81,24 +112,7 @@ MainMenus buildMainMenus(QMainWindow& window) {
     m.mnuHelpAbout = item(help, QStringLiteral("设计者"));
     m.mnuhelpexplain = item(help, QStringLiteral("功能简介"));
 
-    m.tbToolBar = window.addToolBar(QStringLiteral("工具条"));
-    m.tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
-    m.tbToolBar->setMovable(false);
-    m.tbToolBar->setIconSize(QSize(16, 16));
-    QToolBar* t = m.tbToolBar;
-    m.buttons = {button(t, "New", QStringLiteral("新建")),
-                 button(t, "Open", QStringLiteral("打开")),
-                 button(t, "Save", QStringLiteral("保存")),
-                 t->addSeparator(),
-                 t->addSeparator(),
-                 button(t, "Cut", QStringLiteral("剪切")),
-                 button(t, "Copy", QStringLiteral("复制")),
-                 button(t, "Paste", QStringLiteral("粘贴")),
-                 t->addSeparator(),
-                 button(t, "Run", QStringLiteral("运行")),
-                 button(t, "Pause", QStringLiteral("暂停")),
-                 button(t, "Stop", QStringLiteral("停止")),
-                 t->addSeparator()};
+    buildToolbar(m, window);
     return m;
 }
 

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <array>
-
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -11,7 +8,8 @@ class QToolBar;
 namespace tarvo::app {
 
 // The menu bar and the toolbar of the main window, with the machine's names
-// for their items. Building them connects nothing.
+// for their items. A toolbar button is the very action of its menu item, so
+// the two run one command. Building them connects nothing.
 struct MainMenus {
     QMenu* mnuedit;
     QMenu* mnuRecent;  // the programs opened last
@@ -23,16 +21,18 @@ struct MainMenus {
     QAction *mnustepTick, *mnustepStep, *mnustepLine, *mnustepBack;  // while paused
     QAction *mnuHelpAbout, *mnuhelpexplain;
 
+    // New, Open, Save; the two separators before the edit buttons; Cut, Copy,
+    // Paste; Run, Pause, Stop.
     QToolBar* tbToolBar;
-    // The toolbar's thirteen positions, numbered from 1 as the toolbar numbers
-    // them, separators included; each button carries its key as data.
-    std::array<QAction*, 13> buttons;
-    QAction* button(int position) const { return buttons[static_cast<std::size_t>(position - 1)]; }
+    QAction *tbEditSeparator, *tbEditSeparator2;
+
+    // The Edit menu, and on the toolbar Cut, Copy and the separators before
+    // them, show only while the editor has the focus. Paste stays on the
+    // toolbar, but its key, like the hidden menu's, works only while the
+    // editor has the focus.
+    void showEditCommands(bool shown) const;
 };
 
 MainMenus buildMainMenus(QMainWindow& window);
-
-// A toolbar button's key ("New" ... "Stop"), empty for separators.
-QString toolbarKey(const QAction* action);
 
 }  // namespace tarvo::app

@@ -1,17 +1,13 @@
 #include "app/window/MainWindow.h"
 
-#include <QApplication>
 #include <QButtonGroup>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -219,53 +215,19 @@ void MainWindow::connectCommands() {
     connect(m.mnupan, &QAction::triggered, this, [this] { machine_->panmode(); });
     connect(m.mnurot, &QAction::triggered, this, [this] { machine_->rotmode(); });
     connect(m.mnuViewToolbar, &QAction::triggered, m.tbToolBar, &QToolBar::setVisible);
-    connect(m.tbToolBar, &QToolBar::actionTriggered, this, &MainWindow::dispatchToolbar);
     connect(m.mnuhelpexplain, &QAction::triggered, this, &MainWindow::showHelp);
     connect(m.mnuHelpAbout, &QAction::triggered, this, &MainWindow::showDesigner);
-    connect(editor_, &EditorFrame::editorFocusChanged, this, &MainWindow::showEditCommands);
     connectEditCommands();
 }
 
 void MainWindow::connectEditCommands() {
-    QPlainTextEdit& text = editor_->filetxt();
-    connect(menus_.mnueditclear, &QAction::triggered, this, [&text] {
-        // Through the cursor, so that Undo brings the text back.
-        QTextCursor cursor(text.document());
-        cursor.select(QTextCursor::Document);
-        cursor.removeSelectedText();
-    });
-    const auto copySelection = [&text] {
-        QApplication::clipboard()->setText(QTextDocumentFragment(text.textCursor()).toPlainText());
-    };
-    connect(menus_.mnuEditCopy, &QAction::triggered, this, copySelection);
-    connect(menus_.mnuEditCut, &QAction::triggered, this, [&text, copySelection] {
-        copySelection();
-        text.textCursor().removeSelectedText();
-    });
-    connect(menus_.mnuEditPaste, &QAction::triggered, this,
-            [&text] { text.textCursor().insertText(QApplication::clipboard()->text()); });
-}
-
-// The toolbar's buttons run the commands of their keys, tried in a fixed order.
-void MainWindow::dispatchToolbar(QAction* action) {
-    const QString key = toolbarKey(action);
-    const std::pair<const char*, QAction*> commands[] = {
-        {"New", menus_.mnufilenew}, {"Open", menus_.mnufileopen}, {"Save", menus_.mnuFileSave},
-        {"Cut", menus_.mnuEditCut}, {"Copy", menus_.mnuEditCopy}, {"Paste", menus_.mnuEditPaste},
-        {"Run", menus_.mnurunrun},  {"Stop", menus_.mnurunstop},  {"Pause", menus_.mnurunpause}};
-    for (const auto& [name, command] : commands) {
-        if (key == QLatin1String(name)) {
-            command->trigger();
-            return;
-        }
-    }
-}
-
-// The Edit menu and the toolbar's separators, Cut and Copy show only while
-// the editor has the focus.
-void MainWindow::showEditCommands(bool shown) {
-    menus_.mnuedit->menuAction()->setVisible(shown);
-    for (int position = 4; position <= 7; ++position) menus_.button(position)->setVisible(shown);
+    ProgramEditor* text = &editor_->filetxt();
+    connect(menus_.mnueditclear, &QAction::triggered, text, &ProgramEditor::clearText);
+    connect(menus_.mnuEditCut, &QAction::triggered, text, &ProgramEditor::cutSelection);
+    connect(menus_.mnuEditCopy, &QAction::triggered, text, &ProgramEditor::copySelection);
+    connect(menus_.mnuEditPaste, &QAction::triggered, text, &ProgramEditor::pasteText);
+    connect(editor_, &EditorFrame::editorFocusChanged, this,
+            [this](bool shown) { menus_.showEditCommands(shown); });
 }
 
 void MainWindow::selectOption(int item) {

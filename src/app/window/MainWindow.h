@@ -76,8 +76,6 @@ private:
     void buildTeachingDocks();
     void connectCommands();
     void connectEditCommands();
-    void dispatchToolbar(QAction* action);
-    void showEditCommands(bool shown);
     void selectOption(int item);
     void showView(int view);
     void openParameters();

@@ -3,14 +3,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <functional>
-#include <map>
 
 namespace tarvo::app {
 
 namespace {
-
-using Drawing = std::function<void(QPainter&)>;
 
 void page(QPainter& p, QRectF r) {
     QPainterPath path;
@@ -25,72 +21,64 @@ void page(QPainter& p, QRectF r) {
     p.drawPath(path);
 }
 
-const std::map<QString, Drawing>& drawings() {
-    static const std::map<QString, Drawing> all{
-        {"New",
-         [](QPainter& p) {
-             page(p, {3.5, 1.5, 10, 13});
-         }},
-        {"Open",
-         [](QPainter& p) {
-             p.setPen(QColor(120, 90, 0));
-             p.setBrush(QColor(240, 200, 80));
-             p.drawRect(QRectF(1.5, 4.5, 13, 9));
-             p.drawRect(QRectF(1.5, 2.5, 5, 2));
-         }},
-        {"Save",
-         [](QPainter& p) {
-             p.setPen(QColor(20, 40, 100));
-             p.setBrush(QColor(60, 100, 190));
-             p.drawRect(QRectF(1.5, 1.5, 13, 13));
-             p.setBrush(Qt::white);
-             p.drawRect(QRectF(4.5, 1.5, 7, 5));
-         }},
-        {"Cut",
-         [](QPainter& p) {
-             p.setPen(QPen(QColor(40, 40, 40), 1.5));
-             p.drawLine(QPointF(4, 2), QPointF(11, 11));
-             p.drawLine(QPointF(12, 2), QPointF(5, 11));
-             p.setBrush(Qt::NoBrush);
-             p.drawEllipse(QPointF(4, 12.5), 2.2, 2.2);
-             p.drawEllipse(QPointF(12, 12.5), 2.2, 2.2);
-         }},
-        {"Copy",
-         [](QPainter& p) {
-             page(p, {1.5, 1.5, 8, 10});
-             page(p, {6.5, 4.5, 8, 10});
-         }},
-        {"Paste",
-         [](QPainter& p) {
-             p.setPen(QColor(100, 70, 20));
-             p.setBrush(QColor(190, 140, 60));
-             p.drawRect(QRectF(2.5, 2.5, 10, 12));
-             page(p, {6.5, 5.5, 8, 9.5});
-         }},
-        {"Run",
-         [](QPainter& p) {
-             QPainterPath path;
-             path.moveTo(4, 2);
-             path.lineTo(14, 8);
-             path.lineTo(4, 14);
-             path.closeSubpath();
-             p.fillPath(path, QColor(0, 150, 0));
-         }},
-        {"Pause",
-         [](QPainter& p) {
-             p.fillRect(QRectF(3, 2, 4, 12), QColor(30, 60, 160));
-             p.fillRect(QRectF(9, 2, 4, 12), QColor(30, 60, 160));
-         }},
-        {"Stop", [](QPainter& p) { p.fillRect(QRectF(3, 3, 10, 10), QColor(200, 0, 0)); }},
-    };
-    return all;
+void draw(QPainter& p, ToolbarIcon which) {
+    switch (which) {
+        case ToolbarIcon::New:
+            page(p, {3.5, 1.5, 10, 13});
+            return;
+        case ToolbarIcon::Open:
+            p.setPen(QColor(120, 90, 0));
+            p.setBrush(QColor(240, 200, 80));
+            p.drawRect(QRectF(1.5, 4.5, 13, 9));
+            p.drawRect(QRectF(1.5, 2.5, 5, 2));
+            return;
+        case ToolbarIcon::Save:
+            p.setPen(QColor(20, 40, 100));
+            p.setBrush(QColor(60, 100, 190));
+            p.drawRect(QRectF(1.5, 1.5, 13, 13));
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(4.5, 1.5, 7, 5));
+            return;
+        case ToolbarIcon::Cut:
+            p.setPen(QPen(QColor(40, 40, 40), 1.5));
+            p.drawLine(QPointF(4, 2), QPointF(11, 11));
+            p.drawLine(QPointF(12, 2), QPointF(5, 11));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPointF(4, 12.5), 2.2, 2.2);
+            p.drawEllipse(QPointF(12, 12.5), 2.2, 2.2);
+            return;
+        case ToolbarIcon::Copy:
+            page(p, {1.5, 1.5, 8, 10});
+            page(p, {6.5, 4.5, 8, 10});
+            return;
+        case ToolbarIcon::Paste:
+            p.setPen(QColor(100, 70, 20));
+            p.setBrush(QColor(190, 140, 60));
+            p.drawRect(QRectF(2.5, 2.5, 10, 12));
+            page(p, {6.5, 5.5, 8, 9.5});
+            return;
+        case ToolbarIcon::Run: {
+            QPainterPath path;
+            path.moveTo(4, 2);
+            path.lineTo(14, 8);
+            path.lineTo(4, 14);
+            path.closeSubpath();
+            p.fillPath(path, QColor(0, 150, 0));
+            return;
+        }
+        case ToolbarIcon::Pause:
+            p.fillRect(QRectF(3, 2, 4, 12), QColor(30, 60, 160));
+            p.fillRect(QRectF(9, 2, 4, 12), QColor(30, 60, 160));
+            return;
+        case ToolbarIcon::Stop:
+            p.fillRect(QRectF(3, 3, 10, 10), QColor(200, 0, 0));
+            return;
+    }
 }
 
 }  // namespace
 
-QIcon toolbarIcon(const QString& key) {
-    const auto found = drawings().find(key);
-    if (found == drawings().end()) return {};
+QIcon toolbarIcon(ToolbarIcon which) {
     QIcon icon;
     for (const int scale : {1, 2}) {
         QPixmap pixmap(16 * scale, 16 * scale);
@@ -98,7 +86,7 @@ QIcon toolbarIcon(const QString& key) {
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
-        found->second(painter);
+        draw(painter, which);
         painter.end();
         icon.addPixmap(pixmap);
     }

@@ -1,13 +1,12 @@
 #pragma once
 
 #include <QIcon>
-#include <QString>
 
 namespace tarvo::app {
 
-// The toolbar's nine icons, drawn here so they show on a machine with no
-// icon theme: keyed "New", "Open", "Save", "Cut", "Copy", "Paste", "Run",
-// "Pause", "Stop".
-QIcon toolbarIcon(const QString& key);
+enum class ToolbarIcon { New, Open, Save, Cut, Copy, Paste, Run, Pause, Stop };
+
+// The toolbar's icons, drawn here so they show on a machine with no icon theme.
+QIcon toolbarIcon(ToolbarIcon which);
 
 }  // namespace tarvo::app

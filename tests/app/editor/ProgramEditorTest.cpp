@@ -1,16 +1,13 @@
-#include <QFile>
+#include <QApplication>
+#include <QClipboard>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 
 #include "app/editor/EditorFrame.h"
 #include "app/editor/LineGutter.h"
-#include "app/files/ProgramFiles.h"
+#include "app/support/TableFile.h"
 #include "app/support/WindowUnderTest.h"
-#include "app/window/MainWindow.h"
-#include "app/window/Settings.h"
-#include "interp/Machine.h"
 
 namespace tarvo::app {
 
@@ -85,23 +82,12 @@ private slots:
     void cleanup() { t_.window.reset(); }
 
     void wordsGetTheKindOfTheirLetter_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("words");
-        const auto row = [](const char* line, QStringList words) {
-            QTest::newRow(line) << QString::fromUtf8(line) << words;
-        };
-        row("N10 G01X30.5y-2 M03 F200", {"N10:ignored", "G01:motion", "X30.5:coordinate",
-                                         "y-2:coordinate", "M03:m", "F200:ignored"});
-        row("g1G90G54G04G", {"g1:motion", "G90:g", "G54:g", "G04:g", "G:g"});
-        row("%", {"%:mark"});
-        row("X1234567890Z5", {"X123456789:coordinate", "0:ignored", "Z5:coordinate"});
-        row("J+5I+5", {"J:coordinate", "I+5:coordinate"});
-        row("G01.5 结束 K5", {"G01:motion", "K5:ignored"});
+        QVERIFY(addRows("gcode-words.txt", {"line", "words"}));
     }
     void wordsGetTheKindOfTheirLetter() {
-        QFETCH(QString, line);
-        QFETCH(QStringList, words);
-        QCOMPARE(scanned(line), words);
+        QFETCH(TableRow, row);
+        QCOMPARE(scanned(QString::fromUtf8(row["line"])),
+                 QString::fromUtf8(row["words"]).split(' '));
     }
 
     // Lines are coloured when painted, anew after an edit, never before.
@@ -165,38 +151,39 @@ private slots:
         QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 2)), QString());
     }
 
-    // A long program shows at once and comes in whole, to Run and to Save, with nothing to undo.
-    void longProgramComesInWhole() {
-        QByteArray bytes = "%\r\n";
-        for (int i = 0; i < 3000; ++i) bytes += "N" + QByteArray::number(i) + " G01X1\r\n";
-        const QString path = t_.home.filePath(QStringLiteral("long.nc"));
-        QVERIFY(writeFile(path, bytes));
-        ProgramEditor& editor = t_.window->editorFrame().filetxt();
-        ProgramFiles& files = t_.window->files();
-        files.openPath(path);
-        QVERIFY(files.loading() && editor.isReadOnly() && editor.blockCount() < 3000);
-        QCOMPARE(QByteArray::fromStdString(files.programText()), bytes);
-        QVERIFY(!files.loading() && !editor.isReadOnly());
-        QVERIFY(!editor.document()->isModified() && !editor.document()->isUndoAvailable());
+    // Clear can be undone; Cut and Copy take the selection or nothing; Paste puts the clipboard's
+    // text, or nothing, in its place.
+    void editCommands() {
+        const MainMenus& m = t_.window->menus();
+        ProgramEditor& text = t_.window->editorFrame().filetxt();
+        const QString sample = text.toPlainText();
+        const auto selectLine2 = [&text] {
+            QTextCursor cursor(text.document()->findBlockByNumber(1));
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            text.setTextCursor(cursor);
+        };
+        const auto line2 = [&text] { return text.document()->findBlockByNumber(1).text(); };
+        m.mnueditclear->trigger();
+        QVERIFY(text.toPlainText().isEmpty());
+        text.undo();
+        QCOMPARE(text.toPlainText(), sample);
+        QApplication::clipboard()->setText(QStringLiteral("old"));
+        m.mnuEditCut->trigger();  // nothing selected
+        QCOMPARE(QApplication::clipboard()->text(), QString());
+        QCOMPARE(text.toPlainText(), sample);
 
-        files.openPath(path);
-        QTRY_VERIFY(!files.loading());
-        QCOMPARE(editor.blockCount(), 3002);
-        QVERIFY(!editor.document()->isModified() && !editor.document()->isUndoAvailable());
-        QVERIFY(QFile::remove(path));
-        files.save();
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), bytes);
-
-        files.openPath(path);
-        QTextCursor all(editor.document());
-        all.select(QTextCursor::Document);
-        all.removeSelectedText();
-        QTRY_VERIFY(!files.loading());
-        QTest::qWait(20);
-        QVERIFY(editor.document()->isEmpty() && !editor.isReadOnly());
-        QVERIFY(t_.prompts->log.isEmpty());
+        selectLine2();
+        m.mnuEditCopy->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("G90G00X10Y10"));
+        QCOMPARE(line2(), QStringLiteral("G90G00X10Y10"));
+        m.mnuEditCut->trigger();
+        QCOMPARE(line2(), QString());
+        m.mnuEditPaste->trigger();
+        QCOMPARE(text.toPlainText(), sample);
+        selectLine2();
+        QApplication::clipboard()->clear();
+        m.mnuEditPaste->trigger();
+        QCOMPARE(line2(), QString());
     }
 
 private:

@@ -12,10 +12,13 @@
 #include "app/base/Prompts.h"
 #include "app/files/ProgramFiles.h"
 #include "app/support/ScriptedPrompts.h"
+#include "app/support/TableFile.h"
 
+using tarvo::app::addRows;
 using tarvo::app::ProgramFiles;
 using tarvo::app::SaveChoice;
 using tarvo::app::ScriptedPrompts;
+using tarvo::app::TableRow;
 
 namespace {
 
@@ -23,7 +26,24 @@ const QString untitled = QStringLiteral("新文件");
 const QString openDialog = QStringLiteral("open Open NC代码 (*.nc);;所有文件 (*.*)");
 const QString saveDialog = QStringLiteral("save Save textfile (*.nc)");
 const QString saveAsDialog = QStringLiteral("save Save As textfile (*.nc)");
-const QByteArray endUtf8 = "\xe7\xbb\x93\xe6\x9d\x9f";  // "结束"
+
+SaveChoice choiceNamed(const QByteArray& word) {
+    return word == "save"      ? SaveChoice::Save
+           : word == "discard" ? SaveChoice::Discard
+                               : SaveChoice::Cancel;
+}
+
+// The log a table names: ask, open, save and saveAs for the dialogs, @ for the name given.
+QStringList expectedLog(const QByteArray& names, const QString& name) {
+    const QHash<QString, QString> dialogs{
+        {"ask", "ask"}, {"open", openDialog}, {"save", saveDialog}, {"saveAs", saveAsDialog}};
+    QStringList log;
+    for (const QByteArray& entry : names.split(',')) {
+        const QString said = QString::fromUtf8(entry.trimmed());
+        if (!said.isEmpty()) log << dialogs.value(said, QString(said).replace('@', name));
+    }
+    return log;
+}
 
 // An editor and its files in a scratch folder.
 struct Bench {
@@ -32,18 +52,18 @@ struct Bench {
     ScriptedPrompts prompts;
     ProgramFiles files{editor, prompts};
 
-    QString path(const QString& name) const { return dir.filePath(name); }
-    void put(const QString& name, const QByteArray& bytes) const {
+    QString path(const QByteArray& name) const { return dir.filePath(QString::fromUtf8(name)); }
+    void put(const QByteArray& name, const QByteArray& bytes) const {
         QFile file(path(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    QByteArray bytes(const QString& name) const {
+    QByteArray bytes(const QByteArray& name) const {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
     }
     QStringList fileNames() const { return QDir(dir.path()).entryList(QDir::Files); }
-    void open(const QString& name) {
+    void open(const QByteArray& name) {
         prompts.names << path(name);
         files.open();
         prompts.log.clear();
@@ -59,7 +79,7 @@ struct Bench {
         cursor.removeSelectedText();
     }
     bool modified() const { return editor.document()->isModified(); }
-    void run(const QString& command) {
+    void run(const QByteArray& command) {
         if (command == "new") files.newProgram();
         if (command == "open") files.open();
         if (command == "clear") files.clearEditor();
@@ -83,93 +103,51 @@ struct FileSizeLimit {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(SaveChoice)
-
 class ProgramFilesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A cancelled dialog, or an empty editor, writes nothing and changes nothing.
-    void nothingIsWrittenWithoutNameOrText_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<bool>("titled");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("log");
-        const auto row = [](const char* name, QString command, bool titled, QString text,
-                            QStringList log) {
-            QTest::newRow(name) << command << titled << text << log;
-        };
-        row("open cancelled", "open", false, "G00X2", {"ask", openDialog});
-        row("save cancelled", "save", false, "G00X2", {saveDialog});
-        row("save as cancelled", "saveAs", true, "G00X2", {saveAsDialog});
-        row("save emptied", "save", true, "", {});
-        row("save as empty", "saveAs", false, "", {});
+    // A command, however its dialogs are answered, keeps all that the user did not give up.
+    void commandsLoseNoWork_data() {
+        QVERIFY(addRows("file-commands.txt", {"case", "opened", "text", "answer", "name", "command",
+                                              "log", "after", "caption", "a.nc", "unsaved"}));
     }
-    void nothingIsWrittenWithoutNameOrText() {
-        QFETCH(QString, command);
-        QFETCH(bool, titled);
-        QFETCH(QString, text);
-        QFETCH(QStringList, log);
+    void commandsLoseNoWork() {
+        QFETCH(TableRow, row);
+        const QByteArray name = row["name"];
         Bench b;
         b.put("a.nc", "G00X1");
-        if (titled) b.open("a.nc");
-        b.erase();
-        b.type(text);
-        b.prompts.choices << SaveChoice::Discard;
-        b.prompts.names << "";
-        b.run(command);
-        QCOMPARE(b.prompts.log, log);
-        QCOMPARE(b.editor.toPlainText(), text);
-        QCOMPARE(b.files.caption(), titled ? b.path("a.nc") : untitled);
-        QCOMPARE(b.bytes("a.nc"), "G00X1");
-        QCOMPARE(b.fileNames(), QStringList{"a.nc"});
-    }
-
-    // A file that cannot be read or decoded leaves editor and caption, saying why.
-    void failedOpenLeavesEditor_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("message");
-        const auto row = [](const char* name, QString path, QString message) {
-            QTest::newRow(name) << path << message;
-        };
-        const QString notText = "文件不是 UTF-8 或 GBK 编码的文本：";
-        row("missing", "none.nc", "找不到文件：");
-        row("folder", "sub", "这是文件夹，不是文件：");
-        row("read error", "/proc/self/mem", "无法读取文件：");
-        row("binary", "binary.nc", notText);
-        row("cut-off character", "cut.nc", notText);
-    }
-    void failedOpenLeavesEditor() {
-        QFETCH(QString, path);
-        QFETCH(QString, message);
-        Bench b;
-        b.put("a.nc", "G00X1");
-        b.open("a.nc");
-        b.type("\nM05");
-        QVERIFY(QDir(b.dir.path()).mkdir("sub"));
+        b.put("b.nc", "G01Y2");
         b.put("binary.nc", "G00\x80\xff");
         b.put("cut.nc", "G00 (\xd6\xd0\xce");
-        if (path.startsWith('/') && !QFileInfo::exists(path)) QSKIP("no such system file here");
-        if (!path.startsWith('/')) path = b.path(path);
-        b.prompts.choices << SaveChoice::Discard;
-        b.files.openPath(path);
-        QCOMPARE(b.prompts.log.last(), "打开失败: " + message + path);
-        QCOMPARE(b.editor.toPlainText(), "G00X1\nM05");
-        QCOMPARE(b.files.caption(), b.path("a.nc"));
-        QVERIFY(b.modified());
+        QVERIFY(QDir(b.dir.path()).mkdir("sub"));
+        const QString path = name.startsWith('/') ? QString::fromUtf8(name) : b.path(name);
+        if (name.startsWith('/') && !QFileInfo::exists(path)) QSKIP("no such system file here");
+        if (row["opened"] == "a.nc") b.open("a.nc");
+        b.erase();
+        b.type(QString::fromUtf8(row["text"]));
+        b.prompts.choices << choiceNamed(row["answer"]);
+        b.prompts.names << (name == "-" ? QString() : path);
+        b.run(row["command"]);
+        QCOMPARE(b.prompts.log, expectedLog(row["log"], path));
+        QCOMPARE(b.editor.toPlainText(), QString::fromUtf8(row["after"]));
+        QCOMPARE(b.files.caption(), row["caption"] == "-" ? untitled : b.path(row["caption"]));
+        QCOMPARE(b.bytes("a.nc"), row["a.nc"]);
+        QCOMPARE(b.modified(), row["unsaved"] == "yes");
+        QCOMPARE(b.fileNames(), (QStringList{"a.nc", "b.nc", "binary.nc", "cut.nc"}));
     }
 
     // A failed save leaves the old file whole, no stray file, and the text.
     void failedSaveKeepsOldFile_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("missing folder") << QString("none/a.nc");
-        QTest::newRow("folder") << QString("sub");
-        QTest::newRow("disk full") << QString("a.nc");
-        QTest::newRow("broken character") << QString("a.nc");
-        QTest::newRow("pipe, as a device would be") << QString("pipe");
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("missing folder") << QByteArray("none/a.nc");
+        QTest::newRow("folder") << QByteArray("sub");
+        QTest::newRow("disk full") << QByteArray("a.nc");
+        QTest::newRow("broken character") << QByteArray("a.nc");
+        QTest::newRow("pipe, as a device would be") << QByteArray("pipe");
     }
     void failedSaveKeepsOldFile() {
-        QFETCH(QString, name);
+        QFETCH(QByteArray, name);
         const QString tag = QTest::currentDataTag();
         Bench b;
         b.put("a.nc", "old program");
@@ -194,82 +172,38 @@ private slots:
 
     // Unchanged files copy byte for byte; edits keep encoding and line ending; Run gets UTF-8.
     void encodingAndLineEndingsAreKept_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QByteArray>("saved");
-        QTest::addColumn<QByteArray>("program");  // when it differs from what is saved
-        const auto row = [](const char* name, QByteArray bytes, QByteArray saved,
-                            QByteArray program = {}) {
-            QTest::newRow(name) << bytes << saved << (program.isEmpty() ? saved : program);
-        };
-        const QByteArray u = endUtf8, bom = "\xef\xbb\xbf";
-        row("UTF-8 CR LF", "G00\r\nM05\r\n", "G00\r\nM05\r\n\r\n" + u);
-        row("UTF-8 LF", "G00\nM05", "G00\nM05\n" + u);
-        row("UTF-8 CR", "G00\rM05", "G00\rM05\r" + u);
-        row("UTF-8 BOM", bom + "G00\nM05", bom + "G00\nM05\n" + u, "G00\nM05\n" + u);
-        row("GB18030 CR LF", "(\xd6\xd0)\r\nM05", "(\xd6\xd0)\r\nM05\r\n\xbd\xe1\xca\xf8",
-            "(\xe4\xb8\xad)\r\nM05\r\n" + u);
-        row("mixed, mostly LF", "G00\r\nG01\nG02\rM05\n", "G00\nG01\nG02\nM05\n\n" + u);
+        QVERIFY(addRows("encodings.txt", {"case", "bytes", "saved", "program"}));
     }
     void encodingAndLineEndingsAreKept() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QByteArray, saved);
-        QFETCH(QByteArray, program);
+        QFETCH(TableRow, row);
         Bench b;
-        b.put("a.nc", bytes);
+        b.put("a.nc", row["bytes"]);
         b.open("a.nc");
         QCOMPARE(b.files.caption(), b.path("a.nc"));
         QVERIFY(!b.modified());
         b.prompts.names << b.path("copy.nc");
         b.files.saveAs();
-        QCOMPARE(b.bytes("copy.nc"), bytes);
+        QCOMPARE(b.bytes("copy.nc"), row["bytes"]);
         b.type("\n结束");
+        const QByteArray program = row["program"].isEmpty() ? row["saved"] : row["program"];
         QCOMPARE(QByteArray::fromStdString(b.files.programText()), program);
         b.files.save();
-        QCOMPARE(b.bytes("a.nc"), saved);
+        QCOMPARE(b.bytes("a.nc"), row["saved"]);
         QCOMPARE(b.prompts.log, QStringList{saveAsDialog});
         QCOMPARE(b.files.caption(), b.path("a.nc"));
     }
 
-    // Unsaved work asks first: Save writes in place, Discard goes on, Cancel keeps everything.
-    void askBeforeDroppingWork_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<SaveChoice>("choice");
-        for (const char* command : {"new", "clear", "open"}) {
-            QTest::addRow("%s save", command) << QString(command) << SaveChoice::Save;
-            QTest::addRow("%s discard", command) << QString(command) << SaveChoice::Discard;
-            QTest::addRow("%s cancel", command) << QString(command) << SaveChoice::Cancel;
-        }
-    }
-    void askBeforeDroppingWork() {
-        QFETCH(QString, command);
-        QFETCH(SaveChoice, choice);
-        Bench b;
-        b.put("a.nc", "G00X1");
-        b.put("b.nc", "G01Y2");
-        b.open("a.nc");
-        b.type("\nM05");
-        b.prompts.choices << choice;
-        b.prompts.names << b.path("b.nc");
-        b.run(command);
-        const bool kept = choice == SaveChoice::Cancel, opened = command == "open";
-        QCOMPARE(b.prompts.log.first(), "ask");
-        QCOMPARE(b.bytes("a.nc"), choice == SaveChoice::Save ? "G00X1\r\nM05" : "G00X1");
-        QCOMPARE(b.editor.toPlainText(), kept ? "G00X1\nM05" : opened ? "G01Y2" : "");
-        QCOMPARE(b.files.caption(), kept ? b.path("a.nc") : opened ? b.path("b.nc") : untitled);
-        QCOMPARE(b.modified(), kept);
-    }
-
     // Without work to lose nothing asks; untitled saves as UTF-8 CR LF and asks a name each time.
     void startingAfreshWithoutWork_data() {
-        QTest::addColumn<QString>("edit");
-        QTest::addColumn<QString>("command");
-        QTest::newRow("unchanged, new") << QString() << QString("new");
-        QTest::newRow("emptied, clear") << QString("erase") << QString("clear");
-        QTest::newRow("undone, new") << QString("undo") << QString("new");
+        QTest::addColumn<QByteArray>("edit");
+        QTest::addColumn<QByteArray>("command");
+        QTest::newRow("unchanged, new") << QByteArray() << QByteArray("new");
+        QTest::newRow("emptied, clear") << QByteArray("erase") << QByteArray("clear");
+        QTest::newRow("undone, new") << QByteArray("undo") << QByteArray("new");
     }
     void startingAfreshWithoutWork() {
-        QFETCH(QString, edit);
-        QFETCH(QString, command);
+        QFETCH(QByteArray, edit);
+        QFETCH(QByteArray, command);
         Bench b;
         b.put("a.nc", "(\xd6\xd0)\nM05");
         b.open("a.nc");
@@ -288,7 +222,7 @@ private slots:
         b.files.save();
         b.files.save();
         QCOMPARE(b.prompts.log, (QStringList{saveDialog, saveDialog}));
-        QCOMPARE(b.bytes("new.nc"), endUtf8 + "\r\nM05");
+        QCOMPARE(b.bytes("new.nc"), "结束\r\nM05");
         QCOMPARE(b.bytes("again.nc"), b.bytes("new.nc"));
         QCOMPARE(b.files.caption(), untitled);
         QVERIFY(!b.modified());
@@ -296,7 +230,37 @@ private slots:
         b.prompts.choices << SaveChoice::Save;
         b.prompts.names << b.path("last.nc");
         QVERIFY(b.files.clearEditor());
-        QCOMPARE(b.bytes("last.nc"), endUtf8 + "\r\nM05\r\nM30");
+        QCOMPARE(b.bytes("last.nc"), "结束\r\nM05\r\nM30");
+    }
+
+    // A long program shows at once and comes in whole, to Run and to Save, with nothing to undo;
+    // an edit while it comes in stops it.
+    void longProgramComesInWhole() {
+        QByteArray bytes = "%\r\n";
+        for (int i = 0; i < 3000; ++i) bytes += "N" + QByteArray::number(i) + " G01X1\r\n";
+        Bench b;
+        b.put("long.nc", bytes);
+        const auto untouched = [&b] {
+            return !b.modified() && !b.editor.document()->isUndoAvailable();
+        };
+        b.files.openPath(b.path("long.nc"));
+        QVERIFY(b.files.loading() && b.editor.isReadOnly() && b.editor.blockCount() < 3000);
+        QCOMPARE(QByteArray::fromStdString(b.files.programText()), bytes);
+        QVERIFY(!b.files.loading() && !b.editor.isReadOnly() && untouched());
+
+        b.files.openPath(b.path("long.nc"));
+        QTRY_VERIFY(!b.files.loading());
+        QVERIFY(b.editor.blockCount() == 3002 && untouched());
+        QVERIFY(QFile::remove(b.path("long.nc")));
+        b.files.save();
+        QCOMPARE(b.bytes("long.nc"), bytes);
+
+        b.files.openPath(b.path("long.nc"));
+        b.erase();
+        QTRY_VERIFY(!b.files.loading());
+        QTest::qWait(20);
+        QVERIFY(b.editor.document()->isEmpty() && !b.editor.isReadOnly());
+        QVERIFY(b.prompts.log.isEmpty());
     }
 };
 

@@ -36,22 +36,6 @@ inline void clearSettings() {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// Shows a window and waits until it is on screen; false if it never is.
-[[nodiscard]] inline bool showOnScreen(QWidget& window) {
-    window.show();
-    return QTest::qWaitForWindowExposed(&window);
-}
-
-// A fresh window with fresh prompts, shown; the old one goes first so they never share settings.
-[[nodiscard]] inline bool openFreshWindow(Settings& settings,
-                                          std::unique_ptr<ScriptedPrompts>& prompts,
-                                          std::unique_ptr<MainWindow>& window) {
-    window.reset();
-    prompts = std::make_unique<ScriptedPrompts>();
-    window = std::make_unique<MainWindow>(settings, prompts.get());
-    return showOnScreen(*window);
-}
-
 // A window test's scratch home, settings, and window with prompts, made afresh per test.
 struct WindowUnderTest {
     QTemporaryDir home;  // the settings store and any files, never the user's own
@@ -60,7 +44,14 @@ struct WindowUnderTest {
     std::unique_ptr<MainWindow> window;
 
     [[nodiscard]] bool enterHome() { return useScratchHome(home); }
-    [[nodiscard]] bool openWindow() { return openFreshWindow(settings, prompts, window); }
+    // Shown, and on screen unless false; the old window goes first so they never share settings.
+    [[nodiscard]] bool openWindow() {
+        window.reset();
+        prompts = std::make_unique<ScriptedPrompts>();
+        window = std::make_unique<MainWindow>(settings, prompts.get());
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
 };
 
 // Presses Run and waits for the run to end; false if it never does.

