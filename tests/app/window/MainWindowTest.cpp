@@ -163,7 +163,7 @@ private slots:
         init();
         t_.window->runCommand();
         QCOMPARE(t_.window->machine().bei(), 2);
-        QCOMPARE(t_.window->machine().dlstep(), 5.0);
+        QCOMPARE(t_.window->machine().dlstep().toDouble(), 5.0);
         QCOMPARE(t_.window->coordinatePanel().xjText().text(), QStringLiteral("5"));
         QCOMPARE(t_.window->coordinatePanel().zjText().text(), QStringLiteral("-2.5"));
         t_.window->stopCommand();

@@ -33,7 +33,8 @@ QStringList rawTexts(const QStringList& keys) {
 const QStringList keys{"g54x", "g54y", "g54z", "bei", "dl"};  // the stored names
 
 QList<double> values(const tarvo::interp::Parameters& p) {
-    return {p.g54x, p.g54y, p.g54z, double(p.bei), p.dl};
+    return {p.g54x.value.toDouble(), p.g54y.value.toDouble(), p.g54z.value.toDouble(),
+            double(p.bei), p.dl.value.toDouble()};
 }
 
 QList<QLineEdit*> fields(ParameterDialog& d) {
@@ -56,10 +57,11 @@ void clickOk(ParameterDialog& d) {
 const QLabel& problem(ParameterDialog& d) {
     return *d.findChild<QLabel*>("problem");
 }
-QString message(int field) {
+QString message(int field, const QString& typed) {
     using namespace tarvo::interp::messages;
-    const std::string_view text[] = {badOrigin, badOrigin, badOrigin, badMagnification,
-                                     badPulseEquivalent};
+    // A number the origin cannot hold exactly has a message of its own.
+    const std::string_view origin = typed == u"1e400" ? originUnrepresentable : badOrigin;
+    const std::string_view text[] = {origin, origin, origin, badMagnification, badPulseEquivalent};
     return QString::fromUtf8(text[field].data(), static_cast<qsizetype>(text[field].size()));
 }
 
@@ -131,7 +133,7 @@ private slots:
         QCOMPARE(accepted.count(), valid ? 1 : 0);
         QCOMPARE(d.isVisible(), !valid);
         QCOMPARE(problem(d).isVisible(), !valid);
-        QCOMPARE(problem(d).text(), valid ? QString() : message(field));
+        QCOMPARE(problem(d).text(), valid ? QString() : message(field, text));
         if (valid) return;
         QCOMPARE(fields(d)[field]->selectedText(), text);
         d.load();  // the next opening starts afresh
