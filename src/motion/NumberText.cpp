@@ -1,5 +1,6 @@
 #include "motion/NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -10,20 +11,18 @@ namespace {
 
 // value / 10^places written out in full, trailing zeros trimmed.
 std::string fixedText(Wide value, int places) {
-    WideUnsigned m = magnitude(value);
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(m % 10)));
-        m /= 10;
-    } while (m != 0);
-    if (static_cast<int>(digits.size()) <= places) {
-        digits.insert(0, static_cast<std::size_t>(places) + 1 - digits.size(), '0');
+    const auto fraction = static_cast<std::size_t>(places);
+    std::string digits;  // at least one before the point
+    for (WideUnsigned m = magnitude(value); m != 0 || digits.size() <= fraction; m /= 10) {
+        digits += static_cast<char>('0' + static_cast<int>(m % 10));
     }
-    const std::size_t point = digits.size() - static_cast<std::size_t>(places);
-    std::string text = (value < 0 ? "-" : "") + digits.substr(0, point);
-    const std::string fraction = digits.substr(point);
-    const std::size_t last = fraction.find_last_not_of('0');
-    if (last != std::string::npos) text += '.' + fraction.substr(0, last + 1);
+    std::reverse(digits.begin(), digits.end());
+    const std::size_t point = digits.size() - fraction;
+    const std::size_t end = digits.find_last_not_of('0') + 1;
+    std::string text;
+    if (value < 0) text += '-';
+    text.append(digits, 0, point);
+    if (end > point) text.append(".").append(digits, point, end - point);
     return text;
 }
 
