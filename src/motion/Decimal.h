@@ -12,11 +12,12 @@ namespace tarvo::motion {
 // millimetre) derived from them have at most 7. Sums, differences and
 // products by small whole numbers are exact too.
 //
-// Values read from texts lie within ±maxRead, everything a nine-character
-// program number can spell. The machine's lengths stay within a few times
-// ten times that (arc centres and excursions, in tenths), below 4e18 units,
-// far inside 64 bits; their squares and sums of three squares stay below
-// 2^127.
+// Values read from texts lie within ±maxRead, below 10^9 mm: everything a
+// nine-character program number can spell. What the machine derives in
+// tenths from them (arc centres, points a radius and a step beyond them)
+// stays below 3.5·10^10 tenths, 3.5·10^18 units, inside 64 bits; a sum of
+// three squares of differences of such values stays below 6·10^37, inside
+// the 127 bits of a signed Squared.
 class Decimal {
 public:
     static constexpr int places = 8;
