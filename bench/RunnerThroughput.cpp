@@ -4,6 +4,7 @@
 
 #include "Workloads.h"
 #include "cli/Runner.h"
+#include "motion/DecimalReading.h"
 #include "render/RasterCanvas.h"
 
 namespace {
@@ -22,7 +23,7 @@ struct Canvases {
 void runPocket(benchmark::State& state, bool drawing) {
     const std::string program = tarvo::bench::pocketProgram(static_cast<int>(state.range(0)));
     tarvo::interp::Parameters parameters;
-    parameters.dl = 0.01;
+    parameters.dl = tarvo::motion::readDecimal("0.01");
     std::uint64_t ticks = 0;
     std::size_t steps = 0;
     for (auto _ : state) {

@@ -38,7 +38,7 @@ public:
         body_ += body_.empty() ? "{" : ",";
         body_ += quoted(key) + ':' + json;
     }
-    void number(std::string_view key, double v) { field(key, motion::exactText(v)); }
+    void number(std::string_view key, motion::Decimal v) { field(key, motion::exactText(v)); }
     void count(std::string_view key, std::uint64_t v) { field(key, std::to_string(v)); }
     void text(std::string_view key, std::string_view v) { field(key, quoted(v)); }
     std::string str() const { return body_ + "}"; }
@@ -81,8 +81,8 @@ std::string textReport(End end, const Runner& runner) {
                       std::to_string(m.timer1Ticks() + m.timer2Ticks()) + " ticks (" +
                       std::to_string(m.timer1Ticks()) + " interpreter, " +
                       std::to_string(m.timer2Ticks()) + " interpolation)\n";
-    out += "tool at X " + motion::numberText(e.xcur / 10) + " Y " +
-           motion::numberText(e.ycur / 10) + " Z " + motion::numberText(e.zcur / 10) + " mm\n";
+    out += "tool at X " + motion::millimetreText(e.xcur) + " Y " + motion::millimetreText(e.ycur) +
+           " Z " + motion::millimetreText(e.zcur) + " mm\n";
     out += "output byte " + m.outdata().texts() + ", spindle " +
            std::string(switchText(m.switches().zhukg)) + ", coolant " +
            std::string(switchText(m.switches().lengkg)) + "\n";

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "cli/Pictures.h"
+#include "motion/DecimalReading.h"
 #include "motion/Rounding.h"
 
 namespace tarvo::cli {
@@ -28,13 +29,16 @@ std::optional<std::uint64_t> parseCount(const std::string& text) {
     return value;
 }
 
-// A comma-separated list of exactly `count` numbers.
-std::optional<std::vector<double>> parseNumbers(const std::string& text, std::size_t count) {
-    std::vector<double> values;
+// A comma-separated list of exactly `count` items, each read by `read`;
+// nothing when the count differs or an item does not read.
+template <typename T>
+std::optional<std::vector<T>> parseList(const std::string& text, std::size_t count,
+                                        std::optional<T> (*read)(const std::string&)) {
+    std::vector<T> values;
     std::size_t begin = 0;
     for (;;) {
         const auto comma = text.find(',', begin);
-        const auto value = parseNumber(text.substr(begin, comma - begin));
+        const auto value = read(text.substr(begin, comma - begin));
         if (!value) return std::nullopt;
         values.push_back(*value);
         if (comma == std::string::npos) break;
@@ -44,8 +48,16 @@ std::optional<std::vector<double>> parseNumbers(const std::string& text, std::si
     return values;
 }
 
+// A decimal text read exactly. A number that cannot be held exactly is kept
+// with its fault, so that interp::parameterProblem refuses it with its message.
+std::optional<motion::DecimalReading> parseDecimal(const std::string& text) {
+    const motion::DecimalReading reading = motion::readDecimal(text);
+    if (reading.fault == motion::DecimalReading::Fault::NotNumber) return std::nullopt;
+    return reading;
+}
+
 bool parseOrigin(const std::string& text, interp::Parameters& p) {
-    const auto xyz = parseNumbers(text, 3);
+    const auto xyz = parseList(text, 3, parseDecimal);
     if (!xyz) return false;
     p.g54x = (*xyz)[0];
     p.g54y = (*xyz)[1];
@@ -60,7 +72,7 @@ bool isImagePath(const std::string& path) {
 // Applies one option that takes a value; false when the value is not valid.
 bool applyValue(const std::string& name, const std::string& value, Options& o) {
     if (name == "--dl") {
-        const auto dl = parseNumber(value);
+        const auto dl = parseDecimal(value);
         if (dl) o.parameters.dl = *dl;
         return dl.has_value();
     }
@@ -85,7 +97,7 @@ bool applyValue(const std::string& name, const std::string& value, Options& o) {
         return size && *size >= 16 && *size <= 8192;
     }
     if (name == "--rotate") {
-        const auto drag = parseNumbers(value, 2);
+        const auto drag = parseList(value, 2, parseNumber);
         if (drag) o.rotations.emplace_back((*drag)[0], (*drag)[1]);
         return drag.has_value();
     }
@@ -166,9 +178,11 @@ Runs an NC program on the simulated three-axis stepper machine, exactly as the
 window does when Run is pressed, and reports how the run ended.
 
 Options:
-  --dl MM          pulse equivalent in millimetres (default 1, 0.001 to 100)
+  --dl MM          pulse equivalent in millimetres (default 1, 0.001 to 100,
+                   at most 8 places after the point)
   --bei N          magnification of the views (default 1, 1 to 1000)
-  --g54 X,Y,Z      work-piece origin in millimetres (default 0,0,0)
+  --g54 X,Y,Z      work-piece origin in millimetres (default 0,0,0; each at
+                   most 999999999.99999999, 8 places after the point)
   --trace FILE     write one CSV row after every timer tick:
                    tick,timer,txtpos,txtline,out,xcur,ycur,zcur
   --steps FILE     write one CSV row for every interpolation iteration, as

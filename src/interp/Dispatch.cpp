@@ -1,6 +1,6 @@
 #include "interp/Dispatch.h"
 
-#include <cmath>
+#include <algorithm>
 
 #include "motion/MotionPanel.h"
 #include "motion/OutputByte.h"
@@ -9,12 +9,12 @@ namespace tarvo::interp {
 
 using motion::Mode;
 
-double registerCapacity(const motion::Segment& s) {
-    const double dx = std::abs(s.xe - s.xs), dy = std::abs(s.ye - s.ys), dz = std::abs(s.ze - s.zs);
-    int n = 0;
-    double regmax = 0;
-    while (dx > regmax || dy > regmax || dz > regmax) regmax = std::ldexp(1.0, ++n);
-    return regmax;
+motion::Decimal registerCapacity(const motion::Segment& s) {
+    const motion::Decimal increment =
+        std::max({(s.xe - s.xs).abs(), (s.ye - s.ys).abs(), (s.ze - s.zs).abs()});
+    std::int64_t regmax = 0;  // whole millimetres
+    while (increment > motion::Decimal(regmax)) regmax = regmax == 0 ? 2 : 2 * regmax;
+    return motion::Decimal(regmax);
 }
 
 bool degorder(std::string_view gcode, motion::Segment& s, motion::Registers& r) {

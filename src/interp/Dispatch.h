@@ -23,8 +23,9 @@ struct Switches {
 bool degorder(std::string_view gcode, motion::Segment& s, motion::Registers& r);
 
 // The smallest power of two, from 2 up, that no axis increment exceeds; 0 for
-// a segment of length zero. Increments in millimetres as written.
-double registerCapacity(const motion::Segment& s);
+// a segment of length zero. Increments in millimetres as written, compared
+// exactly.
+motion::Decimal registerCapacity(const motion::Segment& s);
 
 // Applies the line's spindle and coolant commands at the end of its motion.
 void demorder(std::string_view mcode, std::string_view lcode, motion::OutputByte& outdata,

@@ -1,9 +1,9 @@
 #include "interp/Interpreter.h"
 
-#include <cmath>
-
 #include "interp/Messages.h"
 #include "interp/Words.h"
+#include "motion/Squared.h"
+#include "motion/Wide.h"
 
 namespace tarvo::interp {
 
@@ -13,8 +13,18 @@ char upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-double square(double v) {
-    return v * v;
+using motion::Decimal;
+using motion::Squared;
+
+// Whether √b − √a ≥ d, for squares a, b and d ≥ 0, without a root: it holds
+// when b − a − d² ≥ 2d√a, both sides squared once the left one is known
+// not to be negative. The squares may need 256 bits.
+bool rootFartherBy(Squared b, Squared a, Decimal d) {
+    const motion::Wide left = (b - a - Squared::of(d)).units();
+    if (left < 0) return false;
+    const motion::WideUnsigned l = motion::magnitude(left);
+    return motion::productAtLeast(l, l, 4 * motion::magnitude(Squared::of(d).units()),
+                                  motion::magnitude(a.units()));
 }
 
 }  // namespace
@@ -101,7 +111,7 @@ Interpreter::Outcome Interpreter::commandWord(char letter) {
 Interpreter::Outcome Interpreter::coordinateWord(char letter, motion::Segment& s) {
     const std::string_view run = readWord(letter == 'J' ? isJNumberChar : isNumberChar);
     if (run.empty()) return fail(std::string(1, letter) + "....");
-    const double value = leadingNumber(run.substr(0, numberTextLength));
+    const motion::Decimal value = leadingNumber(run.substr(0, numberTextLength));
     switch (letter) {
         case 'X':
             s.xe = value;
@@ -123,12 +133,15 @@ Interpreter::Outcome Interpreter::coordinateWord(char letter, motion::Segment& s
 }
 
 // Made after every J word, whatever the motion: the end point must lie on the
-// circle through the start point within 0.1 mm. It sees X, Y and I as they
-// stand, so they must come before J on the line.
+// circle through the start point within 0.1 mm, |r2 − r1| < 0.1 exactly. It
+// sees X, Y and I as they stand, so they must come before J on the line.
 Interpreter::Outcome Interpreter::arcCheck(const motion::Segment& s) {
-    const double r1 = std::sqrt(square(s.ic) + square(s.jc));
-    const double r2 = std::sqrt(square(s.xs - s.ic - s.xe) + square(s.ys - s.jc - s.ye));
-    if (std::abs(r2 - r1) >= 0.1) return fail(std::string(messages::notOnArc));
+    const Squared start2 = Squared::of(s.ic) + Squared::of(s.jc);
+    const Squared end2 = Squared::of(s.xs - s.ic - s.xe) + Squared::of(s.ys - s.jc - s.ye);
+    const Decimal tolerance = Decimal::fromUnits(Decimal::one / 10);
+    if (rootFartherBy(end2, start2, tolerance) || rootFartherBy(start2, end2, tolerance)) {
+        return fail(std::string(messages::notOnArc));
+    }
     return Outcome::Word;
 }
 

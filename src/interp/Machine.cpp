@@ -66,7 +66,8 @@ void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
     panel_.viewOptionSelected(views::View::Plan);
     views_.show(views::View::Plan);
     views_.drawxyz(bei_);
-    panel_.originShown(parameters.g54x, parameters.g54y, parameters.g54z);
+    panel_.originShown(parameters.g54x.value.toDouble(), parameters.g54y.value.toDouble(),
+                       parameters.g54z.value.toDouble());
     outdata_.reset();
     switches_ = {};
     panel_.spindleShown(false);
@@ -80,7 +81,7 @@ void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
 void Machine::takeParameters(const Parameters& parameters) {
     if (parameterProblem(parameters)) return;
     bei_ = parameters.bei;
-    dlstep_ = parameters.dl * 10;
+    dlstep_ = parameters.dl.value * 10;
 }
 
 void Machine::stepPaused(StepUnit unit) {
@@ -142,12 +143,12 @@ void Machine::replayTo(std::uint64_t steps) {
 
 void Machine::panmode() {
     views_.show(views::View::Magnified);
-    views_.magnified().setMode(views::DragMode::Pan, path_, dlstep_, bei_);
+    views_.magnified().setMode(views::DragMode::Pan, path_, dlstep_.toDouble(), bei_);
 }
 
 void Machine::rotmode() {
     views_.show(views::View::Magnified);
-    views_.magnified().setMode(views::DragMode::Rotate, path_, dlstep_, bei_);
+    views_.magnified().setMode(views::DragMode::Rotate, path_, dlstep_.toDouble(), bei_);
 }
 
 void Machine::pointerMoved(views::Buttons buttons, float x, float y) {
@@ -222,7 +223,7 @@ void Machine::timer1Tick() {
 void Machine::handOver() {
     segment_.line = interp_.txtline;
     if (degorder(interp_.gcode, segment_, registers_)) {
-        engine_.startSegment();
+        engine_.startSegment(segment_, dlstep_);
         timer2_.enabled = true;
     } else {
         timer2_.enabled = false;

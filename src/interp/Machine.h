@@ -104,7 +104,8 @@ public:
     const motion::OutputByte& outdata() const { return outdata_; }
     const motion::StoredPath& path() const { return path_; }
     const Switches& switches() const { return switches_; }
-    double dlstep() const { return dlstep_; }
+    // The step length of the run: the pulse equivalent in internal units.
+    motion::Decimal dlstep() const { return dlstep_; }
     std::int16_t bei() const { return bei_; }
 
 private:
@@ -130,7 +131,7 @@ private:
     views::Views views_;
     motion::Interpolator engine_;
     Switches switches_;
-    double dlstep_ = 10;
+    motion::Decimal dlstep_ = 10;
     std::int16_t bei_ = 1;
     std::vector<TickListener*> listeners_;
     std::uint64_t timer1Ticks_ = 0, timer2Ticks_ = 0;

@@ -17,8 +17,11 @@ inline constexpr std::string_view loadProgram = "请加载NC程序";
 inline constexpr std::string_view loadFailed = "加载失败";
 inline constexpr std::string_view parameterTitle = "参数错误";
 inline constexpr std::string_view badOrigin = "工件原点必须是数字";
+inline constexpr std::string_view originUnrepresentable =
+    "工件原点必须在-999999999.99999999到999999999.99999999毫米之间，最多8位小数";
 inline constexpr std::string_view badMagnification = "放大倍数必须是1到1000之间的整数";
 inline constexpr std::string_view badPulseEquivalent = "脉冲当量必须在0.001到100毫米之间";
+inline constexpr std::string_view pulseEquivalentTooFine = "脉冲当量最多8位小数";
 
 // Spindle and coolant read-outs.
 inline constexpr std::string_view on = "开";

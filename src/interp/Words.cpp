@@ -1,7 +1,8 @@
 #include "interp/Words.h"
 
 #include <array>
-#include <charconv>
+
+#include "motion/DecimalReading.h"
 
 namespace tarvo::interp {
 
@@ -48,11 +49,9 @@ std::optional<Command> lookupM(std::string_view digits) {
     return lookup(mTable, digits);
 }
 
-double leadingNumber(std::string_view text) {
+motion::Decimal leadingNumber(std::string_view text) {
     std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    const std::size_t begin = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     bool point = false;
     bool digit = false;
     for (; i < text.size(); ++i) {
@@ -64,10 +63,8 @@ double leadingNumber(std::string_view text) {
             break;
         }
     }
-    if (!digit) return 0;
-    double value = 0;
-    std::from_chars(text.data() + begin, text.data() + i, value, std::chars_format::fixed);
-    return negative ? -value : value;
+    if (!digit) return {};
+    return motion::readDecimal(text.substr(0, i)).value;
 }
 
 }  // namespace tarvo::interp

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "motion/Decimal.h"
+
 namespace tarvo::interp {
 
 // What an accepted G or M word does to the modal command texts.
@@ -31,9 +33,11 @@ inline bool isJNumberChar(char c) {
 // A coordinate word counts only the first nine characters after its letter.
 constexpr std::size_t numberTextLength = 9;
 
-// The value of a number text: an optional sign, then digits with at most one
-// decimal point, as far as that form goes; 0 when it holds no digit.
-// "1.2.3" -> 1.2, "5-3" -> 5, "--5" -> 0, ".5" -> 0.5.
-double leadingNumber(std::string_view text);
+// The value of a number text of at most nine characters, exactly: an
+// optional sign, then digits with at most one decimal point, as far as that
+// form goes; 0 when it holds no digit. "1.2.3" -> 1.2, "5-3" -> 5,
+// "--5" -> 0, ".5" -> 0.5. Nine characters hold at most nine digits or eight
+// places after the point, so every such value is a Decimal.
+motion::Decimal leadingNumber(std::string_view text);
 
 }  // namespace tarvo::interp

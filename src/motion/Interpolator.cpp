@@ -11,12 +11,9 @@ namespace tarvo::motion {
 
 namespace {
 
-double square(double v) {
-    return v * v;
-}
-
-double arcRadius10(const Segment& s) {
-    return std::sqrt(square(s.jc) + square(s.ic)) * 10;
+// A length in internal units as the read-outs show it, in millimetres.
+double millimetres(Decimal tenths) {
+    return static_cast<double>(tenths.units()) / (10.0 * Decimal::one);
 }
 
 bool isLine(Mode m) {
@@ -51,7 +48,7 @@ Interpolator::Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& p
                            StepDrawing& drawing)
     : outdata_(outdata), path_(path), panel_(panel), drawing_(drawing) {}
 
-SegmentState Interpolator::tick(Segment& s, Registers& r, double dlstep) {
+SegmentState Interpolator::tick(Segment& s, Registers& r, Decimal dlstep) {
     if (s.empty()) return SegmentState::Ended;
     ++phase;
     std::int16_t lcolor = 0;  // a reset tick draws in black
@@ -71,29 +68,40 @@ SegmentState Interpolator::tick(Segment& s, Registers& r, double dlstep) {
         outdata_.releasePulses();
         phase = 0;
     }
-    if (distanceToEnd(s) >= dlstep) return unreachableOrRunning(s, r, dlstep);
+    if (!withinStep(s, dlstep)) return unreachableOrRunning(s, r, dlstep);
     endSegment(s, r, lcolor);
     return SegmentState::Ended;
 }
 
-void Interpolator::interpolate(const Segment& s, Registers& r, double dlstep, std::int16_t lcolor) {
+void Interpolator::interpolate(const Segment& s, Registers& r, Decimal dlstep,
+                               std::int16_t lcolor) {
     switch (s.gmode) {
         case Mode::Rapid:
         case Mode::Line:
             lineint(prepareLine(s), s, r, dlstep, lcolor);
             break;
         case Mode::Clockwise:
-            cwint(s, r, arcRadius10(s), dlstep, lcolor);
+            cwint(s, r, dlstep, lcolor);
             break;
         case Mode::CounterClockwise:
-            ccwint(s, r, arcRadius10(s), dlstep, lcolor);
+            ccwint(s, r, dlstep, lcolor);
             break;
     }
 }
 
-double Interpolator::distanceToEnd(const Segment& s) const {
-    return std::sqrt(square(10 * s.ye - ycur) + square(10 * s.xe - xcur) +
-                     square(10 * s.ze - zcur));
+// The end test: the point lies less than a step from the end. An axis a
+// whole step off settles it without squares, as it does on most ticks.
+bool Interpolator::withinStep(const Segment& s, Decimal dlstep) const {
+    if ((s.xe * 10 - xcur).abs() >= dlstep || (s.ye * 10 - ycur).abs() >= dlstep ||
+        (s.ze * 10 - zcur).abs() >= dlstep) {
+        return false;
+    }
+    return distanceToEnd2(s) < Squared::of(dlstep);
+}
+
+Squared Interpolator::distanceToEnd2(const Segment& s) const {
+    return Squared::of(s.xe * 10 - xcur) + Squared::of(s.ye * 10 - ycur) +
+           Squared::of(s.ze * 10 - zcur);
 }
 
 void Interpolator::restore(const Scalars& s) {
@@ -112,7 +120,7 @@ void Interpolator::restore(const Scalars& s) {
 void Interpolator::tellObservers(const Registers& before, const Segment& s, const Registers& r) {
     StepRecord record;
     record.before = before;
-    const auto fed = [](double from, double to) -> std::int8_t {
+    const auto fed = [](Decimal from, Decimal to) -> std::int8_t {
         return to > from ? 1 : to < from ? -1 : 0;
     };
     record.line = s.line;
@@ -125,25 +133,23 @@ void Interpolator::tellObservers(const Registers& before, const Segment& s, cons
     record.feed[1] = fed(record.before.py, r.py);
     record.feed[2] = fed(record.before.pz, r.pz);
     record.point = {xcur, ycur, zcur};
-    record.distance = distanceToEnd(s);
+    record.distance2 = distanceToEnd2(s);
+    record.distance = record.distance2.root();
     for (StepObserver* observer : observers_) observer->interpolated(record, s);
 }
 
 SegmentState Interpolator::unreachableOrRunning(const Segment& s, const Registers& r,
-                                                double dlstep) {
-    bool unreachable = false;
-    if (isLine(s.gmode)) {
-        unreachable = guard_.lineUnreachable(s, r, dlstep);
-    } else {
-        unreachable = guard_.arcUnreachable(s, r, dlstep, arcRadius10(s));
-    }
+                                                Decimal dlstep) {
+    const bool unreachable = isLine(s.gmode) ? guard_.lineUnreachable(s, r, dlstep)
+                                             : guard_.arcUnreachable(s, r, dlstep);
     return unreachable ? SegmentState::Unreachable : SegmentState::Running;
 }
 
 void Interpolator::endSegment(Segment& s, Registers& r, std::int16_t lcolor) {
     if (zcur < 0) {
-        path_.recordWall(xcur, ycur, zcur);
-        drawing_.wall({xcur, ycur, zcur}, lcolor);
+        const Point3 drawn = ToolPoint{xcur, ycur, zcur}.drawn();
+        path_.recordWall(drawn.x, drawn.y, drawn.z);
+        drawing_.wall(drawn, lcolor);
     }
     s.xs = s.xe;
     s.ys = s.ye;
@@ -156,84 +162,84 @@ void Interpolator::endSegment(Segment& s, Registers& r, std::int16_t lcolor) {
 Interpolator::LineArgs Interpolator::prepareLine(const Segment& s) {
     // Directions are written on every step tick, before the routine runs, so
     // they are valid whenever a pulse shows.
-    const auto sign = [](double end, double start) -> std::int16_t {
+    const auto sign = [](Decimal end, Decimal start) -> std::int16_t {
         return end >= start ? 1 : -1;
     };
-    const LineArgs a{std::abs(s.xe - s.xs) * 10, std::abs(s.ye - s.ys) * 10, s.dz10(),
-                     sign(s.xe, s.xs),           sign(s.ye, s.ys),           sign(s.ze, s.zs)};
+    const LineArgs a{(s.xe - s.xs).abs(), (s.ye - s.ys).abs(), s.dz10(),
+                     sign(s.xe, s.xs),    sign(s.ye, s.ys),    sign(s.ze, s.zs)};
     outdata_.direction(OutputByte::Axis::X, a.sx < 0);
     outdata_.direction(OutputByte::Axis::Y, a.sy < 0);
     outdata_.direction(OutputByte::Axis::Z, a.sz < 0);
     return a;
 }
 
-void Interpolator::lineint(const LineArgs& a, const Segment& s, Registers& r, double dlstep,
+void Interpolator::lineint(const LineArgs& a, const Segment& s, Registers& r, Decimal dlstep,
                            std::int16_t lcolor) {
-    if (a.dx10 == 0 && a.dy10 == 0 && a.dz10 == 0) return;
-    const double px0 = r.px, py0 = r.py, pz0 = r.pz;
+    if (a.dx == 0 && a.dy == 0 && a.dz10 == 0) return;
+    const Decimal px0 = r.px, py0 = r.py, pz0 = r.pz;
     // Digital integration: every register receives its axis's increment in
     // millimetres and overflows at the capacity with one step of its axis.
-    r.jrx += a.dx10 / 10;
-    r.jry += a.dy10 / 10;
-    r.jrz = toWide(static_cast<double>(a.dz10) / 10 + static_cast<double>(r.jrz));
+    // The Z register is whole: each sum is rounded, halves to even.
+    r.jrx += a.dx;
+    r.jry += a.dy;
+    r.jrz = roundHalfEven(a.dz10 + 10 * r.jrz, 10);
     if (r.jrx >= s.regmax) {
-        r.px += a.sx * dlstep;
+        r.px += dlstep * a.sx;
         r.jrx -= s.regmax;
         outdata_.pulse(OutputByte::Axis::X);
     }
     if (r.jry >= s.regmax) {
-        r.py += a.sy * dlstep;
+        r.py += dlstep * a.sy;
         r.jry -= s.regmax;
         outdata_.pulse(OutputByte::Axis::Y);
     }
-    if (static_cast<double>(r.jrz) >= s.regmax) {
-        r.pz += a.sz * dlstep;
-        r.jrz = toWide(static_cast<double>(r.jrz) - s.regmax);
+    if (Decimal(r.jrz) >= s.regmax) {
+        r.pz += dlstep * a.sz;
+        r.jrz = roundHalfEven(Decimal(r.jrz) - s.regmax);
         outdata_.pulse(OutputByte::Axis::Z);
     }
     if (r.px == px0 && r.py == py0 && r.pz == pz0) return;
-    xcur = 10 * s.xs + r.px;
-    ycur = 10 * s.ys + r.py;
-    zcur = 10 * s.zs + r.pz;
-    stepPoint({10 * s.xs + px0, 10 * s.ys + py0, 10 * s.zs + pz0}, lcolor);
+    xcur = s.xs * 10 + r.px;
+    ycur = s.ys * 10 + r.py;
+    zcur = s.zs * 10 + r.pz;
+    stepPoint({s.xs * 10 + px0, s.ys * 10 + py0, s.zs * 10 + pz0}, lcolor);
 }
 
-void Interpolator::cwint(const Segment& s, Registers& r, double r10, double dlstep,
-                         std::int16_t lcolor) {
-    arcStep(true, s, r, r10, dlstep, lcolor);
+void Interpolator::cwint(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor) {
+    arcStep(true, s, r, dlstep, lcolor);
 }
 
-void Interpolator::ccwint(const Segment& s, Registers& r, double r10, double dlstep,
-                          std::int16_t lcolor) {
-    arcStep(false, s, r, r10, dlstep, lcolor);
+void Interpolator::ccwint(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor) {
+    arcStep(false, s, r, dlstep, lcolor);
 }
 
-void Interpolator::arcStep(bool clockwise, const Segment& s, Registers& r, double r10,
-                           double dlstep, std::int16_t lcolor) {
-    const double px0 = r.px, py0 = r.py, pz0 = r.pz;
+void Interpolator::arcStep(bool clockwise, const Segment& s, Registers& r, Decimal dlstep,
+                           std::int16_t lcolor) {
     if (s.xs == s.xe && s.ys == s.ye) return;
     guard_.countArcStep();
+    const Decimal cx = (s.xs - s.ic) * 10, cy = (s.ys - s.jc) * 10;  // the arc centre
+    const ToolPoint previous{cx + r.px, cy + r.py, r.pz};
     const auto& table = clockwise ? cwMoves : ccwMoves;
     const ArcMove move = table[r.fm < 0][r.px < 0][r.py < 0];
-    double& p = move.axis == OutputByte::Axis::X ? r.px : r.py;
-    p += move.sign * dlstep;
+    Decimal& p = move.axis == OutputByte::Axis::X ? r.px : r.py;
+    p += move.sign > 0 ? dlstep : -dlstep;
     outdata_.pulse(move.axis);
     outdata_.direction(move.axis, move.sign < 0);
-    if (r.px == px0 && r.py == py0 && r.pz == pz0) return;
-    const double cx = 10 * (s.xs - s.ic), cy = 10 * (s.ys - s.jc);  // the arc centre
     xcur = cx + r.px;
     ycur = cy + r.py;
     zcur = r.pz;
-    stepPoint({cx + px0, cy + py0, pz0}, lcolor);
-    // Recomputed in full from the new position, never updated incrementally.
-    r.fm = r.px * r.px + r.py * r.py - r10 * r10;
+    stepPoint(previous, lcolor);
+    // Recomputed in full from the new position, never updated incrementally;
+    // the radius squared comes from the offsets, never from a rounded root.
+    r.fm = Squared::of(r.px) + Squared::of(r.py) - s.r2();
 }
 
-void Interpolator::stepPoint(const Point3& previous, std::int16_t lcolor) {
+void Interpolator::stepPoint(const ToolPoint& previous, std::int16_t lcolor) {
     guard_.pointMoved();
-    if (zcur <= 0) path_.recordStep(xcur, ycur, zcur);
-    panel_.pointShown(xcur / 10, ycur / 10, zcur / 10);
-    drawing_.step(previous, {xcur, ycur, zcur}, lcolor);
+    const Point3 to = ToolPoint{xcur, ycur, zcur}.drawn();
+    if (zcur <= 0) path_.recordStep(to.x, to.y, to.z);
+    panel_.pointShown(millimetres(xcur), millimetres(ycur), millimetres(zcur));
+    drawing_.step(previous.drawn(), to, lcolor);
 }
 
 }  // namespace tarvo::motion

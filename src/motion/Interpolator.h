@@ -24,9 +24,10 @@ class Interpolator {
 public:
     Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& panel, StepDrawing& drawing);
 
-    // Called by the dispatcher when it has prepared a new segment.
-    void startSegment() {
-        guard_.startSegment();
+    // Called by the dispatcher when it has prepared a new segment; dlstep is
+    // the step length of the run, internal units.
+    void startSegment(const Segment& s, Decimal dlstep) {
+        guard_.startSegment(s, dlstep);
         iterations_ = 0;
     }
 
@@ -36,17 +37,17 @@ public:
 
     // One tick of Timer2. On Ended the caller runs demorder and hands back to
     // the interpreter; on Unreachable it stops the run with an error.
-    SegmentState tick(Segment& s, Registers& r, double dlstep);
+    SegmentState tick(Segment& s, Registers& r, Decimal dlstep);
 
-    double xcur = 0, ycur = 0, zcur = 0;  // current tool point, internal units
-    std::int16_t phase = 0;               // 1 on step ticks, 0 after reset ticks
-    std::uint64_t stepTicks = 0;          // step ticks made since the machine was made
+    Decimal xcur, ycur, zcur;     // current tool point, internal units
+    std::int16_t phase = 0;       // 1 on step ticks, 0 after reset ticks
+    std::uint64_t stepTicks = 0;  // step ticks made since the machine was made
 
     // Everything the interpolator carries from one tick to the next, as one
     // value: a run starts from whatever the last run left here, so a replay
     // of the run puts it back first.
     struct Scalars {
-        double xcur = 0, ycur = 0, zcur = 0;
+        Decimal xcur, ycur, zcur;
         std::int16_t phase = 0;
         std::uint64_t stepTicks = 0, iterations = 0;
         ReachGuard guard;
@@ -56,23 +57,24 @@ public:
 
 private:
     struct LineArgs {
-        double dx10, dy10;
+        Decimal dx, dy;  // increments fed to the X and Y registers, mm
         std::int64_t dz10;
         std::int16_t sx, sy, sz;
     };
 
     LineArgs prepareLine(const Segment& s);
-    void lineint(const LineArgs& a, const Segment& s, Registers& r, double dlstep,
+    void lineint(const LineArgs& a, const Segment& s, Registers& r, Decimal dlstep,
                  std::int16_t lcolor);
-    void cwint(const Segment& s, Registers& r, double r10, double dlstep, std::int16_t lcolor);
-    void ccwint(const Segment& s, Registers& r, double r10, double dlstep, std::int16_t lcolor);
-    void arcStep(bool clockwise, const Segment& s, Registers& r, double r10, double dlstep,
+    void cwint(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor);
+    void ccwint(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor);
+    void arcStep(bool clockwise, const Segment& s, Registers& r, Decimal dlstep,
                  std::int16_t lcolor);
-    void stepPoint(const Point3& previous, std::int16_t lcolor);
-    SegmentState unreachableOrRunning(const Segment& s, const Registers& r, double dlstep);
+    void stepPoint(const ToolPoint& previous, std::int16_t lcolor);
+    SegmentState unreachableOrRunning(const Segment& s, const Registers& r, Decimal dlstep);
     void endSegment(Segment& s, Registers& r, std::int16_t lcolor);
-    void interpolate(const Segment& s, Registers& r, double dlstep, std::int16_t lcolor);
-    double distanceToEnd(const Segment& s) const;
+    void interpolate(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor);
+    bool withinStep(const Segment& s, Decimal dlstep) const;
+    Squared distanceToEnd2(const Segment& s) const;
     void tellObservers(const Registers& before, const Segment& s, const Registers& r);
 
     OutputByte& outdata_;

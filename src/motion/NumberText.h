@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "motion/Decimal.h"
+#include "motion/Squared.h"
+
 namespace tarvo::motion {
 
 // The text a read-out shows for a value in millimetres: the shortest decimal
@@ -9,7 +12,16 @@ namespace tarvo::motion {
 // whole numbers ("30", "-2.5", "1E+16").
 std::string numberText(double value);
 
-// The shortest text that reads back to the very same double (for traces).
+// The shortest text that reads back to the very same double.
 std::string exactText(double value);
+
+// The exact value, every digit it has and no trailing zero, no point for
+// whole numbers ("299.9", "-0.05", "0"): for traces, tables and reports.
+// Up to 15 significant digits it is also the shortest text of the nearest
+// double (never "299.90000000000003").
+std::string exactText(Decimal value);
+std::string exactText(Squared value);
+// A length in internal units (tenths of a millimetre), exactly, in millimetres.
+std::string millimetreText(Decimal tenths);
 
 }  // namespace tarvo::motion

@@ -1,50 +1,69 @@
 #include "motion/ReachGuard.h"
 
-#include <cmath>
-
 #include "motion/Rounding.h"
+#include "motion/Wide.h"
 
 namespace tarvo::motion {
 
 namespace {
 
 struct AxisState {
-    double start;  // mm
-    double end;    // mm
-    double p;      // internal units moved so far
-    bool moves;    // whether its register ever overflows
+    Decimal start;  // mm
+    Decimal end;    // mm
+    Decimal p;      // internal units moved so far
+    bool moves;     // whether its register ever overflows
 };
 
-// The gap between the axis's end and its present step point, computed by the
-// same sums as the end test, so the comparison is exact, not approximate.
-double gap(const AxisState& a) {
-    return 10 * a.end - (10 * a.start + a.p);
+// The gap between the axis's end and its present step point, by the same
+// sums as the end test.
+Decimal gap(const AxisState& a) {
+    return a.end * 10 - (a.start * 10 + a.p);
+}
+
+// The smallest whole r with r² ≥ n.
+WideUnsigned rootRoundedUp(WideUnsigned n) {
+    WideUnsigned low = 0, high = WideUnsigned{1} << 64;  // high² > any n that fits
+    while (low < high) {
+        const WideUnsigned middle = low + (high - low) / 2;
+        if (middle * middle >= n) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    return low;
 }
 
 }  // namespace
 
-bool ReachGuard::lineUnreachable(const Segment& s, const Registers& r, double dlstep) {
+void ReachGuard::startSegment(const Segment& s, Decimal dlstep) {
+    arcSteps_ = 0;
+    lineSettled_ = false;
+    const bool arc = s.gmode == Mode::Clockwise || s.gmode == Mode::CounterClockwise;
+    arcStepLimit_ = arc ? revolutionSteps(s.r2(), dlstep) : 0;
+}
+
+bool ReachGuard::lineUnreachable(const Segment& s, const Registers& r, Decimal dlstep) {
     if (lineSettled_) return false;
     lineSettled_ = true;
     return lineCannotEnd(s, r, dlstep);
 }
 
-bool ReachGuard::lineCannotEnd(const Segment& s, const Registers& r, double dlstep) {
-    // X and Y accumulate in doubles and overflow as soon as their increment is
-    // not zero; Z accumulates rounded sums and stays put when the first one
-    // rounds to 0.
-    const bool zMoves = roundHalfEven(static_cast<double>(s.dz10()) / 10) != 0;
+bool ReachGuard::lineCannotEnd(const Segment& s, const Registers& r, Decimal dlstep) {
+    // X and Y overflow sooner or later whenever their increment is not zero;
+    // Z accumulates rounded sums and stays put when the first one rounds to 0.
+    const bool zMoves = roundHalfEven(s.dz10(), 10) != 0;
     const AxisState axes[] = {{s.xs, s.xe, r.px, s.xe != s.xs},
                               {s.ys, s.ye, r.py, s.ye != s.ys},
                               {s.zs, s.ze, r.pz, zMoves}};
     bool anyMoves = false;
     for (const AxisState& a : axes) {
-        const double g = gap(a);
+        const Decimal g = gap(a);
         if (a.moves) {
             anyMoves = true;
-            const double direction = a.end >= a.start ? 1.0 : -1.0;
-            if (-direction * g >= dlstep) return true;
-        } else if (std::abs(g) >= dlstep) {
+            const Decimal past = a.end >= a.start ? -g : g;
+            if (past >= dlstep) return true;
+        } else if (g.abs() >= dlstep) {
             return true;
         }
     }
@@ -52,17 +71,19 @@ bool ReachGuard::lineCannotEnd(const Segment& s, const Registers& r, double dlst
     return !anyMoves;
 }
 
-bool ReachGuard::arcUnreachable(const Segment& s, const Registers& r, double dlstep,
-                                double r10) const {
+bool ReachGuard::arcUnreachable(const Segment& s, const Registers& r, Decimal dlstep) const {
     if (s.xs == s.xe && s.ys == s.ye) return true;  // the routines make no step at all
-    if (std::abs(10 * s.ze - r.pz) >= dlstep) return true;
-    return static_cast<double>(arcSteps_) > revolutionSteps(r10, dlstep);
+    if ((s.ze * 10 - r.pz).abs() >= dlstep) return true;
+    return arcSteps_ > arcStepLimit_;
 }
 
-double ReachGuard::revolutionSteps(double r10, double dlstep) {
-    // Each quadrant is a monotone staircase of about 2·r10 / dlstep steps;
-    // a quarter turn more and a few steps spare cover its ragged ends.
-    return std::ceil(1.25 * 8 * r10 / dlstep) + 16;
+std::int64_t ReachGuard::revolutionSteps(Squared r2, Decimal dlstep) {
+    // Each quadrant is a monotone staircase of about 2·r / dlstep steps; a
+    // quarter turn more and a few steps spare cover its ragged ends. The
+    // radius is rounded up, which only ever leaves more room.
+    const WideUnsigned r = rootRoundedUp(magnitude(r2.units()));
+    const auto d = static_cast<WideUnsigned>(dlstep.units());
+    return static_cast<std::int64_t>((10 * r + d - 1) / d) + 16;
 }
 
 }  // namespace tarvo::motion

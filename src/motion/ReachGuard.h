@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "motion/Decimal.h"
 #include "motion/Segment.h"
 
 namespace tarvo::motion {
@@ -9,12 +10,11 @@ namespace tarvo::motion {
 // Proves that a segment can never pass the end test, so the run can stop with
 // an error instead of stepping forever. Asked only after an end test failed;
 // it never answers yes for a segment that a later step point would end.
+// Lengths are internal units; every answer is worked out exactly.
 class ReachGuard {
 public:
-    void startSegment() {
-        arcSteps_ = 0;
-        lineSettled_ = false;
-    }
+    // A new segment, stepped dlstep at a time.
+    void startSegment(const Segment& s, Decimal dlstep);
     void countArcStep() { ++arcSteps_; }
     // A new step point: the straight-move answer has to be worked out again.
     void pointMoved() { lineSettled_ = false; }
@@ -24,19 +24,21 @@ public:
     // never moves stands a whole step off, the distance stays too large.
     // The answer depends only on the point, so it is worked out once per
     // step point rather than on every tick.
-    bool lineUnreachable(const Segment& s, const Registers& r, double dlstep);
+    bool lineUnreachable(const Segment& s, const Registers& r, Decimal dlstep);
 
     // Arcs stay at the start Z and retrace their circle: after a full turn
     // (with room for the staircase around the circle) nothing new comes.
-    bool arcUnreachable(const Segment& s, const Registers& r, double dlstep, double r10) const;
+    bool arcUnreachable(const Segment& s, const Registers& r, Decimal dlstep) const;
 
-    // Steps the point-by-point method needs for a full turn of radius r10.
-    static double revolutionSteps(double r10, double dlstep);
+    // Steps the point-by-point method needs at most for a full turn about a
+    // circle of radius squared r2, stepped dlstep at a time.
+    static std::int64_t revolutionSteps(Squared r2, Decimal dlstep);
 
 private:
-    static bool lineCannotEnd(const Segment& s, const Registers& r, double dlstep);
+    static bool lineCannotEnd(const Segment& s, const Registers& r, Decimal dlstep);
 
     std::int64_t arcSteps_ = 0;
+    std::int64_t arcStepLimit_ = 0;
     bool lineSettled_ = false;
 };
 

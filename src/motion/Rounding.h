@@ -5,7 +5,25 @@
 #include <limits>
 #include <optional>
 
+#include "motion/Decimal.h"
+
 namespace tarvo::motion {
+
+// The whole number nearest n / d (d > 0), halves to the even neighbour, exactly.
+constexpr std::int64_t roundHalfEven(std::int64_t n, std::int64_t d) {
+    std::int64_t q = n / d, rest = n % d;
+    if (rest < 0) {  // floor, so that rest lies in [0, d)
+        --q;
+        rest += d;
+    }
+    if (2 * rest > d || (2 * rest == d && q % 2 != 0)) ++q;
+    return q;
+}
+
+// The machine's rounding of an exact value to a whole number.
+constexpr std::int64_t roundHalfEven(Decimal value) {
+    return roundHalfEven(value.units(), Decimal::one);
+}
 
 // The machine converts doubles to integers to the nearest, halves to the even
 // neighbour (2.5 -> 2, 3.5 -> 4). nearbyint does exactly that in the default

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 
+#include "motion/Decimal.h"
 #include "motion/Segment.h"
+#include "motion/Squared.h"
 #include "motion/StepDrawing.h"
 
 namespace tarvo::motion {
@@ -11,6 +13,14 @@ namespace tarvo::motion {
 enum class Method : std::int8_t {
     Integration,  // digital integration: straight moves
     Comparison,   // point-by-point comparison: arcs
+};
+
+// A point of the tool path, exactly, internal units (tenths of a millimetre).
+struct ToolPoint {
+    Decimal x, y, z;
+
+    // The nearest doubles, for drawing and teaching figures.
+    Point3 drawn() const { return {x.toDouble(), y.toDouble(), z.toDouble()}; }
 };
 
 // One iteration of an interpolation routine, as a textbook table lists it:
@@ -23,10 +33,13 @@ struct StepRecord {
     Mode gmode = Mode::Rapid;
     Registers before;          // the working registers as the iteration found them
     Registers after;           // and as it left them: the new remainders, the new deviation
-    double regmax = 0;         // register capacity of a straight move, mm
+    Decimal regmax;            // register capacity of a straight move, mm
     std::int8_t feed[3] = {};  // per axis X, Y, Z: +1 or -1 when fed, 0 when not
-    Point3 point{};            // the tool point after the iteration
-    double distance = 0;       // the end test's distance after the iteration
+    ToolPoint point;           // the tool point after the iteration
+    // The end test's distance after the iteration: its square exactly, as the
+    // test compared it with the step's, and its root as a double for reading.
+    Squared distance2;
+    double distance = 0;
 };
 
 // Told of every interpolation iteration, after its end test. Called from the

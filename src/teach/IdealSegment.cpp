@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "motion/StepRecord.h"
+
 namespace tarvo::teach {
 
 namespace {
@@ -17,13 +19,14 @@ IdealSegment IdealSegment::of(const motion::Segment& s) {
     IdealSegment ideal;
     ideal.line = s.line;
     ideal.gmode = s.gmode;
-    ideal.start = {10 * s.xs, 10 * s.ys, 10 * s.zs};
-    ideal.end = {10 * s.xe, 10 * s.ye, 10 * s.ze};
+    ideal.start = motion::ToolPoint{s.xs * 10, s.ys * 10, s.zs * 10}.drawn();
+    ideal.end = motion::ToolPoint{s.xe * 10, s.ye * 10, s.ze * 10}.drawn();
     if (ideal.arc()) {
-        // The centre and radius exactly as the comparison works them out.
-        ideal.cx = 10 * (s.xs - s.ic);
-        ideal.cy = 10 * (s.ys - s.jc);
-        ideal.radius = std::sqrt(s.jc * s.jc + s.ic * s.ic) * 10;
+        // The centre as the comparison works it out, the radius from the
+        // square it compares with.
+        ideal.cx = ((s.xs - s.ic) * 10).toDouble();
+        ideal.cy = ((s.ys - s.jc) * 10).toDouble();
+        ideal.radius = s.r2().root();
     }
     return ideal;
 }

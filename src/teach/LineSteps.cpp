@@ -13,7 +13,8 @@ void LineSteps::clear() {
 
 void LineSteps::interpolated(const motion::StepRecord& record, const motion::Segment&) {
     if (record.feed[0] == 0 && record.feed[1] == 0 && record.feed[2] == 0) return;
-    const auto x = static_cast<float>(record.point.x), y = static_cast<float>(record.point.y);
+    const motion::Point3 drawn = record.point.drawn();
+    const auto x = static_cast<float>(drawn.x), y = static_cast<float>(drawn.y);
     const bool newLine = ranges_.empty() || ranges_.back().line != record.line;
     if (points() + (newLine ? 2 : 1) > capacity_) {
         complete_ = false;

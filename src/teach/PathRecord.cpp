@@ -4,7 +4,8 @@
 
 namespace tarvo::teach {
 
-PathRecord::PathRecord(interp::Machine& machine) : machine_(machine), dlstep_(machine.dlstep()) {
+PathRecord::PathRecord(interp::Machine& machine)
+    : machine_(machine), dlstep_(machine.dlstep().toDouble()) {
     machine_.addTickListener(this);
     machine_.addStepObserver(&deviation_);
     machine_.addStepObserver(&steps_);
@@ -18,7 +19,7 @@ PathRecord::~PathRecord() {
 
 void PathRecord::runStarted() {
     // The run has taken its parameters by now.
-    dlstep_ = machine_.dlstep();
+    dlstep_ = machine_.dlstep().toDouble();
     deviation_.clear();
     steps_.clear();
     ++runs_;

@@ -35,9 +35,9 @@ void PulseHistory::ticked(interp::TimerId timer) {
     // line before any): the line whose motion runs or whose words follow.
     s.line = std::max<std::int64_t>(machine_.interpreter().txtline, 1);
     const motion::Interpolator& engine = machine_.interpolator();
-    s.x = engine.xcur;
-    s.y = engine.ycur;
-    s.z = engine.zcur;
+    s.x = engine.xcur.toDouble();
+    s.y = engine.ycur.toDouble();
+    s.z = engine.zcur.toDouble();
     ++revision_;
 }
 

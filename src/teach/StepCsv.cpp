@@ -16,7 +16,7 @@ std::string stepCsvRow(const motion::StepRecord& record) {
     // The remainder registers and their capacity belong to straight moves,
     // the deviation to arcs; the other method's cells stay empty.
     const bool line = record.method == motion::Method::Integration;
-    const auto number = [](double value) { return motion::exactText(value) + ','; };
+    const auto number = [](auto value) { return motion::exactText(value) + ','; };
     const auto remainders = [&](const motion::Registers& r) {
         return line ? number(r.jrx) + number(r.jry) + std::to_string(r.jrz) + ',' : ",,,";
     };

@@ -10,12 +10,12 @@ constexpr const char* axisNames[3] = {"X", "Y", "Z"};
 constexpr const char* remainderNames[3] = {"jrx", "jry", "jrz"};
 
 std::string remainders(const motion::Registers& r) {
-    return "jrx=" + motion::numberText(r.jrx) + " jry=" + motion::numberText(r.jry) +
-           " jrz=" + motion::numberText(static_cast<double>(r.jrz));
+    return "jrx=" + motion::exactText(r.jrx) + " jry=" + motion::exactText(r.jry) +
+           " jrz=" + std::to_string(r.jrz);
 }
 
 // Zero counts as non-negative, as it does when the step is chosen.
-std::string signText(const char* name, double value) {
+std::string signText(const char* name, motion::Decimal value) {
     return std::string(name) + (value < 0 ? "<0" : "≥0");
 }
 
@@ -55,13 +55,13 @@ std::string_view modeText(motion::Mode mode) {
 std::string beforeText(const motion::StepRecord& record) {
     const motion::Registers& r = record.before;
     if (record.method == motion::Method::Integration) return remainders(r);
-    return "fm=" + motion::numberText(r.fm) + ' ' + signText("px", r.px) + ' ' +
+    return "fm=" + motion::exactText(r.fm) + ' ' + signText("px", r.px) + ' ' +
            signText("py", r.py);
 }
 
 std::string afterText(const motion::StepRecord& record) {
     if (record.method == motion::Method::Integration) return remainders(record.after);
-    return "fm=" + motion::numberText(record.after.fm);
+    return "fm=" + motion::exactText(record.after.fm);
 }
 
 std::string decisionText(const motion::StepRecord& record) {
@@ -70,7 +70,7 @@ std::string decisionText(const motion::StepRecord& record) {
         const std::string side = record.before.fm < 0 ? "F<0" : "F≥0";
         return fed.empty() ? side : side + " → " + fed;
     }
-    const std::string capacity = motion::numberText(record.regmax);
+    const std::string capacity = motion::exactText(record.regmax);
     const std::string overflowed = fedList(record, remainderNames, false);
     return overflowed.empty() ? "< " + capacity : overflowed + " ≥ " + capacity;
 }

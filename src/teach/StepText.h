@@ -7,8 +7,8 @@
 
 namespace tarvo::teach {
 
-// The cells of one row of the interpolation table, in UTF-8, with numbers as
-// the read-outs show them. Remainder registers are millimetres, positions
+// The cells of one row of the interpolation table, in UTF-8, with the
+// registers' exact values. Remainder registers are millimetres, positions
 // tenths of a millimetre, the deviation tenths squared.
 
 std::string_view methodText(motion::Method method);  // "数字积分", "逐点比较"

@@ -1,12 +1,15 @@
 // Arbitrary bytes as parameters and program to a bounded run, drawn, recorded, panned and turned.
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "interp/ClockDriver.h"
 #include "interp/Machine.h"
 #include "interp/Panel.h"
+#include "motion/DecimalReading.h"
 #include "render/RasterCanvas.h"
 
 namespace {
@@ -14,23 +17,28 @@ namespace {
 constexpr std::size_t headerBytes = 8;
 constexpr std::uint64_t tickBudget = 20000;
 
-// Mostly usual pulse equivalents; the last slot takes a raw double to reach the refusals.
-double pulseEquivalent(const std::uint8_t* header) {
-    static constexpr double usual[] = {0.001, 0.01, 0.1, 0.25, 0.8, 1, 2.5, 10, 100};
+// Mostly usual pulse equivalents; the last slot reads the text of a raw double
+// to reach the refusals (too fine, too large, no number at all).
+tarvo::motion::DecimalReading pulseEquivalent(const std::uint8_t* header) {
+    static constexpr const char* usual[] = {"0.001", "0.01", "0.1", "0.25", "0.8",
+                                            "1",     "2.5",  "10",  "100"};
     const std::size_t choice = header[0] % (std::size(usual) + 1);
-    if (choice < std::size(usual)) return usual[choice];
+    if (choice < std::size(usual)) return tarvo::motion::readDecimal(usual[choice]);
     double raw = 0;
     std::memcpy(&raw, header, sizeof raw);
-    return raw;
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, raw).ptr;
+    return tarvo::motion::readDecimal(std::string_view(text, static_cast<std::size_t>(end - text)));
 }
 
 tarvo::interp::Parameters parameters(const std::uint8_t* header) {
+    using tarvo::motion::Decimal;
     tarvo::interp::Parameters p;
     p.dl = pulseEquivalent(header);
     p.bei = static_cast<std::int16_t>(header[1] % 8 == 0 ? header[2] - 4 : 1 + header[1] % 8);
-    p.g54x = header[3] - 128.0;
-    p.g54y = header[4] / 3.0;
-    p.g54z = -header[5];
+    p.g54x = Decimal(header[3] - 128);
+    p.g54y = Decimal::fromUnits(header[4] * (Decimal::one / 3));
+    p.g54z = Decimal(-header[5]);
     return p;
 }
 

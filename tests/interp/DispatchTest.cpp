@@ -15,7 +15,9 @@ using test::operator==;
 
 motion::Segment move(double xs, double ys, double zs, double xe, double ye, double ze) {
     motion::Segment s;
-    s.xs = xs, s.ys = ys, s.zs = zs, s.xe = xe, s.ye = ye, s.ze = ze;
+    using test::decimalOf;
+    s.xs = decimalOf(xs), s.ys = decimalOf(ys), s.zs = decimalOf(zs);
+    s.xe = decimalOf(xe), s.ye = decimalOf(ye), s.ze = decimalOf(ze);
     return s;
 }
 
@@ -25,7 +27,7 @@ TEST(InterpDispatch, RegisterCapacity) {
                                {16, 0, 0, 16},   {16.5, 0, 0, 32}, {-20, 3, 0, 32},
                                {0, 0, -65, 128}, {0, 0.001, 0, 2}, {0, 0, 0, 0}};
     for (const auto& [dx, dy, dz, regmax] : cases) {
-        EXPECT_EQ(registerCapacity(move(7, 8, 60, 7 + dx, 8 + dy, 60 + dz)), regmax)
+        EXPECT_EQ(registerCapacity(move(7, 8, 60, 7 + dx, 8 + dy, 60 + dz)).toDouble(), regmax)
             << dx << ", " << dy << ", " << dz;
     }
 }
@@ -45,12 +47,12 @@ TEST(InterpDispatch, DegorderPreparesTheRegistersOfTheMode) {
                  {"", Mode::Clockwise, dirty, 64}};
     for (const auto& c : cases) {
         motion::Segment s = move(30, 10, 60, 40, 20, -5);  // arcs stay at the start Z
-        s.ic = -0.5, s.jc = -10, s.regmax = 64, s.gmode = Mode::Clockwise;
+        s.ic = test::decimalOf(-0.5), s.jc = -10, s.regmax = 64, s.gmode = Mode::Clockwise;
         motion::Registers r = dirty;
         EXPECT_EQ(degorder(c.gcode, s, r), *c.gcode != 0) << c.gcode;
         EXPECT_EQ(s.gmode, c.mode) << c.gcode;
         EXPECT_TRUE(r == c.r) << c.gcode;
-        EXPECT_EQ(s.regmax, c.regmax) << c.gcode;
+        EXPECT_EQ(s.regmax.toDouble(), c.regmax) << c.gcode;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "interp/Interpreter.h"
+#include "support/Programs.h"
 
 namespace tarvo::interp {
 namespace {
@@ -17,8 +18,8 @@ struct Reader {
     int words = 0, lineEnds = 0;
 
     explicit Reader(std::string text, double xs = 0, double ys = 0) {
-        s.xs = s.xe = xs;
-        s.ys = s.ye = ys;
+        s.xs = s.xe = test::decimalOf(xs);
+        s.ys = s.ye = test::decimalOf(ys);
         interp.start(std::move(text));
     }
 
@@ -72,7 +73,8 @@ TEST(InterpWords, EachTickReadsOneWord) {
         EXPECT_EQ(r.toEnd(), Outcome::EndOfText) << c.line << ": " << r.interp.error();
         EXPECT_EQ(r.words, c.words) << c.line;
         EXPECT_EQ(r.lineEnds, 2 + std::count(c.line.begin(), c.line.end(), '\n')) << c.line;
-        EXPECT_EQ(std::vector({r.s.xe, r.s.ye, r.s.ze, r.s.ic, r.s.jc}),
+        EXPECT_EQ(std::vector({r.s.xe.toDouble(), r.s.ye.toDouble(), r.s.ze.toDouble(),
+                               r.s.ic.toDouble(), r.s.jc.toDouble()}),
                   std::vector({c.xe, c.ye, c.ze, c.ic, c.jc}))
             << c.line;
         const Interpreter& i = r.interp;

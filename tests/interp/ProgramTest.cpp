@@ -27,12 +27,14 @@ TEST(InterpSampleProgram, SegmentCaretAndMarkerFollowTheReading) {
         const State& t = run.ticks.at(i).after;
         EXPECT_EQ(std::vector({t.caret, t.markedLine}), std::vector({e.caret, e.markedLine}));
         EXPECT_EQ(t.gcode, e.gcode);
-        EXPECT_EQ(std::vector({t.s.xe, t.s.ye, t.s.ze}), std::vector({e.xe, e.ye, 60.0}));
+        EXPECT_EQ(std::vector({t.s.xe.toDouble(), t.s.ye.toDouble(), t.s.ze.toDouble()}),
+                  std::vector({e.xe, e.ye, 60.0}));
         EXPECT_EQ(std::pair(t.timer1, t.timer2), std::pair(i < 5, i == 5));
     }
     const State &handed = run.ticks.at(5).after, &end = run.ticks.back().after;
     EXPECT_EQ(handed.s.gmode, motion::Mode::Rapid);
-    EXPECT_EQ(std::vector({handed.s.xs, handed.s.ys, handed.s.zs}), std::vector({0.0, 0.0, 60.0}));
+    EXPECT_EQ(std::vector({handed.s.xs, handed.s.ys, handed.s.zs}),
+              std::vector<motion::Decimal>({0, 0, 60}));
     EXPECT_EQ(end.caret, static_cast<std::int64_t>(test::sampleProgram.size()) - 1);
     EXPECT_EQ(end.markedLine, 8);
 }
@@ -97,7 +99,8 @@ TEST(InterpProgram, ErrorsAndEndings) {
         EXPECT_TRUE(m.idle());
         EXPECT_EQ(test::shown(panel),
                   c.line ? "第" + std::to_string(c.line) + "行有错" + c.message + " (出错)" : "");
-        EXPECT_EQ(std::vector({m.segment().xs, m.segment().ys, m.segment().zs}),
+        EXPECT_EQ(std::vector({m.segment().xs.toDouble(), m.segment().ys.toDouble(),
+                               m.segment().zs.toDouble()}),
                   std::vector({c.xs, c.ys, 60.0}));
     }
 }
@@ -113,7 +116,7 @@ TEST(InterpProgram, RunsBeyondSixteenBitPositionsToItsEnd) {
     EXPECT_EQ(test::shown(r.panel), "");
     EXPECT_EQ(std::vector<std::int64_t>({end.txtline, end.caret, end.markedLine}),
               std::vector<std::int64_t>({40003, std::ssize(program) - 1, 40002}));
-    EXPECT_EQ(std::vector({end.s.xs, end.s.ys}), std::vector({2.0, 3.0}));
+    EXPECT_EQ(std::vector({end.s.xs, end.s.ys}), std::vector<motion::Decimal>({2, 3}));
 }
 
 }  // namespace

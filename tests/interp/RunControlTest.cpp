@@ -18,7 +18,10 @@ void advanceIntoSegmentFrom(Machine& m, double x) {
     for (int i = 0; i < 100000 && m.advancing(); ++i) {
         const motion::Segment& s = m.segment();
         const auto& e = m.interpolator();
-        if (m.timer2().enabled && s.xs == x && (e.xcur != 10 * s.xs || e.ycur != 10 * s.ys)) return;
+        if (m.timer2().enabled && s.xs.toDouble() == x &&
+            (e.xcur != s.xs * 10 || e.ycur != s.ys * 10)) {
+            return;
+        }
         m.advance();
     }
     FAIL() << "no segment from X " << x;
@@ -39,12 +42,14 @@ TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
     const State failed = r.now();
     EXPECT_EQ(test::shown(r.panel), "第3行有错G.... (出错)");
     EXPECT_EQ(failed.gcode + failed.mcode + failed.lcode, "G02M03M08");
-    EXPECT_EQ(std::vector({failed.s.xs, failed.s.xe, failed.s.ye, failed.s.ze, failed.zcur}),
+    EXPECT_EQ(std::vector({failed.s.xs.toDouble(), failed.s.xe.toDouble(), failed.s.ye.toDouble(),
+                           failed.s.ze.toDouble(), failed.zcur}),
               std::vector({5.0, 7.0, 8.0, 9.0, -10.0}));
     EXPECT_TRUE(failed.coolant && !failed.spindle);  // line 3 never moved
 
     Parameters p;
-    p.g54x = 1.5, p.g54y = -2, p.bei = 3, p.dl = 0.01;
+    p.g54x = test::decimalOf(1.5), p.g54y = test::decimalOf(-2), p.bei = 3;
+    p.dl = test::decimalOf(0.01);
     fresh.machine.run("%\nX1\n", p);
     r.machine.run("%\nX1\n", p);
     State expected = fresh.now();
@@ -57,7 +62,7 @@ TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
     EXPECT_EQ(std::vector({r.panel.origin.x, r.panel.origin.y, r.panel.origin.z}),
               std::vector<double>({1.5, -2, 0}));
     EXPECT_EQ(r.machine.bei(), 3);
-    EXPECT_DOUBLE_EQ(r.machine.dlstep(), 0.1);
+    EXPECT_EQ(r.machine.dlstep(), test::decimalOf(0.1));
 }
 
 // Refused runs (no text, parameters out of range) change nothing; the range edges are accepted.
@@ -90,7 +95,9 @@ TEST(InterpRunControl, RefusedRunChangesNothing) {
                 advanceIntoSegmentFrom(r.machine, 10);
             }
             const State before = r.now();
-            r.machine.run(c.program, {.g54x = c.g54x, .bei = c.bei, .dl = c.dl});
+            r.machine.run(
+                c.program,
+                {.g54x = test::readingOf(c.g54x), .bei = c.bei, .dl = test::readingOf(c.dl)});
             EXPECT_EQ(test::shown(r.panel), c.message);
             if (c.message.empty()) {
                 EXPECT_TRUE(r.now().timer1 && r.now().markedLine == 0);
@@ -148,7 +155,8 @@ TEST(InterpRunControl, PausedWhileIdleTheFirstRunOnlyResumes) {
         EXPECT_EQ(r.now().txtpos, 0);
         test::finish(r.machine);
         EXPECT_EQ(test::shown(r.panel), "");
-        EXPECT_EQ(std::vector({r.now().s.xs, r.now().s.ys}), std::vector({-10.0, -10.0}));
+        EXPECT_EQ(std::vector({r.now().s.xs, r.now().s.ys}),
+                  std::vector<motion::Decimal>({-10, -10}));
     }
 }
 
@@ -180,7 +188,7 @@ TEST(InterpRunControl, RunStartsFromTheBeginningWithOrWithoutStop) {
         r.machine.run(c.program, {});
         const State before = r.now();
         EXPECT_EQ(std::vector({before.s.xs, before.s.ys, before.s.zs}),
-                  std::vector({0.0, 0.0, 60.0}));
+                  std::vector<motion::Decimal>({0, 0, 60}));
         EXPECT_TRUE(before.timer1);
         EXPECT_EQ(before.timer2, !c.stopFirst);  // Run leaves Timer2 alone
         r.machine.advance();

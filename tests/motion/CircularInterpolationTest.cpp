@@ -42,7 +42,8 @@ TEST(CircularInterpolation, TieBreaksChooseTheFirstStep) {
         const TracedRun run(c.program);
         const test::SegmentRun& arc = run.segment(2);
         const test::State& first = arc.ticks.at(0).after;
-        EXPECT_EQ(std::vector({first.xcur - 10 * arc.handed.xs, first.ycur - 10 * arc.handed.ys}),
+        EXPECT_EQ(std::vector({first.xcur - 10 * arc.handed.xs.toDouble(),
+                               first.ycur - 10 * arc.handed.ys.toDouble()}),
                   std::vector({c.dx, c.dy}))
             << c.program;
     }

@@ -46,7 +46,8 @@ TEST(InterpolationTick, SegmentFigures) {
         const TracedRun run(c.program, c.dl);
         EXPECT_TRUE(run.panel.messages.empty());
         const SegmentRun& seg = run.segment(c.segment);
-        EXPECT_EQ(seg.handed.regmax, c.regmax < 0 ? seg.handed.regmax : c.regmax);
+        const double regmax = seg.handed.regmax.toDouble();
+        EXPECT_EQ(regmax, c.regmax < 0 ? regmax : c.regmax);
         EXPECT_EQ(seg.ticks.size(), c.ticks);
         EXPECT_EQ(seg.steps(), c.steps);
         EXPECT_EQ(std::vector({seg.last().xcur, seg.last().ycur, seg.last().zcur}),

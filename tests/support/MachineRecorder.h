@@ -57,7 +57,8 @@ inline State capture(const interp::Machine& m, const RecordingPanel& p) {
     State s;
     s.txtpos = i.txtpos, s.txtline = i.txtline, s.gcode = i.gcode, s.mcode = i.mcode;
     s.lcode = i.lcode, s.outdata = m.outdata().texts(), s.s = m.segment(), s.r = m.registers();
-    s.xcur = e.xcur, s.ycur = e.ycur, s.zcur = e.zcur, s.phase = e.phase;
+    s.xcur = e.xcur.toDouble(), s.ycur = e.ycur.toDouble(), s.zcur = e.zcur.toDouble();
+    s.phase = e.phase;
     s.timer1 = m.timer1().enabled, s.timer2 = m.timer2().enabled;
     s.spindle = m.switches().zhukg, s.coolant = m.switches().lengkg;
     s.timer1Ticks = m.timer1Ticks(), s.timer2Ticks = m.timer2Ticks();

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "interp/ClockDriver.h"
 #include "interp/Machine.h"
+#include "motion/DecimalReading.h"
 
 namespace tarvo::test {
 
@@ -13,9 +16,21 @@ inline const std::string sampleProgram =
     "%\r\nG90G00X10Y10\r\nG01X30F200\r\nG03X40Y20I0J10\r\nG02X30Y30I0J10\r\n"
     "G01X10Y20\r\nY10\r\nG00X-10Y-10\r\n%\r\n";
 
+// The decimal a table's number literal spells: the shortest text of the
+// double it became, read exactly ("0.01" for 0.01, never 0.01000000000000000021);
+// infinities and NaN read as no number.
+inline motion::DecimalReading readingOf(double written) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, written).ptr;
+    return motion::readDecimal(std::string_view(text, static_cast<std::size_t>(end - text)));
+}
+inline motion::Decimal decimalOf(double written) {
+    return readingOf(written).value;
+}
+
 inline interp::Parameters withDl(double dl) {
     interp::Parameters p;
-    p.dl = dl;
+    p.dl = decimalOf(dl);
     return p;
 }
 

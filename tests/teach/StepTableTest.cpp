@@ -45,9 +45,9 @@ TEST_F(SampleTable, RapidMoveOverflowsInTheTextbookPattern) {
     }
     EXPECT_EQ(teach::beforeText(rows[1]), "jrx=10 jry=10 jrz=0");
     EXPECT_EQ(teach::afterText(rows[1]), "jrx=4 jry=4 jrz=0");
-    EXPECT_EQ(
-        std::vector({rows[15].point.x, rows[15].point.y, rows[15].point.z, rows[15].distance}),
-        std::vector({100.0, 100.0, 600.0, 0.0}));
+    const motion::Point3 last = rows[15].point.drawn();
+    EXPECT_EQ(std::vector({last.x, last.y, last.z, rows[15].distance}),
+              std::vector({100.0, 100.0, 600.0, 0.0}));
 }
 
 // The sample's arcs, G03 from (30, 10) then G02: the feeds and fm after every step.
@@ -71,14 +71,16 @@ TEST_F(SampleTable, ArcStepsAndDeviationsAreTheKnownFigures) {
         std::vector<double> fm;
         for (const motion::StepRecord& r : rows) {
             feeds += teach::feedText(r) + ' ';
-            fm.push_back(r.after.fm);
+            fm.push_back(r.after.fm.toDouble());
         }
         EXPECT_EQ(feeds, a.feeds);
         EXPECT_EQ(fm, a.fm);
-        EXPECT_EQ(std::vector({rows.back().point.x, rows.back().point.y}), std::vector({a.x, a.y}));
+        EXPECT_EQ(std::vector({rows.back().point.drawn().x, rows.back().point.drawn().y}),
+                  std::vector({a.x, a.y}));
     }
     const motion::StepRecord first = rowsOfLine(table, 4).at(0);
-    EXPECT_EQ(std::vector({first.point.x, first.point.y}), std::vector({300.0, 110.0}));
+    EXPECT_EQ(std::vector({first.point.x, first.point.y}),
+              std::vector<motion::Decimal>({300, 110}));
     EXPECT_EQ(teach::beforeText(first), "fm=0 px≥0 py<0");  // on the circle counts as outside
     EXPECT_EQ(teach::decisionText(first), "F≥0 → +Y");
     EXPECT_EQ(teach::afterText(first), "fm=-1900");

@@ -18,8 +18,8 @@ QString utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString number(double value) {
-    return utf8(motion::numberText(value));
+QString number(motion::Decimal value) {
+    return utf8(motion::exactText(value));
 }
 
 struct Header {

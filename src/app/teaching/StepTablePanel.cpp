@@ -102,7 +102,7 @@ QString StepTablePanel::caption() const {
                        .arg(utf8(teach::modeText(r.gmode)))
                        .arg(utf8(teach::methodText(r.method)));
     if (r.method == motion::Method::Integration) {
-        text += QStringLiteral(" regmax=%1").arg(utf8(motion::numberText(r.regmax)));
+        text += QStringLiteral(" regmax=%1").arg(utf8(motion::exactText(r.regmax)));
     }
     return text + QStringLiteral("，第%1步；表中共%2行").arg(r.number).arg(table_.rows().size());
 }

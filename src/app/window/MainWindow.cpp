@@ -67,11 +67,12 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
     files_ = new ProgramFiles(editor_->filetxt(), prompts_, this);
     connect(files_, &ProgramFiles::captionChanged, editor_, &EditorFrame::setTitle);
     g54form_ = new ParameterDialog(settings_, this);
-    connect(g54form_, &ParameterDialog::originAccepted, this, [this](double x, double y, double z) {
-        g54x_ = x;
-        g54y_ = y;
-        g54z_ = z;
-    });
+    connect(g54form_, &ParameterDialog::originAccepted, this,
+            [this](const QString& x, const QString& y, const QString& z) {
+                g54x_ = parameterNumber(x);
+                g54y_ = parameterNumber(y);
+                g54z_ = parameterNumber(z);
+            });
     const interp::Parameters stored = settings_.parameters();
     machine_->takeParameters(stored);
     g54x_ = stored.g54x;

@@ -6,6 +6,7 @@
 
 #include "app/window/MainMenus.h"
 #include "app/window/WindowPlacement.h"
+#include "motion/DecimalReading.h"
 #include "render/RasterCanvas.h"
 
 class QButtonGroup;
@@ -109,7 +110,7 @@ private:
     ParameterDialog* g54form_;
     QPointer<HelpWindow> gn_;
     QPointer<DesignerWindow> info_;
-    double g54x_ = 0, g54y_ = 0, g54z_ = 0;
+    motion::DecimalReading g54x_, g54y_, g54z_;
     WindowPlacement placement_;
     bool exiting_ = false;
 };

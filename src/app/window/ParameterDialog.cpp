@@ -114,8 +114,7 @@ void ParameterDialog::ok() {
     if (refuseInvalidField()) return;
     settings_.setParameterTexts(g54xt().text(), g54yt().text(), g54zt().text(), beit().text(),
                                 dlt().text());
-    emit originAccepted(g54xt().text().toDouble(), g54yt().text().toDouble(),
-                        g54zt().text().toDouble());
+    emit originAccepted(g54xt().text(), g54yt().text(), g54zt().text());
     accept();
 }
 

@@ -30,8 +30,8 @@ public:
     QLineEdit& dlt();
 
 signals:
-    // OK stored valid texts: the new work-piece origin in millimetres.
-    void originAccepted(double x, double y, double z);
+    // OK stored valid texts: the texts of the new work-piece origin in millimetres.
+    void originAccepted(const QString& x, const QString& y, const QString& z);
 
 private:
     // "确定": refuses the first invalid field with a message in the dialog.

@@ -39,12 +39,11 @@ double number(const QString& text) {
 // Sets the field `key` names. A magnification that does not fit 16 bits
 // becomes 0, so that interp::parameterProblem alone decides what is valid.
 void setParameter(interp::Parameters& p, QStringView key, const QString& text) {
-    const double value = number(text);
-    if (key == u"g54x") p.g54x = value;
-    if (key == u"g54y") p.g54y = value;
-    if (key == u"g54z") p.g54z = value;
-    if (key == u"bei") p.bei = motion::toInt16(value).value_or(0);
-    if (key == u"dl") p.dl = value;
+    if (key == u"g54x") p.g54x = parameterNumber(text);
+    if (key == u"g54y") p.g54y = parameterNumber(text);
+    if (key == u"g54z") p.g54z = parameterNumber(text);
+    if (key == u"bei") p.bei = motion::toInt16(number(text)).value_or(0);
+    if (key == u"dl") p.dl = parameterNumber(text);
 }
 
 // Shortest decimal text that reads back as the same float: 1000, 1234.5.
@@ -55,6 +54,10 @@ QString floatText(float value) {
 }
 
 }  // namespace
+
+motion::DecimalReading parameterNumber(const QString& text) {
+    return motion::readDecimal(text.trimmed().toStdString());
+}
 
 std::optional<QString> parameterTextProblem(QStringView key, const QString& text) {
     interp::Parameters p;  // the other fields keep their valid defaults

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "interp/Parameters.h"
+#include "motion/DecimalReading.h"
 
 namespace tarvo::app {
 
@@ -21,9 +22,14 @@ inline constexpr std::array<QStringView, 5> parameterKeys{u"g54x", u"g54y", u"g5
 
 // Why `text` cannot be the value of the parameter `key` (the Chinese message
 // the parameter dialog shows), or nothing when it can: the text must be a
-// number, the origin finite, the magnification an integer from 1 to 1000
-// after rounding halves to even, the pulse equivalent 0.001 to 100 mm.
+// number, the origin and the pulse equivalent exact decimals of at most 8
+// places (the origin within ±999999999.99999999 mm, the pulse equivalent
+// 0.001 to 100 mm), the magnification an integer from 1 to 1000 after
+// rounding halves to even.
 std::optional<QString> parameterTextProblem(QStringView key, const QString& text);
+
+// An origin or pulse-equivalent text read exactly, spaces around it ignored.
+motion::DecimalReading parameterNumber(const QString& text);
 
 // The per-user settings store: application "Tarvo", section "Settings",
 // every value a text. Texts that are not valid numbers (edited by hand) read

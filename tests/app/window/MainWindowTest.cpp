@@ -205,7 +205,7 @@ private slots:
         QCOMPARE(t_.settings.parameterText(QStringLiteral("g54x")), QStringLiteral("5"));
         w.runCommand();
         QCOMPARE(w.machine().bei(), 2);  // 2.5 to the even neighbour
-        QCOMPARE(w.machine().dlstep(), 15.0);
+        QCOMPARE(w.machine().dlstep().toDouble(), 15.0);
         QCOMPARE(readouts(w).mid(3, 3), (QStringList{"5", "-2.25", "10"}));
         w.stopCommand();
     }

@@ -46,7 +46,8 @@ private slots:
         Settings().setParameterTexts(QStringLiteral("1e400"), QStringLiteral("5mm"), QString(),
                                      QStringLiteral("1001"), QStringLiteral("inf"));
         const tarvo::interp::Parameters p = Settings().parameters();
-        QCOMPARE((QList<double>{p.g54x, p.g54y, p.g54z, double(p.bei), p.dl}),
+        QCOMPARE((QList<double>{p.g54x.value.toDouble(), p.g54y.value.toDouble(),
+                                p.g54z.value.toDouble(), double(p.bei), p.dl.value.toDouble()}),
                  (QList<double>{0, 0, 0, 1, 1}));
         Settings settings;
         ParameterDialog d(settings);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tarvo::motion {
+
+// 128-bit integers for the squares of exact values (a GNU extension).
+__extension__ typedef __int128 Wide;
+__extension__ typedef unsigned __int128 WideUnsigned;
+
+// |v|, without overflow even for the most negative value.
+constexpr WideUnsigned magnitude(Wide v) {
+    const auto u = static_cast<WideUnsigned>(v);
+    return v < 0 ? -u : u;
+}
+
+// v², exact. Multiplied unsigned, so a sanitizer build checks no 128-bit
+// signed product (which would need a routine the GNU runtime lacks).
+constexpr WideUnsigned squareOf(std::int64_t v) {
+    const WideUnsigned m = magnitude(v);
+    return m * m;
+}
+
+// Whether a·b ≥ c·d, exactly, for products up to 256 bits.
+bool productAtLeast(WideUnsigned a, WideUnsigned b, WideUnsigned c, WideUnsigned d);
+
+}  // namespace tarvo::motion
