@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <limits>
 #include <string>
 #include <vector>
 
 #include "support/MachineRecorder.h"
+#include "support/TableFile.h"
 
 namespace tarvo::interp {
 namespace {
@@ -60,46 +60,32 @@ TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
     EXPECT_DOUBLE_EQ(r.machine.dlstep(), 0.1);
 }
 
-// Refused runs (no text, parameters out of range) change nothing; the range edges are accepted.
-TEST(InterpRunControl, RefusedRunChangesNothing) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    const std::string& sample = test::sampleProgram;
-    const std::string empty = "请加载NC程序 (加载失败)",
-                      dl = "脉冲当量必须在0.001到100毫米之间 (参数错误)",
-                      bei = "放大倍数必须是1到1000之间的整数 (参数错误)",
-                      g54 = "工件原点必须是数字 (参数错误)";
-    const struct {
-        std::string program;
-        double dl;
-        std::int16_t bei;
-        double g54x;
-        std::string message;  // empty: accepted
-    } cases[] = {{"", 1, 1, 0, empty},       {"", 0, 1, 0, empty},       {sample, 0, 1, 0, dl},
-                 {sample, -1, 1, 0, dl},     {sample, nan, 1, 0, dl},    {sample, inf, 1, 0, dl},
-                 {sample, 0.0009, 1, 0, dl}, {sample, 100.01, 1, 0, dl}, {sample, 1, 0, 0, bei},
-                 {sample, 1, -2, 0, bei},    {sample, 1, 1001, 0, bei},  {sample, 0.001, 1, 0, ""},
-                 {sample, 1, 1, inf, g54},   {sample, 100, 1000, -5, ""}};
-    for (const auto& c : cases) {
-        for (const bool running : {false, true}) {
-            SCOPED_TRACE(testing::Message() << c.message << ", dl " << c.dl << ", bei " << c.bei
-                                            << ", x " << c.g54x << ", running " << running);
-            Rig r;
-            if (running) {
-                r.machine.run(sample, {});
-                advanceIntoSegmentFrom(r.machine, 10);
-            }
-            const State before = r.now();
-            r.machine.run(c.program, {.g54x = c.g54x, .bei = c.bei, .dl = c.dl});
-            EXPECT_EQ(test::shown(r.panel), c.message);
-            if (c.message.empty()) {
-                EXPECT_TRUE(r.now().timer1 && r.now().markedLine == 0);
-            } else {
-                EXPECT_EQ(r.now(), before);
-            }
+using InterpRefusedRun = test::TableTest;
+
+TEST_P(InterpRefusedRun, ChangesNothing) {
+    const std::string& program =
+        row()["program"] == "sample" ? test::sampleProgram : row()["program"];
+    const Parameters p{.g54x = row().number("g54x"),
+                       .bei = static_cast<std::int16_t>(row().number("bei")),
+                       .dl = row().number("dl")};
+    for (const bool running : {false, true}) {
+        SCOPED_TRACE(running ? "running" : "idle");
+        Rig r;
+        if (running) {
+            r.machine.run(test::sampleProgram, {});
+            advanceIntoSegmentFrom(r.machine, 10);
+        }
+        const State before = r.now();
+        r.machine.run(program, p);
+        EXPECT_EQ(test::shown(r.panel), row()["shown"]);
+        if (row()["shown"].empty()) {
+            EXPECT_TRUE(r.now().timer1 && r.now().markedLine == 0);
+        } else {
+            EXPECT_EQ(r.now(), before);
         }
     }
 }
+INSTANTIATE_TEST_SUITE_P(Data, InterpRefusedRun, test::rowsOf("run-refusals.tsv"), test::rowName);
 
 // Pausing at any moment and resuming gives, after as many ticks, the run that never paused.
 TEST(InterpRunControl, PauseResumesExactlyWhereItStopped) {
