@@ -43,6 +43,10 @@ struct TableRow {
         if (n.size() != 1) ADD_FAILURE() << file << ':' << line << ' ' << column << ": no number";
         return n.empty() ? 0 : n[0];
     }
+    template <class Number>
+    Number as(std::string_view column) const {
+        return static_cast<Number>(number(column));
+    }
     // A column left empty where a case does not check it.
     double numberOr(std::string_view column, double otherwise) const {
         return (*this)[column].empty() ? otherwise : number(column);

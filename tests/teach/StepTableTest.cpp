@@ -6,6 +6,7 @@
 
 #include "support/Programs.h"
 #include "support/RecordingPanel.h"
+#include "support/TableFile.h"
 #include "teach/StepTable.h"
 #include "teach/StepText.h"
 
@@ -23,14 +24,17 @@ std::vector<motion::StepRecord> rowsOfLine(const StepTable& table, std::int64_t 
 }
 
 // The sample program run to its end with the table watching.
-class SampleTable : public ::testing::Test {
+template <class Base>
+class Sample : public Base {
 protected:
-    SampleTable() { test::runToEnd(machine, test::sampleProgram); }
+    Sample() { test::runToEnd(machine, test::sampleProgram); }
 
     test::RecordingPanel panel;
     interp::Machine machine{panel};
     StepTable table{machine};
 };
+using SampleTable = Sample<testing::Test>;
+using SampleArcs = Sample<test::TableTest>;
 
 // G00 X10 Y10: regmax 16, both registers overflowing in the textbook pattern.
 TEST_F(SampleTable, RapidMoveOverflowsInTheTextbookPattern) {
@@ -50,33 +54,22 @@ TEST_F(SampleTable, RapidMoveOverflowsInTheTextbookPattern) {
         std::vector({100.0, 100.0, 600.0, 0.0}));
 }
 
-// The sample's arcs, G03 from (30, 10) then G02: the feeds and fm after every step.
-TEST_F(SampleTable, ArcStepsAndDeviationsAreTheKnownFigures) {
-    // After the first step both arcs deviate alike.
-    const std::vector<double> ccw{-1900, -1800, -1500, -1000, -300, 600,  -1100, 0,   -1500, -200,
-                                  1300,  0,     -1100, 600,   -300, 1600, 900,   400, 100,   0};
-    std::vector<double> cw = ccw;
-    cw[0] = 100;
-    const struct {
-        std::int64_t line;
-        std::string feeds;
-        const std::vector<double>& fm;
-        double x, y;  // the last step point
-    } arcs[] = {{4, "+Y +X +X +X +X +X +Y +X +Y +X +X +Y +Y +X +Y +X +Y +Y +Y +Y ", ccw, 400, 200},
-                {5, "-X +Y -X -X -X -X +Y -X +Y -X -X +Y +Y -X +Y -X +Y +Y +Y +Y ", cw, 300, 300}};
-    for (const auto& a : arcs) {
-        SCOPED_TRACE("line " + std::to_string(a.line));
-        const std::vector<motion::StepRecord> rows = rowsOfLine(table, a.line);
-        std::string feeds;
-        std::vector<double> fm;
-        for (const motion::StepRecord& r : rows) {
-            feeds += teach::feedText(r) + ' ';
-            fm.push_back(r.after.fm);
-        }
-        EXPECT_EQ(feeds, a.feeds);
-        EXPECT_EQ(fm, a.fm);
-        EXPECT_EQ(std::vector({rows.back().point.x, rows.back().point.y}), std::vector({a.x, a.y}));
+TEST_P(SampleArcs, FeedsAndDeviationsAreTheKnownFigures) {
+    const std::vector<motion::StepRecord> rows = rowsOfLine(table, row().as<std::int64_t>("line"));
+    std::string feeds;
+    std::vector<double> fm;
+    for (const motion::StepRecord& r : rows) {
+        feeds += (feeds.empty() ? "" : " ") + teach::feedText(r);
+        fm.push_back(r.after.fm);
     }
+    EXPECT_EQ(feeds, row()["feeds"]);
+    EXPECT_EQ(fm, row().numbers("fm"));
+    EXPECT_EQ(std::vector({rows.back().point.x, rows.back().point.y}), row().numbers("last"));
+}
+INSTANTIATE_TEST_SUITE_P(Data, SampleArcs, test::rowsOf("step-table-arcs.tsv"), test::rowName);
+
+// The first step of the G03, from (30, 10), as the table shows it.
+TEST_F(SampleTable, FirstArcStepReadsAsTheTextbookTable) {
     const motion::StepRecord first = rowsOfLine(table, 4).at(0);
     EXPECT_EQ(std::vector({first.point.x, first.point.y}), std::vector({300.0, 110.0}));
     EXPECT_EQ(teach::beforeText(first), "fm=0 px≥0 py<0");  // on the circle counts as outside
