@@ -54,12 +54,8 @@ TEST_P(InterpolationTick, SegmentFigures) {
         EXPECT_EQ(std::vector({first.xcur - 10 * seg.handed.xs, first.ycur - 10 * seg.handed.ys}),
                   row().numbers("first"));
     }
-    if (!row()["overflows"].empty()) {
-        EXPECT_EQ(overflows(seg.ticks), row()["overflows"]);
-    }
-    if (!row()["bits"].empty()) {
-        EXPECT_EQ(bitChanges(run.panel, seg.ticks[0]), row()["bits"]);
-    }
+    test::expectTexts(row(), {{"overflows", overflows(seg.ticks)},
+                              {"bits", bitChanges(run.panel, seg.ticks[0])}});
     // Whatever happened, the pulse bits rest after the segment's last tick.
     const std::string& out = last.outdata;
     EXPECT_EQ(

@@ -53,6 +53,16 @@ struct TableRow {
     }
 };
 
+// Compares measured texts with the row's columns of those names. A column left empty is not
+// checked; "-" stands for an empty text.
+inline void expectTexts(const TableRow& row, const std::map<std::string, std::string>& measured) {
+    for (const auto& [column, text] : measured) {
+        if (const std::string& want = row[column]; !want.empty()) {
+            EXPECT_EQ(text, want == "-" ? "" : want) << column;
+        }
+    }
+}
+
 inline void PrintTo(const TableRow& row, std::ostream* os) {
     *os << row.file << ':' << row.line;
 }
