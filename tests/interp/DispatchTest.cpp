@@ -20,9 +20,9 @@ std::vector<double> values(const motion::Registers& r) {
     return {r.px, r.py, r.pz, r.jrx, r.jry, static_cast<double>(r.jrz), r.fm};
 }
 
-using InterpRegisterCapacity = test::TableTest;
-using InterpDegorder = test::TableTest;
-using InterpMCommands = test::TableTest;
+TARVO_TABLE_SUITE(InterpRegisterCapacity, "register-capacity.tsv");
+TARVO_TABLE_SUITE(InterpDegorder, "degorder.tsv");
+TARVO_TABLE_SUITE(InterpMCommands, "m-commands.tsv");
 
 TEST_P(InterpRegisterCapacity, IsTheSmallestPowerOfTwoNoIncrementExceeds) {
     const std::vector<double> d = row().numbers("increment");
@@ -57,11 +57,6 @@ TEST_P(InterpMCommands, ActWhenTheMotionEnds) {
     EXPECT_EQ(ends, row()["switched"]);
     EXPECT_EQ(std::string({"01"[run.panel.spindle], "01"[run.panel.coolant]}), now);
 }
-
-INSTANTIATE_TEST_SUITE_P(Data, InterpRegisterCapacity, test::rowsOf("register-capacity.tsv"),
-                         test::rowName);
-INSTANTIATE_TEST_SUITE_P(Data, InterpDegorder, test::rowsOf("degorder.tsv"), test::rowName);
-INSTANTIATE_TEST_SUITE_P(Data, InterpMCommands, test::rowsOf("m-commands.tsv"), test::rowName);
 
 }  // namespace
 }  // namespace tarvo::interp

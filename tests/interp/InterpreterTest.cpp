@@ -35,8 +35,8 @@ struct Reader {
     }
 };
 
-using InterpWords = test::TableTest;
-using InterpArcEnd = test::TableTest;
+TARVO_TABLE_SUITE(InterpWords, "words.tsv");
+TARVO_TABLE_SUITE(InterpArcEnd, "arc-tolerance.tsv");
 
 TEST_P(InterpWords, EachTickReadsOneWord) {
     const std::string& line = row()["line"];
@@ -57,9 +57,6 @@ TEST_P(InterpArcEnd, MustLieWithinATenthOfTheCircle) {
     EXPECT_EQ(r.toEnd(), error.empty() ? Outcome::EndOfText : Outcome::Error);
     EXPECT_EQ(r.interp.error(), error);
 }
-
-INSTANTIATE_TEST_SUITE_P(Data, InterpWords, test::rowsOf("words.tsv"), test::rowName);
-INSTANTIATE_TEST_SUITE_P(Data, InterpArcEnd, test::rowsOf("arc-tolerance.tsv"), test::rowName);
 
 }  // namespace
 }  // namespace tarvo::interp

@@ -38,7 +38,7 @@ TEST(InterpSampleProgram, SegmentCaretAndMarkerFollowTheReading) {
     EXPECT_EQ(end.markedLine, 8);
 }
 
-using InterpProgram = test::TableTest;
+TARVO_TABLE_SUITE(InterpProgram, "bad-programs.tsv");
 
 TEST_P(InterpProgram, ErrorsAndEndings) {
     test::RecordingPanel panel;
@@ -49,8 +49,6 @@ TEST_P(InterpProgram, ErrorsAndEndings) {
     EXPECT_EQ(std::vector({m.segment().xs, m.segment().ys}), row().numbers("tool"));
     EXPECT_EQ(m.segment().zs, 60);
 }
-INSTANTIATE_TEST_SUITE_P(Data, InterpProgram, test::rowsOf("bad-programs.tsv"), test::rowName);
-
 // Positions, line counts and the length of a line are wider than 16 bits.
 TEST(InterpLongProgram, RunsBeyondSixteenBitPositionsToItsEnd) {
     std::string program = "%\nG01" + std::string(100000, ' ') + "X1\n";

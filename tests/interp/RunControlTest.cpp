@@ -60,7 +60,7 @@ TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
     EXPECT_DOUBLE_EQ(r.machine.dlstep(), 0.1);
 }
 
-using InterpRefusedRun = test::TableTest;
+TARVO_TABLE_SUITE(InterpRefusedRun, "run-refusals.tsv");
 
 TEST_P(InterpRefusedRun, ChangesNothing) {
     const std::string& program =
@@ -85,8 +85,6 @@ TEST_P(InterpRefusedRun, ChangesNothing) {
         }
     }
 }
-INSTANTIATE_TEST_SUITE_P(Data, InterpRefusedRun, test::rowsOf("run-refusals.tsv"), test::rowName);
-
 // Pausing at any moment and resuming gives, after as many ticks, the run that never paused.
 TEST(InterpRunControl, PauseResumesExactlyWhereItStopped) {
     for (const std::uint64_t pauseAt : {3u, 6u, 7u, 30u, 60u, 120u, 170u, 300u, 361u}) {

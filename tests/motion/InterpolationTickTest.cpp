@@ -38,7 +38,7 @@ std::string bitChanges(const test::RecordingPanel& panel, const test::Tick& tick
     return out;
 }
 
-using InterpolationTick = test::TableTest;
+TARVO_TABLE_SUITE(InterpolationTick, "segments.tsv");
 
 TEST_P(InterpolationTick, SegmentFigures) {
     const test::TracedRun run(row()["program"], row().number("dl"));
@@ -63,7 +63,5 @@ TEST_P(InterpolationTick, SegmentFigures) {
         "111");
     EXPECT_TRUE(!seg.handed.empty() || last.bits == seg.ticks[0].bitsBefore);
 }
-INSTANTIATE_TEST_SUITE_P(Data, InterpolationTick, test::rowsOf("segments.tsv"), test::rowName);
-
 }  // namespace
 }  // namespace tarvo::motion

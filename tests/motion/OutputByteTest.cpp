@@ -26,12 +26,10 @@ TEST(OutputByte, RunStartWritesTheIdlePattern) {
     EXPECT_EQ(m.outdata().texts(), "10101000");
 }
 
-using ReadOut = test::TableTest;
+TARVO_TABLE_SUITE(ReadOut, "readout-text.tsv");
 
 TEST_P(ReadOut, Text) {
     EXPECT_EQ(numberText(row().number("value")), row()["text"]);
 }
-INSTANTIATE_TEST_SUITE_P(Data, ReadOut, test::rowsOf("readout-text.tsv"), test::rowName);
-
 }  // namespace
 }  // namespace tarvo::motion

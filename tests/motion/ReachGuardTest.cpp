@@ -22,7 +22,7 @@ double pastTheEnd(const Segment& h, const test::State& end) {
     return past;
 }
 
-using ReachGuard = test::TableTest;
+TARVO_TABLE_SUITE(ReachGuard, "reach-guard.tsv");
 
 // What stops has gone at most a step past its end, or (an arc) about a full turn; no more.
 TEST_P(ReachGuard, StopsWhatCanNeverEndAndOnlyThat) {
@@ -54,7 +54,5 @@ TEST_P(ReachGuard, StopsWhatCanNeverEndAndOnlyThat) {
         EXPECT_LE(static_cast<double>((seg.ticks.size() + 1) / 2), 2 * h.regmax / dl);
     }
 }
-INSTANTIATE_TEST_SUITE_P(Data, ReachGuard, test::rowsOf("reach-guard.tsv"), test::rowName);
-
 }  // namespace
 }  // namespace tarvo::motion

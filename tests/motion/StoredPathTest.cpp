@@ -25,7 +25,7 @@ Points entries(const StoredPath& p, std::size_t first) {
     return out;
 }
 
-using StoredPathCut = test::TableTest;
+TARVO_TABLE_SUITE(StoredPathCut, "stored-path.tsv");
 
 // Every step at or below the surface, the same at Z 0, and a wall at each segment end below it.
 TEST_P(StoredPathCut, HoldsTheCut) {
@@ -49,8 +49,6 @@ TEST_P(StoredPathCut, HoldsTheCut) {
     EXPECT_EQ(entries(p, 9), walls);
     for (const auto& list : test::everything(p)) EXPECT_EQ(list.at(0), 0.0);
 }
-INSTANTIATE_TEST_SUITE_P(Data, StoredPathCut, test::rowsOf("stored-path.tsv"), test::rowName);
-
 // Surface lists made separate by a drag go on recording later steps.
 TEST(StoredPath, KeptSurfaceGoesOnRecording) {
     StoredPath p;

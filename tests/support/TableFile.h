@@ -125,11 +125,14 @@ protected:
     const TableRow& row() const { return GetParam(); }
 };
 
-inline auto rowsOf(const std::string& name) {
-    return testing::ValuesIn(loadTable(name));
-}
 inline std::string rowName(const testing::TestParamInfo<TableRow>& info) {
     return "line" + std::to_string(info.param.line);
 }
 
 }  // namespace tarvo::test
+
+// Declares a suite of TEST_P cases, one for each row of tests/data/<file>.
+#define TARVO_TABLE_SUITE(Suite, file)                                                         \
+    using Suite = ::tarvo::test::TableTest;                                                    \
+    INSTANTIATE_TEST_SUITE_P(Data, Suite, ::testing::ValuesIn(::tarvo::test::loadTable(file)), \
+                             ::tarvo::test::rowName)

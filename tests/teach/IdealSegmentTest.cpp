@@ -8,7 +8,7 @@
 namespace tarvo::teach {
 namespace {
 
-using IdealSegmentPath = test::TableTest;
+TARVO_TABLE_SUITE(IdealSegmentPath, "ideal-segment.tsv");
 
 TEST_P(IdealSegmentPath, DistanceOfAPointAndSweep) {
     const std::vector<double> s = row().numbers("segment"), p = row().numbers("point");
@@ -18,7 +18,5 @@ TEST_P(IdealSegmentPath, DistanceOfAPointAndSweep) {
     EXPECT_DOUBLE_EQ(path.distance({p.at(0), p.at(1), p.at(2)}), row().number("distance"));
     EXPECT_DOUBLE_EQ(path.sweep(), row().numberOr("sweep", path.sweep()));
 }
-INSTANTIATE_TEST_SUITE_P(Data, IdealSegmentPath, test::rowsOf("ideal-segment.tsv"), test::rowName);
-
 }  // namespace
 }  // namespace tarvo::teach

@@ -19,7 +19,7 @@ std::string byteText(const PulseSample& s) {
     return out;
 }
 
-using InterpPulseHistory = test::TableTest;
+TARVO_TABLE_SUITE(InterpPulseHistory, "pulse-history.tsv");
 
 // The kept ticks are the newest of the run, each equal to the trace's row of that number.
 TEST_P(InterpPulseHistory, KeepsTheNewestTicksOfTheTrace) {
@@ -50,9 +50,6 @@ TEST_P(InterpPulseHistory, KeepsTheNewestTicksOfTheTrace) {
     }
     EXPECT_FALSE(history.find(ticks + 1));
 }
-
-INSTANTIATE_TEST_SUITE_P(Data, InterpPulseHistory, test::rowsOf("pulse-history.tsv"),
-                         test::rowName);
 
 // Resuming goes on counting; a fresh Run, even during a run, counts again from tick 1.
 TEST(InterpPulseHistoryRuns, OnlyAFreshRunEmptiesIt) {

@@ -45,7 +45,8 @@ TEST_P(SampleSteps, ReadAsTheTextbookTable) {
     got.resize(point.size());
     EXPECT_EQ(got, point);
 }
-INSTANTIATE_TEST_SUITE_P(Data, SampleSteps, test::rowsOf("step-table.tsv"), test::rowName);
+INSTANTIATE_TEST_SUITE_P(Data, SampleSteps, testing::ValuesIn(test::loadTable("step-table.tsv")),
+                         test::rowName);
 
 // The newest rows up to the bound; a fresh run empties it, serials go on.
 TEST(StepTableBound, KeepsTheNewestRowsAndEmptiesOnAFreshRun) {

@@ -48,9 +48,9 @@ protected:
     }
 };
 
-using MagnifiedReplay = test::TableTest;
-using MagnifiedTurn = test::TableTest;
-using MagnifiedModes = test::TableTest;
+TARVO_TABLE_SUITE(MagnifiedReplay, "magnified-replay.tsv");
+TARVO_TABLE_SUITE(MagnifiedTurn, "magnified-turn.tsv");
+TARVO_TABLE_SUITE(MagnifiedModes, "magnified-modes.tsv");
 
 TEST_P(MagnifiedReplay, DrawsEveryRstepthPathAndSurfaceEntryAndEveryWall) {
     const auto bei = row().as<std::int16_t>("bei");
@@ -151,11 +151,6 @@ TEST_P(MagnifiedModes, ShowTheCutWithTheStrideOfTheRun) {
     EXPECT_EQ(rig.liner.ofKind(Kind::Line, 0, colour::lightRed).size(), n);
     EXPECT_EQ(rig.liner.ofKind(Kind::Line, 0, colour::lightGreen).size(), n + 2);  // walls
 }
-
-INSTANTIATE_TEST_SUITE_P(Data, MagnifiedReplay, test::rowsOf("magnified-replay.tsv"),
-                         test::rowName);
-INSTANTIATE_TEST_SUITE_P(Data, MagnifiedTurn, test::rowsOf("magnified-turn.tsv"), test::rowName);
-INSTANTIATE_TEST_SUITE_P(Data, MagnifiedModes, test::rowsOf("magnified-modes.tsv"), test::rowName);
 
 }  // namespace
 }  // namespace tarvo::views
