@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "support/MachineRecorder.h"
 #include "support/TableFile.h"
 
@@ -12,30 +8,20 @@ namespace {
 
 using test::State;
 
+TARVO_TABLE_SUITE(InterpSampleReading, "sample-reading.tsv");
+
 // Beyond the golden columns: the segment fills word by word; caret and marker follow to the end.
-TEST(InterpSampleProgram, SegmentCaretAndMarkerFollowTheReading) {
+TEST_P(InterpSampleReading, SegmentCaretAndMarkerFollowTheReading) {
     const test::TracedRun run(test::sampleProgram);
-    ASSERT_TRUE(run.panel.messages.empty());
-    const struct {
-        std::int64_t caret, markedLine;
-        std::string gcode;
-        double xe, ye;
-    } expected[] = {{2, 0, "", 0, 0},     {2, 0, "", 0, 0},      {2, 0, "G00", 0, 0},
-                    {2, 0, "G00", 10, 0}, {2, 0, "G00", 10, 10}, {16, 1, "G00", 10, 10}};
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE("tick " + std::to_string(i + 1));
-        const auto& e = expected[i];
-        const State& t = run.ticks.at(i).after;
-        EXPECT_EQ(std::vector({t.caret, t.markedLine}), std::vector({e.caret, e.markedLine}));
-        EXPECT_EQ(t.gcode, e.gcode);
-        EXPECT_EQ(std::vector({t.s.xe, t.s.ye, t.s.ze}), std::vector({e.xe, e.ye, 60.0}));
-        EXPECT_EQ(std::pair(t.timer1, t.timer2), std::pair(i < 5, i == 5));
-    }
-    const State &handed = run.ticks.at(5).after, &end = run.ticks.back().after;
-    EXPECT_EQ(handed.s.gmode, motion::Mode::Rapid);
-    EXPECT_EQ(std::vector({handed.s.xs, handed.s.ys, handed.s.zs}), std::vector({0.0, 0.0, 60.0}));
-    EXPECT_EQ(end.caret, static_cast<std::int64_t>(test::sampleProgram.size()) - 1);
-    EXPECT_EQ(end.markedLine, 8);
+    ASSERT_EQ(run.ticks.size(), 363u);
+    const State& t = run.ticks.at(row().as<std::size_t>("tick") - 1).after;
+    const motion::Segment& s = t.s;
+    EXPECT_EQ(t.caret, row().number("caret"));
+    EXPECT_EQ(t.markedLine, row().number("marked"));
+    EXPECT_EQ(t.gcode, row()["gcode"]);
+    EXPECT_EQ(std::vector({s.xs, s.ys, s.zs, s.xe, s.ye, s.ze, double(s.gmode)}),
+              row().numbers("segment"));
+    EXPECT_EQ(std::vector({double(t.timer1), double(t.timer2)}), row().numbers("timers"));
 }
 
 TARVO_TABLE_SUITE(InterpProgram, "bad-programs.tsv");

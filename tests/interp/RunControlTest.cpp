@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "support/MachineRecorder.h"
 #include "support/TableFile.h"

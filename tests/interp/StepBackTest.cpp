@@ -3,7 +3,6 @@
 #include <functional>
 #include <map>
 #include <set>
-#include <string>
 
 #include "support/MachineRecorder.h"
 

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "motion/OutputByte.h"
 #include "support/MachineRecorder.h"
 #include "support/TableFile.h"

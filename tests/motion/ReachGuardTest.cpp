@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <string>
 
 #include "support/MachineRecorder.h"
 #include "support/TableFile.h"

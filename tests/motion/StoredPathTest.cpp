@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "motion/StoredPath.h"
 #include "support/MachineRecorder.h"

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "support/MachineRecorder.h"
 #include "support/TableFile.h"
 

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "support/Programs.h"
 #include "support/RecordingPanel.h"
 #include "support/TableFile.h"

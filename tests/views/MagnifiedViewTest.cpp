@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <string>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 #include "motion/StoredPath.h"
 #include "support/PathLists.h"
