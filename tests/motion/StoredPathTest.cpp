@@ -57,14 +57,18 @@ TEST(StoredPath, KeptSurfaceGoesOnRecording) {
     EXPECT_EQ(test::values(p.surfx).size(), 3u);
 }
 
-// A new run starts the lists afresh, and a run above the surface adds nothing.
+// A new run starts the lists afresh, kept surface too, and a run above the surface adds nothing.
 TEST(StoredPath, RunStartClearsTheLists) {
     test::Rig r;
     test::runToEnd(r.machine, "%\nG01Z-5\nX10\n");
     ASSERT_EQ(r.machine.path().pathUpper(), 16u);
+    r.machine.panmode();
+    r.machine.pointerMoved(0, 10, 10);
+    r.machine.pointerMoved(1, 20, 10);  // the drag keeps the surface apart
+    ASSERT_EQ(r.machine.path().surfx.size(), 17u);
     test::runToEnd(r.machine, test::sampleProgram);
-    for (const auto& list : test::everything(r.machine.path()))
-        EXPECT_EQ(list, std::vector<double>{0.0});
+    for (const auto& list : test::everything(r.machine.path())) EXPECT_EQ(list, std::vector{0.0});
+    EXPECT_EQ(r.machine.path().surfx.size(), 0u);
 }
 
 }  // namespace
