@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <charconv>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -32,9 +32,11 @@ struct TableRow {
         std::istringstream in((*this)[column]);
         std::vector<double> out;
         for (std::string word; in >> word;) {
-            char* end = nullptr;
-            out.push_back(std::strtod(word.c_str(), &end));
-            if (*end) ADD_FAILURE() << file << ':' << line << ' ' << column << ": " << word;
+            const char* last = word.data() + word.size();
+            const auto [end, error] = std::from_chars(word.data(), last, out.emplace_back());
+            if (error != std::errc{} || end != last) {
+                ADD_FAILURE() << file << ':' << line << ' ' << column << ": " << word;
+            }
         }
         return out;
     }
@@ -67,7 +69,7 @@ inline void PrintTo(const TableRow& row, std::ostream* os) {
     *os << row.file << ':' << row.line;
 }
 
-// Undoes \n, \r, \t, \\ and \xHH; any other backslash is a problem.
+// Undoes \n, \r, \t, \\ and \xHH (two hex digits); any other backslash is a problem.
 inline std::string unescaped(const std::string& field, std::string& problem) {
     std::string out;
     for (std::size_t i = 0; i < field.size(); ++i) {
@@ -77,11 +79,11 @@ inline std::string unescaped(const std::string& field, std::string& problem) {
         }
         const char c = field[++i];  // '\0' for a backslash at the end
         const std::string hex = c == 'x' ? field.substr(i + 1, 2) : "";
-        char* end = nullptr;
-        const long byte = std::strtol(hex.c_str(), &end, 16);
+        unsigned char byte = 0;
+        const auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), byte, 16);
         if (const auto at = std::string_view("nrt\\").find(c); at != std::string_view::npos) {
             out += "\n\r\t\\"[at];
-        } else if (hex.size() == 2 && !*end) {
+        } else if (hex.size() == 2 && error == std::errc{} && end == hex.data() + 2) {
             out += static_cast<char>(byte);
             i += 2;
         } else {
