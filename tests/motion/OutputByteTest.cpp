@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <utility>
-
 #include "motion/NumberText.h"
 #include "motion/OutputByte.h"
 #include "support/MachineRecorder.h"
+#include "support/TableFile.h"
 
 namespace tarvo::motion {
 namespace {
@@ -27,16 +26,10 @@ TEST(OutputByte, RunStartWritesTheIdlePattern) {
     EXPECT_EQ(m.outdata().texts(), "10101000");
 }
 
-// Read-outs: the shortest text of at most 15 significant digits.
-TEST(OutputByte, ReadOutText) {
-    // clang-format off
-    const std::pair<double, const char*> cases[] = {
-        {30, "30"}, {-2.5, "-2.5"}, {10.5, "10.5"}, {0, "0"}, {-0.0, "0"}, {0.1 + 0.2, "0.3"},
-        {1.0 / 3, "0.333333333333333"}, {2.0 / 3, "0.666666666666667"},
-        {-123456.789, "-123456.789"}, {123456789012345.0, "123456789012345"}};
-    // clang-format on
-    for (const auto& [value, text] : cases) EXPECT_EQ(numberText(value), text);
-}
+TARVO_TABLE_SUITE(ReadOut, "readout-text.tsv");
 
+TEST_P(ReadOut, Text) {
+    EXPECT_EQ(numberText(row().number("value")), row()["text"]);
+}
 }  // namespace
 }  // namespace tarvo::motion

@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "interp/ClockDriver.h"
-#include "interp/Machine.h"
 #include "support/Programs.h"
 #include "support/RecordingPanel.h"
 

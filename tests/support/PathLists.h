@@ -14,20 +14,14 @@ inline std::vector<double> values(const motion::ChunkedList& list) {
 
 // The twelve lists of a stored path: path, surface, wall top, wall bottom; x, y, z each.
 inline std::vector<std::vector<double>> everything(const motion::StoredPath& p) {
-    std::vector<double> surfz;
-    for (std::size_t i = 0; i < p.pathx.size(); ++i) surfz.push_back(p.surfaceZ(i));
-    return {values(p.pathx),
-            values(p.pathy),
-            values(p.pathz),
-            values(p.surfaceXs()),
-            values(p.surfaceYs()),
-            surfz,
-            p.wallx0,
-            p.wally0,
-            p.wallz0,
-            p.wallx1,
-            p.wally1,
-            p.wallz1};
+    std::vector<std::vector<double>> out;
+    for (const auto* list : {&p.pathx, &p.pathy, &p.pathz, &p.surfaceXs(), &p.surfaceYs()}) {
+        out.push_back(values(*list));
+    }
+    out.emplace_back();
+    for (std::size_t i = 0; i < p.pathx.size(); ++i) out.back().push_back(p.surfaceZ(i));
+    out.insert(out.end(), {p.wallx0, p.wally0, p.wallz0, p.wallx1, p.wally1, p.wallz1});
+    return out;
 }
 
 }  // namespace tarvo::test

@@ -28,6 +28,14 @@ inline motion::Decimal decimalOf(double written) {
     return readingOf(written).value;
 }
 
+// Exact values as the doubles a table's numbers read as.
+inline double dbl(motion::Decimal v) {
+    return v.toDouble();
+}
+inline double dbl(motion::Squared v) {
+    return v.toDouble();
+}
+
 inline interp::Parameters withDl(double dl) {
     interp::Parameters p;
     p.dl = decimalOf(dl);

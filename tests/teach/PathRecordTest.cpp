@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <map>
-#include <string>
 
 #include "support/MachineRecorder.h"
 #include "teach/PathRecord.h"

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "support/MachineRecorder.h"
+#include "support/TableFile.h"
 
 namespace tarvo::teach {
 namespace {
@@ -18,44 +16,37 @@ std::string byteText(const PulseSample& s) {
     return out;
 }
 
-struct Case {
-    double dl;
-    std::size_t capacity, ticks;
-};
-
-class InterpPulseHistory : public testing::TestWithParam<Case> {};
+TARVO_TABLE_SUITE(InterpPulseHistory, "pulse-history.tsv");
 
 // The kept ticks are the newest of the run, each equal to the trace's row of that number.
 TEST_P(InterpPulseHistory, KeepsTheNewestTicksOfTheTrace) {
-    const Case c = GetParam();
-    const test::TracedRun trace(test::sampleProgram, c.dl);
+    const double dl = row().number("dl");
+    const std::size_t ticks = row().as<std::size_t>("ticks");
+    const test::TracedRun trace(test::sampleProgram, dl);
     Rig r;
-    PulseHistory history(r.machine, c.capacity);
-    r.machine.run(test::sampleProgram, test::withDl(c.dl));
+    const std::size_t capacity = row()["capacity"] == "default" ? PulseHistory::defaultCapacity
+                                                                : row().as<std::size_t>("capacity");
+    PulseHistory history(r.machine, capacity);
+    r.machine.run(test::sampleProgram, test::withDl(dl));
     test::finish(r.machine);
-    ASSERT_EQ(trace.ticks.size(), c.ticks);
-    EXPECT_EQ(history.size(), std::min(c.capacity, c.ticks));
-    const std::uint64_t oldest = c.ticks - history.size() + 1;
-    for (std::uint64_t tick = 1; tick <= c.ticks; ++tick) {
+    ASSERT_EQ(trace.ticks.size(), ticks);
+    EXPECT_EQ(history.size(), std::min(capacity, ticks));
+    const std::uint64_t oldest = ticks - history.size() + 1;
+    for (std::uint64_t tick = 1; tick <= ticks; ++tick) {
         const PulseSample* s = history.find(tick);
         ASSERT_EQ(s != nullptr, tick >= oldest) << "tick " << tick;
         if (!s) continue;
-        const test::State& row = trace.ticks[tick - 1].after;
+        const test::State& traced = trace.ticks[tick - 1].after;
         ASSERT_EQ(s, &history.at(tick - oldest));
         EXPECT_EQ(s->tick, tick);
         EXPECT_EQ(static_cast<int>(s->timer), trace.ticks[tick - 1].timer);
-        EXPECT_EQ(byteText(*s), row.outdata) << "tick " << tick;
-        EXPECT_EQ(s->line, row.markedLine + 1) << "tick " << tick;
-        EXPECT_EQ(std::vector({s->x, s->y, s->z}), std::vector({row.xcur, row.ycur, row.zcur}));
+        EXPECT_EQ(byteText(*s), traced.outdata) << "tick " << tick;
+        EXPECT_EQ(s->line, traced.markedLine + 1) << "tick " << tick;
+        EXPECT_EQ(std::vector({s->x, s->y, s->z}),
+                  std::vector({traced.xcur, traced.ycur, traced.zcur}));
     }
-    EXPECT_FALSE(history.find(c.ticks + 1));
+    EXPECT_FALSE(history.find(ticks + 1));
 }
-
-// 363 ticks with a whole millimetre per step, 3387 with a tenth.
-INSTANTIATE_TEST_SUITE_P(Capacities, InterpPulseHistory,
-                         testing::Values(Case{1, 1, 363}, Case{1, 100, 363}, Case{1, 363, 363},
-                                         Case{1, 364, 363}, Case{0.1, 1000, 3387},
-                                         Case{0.1, PulseHistory::defaultCapacity, 3387}));
 
 // Resuming goes on counting; a fresh Run, even during a run, counts again from tick 1.
 TEST(InterpPulseHistoryRuns, OnlyAFreshRunEmptiesIt) {

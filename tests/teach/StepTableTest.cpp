@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <set>
-#include <string>
-#include <vector>
-
 #include "support/Programs.h"
 #include "support/RecordingPanel.h"
+#include "support/TableFile.h"
 #include "teach/StepTable.h"
 #include "teach/StepText.h"
 
 namespace tarvo::teach {
 namespace {
-
-using motion::StepRecord;
 
 std::vector<motion::StepRecord> rowsOfLine(const StepTable& table, std::int64_t line) {
     std::vector<motion::StepRecord> rows;
@@ -23,69 +18,33 @@ std::vector<motion::StepRecord> rowsOfLine(const StepTable& table, std::int64_t 
 }
 
 // The sample program run to its end with the table watching.
-class SampleTable : public ::testing::Test {
+class SampleSteps : public test::TableTest {
 protected:
-    SampleTable() { test::runToEnd(machine, test::sampleProgram); }
+    SampleSteps() { test::runToEnd(machine, test::sampleProgram); }
 
     test::RecordingPanel panel;
     interp::Machine machine{panel};
     StepTable table{machine};
 };
 
-// G00 X10 Y10: regmax 16, both registers overflowing in the textbook pattern.
-TEST_F(SampleTable, RapidMoveOverflowsInTheTextbookPattern) {
-    const std::vector<motion::StepRecord> rows = rowsOfLine(table, 2);
-    ASSERT_EQ(rows.size(), 16u);
-    const std::set<std::uint64_t> overflows{2, 4, 5, 7, 8, 10, 12, 13, 15, 16};
-    for (const motion::StepRecord& r : rows) {
-        SCOPED_TRACE("iteration " + std::to_string(r.number));
-        const bool fed = overflows.contains(r.number);
-        EXPECT_EQ(teach::decisionText(r), fed ? "jrx jry ≥ 16" : "< 16");
-        EXPECT_EQ(teach::feedText(r), fed ? "+X +Y" : "");
-    }
-    EXPECT_EQ(teach::beforeText(rows[1]), "jrx=10 jry=10 jrz=0");
-    EXPECT_EQ(teach::afterText(rows[1]), "jrx=4 jry=4 jrz=0");
-    const motion::Point3 last = rows[15].point.drawn();
-    EXPECT_EQ(std::vector({last.x, last.y, last.z, rows[15].distance}),
-              std::vector({100.0, 100.0, 600.0, 0.0}));
+TEST_P(SampleSteps, ReadAsTheTextbookTable) {
+    const std::vector<motion::StepRecord> rows = rowsOfLine(table, row().as<std::int64_t>("line"));
+    EXPECT_EQ(rows.size(), row().numberOr("of", double(rows.size())));
+    const motion::StepRecord& r = rows.at(row().as<std::size_t>("number") - 1);
+    EXPECT_EQ(r.number, row().number("number"));
+    test::expectTexts(row(), {{"before", beforeText(r)},
+                              {"decision", decisionText(r)},
+                              {"feed", feedText(r)},
+                              {"after", afterText(r)},
+                              {"method", std::string(methodText(r.method))}});
+    const std::vector<double> point = row().numbers("point");
+    std::vector<double> got{r.point.x.toDouble(), r.point.y.toDouble(), r.point.z.toDouble(),
+                            r.distance};
+    got.resize(point.size());
+    EXPECT_EQ(got, point);
 }
-
-// The sample's arcs, G03 from (30, 10) then G02: the feeds and fm after every step.
-TEST_F(SampleTable, ArcStepsAndDeviationsAreTheKnownFigures) {
-    // After the first step both arcs deviate alike.
-    const std::vector<double> ccw{-1900, -1800, -1500, -1000, -300, 600,  -1100, 0,   -1500, -200,
-                                  1300,  0,     -1100, 600,   -300, 1600, 900,   400, 100,   0};
-    std::vector<double> cw = ccw;
-    cw[0] = 100;
-    const struct {
-        std::int64_t line;
-        std::string feeds;
-        const std::vector<double>& fm;
-        double x, y;  // the last step point
-    } arcs[] = {{4, "+Y +X +X +X +X +X +Y +X +Y +X +X +Y +Y +X +Y +X +Y +Y +Y +Y ", ccw, 400, 200},
-                {5, "-X +Y -X -X -X -X +Y -X +Y -X -X +Y +Y -X +Y -X +Y +Y +Y +Y ", cw, 300, 300}};
-    for (const auto& a : arcs) {
-        SCOPED_TRACE("line " + std::to_string(a.line));
-        const std::vector<motion::StepRecord> rows = rowsOfLine(table, a.line);
-        std::string feeds;
-        std::vector<double> fm;
-        for (const motion::StepRecord& r : rows) {
-            feeds += teach::feedText(r) + ' ';
-            fm.push_back(r.after.fm.toDouble());
-        }
-        EXPECT_EQ(feeds, a.feeds);
-        EXPECT_EQ(fm, a.fm);
-        EXPECT_EQ(std::vector({rows.back().point.drawn().x, rows.back().point.drawn().y}),
-                  std::vector({a.x, a.y}));
-    }
-    const motion::StepRecord first = rowsOfLine(table, 4).at(0);
-    EXPECT_EQ(std::vector({first.point.x, first.point.y}),
-              std::vector<motion::Decimal>({300, 110}));
-    EXPECT_EQ(teach::beforeText(first), "fm=0 px≥0 py<0");  // on the circle counts as outside
-    EXPECT_EQ(teach::decisionText(first), "F≥0 → +Y");
-    EXPECT_EQ(teach::afterText(first), "fm=-1900");
-    EXPECT_EQ(teach::methodText(first.method), "逐点比较");
-}
+INSTANTIATE_TEST_SUITE_P(Data, SampleSteps, testing::ValuesIn(test::loadTable("step-table.tsv")),
+                         test::rowName);
 
 // The newest rows up to the bound; a fresh run empties it, serials go on.
 TEST(StepTableBound, KeepsTheNewestRowsAndEmptiesOnAFreshRun) {

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "support/RecordingCanvas.h"
 #include "views/Palette.h"

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "support/RecordingCanvas.h"
 #include "views/Palette.h"
 #include "views/PathDrawing.h"
