@@ -59,6 +59,7 @@ void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
     segment_.zs = segment_.ze = 60;
     segment_.ic = segment_.jc = 0;
     segment_.gmode = motion::Mode::Rapid;
+    engine_.startRun();
     views_.pathDrawing().resetProjection();
     // The magnification is taken before the axes are drawn, so a changed
     // magnification shows in the very run that follows the change.

@@ -234,6 +234,13 @@ void Interpolator::arcStep(bool clockwise, const Segment& s, Registers& r, Decim
     r.fm = Squared::of(r.px) + Squared::of(r.py) - s.r2();
 }
 
+void Interpolator::startRun() {
+    xcur = ycur = 0;
+    zcur = 600;
+    phase = 0;
+    panel_.pointShown(0, 0, 60);
+}
+
 void Interpolator::stepPoint(const ToolPoint& previous, std::int16_t lcolor) {
     guard_.pointMoved();
     const Point3 to = ToolPoint{xcur, ycur, zcur}.drawn();

@@ -24,6 +24,10 @@ class Interpolator {
 public:
     Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& panel, StepDrawing& drawing);
 
+    // Called at the start of every run: the tool stands on its start point,
+    // X 0, Y 0, Z 60 mm, with no pulse half made, whatever the last run left.
+    void startRun();
+
     // Called by the dispatcher when it has prepared a new segment; dlstep is
     // the step length of the run, internal units.
     void startSegment(const Segment& s, Decimal dlstep) {

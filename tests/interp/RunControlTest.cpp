@@ -33,7 +33,8 @@ std::vector<std::array<double, 3>> pointsFrom(const test::RecordingPanel& p, std
     return out;
 }
 
-// An error keeps the line's words and switches; the next Run starts afresh but for point and caret.
+// An error keeps the line's words and switches; the next Run starts afresh, the tool on its start
+// point, but for the caret.
 TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
     Rig r, fresh;
     test::runToEnd(r.machine, "%\nG01X5Y6Z-1M08\nG02X7Y8Z9M03G04X1\n");
@@ -52,10 +53,9 @@ TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
     fresh.machine.run("%\nX1\n", p);
     r.machine.run("%\nX1\n", p);
     State expected = fresh.now();
-    expected.xcur = failed.xcur, expected.ycur = failed.ycur, expected.zcur = failed.zcur;
     expected.r = failed.r, expected.s.regmax = failed.s.regmax, expected.caret = failed.caret;
     expected.timer1Ticks = failed.timer1Ticks, expected.timer2Ticks = failed.timer2Ticks;
-    expected.points = failed.points, expected.bits = r.panel.bits.size();
+    expected.points = failed.points + 1, expected.bits = r.panel.bits.size();
     EXPECT_EQ(r.now(), expected);
     EXPECT_FALSE(r.panel.spindle || r.panel.coolant);
     EXPECT_EQ(std::vector({r.panel.origin.x, r.panel.origin.y, r.panel.origin.z}),
@@ -142,6 +142,40 @@ TEST(InterpRunControl, PausedWhileIdleTheFirstRunOnlyResumes) {
 }
 
 // Stop keeps all but timers, marker and caret; Run starts at (0, 0, 60) and redraws undisturbed.
+// Tick by tick, what a trace shows of a run: the point, the byte and the caret.
+struct Trace : TickListener {
+    explicit Trace(Rig& rig) : rig(rig) { rig.machine.addTickListener(this); }
+    void ticked(TimerId) override {
+        const State s = rig.now();
+        rows.push_back({s.xcur, s.ycur, s.zcur, double(s.txtpos), double(s.outdata.front())});
+    }
+    Rig& rig;
+    std::vector<std::array<double, 5>> rows;
+};
+
+// Every run starts with the tool on X 0, Y 0, Z 60, whatever the last run left: run again, or
+// after one stopped half-way through a pulse, it makes the very same ticks.
+TEST(InterpRunControl, EveryRunStartsOnTheStartPoint) {
+    const std::string program = "%\nG01X0.6Y0.3\nG01Z0\n%\n";
+    std::vector<std::vector<std::array<double, 5>>> traces;
+    for (const bool stopMidPulse : {false, false, true}) {
+        Rig r;
+        test::runToEnd(r.machine, program, test::withDl(0.1));
+        if (stopMidPulse) {
+            r.machine.run(program, test::withDl(0.1));
+            do r.machine.advance();
+            while (r.now().phase != 1);
+            r.machine.stop();
+        }
+        Trace trace(r);
+        test::runToEnd(r.machine, program, test::withDl(0.1));
+        traces.push_back(trace.rows);
+    }
+    EXPECT_EQ(traces[0].front()[2], 600);
+    EXPECT_EQ(traces[1], traces[0]);
+    EXPECT_EQ(traces[2], traces[0]);
+}
+
 TEST(InterpRunControl, RunStartsFromTheBeginningWithOrWithoutStop) {
     const std::string program = "%G90" + test::sampleProgram.substr(1);  // tick 1 reads a word
     Rig plain;
@@ -181,7 +215,7 @@ TEST(InterpRunControl, RunStartsFromTheBeginningWithOrWithoutStop) {
         test::finish(r.machine);
         EXPECT_EQ(test::shown(r.panel), c.message);
         EXPECT_EQ(pointsFrom(r.panel, before.points),
-                  pointsFrom(plain.panel, c.message.empty() ? 0 : plain.panel.points.size()));
+                  pointsFrom(plain.panel, c.message.empty() ? 1 : plain.panel.points.size()));
     }
 }
 

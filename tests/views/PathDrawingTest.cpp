@@ -28,7 +28,11 @@ TEST(StepDrawing, StepsLandOnTheShownPointsInTheColourOfTheirMove) {
         test::ViewRig rig;
         rig.run(std::string(program) + "\r\n");
         ASSERT_TRUE(rig.panel.messages.empty());
-        const auto& points = rig.panel.points;  // millimetres
+        // Millimetres: Run shows the start point, then every step its own.
+        ASSERT_FALSE(rig.panel.points.empty());
+        const auto& start = rig.panel.points[0];
+        EXPECT_EQ(std::vector({start.x, start.y, start.z}), std::vector<double>({0, 0, 60}));
+        const std::vector points(rig.panel.points.begin() + 1, rig.panel.points.end());
         const auto plan = pathLines(rig.linep), axo = pathLines(rig.linez);
         ASSERT_FALSE(points.empty());
         ASSERT_EQ(plan.size(), points.size());

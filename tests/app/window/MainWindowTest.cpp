@@ -104,8 +104,8 @@ private slots:
         press(Qt::Key_F7, Qt::ShiftModifier);
         QVERIFY(machine.runSteps() == 3 && x.text() == x3);
         for (int i = 0; i < 3; ++i) press(Qt::Key_F7, Qt::ShiftModifier);
-        QVERIFY(machine.runSteps() == 0 && x.text() == "0.0");  // as before the first step
-        press(Qt::Key_F8);                                      // the "%" line: no motion
+        QVERIFY(machine.runSteps() == 0 && x.text() == "0");  // the start point, shown at Run
+        press(Qt::Key_F8);                                    // the "%" line: no motion
         press(Qt::Key_F8);
         QCOMPARE(x.text(), QStringLiteral("10"));
         const auto ticks = test::ticksOf(machine);
