@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "interp/Interpreter.h"
+#include "interp/Parameters.h"
 #include "support/Programs.h"
 #include "support/TableFile.h"
 
@@ -58,6 +59,28 @@ TEST_P(InterpArcEnd, MustLieWithinATenthOfTheCircle) {
     const std::string& error = row()["error"];
     EXPECT_EQ(r.toEnd(), error.empty() ? Outcome::EndOfText : Outcome::Error);
     EXPECT_EQ(r.interp.error(), error);
+}
+
+TARVO_TABLE_SUITE(InterpExactValue, "exact/program-values.tsv");
+TARVO_TABLE_SUITE(InterpParameterEdge, "exact/parameters.tsv");
+
+// Every number a nine-character word spells is held exactly, the largest and the finest alike.
+TEST_P(InterpExactValue, IsHeldExactly) {
+    Reader r("%" + row()["word"] + "\n");
+    EXPECT_EQ(r.toEnd(), Outcome::EndOfText);
+    EXPECT_EQ(r.s.xe.units(), std::stoll(row()["units"]));
+}
+
+// The pulse equivalent and the origin at and just beyond what can be held, refused with their
+// own messages.
+TEST_P(InterpParameterEdge, IsRefusedWithItsMessage) {
+    Parameters p;
+    const std::string& field = row()["field"];
+    (field == "dl"     ? p.dl
+     : field == "g54x" ? p.g54x
+     : field == "g54y" ? p.g54y
+                       : p.g54z) = motion::readDecimal(row()["text"]);
+    EXPECT_EQ(parameterProblem(p).value_or(""), row()["message"]);
 }
 
 }  // namespace

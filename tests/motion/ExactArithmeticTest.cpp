@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 
 #include "motion/Decimal.h"
@@ -9,52 +8,34 @@
 #include "motion/Rounding.h"
 #include "motion/Squared.h"
 #include "motion/Wide.h"
-#include "support/TsvTable.h"
+#include "support/TableFile.h"
 
 namespace tarvo::motion {
 namespace {
 
-std::string faultName(DecimalReading::Fault fault) {
-    switch (fault) {
-        case DecimalReading::Fault::None:
-            return "exact";
-        case DecimalReading::Fault::NotNumber:
-            return "not-a-number";
-        case DecimalReading::Fault::TooLarge:
-            return "too-large";
-        case DecimalReading::Fault::TooFine:
-            return "too-fine";
-    }
-    return "";
-}
+TARVO_TABLE_SUITE(ExactReading, "exact/decimal-readings.tsv");
+TARVO_TABLE_SUITE(ExactText, "exact/exact-texts.tsv");
+TARVO_TABLE_SUITE(ExactRounding, "exact/round-half-even.tsv");
 
 // A text reads as its exact count of 1e-8, or is refused for why it cannot.
-TEST(ExactArithmetic, TextsReadExactlyOrNotAtAll) {
-    for (const test::TsvRow& row : test::readTsv("exact/decimal-readings.tsv")) {
-        const DecimalReading reading = readDecimal(row["text"]);
-        EXPECT_EQ(faultName(reading.fault), row["reading"]) << row.where;
-        if (reading.exact()) {
-            EXPECT_EQ(reading.value.units(), std::stoll(row["units"])) << row.where;
-        }
-    }
+TEST_P(ExactReading, ReadsExactlyOrNotAtAll) {
+    const DecimalReading reading = readDecimal(row()["text"]);
+    const char* const faults[] = {"exact", "not-a-number", "too-large", "too-fine"};
+    EXPECT_EQ(faults[static_cast<int>(reading.fault)], row()["reading"]);
+    if (reading.exact()) EXPECT_EQ(reading.value.units(), std::stoll(row()["units"]));
 }
 
 // Every digit of the exact value, trailing zeros trimmed; squares to 16 places.
-TEST(ExactArithmetic, TextsShowTheExactValue) {
-    for (const test::TsvRow& row : test::readTsv("exact/exact-texts.tsv")) {
-        const Decimal value = Decimal::fromUnits(std::stoll(row["units"]));
-        EXPECT_EQ(exactText(value), row["decimal"]) << row.where;
-        EXPECT_EQ(millimetreText(value), row["millimetres"]) << row.where;
-        EXPECT_EQ(exactText(Squared::of(value)), row["square"]) << row.where;
-    }
+TEST_P(ExactText, ShowsTheExactValue) {
+    const Decimal value = Decimal::fromUnits(std::stoll(row()["units"]));
+    test::expectTexts(row(), {{"decimal", exactText(value)},
+                              {"millimetres", millimetreText(value)},
+                              {"square", exactText(Squared::of(value))}});
 }
 
 // The machine's own rounding: halves to the even neighbour, decided exactly.
-TEST(ExactArithmetic, RoundingTakesHalvesToEven) {
-    for (const test::TsvRow& row : test::readTsv("exact/round-half-even.tsv")) {
-        EXPECT_EQ(roundHalfEven(readDecimal(row["value"]).value), std::stoll(row["rounded"]))
-            << row.where;
-    }
+TEST_P(ExactRounding, TakesHalvesToEven) {
+    EXPECT_EQ(roundHalfEven(readDecimal(row()["value"]).value), std::stoll(row()["rounded"]));
 }
 
 // Products past 128 bits compare exactly, down to a difference of 1: x² against
