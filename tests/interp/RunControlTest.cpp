@@ -25,12 +25,9 @@ void advanceIntoSegmentFrom(Machine& m, double x) {
     FAIL() << "no segment from X " << x;
 }
 
-std::vector<std::array<double, 3>> pointsFrom(const test::RecordingPanel& p, std::size_t first) {
-    std::vector<std::array<double, 3>> out;
-    for (std::size_t i = first; i < p.points.size(); ++i) {
-        out.push_back({p.points[i].x, p.points[i].y, p.points[i].z});
-    }
-    return out;
+// The points a panel was shown from the n-th on.
+std::vector<test::RecordingPanel::Point> pointsFrom(const test::RecordingPanel& p, std::size_t n) {
+    return {p.points.begin() + static_cast<std::ptrdiff_t>(n), p.points.end()};
 }
 
 // An error keeps the line's words and switches; the next Run starts afresh, the tool on its start

@@ -90,7 +90,7 @@ TEST(RasterCanvas, KeepsDrawingWhileHiddenAndRendersAgainAtANewSize) {
     EXPECT_EQ(canvas.snapshot(300).pixel(150, 149), qRgb(64, 64, 64));
 }
 
-// Clearing wipes the drawing for good, scale and labels stay; SVG joins continuing lines.
+// Clearing wipes the drawing for good, scale and labels stay.
 TEST(RasterCanvas, ClearWipesTheDrawingButKeepsLabelsAndScale) {
     RasterCanvas canvas = pixelCanvas(dark);
     canvas.label(360, 3600, "X");
@@ -104,13 +104,7 @@ TEST(RasterCanvas, ClearWipesTheDrawingButKeepsLabelsAndScale) {
 
     canvas.line(10, 50, 90, 50, yellow);
     EXPECT_TRUE(canvas.image() == before);
-    canvas.lineTo(90, 10, yellow);
-    canvas.line(0, 0, 20, 20, brightWhite);
-    const QString svg = canvas.svg(200);
-    EXPECT_TRUE(svg.contains("stroke=\"#ffff00\" points=\"20,100 180,100 180,180\""))
-        << svg.toStdString();
-    EXPECT_TRUE(svg.contains("stroke=\"#ffffff\" points=\"0,200 40,160\""));
-    EXPECT_TRUE(svg.contains(">X</text>"));
+    EXPECT_TRUE(canvas.svg(200).contains(">X</text>"));
 }
 
 // A polyline draws what its single lines would, also within one pixel or from a plotted point.

@@ -16,6 +16,7 @@ public:
     };
     struct Point {
         double x, y, z;
+        friend bool operator==(const Point&, const Point&) = default;
     };
 
     void outputBitChanged(int index, bool value) override { bits.push_back({index, value}); }

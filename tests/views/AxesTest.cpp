@@ -8,7 +8,6 @@
 namespace tarvo::views {
 namespace {
 
-using test::K;
 using test::Kind;
 using test::RecordingCanvas;
 
@@ -20,13 +19,6 @@ std::array<double, 4> onScreen(const RecordingCanvas::Call& c, const RecordingCa
     return {across(c.x1, s.x1, s.x2), across(c.y1, s.y1, s.y2), across(c.x2, s.x1, s.x2),
             across(c.y2, s.y1, s.y2)};
 }
-
-struct Frame {
-    RecordingCanvas test::ViewRig::*view;
-    std::array<float, 4> scale;  // left, top, right, bottom
-    std::vector<test::Line> axes;
-    std::string captions;
-};
 
 // Each run frames the views afresh; magnified, the frame stays put and the path reaches farther.
 TEST(Drawxyz, FramesTheViewsAlikeAtAnyMagnificationForEachRun) {
@@ -40,34 +32,22 @@ TEST(Drawxyz, FramesTheViewsAlikeAtAnyMagnificationForEachRun) {
     EXPECT_EQ(plain.machine.views().shown(), View::Plan);
     EXPECT_TRUE(plain.linep.shown && !plain.linez.shown && !plain.liner.shown);
 
-    const int w = colour::brightWhite;
-    const Frame frames[] = {{&test::ViewRig::linez,
-                             {-700, 700, 600, -600},
-                             {{0, 0, 0, 650, w}, {0, 0, -650, 0, w}, {0, 0, 650 * K, -650 * K, w}},
-                             "XYZ0"},
-                            {&test::ViewRig::linep,
-                             {-800, 800, 800, -800},
-                             {{0, 750, 0, -750, w}, {-750, 0, 750, 0, w}},
-                             "XY0"}};
-    for (const Frame& f : frames) {
-        const RecordingCanvas &u = plain.*f.view, &m = magnified.*f.view;
+    // The frame, axes and captions of a plain run are pinned by the golden pictures.
+    for (const auto view : {&test::ViewRig::linez, &test::ViewRig::linep}) {
+        const RecordingCanvas &u = plain.*view, &m = magnified.*view;
         const std::size_t uFrom = u.lastOf(Kind::Clear), mFrom = m.lastOf(Kind::Clear);
         EXPECT_LT(u.lastOf(Kind::Visible), uFrom);
         const auto us = u.calls.at(uFrom + 1), ms = m.calls.at(mFrom + 1);
-        EXPECT_EQ(us, (RecordingCanvas::Call{Kind::Scale, f.scale[0], f.scale[1], f.scale[2],
-                                             f.scale[3]}));
+        EXPECT_EQ(us.kind, Kind::Scale);
         const auto ul = u.ofKind(Kind::Line, uFrom), ml = m.ofKind(Kind::Line, mFrom);
-        ASSERT_GE(ul.size(), 3 * f.axes.size());
-        ASSERT_GE(ml.size(), 3 * f.axes.size());
-        for (std::size_t i = 0; i < 3 * f.axes.size(); ++i) {
-            if (i % 3 == 0) test::expectLine(ul[i], f.axes[i / 3]);
-            EXPECT_EQ(ul[i].colour, w);
-            const auto a = onScreen(ml[i], ms), b = onScreen(ul[i], us);
+        const std::size_t axes =
+            u.ofKind(Kind::Line, uFrom).size() - u.ofKind(Kind::Line, u.lastOf(Kind::Label)).size();
+        ASSERT_GE(axes, 6u);
+        for (std::size_t i = 0; i < axes; ++i) {
+            EXPECT_EQ(ul[i].colour, colour::brightWhite);
+            const auto a = onScreen(ml.at(i), ms), b = onScreen(ul[i], us);
             for (std::size_t k = 0; k < 4; ++k) EXPECT_NEAR(a[k], b[k], 1e-6) << ml[i];
         }
-        std::string captions;
-        for (const auto& label : u.ofKind(Kind::Label, uFrom)) captions += label.caption;
-        EXPECT_EQ(captions, f.captions);
         EXPECT_EQ(m.ofKind(Kind::Label, mFrom), u.ofKind(Kind::Label, uFrom));
     }
     const auto reach = [](const RecordingCanvas& view) {
