@@ -1,85 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
-#include <set>
 #include <string>
 
-#include "support/MachineRecorder.h"
+#include "support/ReferenceRun.h"
 
 namespace tarvo::interp {
 namespace {
 
+using test::coreState;
 using test::Rig;
 using test::State;
 using test::ticksOf;
-
-// The core's state; a replay redraws and moves the caret, so panel counts and caret are left out.
-State coreState(const Rig& r) {
-    State s = r.now();
-    s.points = s.bits = 0;
-    s.caret = 0;
-    return s;
-}
-
-// An uninterrupted run: the state after every tick, and the ticks after each step tick.
-struct Reference : Rig, TickListener {
-    std::map<std::uint64_t, State> states;
-    std::set<std::uint64_t> stepsAt;
-    std::uint64_t stepTicks = 0;
-
-    void start(const std::string& program) {
-        machine.addTickListener(this);
-        stepTicks = machine.interpolator().stepTicks;
-        machine.run(program, test::withDl(1));
-        states[ticksOf(machine)] = coreState(*this);
-        test::finish(machine);
-    }
-    void ticked(interp::TimerId) override {
-        states[ticksOf(machine)] = coreState(*this);
-        if (machine.interpolator().stepTicks != stepTicks) stepsAt.insert(ticksOf(machine));
-        stepTicks = machine.interpolator().stepTicks;
-    }
-    // Back from `ticks`: after the latest step tick before it, or the run's start.
-    std::uint64_t backFrom(std::uint64_t ticks) const {
-        const auto later = stepsAt.lower_bound(ticks);
-        return later == stepsAt.begin() ? states.begin()->first : *std::prev(later);
-    }
-};
+using Reference = test::ReferenceRun;
 
 const std::string cut = "%\nG01Z-1M03\nG02X10Y10I10J0\nG01X0\nG03X0Y-10I0J-10\nG04\n";
-
-// Stepping by ticks, steps or lines lands each time on the uninterrupted run's state.
-TEST(StepPaused, LandsWhereAnUninterruptedRunIs) {
-    const std::string clean = cut.substr(0, cut.rfind("G04")) + "%\n";  // no error at the end
-    Reference reference;
-    reference.start(clean);
-    for (const auto unit :
-         {Machine::StepUnit::Tick, Machine::StepUnit::Step, Machine::StepUnit::Line}) {
-        SCOPED_TRACE(static_cast<int>(unit));
-        Rig r;
-        r.machine.run(clean, test::withDl(1));
-        r.machine.pause();
-        for (int calls = 1; !r.machine.idle() && calls < 100000; ++calls) {
-            const auto ticks = ticksOf(r.machine), steps = r.machine.interpolator().stepTicks;
-            r.machine.stepPaused(unit);
-            ASSERT_TRUE(r.machine.paused());
-            ASSERT_EQ(coreState(r), reference.states.at(ticksOf(r.machine))) << "call " << calls;
-            if (r.machine.idle()) break;
-            if (unit == Machine::StepUnit::Tick) {
-                ASSERT_LE(ticksOf(r.machine) - ticks, 2u);
-            }
-            if (unit == Machine::StepUnit::Step) {
-                ASSERT_EQ(r.machine.interpolator().stepTicks, steps + 1);
-            }
-            if (unit == Machine::StepUnit::Line) {
-                ASSERT_TRUE(r.machine.timer1().enabled && !r.machine.timer2().enabled);
-            }
-        }
-        EXPECT_EQ(ticksOf(r.machine), reference.states.rbegin()->first);
-        EXPECT_EQ(test::shown(r.panel), "");
-    }
-}
 
 // Before the run: nothing, a run stopped after a step tick, or a run still going.
 struct Before {
