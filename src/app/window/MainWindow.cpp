@@ -168,29 +168,41 @@ void MainWindow::buildTeachingDocks() {
     splitDockWidget(timing, table, Qt::Horizontal);
 }
 
-void MainWindow::connectCommands() {
+// The control panel's buttons trigger their menu items' actions and are
+// enabled with them.
+void MainWindow::connectRunCommands() {
     const MainMenus& m = menus_;
     connect(m.mnurunrun, &QAction::triggered, this, &MainWindow::runCommand);
     connect(m.mnurunpause, &QAction::triggered, this, &MainWindow::pauseCommand);
     connect(m.mnurunstop, &QAction::triggered, this, &MainWindow::stopCommand);
-    connect(&control_->command1(), &QPushButton::clicked, m.mnurunrun, &QAction::trigger);
-    connect(&control_->command2(), &QPushButton::clicked, m.mnurunpause, &QAction::trigger);
-    connect(&control_->command3(), &QPushButton::clicked, m.mnurunstop, &QAction::trigger);
-    connect(&control_->command4(), &QPushButton::clicked, this, &MainWindow::clearScreen);
-    connect(&control_->command5(), &QPushButton::clicked, m.mnurunsetting, &QAction::trigger);
-    connect(m.mnurunsetting, &QAction::triggered, this, &MainWindow::openParameters);
+    for (const auto& [button, action] : {std::pair{&control_->command1(), m.mnurunrun},
+                                         std::pair{&control_->command2(), m.mnurunpause},
+                                         std::pair{&control_->command3(), m.mnurunstop}}) {
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
+    }
     using Unit = interp::Machine::StepUnit;
     for (const auto& [action, unit] :
          {std::pair{m.mnustepTick, Unit::Tick}, std::pair{m.mnustepStep, Unit::Step},
           std::pair{m.mnustepLine, Unit::Line}}) {
-        connect(action, &QAction::triggered, this,
-                [this, unit] { batched_->batch([this, unit] { machine_->stepPaused(unit); }); });
+        connect(action, &QAction::triggered, this, [this, unit] { stepCommand(unit); });
     }
     connect(m.mnustepBack, &QAction::triggered, this, [this] {
         if (!machine_->canStepBack()) return;
         panel_->restartProgram();
         batched_->batch([this] { machine_->stepBack(); });
+        commandDone();
     });
+    connect(clock_, &RunClock::stopped, this, &MainWindow::enableRunCommands);
+    enableRunCommands();
+}
+
+void MainWindow::connectCommands() {
+    const MainMenus& m = menus_;
+    connectRunCommands();
+    connect(&control_->command4(), &QPushButton::clicked, this, &MainWindow::clearScreen);
+    connect(&control_->command5(), &QPushButton::clicked, m.mnurunsetting, &QAction::trigger);
+    connect(m.mnurunsetting, &QAction::triggered, this, &MainWindow::openParameters);
     connect(&control_->pace(), &PaceBox::paceChosen, clock_, &RunClock::setPace);
 
     connect(m.mnufilenew, &QAction::triggered, files_, &ProgramFiles::newProgram);
@@ -239,24 +251,51 @@ void MainWindow::showView(int item) {
 }
 
 void MainWindow::runCommand() {
-    interp::Parameters parameters = settings_.parameters();
-    parameters.g54x = g54x_;
-    parameters.g54y = g54y_;
-    parameters.g54z = g54z_;
-    const std::string program = files_->programText();
-    if (!machine_->paused()) panel_->startProgram(program, editor_->filetxt().toPlainText());
-    machine_->run(program, parameters);
-    clock_->sync();
+    std::string program;  // a paused run resumes without it
+    if (!machine_->paused()) program = startProgram();
+    machine_->run(program, runParameters());
+    commandDone();
 }
 
 void MainWindow::pauseCommand() {
     machine_->pause();
-    clock_->sync();
+    commandDone();
 }
 
 void MainWindow::stopCommand() {
     machine_->stop();
+    commandDone();
+}
+
+void MainWindow::stepCommand(interp::Machine::StepUnit unit) {
+    std::string program;  // a paused run steps on without it
+    if (machine_->idle()) program = startProgram();
+    batched_->batch([&] { machine_->step(unit, program, runParameters()); });
+    commandDone();
+}
+
+// The program as the editor holds it, which a fresh run is about to start from.
+std::string MainWindow::startProgram() {
+    std::string program = files_->programText();
+    panel_->startProgram(program, editor_->filetxt().toPlainText());
+    return program;
+}
+
+interp::Parameters MainWindow::runParameters() const {
+    interp::Parameters parameters = settings_.parameters();
+    parameters.g54x = g54x_;
+    parameters.g54y = g54y_;
+    parameters.g54z = g54z_;
+    return parameters;
+}
+
+void MainWindow::commandDone() {
     clock_->sync();
+    enableRunCommands();
+}
+
+void MainWindow::enableRunCommands() {
+    menus_.enableRunCommands(machine_->advancing(), machine_->canStepBack());
 }
 
 void MainWindow::openParameters() {

@@ -6,6 +6,7 @@
 
 #include "app/window/MainMenus.h"
 #include "app/window/WindowPlacement.h"
+#include "interp/Machine.h"
 #include "render/RasterCanvas.h"
 
 class QButtonGroup;
@@ -15,10 +16,6 @@ namespace tarvo::teach {
 class PulseHistory;
 class StepTable;
 }  // namespace tarvo::teach
-namespace tarvo::interp {
-class Machine;
-}
-
 namespace tarvo::app {
 
 class BatchedPanel;
@@ -66,6 +63,8 @@ public:
     void runCommand();
     void pauseCommand();
     void stopCommand();
+    // A step (F6, F7, F8): on an idle machine it starts the editor's program.
+    void stepCommand(interp::Machine::StepUnit unit);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +74,11 @@ private:
     void buildLayout();
     void buildTeachingDocks();
     void connectCommands();
+    void connectRunCommands();
+    std::string startProgram();
+    interp::Parameters runParameters() const;
+    void commandDone();
+    void enableRunCommands();
     void connectEditCommands();
     void selectOption(int item);
     void showView(int view);
