@@ -192,9 +192,17 @@ private slots:
         text.setFocus(Qt::MouseFocusReason);
         QVERIFY(shown(true));
         QTRY_VERIFY(onToolbar(m.mnuEditCut));
-        QFocusEvent menuOpens(QEvent::FocusOut, Qt::PopupFocusReason);
-        QApplication::sendEvent(&text, &menuOpens);
-        QVERIFY(shown(true));
+        // Alt+F, E, V, R, T, A open their menus over the editor; Escape closes the menu, a
+        // second leaves the menu bar, and the focus is the editor's again.
+        QMenuBar* bar = t_.window->menuBar();
+        for (const QAction* title : bar->actions()) {
+            QTest::keyClick(&text, QKeySequence::mnemonic(title->text())[0].key(), Qt::AltModifier);
+            QCOMPARE(QApplication::activePopupWidget(), title->menu());
+            QVERIFY(shown(true));
+            QTest::keyClick(title->menu(), Qt::Key_Escape);
+            QTest::keyClick(bar, Qt::Key_Escape);
+            QVERIFY(text.hasFocus() && shown(true));
+        }
     }
 
     // The dialog refuses a bad text in place and keeps what OK accepts, as typed; a run takes it.
