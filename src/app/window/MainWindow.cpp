@@ -26,7 +26,7 @@
 #include "app/panels/ViewStack.h"
 #include "app/teaching/IdealPathSwitch.h"
 #include "app/teaching/StepTablePanel.h"
-#include "app/teaching/TeachingDock.h"
+#include "app/teaching/TeachingDocks.h"
 #include "app/teaching/TimingDiagram.h"
 #include "app/window/DesignerWindow.h"
 #include "app/window/HelpWindow.h"
@@ -88,6 +88,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
     new FileDrop(*this, open);
     new FileDrop(*editor_->filetxt().viewport(), open);
     placement_.restore(*this, settings_);
+    WindowPlacement::restoreLayout(*this, settings_);
     editor_->filetxt().setFocus();
 }
 
@@ -154,18 +155,20 @@ void MainWindow::buildLayout() {
     setCentralWidget(central);
 }
 
-// The pulse timing diagram and the interpolation table side by side below
-// the window, so that the views keep their width when they open.
+// The pulse timing diagram and the interpolation table tabbed together
+// beside the control panel: below the window they would make it taller than
+// a small screen.
 void MainWindow::buildTeachingDocks() {
     pulses_ = std::make_unique<teach::PulseHistory>(*machine_);
     steps_ = std::make_unique<teach::StepTable>(*machine_);
-    QDockWidget* timing = addTeachingDock(
-        *this, *menus_.mnuTeach, new TimingDiagram(*pulses_, *machine_),
-        QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"), Qt::BottomDockWidgetArea);
-    QDockWidget* table = addTeachingDock(
-        *this, *menus_.mnuTeach, new StepTablePanel(*steps_, prompts_),
-        QStringLiteral("stepTableDock"), QStringLiteral("插补过程表"), Qt::BottomDockWidgetArea);
-    splitDockWidget(timing, table, Qt::Horizontal);
+    auto* docks = new TeachingDocks(*this, *menus_.mnuTeach);
+    QDockWidget* timing =
+        docks->add(new TimingDiagram(*pulses_, *machine_), QStringLiteral("timingDock"),
+                   QStringLiteral("脉冲时序图"), Qt::RightDockWidgetArea);
+    QDockWidget* table =
+        docks->add(new StepTablePanel(*steps_, prompts_), QStringLiteral("stepTableDock"),
+                   QStringLiteral("插补过程表"), Qt::RightDockWidgetArea);
+    tabifyDockWidget(timing, table);
 }
 
 // The control panel's buttons trigger their menu items' actions and are
@@ -375,6 +378,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     if (!exiting_ && !isMinimized()) placement_.save(*this, settings_);
+    WindowPlacement::saveLayout(*this, settings_);
     if (gn_) gn_->close();
     if (info_) info_->close();
     event->accept();

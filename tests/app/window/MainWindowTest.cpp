@@ -83,8 +83,8 @@ private slots:
         clearSettings();
     }
 
-    // Run, Pause and Stop from the toolbar and the control panel, F5 to F9 and Shift+F7; only
-    // the commands that can act are enabled, and no two commands share a key.
+    // Run, Pause and Stop from the toolbar and the control panel, F5 to F9 and Shift+F7 (a key
+    // two commands shared would trigger neither); only the commands that can act are enabled.
     void commandsReachTheMachine() {
         MainWindow& w = *t_.window;
         const MainMenus& m = w.menus();
@@ -101,13 +101,6 @@ private slots:
                    m.mnurunpause->isEnabled() == pause && pauseButton->isEnabled() == pause &&
                    panel.command2().isEnabled() == pause;
         };
-        QList<QKeySequence> keys;
-        for (const QAction* menu : w.menuBar()->actions()) {
-            for (const QAction* item : menu->menu()->actions()) {
-                QVERIFY(item->shortcut().isEmpty() || !keys.contains(item->shortcut()));
-                keys << item->shortcut();
-            }
-        }
         for (const QAction* button : m.tbToolBar->actions()) {  // named after its menu item
             QVERIFY(button->isSeparator() || button->text().startsWith(button->toolTip()));
         }
@@ -141,7 +134,7 @@ private slots:
         panel.command3().click();
         QVERIFY(machine.idle() && w.editorFrame().markedLine() == 0 && enabled(true, false, false));
         press(Qt::Key_F5);
-        press(Qt::Key_F9);
+        press(Qt::Key_F9);  // Pause
         QVERIFY(machine.paused());
         press(Qt::Key_F5);
         QVERIFY(machine.advancing());
@@ -287,6 +280,23 @@ private slots:
         t_.window->move(70, 70);
         QVERIFY(t_.window->close());
         QCOMPARE(t_.settings.placement()->left, left);
+    }
+
+    // The panels open and where they are come back on the next start; a broken layout does not.
+    void panelLayoutComesBack() {
+        const auto table = [this] { return t_.window->findChild<QDockWidget*>("stepTableDock"); };
+        teachingItem(*t_.window, QStringLiteral("插补过程表"))->trigger();
+        table()->setFloating(true);
+        table()->setGeometry(100, 120, 400, 300);
+        QVERIFY(t_.window->close());
+        init();
+        QVERIFY(table()->isVisible() && table()->isFloating());
+        QCOMPARE(table()->geometry(), QRect(100, 120, 400, 300));
+        QVERIFY(!t_.window->findChild<QDockWidget*>("timingDock")->isVisible());
+        t_.settings.saveWindowLayout("broken");
+        init();
+        QVERIFY(!table()->isVisible() && !table()->isFloating());
+        QCOMPARE(t_.window->dockWidgetArea(table()), Qt::RightDockWidgetArea);
     }
 
     void helpAndDesignerOpenOnce() {
