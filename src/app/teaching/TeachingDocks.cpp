@@ -44,6 +44,8 @@ void TeachingDocks::opened(QDockWidget& dock) {
     const QRect place = dock.frameGeometry();
     dock.move(std::max(screen.left(), std::min(place.left(), screen.right() - place.width())),
               std::max(screen.top(), std::min(place.top(), screen.bottom() - place.height())));
+    // The window's minimum is worked out anew without the panel before it
+    // can shrink back.
     window_.layout()->invalidate();
     window_.layout()->activate();
     window_.resize(before);
