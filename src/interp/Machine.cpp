@@ -16,9 +16,7 @@ Machine::Machine(Panel& panel, views::ViewCanvases canvases)
 void Machine::run(std::string_view filetxt, const Parameters& parameters) {
     if (paused_) {
         // Resume: whichever timer was running goes on where it stopped.
-        timer1_.interval = 1;
-        timer2_.interval = 1;
-        paused_ = false;
+        release();
         return;
     }
     if (filetxt.empty()) {
@@ -100,10 +98,23 @@ void Machine::stepPaused(StepUnit unit) {
         }
         return true;
     };
-    timer1_.interval = timer2_.interval = 1;
+    release();
     do advance();
     while (advancing() && !reached());
-    timer1_.interval = timer2_.interval = 0;
+    pause();  // a run that ended on the way is not held: the next Run starts afresh
+}
+
+void Machine::step(StepUnit unit, std::string_view filetxt, const Parameters& parameters) {
+    if (idle()) {
+        run(filetxt, parameters);
+        pause();
+    }
+    stepPaused(unit);
+}
+
+void Machine::release() {
+    timer1_.interval = timer2_.interval = 1;
+    paused_ = false;
 }
 
 std::uint64_t Machine::runSteps() const {
@@ -131,7 +142,7 @@ void Machine::replayTo(std::uint64_t steps) {
     const views::View shown = views_.shown();
     const RunOrigin& o = *origin_;
     carry(o.carried);
-    paused_ = false;
+    release();
     startRun(o.program, o.parameters);
     while (advancing() && runSteps() < steps) advance();
     pause();
@@ -160,13 +171,17 @@ void Machine::drawnew() {
     views_.magnified().drawnew(path_, bei_);
 }
 
+// Holding a machine that is idle or already held would leave nothing to
+// resume, and the next Run would do nothing.
 void Machine::pause() {
+    if (!advancing()) return;
     timer2_.interval = 0;
     timer1_.interval = 0;
     paused_ = true;
 }
 
 void Machine::stop() {
+    release();
     timer1_.enabled = false;
     timer2_.enabled = false;
     origin_.reset();

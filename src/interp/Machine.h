@@ -34,16 +34,23 @@ public:
 
     // The three run commands. Run resumes a paused run; otherwise it starts
     // afresh from the editor text (refused when empty or when the parameters
-    // cannot drive a run).
+    // cannot drive a run). Pause holds a run that advances and does nothing
+    // otherwise. Stop ends the run, paused or not.
     void run(std::string_view filetxt, const Parameters& parameters);
     void pause();
     void stop();
 
     // While paused, lets the clock run just far enough for one timer tick,
     // one interpolation step, or the end of the current line's motion; the
-    // run stays paused. Lands exactly where an uninterrupted run would be.
+    // run stays paused unless that was its end. Lands exactly where an
+    // uninterrupted run would be.
     enum class StepUnit { Tick, Step, Line };
     void stepPaused(StepUnit unit);
+    // The step commands: on an idle machine they start afresh as Run does
+    // (refused alike; the text and parameters serve only then) and hold the
+    // run after its first unit; while paused they step; while a run
+    // advances they do nothing.
+    void step(StepUnit unit, std::string_view filetxt, const Parameters& parameters);
 
     // While paused or ended, goes back to just after the latest interpolation step
     // before this moment, or to the start of the run when it has made none.
@@ -68,6 +75,7 @@ public:
     bool idle() const { return !timer1_.enabled && !timer2_.enabled; }
     // A timer will tick at the next advance(): neither idle nor paused.
     bool advancing() const { return timer1_.ticks() || timer2_.ticks(); }
+    // A run is held by Pause or a step; never while idle.
     bool paused() const { return paused_; }
 
     // Ticks of each timer since the machine was made.
@@ -110,6 +118,7 @@ public:
 
 private:
     void startRun(std::string_view filetxt, const Parameters& parameters);
+    void release();
     CarriedState carried() const;
     void carry(const CarriedState& state);
     void replayTo(std::uint64_t steps);

@@ -1,5 +1,6 @@
 #include "interp/Words.h"
 
+#include <algorithm>
 #include <array>
 
 #include "motion/DecimalReading.h"
@@ -47,6 +48,20 @@ std::optional<Command> lookupG(std::string_view digits) {
 
 std::optional<Command> lookupM(std::string_view digits) {
     return lookup(mTable, digits);
+}
+
+std::vector<std::string> acceptedWords() {
+    std::vector<std::string> words;
+    const auto add = [&words](char letter, const auto& table) {
+        for (const Entry& e : table) {
+            const std::string word =
+                letter + std::string(2 - e.digits.size(), '0') + std::string(e.digits);
+            if (std::find(words.begin(), words.end(), word) == words.end()) words.push_back(word);
+        }
+    };
+    add('G', gTable);
+    add('M', mTable);
+    return words;
 }
 
 motion::Decimal leadingNumber(std::string_view text) {

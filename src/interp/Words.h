@@ -1,7 +1,9 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "motion/Decimal.h"
 
@@ -18,6 +20,9 @@ struct Command {
 // listed form exactly ("01" or "1", never "001").
 std::optional<Command> lookupG(std::string_view digits);
 std::optional<Command> lookupM(std::string_view digits);
+// Every word the two tables accept, once, with two digits ("G00" ... "M30"),
+// G words first: what the help tells the user the machine understands.
+std::vector<std::string> acceptedWords();
 
 // Characters that continue a word after its letter.
 inline bool isDigit(char c) {

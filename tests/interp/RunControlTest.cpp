@@ -109,36 +109,6 @@ TEST(InterpRunControl, PauseResumesExactlyWhereItStopped) {
     }
 }
 
-// Paused while idle, the first Run only resumes; the next one starts afresh.
-TEST(InterpRunControl, PausedWhileIdleTheFirstRunOnlyResumes) {
-    for (const bool inARun : {false, true}) {
-        SCOPED_TRACE(inARun ? "paused in a run" : "paused from the start");
-        Rig r;
-        if (inARun) {
-            r.machine.run(test::sampleProgram, {});
-            advanceIntoSegmentFrom(r.machine, 10);
-            r.machine.pause();
-            r.machine.stop();
-        } else {
-            r.machine.pause();
-        }
-        EXPECT_TRUE(r.machine.paused() && r.machine.idle());
-        const State before = r.now();
-        r.machine.run(test::sampleProgram, {});
-        EXPECT_FALSE(r.machine.paused());
-        for (int i = 0; i < 10; ++i) r.machine.advance();
-        EXPECT_EQ(r.now(), before);
-
-        r.machine.run(test::sampleProgram, {});
-        EXPECT_EQ(r.now().txtpos, 0);
-        test::finish(r.machine);
-        EXPECT_EQ(test::shown(r.panel), "");
-        EXPECT_EQ(std::vector({r.now().s.xs, r.now().s.ys}),
-                  std::vector<motion::Decimal>({-10, -10}));
-    }
-}
-
-// Stop keeps all but timers, marker and caret; Run starts at (0, 0, 60) and redraws undisturbed.
 // Tick by tick, what a trace shows of a run: the point, the byte and the caret.
 struct Trace : TickListener {
     explicit Trace(Rig& rig) : rig(rig) { rig.machine.addTickListener(this); }
@@ -173,6 +143,7 @@ TEST(InterpRunControl, EveryRunStartsOnTheStartPoint) {
     EXPECT_EQ(traces[2], traces[0]);
 }
 
+// Stop keeps all but timers, marker and caret; Run starts at (0, 0, 60) and redraws undisturbed.
 TEST(InterpRunControl, RunStartsFromTheBeginningWithOrWithoutStop) {
     const std::string program = "%G90" + test::sampleProgram.substr(1);  // tick 1 reads a word
     Rig plain;

@@ -1,78 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
-#include <set>
+#include <string>
 
-#include "support/MachineRecorder.h"
+#include "support/ReferenceRun.h"
 
 namespace tarvo::interp {
 namespace {
 
+using test::coreState;
 using test::Rig;
 using test::State;
 using test::ticksOf;
-using Unit = Machine::StepUnit;
-
-// The core's state; a replay redraws and moves the caret, so panel counts and caret are left out.
-State coreState(const Rig& r) {
-    State s = r.now();
-    s.points = s.bits = 0, s.caret = 0;
-    return s;
-}
-
-// An uninterrupted run: the state after every tick, and the ticks after each step tick.
-struct Reference : Rig, TickListener {
-    std::map<std::uint64_t, State> states;
-    std::set<std::uint64_t> stepsAt;
-    std::uint64_t stepTicks = 0;
-
-    void start(const std::string& program) {
-        machine.addTickListener(this);
-        stepTicks = machine.interpolator().stepTicks;
-        machine.run(program, test::withDl(1));
-        states[ticksOf(machine)] = coreState(*this);
-        test::finish(machine);
-    }
-    void ticked(TimerId) override {
-        states[ticksOf(machine)] = coreState(*this);
-        if (machine.interpolator().stepTicks != stepTicks) stepsAt.insert(ticksOf(machine));
-        stepTicks = machine.interpolator().stepTicks;
-    }
-    // Back from `ticks`: after the latest step tick before it, or the run's start.
-    std::uint64_t backFrom(std::uint64_t ticks) const {
-        const auto later = stepsAt.lower_bound(ticks);
-        return later == stepsAt.begin() ? states.begin()->first : *std::prev(later);
-    }
-};
+using Reference = test::ReferenceRun;
 
 const std::string cut = "%\nG01Z-1M03\nG02X10Y10I10J0\nG01X0\nG03X0Y-10I0J-10\nG04\n";
-
-// Stepping by ticks, steps or lines lands each time on the uninterrupted run's state.
-TEST(StepPaused, LandsWhereAnUninterruptedRunIs) {
-    const std::string clean = cut.substr(0, cut.rfind("G04")) + "%\n";  // no error at the end
-    Reference reference;
-    reference.start(clean);
-    for (const auto unit : {Unit::Tick, Unit::Step, Unit::Line}) {
-        SCOPED_TRACE(static_cast<int>(unit));
-        Rig r;
-        r.machine.run(clean, test::withDl(1));
-        r.machine.pause();
-        for (int calls = 1; !r.machine.idle() && calls < 100000; ++calls) {
-            const auto ticks = ticksOf(r.machine), steps = r.machine.interpolator().stepTicks;
-            r.machine.stepPaused(unit);
-            ASSERT_TRUE(r.machine.paused());
-            ASSERT_EQ(coreState(r), reference.states.at(ticksOf(r.machine))) << "call " << calls;
-            const bool landed = unit == Unit::Tick ? ticksOf(r.machine) - ticks <= 2
-                                : unit == Unit::Step
-                                    ? r.machine.interpolator().stepTicks == steps + 1
-                                    : r.machine.timer1().enabled && !r.machine.timer2().enabled;
-            ASSERT_TRUE(landed || r.machine.idle()) << "call " << calls;
-        }
-        EXPECT_EQ(ticksOf(r.machine), reference.states.rbegin()->first);
-        EXPECT_EQ(test::shown(r.panel), "");
-    }
-}
 
 // Before the run: nothing, a run stopped after a step tick, or a run still going.
 struct Before {
@@ -110,7 +52,7 @@ TEST(StepBack, LandsWhereAnUninterruptedRunWas) {
         EXPECT_FALSE(r.machine.canStepBack());
         for (auto t = start + 1; t <= reference.states.rbegin()->first; ++t) {
             while (ticksOf(r.machine) < t && !r.machine.idle()) {
-                r.machine.stepPaused(Unit::Tick);
+                r.machine.stepPaused(Machine::StepUnit::Tick);
             }
             const auto at = ticksOf(r.machine);
             ASSERT_EQ(coreState(r), reference.states.at(at));
@@ -132,12 +74,12 @@ TEST(StepBack, ReplaysQuietlyAndRunGoesOnAsBefore) {
     for (int i = 0; i < 9; ++i) r.machine.advance();
     EXPECT_FALSE(r.machine.canStepBack());
     const State running = r.now();
-    r.machine.stepPaused(Unit::Line);
+    r.machine.stepPaused(Machine::StepUnit::Line);
     r.machine.stepBack();
     EXPECT_EQ(r.now(), running);
     EXPECT_TRUE(r.machine.advancing());
     r.machine.pause();
-    while (!r.machine.idle()) r.machine.stepPaused(Unit::Step);
+    while (!r.machine.idle()) r.machine.stepPaused(Machine::StepUnit::Step);
     r.machine.show(views::View::Axonometric);
     r.machine.stepBack();
     r.machine.stepBack();

@@ -53,10 +53,12 @@ void EditorFrame::moveCaret(qint64 position) {
 bool EditorFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == filetxt_ &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        // A menu or another application taking the focus for a moment does
-        // not move it away from the editor.
+        // A menu, the menu bar's keyboard mode (an access key or Alt) or
+        // another application taking the focus for a moment does not move it
+        // away from the editor: the focus comes back when they close.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+        if (reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason &&
+            reason != Qt::ActiveWindowFocusReason) {
             emit editorFocusChanged(event->type() == QEvent::FocusIn);
         }
     }

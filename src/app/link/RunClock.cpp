@@ -27,6 +27,7 @@ void RunClock::sync() {
         timer_.start();
     } else {
         timer_.stop();
+        emit stopped();
     }
 }
 

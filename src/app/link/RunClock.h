@@ -43,6 +43,11 @@ public:
     static constexpr qint64 maxBurst = 50;    // wall milliseconds caught up at once
     static constexpr qint64 workBudget = 10;  // milliseconds of machine work per timer event
 
+signals:
+    // The machine stopped advancing: a command held or stopped it, or its
+    // run ended or met an error during the ticks of a timer event.
+    void stopped();
+
 private:
     void tick();
     void advance(qint64 due);

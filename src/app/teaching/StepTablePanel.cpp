@@ -48,6 +48,8 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
     view_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     view_->horizontalHeader()->setStretchLastSection(true);
     sizeColumns();
+    // A long caption wraps rather than widen the panel, and with it the window.
+    caption_->setWordWrap(true);
     auto* top = new QHBoxLayout;
     top->addWidget(caption_, 1);
     top->addWidget(export_);

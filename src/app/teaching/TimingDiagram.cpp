@@ -40,6 +40,8 @@ TimingDiagram::TimingDiagram(const teach::PulseHistory& history, const interp::M
       legend_(
           new QLabel(QStringLiteral("脉冲 0 有效    方向 0-正 1-负    蓝色底纹：译码节拍"), this)) {
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long read-out is cut off rather than widen the panel, and with it the window.
+    readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     legend_->setForegroundRole(QPalette::PlaceholderText);
     readout_->setToolTip(legend_->text());
     auto* bottom = new QHBoxLayout;

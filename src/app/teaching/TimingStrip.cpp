@@ -35,8 +35,11 @@ int TimingStrip::rowHeight() const {
     return std::clamp((height() - rulerHeight()) / TimingPainter::rows, text + 4, 2 * text);
 }
 
+// Beside the control panel, about as wide as the interpolation table it is
+// tabbed with, leaving the views their share of a wider window.
 QSize TimingStrip::sizeHint() const {
-    return {900, rulerHeight() + TimingPainter::rows * (fontMetrics().height() + 10)};
+    return {labelWidth() + 360,
+            rulerHeight() + TimingPainter::rows * (fontMetrics().height() + 10)};
 }
 
 QSize TimingStrip::minimumSizeHint() const {

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "interp/Words.h"
+
 namespace tarvo::app {
 
 namespace {
@@ -68,14 +70,19 @@ QLabel* paragraph(QWidget* parent, const QLabel& heading) {
 
 }  // namespace
 
+// The words listed are the interpreter's own, so the help never promises one
+// that a run refuses.
 QString HelpWindow::text() {
+    QStringList words;
+    for (const std::string& word : interp::acceptedWords()) words << QString::fromStdString(word);
     return QStringLiteral(
-        "      本仿真程序应用的是脉冲插补算法。在仿真过程中应用了两种插补方法：直线插补，"
-        "圆弧插补（包括顺时方向插补和逆时方向插补)本仿真程序可以实现如下指令的判别和执行："
-        "  G00，G01，G02，G03，G04，M03，M05，M08，M09。在应用时，编程者只要按照本应用程序"
-        "的要求输入程序，即可以实现所要求的加工过程的仿真过程。本程序能够判断所输入的程序的"
-        "正确性，可以对程序进行编辑。本软件可以从平面和轴测两个视图观察仿真过程。并且在并口"
-        "送出脉冲.\r\n");
+               "      本仿真程序应用的是脉冲插补算法。在仿真过程中应用了两种插补方法：直线插补，"
+               "圆弧插补（包括顺时方向插补和逆时方向插补)本仿真程序可以实现如下指令的判别和执行："
+               "  %1。在应用时，编程者只要按照本应用程序"
+               "的要求输入程序，即可以实现所要求的加工过程的仿真过程。本程序能够判断所输入的程序的"
+               "正确性，可以对程序进行编辑。本软件可以从平面和轴测两个视图观察仿真过程。并且在并口"
+               "送出脉冲.\r\n")
+        .arg(words.join(QStringLiteral("，")));
 }
 
 HelpWindow::HelpWindow() {

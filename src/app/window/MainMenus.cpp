@@ -62,6 +62,12 @@ void MainMenus::showEditCommands(bool shown) const {
     mnuEditPaste->setShortcut(shown ? pasteKey() : QKeySequence());
 }
 
+void MainMenus::enableRunCommands(bool advancing, bool canStepBack) const {
+    for (QAction* step : {mnustepTick, mnustepStep, mnustepLine}) step->setEnabled(!advancing);
+    mnustepBack->setEnabled(canStepBack);
+    mnurunpause->setEnabled(advancing);
+}
+
 MainMenus buildMainMenus(QMainWindow& window) {
     MainMenus m{};
     QMenuBar* bar = window.menuBar();
@@ -96,7 +102,7 @@ MainMenus buildMainMenus(QMainWindow& window) {
 
     QMenu* run = bar->addMenu(QStringLiteral("控制(&R)"));
     m.mnurunsetting = item(run, QStringLiteral("设置(&S)..."));
-    m.mnurunpause = item(run, QStringLiteral("暂停(&P)"));
+    m.mnurunpause = item(run, QStringLiteral("暂停(&P)"), QKeySequence(Qt::Key_F9));
     m.mnurunrun = item(run, QStringLiteral("运行(&R)"), QKeySequence(Qt::Key_F5));
     m.mnurunstop = item(run, QStringLiteral("停止(&O)"));
     run->addSeparator();

@@ -18,7 +18,7 @@ struct MainMenus {
     QAction *mnueditclear, *mnuEditCut, *mnuEditCopy, *mnuEditPaste;
     QAction *mnuViewToolbar, *mnupm, *mnuzhc, *mnupan, *mnurot;
     QAction *mnurunsetting, *mnurunpause, *mnurunrun, *mnurunstop;
-    QAction *mnustepTick, *mnustepStep, *mnustepLine, *mnustepBack;  // while paused
+    QAction *mnustepTick, *mnustepStep, *mnustepLine, *mnustepBack;  // while not running
     QAction *mnuHelpAbout, *mnuhelpexplain;
 
     // New, Open, Save; the two separators before the edit buttons; Cut, Copy,
@@ -31,6 +31,11 @@ struct MainMenus {
     // toolbar, but its key, like the hidden menu's, works only while the
     // editor has the focus.
     void showEditCommands(bool shown) const;
+
+    // Only the run commands that can act now are enabled: the steps unless a
+    // run advances, step back when the run can go back, Pause while a run
+    // advances. The control panel's buttons follow their actions.
+    void enableRunCommands(bool advancing, bool canStepBack) const;
 };
 
 MainMenus buildMainMenus(QMainWindow& window);

@@ -26,7 +26,7 @@
 #include "app/panels/ViewStack.h"
 #include "app/teaching/IdealPathSwitch.h"
 #include "app/teaching/StepTablePanel.h"
-#include "app/teaching/TeachingDock.h"
+#include "app/teaching/TeachingDocks.h"
 #include "app/teaching/TimingDiagram.h"
 #include "app/window/DesignerWindow.h"
 #include "app/window/HelpWindow.h"
@@ -89,6 +89,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
     new FileDrop(*this, open);
     new FileDrop(*editor_->filetxt().viewport(), open);
     placement_.restore(*this, settings_);
+    WindowPlacement::restoreLayout(*this, settings_);
     editor_->filetxt().setFocus();
 }
 
@@ -155,43 +156,57 @@ void MainWindow::buildLayout() {
     setCentralWidget(central);
 }
 
-// The pulse timing diagram and the interpolation table side by side below
-// the window, so that the views keep their width when they open.
+// The pulse timing diagram and the interpolation table tabbed together
+// beside the control panel: below the window they would make it taller than
+// a small screen.
 void MainWindow::buildTeachingDocks() {
     pulses_ = std::make_unique<teach::PulseHistory>(*machine_);
     steps_ = std::make_unique<teach::StepTable>(*machine_);
-    QDockWidget* timing = addTeachingDock(
-        *this, *menus_.mnuTeach, new TimingDiagram(*pulses_, *machine_),
-        QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"), Qt::BottomDockWidgetArea);
-    QDockWidget* table = addTeachingDock(
-        *this, *menus_.mnuTeach, new StepTablePanel(*steps_, prompts_),
-        QStringLiteral("stepTableDock"), QStringLiteral("插补过程表"), Qt::BottomDockWidgetArea);
-    splitDockWidget(timing, table, Qt::Horizontal);
+    auto* docks = new TeachingDocks(*this, *menus_.mnuTeach);
+    QDockWidget* timing =
+        docks->add(new TimingDiagram(*pulses_, *machine_), QStringLiteral("timingDock"),
+                   QStringLiteral("脉冲时序图"), Qt::RightDockWidgetArea);
+    QDockWidget* table =
+        docks->add(new StepTablePanel(*steps_, prompts_), QStringLiteral("stepTableDock"),
+                   QStringLiteral("插补过程表"), Qt::RightDockWidgetArea);
+    tabifyDockWidget(timing, table);
 }
 
-void MainWindow::connectCommands() {
+// The control panel's buttons trigger their menu items' actions and are
+// enabled with them.
+void MainWindow::connectRunCommands() {
     const MainMenus& m = menus_;
     connect(m.mnurunrun, &QAction::triggered, this, &MainWindow::runCommand);
     connect(m.mnurunpause, &QAction::triggered, this, &MainWindow::pauseCommand);
     connect(m.mnurunstop, &QAction::triggered, this, &MainWindow::stopCommand);
-    connect(&control_->command1(), &QPushButton::clicked, m.mnurunrun, &QAction::trigger);
-    connect(&control_->command2(), &QPushButton::clicked, m.mnurunpause, &QAction::trigger);
-    connect(&control_->command3(), &QPushButton::clicked, m.mnurunstop, &QAction::trigger);
-    connect(&control_->command4(), &QPushButton::clicked, this, &MainWindow::clearScreen);
-    connect(&control_->command5(), &QPushButton::clicked, m.mnurunsetting, &QAction::trigger);
-    connect(m.mnurunsetting, &QAction::triggered, this, &MainWindow::openParameters);
+    for (const auto& [button, action] : {std::pair{&control_->command1(), m.mnurunrun},
+                                         std::pair{&control_->command2(), m.mnurunpause},
+                                         std::pair{&control_->command3(), m.mnurunstop}}) {
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
+    }
     using Unit = interp::Machine::StepUnit;
     for (const auto& [action, unit] :
          {std::pair{m.mnustepTick, Unit::Tick}, std::pair{m.mnustepStep, Unit::Step},
           std::pair{m.mnustepLine, Unit::Line}}) {
-        connect(action, &QAction::triggered, this,
-                [this, unit] { batched_->batch([this, unit] { machine_->stepPaused(unit); }); });
+        connect(action, &QAction::triggered, this, [this, unit] { stepCommand(unit); });
     }
     connect(m.mnustepBack, &QAction::triggered, this, [this] {
         if (!machine_->canStepBack()) return;
         panel_->restartProgram();
         batched_->batch([this] { machine_->stepBack(); });
+        commandDone();
     });
+    connect(clock_, &RunClock::stopped, this, &MainWindow::enableRunCommands);
+    enableRunCommands();
+}
+
+void MainWindow::connectCommands() {
+    const MainMenus& m = menus_;
+    connectRunCommands();
+    connect(&control_->command4(), &QPushButton::clicked, this, &MainWindow::clearScreen);
+    connect(&control_->command5(), &QPushButton::clicked, m.mnurunsetting, &QAction::trigger);
+    connect(m.mnurunsetting, &QAction::triggered, this, &MainWindow::openParameters);
     connect(&control_->pace(), &PaceBox::paceChosen, clock_, &RunClock::setPace);
 
     connect(m.mnufilenew, &QAction::triggered, files_, &ProgramFiles::newProgram);
@@ -240,24 +255,51 @@ void MainWindow::showView(int item) {
 }
 
 void MainWindow::runCommand() {
-    interp::Parameters parameters = settings_.parameters();
-    parameters.g54x = g54x_;
-    parameters.g54y = g54y_;
-    parameters.g54z = g54z_;
-    const std::string program = files_->programText();
-    if (!machine_->paused()) panel_->startProgram(program, editor_->filetxt().toPlainText());
-    machine_->run(program, parameters);
-    clock_->sync();
+    std::string program;  // a paused run resumes without it
+    if (!machine_->paused()) program = startProgram();
+    machine_->run(program, runParameters());
+    commandDone();
 }
 
 void MainWindow::pauseCommand() {
     machine_->pause();
-    clock_->sync();
+    commandDone();
 }
 
 void MainWindow::stopCommand() {
     machine_->stop();
+    commandDone();
+}
+
+void MainWindow::stepCommand(interp::Machine::StepUnit unit) {
+    std::string program;  // a paused run steps on without it
+    if (machine_->idle()) program = startProgram();
+    batched_->batch([&] { machine_->step(unit, program, runParameters()); });
+    commandDone();
+}
+
+// The program as the editor holds it, which a fresh run is about to start from.
+std::string MainWindow::startProgram() {
+    std::string program = files_->programText();
+    panel_->startProgram(program, editor_->filetxt().toPlainText());
+    return program;
+}
+
+interp::Parameters MainWindow::runParameters() const {
+    interp::Parameters parameters = settings_.parameters();
+    parameters.g54x = g54x_;
+    parameters.g54y = g54y_;
+    parameters.g54z = g54z_;
+    return parameters;
+}
+
+void MainWindow::commandDone() {
     clock_->sync();
+    enableRunCommands();
+}
+
+void MainWindow::enableRunCommands() {
+    menus_.enableRunCommands(machine_->advancing(), machine_->canStepBack());
 }
 
 void MainWindow::openParameters() {
@@ -337,6 +379,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     if (!exiting_ && !isMinimized()) placement_.save(*this, settings_);
+    WindowPlacement::saveLayout(*this, settings_);
     if (gn_) gn_->close();
     if (info_) info_->close();
     event->accept();

@@ -6,6 +6,7 @@
 
 #include "app/window/MainMenus.h"
 #include "app/window/WindowPlacement.h"
+#include "interp/Machine.h"
 #include "motion/DecimalReading.h"
 #include "render/RasterCanvas.h"
 
@@ -16,10 +17,6 @@ namespace tarvo::teach {
 class PulseHistory;
 class StepTable;
 }  // namespace tarvo::teach
-namespace tarvo::interp {
-class Machine;
-}
-
 namespace tarvo::app {
 
 class BatchedPanel;
@@ -67,6 +64,8 @@ public:
     void runCommand();
     void pauseCommand();
     void stopCommand();
+    // A step (F6, F7, F8): on an idle machine it starts the editor's program.
+    void stepCommand(interp::Machine::StepUnit unit);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,6 +75,11 @@ private:
     void buildLayout();
     void buildTeachingDocks();
     void connectCommands();
+    void connectRunCommands();
+    std::string startProgram();
+    interp::Parameters runParameters() const;
+    void commandDone();
+    void enableRunCommands();
     void connectEditCommands();
     void selectOption(int item);
     void showView(int view);

@@ -107,6 +107,14 @@ void Settings::savePlacement(const Placement& placement) {
     for (int i = 0; i < 4; ++i) section->setValue(placementKeys[i], floatText(values[i]));
 }
 
+QByteArray Settings::windowLayout() const {
+    return QByteArray::fromBase64(Section()->value(QStringLiteral("MainLayout")).toByteArray());
+}
+
+void Settings::saveWindowLayout(const QByteArray& state) {
+    Section()->setValue(QStringLiteral("MainLayout"), QString::fromLatin1(state.toBase64()));
+}
+
 QStringList Settings::recentFiles() const {
     Section section;
     QStringList paths = section->value(QStringLiteral("RecentFiles"))

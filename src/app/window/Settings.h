@@ -48,6 +48,10 @@ public:
     // not numbers.
     std::optional<Placement> placement() const;
     void savePlacement(const Placement& placement);
+    // "MainLayout": where the window's docks are, as QMainWindow::saveState
+    // gives it, kept as Base64 text; empty when absent.
+    QByteArray windowLayout() const;
+    void saveWindowLayout(const QByteArray& state);
 
     // "RecentFiles": the programs opened last, newest first, at most ten,
     // kept as one text with a path a line.

@@ -1,8 +1,9 @@
 #include "app/window/WindowPlacement.h"
 
+#include <QDockWidget>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QScreen>
-#include <QWidget>
 
 #include "app/base/Twips.h"
 
@@ -12,6 +13,8 @@ namespace {
 
 // The designed client area of the main window.
 constexpr double designedWidth = 15000, designedHeight = 9360;
+// Goes up when the docks change so much that an older layout would misplace them.
+constexpr int layoutVersion = 1;
 
 bool onSomeScreen(const QRect& geometry) {
     for (const QScreen* screen : QGuiApplication::screens()) {
@@ -56,6 +59,17 @@ void WindowPlacement::save(const QWidget& window, Settings& settings) const {
                             static_cast<float>(pixelsToTwips(&window, now.y())),
                             static_cast<float>(pixelsToTwips(&window, now.width())),
                             static_cast<float>(pixelsToTwips(&window, now.height()))});
+}
+
+void WindowPlacement::restoreLayout(QMainWindow& window, const Settings& settings) {
+    if (!window.restoreState(settings.windowLayout(), layoutVersion)) return;
+    for (QDockWidget* dock : window.findChildren<QDockWidget*>()) {
+        if (dock->isFloating() && !onSomeScreen(dock->geometry())) dock->setFloating(false);
+    }
+}
+
+void WindowPlacement::saveLayout(const QMainWindow& window, Settings& settings) {
+    settings.saveWindowLayout(window.saveState(layoutVersion));
 }
 
 }  // namespace tarvo::app

@@ -5,6 +5,7 @@
 
 #include "app/window/Settings.h"
 
+class QMainWindow;
 class QWidget;
 
 namespace tarvo::app {
@@ -18,6 +19,13 @@ public:
     // with nothing stored, the designed size in the middle of the screen.
     void restore(QWidget& window, const Settings& settings);
     void save(const QWidget& window, Settings& settings) const;
+
+    // Which docks are open and where: the area, the tabs, floating and at
+    // what place. A stored layout that is absent, of another version or
+    // cannot be read leaves the docks as the window built them; a floating
+    // dock that would lie off every screen docks again.
+    static void restoreLayout(QMainWindow& window, const Settings& settings);
+    static void saveLayout(const QMainWindow& window, Settings& settings);
 
 private:
     std::optional<Placement> restored_;

@@ -126,7 +126,6 @@ private slots:
         QVERIFY(linesWith(editor, isBand).isEmpty());
         QVERIFY(arrowAt(editor, 0) && !arrowAt(editor, line));
         t_.window->runCommand();
-        t_.window->runCommand();  // Stop left the run paused: the first Run only resumes
         QTRY_VERIFY_WITH_TIMEOUT(t_.window->machine().idle(), 10000);
         QVERIFY(linesWith(editor, isBand).isEmpty());
     }

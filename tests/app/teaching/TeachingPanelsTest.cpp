@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -55,6 +56,13 @@ void hover(TimingStrip& strip, QPoint point) {
 class TeachingPanelsTest : public QObject {
     Q_OBJECT
 
+public:
+    // A small screen, 1366 × 768, such as many classroom computers have.
+    static void initMain() {
+        qputenv("QT_QPA_PLATFORM",
+                "offscreen:configfile=" TARVO_TEST_DATA "/app/small-screen.json");
+    }
+
 private slots:
     void initTestCase() { QVERIFY(t_.enterHome()); }
 
@@ -106,6 +114,35 @@ private slots:
         t_.window->runCommand();
         diagram->refresh();
         QVERIFY(diagram->following());
+    }
+
+    // Every panel open and filled by a run, the window keeps its size and stays on the screen; a
+    // panel moved where the window has no room for it floats when opened again.
+    void panelsKeepTheWindowOnTheScreen() {
+        MainWindow& w = *t_.window;
+        const QSize size = w.size();
+        const auto checkAll = [&w](bool open) {
+            for (QAction* item : w.menus().mnuTeach->actions()) {
+                if (item->isCheckable() && item->isChecked() != open) item->trigger();
+            }
+        };
+        checkAll(true);
+        QVERIFY(runsToEnd(w));
+        auto* timing = w.findChild<QDockWidget*>(QStringLiteral("timingDock"));
+        for (QDockWidget* tab :
+             {timing, w.findChild<QDockWidget*>(QStringLiteral("stepTableDock"))}) {
+            tab->raise();  // the panels tab together; each shown fills its texts
+            QTest::qWait(100);
+            QVERIFY(w.screen()->availableGeometry().contains(w.frameGeometry()) &&
+                    w.size() == size && !tab->isFloating());
+        }
+        timing->close();
+        w.addDockWidget(Qt::BottomDockWidgetArea, timing);
+        teachingItem(w, QStringLiteral("脉冲时序图"))->trigger();
+        QVERIFY(timing->isVisible() && timing->isFloating() && w.size() == size);
+        QVERIFY(w.screen()->availableGeometry().contains(timing->frameGeometry()));
+        checkAll(false);
+        QCOMPARE(w.size(), size);
     }
 
     // The table follows the newest row unless scrolled up, and exports or says why it could not.

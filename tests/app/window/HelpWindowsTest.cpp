@@ -1,11 +1,13 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <initializer_list>
 
 #include "app/window/DesignerWindow.h"
 #include "app/window/HelpWindow.h"
+#include "interp/Words.h"
 
 using tarvo::app::DesignerWindow;
 using tarvo::app::HelpWindow;
@@ -46,6 +48,24 @@ private slots:
         QVERIFY(info->close());
         processDeletions();
         QVERIFY(info.isNull());
+    }
+
+    // The help lists, with two digits, exactly the G and M words the interpreter accepts.
+    void helpListsTheAcceptedWords() {
+        QStringList listed;
+        for (const auto& word : QRegularExpression("[GM]\\d+").globalMatch(HelpWindow::text())) {
+            listed << word.captured();
+        }
+        for (const char letter : {'G', 'M'}) {
+            const auto lookup = letter == 'G' ? tarvo::interp::lookupG : tarvo::interp::lookupM;
+            for (int n = 0; n < 1000; ++n) {
+                const QString two = QString::number(n).rightJustified(2, '0');
+                for (const QString& digits : {QString::number(n), two}) {
+                    QCOMPARE(lookup(digits.toStdString()).has_value(),
+                             listed.contains(letter + two));
+                }
+            }
+        }
     }
 };
 

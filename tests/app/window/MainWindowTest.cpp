@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -82,7 +83,8 @@ private slots:
         clearSettings();
     }
 
-    // Run, Pause and Stop from the toolbar and the control panel, F5 to F8 and Shift+F7.
+    // Run, Pause and Stop from the toolbar and the control panel, F5 to F9 and Shift+F7 (a key
+    // two commands shared would trigger neither); only the commands that can act are enabled.
     void commandsReachTheMachine() {
         MainWindow& w = *t_.window;
         const MainMenus& m = w.menus();
@@ -92,27 +94,37 @@ private slots:
         const auto press = [&w](Qt::Key key, Qt::KeyboardModifiers with = {}) {
             QTest::keyClick(&w, key, with);
         };
+        const auto enabled = [&](bool steps, bool back, bool pause) {
+            const QWidget* pauseButton = m.tbToolBar->widgetForAction(m.mnurunpause);
+            return m.mnustepTick->isEnabled() == steps && m.mnustepStep->isEnabled() == steps &&
+                   m.mnustepLine->isEnabled() == steps && m.mnustepBack->isEnabled() == back &&
+                   m.mnurunpause->isEnabled() == pause && pauseButton->isEnabled() == pause &&
+                   panel.command2().isEnabled() == pause;
+        };
         for (const QAction* button : m.tbToolBar->actions()) {  // named after its menu item
             QVERIFY(button->isSeparator() || button->text().startsWith(button->toolTip()));
         }
-        click(m, m.mnurunrun);
-        panel.command2().click();
-        QVERIFY(machine.paused());
-        for (int i = 0; i < 3; ++i) press(Qt::Key_F7);  // G00 X10 Y10 moves at step 2
+        QVERIFY(enabled(true, false, false));
+        press(Qt::Key_F7);  // from idle: the run starts and holds after its first step
+        QVERIFY(machine.paused() && machine.runSteps() == 1);
+        for (int i = 0; i < 2; ++i) press(Qt::Key_F7);  // G00 X10 Y10 moves at step 2
         const QString x3 = x.text();
         press(Qt::Key_F7);
         press(Qt::Key_F7, Qt::ShiftModifier);
-        QVERIFY(machine.runSteps() == 3 && x.text() == x3);
+        QVERIFY(machine.runSteps() == 3 && x.text() == x3 && enabled(true, true, false));
         for (int i = 0; i < 3; ++i) press(Qt::Key_F7, Qt::ShiftModifier);
         QVERIFY(machine.runSteps() == 0 && x.text() == "0");  // the start point, shown at Run
-        press(Qt::Key_F8);                                    // the "%" line: no motion
+        QVERIFY(enabled(true, false, false));
+        press(Qt::Key_F8);  // the "%" line: no motion
         press(Qt::Key_F8);
         QCOMPARE(x.text(), QStringLiteral("10"));
         const auto ticks = test::ticksOf(machine);
         press(Qt::Key_F6);
         QCOMPARE(test::ticksOf(machine), ticks + 1);
         press(Qt::Key_F5);
+        QVERIFY(enabled(false, false, true));
         QTRY_VERIFY_WITH_TIMEOUT(machine.idle(), 10000);
+        QVERIFY(enabled(true, true, false));
         QCOMPARE(readouts(w), (QStringList{"-10", "-10", "60", "0", "0", "0", "11111000", "关"}));
         QVERIFY(!w.editorFrame().filetxt().document()->isModified());
 
@@ -120,8 +132,10 @@ private slots:
         click(m, m.mnurunpause);
         QVERIFY(machine.paused());
         panel.command3().click();
-        QVERIFY(machine.idle() && w.editorFrame().markedLine() == 0);
+        QVERIFY(machine.idle() && w.editorFrame().markedLine() == 0 && enabled(true, false, false));
         press(Qt::Key_F5);
+        press(Qt::Key_F9);  // Pause
+        QVERIFY(machine.paused());
         press(Qt::Key_F5);
         QVERIFY(machine.advancing());
         click(m, m.mnurunstop);
@@ -158,7 +172,7 @@ private slots:
             return m.tbToolBar->widgetForAction(a)->isVisible();
         };
         const QString sample = text.toPlainText();
-        QPushButton& other = t_.window->controlPanel().command2();
+        QPushButton& other = t_.window->controlPanel().command5();
         other.setFocus(Qt::TabFocusReason);
         QVERIFY(shown(false));
         QTRY_VERIFY(!onToolbar(m.mnuEditCut) && onToolbar(m.mnuEditPaste));
@@ -171,9 +185,17 @@ private slots:
         text.setFocus(Qt::MouseFocusReason);
         QVERIFY(shown(true));
         QTRY_VERIFY(onToolbar(m.mnuEditCut));
-        QFocusEvent menuOpens(QEvent::FocusOut, Qt::PopupFocusReason);
-        QApplication::sendEvent(&text, &menuOpens);
-        QVERIFY(shown(true));
+        // Alt+F, E, V, R, T, A open their menus over the editor; Escape closes the menu, a
+        // second leaves the menu bar, and the focus is the editor's again.
+        QMenuBar* bar = t_.window->menuBar();
+        for (const QAction* title : bar->actions()) {
+            QTest::keyClick(&text, QKeySequence::mnemonic(title->text())[0].key(), Qt::AltModifier);
+            QCOMPARE(QApplication::activePopupWidget(), title->menu());
+            QVERIFY(shown(true));
+            QTest::keyClick(title->menu(), Qt::Key_Escape);
+            QTest::keyClick(bar, Qt::Key_Escape);
+            QVERIFY(text.hasFocus() && shown(true));
+        }
     }
 
     // The dialog refuses a bad text in place and keeps what OK accepts, as typed; a run takes it.
@@ -258,6 +280,23 @@ private slots:
         t_.window->move(70, 70);
         QVERIFY(t_.window->close());
         QCOMPARE(t_.settings.placement()->left, left);
+    }
+
+    // The panels open and where they are come back on the next start; a broken layout does not.
+    void panelLayoutComesBack() {
+        const auto table = [this] { return t_.window->findChild<QDockWidget*>("stepTableDock"); };
+        teachingItem(*t_.window, QStringLiteral("插补过程表"))->trigger();
+        table()->setFloating(true);
+        table()->setGeometry(100, 120, 400, 300);
+        QVERIFY(t_.window->close());
+        init();
+        QVERIFY(table()->isVisible() && table()->isFloating());
+        QCOMPARE(table()->geometry(), QRect(100, 120, 400, 300));
+        QVERIFY(!t_.window->findChild<QDockWidget*>("timingDock")->isVisible());
+        t_.settings.saveWindowLayout("broken");
+        init();
+        QVERIFY(!table()->isVisible() && !table()->isFloating());
+        QCOMPARE(t_.window->dockWidgetArea(table()), Qt::RightDockWidgetArea);
     }
 
     void helpAndDesignerOpenOnce() {
