@@ -2,8 +2,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "cli/Pictures.h"
+#include "files/ProgramFile.h"
 #include "motion/DecimalReading.h"
 #include "motion/Rounding.h"
 
@@ -65,6 +67,13 @@ bool parseOrigin(const std::string& text, interp::Parameters& p) {
     return true;
 }
 
+// The magnified view takes the pointer's position as a float; a drag beyond
+// what a float holds would reach it as an infinity and turn every point into
+// NaN.
+bool fitsPointer(double units) {
+    return std::abs(units) <= std::numeric_limits<float>::max();
+}
+
 bool isImagePath(const std::string& path) {
     return path.ends_with(".png") || path.ends_with(".svg");
 }
@@ -98,8 +107,9 @@ bool applyValue(const std::string& name, const std::string& value, Options& o) {
     }
     if (name == "--rotate") {
         const auto drag = parseList(value, 2, parseNumber);
-        if (drag) o.rotations.emplace_back((*drag)[0], (*drag)[1]);
-        return drag.has_value();
+        const bool fits = drag && fitsPointer((*drag)[0]) && fitsPointer((*drag)[1]);
+        if (fits) o.rotations.emplace_back((*drag)[0], (*drag)[1]);
+        return fits;
     }
     const auto count = parseCount(value);
     if (count) o.maxTicks = *count;
@@ -167,7 +177,8 @@ std::string usage() {
   --magnified FILE save the magnified view of the cut, as its pan mode draws it
   --size PX        side of the saved views in pixels (default 481)
   --rotate DX,DY   before saving the magnified view, turn it by a drag of DX, DY
-                   of its units (600 make a full turn); may be repeated
+                   of its units (600 make a full turn, each at most 3.4e38);
+                   may be repeated
 )"
             : R"(  (built without pictures: --plan, --axo, --magnified, --size and --rotate
    are not available)
@@ -195,7 +206,10 @@ Options:
 
 Exit status: 0 the end of the program was reached, 2 the program has an
 error (the message goes to standard error), 3 the tick limit was reached,
-1 bad usage or an unreadable file.
+1 bad usage, an unreadable program (not a regular file, over )" +
+           std::to_string(files::maxProgramBytes >> 20) +
+           R"( MiB, or
+neither UTF-8 nor GB18030 text) or an output that could not be written whole.
 )";
 }
 

@@ -1,15 +1,14 @@
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <csignal>
 #include <iostream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/JsonReport.h"
 #include "cli/Options.h"
+#include "cli/OutputFile.h"
 #include "cli/Pictures.h"
+#include "cli/ProgramInput.h"
 #include "cli/Runner.h"
 #include "cli/StepWriter.h"
 #include "cli/TraceWriter.h"
@@ -17,18 +16,6 @@
 namespace {
 
 using namespace tarvo::cli;
-
-// The program is used as its bytes stand, CR LF included.
-bool readProgram(const std::string& path, std::string& text) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    text = bytes.str();
-    return !in.bad();
-}
 
 int exitStatus(End end) {
     switch (end) {
@@ -47,47 +34,72 @@ int fail(const std::string& message) {
     return 1;
 }
 
+// What goes to standard output must arrive whole, or the run counts as failed.
+int print(const std::string& text, int status) {
+    std::cout << text << std::flush;
+    return std::cout ? status : fail("cannot write standard output");
+}
+
+// An output file may not take the place of the program, nor of a device or
+// a folder; found before the run, so nothing is run for nothing.
+std::string outputProblem(const Options& options) {
+    for (const std::string* output :
+         {&options.trace, &options.steps, &options.plan, &options.axo, &options.magnified}) {
+        if (output->empty()) continue;
+        if (isProgramFile(*output, options.program)) {
+            return "cannot write " + *output + ": it is the program file";
+        }
+        if (isNoRegularFile(*output)) return "cannot write " + *output;
+    }
+    return "";
+}
+
+bool openOutput(OutputFile& file, const std::string& path) {
+    return path.empty() || file.open(path);
+}
+
+bool commitOutput(OutputFile& file, const std::string& path) {
+    return path.empty() || file.commit();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Past a file-size limit a write fails and is reported like any other,
+    // instead of the signal ending the run without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::string error;
     const auto options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
         std::cerr << "tarvo-cli: " << error << "\n\n" << usage();
         return 1;
     }
-    if (options->help) {
-        std::cout << usage();
-        return 0;
-    }
-    std::string text;
-    if (!readProgram(options->program, text)) return fail("cannot read " + options->program);
-    std::ofstream traceFile;
-    if (!options->trace.empty()) {
-        traceFile.open(options->trace, std::ios::binary | std::ios::trunc);
-        if (!traceFile) return fail("cannot write " + options->trace);
-    }
-    std::ofstream stepsFile;
-    if (!options->steps.empty()) {
-        stepsFile.open(options->steps, std::ios::binary | std::ios::trunc);
-        if (!stepsFile) return fail("cannot write " + options->steps);
-    }
+    if (options->help) return print(usage(), 0);
+    const std::optional<std::string> text = readProgram(options->program, error);
+    if (!text) return fail(error);
+    error = outputProblem(*options);
+    if (!error.empty()) return fail(error);
+    OutputFile traceFile, stepsFile;
+    if (!openOutput(traceFile, options->trace)) return fail("cannot write " + options->trace);
+    if (!openOutput(stepsFile, options->steps)) return fail("cannot write " + options->steps);
     const auto pictures = makePictures(*options, argc, argv);
     const auto runner = pictures
                             ? std::make_unique<Runner>(options->parameters, pictures->canvases())
                             : std::make_unique<Runner>(options->parameters);
     std::unique_ptr<TraceWriter> trace;
-    if (traceFile.is_open()) trace = std::make_unique<TraceWriter>(traceFile, runner->machine());
+    if (!options->trace.empty()) {
+        trace = std::make_unique<TraceWriter>(traceFile.stream(), runner->machine());
+    }
     std::unique_ptr<StepWriter> steps;
-    if (stepsFile.is_open()) {
-        steps = std::make_unique<StepWriter>(stepsFile);
+    if (!options->steps.empty()) {
+        steps = std::make_unique<StepWriter>(stepsFile.stream());
         runner->machine().addStepObserver(steps.get());
     }
-    const End end = runner->run(text, options->maxTicks, trace.get());
-    if (traceFile.is_open() && !traceFile.flush()) return fail("cannot write " + options->trace);
-    if (stepsFile.is_open() && !stepsFile.flush()) return fail("cannot write " + options->steps);
+    const End end = runner->run(*text, options->maxTicks, trace.get());
+    if (!commitOutput(traceFile, options->trace)) return fail("cannot write " + options->trace);
+    if (!commitOutput(stepsFile, options->steps)) return fail("cannot write " + options->steps);
     if (pictures && !pictures->save(*options, runner->machine(), error)) return fail(error);
     if (runner->message()) std::cerr << *runner->message() << "\n";
-    std::cout << (options->json ? jsonReport(end, *runner) : textReport(end, *runner));
-    return exitStatus(end);
+    return print(options->json ? jsonReport(end, *runner) : textReport(end, *runner),
+                 exitStatus(end));
 }

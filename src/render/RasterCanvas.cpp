@@ -1,5 +1,7 @@
 #include "render/RasterCanvas.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
 #include <algorithm>
@@ -9,6 +11,18 @@
 namespace tarvo::render {
 
 namespace {
+
+// The picture takes the file's place only once every byte of it is on disk
+// (a full disk or a file-size limit leaves the old file as it was, and no
+// cut-off one). Only a regular file is replaced: QSaveFile would otherwise
+// rename its new file over a device or a pipe.
+bool writeWhole(const QString& path, const QByteArray& bytes) {
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) return false;
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+           file.commit();
+}
 
 // A view is 7215 twips square; labels are 90 x 180 twips.
 constexpr double viewTwips = 7215;
@@ -243,11 +257,16 @@ QString RasterCanvas::svg(int size) const {
 }
 
 bool RasterCanvas::saveImage(const QString& path, int size) const {
-    if (!path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        return snapshot(size).save(path, "PNG");
+    QByteArray bytes;
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        bytes = svg(size).toUtf8();
+    } else {
+        QBuffer buffer(&bytes);
+        if (!buffer.open(QIODevice::WriteOnly) || !snapshot(size).save(&buffer, "PNG")) {
+            return false;
+        }
     }
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(svg(size).toUtf8()) >= 0 && file.commit();
+    return writeWhole(path, bytes);
 }
 
 void RasterCanvas::notify() {

@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "support/Programs.h"
 #include "support/RecordingPanel.h"
@@ -49,6 +50,19 @@ TEST(LongRun, MemoryStaysFlatBesidesTheRecordedPath) {
         EXPECT_LE(heapInUse() - before, recorded + shown + program.size() + (64u << 10))
             << "z " << z;
     }
+}
+
+// A 10 MB line costs no tick of its own: what no word takes is skipped within the tick that
+// reads the line's end, each character once, so a run's work grows with its text and no more.
+TEST(LongRun, ATenMegabyteLineTakesTheTicksOfItsWords) {
+    const auto run = [](const std::string& comment) {
+        test::RecordingPanel panel;
+        Machine machine(panel);
+        test::runToEnd(machine, "%\nG01X3Y2 (" + comment + ")\n%\n");
+        return std::vector{machine.timer1Ticks(), machine.timer2Ticks(),
+                           static_cast<std::uint64_t>(machine.interpreter().txtline)};
+    };
+    EXPECT_EQ(run(std::string(10'000'000, 'a')), run("a"));
 }
 
 // Commands at random: one tick a millisecond, at most two after a Run during a run.

@@ -32,7 +32,7 @@ GcodeHighlighter::GcodeHighlighter() {
 
 QList<QTextLayout::FormatRange> GcodeHighlighter::formats(QStringView line) const {
     QList<QTextLayout::FormatRange> ranges;
-    for (const GcodeSpan& span : GcodeSyntax::spans(line)) {
+    for (const GcodeSpan& span : GcodeSyntax::spans(line.left(colouredLength))) {
         ranges.append({static_cast<int>(span.start), static_cast<int>(span.length),
                        formats_[static_cast<std::size_t>(span.word)]});
     }

@@ -19,6 +19,11 @@ class GcodeHighlighter {
 public:
     GcodeHighlighter();
 
+    // Words beyond this many characters of a line keep the editor's colour:
+    // a line is coloured afresh on every paint, so the work a paint does
+    // stays bounded however long its lines are.
+    static constexpr qsizetype colouredLength = 1'000;
+
     static QColor colour(GcodeWord word);
     QList<QTextLayout::FormatRange> formats(QStringView line) const;
     // Gives the line its colours, unless it has them already.

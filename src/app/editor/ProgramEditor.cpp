@@ -101,8 +101,8 @@ std::vector<ProgramEditor::LineBox> ProgramEditor::visibleLines() const {
     return lines;
 }
 
-// Colours only the lines about to be painted.
 void ProgramEditor::clearText() {
+    if (isReadOnly()) return;
     QTextCursor cursor(document());
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
@@ -114,13 +114,16 @@ void ProgramEditor::copySelection() {
 
 void ProgramEditor::cutSelection() {
     copySelection();
+    if (isReadOnly()) return;
     textCursor().removeSelectedText();
 }
 
 void ProgramEditor::pasteText() {
+    if (isReadOnly()) return;
     textCursor().insertText(QApplication::clipboard()->text());
 }
 
+// Colours only the lines about to be painted.
 void ProgramEditor::paintEvent(QPaintEvent* event) {
     for (const LineBox& box : visibleLines()) {
         highlighter_.highlight(document()->findBlockByNumber(static_cast<int>(box.line)));

@@ -44,7 +44,8 @@ public:
 public slots:
     // The Edit menu's commands, also given from the toolbar while another
     // control has the focus. Clear goes through the cursor, so that Undo
-    // brings the text back.
+    // brings the text back. A read-only editor keeps its text, as Qt's own
+    // commands do.
     void clearText();
     // The selection, or nothing when there is none, becomes the clipboard's text.
     void copySelection();

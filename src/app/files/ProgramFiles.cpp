@@ -9,6 +9,7 @@
 #include "app/base/Prompts.h"
 #include "app/base/WholeFile.h"
 #include "app/files/ProgramLoader.h"
+#include "files/ProgramFile.h"
 
 namespace tarvo::app {
 
@@ -22,19 +23,23 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-std::optional<QByteArray> readWhole(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return bytes;
-}
-
 // Why a file could not be read, in the user's words.
-QString unreadableText(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir()) return QStringLiteral("这是文件夹，不是文件：%1").arg(shown(path));
-    if (!info.exists()) return QStringLiteral("找不到文件：%1").arg(shown(path));
+QString unreadableText(files::ReadProblem problem, const QString& path) {
+    switch (problem) {
+        case files::ReadProblem::Missing:
+            return QStringLiteral("找不到文件：%1").arg(shown(path));
+        case files::ReadProblem::Folder:
+            return QStringLiteral("这是文件夹，不是文件：%1").arg(shown(path));
+        case files::ReadProblem::NotRegularFile:
+            return QStringLiteral("这不是普通文件（管道或设备）：%1").arg(shown(path));
+        case files::ReadProblem::TooLarge:
+            return QStringLiteral("文件超过 %1 MiB：%2")
+                .arg(files::maxProgramBytes >> 20)
+                .arg(shown(path));
+        case files::ReadProblem::None:
+        case files::ReadProblem::Failed:
+            break;
+    }
     return QStringLiteral("无法读取文件：%1").arg(shown(path));
 }
 
@@ -45,9 +50,7 @@ ProgramFiles::ProgramFiles(QPlainTextEdit& editor, Prompts& prompts, QObject* pa
       editor_(editor),
       prompts_(prompts),
       loader_(new ProgramLoader(editor, this)),
-      caption_(untitledCaption) {
-    connect(loader_, &ProgramLoader::loaded, this, &ProgramFiles::takeLoadedText);
-}
+      caption_(untitledCaption) {}
 
 void ProgramFiles::newProgram() {
     if (mayDiscard()) startUntitled();
@@ -98,7 +101,8 @@ bool ProgramFiles::loading() const {
 
 std::string ProgramFiles::programText() const {
     loader_->finish();
-    return encoding_.withLineEndings(editor_.toPlainText()).toUtf8().toStdString();
+    if (whole_) return *whole_;
+    return EditorText::program(*editor_.document(), usual_).toUtf8().toStdString();
 }
 
 // An emptied editor loses nothing: the file on disk still holds the program.
@@ -121,57 +125,65 @@ bool ProgramFiles::saveInPlace() {
     return !path.isEmpty() && write(path);
 }
 
+// Text with a broken character (a lone UTF-16 surrogate) cannot go into
+// any file; the encoder would drop it without a word.
 bool ProgramFiles::write(const QString& path) {
     loader_->finish();
-    const QString text = editor_.toPlainText();
-    const std::optional<QByteArray> bytes =
-        text == loadedText_ ? loadedBytes_ : encoding_.encode(text);
-    if (!bytes || !writeWhole(path, *bytes)) {
+    std::optional<std::string> bytes;
+    if (whole_) {
+        bytes = encoding_.encode(*whole_);
+    } else if (const QString text = EditorText::program(*editor_.document(), usual_);
+               text.isValidUtf16()) {
+        bytes = encoding_.encode(text.toUtf8().toStdString());
+    }
+    if (!bytes || !writeWhole(path, QByteArray::fromStdString(*bytes))) {
         prompts_.message(QStringLiteral("保存失败"),
                          QStringLiteral("无法保存文件：%1").arg(shown(path)));
         return false;
     }
-    loadedText_ = text;
-    loadedBytes_ = *bytes;
     editor_.document()->setModified(false);
     return true;
 }
 
 void ProgramFiles::load(const QString& path) {
     const QString title = QStringLiteral("打开失败");
-    const std::optional<QByteArray> bytes = readWhole(path);
-    if (!bytes) {
-        prompts_.message(title, unreadableText(path));
+    files::ProgramBytes file = files::readProgramFile(QFile::encodeName(path).toStdString());
+    if (file.problem != files::ReadProblem::None) {
+        prompts_.message(title, unreadableText(file.problem, path));
         return;
     }
-    const std::optional<DecodedProgram> program = ProgramEncoding::decode(*bytes);
+    std::optional<files::DecodedProgram> program = files::ProgramEncoding::decode(file.bytes);
     if (!program) {
         prompts_.message(title,
                          QStringLiteral("文件不是 UTF-8 或 GBK 编码的文本：%1").arg(shown(path)));
         return;
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    adopt(*program, *bytes, absolute);
+    adopt(std::move(*program), absolute);
     emit opened(absolute);
 }
 
-void ProgramFiles::adopt(const DecodedProgram& program, const QByteArray& bytes,
-                         const QString& caption) {
+// A program with a line too long to lay out opens read-only, its long lines
+// cut short in the editor; Run and Save take it whole.
+void ProgramFiles::adopt(files::DecodedProgram program, const QString& caption) {
+    const EditorText text(program.text);
     encoding_ = program.encoding;
-    loadedBytes_ = bytes;
-    loadedText_.clear();
-    loader_->load(program.text);
+    usual_ = text.usual();
+    const bool cut = text.firstCutLine() >= 0;
+    whole_ = cut ? std::optional(std::move(program.text)) : std::nullopt;
+    loader_->load(text, cut);
     setCaption(caption);
-}
-
-// What the editor shows of an untouched file, which is what a later save
-// compares against; a text edited while it came in matches no file.
-void ProgramFiles::takeLoadedText() {
-    if (!editor_.document()->isModified()) loadedText_ = editor_.toPlainText();
+    if (!cut) return;
+    prompts_.message(QStringLiteral("只读打开"),
+                     QStringLiteral("第%1行超过%2个字符，编辑器只显示长行的开头，程序只读打开；"
+                                    "运行和保存用的是完整的程序：%3")
+                         .arg(text.firstCutLine() + 1)
+                         .arg(EditorText::shownLength)
+                         .arg(shown(caption)));
 }
 
 void ProgramFiles::startUntitled() {
-    adopt(DecodedProgram{}, QByteArray(), untitledCaption);
+    adopt(files::DecodedProgram{}, untitledCaption);
 }
 
 void ProgramFiles::setCaption(const QString& caption) {

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <optional>
 #include <string>
 
-#include "app/files/ProgramEncoding.h"
+#include "app/files/EditorText.h"
+#include "files/ProgramEncoding.h"
 
 class QPlainTextEdit;
 
@@ -16,8 +17,11 @@ class Prompts;
 
 // The NC program as a document: the editor's text, the file it came from
 // (the editor frame's caption: "新文件" or the full path), and how that file
-// was written (encoding, line endings), so an unchanged file saves back byte
-// for byte. New, Open, Save, Save As and the clear-screen button.
+// was written (encoding, line endings), so that Save changes only the lines
+// the user edited (see EditorText). New, Open, Save, Save As and the
+// clear-screen button. Every way of opening a program (the Open dialog, the
+// command line, a drop, the recent files) comes through openPath() or
+// open(), which read the file as the runner does (files::readProgramFile).
 class ProgramFiles : public QObject {
     Q_OBJECT
 
@@ -39,9 +43,11 @@ public:
     QString caption() const { return caption_; }
     // A long program is still coming into the editor (see ProgramLoader).
     bool loading() const;
-    // What Run hands the interpreter: the editor's text as UTF-8, with the
-    // document's line endings (CR LF for new programs); the whole of a long
-    // program that is still coming in.
+    // What Run hands the interpreter: the editor's lines in UTF-8 with their
+    // own endings (new lines with the file's usual one, CR LF in a new
+    // program); for an unchanged file exactly the text the runner reads from
+    // it. The whole of a long program that is still coming in, and of one
+    // whose long lines the editor shows cut short.
     std::string programText() const;
 
 signals:
@@ -56,8 +62,7 @@ private:
     bool saveInPlace();
     bool write(const QString& path);
     void load(const QString& path);
-    void adopt(const DecodedProgram& program, const QByteArray& bytes, const QString& caption);
-    void takeLoadedText();
+    void adopt(files::DecodedProgram program, const QString& caption);
     void startUntitled();
     void setCaption(const QString& caption);
 
@@ -65,11 +70,10 @@ private:
     Prompts& prompts_;
     ProgramLoader* loader_;
     QString caption_;
-    ProgramEncoding encoding_;
-    // The editor's text as last read or written, and the file's bytes for
-    // it: an unchanged text goes back to disk as exactly these bytes.
-    QString loadedText_;
-    QByteArray loadedBytes_;
+    files::ProgramEncoding encoding_;
+    EditorText::Ending usual_ = EditorText::Ending::CrLf;
+    // The program whose long lines the editor shows cut short, read-only.
+    std::optional<std::string> whole_;
 };
 
 }  // namespace tarvo::app

@@ -4,13 +4,14 @@
 
 namespace tarvo::app {
 
+// Made once a run, in time linear in the program's length whatever its lines.
 CaretMap::CaretMap(const std::string& program, const QString& editorText)
     : programBytes_(static_cast<qint64>(program.size())), editorCharacters_(editorText.size()) {
-    for (std::size_t i = 0; i < program.size(); ++i) {
-        if (program[i] == '\n') feedBytes_.push_back(static_cast<qint64>(i));
+    for (auto at = program.find('\n'); at != std::string::npos; at = program.find('\n', at + 1)) {
+        feedBytes_.push_back(static_cast<qint64>(at));
     }
-    for (qsizetype i = 0; i < editorText.size(); ++i) {
-        if (editorText[i] == QLatin1Char('\n')) feedCharacters_.push_back(i);
+    for (auto at = editorText.indexOf(u'\n'); at >= 0; at = editorText.indexOf(u'\n', at + 1)) {
+        feedCharacters_.push_back(at);
     }
 }
 

@@ -111,6 +111,16 @@ private slots:
                  QStringList{"Y1:" + colour(GcodeWord::Coordinate)});
     }
 
+    // However long a line, a paint colours its first thousand characters only.
+    void colouringStopsAtTheThousandthCharacter() {
+        ProgramEditor& editor = t_.window->editorFrame().filetxt();
+        editor.setPlainText(QStringLiteral("X1 ").repeated(1000));
+        editor.viewport()->repaint();
+        const auto formats = editor.document()->firstBlock().layout()->formats();
+        QCOMPARE(formats.size(), 334);
+        QCOMPARE(formats.last().start + formats.last().length, 1000);
+    }
+
     // Band and gutter arrow mark the line executed; Stop and the run's end clear the band.
     void executingLineFollowsTheMarker() {
         ProgramEditor& editor = t_.window->editorFrame().filetxt();

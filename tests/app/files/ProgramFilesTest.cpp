@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <csignal>
 #include <optional>
 
@@ -13,6 +14,9 @@
 #include "app/files/ProgramFiles.h"
 #include "app/support/ScriptedPrompts.h"
 #include "app/support/TableFile.h"
+#include "cli/JsonReport.h"
+#include "cli/Runner.h"
+#include "files/ProgramEncoding.h"
 
 using tarvo::app::addRows;
 using tarvo::app::ProgramFiles;
@@ -58,8 +62,9 @@ struct Bench {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    QByteArray bytes(const QByteArray& name) const {
-        QFile file(path(name));
+    QByteArray bytes(const QByteArray& name) const { return contents(path(name)); }
+    static QByteArray contents(const QString& path) {
+        QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
     }
     QStringList fileNames() const { return QDir(dir.path()).entryList(QDir::Files); }
@@ -85,6 +90,7 @@ struct Bench {
         if (command == "clear") files.clearEditor();
         if (command == "save") files.save();
         if (command == "saveAs") files.saveAs();
+        if (command == "openPath") files.openPath(prompts.names.takeFirst());
     }
 };
 
@@ -120,6 +126,9 @@ private slots:
         b.put("b.nc", "G01Y2");
         b.put("binary.nc", "G00\x80\xff");
         b.put("cut.nc", "G00 (\xd6\xd0\xce");
+        b.put("big.nc", "");
+        QVERIFY(QFile::resize(b.path("big.nc"), (qint64{64} << 20) + 1));
+        QCOMPARE(mkfifo(QFile::encodeName(b.path("pipe.nc")).constData(), 0600), 0);
         QVERIFY(QDir(b.dir.path()).mkdir("sub"));
         const QString path = name.startsWith('/') ? QString::fromUtf8(name) : b.path(name);
         if (name.startsWith('/') && !QFileInfo::exists(path)) QSKIP("no such system file here");
@@ -134,7 +143,7 @@ private slots:
         QCOMPARE(b.files.caption(), row["caption"] == "-" ? untitled : b.path(row["caption"]));
         QCOMPARE(b.bytes("a.nc"), row["a.nc"]);
         QCOMPARE(b.modified(), row["unsaved"] == "yes");
-        QCOMPARE(b.fileNames(), (QStringList{"a.nc", "b.nc", "binary.nc", "cut.nc"}));
+        QCOMPARE(b.fileNames(), (QStringList{"a.nc", "b.nc", "big.nc", "binary.nc", "cut.nc"}));
     }
 
     // A failed save leaves the old file whole, no stray file, and the text.
@@ -191,6 +200,80 @@ private slots:
         QCOMPARE(b.bytes("a.nc"), row["saved"]);
         QCOMPARE(b.prompts.log, QStringList{saveAsDialog});
         QCOMPARE(b.files.caption(), b.path("a.nc"));
+    }
+
+    // An edit on one line leaves every other line of the file as it was, byte for byte; Run gets
+    // the text the saved file holds, as the runner reads it.
+    void untouchedLinesStayAsTheyWere_data() {
+        QVERIFY(addRows("untouched-lines.txt", {"case", "bytes", "edit", "line", "saved"}));
+    }
+    void untouchedLinesStayAsTheyWere() {
+        QFETCH(TableRow, row);
+        Bench b;
+        b.put("a.nc", row["bytes"]);
+        b.open("a.nc");
+        if (row["edit"] == "undo") {
+            b.erase();
+            b.editor.undo();
+        }
+        QTextCursor cursor(b.editor.document()->findBlockByNumber(row["line"].toInt() - 1));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        cursor.insertText(row["edit"] == "break" ? "\n;" : ";");
+        b.files.save();
+        QCOMPARE(b.bytes("a.nc"), row["saved"]);
+        const auto saved = tarvo::files::ProgramEncoding::decode(row["saved"].toStdString());
+        QVERIFY(saved);
+        QCOMPARE(b.files.programText(), saved->text);
+    }
+
+    // A program in GBK or GB18030 reaches the machine as the runner reads it, and its run
+    // ends as the runner's recorded run (tests/golden/<program>) does.
+    void programsRunAsInTheRunner_data() {
+        QTest::addColumn<QString>("name");
+        const QDir programs(QStringLiteral(TARVO_TEST_DATA "/programs"));
+        for (const QString& name : programs.entryList({"*.nc"})) {
+            QTest::newRow(name.toUtf8().constData()) << programs.filePath(name);
+        }
+    }
+    void programsRunAsInTheRunner() {
+        QFETCH(QString, name);
+        Bench b;
+        b.prompts.names << name;
+        b.files.open();
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const auto read = tarvo::files::ProgramEncoding::decode(file.readAll().toStdString());
+        QVERIFY(read);
+        QCOMPARE(b.files.programText(), read->text);
+        tarvo::cli::Runner runner({});
+        const tarvo::cli::End end = runner.run(b.files.programText(), 10'000'000, nullptr);
+        const QString golden = QStringLiteral(TARVO_GOLDEN_DIR "/") + QFileInfo(name).baseName();
+        QCOMPARE(QByteArray::fromStdString(tarvo::cli::jsonReport(end, runner)),
+                 Bench::contents(golden + "/expected.json"));
+        QCOMPARE(QByteArray::fromStdString(runner.message().value_or("")),
+                 Bench::contents(golden + "/stderr").trimmed());
+    }
+
+    // A line too long to lay out opens at once, cut short in a read-only editor; Run and Save
+    // take the program whole; a new program is editable again.
+    void longLineOpensReadOnly() {
+        const QByteArray bytes = "%\r\nG01X3Y2 (" + QByteArray(10'000'000, 'a') + ")\r\n%\r\n";
+        Bench b;
+        b.put("long.nc", bytes);
+        b.files.openPath(b.path("long.nc"));
+        QVERIFY(!b.files.loading() && b.editor.isReadOnly());
+        QCOMPARE(b.prompts.log,
+                 QStringList{"只读打开: 第2行超过10000个字符，编辑器只显示长行的开头，"
+                             "程序只读打开；运行和保存用的是完整的程序：" +
+                             b.path("long.nc")});
+        QCOMPARE(b.editor.document()->characterCount(), 3 + 10'001 + 2 + 1);
+        QVERIFY(b.editor.document()->findBlockByNumber(1).text().endsWith(u"aaa…"));
+        QCOMPARE(b.files.programText(), bytes.toStdString());
+        QVERIFY(QFile::remove(b.path("long.nc")));
+        b.files.save();
+        QCOMPARE(b.bytes("long.nc"), bytes);
+        b.files.newProgram();
+        QVERIFY(!b.editor.isReadOnly());
     }
 
     // Without work to lose nothing asks; untitled saves as UTF-8 CR LF and asks a name each time.

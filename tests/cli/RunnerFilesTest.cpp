@@ -1,0 +1,167 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+// What the golden folders cannot set up: pipes, a file-size limit, standard
+// output on a full device, links. Every run must end within seconds.
+namespace tarvo::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string program = "%\nG01X10Y5\n%\n";
+
+struct Outcome {
+    int status = -1;  // -1: killed after the time allowed
+    std::string err;
+};
+
+// A scratch folder with the program a.nc.
+struct Scratch {
+    fs::path dir = fs::temp_directory_path() / ("tarvo-runner-" + std::to_string(getpid()));
+    Scratch() {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        put("a.nc", program);
+    }
+    ~Scratch() { fs::remove_all(dir); }
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+    void put(const std::string& name, const std::string& bytes) const {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+    }
+    std::string bytes(const std::string& name) const {
+        std::ifstream in(dir / name, std::ios::binary);
+        std::ostringstream all;
+        all << in.rdbuf();
+        return in ? all.str() : "<none>";
+    }
+    std::vector<std::string> names() const {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(dir))
+            found.push_back(entry.path().filename());
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
+    // Runs the runner with standard output to `out` and, when fileBytes is
+    // not 0, writes limited to that many bytes a file.
+    Outcome run(const std::vector<std::string>& args, const std::string& out = "/dev/null",
+                rlim_t fileBytes = 0) const {
+        const std::string err = path("stderr.txt");
+        const pid_t child = fork();
+        if (child == 0) {
+            if (fileBytes != 0) {
+                const rlimit limit{fileBytes, fileBytes};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
+            dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
+            std::vector<char*> argv{const_cast<char*>(TARVO_CLI)};
+            for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+            argv.push_back(nullptr);
+            execv(TARVO_CLI, argv.data());
+            _exit(127);
+        }
+        Outcome result;
+        int status = 0;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (waitpid(child, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                kill(child, SIGKILL);
+                waitpid(child, &status, 0);
+                fs::remove(err);
+                return result;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        result.err = bytes("stderr.txt");
+        fs::remove(err);
+        return result;
+    }
+};
+
+// A pipe, a device or a file over the limit is refused at once.
+TEST(CliRunnerFiles, ProgramsThatAreNoRegularFilesAreRefusedAtOnce) {
+    const Scratch s;
+    ASSERT_EQ(mkfifo(s.path("pipe.nc").c_str(), 0600), 0);
+    fs::resize_file(s.path("a.nc"), (std::uintmax_t{64} << 20) + 1);
+    const struct {
+        std::string program, why;
+    } cases[] = {{s.path("pipe.nc"), "not a regular file"},
+                 {"/dev/zero", "not a regular file"},
+                 {s.path("a.nc"), "larger than 64 MiB"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        const Outcome run = s.run({c.program});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "tarvo-cli: cannot read " + c.program + ": " + c.why + "\n");
+    }
+}
+
+// A write that fails leaves the old file as it was and no other file; exit 1.
+TEST(CliRunnerFiles, OutputsAreWrittenWholeOrNotAtAll) {
+    const Scratch s;
+    std::vector<std::string> outputs{"--trace", "--steps"};
+#ifdef TARVO_PICTURES
+    outputs.insert(outputs.end(), {"--plan", "--magnified"});
+#endif
+    for (const std::string& option : outputs) {
+        SCOPED_TRACE(option);
+        const std::string name = option == "--plan"        ? "out.png"
+                                 : option == "--magnified" ? "out.svg"
+                                                           : "out.csv";
+        s.put(name, "old");
+        const Outcome run = s.run({s.path("a.nc"), option, s.path(name)}, "/dev/null", 100);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "tarvo-cli: cannot write " + s.path(name) + "\n");
+        EXPECT_EQ(s.bytes(name), "old");
+        EXPECT_EQ(s.names(), (std::vector<std::string>{"a.nc", name}));
+        fs::remove(s.path(name));
+    }
+}
+
+// Standard output that cannot take the report fails the run.
+TEST(CliRunnerFiles, AFullStandardOutputFailsTheRun) {
+    const Scratch s;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{s.path("a.nc"), "--json"}, {s.path("a.nc")}, {"--help"}}) {
+        const Outcome run = s.run(args, "/dev/full");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "tarvo-cli: cannot write standard output\n");
+    }
+}
+
+// The program is never written over, through a link either; nor is a device.
+TEST(CliRunnerFiles, NoOutputTakesThePlaceOfTheProgramOrOfADevice) {
+    const Scratch s;
+    fs::create_symlink(s.path("a.nc"), s.path("link.csv"));
+    fs::create_hard_link(s.path("a.nc"), s.path("hard.csv"));
+    fs::create_symlink("/dev/full", s.path("full.svg"));
+    const struct {
+        std::string option, output, why;
+    } cases[] = {{"--trace", s.path("link.csv"), ": it is the program file"},
+                 {"--steps", s.path("hard.csv"), ": it is the program file"},
+                 {"--steps", s.path("full.svg"), ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.output);
+        const Outcome run = s.run({s.path("a.nc"), c.option, c.output});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "tarvo-cli: cannot write " + c.output + c.why + "\n");
+        EXPECT_EQ(s.bytes("a.nc"), program);
+    }
+}
+
+}  // namespace
+}  // namespace tarvo::cli
