@@ -33,9 +33,13 @@ OutputFile::~OutputFile() {
 }
 
 // The temporary file gets the mode the file would have: that of the file it
-// replaces, or what the umask leaves of 0666 for a new one.
-bool OutputFile::open(const std::string& path) {
-    if (isNoRegularFile(path)) return false;
+// replaces, or what the umask leaves of 0666 for a new one. A link is
+// followed, so the file it names is replaced and the link stays.
+bool OutputFile::open(const std::string& name) {
+    if (isNoRegularFile(name)) return false;
+    std::error_code error;
+    const std::string path = fs::weakly_canonical(name, error).string();
+    if (error) return false;
     struct stat old {};
     const bool replaces = stat(path.c_str(), &old) == 0;
     std::random_device random;
