@@ -33,20 +33,24 @@ OutputFile::~OutputFile() {
 }
 
 // The temporary file gets the mode the file would have: that of the file it
-// replaces, or what the umask leaves of 0666 for a new one.
-bool OutputFile::open(const std::string& path) {
-    if (isNoRegularFile(path)) return false;
+// replaces, or what the umask leaves of 0666 for a new one. A link is
+// followed, so the file it names is replaced and the link stays.
+bool OutputFile::open(const std::string& name) {
+    if (isNoRegularFile(name)) return false;
+    std::error_code error;
+    const std::string path = fs::weakly_canonical(name, error).string();
+    if (error) return false;
     struct stat old {};
     const bool replaces = stat(path.c_str(), &old) == 0;
     std::random_device random;
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const std::string name = temporaryName(path, random());
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const std::string temporary = temporaryName(path, random());
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) return false;
         const bool kept = !replaces || fchmod(fd, old.st_mode & 07777) == 0;
         close(fd);
-        temporary_ = name;
+        temporary_ = temporary;
         path_ = path;
         out_.open(temporary_, std::ios::binary | std::ios::trunc);
         return kept && out_.is_open();

@@ -20,7 +20,7 @@ public:
     // Creates the temporary file; false when the folder cannot take it or the
     // name belongs to something other than a regular file (a folder, a
     // device, a pipe), which is never replaced.
-    bool open(const std::string& path);
+    bool open(const std::string& name);
     std::ostream& stream() { return out_; }
     // Gives the file its name; false, leaving no file, when a write failed.
     bool commit();
