@@ -1,28 +1,15 @@
 #include "render/RasterCanvas.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
 
 #include "render/SvgPicture.h"
+#include "render/WholeFile.h"
 
 namespace tarvo::render {
 
 namespace {
-
-// The picture takes the file's place only once every byte of it is on disk
-// (a full disk or a file-size limit leaves the old file as it was, and no
-// cut-off one). Only a regular file is replaced: QSaveFile would otherwise
-// rename its new file over a device or a pipe.
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-           file.commit();
-}
 
 // A view is 7215 twips square; labels are 90 x 180 twips.
 constexpr double viewTwips = 7215;

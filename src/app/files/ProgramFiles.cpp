@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "app/base/Prompts.h"
-#include "app/base/WholeFile.h"
 #include "app/files/ProgramLoader.h"
 #include "files/ProgramFile.h"
+#include "render/WholeFile.h"
 
 namespace tarvo::app {
 
@@ -136,7 +136,7 @@ bool ProgramFiles::write(const QString& path) {
                text.isValidUtf16()) {
         bytes = encoding_.encode(text.toUtf8().toStdString());
     }
-    if (!bytes || !writeWhole(path, QByteArray::fromStdString(*bytes))) {
+    if (!bytes || !render::writeWhole(path, QByteArray::fromStdString(*bytes))) {
         prompts_.message(QStringLiteral("保存失败"),
                          QStringLiteral("无法保存文件：%1").arg(shown(path)));
         return false;

@@ -11,9 +11,9 @@
 
 #include "app/base/Prompts.h"
 #include "app/base/ShownRefresh.h"
-#include "app/base/WholeFile.h"
 #include "app/teaching/StepTableModel.h"
 #include "motion/NumberText.h"
+#include "render/WholeFile.h"
 #include "teach/StepCsv.h"
 #include "teach/StepTable.h"
 #include "teach/StepText.h"
@@ -118,7 +118,7 @@ void StepTablePanel::exportCsv() {
         prompts_.saveFileName(QStringLiteral("导出插补过程表"), QStringLiteral("CSV 文件 (*.csv)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
-    if (!writeWhole(path, QByteArray::fromStdString(teach::stepCsv(table_.rows())))) {
+    if (!render::writeWhole(path, QByteArray::fromStdString(teach::stepCsv(table_.rows())))) {
         prompts_.message(QStringLiteral("保存失败"),
                          QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
     }

@@ -1,9 +1,9 @@
-#include "app/base/WholeFile.h"
+#include "render/WholeFile.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace tarvo::app {
+namespace tarvo::render {
 
 // The new file takes the old one's place only once every byte reached the
 // disk; QSaveFile::commit alone misses a failed final flush on some Qt
@@ -18,4 +18,4 @@ bool writeWhole(const QString& path, const QByteArray& bytes) {
            file.commit();
 }
 
-}  // namespace tarvo::app
+}  // namespace tarvo::render

@@ -3,9 +3,9 @@
 class QByteArray;
 class QString;
 
-namespace tarvo::app {
+namespace tarvo::render {
 
 // Writes a file whole or leaves the old one as it was; false if it could not.
 bool writeWhole(const QString& path, const QByteArray& bytes);
 
-}  // namespace tarvo::app
+}  // namespace tarvo::render
