@@ -53,7 +53,7 @@ std::optional<std::vector<T>> parseList(const std::string& text, std::size_t cou
 // A decimal text read exactly. A number that cannot be held exactly is kept
 // with its fault, so that interp::parameterProblem refuses it with its message.
 std::optional<motion::DecimalReading> parseDecimal(const std::string& text) {
-    const motion::DecimalReading reading = motion::readDecimal(text);
+    const motion::DecimalReading reading = interp::readParameter(text);
     if (reading.fault == motion::DecimalReading::Fault::NotNumber) return std::nullopt;
     return reading;
 }
@@ -86,8 +86,7 @@ bool applyValue(const std::string& name, const std::string& value, Options& o) {
         return dl.has_value();
     }
     if (name == "--bei") {
-        const auto bei = parseNumber(value);
-        const auto rounded = bei ? motion::toInt16(*bei) : std::nullopt;
+        const auto rounded = interp::readMagnification(value);
         if (rounded) o.parameters.bei = *rounded;
         return rounded.has_value();
     }

@@ -24,6 +24,14 @@ struct Parameters {
     static constexpr motion::Decimal maxDl = motion::Decimal(100);
 };
 
+// The parameter dialog's texts and the runner's options read alike: blanks
+// around a number (ASCII white space, no-break and ideographic spaces) are
+// no part of it; the rest is read by motion::readDecimal.
+motion::DecimalReading readParameter(std::string_view text);
+// The magnification's text, rounded halves to even; nothing when it is no
+// number or does not fit 16 bits.
+std::optional<std::int16_t> readMagnification(std::string_view text);
+
 // Why these values cannot drive a run (the message shown), or nothing when
 // they can. Steps of zero, negative or absurd length would never end a move.
 std::optional<std::string_view> parameterProblem(const Parameters& p);

@@ -71,15 +71,20 @@ TEST_P(InterpExactValue, IsHeldExactly) {
     EXPECT_EQ(r.s.xe.units(), std::stoll(row()["units"]));
 }
 
-// The pulse equivalent and the origin at and just beyond what can be held, refused with their
-// own messages.
+// The parameters' texts as both shells read them: at and just beyond what can be held, refused
+// with their own messages; blanks around a number are no part of it.
 TEST_P(InterpParameterEdge, IsRefusedWithItsMessage) {
     Parameters p;
     const std::string& field = row()["field"];
-    (field == "dl"     ? p.dl
-     : field == "g54x" ? p.g54x
-     : field == "g54y" ? p.g54y
-                       : p.g54z) = motion::readDecimal(row()["text"]);
+    const std::string& text = row()["text"];
+    if (field == "bei") {
+        p.bei = readMagnification(text).value_or(0);
+    } else {
+        (field == "dl"     ? p.dl
+         : field == "g54x" ? p.g54x
+         : field == "g54y" ? p.g54y
+                           : p.g54z) = readParameter(text);
+    }
     EXPECT_EQ(parameterProblem(p).value_or(""), row()["message"]);
 }
 

@@ -29,20 +29,13 @@ QString defaultText(QStringView key) {
     return key == u"bei" || key == u"dl" ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-// A text that is not a number becomes NaN, which no range accepts.
-double number(const QString& text) {
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok ? value : std::numeric_limits<double>::quiet_NaN();
-}
-
 // Sets the field `key` names. A magnification that does not fit 16 bits
 // becomes 0, so that interp::parameterProblem alone decides what is valid.
 void setParameter(interp::Parameters& p, QStringView key, const QString& text) {
     if (key == u"g54x") p.g54x = parameterNumber(text);
     if (key == u"g54y") p.g54y = parameterNumber(text);
     if (key == u"g54z") p.g54z = parameterNumber(text);
-    if (key == u"bei") p.bei = motion::toInt16(number(text)).value_or(0);
+    if (key == u"bei") p.bei = interp::readMagnification(text.toStdString()).value_or(0);
     if (key == u"dl") p.dl = parameterNumber(text);
 }
 
@@ -56,7 +49,7 @@ QString floatText(float value) {
 }  // namespace
 
 motion::DecimalReading parameterNumber(const QString& text) {
-    return motion::readDecimal(text.trimmed().toStdString());
+    return interp::readParameter(text.toStdString());
 }
 
 std::optional<QString> parameterTextProblem(QStringView key, const QString& text) {
