@@ -10,8 +10,12 @@
 namespace {
 
 // `tarvo [PROGRAM.nc]`, with --help and --version as every desktop program
-// has them; the parser prints and exits for those two.
-QString programToOpen(const QApplication& application) {
+// has them; the parser prints and exits for those two. It runs before the
+// window's application exists, so both answer without a display.
+QString programToOpen(int& argc, char** argv) {
+    const QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tarvo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Simulator of a three-axis stepper-motor NC machine, for teaching pulse "
@@ -28,9 +32,9 @@ QString programToOpen(const QApplication& application) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const QString program = programToOpen(argc, argv);
     QApplication application(argc, argv);
     tarvo::app::setApplicationIdentity(application);
-    const QString program = programToOpen(application);
     tarvo::app::installChineseTranslations(application);
     tarvo::app::Settings settings;
     tarvo::app::MainWindow window(settings);
