@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tarvo::motion {
+
+// The textbook methods count in whole pulses: the pulse equivalent is the
+// unit, so a point is a pair of pulse counts. Coordinates stay within
+// ±10⁹ pulses, so every product of two of them fits 64 bits.
+struct PulsePoint {
+    std::int64_t x = 0, y = 0;
+    friend bool operator==(const PulsePoint&, const PulsePoint&) = default;
+};
+
+// What one iteration fed: per axis +1 or −1 pulse, or 0.
+struct PulseFeed {
+    std::int8_t x = 0, y = 0;
+    friend bool operator==(const PulseFeed&, const PulseFeed&) = default;
+};
+
+// One iteration of point-by-point comparison in its four beats: the
+// judgement of the deviation 偏差 F, the feed, the new deviation, and the
+// end counter Σ after the iteration.
+struct ComparisonStep {
+    std::int64_t number = 0;  // from 1
+    PulsePoint point;         // before the feed: a line's from its start, an arc's from its centre
+    std::int64_t f = 0;       // the deviation judged
+    PulseFeed feed;
+    std::int64_t fAfter = 0;  // the new deviation
+    std::int64_t sigma = 0;   // Σ, pulses still to feed
+};
+
+// One iteration of digital integration (DDA) in its four beats: each
+// remainder register J_R takes its integrand J_V; a sum reaching the
+// capacity 2^N overflows, keeps the rest and feeds a pulse; then the end
+// counters.
+struct IntegrationStep {
+    std::int64_t number = 0;  // from 1
+    PulsePoint point;         // before the feed: a line's from its start, an arc's from its centre
+    std::int64_t jvx = 0, jvy = 0;    // the integrands added this iteration
+    std::int64_t jrx = 0, jry = 0;    // the remainders as the iteration found them
+    bool addsX = true, addsY = true;  // false while an arc's axis waits, its remainder held
+    bool overflowX = false, overflowY = false;
+    std::int64_t jrxAfter = 0, jryAfter = 0;  // the remainders it left
+    PulseFeed feed;
+    // The end counters after the iteration: an arc's pulses still to feed
+    // per axis; a line's iterations still to make, the same in both.
+    std::int64_t sigmaX = 0, sigmaY = 0;
+};
+
+}  // namespace tarvo::motion
