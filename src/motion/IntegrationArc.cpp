@@ -40,6 +40,7 @@ IntegrationStep IntegrationArc::next() {
     IntegrationStep step;
     step.number = ++number_;
     step.point = point_;
+    step.capacity = capacity();
     step.jvx = jvx_;
     step.jvy = jvy_;
     step.jrx = jrx_;

@@ -19,6 +19,7 @@ IntegrationStep IntegrationLine::next() {
     IntegrationStep step;
     step.number = ++number_;
     step.point = point_;
+    step.capacity = capacity();
     step.jvx = std::llabs(end_.x);
     step.jvy = std::llabs(end_.y);
     step.jrx = jrx_;

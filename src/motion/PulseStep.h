@@ -37,6 +37,7 @@ struct ComparisonStep {
 struct IntegrationStep {
     std::int64_t number = 0;  // from 1
     PulsePoint point;         // before the feed: a line's from its start, an arc's from its centre
+    std::int64_t capacity = 0;        // 2^N, where a register overflows
     std::int64_t jvx = 0, jvy = 0;    // the integrands added this iteration
     std::int64_t jrx = 0, jry = 0;    // the remainders as the iteration found them
     bool addsX = true, addsY = true;  // false while an arc's axis waits, its remainder held
