@@ -18,9 +18,9 @@ struct PulseFeed {
     friend bool operator==(const PulseFeed&, const PulseFeed&) = default;
 };
 
-// One iteration of point-by-point comparison in its four beats: the
-// judgement of the deviation 偏差 F, the feed, the new deviation, and the
-// end counter Σ after the iteration.
+// One iteration of point-by-point comparison (逐点比较法) in its four
+// beats: 偏差判别 (the deviation F judged), 坐标进给 (the feed), 偏差计算
+// (the new F) and 终点判别 (the end counter Σ after the feed).
 struct ComparisonStep {
     std::int64_t number = 0;  // from 1
     PulsePoint point;         // before the feed: a line's from its start, an arc's from its centre
@@ -30,10 +30,11 @@ struct ComparisonStep {
     std::int64_t sigma = 0;   // Σ, pulses still to feed
 };
 
-// One iteration of digital integration (DDA) in its four beats: each
-// remainder register J_R takes its integrand J_V; a sum reaching the
-// capacity 2^N overflows, keeps the rest and feeds a pulse; then the end
-// counters.
+// One iteration of digital integration (数字积分法, DDA) in its four beats:
+// each remainder register (余数寄存器 J_R) adds its integrand (被积函数
+// J_V); a sum reaching the capacity 2^N overflows (溢出), keeps the rest and
+// feeds a pulse; an arc's integrands follow the feeds; then the end counters
+// (终点计数器 Σ).
 struct IntegrationStep {
     std::int64_t number = 0;  // from 1
     PulsePoint point;         // before the feed: a line's from its start, an arc's from its centre

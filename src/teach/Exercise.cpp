@@ -42,7 +42,7 @@ std::string Exercise::text() const {
     } else {
         text += "直线 L" + q + "：(0, 0) → " + pointText(end);
     }
-    if (!comparison) text += halfLoad ? "，半加载" : "，不加载";
+    if (!comparison) text += halfLoad ? "，半加载" : "，清零";
     return text;
 }
 

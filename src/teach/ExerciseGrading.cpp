@@ -85,10 +85,20 @@ Graded gradeDeviation(const Exercise& exercise, const motion::ComparisonStep& st
 }
 
 Graded gradeOverflow(const motion::IntegrationStep& step, bool x, bool y) {
-    const Register rx{'X',        step.jrx,       step.jvx,   step.jrxAfter,
-                      step.addsX, step.overflowX, step.feed.x};
-    const Register ry{'Y',        step.jry,       step.jvy,   step.jryAfter,
-                      step.addsY, step.overflowY, step.feed.y};
+    const Register rx{.axis = 'X',
+                      .remainder = step.jrx,
+                      .integrand = step.jvx,
+                      .after = step.jrxAfter,
+                      .adds = step.addsX,
+                      .overflow = step.overflowX,
+                      .feed = step.feed.x};
+    const Register ry{.axis = 'Y',
+                      .remainder = step.jry,
+                      .integrand = step.jvy,
+                      .after = step.jryAfter,
+                      .adds = step.addsY,
+                      .overflow = step.overflowY,
+                      .feed = step.feed.y};
     const std::string why =
         registerText(rx, step.capacity) + "；" + registerText(ry, step.capacity);
     return {x == step.overflowX && y == step.overflowY, overflowText(x, y),

@@ -104,7 +104,9 @@ TEST(PulseMethods, EndExactlyOnTheEndPointInEveryQuadrantAndSense) {
                                             {-5, 0}, {-4, -3}, {-3, -4}, {0, -5}, {3, -4}, {4, -3}};
     for (const std::int64_t scale : {1, 10, 100}) {
         const auto scaled = [&](PulsePoint p) { return PulsePoint{p.x * scale, p.y * scale}; };
-        for (PulsePoint end : circle) {
+        std::vector<PulsePoint> lineEnds = circle;
+        lineEnds.push_back({});  // a line of no length
+        for (PulsePoint end : lineEnds) {
             end = scaled(end);
             SCOPED_TRACE(testing::Message() << "line to " << end.x << ' ' << end.y);
             EXPECT_EQ(walked(PulseStepper(ComparisonLine(end)), {}), end);

@@ -61,11 +61,13 @@ Exercise exerciseOf(const std::string& kase) {
     Exercise e;
     in >> method >> figure;
     e.arc = figure == "arc";
-    (e.arc ? in >> e.start.x >> e.start.y : in) >> e.end.x >> e.end.y >> sense;
-    if (e.arc) in >> load;
+    if (e.arc) in >> e.start.x >> e.start.y;
+    in >> e.end.x >> e.end.y;
+    if (e.arc) in >> sense;
+    in >> load;
     e.method = method == "comparison" ? motion::Method::Comparison : motion::Method::Integration;
     e.clockwise = sense == "G02";
-    e.halfLoad = (e.arc ? load : sense) == "half";
+    e.halfLoad = load == "half";
     return e;
 }
 
