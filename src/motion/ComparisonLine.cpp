@@ -1,7 +1,6 @@
 #include "motion/ComparisonLine.h"
 
 #include <cstdlib>
-#include <stdexcept>
 
 namespace tarvo::motion {
 
@@ -14,10 +13,7 @@ std::int8_t away(std::int64_t v) {
 }  // namespace
 
 ComparisonLine::ComparisonLine(PulsePoint end) : end_(end) {
-    constexpr std::int64_t maxPulses = 1'000'000'000;
-    if (std::llabs(end.x) > maxPulses || std::llabs(end.y) > maxPulses) {
-        throw std::invalid_argument("坐标超出 ±1000000000 脉冲");
-    }
+    requireWithinReach(end);
     sigma_ = std::llabs(end.x) + std::llabs(end.y);
 }
 

@@ -2,14 +2,12 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <stdexcept>
 
 namespace tarvo::motion {
 
 IntegrationLine::IntegrationLine(PulsePoint end, bool halfLoad) : end_(end) {
-    constexpr std::int64_t maxPulses = 1'000'000'000;
+    requireWithinReach(end);
     const std::int64_t largest = std::max(std::llabs(end.x), std::llabs(end.y));
-    if (largest > maxPulses) throw std::invalid_argument("坐标超出 ±1000000000 脉冲");
     while (capacity() <= largest) ++bits_;
     jrx_ = jry_ = halfLoad ? capacity() / 2 : 0;
     left_ = largest == 0 ? 0 : capacity();

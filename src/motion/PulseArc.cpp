@@ -7,8 +7,6 @@ namespace tarvo::motion {
 
 namespace {
 
-constexpr std::int64_t maxPulses = 1'000'000'000;
-
 std::int64_t squareRootDown(std::int64_t n) {
     std::int64_t r = 0;
     for (std::int64_t bit = std::int64_t{1} << 31; bit > 0; bit >>= 1) {
@@ -28,10 +26,6 @@ PulsePoint axisPoint(int quadrant, std::int64_t r) {
     return {dx[quadrant] * r, dy[quadrant] * r};
 }
 
-bool within(PulsePoint p) {
-    return p.x >= -maxPulses && p.x <= maxPulses && p.y >= -maxPulses && p.y <= maxPulses;
-}
-
 }  // namespace
 
 int counterClockwiseQuadrant(PulsePoint p) {
@@ -43,7 +37,8 @@ int counterClockwiseQuadrant(PulsePoint p) {
 
 PulseArc::PulseArc(PulsePoint start, PulsePoint end, bool clockwise)
     : start_(start), end_(end), clockwise_(clockwise) {
-    if (!within(start) || !within(end)) throw std::invalid_argument("坐标超出 ±1000000000 脉冲");
+    requireWithinReach(start);
+    requireWithinReach(end);
     radius2_ = start.x * start.x + start.y * start.y;
     const std::int64_t end2 = end.x * end.x + end.y * end.y;
     if (radius2_ == 0) throw std::invalid_argument("圆弧半径为 0");

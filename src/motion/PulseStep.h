@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 
 namespace tarvo::motion {
 
@@ -11,6 +12,14 @@ struct PulsePoint {
     std::int64_t x = 0, y = 0;
     friend bool operator==(const PulsePoint&, const PulsePoint&) = default;
 };
+
+// Refuses, with its message in Chinese, a point beyond ±10⁹ pulses.
+inline void requireWithinReach(PulsePoint p) {
+    constexpr std::int64_t reach = 1'000'000'000;
+    if (p.x < -reach || p.x > reach || p.y < -reach || p.y > reach) {
+        throw std::invalid_argument("坐标超出 ±1000000000 脉冲");
+    }
+}
 
 // What one iteration fed: per axis +1 or −1 pulse, or 0.
 struct PulseFeed {

@@ -1,6 +1,7 @@
 #include "teach/ExerciseScore.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace tarvo::teach {
 

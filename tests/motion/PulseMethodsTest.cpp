@@ -71,14 +71,12 @@ TEST_P(PulseSteps, ReadAsTheTextbookTable) {
     }
 }
 
-TARVO_TABLE_SUITE(PulseArcRefusals, "pulse-arc-refusals.tsv");
+TARVO_TABLE_SUITE(PulseRefusals, "pulse-refusals.tsv");
 
-TEST_P(PulseArcRefusals, SayWhy) {
-    const std::vector<double> s = row().numbers("start"), e = row().numbers("end");
+TEST_P(PulseRefusals, SayWhy) {
     std::string message = "-";
     try {
-        PulseArc({std::int64_t(s[0]), std::int64_t(s[1])}, {std::int64_t(e[0]), std::int64_t(e[1])},
-                 row()["sense"] == "G02");
+        stepperOf(row()["case"]);
     } catch (const std::invalid_argument& refusal) {
         message = refusal.what();
     }
