@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+#include "motion/PulseStep.h"
+
+namespace tarvo::motion {
+
+// Digital integration (DDA) for a line in the XY plane, in pulses from its
+// start to its end (Xe, Ye), as the textbook does it: two remainder
+// registers J_R of N bits, 2^N the smallest power of two above |Xe| and
+// |Ye|; every iteration adds the integrands |Xe| and |Ye|, and an overflow
+// feeds one pulse, away from the start. After 2^N iterations each axis has
+// fed exactly its increment; the end counter counts the iterations down.
+// The registers start empty or half full (半加载), which brings each
+// overflow half a capacity earlier and the staircase closer to the line.
+class IntegrationLine {
+public:
+    // Coordinates within ±10⁹ pulses; throws std::invalid_argument beyond.
+    IntegrationLine(PulsePoint end, bool halfLoad);
+
+    int bits() const { return bits_; }  // N
+    std::int64_t capacity() const { return std::int64_t{1} << bits_; }
+    bool finished() const { return left_ == 0; }
+    // One iteration in its four beats; called only while not finished.
+    IntegrationStep next();
+
+    PulsePoint point() const { return point_; }
+
+private:
+    PulsePoint end_, point_;
+    int bits_ = 1;
+    std::int64_t jrx_, jry_, left_;
+    std::int64_t number_ = 0;
+};
+
+}  // namespace tarvo::motion
