@@ -208,13 +208,12 @@ std::string feedText(const TextbookStep& step) {
 
 std::string calculationText(const TextbookStep& step) {
     if (step.arc()) return arcCalculation(step);
+    // A register whose axis does not move is left out.
     std::string text;
-    const std::array<Register, 3> sums = registers(step);
-    const Decimal increments[3] = {step.segment.dx, step.segment.dy, Decimal(step.segment.dz10)};
-    for (int axis = 0; axis < 3; ++axis) {
-        if (increments[axis] == 0) continue;
+    for (const Register& r : registers(step)) {
+        if (r.increment == 0) continue;
         if (!text.empty()) text += "; ";
-        text += registerSum(sums[static_cast<std::size_t>(axis)], step.record.regmax);
+        text += registerSum(r, step.record.regmax);
     }
     return text;
 }
