@@ -82,13 +82,14 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
 }
 
 // Each column as wide as the widest text it is expected to hold, measured
-// once: sizing to contents would measure every kept row.
+// once: sizing to contents would measure every kept row. A column may name
+// texts of both methods, parted by '/'.
 void StepTablePanel::sizeColumns() {
     const QStringList widest =
         (model_->showsRegisters()
              ? QStringLiteral("8888|88888|逐点比较|jrx=14.5 jry=14.5 jrz=0|jrx jry jrz ≥ 128|"
                               "+X +Y +Z|jrx=14.5 jry=14.5 jrz=0|-1000.5|-1000.5|-1000.5|1000.00")
-             : QStringLiteral("8888|88888|F = −888 ≥ 0, SR1|+X+Y|"
+             : QStringLiteral("8888|88888|F = −888 ≥ 0, SR1/JRx、JRy、JRz 溢出|+X+Y|"
                               "JRx = 14.5 + 14.5 = 29 ≥ 16 → ΔX, 余 13|888 → 888|88.88 ≥ 1|"
                               "−888|−888|−888|−888"))
             .split(QLatin1Char('|'));
@@ -97,9 +98,10 @@ void StepTablePanel::sizeColumns() {
     for (int column = 0; column < model_->columnCount(); ++column) {
         const QString header =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        const int width =
-            std::max(metrics.horizontalAdvance(widest[column]),
-                     headerMetrics.boundingRect(QRect(), Qt::AlignLeft, header).width());
+        int width = headerMetrics.boundingRect(QRect(), Qt::AlignLeft, header).width();
+        for (const QString& text : widest[column].split(QLatin1Char('/'))) {
+            width = std::max(width, metrics.horizontalAdvance(text));
+        }
         view_->setColumnWidth(column, width + 14);
     }
     // The textbook's rows hold two lines, a straight move's X and Y registers
