@@ -196,8 +196,9 @@ Options:
   --trace FILE     write one CSV row after every timer tick:
                    tick,timer,txtpos,txtline,out,xcur,ycur,zcur
   --steps FILE     write one CSV row for every interpolation iteration, as
-                   the window's interpolation table lists it: registers
-                   before and after, decision, feed, new point, end distance
+                   the window's interpolation table lists it: feed, point in
+                   pulses, F, end counter sigma, the textbook's texts, then
+                   the machine's registers before and after
   --json           print the final state as one JSON object
   --max-ticks N    stop after N timer ticks (default 10000000)
 )" + pictures +

@@ -1,15 +1,19 @@
 #include "cli/StepWriter.h"
 
+#include "interp/Machine.h"
 #include "teach/StepCsv.h"
 
 namespace tarvo::cli {
 
-StepWriter::StepWriter(std::ostream& out) : out_(out) {
+StepWriter::StepWriter(std::ostream& out, const interp::Machine& machine)
+    : out_(out), machine_(machine) {
     out_ << teach::stepCsvHeader();
 }
 
-void StepWriter::interpolated(const motion::StepRecord& record, const motion::Segment&) {
-    out_ << teach::stepCsvRow(record);
+void StepWriter::interpolated(const motion::StepRecord& record, const motion::Segment& segment) {
+    // The interpolator counts the iterations of each segment from 1.
+    if (record.number == 1) segment_ = teach::textbookSegment(segment, machine_.dlstep());
+    out_ << teach::stepCsvRow({record, segment_});
 }
 
 }  // namespace tarvo::cli

@@ -3,7 +3,11 @@
 #include <ostream>
 
 #include "motion/StepRecord.h"
+#include "teach/TextbookStep.h"
 
+namespace tarvo::interp {
+class Machine;
+}
 namespace tarvo::cli {
 
 // Writes the interpolation table CSV (--steps): the header, then one row as
@@ -11,11 +15,13 @@ namespace tarvo::cli {
 // whole without being held in memory.
 class StepWriter : public motion::StepObserver {
 public:
-    explicit StepWriter(std::ostream& out);
+    StepWriter(std::ostream& out, const interp::Machine& machine);
     void interpolated(const motion::StepRecord& record, const motion::Segment& segment) override;
 
 private:
     std::ostream& out_;
+    const interp::Machine& machine_;
+    teach::TextbookSegment segment_;  // what the textbook needs of the segment under way
 };
 
 }  // namespace tarvo::cli

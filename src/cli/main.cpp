@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     }
     std::unique_ptr<StepWriter> steps;
     if (!options->steps.empty()) {
-        steps = std::make_unique<StepWriter>(stepsFile.stream());
+        steps = std::make_unique<StepWriter>(stepsFile.stream(), runner->machine());
         runner->machine().addStepObserver(steps.get());
     }
     const End end = runner->run(*text, options->maxTicks, trace.get());

@@ -1,42 +1,84 @@
 #include "teach/StepCsv.h"
 
 #include "motion/NumberText.h"
+#include "teach/PulseText.h"
+#include "teach/StepTable.h"
 #include "teach/StepText.h"
+#include "teach/TextbookColumns.h"
 
 namespace tarvo::teach {
 
+namespace {
+
+constexpr const char* byteOrderMark = "\xEF\xBB\xBF";
+
+// The text with ASCII minus, quoted when it holds a comma or a quote.
+std::string field(std::string text) {
+    for (std::size_t at = text.find("−"); at != std::string::npos; at = text.find("−", at)) {
+        text.replace(at, std::string("−").size(), "-");
+    }
+    if (text.find_first_of(",\"") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + '"';
+}
+
+std::string registerCells(const motion::StepRecord& record, const motion::Registers& r) {
+    const auto number = [](auto value) { return motion::exactText(value) + ','; };
+    // The remainder registers belong to straight moves, the deviation to
+    // arcs; the other method's cells stay empty.
+    if (record.method == motion::Method::Integration) {
+        return number(r.jrx) + number(r.jry) + std::to_string(r.jrz) + ",,";
+    }
+    return ",,," + number(r.fm);
+}
+
+}  // namespace
+
 std::string stepCsvHeader() {
-    return "line,step,method,gcode,regmax,jrx,jry,jrz,fm,px,py,pz,decision,feed,"
+    return std::string(byteOrderMark) +
+           "line,step,method,gcode,feed,x,y,z,F,sigma,judgement,calculation,end_test,"
+           "regmax,jrx,jry,jrz,fm,px,py,pz,decision,"
            "jrx_after,jry_after,jrz_after,fm_after,xcur,ycur,zcur,distance\n";
 }
 
-std::string stepCsvRow(const motion::StepRecord& record) {
-    const motion::Registers& b = record.before;
-    const motion::Registers& a = record.after;
-    // The remainder registers and their capacity belong to straight moves,
-    // the deviation to arcs; the other method's cells stay empty.
-    const bool line = record.method == motion::Method::Integration;
+std::string stepCsvRow(const TextbookStep& step) {
+    const motion::StepRecord& r = step.record;
+    const bool line = r.method == motion::Method::Integration;
     const auto number = [](auto value) { return motion::exactText(value) + ','; };
-    const auto remainders = [&](const motion::Registers& r) {
-        return line ? number(r.jrx) + number(r.jry) + std::to_string(r.jrz) + ',' : ",,,";
-    };
-    const auto deviation = [&](const motion::Registers& r) { return line ? "," : number(r.fm); };
-    std::string row = std::to_string(record.line) + ',' + std::to_string(record.number) + ',';
+    const auto sigma = step.sigmaAfter();
+    std::string row = std::to_string(r.line) + ',' + std::to_string(r.number) + ',';
     row += line ? "integration," : "comparison,";
-    row += std::string(modeText(record.gmode)) + ',';
-    row += (line ? number(record.regmax) : ",") + remainders(b) + deviation(b);
-    row += number(b.px) + number(b.py) + number(b.pz);
-    // Neither text holds a comma or a quote, so no field needs quoting.
-    row += decisionText(record) + ',' + feedText(record) + ',';
-    row += remainders(a) + deviation(a);
-    row += number(record.point.x) + number(record.point.y) + number(record.point.z);
-    row += motion::exactText(record.distance) + '\n';
+    row += std::string(modeText(r.gmode)) + ',';
+    row += field(feedText(step)) + ',' + field(xText(step)) + ',' + field(yText(step)) + ',' +
+           field(zText(step)) + ',' + field(deviationText(step)) + ',';
+    row += (sigma ? std::to_string(*sigma) : std::string()) + ',';
+    row += field(judgementText(step)) + ',' + field(calculationText(step)) + ',' +
+           field(distanceText(step)) + ',';
+    row += (line ? number(r.regmax) : ",") + registerCells(r, r.before);
+    row += number(r.before.px) + number(r.before.py) + number(r.before.pz);
+    row += field(decisionText(r)) + ',' + registerCells(r, r.after);
+    row += number(r.point.x) + number(r.point.y) + number(r.point.z);
+    row += motion::exactText(r.distance) + '\n';
     return row;
 }
 
-std::string stepCsv(const std::deque<motion::StepRecord>& rows) {
-    std::string text = stepCsvHeader();
-    for (const motion::StepRecord& record : rows) text += stepCsvRow(record);
+std::string textbookCsv(const StepTable& table) {
+    std::string text = byteOrderMark;
+    for (int column = 0; column < TextbookColumns; ++column) {
+        // The caption's unit follows it on the same line.
+        std::string caption = textbookTitle(column).caption;
+        std::erase(caption, '\n');
+        text += (column == 0 ? "" : ",") + field(caption);
+    }
+    text += '\n';
+    for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
+        const TextbookStep step = table.textbookAt(serial);
+        for (int column = 0; column < TextbookColumns; ++column) {
+            text += (column == 0 ? "" : ",") + field(textbookCell(step, column));
+        }
+        text += '\n';
+    }
     return text;
 }
 

@@ -1,23 +1,29 @@
 #pragma once
 
-#include <deque>
 #include <string>
 
 #include "motion/StepRecord.h"
+#include "teach/TextbookStep.h"
 
 namespace tarvo::teach {
 
-// The interpolation table as CSV text in UTF-8, for the runner's --steps file
-// and the window's export: a header, then one row per iteration with the
-// registers before and after it, the decision, the feed, the new point and
-// the end test's distance. Registers and points are written as the runner's
-// trace writes them, exactly, and the distance as the shortest text of its
-// double; units as the machine holds them (remainders in mm, positions in
-// tenths of a mm, the deviation in tenths squared).
-std::string stepCsvHeader();
-std::string stepCsvRow(const motion::StepRecord& record);
+class StepTable;
 
-// The header and the given rows.
-std::string stepCsv(const std::deque<motion::StepRecord>& rows);
+// The interpolation table as CSV text in UTF-8, beginning with a byte-order
+// mark so that spreadsheets read the Chinese texts right. Minus is the ASCII
+// '-' throughout; a field holding a comma or a quote is quoted.
+
+// The runner's --steps file: ASCII column names, one row per iteration with
+// the textbook's columns first (the point in pulses relative to the arc's
+// centre or the line's start, F in pulse² for arcs, the end counter sigma
+// after the step, the four beats' texts), then the machine's registers
+// before and after it, exactly, in the units it holds them (remainders in mm,
+// positions in tenths of a mm, the deviation in tenths squared).
+std::string stepCsvHeader();
+std::string stepCsvRow(const TextbookStep& step);
+
+// The window's export: the textbook columns under the table's own captions,
+// every kept row.
+std::string textbookCsv(const StepTable& table);
 
 }  // namespace tarvo::teach

@@ -1,6 +1,7 @@
 #include "teach/StepTable.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "interp/Machine.h"
 
@@ -17,16 +18,26 @@ StepTable::~StepTable() {
     machine_.removeTickListener(this);
 }
 
-void StepTable::interpolated(const motion::StepRecord& record, const motion::Segment&) {
+void StepTable::interpolated(const motion::StepRecord& record, const motion::Segment& segment) {
     // The interpolator counts the iterations of each segment from 1.
-    if (record.number == 1) segment_ = end_;
+    if (record.number == 1 || segments_.empty()) {
+        segments_.emplace_back(end_, textbookSegment(segment, machine_.dlstep()));
+    }
     if (rows_.size() == capacity_) rows_.pop_front();
     rows_.push_back(record);
     ++end_;
+    while (segments_.size() > 1 && segments_[1].first <= firstSerial()) segments_.pop_front();
 }
 
 std::uint64_t StepTable::segmentSerial() const {
-    return rows_.empty() ? end_ : std::max(segment_, firstSerial());
+    return rows_.empty() ? end_ : std::max(segments_.back().first, firstSerial());
+}
+
+TextbookStep StepTable::textbookAt(std::uint64_t serial) const {
+    const auto later =
+        std::upper_bound(segments_.begin(), segments_.end(), serial,
+                         [](std::uint64_t s, const auto& segment) { return s < segment.first; });
+    return {at(serial), std::prev(later)->second};
 }
 
 }  // namespace tarvo::teach

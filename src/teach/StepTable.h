@@ -6,6 +6,7 @@
 
 #include "interp/Timer.h"
 #include "motion/StepRecord.h"
+#include "teach/TextbookStep.h"
 
 namespace tarvo::interp {
 class Machine;
@@ -14,8 +15,9 @@ class Machine;
 namespace tarvo::teach {
 
 // The interpolation iterations of the current run as a textbook table lists
-// them: the newest rows up to a bound, the oldest dropped first, and where
-// the segment now being interpolated begins. A fresh Run empties it;
+// them: the newest rows up to a bound, the oldest dropped first, where the
+// segment now being interpolated begins, and what the textbook's columns
+// need of each kept row's segment. A fresh Run empties it;
 // resuming a paused run does not. motion::Registers itself with the machine for its
 // own lifetime, so it must not outlive the machine.
 //
@@ -33,7 +35,10 @@ public:
 
     void interpolated(const motion::StepRecord& record, const motion::Segment& segment) override;
     void ticked(interp::TimerId) override {}
-    void runStarted() override { rows_.clear(); }
+    void runStarted() override {
+        rows_.clear();
+        segments_.clear();
+    }
 
     // The kept rows are the serials firstSerial() to endSerial() - 1.
     std::uint64_t firstSerial() const { return end_ - rows_.size(); }
@@ -45,13 +50,16 @@ public:
     }
 
     const std::deque<motion::StepRecord>& rows() const { return rows_; }
+    // The kept row as the textbook lists it.
+    TextbookStep textbookAt(std::uint64_t serial) const;
 
 private:
     interp::Machine& machine_;
     std::size_t capacity_;
     std::deque<motion::StepRecord> rows_;
     std::uint64_t end_ = 0;
-    std::uint64_t segment_ = 0;  // serial of the newest segment's first iteration
+    // The segments of the kept rows, by the serial of their first iteration.
+    std::deque<std::pair<std::uint64_t, TextbookSegment>> segments_;
 };
 
 }  // namespace tarvo::teach

@@ -7,6 +7,7 @@
 #include "motion/NumberText.h"
 #include "teach/StepTable.h"
 #include "teach/StepText.h"
+#include "teach/TextbookColumns.h"
 
 namespace tarvo::app {
 
@@ -43,11 +44,6 @@ constexpr Header headers[StepTableModel::Columns] = {
     {"终点距离", "新点到本段终点的距离，单位 0.1 毫米；不足一步时本段结束"},
 };
 
-bool isNumber(int column) {
-    return column == StepTableModel::Line || column == StepTableModel::Step ||
-           column >= StepTableModel::X;
-}
-
 }  // namespace
 
 StepTableModel::StepTableModel(const teach::StepTable& table, QObject* parent)
@@ -58,7 +54,20 @@ int StepTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int StepTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Columns;
+    if (parent.isValid()) return 0;
+    return registers_ ? int{Columns} : int{teach::TextbookColumns};
+}
+
+void StepTableModel::showRegisters(bool registers) {
+    if (registers == registers_) return;
+    beginResetModel();
+    registers_ = registers;
+    endResetModel();
+}
+
+bool StepTableModel::isNumber(int column) const {
+    if (registers_) return column == Line || column == Step || column >= X;
+    return column == teach::Line || column == teach::Step || column >= teach::Sigma;
 }
 
 QVariant StepTableModel::data(const QModelIndex& index, int role) const {
@@ -70,6 +79,8 @@ QVariant StepTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return text(index);
+        case Qt::ToolTipRole:  // the whole of a text too long for its column
+            return isNumber(index.column()) ? QVariant() : QVariant(text(index));
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::AlignVCenter |
                                        (isNumber(index.column()) ? Qt::AlignRight : Qt::AlignLeft));
@@ -81,6 +92,14 @@ QVariant StepTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QString StepTableModel::text(const QModelIndex& index) const {
+    if (registers_) return registerText(index);
+    const std::uint64_t serial = first_ + static_cast<std::uint64_t>(index.row());
+    // The parts of a long text one under the other.
+    return utf8(teach::textbookCell(table_.textbookAt(serial), index.column()))
+        .replace(QStringLiteral("; "), QStringLiteral("\n"));
+}
+
+QString StepTableModel::registerText(const QModelIndex& index) const {
     const motion::StepRecord& r = table_.at(first_ + static_cast<std::uint64_t>(index.row()));
     switch (index.column()) {
         case Line:
@@ -111,9 +130,12 @@ QString StepTableModel::text(const QModelIndex& index) const {
 }
 
 QVariant StepTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= Columns) return {};
-    if (role == Qt::DisplayRole) return QString::fromUtf8(headers[section].caption);
-    if (role == Qt::ToolTipRole) return QString::fromUtf8(headers[section].tip);
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+    const char* caption =
+        registers_ ? headers[section].caption : teach::textbookTitle(section).caption;
+    const char* tip = registers_ ? headers[section].tip : teach::textbookTitle(section).tip;
+    if (role == Qt::DisplayRole) return QString::fromUtf8(caption);
+    if (role == Qt::ToolTipRole) return QString::fromUtf8(tip);
     return {};
 }
 
@@ -151,7 +173,8 @@ void StepTableModel::shadeSegment(std::uint64_t segment) {
     segment_ = segment;
     if (from >= to) return;
     emit dataChanged(index(static_cast<int>(from - first_), 0),
-                     index(static_cast<int>(to - first_ - 1), Columns - 1), {Qt::BackgroundRole});
+                     index(static_cast<int>(to - first_ - 1), columnCount() - 1),
+                     {Qt::BackgroundRole});
 }
 
 }  // namespace tarvo::app

@@ -9,12 +9,14 @@ class StepTable;
 namespace tarvo::app {
 
 // The rows the step table keeps, as the interpolation table shows them, with
-// the rows of the segment under way shaded. It follows the table only when
+// the rows of the segment under way shaded: in the textbook's units and
+// beats, or as the machine's raw registers. It follows the table only when
 // told to: refresh() takes in the rows that came and went since the last call.
 class StepTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
+    // The machine's raw registers; the textbook's columns are teach::TextbookColumn.
     enum Column { Line, Step, Method, Before, Decision, Feed, After, X, Y, Z, Distance, Columns };
 
     explicit StepTableModel(const teach::StepTable& table, QObject* parent = nullptr);
@@ -27,13 +29,20 @@ public:
     // Called by the panel's refresh timer.
     void refresh();
 
+    // Between the textbook's columns (the default) and the raw registers.
+    void showRegisters(bool registers);
+    bool showsRegisters() const { return registers_; }
+
 private:
     QString text(const QModelIndex& index) const;
+    QString registerText(const QModelIndex& index) const;
+    bool isNumber(int column) const;
     void shadeSegment(std::uint64_t segment);
 
     const teach::StepTable& table_;
     std::uint64_t first_ = 0, end_ = 0;  // the serials of the rows shown
     std::uint64_t segment_ = 0;          // the first serial shaded
+    bool registers_ = false;
 };
 
 }  // namespace tarvo::app

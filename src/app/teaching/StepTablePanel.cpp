@@ -1,6 +1,7 @@
 #include "app/teaching/StepTablePanel.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -37,6 +38,7 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
       model_(new StepTableModel(table, this)),
       view_(new QTableView(this)),
       caption_(new QLabel(this)),
+      registers_(new QCheckBox(QStringLiteral("机床寄存器"), this)),
       export_(new QPushButton(QStringLiteral("导出CSV..."), this)) {
     view_->setModel(model_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -45,13 +47,16 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
     view_->verticalHeader()->hide();
     // Rows of one fixed height keep a long table quick to scroll and to grow.
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     view_->horizontalHeader()->setStretchLastSection(true);
+    view_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     sizeColumns();
     // A long caption wraps rather than widen the panel, and with it the window.
     caption_->setWordWrap(true);
     auto* top = new QHBoxLayout;
     top->addWidget(caption_, 1);
+    registers_->setToolTip(
+        QStringLiteral("列出机床的原始寄存器（余数毫米，坐标 0.1 毫米，偏差 0.01 平方毫米）"));
+    top->addWidget(registers_);
     top->addWidget(export_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -61,6 +66,10 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
 
     new ShownRefresh(*this, refreshMilliseconds, [this] { refresh(); });
     connect(export_, &QPushButton::clicked, this, &StepTablePanel::exportCsv);
+    connect(registers_, &QCheckBox::toggled, this, [this](bool on) {
+        model_->showRegisters(on);
+        sizeColumns();
+    });
     // The view takes in new rows lazily, so the scroll bar's range grows
     // some time after a refresh; the newest row is kept in view then.
     QScrollBar* bar = view_->verticalScrollBar();
@@ -73,22 +82,35 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
 }
 
 // Each column as wide as the widest text it is expected to hold, measured
-// once: sizing to contents would measure every kept row.
+// once: sizing to contents would measure every kept row. A column may name
+// texts of both methods, parted by '/'.
 void StepTablePanel::sizeColumns() {
     const QStringList widest =
-        QStringLiteral(
-            "8888|88888|逐点比较|jrx=14.5 jry=14.5 jrz=0|jrx jry jrz ≥ 128|"
-            "+X +Y +Z|jrx=14.5 jry=14.5 jrz=0|-1000.5|-1000.5|-1000.5|1000.00")
+        (model_->showsRegisters()
+             ? QStringLiteral("8888|88888|逐点比较|jrx=14.5 jry=14.5 jrz=0|jrx jry jrz ≥ 128|"
+                              "+X +Y +Z|jrx=14.5 jry=14.5 jrz=0|-1000.5|-1000.5|-1000.5|1000.00")
+             : QStringLiteral("8888|88888|F = −888 ≥ 0, SR1/JRx、JRy、JRz 溢出|+X+Y|"
+                              "JRx = 14.5 + 14.5 = 29 ≥ 16 → ΔX, 余 13|888 → 888|88.88 ≥ 1|"
+                              "−888|−888|−888|−888"))
             .split(QLatin1Char('|'));
     const QFontMetrics metrics = view_->fontMetrics();
     const QFontMetrics headerMetrics = view_->horizontalHeader()->fontMetrics();
-    for (int column = 0; column < StepTableModel::Columns; ++column) {
+    for (int column = 0; column < model_->columnCount(); ++column) {
         const QString header =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        const int width = std::max(metrics.horizontalAdvance(widest[column]),
-                                   headerMetrics.horizontalAdvance(header));
+        int width = headerMetrics.boundingRect(QRect(), Qt::AlignLeft, header).width();
+        for (const QString& text : widest[column].split(QLatin1Char('/'))) {
+            width = std::max(width, metrics.horizontalAdvance(text));
+        }
         view_->setColumnWidth(column, width + 14);
     }
+    // The textbook's rows hold two lines, a straight move's X and Y registers
+    // one under the other; measured with Chinese text, whose font may stand
+    // taller than the Latin one.
+    const QString lines =
+        model_->showsRegisters() ? QStringLiteral("余Ag") : QStringLiteral("余Ag\n余Ag");
+    view_->verticalHeader()->setDefaultSectionSize(
+        metrics.boundingRect(QRect(), Qt::AlignLeft, lines).height() + 4);
 }
 
 void StepTablePanel::refresh() {
@@ -118,7 +140,7 @@ void StepTablePanel::exportCsv() {
         prompts_.saveFileName(QStringLiteral("导出插补过程表"), QStringLiteral("CSV 文件 (*.csv)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
-    if (!render::writeWhole(path, QByteArray::fromStdString(teach::stepCsv(table_.rows())))) {
+    if (!render::writeWhole(path, QByteArray::fromStdString(teach::textbookCsv(table_)))) {
         prompts_.message(QStringLiteral("保存失败"),
                          QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
     }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -15,8 +16,9 @@ class Prompts;
 class StepTableModel;
 
 // "插补过程表": every interpolation iteration of the run as a textbook lists
-// it, the rows of the segment under way shaded, with a line naming that
-// segment and a button that exports the kept rows as CSV. It looks at the
+// it, in pulses and the textbook's four beats, the rows of the segment under
+// way shaded, with a line naming that segment, a switch to the machine's raw
+// registers and a button that exports the kept rows as CSV. It looks at the
 // table from a timer, about twenty-five times a second and only while shown,
 // so the machine's clock never waits for it. It keeps the newest row in view
 // unless the user has scrolled away from the bottom.
@@ -34,6 +36,7 @@ public:
 
     QTableView& view() { return *view_; }
     QPushButton& exportButton() { return *export_; }
+    QCheckBox& registersSwitch() { return *registers_; }
     QString caption() const;
 
     QSize sizeHint() const override;
@@ -47,6 +50,7 @@ private:
     StepTableModel* model_;
     QTableView* view_;
     QLabel* caption_;
+    QCheckBox* registers_;
     QPushButton* export_;
     bool follow_ = true;  // the view stays on the newest row
 };

@@ -1,4 +1,5 @@
 #include <QAbstractItemModelTester>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -23,6 +24,7 @@
 #include "support/Programs.h"
 #include "support/RecordingPanel.h"
 #include "teach/StepTable.h"
+#include "teach/TextbookColumns.h"
 
 namespace tarvo::app {
 
@@ -180,10 +182,19 @@ private slots:
         panel->exportButton().click();
         QFile csv(folder.filePath(QStringLiteral("table.csv")));
         QVERIFY(csv.open(QIODevice::ReadOnly));
-        QCOMPARE(csv.readAll().count('\n'), 169);  // the header and 168 rows
+        const QByteArray text = csv.readAll();
+        QVERIFY(text.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(
+            QString::fromUtf8(text.mid(3, text.indexOf('\n') - 3)),
+            QStringLiteral("行,步,偏差判别,进给,偏差计算（直线：毫米）,Σ,终点距离（步）,X（脉冲）,"
+                           "Y（脉冲）,Z（脉冲）,F（脉冲²）"));
+        QCOMPARE(text.count('\n'), 169);  // the header and 168 rows
         panel->exportButton().click();
         QCOMPARE(t_.prompts->log.last(),
                  QStringLiteral("保存失败: 无法保存文件：") + QDir::toNativeSeparators(taken));
+        panel->registersSwitch().click();
+        QCOMPARE(rows.headerData(StepTableModel::Before, Qt::Horizontal).toString(),
+                 QStringLiteral("运算前"));
     }
 
     // The model keeps the bound, shades the segment and announces changes as views expect.
@@ -201,9 +212,12 @@ private slots:
         while (table.endSerial() < 14) machine.advance();  // G00 X10 Y10, iteration 14
         model.refresh();
         QCOMPARE(model.rowCount(), 10);
-        QCOMPARE(model.index(9, StepTableModel::Step).data().toString(), QStringLiteral("14"));
+        QCOMPARE(model.index(9, teach::Step).data().toString(), QStringLiteral("14"));
         while (table.endSerial() < 18) machine.advance();  // G01 X30, iteration 2
         model.refresh();
+        QCOMPARE(model.index(9, teach::Calculation).data().toString(),
+                 QStringLiteral("JRx = 20 + 20 = 40 ≥ 32 → ΔX, 余 8"));
+        model.showRegisters(true);
         QCOMPARE(model.index(9, StepTableModel::Decision).data().toString(),
                  QStringLiteral("jrx ≥ 32"));
         QVERIFY(!shaded(7) && shaded(8) && shaded(9));

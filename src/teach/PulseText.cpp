@@ -1,0 +1,73 @@
+#include "teach/PulseText.h"
+
+namespace tarvo::teach {
+
+namespace {
+
+constexpr int exactPlaces = 8;
+constexpr int roundedPlaces = 4;
+
+// The digits of n / d (n ≥ 0, d > 0) to the given places, the last one
+// rounded half up when `round`; the remainder left over tells the caller
+// whether the digits are exact.
+std::string quotientDigits(motion::WideUnsigned n, motion::WideUnsigned d, int places, bool round,
+                           motion::WideUnsigned& rest) {
+    motion::WideUnsigned whole = n / d;
+    rest = n % d;
+    motion::WideUnsigned fraction = 0;
+    for (int i = 0; i < places; ++i) {
+        fraction = fraction * 10 + rest * 10 / d;
+        rest = rest * 10 % d;
+    }
+    motion::WideUnsigned scale = 1;
+    for (int i = 0; i < places; ++i) scale *= 10;
+    if (round && 2 * rest >= d && ++fraction == scale) {
+        fraction = 0;
+        ++whole;
+    }
+    std::string text;
+    for (motion::WideUnsigned w = whole; text.empty() || w != 0; w /= 10) {
+        text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(w % 10)));
+    }
+    std::string digits(static_cast<std::size_t>(places), '0');
+    for (int i = places - 1; i >= 0; --i, fraction /= 10) {
+        digits[static_cast<std::size_t>(i)] =
+            static_cast<char>('0' + static_cast<int>(fraction % 10));
+    }
+    digits.erase(digits.find_last_not_of('0') + 1);
+    if (!digits.empty()) text += '.' + digits;
+    return text;
+}
+
+std::string quotientText(motion::Wide n, motion::Wide d) {
+    const bool negative = (n < 0) != (d < 0);
+    const motion::WideUnsigned an = motion::magnitude(n), ad = motion::magnitude(d);
+    motion::WideUnsigned rest = 0;
+    std::string text = quotientDigits(an, ad, exactPlaces, false, rest);
+    std::string prefix;
+    if (rest != 0) {
+        text = quotientDigits(an, ad, roundedPlaces, true, rest);
+        prefix = "≈";
+    }
+    if (negative && text != "0") prefix += '-';
+    return prefix + text;
+}
+
+}  // namespace
+
+std::string pulseText(motion::Decimal length, motion::Decimal dlstep) {
+    return quotientText(length.units(), dlstep.units());
+}
+
+std::string pulseSquaredText(motion::Squared square, motion::Decimal dlstep) {
+    return quotientText(square.units(), motion::Squared::of(dlstep).units());
+}
+
+std::string withMinusSign(std::string text) {
+    for (std::size_t at = text.find('-'); at != std::string::npos; at = text.find('-', at)) {
+        text.replace(at, 1, "−");
+    }
+    return text;
+}
+
+}  // namespace tarvo::teach

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "motion/Decimal.h"
+#include "motion/Squared.h"
+
+namespace tarvo::teach {
+
+// Lengths and squares in the textbook's unit, the pulse: a length in
+// internal units divided by the step, a square by the step's square. The
+// quotient is written exactly when it ends within eight places ("3", "-2.5"),
+// otherwise rounded to four places after "≈" ("≈3.3333"); a value that reads
+// 0 is written without a sign. Minus is the ASCII '-'.
+std::string pulseText(motion::Decimal length, motion::Decimal dlstep);
+std::string pulseSquaredText(motion::Squared square, motion::Decimal dlstep);
+
+// The same text with each '-' written as the typographic minus "−".
+std::string withMinusSign(std::string text);
+
+}  // namespace tarvo::teach

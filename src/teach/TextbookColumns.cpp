@@ -1,0 +1,60 @@
+#include "teach/TextbookColumns.h"
+
+#include "teach/PulseText.h"
+
+namespace tarvo::teach {
+
+namespace {
+
+constexpr ColumnTitle titles[TextbookColumns] = {
+    {"行", "程序行号"},
+    {"步", "本段的第几次插补"},
+    {"偏差判别",
+     "圆弧：偏差 F 的符号与象限的进给规则（SR 顺圆，NR 逆圆）；直线：累加后溢出的积分寄存器"},
+    {"进给", "本步进给的轴与方向"},
+    {"偏差计算\n（直线：毫米）",
+     "圆弧：新偏差 F = F ± 2×坐标 + 1（脉冲²）；直线：积分寄存器 JR 的累加与容量比较，单位毫米"},
+    {"Σ", "终点计数：余下的步数，每步减一（直线为累加次数）；无整数解时为 —"},
+    {"终点距离\n（步）", "机床的终点判别：新点到终点的距离，不足一步时本段结束"},
+    {"X\n（脉冲）", "新点 X：圆弧相对圆心，直线相对起点"},
+    {"Y\n（脉冲）", "新点 Y：圆弧相对圆心，直线相对起点"},
+    {"Z\n（脉冲）", "直线的新点 Z，相对起点"},
+    {"F\n（脉冲²）", "圆弧本步之后的偏差 F = X² + Y² − R²"},
+};
+
+}  // namespace
+
+const ColumnTitle& textbookTitle(int column) {
+    return titles[column];
+}
+
+std::string textbookCell(const TextbookStep& step, int column) {
+    switch (column) {
+        case Line:
+            return std::to_string(step.record.line);
+        case Step:
+            return std::to_string(step.record.number);
+        case Judgement:
+            return judgementText(step);
+        case Feed:
+            return feedText(step);
+        case Calculation:
+            return calculationText(step);
+        case Sigma:
+            return sigmaText(step);
+        case Distance:
+            return distanceText(step);
+        case X:
+            return withMinusSign(xText(step));
+        case Y:
+            return withMinusSign(yText(step));
+        case Z:
+            return withMinusSign(zText(step));
+        case Deviation:
+            return withMinusSign(deviationText(step));
+        default:
+            return {};
+    }
+}
+
+}  // namespace tarvo::teach

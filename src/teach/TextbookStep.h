@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "motion/Decimal.h"
+#include "motion/Segment.h"
+#include "motion/StepRecord.h"
+
+namespace tarvo::teach {
+
+// What a segment tells the textbook table beyond its iterations' registers:
+// the step, the increments digital integration adds each iteration, and the
+// end counter Σ before the first iteration, when the textbook defines one.
+struct TextbookSegment {
+    motion::Decimal dlstep = 10;  // one pulse, internal units
+    motion::Decimal dx, dy;       // straight moves: |Δx|, |Δy| in mm
+    std::int64_t dz10 = 0;        // and |Δz| in tenths, the integer register's increment
+    // Straight moves: regmax / dl iterations, when that is whole. Arcs: the
+    // pulses |Δx| + |Δy| over each quadrant the arc passes, when the start and
+    // end are whole pulses from the centre and the radius is whole too.
+    std::optional<std::int64_t> sigma;
+};
+
+TextbookSegment textbookSegment(const motion::Segment& segment, motion::Decimal dlstep);
+
+// The end counter of an arc from start to end about the origin, in pulses,
+// radius r pulses: |Δx| + |Δy| summed between the start, the axis crossings
+// and the end. The end counts as reached when it lies on the start's side of
+// the first axis ahead, so an arc ending where it began is the full circle.
+std::int64_t arcSigma(std::int64_t xs, std::int64_t ys, std::int64_t xe, std::int64_t ye,
+                      std::int64_t r, bool clockwise);
+
+// One iteration as the textbook's table lists it, from the machine's record
+// and its segment: positions relative to the arc's centre or the line's
+// start, deviations in internal units squared; the texts below divide them
+// by the step.
+struct TextbookStep {
+    const motion::StepRecord& record;
+    const TextbookSegment& segment;
+
+    bool arc() const { return record.method == motion::Method::Comparison; }
+    // The quadrant the arc's point lies in before the step, 1 to 4, with the
+    // machine's tie-breaks: level with the centre counts as the upper half,
+    // straight above or below it as the right half.
+    int quadrant() const;
+    // The deviation after the step worked out the textbook's way from the one
+    // before it: a step s = ±1 pulse on a coordinate c gives F + 2sc + 1. It
+    // equals the machine's recomputed deviation exactly.
+    motion::Squared incrementalDeviation() const;
+    // The end counter before and after the iteration, when defined.
+    std::optional<std::int64_t> sigmaBefore() const;
+    std::optional<std::int64_t> sigmaAfter() const;
+    // The machine's own end test: less than a step from the end, by squares.
+    bool reachedEnd() const;
+};
+
+// The four beats, in UTF-8 with the typographic minus "−"; "; " parts a
+// text where the window breaks its line.
+// 偏差判别: "F = −2 < 0, NR1", on an axis with the tie-break in words,
+// "F = 0 ≥ 0, NR1; Y = 0 按上半平面"; for lines the registers that reach
+// their capacity, "JRx、JRy 溢出".
+std::string judgementText(const TextbookStep& step);
+// 进给: "+X+Y", "−Y"; empty when nothing was fed.
+std::string feedText(const TextbookStep& step);
+// 偏差计算: "F = −2 + 2×3 + 1 = 5"; for lines the sums as compared,
+// "JRx = 1.4 + 0.6 = 2 ≥ 2 → ΔX, 余 0; JRy = 0.3 + 0.3 = 0.6 < 2" (mm).
+std::string calculationText(const TextbookStep& step);
+// 终点判别: the counter "12 → 11", or "—" where undefined; and the distance
+// test in pulses, "8.49 ≥ 1" or "0 < 1; 到终点".
+std::string sigmaText(const TextbookStep& step);
+std::string distanceText(const TextbookStep& step);
+
+// The point after the step and the deviation, in pulses and pulse², with
+// ASCII minus as pulseText writes them; F is empty for lines, Z for arcs.
+std::string xText(const TextbookStep& step);
+std::string yText(const TextbookStep& step);
+std::string zText(const TextbookStep& step);
+std::string deviationText(const TextbookStep& step);
+
+}  // namespace tarvo::teach

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "support/Programs.h"
+#include "support/RecordingPanel.h"
+#include "support/TableFile.h"
+#include "teach/PulseText.h"
+#include "teach/StepTable.h"
+#include "teach/TextbookColumns.h"
+
+namespace tarvo::teach {
+namespace {
+
+TARVO_TABLE_SUITE(TextbookSteps, "textbook-steps.tsv");
+
+TEST_P(TextbookSteps, ReadAsTheTextbookWorksThem) {
+    test::RecordingPanel panel;
+    interp::Machine machine(panel);
+    StepTable table(machine);
+    test::runToEnd(machine, "%\n" + row()["program"] + "\n%\n", test::withDl(row().number("dl")));
+    static const std::regex minusZero("(^|[^0-9.])(-|−)0($|[^.0-9])");
+    std::vector<TextbookStep> steps;
+    for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
+        const TextbookStep step = table.textbookAt(serial);
+        // No cell ever reads minus zero.
+        for (int column = 0; column < TextbookColumns; ++column) {
+            EXPECT_FALSE(std::regex_search(textbookCell(step, column), minusZero));
+        }
+        if (step.arc()) EXPECT_EQ(step.incrementalDeviation(), step.record.after.fm);
+        if (step.record.line == row().as<std::int64_t>("line")) steps.push_back(step);
+    }
+    if (!row()["of"].empty()) EXPECT_EQ(steps.size(), row().as<std::size_t>("of"));
+    if (row()["number"].empty()) {
+        std::string feeds, deviations, counters;
+        for (const TextbookStep& step : steps) {
+            feeds += ' ' + feedText(step);
+            deviations += ' ' + deviationText(step);
+            counters += ' ' + std::to_string(step.sigmaAfter().value_or(-1));
+        }
+        test::expectTexts(row(), {{"feed", feeds.substr(1)},
+                                  {"F", withMinusSign(deviations.substr(1))},
+                                  {"sigma", counters.substr(1)}});
+        return;
+    }
+    const TextbookStep& step = steps.at(row().as<std::size_t>("number") - 1);
+    test::expectTexts(row(), {{"feed", textbookCell(step, Feed)},
+                              {"F", textbookCell(step, Deviation)},
+                              {"sigma", textbookCell(step, Sigma)},
+                              {"x", textbookCell(step, X)},
+                              {"y", textbookCell(step, Y)},
+                              {"judgement", judgementText(step)},
+                              {"calculation", calculationText(step)},
+                              {"end", distanceText(step)}});
+}
+
+// Quotients that do not end within eight places are rounded to four, and
+// what reads 0 carries no sign.
+TEST(PulseText, RoundsEndlessQuotientsAndNeverWritesMinusZero) {
+    const motion::Decimal step = motion::Decimal::fromUnits(30'000'000);  // 0.03 mm in tenths
+    EXPECT_EQ(pulseText(motion::Decimal::fromUnits(-75'000'000), step), "-2.5");
+    EXPECT_EQ(pulseText(motion::Decimal::fromUnits(-20'000'000), step), "≈-0.6667");
+    EXPECT_EQ(pulseText(motion::Decimal::fromUnits(-1), step), "≈0");
+    EXPECT_EQ(pulseText(motion::Decimal::fromUnits(299'998'000), step), "≈9.9999");
+    EXPECT_EQ(pulseText(motion::Decimal::fromUnits(299'999'999), step), "≈10");
+    EXPECT_EQ(pulseSquaredText(motion::Squared(-2), motion::Decimal(2)), "-0.5");
+}
+
+}  // namespace
+}  // namespace tarvo::teach
