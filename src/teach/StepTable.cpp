@@ -20,9 +20,20 @@ StepTable::~StepTable() {
 void StepTable::interpolated(const motion::StepRecord& record, const motion::Segment&) {
     // The interpolator counts the iterations of each segment from 1.
     if (record.number == 1) segment_ = end_;
-    if (rows_.size() == capacity_) rows_.pop_front();
+    if (rows_.size() == capacity_) {
+        rows_.pop_front();
+        rowTicks_.pop_front();
+    }
     rows_.push_back(record);
+    // The iteration is made within a tick, before the tick's listeners are told of it.
+    rowTicks_.push_back(ticks_ + 1);
     ++end_;
+}
+
+void StepTable::runStarted() {
+    rows_.clear();
+    rowTicks_.clear();
+    ticks_ = 0;
 }
 
 std::uint64_t StepTable::segmentSerial() const {

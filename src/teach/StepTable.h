@@ -21,7 +21,8 @@ namespace tarvo::teach {
 //
 // Rows are named by serial numbers that count every row ever taken in and
 // never restart, so a reader can tell what came and what went since it
-// last looked.
+// last looked. Each row also knows the timer tick of the run it was made in,
+// counted as the pulse history counts them, so a row finds its tick there.
 class StepTable : public motion::StepObserver, public interp::TickListener {
 public:
     static constexpr std::size_t defaultCapacity = 200'000;
@@ -32,8 +33,8 @@ public:
     StepTable& operator=(const StepTable&) = delete;
 
     void interpolated(const motion::StepRecord& record, const motion::Segment& segment) override;
-    void ticked(interp::TimerId) override {}
-    void runStarted() override { rows_.clear(); }
+    void ticked(interp::TimerId) override { ++ticks_; }
+    void runStarted() override;
 
     // The kept rows are the serials firstSerial() to endSerial() - 1.
     std::uint64_t firstSerial() const { return end_ - rows_.size(); }
@@ -44,12 +45,17 @@ public:
         return rows_[serial - firstSerial()];
     }
 
+    // The timer tick of the run, from 1, in which a kept row's iteration was made.
+    std::uint64_t tickOf(std::uint64_t serial) const { return rowTicks_[serial - firstSerial()]; }
+
     const std::deque<motion::StepRecord>& rows() const { return rows_; }
 
 private:
     interp::Machine& machine_;
     std::size_t capacity_;
     std::deque<motion::StepRecord> rows_;
+    std::deque<std::uint64_t> rowTicks_;  // beside rows_, one for each
+    std::uint64_t ticks_ = 0;             // timer ticks of the run told so far
     std::uint64_t end_ = 0;
     std::uint64_t segment_ = 0;  // serial of the newest segment's first iteration
 };
