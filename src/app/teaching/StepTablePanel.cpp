@@ -61,6 +61,10 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
 
     new ShownRefresh(*this, refreshMilliseconds, [this] { refresh(); });
     connect(export_, &QPushButton::clicked, this, &StepTablePanel::exportCsv);
+    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!quiet_ && current.isValid()) emit stepChosen(model_->serialAt(current.row()));
+            });
     // The view takes in new rows lazily, so the scroll bar's range grows
     // some time after a refresh; the newest row is kept in view then.
     QScrollBar* bar = view_->verticalScrollBar();
@@ -91,9 +95,25 @@ void StepTablePanel::sizeColumns() {
     }
 }
 
+// Rows dropped from the top move the current row without the user.
 void StepTablePanel::refresh() {
+    quiet_ = true;
     model_->refresh();
+    quiet_ = false;
     showCaption();
+}
+
+void StepTablePanel::selectSerial(std::optional<std::uint64_t> serial) {
+    refresh();  // the panel may have been hidden, and its rows not taken in
+    const int row = serial ? model_->rowOf(*serial) : -1;
+    quiet_ = true;
+    if (row < 0) {
+        view_->selectionModel()->clear();
+    } else {
+        view_->selectRow(row);
+        view_->scrollTo(model_->index(row, 0), QAbstractItemView::PositionAtCenter);
+    }
+    quiet_ = false;
 }
 
 QString StepTablePanel::caption() const {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -36,7 +38,16 @@ public:
     QPushButton& exportButton() { return *export_; }
     QString caption() const;
 
+    // Selects the row of a step table serial and brings it into view, for a
+    // step selected elsewhere; none, or a row no longer kept, clears the
+    // selection. It is not told back through stepChosen.
+    void selectSerial(std::optional<std::uint64_t> serial);
+
     QSize sizeHint() const override;
+
+signals:
+    // The user made a row current, with a click or the keys: its serial.
+    void stepChosen(std::uint64_t serial);
 
 private:
     void sizeColumns();
@@ -49,6 +60,7 @@ private:
     QLabel* caption_;
     QPushButton* export_;
     bool follow_ = true;  // the view stays on the newest row
+    bool quiet_ = false;  // the current row changes by the panel's own doing
 };
 
 }  // namespace tarvo::app

@@ -25,6 +25,7 @@
 #include "app/panels/PaceBox.h"
 #include "app/panels/ViewStack.h"
 #include "app/teaching/IdealPathSwitch.h"
+#include "app/teaching/SelectedStep.h"
 #include "app/teaching/StepTablePanel.h"
 #include "app/teaching/TeachingDocks.h"
 #include "app/teaching/TimingDiagram.h"
@@ -163,13 +164,15 @@ void MainWindow::buildTeachingDocks() {
     pulses_ = std::make_unique<teach::PulseHistory>(*machine_);
     steps_ = std::make_unique<teach::StepTable>(*machine_);
     auto* docks = new TeachingDocks(*this, *menus_.mnuTeach);
-    QDockWidget* timing =
-        docks->add(new TimingDiagram(*pulses_, *machine_), QStringLiteral("timingDock"),
-                   QStringLiteral("脉冲时序图"), Qt::RightDockWidgetArea);
-    QDockWidget* table =
-        docks->add(new StepTablePanel(*steps_, prompts_), QStringLiteral("stepTableDock"),
-                   QStringLiteral("插补过程表"), Qt::RightDockWidgetArea);
+    auto* diagram = new TimingDiagram(*pulses_, *machine_);
+    auto* tablePanel = new StepTablePanel(*steps_, prompts_);
+    QDockWidget* timing = docks->add(diagram, QStringLiteral("timingDock"),
+                                     QStringLiteral("脉冲时序图"), Qt::RightDockWidgetArea);
+    QDockWidget* table = docks->add(tablePanel, QStringLiteral("stepTableDock"),
+                                    QStringLiteral("插补过程表"), Qt::RightDockWidgetArea);
     tabifyDockWidget(timing, table);
+    selected_ = std::make_unique<SelectedStep>(SelectedStep::Tools{
+        *machine_, *steps_, *tablePanel, *diagram, linep_, views_->linep(), editor_->filetxt()});
 }
 
 // The control panel's buttons trigger their menu items' actions and are

@@ -16,6 +16,7 @@
 #include "app/support/Pictures.h"
 #include "app/support/WindowUnderTest.h"
 #include "app/teaching/PathOverlay.h"
+#include "app/teaching/StepRing.h"
 #include "app/teaching/StepTableModel.h"
 #include "app/teaching/StepTablePanel.h"
 #include "app/teaching/TimingDiagram.h"
@@ -42,6 +43,17 @@ QPoint pointOf(const TimingStrip& strip, std::uint64_t tick) {
         if (strip.tickAt({x, y}) == tick) return {x, y};
     }
     return {};
+}
+
+// The middle of the box that holds every pixel of a colour; (-1, -1) without any.
+QPointF middleOf(const QImage& image, QRgb colour) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == colour) box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box.isNull() ? QPointF(-1, -1) : QRectF(box).center();
 }
 
 void hover(TimingStrip& strip, QPoint point) {
@@ -207,6 +219,55 @@ private slots:
         QCOMPARE(model.index(9, StepTableModel::Decision).data().toString(),
                  QStringLiteral("jrx ≥ 32"));
         QVERIFY(!shaded(7) && shaded(8) && shaded(9));
+    }
+
+    // A row clicked or reached with the keys rings its step point in the plan view, pins the
+    // timing cursor on its tick and puts the caret on its line; a press in the plan view near a
+    // step point selects the newest row there, anywhere else nothing; a fresh run clears.
+    void oneSelectionAcrossTheTeachingTools() {
+        MainWindow& w = *t_.window;
+        auto* table = openTeachingPanel<StepTablePanel>(w, QStringLiteral("stepTableDock"),
+                                                        QStringLiteral("插补过程表"));
+        QVERIFY(table);
+        QVERIFY(runsToEnd(w));
+        table->refresh();
+        QTableView& rows = table->view();
+        QTest::mouseClick(rows.viewport(), Qt::LeftButton, {},
+                          rows.visualRect(rows.model()->index(1, 1)).center());
+        // Line 2's second iteration fed X and Y to 1 mm, at tick 9; the plan view spans ±80 mm.
+        ViewWidget& plan = w.viewStack().linep();
+        const double mm = plan.width() / 160.0;
+        const QPointF ring = middleOf(plan.grab().toImage(), StepRing::colour);
+        QVERIFY2(std::abs(ring.x() - 81 * mm) <= 1 && std::abs(ring.y() - 79 * mm) <= 1,
+                 qPrintable(QStringLiteral("%1 %2").arg(ring.x()).arg(ring.y())));
+        auto* diagram = w.findChild<TimingDiagram*>();
+        TimingStrip& strip = diagram->strip();
+        QVERIFY(strip.cursorPinned() && strip.leftTick() <= 9 && strip.rightTick() >= 9);
+        QVERIFY(diagram->readout().startsWith(
+            QStringLiteral("光标  节拍 9（插补）  第2行  X 1.000  Y 1.000")));
+        QPlainTextEdit& text = w.editorFrame().filetxt();
+        QCOMPARE(text.textCursor().blockNumber(), 1);
+        QVERIFY(!text.document()->isUndoAvailable() && !text.document()->isModified());
+        QTest::keyClick(&rows, Qt::Key_Down);
+        QCOMPARE(strip.cursorTick(), std::uint64_t{11});
+
+        // A pixel above X 10 Y 10, where lines 2 and 7 end; the newest row there is line 8's
+        // first iteration, which feeds nothing.
+        QTest::mouseClick(&plan, Qt::LeftButton, {}, QPointF(90 * mm, 70 * mm - 1).toPoint());
+        const QModelIndex current = rows.currentIndex();
+        QVERIFY(rows.selectionModel()->isRowSelected(current.row()));
+        QCOMPARE(rows.model()->index(current.row(), StepTableModel::Line).data().toString() + ' ' +
+                     rows.model()->index(current.row(), StepTableModel::Step).data().toString(),
+                 QStringLiteral("8 1"));
+        QCOMPARE(text.textCursor().blockNumber(), 7);
+        QTest::mouseClick(&plan, Qt::LeftButton, {}, QPointF(40 * mm, 40 * mm).toPoint());
+        QVERIFY(!rows.selectionModel()->hasSelection() && !strip.cursorPinned());
+        QCOMPARE(count(plan.grab().toImage(), StepRing::colour), 0);
+
+        QTest::mouseClick(rows.viewport(), Qt::LeftButton, {},
+                          rows.visualRect(rows.model()->index(1, 1)).center());
+        w.runCommand();
+        QVERIFY(!plan.findChild<StepRing*>()->isVisible() && strip.cursorTick() == 0);
     }
 
     // The ideal path and a clicked line's steps, gone when off or when the text changes.
