@@ -50,12 +50,15 @@ void SelectedStep::chosen(std::optional<std::uint64_t> serial) {
     moveCaret(row.line);
 }
 
-// The caret alone moves: the text, its undo history and a run's own copy of
-// the program stay as they are.
+// The caret goes to the end of the line with the line selected, which shows
+// while the focus stays in the table, where the caret alone would not. The
+// text, its undo history and a run's own copy of the program stay as they are.
 void SelectedStep::moveCaret(std::int64_t line) {
     const QTextBlock block = t_.editor.document()->findBlockByNumber(static_cast<int>(line - 1));
     if (!block.isValid()) return;
-    t_.editor.setTextCursor(QTextCursor(block));
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    t_.editor.setTextCursor(cursor);
 }
 
 std::optional<std::uint64_t> SelectedStep::rowAt(QPointF pixel) const {

@@ -27,7 +27,7 @@ class TimingDiagram;
 // One interpolation step of the run selected across the teaching tools: its
 // row in the interpolation table, its step point ringed in the plan view,
 // the timing diagram's cursor on the tick that made it, and the editor's
-// caret at the start of its program line. Only the user selects: a row
+// caret on its program line, the line selected. Only the user selects: a row
 // clicked or reached with the keys, or a step point pointed at in the plan
 // view. A fresh run takes the selection away. It listens to the machine, so
 // it must go before the machine does.
