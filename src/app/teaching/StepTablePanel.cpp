@@ -48,7 +48,6 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
     view_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     view_->horizontalHeader()->setStretchLastSection(true);
     sizeColumns();
-    columnsWidth_ = view_->horizontalHeader()->length();
     // A long caption wraps rather than widen the panel, and with it the window.
     caption_->setWordWrap(true);
     auto* top = new QHBoxLayout;
@@ -145,11 +144,13 @@ void StepTablePanel::exportCsv() {
     }
 }
 
-// Every column side by side, and a dozen rows under the caption.
+// Every column side by side (the last one no narrower than it is stretched
+// now), and a dozen rows under the caption.
 QSize StepTablePanel::sizeHint() const {
     const QMargins margins = layout()->contentsMargins();
     const int frame = 2 * view_->frameWidth();
-    const int width = columnsWidth_ + view_->verticalScrollBar()->sizeHint().width() + frame;
+    const int width = view_->horizontalHeader()->length() +
+                      view_->verticalScrollBar()->sizeHint().width() + frame;
     const int height = view_->horizontalHeader()->sizeHint().height() +
                        12 * view_->verticalHeader()->defaultSectionSize() + frame;
     return {width + margins.left() + margins.right(), height + caption_->sizeHint().height() +

@@ -61,7 +61,6 @@ private:
     QPushButton* export_;
     bool follow_ = true;  // the view stays on the newest row
     bool quiet_ = false;  // the current row changes by the panel's own doing
-    int columnsWidth_;    // of every column as sized, the last before it stretches
 };
 
 }  // namespace tarvo::app
