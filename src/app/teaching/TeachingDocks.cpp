@@ -56,11 +56,11 @@ QSize TeachingDocks::screenRoom() const {
     return window_.screen()->availableGeometry().size() - frame;
 }
 
-bool TeachingDocks::sideTaken(const QDockWidget& dock) const {
-    const Qt::DockWidgetArea area = window_.dockWidgetArea(const_cast<QDockWidget*>(&dock));
-    for (const QDockWidget* other : window_.findChildren<QDockWidget*>()) {
+bool TeachingDocks::sideTaken(QDockWidget& dock) const {
+    const Qt::DockWidgetArea area = window_.dockWidgetArea(&dock);
+    for (QDockWidget* other : window_.findChildren<QDockWidget*>()) {
         if (other != &dock && other->isVisible() && !other->isFloating() &&
-            window_.dockWidgetArea(const_cast<QDockWidget*>(other)) == area) {
+            window_.dockWidgetArea(other) == area) {
             return true;
         }
     }

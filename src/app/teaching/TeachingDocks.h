@@ -33,7 +33,7 @@ private:
     void opened(QDockWidget& dock);
     void closed(QDockWidget& dock);
     void floatOnScreen(QDockWidget& dock);
-    bool sideTaken(const QDockWidget& dock) const;
+    bool sideTaken(QDockWidget& dock) const;
     QSize screenRoom() const;
     void keepOnScreen();
 
