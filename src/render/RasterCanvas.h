@@ -51,6 +51,9 @@ public:
     views::Pointer pointer() const { return pointer_; }
     // A pixel position in an image of the given size, in the view's user units.
     QPointF toUser(QPointF pixel, int size) const;
+    // From the view's user units to the pixels of the image at its present
+    // size and scale, for what is drawn over it.
+    const PixelMap& pixelMap() const { return map_; }
 
     // Told at the first drawing after the image was last taken, so a widget
     // can schedule one repaint however much is drawn before it paints; and

@@ -23,10 +23,22 @@ void StepTable::interpolated(const motion::StepRecord& record, const motion::Seg
     if (record.number == 1 || segments_.empty()) {
         segments_.emplace_back(end_, textbookSegment(segment, machine_.dlstep()));
     }
-    if (rows_.size() == capacity_) rows_.pop_front();
+    if (rows_.size() == capacity_) {
+        rows_.pop_front();
+        rowTicks_.pop_front();
+    }
     rows_.push_back(record);
+    // The iteration is made within a tick, before the tick's listeners are told of it.
+    rowTicks_.push_back(ticks_ + 1);
     ++end_;
     while (segments_.size() > 1 && segments_[1].first <= firstSerial()) segments_.pop_front();
+}
+
+void StepTable::runStarted() {
+    rows_.clear();
+    rowTicks_.clear();
+    segments_.clear();
+    ticks_ = 0;
 }
 
 std::uint64_t StepTable::segmentSerial() const {

@@ -23,7 +23,8 @@ namespace tarvo::teach {
 //
 // Rows are named by serial numbers that count every row ever taken in and
 // never restart, so a reader can tell what came and what went since it
-// last looked.
+// last looked. Each row also knows the timer tick of the run it was made in,
+// counted as the pulse history counts them, so a row finds its tick there.
 class StepTable : public motion::StepObserver, public interp::TickListener {
 public:
     static constexpr std::size_t defaultCapacity = 200'000;
@@ -34,11 +35,8 @@ public:
     StepTable& operator=(const StepTable&) = delete;
 
     void interpolated(const motion::StepRecord& record, const motion::Segment& segment) override;
-    void ticked(interp::TimerId) override {}
-    void runStarted() override {
-        rows_.clear();
-        segments_.clear();
-    }
+    void ticked(interp::TimerId) override { ++ticks_; }
+    void runStarted() override;
 
     // The kept rows are the serials firstSerial() to endSerial() - 1.
     std::uint64_t firstSerial() const { return end_ - rows_.size(); }
@@ -49,6 +47,9 @@ public:
         return rows_[serial - firstSerial()];
     }
 
+    // The timer tick of the run, from 1, in which a kept row's iteration was made.
+    std::uint64_t tickOf(std::uint64_t serial) const { return rowTicks_[serial - firstSerial()]; }
+
     const std::deque<motion::StepRecord>& rows() const { return rows_; }
     // The kept row as the textbook lists it.
     TextbookStep textbookAt(std::uint64_t serial) const;
@@ -57,6 +58,8 @@ private:
     interp::Machine& machine_;
     std::size_t capacity_;
     std::deque<motion::StepRecord> rows_;
+    std::deque<std::uint64_t> rowTicks_;  // beside rows_, one for each
+    std::uint64_t ticks_ = 0;             // timer ticks of the run told so far
     std::uint64_t end_ = 0;
     // The segments of the kept rows, by the serial of their first iteration.
     std::deque<std::pair<std::uint64_t, TextbookSegment>> segments_;

@@ -3,6 +3,7 @@
 #include "support/Programs.h"
 #include "support/RecordingPanel.h"
 #include "support/TableFile.h"
+#include "teach/PulseHistory.h"
 #include "teach/StepTable.h"
 #include "teach/StepText.h"
 
@@ -46,7 +47,7 @@ TEST_P(SampleSteps, ReadAsTheTextbookTable) {
 INSTANTIATE_TEST_SUITE_P(Data, SampleSteps, testing::ValuesIn(test::loadTable("step-table.tsv")),
                          test::rowName);
 
-// The newest rows up to the bound; a fresh run empties it, serials go on.
+// The newest rows up to the bound; a fresh run empties it, serials go on, ticks start again.
 TEST(StepTableBound, KeepsTheNewestRowsAndEmptiesOnAFreshRun) {
     test::RecordingPanel panel;
     interp::Machine machine(panel);
@@ -62,6 +63,28 @@ TEST(StepTableBound, KeepsTheNewestRowsAndEmptiesOnAFreshRun) {
     interp::ClockDriver(machine).runToEnd(10'000'000);
     EXPECT_EQ(table.endSerial(), 336u);
     EXPECT_EQ(table.at(335).line, 8);
+    EXPECT_EQ(table.tickOf(335), 360u);  // the ticks too count from the fresh run
+}
+
+// A row's tick is the one whose pulse sample shows the row's step point
+// (of the last row, where a tick makes several).
+TEST(StepTableTicks, FindTheirSampleInThePulseHistory) {
+    test::RecordingPanel panel;
+    interp::Machine machine(panel);
+    PulseHistory history(machine);
+    StepTable table(machine);
+    test::runToEnd(machine, test::sampleProgram);
+    // Line 2's iterations come every other tick, from the interpolation timer's first.
+    EXPECT_EQ(table.tickOf(0), 7u);
+    EXPECT_EQ(table.tickOf(1), 9u);
+    EXPECT_EQ(table.tickOf(167), 360u);
+    for (std::uint64_t serial = 0; serial < table.endSerial(); ++serial) {
+        const std::uint64_t tick = table.tickOf(serial);
+        if (serial + 1 < table.endSerial() && table.tickOf(serial + 1) == tick) continue;
+        const PulseSample* s = history.find(tick);
+        const motion::Point3 point = table.at(serial).point.drawn();
+        ASSERT_TRUE(s && s->x == point.x && s->y == point.y && s->z == point.z) << serial;
+    }
 }
 
 }  // namespace

@@ -103,19 +103,10 @@ bool PathOverlay::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-render::PixelMap PathOverlay::planMap() const {
-    // The canvas's own scale, so the overlay lands on the pixels of the path.
-    const int size = canvas_.size();
-    const QPointF topLeft = canvas_.toUser({0, 0}, size);
-    const QPointF bottomRight = canvas_.toUser(QPointF(size, size), size);
-    return render::PixelMap(static_cast<float>(topLeft.x()), static_cast<float>(topLeft.y()),
-                            static_cast<float>(bottomRight.x()),
-                            static_cast<float>(bottomRight.y()), size, size);
-}
-
 void PathOverlay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const render::PixelMap map = planMap();
+    // The canvas's own scale, so the overlay lands on the pixels of the path.
+    const render::PixelMap map = canvas_.pixelMap();
     if (line() != 0) paintSteps(painter, map);
     if (!idealShown_) return;
     paintIdeal(painter, map);

@@ -45,7 +45,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    render::PixelMap planMap() const;
     void follow();
     void paintIdeal(QPainter& painter, const render::PixelMap& map);
     void paintSteps(QPainter& painter, const render::PixelMap& map) const;

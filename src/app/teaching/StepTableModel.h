@@ -28,6 +28,12 @@ public:
 
     // Called by the panel's refresh timer.
     void refresh();
+    // The step table's serial of a row shown, and the row that shows a
+    // serial (-1 where none does).
+    std::uint64_t serialAt(int row) const { return first_ + static_cast<std::uint64_t>(row); }
+    int rowOf(std::uint64_t serial) const {
+        return serial >= first_ && serial < end_ ? static_cast<int>(serial - first_) : -1;
+    }
 
     // Between the textbook's columns (the default) and the raw registers.
     void showRegisters(bool registers);

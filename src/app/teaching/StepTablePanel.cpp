@@ -70,6 +70,10 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
         model_->showRegisters(on);
         sizeColumns();
     });
+    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!quiet_ && current.isValid()) emit stepChosen(model_->serialAt(current.row()));
+            });
     // The view takes in new rows lazily, so the scroll bar's range grows
     // some time after a refresh; the newest row is kept in view then.
     QScrollBar* bar = view_->verticalScrollBar();
@@ -113,9 +117,25 @@ void StepTablePanel::sizeColumns() {
         metrics.boundingRect(QRect(), Qt::AlignLeft, lines).height() + 4);
 }
 
+// Rows dropped from the top move the current row without the user.
 void StepTablePanel::refresh() {
+    quiet_ = true;
     model_->refresh();
+    quiet_ = false;
     showCaption();
+}
+
+void StepTablePanel::selectSerial(std::optional<std::uint64_t> serial) {
+    refresh();  // the panel may have been hidden, and its rows not taken in
+    const int row = serial ? model_->rowOf(*serial) : -1;
+    quiet_ = true;
+    if (row < 0) {
+        view_->selectionModel()->clear();
+    } else {
+        view_->selectRow(row);
+        view_->scrollTo(model_->index(row, 0), QAbstractItemView::PositionAtCenter);
+    }
+    quiet_ = false;
 }
 
 QString StepTablePanel::caption() const {
@@ -146,8 +166,18 @@ void StepTablePanel::exportCsv() {
     }
 }
 
+// Every column side by side (the last one no narrower than it is stretched
+// now), and a dozen rows under the caption.
 QSize StepTablePanel::sizeHint() const {
-    return {500, 360};
+    const QMargins margins = layout()->contentsMargins();
+    const int frame = 2 * view_->frameWidth();
+    const int width = view_->horizontalHeader()->length() +
+                      view_->verticalScrollBar()->sizeHint().width() + frame;
+    const int height = view_->horizontalHeader()->sizeHint().height() +
+                       12 * view_->verticalHeader()->defaultSectionSize() + frame;
+    return {width + margins.left() + margins.right(), height + caption_->sizeHint().height() +
+                                                          layout()->spacing() + margins.top() +
+                                                          margins.bottom()};
 }
 
 }  // namespace tarvo::app

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -39,7 +41,16 @@ public:
     QCheckBox& registersSwitch() { return *registers_; }
     QString caption() const;
 
+    // Selects the row of a step table serial and brings it into view, for a
+    // step selected elsewhere; none, or a row no longer kept, clears the
+    // selection. It is not told back through stepChosen.
+    void selectSerial(std::optional<std::uint64_t> serial);
+
     QSize sizeHint() const override;
+
+signals:
+    // The user made a row current, with a click or the keys: its serial.
+    void stepChosen(std::uint64_t serial);
 
 private:
     void sizeColumns();
@@ -53,6 +64,7 @@ private:
     QCheckBox* registers_;
     QPushButton* export_;
     bool follow_ = true;  // the view stays on the newest row
+    bool quiet_ = false;  // the current row changes by the panel's own doing
 };
 
 }  // namespace tarvo::app

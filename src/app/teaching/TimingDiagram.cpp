@@ -86,9 +86,15 @@ void TimingDiagram::place() {
     const int last = static_cast<int>(newest - oldest);
     const int fit = strip_->visibleTicks();
     const int first = std::min(fit - 1, last);
-    const std::uint64_t right =
+    std::uint64_t right =
         follow_ ? newest
                 : std::max(strip_->rightTick(), oldest + static_cast<std::uint64_t>(first));
+    // Narrowed, it keeps a pinned cursor in view, as a dock shown only now
+    // gets its width.
+    const std::uint64_t cursor = strip_->cursorPinned() ? strip_->cursorTick() : 0;
+    if (!follow_ && cursor >= oldest && cursor + static_cast<std::uint64_t>(fit) <= right) {
+        right = cursor + static_cast<std::uint64_t>(fit) - 1;
+    }
     scroll_->setRange(first, last);
     scroll_->setPageStep(fit);
     scroll_->setSingleStep(std::max(1, fit / 10));
@@ -96,6 +102,19 @@ void TimingDiagram::place() {
     scroll_->setEnabled(!running_ && first < last);
     strip_->showUpTo(right);
     showReadout();
+}
+
+void TimingDiagram::showTick(std::uint64_t tick) {
+    refresh();
+    if (!history_.find(tick)) {
+        strip_->pinCursor(0);
+        return;
+    }
+    strip_->pinCursor(tick);
+    if (tick >= strip_->leftTick() && tick <= strip_->rightTick()) return;
+    // In the middle of the strip where the kept ticks allow.
+    const auto half = static_cast<std::uint64_t>(strip_->visibleTicks() / 2);
+    scroll_->setValue(static_cast<int>(tick + half - history_.at(0).tick));
 }
 
 void TimingDiagram::scrolled(int value) {

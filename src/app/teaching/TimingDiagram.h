@@ -32,6 +32,9 @@ public:
 
     // What the timer does: takes in the ticks made since the last look.
     void refresh();
+    // The cursor pinned on a tick of the run, scrolled into view unless the
+    // run advances; a tick no longer kept takes the cursor away.
+    void showTick(std::uint64_t tick);
 
     bool following() const { return follow_; }
     TimingStrip& strip() { return *strip_; }

@@ -107,6 +107,13 @@ void TimingStrip::mousePressEvent(QMouseEvent* event) {
     emit cursorMoved();
 }
 
+void TimingStrip::pinCursor(std::uint64_t tick) {
+    cursor_ = tick;
+    pinned_ = tick != 0;
+    update();
+    emit cursorMoved();
+}
+
 void TimingStrip::leaveEvent(QEvent*) {
     if (pinned_ || cursor_ == 0) return;
     cursor_ = 0;

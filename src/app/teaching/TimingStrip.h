@@ -32,6 +32,9 @@ public:
     std::uint64_t tickAt(QPoint point) const;
     std::uint64_t cursorTick() const { return cursor_; }
     bool cursorPinned() const { return pinned_; }
+    // The cursor pinned on a tick chosen elsewhere, as a click would pin it;
+    // 0 takes it away.
+    void pinCursor(std::uint64_t tick);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -25,6 +25,7 @@
 #include "app/panels/PaceBox.h"
 #include "app/panels/ViewStack.h"
 #include "app/teaching/IdealPathSwitch.h"
+#include "app/teaching/SelectedStep.h"
 #include "app/teaching/StepTablePanel.h"
 #include "app/teaching/TeachingDocks.h"
 #include "app/teaching/TimingDiagram.h"
@@ -156,20 +157,21 @@ void MainWindow::buildLayout() {
     setCentralWidget(central);
 }
 
-// The pulse timing diagram and the interpolation table tabbed together
-// beside the control panel: below the window they would make it taller than
-// a small screen.
+// The pulse timing diagram beside the control panel, as tall as the views;
+// the interpolation table below the window, as wide as it, so its columns
+// read side by side. Both can show at once, for the step they share.
 void MainWindow::buildTeachingDocks() {
     pulses_ = std::make_unique<teach::PulseHistory>(*machine_);
     steps_ = std::make_unique<teach::StepTable>(*machine_);
     auto* docks = new TeachingDocks(*this, *menus_.mnuTeach);
-    QDockWidget* timing =
-        docks->add(new TimingDiagram(*pulses_, *machine_), QStringLiteral("timingDock"),
-                   QStringLiteral("脉冲时序图"), Qt::RightDockWidgetArea);
-    QDockWidget* table =
-        docks->add(new StepTablePanel(*steps_, prompts_), QStringLiteral("stepTableDock"),
-                   QStringLiteral("插补过程表"), Qt::RightDockWidgetArea);
-    tabifyDockWidget(timing, table);
+    auto* diagram = new TimingDiagram(*pulses_, *machine_);
+    auto* tablePanel = new StepTablePanel(*steps_, prompts_);
+    docks->add(diagram, QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"),
+               Qt::RightDockWidgetArea);
+    docks->add(tablePanel, QStringLiteral("stepTableDock"), QStringLiteral("插补过程表"),
+               Qt::BottomDockWidgetArea);
+    selected_ = std::make_unique<SelectedStep>(SelectedStep::Tools{
+        *machine_, *steps_, *tablePanel, *diagram, linep_, views_->linep(), editor_->filetxt()});
 }
 
 // The control panel's buttons trigger their menu items' actions and are

@@ -31,6 +31,7 @@ class ParameterDialog;
 class ProgramFiles;
 class Prompts;
 class RunClock;
+class SelectedStep;
 class Settings;
 class ViewStack;
 class WindowPanel;
@@ -59,6 +60,7 @@ public:
     render::RasterCanvas& linez() { return linez_; }
     render::RasterCanvas& liner() { return liner_; }
     RunClock& clock() { return *clock_; }
+    SelectedStep& selectedStep() { return *selected_; }
 
     // The run commands, as the menu, the buttons, the toolbar and F5 give them.
     void runCommand();
@@ -109,6 +111,7 @@ private:
     std::unique_ptr<interp::Machine> machine_;
     std::unique_ptr<teach::PulseHistory> pulses_;  // goes before the machine it listens to
     std::unique_ptr<teach::StepTable> steps_;      // likewise
+    std::unique_ptr<SelectedStep> selected_;       // likewise
     std::unique_ptr<IdealPathSwitch> idealPath_;   // likewise
     RunClock* clock_;
     ParameterDialog* g54form_;

@@ -14,7 +14,7 @@ namespace {
 // The designed client area of the main window.
 constexpr double designedWidth = 15000, designedHeight = 9360;
 // Goes up when the docks change so much that an older layout would misplace them.
-constexpr int layoutVersion = 1;
+constexpr int layoutVersion = 2;
 
 bool onSomeScreen(const QRect& geometry) {
     for (const QScreen* screen : QGuiApplication::screens()) {

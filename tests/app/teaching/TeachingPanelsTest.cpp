@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -17,6 +18,8 @@
 #include "app/support/Pictures.h"
 #include "app/support/WindowUnderTest.h"
 #include "app/teaching/PathOverlay.h"
+#include "app/teaching/SelectedStep.h"
+#include "app/teaching/StepRing.h"
 #include "app/teaching/StepTableModel.h"
 #include "app/teaching/StepTablePanel.h"
 #include "app/teaching/TimingDiagram.h"
@@ -44,6 +47,17 @@ QPoint pointOf(const TimingStrip& strip, std::uint64_t tick) {
         if (strip.tickAt({x, y}) == tick) return {x, y};
     }
     return {};
+}
+
+// The middle of the box that holds every pixel of a colour; (-1, -1) without any.
+QPointF middleOf(const QImage& image, QRgb colour) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == colour) box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box.isNull() ? QPointF(-1, -1) : QRectF(box).center();
 }
 
 void hover(TimingStrip& strip, QPoint point) {
@@ -118,33 +132,42 @@ private slots:
         QVERIFY(diagram->following());
     }
 
-    // Every panel open and filled by a run, the window keeps its size and stays on the screen; a
-    // panel moved where the window has no room for it floats when opened again.
-    void panelsKeepTheWindowOnTheScreen() {
+    // Opened at the window's default size, the panels grow it within the screen and get the
+    // room they ask for: the plan view keeps over 300 pixels, the timing read-out and every
+    // column of the table show whole. Closed, each gives its room back. A panel the window
+    // cannot hold even at the screen's size floats.
+    void panelsFitTheScreenAndGiveTheirRoomBack() {
         MainWindow& w = *t_.window;
-        const QSize size = w.size();
-        const auto checkAll = [&w](bool open) {
-            for (QAction* item : w.menus().mnuTeach->actions()) {
-                if (item->isCheckable() && item->isChecked() != open) item->trigger();
-            }
-        };
-        checkAll(true);
-        QVERIFY(runsToEnd(w));
+        const QSize central = w.centralWidget()->size();
         auto* timing = w.findChild<QDockWidget*>(QStringLiteral("timingDock"));
-        for (QDockWidget* tab :
-             {timing, w.findChild<QDockWidget*>(QStringLiteral("stepTableDock"))}) {
-            tab->raise();  // the panels tab together; each shown fills its texts
-            QTest::qWait(100);
-            QVERIFY(w.screen()->availableGeometry().contains(w.frameGeometry()) &&
-                    w.size() == size && !tab->isFloating());
+        auto* table = w.findChild<QDockWidget*>(QStringLiteral("stepTableDock"));
+        teachingItem(w, QStringLiteral("脉冲时序图"))->trigger();
+        teachingItem(w, QStringLiteral("插补过程表"))->trigger();
+        QVERIFY(runsToEnd(w));
+        QTest::qWait(100);  // the panels take in the run
+        QVERIFY(w.screen()->availableGeometry().contains(w.frameGeometry()));
+        QVERIFY(!timing->isFloating() && !table->isFloating());
+        QVERIFY(w.viewStack().linep().width() > 300);
+        auto* diagram = qobject_cast<TimingDiagram*>(timing->widget());
+        for (const QLabel* label : diagram->findChildren<QLabel*>()) {
+            if (label->text() == diagram->readout()) {
+                QVERIFY(label->width() >= label->sizeHint().width());
+            }
         }
+        QVERIFY(!qobject_cast<StepTablePanel*>(table->widget())
+                     ->view()
+                     .horizontalScrollBar()
+                     ->isVisible());
+
         timing->close();
+        QCOMPARE(w.centralWidget()->width(), central.width());
         w.addDockWidget(Qt::BottomDockWidgetArea, timing);
+        const QSize size = w.size();
         teachingItem(w, QStringLiteral("脉冲时序图"))->trigger();
         QVERIFY(timing->isVisible() && timing->isFloating() && w.size() == size);
         QVERIFY(w.screen()->availableGeometry().contains(timing->frameGeometry()));
-        checkAll(false);
-        QCOMPARE(w.size(), size);
+        table->close();
+        QCOMPARE(w.centralWidget()->size(), central);
     }
 
     // The table follows the newest row unless scrolled up, and exports or says why it could not.
@@ -221,6 +244,52 @@ private slots:
         QCOMPARE(model.index(9, StepTableModel::Decision).data().toString(),
                  QStringLiteral("jrx ≥ 32"));
         QVERIFY(!shaded(7) && shaded(8) && shaded(9));
+    }
+
+    // A row clicked or reached with the keys rings its step point in the plan view, pins the
+    // timing cursor on its tick and puts the caret on its line; a press in the plan view near a
+    // step point selects the newest row there, anywhere else nothing; a fresh run clears.
+    void oneSelectionAcrossTheTeachingTools() {
+        MainWindow& w = *t_.window;
+        auto* table = openTeachingPanel<StepTablePanel>(w, QStringLiteral("stepTableDock"),
+                                                        QStringLiteral("插补过程表"));
+        QVERIFY(table);
+        QVERIFY(runsToEnd(w));
+        table->refresh();
+        QTableView& rows = table->view();
+        QTest::mouseClick(rows.viewport(), Qt::LeftButton, {},
+                          rows.visualRect(rows.model()->index(1, 1)).center());
+        // Line 2's second iteration fed X and Y to 1 mm, at tick 9; the plan view spans ±80 mm.
+        ViewWidget& plan = w.viewStack().linep();
+        const double mm = plan.width() / 160.0;
+        const QPointF ring = middleOf(plan.grab().toImage(), StepRing::colour);
+        QVERIFY2(std::abs(ring.x() - 81 * mm) <= 1 && std::abs(ring.y() - 79 * mm) <= 1,
+                 qPrintable(QStringLiteral("%1 %2").arg(ring.x()).arg(ring.y())));
+        auto* diagram = w.findChild<TimingDiagram*>();
+        TimingStrip& strip = diagram->strip();
+        QVERIFY(strip.cursorPinned() && strip.leftTick() <= 9 && strip.rightTick() >= 9);
+        QVERIFY(diagram->readout().startsWith(
+            QStringLiteral("光标  节拍 9（插补）  第2行  X 1.000  Y 1.000")));
+        QPlainTextEdit& text = w.editorFrame().filetxt();
+        QCOMPARE(text.textCursor().blockNumber(), 1);
+        QVERIFY(!text.document()->isUndoAvailable() && !text.document()->isModified());
+        QTest::keyClick(&rows, Qt::Key_Down);
+        QCOMPARE(strip.cursorTick(), std::uint64_t{11});
+
+        // A pixel above X 10 Y 10, where lines 2 and 7 end; the newest row there is line 8's
+        // first iteration, which feeds nothing: the 137th of the run's 168, 32 of them line 8's.
+        QTest::mouseClick(&plan, Qt::LeftButton, {}, QPointF(90 * mm, 70 * mm - 1).toPoint());
+        QCOMPARE(w.selectedStep().serial(), std::optional<std::uint64_t>(136));
+        QVERIFY(rows.selectionModel()->isRowSelected(136) && rows.currentIndex().row() == 136);
+        QCOMPARE(text.textCursor().blockNumber(), 7);
+        QTest::mouseClick(&plan, Qt::LeftButton, {}, QPointF(40 * mm, 40 * mm).toPoint());
+        QVERIFY(!rows.selectionModel()->hasSelection() && !strip.cursorPinned());
+        QCOMPARE(count(plan.grab().toImage(), StepRing::colour), 0);
+
+        QTest::mouseClick(rows.viewport(), Qt::LeftButton, {},
+                          rows.visualRect(rows.model()->index(1, 1)).center());
+        w.runCommand();
+        QVERIFY(!plan.findChild<StepRing*>()->isVisible() && strip.cursorTick() == 0);
     }
 
     // The ideal path and a clicked line's steps, gone when off or when the text changes.

@@ -296,7 +296,7 @@ private slots:
         t_.settings.saveWindowLayout("broken");
         init();
         QVERIFY(!table()->isVisible() && !table()->isFloating());
-        QCOMPARE(t_.window->dockWidgetArea(table()), Qt::RightDockWidgetArea);
+        QCOMPARE(t_.window->dockWidgetArea(table()), Qt::BottomDockWidgetArea);
     }
 
     void helpAndDesignerOpenOnce() {

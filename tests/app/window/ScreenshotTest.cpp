@@ -1,12 +1,12 @@
-#include <QMouseEvent>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/panels/ViewStack.h"
 #include "app/support/Pictures.h"
 #include "app/support/WindowUnderTest.h"
+#include "app/teaching/StepTablePanel.h"
 #include "app/teaching/TimingDiagram.h"
-#include "app/teaching/TimingStrip.h"
 
 namespace tarvo::app {
 
@@ -36,21 +36,23 @@ private slots:
         QVERIFY(count(plan, qRgb(255, 255, 255)) > 200);  // axes and the G00 moves
     }
 
-    // The pulse timing diagram open, its cursor on one of the last ticks.
-    void sampleTimingDiagram() {
+    // Both teaching panels open and a row of the table clicked: its step ringed in the plan
+    // view, the timing diagram's cursor on its tick, the caret on its line.
+    void sampleLinkedSelection() {
+        auto* table = openTeachingPanel<StepTablePanel>(*t_.window, QStringLiteral("stepTableDock"),
+                                                        QStringLiteral("插补过程表"));
         auto* diagram = openTeachingPanel<TimingDiagram>(*t_.window, QStringLiteral("timingDock"),
                                                          QStringLiteral("脉冲时序图"));
-        QVERIFY(diagram);
+        QVERIFY(table && diagram);
         QVERIFY(runsToEnd(*t_.window));
-        diagram->refresh();
-        TimingStrip& strip = diagram->strip();
-        const QPoint at(strip.width() * 3 / 4, strip.height() / 3);
-        QMouseEvent move(QEvent::MouseMove, at, strip.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(&strip, &move);
+        table->refresh();
+        QTableView& rows = table->view();
+        rows.scrollTo(rows.model()->index(40, 0));
+        QTest::mouseClick(rows.viewport(), Qt::LeftButton, {},
+                          rows.visualRect(rows.model()->index(40, 1)).center());
         QVERIFY(diagram->readout().startsWith(QStringLiteral("光标  节拍 ")));
-        QTest::qWait(100);
-        QVERIFY(saveArtefact(*t_.window, QStringLiteral("timing-diagram.png")));
+        QTest::qWait(200);
+        QVERIFY(saveArtefact(*t_.window, QStringLiteral("linked-selection.png")));
     }
 
 private:
