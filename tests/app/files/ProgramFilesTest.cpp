@@ -114,10 +114,7 @@ class ProgramFilesTest : public QObject {
 
 private slots:
     // A command, however its dialogs are answered, keeps all that the user did not give up.
-    void commandsLoseNoWork_data() {
-        QVERIFY(addRows("file-commands.txt", {"case", "opened", "text", "answer", "name", "command",
-                                              "log", "after", "caption", "a.nc", "unsaved"}));
-    }
+    void commandsLoseNoWork_data() { QVERIFY(addRows("file-commands.tsv")); }
     void commandsLoseNoWork() {
         QFETCH(TableRow, row);
         const QByteArray name = row["name"];
@@ -180,9 +177,7 @@ private slots:
     }
 
     // Unchanged files copy byte for byte; edits keep encoding and line ending; Run gets UTF-8.
-    void encodingAndLineEndingsAreKept_data() {
-        QVERIFY(addRows("encodings.txt", {"case", "bytes", "saved", "program"}));
-    }
+    void encodingAndLineEndingsAreKept_data() { QVERIFY(addRows("encodings.tsv")); }
     void encodingAndLineEndingsAreKept() {
         QFETCH(TableRow, row);
         Bench b;
@@ -204,9 +199,7 @@ private slots:
 
     // An edit on one line leaves every other line of the file as it was, byte for byte; Run gets
     // the text the saved file holds, as the runner reads it.
-    void untouchedLinesStayAsTheyWere_data() {
-        QVERIFY(addRows("untouched-lines.txt", {"case", "bytes", "edit", "line", "saved"}));
-    }
+    void untouchedLinesStayAsTheyWere_data() { QVERIFY(addRows("untouched-lines.tsv")); }
     void untouchedLinesStayAsTheyWere() {
         QFETCH(TableRow, row);
         Bench b;
