@@ -68,35 +68,5 @@ TEST(CommandState, StepsFromIdleLandWhereAnUninterruptedRunIs) {
     }
 }
 
-// A step refused as Run is (no program, bad parameters) or given while a run advances does nothing.
-TEST(CommandState, StepsRefusedOrWhileRunningChangeNothing) {
-    const struct {
-        const char* name;
-        std::string program;
-        Parameters parameters;
-        bool running;
-        std::string message;
-    } cases[] = {{"no program", "", {}, false, "请加载NC程序 (加载失败)"},
-                 {"bad parameters", cut, test::withDl(0), false,
-                  "脉冲当量必须在0.001到100毫米之间 (参数错误)"},
-                 {"running", cut, {}, true, ""}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        for (const Unit unit : {Unit::Tick, Unit::Step, Unit::Line}) {
-            Rig r;
-            if (c.running) {
-                r.machine.run(cut, {});
-                for (int i = 0; i < 30; ++i) r.machine.advance();
-            }
-            const test::State before = r.now();
-            r.machine.step(unit, c.program, c.parameters);
-            EXPECT_EQ(r.now(), before);
-            EXPECT_EQ(r.machine.advancing(), c.running);
-            EXPECT_FALSE(r.machine.paused());
-            EXPECT_EQ(test::shown(r.panel), c.message);
-        }
-    }
-}
-
 }  // namespace
 }  // namespace tarvo::interp

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "support/MachineRecorder.h"
 #include "support/TableFile.h"
 
@@ -61,29 +63,37 @@ TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
 
 TARVO_TABLE_SUITE(InterpRefusedRun, "run-refusals.tsv");
 
+// Run, or a step of any unit: a step while a run advances does nothing at all.
 TEST_P(InterpRefusedRun, ChangesNothing) {
     const std::string& program =
         row()["program"] == "sample" ? test::sampleProgram : row()["program"];
     const Parameters p{.g54x = test::readingOf(row().number("g54x")),
                        .bei = static_cast<std::int16_t>(row().number("bei")),
                        .dl = test::readingOf(row().number("dl"))};
+    using Unit = Machine::StepUnit;
     for (const bool running : {false, true}) {
-        SCOPED_TRACE(running ? "running" : "idle");
-        Rig r;
-        if (running) {
-            r.machine.run(test::sampleProgram, {});
-            advanceIntoSegmentFrom(r.machine, 10);
-        }
-        const State before = r.now();
-        r.machine.run(program, p);
-        EXPECT_EQ(test::shown(r.panel), row()["shown"]);
-        if (row()["shown"].empty()) {
-            EXPECT_TRUE(r.now().timer1 && r.now().markedLine == 0);
-        } else {
-            EXPECT_EQ(r.now(), before);
+        for (const auto step : {std::optional<Unit>(), {Unit::Tick}, {Unit::Step}, {Unit::Line}}) {
+            SCOPED_TRACE(testing::Message() << (running ? "running, " : "idle, ")
+                                            << (step ? static_cast<int>(*step) : -1));
+            Rig r;
+            if (running) {
+                r.machine.run(test::sampleProgram, {});
+                advanceIntoSegmentFrom(r.machine, 10);
+            }
+            const State before = r.now();
+            step ? r.machine.step(*step, program, p) : r.machine.run(program, p);
+            const bool ignored = step && running;
+            EXPECT_EQ(test::shown(r.panel), ignored ? "" : row()["shown"]);
+            if (ignored || !row()["shown"].empty()) {
+                EXPECT_EQ(r.now(), before);
+                EXPECT_TRUE(r.machine.advancing() == running && !r.machine.paused());
+            } else {
+                EXPECT_TRUE(step ? r.machine.paused() : r.now().timer1 && r.now().markedLine == 0);
+            }
         }
     }
 }
+
 // Pausing at any moment and resuming gives, after as many ticks, the run that never paused.
 TEST(InterpRunControl, PauseResumesExactlyWhereItStopped) {
     for (const std::uint64_t pauseAt : {3u, 6u, 7u, 30u, 60u, 120u, 170u, 300u, 361u}) {
