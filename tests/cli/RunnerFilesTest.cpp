@@ -7,10 +7,10 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 #include <vector>
+
+#include "support/Scratch.h"
 
 // What the golden folders cannot set up: a file over the limit, a file-size limit, standard
 // output on a full device, links. Every run must end within seconds.
@@ -27,31 +27,8 @@ struct Outcome {
 };
 
 // A scratch folder with the program a.nc.
-struct Scratch {
-    fs::path dir = fs::temp_directory_path() / ("tarvo-runner-" + std::to_string(getpid()));
-    Scratch() {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        put("a.nc", program);
-    }
-    ~Scratch() { fs::remove_all(dir); }
-    std::string path(const std::string& name) const { return (dir / name).string(); }
-    void put(const std::string& name, const std::string& bytes) const {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-    }
-    std::string bytes(const std::string& name) const {
-        std::ifstream in(dir / name, std::ios::binary);
-        std::ostringstream all;
-        all << in.rdbuf();
-        return in ? all.str() : "<none>";
-    }
-    std::vector<std::string> names() const {
-        std::vector<std::string> found;
-        for (const auto& entry : fs::directory_iterator(dir))
-            found.push_back(entry.path().filename());
-        std::sort(found.begin(), found.end());
-        return found;
-    }
+struct Scratch : test::Scratch {
+    Scratch() { put("a.nc", program); }
 
     // Runs the runner with standard output to `out` and, when fileBytes is
     // not 0, writes limited to that many bytes a file.
