@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "files/ProgramEncoding.h"
-#include "support/TableRows.h"
+#include "support/TableFile.h"
 
 namespace tarvo::files {
 namespace {
@@ -11,23 +11,17 @@ std::string readAs(const ProgramEncoding& encoding) {
     return encoding.byteOrderMark() ? "utf-8 bom" : "utf-8";
 }
 
-// Each file reads as its table row says, and its text goes back to exactly its bytes.
-TEST(FilesProgramEncoding, FilesReadAsUtf8OrGb18030AndGoBackByteForByte) {
-    const auto rows = test::tableRows("files/decodings.txt", {"case", "bytes", "read as", "text"});
-    ASSERT_TRUE(rows);
-    for (const test::TableRow& row : *rows) {
-        SCOPED_TRACE(row.at("case"));
-        const std::string& bytes = row.at("bytes");
-        const std::optional<DecodedProgram> program = ProgramEncoding::decode(bytes);
-        if (row.at("read as") == "refused") {
-            EXPECT_FALSE(program);
-            continue;
-        }
-        ASSERT_TRUE(program);
-        EXPECT_EQ(readAs(program->encoding), row.at("read as"));
-        EXPECT_EQ(program->text, row.at("text"));
-        EXPECT_EQ(program->encoding.encode(program->text), bytes);
-    }
+TARVO_TABLE_SUITE(FilesDecoding, "files/decodings.tsv");
+
+// Each file reads as its row says, and its text goes back to exactly its bytes.
+TEST_P(FilesDecoding, ReadsAsUtf8OrGb18030AndGoesBackByteForByte) {
+    const std::string& bytes = row()["bytes"];
+    const std::optional<DecodedProgram> program = ProgramEncoding::decode(bytes);
+    ASSERT_EQ(program.has_value(), row()["read as"] != "refused");
+    if (!program) return;
+    EXPECT_EQ(readAs(program->encoding), row()["read as"]);
+    EXPECT_EQ(program->text, row()["text"]);
+    EXPECT_EQ(program->encoding.encode(program->text), bytes);
 }
 
 // A text that is no UTF-8 has no bytes in any file; a new program is UTF-8 without a mark.

@@ -3,30 +3,22 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "files/ProgramFile.h"
+#include "support/Scratch.h"
 
 namespace tarvo::files {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A scratch folder of its own for each test.
-struct Scratch {
-    fs::path dir = fs::temp_directory_path() / ("tarvo-files-" + std::to_string(getpid()));
-    Scratch() { fs::create_directories(dir); }
-    ~Scratch() { fs::remove_all(dir); }
-    std::string put(const std::string& name, const std::string& bytes) const {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-        return (dir / name).string();
-    }
+// A scratch folder that also makes files of a size.
+struct Scratch : test::Scratch {
     std::string sized(const std::string& name, std::uint64_t size) const {
         const std::string path = put(name, "");
         fs::resize_file(path, size);
         return path;
     }
-    std::string path(const std::string& name) const { return (dir / name).string(); }
 };
 
 ReadProblem problemOf(const std::string& path) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "support/ReferenceRun.h"
@@ -15,40 +14,10 @@ using Unit = Machine::StepUnit;
 
 const std::string cut = "%\nG01Z-1M03\nG02X10Y10I10J0\nG01X0\nG03X0Y-10I0J-10\n%\n";
 
-// An idle machine: nothing run yet, a run stopped (held or not), a run ended, a run stepped to its
-// end.
-struct Idle {
-    const char* name;
-    std::function<void(Machine&)> setUp;
-};
-
-const Idle idles[] = {
-    {"fresh", [](Machine&) {}},
-    {"after a stopped run",
-     [](Machine& m) {
-         m.run(test::sampleProgram, test::withDl(1));
-         for (int i = 0; i < 40; ++i) m.advance();
-         m.stop();
-     }},
-    {"after a held run stopped",
-     [](Machine& m) {
-         m.run(test::sampleProgram, test::withDl(1));
-         for (int i = 0; i < 40; ++i) m.advance();
-         m.pause();
-         m.stop();
-     }},
-    {"after an ended run", [](Machine& m) { test::runToEnd(m, test::sampleProgram); }},
-    {"after a run stepped to its end",
-     [](Machine& m) {
-         m.run(test::sampleProgram, test::withDl(1));
-         m.pause();
-         while (!m.idle()) m.stepPaused(Unit::Line);
-     }},
-};
-
 // Pause on an idle machine holds nothing: the next Run starts afresh at once.
 TEST(CommandState, PauseWhileIdleChangesNothing) {
-    for (const Idle& idle : idles) {
+    for (const test::Before& idle : test::befores) {
+        if (!idle.idle) continue;
         SCOPED_TRACE(idle.name);
         Rig r, reference;
         idle.setUp(r.machine);
@@ -68,7 +37,8 @@ TEST(CommandState, PauseWhileIdleChangesNothing) {
 // A step on an idle machine starts the run and holds it after its first tick, step or line; every
 // further step lands where an uninterrupted run is, to its end, after which a step starts afresh.
 TEST(CommandState, StepsFromIdleLandWhereAnUninterruptedRunIs) {
-    for (const Idle& idle : idles) {
+    for (const test::Before& idle : test::befores) {
+        if (!idle.idle) continue;
         test::ReferenceRun reference;
         idle.setUp(reference.machine);
         reference.start(cut);
@@ -94,36 +64,6 @@ TEST(CommandState, StepsFromIdleLandWhereAnUninterruptedRunIs) {
             r.machine.step(unit, cut, test::withDl(1));
             EXPECT_TRUE(r.machine.paused() && r.machine.runSteps() <= 1);
             EXPECT_EQ(test::shown(r.panel), "");
-        }
-    }
-}
-
-// A step refused as Run is (no program, bad parameters) or given while a run advances does nothing.
-TEST(CommandState, StepsRefusedOrWhileRunningChangeNothing) {
-    const struct {
-        const char* name;
-        std::string program;
-        Parameters parameters;
-        bool running;
-        std::string message;
-    } cases[] = {{"no program", "", {}, false, "请加载NC程序 (加载失败)"},
-                 {"bad parameters", cut, test::withDl(0), false,
-                  "脉冲当量必须在0.001到100毫米之间 (参数错误)"},
-                 {"running", cut, {}, true, ""}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        for (const Unit unit : {Unit::Tick, Unit::Step, Unit::Line}) {
-            Rig r;
-            if (c.running) {
-                r.machine.run(cut, {});
-                for (int i = 0; i < 30; ++i) r.machine.advance();
-            }
-            const test::State before = r.now();
-            r.machine.step(unit, c.program, c.parameters);
-            EXPECT_EQ(r.now(), before);
-            EXPECT_EQ(r.machine.advancing(), c.running);
-            EXPECT_FALSE(r.machine.paused());
-            EXPECT_EQ(test::shown(r.panel), c.message);
         }
     }
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <array>
+#include <optional>
 
 #include "support/MachineRecorder.h"
 #include "support/TableFile.h"
@@ -63,29 +63,37 @@ TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
 
 TARVO_TABLE_SUITE(InterpRefusedRun, "run-refusals.tsv");
 
+// Run, or a step of any unit: a step while a run advances does nothing at all.
 TEST_P(InterpRefusedRun, ChangesNothing) {
     const std::string& program =
         row()["program"] == "sample" ? test::sampleProgram : row()["program"];
     const Parameters p{.g54x = test::readingOf(row().number("g54x")),
                        .bei = static_cast<std::int16_t>(row().number("bei")),
                        .dl = test::readingOf(row().number("dl"))};
+    using Unit = Machine::StepUnit;
     for (const bool running : {false, true}) {
-        SCOPED_TRACE(running ? "running" : "idle");
-        Rig r;
-        if (running) {
-            r.machine.run(test::sampleProgram, {});
-            advanceIntoSegmentFrom(r.machine, 10);
-        }
-        const State before = r.now();
-        r.machine.run(program, p);
-        EXPECT_EQ(test::shown(r.panel), row()["shown"]);
-        if (row()["shown"].empty()) {
-            EXPECT_TRUE(r.now().timer1 && r.now().markedLine == 0);
-        } else {
-            EXPECT_EQ(r.now(), before);
+        for (const auto step : {std::optional<Unit>(), {Unit::Tick}, {Unit::Step}, {Unit::Line}}) {
+            SCOPED_TRACE(testing::Message() << (running ? "running, " : "idle, ")
+                                            << (step ? static_cast<int>(*step) : -1));
+            Rig r;
+            if (running) {
+                r.machine.run(test::sampleProgram, {});
+                advanceIntoSegmentFrom(r.machine, 10);
+            }
+            const State before = r.now();
+            step ? r.machine.step(*step, program, p) : r.machine.run(program, p);
+            const bool ignored = step && running;
+            EXPECT_EQ(test::shown(r.panel), ignored ? "" : row()["shown"]);
+            if (ignored || !row()["shown"].empty()) {
+                EXPECT_EQ(r.now(), before);
+                EXPECT_TRUE(r.machine.advancing() == running && !r.machine.paused());
+            } else {
+                EXPECT_TRUE(step ? r.machine.paused() : r.now().timer1 && r.now().markedLine == 0);
+            }
         }
     }
 }
+
 // Pausing at any moment and resuming gives, after as many ticks, the run that never paused.
 TEST(InterpRunControl, PauseResumesExactlyWhereItStopped) {
     for (const std::uint64_t pauseAt : {3u, 6u, 7u, 30u, 60u, 120u, 170u, 300u, 361u}) {
@@ -109,41 +117,8 @@ TEST(InterpRunControl, PauseResumesExactlyWhereItStopped) {
     }
 }
 
-// Tick by tick, what a trace shows of a run: the point, the byte and the caret.
-struct Trace : TickListener {
-    explicit Trace(Rig& rig) : rig(rig) { rig.machine.addTickListener(this); }
-    void ticked(TimerId) override {
-        const State s = rig.now();
-        rows.push_back({s.xcur, s.ycur, s.zcur, double(s.txtpos), double(s.outdata.front())});
-    }
-    Rig& rig;
-    std::vector<std::array<double, 5>> rows;
-};
-
-// Every run starts with the tool on X 0, Y 0, Z 60, whatever the last run left: run again, or
-// after one stopped half-way through a pulse, it makes the very same ticks.
-TEST(InterpRunControl, EveryRunStartsOnTheStartPoint) {
-    const std::string program = "%\nG01X0.6Y0.3\nG01Z0\n%\n";
-    std::vector<std::vector<std::array<double, 5>>> traces;
-    for (const bool stopMidPulse : {false, false, true}) {
-        Rig r;
-        test::runToEnd(r.machine, program, test::withDl(0.1));
-        if (stopMidPulse) {
-            r.machine.run(program, test::withDl(0.1));
-            do r.machine.advance();
-            while (r.now().phase != 1);
-            r.machine.stop();
-        }
-        Trace trace(r);
-        test::runToEnd(r.machine, program, test::withDl(0.1));
-        traces.push_back(trace.rows);
-    }
-    EXPECT_EQ(traces[0].front()[2], 600);
-    EXPECT_EQ(traces[1], traces[0]);
-    EXPECT_EQ(traces[2], traces[0]);
-}
-
-// Stop keeps all but timers, marker and caret; Run starts at (0, 0, 60) and redraws undisturbed.
+// Stop keeps all but timers, marker and caret; Run starts at (0, 0, 60), even after a stop
+// half-way through a pulse, and makes the very ticks and steps of an undisturbed run.
 TEST(InterpRunControl, RunStartsFromTheBeginningWithOrWithoutStop) {
     const std::string program = "%G90" + test::sampleProgram.substr(1);  // tick 1 reads a word
     Rig plain;
@@ -160,6 +135,7 @@ TEST(InterpRunControl, RunStartsFromTheBeginningWithOrWithoutStop) {
         r.machine.run(program, {});
         advanceIntoSegmentFrom(r.machine, 30);  // the first arc
         if (c.stopFirst) {
+            while (r.machine.interpolator().phase != 1) r.machine.advance();
             State expected = r.now();
             r.machine.stop();
             expected.caret = expected.markedLine = 0;
@@ -170,6 +146,7 @@ TEST(InterpRunControl, RunStartsFromTheBeginningWithOrWithoutStop) {
         }
         r.machine.run(c.program, {});
         const State before = r.now();
+        const std::uint64_t ticksBefore = test::ticksOf(r.machine);
         EXPECT_EQ(std::vector({before.s.xs, before.s.ys, before.s.zs}),
                   std::vector<motion::Decimal>({0, 0, 60}));
         EXPECT_TRUE(before.timer1);
@@ -182,6 +159,10 @@ TEST(InterpRunControl, RunStartsFromTheBeginningWithOrWithoutStop) {
         EXPECT_FALSE(after.timer2);
         test::finish(r.machine);
         EXPECT_EQ(test::shown(r.panel), c.message);
+        if (c.message.empty()) {  // a Run during a run ticks both timers once
+            EXPECT_EQ(test::ticksOf(r.machine) - ticksBefore,
+                      test::ticksOf(plain.machine) + !c.stopFirst);
+        }
         EXPECT_EQ(pointsFrom(r.panel, before.points),
                   pointsFrom(plain.panel, c.message.empty() ? 1 : plain.panel.points.size()));
     }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "support/ReferenceRun.h"
@@ -16,30 +15,9 @@ using Reference = test::ReferenceRun;
 
 const std::string cut = "%\nG01Z-1M03\nG02X10Y10I10J0\nG01X0\nG03X0Y-10I0J-10\nG04\n";
 
-// Before the run: nothing, a run stopped after a step tick, or a run still going.
-struct Before {
-    const char* name;
-    std::function<void(Machine&)> setUp;
-};
-
-const Before befores[] = {
-    {"fresh", [](Machine&) {}},
-    {"after a stopped run",
-     [](Machine& m) {
-         m.run(test::sampleProgram, test::withDl(1));
-         while (m.interpolator().stepTicks < 7 || m.interpolator().phase != 1) m.advance();
-         m.stop();
-     }},
-    {"during a run",
-     [](Machine& m) {
-         m.run(cut, test::withDl(1));
-         while (!m.timer2().enabled || m.interpolator().stepTicks < 3) m.advance();
-     }},
-};
-
 // From every tick one step back lands where the uninterrupted run was after its latest step.
 TEST(StepBack, LandsWhereAnUninterruptedRunWas) {
-    for (const Before& before : befores) {
+    for (const test::Before& before : test::befores) {
         SCOPED_TRACE(before.name);
         Reference reference;
         before.setUp(reference.machine);

@@ -99,20 +99,4 @@ struct ViewRig {
     }
 };
 
-// The axonometric constant, written out so that a changed one shows.
-constexpr double K = 0.7071;
-
-struct Line {
-    double x1, y1, x2, y2;
-    int colour;
-};
-
-inline void expectLine(const RecordingCanvas::Call& got, const Line& want) {
-    EXPECT_NEAR(got.x1, want.x1, 1e-3) << got;
-    EXPECT_NEAR(got.y1, want.y1, 1e-3) << got;
-    EXPECT_NEAR(got.x2, want.x2, 1e-3) << got;
-    EXPECT_NEAR(got.y2, want.y2, 1e-3) << got;
-    EXPECT_EQ(got.colour, want.colour) << got;
-}
-
 }  // namespace tarvo::test

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "support/MachineRecorder.h"
 
@@ -41,6 +43,41 @@ struct ReferenceRun : Rig, interp::TickListener {
         const auto later = stepsAt.lower_bound(ticks);
         return later == stepsAt.begin() ? states.begin()->first : *std::prev(later);
     }
+};
+
+// What a machine did before the run under test: nothing, a run stopped after a step tick (held or
+// not), a run ended or stepped to its end, or a run still going.
+struct Before {
+    const char* name;
+    std::function<void(interp::Machine&)> setUp;
+    bool idle = true;
+};
+
+// The sample run to half-way through its seventh step pulse, held or not, then stopped.
+inline void stopAfterAStepTick(interp::Machine& m, bool held) {
+    m.run(sampleProgram, withDl(1));
+    while (m.interpolator().stepTicks < 7 || m.interpolator().phase != 1) m.advance();
+    if (held) m.pause();
+    m.stop();
+}
+
+inline const std::vector<Before> befores = {
+    {"fresh", [](interp::Machine&) {}},
+    {"after a stopped run", [](interp::Machine& m) { stopAfterAStepTick(m, false); }},
+    {"after a held run stopped", [](interp::Machine& m) { stopAfterAStepTick(m, true); }},
+    {"after an ended run", [](interp::Machine& m) { runToEnd(m, sampleProgram); }},
+    {"after a run stepped to its end",
+     [](interp::Machine& m) {
+         m.run(sampleProgram, withDl(1));
+         m.pause();
+         while (!m.idle()) m.stepPaused(interp::Machine::StepUnit::Line);
+     }},
+    {"during a run",
+     [](interp::Machine& m) {
+         m.run(sampleProgram, withDl(1));
+         while (!m.timer2().enabled || m.interpolator().stepTicks < 3) m.advance();
+     },
+     false},
 };
 
 }  // namespace tarvo::test

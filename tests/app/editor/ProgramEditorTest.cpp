@@ -81,9 +81,7 @@ private slots:
 
     void cleanup() { t_.window.reset(); }
 
-    void wordsGetTheKindOfTheirLetter_data() {
-        QVERIFY(addRows("gcode-words.txt", {"line", "words"}));
-    }
+    void wordsGetTheKindOfTheirLetter_data() { QVERIFY(addRows("gcode-words.tsv")); }
     void wordsGetTheKindOfTheirLetter() {
         QFETCH(TableRow, row);
         QCOMPARE(scanned(QString::fromUtf8(row["line"])),

@@ -1,17 +1,21 @@
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QIcon>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/window/ApplicationIdentity.h"
+#include "app/window/Translations.h"
 
 namespace tarvo::app {
 
-// The desktop finds Tarvo by these names, and every window shows its icon,
-// drawn from the SVG built into the program when no theme provides one.
+// What the application is before any window opens: its names, its icon, its language.
 class ApplicationIdentityTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The desktop finds Tarvo by these names, and every window shows its icon, drawn from the
+    // SVG built into the program when no theme provides one.
     void namesAndIcon() {
         setApplicationIdentity(*qApp);
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Tarvo"));
@@ -20,6 +24,16 @@ private slots:
         QVERIFY(!icon.isNull());
         // The staircase's last, horizontal stretch is yellow.
         QVERIFY(icon.pixelColor(22, 17).red() > 200 && icon.pixelColor(22, 17).blue() < 120);
+    }
+
+    // Standard buttons read in Chinese like the rest of the window.
+    void standardButtonsReadInChinese() {
+        QVERIFY(installChineseTranslations(*QApplication::instance()));
+        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                             QDialogButtonBox::Save);
+        QCOMPARE(box.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+        QCOMPARE(box.button(QDialogButtonBox::Save)->text(), QStringLiteral("保存"));
     }
 };
 

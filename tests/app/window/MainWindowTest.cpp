@@ -36,16 +36,14 @@ namespace {
 // Work point X, Y, Z, origin X, Y, Z, the output byte and the spindle.
 QStringList readouts(MainWindow& w) {
     const CoordinatePanel& c = w.coordinatePanel();
+    QStringList texts;
+    for (const QLineEdit* t :
+         {&c.xcText(), &c.ycText(), &c.zcText(), &c.xjText(), &c.yjText(), &c.zjText()}) {
+        texts << t->text();
+    }
     QString bits;
     for (int i = 0; i < 8; ++i) bits += w.outputPanel().outdata(i).text();
-    return {c.xcText().text(),
-            c.ycText().text(),
-            c.zcText().text(),
-            c.xjText().text(),
-            c.yjText().text(),
-            c.zjText().text(),
-            bits,
-            w.outputPanel().zhukg().text()};
+    return texts << bits << w.outputPanel().zhukg().text();
 }
 
 void click(const MainMenus& m, QAction* button) {
@@ -198,9 +196,12 @@ private slots:
         }
     }
 
-    // The dialog refuses a bad text in place and keeps what OK accepts, as typed; a run takes it.
+    // The dialog shows stored texts that do not read as their defaults, refuses a bad text in
+    // place and keeps what OK accepts, as typed; a run takes it.
     void parameterDialogSetsTheRun() {
         MainWindow& w = *t_.window;
+        t_.settings.setParameterTexts(QStringLiteral("1e400"), QStringLiteral("5mm"), QString(),
+                                      QStringLiteral("1001"), QStringLiteral("inf"));
         const auto texts = [](ParameterDialog& d) {
             return QStringList{d.g54xt().text(), d.g54yt().text(), d.g54zt().text(),
                                d.beit().text(), d.dlt().text()};
