@@ -1,30 +1,24 @@
 #include "teach/ExerciseReport.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace tarvo::teach {
 
 namespace {
 
 std::string escaped(const std::string& text) {
+    constexpr std::pair<char, const char*> entities[] = {
+        {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}, {'\'', "&#39;"}};
     std::string out;
     for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\'':
-                out += "&#39;";
-                break;
-            default:
-                out += c;
+        const auto* entity = std::find_if(std::begin(entities), std::end(entities),
+                                          [c](const auto& e) { return e.first == c; });
+        if (entity == std::end(entities)) {
+            out += c;
+        } else {
+            out += entity->second;
         }
     }
     return out;

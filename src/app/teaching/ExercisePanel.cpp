@@ -91,6 +91,7 @@ ExercisePanel::ExercisePanel(Prompts& prompts, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildCodeRow());
     notice_ = new QLabel(this);
+    notice_->setObjectName(QStringLiteral("notice"));
     notice_->setStyleSheet(QStringLiteral("color: #b00000"));
     notice_->setWordWrap(true);
     layout->addWidget(notice_);

@@ -30,6 +30,8 @@ class Prompts;
 // formula that decides it. At the end it shows the score and the wrong
 // answers and exports them.
 class ExercisePanel : public QDialog {
+    Q_OBJECT
+
 public:
     explicit ExercisePanel(Prompts& prompts, QWidget* parent = nullptr);
 
