@@ -20,7 +20,7 @@ public:
     // The points reached so far, from the figure's start.
     void setPath(const std::vector<motion::PulsePoint>& path);
 
-    QSize sizeHint() const override { return {280, 240}; }
+    QSize sizeHint() const override { return {500, 260}; }
     QSize minimumSizeHint() const override { return {160, 140}; }
 
 protected:

@@ -216,6 +216,7 @@ QWidget* ExercisePanel::buildScorePage() {
                                        QStringLiteral("说明")});
     wrong_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     wrong_->verticalHeader()->hide();
+    wrong_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     wrong_->horizontalHeader()->setStretchLastSection(true);
     wrong_->setWordWrap(true);
     auto* csv = button(QStringLiteral("导出 CSV(&C)..."), page);
