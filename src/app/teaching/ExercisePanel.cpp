@@ -2,25 +2,20 @@
 
 #include <QCheckBox>
 #include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
-#include <QTableWidget>
 #include <QVBoxLayout>
 #include <charconv>
 #include <stdexcept>
 
 #include "app/base/Prompts.h"
 #include "app/teaching/ExerciseFigure.h"
-#include "render/WholeFile.h"
-#include "teach/ExerciseReport.h"
+#include "app/teaching/ExerciseScorePage.h"
 
 namespace tarvo::app {
 
@@ -97,7 +92,8 @@ ExercisePanel::ExercisePanel(Prompts& prompts, QWidget* parent)
     layout->addWidget(notice_);
     pages_ = new QStackedWidget(this);
     pages_->addWidget(buildExercisePage());
-    pages_->addWidget(buildScorePage());
+    scorePage_ = new ExerciseScorePage(prompts, this);
+    pages_->addWidget(scorePage_);
     layout->addWidget(pages_, 1);
     pages_->setEnabled(false);
     task_->setText(QStringLiteral("输入老师给的练习码，或按“新代码”，再按“开始”。"));
@@ -201,47 +197,6 @@ QWidget* ExercisePanel::buildIntegrationAnswers() {
     layout->addWidget(submit);
     connect(submit, &QPushButton::clicked, this, &ExercisePanel::answerOverflow);
     return box;
-}
-
-QWidget* ExercisePanel::buildScorePage() {
-    auto* page = new QWidget(this);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    score_ = new QLabel(page);
-    score_->setObjectName(QStringLiteral("score"));
-    score_->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold"));
-    wrong_ = new QTableWidget(0, 5, page);
-    wrong_->setHorizontalHeaderLabels({QStringLiteral("题"), QStringLiteral("步"),
-                                       QStringLiteral("作答"), QStringLiteral("应为"),
-                                       QStringLiteral("说明")});
-    wrong_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    wrong_->verticalHeader()->hide();
-    wrong_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    wrong_->horizontalHeader()->setStretchLastSection(true);
-    wrong_->setWordWrap(true);
-    auto* csv = button(QStringLiteral("导出 CSV(&C)..."), page);
-    auto* html = button(QStringLiteral("导出网页(&H)..."), page);
-    csv->setObjectName(QStringLiteral("exportCsv"));
-    html->setObjectName(QStringLiteral("exportPage"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(csv);
-    buttons->addWidget(html);
-    layout->addWidget(score_);
-    layout->addWidget(new QLabel(QStringLiteral("答错的步："), page));
-    layout->addWidget(wrong_, 1);
-    layout->addLayout(buttons);
-    connect(csv, &QPushButton::clicked, this, [this] {
-        exportFile(QStringLiteral("导出练习成绩"), QStringLiteral("CSV 文件 (*.csv)"),
-                   QStringLiteral("csv"), round_->score().csv());
-    });
-    connect(html, &QPushButton::clicked, this, [this] {
-        const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
-        exportFile(QStringLiteral("导出练习网页"), QStringLiteral("网页 (*.html)"),
-                   QStringLiteral("html"),
-                   teach::exerciseReport(round_->score(), round_->code(), date));
-    });
-    return page;
 }
 
 void ExercisePanel::present() {
@@ -371,45 +326,14 @@ void ExercisePanel::showVerdict(std::int64_t iteration, const std::vector<QStrin
 void ExercisePanel::nextExercise() {
     if (!round_ || !round_->exerciseDone()) return;
     if (round_->finished()) {
-        showScore();
+        scorePage_->showRound(*round_);
+        pages_->setCurrentWidget(scorePage_);
         return;
     }
     round_->nextExercise();
     verdict_->clear();
     figure_->setFigure(round_->exercise(), round_->wholePath());
     ask();
-}
-
-void ExercisePanel::showScore() {
-    const teach::ExerciseScore& score = round_->score();
-    score_->setText(
-        QStringLiteral("练习码 %1：%2").arg(text(round_->code()), text(score.scoreText())));
-    const std::vector<teach::AnsweredStep> wrong = score.wrong();
-    wrong_->setRowCount(static_cast<int>(wrong.size()));
-    for (int row = 0; row < wrong_->rowCount(); ++row) {
-        const teach::AnsweredStep& s = wrong[static_cast<std::size_t>(row)];
-        const QStringList cells{QString::number(s.exercise), QString::number(s.iteration),
-                                text(s.graded.answer), text(s.graded.expected),
-                                text(s.graded.explanation)};
-        for (int column = 0; column < cells.size(); ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            if (column == 0) item->setToolTip(text(s.task));
-            wrong_->setItem(row, column, item);
-        }
-    }
-    wrong_->resizeColumnsToContents();
-    pages_->setCurrentIndex(1);
-}
-
-void ExercisePanel::exportFile(const QString& title, const QString& filter, const QString& suffix,
-                               const std::string& bytes) {
-    QString path = prompts_.saveFileName(title, filter);
-    if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
-    if (!render::writeWhole(path, QByteArray::fromStdString(bytes))) {
-        prompts_.message(QStringLiteral("保存失败"),
-                         QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
-    }
 }
 
 }  // namespace tarvo::app

@@ -14,11 +14,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
-class QTableWidget;
 
 namespace tarvo::app {
 
 class ExerciseFigure;
+class ExerciseScorePage;
 class Prompts;
 
 // 练习, predict then see: a window beside the main one, never modal, that
@@ -43,7 +43,6 @@ private:
     QWidget* buildExercisePage();
     QWidget* buildComparisonAnswers();
     QWidget* buildIntegrationAnswers();
-    QWidget* buildScorePage();
     void drawCode();
     void start();
     void ask();
@@ -54,9 +53,6 @@ private:
     void showVerdict(std::int64_t iteration, const std::vector<QString>& parts,
                      const std::vector<teach::Graded>& marked);
     void nextExercise();
-    void showScore();
-    void exportFile(const QString& title, const QString& filter, const QString& suffix,
-                    const std::string& bytes);
 
     Prompts& prompts_;
     std::optional<teach::ExerciseRound> round_;
@@ -72,8 +68,7 @@ private:
     QCheckBox* overflowY_;
     QLabel* verdict_;
     QPushButton* next_;
-    QLabel* score_;
-    QTableWidget* wrong_;
+    ExerciseScorePage* scorePage_;
 };
 
 }  // namespace tarvo::app

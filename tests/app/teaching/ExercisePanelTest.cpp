@@ -14,14 +14,6 @@
 
 namespace tarvo::app {
 
-namespace {
-
-QString text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
-}  // namespace
-
 class ExercisePanelTest : public QObject {
     Q_OBJECT
 
