@@ -23,6 +23,7 @@ class ExerciseScore {
 public:
     void add(AnsweredStep step) { steps_.push_back(std::move(step)); }
 
+    const std::vector<AnsweredStep>& steps() const { return steps_; }
     std::size_t answered() const { return steps_.size(); }
     std::size_t rights() const;
     // The answers marked wrong, for going over them at the end.

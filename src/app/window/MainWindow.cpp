@@ -24,6 +24,7 @@
 #include "app/panels/OutputPanel.h"
 #include "app/panels/PaceBox.h"
 #include "app/panels/ViewStack.h"
+#include "app/teaching/ExercisePanel.h"
 #include "app/teaching/IdealPathSwitch.h"
 #include "app/teaching/SelectedStep.h"
 #include "app/teaching/StepTablePanel.h"
@@ -85,6 +86,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
     connectCommands();
     idealPath_ = std::make_unique<IdealPathSwitch>(*machine_, linep_, views_->linep(),
                                                    editor_->filetxt(), *menus_.mnuTeach);
+    buildExercises();
     listRecentFiles();
     const auto open = [this](const QString& path) { files_->openPath(path); };
     new FileDrop(*this, open);
@@ -172,6 +174,15 @@ void MainWindow::buildTeachingDocks() {
                Qt::BottomDockWidgetArea);
     selected_ = std::make_unique<SelectedStep>(SelectedStep::Tools{
         *machine_, *steps_, *tablePanel, *diagram, linep_, views_->linep(), editor_->filetxt()});
+}
+
+// The exercises open in a window of their own, beside the main one and never
+// modal, so the window keeps its size and a student can still run programs.
+void MainWindow::buildExercises() {
+    auto* exercises = new ExercisePanel(prompts_, this);
+    menus_.mnuTeach->addSeparator();
+    QAction* item = menus_.mnuTeach->addAction(QStringLiteral("练习(&X)..."));
+    connect(item, &QAction::triggered, exercises, &ExercisePanel::present);
 }
 
 // The control panel's buttons trigger their menu items' actions and are

@@ -76,6 +76,7 @@ private:
     QWidget* buildGraphicsFrame();
     void buildLayout();
     void buildTeachingDocks();
+    void buildExercises();
     void connectCommands();
     void connectRunCommands();
     std::string startProgram();

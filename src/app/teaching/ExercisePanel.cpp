@@ -1,0 +1,339 @@
+#include "app/teaching/ExercisePanel.h"
+
+#include <QCheckBox>
+#include <QDateTime>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <charconv>
+#include <stdexcept>
+
+#include "app/base/Prompts.h"
+#include "app/teaching/ExerciseFigure.h"
+#include "app/teaching/ExerciseScorePage.h"
+
+namespace tarvo::app {
+
+namespace {
+
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QString pulse(std::int64_t value) {
+    return text(teach::pulseText(value));
+}
+
+QString pointText(motion::PulsePoint p) {
+    return QStringLiteral("(%1, %2)").arg(pulse(p.x), pulse(p.y));
+}
+
+// The buttons are no dialog defaults: Enter belongs to the field it is typed in.
+QPushButton* button(const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// A deviation as a student types it: a whole number, its minus ASCII or true.
+std::optional<std::int64_t> deviationOf(QString typed) {
+    const std::string digits = typed.trimmed().replace(QChar(0x2212), u'-').toStdString();
+    const char* first = digits.data() + (digits.starts_with('+') ? 1 : 0);
+    const char* last = digits.data() + digits.size();
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (first == last || error != std::errc{} || end != last) return std::nullopt;
+    return value;
+}
+
+QString knownComparison(const motion::ComparisonStep& step) {
+    return QStringLiteral("第 %1 步前：点 %2，F = %3")
+        .arg(step.number)
+        .arg(pointText(step.point), pulse(step.f));
+}
+
+QString remainder(char axis, std::int64_t value, bool adds) {
+    const QString held = adds ? QString() : QStringLiteral("（%1 已走完）").arg(QChar(axis - 32));
+    return QStringLiteral("J_R%1 = %2%3").arg(QChar(axis)).arg(value).arg(held);
+}
+
+QString knownIntegration(const motion::IntegrationStep& step) {
+    return QStringLiteral("第 %1 步前：点 %2\nJ_Vx = %3，J_Vy = %4；%5，%6；容量 %7")
+        .arg(step.number)
+        .arg(pointText(step.point))
+        .arg(step.jvx)
+        .arg(step.jvy)
+        .arg(remainder('x', step.jrx, step.addsX), remainder('y', step.jry, step.addsY))
+        .arg(step.capacity);
+}
+
+QString mark(const teach::Graded& graded) {
+    if (graded.right) return QStringLiteral("✓ %1").arg(text(graded.answer));
+    return QStringLiteral("✗ 答 %1，应为 %2").arg(text(graded.answer), text(graded.expected));
+}
+
+}  // namespace
+
+ExercisePanel::ExercisePanel(Prompts& prompts, QWidget* parent)
+    : QDialog(parent), prompts_(prompts) {
+    setWindowTitle(QStringLiteral("练习"));
+    setModal(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildCodeRow());
+    notice_ = new QLabel(this);
+    notice_->setObjectName(QStringLiteral("notice"));
+    notice_->setStyleSheet(QStringLiteral("color: #b00000"));
+    notice_->setWordWrap(true);
+    layout->addWidget(notice_);
+    pages_ = new QStackedWidget(this);
+    pages_->addWidget(buildExercisePage());
+    scorePage_ = new ExerciseScorePage(prompts, this);
+    pages_->addWidget(scorePage_);
+    layout->addWidget(pages_, 1);
+    pages_->setEnabled(false);
+    task_->setText(QStringLiteral("输入老师给的练习码，或按“新代码”，再按“开始”。"));
+}
+
+QWidget* ExercisePanel::buildCodeRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(QStringLiteral("练习码(&M)"), row);
+    code_ = new QLineEdit(row);
+    code_->setObjectName(QStringLiteral("exerciseCode"));
+    code_->setMaxLength(12);
+    label->setBuddy(code_);
+    auto* fresh = button(QStringLiteral("新代码(&N)"), row);
+    auto* start = button(QStringLiteral("开始(&B)"), row);
+    start->setObjectName(QStringLiteral("startExercises"));
+    layout->addWidget(label);
+    layout->addWidget(code_, 1);
+    layout->addWidget(fresh);
+    layout->addWidget(start);
+    connect(fresh, &QPushButton::clicked, this, &ExercisePanel::drawCode);
+    connect(start, &QPushButton::clicked, this, &ExercisePanel::start);
+    connect(code_, &QLineEdit::returnPressed, this, &ExercisePanel::start);
+    return row;
+}
+
+QWidget* ExercisePanel::buildExercisePage() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    task_ = new QLabel(page);
+    task_->setWordWrap(true);
+    task_->setStyleSheet(QStringLiteral("font-weight: bold"));
+    figure_ = new ExerciseFigure(page);
+    known_ = new QLabel(page);
+    known_->setObjectName(QStringLiteral("knownValues"));
+    answers_ = new QStackedWidget(page);
+    answers_->addWidget(buildComparisonAnswers());
+    answers_->addWidget(buildIntegrationAnswers());
+    verdict_ = new QLabel(page);
+    verdict_->setObjectName(QStringLiteral("verdict"));
+    verdict_->setWordWrap(true);
+    verdict_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    next_ = button(QStringLiteral("下一题(&D)"), page);
+    next_->setObjectName(QStringLiteral("nextExercise"));
+    connect(next_, &QPushButton::clicked, this, &ExercisePanel::nextExercise);
+    layout->addWidget(task_);
+    layout->addWidget(figure_, 1);
+    layout->addWidget(known_);
+    layout->addWidget(answers_);
+    layout->addWidget(verdict_);
+    layout->addWidget(next_, 0, Qt::AlignRight);
+    return page;
+}
+
+// The four feeds on Alt and the arrows, which no menu of the window takes.
+QWidget* ExercisePanel::buildComparisonAnswers() {
+    auto* box = new QWidget(this);
+    auto* layout = new QGridLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("新偏差 F ="), box), 0, 0);
+    deviation_ = new QLineEdit(box);
+    deviation_->setObjectName(QStringLiteral("newDeviation"));
+    deviation_->setPlaceholderText(QStringLiteral("可先填新偏差，再按进给方向"));
+    layout->addWidget(deviation_, 0, 1, 1, 4);
+    layout->addWidget(new QLabel(QStringLiteral("进给："), box), 1, 0);
+    const struct {
+        motion::PulseFeed feed;
+        Qt::Key key;
+        QString arrow;
+    } feeds[] = {{{1, 0}, Qt::Key_Right, QStringLiteral("→")},
+                 {{-1, 0}, Qt::Key_Left, QStringLiteral("←")},
+                 {{0, 1}, Qt::Key_Up, QStringLiteral("↑")},
+                 {{0, -1}, Qt::Key_Down, QStringLiteral("↓")}};
+    int column = 1;
+    for (const auto& f : feeds) {
+        const QString name = text(teach::pulseFeedText(f.feed));
+        auto* b = button(name, box);
+        b->setObjectName(QStringLiteral("feed") + name);
+        b->setShortcut(QKeySequence(Qt::ALT | f.key));
+        b->setToolTip(QStringLiteral("%1（Alt+%2）").arg(name, f.arrow));
+        layout->addWidget(b, 1, column++);
+        connect(b, &QPushButton::clicked, this, [this, feed = f.feed] { answerFeed(feed); });
+    }
+    connect(deviation_, &QLineEdit::returnPressed, this, &ExercisePanel::answerDeviation);
+    return box;
+}
+
+QWidget* ExercisePanel::buildIntegrationAnswers() {
+    auto* box = new QWidget(this);
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    overflowX_ = new QCheckBox(QStringLiteral("JRx 溢出(&X)"), box);
+    overflowY_ = new QCheckBox(QStringLiteral("JRy 溢出(&Y)"), box);
+    auto* submit = button(QStringLiteral("提交(&S)"), box);
+    submit->setObjectName(QStringLiteral("submitOverflow"));
+    layout->addWidget(overflowX_);
+    layout->addWidget(overflowY_);
+    layout->addStretch();
+    layout->addWidget(submit);
+    connect(submit, &QPushButton::clicked, this, &ExercisePanel::answerOverflow);
+    return box;
+}
+
+void ExercisePanel::present() {
+    const QScreen* on = parentWidget() ? parentWidget()->screen() : screen();
+    resize(sizeHint().boundedTo(on->availableGeometry().size() * 0.9));
+    show();
+    raise();
+    activateWindow();
+}
+
+// A fresh code from the time, for a teacher to write on the board.
+void ExercisePanel::drawCode() {
+    const auto now = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+    code_->setText(text(teach::ExerciseCode::from(now).text()));
+    notice_->clear();
+}
+
+// A bad code is refused with its reason; the round under way goes on.
+void ExercisePanel::start() {
+    try {
+        const teach::ExerciseCode code(code_->text().toStdString());
+        round_.emplace(code);
+        code_->setText(text(code.text()));
+    } catch (const std::invalid_argument& refusal) {
+        notice_->setText(text(refusal.what()));
+        return;
+    }
+    notice_->clear();
+    pages_->setEnabled(true);
+    pages_->setCurrentIndex(0);
+    verdict_->clear();
+    figure_->setFigure(round_->exercise(), round_->wholePath());
+    ask();
+}
+
+// The iteration's known values; its judgement, feed and outcome stay hidden.
+void ExercisePanel::ask() {
+    const teach::ExerciseRound& r = *round_;
+    task_->setText(QStringLiteral("第 %1 / %2 题　%3")
+                       .arg(r.number())
+                       .arg(r.count())
+                       .arg(text(r.exercise().text())));
+    figure_->setPath(r.path());
+    next_->setEnabled(r.exerciseDone());
+    next_->setText(r.finished() ? QStringLiteral("看成绩(&D)") : QStringLiteral("下一题(&D)"));
+    answers_->setEnabled(!r.exerciseDone());
+    if (r.exerciseDone()) {
+        known_->setText(QStringLiteral("本题完成，到达终点 %1。").arg(pointText(r.path().back())));
+        next_->setFocus();
+        return;
+    }
+    if (const auto* step = std::get_if<motion::ComparisonStep>(&r.asked())) {
+        known_->setText(knownComparison(*step));
+        answers_->setCurrentIndex(0);
+        deviation_->clear();
+        deviation_->setFocus();
+    } else {
+        known_->setText(knownIntegration(std::get<motion::IntegrationStep>(r.asked())));
+        answers_->setCurrentIndex(1);
+        overflowX_->setChecked(false);
+        overflowY_->setChecked(false);
+        overflowX_->setFocus();
+    }
+}
+
+// The typed deviation, if any; `bad` when the field holds no whole number.
+std::optional<std::int64_t> ExercisePanel::typedDeviation(bool& bad) {
+    bad = false;
+    if (deviation_->text().trimmed().isEmpty()) return std::nullopt;
+    const std::optional<std::int64_t> value = deviationOf(deviation_->text());
+    if (!value) {
+        bad = true;
+        notice_->setText(QStringLiteral("新偏差 F 应为整数，如 −3"));
+    }
+    return value;
+}
+
+// The feed pressed, with the deviation if one was typed: two answers, each marked.
+void ExercisePanel::answerFeed(motion::PulseFeed feed) {
+    if (!round_ || round_->exerciseDone()) return;
+    bool bad = false;
+    const std::optional<std::int64_t> deviation = typedDeviation(bad);
+    if (bad) return;
+    const std::int64_t number = std::get<motion::ComparisonStep>(round_->asked()).number;
+    const auto marked = round_->answerComparison(feed, deviation);
+    std::vector<QString> parts{QStringLiteral("进给")};
+    if (deviation) parts.push_back(QStringLiteral("新偏差"));
+    showVerdict(number, parts, marked);
+}
+
+void ExercisePanel::answerDeviation() {
+    if (!round_ || round_->exerciseDone()) return;
+    bool bad = false;
+    const std::optional<std::int64_t> deviation = typedDeviation(bad);
+    if (bad || !deviation) return;
+    const std::int64_t number = std::get<motion::ComparisonStep>(round_->asked()).number;
+    showVerdict(number, {QStringLiteral("新偏差")},
+                round_->answerComparison(std::nullopt, deviation));
+}
+
+void ExercisePanel::answerOverflow() {
+    if (!round_ || round_->exerciseDone()) return;
+    const std::int64_t number = std::get<motion::IntegrationStep>(round_->asked()).number;
+    const teach::Graded graded =
+        round_->answerIntegration(overflowX_->isChecked(), overflowY_->isChecked());
+    showVerdict(number, {QStringLiteral("溢出")}, {graded});
+}
+
+// What was marked, then the formula that decides it; the next iteration is asked at once.
+void ExercisePanel::showVerdict(std::int64_t iteration, const std::vector<QString>& parts,
+                                const std::vector<teach::Graded>& marked) {
+    notice_->clear();
+    QStringList marks;
+    bool right = true;
+    for (std::size_t i = 0; i < marked.size(); ++i) {
+        marks << parts[i] + QLatin1Char(' ') + mark(marked[i]);
+        right = right && marked[i].right;
+    }
+    verdict_->setText(QStringLiteral("第 %1 步：%2\n%3")
+                          .arg(iteration)
+                          .arg(marks.join(QStringLiteral("；")), text(marked.front().explanation)));
+    verdict_->setStyleSheet(right ? QStringLiteral("color: #006000")
+                                  : QStringLiteral("color: #b00000"));
+    ask();
+}
+
+void ExercisePanel::nextExercise() {
+    if (!round_ || !round_->exerciseDone()) return;
+    if (round_->finished()) {
+        scorePage_->showRound(*round_);
+        pages_->setCurrentWidget(scorePage_);
+        return;
+    }
+    round_->nextExercise();
+    verdict_->clear();
+    figure_->setFigure(round_->exercise(), round_->wholePath());
+    ask();
+}
+
+}  // namespace tarvo::app

@@ -1,0 +1,91 @@
+#include "teach/ExerciseReport.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+namespace tarvo::teach {
+
+namespace {
+
+std::string escaped(const std::string& text) {
+    constexpr std::pair<char, const char*> entities[] = {
+        {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}, {'\'', "&#39;"}};
+    std::string out;
+    for (const char c : text) {
+        const auto* entity = std::find_if(std::begin(entities), std::end(entities),
+                                          [c](const auto& e) { return e.first == c; });
+        if (entity == std::end(entities)) {
+            out += c;
+        } else {
+            out += entity->second;
+        }
+    }
+    return out;
+}
+
+// The table repeats its head on every printed page and keeps a row whole.
+constexpr const char* style = R"(<style>
+body { font-family: "Noto Sans CJK SC", "Microsoft YaHei", sans-serif; margin: 2em; color: #000; }
+h1 { font-size: 1.4em; margin: 0 0 .3em; }
+p.score { font-size: 1.2em; font-weight: bold; }
+table { border-collapse: collapse; width: 100%; font-size: .9em; }
+th, td { border: 1px solid #888; padding: .25em .5em; text-align: left; vertical-align: top; }
+thead th { background: #e8e8e8; }
+tr.task th { background: #f4f4f4; font-weight: bold; }
+tr.wrong td { background: #fde2e2; }
+td.mark { text-align: center; font-weight: bold; }
+tr.wrong td.mark { color: #b00000; }
+@page { size: A4; margin: 15mm; }
+@media print {
+  body { margin: 0; font-size: 10pt; }
+  thead { display: table-header-group; }
+  tr { break-inside: avoid; }
+  tr.wrong td, thead th, tr.task th { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+}
+</style>
+)";
+
+std::string cell(const std::string& text, const char* kind = nullptr) {
+    return std::string(kind ? "<td class=\"" + std::string(kind) + "\">" : "<td>") + escaped(text) +
+           "</td>";
+}
+
+std::string row(const AnsweredStep& step) {
+    return std::string(step.graded.right ? "<tr>" : "<tr class=\"wrong\">") +
+           cell(std::to_string(step.iteration)) + cell(step.graded.answer) +
+           cell(step.graded.expected) + cell(step.graded.right ? "✓" : "✗", "mark") +
+           cell(step.graded.explanation) + "</tr>\n";
+}
+
+std::string table(const ExerciseScore& score) {
+    std::string text =
+        "<table>\n<thead><tr><th>步</th><th>作答</th><th>应为</th><th>对错</th><th>说明</th>"
+        "</tr></thead>\n<tbody>\n";
+    std::size_t exercise = 0;
+    for (const AnsweredStep& step : score.steps()) {
+        if (step.exercise != exercise) {
+            exercise = step.exercise;
+            text += "<tr class=\"task\"><th colspan=\"5\">" + std::to_string(exercise) + ". " +
+                    escaped(step.task) + "</th></tr>\n";
+        }
+        text += row(step);
+    }
+    return text + "</tbody>\n</table>\n";
+}
+
+}  // namespace
+
+std::string exerciseReport(const ExerciseScore& score, const std::string& code,
+                           const std::string& date) {
+    const std::string title = "练习 " + escaped(code);
+    std::string page =
+        "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<title>" +
+        title + "</title>\n" + style + "</head>\n<body>\n<h1>" + title + "</h1>\n";
+    if (!date.empty()) page += "<p>" + escaped(date) + "</p>\n";
+    page += "<p class=\"score\">" + escaped(score.scoreText()) + "</p>\n";
+    return page + table(score) + "</body>\n</html>\n";
+}
+
+}  // namespace tarvo::teach
