@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -13,19 +12,6 @@
 #include "support/RecordingPanel.h"
 
 namespace tarvo::test {
-
-inline auto fields(const motion::Segment& s) {
-    return std::tie(s.xs, s.ys, s.zs, s.xe, s.ye, s.ze, s.ic, s.jc, s.gmode, s.regmax);
-}
-inline auto fields(const motion::Registers& r) {
-    return std::tie(r.px, r.py, r.pz, r.jrx, r.jry, r.jrz, r.fm);
-}
-inline bool operator==(const motion::Segment& a, const motion::Segment& b) {
-    return fields(a) == fields(b);
-}
-inline bool operator==(const motion::Registers& a, const motion::Registers& b) {
-    return fields(a) == fields(b);
-}
 
 // Everything a run can change, taken at one moment, so that two states compare whole.
 struct State {
