@@ -217,26 +217,6 @@ private slots:
         QCOMPARE(b.files.programText(), saved->text);
     }
 
-    // A program in GBK or GB18030 reaches the machine as the runner reads it (its run is the
-    // golden folder of its name).
-    void programsRunAsInTheRunner_data() {
-        QTest::addColumn<QString>("name");
-        const QDir programs(QStringLiteral(TARVO_TEST_DATA "/programs"));
-        for (const QString& name : programs.entryList({"*.nc"})) {
-            QTest::newRow(name.toUtf8().constData()) << programs.filePath(name);
-        }
-    }
-    void programsRunAsInTheRunner() {
-        QFETCH(QString, name);
-        Bench b;
-        b.prompts.names << name;
-        b.files.open();
-        const auto read =
-            tarvo::files::ProgramEncoding::decode(Bench::contents(name).toStdString());
-        QVERIFY(read);
-        QCOMPARE(b.files.programText(), read->text);
-    }
-
     // A line too long to lay out opens at once, cut short in a read-only editor; Run and Save
     // take the program whole; a new program is editable again.
     void longLineOpensReadOnly() {
