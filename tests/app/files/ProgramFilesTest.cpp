@@ -1,4 +1,3 @@
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QDir>
@@ -7,8 +6,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <csignal>
-#include <optional>
 
 #include "app/base/Prompts.h"
 #include "app/files/ProgramFiles.h"
@@ -92,19 +89,6 @@ struct Bench {
     }
 };
 
-// Writes beyond a few bytes fail (EFBIG) while it lives: a full disk, even for root.
-struct FileSizeLimit {
-    rlimit old{};
-    FileSizeLimit() {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit tight = old;
-        tight.rlim_cur = 4;
-        setrlimit(RLIMIT_FSIZE, &tight);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-};
-
 }  // namespace
 
 class ProgramFilesTest : public QObject {
@@ -141,36 +125,17 @@ private slots:
         QCOMPARE(b.fileNames(), (QStringList{"a.nc", "b.nc", "big.nc", "binary.nc", "cut.nc"}));
     }
 
-    // A failed save leaves the old file whole, no stray file, and the text.
-    void failedSaveKeepsOldFile_data() {
-        QTest::addColumn<QByteArray>("name");
-        QTest::newRow("missing folder") << QByteArray("none/a.nc");
-        QTest::newRow("folder") << QByteArray("sub");
-        QTest::newRow("disk full") << QByteArray("a.nc");
-        QTest::newRow("broken character") << QByteArray("a.nc");
-        QTest::newRow("pipe, as a device would be") << QByteArray("pipe");
-    }
-    void failedSaveKeepsOldFile() {
-        QFETCH(QByteArray, name);
-        const QString tag = QTest::currentDataTag();
+    // Text with a broken character cannot be saved: the old file stays whole, the text too.
+    void brokenCharacterKeepsOldFile() {
         Bench b;
         b.put("a.nc", "old program");
-        QVERIFY(QDir(b.dir.path()).mkdir("sub"));
-        QCOMPARE(mkfifo(QFile::encodeName(b.path("pipe")).constData(), 0600), 0);
-        b.type(tag == "broken character" ? QString("G00X1(") + QChar(0xD800) + ")\n"
-                                         : QString("G00X100Y100\n"));
+        b.type(QString("G00X1(") + QChar(0xD800) + ")\n");
         b.prompts.choices << SaveChoice::Save;
-        b.prompts.names << b.path(name);
-        {
-            std::optional<FileSizeLimit> limit;
-            if (tag == "disk full") limit.emplace();
-            QVERIFY(!b.files.clearEditor());
-        }
-        QCOMPARE(b.prompts.log.mid(0, 2), (QStringList{"ask", saveDialog}));
-        QCOMPARE(b.prompts.log.last(), "保存失败: 无法保存文件：" + b.path(name));
+        b.prompts.names << b.path("a.nc");
+        QVERIFY(!b.files.clearEditor());
+        QCOMPARE(b.prompts.log,
+                 (QStringList{"ask", saveDialog, "保存失败: 无法保存文件：" + b.path("a.nc")}));
         QCOMPARE(b.bytes("a.nc"), "old program");
-        QCOMPARE(b.fileNames(), QStringList{"a.nc"});
-        QVERIFY(QFileInfo(b.path("pipe")).exists() && !QFileInfo(b.path("pipe")).isFile());
         QVERIFY(b.modified());
     }
 
@@ -239,7 +204,7 @@ private slots:
         QVERIFY(!b.editor.isReadOnly());
     }
 
-    // Without work to lose nothing asks; untitled saves as UTF-8 CR LF and asks a name each time.
+    // Without work to lose nothing asks; the new program saves as UTF-8 CR LF.
     void startingAfreshWithoutWork_data() {
         QTest::addColumn<QByteArray>("edit");
         QTest::addColumn<QByteArray>("command");
@@ -264,19 +229,9 @@ private slots:
         QCOMPARE(captions.size(), 1);
         QCOMPARE(b.files.caption(), untitled);
         b.type("结束\nM05");
-        b.prompts.names << b.path("new.nc") << b.path("again.nc");
+        b.prompts.names << b.path("new.nc");
         b.files.save();
-        b.files.save();
-        QCOMPARE(b.prompts.log, (QStringList{saveDialog, saveDialog}));
         QCOMPARE(b.bytes("new.nc"), "结束\r\nM05");
-        QCOMPARE(b.bytes("again.nc"), b.bytes("new.nc"));
-        QCOMPARE(b.files.caption(), untitled);
-        QVERIFY(!b.modified());
-        b.type("\nM30");  // asked before clearing, Save names a file and lets go
-        b.prompts.choices << SaveChoice::Save;
-        b.prompts.names << b.path("last.nc");
-        QVERIFY(b.files.clearEditor());
-        QCOMPARE(b.bytes("last.nc"), "结束\r\nM05\r\nM30");
     }
 
     // A long program shows at once and comes in whole, to Run and to Save, with nothing to undo;
