@@ -57,9 +57,8 @@ struct Bench {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    QByteArray bytes(const QByteArray& name) const { return contents(path(name)); }
-    static QByteArray contents(const QString& path) {
-        QFile file(path);
+    QByteArray bytes(const QByteArray& name) const {
+        QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
     }
     QStringList fileNames() const { return QDir(dir.path()).entryList(QDir::Files); }
