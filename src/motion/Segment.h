@@ -30,6 +30,8 @@ struct Segment {
 
     // The arc's radius squared, internal units squared: (ic² + jc²) · 100.
     Squared r2() const { return Squared::of(ic * 10) + Squared::of(jc * 10); }
+
+    friend bool operator==(const Segment&, const Segment&) = default;
 };
 
 // Working registers of the interpolator. Positions are internal units (tenths
@@ -40,6 +42,8 @@ struct Registers {
     Decimal jrx = 0, jry = 0;
     std::int64_t jrz = 0;  // an integer register: each sum is rounded
     Squared fm = 0;        // arc deviation, internal units squared
+
+    friend bool operator==(const Registers&, const Registers&) = default;
 };
 
 }  // namespace tarvo::motion

@@ -50,7 +50,8 @@ TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
     fresh.machine.run("%\nX1\n", p);
     r.machine.run("%\nX1\n", p);
     State expected = fresh.now();
-    expected.r = failed.r, expected.s.regmax = failed.s.regmax, expected.caret = failed.caret;
+    expected.r = failed.r, expected.s.regmax = failed.s.regmax, expected.s.line = failed.s.line;
+    expected.caret = failed.caret;
     expected.timer1Ticks = failed.timer1Ticks, expected.timer2Ticks = failed.timer2Ticks;
     expected.points = failed.points + 1, expected.bits = r.panel.bits.size();
     EXPECT_EQ(r.now(), expected);

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -13,19 +12,6 @@
 #include "support/RecordingPanel.h"
 
 namespace tarvo::test {
-
-inline auto fields(const motion::Segment& s) {
-    return std::tie(s.xs, s.ys, s.zs, s.xe, s.ye, s.ze, s.ic, s.jc, s.gmode, s.regmax);
-}
-inline auto fields(const motion::Registers& r) {
-    return std::tie(r.px, r.py, r.pz, r.jrx, r.jry, r.jrz, r.fm);
-}
-inline bool operator==(const motion::Segment& a, const motion::Segment& b) {
-    return fields(a) == fields(b);
-}
-inline bool operator==(const motion::Registers& a, const motion::Registers& b) {
-    return fields(a) == fields(b);
-}
 
 // Everything a run can change, taken at one moment, so that two states compare whole.
 struct State {
@@ -66,11 +52,13 @@ inline State capture(const interp::Machine& m, const RecordingPanel& p) {
     return s;
 }
 
-// One timer tick: which timer, the machine after it, and the panel's points and bits before it.
+// One timer tick: which timer, the machine after it, the panel's points and bits before it, and
+// whether it was a step tick.
 struct Tick {
     int timer;
     State after;
     std::size_t pointsBefore, bitsBefore;
+    bool stepTick;
 
     bool stepped() const { return after.points > pointsBefore; }
 };
@@ -110,22 +98,30 @@ struct Rig {
     State now() const { return capture(machine, panel); }
 };
 
-// A fresh machine run to the end, every tick recorded and Timer2 ticks filed by segment.
+// A machine run to the end, every tick recorded and Timer2 ticks filed by segment.
 struct TracedRun : Rig, interp::TickListener {
+    State started;  // just after Run, before the first tick
     std::vector<Tick> ticks;
     std::vector<SegmentRun> segments;
     std::size_t points = 0, bits = 0;  // shown before the tick under way
+    std::uint64_t stepTicks = 0;
 
-    explicit TracedRun(const std::string& program, double dl = 1) {
+    TracedRun() = default;
+    explicit TracedRun(const std::string& program, double dl = 1) { start(program, dl); }
+    // Runs the program to its end on the machine as it stands.
+    void start(const std::string& program, double dl = 1) {
         machine.addTickListener(this);
+        stepTicks = machine.interpolator().stepTicks;
         machine.run(program, withDl(dl));
+        started = now();
         points = panel.points.size(), bits = panel.bits.size();
         finish(machine);
     }
     void ticked(interp::TimerId id) override {
         const int timer = static_cast<int>(id);
-        Tick t{timer, now(), points, bits};
-        points = t.after.points, bits = t.after.bits;
+        const std::uint64_t steps = machine.interpolator().stepTicks;
+        Tick t{timer, now(), points, bits, steps != stepTicks};
+        points = t.after.points, bits = t.after.bits, stepTicks = steps;
         if (timer == 1 && !t.after.timer1 && t.after.timer2) {
             segments.push_back({t.after.txtline, t.after.s, {}});
         } else if (timer == 2 && !segments.empty()) {

@@ -13,34 +13,32 @@
 namespace tarvo::test {
 
 // The core's state; a replay redraws and moves the caret, so panel counts and caret are left out.
-inline State coreState(const Rig& r) {
-    State s = r.now();
+inline State coreState(State s) {
     s.points = s.bits = 0;
     s.caret = 0;
     return s;
 }
+inline State coreState(const Rig& r) {
+    return coreState(r.now());
+}
 
-// An uninterrupted run: the state after every tick, and the ticks after each step tick.
-struct ReferenceRun : Rig, interp::TickListener {
+// An uninterrupted run: the core's state by the ticks made so far, and the step ticks among them.
+struct ReferenceRun : TracedRun {
     std::map<std::uint64_t, State> states;
     std::set<std::uint64_t> stepsAt;
-    std::uint64_t stepTicks = 0;
 
     void start(const std::string& program) {
-        machine.addTickListener(this);
-        stepTicks = machine.interpolator().stepTicks;
-        machine.run(program, withDl(1));
-        states[ticksOf(machine)] = coreState(*this);
-        finish(machine);
+        TracedRun::start(program);
+        states[started.timer1Ticks + started.timer2Ticks] = coreState(started);
+        for (const Tick& t : ticks) {
+            const std::uint64_t at = t.after.timer1Ticks + t.after.timer2Ticks;
+            states[at] = coreState(t.after);
+            if (t.stepTick) stepsAt.insert(at);
+        }
     }
-    void ticked(interp::TimerId) override {
-        states[ticksOf(machine)] = coreState(*this);
-        if (machine.interpolator().stepTicks != stepTicks) stepsAt.insert(ticksOf(machine));
-        stepTicks = machine.interpolator().stepTicks;
-    }
-    // Back from `ticks`: after the latest step tick before it, or the run's start.
-    std::uint64_t backFrom(std::uint64_t ticks) const {
-        const auto later = stepsAt.lower_bound(ticks);
+    // Back from tick `at`: after the latest step tick before it, or the run's start.
+    std::uint64_t backFrom(std::uint64_t at) const {
+        const auto later = stepsAt.lower_bound(at);
         return later == stepsAt.begin() ? states.begin()->first : *std::prev(later);
     }
 };

@@ -47,32 +47,14 @@ TEST_P(SampleSteps, ReadAsTheTextbookTable) {
 INSTANTIATE_TEST_SUITE_P(Data, SampleSteps, testing::ValuesIn(test::loadTable("step-table.tsv")),
                          test::rowName);
 
-// The newest rows up to the bound; a fresh run empties it, serials go on, ticks start again.
-TEST(StepTableBound, KeepsTheNewestRowsAndEmptiesOnAFreshRun) {
-    test::RecordingPanel panel;
-    interp::Machine machine(panel);
-    StepTable table(machine, 10);
-    test::runToEnd(machine, test::sampleProgram);
-    ASSERT_EQ(table.rows().size(), 10u);
-    EXPECT_EQ(table.firstSerial(), 158u);
-    EXPECT_EQ(table.rows().back().number, 32u);
-    EXPECT_EQ(table.segmentSerial(), table.firstSerial());  // it began before the oldest kept row
-    machine.run(test::sampleProgram, {});
-    EXPECT_TRUE(table.rows().empty());
-    EXPECT_EQ(table.segmentSerial(), 168u);
-    interp::ClockDriver(machine).runToEnd(10'000'000);
-    EXPECT_EQ(table.endSerial(), 336u);
-    EXPECT_EQ(table.at(335).line, 8);
-    EXPECT_EQ(table.tickOf(335), 360u);  // the ticks too count from the fresh run
-}
-
-// A row's tick is the one whose pulse sample shows the row's step point
-// (of the last row, where a tick makes several).
-TEST(StepTableTicks, FindTheirSampleInThePulseHistory) {
+// The newest rows up to the bound; a fresh run empties it, serials go on, ticks start again. A
+// row's tick is the one whose pulse sample shows the row's step point (of the last row, where a
+// tick makes several).
+TEST(StepTableRuns, KeepTheNewestRowsAndFindTheirTicksInThePulseHistory) {
     test::RecordingPanel panel;
     interp::Machine machine(panel);
     PulseHistory history(machine);
-    StepTable table(machine);
+    StepTable table(machine), bounded(machine, 10);
     test::runToEnd(machine, test::sampleProgram);
     // Line 2's iterations come every other tick, from the interpolation timer's first.
     EXPECT_EQ(table.tickOf(0), 7u);
@@ -85,6 +67,17 @@ TEST(StepTableTicks, FindTheirSampleInThePulseHistory) {
         const motion::Point3 point = table.at(serial).point.drawn();
         ASSERT_TRUE(s && s->x == point.x && s->y == point.y && s->z == point.z) << serial;
     }
+    ASSERT_EQ(bounded.rows().size(), 10u);
+    EXPECT_EQ(bounded.firstSerial(), 158u);
+    EXPECT_EQ(bounded.rows().back().number, 32u);
+    EXPECT_EQ(bounded.segmentSerial(), bounded.firstSerial());  // it began before the oldest kept
+    machine.run(test::sampleProgram, {});
+    EXPECT_TRUE(bounded.rows().empty());
+    EXPECT_EQ(bounded.segmentSerial(), 168u);
+    interp::ClockDriver(machine).runToEnd(10'000'000);
+    EXPECT_EQ(bounded.endSerial(), 336u);
+    EXPECT_EQ(bounded.at(335).line, 8);
+    EXPECT_EQ(bounded.tickOf(335), 360u);  // the ticks too count from the fresh run
 }
 
 }  // namespace

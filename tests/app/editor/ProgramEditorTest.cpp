@@ -88,7 +88,8 @@ private slots:
                  QString::fromUtf8(row["words"]).split(' '));
     }
 
-    // Lines are coloured when painted, anew after an edit, never before.
+    // Lines are coloured when painted, anew after an edit, never before; however long a line, its
+    // first thousand characters only.
     void onlyPaintedLinesAreColoured() {
         ProgramEditor& editor = t_.window->editorFrame().filetxt();
         editor.setPlainText(QStringLiteral("G01X5 F200\n") + QStringLiteral("Y1\n").repeated(3000));
@@ -107,12 +108,7 @@ private slots:
         editor.viewport()->repaint();
         QCOMPARE(painted(editor.document()->lastBlock().previous()),
                  QStringList{"Y1:" + colour(GcodeWord::Coordinate)});
-    }
-
-    // However long a line, a paint colours its first thousand characters only.
-    void colouringStopsAtTheThousandthCharacter() {
-        ProgramEditor& editor = t_.window->editorFrame().filetxt();
-        editor.setPlainText(QStringLiteral("X1 ").repeated(1000));
+        editor.setPlainText(QStringLiteral("X1 ").repeated(1000));  // the first 1000 characters
         editor.viewport()->repaint();
         const auto formats = editor.document()->firstBlock().layout()->formats();
         QCOMPARE(formats.size(), 334);
