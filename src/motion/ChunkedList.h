@@ -16,7 +16,7 @@ public:
 
     void push_back(double value) {
         if (size_ == chunks_.size() * chunkSize)
-            chunks_.push_back(std::make_unique<double[]>(chunkSize));
+            chunks_.push_back(std::make_unique_for_overwrite<double[]>(chunkSize));
         chunks_.back()[size_ & mask] = value;
         ++size_;
     }

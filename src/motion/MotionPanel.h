@@ -15,6 +15,9 @@ public:
     // demorder switched the spindle (M03/M05) or the coolant (M08/M09).
     virtual void spindleShown(bool on) = 0;
     virtual void coolantShown(bool on) = 0;
+    // False for a panel that shows neither the output byte's bits nor the
+    // moving point: it is then told of neither. Asked at the start of every run.
+    virtual bool showsMotion() const { return true; }
 };
 
 }  // namespace tarvo::motion

@@ -9,11 +9,7 @@ void StoredPath::reset() {
     surfaceKept_ = false;
 }
 
-void StoredPath::recordStep(double x, double y, double z) {
-    pathx.push_back(x);
-    pathy.push_back(y);
-    pathz.push_back(z);
-    if (!surfaceKept_) return;
+void StoredPath::recordSurface(double x, double y) {
     surfx.push_back(x);
     surfy.push_back(y);
     surfz.push_back(0.0);

@@ -20,7 +20,13 @@ public:
     StoredPath() { reset(); }
 
     void reset();
-    void recordStep(double x, double y, double z);
+    // Called for every step point below the surface, so kept inline.
+    void recordStep(double x, double y, double z) {
+        pathx.push_back(x);
+        pathy.push_back(y);
+        pathz.push_back(z);
+        if (surfaceKept_) recordSurface(x, y);
+    }
     void recordWall(double x, double y, double z);
 
     std::size_t pathUpper() const { return pathx.size() - 1; }
@@ -43,6 +49,8 @@ public:
     std::vector<double> wallx1, wally1, wallz1;
 
 private:
+    void recordSurface(double x, double y);
+
     bool surfaceKept_ = false;
 };
 
