@@ -224,7 +224,15 @@ QImage RasterCanvas::snapshot(int size) const {
 }
 
 QString RasterCanvas::svg(int size) const {
-    SvgPicture picture(size, rgb(background_));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writeSvg(buffer, size);
+    return QString::fromUtf8(bytes);
+}
+
+bool RasterCanvas::writeSvg(QIODevice& out, int size) const {
+    SvgPicture picture(out, size, rgb(background_));
     PixelMap map;
     for (const Run& run : runs_) {
         const float* p = points_.data() + 2 * run.first;
@@ -243,16 +251,14 @@ QString RasterCanvas::svg(int size) const {
     return picture.finish();
 }
 
+// An SVG picture is written as it is made; a PNG is encoded whole first.
 bool RasterCanvas::saveImage(const QString& path, int size) const {
-    QByteArray bytes;
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        bytes = svg(size).toUtf8();
-    } else {
-        QBuffer buffer(&bytes);
-        if (!buffer.open(QIODevice::WriteOnly) || !snapshot(size).save(&buffer, "PNG")) {
-            return false;
-        }
+        return writeWhole(path, [&](QIODevice& file) { return writeSvg(file, size); });
     }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !snapshot(size).save(&buffer, "PNG")) return false;
     return writeWhole(path, bytes);
 }
 

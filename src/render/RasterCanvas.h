@@ -9,6 +9,7 @@
 #include "views/Canvas.h"
 #include "views/Palette.h"
 
+class QIODevice;
 class QPainter;
 
 namespace tarvo::render {
@@ -44,6 +45,8 @@ public:
     QImage snapshot(int size) const;
     // An SVG picture of the same, pixel for pixel in its coordinates.
     QString svg(int size) const;
+    // Writes that picture to a device as it is made; false when it could not.
+    bool writeSvg(QIODevice& out, int size) const;
     // Writes the picture to a file, SVG when the name ends in ".svg", else PNG.
     bool saveImage(const QString& path, int size) const;
 
