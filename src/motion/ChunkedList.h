@@ -23,6 +23,15 @@ public:
     double& operator[](std::size_t i) { return chunks_[i >> chunkShift][i & mask]; }
     double operator[](std::size_t i) const { return chunks_[i >> chunkShift][i & mask]; }
     std::size_t size() const { return size_; }
+    // Entry 0 stays; entries 1, 3, 5, … move down to 1, 2, 3, … and the
+    // others go, with the chunks no longer needed.
+    void keepOddEntries() {
+        if (size_ == 0) return;
+        std::size_t kept = 1;
+        for (std::size_t i = 1; i < size_; i += 2) (*this)[kept++] = (*this)[i];
+        size_ = kept;
+        chunks_.resize((size_ + chunkSize - 1) >> chunkShift);
+    }
     void clear() {
         chunks_.clear();
         size_ = 0;

@@ -255,7 +255,7 @@ void Interpolator::stepPoint(const ToolPoint& previous, std::int16_t lcolor) {
     const bool belowSurface = zcur <= 0;
     Point3 to{};
     if (belowSurface || drawing_) to = ToolPoint{xcur, ycur, zcur}.drawn();
-    if (belowSurface) path_.recordStep(to.x, to.y, to.z);
+    if (belowSurface && path_.recordStep(to.x, to.y, to.z)) panel_.cutThinned();
     if (pointsShown_) panel_.pointShown(millimetres(xcur), millimetres(ycur), millimetres(zcur));
     if (drawing_) drawing_->step(previous.drawn(), to, lcolor);
 }

@@ -18,6 +18,10 @@ public:
     // False for a panel that shows neither the output byte's bits nor the
     // moving point: it is then told of neither. Asked at the start of every run.
     virtual bool showsMotion() const { return true; }
+    // The recorded cut filled its memory budget: the run goes on, the
+    // magnified view keeping only some of its step points from now on. Told
+    // the first time in a run only.
+    virtual void cutThinned() {}
 };
 
 }  // namespace tarvo::motion
