@@ -29,8 +29,11 @@ PixelBuffer bufferOf(QImage& image) {
             static_cast<int>(image.bytesPerLine() / 4)};
 }
 
-PixelMap mapOf(const float* scale, int size) {
-    return PixelMap(scale[0], scale[1], scale[2], scale[3], size, size);
+// A scale's left, top, right and bottom, in the scale array or as the two
+// points of a scale change in the drawing.
+template <typename Scale>
+PixelMap mapOf(Scale p, int size) {
+    return PixelMap(p[0], p[1], p[2], p[3], size, size);
 }
 
 }  // namespace
@@ -105,9 +108,6 @@ void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t co
     if (!continues(currentX_, currentY_, c)) startRun(c, currentX_, currentY_);
     const QRgb pixelColour = runColour(c);
     const std::size_t added = (count - 1) / stride + 1;
-    // Grown geometrically: a long replay comes in many calls of a chunk each.
-    const std::size_t needed = points_.size() + 2 * added;
-    if (needed > points_.capacity()) points_.reserve(std::max(needed, 2 * points_.capacity()));
     double x = map_.x(currentX_), y = map_.y(currentY_);
     for (std::size_t i = 0; i < count; i += stride) {
         const auto nextX = static_cast<float>(xs[i]), nextY = static_cast<float>(ys[i]);
@@ -183,7 +183,7 @@ void RasterCanvas::renderAll(QImage& image) const {
     const PixelBuffer buffer = bufferOf(image);
     PixelMap map;
     for (const Run& run : runs_) {
-        const float* p = points_.data() + 2 * run.first;
+        const auto p = points_.cbegin() + static_cast<std::ptrdiff_t>(2 * run.first);
         if (run.colour == scaleChange) {
             map = mapOf(p, image.width());
         } else if (run.colour == plotted) {
@@ -235,7 +235,7 @@ bool RasterCanvas::writeSvg(QIODevice& out, int size) const {
     SvgPicture picture(out, size, rgb(background_));
     PixelMap map;
     for (const Run& run : runs_) {
-        const float* p = points_.data() + 2 * run.first;
+        const auto p = points_.cbegin() + static_cast<std::ptrdiff_t>(2 * run.first);
         if (run.colour == scaleChange) {
             map = mapOf(p, size);
             continue;

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -91,8 +92,10 @@ private:
     PixelBuffer buffer_;  // the pixels of image_
     PixelMap map_;        // the present scale, onto image_
     float scale_[4] = {0, 0, 1, 1};
-    std::vector<Run> runs_;
-    std::vector<float> points_;  // x, y of each point
+    // Kept in blocks, so that a long drawing grows without ever copying
+    // itself, which would hold up the window for the length of the copy.
+    std::deque<Run> runs_;
+    std::deque<float> points_;  // x, y of each point
     std::vector<Label> labels_;
     float currentX_ = 0, currentY_ = 0;
     bool visible_ = false;
