@@ -2,10 +2,10 @@
 
 #include <QImage>
 #include <QString>
-#include <deque>
 #include <functional>
 #include <vector>
 
+#include "motion/ChunkedList.h"
 #include "render/PixelLine.h"
 #include "views/Canvas.h"
 #include "views/Palette.h"
@@ -82,6 +82,10 @@ private:
     bool continues(float x, float y, std::int8_t colour) const;
     void segment(float x1, float y1, float x2, float y2, std::int8_t colour);
     void startRun(std::int8_t colour, float x, float y);
+    void addPoint(float x, float y) {
+        points_.push_back(x);
+        points_.push_back(y);
+    }
     void renderAll(QImage& image) const;
     void notify();
     void notifyAlways();
@@ -92,10 +96,10 @@ private:
     PixelBuffer buffer_;  // the pixels of image_
     PixelMap map_;        // the present scale, onto image_
     float scale_[4] = {0, 0, 1, 1};
-    // Kept in blocks, so that a long drawing grows without ever copying
+    // Kept in chunks, so that a long drawing grows without ever copying
     // itself, which would hold up the window for the length of the copy.
-    std::deque<Run> runs_;
-    std::deque<float> points_;  // x, y of each point
+    motion::Chunked<Run> runs_;
+    motion::Chunked<float> points_;  // x, y of each point
     std::vector<Label> labels_;
     float currentX_ = 0, currentY_ = 0;
     bool visible_ = false;
