@@ -46,9 +46,6 @@ public:
     std::int16_t phase = 0;       // 1 on step ticks, 0 after reset ticks
     std::uint64_t stepTicks = 0;  // step ticks made since the machine was made
 
-    // Everything the interpolator carries from one tick to the next, as one
-    // value: a run starts from whatever the last run left here, so a replay
-    // of the run puts it back first.
     // What a segment's every tick would otherwise work out again, taken
     // from the segment when it starts.
     struct LineArgs {
@@ -60,6 +57,9 @@ public:
         LineArgs line;
         Squared r2;  // the arc's radius squared, internal units squared
     };
+    // Everything the interpolator carries from one tick to the next, as one
+    // value: a run starts from whatever the last run left here, so a replay
+    // of the run puts it back first.
     struct Scalars {
         Decimal xcur, ycur, zcur;
         std::int16_t phase = 0;
