@@ -100,6 +100,11 @@ int main(int argc, char** argv) {
     if (!commitOutput(stepsFile, options->steps)) return fail("cannot write " + options->steps);
     if (pictures && !pictures->save(*options, runner->machine(), error)) return fail(error);
     if (runner->message()) std::cerr << *runner->message() << "\n";
+    if (const std::size_t keep = runner->machine().path().keep(); keep > 1) {
+        std::cerr << "tarvo-cli: the cut below the surface filled its 1 GiB record; the magnified "
+                     "view keeps one step point in "
+                  << keep << "\n";
+    }
     return print(options->json ? jsonReport(end, *runner) : textReport(end, *runner),
                  exitStatus(end));
 }

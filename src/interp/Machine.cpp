@@ -7,11 +7,11 @@
 
 namespace tarvo::interp {
 
-Machine::Machine(Panel& panel, views::ViewCanvases canvases)
+Machine::Machine(Panel& panel, views::ViewCanvases canvases, bool watched)
     : panel_(panel),
       outdata_(panel),
       views_(canvases),
-      engine_(outdata_, path_, panel, views_.pathDrawing()) {}
+      engine_(outdata_, path_, panel, watched ? &views_.pathDrawing() : nullptr) {}
 
 void Machine::run(std::string_view filetxt, const Parameters& parameters) {
     if (paused_) {

@@ -26,9 +26,9 @@ class Panel;
 // how the interpreter and the interpolator hand control to each other.
 class Machine {
 public:
-    Machine(Panel& panel, views::ViewCanvases canvases);
-    // A machine whose views nobody watches.
-    explicit Machine(Panel& panel) : Machine(panel, {blind_, blind_, blind_}) {}
+    Machine(Panel& panel, views::ViewCanvases canvases) : Machine(panel, canvases, true) {}
+    // A machine whose views nobody watches: its steps are drawn nowhere.
+    explicit Machine(Panel& panel) : Machine(panel, {blind_, blind_, blind_}, false) {}
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
 
@@ -117,6 +117,7 @@ public:
     std::int16_t bei() const { return bei_; }
 
 private:
+    Machine(Panel& panel, views::ViewCanvases canvases, bool watched);
     void startRun(std::string_view filetxt, const Parameters& parameters);
     void release();
     CarriedState carried() const;

@@ -36,6 +36,7 @@ public:
 // A panel that shows nothing: for runs whose state is read afterwards.
 class SilentPanel : public Panel {
 public:
+    bool showsMotion() const override { return false; }
     void outputBitChanged(int, bool) override {}
     void pointShown(double, double, double) override {}
     void spindleShown(bool) override {}

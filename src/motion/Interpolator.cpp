@@ -45,8 +45,19 @@ constexpr ArcMove ccwMoves[2][2][2] = {
 }  // namespace
 
 Interpolator::Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& panel,
-                           StepDrawing& drawing)
+                           StepDrawing* drawing)
     : outdata_(outdata), path_(path), panel_(panel), drawing_(drawing) {}
+
+void Interpolator::startSegment(const Segment& s, Decimal dlstep) {
+    guard_.startSegment(s, dlstep);
+    iterations_ = 0;
+    const auto sign = [](Decimal end, Decimal start) -> std::int16_t {
+        return end >= start ? 1 : -1;
+    };
+    figures_.line = {(s.xe - s.xs).abs(), (s.ye - s.ys).abs(), s.dz10(),
+                     sign(s.xe, s.xs),    sign(s.ye, s.ys),    sign(s.ze, s.zs)};
+    figures_.r2 = s.r2();
+}
 
 SegmentState Interpolator::tick(Segment& s, Registers& r, Decimal dlstep) {
     if (s.empty()) return SegmentState::Ended;
@@ -78,7 +89,8 @@ void Interpolator::interpolate(const Segment& s, Registers& r, Decimal dlstep,
     switch (s.gmode) {
         case Mode::Rapid:
         case Mode::Line:
-            lineint(prepareLine(s), s, r, dlstep, lcolor);
+            writeDirections(figures_.line);
+            lineint(figures_.line, s, r, dlstep, lcolor);
             break;
         case Mode::Clockwise:
             cwint(s, r, dlstep, lcolor);
@@ -112,6 +124,7 @@ void Interpolator::restore(const Scalars& s) {
     stepTicks = s.stepTicks;
     iterations_ = s.iterations;
     guard_ = s.guard;
+    figures_ = s.figures;
 }
 
 // The position registers' change tells which axes were fed and which way.
@@ -149,7 +162,7 @@ void Interpolator::endSegment(Segment& s, Registers& r, std::int16_t lcolor) {
     if (zcur < 0) {
         const Point3 drawn = ToolPoint{xcur, ycur, zcur}.drawn();
         path_.recordWall(drawn.x, drawn.y, drawn.z);
-        drawing_.wall(drawn, lcolor);
+        if (drawing_) drawing_->wall(drawn, lcolor);
     }
     s.xs = s.xe;
     s.ys = s.ye;
@@ -159,18 +172,12 @@ void Interpolator::endSegment(Segment& s, Registers& r, std::int16_t lcolor) {
     phase = 0;
 }
 
-Interpolator::LineArgs Interpolator::prepareLine(const Segment& s) {
-    // Directions are written on every step tick, before the routine runs, so
-    // they are valid whenever a pulse shows.
-    const auto sign = [](Decimal end, Decimal start) -> std::int16_t {
-        return end >= start ? 1 : -1;
-    };
-    const LineArgs a{(s.xe - s.xs).abs(), (s.ye - s.ys).abs(), s.dz10(),
-                     sign(s.xe, s.xs),    sign(s.ye, s.ys),    sign(s.ze, s.zs)};
+// Directions are written on every step tick, before the routine runs, so
+// they are valid whenever a pulse shows.
+void Interpolator::writeDirections(const LineArgs& a) {
     outdata_.direction(OutputByte::Axis::X, a.sx < 0);
     outdata_.direction(OutputByte::Axis::Y, a.sy < 0);
     outdata_.direction(OutputByte::Axis::Z, a.sz < 0);
-    return a;
 }
 
 void Interpolator::lineint(const LineArgs& a, const Segment& s, Registers& r, Decimal dlstep,
@@ -231,22 +238,26 @@ void Interpolator::arcStep(bool clockwise, const Segment& s, Registers& r, Decim
     stepPoint(previous, lcolor);
     // Recomputed in full from the new position, never updated incrementally;
     // the radius squared comes from the offsets, never from a rounded root.
-    r.fm = Squared::of(r.px) + Squared::of(r.py) - s.r2();
+    r.fm = Squared::of(r.px) + Squared::of(r.py) - figures_.r2;
 }
 
 void Interpolator::startRun() {
     xcur = ycur = 0;
     zcur = 600;
     phase = 0;
+    pointsShown_ = panel_.showsMotion();
     panel_.pointShown(0, 0, 60);
 }
 
+// Nothing is worked out for a panel or views that would not show it.
 void Interpolator::stepPoint(const ToolPoint& previous, std::int16_t lcolor) {
     guard_.pointMoved();
-    const Point3 to = ToolPoint{xcur, ycur, zcur}.drawn();
-    if (zcur <= 0) path_.recordStep(to.x, to.y, to.z);
-    panel_.pointShown(millimetres(xcur), millimetres(ycur), millimetres(zcur));
-    drawing_.step(previous.drawn(), to, lcolor);
+    const bool belowSurface = zcur <= 0;
+    Point3 to{};
+    if (belowSurface || drawing_) to = ToolPoint{xcur, ycur, zcur}.drawn();
+    if (belowSurface && path_.recordStep(to.x, to.y, to.z)) panel_.cutThinned();
+    if (pointsShown_) panel_.pointShown(millimetres(xcur), millimetres(ycur), millimetres(zcur));
+    if (drawing_) drawing_->step(previous.drawn(), to, lcolor);
 }
 
 }  // namespace tarvo::motion

@@ -22,7 +22,9 @@ enum class SegmentState { Running, Ended, Unreachable };
 // reset ticks release the pulse bits, and after each tick the end test.
 class Interpolator {
 public:
-    Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& panel, StepDrawing& drawing);
+    // With no drawing, the step points are recorded for the magnified view
+    // but drawn nowhere: for machines whose views nobody watches.
+    Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& panel, StepDrawing* drawing);
 
     // Called at the start of every run: the tool stands on its start point,
     // X 0, Y 0, Z 60 mm, with no pulse half made, whatever the last run left.
@@ -30,10 +32,7 @@ public:
 
     // Called by the dispatcher when it has prepared a new segment; dlstep is
     // the step length of the run, internal units.
-    void startSegment(const Segment& s, Decimal dlstep) {
-        guard_.startSegment(s, dlstep);
-        iterations_ = 0;
-    }
+    void startSegment(const Segment& s, Decimal dlstep);
 
     // Observers of every iteration; none by default, at no cost to the tick.
     void addStepObserver(StepObserver* observer) { observers_.push_back(observer); }
@@ -47,6 +46,17 @@ public:
     std::int16_t phase = 0;       // 1 on step ticks, 0 after reset ticks
     std::uint64_t stepTicks = 0;  // step ticks made since the machine was made
 
+    // What a segment's every tick would otherwise work out again, taken
+    // from the segment when it starts.
+    struct LineArgs {
+        Decimal dx, dy;  // increments fed to the X and Y registers, mm
+        std::int64_t dz10;
+        std::int16_t sx, sy, sz;
+    };
+    struct SegmentFigures {
+        LineArgs line;
+        Squared r2;  // the arc's radius squared, internal units squared
+    };
     // Everything the interpolator carries from one tick to the next, as one
     // value: a run starts from whatever the last run left here, so a replay
     // of the run puts it back first.
@@ -55,18 +65,15 @@ public:
         std::int16_t phase = 0;
         std::uint64_t stepTicks = 0, iterations = 0;
         ReachGuard guard;
+        SegmentFigures figures;
     };
-    Scalars scalars() const { return {xcur, ycur, zcur, phase, stepTicks, iterations_, guard_}; }
+    Scalars scalars() const {
+        return {xcur, ycur, zcur, phase, stepTicks, iterations_, guard_, figures_};
+    }
     void restore(const Scalars& s);
 
 private:
-    struct LineArgs {
-        Decimal dx, dy;  // increments fed to the X and Y registers, mm
-        std::int64_t dz10;
-        std::int16_t sx, sy, sz;
-    };
-
-    LineArgs prepareLine(const Segment& s);
+    void writeDirections(const LineArgs& a);
     void lineint(const LineArgs& a, const Segment& s, Registers& r, Decimal dlstep,
                  std::int16_t lcolor);
     void cwint(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor);
@@ -84,8 +91,10 @@ private:
     OutputByte& outdata_;
     StoredPath& path_;
     MotionPanel& panel_;
-    StepDrawing& drawing_;
+    StepDrawing* drawing_;
+    bool pointsShown_ = true;  // whether the panel shows the moving point
     ReachGuard guard_;
+    SegmentFigures figures_;
     std::vector<StepObserver*> observers_;
     std::uint64_t iterations_ = 0;  // iterations of the current segment
 };

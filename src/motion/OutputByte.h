@@ -20,14 +20,29 @@ public:
     char text(int index) const { return bits_[index] ? '1' : '0'; }
     std::string texts() const;  // indexes 0 to 7, "10101000" at rest
 
-    void set(int index, bool value);
-    void reset();           // the idle pattern written at the start of a run
-    void pulse(Axis axis);  // the axis's pulse bit goes active
-    void direction(Axis axis, bool negative);
-    void releasePulses();  // all three pulse bits back to rest
+    // Every change is told to the panel, when it shows the byte.
+    void set(int index, bool value) {
+        const bool changed = bits_[index] != value;
+        bits_[index] = value;
+        if (shown_ && changed) tell(index, value);
+    }
+    void reset();  // the idle pattern written at the start of a run
+    // The axis's pulse bit goes active.
+    void pulse(Axis axis) { set(pulseBit(axis), false); }
+    void direction(Axis axis, bool negative) { set(pulseBit(axis) + 1, negative); }
+    // All three pulse bits back to rest.
+    void releasePulses() {
+        set(XPulse, true);
+        set(YPulse, true);
+        set(ZPulse, true);
+    }
 
 private:
+    static int pulseBit(Axis axis) { return 2 * static_cast<int>(axis); }
+    void tell(int index, bool value);
+
     MotionPanel& panel_;
+    bool shown_ = true;
     std::array<bool, Count> bits_{true, false, true, false, true, false, false, false};
 };
 

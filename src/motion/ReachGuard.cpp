@@ -41,6 +41,9 @@ void ReachGuard::startSegment(const Segment& s, Decimal dlstep) {
     lineSettled_ = false;
     const bool arc = s.gmode == Mode::Clockwise || s.gmode == Mode::CounterClockwise;
     arcStepLimit_ = arc ? revolutionSteps(s.r2(), dlstep) : 0;
+    // X and Y overflow sooner or later whenever their increment is not zero;
+    // Z accumulates rounded sums and stays put when the first one rounds to 0.
+    zMoves_ = roundHalfEven(s.dz10(), 10) != 0;
 }
 
 bool ReachGuard::lineUnreachable(const Segment& s, const Registers& r, Decimal dlstep) {
@@ -49,13 +52,10 @@ bool ReachGuard::lineUnreachable(const Segment& s, const Registers& r, Decimal d
     return lineCannotEnd(s, r, dlstep);
 }
 
-bool ReachGuard::lineCannotEnd(const Segment& s, const Registers& r, Decimal dlstep) {
-    // X and Y overflow sooner or later whenever their increment is not zero;
-    // Z accumulates rounded sums and stays put when the first one rounds to 0.
-    const bool zMoves = roundHalfEven(s.dz10(), 10) != 0;
+bool ReachGuard::lineCannotEnd(const Segment& s, const Registers& r, Decimal dlstep) const {
     const AxisState axes[] = {{s.xs, s.xe, r.px, s.xe != s.xs},
                               {s.ys, s.ye, r.py, s.ye != s.ys},
-                              {s.zs, s.ze, r.pz, zMoves}};
+                              {s.zs, s.ze, r.pz, zMoves_}};
     bool anyMoves = false;
     for (const AxisState& a : axes) {
         const Decimal g = gap(a);

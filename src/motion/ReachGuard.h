@@ -35,11 +35,12 @@ public:
     static std::int64_t revolutionSteps(Squared r2, Decimal dlstep);
 
 private:
-    static bool lineCannotEnd(const Segment& s, const Registers& r, Decimal dlstep);
+    bool lineCannotEnd(const Segment& s, const Registers& r, Decimal dlstep) const;
 
     std::int64_t arcSteps_ = 0;
     std::int64_t arcStepLimit_ = 0;
     bool lineSettled_ = false;
+    bool zMoves_ = false;  // whether the Z register of a straight move ever overflows
 };
 
 }  // namespace tarvo::motion

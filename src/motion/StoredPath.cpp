@@ -7,13 +7,24 @@ void StoredPath::reset() {
     for (auto* list : {&pathx, &pathy, &pathz}) list->push_back(0.0);
     for (auto* list : {&wallx0, &wally0, &wallz0, &wallx1, &wally1, &wallz1}) list->assign(1, 0.0);
     surfaceKept_ = false;
+    offered_ = keepMask_ = 0;
+    limitEntries();
 }
 
-void StoredPath::recordStep(double x, double y, double z) {
-    pathx.push_back(x);
-    pathy.push_back(y);
-    pathz.push_back(z);
-    if (!surfaceKept_) return;
+void StoredPath::limitEntries() {
+    const std::size_t lists = surfaceKept_ ? 6 : 3;
+    entryLimit_ = budget_ / (lists * sizeof(double));
+}
+
+// Entries 1, 3, 5, … stand for the step points 0, 2k, 4k, … offered since
+// reset(), which are the ones recorded from now on at the doubled keep().
+bool StoredPath::thin() {
+    for (auto* list : {&pathx, &pathy, &pathz, &surfx, &surfy, &surfz}) list->keepOddEntries();
+    keepMask_ = 2 * keepMask_ + 1;
+    return keepMask_ == 1;
+}
+
+void StoredPath::recordSurface(double x, double y) {
     surfx.push_back(x);
     surfy.push_back(y);
     surfz.push_back(0.0);
@@ -36,6 +47,7 @@ void StoredPath::keepSurface() {
         surfz.push_back(0.0);
     }
     surfaceKept_ = true;
+    limitEntries();
 }
 
 std::size_t StoredPath::cutBytes() const {

@@ -15,12 +15,32 @@ namespace tarvo::motion {
 // Until a drag first moves the picture, every surface entry is its path entry
 // at Z 0, so the surface lists stay empty and the path lists stand in for
 // them; keepSurface() writes them out when they are to move on their own.
+//
+// The path and surface lists hold at most `budget` bytes of entries (1 GiB
+// unless told otherwise: 44 M step points, half as many once the surface is
+// kept). A run that would pass it goes on: every other entry goes, and from
+// then on only every keep()-th step point below the surface is recorded,
+// keep() doubling each time the lists fill up again.
 class StoredPath {
 public:
-    StoredPath() { reset(); }
+    static constexpr std::size_t defaultBudget = std::size_t{1} << 30;
+
+    explicit StoredPath(std::size_t budget = defaultBudget) : budget_(budget) { reset(); }
 
     void reset();
-    void recordStep(double x, double y, double z);
+    // Called for every step point below the surface, so kept inline. True
+    // when this point filled the lists for the first time since reset().
+    bool recordStep(double x, double y, double z) {
+        if ((offered_++ & keepMask_) != 0) return false;
+        pathx.push_back(x);
+        pathy.push_back(y);
+        pathz.push_back(z);
+        if (surfaceKept_) recordSurface(x, y);
+        return pathx.size() > entryLimit_ && thin();
+    }
+    // Recorded entries stand for this many step points each: 1 until the
+    // lists first filled up.
+    std::size_t keep() const { return keepMask_ + 1; }
     void recordWall(double x, double y, double z);
 
     std::size_t pathUpper() const { return pathx.size() - 1; }
@@ -43,6 +63,14 @@ public:
     std::vector<double> wallx1, wally1, wallz1;
 
 private:
+    void recordSurface(double x, double y);
+    bool thin();
+    void limitEntries();
+
+    std::size_t budget_;
+    std::size_t entryLimit_ = 0;  // entries per list the budget holds
+    std::size_t offered_ = 0;     // step points below the surface since reset()
+    std::size_t keepMask_ = 0;    // keep() - 1: keep() is a power of two
     bool surfaceKept_ = false;
 };
 

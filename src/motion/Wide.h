@@ -15,10 +15,12 @@ constexpr WideUnsigned magnitude(Wide v) {
 }
 
 // v², exact. Multiplied unsigned, so a sanitizer build checks no 128-bit
-// signed product (which would need a routine the GNU runtime lacks).
+// signed product (which would need a routine the GNU runtime lacks); |v|
+// fits 64 bits, so the product is one 64 × 64 multiplication.
 constexpr WideUnsigned squareOf(std::int64_t v) {
-    const WideUnsigned m = magnitude(v);
-    return m * m;
+    const std::uint64_t m =
+        v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+    return static_cast<WideUnsigned>(m) * m;
 }
 
 // Whether a·b ≥ c·d, exactly, for products up to 256 bits.

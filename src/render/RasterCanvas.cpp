@@ -29,8 +29,18 @@ PixelBuffer bufferOf(QImage& image) {
             static_cast<int>(image.bytesPerLine() / 4)};
 }
 
-PixelMap mapOf(const float* scale, int size) {
-    return PixelMap(scale[0], scale[1], scale[2], scale[3], size, size);
+// The coordinates of a run, x and y by turns, from its first point.
+struct PointsFrom {
+    const motion::Chunked<float>& points;
+    std::size_t first;
+    float operator[](std::size_t i) const { return points[first + i]; }
+};
+
+// A scale's left, top, right and bottom, in the scale array or as the two
+// points of a scale change in the drawing.
+template <typename Scale>
+PixelMap mapOf(Scale p, int size) {
+    return PixelMap(p[0], p[1], p[2], p[3], size, size);
 }
 
 }  // namespace
@@ -48,10 +58,10 @@ void RasterCanvas::attach() {
 }
 
 void RasterCanvas::clear() {
-    runs_.clear();
-    points_.clear();
+    runs_.reuse();
+    points_.reuse();
     startRun(scaleChange, scale_[0], scale_[1]);
-    points_.insert(points_.end(), {scale_[2], scale_[3]});
+    addPoint(scale_[2], scale_[3]);
     runs_.back().count = 2;
     image_.fill(rgb(background_));
     notify();
@@ -65,14 +75,14 @@ void RasterCanvas::setScale(float left, float top, float right, float bottom) {
     scale_[2] = right;
     scale_[3] = bottom;
     startRun(scaleChange, left, top);
-    points_.insert(points_.end(), {right, bottom});
+    addPoint(right, bottom);
     runs_.back().count = 2;
     map_ = mapOf(scale_, image_.width());
 }
 
 void RasterCanvas::startRun(std::int8_t colour, float x, float y) {
     runs_.push_back({colour, points_.size() / 2, 1});
-    points_.insert(points_.end(), {x, y});
+    addPoint(x, y);
 }
 
 bool RasterCanvas::continues(float x, float y, std::int8_t colour) const {
@@ -82,7 +92,7 @@ bool RasterCanvas::continues(float x, float y, std::int8_t colour) const {
 
 void RasterCanvas::segment(float x1, float y1, float x2, float y2, std::int8_t colour) {
     if (!continues(x1, y1, colour)) startRun(colour, x1, y1);
-    points_.insert(points_.end(), {x2, y2});
+    addPoint(x2, y2);
     ++runs_.back().count;
     currentX_ = x2;
     currentY_ = y2;
@@ -105,14 +115,10 @@ void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t co
     if (!continues(currentX_, currentY_, c)) startRun(c, currentX_, currentY_);
     const QRgb pixelColour = runColour(c);
     const std::size_t added = (count - 1) / stride + 1;
-    // Grown geometrically: a long replay comes in many calls of a chunk each.
-    const std::size_t needed = points_.size() + 2 * added;
-    if (needed > points_.capacity()) points_.reserve(std::max(needed, 2 * points_.capacity()));
     double x = map_.x(currentX_), y = map_.y(currentY_);
     for (std::size_t i = 0; i < count; i += stride) {
         const auto nextX = static_cast<float>(xs[i]), nextY = static_cast<float>(ys[i]);
-        points_.push_back(nextX);
-        points_.push_back(nextY);
+        addPoint(nextX, nextY);
         const double px = map_.x(nextX), py = map_.y(nextY);
         // A step that stays in the pixel the last step of this polyline ended
         // in draws nothing new; the first step paints over whatever was there.
@@ -182,8 +188,9 @@ void RasterCanvas::renderAll(QImage& image) const {
     image.fill(rgb(background_));
     const PixelBuffer buffer = bufferOf(image);
     PixelMap map;
-    for (const Run& run : runs_) {
-        const float* p = points_.data() + 2 * run.first;
+    for (std::size_t r = 0; r < runs_.size(); ++r) {
+        const Run& run = runs_[r];
+        const PointsFrom p{points_, 2 * run.first};
         if (run.colour == scaleChange) {
             map = mapOf(p, image.width());
         } else if (run.colour == plotted) {
@@ -224,10 +231,19 @@ QImage RasterCanvas::snapshot(int size) const {
 }
 
 QString RasterCanvas::svg(int size) const {
-    SvgPicture picture(size, rgb(background_));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writeSvg(buffer, size);
+    return QString::fromUtf8(bytes);
+}
+
+bool RasterCanvas::writeSvg(QIODevice& out, int size) const {
+    SvgPicture picture(out, size, rgb(background_));
     PixelMap map;
-    for (const Run& run : runs_) {
-        const float* p = points_.data() + 2 * run.first;
+    for (std::size_t r = 0; r < runs_.size(); ++r) {
+        const Run& run = runs_[r];
+        const PointsFrom p{points_, 2 * run.first};
         if (run.colour == scaleChange) {
             map = mapOf(p, size);
             continue;
@@ -243,16 +259,14 @@ QString RasterCanvas::svg(int size) const {
     return picture.finish();
 }
 
+// An SVG picture is written as it is made; a PNG is encoded whole first.
 bool RasterCanvas::saveImage(const QString& path, int size) const {
-    QByteArray bytes;
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        bytes = svg(size).toUtf8();
-    } else {
-        QBuffer buffer(&bytes);
-        if (!buffer.open(QIODevice::WriteOnly) || !snapshot(size).save(&buffer, "PNG")) {
-            return false;
-        }
+        return writeWhole(path, [&](QIODevice& file) { return writeSvg(file, size); });
     }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !snapshot(size).save(&buffer, "PNG")) return false;
     return writeWhole(path, bytes);
 }
 

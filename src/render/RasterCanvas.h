@@ -5,10 +5,12 @@
 #include <functional>
 #include <vector>
 
+#include "motion/ChunkedList.h"
 #include "render/PixelLine.h"
 #include "views/Canvas.h"
 #include "views/Palette.h"
 
+class QIODevice;
 class QPainter;
 
 namespace tarvo::render {
@@ -44,6 +46,8 @@ public:
     QImage snapshot(int size) const;
     // An SVG picture of the same, pixel for pixel in its coordinates.
     QString svg(int size) const;
+    // Writes that picture to a device as it is made; false when it could not.
+    bool writeSvg(QIODevice& out, int size) const;
     // Writes the picture to a file, SVG when the name ends in ".svg", else PNG.
     bool saveImage(const QString& path, int size) const;
 
@@ -81,6 +85,10 @@ private:
     bool continues(float x, float y, std::int8_t colour) const;
     void segment(float x1, float y1, float x2, float y2, std::int8_t colour);
     void startRun(std::int8_t colour, float x, float y);
+    void addPoint(float x, float y) {
+        points_.push_back(x);
+        points_.push_back(y);
+    }
     void renderAll(QImage& image) const;
     void notify();
     void notifyAlways();
@@ -91,8 +99,10 @@ private:
     PixelBuffer buffer_;  // the pixels of image_
     PixelMap map_;        // the present scale, onto image_
     float scale_[4] = {0, 0, 1, 1};
-    std::vector<Run> runs_;
-    std::vector<float> points_;  // x, y of each point
+    // Kept in chunks, so that a long drawing grows without ever copying
+    // itself, which would hold up the window for the length of the copy.
+    motion::Chunked<Run> runs_;
+    motion::Chunked<float> points_;  // x, y of each point
     std::vector<Label> labels_;
     float currentX_ = 0, currentY_ = 0;
     bool visible_ = false;

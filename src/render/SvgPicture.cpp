@@ -1,62 +1,80 @@
 #include "render/SvgPicture.h"
 
 #include <QColor>
+#include <QIODevice>
 
 namespace tarvo::render {
 
 namespace {
 
-QString number(double v) {
-    return QString::number(v, 'g', 7);
+// What is held back before it goes to the device.
+constexpr qsizetype flushAt = 64 * 1024;
+
+QByteArray number(double v) {
+    return QByteArray::number(v, 'g', 7);
 }
 
-QString colourName(QRgb c) {
-    return QColor(c).name();
+QByteArray colourName(QRgb c) {
+    return QColor(c).name().toLatin1();
 }
 
 }  // namespace
 
-SvgPicture::SvgPicture(int size, QRgb background) : size_(size) {
-    body_ += QStringLiteral("<rect width=\"%1\" height=\"%1\" fill=\"%2\"/>\n")
-                 .arg(size)
-                 .arg(colourName(background));
+SvgPicture::SvgPicture(QIODevice& out, int size, QRgb background) : out_(out), size_(size) {
+    const QByteArray side = QByteArray::number(size);
+    put("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + side + "\" height=\"" + side +
+        "\" viewBox=\"0 0 " + side + ' ' + side +
+        "\" shape-rendering=\"crispEdges\" stroke-width=\"1\">\n");
+    put("<rect width=\"" + side + "\" height=\"" + side + "\" fill=\"" + colourName(background) +
+        "\"/>\n");
 }
 
 void SvgPicture::line(double x1, double y1, double x2, double y2, QRgb colour) {
     if (!open_ || colour != colour_ || x1 != lastX_ || y1 != lastY_) {
         closePolyline();
-        points_ = number(x1) + ',' + number(y1);
+        put("<polyline fill=\"none\" stroke=\"" + colourName(colour) + "\" points=\"");
+        putPoint(x1, y1);
         colour_ = colour;
         open_ = true;
     }
-    points_ += ' ' + number(x2) + ',' + number(y2);
+    put(" ");
+    putPoint(x2, y2);
     lastX_ = x2;
     lastY_ = y2;
 }
 
+void SvgPicture::putPoint(double x, double y) {
+    put(number(x) + ',' + number(y));
+}
+
 void SvgPicture::text(double left, double top, const QString& caption) {
     closePolyline();
-    body_ +=
-        QStringLiteral(
-            "<text x=\"%1\" y=\"%2\" fill=\"#ffffff\" font-size=\"%3\" "
-            "dominant-baseline=\"hanging\">%4</text>\n")
-            .arg(number(left), number(top), number(size_ * 144.0 / 7215), caption.toHtmlEscaped());
+    put("<text x=\"" + number(left) + "\" y=\"" + number(top) + "\" fill=\"#ffffff\" font-size=\"" +
+        number(size_ * 144.0 / 7215) + "\" dominant-baseline=\"hanging\">" +
+        caption.toHtmlEscaped().toUtf8() + "</text>\n");
 }
 
 void SvgPicture::closePolyline() {
     if (!open_) return;
-    body_ += QStringLiteral("<polyline fill=\"none\" stroke=\"%1\" points=\"%2\"/>\n")
-                 .arg(colourName(colour_), points_);
+    put("\"/>\n");
     open_ = false;
 }
 
-QString SvgPicture::finish() {
+void SvgPicture::put(const QByteArray& text) {
+    pending_ += text;
+    if (pending_.size() >= flushAt) flush();
+}
+
+void SvgPicture::flush() {
+    if (!failed_ && out_.write(pending_) != pending_.size()) failed_ = true;
+    pending_.resize(0);  // keeps its room for what comes next
+}
+
+bool SvgPicture::finish() {
     closePolyline();
-    return QStringLiteral(
-               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
-               "viewBox=\"0 0 %1 %1\" shape-rendering=\"crispEdges\" stroke-width=\"1\">\n")
-               .arg(size_) +
-           body_ + QStringLiteral("</svg>\n");
+    put("</svg>\n");
+    flush();
+    return !failed_;
 }
 
 }  // namespace tarvo::render

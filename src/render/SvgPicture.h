@@ -1,26 +1,36 @@
 #pragma once
 
+#include <QByteArray>
 #include <QRgb>
 #include <QString>
+
+class QIODevice;
 
 namespace tarvo::render {
 
 // Writes a view as an SVG picture: a background, aliased one-pixel lines
 // (joined into polylines where they continue each other) and text labels.
+// The text goes out to the device as it is made, a few kilobytes at a time,
+// so a picture of millions of steps takes no more memory than a small one.
 class SvgPicture {
 public:
-    SvgPicture(int size, QRgb background);
+    SvgPicture(QIODevice& out, int size, QRgb background);
 
     void line(double x1, double y1, double x2, double y2, QRgb colour);
     void text(double left, double top, const QString& caption);
-    QString finish();
+    // Ends the picture; false when any of it could not be written.
+    bool finish();
 
 private:
     void closePolyline();
+    void put(const QByteArray& text);
+    void putPoint(double x, double y);
+    void flush();
 
+    QIODevice& out_;
     int size_;
-    QString body_;
-    QString points_;
+    QByteArray pending_;
+    bool failed_ = false;
     QRgb colour_ = 0;
     double lastX_ = 0, lastY_ = 0;
     bool open_ = false;

@@ -60,11 +60,16 @@ std::int64_t MagnifiedView::strideFor(double dlstep) {
     return stride < 1 ? 1 : stride;
 }
 
+std::size_t MagnifiedView::strideIn(const motion::StoredPath& path) const {
+    const std::size_t stride = static_cast<std::size_t>(rstep) / path.keep();
+    return stride < 1 ? 1 : stride;
+}
+
 void MagnifiedView::drawnew(const motion::StoredPath& path, std::int16_t bei) {
     liner_.setScale(0, f(500.0 / bei), f(500.0 / bei), 0);
     liner_.clear();
     if (path.pathUpper() == 0) return;
-    const auto stride = static_cast<std::size_t>(rstep);
+    const std::size_t stride = strideIn(path);
     replay(liner_, path.pathx, path.pathy, stride, colour::lightRed);
     replay(liner_, path.surfaceXs(), path.surfaceYs(), stride, colour::lightGreen);
     for (std::size_t i = 1; i <= path.wallUpper(); ++i) {
@@ -105,7 +110,7 @@ void MagnifiedView::pan(motion::StoredPath& path, float x, float y) const {
         vy = (vy - lasty) + y;
     };
     path.keepSurface();
-    const auto stride = static_cast<std::size_t>(rstep);
+    const std::size_t stride = strideIn(path);
     eachRun(path.pathx, stride, [&](std::size_t first, std::size_t count) {
         double *px = path.pathx.run(first), *py = path.pathy.run(first);
         double *sx = path.surfx.run(first), *sy = path.surfy.run(first);
@@ -127,7 +132,7 @@ void MagnifiedView::rotate(motion::StoredPath& path, float x, float y) const {
     const double b = ((x - lastx) / unitsPerTurn) * 2 * pi;
     const double cosA = std::cos(a), sinA = std::sin(a), cosB = std::cos(b), sinB = std::sin(b);
     path.keepSurface();
-    const auto stride = static_cast<std::size_t>(rstep);
+    const std::size_t stride = strideIn(path);
     eachRun(path.pathx, stride, [&](std::size_t first, std::size_t count) {
         double *px = path.pathx.run(first), *py = path.pathy.run(first),
                *pz = path.pathz.run(first);

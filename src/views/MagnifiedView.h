@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "views/Canvas.h"
@@ -34,6 +35,9 @@ public:
     void setMode(DragMode mode, motion::StoredPath& path, double dlstep, std::int16_t bei);
 
     static std::int64_t strideFor(double dlstep);
+    // The stride through the recorded entries: fewer of them once each
+    // stands for several step points.
+    std::size_t strideIn(const motion::StoredPath& path) const;
 
     DragMode rmode = DragMode::None;
     std::int64_t rstep = 1;

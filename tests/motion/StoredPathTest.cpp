@@ -57,6 +57,22 @@ TEST(StoredPath, KeptSurfaceGoesOnRecording) {
     EXPECT_EQ(test::values(p.surfx).size(), 3u);
 }
 
+// Past its budget the cut keeps every other entry, then every keep()-th step point, surface alike.
+TEST(StoredPath, FullListsKeepEveryFewStepPoints) {
+    StoredPath p(4 * 6 * sizeof(double));  // four entries a list, placeholder included
+    p.keepSurface();
+    std::vector<int> filled;
+    for (int x = 1; x <= 12; ++x) {
+        if (p.recordStep(x, 0, -x)) filled.push_back(x);
+    }
+    EXPECT_EQ(filled, std::vector{4});
+    EXPECT_EQ(p.keep(), 4u);
+    EXPECT_EQ(entries(p, 0), (Points{{1, 0, -1}, {5, 0, -5}, {9, 0, -9}}));
+    EXPECT_EQ(entries(p, 3), (Points{{1, 0, 0}, {5, 0, 0}, {9, 0, 0}}));
+    p.reset();
+    EXPECT_EQ(p.keep(), 1u);
+}
+
 // A new run starts the lists afresh, kept surface too, and a run above the surface adds nothing.
 TEST(StoredPath, RunStartClearsTheLists) {
     test::Rig r;

@@ -37,6 +37,7 @@ public:
     }
     void originShown(double x, double y, double z) override { shown_.originShown(x, y, z); }
     void viewOptionSelected(views::View view) override { shown_.viewOptionSelected(view); }
+    void cutThinned() override { shown_.cutThinned(); }
 
 private:
     struct Held {

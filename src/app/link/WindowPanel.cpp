@@ -73,4 +73,8 @@ void WindowPanel::viewOptionSelected(views::View view) {
     w_.selectOption(view);
 }
 
+void WindowPanel::cutThinned() {
+    w_.note(QStringLiteral("记录的切削轨迹已满1 GB：运行继续，放大图此后只保留部分步点"));
+}
+
 }  // namespace tarvo::app

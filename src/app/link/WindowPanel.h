@@ -27,6 +27,7 @@ public:
         Prompts& prompts;
         QObject& window;  // messages are dropped if it goes first
         std::function<void(views::View)> selectOption;
+        std::function<void(const QString&)> note;  // a passing note that holds nothing up
     };
 
     explicit WindowPanel(Widgets widgets) : w_(std::move(widgets)) {}
@@ -50,6 +51,7 @@ public:
     void programErrorShown(std::int64_t line, std::string_view message) override;
     void originShown(double x, double y, double z) override;
     void viewOptionSelected(views::View view) override;
+    void cutThinned() override;
 
 private:
     Widgets w_;

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -59,7 +60,8 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
     buildLayout();
     panel_ = std::make_unique<WindowPanel>(WindowPanel::Widgets{
         *output_, *coordinates_, *editor_, prompts_, *this,
-        [this](views::View view) { selectOption(view == views::View::Axonometric ? 0 : 1); }});
+        [this](views::View view) { selectOption(view == views::View::Axonometric ? 0 : 1); },
+        [this](const QString& text) { statusBar()->showMessage(text); }});
     batched_ = std::make_unique<BatchedPanel>(*panel_);
     machine_ =
         std::make_unique<interp::Machine>(*batched_, views::ViewCanvases{linez_, linep_, liner_});
