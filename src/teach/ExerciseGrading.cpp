@@ -44,6 +44,18 @@ struct Register {
     std::int8_t feed;
 };
 
+// The X or the Y remainder register of an iteration.
+Register registerOf(const motion::IntegrationStep& step, char axis) {
+    const bool x = axis == 'X';
+    return {axis,
+            x ? step.jrx : step.jry,
+            x ? step.jvx : step.jvy,
+            x ? step.jrxAfter : step.jryAfter,
+            x ? step.addsX : step.addsY,
+            x ? step.overflowX : step.overflowY,
+            x ? step.feed.x : step.feed.y};
+}
+
 std::string registerText(const Register& r, std::int64_t capacity) {
     const std::string name = std::string("J_R") + static_cast<char>(r.axis - 'X' + 'x');
     if (!r.adds) {
@@ -85,20 +97,8 @@ Graded gradeDeviation(const Exercise& exercise, const motion::ComparisonStep& st
 }
 
 Graded gradeOverflow(const motion::IntegrationStep& step, bool x, bool y) {
-    const Register rx{.axis = 'X',
-                      .remainder = step.jrx,
-                      .integrand = step.jvx,
-                      .after = step.jrxAfter,
-                      .adds = step.addsX,
-                      .overflow = step.overflowX,
-                      .feed = step.feed.x};
-    const Register ry{.axis = 'Y',
-                      .remainder = step.jry,
-                      .integrand = step.jvy,
-                      .after = step.jryAfter,
-                      .adds = step.addsY,
-                      .overflow = step.overflowY,
-                      .feed = step.feed.y};
+    const Register rx = registerOf(step, 'X');
+    const Register ry = registerOf(step, 'Y');
     const std::string why =
         registerText(rx, step.capacity) + "；" + registerText(ry, step.capacity);
     return {x == step.overflowX && y == step.overflowY, overflowText(x, y),
