@@ -40,7 +40,12 @@ struct TextbookStep {
     const motion::StepRecord& record;
     const TextbookSegment& segment;
 
-    bool arc() const { return record.method == motion::Method::Comparison; }
+    bool arc() const {
+        return record.gmode == motion::Mode::Clockwise ||
+               record.gmode == motion::Mode::CounterClockwise;
+    }
+    // Made by a textbook method's stepper in whole pulses (teach/PulseBeats.h).
+    bool pulses() const { return record.pulses.has_value(); }
     // The quadrant the arc's point lies in before the step, 1 to 4, with the
     // machine's tie-breaks: level with the centre counts as the upper half,
     // straight above or below it as the right half.
