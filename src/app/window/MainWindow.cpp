@@ -33,6 +33,7 @@
 #include "app/teaching/TimingDiagram.h"
 #include "app/window/DesignerWindow.h"
 #include "app/window/HelpWindow.h"
+#include "app/window/MethodMenu.h"
 #include "app/window/ParameterDialog.h"
 #include "app/window/SampleProgram.h"
 #include "app/window/Settings.h"
@@ -168,6 +169,7 @@ void MainWindow::buildTeachingDocks() {
     pulses_ = std::make_unique<teach::PulseHistory>(*machine_);
     steps_ = std::make_unique<teach::StepTable>(*machine_);
     auto* docks = new TeachingDocks(*this, *menus_.mnuTeach);
+    method_ = new MethodMenu(settings_, *menus_.mnuTeach, this);
     auto* diagram = new TimingDiagram(*pulses_, *machine_);
     auto* tablePanel = new StepTablePanel(*steps_, prompts_);
     docks->add(diagram, QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"),
@@ -305,6 +307,7 @@ interp::Parameters MainWindow::runParameters() const {
     parameters.g54x = g54x_;
     parameters.g54y = g54y_;
     parameters.g54z = g54z_;
+    parameters.method = method_->choice();
     return parameters;
 }
 
