@@ -169,7 +169,6 @@ void MainWindow::buildTeachingDocks() {
     pulses_ = std::make_unique<teach::PulseHistory>(*machine_);
     steps_ = std::make_unique<teach::StepTable>(*machine_);
     auto* docks = new TeachingDocks(*this, *menus_.mnuTeach);
-    method_ = new MethodMenu(settings_, *menus_.mnuTeach, this);
     auto* diagram = new TimingDiagram(*pulses_, *machine_);
     auto* tablePanel = new StepTablePanel(*steps_, prompts_);
     docks->add(diagram, QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"),
@@ -180,9 +179,12 @@ void MainWindow::buildTeachingDocks() {
         *machine_, *steps_, *tablePanel, *diagram, linep_, views_->linep(), editor_->filetxt()});
 }
 
-// The exercises open in a window of their own, beside the main one and never
+// The choice of methods follows the panels and overlays it changes. The
+// exercises open in a window of their own, beside the main one and never
 // modal, so the window keeps its size and a student can still run programs.
 void MainWindow::buildExercises() {
+    menus_.mnuTeach->addSeparator();
+    method_ = new MethodMenu(settings_, *menus_.mnuTeach, this);
     auto* exercises = new ExercisePanel(prompts_, this);
     menus_.mnuTeach->addSeparator();
     QAction* item = menus_.mnuTeach->addAction(QStringLiteral("练习(&X)..."));
