@@ -205,7 +205,6 @@ void Interpolator::tellObservers(const Registers& before, const Segment& s, cons
     record.interpolation = figures_.choice.interpolation;
     if (figures_.textbook) {
         record.pulses = lastPulses_;
-        record.figure = figures_.textbook->figure;
         if (std::holds_alternative<ComparisonStep>(*lastPulses_))
             record.method = Method::Comparison;
         else

@@ -21,18 +21,6 @@ std::int64_t nearestPulses(Decimal mm, Decimal dlstep, bool& rounded) {
     return q;
 }
 
-PulseFigure figureOf(const Segment& s, Decimal dlstep) {
-    PulseFigure f;
-    const auto pulses = [&](Decimal mm) { return nearestPulses(mm, dlstep, f.rounded); };
-    if (isLine(s.gmode)) {
-        f.end = {pulses(s.xe - s.xs), pulses(s.ye - s.ys)};
-    } else {
-        f.start = {pulses(s.ic), pulses(s.jc)};
-        f.end = {pulses(s.xe - s.xs + s.ic), pulses(s.ye - s.ys + s.jc)};
-    }
-    return f;
-}
-
 PulseStepper::Stepper stepperOf(const Segment& s, const PulseFigure& f, MethodChoice choice) {
     if (!isLine(s.gmode)) {
         return IntegrationArc(PulseArc(f.start, f.end, s.gmode == Mode::Clockwise),
@@ -44,11 +32,23 @@ PulseStepper::Stepper stepperOf(const Segment& s, const PulseFigure& f, MethodCh
 
 }  // namespace
 
+PulseFigure pulseFigure(const Segment& s, Decimal dlstep) {
+    PulseFigure f;
+    const auto pulses = [&](Decimal mm) { return nearestPulses(mm, dlstep, f.rounded); };
+    if (isLine(s.gmode)) {
+        f.end = {pulses(s.xe - s.xs), pulses(s.ye - s.ys)};
+    } else {
+        f.start = {pulses(s.ic), pulses(s.jc)};
+        f.end = {pulses(s.xe - s.xs + s.ic), pulses(s.ye - s.ys + s.jc)};
+    }
+    return f;
+}
+
 std::optional<PulseSegment> pulseSegment(const Segment& s, Decimal dlstep, MethodChoice choice) {
     if (choice.interpolation == Interpolation::Machine) return std::nullopt;
     if (isLine(s.gmode) && s.zs != s.ze) return std::nullopt;
     if (!isLine(s.gmode) && choice.interpolation == Interpolation::Comparison) return std::nullopt;
-    const PulseFigure figure = figureOf(s, dlstep);
+    const PulseFigure figure = pulseFigure(s, dlstep);
     try {
         return PulseSegment{PulseStepper(stepperOf(s, figure, choice)), figure};
     } catch (const std::invalid_argument& refused) {

@@ -18,6 +18,9 @@ struct PulseFigure {
     bool rounded = false;
 };
 
+// The segment's figure in whole pulses, dlstep one pulse in internal units.
+PulseFigure pulseFigure(const Segment& s, Decimal dlstep);
+
 // A segment to be stepped by a textbook method instead of the machine's own
 // routine, and the figure it was stepped from.
 struct PulseSegment {

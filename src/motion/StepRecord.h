@@ -45,11 +45,10 @@ struct StepRecord {
     Squared distance2;
     double distance = 0;
     // The run's choice of method; under a textbook method, an iteration of
-    // its stepper in whole pulses and the figure it steps (none where the
-    // machine's own routine made the iteration).
+    // its stepper in whole pulses (none where the machine's own routine made
+    // the iteration).
     Interpolation interpolation = Interpolation::Machine;
     std::optional<PulseIteration> pulses;
-    PulseFigure figure;
 };
 
 // Told of every interpolation iteration, after its end test. Called from the

@@ -31,10 +31,10 @@ int lineQuadrant(motion::PulsePoint e) {
     return 4;
 }
 
-std::string roundingNote(const motion::StepRecord& r) {
-    if (r.number != 1 || !r.figure.rounded) return {};
-    if (isLine(r.gmode)) return "; 终点取整为 " + pair(r.figure.end) + " 脉冲";
-    return "; 起点、终点取整为 " + pair(r.figure.start) + "、" + pair(r.figure.end) + " 脉冲";
+std::string roundingNote(const motion::StepRecord& r, const motion::PulseFigure& f) {
+    if (r.number != 1 || !f.rounded) return {};
+    if (isLine(r.gmode)) return "; 终点取整为 " + pair(f.end) + " 脉冲";
+    return "; 起点、终点取整为 " + pair(f.start) + "、" + pair(f.end) + " 脉冲";
 }
 
 std::string overflows(const IntegrationStep& s) {
@@ -68,11 +68,12 @@ motion::PulsePoint pointAfter(const motion::StepRecord& r) {
 
 }  // namespace
 
-std::string pulseJudgement(const motion::StepRecord& record) {
-    const std::string note = roundingNote(record);
+std::string pulseJudgement(const TextbookStep& step) {
+    const motion::StepRecord& record = step.record;
+    const std::string note = roundingNote(record, step.segment.figure);
     if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
         return "F = " + number(c->f) + (c->f < 0 ? " < 0" : " ≥ 0") + ", L" +
-               std::to_string(lineQuadrant(record.figure.end)) + note;
+               std::to_string(lineQuadrant(step.segment.figure.end)) + note;
     }
     return overflows(std::get<IntegrationStep>(*record.pulses)) + note;
 }
@@ -131,6 +132,17 @@ std::string pulseRegisters(const motion::StepRecord& record, bool after) {
     };
     if (after) return jr(s.jrxAfter, s.jryAfter);
     return jr(s.jrx, s.jry) + " JVx=" + std::to_string(s.jvx) + " JVy=" + std::to_string(s.jvy);
+}
+
+std::string pulseDecision(const motion::StepRecord& record) {
+    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
+        return c->f < 0 ? "F<0" : "F≥0";
+    }
+    const auto& s = std::get<IntegrationStep>(*record.pulses);
+    const std::string capacity = std::to_string(s.capacity);
+    if (!s.overflowX && !s.overflowY) return "< " + capacity;
+    return std::string(s.overflowX ? "JRx" : "") + (s.overflowX && s.overflowY ? " " : "") +
+           (s.overflowY ? "JRy" : "") + " ≥ " + capacity;
 }
 
 bool pulseEnded(const motion::StepRecord& record) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "motion/StepRecord.h"
+#include "teach/TextbookStep.h"
 
 namespace tarvo::teach {
 
@@ -16,7 +17,7 @@ namespace tarvo::teach {
 
 // 偏差判别; the first row adds where the figure was rounded to whole pulses,
 // "; 终点取整为 (6, 3) 脉冲".
-std::string pulseJudgement(const motion::StepRecord& record);
+std::string pulseJudgement(const TextbookStep& step);
 std::string pulseCalculation(const motion::StepRecord& record);
 std::string pulseSigma(const motion::StepRecord& record);
 // The end counter after the iteration for the CSV: Σ, a line's iterations
@@ -28,8 +29,10 @@ std::string pulseY(const motion::StepRecord& record);
 // A comparison line's new deviation in pulse², ASCII minus; empty for DDA.
 std::string pulseDeviation(const motion::StepRecord& record);
 // The stepper's registers as it found and left them, for the raw face:
-// "F=-3 Σ=4" or "JRx=3 JRy=6 JVx=4 JVy=4".
+// "F=-3 Σ=4" or "JRx=3 JRy=6 JVx=4 JVy=4"; and its decision, "F<0 → +Y" or
+// "JRx JRy ≥ 16".
 std::string pulseRegisters(const motion::StepRecord& record, bool after);
+std::string pulseDecision(const motion::StepRecord& record);
 // The stepper's end: its counters reached 0.
 bool pulseEnded(const motion::StepRecord& record);
 

@@ -81,7 +81,8 @@ std::string afterText(const motion::StepRecord& record) {
 
 std::string decisionText(const motion::StepRecord& record) {
     const std::string fed = feedText(record);
-    if (record.pulses) return pulseJudgement(record) + (fed.empty() ? "" : " → " + fed);
+    if (record.pulses && record.method == motion::Method::Integration) return pulseDecision(record);
+    if (record.pulses) return pulseDecision(record) + " → " + fed;
     if (record.method == motion::Method::Comparison) {
         const std::string side = record.before.fm < 0 ? "F<0" : "F≥0";
         return fed.empty() ? side : side + " → " + fed;

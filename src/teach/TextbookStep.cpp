@@ -138,6 +138,7 @@ TextbookSegment textbookSegment(const motion::Segment& segment, Decimal dlstep) 
     t.dx = (segment.xe - segment.xs).abs();
     t.dy = (segment.ye - segment.ys).abs();
     t.dz10 = segment.dz10();
+    t.figure = motion::pulseFigure(segment, dlstep);
     if (isLine(segment.gmode)) {
         t.sigma = wholePulses(segment.regmax * 10, dlstep);
     } else {
@@ -196,7 +197,7 @@ bool TextbookStep::reachedEnd() const {
 }
 
 std::string judgementText(const TextbookStep& step) {
-    if (step.pulses()) return pulseJudgement(step.record);
+    if (step.pulses()) return pulseJudgement(step);
     return step.arc() ? arcJudgement(step) : lineJudgement(step);
 }
 

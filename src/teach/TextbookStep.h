@@ -21,6 +21,8 @@ struct TextbookSegment {
     // pulses |Δx| + |Δy| over each quadrant the arc passes, when the start and
     // end are whole pulses from the centre and the radius is whole too.
     std::optional<std::int64_t> sigma;
+    // The figure in whole pulses, as a textbook method steps it.
+    motion::PulseFigure figure;
 };
 
 TextbookSegment textbookSegment(const motion::Segment& segment, motion::Decimal dlstep);
