@@ -74,6 +74,21 @@ bool fitsPointer(double units) {
     return std::abs(units) <= std::numeric_limits<float>::max();
 }
 
+bool parseMethod(const std::string& text, motion::MethodChoice& choice) {
+    using motion::Interpolation;
+    constexpr std::pair<const char*, Interpolation> names[] = {
+        {"machine", Interpolation::Machine},
+        {"comparison", Interpolation::Comparison},
+        {"dda", Interpolation::Integration},
+    };
+    for (const auto& [name, method] : names) {
+        if (text != name) continue;
+        choice.interpolation = method;
+        return true;
+    }
+    return false;
+}
+
 bool isImagePath(const std::string& path) {
     return path.ends_with(".png") || path.ends_with(".svg");
 }
@@ -91,6 +106,7 @@ bool applyValue(const std::string& name, const std::string& value, Options& o) {
         return rounded.has_value();
     }
     if (name == "--g54") return parseOrigin(value, o.parameters);
+    if (name == "--method") return parseMethod(value, o.parameters.method);
     if (name == "--trace" || name == "--steps") {
         (name == "--trace" ? o.trace : o.steps) = value;
         return !value.empty();
@@ -121,8 +137,9 @@ bool isPictureOption(const std::string& name) {
 }
 
 bool takesValue(const std::string& name) {
-    for (const char* known : {"--dl", "--bei", "--g54", "--trace", "--steps", "--max-ticks",
-                              "--plan", "--axo", "--magnified", "--size", "--rotate"}) {
+    for (const char* known :
+         {"--dl", "--bei", "--g54", "--method", "--trace", "--steps", "--max-ticks", "--plan",
+          "--axo", "--magnified", "--size", "--rotate"}) {
         if (name == known) return true;
     }
     return false;
@@ -136,6 +153,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             o.help = true;
+        } else if (arg == "--half-load") {
+            o.parameters.method.halfLoad = true;
         } else if (arg == "--json") {
             o.json = true;
         } else if (isPictureOption(arg) && !picturesBuilt()) {
@@ -193,6 +212,12 @@ Options:
   --bei N          magnification of the views (default 1, 1 to 1000)
   --g54 X,Y,Z      work-piece origin in millimetres (default 0,0,0; each at
                    most 999999999.99999999, 8 places after the point)
+  --method M       interpolation method: machine (default: digital integration
+                   for lines, comparison for arcs, as the machine does them),
+                   comparison (comparison for lines too) or dda (the textbook's
+                   digital integration for lines and arcs); lines that move Z
+                   keep the machine's digital integration
+  --half-load      with --method dda, start the registers half full
   --trace FILE     write one CSV row after every timer tick:
                    tick,timer,txtpos,txtline,out,xcur,ycur,zcur
   --steps FILE     write one CSV row for every interpolation iteration, as

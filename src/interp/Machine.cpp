@@ -1,5 +1,6 @@
 #include "interp/Machine.h"
 
+#include <stdexcept>
 #include <string>
 
 #include "interp/Messages.h"
@@ -81,6 +82,7 @@ void Machine::takeParameters(const Parameters& parameters) {
     if (parameterProblem(parameters)) return;
     bei_ = parameters.bei;
     dlstep_ = parameters.dl.value * 10;
+    method_ = parameters.method;
 }
 
 void Machine::stepPaused(StepUnit unit) {
@@ -239,7 +241,13 @@ void Machine::timer1Tick() {
 void Machine::handOver() {
     segment_.line = interp_.txtline;
     if (degorder(interp_.gcode, segment_, registers_)) {
-        engine_.startSegment(segment_, dlstep_);
+        try {
+            engine_.startSegment(segment_, dlstep_, method_);
+        } catch (const std::invalid_argument& refused) {
+            // txtline already counts the line whose motion this is.
+            report(interp_.txtline, refused.what());
+            return;
+        }
         timer2_.enabled = true;
     } else {
         timer2_.enabled = false;

@@ -114,6 +114,8 @@ public:
     const Switches& switches() const { return switches_; }
     // The step length of the run: the pulse equivalent in internal units.
     motion::Decimal dlstep() const { return dlstep_; }
+    // The methods of the run, taken at Run with the pulse equivalent.
+    motion::MethodChoice method() const { return method_; }
     std::int16_t bei() const { return bei_; }
 
 private:
@@ -143,6 +145,7 @@ private:
     Switches switches_;
     motion::Decimal dlstep_ = 10;
     std::int16_t bei_ = 1;
+    motion::MethodChoice method_;
     std::vector<TickListener*> listeners_;
     std::uint64_t timer1Ticks_ = 0, timer2Ticks_ = 0;
     bool lineDone_ = false;            // the current line's motion has ended

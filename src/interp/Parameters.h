@@ -6,6 +6,7 @@
 
 #include "motion/Decimal.h"
 #include "motion/DecimalReading.h"
+#include "motion/Interpolation.h"
 
 namespace tarvo::interp {
 
@@ -17,6 +18,7 @@ struct Parameters {
                            g54z = {};                // work-piece origin, mm (shown, not applied)
     std::int16_t bei = 1;                            // magnification of the views
     motion::DecimalReading dl = motion::Decimal(1);  // pulse equivalent, mm per step
+    motion::MethodChoice method = {};                // the methods lines and arcs are stepped by
 
     static constexpr std::int16_t maxBei = 1000;
     static constexpr motion::Decimal minDl =

@@ -1,6 +1,7 @@
 #include "motion/Interpolator.h"
 
 #include <cmath>
+#include <variant>
 
 #include "motion/MotionPanel.h"
 #include "motion/OutputByte.h"
@@ -48,8 +49,11 @@ Interpolator::Interpolator(OutputByte& outdata, StoredPath& path, MotionPanel& p
                            StepDrawing* drawing)
     : outdata_(outdata), path_(path), panel_(panel), drawing_(drawing) {}
 
-void Interpolator::startSegment(const Segment& s, Decimal dlstep) {
+void Interpolator::startSegment(const Segment& s, Decimal dlstep, MethodChoice choice) {
     guard_.startSegment(s, dlstep);
+    figures_.choice = choice;
+    figures_.textbook.reset();
+    figures_.textbook = pulseSegment(s, dlstep, choice);
     iterations_ = 0;
     const auto sign = [](Decimal end, Decimal start) -> std::int16_t {
         return end >= start ? 1 : -1;
@@ -61,6 +65,7 @@ void Interpolator::startSegment(const Segment& s, Decimal dlstep) {
 
 SegmentState Interpolator::tick(Segment& s, Registers& r, Decimal dlstep) {
     if (s.empty()) return SegmentState::Ended;
+    if (figures_.textbook) return textbookTick(s, r, dlstep);
     ++phase;
     std::int16_t lcolor = 0;  // a reset tick draws in black
     if (phase == 1) {
@@ -99,6 +104,55 @@ void Interpolator::interpolate(const Segment& s, Registers& r, Decimal dlstep,
             ccwint(s, r, dlstep, lcolor);
             break;
     }
+}
+
+// Under a textbook method the stepper makes one iteration on each step tick
+// and its end counters, not the distance test, end the segment.
+SegmentState Interpolator::textbookTick(Segment& s, Registers& r, Decimal dlstep) {
+    PulseStepper& stepper = figures_.textbook->stepper;
+    ++phase;
+    std::int16_t lcolor = 0;
+    if (phase == 1 && !stepper.finished()) {
+        ++stepTicks;
+        ++iterations_;
+        lcolor = s.gmode == Mode::Rapid ? 15 : 14;
+        const Registers before = r;
+        pulseStep(s, r, dlstep, lcolor);
+        if (!observers_.empty()) tellObservers(before, s, r);
+    }
+    if (phase == 2) {
+        outdata_.releasePulses();
+        phase = 0;
+    }
+    if (!stepper.finished()) return SegmentState::Running;
+    endSegment(s, r, lcolor);
+    return SegmentState::Ended;
+}
+
+// Each pulse the stepper feeds moves the tool one step along its axis, as the
+// machine's own routines move it: a line's registers count from its start,
+// an arc's from its centre.
+void Interpolator::pulseStep(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor) {
+    lastPulses_ = figures_.textbook->stepper.next();
+    const PulseFeed feed = std::visit([](const auto& step) { return step.feed; }, *lastPulses_);
+    const bool line = isLine(s.gmode);
+    if (line) writeDirections(figures_.line);
+    if (feed.x == 0 && feed.y == 0) return;
+    const Decimal ox = line ? s.xs * 10 : (s.xs - s.ic) * 10;
+    const Decimal oy = line ? s.ys * 10 : (s.ys - s.jc) * 10;
+    const ToolPoint previous{ox + r.px, oy + r.py, line ? s.zs * 10 + r.pz : r.pz};
+    const auto feedAxis = [&](OutputByte::Axis axis, std::int8_t sign, Decimal& p) {
+        if (sign == 0) return;
+        p += sign > 0 ? dlstep : -dlstep;
+        outdata_.pulse(axis);
+        outdata_.direction(axis, sign < 0);
+    };
+    feedAxis(OutputByte::Axis::X, feed.x, r.px);
+    feedAxis(OutputByte::Axis::Y, feed.y, r.py);
+    xcur = ox + r.px;
+    ycur = oy + r.py;
+    zcur = previous.z;
+    stepPoint(previous, lcolor);
 }
 
 // The end test: the point lies less than a step from the end. An axis a
@@ -148,6 +202,14 @@ void Interpolator::tellObservers(const Registers& before, const Segment& s, cons
     record.point = {xcur, ycur, zcur};
     record.distance2 = distanceToEnd2(s);
     record.distance = record.distance2.root();
+    record.interpolation = figures_.choice.interpolation;
+    if (figures_.textbook) {
+        record.pulses = lastPulses_;
+        if (std::holds_alternative<ComparisonStep>(*lastPulses_))
+            record.method = Method::Comparison;
+        else
+            record.method = Method::Integration;
+    }
     for (StepObserver* observer : observers_) observer->interpolated(record, s);
 }
 

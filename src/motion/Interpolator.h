@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "motion/PulseSegment.h"
 #include "motion/ReachGuard.h"
 #include "motion/Segment.h"
 #include "motion/StepDrawing.h"
@@ -31,8 +33,10 @@ public:
     void startRun();
 
     // Called by the dispatcher when it has prepared a new segment; dlstep is
-    // the step length of the run, internal units.
-    void startSegment(const Segment& s, Decimal dlstep);
+    // the step length of the run, internal units, and choice its methods.
+    // Throws std::invalid_argument, its message in Chinese, for a figure the
+    // chosen textbook method refuses.
+    void startSegment(const Segment& s, Decimal dlstep, MethodChoice choice = {});
 
     // Observers of every iteration; none by default, at no cost to the tick.
     void addStepObserver(StepObserver* observer) { observers_.push_back(observer); }
@@ -56,6 +60,8 @@ public:
     struct SegmentFigures {
         LineArgs line;
         Squared r2;  // the arc's radius squared, internal units squared
+        MethodChoice choice;
+        std::optional<PulseSegment> textbook;  // stepping the segment instead of the routines
     };
     // Everything the interpolator carries from one tick to the next, as one
     // value: a run starts from whatever the last run left here, so a replay
@@ -81,6 +87,8 @@ private:
     void arcStep(bool clockwise, const Segment& s, Registers& r, Decimal dlstep,
                  std::int16_t lcolor);
     void stepPoint(const ToolPoint& previous, std::int16_t lcolor);
+    SegmentState textbookTick(Segment& s, Registers& r, Decimal dlstep);
+    void pulseStep(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor);
     SegmentState unreachableOrRunning(const Segment& s, const Registers& r, Decimal dlstep);
     void endSegment(Segment& s, Registers& r, std::int16_t lcolor);
     void interpolate(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor);
@@ -96,7 +104,8 @@ private:
     ReachGuard guard_;
     SegmentFigures figures_;
     std::vector<StepObserver*> observers_;
-    std::uint64_t iterations_ = 0;  // iterations of the current segment
+    std::uint64_t iterations_ = 0;              // iterations of the current segment
+    std::optional<PulseIteration> lastPulses_;  // the textbook iteration just made
 };
 
 }  // namespace tarvo::motion

@@ -2,7 +2,11 @@
 
 #include <cstdint>
 
+#include <optional>
+
 #include "motion/Decimal.h"
+#include "motion/Interpolation.h"
+#include "motion/PulseSegment.h"
 #include "motion/Segment.h"
 #include "motion/Squared.h"
 #include "motion/StepDrawing.h"
@@ -40,6 +44,11 @@ struct StepRecord {
     // test compared it with the step's, and its root as a double for reading.
     Squared distance2;
     double distance = 0;
+    // The run's choice of method; under a textbook method, an iteration of
+    // its stepper in whole pulses (none where the machine's own routine made
+    // the iteration).
+    Interpolation interpolation = Interpolation::Machine;
+    std::optional<PulseIteration> pulses;
 };
 
 // Told of every interpolation iteration, after its end test. Called from the

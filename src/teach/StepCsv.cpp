@@ -1,6 +1,7 @@
 #include "teach/StepCsv.h"
 
 #include "motion/NumberText.h"
+#include "teach/PulseBeats.h"
 #include "teach/PulseText.h"
 #include "teach/StepTable.h"
 #include "teach/StepText.h"
@@ -21,6 +22,22 @@ std::string field(std::string text) {
     std::string quoted = "\"";
     for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + '"';
+}
+
+// A textbook iteration's registers in pulses: a DDA's remainders, a
+// comparison's deviation.
+std::string pulseCells(const motion::StepRecord& record, bool after) {
+    if (const auto* c = std::get_if<motion::ComparisonStep>(&*record.pulses)) {
+        return ",,," + std::to_string(after ? c->fAfter : c->f) + ',';
+    }
+    const auto& s = std::get<motion::IntegrationStep>(*record.pulses);
+    return std::to_string(after ? s.jrxAfter : s.jrx) + ',' +
+           std::to_string(after ? s.jryAfter : s.jry) + ",,,";
+}
+
+std::string capacityCell(const motion::StepRecord& record) {
+    const auto* s = std::get_if<motion::IntegrationStep>(&*record.pulses);
+    return (s ? std::to_string(s->capacity) : std::string()) + ',';
 }
 
 std::string registerCells(const motion::StepRecord& record, const motion::Registers& r) {
@@ -47,17 +64,25 @@ std::string stepCsvRow(const TextbookStep& step) {
     const bool line = r.method == motion::Method::Integration;
     const auto number = [](auto value) { return motion::exactText(value) + ','; };
     const auto sigma = step.sigmaAfter();
+    const std::string sigmaCell = r.pulses ? pulseSigmaCell(r)
+                                  : sigma  ? std::to_string(*sigma)
+                                           : std::string();
     std::string row = std::to_string(r.line) + ',' + std::to_string(r.number) + ',';
     row += line ? "integration," : "comparison,";
     row += std::string(modeText(r.gmode)) + ',';
     row += field(feedText(step)) + ',' + field(xText(step)) + ',' + field(yText(step)) + ',' +
            field(zText(step)) + ',' + field(deviationText(step)) + ',';
-    row += (sigma ? std::to_string(*sigma) : std::string()) + ',';
+    row += sigmaCell + ',';
     row += field(judgementText(step)) + ',' + field(calculationText(step)) + ',' +
            field(distanceText(step)) + ',';
-    row += (line ? number(r.regmax) : ",") + registerCells(r, r.before);
+    if (r.pulses) {
+        row += capacityCell(r) + pulseCells(r, false);
+    } else {
+        row += (line ? number(r.regmax) : ",") + registerCells(r, r.before);
+    }
     row += number(r.before.px) + number(r.before.py) + number(r.before.pz);
-    row += field(decisionText(r)) + ',' + registerCells(r, r.after);
+    row +=
+        field(decisionText(r)) + ',' + (r.pulses ? pulseCells(r, true) : registerCells(r, r.after));
     row += number(r.point.x) + number(r.point.y) + number(r.point.z);
     row += motion::exactText(r.distance) + '\n';
     return row;

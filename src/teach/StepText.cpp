@@ -1,6 +1,7 @@
 #include "teach/StepText.h"
 
 #include "motion/NumberText.h"
+#include "teach/PulseBeats.h"
 
 namespace tarvo::teach {
 
@@ -38,6 +39,18 @@ std::string_view methodText(motion::Method method) {
     return method == motion::Method::Integration ? "数字积分" : "逐点比较";
 }
 
+std::string_view interpolationText(motion::Interpolation interpolation) {
+    switch (interpolation) {
+        case motion::Interpolation::Machine:
+            return "机床";
+        case motion::Interpolation::Comparison:
+            return "逐点比较法";
+        case motion::Interpolation::Integration:
+            return "数字积分法";
+    }
+    return "";
+}
+
 std::string_view modeText(motion::Mode mode) {
     switch (mode) {
         case motion::Mode::Rapid:
@@ -54,18 +67,22 @@ std::string_view modeText(motion::Mode mode) {
 
 std::string beforeText(const motion::StepRecord& record) {
     const motion::Registers& r = record.before;
+    if (record.pulses) return pulseRegisters(record, false);
     if (record.method == motion::Method::Integration) return remainders(r);
     return "fm=" + motion::exactText(r.fm) + ' ' + signText("px", r.px) + ' ' +
            signText("py", r.py);
 }
 
 std::string afterText(const motion::StepRecord& record) {
+    if (record.pulses) return pulseRegisters(record, true);
     if (record.method == motion::Method::Integration) return remainders(record.after);
     return "fm=" + motion::exactText(record.after.fm);
 }
 
 std::string decisionText(const motion::StepRecord& record) {
     const std::string fed = feedText(record);
+    if (record.pulses && record.method == motion::Method::Integration) return pulseDecision(record);
+    if (record.pulses) return pulseDecision(record) + " → " + fed;
     if (record.method == motion::Method::Comparison) {
         const std::string side = record.before.fm < 0 ? "F<0" : "F≥0";
         return fed.empty() ? side : side + " → " + fed;

@@ -6,6 +6,7 @@
 
 #include "motion/NumberText.h"
 #include "motion/Rounding.h"
+#include "teach/PulseBeats.h"
 #include "teach/PulseText.h"
 
 namespace tarvo::teach {
@@ -106,7 +107,9 @@ std::string lineJudgement(const TextbookStep& step) {
         if (step.record.feed[axis] == 0) continue;
         text += (text.empty() ? "" : "、") + std::string(names[axis]);
     }
-    return text.empty() ? "无溢出" : text + " 溢出";
+    text = text.empty() ? "无溢出" : text + " 溢出";
+    const std::string kept = machineKeptNote(step.record);
+    return kept.empty() ? text : text + "; " + kept;
 }
 
 std::string arcJudgement(const TextbookStep& step) {
@@ -135,6 +138,7 @@ TextbookSegment textbookSegment(const motion::Segment& segment, Decimal dlstep) 
     t.dx = (segment.xe - segment.xs).abs();
     t.dy = (segment.ye - segment.ys).abs();
     t.dz10 = segment.dz10();
+    t.figure = motion::pulseFigure(segment, dlstep);
     if (isLine(segment.gmode)) {
         t.sigma = wholePulses(segment.regmax * 10, dlstep);
     } else {
@@ -193,6 +197,7 @@ bool TextbookStep::reachedEnd() const {
 }
 
 std::string judgementText(const TextbookStep& step) {
+    if (step.pulses()) return pulseJudgement(step);
     return step.arc() ? arcJudgement(step) : lineJudgement(step);
 }
 
@@ -207,6 +212,7 @@ std::string feedText(const TextbookStep& step) {
 }
 
 std::string calculationText(const TextbookStep& step) {
+    if (step.pulses()) return pulseCalculation(step.record);
     if (step.arc()) return arcCalculation(step);
     // A register whose axis does not move is left out.
     std::string text;
@@ -219,6 +225,7 @@ std::string calculationText(const TextbookStep& step) {
 }
 
 std::string sigmaText(const TextbookStep& step) {
+    if (step.pulses()) return pulseSigma(step.record);
     const auto before = step.sigmaBefore(), after = step.sigmaAfter();
     if (!before || !after) return "—";
     return withMinusSign(std::to_string(*before) + " → " + std::to_string(*after));
@@ -227,22 +234,26 @@ std::string sigmaText(const TextbookStep& step) {
 std::string distanceText(const TextbookStep& step) {
     // Two places cut off, not rounded, so the figure sides with the exact
     // test: 0.999 reads 0.99 < 1.
-    const bool reached = step.reachedEnd();
+    const bool reached = step.pulses() ? pulseEnded(step.record) : step.reachedEnd();
     double d = std::floor(step.record.distance / step.segment.dlstep.toDouble() * 100) / 100;
-    d = reached ? std::min(d, 0.99) : std::max(d, 1.0);
+    // A textbook method ends on its counters, wherever that leaves the distance.
+    if (!step.pulses()) d = reached ? std::min(d, 0.99) : std::max(d, 1.0);
     std::array<char, 40> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "%.2f", d);
     std::string text = buffer.data();
     text.erase(text.find_last_not_of('0') + 1);
     if (text.back() == '.') text.pop_back();
+    if (step.pulses()) return text + (reached ? "; 计数到 0" : "");
     return text + (reached ? " < 1; 到终点" : " ≥ 1");
 }
 
 std::string xText(const TextbookStep& step) {
+    if (step.pulses()) return pulseX(step.record);
     return pulseText(step.record.after.px, step.segment.dlstep);
 }
 
 std::string yText(const TextbookStep& step) {
+    if (step.pulses()) return pulseY(step.record);
     return pulseText(step.record.after.py, step.segment.dlstep);
 }
 
@@ -251,6 +262,7 @@ std::string zText(const TextbookStep& step) {
 }
 
 std::string deviationText(const TextbookStep& step) {
+    if (step.pulses()) return pulseDeviation(step.record);
     return step.arc() ? pulseSquaredText(step.record.after.fm, step.segment.dlstep) : "";
 }
 

@@ -21,6 +21,8 @@ struct TextbookSegment {
     // pulses |Δx| + |Δy| over each quadrant the arc passes, when the start and
     // end are whole pulses from the centre and the radius is whole too.
     std::optional<std::int64_t> sigma;
+    // The figure in whole pulses, as a textbook method steps it.
+    motion::PulseFigure figure;
 };
 
 TextbookSegment textbookSegment(const motion::Segment& segment, motion::Decimal dlstep);
@@ -40,7 +42,12 @@ struct TextbookStep {
     const motion::StepRecord& record;
     const TextbookSegment& segment;
 
-    bool arc() const { return record.method == motion::Method::Comparison; }
+    bool arc() const {
+        return record.gmode == motion::Mode::Clockwise ||
+               record.gmode == motion::Mode::CounterClockwise;
+    }
+    // Made by a textbook method's stepper in whole pulses (teach/PulseBeats.h).
+    bool pulses() const { return record.pulses.has_value(); }
     // The quadrant the arc's point lies in before the step, 1 to 4, with the
     // machine's tie-breaks: level with the centre counts as the upper half,
     // straight above or below it as the right half.

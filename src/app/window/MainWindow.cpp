@@ -33,6 +33,7 @@
 #include "app/teaching/TimingDiagram.h"
 #include "app/window/DesignerWindow.h"
 #include "app/window/HelpWindow.h"
+#include "app/window/MethodMenu.h"
 #include "app/window/ParameterDialog.h"
 #include "app/window/SampleProgram.h"
 #include "app/window/Settings.h"
@@ -178,9 +179,12 @@ void MainWindow::buildTeachingDocks() {
         *machine_, *steps_, *tablePanel, *diagram, linep_, views_->linep(), editor_->filetxt()});
 }
 
-// The exercises open in a window of their own, beside the main one and never
+// The choice of methods follows the panels and overlays it changes. The
+// exercises open in a window of their own, beside the main one and never
 // modal, so the window keeps its size and a student can still run programs.
 void MainWindow::buildExercises() {
+    menus_.mnuTeach->addSeparator();
+    method_ = new MethodMenu(settings_, *menus_.mnuTeach, this);
     auto* exercises = new ExercisePanel(prompts_, this);
     menus_.mnuTeach->addSeparator();
     QAction* item = menus_.mnuTeach->addAction(QStringLiteral("练习(&X)..."));
@@ -305,6 +309,7 @@ interp::Parameters MainWindow::runParameters() const {
     parameters.g54x = g54x_;
     parameters.g54y = g54y_;
     parameters.g54z = g54z_;
+    parameters.method = method_->choice();
     return parameters;
 }
 

@@ -23,6 +23,7 @@ class BatchedPanel;
 class ControlPanel;
 class CoordinatePanel;
 class DesignerWindow;
+class MethodMenu;
 class EditorFrame;
 class HelpWindow;
 class IdealPathSwitch;
@@ -61,6 +62,7 @@ public:
     render::RasterCanvas& liner() { return liner_; }
     RunClock& clock() { return *clock_; }
     SelectedStep& selectedStep() { return *selected_; }
+    MethodMenu& methodMenu() { return *method_; }
 
     // The run commands, as the menu, the buttons, the toolbar and F5 give them.
     void runCommand();
@@ -115,6 +117,7 @@ private:
     std::unique_ptr<SelectedStep> selected_;       // likewise
     std::unique_ptr<IdealPathSwitch> idealPath_;   // likewise
     RunClock* clock_;
+    MethodMenu* method_;  // the methods the next Run takes
     ParameterDialog* g54form_;
     QPointer<HelpWindow> gn_;
     QPointer<DesignerWindow> info_;

@@ -83,6 +83,25 @@ interp::Parameters Settings::parameters() const {
     return p;
 }
 
+motion::MethodChoice Settings::method() const {
+    Section section;
+    const QString name = section->value(QStringLiteral("Method")).toString();
+    motion::MethodChoice choice;
+    if (name == u"comparison") choice.interpolation = motion::Interpolation::Comparison;
+    if (name == u"dda") choice.interpolation = motion::Interpolation::Integration;
+    choice.halfLoad = section->value(QStringLiteral("HalfLoad")).toString() == u"1";
+    return choice;
+}
+
+void Settings::saveMethod(motion::MethodChoice choice) {
+    Section section;
+    const char* names[] = {"machine", "comparison", "dda"};
+    section->setValue(QStringLiteral("Method"),
+                      QString::fromLatin1(names[static_cast<int>(choice.interpolation)]));
+    section->setValue(QStringLiteral("HalfLoad"),
+                      choice.halfLoad ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 std::optional<Placement> Settings::placement() const {
     Section section;
     float values[4];

@@ -8,6 +8,7 @@
 
 #include "interp/Parameters.h"
 #include "motion/DecimalReading.h"
+#include "motion/Interpolation.h"
 
 namespace tarvo::app {
 
@@ -43,6 +44,11 @@ public:
                            const QString& bei, const QString& dl);
     // The five values converted (bei rounded to the nearest, halves to even).
     interp::Parameters parameters() const;
+
+    // "Method": "machine", "comparison" or "dda", and "HalfLoad": "1" or
+    // "0"; anything else reads as the machine's methods without half load.
+    motion::MethodChoice method() const;
+    void saveMethod(motion::MethodChoice choice);
 
     // "MainLeft", "MainTop", "MainWidth", "MainHeight"; nothing when absent or
     // not numbers.

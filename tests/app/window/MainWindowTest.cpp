@@ -25,6 +25,7 @@
 #include "app/panels/OutputPanel.h"
 #include "app/panels/PaceBox.h"
 #include "app/support/WindowUnderTest.h"
+#include "app/window/MethodMenu.h"
 #include "app/window/ParameterDialog.h"
 #include "interp/Messages.h"
 #include "support/Programs.h"
@@ -231,6 +232,29 @@ private slots:
         QCOMPARE(w.machine().dlstep().toDouble(), 15.0);
         QCOMPARE(readouts(w).mid(3, 3), (QStringList{"5", "-2.25", "10"}));
         w.stopCommand();
+    }
+
+    // 教学 → 插补方法: one method checked at a time, 半加载 only for DDA; the choice is kept at
+    // once and the machine takes it at the next Run.
+    void methodMenuSetsTheRun() {
+        MainWindow& w = *t_.window;
+        MethodMenu& menu = w.methodMenu();
+        using motion::Interpolation;
+        QVERIFY(menu.machine->isChecked() && !menu.halfLoad->isEnabled());
+        menu.integration->trigger();
+        menu.halfLoad->trigger();
+        const motion::MethodChoice dda{Interpolation::Integration, true};
+        QVERIFY(!menu.machine->isChecked() && t_.settings.method() == dda);
+        QVERIFY(w.machine().method() == motion::MethodChoice{});
+        w.runCommand();
+        QVERIFY(w.machine().method() == dda);
+        w.stopCommand();
+        menu.comparison->trigger();
+        QVERIFY(!menu.integration->isChecked() && !menu.halfLoad->isEnabled());
+        QVERIFY(t_.settings.method().interpolation == Interpolation::Comparison);
+        t_.window.reset();
+        QVERIFY(t_.openWindow());
+        QVERIFY(t_.window->methodMenu().comparison->isChecked());
     }
 
     // Menus, options and Run switch views; clearing the screen empties the editor; empty cannot

@@ -1,0 +1,160 @@
+#include "teach/PulseBeats.h"
+
+#include <variant>
+
+#include "teach/PulseText.h"
+
+namespace tarvo::teach {
+
+namespace {
+
+using motion::ComparisonStep;
+using motion::IntegrationStep;
+
+std::string number(std::int64_t n) {
+    return withMinusSign(std::to_string(n));
+}
+
+bool isLine(motion::Mode mode) {
+    return mode == motion::Mode::Rapid || mode == motion::Mode::Line;
+}
+
+std::string pair(motion::PulsePoint p) {
+    return "(" + number(p.x) + ", " + number(p.y) + ")";
+}
+
+// The quadrant L1 … L4 of a line's end: +X belongs to L1, +Y to L2, −X to L3, −Y to L4.
+int lineQuadrant(motion::PulsePoint e) {
+    if (e.x > 0 && e.y >= 0) return 1;
+    if (e.x <= 0 && e.y > 0) return 2;
+    if (e.x < 0 && e.y <= 0) return 3;
+    return 4;
+}
+
+std::string roundingNote(const motion::StepRecord& r, const motion::PulseFigure& f) {
+    if (r.number != 1 || !f.rounded) return {};
+    if (isLine(r.gmode)) return "; 终点取整为 " + pair(f.end) + " 脉冲";
+    return "; 起点、终点取整为 " + pair(f.start) + "、" + pair(f.end) + " 脉冲";
+}
+
+std::string overflows(const IntegrationStep& s) {
+    if (s.overflowX && s.overflowY) return "JRx、JRy 溢出";
+    if (s.overflowX || s.overflowY) return s.overflowX ? "JRx 溢出" : "JRy 溢出";
+    return "无溢出";
+}
+
+std::string registerSum(const char* name, const char* axis, bool adds, std::int64_t before,
+                        std::int64_t integrand, std::int64_t after, std::int64_t capacity) {
+    const std::string jr = std::string("JR") + name;
+    if (!adds) return jr + " = " + number(before) + " 保持";
+    const std::int64_t sum = before + integrand;
+    const std::string text =
+        jr + " = " + number(before) + " + " + number(integrand) + " = " + number(sum);
+    if (sum < capacity) return text + " < " + number(capacity);
+    return text + " ≥ " + number(capacity) + " → Δ" + axis + ", 余 " + number(after);
+}
+
+std::string counter(std::int64_t before, std::int64_t after) {
+    return number(before) + " → " + number(after);
+}
+
+motion::PulsePoint pointAfter(const motion::StepRecord& r) {
+    return std::visit(
+        [](const auto& s) {
+            return motion::PulsePoint{s.point.x + s.feed.x, s.point.y + s.feed.y};
+        },
+        *r.pulses);
+}
+
+}  // namespace
+
+std::string pulseJudgement(const TextbookStep& step) {
+    const motion::StepRecord& record = step.record;
+    const std::string note = roundingNote(record, step.segment.figure);
+    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
+        return "F = " + number(c->f) + (c->f < 0 ? " < 0" : " ≥ 0") + ", L" +
+               std::to_string(lineQuadrant(step.segment.figure.end)) + note;
+    }
+    return overflows(std::get<IntegrationStep>(*record.pulses)) + note;
+}
+
+std::string pulseCalculation(const motion::StepRecord& record) {
+    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
+        const std::int64_t change = c->fAfter - c->f;
+        return "F = " + number(c->f) + (change < 0 ? " − " : " + ") +
+               std::to_string(change < 0 ? -change : change) + " = " + number(c->fAfter);
+    }
+    const auto& s = std::get<IntegrationStep>(*record.pulses);
+    return registerSum("x", "X", s.addsX, s.jrx, s.jvx, s.jrxAfter, s.capacity) + "; " +
+           registerSum("y", "Y", s.addsY, s.jry, s.jvy, s.jryAfter, s.capacity);
+}
+
+std::string pulseSigma(const motion::StepRecord& record) {
+    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
+        return counter(c->sigma + 1, c->sigma);
+    }
+    const auto& s = std::get<IntegrationStep>(*record.pulses);
+    if (isLine(record.gmode)) return counter(s.sigmaX + 1, s.sigmaX);
+    return "Σx " + counter(s.sigmaX + (s.feed.x != 0), s.sigmaX) + ", Σy " +
+           counter(s.sigmaY + (s.feed.y != 0), s.sigmaY);
+}
+
+std::string pulseSigmaCell(const motion::StepRecord& record) {
+    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
+        return std::to_string(c->sigma);
+    }
+    const auto& s = std::get<IntegrationStep>(*record.pulses);
+    if (isLine(record.gmode)) return std::to_string(s.sigmaX);
+    return std::to_string(s.sigmaX) + "/" + std::to_string(s.sigmaY);
+}
+
+std::string pulseX(const motion::StepRecord& record) {
+    return std::to_string(pointAfter(record).x);
+}
+
+std::string pulseY(const motion::StepRecord& record) {
+    return std::to_string(pointAfter(record).y);
+}
+
+std::string pulseDeviation(const motion::StepRecord& record) {
+    const auto* c = std::get_if<ComparisonStep>(&*record.pulses);
+    return c ? std::to_string(c->fAfter) : std::string();
+}
+
+std::string pulseRegisters(const motion::StepRecord& record, bool after) {
+    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
+        return after ? "F=" + std::to_string(c->fAfter) + " Σ=" + std::to_string(c->sigma)
+                     : "F=" + std::to_string(c->f) + " Σ=" + std::to_string(c->sigma + 1);
+    }
+    const auto& s = std::get<IntegrationStep>(*record.pulses);
+    const auto jr = [](std::int64_t x, std::int64_t y) {
+        return "JRx=" + std::to_string(x) + " JRy=" + std::to_string(y);
+    };
+    if (after) return jr(s.jrxAfter, s.jryAfter);
+    return jr(s.jrx, s.jry) + " JVx=" + std::to_string(s.jvx) + " JVy=" + std::to_string(s.jvy);
+}
+
+std::string pulseDecision(const motion::StepRecord& record) {
+    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
+        return c->f < 0 ? "F<0" : "F≥0";
+    }
+    const auto& s = std::get<IntegrationStep>(*record.pulses);
+    const std::string capacity = std::to_string(s.capacity);
+    if (!s.overflowX && !s.overflowY) return "< " + capacity;
+    return std::string(s.overflowX ? "JRx" : "") + (s.overflowX && s.overflowY ? " " : "") +
+           (s.overflowY ? "JRy" : "") + " ≥ " + capacity;
+}
+
+bool pulseEnded(const motion::StepRecord& record) {
+    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) return c->sigma == 0;
+    const auto& s = std::get<IntegrationStep>(*record.pulses);
+    return s.sigmaX == 0 && s.sigmaY == 0;
+}
+
+std::string machineKeptNote(const motion::StepRecord& record) {
+    const bool kept = record.interpolation != motion::Interpolation::Machine && !record.pulses &&
+                      isLine(record.gmode);
+    return kept ? "含 Z 轴，按机床数字积分" : "";
+}
+
+}  // namespace tarvo::teach
