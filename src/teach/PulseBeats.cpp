@@ -95,7 +95,7 @@ std::string pulseSigma(const motion::StepRecord& record) {
     }
     const auto& s = std::get<IntegrationStep>(*record.pulses);
     if (isLine(record.gmode)) return counter(s.sigmaX + 1, s.sigmaX);
-    return "Σx " + counter(s.sigmaX + (s.feed.x != 0), s.sigmaX) + ", Σy " +
+    return "Σx " + counter(s.sigmaX + (s.feed.x != 0), s.sigmaX) + "; Σy " +
            counter(s.sigmaY + (s.feed.y != 0), s.sigmaY);
 }
 

@@ -92,7 +92,7 @@ std::string textbookCsv(const StepTable& table) {
     std::string text = byteOrderMark;
     for (int column = 0; column < TextbookColumns; ++column) {
         // The caption's unit follows it on the same line.
-        std::string caption = textbookTitle(column).caption;
+        std::string caption = textbookTitle(column, tableMethod(table)).caption;
         std::erase(caption, '\n');
         text += (column == 0 ? "" : ",") + field(caption);
     }

@@ -13,8 +13,7 @@ constexpr ColumnTitle titles[TextbookColumns] = {
      "圆弧：偏差 F 的符号与象限的进给规则（SR 顺圆，NR 逆圆）；直线：累加后溢出的积分寄存器"},
     {"进给", "本步进给的轴与方向"},
     {"偏差计算\n（直线：毫米）",
-     "圆弧：新偏差 F = F ± 2×坐标 + 1（脉冲²）；直线：积分寄存器 JR 的累加与容量比较，单位毫米；"
-     "选逐点比较法或数字积分法时，按所选方法以脉冲计"},
+     "圆弧：新偏差 F = F ± 2×坐标 + 1（脉冲²）；直线：积分寄存器 JR 的累加与容量比较，单位毫米"},
     {"Σ",
      "终点计数：余下的步数，每步减一（直线为累加次数）；无整数解时为 —；"
      "数字积分法的圆弧每轴一个计数器 Σx、Σy"},
@@ -27,8 +26,17 @@ constexpr ColumnTitle titles[TextbookColumns] = {
 
 }  // namespace
 
-const ColumnTitle& textbookTitle(int column) {
-    return titles[column];
+const ColumnTitle& textbookTitle(int column, motion::Interpolation method) {
+    static constexpr ColumnTitle inPulses = {
+        "偏差计算\n（脉冲）",
+        "逐点比较法：新偏差 F 的算式；数字积分法：积分寄存器 JR 的累加与容量 2^N 比较；单位脉冲"};
+    const bool pulses = method != motion::Interpolation::Machine;
+    return column == Calculation && pulses ? inPulses : titles[column];
+}
+
+motion::Interpolation tableMethod(const StepTable& table) {
+    return table.rows().empty() ? motion::Interpolation::Machine
+                                : table.rows().back().interpolation;
 }
 
 std::string textbookCell(const TextbookStep& step, int column) {

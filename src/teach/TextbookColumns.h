@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "teach/StepTable.h"
 #include "teach/TextbookStep.h"
 
 namespace tarvo::teach {
@@ -28,7 +29,12 @@ struct ColumnTitle {
     const char* tip;
 };
 
-const ColumnTitle& textbookTitle(int column);
+// The straight moves' registers count millimetres on the machine and
+// pulses under a textbook method; the caption of 偏差计算 says which.
+const ColumnTitle& textbookTitle(int column, motion::Interpolation method);
+
+// The method of the table's rows: the run's, or the machine's while none is kept.
+motion::Interpolation tableMethod(const StepTable& table);
 
 // The cell's text in UTF-8 with the typographic minus "−".
 std::string textbookCell(const TextbookStep& step, int column);

@@ -6,6 +6,7 @@
 #include "support/RecordingPanel.h"
 #include "support/TableFile.h"
 #include "teach/PulseText.h"
+#include "teach/StepCsv.h"
 #include "teach/StepTable.h"
 #include "teach/TextbookColumns.h"
 
@@ -64,6 +65,23 @@ TEST(PulseText, RoundsEndlessQuotientsAndNeverWritesMinusZero) {
     EXPECT_EQ(pulseText(motion::Decimal::fromUnits(299'998'000), step), "≈9.9999");
     EXPECT_EQ(pulseText(motion::Decimal::fromUnits(299'999'999), step), "≈10");
     EXPECT_EQ(pulseSquaredText(motion::Squared(-2), motion::Decimal(2)), "-0.5");
+}
+
+// The straight moves' registers count millimetres on the machine, pulses
+// under a textbook method, and the export's header says which.
+TEST(TextbookCsv, NamesTheRegistersUnitOfTheRunsMethod) {
+    for (const auto method : {motion::Interpolation::Machine, motion::Interpolation::Integration}) {
+        test::RecordingPanel panel;
+        interp::Machine machine(panel);
+        StepTable table(machine);
+        interp::Parameters p;
+        p.method = {method, false};
+        test::runToEnd(machine, "%\nG01X3\n%\n", p);
+        const bool machines = method == motion::Interpolation::Machine;
+        EXPECT_NE(
+            textbookCsv(table).find(machines ? ",偏差计算（直线：毫米）," : ",偏差计算（脉冲）,"),
+            std::string::npos);
+    }
 }
 
 }  // namespace

@@ -131,15 +131,19 @@ QString StepTableModel::registerText(const QModelIndex& index) const {
 
 QVariant StepTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
-    const char* caption =
-        registers_ ? headers[section].caption : teach::textbookTitle(section).caption;
-    const char* tip = registers_ ? headers[section].tip : teach::textbookTitle(section).tip;
+    const teach::ColumnTitle& textbook = teach::textbookTitle(section, method_);
+    const char* caption = registers_ ? headers[section].caption : textbook.caption;
+    const char* tip = registers_ ? headers[section].tip : textbook.tip;
     if (role == Qt::DisplayRole) return QString::fromUtf8(caption);
     if (role == Qt::ToolTipRole) return QString::fromUtf8(tip);
     return {};
 }
 
 void StepTableModel::refresh() {
+    if (const auto method = teach::tableMethod(table_); method != method_) {
+        method_ = method;
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    }
     const std::uint64_t first = table_.firstSerial(), end = table_.endSerial();
     const std::uint64_t segment = table_.segmentSerial();
     if (first >= end_ && (first != first_ || end != end_)) {

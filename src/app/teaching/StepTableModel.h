@@ -3,6 +3,8 @@
 #include <QAbstractTableModel>
 #include <cstdint>
 
+#include "motion/Interpolation.h"
+
 namespace tarvo::teach {
 class StepTable;
 }
@@ -49,6 +51,7 @@ private:
     std::uint64_t first_ = 0, end_ = 0;  // the serials of the rows shown
     std::uint64_t segment_ = 0;          // the first serial shaded
     bool registers_ = false;
+    motion::Interpolation method_ = motion::Interpolation::Machine;  // of the rows shown
 };
 
 }  // namespace tarvo::app

@@ -93,9 +93,10 @@ void StepTablePanel::sizeColumns() {
         (model_->showsRegisters()
              ? QStringLiteral("8888|88888|逐点比较|jrx=14.5 jry=14.5 jrz=0|jrx jry jrz ≥ 128|"
                               "+X +Y +Z|jrx=14.5 jry=14.5 jrz=0|-1000.5|-1000.5|-1000.5|1000.00")
-             : QStringLiteral("8888|88888|F = −888 ≥ 0, SR1/JRx、JRy、JRz 溢出|+X+Y|"
-                              "JRx = 14.5 + 14.5 = 29 ≥ 16 → ΔX, 余 13|888 → 888|88.88 ≥ 1|"
-                              "−888|−888|−888|−888"))
+             : QStringLiteral(
+                   "8888|88888|F = −888 ≥ 0, SR1/JRx、JRy、JRz 溢出|+X+Y|"
+                   "JRx = 14.5 + 14.5 = 29 ≥ 16 → ΔX, 余 13|888 → 888/Σx 88 → 88|88.88 ≥ 1|"
+                   "−888|−888|−888|−888"))
             .split(QLatin1Char('|'));
     const QFontMetrics metrics = view_->fontMetrics();
     const QFontMetrics headerMetrics = view_->horizontalHeader()->fontMetrics();
