@@ -33,6 +33,9 @@ public:
     void label(int leftTwips, int topTwips, std::string_view caption) override;
     void setVisible(bool visible) override;
     void setPointer(views::Pointer pointer) override;
+    views::DrawingMark mark() const override;
+    // Cuts the recorded drawing back to the mark and renders it again.
+    bool rewind(const views::DrawingMark& mark) override;
 
     // The drawing at its present size; labels are not part of it. Taking it
     // lets the next change be told again.
@@ -105,6 +108,7 @@ private:
     motion::Chunked<float> points_;  // x, y of each point
     std::vector<Label> labels_;
     float currentX_ = 0, currentY_ = 0;
+    std::uint64_t restarts_ = 0;  // clears and scale changes, as a mark counts them
     bool visible_ = false;
     mutable bool told_ = false;
     views::Pointer pointer_ = views::Pointer::Arrow;
