@@ -86,9 +86,10 @@ public:
 
     // A snapshot is taken every interval ticks of a run, the first interval
     // ticks after its start. When snapshotLimit are kept, every other one
-    // goes and the interval doubles: at most snapshotLimit × sizeof(Snapshot)
-    // bytes (about 150 KiB) whatever the length of the run. Replaying the
-    // first interval, 65,536 ticks, takes a few milliseconds.
+    // goes and the interval doubles: at most snapshotLimit snapshots of 608
+    // bytes and the step observers' marks (about 250 bytes for a window's
+    // records), under 220 KiB whatever the length of the run. Replaying
+    // the first interval, 65,536 ticks, takes a few milliseconds.
     static constexpr std::size_t snapshotLimit = 256;
     static constexpr std::uint64_t snapshotInterval = 65536;
     // For tests: the first interval of the next runs, at least 1.
