@@ -158,7 +158,14 @@ void RasterCanvas::label(int leftTwips, int topTwips, std::string_view caption) 
 }
 
 views::DrawingMark RasterCanvas::mark() const {
-    return {restarts_, runs_.size(), runs_.back().count, points_.size(), currentX_, currentY_};
+    const views::DrawingMark mark{restarts_,      runs_.size(), runs_.back().count,
+                                  points_.size(), currentX_,    currentY_};
+    if (visible_ && !stale_) {
+        // A deep copy: the drawing writes into image_'s pixels behind its back.
+        kept_.push_back({mark, image_.copy()});
+        if (kept_.size() > 2) kept_.pop_front();
+    }
+    return mark;
 }
 
 bool RasterCanvas::rewind(const views::DrawingMark& mark) {
@@ -168,13 +175,33 @@ bool RasterCanvas::rewind(const views::DrawingMark& mark) {
     points_.truncate(mark.points);
     currentX_ = mark.x;
     currentY_ = mark.y;
-    renderAll(image_);
+    while (!kept_.empty() && kept_.back().mark.points > mark.points) kept_.pop_back();
+    const bool keptHere = !kept_.empty() && kept_.back().mark.points == mark.points &&
+                          kept_.back().mark.runs == mark.runs &&
+                          kept_.back().mark.restarts == mark.restarts &&
+                          kept_.back().image.size() == image_.size();
+    if (keptHere) {
+        // Into the pixels the drawing writes to, as it does.
+        std::copy_n(kept_.back().image.constBits(), image_.sizeInBytes(),
+                    reinterpret_cast<uchar*>(buffer_.bits));
+        stale_ = false;
+    } else {
+        stale_ = true;
+        if (visible_) renderStale();
+    }
     notify();
     return true;
 }
 
+void RasterCanvas::renderStale() {
+    if (!stale_) return;
+    renderAll(image_);
+    stale_ = false;
+}
+
 void RasterCanvas::setVisible(bool visible) {
     visible_ = visible;
+    if (visible_) renderStale();
     notifyAlways();
 }
 
@@ -199,6 +226,7 @@ void RasterCanvas::resize(int size) {
     image_ = QImage(size, size, QImage::Format_RGB32);
     attach();
     renderAll(image_);
+    stale_ = false;
     notify();
 }
 
