@@ -299,6 +299,8 @@ void Machine::stop() {
     timer1_.enabled = false;
     timer2_.enabled = false;
     origin_.reset();
+    snapshots_.clear();
+    nextSnapshotAt_ = UINT64_MAX;
     markLine(0);
     showExecuting(-1);
     moveCaret(0);
@@ -309,19 +311,27 @@ void Machine::advance() {
     // so only one of them ticks in a millisecond, except right after a Run
     // during a run, when both were on at its start.
     const bool timer2Due = timer2_.ticks();
+    // Snapshots are looked for after interpreter ticks and step ticks only,
+    // which keeps the reset ticks, half of a motion's, as light as they were.
+    bool snapshotDue = false;
     if (timer1_.ticks()) {
         timer1Tick();
         ++timer1Ticks_;
         tellListeners(TimerId::Interpreter);
+        snapshotDue = true;
     }
     if (timer2Due && timer2_.ticks()) {
         const std::uint64_t steps = engine_.stepTicks;
         timer2Tick();
         ++timer2Ticks_;
-        if (engine_.stepTicks != steps) stepTickAt_ = timer1Ticks_ + timer2Ticks_;
+        if (engine_.stepTicks != steps) {
+            stepTickAt_ = timer1Ticks_ + timer2Ticks_;
+            snapshotDue = true;
+        }
         tellListeners(TimerId::Interpolation);
     }
-    if (ticks() >= nextSnapshotAt_ && origin_) takeSnapshot();
+    if (snapshotDue && ticks() >= nextSnapshotAt_) [[unlikely]]
+        takeSnapshot();
 }
 
 void Machine::tellListeners(TimerId timer) {

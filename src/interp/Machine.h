@@ -180,7 +180,8 @@ private:
     LineMarks marks_;
     std::vector<Snapshot> snapshots_;  // of the run under way, oldest first
     std::uint64_t firstInterval_ = snapshotInterval, interval_ = snapshotInterval;
-    std::uint64_t nextSnapshotAt_ = 0;  // in timer ticks since the machine was made
+    // In timer ticks since the machine was made; never while no run can be gone back into.
+    std::uint64_t nextSnapshotAt_ = UINT64_MAX;
 };
 
 }  // namespace tarvo::interp
