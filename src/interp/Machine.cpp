@@ -182,7 +182,7 @@ void Machine::takeSnapshot() {
         snapshots_.back().observers.push_back(observer->mark());
     }
     if (snapshots_.size() == snapshotLimit) {
-        // Those at even multiples of the interval stay: still evenly spaced.
+        // Every other one goes: those left lie about twice the interval apart.
         std::size_t kept = 0;
         for (std::size_t i = 1; i < snapshots_.size(); i += 2) {
             snapshots_[kept++] = std::move(snapshots_[i]);

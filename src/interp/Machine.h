@@ -84,8 +84,8 @@ public:
     std::uint64_t timer1Ticks() const { return timer1Ticks_; }
     std::uint64_t timer2Ticks() const { return timer2Ticks_; }
 
-    // A snapshot is taken every interval ticks of a run, the first interval
-    // ticks after its start. When snapshotLimit are kept, every other one
+    // A snapshot is taken at the first interpreter or step tick after every
+    // interval ticks of a run. When snapshotLimit are kept, every other one
     // goes and the interval doubles: at most snapshotLimit snapshots of 608
     // bytes and the step observers' marks (about 250 bytes for a window's
     // records), under 220 KiB whatever the length of the run. Replaying
@@ -94,7 +94,6 @@ public:
     static constexpr std::uint64_t snapshotInterval = 65536;
     // For tests: the first interval of the next runs, at least 1.
     void setSnapshotInterval(std::uint64_t ticks) { firstInterval_ = ticks; }
-    std::size_t snapshots() const { return snapshots_.size(); }
 
     // Listeners told after every timer tick, and observers told of every
     // interpolation iteration; each stays until removed.
