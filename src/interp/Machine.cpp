@@ -72,9 +72,12 @@ void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
     switches_ = {};
     panel_.spindleShown(false);
     panel_.coolantShown(false);
-    panel_.currentLineMarked(0);
-    panel_.executingLineShown(-1);
+    markLine(0);
+    showExecuting(-1);
     timer1_.enabled = true;
+    snapshots_.clear();
+    interval_ = firstInterval_;
+    nextSnapshotAt_ = ticks() + interval_;
     for (TickListener* listener : listeners_) listener->runStarted();
 }
 
@@ -138,14 +141,17 @@ void Machine::stepBack() {
     replayTo(justStepped ? steps - 1 : steps);
 }
 
-// What Run does not reset goes back to what the run started from before it
+// From the latest snapshot that can be gone back to, else from the start:
+// what Run does not reset goes back to what the run started from before it
 // starts again. The replay redraws the views as it goes.
 void Machine::replayTo(std::uint64_t steps) {
     const views::View shown = views_.shown();
-    const RunOrigin& o = *origin_;
-    carry(o.carried);
-    release();
-    startRun(o.program, o.parameters);
+    if (!backToSnapshot(steps)) {
+        const RunOrigin& o = *origin_;
+        carry(o.carried);
+        release();
+        startRun(o.program, o.parameters);
+    }
     while (advancing() && runSteps() < steps) advance();
     pause();
     // The view being watched stays on screen.
@@ -153,6 +159,114 @@ void Machine::replayTo(std::uint64_t steps) {
     views_.show(shown);
     if (shown == views::View::Axonometric) panel_.viewOptionSelected(shown);
     if (shown == views::View::Magnified) drawnew();
+}
+
+void Machine::takeSnapshot() {
+    const views::ViewCanvases& c = views_.canvases();
+    const views::PathDrawing& drawing = views_.pathDrawing();
+    snapshots_.push_back({carried(),
+                          interp_.txtpos,
+                          interp_.txtline,
+                          interp_.gcode,
+                          interp_.mcode,
+                          interp_.lcode,
+                          outdata_.bits(),
+                          switches_,
+                          lineDone_,
+                          marks_,
+                          drawing.au,
+                          drawing.av,
+                          path_.mark(),
+                          c.linez.mark(),
+                          c.linep.mark(),
+                          {}});
+    for (const motion::StepObserver* observer : observers_) {
+        snapshots_.back().observers.push_back(observer->mark());
+    }
+    if (snapshots_.size() == snapshotLimit) {
+        // Every other one goes: those left lie about twice the interval apart.
+        std::size_t kept = 0;
+        for (std::size_t i = 1; i < snapshots_.size(); i += 2) {
+            snapshots_[kept++] = std::move(snapshots_[i]);
+        }
+        snapshots_.resize(kept);
+        interval_ *= 2;
+    }
+    nextSnapshotAt_ = ticks() + interval_;
+}
+
+// The latest snapshot before the step that is gone back to: replayed from
+// there, the run makes that step's tick again and stops right after it.
+bool Machine::backToSnapshot(std::uint64_t steps) {
+    const std::uint64_t firstStep = origin_->carried.engine.stepTicks;
+    auto later = snapshots_.end();
+    while (later != snapshots_.begin() &&
+           std::prev(later)->carried.engine.stepTicks - firstStep >= steps) {
+        --later;
+    }
+    if (later == snapshots_.begin() || !rewind(*std::prev(later))) return false;
+    restore(*std::prev(later));
+    snapshots_.erase(later, snapshots_.end());
+    nextSnapshotAt_ = ticks() + interval_;
+    return true;
+}
+
+// Every record that only grows drops what came after the snapshot, or the
+// run goes back to its start, which starts every record afresh.
+bool Machine::rewind(const Snapshot& s) {
+    const std::uint64_t runTicks = s.carried.timer1Ticks + s.carried.timer2Ticks -
+                                   origin_->carried.timer1Ticks - origin_->carried.timer2Ticks;
+    const views::ViewCanvases& c = views_.canvases();
+    bool rewound = path_.rewind(s.path) && c.linez.rewind(s.linez) && c.linep.rewind(s.linep);
+    for (TickListener* listener : listeners_) rewound = rewound && listener->rewound(runTicks);
+    // An observer added since the snapshot has no mark there.
+    for (std::size_t i = 0; i < observers_.size(); ++i) {
+        rewound = rewound && i < s.observers.size() && observers_[i]->rewind(s.observers[i].get());
+    }
+    return rewound;
+}
+
+// The panel is told again what it showed then.
+void Machine::restore(const Snapshot& s) {
+    carry(s.carried);
+    release();
+    interp_.txtpos = s.txtpos;
+    interp_.txtline = s.txtline;
+    interp_.gcode = s.gcode;
+    interp_.mcode = s.mcode;
+    interp_.lcode = s.lcode;
+    for (int i = 0; i < motion::OutputByte::Count; ++i) outdata_.set(i, s.outdata[i]);
+    switches_ = s.switches;
+    lineDone_ = s.lineDone;
+    views_.pathDrawing().au = s.au;
+    views_.pathDrawing().av = s.av;
+    panel_.spindleShown(switches_.zhukg);
+    panel_.coolantShown(switches_.lengkg);
+    if (panel_.showsMotion()) {
+        const auto millimetres = [](motion::Decimal tenths) {
+            return static_cast<double>(tenths.units()) / (10.0 * motion::Decimal::one);
+        };
+        panel_.pointShown(millimetres(engine_.xcur), millimetres(engine_.ycur),
+                          millimetres(engine_.zcur));
+    }
+    moveCaret(s.marks.caret);
+    markLine(s.marks.line);
+    showExecuting(s.marks.executing);
+}
+
+void Machine::moveCaret(std::int64_t index) {
+    marks_.caret = index;
+    panel_.caretMoved(index);
+}
+
+void Machine::markLine(std::int64_t line) {
+    marks_.line = line;
+    panel_.currentLineMarked(line);
+}
+
+void Machine::showExecuting(std::int64_t line) {
+    marks_.executing = line;
+    panel_.executingLineShown(line);
 }
 
 void Machine::panmode() {
@@ -187,9 +301,11 @@ void Machine::stop() {
     timer1_.enabled = false;
     timer2_.enabled = false;
     origin_.reset();
-    panel_.currentLineMarked(0);
-    panel_.executingLineShown(-1);
-    panel_.caretMoved(0);
+    snapshots_.clear();
+    nextSnapshotAt_ = UINT64_MAX;
+    markLine(0);
+    showExecuting(-1);
+    moveCaret(0);
 }
 
 void Machine::advance() {
@@ -197,18 +313,27 @@ void Machine::advance() {
     // so only one of them ticks in a millisecond, except right after a Run
     // during a run, when both were on at its start.
     const bool timer2Due = timer2_.ticks();
+    // Snapshots are looked for after interpreter ticks and step ticks only,
+    // which keeps the reset ticks, half of a motion's, as light as they were.
+    bool snapshotDue = false;
     if (timer1_.ticks()) {
         timer1Tick();
         ++timer1Ticks_;
         tellListeners(TimerId::Interpreter);
+        snapshotDue = true;
     }
     if (timer2Due && timer2_.ticks()) {
         const std::uint64_t steps = engine_.stepTicks;
         timer2Tick();
         ++timer2Ticks_;
-        if (engine_.stepTicks != steps) stepTickAt_ = timer1Ticks_ + timer2Ticks_;
+        if (engine_.stepTicks != steps) {
+            stepTickAt_ = timer1Ticks_ + timer2Ticks_;
+            snapshotDue = true;
+        }
         tellListeners(TimerId::Interpolation);
     }
+    if (snapshotDue && ticks() >= nextSnapshotAt_) [[unlikely]]
+        takeSnapshot();
 }
 
 void Machine::tellListeners(TimerId timer) {
@@ -222,15 +347,15 @@ void Machine::timer1Tick() {
         case Interpreter::Outcome::LineEnd:
             // Point the editor at the line feed just read and the marker at
             // its line, then hand the line's motion over.
-            panel_.caretMoved(interp_.txtpos - 1);
-            panel_.currentLineMarked(interp_.txtline - 1);
-            panel_.executingLineShown(interp_.txtline - 1);
+            moveCaret(interp_.txtpos - 1);
+            markLine(interp_.txtline - 1);
+            showExecuting(interp_.txtline - 1);
             timer1_.enabled = false;
             handOver();
             break;
         case Interpreter::Outcome::EndOfText:
             timer1_.enabled = false;
-            panel_.executingLineShown(-1);
+            showExecuting(-1);
             break;
         case Interpreter::Outcome::Error:
             report(interp_.txtline + 1, interp_.error());
@@ -279,7 +404,7 @@ void Machine::report(std::int64_t line, std::string_view message) {
     timer1_.enabled = false;
     timer2_.enabled = false;
     const std::string text = "第" + std::to_string(line) + "行有错" + std::string(message);
-    panel_.executingLineShown(-1);
+    showExecuting(-1);
     panel_.programErrorShown(line - 1, text);
     panel_.message(text, messages::errorTitle);
 }

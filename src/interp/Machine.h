@@ -9,6 +9,7 @@
 #include "interp/Interpreter.h"
 #include "interp/Parameters.h"
 #include "interp/RunOrigin.h"
+#include "interp/Snapshot.h"
 #include "interp/Timer.h"
 #include "motion/Interpolator.h"
 #include "motion/OutputByte.h"
@@ -54,9 +55,10 @@ public:
 
     // While paused or ended, goes back to just after the latest interpolation step
     // before this moment, or to the start of the run when it has made none.
-    // The run is replayed from its start with its own program and
-    // parameters, so it lands exactly where it was then; it stays paused.
-    // Stop ends a run for good: there is no going back into it.
+    // The run is replayed from the latest snapshot before that moment, or
+    // from its start with its own program and parameters when the records
+    // cannot go back to a snapshot, so it lands exactly where it was then;
+    // it stays paused. Stop ends a run for good: there is no going back into it.
     void stepBack();
     bool canStepBack() const;
     // Step ticks made since the run under way (or the last one) started.
@@ -82,13 +84,30 @@ public:
     std::uint64_t timer1Ticks() const { return timer1Ticks_; }
     std::uint64_t timer2Ticks() const { return timer2Ticks_; }
 
+    // A snapshot is taken at the first interpreter or step tick after every
+    // interval ticks of a run. When snapshotLimit are kept, every other one
+    // goes and the interval doubles: at most snapshotLimit snapshots of 608
+    // bytes and the step observers' marks (about 250 bytes for a window's
+    // records), under 220 KiB whatever the length of the run. Replaying
+    // the first interval, 65,536 ticks, takes a few milliseconds.
+    static constexpr std::size_t snapshotLimit = 256;
+    static constexpr std::uint64_t snapshotInterval = 65536;
+    // For tests: the first interval of the next runs, at least 1.
+    void setSnapshotInterval(std::uint64_t ticks) { firstInterval_ = ticks; }
+
     // Listeners told after every timer tick, and observers told of every
     // interpolation iteration; each stays until removed.
     void addTickListener(TickListener* listener) { listeners_.push_back(listener); }
     void removeTickListener(TickListener* listener) { std::erase(listeners_, listener); }
-    void addStepObserver(motion::StepObserver* observer) { engine_.addStepObserver(observer); }
+    void addStepObserver(motion::StepObserver* observer) {
+        engine_.addStepObserver(observer);
+        observers_.push_back(observer);
+        snapshots_.clear();  // which have no mark of its record
+    }
     void removeStepObserver(motion::StepObserver* observer) {
         engine_.removeStepObserver(observer);
+        std::erase(observers_, observer);
+        snapshots_.clear();
     }
 
     // The magnified view's drag modes and pointer, and its redraw. A drag
@@ -125,6 +144,14 @@ private:
     CarriedState carried() const;
     void carry(const CarriedState& state);
     void replayTo(std::uint64_t steps);
+    std::uint64_t ticks() const { return timer1Ticks_ + timer2Ticks_; }
+    void takeSnapshot();
+    bool backToSnapshot(std::uint64_t steps);
+    bool rewind(const Snapshot& s);
+    void restore(const Snapshot& s);
+    void moveCaret(std::int64_t index);
+    void markLine(std::int64_t line);
+    void showExecuting(std::int64_t line);
     void timer1Tick();
     void timer2Tick();
     void handOver();
@@ -151,6 +178,12 @@ private:
     bool lineDone_ = false;            // the current line's motion has ended
     std::uint64_t stepTickAt_ = 0;     // timer ticks made when the latest step tick was over
     std::optional<RunOrigin> origin_;  // of the run under way; none after Stop
+    std::vector<motion::StepObserver*> observers_;
+    LineMarks marks_;
+    std::vector<Snapshot> snapshots_;  // of the run under way, oldest first
+    std::uint64_t firstInterval_ = snapshotInterval, interval_ = snapshotInterval;
+    // In timer ticks since the machine was made; never while no run can be gone back into.
+    std::uint64_t nextSnapshotAt_ = UINT64_MAX;
 };
 
 }  // namespace tarvo::interp

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace tarvo::interp {
 
 // A timer of the main window as the run logic sees it: enabled or not, and an
@@ -22,6 +24,11 @@ public:
     virtual ~TickListener() = default;
     virtual void ticked(TimerId timer) = 0;
     virtual void runStarted() {}
+    // A step back put the run back to just after its tick `runTicks` (ticks
+    // since the run started), from where it is replayed: drop what came
+    // after. False when the listener cannot; the run is then replayed from
+    // its start, after runStarted().
+    virtual bool rewound(std::uint64_t /*runTicks*/) { return false; }
 };
 
 }  // namespace tarvo::interp

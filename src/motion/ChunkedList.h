@@ -40,8 +40,10 @@ public:
         reuse();
     }
     // Forgets the entries but keeps the chunks for the next ones.
-    void reuse() {
-        size_ = 0;
+    void reuse() { truncate(0); }
+    // Forgets the entries from `size` on, keeping their chunks.
+    void truncate(std::size_t size) {
+        size_ = size;
         settle();
     }
 

@@ -17,6 +17,7 @@ public:
     explicit OutputByte(MotionPanel& panel) : panel_(panel) {}
 
     bool bit(int index) const { return bits_[index]; }
+    const std::array<bool, Count>& bits() const { return bits_; }
     char text(int index) const { return bits_[index] ? '1' : '0'; }
     std::string texts() const;  // indexes 0 to 7, "10101000" at rest
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include <optional>
 
@@ -57,6 +58,17 @@ class StepObserver {
 public:
     virtual ~StepObserver() = default;
     virtual void interpolated(const StepRecord& record, const Segment& segment) = 0;
+
+    // How far the observer's record had come, taken with each of the
+    // machine's snapshots; a step back that goes back to the snapshot hands
+    // it back to rewind(). An observer that keeps nothing takes no mark and
+    // rewinds at once; one that cannot go back answers false, and the run
+    // is then replayed from its start.
+    struct Mark {
+        virtual ~Mark() = default;
+    };
+    virtual std::unique_ptr<Mark> mark() const { return nullptr; }
+    virtual bool rewind(const Mark* /*mark*/) { return false; }
 };
 
 }  // namespace tarvo::motion

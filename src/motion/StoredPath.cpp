@@ -7,7 +7,7 @@ void StoredPath::reset() {
     for (auto* list : {&pathx, &pathy, &pathz}) list->push_back(0.0);
     for (auto* list : {&wallx0, &wally0, &wallz0, &wallx1, &wally1, &wallz1}) list->assign(1, 0.0);
     surfaceKept_ = false;
-    offered_ = keepMask_ = 0;
+    offered_ = keepMask_ = moves_ = 0;
     limitEntries();
 }
 
@@ -40,6 +40,7 @@ void StoredPath::recordWall(double x, double y, double z) {
 }
 
 void StoredPath::keepSurface() {
+    ++moves_;
     if (surfaceKept_) return;
     for (std::size_t i = 0; i < pathx.size(); ++i) {
         surfx.push_back(pathx[i]);
@@ -48,6 +49,19 @@ void StoredPath::keepSurface() {
     }
     surfaceKept_ = true;
     limitEntries();
+}
+
+bool StoredPath::rewind(const Mark& mark) {
+    if (mark.keepMask != keepMask_ || mark.moves != moves_) return false;
+    for (auto* list : {&pathx, &pathy, &pathz}) list->truncate(mark.path);
+    if (surfaceKept_) {
+        for (auto* list : {&surfx, &surfy, &surfz}) list->truncate(mark.path);
+    }
+    for (auto* list : {&wallx0, &wally0, &wallz0, &wallx1, &wally1, &wallz1}) {
+        list->resize(mark.wall);
+    }
+    offered_ = mark.offered;
+    return true;
 }
 
 std::size_t StoredPath::cutBytes() const {

@@ -46,13 +46,23 @@ public:
     std::size_t pathUpper() const { return pathx.size() - 1; }
     std::size_t wallUpper() const { return wallx0.size() - 1; }
 
-    // Fills the surface lists, once; from then on they are recorded too.
+    // Called before every drag moves the entries in place. Fills the surface
+    // lists, once; from then on they are recorded too.
     void keepSurface();
     bool surfaceKept() const { return surfaceKept_; }
     // The surface trace's coordinate lists as drawn, kept or standing in.
     const ChunkedList& surfaceXs() const { return surfaceKept_ ? surfx : pathx; }
     const ChunkedList& surfaceYs() const { return surfaceKept_ ? surfy : pathy; }
     double surfaceZ(std::size_t i) const { return surfaceKept_ ? surfz[i] : 0.0; }
+
+    // How far the lists had come, for a step back to go back to.
+    struct Mark {
+        std::size_t path = 0, wall = 0, offered = 0, keepMask = 0, moves = 0;
+    };
+    Mark mark() const { return {pathx.size(), wallx0.size(), offered_, keepMask_, moves_}; }
+    // Drops what was recorded after the mark; false, changing nothing, when
+    // the lists were thinned or moved by a drag since then.
+    bool rewind(const Mark& mark);
 
     // Heap memory of the path and surface lists together.
     std::size_t cutBytes() const;
@@ -72,6 +82,7 @@ private:
     std::size_t offered_ = 0;     // step points below the surface since reset()
     std::size_t keepMask_ = 0;    // keep() - 1: keep() is a power of two
     bool surfaceKept_ = false;
+    std::size_t moves_ = 0;  // drags that moved the entries since reset()
 };
 
 }  // namespace tarvo::motion

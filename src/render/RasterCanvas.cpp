@@ -58,6 +58,7 @@ void RasterCanvas::attach() {
 }
 
 void RasterCanvas::clear() {
+    ++restarts_;
     runs_.reuse();
     points_.reuse();
     startRun(scaleChange, scale_[0], scale_[1]);
@@ -70,6 +71,7 @@ void RasterCanvas::clear() {
 void RasterCanvas::setScale(float left, float top, float right, float bottom) {
     // A new scale applies to what is drawn next; what is drawn stays where it
     // is, so scale changes travel in the list with the drawing.
+    ++restarts_;
     scale_[0] = left;
     scale_[1] = top;
     scale_[2] = right;
@@ -155,8 +157,51 @@ void RasterCanvas::label(int leftTwips, int topTwips, std::string_view caption) 
     notify();
 }
 
+views::DrawingMark RasterCanvas::mark() const {
+    const views::DrawingMark mark{restarts_,      runs_.size(), runs_.back().count,
+                                  points_.size(), currentX_,    currentY_};
+    if (visible_ && !stale_) {
+        // A deep copy: the drawing writes into image_'s pixels behind its back.
+        kept_.push_back({mark, image_.copy()});
+        if (kept_.size() > 2) kept_.pop_front();
+    }
+    return mark;
+}
+
+bool RasterCanvas::rewind(const views::DrawingMark& mark) {
+    if (mark.restarts != restarts_) return false;
+    runs_.truncate(mark.runs);
+    runs_.back().count = mark.lastRunPoints;
+    points_.truncate(mark.points);
+    currentX_ = mark.x;
+    currentY_ = mark.y;
+    while (!kept_.empty() && kept_.back().mark.points > mark.points) kept_.pop_back();
+    const bool keptHere = !kept_.empty() && kept_.back().mark.points == mark.points &&
+                          kept_.back().mark.runs == mark.runs &&
+                          kept_.back().mark.restarts == mark.restarts &&
+                          kept_.back().image.size() == image_.size();
+    if (keptHere) {
+        // Into the pixels the drawing writes to, as it does.
+        std::copy_n(kept_.back().image.constBits(), image_.sizeInBytes(),
+                    reinterpret_cast<uchar*>(buffer_.bits));
+        stale_ = false;
+    } else {
+        stale_ = true;
+        if (visible_) renderStale();
+    }
+    notify();
+    return true;
+}
+
+void RasterCanvas::renderStale() {
+    if (!stale_) return;
+    renderAll(image_);
+    stale_ = false;
+}
+
 void RasterCanvas::setVisible(bool visible) {
     visible_ = visible;
+    if (visible_) renderStale();
     notifyAlways();
 }
 
@@ -181,6 +226,7 @@ void RasterCanvas::resize(int size) {
     image_ = QImage(size, size, QImage::Format_RGB32);
     attach();
     renderAll(image_);
+    stale_ = false;
     notify();
 }
 
@@ -200,7 +246,12 @@ void RasterCanvas::renderAll(QImage& image) const {
             double x = map.x(p[0]), y = map.y(p[1]);
             for (std::size_t i = 1; i < run.count; ++i) {
                 const double nextX = map.x(p[2 * i]), nextY = map.y(p[2 * i + 1]);
-                drawPixelLine(buffer, x, y, nextX, nextY, colour);
+                // Within a run nothing else is drawn between two of its
+                // lines, so a line that stays in the pixel the last one
+                // ended in adds nothing.
+                if (i == 1 || !samePixel(buffer, x, y, nextX, nextY)) {
+                    drawPixelLine(buffer, x, y, nextX, nextY, colour);
+                }
                 x = nextX;
                 y = nextY;
             }

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -33,6 +34,12 @@ public:
     void label(int leftTwips, int topTwips, std::string_view caption) override;
     void setVisible(bool visible) override;
     void setPointer(views::Pointer pointer) override;
+    // A shown canvas keeps a copy of its image at the two latest marks, so
+    // that going back to one of them copies the image back; otherwise the
+    // drawing is rendered again, by a hidden canvas only when it is shown.
+    views::DrawingMark mark() const override;
+    // Cuts the recorded drawing back to the mark.
+    bool rewind(const views::DrawingMark& mark) override;
 
     // The drawing at its present size; labels are not part of it. Taking it
     // lets the next change be told again.
@@ -90,6 +97,7 @@ private:
         points_.push_back(y);
     }
     void renderAll(QImage& image) const;
+    void renderStale();
     void notify();
     void notifyAlways();
     void attach();
@@ -105,6 +113,13 @@ private:
     motion::Chunked<float> points_;  // x, y of each point
     std::vector<Label> labels_;
     float currentX_ = 0, currentY_ = 0;
+    std::uint64_t restarts_ = 0;  // clears and scale changes, as a mark counts them
+    bool stale_ = false;          // image_ waits to be rendered again when shown
+    struct Kept {
+        views::DrawingMark mark;
+        QImage image;
+    };
+    mutable std::deque<Kept> kept_;  // the images at the latest marks, oldest first
     bool visible_ = false;
     mutable bool told_ = false;
     views::Pointer pointer_ = views::Pointer::Arrow;

@@ -31,6 +31,36 @@ void LineSteps::interpolated(const motion::StepRecord& record, const motion::Seg
     lastY_ = y;
 }
 
+namespace {
+struct Kept : motion::StepObserver::Mark {
+    std::size_t xy = 0, ranges = 0, lastCount = 0;
+    float lastX = 0, lastY = 0;
+    bool complete = true;
+};
+}  // namespace
+
+std::unique_ptr<motion::StepObserver::Mark> LineSteps::mark() const {
+    auto kept = std::make_unique<Kept>();
+    kept->xy = xy_.size();
+    kept->ranges = ranges_.size();
+    kept->lastCount = ranges_.empty() ? 0 : ranges_.back().count;
+    kept->lastX = lastX_;
+    kept->lastY = lastY_;
+    kept->complete = complete_;
+    return kept;
+}
+
+bool LineSteps::rewind(const Mark* mark) {
+    const auto& kept = static_cast<const Kept&>(*mark);
+    xy_.resize(kept.xy);
+    ranges_.resize(kept.ranges);
+    if (!ranges_.empty()) ranges_.back().count = kept.lastCount;
+    lastX_ = kept.lastX;
+    lastY_ = kept.lastY;
+    complete_ = kept.complete;
+    return true;
+}
+
 std::span<const float> LineSteps::polyline(std::int64_t line) const {
     // Lines come in order within a run, so the ranges are sorted by line.
     const auto it = std::lower_bound(ranges_.begin(), ranges_.end(), line,

@@ -23,6 +23,8 @@ public:
     // A fresh run starts at the origin, where the plan view's drawing starts.
     void clear();
     void interpolated(const motion::StepRecord& record, const motion::Segment& segment) override;
+    std::unique_ptr<Mark> mark() const override;
+    bool rewind(const Mark* mark) override;
 
     // The plan view's polyline of a line's steps as x, y pairs: the point the
     // tool stood on before the line's first step, then every step point.

@@ -29,6 +29,34 @@ void PathDeviation::startSegment(const motion::Segment& segment) {
     ++changes_;
 }
 
+namespace {
+struct Kept : motion::StepObserver::Mark {
+    std::size_t finished = 0;
+    IdealSegment current;
+    bool started = false;
+    double runDeviation = 0;
+};
+}  // namespace
+
+std::unique_ptr<motion::StepObserver::Mark> PathDeviation::mark() const {
+    auto kept = std::make_unique<Kept>();
+    kept->finished = finished_.size();
+    kept->current = current_;
+    kept->started = started_;
+    kept->runDeviation = runDeviation_;
+    return kept;
+}
+
+bool PathDeviation::rewind(const Mark* mark) {
+    const auto& kept = static_cast<const Kept&>(*mark);
+    finished_.resize(kept.finished);
+    current_ = kept.current;
+    started_ = kept.started;
+    runDeviation_ = kept.runDeviation;
+    ++changes_;
+    return true;
+}
+
 const IdealSegment* PathDeviation::ofLine(std::int64_t line) const {
     if (started_ && current_.line == line) return &current_;
     // Within a run every motion comes from a later line than the one before.

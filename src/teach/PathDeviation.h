@@ -24,6 +24,8 @@ public:
     // A fresh run starts: the last run's record goes.
     void clear();
     void interpolated(const motion::StepRecord& record, const motion::Segment& segment) override;
+    std::unique_ptr<Mark> mark() const override;
+    bool rewind(const Mark* mark) override;
 
     // The segments the run has finished, in order, up to the capacity.
     const std::vector<IdealSegment>& finished() const { return finished_; }

@@ -26,6 +26,8 @@ public:
     // Only the start of a run concerns the record; the steps come through its parts.
     void ticked(interp::TimerId) override {}
     void runStarted() override;
+    // Its parts go back as the machine's step observers.
+    bool rewound(std::uint64_t) override { return true; }
 
     const teach::PathDeviation& deviation() const { return deviation_; }
     const teach::LineSteps& steps() const { return steps_; }

@@ -47,6 +47,13 @@ void PulseHistory::runStarted() {
     ++revision_;
 }
 
+bool PulseHistory::rewound(std::uint64_t runTicks) {
+    while (size_ > 0 && newest().tick > runTicks) --size_;
+    ticks_ = runTicks;
+    ++revision_;
+    return true;
+}
+
 const PulseSample& PulseHistory::at(std::size_t index) const {
     return ring_[(first_ + index) % ring_.size()];
 }

@@ -39,6 +39,8 @@ public:
 
     void ticked(interp::TimerId timer) override;
     void runStarted() override;
+    // Drops the samples of the ticks after runTicks.
+    bool rewound(std::uint64_t runTicks) override;
 
     std::size_t capacity() const { return ring_.size(); }
     std::size_t size() const { return size_; }

@@ -41,6 +41,17 @@ void StepTable::runStarted() {
     ticks_ = 0;
 }
 
+bool StepTable::rewound(std::uint64_t runTicks) {
+    while (!rowTicks_.empty() && rowTicks_.back() > runTicks) {
+        rows_.pop_back();
+        rowTicks_.pop_back();
+        --end_;
+    }
+    while (!segments_.empty() && segments_.back().first >= end_) segments_.pop_back();
+    ticks_ = runTicks;
+    return true;
+}
+
 std::uint64_t StepTable::segmentSerial() const {
     return rows_.empty() ? end_ : std::max(segments_.back().first, firstSerial());
 }

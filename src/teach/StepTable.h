@@ -37,6 +37,10 @@ public:
     void interpolated(const motion::StepRecord& record, const motion::Segment& segment) override;
     void ticked(interp::TimerId) override { ++ticks_; }
     void runStarted() override;
+    // Drops the rows made after the run's tick runTicks, whatever their
+    // capacity left; as an observer it then has nothing more to do.
+    bool rewound(std::uint64_t runTicks) override;
+    bool rewind(const Mark*) override { return true; }
 
     // The kept rows are the serials firstSerial() to endSerial() - 1.
     std::uint64_t firstSerial() const { return end_ - rows_.size(); }

@@ -8,6 +8,13 @@ namespace tarvo::views {
 
 enum class Pointer { Arrow, Hand, Cross };
 
+// How far a canvas's drawing had come: what a step back rubs out after it.
+struct DrawingMark {
+    std::uint64_t restarts = 0;  // clears and scale changes so far
+    std::size_t runs = 0, lastRunPoints = 0, points = 0;
+    float x = 0, y = 0;  // the drawing position
+};
+
 // The pointer's buttons during a move over a view: a drag is the left button
 // held alone.
 enum class Buttons { None, LeftAlone, Other };
@@ -43,6 +50,12 @@ public:
     virtual void label(int leftTwips, int topTwips, std::string_view caption) = 0;
     virtual void setVisible(bool visible) = 0;
     virtual void setPointer(Pointer pointer) = 0;
+
+    // Called by a step back: rubs out what was drawn after the mark. A canvas
+    // that keeps no record of its drawing, or that was cleared or rescaled
+    // since the mark, answers false and the run is drawn again from its start.
+    virtual DrawingMark mark() const { return {}; }
+    virtual bool rewind(const DrawingMark&) { return false; }
 };
 
 // A canvas that keeps nothing: for runs nobody watches.
@@ -56,6 +69,7 @@ public:
     void label(int, int, std::string_view) override {}
     void setVisible(bool) override {}
     void setPointer(Pointer) override {}
+    bool rewind(const DrawingMark&) override { return true; }
 };
 
 // The canvases of the three views, as the machine draws into them.

@@ -28,6 +28,7 @@ public:
     MagnifiedView& magnified() { return magnified_; }
     const PathDrawing& pathDrawing() const { return pathDrawing_; }
     const MagnifiedView& magnified() const { return magnified_; }
+    const ViewCanvases& canvases() const { return canvases_; }
 
 private:
     ViewCanvases canvases_;

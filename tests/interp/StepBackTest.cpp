@@ -15,7 +15,8 @@ using Reference = test::ReferenceRun;
 
 const std::string cut = "%\nG01Z-1M03\nG02X10Y10I10J0\nG01X0\nG03X0Y-10I0J-10\nG04\n";
 
-// From every tick one step back lands where the uninterrupted run was after its latest step.
+// From every tick one step back lands where the uninterrupted run was after its latest step, gone
+// back to from the snapshots taken every tick, thinned as they fill up, or from the start.
 TEST(StepBack, LandsWhereAnUninterruptedRunWas) {
     for (const test::Before& before : test::befores) {
         SCOPED_TRACE(before.name);
@@ -24,6 +25,7 @@ TEST(StepBack, LandsWhereAnUninterruptedRunWas) {
         reference.start(cut);
         Rig r;
         before.setUp(r.machine);
+        r.machine.setSnapshotInterval(1);
         r.machine.run(cut, test::withDl(1));
         r.machine.pause();
         const auto start = ticksOf(r.machine);

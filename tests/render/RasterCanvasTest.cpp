@@ -126,6 +126,44 @@ TEST(RasterCanvas, PolylineDrawsWhatTheEquivalentLinesDraw) {
     }
 }
 
+// Rubbed out back to a mark, shown or hidden (rendered when shown), from the image kept at one of
+// the two latest marks or from the record, a canvas shows what was drawn up to the mark and goes
+// on from there as if nothing had come after; a clear in between leaves no going back.
+TEST(RasterCanvas, RewindShowsWhatWasDrawnAtTheMark) {
+    const std::function<void(RasterCanvas&)> parts[] = {
+        [](RasterCanvas& c) { c.line(10, 50, 90, 50, yellow); },
+        [](RasterCanvas& c) { c.lineTo(90, 10, yellow); },  // goes on with the same run
+        [](RasterCanvas& c) { c.plot(20.5, 70.5); },
+        [](RasterCanvas& c) { c.lineTo(5, 95, lightRed); }};
+    const auto drawnTo = [&](std::size_t count) {
+        RasterCanvas c = pixelCanvas(dark);
+        for (std::size_t i = 0; i < count; ++i) parts[i](c);
+        return c.image();
+    };
+    for (const bool shown : {true, false}) {
+        SCOPED_TRACE(shown ? "shown" : "hidden");
+        RasterCanvas c = pixelCanvas(dark);
+        c.setVisible(shown);
+        std::vector<views::DrawingMark> marks;
+        for (const auto& part : parts) {
+            part(c);
+            marks.push_back(c.mark());
+        }
+        for (std::size_t back = marks.size() - 1; back-- > 0;) {
+            ASSERT_TRUE(c.rewind(marks[back]));
+            c.setVisible(true);
+            EXPECT_TRUE(c.image() == drawnTo(back + 1)) << "back to mark " << back;
+            c.setVisible(shown);
+        }
+        for (std::size_t i = 1; i < std::size(parts); ++i) parts[i](c);
+        c.setVisible(true);
+        EXPECT_TRUE(c.image() == drawnTo(std::size(parts)));
+        const views::DrawingMark before = c.mark();
+        c.clear();
+        EXPECT_FALSE(c.rewind(before));
+    }
+}
+
 }  // namespace
 }  // namespace tarvo::render
 

@@ -60,6 +60,11 @@ public:
 
     void ticked(interp::TimerId) override {}
     void runStarted() override { select(std::nullopt); }
+    // The selected row may be gone: nothing stays selected, as after a fresh run.
+    bool rewound(std::uint64_t) override {
+        select(std::nullopt);
+        return true;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -146,8 +146,9 @@ void StepTableModel::refresh() {
     }
     const std::uint64_t first = table_.firstSerial(), end = table_.endSerial();
     const std::uint64_t segment = table_.segmentSerial();
-    if (first >= end_ && (first != first_ || end != end_)) {
-        // Nothing shown is kept any more: a fresh run, or a burst of rows.
+    if ((first >= end_ && (first != first_ || end != end_)) || end < end_ || first < first_) {
+        // Nothing shown is kept any more (a fresh run, or a burst of rows),
+        // or a step back took the newest rows away.
         beginResetModel();
         first_ = first;
         end_ = end;
