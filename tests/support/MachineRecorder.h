@@ -107,12 +107,12 @@ struct TracedRun : Rig, interp::TickListener {
     std::uint64_t stepTicks = 0;
 
     TracedRun() = default;
-    explicit TracedRun(const std::string& program, double dl = 1) { start(program, dl); }
+    explicit TracedRun(const std::string& program, double dl = 1) { start(program, withDl(dl)); }
     // Runs the program to its end on the machine as it stands.
-    void start(const std::string& program, double dl = 1) {
+    void start(const std::string& program, const interp::Parameters& p = withDl(1)) {
         machine.addTickListener(this);
         stepTicks = machine.interpolator().stepTicks;
-        machine.run(program, withDl(dl));
+        machine.run(program, p);
         started = now();
         points = panel.points.size(), bits = panel.bits.size();
         finish(machine);

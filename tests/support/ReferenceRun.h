@@ -27,8 +27,8 @@ struct ReferenceRun : TracedRun {
     std::map<std::uint64_t, State> states;
     std::set<std::uint64_t> stepsAt;
 
-    void start(const std::string& program) {
-        TracedRun::start(program);
+    void start(const std::string& program, const interp::Parameters& p = withDl(1)) {
+        TracedRun::start(program, p);
         states[started.timer1Ticks + started.timer2Ticks] = coreState(started);
         for (const Tick& t : ticks) {
             const std::uint64_t at = t.after.timer1Ticks + t.after.timer2Ticks;
