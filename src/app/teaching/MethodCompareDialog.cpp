@@ -90,13 +90,26 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
          QStringLiteral("完成节拍数")});
     table_->setHorizontalHeaderLabels({QStringLiteral("A"), QStringLiteral("B")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->setMinimumWidth(380);
     table_->setMaximumWidth(460);
     feeds_ = new FeedPlot(this);
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* lesson = new QLabel(
+        QStringLiteral("合成进给是一次迭代进给矢量的长度：逐点比较法每次只走一个轴，为 1；"
+                       "数字积分法一次可同走两轴（√2），也可一轴不走（0），"
+                       "所以它的速度随运动方向而变。偏差是步点到理想轨迹的距离。"),
+        this);
+    lesson->setWordWrap(true);
+    auto* side = new QVBoxLayout;
+    side->addWidget(table_);
+    side->addWidget(lesson);
+    side->addStretch();
     auto* middle = new QHBoxLayout;
     middle->addWidget(staircases_, 1);
-    middle->addWidget(table_);
+    middle->addLayout(side);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pickerRow);
     layout->addWidget(notice_);
