@@ -91,6 +91,7 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     table_->setHorizontalHeaderLabels({QStringLiteral("A"), QStringLiteral("B")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->setMinimumWidth(380);
     table_->setMaximumWidth(460);

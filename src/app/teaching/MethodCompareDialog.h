@@ -40,7 +40,7 @@ public:
     // Brought up from the teaching menu: shown on top, within its screen.
     void present();
     // Timer ticks a run may take before it is cut short.
-    static constexpr std::uint64_t tickLimit = 20'000'000;
+    static constexpr std::uint64_t tickLimit = 4'000'000;
 
 private:
     struct Picker {

@@ -14,6 +14,7 @@ namespace {
 // Pixels a pulse must span before the grid of pulses is drawn.
 constexpr double gridFrom = 8;
 constexpr double margin = 16;
+constexpr std::size_t smoothUpTo = 20'000;
 
 // The bounds of what a run drew, as left, bottom, right, top.
 struct Bounds {
@@ -89,7 +90,12 @@ void StaircasePlot::paintEvent(QPaintEvent*) {
     const double scale =
         std::min((width() - 2 * margin) / box.width(), (height() - 2 * margin) / box.height());
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
+    // Smooth lines cost too much for the staircases of a long program.
+    std::size_t points = 0;
+    for (const Series& s : series_) {
+        for (const auto& segment : s.trial->path.segments) points += segment.size();
+    }
+    painter.setRenderHint(QPainter::Antialiasing, points <= smoothUpTo);
     // Plan XY with Y upward, the drawing centred.
     QTransform toScreen;
     toScreen.translate(width() / 2.0, height() / 2.0);
@@ -106,8 +112,11 @@ void StaircasePlot::paintEvent(QPaintEvent*) {
     }
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
     for (const auto& s : series_.front().trial->ideal) painter.drawPath(toScreen.map(idealPath(s)));
+    // The first staircase broad beneath the second, so that where they agree both show.
+    double broad = 3.5;
     for (const Series& s : series_) {
-        painter.setPen(QPen(s.colour, 2));
+        painter.setPen(QPen(s.colour, broad));
+        broad = 1.5;
         for (const auto& segment : s.trial->path.segments) {
             QPolygonF line;
             for (const auto& p : segment) line << QPointF(p.x, p.y);
