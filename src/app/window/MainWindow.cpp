@@ -27,6 +27,7 @@
 #include "app/panels/ViewStack.h"
 #include "app/teaching/ExercisePanel.h"
 #include "app/teaching/IdealPathSwitch.h"
+#include "app/teaching/MethodCompareDialog.h"
 #include "app/teaching/SelectedStep.h"
 #include "app/teaching/StepTablePanel.h"
 #include "app/teaching/TeachingDocks.h"
@@ -189,6 +190,10 @@ void MainWindow::buildExercises() {
     menus_.mnuTeach->addSeparator();
     QAction* item = menus_.mnuTeach->addAction(QStringLiteral("练习(&X)..."));
     connect(item, &QAction::triggered, exercises, &ExercisePanel::present);
+    auto* comparison = new MethodCompareDialog([this] { return files_->programText(); },
+                                               [this] { return runParameters(); }, this);
+    item = menus_.mnuTeach->addAction(QStringLiteral("方法对比(&B)..."));
+    connect(item, &QAction::triggered, comparison, &MethodCompareDialog::present);
 }
 
 // The control panel's buttons trigger their menu items' actions and are

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QDialog>
+#include <QFutureWatcher>
+#include <array>
+#include <functional>
+#include <stop_token>
+#include <string>
+
+#include "interp/Parameters.h"
+#include "teach/MethodTrial.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace tarvo::app {
+
+class FeedPlot;
+class StaircasePlot;
+
+// 方法对比: a window beside the main one, never modal, that runs the
+// editor's program twice on machines nobody watches, under two choices of
+// methods, and sets the results side by side: both staircases over the ideal
+// path, a table of figures, and the resultant feed of every iteration. The
+// runs go on another thread, so the main window never waits; 取消 stops them.
+class MethodCompareDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    using Trials = std::array<teach::MethodTrial, 2>;
+
+    // program and parameters: what a Run would start from now.
+    MethodCompareDialog(std::function<std::string()> program,
+                        std::function<interp::Parameters()> parameters, QWidget* parent = nullptr);
+    ~MethodCompareDialog() override;
+
+    // Brought up from the teaching menu: shown on top, within its screen.
+    void present();
+    // Timer ticks a run may take before it is cut short.
+    static constexpr std::uint64_t tickLimit = 4'000'000;
+
+private:
+    struct Picker {
+        QComboBox* method;
+        QCheckBox* halfLoad;
+        motion::MethodChoice choice() const;
+        QString name() const;
+    };
+
+    Picker buildPicker(int which, int method);
+    void compare();
+    void cancel();
+    void finished();
+    void fillTable();
+    QString endNotice(const teach::MethodTrial& trial, const QString& name) const;
+
+    std::function<std::string()> program_;
+    std::function<interp::Parameters()> parameters_;
+    std::array<Picker, 2> pickers_;
+    std::array<QString, 2> names_;
+    QPushButton* compare_;
+    QPushButton* cancel_;
+    QLabel* notice_;
+    StaircasePlot* staircases_;
+    QTableWidget* table_;
+    FeedPlot* feeds_;
+    std::stop_source stop_;
+    QFutureWatcher<Trials> watcher_;
+    Trials trials_;
+};
+
+}  // namespace tarvo::app
