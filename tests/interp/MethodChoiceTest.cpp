@@ -42,10 +42,10 @@ TEST_P(InterpMethodEnds, EndOnTheEndPointOrStopWithTheMessage) {
             test::finish(r.machine);
             EXPECT_EQ(test::shown(r.panel), row()["shown"]);
             if (!row()["shown"].empty()) continue;
-            for (const auto& [line, ends] : ends.byLine) {
+            for (const auto& [line, reached] : ends.byLine) {
                 SCOPED_TRACE("line " + std::to_string(line));
-                EXPECT_EQ(ends.first.x, ends.second.x);
-                EXPECT_EQ(ends.first.y, ends.second.y);
+                EXPECT_EQ(reached.first.x, reached.second.x);
+                EXPECT_EQ(reached.first.y, reached.second.y);
             }
             EXPECT_EQ(ends.byLine.size(),
                       std::count(row()["program"].begin(), row()["program"].end(), '\n') - 2);

@@ -22,7 +22,9 @@ TEST_P(ExactReading, ReadsExactlyOrNotAtAll) {
     const DecimalReading reading = readDecimal(row()["text"]);
     const char* const faults[] = {"exact", "not-a-number", "too-large", "too-fine"};
     EXPECT_EQ(faults[static_cast<int>(reading.fault)], row()["reading"]);
-    if (reading.exact()) EXPECT_EQ(reading.value.units(), std::stoll(row()["units"]));
+    if (reading.exact()) {
+        EXPECT_EQ(reading.value.units(), std::stoll(row()["units"]));
+    }
 }
 
 // Every digit of the exact value, trailing zeros trimmed; squares to 16 places.
