@@ -17,6 +17,11 @@
 
 namespace tarvo::app {
 
+// A small screen, 1366 × 768, such as many classroom computers have: for a test's initMain().
+inline void onASmallScreen() {
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TARVO_TEST_DATA "/app/small-screen.json");
+}
+
 inline void clearSettings() {
     QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
 }

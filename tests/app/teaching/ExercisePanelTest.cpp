@@ -18,11 +18,7 @@ class ExercisePanelTest : public QObject {
     Q_OBJECT
 
 public:
-    // A small screen, 1366 × 768, such as many classroom computers have.
-    static void initMain() {
-        qputenv("QT_QPA_PLATFORM",
-                "offscreen:configfile=" TARVO_TEST_DATA "/app/small-screen.json");
-    }
+    static void initMain() { onASmallScreen(); }
 
 private slots:
     void initTestCase() {
