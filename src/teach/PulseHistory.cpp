@@ -17,18 +17,20 @@ PulseHistory::~PulseHistory() {
 
 void PulseHistory::ticked(interp::TimerId timer) {
     // Full: the newest sample takes the place of the oldest.
-    PulseSample& s = ring_[(first_ + size_) % ring_.size()];
+    // Every tick comes here: the ring wraps by comparison, not division.
+    std::size_t slot = first_ + size_;
+    if (slot >= ring_.size()) slot -= ring_.size();
+    PulseSample& s = ring_[slot];
     if (size_ == ring_.size()) {
-        first_ = (first_ + 1) % ring_.size();
+        if (++first_ == ring_.size()) first_ = 0;
     } else {
         ++size_;
     }
 
-    const motion::OutputByte& out = machine_.outdata();
-    s.bits = 0;
-    for (int i = 0; i < motion::OutputByte::Count; ++i) {
-        s.bits = static_cast<std::uint8_t>(s.bits | (out.bit(i) ? 1U << i : 0U));
-    }
+    const auto& bits = machine_.outdata().bits();
+    unsigned packed = 0;
+    for (std::size_t i = 0; i < bits.size(); ++i) packed |= static_cast<unsigned>(bits[i]) << i;
+    s.bits = static_cast<std::uint8_t>(packed);
     s.tick = ++ticks_;
     s.timer = timer;
     // The editor marks the line whose line feed was read last (the first

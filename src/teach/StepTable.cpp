@@ -8,7 +8,7 @@
 namespace tarvo::teach {
 
 StepTable::StepTable(interp::Machine& machine, std::size_t capacity)
-    : machine_(machine), capacity_(std::max<std::size_t>(capacity, 1)) {
+    : machine_(machine), rows_(capacity), rowTicks_(capacity) {
     machine_.addStepObserver(this);
     machine_.addTickListener(this);
 }
@@ -22,10 +22,6 @@ void StepTable::interpolated(const motion::StepRecord& record, const motion::Seg
     // The interpolator counts the iterations of each segment from 1.
     if (record.number == 1 || segments_.empty()) {
         segments_.emplace_back(end_, textbookSegment(segment, machine_.dlstep()));
-    }
-    if (rows_.size() == capacity_) {
-        rows_.pop_front();
-        rowTicks_.pop_front();
     }
     rows_.push_back(record);
     // The iteration is made within a tick, before the tick's listeners are told of it.

@@ -6,6 +6,7 @@
 
 #include "interp/Timer.h"
 #include "motion/StepRecord.h"
+#include "teach/RecordRing.h"
 #include "teach/TextbookStep.h"
 
 namespace tarvo::interp {
@@ -54,15 +55,14 @@ public:
     // The timer tick of the run, from 1, in which a kept row's iteration was made.
     std::uint64_t tickOf(std::uint64_t serial) const { return rowTicks_[serial - firstSerial()]; }
 
-    const std::deque<motion::StepRecord>& rows() const { return rows_; }
+    const RecordRing<motion::StepRecord>& rows() const { return rows_; }
     // The kept row as the textbook lists it.
     TextbookStep textbookAt(std::uint64_t serial) const;
 
 private:
     interp::Machine& machine_;
-    std::size_t capacity_;
-    std::deque<motion::StepRecord> rows_;
-    std::deque<std::uint64_t> rowTicks_;  // beside rows_, one for each
+    RecordRing<motion::StepRecord> rows_;
+    RecordRing<std::uint64_t> rowTicks_;  // beside rows_, one for each
     std::uint64_t ticks_ = 0;             // timer ticks of the run told so far
     std::uint64_t end_ = 0;
     // The segments of the kept rows, by the serial of their first iteration.

@@ -40,8 +40,8 @@ public:
     // Virtual milliseconds advanced since the clock was made.
     qint64 advanced() const { return advanced_; }
 
-    static constexpr qint64 maxBurst = 50;    // wall milliseconds caught up at once
-    static constexpr qint64 workBudget = 10;  // milliseconds of machine work per timer event
+    static constexpr qint64 maxBurst = 50;   // wall milliseconds caught up at once
+    static constexpr qint64 workBudget = 8;  // milliseconds of machine work per timer event
 
 signals:
     // The machine stopped advancing: a command held or stopped it, or its
