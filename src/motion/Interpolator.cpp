@@ -201,7 +201,6 @@ void Interpolator::tellObservers(const Registers& before, const Segment& s, cons
     record.feed[2] = fed(record.before.pz, r.pz);
     record.point = {xcur, ycur, zcur};
     record.distance2 = distanceToEnd2(s);
-    record.distance = record.distance2.root();
     record.interpolation = figures_.choice.interpolation;
     if (figures_.textbook) {
         record.pulses = lastPulses_;

@@ -42,9 +42,10 @@ struct StepRecord {
     std::int8_t feed[3] = {};  // per axis X, Y, Z: +1 or -1 when fed, 0 when not
     ToolPoint point;           // the tool point after the iteration
     // The end test's distance after the iteration: its square exactly, as the
-    // test compared it with the step's, and its root as a double for reading.
+    // test compared it with the step's; its root, a double for reading, is taken
+    // only when read, so a watcher that never reads it does not pay for it.
     Squared distance2;
-    double distance = 0;
+    double distance() const { return distance2.root(); }
     // The run's choice of method; under a textbook method, an iteration of
     // its stepper in whole pulses (none where the machine's own routine made
     // the iteration).

@@ -84,7 +84,7 @@ std::string stepCsvRow(const TextbookStep& step) {
     row +=
         field(decisionText(r)) + ',' + (r.pulses ? pulseCells(r, true) : registerCells(r, r.after));
     row += number(r.point.x) + number(r.point.y) + number(r.point.z);
-    row += motion::exactText(r.distance) + '\n';
+    row += motion::exactText(r.distance()) + '\n';
     return row;
 }
 

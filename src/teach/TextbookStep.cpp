@@ -235,7 +235,7 @@ std::string distanceText(const TextbookStep& step) {
     // Two places cut off, not rounded, so the figure sides with the exact
     // test: 0.999 reads 0.99 < 1.
     const bool reached = step.pulses() ? pulseEnded(step.record) : step.reachedEnd();
-    double d = std::floor(step.record.distance / step.segment.dlstep.toDouble() * 100) / 100;
+    double d = std::floor(step.record.distance() / step.segment.dlstep.toDouble() * 100) / 100;
     // A textbook method ends on its counters, wherever that leaves the distance.
     if (!step.pulses()) d = reached ? std::min(d, 0.99) : std::max(d, 1.0);
     std::array<char, 40> buffer{};

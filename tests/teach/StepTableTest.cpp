@@ -40,7 +40,7 @@ TEST_P(SampleSteps, ReadAsTheTextbookTable) {
                               {"method", std::string(methodText(r.method))}});
     const std::vector<double> point = row().numbers("point");
     std::vector<double> got{r.point.x.toDouble(), r.point.y.toDouble(), r.point.z.toDouble(),
-                            r.distance};
+                            r.distance()};
     got.resize(point.size());
     EXPECT_EQ(got, point);
 }
