@@ -43,6 +43,17 @@ PixelMap mapOf(Scale p, int size) {
     return PixelMap(p[0], p[1], p[2], p[3], size, size);
 }
 
+// The lines of two polylines drawn by turns, in the order they were drawn,
+// in pixels of the map: each point ends the line from the point two before.
+template <typename Run, typename Draw>
+void forEachTurn(const Run& run, const PointsFrom& p, const PixelMap& map, Draw draw) {
+    const QRgb colours[2] = {runColour(run.colour), runColour(run.partner)};
+    for (std::size_t i = 2; i < run.count; ++i) {
+        draw(map.x(p[2 * i - 4]), map.y(p[2 * i - 3]), map.x(p[2 * i]), map.y(p[2 * i + 1]),
+             colours[i % 2]);
+    }
+}
+
 }  // namespace
 
 RasterCanvas::RasterCanvas(views::Rgb background, int size)
@@ -59,6 +70,7 @@ void RasterCanvas::attach() {
 
 void RasterCanvas::clear() {
     ++restarts_;
+    markedRuns_ = 0;
     runs_.reuse();
     points_.reuse();
     startRun(scaleChange, scale_[0], scale_[1]);
@@ -83,17 +95,45 @@ void RasterCanvas::setScale(float left, float top, float right, float bottom) {
 }
 
 void RasterCanvas::startRun(std::int8_t colour, float x, float y) {
-    runs_.push_back({colour, points_.size() / 2, 1});
+    runs_.push_back({colour, alone, points_.size() / 2, 1});
     addPoint(x, y);
 }
 
 bool RasterCanvas::continues(float x, float y, std::int8_t colour) const {
-    return runs_.back().colour == colour && colour >= 0 && points_[points_.size() - 2] == x &&
-           points_.back() == y;
+    const Run& last = runs_.back();
+    return last.colour == colour && colour >= 0 && last.partner == alone &&
+           endsAt(points_.size() / 2 - 1, x, y);
+}
+
+// Whether a line from (x, y) goes on with the polyline whose turn it is in
+// the last run. Two runs of one line each, the first of this colour and
+// ending here, begin taking turns: the first's end and the second's start
+// change places, so the points alternate, and the second run goes.
+bool RasterCanvas::takesTurn(float x, float y, std::int8_t colour) {
+    if (colour < 0) return false;
+    Run& last = runs_.back();
+    if (last.partner != alone) {
+        const std::int8_t turn = last.count % 2 == 0 ? last.colour : last.partner;
+        return turn == colour && endsAt(last.first + last.count - 2, x, y);
+    }
+    const std::size_t n = runs_.size();
+    if (n < 2 || n - 2 < markedRuns_ || last.colour < 0 || last.count != 2) return false;
+    Run& before = runs_[n - 2];
+    if (before.colour != colour || before.partner != alone || before.count != 2 ||
+        !endsAt(before.first + 1, x, y)) {
+        return false;
+    }
+    const std::size_t end = 2 * (before.first + 1), start = 2 * last.first;
+    std::swap(points_[end], points_[start]);
+    std::swap(points_[end + 1], points_[start + 1]);
+    before.partner = last.colour;
+    before.count = 4;
+    runs_.truncate(n - 1);
+    return true;
 }
 
 void RasterCanvas::segment(float x1, float y1, float x2, float y2, std::int8_t colour) {
-    if (!continues(x1, y1, colour)) startRun(colour, x1, y1);
+    if (!continues(x1, y1, colour) && !takesTurn(x1, y1, colour)) startRun(colour, x1, y1);
     addPoint(x2, y2);
     ++runs_.back().count;
     currentX_ = x2;
@@ -160,6 +200,7 @@ void RasterCanvas::label(int leftTwips, int topTwips, std::string_view caption) 
 views::DrawingMark RasterCanvas::mark() const {
     const views::DrawingMark mark{restarts_,      runs_.size(), runs_.back().count,
                                   points_.size(), currentX_,    currentY_};
+    markedRuns_ = runs_.size();
     if (visible_ && !stale_) {
         // A deep copy: the drawing writes into image_'s pixels behind its back.
         kept_.push_back({mark, image_.copy()});
@@ -171,6 +212,7 @@ views::DrawingMark RasterCanvas::mark() const {
 bool RasterCanvas::rewind(const views::DrawingMark& mark) {
     if (mark.restarts != restarts_) return false;
     runs_.truncate(mark.runs);
+    markedRuns_ = mark.runs;
     runs_.back().count = mark.lastRunPoints;
     points_.truncate(mark.points);
     currentX_ = mark.x;
@@ -241,6 +283,10 @@ void RasterCanvas::renderAll(QImage& image) const {
             map = mapOf(p, image.width());
         } else if (run.colour == plotted) {
             drawPixel(buffer, map.x(p[0]), map.y(p[1]), runColour(run.colour));
+        } else if (run.partner != alone) {
+            forEachTurn(run, p, map, [&](double x1, double y1, double x2, double y2, QRgb c) {
+                drawPixelLine(buffer, x1, y1, x2, y2, c);
+            });
         } else {
             const QRgb colour = runColour(run.colour);
             double x = map.x(p[0]), y = map.y(p[1]);
@@ -297,6 +343,12 @@ bool RasterCanvas::writeSvg(QIODevice& out, int size) const {
         const PointsFrom p{points_, 2 * run.first};
         if (run.colour == scaleChange) {
             map = mapOf(p, size);
+            continue;
+        }
+        if (run.partner != alone) {
+            forEachTurn(run, p, map, [&](double x1, double y1, double x2, double y2, QRgb c) {
+                picture.line(x1, y1, x2, y2, c);
+            });
             continue;
         }
         for (std::size_t i = 1; i < run.count; ++i) {

@@ -58,6 +58,9 @@ public:
     // Writes the picture to a file, SVG when the name ends in ".svg", else PNG.
     bool saveImage(const QString& path, int size) const;
 
+    // Heap memory the recorded drawing holds.
+    std::size_t recordedBytes() const { return runs_.bytes() + points_.bytes(); }
+
     bool visible() const { return visible_; }
     views::Pointer pointer() const { return pointer_; }
     // A pixel position in an image of the given size, in the view's user units.
@@ -75,14 +78,19 @@ private:
     // What was drawn, as runs of points: a polyline in a palette colour, a
     // plotted point, or a change of scale (two points: left, top and right,
     // bottom). Lines that continue each other in one colour share a run, so
-    // a path costs two floats a step.
+    // a path costs two floats a step. So do two polylines drawn by turns,
+    // as the axonometric view draws a cut and its shadow on the surface: their
+    // points alternate, the first polyline's in `colour`, the second's in
+    // `partner`.
     struct Run {
-        std::int8_t colour;  // a palette index, or one of the kinds below
-        std::size_t first;   // index of its first point
+        std::int8_t colour;   // a palette index, or one of the kinds below
+        std::int8_t partner;  // the second polyline's palette index, or alone
+        std::size_t first;    // index of its first point
         std::size_t count;
     };
     static constexpr std::int8_t plotted = -1;
     static constexpr std::int8_t scaleChange = -2;
+    static constexpr std::int8_t alone = -1;
 
     struct Label {
         int left, top;
@@ -90,6 +98,10 @@ private:
     };
 
     bool continues(float x, float y, std::int8_t colour) const;
+    bool takesTurn(float x, float y, std::int8_t colour);
+    bool endsAt(std::size_t point, float x, float y) const {
+        return points_[2 * point] == x && points_[2 * point + 1] == y;
+    }
     void segment(float x1, float y1, float x2, float y2, std::int8_t colour);
     void startRun(std::int8_t colour, float x, float y);
     void addPoint(float x, float y) {
@@ -114,7 +126,10 @@ private:
     std::vector<Label> labels_;
     float currentX_ = 0, currentY_ = 0;
     std::uint64_t restarts_ = 0;  // clears and scale changes, as a mark counts them
-    bool stale_ = false;          // image_ waits to be rendered again when shown
+    // Runs that stood at the latest mark: a rewind to it must find them as
+    // they were, so they never begin taking turns.
+    mutable std::size_t markedRuns_ = 0;
+    bool stale_ = false;  // image_ waits to be rendered again when shown
     struct Kept {
         views::DrawingMark mark;
         QImage image;

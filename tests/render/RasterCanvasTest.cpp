@@ -164,6 +164,47 @@ TEST(RasterCanvas, RewindShowsWhatWasDrawnAtTheMark) {
     }
 }
 
+// A cut and its shadow on the surface drawn by turns, as the axonometric view draws a cut below
+// the surface, cost two points a step and come back as they were drawn, line for line: at
+// another size, in SVG, and from a mark taken before or after the two began taking turns.
+TEST(RasterCanvas, LinesDrawnByTurnsAreKeptAsDrawn) {
+    constexpr int steps = 50'000;
+    const auto cut = [](int i) { return QPointF(10 + 80.0 * i / steps, 50 + i % 200 / 10.0); };
+    const auto shadow = [&](int i) { return cut(i) - QPointF(0, 25 + i % 50 / 10.0); };
+    const auto drawSteps = [&](RasterCanvas& c, int from, int to, bool markEach = false) {
+        for (int i = from; i < to; ++i) {
+            c.line(cut(i).x(), cut(i).y(), cut(i + 1).x(), cut(i + 1).y(), lightRed);
+            c.line(shadow(i).x(), shadow(i).y(), shadow(i + 1).x(), shadow(i + 1).y(),
+                   lightMagenta);
+            if (markEach) c.mark();  // a run that stood at a mark stays as it was
+        }
+    };
+    RasterCanvas canvas = pixelCanvas(dark), apart = pixelCanvas(dark);
+    drawSteps(canvas, 0, 1);
+    const views::DrawingMark beforeTurns = canvas.mark();
+    drawSteps(canvas, 1, steps / 2);
+    const views::DrawingMark halfway = canvas.mark();
+    drawSteps(canvas, steps / 2, steps);
+    drawSteps(apart, 0, steps, true);
+    EXPECT_LT(canvas.recordedBytes(), std::size_t{24} * steps);
+    EXPECT_GT(apart.recordedBytes(), std::size_t{60} * steps);
+    EXPECT_EQ(canvas.svg(100), apart.svg(100));
+    canvas.resize(250);
+    apart.resize(250);
+    EXPECT_TRUE(canvas.image() == apart.image());
+    canvas.resize(100);
+    canvas.setVisible(true);
+    for (const auto& [mark, drawn] : {std::pair{halfway, steps / 2}, std::pair{beforeTurns, 1}}) {
+        RasterCanvas upTo = pixelCanvas(dark);
+        drawSteps(upTo, 0, drawn);
+        ASSERT_TRUE(canvas.rewind(mark));
+        EXPECT_TRUE(canvas.image() == upTo.image()) << "back to step " << drawn;
+        drawSteps(canvas, drawn, steps);
+        drawSteps(upTo, drawn, steps);
+        EXPECT_TRUE(canvas.image() == upTo.image()) << "on from step " << drawn;
+    }
+}
+
 }  // namespace
 }  // namespace tarvo::render
 
