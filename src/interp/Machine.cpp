@@ -170,7 +170,7 @@ void Machine::takeSnapshot() {
                           interp_.gcode,
                           interp_.mcode,
                           interp_.lcode,
-                          outdata_.bits(),
+                          outdata_.byte(),
                           switches_,
                           lineDone_,
                           marks_,
@@ -235,7 +235,7 @@ void Machine::restore(const Snapshot& s) {
     interp_.gcode = s.gcode;
     interp_.mcode = s.mcode;
     interp_.lcode = s.lcode;
-    for (int i = 0; i < motion::OutputByte::Count; ++i) outdata_.set(i, s.outdata[i]);
+    outdata_.restore(s.outdata);
     switches_ = s.switches;
     lineDone_ = s.lineDone;
     views_.pathDrawing().au = s.au;

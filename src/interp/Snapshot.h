@@ -30,7 +30,7 @@ struct Snapshot {
     CarriedState carried;
     std::int64_t txtpos = 0, txtline = 0;
     std::string_view gcode, mcode, lcode;
-    std::array<bool, motion::OutputByte::Count> outdata{};
+    std::uint8_t outdata = 0;
     Switches switches;
     bool lineDone = false;
     LineMarks marks;

@@ -16,9 +16,7 @@ void OutputByte::tell(int index, bool value) {
 
 void OutputByte::reset() {
     shown_ = panel_.showsMotion();
-    static constexpr std::array<bool, Count> idle{true, false, true,  false,
-                                                  true, false, false, false};
-    for (int i = 0; i < Count; ++i) set(i, idle[i]);
+    restore(idle);
 }
 
 }  // namespace tarvo::motion

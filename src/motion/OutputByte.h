@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <cstdint>
 #include <string>
 
 namespace tarvo::motion {
@@ -16,18 +16,23 @@ public:
 
     explicit OutputByte(MotionPanel& panel) : panel_(panel) {}
 
-    bool bit(int index) const { return bits_[index]; }
-    const std::array<bool, Count>& bits() const { return bits_; }
-    char text(int index) const { return bits_[index] ? '1' : '0'; }
+    bool bit(int index) const { return ((byte_ >> index) & 1U) != 0; }
+    // The byte as the port takes it: bit i is outdata(i).
+    std::uint8_t byte() const { return byte_; }
+    char text(int index) const { return bit(index) ? '1' : '0'; }
     std::string texts() const;  // indexes 0 to 7, "10101000" at rest
 
     // Every change is told to the panel, when it shows the byte.
     void set(int index, bool value) {
-        const bool changed = bits_[index] != value;
-        bits_[index] = value;
-        if (shown_ && changed) tell(index, value);
+        if (bit(index) == value) return;
+        byte_ ^= static_cast<std::uint8_t>(1U << index);
+        if (shown_) tell(index, value);
     }
     void reset();  // the idle pattern written at the start of a run
+    // Every bit as in a byte taken before, each change told as set() tells it.
+    void restore(std::uint8_t byte) {
+        for (int i = 0; i < Count; ++i) set(i, ((byte >> i) & 1U) != 0);
+    }
     // The axis's pulse bit goes active.
     void pulse(Axis axis) { set(pulseBit(axis), false); }
     void direction(Axis axis, bool negative) { set(pulseBit(axis) + 1, negative); }
@@ -44,7 +49,9 @@ private:
 
     MotionPanel& panel_;
     bool shown_ = true;
-    std::array<bool, Count> bits_{true, false, true, false, true, false, false, false};
+    // At rest the pulse bits are high: 10101000 for indexes 0 to 7.
+    static constexpr std::uint8_t idle = 0b0001'0101;
+    std::uint8_t byte_ = idle;
 };
 
 }  // namespace tarvo::motion

@@ -27,19 +27,14 @@ void PulseHistory::ticked(interp::TimerId timer) {
         ++size_;
     }
 
-    const auto& bits = machine_.outdata().bits();
-    unsigned packed = 0;
-    for (std::size_t i = 0; i < bits.size(); ++i) packed |= static_cast<unsigned>(bits[i]) << i;
-    s.bits = static_cast<std::uint8_t>(packed);
+    s.bits = machine_.outdata().byte();
     s.tick = ++ticks_;
     s.timer = timer;
     // The editor marks the line whose line feed was read last (the first
     // line before any): the line whose motion runs or whose words follow.
     s.line = std::max<std::int64_t>(machine_.interpreter().txtline, 1);
     const motion::Interpolator& engine = machine_.interpolator();
-    s.x = engine.xcur.toDouble();
-    s.y = engine.ycur.toDouble();
-    s.z = engine.zcur.toDouble();
+    s.point = {engine.xcur, engine.ycur, engine.zcur};
     ++revision_;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "interp/Timer.h"
+#include "motion/StepRecord.h"
 
 namespace tarvo::interp {
 class Machine;
@@ -15,10 +16,10 @@ namespace tarvo::teach {
 // What the machine showed right after one timer tick: the pulse diagram's
 // record of that tick.
 struct PulseSample {
-    std::uint64_t tick = 0;      // timer ticks since the run started, from 1
-    std::int64_t line = 0;       // program line the editor marks, from 1
-    double x = 0, y = 0, z = 0;  // tool point, internal units (tenths of a mm)
-    std::uint8_t bits = 0;       // the output byte: bit i is outdata(i)
+    std::uint64_t tick = 0;   // timer ticks since the run started, from 1
+    std::int64_t line = 0;    // program line the editor marks, from 1
+    motion::ToolPoint point;  // the tool point, exactly
+    std::uint8_t bits = 0;    // the output byte: bit i is outdata(i)
     interp::TimerId timer = interp::TimerId::Interpreter;
 
     bool bit(int index) const { return ((bits >> index) & 1U) != 0; }

@@ -42,7 +42,8 @@ TEST_P(InterpPulseHistory, KeepsTheNewestTicksOfTheTrace) {
         EXPECT_EQ(static_cast<int>(s->timer), trace.ticks[tick - 1].timer);
         EXPECT_EQ(byteText(*s), traced.outdata) << "tick " << tick;
         EXPECT_EQ(s->line, traced.markedLine + 1) << "tick " << tick;
-        EXPECT_EQ(std::vector({s->x, s->y, s->z}),
+        const motion::Point3 drawn = s->point.drawn();
+        EXPECT_EQ(std::vector({drawn.x, drawn.y, drawn.z}),
                   std::vector({traced.xcur, traced.ycur, traced.zcur}));
     }
     EXPECT_FALSE(history.find(ticks + 1));

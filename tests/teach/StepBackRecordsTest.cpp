@@ -35,7 +35,8 @@ struct RecordedRig : test::Rig {
         out << "\npulses:";
         for (std::size_t i = 0; i < pulses.size(); ++i) {
             const PulseSample& p = pulses.at(i);
-            out << ' ' << p.tick << '/' << int(p.bits) << '/' << p.line << '/' << p.x << ',' << p.y;
+            out << ' ' << p.tick << '/' << int(p.bits) << '/' << p.line << '/' << p.point.x.units()
+                << ',' << p.point.y.units();
         }
         const PathDeviation& d = record.deviation();
         out << "\ndeviation " << d.finished().size() << ' ' << d.runDeviation() << ' '

@@ -64,8 +64,9 @@ TEST(StepTableRuns, KeepTheNewestRowsAndFindTheirTicksInThePulseHistory) {
         const std::uint64_t tick = table.tickOf(serial);
         if (serial + 1 < table.endSerial() && table.tickOf(serial + 1) == tick) continue;
         const PulseSample* s = history.find(tick);
-        const motion::Point3 point = table.at(serial).point.drawn();
-        ASSERT_TRUE(s && s->x == point.x && s->y == point.y && s->z == point.z) << serial;
+        const motion::ToolPoint& point = table.at(serial).point;
+        ASSERT_TRUE(s && s->point.x == point.x && s->point.y == point.y && s->point.z == point.z)
+            << serial;
     }
     ASSERT_EQ(bounded.rows().size(), 10u);
     EXPECT_EQ(bounded.firstSerial(), 158u);

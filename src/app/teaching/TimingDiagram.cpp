@@ -139,7 +139,8 @@ QString TimingDiagram::readout() const {
         .arg(s->timer == interp::TimerId::Interpreter ? QStringLiteral("译码")
                                                       : QStringLiteral("插补"))
         .arg(s->line)
-        .arg(millimetres(s->x), millimetres(s->y), millimetres(s->z), byteText(*s));
+        .arg(millimetres(s->point.x.toDouble()), millimetres(s->point.y.toDouble()),
+             millimetres(s->point.z.toDouble()), byteText(*s));
 }
 
 void TimingDiagram::showReadout() {
