@@ -44,6 +44,33 @@ double IdealSegment::distance(const motion::Point3& p) const {
     return length(wy * dz - wz * dy, wz * dx - wx * dz, wx * dy - wy * dx) / std::sqrt(length2);
 }
 
+bool IdealSegment::mayLieFarther(const motion::Point3& p, double than) const {
+    // Squares a little short of the bound still count as farther, so that
+    // rounding in them never hides a point the roots put farther.
+    constexpr double margin = 1e-12;
+    if (arc()) {
+        const double x = p.x - cx, y = p.y - cy, r2 = x * x + y * y;
+        const double inner = radius - than, outer = radius + than;
+        return r2 >= outer * outer * (1 - margin) ||
+               (inner > 0 && r2 <= inner * inner * (1 + margin));
+    }
+    const double dx = end.x - start.x, dy = end.y - start.y, dz = end.z - start.z;
+    const double wx = p.x - start.x, wy = p.y - start.y, wz = p.z - start.z;
+    const double along = wx * dx + wy * dy + wz * dz;
+    const double length2 = dx * dx + dy * dy + dz * dz;
+    double d2 = 0;
+    if (along <= 0 || length2 == 0) {
+        d2 = wx * wx + wy * wy + wz * wz;
+    } else if (along >= length2) {
+        const double ex = p.x - end.x, ey = p.y - end.y, ez = p.z - end.z;
+        d2 = ex * ex + ey * ey + ez * ez;
+    } else {
+        const double cx = wy * dz - wz * dy, cy = wz * dx - wx * dz, cz = wx * dy - wy * dx;
+        d2 = (cx * cx + cy * cy + cz * cz) / length2;
+    }
+    return d2 > 0 && d2 >= than * than * (1 - margin);
+}
+
 double IdealSegment::sweep() const {
     if (start.x == end.x && start.y == end.y) return 0;
     constexpr double turn = 2 * std::numbers::pi;

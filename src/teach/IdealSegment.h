@@ -28,6 +28,10 @@ struct IdealSegment {
     // How far a point lies off the path: from the line segment in space, or
     // from the circle in the XY plane (an arc does not move Z).
     double distance(const motion::Point3& p) const;
+    // Whether the point may lie farther than `than` off the path, judged by
+    // squares, without a root: true for every point distance() puts farther,
+    // and for a few just short of it, so that distance() has the last word.
+    bool mayLieFarther(const motion::Point3& p, double than) const;
     // Arcs: the angle turned from start to end, radians, positive
     // counter-clockwise; 0 when the end stands on the start, where the
     // machine makes no step.

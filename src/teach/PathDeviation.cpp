@@ -15,7 +15,9 @@ void PathDeviation::interpolated(const motion::StepRecord& record, const motion:
     if (record.number == 1) startSegment(segment);
     // An iteration of a straight move that fed no axis leaves the tool where it was.
     if (record.feed[0] == 0 && record.feed[1] == 0 && record.feed[2] == 0) return;
-    const double d = current_.distance(record.point.drawn());
+    const motion::Point3 point = record.point.drawn();
+    if (!current_.mayLieFarther(point, current_.deviation)) return;
+    const double d = current_.distance(point);
     if (d <= current_.deviation) return;
     current_.deviation = d;
     runDeviation_ = std::max(runDeviation_, d);

@@ -16,7 +16,12 @@ TEST_P(IdealSegmentPath, DistanceOfAPointAndSweep) {
     const IdealSegment path = IdealSegment::of({decimalOf(s[0]), decimalOf(s[1]), decimalOf(s[2]),
                                                 decimalOf(s[3]), decimalOf(s[4]), decimalOf(s[5]),
                                                 decimalOf(s[6]), decimalOf(s[7]), mode});
-    EXPECT_DOUBLE_EQ(path.distance({p.at(0), p.at(1), p.at(2)}), row().number("distance"));
+    const motion::Point3 point{p.at(0), p.at(1), p.at(2)};
+    const double distance = row().number("distance");
+    EXPECT_DOUBLE_EQ(path.distance(point), distance);
+    // The quick look by squares lets through whatever lies farther, and not much else.
+    if (distance > 0) EXPECT_TRUE(path.mayLieFarther(point, distance * (1 - 1e-6)));
+    EXPECT_FALSE(path.mayLieFarther(point, distance * (1 + 1e-6) + 1e-6));
     EXPECT_DOUBLE_EQ(path.sweep(), row().numberOr("sweep", path.sweep()));
 }
 }  // namespace
