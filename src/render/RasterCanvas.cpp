@@ -202,9 +202,17 @@ views::DrawingMark RasterCanvas::mark() const {
                                   points_.size(), currentX_,    currentY_};
     markedRuns_ = runs_.size();
     if (visible_ && !stale_) {
-        // A deep copy: the drawing writes into image_'s pixels behind its back.
-        kept_.push_back({mark, image_.copy()});
-        if (kept_.size() > 2) kept_.pop_front();
+        // A deep copy, into the pixels of the oldest kept image when there
+        // are two: the drawing writes into image_'s pixels behind its back,
+        // and a long run marks often.
+        Kept kept{mark, {}};
+        if (kept_.size() == 2) {
+            kept.image = std::move(kept_.front().image);
+            kept_.pop_front();
+        }
+        if (kept.image.size() != image_.size()) kept.image = QImage(image_.size(), image_.format());
+        std::copy_n(image_.constBits(), image_.sizeInBytes(), kept.image.bits());
+        kept_.push_back(std::move(kept));
     }
     return mark;
 }
