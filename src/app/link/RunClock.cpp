@@ -33,6 +33,9 @@ void RunClock::sync() {
 
 void RunClock::setPace(Pace pace) {
     pace_ = pace;
+    // Unlimited, the clock goes on as soon as the window has had its turn,
+    // not a millisecond after it.
+    timer_.setInterval(pace_.unlimited() ? 0 : 1);
     restartReckoning();
 }
 

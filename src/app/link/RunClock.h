@@ -13,7 +13,8 @@ class Machine;
 
 namespace tarvo::app {
 
-// Drives the machine's clock from a precise 1 ms timer at the chosen pace.
+// Drives the machine's clock from a precise 1 ms timer at the chosen pace, or,
+// unlimited, every time the window has had its turn.
 // The ticks due are reckoned from a monotonic clock, so a slow pace keeps
 // time over a long run and a timer event that comes late advances every tick
 // that is due, but never more than a short burst, so a stall of the window
