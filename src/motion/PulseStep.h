@@ -37,6 +37,7 @@ struct ComparisonStep {
     PulseFeed feed;
     std::int64_t fAfter = 0;  // the new deviation
     std::int64_t sigma = 0;   // Σ, pulses still to feed
+    friend bool operator==(const ComparisonStep&, const ComparisonStep&) = default;
 };
 
 // One iteration of digital integration (数字积分法, DDA) in its four beats:
@@ -57,6 +58,7 @@ struct IntegrationStep {
     // The end counters after the iteration: an arc's pulses still to feed
     // per axis; a line's iterations still to make, the same in both.
     std::int64_t sigmaX = 0, sigmaY = 0;
+    friend bool operator==(const IntegrationStep&, const IntegrationStep&) = default;
 };
 
 }  // namespace tarvo::motion

@@ -26,6 +26,7 @@ struct ToolPoint {
 
     // The nearest doubles, for drawing and teaching figures.
     Point3 drawn() const { return {x.toDouble(), y.toDouble(), z.toDouble()}; }
+    friend bool operator==(const ToolPoint&, const ToolPoint&) = default;
 };
 
 // One iteration of an interpolation routine, as a textbook table lists it:
@@ -51,6 +52,8 @@ struct StepRecord {
     // the iteration).
     Interpolation interpolation = Interpolation::Machine;
     std::optional<PulseIteration> pulses;
+
+    friend bool operator==(const StepRecord&, const StepRecord&) = default;
 };
 
 // Told of every interpolation iteration, after its end test. Called from the

@@ -68,6 +68,7 @@ public:
     }
 
     std::size_t size() const { return size_; }
+    std::size_t capacity() const { return capacity_; }
     bool empty() const { return size_ == 0; }
     const Record& operator[](std::size_t index) const { return slots_[wrapped(first_ + index)]; }
     const Record& back() const { return (*this)[size_ - 1]; }

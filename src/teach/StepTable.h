@@ -26,6 +26,11 @@ namespace tarvo::teach {
 // never restart, so a reader can tell what came and what went since it
 // last looked. Each row also knows the timer tick of the run it was made in,
 // counted as the pulse history counts them, so a row finds its tick there.
+//
+// A row is kept in a few cache lines, so a long run at the fastest pace
+// writes little: what its segment tells is kept once a segment, its
+// registers before are the row before's after, and a textbook method's
+// iteration is kept apart.
 class StepTable : public motion::StepObserver, public interp::TickListener {
 public:
     static constexpr std::size_t defaultCapacity = 200'000;
@@ -46,27 +51,51 @@ public:
     // The kept rows are the serials firstSerial() to endSerial() - 1.
     std::uint64_t firstSerial() const { return end_ - rows_.size(); }
     std::uint64_t endSerial() const { return end_; }
+    std::size_t size() const { return rows_.size(); }
+    bool empty() const { return rows_.empty(); }
     // The first kept row of the newest segment; endSerial() while none is kept.
     std::uint64_t segmentSerial() const;
-    const motion::StepRecord& at(std::uint64_t serial) const {
-        return rows_[serial - firstSerial()];
-    }
+    // A kept row, as the machine told it.
+    motion::StepRecord at(std::uint64_t serial) const;
+    motion::StepRecord newest() const { return at(end_ - 1); }
 
     // The timer tick of the run, from 1, in which a kept row's iteration was made.
-    std::uint64_t tickOf(std::uint64_t serial) const { return rowTicks_[serial - firstSerial()]; }
+    std::uint64_t tickOf(std::uint64_t serial) const { return rows_[serial - firstSerial()].tick; }
 
-    const RecordRing<motion::StepRecord>& rows() const { return rows_; }
     // The kept row as the textbook lists it.
     TextbookStep textbookAt(std::uint64_t serial) const;
 
 private:
+    // What a row tells beyond its segment and the row before it.
+    struct Row {
+        motion::Registers after;
+        motion::ToolPoint point;
+        std::uint64_t number = 0;
+        std::uint64_t tick = 0;
+        std::int8_t feed[3] = {};
+        motion::Method method = motion::Method::Integration;
+        motion::Interpolation interpolation = motion::Interpolation::Machine;
+        bool pulses = false;
+    };
+    // A segment of the kept rows, from the serial of its first iteration.
+    struct SegmentRows {
+        std::uint64_t first = 0;
+        motion::Segment segment;
+        TextbookSegment textbook;
+        motion::Registers before;  // as its first iteration found them
+    };
+    const SegmentRows& segmentOf(std::uint64_t serial) const;
+    const motion::PulseIteration& pulsesOf(std::uint64_t serial) const;
+
     interp::Machine& machine_;
-    RecordRing<motion::StepRecord> rows_;
-    RecordRing<std::uint64_t> rowTicks_;  // beside rows_, one for each
-    std::uint64_t ticks_ = 0;             // timer ticks of the run told so far
+    RecordRing<Row> rows_;
+    // The textbook iterations of the kept rows that have one, by serial.
+    RecordRing<std::pair<std::uint64_t, motion::PulseIteration>> pulses_;
+    std::deque<SegmentRows> segments_;
+    // The registers the oldest kept row found, once the row before it is gone.
+    motion::Registers oldestBefore_;
+    std::uint64_t ticks_ = 0;  // timer ticks of the run told so far
     std::uint64_t end_ = 0;
-    // The segments of the kept rows, by the serial of their first iteration.
-    std::deque<std::pair<std::uint64_t, TextbookSegment>> segments_;
 };
 
 }  // namespace tarvo::teach

@@ -35,8 +35,7 @@ const ColumnTitle& textbookTitle(int column, motion::Interpolation method) {
 }
 
 motion::Interpolation tableMethod(const StepTable& table) {
-    return table.rows().empty() ? motion::Interpolation::Machine
-                                : table.rows().back().interpolation;
+    return table.empty() ? motion::Interpolation::Machine : table.newest().interpolation;
 }
 
 std::string textbookCell(const TextbookStep& step, int column) {

@@ -39,7 +39,7 @@ std::int64_t arcSigma(std::int64_t xs, std::int64_t ys, std::int64_t xe, std::in
 // start, deviations in internal units squared; the texts below divide them
 // by the step.
 struct TextbookStep {
-    const motion::StepRecord& record;
+    motion::StepRecord record;
     const TextbookSegment& segment;
 
     bool arc() const {

@@ -140,8 +140,8 @@ void StepTablePanel::selectSerial(std::optional<std::uint64_t> serial) {
 }
 
 QString StepTablePanel::caption() const {
-    if (table_.rows().empty()) return QStringLiteral("运行程序后，这里逐步列出插补过程");
-    const motion::StepRecord& r = table_.rows().back();
+    if (table_.empty()) return QStringLiteral("运行程序后，这里逐步列出插补过程");
+    const motion::StepRecord r = table_.newest();
     QString text = QStringLiteral("%1：第%2行 %3 %4")
                        .arg(utf8(teach::interpolationText(r.interpolation)))
                        .arg(r.line)
@@ -150,7 +150,7 @@ QString StepTablePanel::caption() const {
     if (r.method == motion::Method::Integration && !r.pulses) {
         text += QStringLiteral(" regmax=%1").arg(utf8(motion::exactText(r.regmax)));
     }
-    return text + QStringLiteral("，第%1步；表中共%2行").arg(r.number).arg(table_.rows().size());
+    return text + QStringLiteral("，第%1步；表中共%2行").arg(r.number).arg(table_.size());
 }
 
 void StepTablePanel::showCaption() {
