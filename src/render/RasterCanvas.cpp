@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "render/DrawingPicture.h"
 #include "render/SvgPicture.h"
 #include "render/WholeFile.h"
 
@@ -56,12 +57,17 @@ void forEachTurn(const Run& run, const PointsFrom& p, const PixelMap& map, Draw 
 
 }  // namespace
 
-RasterCanvas::RasterCanvas(views::Rgb background, int size)
-    : background_(background), image_(size, size, QImage::Format_RGB32) {
+RasterCanvas::RasterCanvas(views::Rgb background, int size, std::size_t budget)
+    : background_(background),
+      pointLimit_(budget / sizeof(float)),
+      image_(size, size, QImage::Format_RGB32) {
     image_.fill(rgb(background_));
     attach();
     clear();
 }
+
+RasterCanvas::RasterCanvas(RasterCanvas&&) noexcept = default;
+RasterCanvas::~RasterCanvas() = default;
 
 void RasterCanvas::attach() {
     buffer_ = bufferOf(image_);
@@ -71,6 +77,7 @@ void RasterCanvas::attach() {
 void RasterCanvas::clear() {
     ++restarts_;
     markedRuns_ = 0;
+    picture_.reset();
     runs_.reuse();
     points_.reuse();
     startRun(scaleChange, scale_[0], scale_[1]);
@@ -92,6 +99,20 @@ void RasterCanvas::setScale(float left, float top, float right, float bottom) {
     addPoint(right, bottom);
     runs_.back().count = 2;
     map_ = mapOf(scale_, image_.width());
+    if (picture_) picture_->setScale(left, top, right, bottom);
+}
+
+// The drawing so far goes into the picture, and the points it kept go.
+void RasterCanvas::keepAsPicture() {
+    auto picture = std::make_unique<DrawingPicture>(rgb(background_));
+    renderAll(picture->image());
+    picture_ = std::move(picture);
+    ++restarts_;
+    markedRuns_ = 0;
+    kept_.clear();
+    runs_.clear();
+    points_.clear();
+    setScale(scale_[0], scale_[1], scale_[2], scale_[3]);
 }
 
 void RasterCanvas::startRun(std::int8_t colour, float x, float y) {
@@ -133,9 +154,14 @@ bool RasterCanvas::takesTurn(float x, float y, std::int8_t colour) {
 }
 
 void RasterCanvas::segment(float x1, float y1, float x2, float y2, std::int8_t colour) {
-    if (!continues(x1, y1, colour) && !takesTurn(x1, y1, colour)) startRun(colour, x1, y1);
-    addPoint(x2, y2);
-    ++runs_.back().count;
+    if (picture_) {
+        picture_->line(x1, y1, x2, y2, runColour(colour));
+    } else {
+        if (!continues(x1, y1, colour) && !takesTurn(x1, y1, colour)) startRun(colour, x1, y1);
+        addPoint(x2, y2);
+        ++runs_.back().count;
+        keepWithinBudget();
+    }
     currentX_ = x2;
     currentY_ = y2;
     drawPixelLine(buffer_, map_.x(x1), map_.y(y1), map_.x(x2), map_.y(y2), runColour(colour));
@@ -154,13 +180,17 @@ void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t co
                               std::size_t stride, int colour) {
     if (count == 0) return;
     const auto c = static_cast<std::int8_t>(colour & 15);
-    if (!continues(currentX_, currentY_, c)) startRun(c, currentX_, currentY_);
+    if (!picture_ && !continues(currentX_, currentY_, c)) startRun(c, currentX_, currentY_);
     const QRgb pixelColour = runColour(c);
-    const std::size_t added = (count - 1) / stride + 1;
     double x = map_.x(currentX_), y = map_.y(currentY_);
     for (std::size_t i = 0; i < count; i += stride) {
         const auto nextX = static_cast<float>(xs[i]), nextY = static_cast<float>(ys[i]);
-        addPoint(nextX, nextY);
+        if (picture_) {
+            picture_->line(currentX_, currentY_, nextX, nextY, pixelColour);
+        } else {
+            addPoint(nextX, nextY);
+            ++runs_.back().count;
+        }
         const double px = map_.x(nextX), py = map_.y(nextY);
         // A step that stays in the pixel the last step of this polyline ended
         // in draws nothing new; the first step paints over whatever was there.
@@ -169,15 +199,20 @@ void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t co
         }
         x = px;
         y = py;
+        currentX_ = nextX;
+        currentY_ = nextY;
     }
-    runs_.back().count += added;
-    currentX_ = points_[points_.size() - 2];
-    currentY_ = points_.back();
+    if (!picture_) keepWithinBudget();
     notify();
 }
 
 void RasterCanvas::plot(float x, float y) {
-    startRun(plotted, x, y);
+    if (picture_) {
+        picture_->plot(x, y, runColour(plotted));
+    } else {
+        startRun(plotted, x, y);
+        keepWithinBudget();
+    }
     currentX_ = x;
     currentY_ = y;
     drawPixel(buffer_, map_.x(x), map_.y(y), runColour(plotted));
@@ -201,7 +236,7 @@ views::DrawingMark RasterCanvas::mark() const {
     const views::DrawingMark mark{restarts_,      runs_.size(), runs_.back().count,
                                   points_.size(), currentX_,    currentY_};
     markedRuns_ = runs_.size();
-    if (visible_ && !stale_) {
+    if (visible_ && !stale_ && !picture_) {
         // A deep copy, into the pixels of the oldest kept image when there
         // are two: the drawing writes into image_'s pixels behind its back,
         // and a long run marks often.
@@ -218,7 +253,7 @@ views::DrawingMark RasterCanvas::mark() const {
 }
 
 bool RasterCanvas::rewind(const views::DrawingMark& mark) {
-    if (mark.restarts != restarts_) return false;
+    if (picture_ || mark.restarts != restarts_) return false;
     runs_.truncate(mark.runs);
     markedRuns_ = mark.runs;
     runs_.back().count = mark.lastRunPoints;
@@ -282,6 +317,10 @@ void RasterCanvas::resize(int size) {
 
 void RasterCanvas::renderAll(QImage& image) const {
     image.fill(rgb(background_));
+    if (picture_) {
+        picture_->drawInto(image);
+        return;
+    }
     const PixelBuffer buffer = bufferOf(image);
     PixelMap map;
     for (std::size_t r = 0; r < runs_.size(); ++r) {
@@ -345,6 +384,7 @@ QString RasterCanvas::svg(int size) const {
 
 bool RasterCanvas::writeSvg(QIODevice& out, int size) const {
     SvgPicture picture(out, size, rgb(background_));
+    if (picture_) picture.image(picture_->png());
     PixelMap map;
     for (std::size_t r = 0; r < runs_.size(); ++r) {
         const Run& run = runs_[r];

@@ -4,6 +4,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "motion/ChunkedList.h"
@@ -16,13 +17,25 @@ class QPainter;
 
 namespace tarvo::render {
 
+class DrawingPicture;
+
 // A view drawn into a persistent image. It keeps every operation since the
 // last clear, so it draws while hidden and re-renders crisply at any size
 // rather than scaling a bitmap. Uses QtGui only: the window shows it, the
 // runner exports it.
+//
+// The points it keeps take at most `budget` bytes (256 MiB unless told
+// otherwise: 32 M points, a step of the plan view or half a step of the
+// axonometric view below the surface). A drawing that passes it goes on as a
+// picture of 4096 pixels square instead (64 MiB), which the view shows
+// scaled down and exports as a PNG; it can then go back to no mark.
 class RasterCanvas : public views::Canvas {
 public:
-    RasterCanvas(views::Rgb background, int size);
+    static constexpr std::size_t defaultBudget = std::size_t{256} << 20;
+
+    RasterCanvas(views::Rgb background, int size, std::size_t budget = defaultBudget);
+    RasterCanvas(RasterCanvas&&) noexcept;
+    ~RasterCanvas() override;
 
     void clear() override;
     void setScale(float left, float top, float right, float bottom) override;
@@ -60,6 +73,8 @@ public:
 
     // Heap memory the recorded drawing holds.
     std::size_t recordedBytes() const { return runs_.bytes() + points_.bytes(); }
+    // The drawing passed the budget and is kept as a picture.
+    bool keptAsPicture() const { return picture_ != nullptr; }
 
     bool visible() const { return visible_; }
     views::Pointer pointer() const { return pointer_; }
@@ -109,12 +124,18 @@ private:
         points_.push_back(y);
     }
     void renderAll(QImage& image) const;
+    void keepWithinBudget() {
+        if (points_.size() > pointLimit_) keepAsPicture();
+    }
+    void keepAsPicture();
     void renderStale();
     void notify();
     void notifyAlways();
     void attach();
 
     views::Rgb background_;
+    std::size_t pointLimit_;                   // floats the budget holds
+    std::unique_ptr<DrawingPicture> picture_;  // once the drawing passed it
     QImage image_;
     PixelBuffer buffer_;  // the pixels of image_
     PixelMap map_;        // the present scale, onto image_

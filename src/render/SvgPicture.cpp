@@ -54,6 +54,13 @@ void SvgPicture::text(double left, double top, const QString& caption) {
         caption.toHtmlEscaped().toUtf8() + "</text>\n");
 }
 
+void SvgPicture::image(const QByteArray& png) {
+    closePolyline();
+    const QByteArray side = QByteArray::number(size_);
+    put("<image width=\"" + side + "\" height=\"" + side + "\" href=\"data:image/png;base64," +
+        png.toBase64() + "\"/>\n");
+}
+
 void SvgPicture::closePolyline() {
     if (!open_) return;
     put("\"/>\n");

@@ -18,6 +18,8 @@ public:
 
     void line(double x1, double y1, double x2, double y2, QRgb colour);
     void text(double left, double top, const QString& caption);
+    // A PNG over the whole picture.
+    void image(const QByteArray& png);
     // Ends the picture; false when any of it could not be written.
     bool finish();
 

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <vector>
@@ -203,6 +204,61 @@ TEST(RasterCanvas, LinesDrawnByTurnsAreKeptAsDrawn) {
         drawSteps(upTo, drawn, steps);
         EXPECT_TRUE(canvas.image() == upTo.image()) << "on from step " << drawn;
     }
+}
+
+// Every drawn pixel of one picture has a drawn pixel at or next to it in the other.
+bool sameLines(const QImage& a, const QImage& b, QRgb background) {
+    const auto near = [&](const QImage& image, int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const QPoint p(x + dx, y + dy);
+                if (image.rect().contains(p) && image.pixel(p) != background) return true;
+            }
+        return false;
+    };
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            if ((a.pixel(x, y) != background && !near(b, x, y)) ||
+                (b.pixel(x, y) != background && !near(a, x, y)))
+                return false;
+        }
+    return true;
+}
+
+// Past its budget a canvas goes on drawing, as a picture: live it shows what a canvas without a
+// budget shows, its memory stays put however much more it draws, it shows the same lines at
+// other sizes and in SVG, it goes back to no mark, and a clear starts it recording again.
+TEST(RasterCanvas, PastItsBudgetGoesOnAsAPicture) {
+    RasterCanvas bounded(dark, 100, 4096), unbounded = pixelCanvas(dark);
+    bounded.setScale(0, 100, 100, 0);
+    const auto curve = [](RasterCanvas& c, int from, int to) {
+        for (int i = from; i < to; ++i)
+            c.lineTo(10 + 80 * i / 6000.0f, 50 + 30 * std::sin(i * 0.003f), yellow);
+    };
+    const views::DrawingMark start = bounded.mark();
+    curve(bounded, 0, 2000);
+    curve(unbounded, 0, 2000);
+    ASSERT_TRUE(bounded.keptAsPicture());
+    const std::size_t bytes = bounded.recordedBytes();
+    curve(bounded, 2000, 6000);
+    curve(unbounded, 2000, 6000);
+    EXPECT_EQ(bounded.recordedBytes(), bytes);
+    EXPECT_TRUE(bounded.image() == unbounded.image());
+    EXPECT_FALSE(bounded.rewind(start));
+    EXPECT_FALSE(bounded.rewind(bounded.mark()));
+    const QRgb background = qRgb(dark.r, dark.g, dark.b);
+    for (const int size : {100, 333}) {
+        EXPECT_TRUE(sameLines(bounded.snapshot(size), unbounded.snapshot(size), background))
+            << size;
+    }
+    const QString svg = bounded.svg(100);
+    EXPECT_TRUE(svg.contains(
+        QStringLiteral("<image width=\"100\" height=\"100\" href=\"data:image/png;base64,")));
+    EXPECT_FALSE(svg.contains(QStringLiteral("<polyline")));
+    bounded.clear();
+    EXPECT_FALSE(bounded.keptAsPicture());
+    bounded.line(10, 10, 20, 20, yellow);
+    EXPECT_TRUE(bounded.rewind(bounded.mark()));
 }
 
 }  // namespace
