@@ -18,7 +18,11 @@ public:
     // 32 MB of points: a run of hours at the window's pace.
     static constexpr std::size_t defaultCapacity = std::size_t{1} << 22;
 
-    explicit LineSteps(std::size_t capacity = defaultCapacity) : capacity_(capacity) {}
+    // The whole capacity is reserved at once, untouched until used, so that
+    // filling it never stops a run to copy what it holds.
+    explicit LineSteps(std::size_t capacity = defaultCapacity) : capacity_(capacity) {
+        xy_.reserve(2 * capacity_);
+    }
 
     // A fresh run starts at the origin, where the plan view's drawing starts.
     void clear();
