@@ -46,10 +46,12 @@ PixelMap mapOf(Scale p, int size) {
 
 // The lines of two polylines drawn by turns, in the order they were drawn,
 // in pixels of the map: each point ends the line from the point two before.
+// From the line that ends at point `from` on.
 template <typename Run, typename Draw>
-void forEachTurn(const Run& run, const PointsFrom& p, const PixelMap& map, Draw draw) {
+void forEachTurn(const Run& run, const PointsFrom& p, const PixelMap& map, std::size_t from,
+                 Draw draw) {
     const QRgb colours[2] = {runColour(run.colour), runColour(run.partner)};
-    for (std::size_t i = 2; i < run.count; ++i) {
+    for (std::size_t i = std::max<std::size_t>(from, 2); i < run.count; ++i) {
         draw(map.x(p[2 * i - 4]), map.y(p[2 * i - 3]), map.x(p[2 * i]), map.y(p[2 * i + 1]),
              colours[i % 2]);
     }
@@ -78,6 +80,7 @@ void RasterCanvas::clear() {
     ++restarts_;
     markedRuns_ = 0;
     picture_.reset();
+    paintedTo_.reset();
     runs_.reuse();
     points_.reuse();
     startRun(scaleChange, scale_[0], scale_[1]);
@@ -107,6 +110,8 @@ void RasterCanvas::keepAsPicture() {
     auto picture = std::make_unique<DrawingPicture>(rgb(background_));
     renderAll(picture->image());
     picture_ = std::move(picture);
+    if (paintedTo_) stale_ = true;  // the image then shows the picture
+    paintedTo_.reset();
     ++restarts_;
     markedRuns_ = 0;
     kept_.clear();
@@ -154,6 +159,7 @@ bool RasterCanvas::takesTurn(float x, float y, std::int8_t colour) {
 }
 
 void RasterCanvas::segment(float x1, float y1, float x2, float y2, std::int8_t colour) {
+    if (!visible_) holdBack();
     if (picture_) {
         picture_->line(x1, y1, x2, y2, runColour(colour));
     } else {
@@ -164,7 +170,9 @@ void RasterCanvas::segment(float x1, float y1, float x2, float y2, std::int8_t c
     }
     currentX_ = x2;
     currentY_ = y2;
-    drawPixelLine(buffer_, map_.x(x1), map_.y(y1), map_.x(x2), map_.y(y2), runColour(colour));
+    if (visible_) {
+        drawPixelLine(buffer_, map_.x(x1), map_.y(y1), map_.x(x2), map_.y(y2), runColour(colour));
+    }
     notify();
 }
 
@@ -179,6 +187,7 @@ void RasterCanvas::lineTo(float x, float y, int colour) {
 void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t count,
                               std::size_t stride, int colour) {
     if (count == 0) return;
+    if (!visible_) holdBack();
     const auto c = static_cast<std::int8_t>(colour & 15);
     if (!picture_ && !continues(currentX_, currentY_, c)) startRun(c, currentX_, currentY_);
     const QRgb pixelColour = runColour(c);
@@ -194,7 +203,7 @@ void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t co
         const double px = map_.x(nextX), py = map_.y(nextY);
         // A step that stays in the pixel the last step of this polyline ended
         // in draws nothing new; the first step paints over whatever was there.
-        if (i == 0 || !samePixel(buffer_, x, y, px, py)) {
+        if (visible_ && (i == 0 || !samePixel(buffer_, x, y, px, py))) {
             drawPixelLine(buffer_, x, y, px, py, pixelColour);
         }
         x = px;
@@ -207,6 +216,7 @@ void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t co
 }
 
 void RasterCanvas::plot(float x, float y) {
+    if (!visible_) holdBack();
     if (picture_) {
         picture_->plot(x, y, runColour(plotted));
     } else {
@@ -215,7 +225,7 @@ void RasterCanvas::plot(float x, float y) {
     }
     currentX_ = x;
     currentY_ = y;
-    drawPixel(buffer_, map_.x(x), map_.y(y), runColour(plotted));
+    if (visible_) drawPixel(buffer_, map_.x(x), map_.y(y), runColour(plotted));
     notify();
 }
 
@@ -274,14 +284,29 @@ bool RasterCanvas::rewind(const views::DrawingMark& mark) {
         stale_ = true;
         if (visible_) renderStale();
     }
+    paintedTo_.reset();
     notify();
     return true;
 }
 
+// A hidden canvas records what it draws without painting it; its image
+// stays as it was at the first drawing it held back, and the runs that stood
+// then stay as they are.
+void RasterCanvas::holdBack() {
+    if (picture_) stale_ = true;
+    if (stale_ || paintedTo_) return;
+    paintedTo_ = Painted{runs_.size() - 1, runs_.back().count, map_};
+    markedRuns_ = std::max(markedRuns_, runs_.size());
+}
+
 void RasterCanvas::renderStale() {
-    if (!stale_) return;
-    renderAll(image_);
+    if (stale_) {
+        renderAll(image_);
+    } else if (paintedTo_) {
+        paintRuns(buffer_, *paintedTo_);
+    }
     stale_ = false;
+    paintedTo_.reset();
 }
 
 void RasterCanvas::setVisible(bool visible) {
@@ -301,7 +326,8 @@ QPointF RasterCanvas::toUser(QPointF pixel, int size) const {
             scale_[1] + pixel.y() / width * (static_cast<double>(scale_[3]) - scale_[1])};
 }
 
-const QImage& RasterCanvas::image() const {
+const QImage& RasterCanvas::image() {
+    renderStale();
     told_ = false;
     return image_;
 }
@@ -312,6 +338,7 @@ void RasterCanvas::resize(int size) {
     attach();
     renderAll(image_);
     stale_ = false;
+    paintedTo_.reset();
     notify();
 }
 
@@ -319,30 +346,40 @@ void RasterCanvas::renderAll(QImage& image) const {
     image.fill(rgb(background_));
     if (picture_) {
         picture_->drawInto(image);
-        return;
+    } else {
+        paintRuns(bufferOf(image), {});
     }
-    const PixelBuffer buffer = bufferOf(image);
-    PixelMap map;
-    for (std::size_t r = 0; r < runs_.size(); ++r) {
+}
+
+// Paints the recorded drawing from a point of it on, the map at that point
+// given: all of it onto the background, or what a hidden canvas drew since
+// it last painted.
+void RasterCanvas::paintRuns(const PixelBuffer& buffer, Painted from) const {
+    PixelMap map = from.map;
+    for (std::size_t r = from.run; r < runs_.size(); ++r) {
         const Run& run = runs_[r];
         const PointsFrom p{points_, 2 * run.first};
+        // The points of this run already painted.
+        const std::size_t painted = r == from.run ? from.points : 0;
         if (run.colour == scaleChange) {
-            map = mapOf(p, image.width());
+            if (painted == 0) map = mapOf(p, buffer.width);
         } else if (run.colour == plotted) {
-            drawPixel(buffer, map.x(p[0]), map.y(p[1]), runColour(run.colour));
+            if (painted == 0) drawPixel(buffer, map.x(p[0]), map.y(p[1]), runColour(run.colour));
         } else if (run.partner != alone) {
-            forEachTurn(run, p, map, [&](double x1, double y1, double x2, double y2, QRgb c) {
-                drawPixelLine(buffer, x1, y1, x2, y2, c);
-            });
+            forEachTurn(run, p, map, painted,
+                        [&](double x1, double y1, double x2, double y2, QRgb c) {
+                            drawPixelLine(buffer, x1, y1, x2, y2, c);
+                        });
         } else {
             const QRgb colour = runColour(run.colour);
-            double x = map.x(p[0]), y = map.y(p[1]);
-            for (std::size_t i = 1; i < run.count; ++i) {
+            const std::size_t first = std::max<std::size_t>(painted, 1);
+            double x = map.x(p[2 * first - 2]), y = map.y(p[2 * first - 1]);
+            for (std::size_t i = first; i < run.count; ++i) {
                 const double nextX = map.x(p[2 * i]), nextY = map.y(p[2 * i + 1]);
                 // Within a run nothing else is drawn between two of its
                 // lines, so a line that stays in the pixel the last one
                 // ended in adds nothing.
-                if (i == 1 || !samePixel(buffer, x, y, nextX, nextY)) {
+                if (i == first || !samePixel(buffer, x, y, nextX, nextY)) {
                     drawPixelLine(buffer, x, y, nextX, nextY, colour);
                 }
                 x = nextX;
@@ -394,7 +431,7 @@ bool RasterCanvas::writeSvg(QIODevice& out, int size) const {
             continue;
         }
         if (run.partner != alone) {
-            forEachTurn(run, p, map, [&](double x1, double y1, double x2, double y2, QRgb c) {
+            forEachTurn(run, p, map, 0, [&](double x1, double y1, double x2, double y2, QRgb c) {
                 picture.line(x1, y1, x2, y2, c);
             });
             continue;

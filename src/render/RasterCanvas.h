@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "motion/ChunkedList.h"
@@ -20,9 +21,9 @@ namespace tarvo::render {
 class DrawingPicture;
 
 // A view drawn into a persistent image. It keeps every operation since the
-// last clear, so it draws while hidden and re-renders crisply at any size
-// rather than scaling a bitmap. Uses QtGui only: the window shows it, the
-// runner exports it.
+// last clear, so it draws while hidden (painting what it drew once shown)
+// and re-renders crisply at any size rather than scaling a bitmap. Uses
+// QtGui only: the window shows it, the runner exports it.
 //
 // The points it keeps take at most `budget` bytes (256 MiB unless told
 // otherwise: 32 M points, a step of the plan view or half a step of the
@@ -54,9 +55,9 @@ public:
     // Cuts the recorded drawing back to the mark.
     bool rewind(const views::DrawingMark& mark) override;
 
-    // The drawing at its present size; labels are not part of it. Taking it
-    // lets the next change be told again.
-    const QImage& image() const;
+    // The drawing at its present size, with what was drawn while hidden;
+    // labels are not part of it. Taking it lets the next change be told again.
+    const QImage& image();
     // Re-renders everything drawn since the last clear at a new size.
     void resize(int size);
     int size() const { return image_.width(); }
@@ -123,7 +124,15 @@ private:
         points_.push_back(x);
         points_.push_back(y);
     }
+    // A point of the drawing, with the map in force there: the points of
+    // one run so far, after every run before it.
+    struct Painted {
+        std::size_t run = 0, points = 0;
+        PixelMap map;
+    };
     void renderAll(QImage& image) const;
+    void paintRuns(const PixelBuffer& buffer, Painted from) const;
+    void holdBack();
     void keepWithinBudget() {
         if (points_.size() > pointLimit_) keepAsPicture();
     }
@@ -151,6 +160,8 @@ private:
     // they were, so they never begin taking turns.
     mutable std::size_t markedRuns_ = 0;
     bool stale_ = false;  // image_ waits to be rendered again when shown
+    // Drawing held back while hidden: image_ shows the drawing up to here.
+    std::optional<Painted> paintedTo_;
     struct Kept {
         views::DrawingMark mark;
         QImage image;

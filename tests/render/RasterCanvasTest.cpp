@@ -206,6 +206,46 @@ TEST(RasterCanvas, LinesDrawnByTurnsAreKeptAsDrawn) {
     }
 }
 
+// Hidden, a canvas records what it draws and paints it once shown, picking up in the middle of a
+// polyline, of lines drawn by turns or after a change of scale, as a canvas always shown paints.
+TEST(RasterCanvas, ShownPaintsWhatItDrewWhileHidden) {
+    const double xs[] = {40, 40.2, 45, 60, 60.1}, ys[] = {30, 30.1, 35, 20, 20.3};
+    const std::function<void(RasterCanvas&)> parts[] = {
+        [](RasterCanvas& c) { c.line(10, 50, 90, 50, yellow); },
+        [](RasterCanvas& c) { c.lineTo(90, 10, yellow); },
+        [](RasterCanvas& c) {
+            c.line(10, 10, 20, 12, lightRed);
+            c.line(10, 5, 20, 7, lightMagenta);
+        },
+        [](RasterCanvas& c) {
+            c.line(20, 12, 30, 15, lightRed);
+            c.line(20, 7, 30, 10, lightMagenta);
+        },
+        [](RasterCanvas& c) {
+            c.line(30, 15, 40, 15, lightRed);
+            c.line(30, 10, 40, 10, lightMagenta);
+        },
+        [](RasterCanvas& c) { c.plot(20.5, 70.5); },
+        [&](RasterCanvas& c) { c.polylineTo(xs, ys, 5, 1, yellow); },
+        [](RasterCanvas& c) { c.setScale(0, 200, 200, 0); },
+        [](RasterCanvas& c) { c.lineTo(180, 180, lightMagenta); }};
+    const std::size_t count = std::size(parts);
+    for (std::size_t hidden = 0; hidden < count; ++hidden)
+        for (std::size_t shown = hidden + 1; shown <= count; ++shown) {
+            RasterCanvas canvas = pixelCanvas(dark), always = pixelCanvas(dark);
+            canvas.setVisible(true);
+            always.setVisible(true);
+            for (std::size_t i = 0; i < count; ++i) {
+                if (i == hidden) canvas.setVisible(false);
+                if (i == shown) canvas.setVisible(true);
+                parts[i](canvas);
+                parts[i](always);
+            }
+            canvas.setVisible(true);
+            EXPECT_TRUE(canvas.image() == always.image()) << hidden << " to " << shown;
+        }
+}
+
 // Every drawn pixel of one picture has a drawn pixel at or next to it in the other.
 bool sameLines(const QImage& a, const QImage& b, QRgb background) {
     const auto near = [&](const QImage& image, int x, int y) {
@@ -231,6 +271,8 @@ bool sameLines(const QImage& a, const QImage& b, QRgb background) {
 TEST(RasterCanvas, PastItsBudgetGoesOnAsAPicture) {
     RasterCanvas bounded(dark, 100, 4096), unbounded = pixelCanvas(dark);
     bounded.setScale(0, 100, 100, 0);
+    bounded.setVisible(true);
+    unbounded.setVisible(true);
     const auto curve = [](RasterCanvas& c, int from, int to) {
         for (int i = from; i < to; ++i)
             c.lineTo(10 + 80 * i / 6000.0f, 50 + 30 * std::sin(i * 0.003f), yellow);
