@@ -22,10 +22,11 @@ tarvo::motion::StoredPath spiralCut(int points) {
     return path;
 }
 
-// One redraw of the magnified view, 500 × 500 pixels, every point replayed.
+// One redraw of the magnified view on screen, 500 × 500 pixels, every point replayed.
 void magnifiedRedraw(benchmark::State& state) {
     tarvo::motion::StoredPath path = spiralCut(static_cast<int>(state.range(0)));
     tarvo::render::RasterCanvas liner(tarvo::views::magnifiedBackground, 500);
+    liner.setVisible(true);
     tarvo::views::MagnifiedView view(liner);
     view.rstep = 1;
     for (auto _ : state) {
@@ -38,6 +39,7 @@ void magnifiedRedraw(benchmark::State& state) {
 void magnifiedDrag(benchmark::State& state) {
     tarvo::motion::StoredPath path = spiralCut(static_cast<int>(state.range(1)));
     tarvo::render::RasterCanvas liner(tarvo::views::magnifiedBackground, 500);
+    liner.setVisible(true);
     tarvo::views::MagnifiedView view(liner);
     view.rstep = 1;
     view.rmode = static_cast<tarvo::views::DragMode>(state.range(0));

@@ -187,32 +187,42 @@ void RasterCanvas::lineTo(float x, float y, int colour) {
 void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t count,
                               std::size_t stride, int colour) {
     if (count == 0) return;
+    if (picture_) {
+        pictureLines(xs, ys, count, stride, colour);
+        return;
+    }
     if (!visible_) holdBack();
     const auto c = static_cast<std::int8_t>(colour & 15);
-    if (!picture_ && !continues(currentX_, currentY_, c)) startRun(c, currentX_, currentY_);
+    if (!continues(currentX_, currentY_, c)) startRun(c, currentX_, currentY_);
     const QRgb pixelColour = runColour(c);
+    const std::size_t added = (count - 1) / stride + 1;
+    const bool paint = visible_;
     double x = map_.x(currentX_), y = map_.y(currentY_);
     for (std::size_t i = 0; i < count; i += stride) {
         const auto nextX = static_cast<float>(xs[i]), nextY = static_cast<float>(ys[i]);
-        if (picture_) {
-            picture_->line(currentX_, currentY_, nextX, nextY, pixelColour);
-        } else {
-            addPoint(nextX, nextY);
-            ++runs_.back().count;
-        }
+        addPoint(nextX, nextY);
         const double px = map_.x(nextX), py = map_.y(nextY);
         // A step that stays in the pixel the last step of this polyline ended
         // in draws nothing new; the first step paints over whatever was there.
-        if (visible_ && (i == 0 || !samePixel(buffer_, x, y, px, py))) {
+        if (paint && (i == 0 || !samePixel(buffer_, x, y, px, py))) {
             drawPixelLine(buffer_, x, y, px, py, pixelColour);
         }
         x = px;
         y = py;
-        currentX_ = nextX;
-        currentY_ = nextY;
     }
-    if (!picture_) keepWithinBudget();
+    runs_.back().count += added;
+    currentX_ = points_[points_.size() - 2];
+    currentY_ = points_.back();
+    keepWithinBudget();
     notify();
+}
+
+// A polyline past the budget: one line at a time.
+void RasterCanvas::pictureLines(const double* xs, const double* ys, std::size_t count,
+                                std::size_t stride, int colour) {
+    for (std::size_t i = 0; i < count; i += stride) {
+        lineTo(static_cast<float>(xs[i]), static_cast<float>(ys[i]), colour);
+    }
 }
 
 void RasterCanvas::plot(float x, float y) {

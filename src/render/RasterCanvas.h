@@ -137,6 +137,8 @@ private:
         if (points_.size() > pointLimit_) keepAsPicture();
     }
     void keepAsPicture();
+    void pictureLines(const double* xs, const double* ys, std::size_t count, std::size_t stride,
+                      int colour);
     void renderStale();
     void notify();
     void notifyAlways();
