@@ -14,7 +14,7 @@ namespace {
 constexpr int firstLines = 256;  // more than the tallest editor shows
 constexpr int pieceLines = 512;
 constexpr qsizetype sliceCharacters = 64 * 1024;
-constexpr qint64 sliceMilliseconds = 8;  // half a frame at 60 Hz
+constexpr qint64 sliceMilliseconds = 16;  // a frame at 60 Hz
 
 }  // namespace
 
