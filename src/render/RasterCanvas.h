@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "motion/ChunkedList.h"
+#include "render/DrawingRecord.h"
 #include "render/PixelLine.h"
 #include "views/Canvas.h"
 #include "views/Palette.h"
@@ -28,8 +28,8 @@ class DrawingPicture;
 // The points it keeps take at most `budget` bytes (256 MiB unless told
 // otherwise: 32 M points, a step of the plan view or half a step of the
 // axonometric view below the surface). A drawing that passes it goes on as a
-// picture of 4096 pixels square instead (64 MiB), which the view shows
-// scaled down and exports as a PNG; it can then go back to no mark.
+// picture of 4096 pixels square instead (64 MiB), which the view shows at
+// its size and exports as a PNG; it can then go back to no mark.
 class RasterCanvas : public views::Canvas {
 public:
     static constexpr std::size_t defaultBudget = std::size_t{256} << 20;
@@ -73,7 +73,7 @@ public:
     bool saveImage(const QString& path, int size) const;
 
     // Heap memory the recorded drawing holds.
-    std::size_t recordedBytes() const { return runs_.bytes() + points_.bytes(); }
+    std::size_t recordedBytes() const { return record_.bytes(); }
     // The drawing passed the budget and is kept as a picture.
     bool keptAsPicture() const { return picture_ != nullptr; }
 
@@ -91,50 +91,21 @@ public:
     std::function<void()> changed;
 
 private:
-    // What was drawn, as runs of points: a polyline in a palette colour, a
-    // plotted point, or a change of scale (two points: left, top and right,
-    // bottom). Lines that continue each other in one colour share a run, so
-    // a path costs two floats a step. So do two polylines drawn by turns,
-    // as the axonometric view draws a cut and its shadow on the surface: their
-    // points alternate, the first polyline's in `colour`, the second's in
-    // `partner`.
-    struct Run {
-        std::int8_t colour;   // a palette index, or one of the kinds below
-        std::int8_t partner;  // the second polyline's palette index, or alone
-        std::size_t first;    // index of its first point
-        std::size_t count;
-    };
-    static constexpr std::int8_t plotted = -1;
-    static constexpr std::int8_t scaleChange = -2;
-    static constexpr std::int8_t alone = -1;
-
     struct Label {
         int left, top;
         QString caption;
     };
 
-    bool continues(float x, float y, std::int8_t colour) const;
-    bool takesTurn(float x, float y, std::int8_t colour);
-    bool endsAt(std::size_t point, float x, float y) const {
-        return points_[2 * point] == x && points_[2 * point + 1] == y;
-    }
     void segment(float x1, float y1, float x2, float y2, std::int8_t colour);
-    void startRun(std::int8_t colour, float x, float y);
-    void addPoint(float x, float y) {
-        points_.push_back(x);
-        points_.push_back(y);
-    }
-    // A point of the drawing, with the map in force there: the points of
-    // one run so far, after every run before it.
+    // A point of the drawing, with the map in force there.
     struct Painted {
-        std::size_t run = 0, points = 0;
+        DrawingRecord::Position at;
         PixelMap map;
     };
     void renderAll(QImage& image) const;
-    void paintRuns(const PixelBuffer& buffer, Painted from) const;
     void holdBack();
     void keepWithinBudget() {
-        if (points_.size() > pointLimit_) keepAsPicture();
+        if (record_.floats() > pointLimit_) keepAsPicture();
     }
     void keepAsPicture();
     void pictureLines(const double* xs, const double* ys, std::size_t count, std::size_t stride,
@@ -151,17 +122,11 @@ private:
     PixelBuffer buffer_;  // the pixels of image_
     PixelMap map_;        // the present scale, onto image_
     float scale_[4] = {0, 0, 1, 1};
-    // Kept in chunks, so that a long drawing grows without ever copying
-    // itself, which would hold up the window for the length of the copy.
-    motion::Chunked<Run> runs_;
-    motion::Chunked<float> points_;  // x, y of each point
+    DrawingRecord record_;
     std::vector<Label> labels_;
     float currentX_ = 0, currentY_ = 0;
     std::uint64_t restarts_ = 0;  // clears and scale changes, as a mark counts them
-    // Runs that stood at the latest mark: a rewind to it must find them as
-    // they were, so they never begin taking turns.
-    mutable std::size_t markedRuns_ = 0;
-    bool stale_ = false;  // image_ waits to be rendered again when shown
+    bool stale_ = false;          // image_ waits to be rendered again when shown
     // Drawing held back while hidden: image_ shows the drawing up to here.
     std::optional<Painted> paintedTo_;
     struct Kept {

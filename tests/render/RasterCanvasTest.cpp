@@ -172,11 +172,13 @@ TEST(RasterCanvas, LinesDrawnByTurnsAreKeptAsDrawn) {
     constexpr int steps = 50'000;
     const auto cut = [](int i) { return QPointF(10 + 80.0 * i / steps, 50 + i % 200 / 10.0); };
     const auto shadow = [&](int i) { return cut(i) - QPointF(0, 25 + i % 50 / 10.0); };
+    const auto line = [](RasterCanvas& c, QPointF a, QPointF b, int colour) {
+        c.line(float(a.x()), float(a.y()), float(b.x()), float(b.y()), colour);
+    };
     const auto drawSteps = [&](RasterCanvas& c, int from, int to, bool markEach = false) {
         for (int i = from; i < to; ++i) {
-            c.line(cut(i).x(), cut(i).y(), cut(i + 1).x(), cut(i + 1).y(), lightRed);
-            c.line(shadow(i).x(), shadow(i).y(), shadow(i + 1).x(), shadow(i + 1).y(),
-                   lightMagenta);
+            line(c, cut(i), cut(i + 1), lightRed);
+            line(c, shadow(i), shadow(i + 1), lightMagenta);
             if (markEach) c.mark();  // a run that stood at a mark stays as it was
         }
     };
@@ -275,7 +277,7 @@ TEST(RasterCanvas, PastItsBudgetGoesOnAsAPicture) {
     unbounded.setVisible(true);
     const auto curve = [](RasterCanvas& c, int from, int to) {
         for (int i = from; i < to; ++i)
-            c.lineTo(10 + 80 * i / 6000.0f, 50 + 30 * std::sin(i * 0.003f), yellow);
+            c.lineTo(10 + 80 * float(i) / 6000, 50 + 30 * std::sin(float(i) * 0.003f), yellow);
     };
     const views::DrawingMark start = bounded.mark();
     curve(bounded, 0, 2000);
