@@ -65,8 +65,8 @@ bool IdealSegment::mayLieFarther(const motion::Point3& p, double than) const {
         const double ex = p.x - end.x, ey = p.y - end.y, ez = p.z - end.z;
         d2 = ex * ex + ey * ey + ez * ez;
     } else {
-        const double cx = wy * dz - wz * dy, cy = wz * dx - wx * dz, cz = wx * dy - wy * dx;
-        d2 = (cx * cx + cy * cy + cz * cz) / length2;
+        const double ux = wy * dz - wz * dy, uy = wz * dx - wx * dz, uz = wx * dy - wy * dx;
+        d2 = (ux * ux + uy * uy + uz * uz) / length2;
     }
     return d2 > 0 && d2 >= than * than * (1 - margin);
 }

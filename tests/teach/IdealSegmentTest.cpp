@@ -20,7 +20,7 @@ TEST_P(IdealSegmentPath, DistanceOfAPointAndSweep) {
     const double distance = row().number("distance");
     EXPECT_DOUBLE_EQ(path.distance(point), distance);
     // The quick look by squares lets through whatever lies farther, and not much else.
-    if (distance > 0) EXPECT_TRUE(path.mayLieFarther(point, distance * (1 - 1e-6)));
+    EXPECT_TRUE(distance == 0 || path.mayLieFarther(point, distance * (1 - 1e-6)));
     EXPECT_FALSE(path.mayLieFarther(point, distance * (1 + 1e-6) + 1e-6));
     EXPECT_DOUBLE_EQ(path.sweep(), row().numberOr("sweep", path.sweep()));
 }

@@ -52,7 +52,9 @@ TEST_P(TeachMethodFigures, RunSumsItsFigures) {
     EXPECT_NEAR(f.meanDeviation, row().number("mean"), 5e-7);
     std::ostringstream fed;
     for (const std::uint8_t axes : t.fedAxes) fed << (fed.tellp() ? " " : "") << int(axes);
-    if (!row()["fed"].empty()) EXPECT_EQ(fed.str(), row()["fed"]);
+    if (!row()["fed"].empty()) {
+        EXPECT_EQ(fed.str(), row()["fed"]);
+    }
     // The staircase holds each segment's start and every step point.
     std::size_t points = 0;
     for (const auto& segment : t.path.segments) points += segment.size();

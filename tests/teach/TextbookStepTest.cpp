@@ -28,10 +28,14 @@ TEST_P(TextbookSteps, ReadAsTheTextbookWorksThem) {
         for (int column = 0; column < TextbookColumns; ++column) {
             EXPECT_FALSE(std::regex_search(textbookCell(step, column), minusZero));
         }
-        if (step.arc()) EXPECT_EQ(step.incrementalDeviation(), step.record.after.fm);
+        if (step.arc()) {
+            EXPECT_EQ(step.incrementalDeviation(), step.record.after.fm);
+        }
         if (step.record.line == row().as<std::int64_t>("line")) steps.push_back(step);
     }
-    if (!row()["of"].empty()) EXPECT_EQ(steps.size(), row().as<std::size_t>("of"));
+    if (!row()["of"].empty()) {
+        EXPECT_EQ(steps.size(), row().as<std::size_t>("of"));
+    }
     if (row()["number"].empty()) {
         std::string feeds, deviations, counters;
         for (const TextbookStep& step : steps) {
