@@ -16,7 +16,7 @@ void OutputByte::tell(int index, bool value) {
 
 void OutputByte::reset() {
     shown_ = panel_.showsMotion();
-    restore(idle);
+    restore(0b0001'0101);  // at rest the pulse bits are high: 10101000 for indexes 0 to 7
 }
 
 }  // namespace tarvo::motion

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace tarvo::motion {
@@ -16,17 +18,23 @@ public:
 
     explicit OutputByte(MotionPanel& panel) : panel_(panel) {}
 
-    bool bit(int index) const { return ((byte_ >> index) & 1U) != 0; }
-    // The byte as the port takes it: bit i is outdata(i).
-    std::uint8_t byte() const { return byte_; }
-    char text(int index) const { return bit(index) ? '1' : '0'; }
+    bool bit(int index) const { return bits_[index]; }
+    // The byte as the port takes it: bit i is outdata(i). The bits are kept
+    // a byte each, so that setting one never waits on setting another.
+    std::uint8_t byte() const {
+        std::uint64_t flags = 0;  // byte i is 0 or 1
+        std::memcpy(&flags, bits_.data(), sizeof flags);
+        // Moves byte i's bit to bit 56 + i, with no carries between them.
+        return static_cast<std::uint8_t>((flags * 0x0102040810204080ULL) >> 56);
+    }
+    char text(int index) const { return bits_[index] ? '1' : '0'; }
     std::string texts() const;  // indexes 0 to 7, "10101000" at rest
 
     // Every change is told to the panel, when it shows the byte.
     void set(int index, bool value) {
-        if (bit(index) == value) return;
-        byte_ ^= static_cast<std::uint8_t>(1U << index);
-        if (shown_) tell(index, value);
+        const bool changed = bits_[index] != value;
+        bits_[index] = value;
+        if (shown_ && changed) tell(index, value);
     }
     void reset();  // the idle pattern written at the start of a run
     // Every bit as in a byte taken before, each change told as set() tells it.
@@ -49,9 +57,8 @@ private:
 
     MotionPanel& panel_;
     bool shown_ = true;
-    // At rest the pulse bits are high: 10101000 for indexes 0 to 7.
-    static constexpr std::uint8_t idle = 0b0001'0101;
-    std::uint8_t byte_ = idle;
+    std::array<bool, Count> bits_{true, false, true, false, true, false, false, false};
+    static_assert(sizeof(bits_) == sizeof(std::uint64_t));
 };
 
 }  // namespace tarvo::motion
