@@ -54,39 +54,42 @@ void DrawingRecord::setScale(const float scale[4]) {
 }
 
 void DrawingRecord::line(float x1, float y1, float x2, float y2, std::int8_t colour) {
-    if (!continues(x1, y1, colour) && !takesTurn(x1, y1, colour)) startRun(colour, x1, y1);
+    Run* run = &runs_.back();
+    if (!continues(*run, x1, y1, colour)) {
+        run = takesTurn(*run, x1, y1, colour);
+        if (run == nullptr) run = &startRun(colour, x1, y1);
+    }
     addPoint(x2, y2);
-    ++runs_.back().count;
+    ++run->count;
 }
 
-void DrawingRecord::startRun(std::int8_t colour, float x, float y) {
+DrawingRecord::Run& DrawingRecord::startRun(std::int8_t colour, float x, float y) {
     runs_.push_back({colour, alone, points_.size() / 2, 1});
     addPoint(x, y);
+    return runs_.back();
 }
 
-bool DrawingRecord::continues(float x, float y, std::int8_t colour) const {
-    const Run& last = runs_.back();
+bool DrawingRecord::continues(const Run& last, float x, float y, std::int8_t colour) const {
     return last.colour == colour && colour >= 0 && last.partner == alone &&
            endsAt(points_.size() / 2 - 1, x, y);
 }
 
-// Whether a line from (x, y) goes on with the polyline whose turn it is in
-// the last run. Two runs of one line each, the first of this colour and
-// ending here, begin taking turns: the first's end and the second's start
-// change places, so the points alternate, and the second run goes.
-bool DrawingRecord::takesTurn(float x, float y, std::int8_t colour) {
-    if (colour < 0) return false;
-    Run& last = runs_.back();
+// The run a line from (x, y) goes on with as the polyline whose turn it is,
+// or none. Two runs of one line each, the first of this colour and ending
+// here, begin taking turns: the first's end and the second's start change
+// places, so the points alternate, and the second run goes.
+DrawingRecord::Run* DrawingRecord::takesTurn(Run& last, float x, float y, std::int8_t colour) {
+    if (colour < 0) return nullptr;
     if (last.partner != alone) {
         const std::int8_t turn = last.count % 2 == 0 ? last.colour : last.partner;
-        return turn == colour && endsAt(last.first + last.count - 2, x, y);
+        return turn == colour && endsAt(last.first + last.count - 2, x, y) ? &last : nullptr;
     }
     const std::size_t n = runs_.size();
-    if (n < 2 || n - 2 < frozen_ || last.colour < 0 || last.count != 2) return false;
+    if (n < 2 || n - 2 < frozen_ || last.colour < 0 || last.count != 2) return nullptr;
     Run& before = runs_[n - 2];
     if (before.colour != colour || before.partner != alone || before.count != 2 ||
         !endsAt(before.first + 1, x, y)) {
-        return false;
+        return nullptr;
     }
     const std::size_t end = 2 * (before.first + 1), start = 2 * last.first;
     std::swap(points_[end], points_[start]);
@@ -94,7 +97,7 @@ bool DrawingRecord::takesTurn(float x, float y, std::int8_t colour) {
     before.partner = last.colour;
     before.count = 4;
     runs_.truncate(n - 1);
-    return true;
+    return &before;
 }
 
 void DrawingRecord::freeze() const {

@@ -44,7 +44,7 @@ public:
     void plot(float x, float y) { startRun(plotted, x, y); }
     // A polyline from (x, y): then its points, and how many they were.
     void beginPolyline(float x, float y, std::int8_t colour) {
-        if (!continues(x, y, colour)) startRun(colour, x, y);
+        if (!continues(runs_.back(), x, y, colour)) startRun(colour, x, y);
     }
     void addPoint(float x, float y) {
         points_.push_back(x);
@@ -81,9 +81,9 @@ private:
     };
     static constexpr std::int8_t alone = -1;
 
-    bool continues(float x, float y, std::int8_t colour) const;
-    bool takesTurn(float x, float y, std::int8_t colour);
-    void startRun(std::int8_t colour, float x, float y);
+    bool continues(const Run& last, float x, float y, std::int8_t colour) const;
+    Run* takesTurn(Run& last, float x, float y, std::int8_t colour);
+    Run& startRun(std::int8_t colour, float x, float y);
     bool endsAt(std::size_t point, float x, float y) const {
         return points_[2 * point] == x && points_[2 * point + 1] == y;
     }
