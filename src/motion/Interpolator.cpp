@@ -185,7 +185,7 @@ void Interpolator::restore(const Scalars& s) {
 // A step tick never resets anything, so the end test that follows measures
 // the very distance the record carries.
 void Interpolator::tellObservers(const Registers& before, const Segment& s, const Registers& r) {
-    StepRecord record;
+    StepRecord& record = told_;
     record.before = before;
     const auto fed = [](Decimal from, Decimal to) -> std::int8_t {
         return to > from ? 1 : to < from ? -1 : 0;
@@ -208,6 +208,8 @@ void Interpolator::tellObservers(const Registers& before, const Segment& s, cons
             record.method = Method::Comparison;
         else
             record.method = Method::Integration;
+    } else {
+        record.pulses.reset();
     }
     for (StepObserver* observer : observers_) observer->interpolated(record, s);
 }

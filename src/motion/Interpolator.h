@@ -106,6 +106,9 @@ private:
     std::vector<StepObserver*> observers_;
     std::uint64_t iterations_ = 0;              // iterations of the current segment
     std::optional<PulseIteration> lastPulses_;  // the textbook iteration just made
+    // The record of the iteration just made, every field written afresh for
+    // each, so that telling the observers clears nothing first.
+    StepRecord told_;
 };
 
 }  // namespace tarvo::motion
