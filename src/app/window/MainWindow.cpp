@@ -25,6 +25,7 @@
 #include "app/panels/OutputPanel.h"
 #include "app/panels/PaceBox.h"
 #include "app/panels/ViewStack.h"
+#include "app/teaching/ClassSummaryWindow.h"
 #include "app/teaching/ExercisePanel.h"
 #include "app/teaching/IdealPathSwitch.h"
 #include "app/teaching/MethodCompareDialog.h"
@@ -190,6 +191,9 @@ void MainWindow::buildExercises() {
     menus_.mnuTeach->addSeparator();
     QAction* item = menus_.mnuTeach->addAction(QStringLiteral("练习(&X)..."));
     connect(item, &QAction::triggered, exercises, &ExercisePanel::present);
+    auto* summary = new ClassSummaryWindow(prompts_, this);
+    item = menus_.mnuTeach->addAction(QStringLiteral("班级汇总(&K)..."));
+    connect(item, &QAction::triggered, summary, &ClassSummaryWindow::present);
     auto* comparison = new MethodCompareDialog([this] { return files_->programText(); },
                                                [this] { return runParameters(); }, this);
     item = menus_.mnuTeach->addAction(QStringLiteral("方法对比(&B)..."));
