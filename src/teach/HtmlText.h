@@ -4,8 +4,8 @@
 
 namespace tarvo::teach {
 
-// A text made safe to stand in a web page, inside an element or an
-// attribute: & < > " and ' as entities.
+// A text made safe to stand in an HTML or SVG page, in an element or in a
+// quoted attribute: & < > " ' become their entities.
 std::string htmlEscaped(const std::string& text);
 
 }  // namespace tarvo::teach

@@ -37,6 +37,8 @@ public:
 
     // Brought up from the teaching menu: shown on top, within its screen.
     void present();
+    // The code of the round under way, or else the one in the code field.
+    QString code() const;
 
 private:
     QWidget* buildCodeRow();
