@@ -126,8 +126,8 @@ std::optional<Graded> AnswerSheet::answerOverflow(bool x, bool y) {
 int AnswerSheet::given() const {
     int count = 0;
     for (const auto& [serial, answers] : rows_) {
-        count += answers.feed.has_value() + answers.deviation.has_value() +
-                 answers.overflow.has_value();
+        count +=
+            answers.feed.has_value() + answers.deviation.has_value() + answers.overflow.has_value();
     }
     return count;
 }
@@ -149,9 +149,9 @@ std::string markText(const Graded& graded) {
 std::string answersText(const AnswerSheet::Answers& answers) {
     std::string marks;
     const Graded* first = nullptr;
-    for (const auto& [name, graded] : {std::pair{"进给 ", &answers.feed},
-                                       std::pair{"新偏差 ", &answers.deviation},
-                                       std::pair{"溢出 ", &answers.overflow}}) {
+    for (const auto& [name, graded] :
+         {std::pair{"进给 ", &answers.feed}, std::pair{"新偏差 ", &answers.deviation},
+          std::pair{"溢出 ", &answers.overflow}}) {
         if (!*graded) continue;
         if (!first) first = &**graded;
         marks += (marks.empty() ? "" : "；") + std::string(name) + markText(**graded);

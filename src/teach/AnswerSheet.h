@@ -37,8 +37,9 @@ public:
     // on, the rows it made are asked, and answers still kept for rows where
     // they stand were to rows gone back over since, and are forgotten.
     void stepped(std::uint64_t from);
-    // Forgets the rows the table no longer keeps: gone back over, dropped
-    // for the bound, or emptied by a fresh run.
+    // After a step back: forgets the rows the table no longer keeps, gone
+    // back over or dropped for the bound. Not while the step back goes on:
+    // the table stands empty or short then, until the run is replayed.
     void follow();
 
     // Asked and not yet fully answered: its beats stay hidden.

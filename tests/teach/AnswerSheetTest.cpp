@@ -100,7 +100,8 @@ TEST(TableAnswers, AskTheMachinesRowsWhatDecidesTheStep) {
     test::runToEnd(s.machine, s.program, s.parameters);
     const TextbookStep line = s.table.textbookAt(s.table.firstSerial());
     EXPECT_EQ(answerForm(line.record), AnswerForm::Overflow);
-    const Graded overflow = gradeRowOverflow(line, line.record.feed[0] != 0, line.record.feed[1] != 0);
+    const Graded overflow =
+        gradeRowOverflow(line, line.record.feed[0] != 0, line.record.feed[1] != 0);
     EXPECT_TRUE(overflow.right);
     EXPECT_EQ(overflow.explanation, calculationText(line));
     EXPECT_FALSE(gradeRowOverflow(line, line.record.feed[0] == 0, line.record.feed[1] != 0).right);
@@ -112,7 +113,8 @@ TEST(TableAnswers, AskTheMachinesRowsWhatDecidesTheStep) {
     const Graded right = gradeRowFeed(arc, fed);
     EXPECT_TRUE(right.right);
     EXPECT_EQ(right.explanation, judgementText(arc) + "；" + calculationText(arc));
-    const Graded wrong = gradeRowFeed(arc, {static_cast<std::int8_t>(-fed.x), static_cast<std::int8_t>(-fed.y)});
+    const Graded wrong =
+        gradeRowFeed(arc, {static_cast<std::int8_t>(-fed.x), static_cast<std::int8_t>(-fed.y)});
     EXPECT_FALSE(wrong.right);
     EXPECT_EQ(wrong.expected, pulseFeedText(fed));
     EXPECT_THROW(gradeRowDeviation(arc, 0), std::logic_error);
