@@ -97,6 +97,7 @@ private slots:
         // The second row answered wrong: the feed first, alone, by Alt and an arrow.
         step();
         QTRY_VERIFY(answers.question());
+        saveScreenshot();
         QTest::keyClick(answers.question()->deviationField(), Qt::Key_Right, Qt::AltModifier);
         const teach::Graded wrong = teach::gradeFeed(line, iterations[1], {1, 0});
         QVERIFY(!wrong.right);
@@ -118,7 +119,6 @@ private slots:
         QVERIFY(tip(1, teach::Feed).startsWith(
             QStringLiteral("进给 ✗ 答 +X，应为 +Y；新偏差 ✓ 2\n") + qt(wrong.explanation)));
         QCOMPARE(cell(1, teach::Y), QStringLiteral("1"));
-        saveScreenshot();
 
         // Shift+F7: the second row's two answers go with it.
         t_.window->menus().mnustepBack->trigger();
