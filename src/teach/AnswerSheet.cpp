@@ -95,7 +95,10 @@ TextbookStep AnswerSheet::questionStep() const {
 }
 
 const AnswerSheet::Answers* AnswerSheet::answersOf(std::uint64_t serial) const {
-    if (serial < table_.firstSerial() || serial >= table_.endSerial()) return nullptr;
+    // Looked up for every cell the table paints: most runs ask nothing.
+    if (rows_.empty() || serial < table_.firstSerial() || serial >= table_.endSerial()) {
+        return nullptr;
+    }
     const auto found = rows_.find(placeOf(serial));
     return found == rows_.end() ? nullptr : &found->second;
 }

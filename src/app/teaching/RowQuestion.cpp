@@ -77,8 +77,8 @@ void RowQuestion::buildFeeds(const teach::AnswerSheet::Answers& answers) {
         b->setEnabled(feedAsked_);
         layout()->addWidget(b);
         connect(b, &QPushButton::clicked, this, [this, feed = f.feed] {
-            emit feedPressed(feed, deviation_ && deviation_->isEnabled() ? deviation_->text()
-                                                                         : QString());
+            emit feedPressed(
+                feed, deviation_ && deviation_->isEnabled() ? deviation_->text() : QString());
         });
     }
 }
@@ -103,8 +103,8 @@ bool RowQuestion::feedKey(int key) {
     if (!feedAsked_) return false;
     for (const FeedKey& f : feedKeys) {
         if (f.key != key) continue;
-        emit feedPressed(f.feed, deviation_ && deviation_->isEnabled() ? deviation_->text()
-                                                                       : QString());
+        emit feedPressed(f.feed,
+                         deviation_ && deviation_->isEnabled() ? deviation_->text() : QString());
         return true;
     }
     return false;

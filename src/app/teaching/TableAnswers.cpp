@@ -18,8 +18,8 @@ constexpr int questionColumns = 5;
 
 }  // namespace
 
-TableAnswers::TableAnswers(const teach::StepTable& table, StepTableModel& model,
-                           QTableView& view, QWidget* parent)
+TableAnswers::TableAnswers(const teach::StepTable& table, StepTableModel& model, QTableView& view,
+                           QWidget* parent)
     : QObject(parent),
       sheet_(table),
       model_(model),

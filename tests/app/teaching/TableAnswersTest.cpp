@@ -87,10 +87,10 @@ private slots:
         QCOMPARE(cell(0, teach::Feed), QStringLiteral("+X ✓"));
         QCOMPARE(cell(0, teach::Calculation), QStringLiteral("F = 0 − 4 = −4 ✓"));
         QCOMPARE(cell(0, teach::X), QStringLiteral("1"));
-        QCOMPARE(tip(0, teach::Feed), QStringLiteral("进给 %1；新偏差 %2\n%3\n\n+X")
-                                          .arg(qt(teach::markText(feed)),
-                                               qt(teach::markText(deviation)),
-                                               qt(feed.explanation)));
+        QCOMPARE(tip(0, teach::Feed),
+                 QStringLiteral("进给 %1；新偏差 %2\n%3\n\n+X")
+                     .arg(qt(teach::markText(feed)), qt(teach::markText(deviation)),
+                          qt(feed.explanation)));
         QCOMPARE(answers.score().text(), QStringLiteral("答对 2 / 2"));
         QTRY_VERIFY(!answers.question());
 
@@ -103,8 +103,9 @@ private slots:
         QVERIFY(!wrong.right);
         QCOMPARE(cell(1, teach::Feed), QStringLiteral("?"));  // the row waits for its new F
         QCOMPARE(answers.score().text(), QStringLiteral("答对 2 / 3"));
-        QTRY_VERIFY(answers.question() && !answers.question()->findChild<QPushButton*>(
-                                              QStringLiteral("feed+X"))->isEnabled());
+        QTRY_VERIFY(
+            answers.question() &&
+            !answers.question()->findChild<QPushButton*>(QStringLiteral("feed+X"))->isEnabled());
         QLineEdit& f2 = *answers.question()->deviationField();
         QTest::sendKeyEvent(QTest::Click, &f2, Qt::Key_unknown, QStringLiteral("−"), {});
         QCOMPARE(f2.text(), QStringLiteral("−"));
@@ -116,8 +117,9 @@ private slots:
         QCOMPARE(answers.score().text(), QStringLiteral("答对 3 / 4"));
         QCOMPARE(cell(1, teach::Feed), QStringLiteral("+Y ✗"));
         QCOMPARE(cell(1, teach::Calculation), QStringLiteral("F = −4 + 6 = 2 ✓"));
-        QVERIFY(tip(1, teach::Feed).startsWith(
-            QStringLiteral("进给 ✗ 答 +X，应为 +Y；新偏差 ✓ 2\n") + qt(wrong.explanation)));
+        QVERIFY(tip(1, teach::Feed)
+                    .startsWith(QStringLiteral("进给 ✗ 答 +X，应为 +Y；新偏差 ✓ 2\n") +
+                                qt(wrong.explanation)));
         QCOMPARE(cell(1, teach::Y), QStringLiteral("1"));
 
         // Shift+F7: the second row's two answers go with it.
