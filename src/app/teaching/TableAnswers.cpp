@@ -40,6 +40,7 @@ RowQuestion* TableAnswers::question() const {
 }
 
 void TableAnswers::switched(bool on) {
+    notice_.clear();
     sheet_.setOn(on);
     model_.answersChanged();
     placeQuestion(false);
@@ -47,6 +48,7 @@ void TableAnswers::switched(bool on) {
 }
 
 void TableAnswers::stepped(std::uint64_t from) {
+    notice_.clear();
     sheet_.stepped(from);
     model_.answersChanged();
     placeQuestion(true);
