@@ -97,7 +97,7 @@ private slots:
         // The second row answered wrong: the feed first, alone, by Alt and an arrow.
         step();
         QTRY_VERIFY(answers.question());
-        saveScreenshot();
+        saveScreenshot(QStringLiteral("table-answers.png"));
         QTest::keyClick(answers.question()->deviationField(), Qt::Key_Right, Qt::AltModifier);
         const teach::Graded wrong = teach::gradeFeed(line, iterations[1], {1, 0});
         QVERIFY(!wrong.right);
@@ -160,6 +160,7 @@ private slots:
             RowQuestion& question = *answers.question();
             QVERIFY(question.overflowX() && !question.deviationField());
             QCOMPARE(cell(row, teach::Judgement), QStringLiteral("?"));
+            if (row == 2) saveScreenshot(QStringLiteral("table-overflows.png"));
             for (Qt::Key key : given[row].keys) QTest::keyClick(question.overflowX(), key);
             QCOMPARE(question.overflowX()->isChecked(), given[row].x);
             QTest::keyClick(question.overflowX(), Qt::Key_Return);
@@ -203,10 +204,10 @@ private:
     QString tip(int row, int column) {
         return rows().index(row, column).data(Qt::ToolTipRole).toString();
     }
-    void saveScreenshot() {
+    void saveScreenshot(const QString& name) {
         t_.window->resize(1366, 768);
         QTest::qWait(50);
-        QVERIFY(saveArtefact(*t_.window, QStringLiteral("table-answers.png")));
+        QVERIFY(saveArtefact(*t_.window, name));
     }
 
     WindowUnderTest t_;
