@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "motion/NumberText.h"
+#include "teach/AnswerSheet.h"
 #include "teach/StepTable.h"
 #include "teach/StepText.h"
 #include "teach/TextbookColumns.h"
@@ -14,6 +15,9 @@ namespace tarvo::app {
 namespace {
 
 constexpr QRgb segmentShade = qRgb(255, 250, 205);
+constexpr QRgb hiddenShade = qRgb(228, 228, 228);
+constexpr QRgb rightShade = qRgb(200, 240, 200);
+constexpr QRgb wrongShade = qRgb(255, 205, 205);
 
 QString utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -43,6 +47,21 @@ constexpr Header headers[StepTableModel::Columns] = {
     {"Z", "新点 Z，单位 0.1 毫米"},
     {"终点距离", "新点到本段终点的距离，单位 0.1 毫米；不足一步时本段结束"},
 };
+
+// The answer marked in a column: the feed beside the feed, the new F beside
+// its calculation (or the registers after), the overflows beside the judgement.
+const teach::Graded* markedAt(const teach::AnswerSheet::Answers& answers, int column,
+                              bool registers) {
+    const std::optional<teach::Graded>* marked = nullptr;
+    if (column == (registers ? int{StepTableModel::Feed} : int{teach::Feed})) {
+        marked = &answers.feed;
+    } else if (column == (registers ? int{StepTableModel::After} : int{teach::Calculation})) {
+        marked = &answers.deviation;
+    } else if (column == (registers ? int{StepTableModel::Decision} : int{teach::Judgement})) {
+        marked = &answers.overflow;
+    }
+    return marked && *marked ? &**marked : nullptr;
+}
 
 }  // namespace
 
@@ -76,6 +95,9 @@ QVariant StepTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || serial < table_.firstSerial() || serial >= table_.endSerial()) {
         return {};
     }
+    if (answers_ && answers_->answersOf(serial) && index.column() >= firstHidden) {
+        if (QVariant answer = answerData(index, role); answer.isValid()) return answer;
+    }
     switch (role) {
         case Qt::DisplayRole:
             return text(index);
@@ -89,6 +111,46 @@ QVariant StepTableModel::data(const QModelIndex& index, int role) const {
         default:
             return {};
     }
+}
+
+QVariant StepTableModel::answerData(const QModelIndex& index, int role) const {
+    const std::uint64_t serial = serialAt(index.row());
+    if (answers_->hidden(serial)) {
+        switch (role) {
+            case Qt::DisplayRole:
+                return QStringLiteral("?");
+            case Qt::ToolTipRole:
+                return QStringLiteral("先作答，再看本步");
+            case Qt::TextAlignmentRole:
+                return QVariant::fromValue(Qt::AlignCenter);
+            case Qt::BackgroundRole:
+                return QBrush(QColor(hiddenShade));
+            default:
+                return {};
+        }
+    }
+    const teach::AnswerSheet::Answers& answers = *answers_->answersOf(serial);
+    const teach::Graded* marked = markedAt(answers, index.column(), registers_);
+    switch (role) {
+        case Qt::DisplayRole:
+            if (!marked) return {};
+            return text(index) + (marked->right ? QStringLiteral(" ✓") : QStringLiteral(" ✗"));
+        case Qt::ToolTipRole: {
+            const std::string marks = teach::answersText(answers);
+            if (marks.empty()) return {};
+            return QString::fromStdString(marks) + QStringLiteral("\n\n") + text(index);
+        }
+        case Qt::BackgroundRole:
+            if (!marked) return {};
+            return QBrush(QColor(marked->right ? rightShade : wrongShade));
+        default:
+            return {};
+    }
+}
+
+void StepTableModel::answersChanged() {
+    if (rowCount() == 0) return;
+    emit dataChanged(index(0, firstHidden), index(rowCount() - 1, columnCount() - 1));
 }
 
 QString StepTableModel::text(const QModelIndex& index) const {

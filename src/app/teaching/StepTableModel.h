@@ -6,8 +6,9 @@
 #include "motion/Interpolation.h"
 
 namespace tarvo::teach {
+class AnswerSheet;
 class StepTable;
-}
+}  // namespace tarvo::teach
 namespace tarvo::app {
 
 // The rows the step table keeps, as the interpolation table shows them, with
@@ -41,13 +42,24 @@ public:
     void showRegisters(bool registers);
     bool showsRegisters() const { return registers_; }
 
+    // Predict, then see: the rows the sheet asks show their line and step
+    // alone until answered; answered rows carry their marks, ✓ or ✗, on the
+    // cells answered, and the marks and formula as every cell's tip.
+    void takeAnswers(const teach::AnswerSheet& answers) { answers_ = &answers; }
+    // Called when an answer was given or the sheet was switched.
+    void answersChanged();
+    // The first column an answer hides, in either face.
+    static constexpr int firstHidden = 2;
+
 private:
     QString text(const QModelIndex& index) const;
     QString registerText(const QModelIndex& index) const;
+    QVariant answerData(const QModelIndex& index, int role) const;
     bool isNumber(int column) const;
     void shadeSegment(std::uint64_t segment);
 
     const teach::StepTable& table_;
+    const teach::AnswerSheet* answers_ = nullptr;
     std::uint64_t first_ = 0, end_ = 0;  // the serials of the rows shown
     std::uint64_t segment_ = 0;          // the first serial shaded
     bool registers_ = false;

@@ -13,6 +13,7 @@
 #include "app/base/Prompts.h"
 #include "app/base/ShownRefresh.h"
 #include "app/teaching/StepTableModel.h"
+#include "app/teaching/TableAnswers.h"
 #include "motion/NumberText.h"
 #include "render/WholeFile.h"
 #include "teach/StepCsv.h"
@@ -39,6 +40,7 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
       view_(new QTableView(this)),
       caption_(new QLabel(this)),
       registers_(new QCheckBox(QStringLiteral("机床寄存器"), this)),
+      answers_(new TableAnswers(table, *model_, *view_, this)),
       export_(new QPushButton(QStringLiteral("导出CSV..."), this)) {
     view_->setModel(model_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -56,6 +58,8 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
     top->addWidget(caption_, 1);
     registers_->setToolTip(
         QStringLiteral("列出机床的原始寄存器（余数毫米，坐标 0.1 毫米，偏差 0.01 平方毫米）"));
+    top->addWidget(&answers_->score());
+    top->addWidget(&answers_->onSwitch());
     top->addWidget(registers_);
     top->addWidget(export_);
     auto* layout = new QVBoxLayout(this);
@@ -123,7 +127,22 @@ void StepTablePanel::refresh() {
     quiet_ = true;
     model_->refresh();
     quiet_ = false;
+    answers_->follow();
     showCaption();
+}
+
+void StepTablePanel::steppedBack() {
+    refresh();
+    answers_->steppedBack();
+}
+
+void StepTablePanel::freshRun() {
+    answers_->freshRun();
+}
+
+void StepTablePanel::stepped(std::uint64_t from) {
+    refresh();
+    answers_->stepped(from);
 }
 
 void StepTablePanel::selectSerial(std::optional<std::uint64_t> serial) {

@@ -16,6 +16,7 @@ namespace tarvo::app {
 
 class Prompts;
 class StepTableModel;
+class TableAnswers;
 
 // "插补过程表": every interpolation iteration of the run as a textbook lists
 // it, in pulses and the textbook's four beats, the rows of the segment under
@@ -39,6 +40,15 @@ public:
     QTableView& view() { return *view_; }
     QPushButton& exportButton() { return *export_; }
     QCheckBox& registersSwitch() { return *registers_; }
+    // 先答后看: its switch, count and question.
+    TableAnswers& answers() { return *answers_; }
+    // The window made a single step, which began with the step table's end
+    // at `from`: with 先答后看 on, the rows it made wait for their answers.
+    void stepped(std::uint64_t from);
+    // The window starts a fresh run; a step back's replay is none.
+    void freshRun();
+    // The window stepped back: the answers of the rows gone back over go.
+    void steppedBack();
     QString caption() const;
 
     // Selects the row of a step table serial and brings it into view, for a
@@ -62,6 +72,7 @@ private:
     QTableView* view_;
     QLabel* caption_;
     QCheckBox* registers_;
+    TableAnswers* answers_;
     QPushButton* export_;
     bool follow_ = true;  // the view stays on the newest row
     bool quiet_ = false;  // the current row changes by the panel's own doing

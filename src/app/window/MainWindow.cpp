@@ -116,6 +116,8 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
 // first, while the canvases are still there.
 MainWindow::~MainWindow() {
     delete takeCentralWidget();
+    // The interpolation table reads the step table, which goes before the window's widgets.
+    delete stepTable_;
     delete gn_;
     delete info_;
 }
@@ -183,7 +185,7 @@ void MainWindow::buildTeachingDocks() {
     steps_ = std::make_unique<teach::StepTable>(*machine_);
     auto* docks = new TeachingDocks(*this, *menus_.mnuTeach);
     auto* diagram = new TimingDiagram(*pulses_, *machine_);
-    auto* tablePanel = new StepTablePanel(*steps_, prompts_);
+    auto* tablePanel = stepTable_ = new StepTablePanel(*steps_, prompts_);
     docks->add(diagram, QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"),
                Qt::RightDockWidgetArea);
     docks->add(tablePanel, QStringLiteral("stepTableDock"), QStringLiteral("插补过程表"),
@@ -239,6 +241,7 @@ void MainWindow::connectRunCommands() {
         if (!machine_->canStepBack()) return;
         panel_->restartProgram();
         batched_->batch([this] { machine_->stepBack(); });
+        stepTable_->steppedBack();
         commandDone();
     });
     connect(clock_, &RunClock::stopped, this, &MainWindow::enableRunCommands);
@@ -318,7 +321,9 @@ void MainWindow::stopCommand() {
 void MainWindow::stepCommand(interp::Machine::StepUnit unit) {
     std::string program;  // a paused run steps on without it
     if (machine_->idle()) program = startProgram();
+    const std::uint64_t from = steps_->endSerial();
     batched_->batch([&] { machine_->step(unit, program, runParameters()); });
+    stepTable_->stepped(from);
     commandDone();
 }
 
@@ -326,6 +331,7 @@ void MainWindow::stepCommand(interp::Machine::StepUnit unit) {
 std::string MainWindow::startProgram() {
     std::string program = files_->programText();
     panel_->startProgram(program, editor_->filetxt().toPlainText());
+    stepTable_->freshRun();
     return program;
 }
 

@@ -34,6 +34,7 @@ class Prompts;
 class RunClock;
 class SelectedStep;
 class Settings;
+class StepTablePanel;
 class ViewStack;
 class WindowPanel;
 
@@ -116,6 +117,7 @@ private:
     std::unique_ptr<teach::StepTable> steps_;      // likewise
     std::unique_ptr<SelectedStep> selected_;       // likewise
     std::unique_ptr<IdealPathSwitch> idealPath_;   // likewise
+    StepTablePanel* stepTable_ = nullptr;  // asks the rows single steps make, 先答后看 on
     RunClock* clock_;
     MethodMenu* method_;  // the methods the next Run takes
     ParameterDialog* g54form_;
