@@ -36,10 +36,10 @@ QString pulses(double d) {
 
 // The table's columns: the move, the run, then a move's figures.
 const QStringList columnNames{
-    QStringLiteral("程序段"),   QStringLiteral("方法"),        QStringLiteral("步数"),
-    QStringLiteral("迭代"),     QStringLiteral("无进给"),      QStringLiteral("X 脉冲"),
-    QStringLiteral("Y 脉冲"),   QStringLiteral("Z 脉冲"),      QStringLiteral("最大偏差"),
-    QStringLiteral("平均偏差"), QStringLiteral("平均合成进给")};
+    QStringLiteral("程序段"),   QStringLiteral("方法"),    QStringLiteral("步数"),
+    QStringLiteral("迭代"),     QStringLiteral("无进给"),  QStringLiteral("X 脉冲"),
+    QStringLiteral("Y 脉冲"),   QStringLiteral("Z 脉冲"),  QStringLiteral("最大偏差"),
+    QStringLiteral("平均偏差"), QStringLiteral("合成进给")};
 
 // Moves the table lists one by one; a longer program's are only summed.
 constexpr std::size_t movesListed = 1000;
@@ -121,9 +121,12 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setMinimumHeight(150);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Wide enough for the sum's name on one line; a rapid's takes two.
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    table_->setColumnWidth(
+        0, fontMetrics().horizontalAdvance(QStringLiteral("合计（不含 G00）")) + 12);
+    table_->setMinimumWidth(560);
     feeds_ = new FeedPlot(this);
     auto* lesson = new QLabel(
         QStringLiteral("合成进给是一次迭代进给矢量的长度：逐点比较法每次只走一个轴，为 1；"
@@ -133,16 +136,17 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
                        "单列在表中，不计入合计。"),
         this);
     lesson->setWordWrap(true);
-    lesson->setMaximumWidth(260);
+    auto* side = new QVBoxLayout;
+    side->addWidget(table_, 1);
+    side->addWidget(lesson);
     auto* middle = new QHBoxLayout;
-    middle->addWidget(staircases_, 1);
-    middle->addWidget(lesson, 0, Qt::AlignTop);
+    middle->addWidget(staircases_, 2);
+    middle->addLayout(side, 3);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pickerRow);
     layout->addWidget(notice_);
-    layout->addLayout(middle, 3);
-    layout->addWidget(table_, 2);
-    layout->addWidget(feeds_, 1);
+    layout->addLayout(middle, 1);
+    layout->addWidget(feeds_);
     connect(compare_, &QPushButton::clicked, this, &MethodCompareDialog::compare);
     connect(cancel_, &QPushButton::clicked, this, &MethodCompareDialog::cancel);
     connect(&watcher_, &QFutureWatcher<void>::finished, this, &MethodCompareDialog::finished);
