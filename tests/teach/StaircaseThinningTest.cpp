@@ -38,14 +38,13 @@ std::vector<Point> staircase(int xe, int ye, double pulse) {
     return points;
 }
 
-// Kept points are some of the step points in their order, and every step point lies within a
-// cell, along both axes, of one of the two kept points last passed.
-void expectWithinACell(const std::vector<Point>& kept, const std::vector<Point>& steps,
-                       double cell) {
+// Kept points are some of the step points in their order, and every step point lies closer
+// than `reach` along both axes to one of the two kept points last passed.
+void expectWithin(const std::vector<Point>& kept, const std::vector<Point>& steps, double reach) {
     std::size_t k = 1;  // kept[0] is the start, before any step
     for (const Point& p : steps) {
-        const auto near = [&p, cell](const Point& q) {
-            return std::abs(p.x - q.x) < cell && std::abs(p.y - q.y) < cell;
+        const auto near = [&p, reach](const Point& q) {
+            return std::abs(p.x - q.x) < reach && std::abs(p.y - q.y) < reach;
         };
         const bool isKept = k < kept.size() && kept[k] == p;
         if (isKept) ++k;
@@ -70,7 +69,7 @@ TEST(TeachStepPolyline, ThinsALongStaircaseToCells) {
     EXPECT_EQ(kept.back(), steps.back());
     EXPECT_LE(kept.size(), 2 * 2 * 4096u);
     EXPECT_GE(kept.size(), 4096u);
-    expectWithinACell(kept, steps, line.cell());
+    expectWithin(kept, steps, line.cell());
 }
 
 // Where a pulse is wider than a cell, nothing is thinned: every step of a short line stays.
@@ -99,6 +98,33 @@ TEST(TeachStepPolyline, BeginsAPartAfterAGap) {
     EXPECT_EQ(line.parts()[0], (std::vector<Point>{{0, 0}, {1, 0}, {2, 0}, {2, 1}}));
     EXPECT_EQ(line.parts()[1], (std::vector<Point>{{4096, 1}, {4096, 2}}));
     EXPECT_DOUBLE_EQ(line.cell(), 1);
+}
+
+// Twenty passes to and fro over the same ground, 100,000 steps each: each pass alone would keep
+// some 8,000 points, all of them 160,000, more than the budget. The cells are widened once
+// instead, and every step point stays within one and a half of them.
+TEST(TeachStepPolyline, WidensItsCellsToKeepWithinItsBudget) {
+    StepPolyline line;
+    std::vector<Point> steps;
+    for (int pass = 0; pass < 20; ++pass) {
+        const double y = pass * 0.5, from = pass % 2 ? 1000 : 0, to = 1000 - from;
+        line.begin(lineTo(from, y, to, y));
+        for (int i = 1; i <= 100'000; ++i) {
+            const Point p{from + (to - from) * i / 100'000, y};
+            line.add(p.x, p.y);
+            steps.push_back(p);
+        }
+        steps.push_back({to, y + 0.5});
+        line.begin(lineTo(to, y, to, y + 0.5));
+        line.add(to, y + 0.5);
+    }
+    ASSERT_EQ(line.parts().size(), 1u);
+    const std::vector<Point>& kept = line.parts().front();
+    EXPECT_LE(kept.size(), StepPolyline::pointBudget);
+    EXPECT_DOUBLE_EQ(line.cell(), 2 * 1000 / StepPolyline::cellsAcross);
+    EXPECT_EQ(kept.front(), (Point{0, 0}));
+    EXPECT_EQ(kept.back(), steps.back());
+    expectWithin(kept, steps, 1.5 * line.cell());
 }
 
 // Up to 4,096 iterations each has a bucket; beyond, neighbours merge, and the counts stay
