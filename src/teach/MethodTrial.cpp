@@ -8,55 +8,68 @@
 
 namespace tarvo::teach {
 
-namespace {
-
-struct MessageKeeper : interp::SilentPanel {
+struct MethodTrial::Panel : interp::SilentPanel {
     void message(std::string_view text, std::string_view) override { last = std::string(text); }
     std::string last;
 };
 
-// Ticks between two looks at the caller's stop request.
-constexpr std::uint64_t slice = 4096;
+namespace {
+
+std::unique_ptr<interp::Machine> started(interp::Panel& panel, std::string_view program,
+                                         interp::Parameters parameters,
+                                         motion::MethodChoice choice) {
+    parameters.method = choice;
+    auto machine = std::make_unique<interp::Machine>(panel);
+    machine->run(program, parameters);
+    return machine;
+}
 
 }  // namespace
 
-MethodTrial runMethodTrial(std::string_view program, interp::Parameters parameters,
-                           motion::MethodChoice choice, std::uint64_t maxTicks,
-                           std::stop_token stop) {
-    parameters.method = choice;
-    MessageKeeper panel;
-    interp::Machine machine(panel);
-    MethodTrial trial;
-    machine.run(program, parameters);
-    MethodRun run(machine.dlstep().toDouble());
-    machine.addStepObserver(&run);
-    interp::ClockDriver clock(machine);
-    std::uint64_t ticks = 0;
-    while (machine.advancing()) {
-        if (stop.stop_requested()) {
-            trial.end = MethodTrial::End::Cancelled;
-            break;
-        }
-        if (ticks >= maxTicks) {
-            trial.end = MethodTrial::End::TickLimit;
-            break;
-        }
-        const std::uint64_t before = machine.timer1Ticks() + machine.timer2Ticks();
-        clock.runToEnd(std::min(slice, maxTicks - ticks));
-        ticks += machine.timer1Ticks() + machine.timer2Ticks() - before;
+MethodTrial::MethodTrial(std::string_view program, interp::Parameters parameters,
+                         motion::MethodChoice choice, std::uint64_t maxTicks)
+    : panel_(std::make_unique<Panel>()),
+      machine_(started(*panel_, program, parameters, choice)),
+      dlstep_(machine_->dlstep().toDouble()),
+      run_(dlstep_),
+      maxTicks_(maxTicks) {
+    machine_->addStepObserver(&run_);
+    settle();
+}
+
+MethodTrial::~MethodTrial() {
+    machine_->removeStepObserver(&run_);
+}
+
+bool MethodTrial::advance(std::uint64_t ticks) {
+    if (end_ != End::Running) return false;
+    interp::ClockDriver(*machine_).runToEnd(std::min(ticks, maxTicks_ - this->ticks()));
+    settle();
+    return end_ == End::Running;
+}
+
+void MethodTrial::stop() {
+    if (end_ == End::Running) end_ = End::Cancelled;
+}
+
+const std::string& MethodTrial::message() const {
+    return panel_->last;
+}
+
+std::uint64_t MethodTrial::ticks() const {
+    return machine_->timer1Ticks() + machine_->timer2Ticks();
+}
+
+// Whether the run has ended, and how: a message the machine gave outweighs
+// the limit of ticks it came to at the same time.
+void MethodTrial::settle() {
+    if (!panel_->last.empty()) {
+        end_ = End::Error;
+    } else if (!machine_->advancing()) {
+        end_ = End::Finished;
+    } else if (ticks() >= maxTicks_) {
+        end_ = End::TickLimit;
     }
-    machine.removeStepObserver(&run);
-    if (!panel.last.empty()) {
-        trial.end = MethodTrial::End::Error;
-        trial.message = panel.last;
-    }
-    trial.figures = run.figures();
-    trial.figures.ticks = machine.timer1Ticks() + machine.timer2Ticks();
-    trial.path = run.path();
-    trial.ideal = run.ideal();
-    trial.fedAxes = run.fedAxes();
-    trial.dlstep = machine.dlstep().toDouble();
-    return trial;
 }
 
 }  // namespace tarvo::teach

@@ -10,7 +10,7 @@ namespace tarvo::app {
 namespace {
 
 // The resultant feed of an iteration that fed this many axes, pulses.
-double resultant(std::uint8_t axes) {
+double resultant(int axes) {
     return std::sqrt(static_cast<double>(axes));
 }
 
@@ -18,13 +18,6 @@ constexpr double top = 1.8;  // just above √3
 constexpr int left = 44, right = 10, above = 22, below = 20;
 
 }  // namespace
-
-double meanFeed(const std::vector<std::uint8_t>& fedAxes) {
-    if (fedAxes.empty()) return 0;
-    double sum = 0;
-    for (const std::uint8_t axes : fedAxes) sum += resultant(axes);
-    return sum / static_cast<double>(fedAxes.size());
-}
 
 FeedPlot::FeedPlot(QWidget* parent) : QWidget(parent) {
     setMinimumHeight(150);
@@ -50,9 +43,11 @@ void FeedPlot::paintEvent(QPaintEvent*) {
                   painter.fontMetrics().horizontalAdvance(QStringLiteral("合成进给（脉冲/次）")) +
                   24);
     for (std::size_t i = 0; i < series_.size(); ++i) {
-        const QString mean = QStringLiteral("%1 平均 %2    ")
-                                 .arg(QChar(u'A' + static_cast<int>(i)))
-                                 .arg(meanFeed(*series_[i].fedAxes), 0, 'f', 3);
+        const QString mean =
+            QStringLiteral("%1 平均 %2    ")
+                .arg(QChar(u'A' + static_cast<int>(i)))
+                .arg(series_[i].feeds->span(0, series_[i].feeds->iterations()).meanFeed(), 0, 'f',
+                     3);
         painter.setPen(series_[i].colour.darker(120));
         painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, mean);
         title.setLeft(title.left() + painter.fontMetrics().horizontalAdvance(mean));
@@ -67,8 +62,8 @@ void FeedPlot::paintEvent(QPaintEvent*) {
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, y - 8, left - 6, 16), Qt::AlignRight | Qt::AlignVCenter, name);
     }
-    std::size_t span = 1;
-    for (const Series& s : series_) span = std::max(span, s.fedAxes->size());
+    std::uint64_t span = 1;
+    for (const Series& s : series_) span = std::max(span, s.feeds->iterations());
     painter.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), below - 2),
                      Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("迭代 %1").arg(static_cast<qulonglong>(span)));
@@ -83,38 +78,36 @@ void FeedPlot::paintEvent(QPaintEvent*) {
     }
 }
 
-void FeedPlot::plot(QPainter& painter, const Series& series, const QRectF& area, std::size_t span,
+void FeedPlot::plot(QPainter& painter, const Series& series, const QRectF& area, std::uint64_t span,
                     double width) const {
-    const std::vector<std::uint8_t>& fed = *series.fedAxes;
-    if (fed.empty()) return;
+    const teach::FeedHistory& feeds = *series.feeds;
+    if (feeds.iterations() == 0) return;
     const auto yOf = [&area](double value) { return area.bottom() - value / top * area.height(); };
-    const auto columns = static_cast<std::size_t>(std::max(1.0, area.width()));
+    const auto columns = static_cast<std::uint64_t>(std::max(1.0, area.width()));
     QPolygonF line;
-    if (span <= columns) {
+    if (span <= columns && feeds.width() == 1) {
         // Each iteration a flat step of its own width.
         const double w = area.width() / static_cast<double>(span);
         double x = area.left();
-        for (const std::uint8_t axes : fed) {
-            const double y = yOf(resultant(axes));
+        for (const teach::FeedCounts& iteration : feeds.kept()) {
+            const double y = yOf(resultant(iteration.most()));
             line << QPointF(x, y) << QPointF(x + w, y);
             x += w;
         }
     } else {
-        for (std::size_t c = 0; c < columns; ++c) {
-            const std::size_t from = c * span / columns,
-                              to = std::min(fed.size(), (c + 1) * span / columns);
+        for (std::uint64_t c = 0; c < columns; ++c) {
+            const std::uint64_t from = c * span / columns,
+                                to = std::min(feeds.iterations(), (c + 1) * span / columns);
             if (from >= to) break;
-            double sum = 0;
-            for (std::size_t i = from; i < to; ++i) sum += resultant(fed[i]);
             line << QPointF(area.left() + static_cast<double>(c) + 0.5,
-                            yOf(sum / static_cast<double>(to - from)));
+                            yOf(feeds.span(from, to).meanFeed()));
         }
     }
     painter.setPen(QPen(series.colour, width));
     painter.drawPolyline(line);
-    const double mean = yOf(meanFeed(fed));
-    const double end =
-        area.left() + area.width() * static_cast<double>(fed.size()) / static_cast<double>(span);
+    const double mean = yOf(feeds.span(0, feeds.iterations()).meanFeed());
+    const double end = area.left() + area.width() * static_cast<double>(feeds.iterations()) /
+                                         static_cast<double>(span);
     painter.setPen(QPen(series.colour, 1, Qt::DotLine));
     painter.drawLine(QPointF(area.left(), mean), QPointF(end, mean));
 }

@@ -34,6 +34,39 @@ QString pulses(double d) {
     return QString::number(d, 'f', 3);
 }
 
+// The table's columns: the move, the run, then a move's figures.
+const QStringList columnNames{
+    QStringLiteral("程序段"),   QStringLiteral("方法"),    QStringLiteral("步数"),
+    QStringLiteral("迭代"),     QStringLiteral("无进给"),  QStringLiteral("X 脉冲"),
+    QStringLiteral("Y 脉冲"),   QStringLiteral("Z 脉冲"),  QStringLiteral("最大偏差"),
+    QStringLiteral("平均偏差"), QStringLiteral("合成进给")};
+
+// Moves the table lists one by one; a longer program's are only summed.
+constexpr std::size_t movesListed = 1000;
+
+// Timer ticks a worker runs between two looks at 取消: some tens of milliseconds.
+constexpr std::uint64_t slice = 65536;
+
+QString moveName(const teach::MoveFigures& move) {
+    const QString g = QStringLiteral("G0%1").arg(static_cast<int>(move.gmode));
+    return move.rapid() ? QStringLiteral("第%1行 %2（不计入合计）").arg(move.line).arg(g)
+                        : QStringLiteral("第%1行 %2").arg(move.line).arg(g);
+}
+
+QTableWidgetItem* methodItem(int which) {
+    auto* item = new QTableWidgetItem(QString(QChar(u'A' + which)));
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setForeground(colours[which].darker(130));
+    return item;
+}
+
+QTableWidgetItem* figureItem(const QString& text, int which) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    item->setForeground(colours[which].darker(130));
+    return item;
+}
+
 QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -81,36 +114,34 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     notice_->setObjectName(QStringLiteral("notice"));
     notice_->setWordWrap(true);
     staircases_ = new StaircasePlot(this);
-    table_ = new QTableWidget(10, 2, this);
-    table_->setVerticalHeaderLabels(
-        {QStringLiteral("步数（有进给的迭代）"), QStringLiteral("迭代次数"),
-         QStringLiteral("无进给的迭代"), QStringLiteral("X 脉冲"), QStringLiteral("Y 脉冲"),
-         QStringLiteral("Z 脉冲"), QStringLiteral("最大偏差（脉冲）"),
-         QStringLiteral("平均偏差（脉冲）"), QStringLiteral("平均合成进给（脉冲/次）"),
-         QStringLiteral("完成节拍数")});
-    table_->setHorizontalHeaderLabels({QStringLiteral("A"), QStringLiteral("B")});
+    table_ = new QTableWidget(0, static_cast<int>(columnNames.size()), this);
+    table_->setObjectName(QStringLiteral("figures"));
+    table_->setHorizontalHeaderLabels(columnNames);
+    table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->setMinimumWidth(380);
-    table_->setMaximumWidth(460);
+    // Wide enough for the sum's name on one line; a rapid's takes two.
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    table_->setColumnWidth(
+        0, fontMetrics().horizontalAdvance(QStringLiteral("合计（不含 G00）")) + 12);
+    table_->setMinimumWidth(560);
     feeds_ = new FeedPlot(this);
-    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* lesson = new QLabel(
         QStringLiteral("合成进给是一次迭代进给矢量的长度：逐点比较法每次只走一个轴，为 1；"
                        "数字积分法一次可同走两轴（√2），也可一轴不走（0），"
-                       "所以它的速度随运动方向而变。偏差是步点到理想轨迹的距离。"),
+                       "所以它的速度随运动方向而变。偏差是步点到理想轨迹的距离。"
+                       "合计和图只算插补的程序段（G01～G03）；快速移动（G00）"
+                       "单列在表中，不计入合计。"),
         this);
     lesson->setWordWrap(true);
     auto* side = new QVBoxLayout;
-    side->addWidget(table_);
+    side->addWidget(table_, 1);
     side->addWidget(lesson);
-    side->addStretch();
     auto* middle = new QHBoxLayout;
-    middle->addWidget(staircases_, 1);
-    middle->addLayout(side);
+    middle->addWidget(staircases_, 2);
+    middle->addLayout(side, 3);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pickerRow);
     layout->addWidget(notice_);
@@ -118,13 +149,13 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     layout->addWidget(feeds_);
     connect(compare_, &QPushButton::clicked, this, &MethodCompareDialog::compare);
     connect(cancel_, &QPushButton::clicked, this, &MethodCompareDialog::cancel);
-    connect(&watcher_, &QFutureWatcher<Trials>::finished, this, &MethodCompareDialog::finished);
+    connect(&watcher_, &QFutureWatcher<void>::finished, this, &MethodCompareDialog::finished);
     resize(1040, 640);
 }
 
 // A closing window stops the runs and waits the few ticks until they notice.
 MethodCompareDialog::~MethodCompareDialog() {
-    stop_.request_stop();
+    cancelled_ = true;
     watcher_.waitForFinished();
 }
 
@@ -151,50 +182,61 @@ MethodCompareDialog::Picker MethodCompareDialog::buildPicker(int which, int meth
 
 void MethodCompareDialog::compare() {
     if (watcher_.isRunning()) return;
-    stop_ = std::stop_source();
+    cancelled_ = false;
     names_ = {pickers_[0].name(), pickers_[1].name()};
-    const std::array<motion::MethodChoice, 2> choices{pickers_[0].choice(), pickers_[1].choice()};
+    // What the last comparison showed goes before anything of the new one runs.
+    staircases_->clear(QStringLiteral("正在运行……"));
+    feeds_->show({});
+    table_->clearSpans();
+    table_->setRowCount(0);
     compare_->setEnabled(false);
     cancel_->setEnabled(true);
+    notice_->setStyleSheet(QString());
     notice_->setText(QStringLiteral("正在运行……"));
-    watcher_.setFuture(QtConcurrent::run(
-        [program = program_(), parameters = parameters_(), choices, stop = stop_.get_token()] {
-            Trials trials;
+    const std::array<motion::MethodChoice, 2> choices{pickers_[0].choice(), pickers_[1].choice()};
+    // The worker alone touches the trials until it has finished.
+    watcher_.setFuture(
+        QtConcurrent::run([this, program = program_(), parameters = parameters_(), choices] {
             for (std::size_t i = 0; i < 2; ++i) {
-                trials[i] = teach::runMethodTrial(program, parameters, choices[i], tickLimit, stop);
+                trials_[i] = std::make_unique<teach::MethodTrial>(program, parameters, choices[i],
+                                                                  tickLimit);
+                while (!cancelled_ && trials_[i]->advance(slice)) {
+                }
+                trials_[i]->stop();
             }
-            return trials;
         }));
 }
 
 void MethodCompareDialog::cancel() {
-    stop_.request_stop();
+    cancelled_ = true;
 }
 
 void MethodCompareDialog::finished() {
     compare_->setEnabled(true);
     cancel_->setEnabled(false);
-    trials_ = watcher_.result();
     QStringList notices;
     for (std::size_t i = 0; i < 2; ++i) {
-        const QString notice = endNotice(trials_[i], names_[i]);
+        const QString notice = endNotice(*trials_[i], names_[i]);
         if (!notice.isEmpty() && !notices.contains(notice)) notices << notice;
     }
     notice_->setText(notices.isEmpty() ? QStringLiteral("两种方法都走完了程序。")
                                        : notices.join(QChar(u'\n')));
     notice_->setStyleSheet(notices.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
-    staircases_->show({{&trials_[0], QStringLiteral("A ") + names_[0], colours[0]},
-                       {&trials_[1], QStringLiteral("B ") + names_[1], colours[1]}});
-    feeds_->show({{&trials_[0].fedAxes, colours[0]}, {&trials_[1].fedAxes, colours[1]}});
+    staircases_->show({{&trials_[0]->run(), QStringLiteral("A ") + names_[0], colours[0]},
+                       {&trials_[1]->run(), QStringLiteral("B ") + names_[1], colours[1]}},
+                      trials_[0]->dlstep());
+    feeds_->show(
+        {{&trials_[0]->run().feeds(), colours[0]}, {&trials_[1]->run().feeds(), colours[1]}});
     fillTable();
 }
 
 QString MethodCompareDialog::endNotice(const teach::MethodTrial& trial, const QString& name) const {
-    switch (trial.end) {
+    switch (trial.end()) {
+        case teach::MethodTrial::End::Running:
         case teach::MethodTrial::End::Finished:
             return {};
         case teach::MethodTrial::End::Error:
-            return QStringLiteral("%1：%2").arg(name, QString::fromStdString(trial.message));
+            return QStringLiteral("%1：%2").arg(name, QString::fromStdString(trial.message()));
         case teach::MethodTrial::End::TickLimit:
             return QStringLiteral("%1：%2 节拍后仍未走完，只比较已走的部分。")
                 .arg(name, count(tickLimit));
@@ -204,27 +246,59 @@ QString MethodCompareDialog::endNotice(const teach::MethodTrial& trial, const QS
     return {};
 }
 
+// Two rows a move, A above B: the sum of the moves compared first, then the
+// moves (of a very long program only the first ones), the ticks of each
+// whole run last.
 void MethodCompareDialog::fillTable() {
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("A ") + names_[0], QStringLiteral("B ") + names_[1]});
+    const std::vector<teach::MoveFigures>& a = trials_[0]->run().moves();
+    const std::vector<teach::MoveFigures>& b = trials_[1]->run().moves();
+    const std::size_t moves = std::max(a.size(), b.size());
+    const std::size_t listed = std::min(moves, movesListed);
+    int row = 0;
+    table_->setRowCount(static_cast<int>(2 * listed + (listed < moves ? 5 : 4)));
+    fillRows(row, QStringLiteral("合计（不含 G00）"),
+             {&trials_[0]->run().compared(), &trials_[1]->run().compared()}, false);
+    for (std::size_t m = 0; m < listed; ++m) {
+        const teach::MoveFigures& move = m < a.size() ? a[m] : b[m];
+        fillRows(row += 2, moveName(move),
+                 {m < a.size() ? &a[m].figures : nullptr, m < b.size() ? &b[m].figures : nullptr},
+                 move.rapid());
+    }
+    row += 2;
+    if (listed < moves) {
+        table_->setItem(row, 0,
+                        new QTableWidgetItem(QStringLiteral("其余 %1 段从略（已计入合计）")
+                                                 .arg(static_cast<qulonglong>(moves - listed))));
+        table_->setSpan(row++, 0, 1, table_->columnCount());
+    }
     for (int column = 0; column < 2; ++column) {
-        const teach::MethodTrial& t = trials_[column];
-        const teach::MethodFigures& f = t.figures;
-        const QStringList cells{count(f.steps),
-                                count(f.iterations),
-                                count(f.idle),
-                                count(f.pulses[0]),
-                                count(f.pulses[1]),
-                                count(f.pulses[2]),
-                                pulses(f.largestDeviation),
-                                pulses(f.meanDeviation),
-                                pulses(meanFeed(t.fedAxes)),
-                                count(f.ticks)};
-        for (int row = 0; row < cells.size(); ++row) {
-            auto* item = new QTableWidgetItem(cells[row]);
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            item->setForeground(colours[column].darker(130));
-            table_->setItem(row, column, item);
+        table_->setItem(row + column, 1, methodItem(column));
+        table_->setItem(row + column, 2, figureItem(count(trials_[column]->ticks()), column));
+        table_->setSpan(row + column, 2, 1, table_->columnCount() - 2);
+    }
+    table_->setItem(row, 0, new QTableWidgetItem(QStringLiteral("完成节拍数（全程）")));
+    table_->setSpan(row, 0, 2, 1);
+}
+
+void MethodCompareDialog::fillRows(int row, const QString& move,
+                                   const std::array<const teach::MethodFigures*, 2>& figures,
+                                   bool apart) {
+    auto* name = new QTableWidgetItem(move);
+    if (apart) name->setForeground(Qt::darkGray);
+    table_->setItem(row, 0, name);
+    table_->setSpan(row, 0, 2, 1);
+    for (int which = 0; which < 2; ++which) {
+        table_->setItem(row + which, 1, methodItem(which));
+        const teach::MethodFigures* f = figures[which];
+        if (!f) continue;
+        const QStringList cells{
+            count(f->steps()),           count(f->iterations()),     count(f->idle()),
+            count(f->pulses[0]),         count(f->pulses[1]),        count(f->pulses[2]),
+            pulses(f->largestDeviation), pulses(f->meanDeviation()), pulses(f->feeds.meanFeed())};
+        for (int column = 0; column < cells.size(); ++column) {
+            QTableWidgetItem* item = figureItem(cells[column], which);
+            if (apart) item->setForeground(Qt::darkGray);
+            table_->setItem(row + which, column + 2, item);
         }
     }
 }

@@ -3,8 +3,9 @@
 #include <QDialog>
 #include <QFutureWatcher>
 #include <array>
+#include <atomic>
 #include <functional>
-#include <stop_token>
+#include <memory>
 #include <string>
 
 #include "interp/Parameters.h"
@@ -24,13 +25,15 @@ class StaircasePlot;
 // 方法对比: a window beside the main one, never modal, that runs the
 // editor's program twice on machines nobody watches, under two choices of
 // methods, and sets the results side by side: both staircases over the ideal
-// path, a table of figures, and the resultant feed of every iteration. The
-// runs go on another thread, so the main window never waits; 取消 stops them.
+// path, a table of figures move by move with their sum (the rapids listed
+// apart, outside the sum), and the resultant feed of every iteration. The
+// runs go on another thread a slice at a time, so the main window never
+// waits; 取消 stops them between slices.
 class MethodCompareDialog : public QDialog {
     Q_OBJECT
 
 public:
-    using Trials = std::array<teach::MethodTrial, 2>;
+    using Trials = std::array<std::unique_ptr<teach::MethodTrial>, 2>;
 
     // program and parameters: what a Run would start from now.
     MethodCompareDialog(std::function<std::string()> program,
@@ -55,6 +58,8 @@ private:
     void cancel();
     void finished();
     void fillTable();
+    void fillRows(int row, const QString& move, const std::array<const teach::MethodFigures*, 2>& f,
+                  bool apart);
     QString endNotice(const teach::MethodTrial& trial, const QString& name) const;
 
     std::function<std::string()> program_;
@@ -67,8 +72,8 @@ private:
     StaircasePlot* staircases_;
     QTableWidget* table_;
     FeedPlot* feeds_;
-    std::stop_source stop_;
-    QFutureWatcher<Trials> watcher_;
+    std::atomic<bool> cancelled_ = false;
+    QFutureWatcher<void> watcher_;
     Trials trials_;
 };
 

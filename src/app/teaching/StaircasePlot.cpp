@@ -7,6 +7,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "teach/PlanBounds.h"
+
 namespace tarvo::app {
 
 namespace {
@@ -15,42 +17,6 @@ namespace {
 constexpr double gridFrom = 8;
 constexpr double margin = 16;
 constexpr std::size_t smoothUpTo = 20'000;
-
-// The bounds of what a run drew, as left, bottom, right, top.
-struct Bounds {
-    double left = 0, bottom = 0, right = 0, top = 0;
-    bool empty = true;
-
-    void take(double x, double y) {
-        if (empty) {
-            *this = {x, y, x, y, false};
-            return;
-        }
-        left = std::min(left, x);
-        right = std::max(right, x);
-        bottom = std::min(bottom, y);
-        top = std::max(top, y);
-    }
-    // An arc reaches beyond its ends where it crosses an axis through its centre.
-    void takeArc(const teach::IdealSegment& s) {
-        const double from = std::atan2(s.start.y - s.cy, s.start.x - s.cx);
-        constexpr int pieces = 64;
-        for (int i = 1; i < pieces; ++i) {
-            const double a = from + s.sweep() * i / pieces;
-            take(s.cx + s.radius * std::cos(a), s.cy + s.radius * std::sin(a));
-        }
-    }
-    void take(const teach::MethodTrial& trial) {
-        for (const auto& segment : trial.path.segments) {
-            for (const auto& p : segment) take(p.x, p.y);
-        }
-        for (const auto& s : trial.ideal) {
-            take(s.start.x, s.start.y);
-            take(s.end.x, s.end.y);
-            if (s.arc()) takeArc(s);
-        }
-    }
-};
 
 QPainterPath idealPath(const teach::IdealSegment& s) {
     QPainterPath path(QPointF(s.start.x, s.start.y));
@@ -64,6 +30,30 @@ QPainterPath idealPath(const teach::IdealSegment& s) {
     return path;
 }
 
+// A part of a staircase on screen, of consecutive points in one pixel only
+// the first and the last.
+QPolygonF onScreen(const std::vector<teach::StepPolyline::Point>& part, const QTransform& t) {
+    QPolygonF line;
+    QPoint pixel;
+    bool repeated = false;
+    for (const auto& p : part) {
+        const QPointF at = t.map(QPointF(p.x, p.y));
+        const QPoint in(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+        if (!line.isEmpty() && in == pixel) {
+            if (repeated)
+                line.back() = at;
+            else
+                line << at;
+            repeated = true;
+            continue;
+        }
+        line << at;
+        pixel = in;
+        repeated = false;
+    }
+    return line;
+}
+
 }  // namespace
 
 StaircasePlot::StaircasePlot(QWidget* parent) : QWidget(parent) {
@@ -74,28 +64,39 @@ StaircasePlot::StaircasePlot(QWidget* parent) : QWidget(parent) {
     setPalette(p);
 }
 
-void StaircasePlot::show(std::vector<Series> series) {
+void StaircasePlot::show(std::vector<Series> series, double dlstep) {
     series_ = std::move(series);
+    dlstep_ = dlstep;
+    note_.clear();
+    update();
+}
+
+void StaircasePlot::clear(const QString& note) {
+    series_.clear();
+    note_ = note;
     update();
 }
 
 void StaircasePlot::paintEvent(QPaintEvent*) {
-    if (series_.empty()) return;
-    Bounds drawn;
-    for (const Series& s : series_) drawn.take(*s.trial);
+    QPainter painter(this);
+    if (series_.empty()) {
+        painter.setPen(Qt::darkGray);
+        painter.drawText(rect(), Qt::AlignCenter, note_);
+        return;
+    }
+    teach::PlanBounds drawn;
+    for (const Series& s : series_) {
+        const teach::PlanBounds& reach = s.run->staircase().reach();
+        if (reach.empty) continue;
+        drawn.take(reach.left, reach.bottom);
+        drawn.take(reach.right, reach.top);
+    }
     if (drawn.empty) return;
-    const double pulse = series_.front().trial->dlstep;
+    const double pulse = dlstep_;
     const QRectF box(QPointF(drawn.left - pulse, drawn.bottom - pulse),
                      QPointF(drawn.right + pulse, drawn.top + pulse));
     const double scale =
         std::min((width() - 2 * margin) / box.width(), (height() - 2 * margin) / box.height());
-    QPainter painter(this);
-    // Smooth lines cost too much for the staircases of a long program.
-    std::size_t points = 0;
-    for (const Series& s : series_) {
-        for (const auto& segment : s.trial->path.segments) points += segment.size();
-    }
-    painter.setRenderHint(QPainter::Antialiasing, points <= smoothUpTo);
     // Plan XY with Y upward, the drawing centred.
     QTransform toScreen;
     toScreen.translate(width() / 2.0, height() / 2.0);
@@ -110,22 +111,32 @@ void StaircasePlot::paintEvent(QPaintEvent*) {
             painter.drawLine(toScreen.map(QLineF(box.left(), y, box.right(), y)));
         }
     }
+    std::vector<QPolygonF> lines;
+    std::size_t points = 0;
+    for (const Series& s : series_) {
+        for (const auto& part : s.run->staircase().parts()) {
+            lines.push_back(onScreen(part, toScreen));
+            points += lines.back().size();
+        }
+    }
+    // Smooth lines cost too much for the staircases of a long program.
+    painter.setRenderHint(QPainter::Antialiasing, points <= smoothUpTo);
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
-    for (const auto& s : series_.front().trial->ideal) painter.drawPath(toScreen.map(idealPath(s)));
+    for (const auto& s : series_.front().run->ideal()) painter.drawPath(toScreen.map(idealPath(s)));
     // The first staircase broad beneath the second, so that where they agree both show.
+    auto line = lines.cbegin();
     double broad = 3.5;
     for (const Series& s : series_) {
         painter.setPen(QPen(s.colour, broad));
         broad = 1.5;
-        for (const auto& segment : s.trial->path.segments) {
-            QPolygonF line;
-            for (const auto& p : segment) line << QPointF(p.x, p.y);
-            painter.drawPolyline(toScreen.map(line));
+        for (std::size_t part = 0; part < s.run->staircase().parts().size(); ++part) {
+            painter.drawPolyline(*line++);
         }
     }
     const int row = fontMetrics().height() + 2;
     QPointF at(8, 6);
     const int legendWidth = fontMetrics().horizontalAdvance(series_.back().name) + 60;
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(QRectF(at - QPointF(4, 4), QSizeF(legendWidth, row * 3 + 8)),
                      QColor(255, 255, 255, 220));
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
