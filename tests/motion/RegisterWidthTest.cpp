@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <utility>
 #include <stdexcept>
+#include <utility>
 
 #include "motion/PulseStepper.h"
 #include "support/TableFile.h"
