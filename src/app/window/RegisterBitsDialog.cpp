@@ -16,10 +16,10 @@ RegisterBitsDialog::RegisterBitsDialog(QWidget* parent) : QDialog(parent), box_(
     box_->setRange(0, motion::widestRegister);
     box_->setSpecialValueText(QStringLiteral("自动"));
     box_->setSuffix(QStringLiteral(" 位"));
-    auto* note = new QLabel(QStringLiteral(
-        "数字积分法的寄存器容量为 2^N。自动：每段取 2^N 大于最大增量或半径的最小 N。\n"
-        "指定的 N 小于某段所需时，该段仍取它所需的最小 N。"));
-    note->setWordWrap(true);
+    auto* note =
+        new QLabel(QStringLiteral("数字积分法的寄存器容量为 2^N。\n"
+                                  "自动：每段取 2^N 大于最大增量或半径的最小 N。\n"
+                                  "指定的 N 小于某段所需时，该段仍取它所需的最小 N。"));
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("寄存器位数 N："), box_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -31,7 +31,6 @@ RegisterBitsDialog::RegisterBitsDialog(QWidget* parent) : QDialog(parent), box_(
     layout->addWidget(note);
     layout->addLayout(form);
     layout->addWidget(buttons);
-    setMinimumWidth(360);
 }
 
 int RegisterBitsDialog::bits() const {
