@@ -7,6 +7,7 @@
 #include "cli/Pictures.h"
 #include "files/ProgramFile.h"
 #include "motion/DecimalReading.h"
+#include "motion/RegisterWidth.h"
 #include "motion/Rounding.h"
 #include "teach/ExerciseCode.h"
 
@@ -108,6 +109,12 @@ bool applyValue(const std::string& name, const std::string& value, Options& o) {
     }
     if (name == "--g54") return parseOrigin(value, o.parameters);
     if (name == "--method") return parseMethod(value, o.parameters.method);
+    if (name == "--bits") {
+        const auto bits = parseCount(value);
+        const bool fits = bits && *bits >= 1 && *bits <= motion::widestRegister;
+        if (fits) o.parameters.method.bits = static_cast<int>(*bits);
+        return fits;
+    }
     if (name == "--trace" || name == "--steps") {
         (name == "--trace" ? o.trace : o.steps) = value;
         return !value.empty();
@@ -139,8 +146,8 @@ bool isPictureOption(const std::string& name) {
 
 bool takesValue(const std::string& name) {
     for (const char* known :
-         {"--dl", "--bei", "--g54", "--method", "--trace", "--steps", "--max-ticks", "--plan",
-          "--axo", "--magnified", "--size", "--rotate"}) {
+         {"--dl", "--bei", "--g54", "--method", "--bits", "--trace", "--steps", "--max-ticks",
+          "--plan", "--axo", "--magnified", "--size", "--rotate"}) {
         if (name == known) return true;
     }
     return false;
@@ -211,6 +218,12 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         error = "unexpected argument: " + o.program;
         return std::nullopt;
     }
+    // The register width belongs to the textbook's digital integration alone.
+    if (!o.help && o.parameters.method.bits != 0 &&
+        o.parameters.method.interpolation != motion::Interpolation::Integration) {
+        error = "--bits needs --method dda";
+        return std::nullopt;
+    }
     if (!o.help && o.program.empty() && !o.wantsPages()) {
         error = "no program file given";
         return std::nullopt;
@@ -254,6 +267,10 @@ Options:
                    digital integration for lines and arcs); lines that move Z
                    keep the machine's digital integration
   --half-load      with --method dda, start the registers half full
+  --bits N         with --method dda, registers of N bits (1 to 32): a
+                   capacity of 2^N; a segment whose largest increment or radius
+                   needs more keeps the smallest width it needs (default: that
+                   smallest width for every segment)
   --trace FILE     write one CSV row after every timer tick:
                    tick,timer,txtpos,txtline,out,xcur,ycur,zcur
   --steps FILE     write one CSV row for every interpolation iteration, as

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "motion/RegisterWidth.h"
+
 namespace tarvo::motion {
 
 namespace {
@@ -18,14 +20,14 @@ std::int64_t growth(std::int64_t c, std::int8_t feed) {
 
 }  // namespace
 
-IntegrationArc::IntegrationArc(const PulseArc& arc, bool halfLoad)
+IntegrationArc::IntegrationArc(const PulseArc& arc, bool halfLoad, int bits)
     : arc_(arc),
       point_(arc.start()),
+      bits_(registerBits(arc.reach(), bits)),
       jvx_(std::llabs(arc.start().y)),
       jvy_(std::llabs(arc.start().x)),
       sigmaX_(arc.travel().x),
       sigmaY_(arc.travel().y) {
-    while (capacity() <= arc.reach()) ++bits_;
     jrx_ = jry_ = halfLoad ? capacity() / 2 : 0;
 }
 

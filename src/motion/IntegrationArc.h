@@ -9,18 +9,18 @@
 namespace tarvo::motion {
 
 // Digital integration (DDA) for an arc, in pulses from its centre, as the
-// textbook does it: registers of N bits, 2^N the smallest power of two above
-// the radius; the X register integrates |Y| and the Y register |X|, each
-// integrand changing by one when the other axis is fed. Each axis feeds in
-// the direction its quadrant and the sense give and has its own end counter,
-// the pulses it feeds over the whole arc, and stops when that reaches 0.
-// Across the axes the arc is walked quadrant by quadrant: an axis that has
-// reached the end of the quadrant's piece stops adding, its remainder held,
-// until the other axis reaches it too, so neither turns back early and both
-// end exactly on the end point. The registers start empty or half full (半加载).
+// textbook does it: registers of N bits, 2^N above the radius (the smallest
+// such power of two, or a wider one chosen); the X register integrates |Y| and the Y register |X|,
+// each integrand changing by one when the other axis is fed. Each axis feeds in the direction its
+// quadrant and the sense give and has its own end counter, the pulses it feeds over the whole arc,
+// and stops when that reaches 0. Across the axes the arc is walked quadrant by quadrant: an axis
+// that has reached the end of the quadrant's piece stops adding, its remainder held, until the
+// other axis reaches it too, so neither turns back early and both end exactly on the end point. The
+// registers start empty or half full (半加载).
 class IntegrationArc {
 public:
-    IntegrationArc(const PulseArc& arc, bool halfLoad);
+    // `bits` the chosen N, 0 for automatic (see registerBits, which throws).
+    IntegrationArc(const PulseArc& arc, bool halfLoad, int bits = 0);
 
     int bits() const { return bits_; }  // N
     std::int64_t capacity() const { return std::int64_t{1} << bits_; }

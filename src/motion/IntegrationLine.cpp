@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "motion/RegisterWidth.h"
+
 namespace tarvo::motion {
 
-IntegrationLine::IntegrationLine(PulsePoint end, bool halfLoad) : end_(end) {
+IntegrationLine::IntegrationLine(PulsePoint end, bool halfLoad, int bits) : end_(end) {
     requireWithinReach(end);
     const std::int64_t largest = std::max(std::llabs(end.x), std::llabs(end.y));
-    while (capacity() <= largest) ++bits_;
+    bits_ = registerBits(largest, bits);
     jrx_ = jry_ = halfLoad ? capacity() / 2 : 0;
     left_ = largest == 0 ? 0 : capacity();
 }

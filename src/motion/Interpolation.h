@@ -17,6 +17,7 @@ enum class Interpolation : std::int8_t {
 struct MethodChoice {
     Interpolation interpolation = Interpolation::Machine;
     bool halfLoad = false;  // 半加载: DDA registers start half full
+    int bits = 0;           // 寄存器位数 N of the DDA: 0 automatic, else 1 … 32
 
     friend bool operator==(const MethodChoice&, const MethodChoice&) = default;
 };

@@ -23,11 +23,11 @@ std::int64_t nearestPulses(Decimal mm, Decimal dlstep, bool& rounded) {
 
 PulseStepper::Stepper stepperOf(const Segment& s, const PulseFigure& f, MethodChoice choice) {
     if (!isLine(s.gmode)) {
-        return IntegrationArc(PulseArc(f.start, f.end, s.gmode == Mode::Clockwise),
-                              choice.halfLoad);
+        return IntegrationArc(PulseArc(f.start, f.end, s.gmode == Mode::Clockwise), choice.halfLoad,
+                              choice.bits);
     }
     if (choice.interpolation == Interpolation::Comparison) return ComparisonLine(f.end);
-    return IntegrationLine(f.end, choice.halfLoad);
+    return IntegrationLine(f.end, choice.halfLoad, choice.bits);
 }
 
 }  // namespace

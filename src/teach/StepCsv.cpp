@@ -1,6 +1,7 @@
 #include "teach/StepCsv.h"
 
 #include "motion/NumberText.h"
+#include "motion/RegisterWidth.h"
 #include "teach/PulseBeats.h"
 #include "teach/PulseText.h"
 #include "teach/StepTable.h"
@@ -12,6 +13,7 @@ namespace tarvo::teach {
 namespace {
 
 constexpr const char* byteOrderMark = "\xEF\xBB\xBF";
+constexpr const char* bitsCaption = "寄存器位数 N";
 
 // The text with ASCII minus, quoted when it holds a comma or a quote.
 std::string field(std::string text) {
@@ -40,6 +42,12 @@ std::string capacityCell(const motion::StepRecord& record) {
     return (s ? std::to_string(s->capacity) : std::string()) + ',';
 }
 
+// The width N of a textbook DDA's registers; empty for the other rows.
+std::string bitsCell(const motion::StepRecord& record) {
+    const auto* s = record.pulses ? std::get_if<motion::IntegrationStep>(&*record.pulses) : nullptr;
+    return s ? std::to_string(motion::bitsOfCapacity(s->capacity)) : std::string();
+}
+
 std::string registerCells(const motion::StepRecord& record, const motion::Registers& r) {
     const auto number = [](auto value) { return motion::exactText(value) + ','; };
     // The remainder registers belong to straight moves, the deviation to
@@ -56,7 +64,7 @@ std::string stepCsvHeader() {
     return std::string(byteOrderMark) +
            "line,step,method,gcode,feed,x,y,z,F,sigma,judgement,calculation,end_test,"
            "regmax,jrx,jry,jrz,fm,px,py,pz,decision,"
-           "jrx_after,jry_after,jrz_after,fm_after,xcur,ycur,zcur,distance\n";
+           "jrx_after,jry_after,jrz_after,fm_after,xcur,ycur,zcur,distance,bits\n";
 }
 
 std::string stepCsvRow(const TextbookStep& step) {
@@ -84,25 +92,28 @@ std::string stepCsvRow(const TextbookStep& step) {
     row +=
         field(decisionText(r)) + ',' + (r.pulses ? pulseCells(r, true) : registerCells(r, r.after));
     row += number(r.point.x) + number(r.point.y) + number(r.point.z);
-    row += motion::exactText(r.distance()) + '\n';
+    row += motion::exactText(r.distance()) + ',' + bitsCell(r) + '\n';
     return row;
 }
 
 std::string textbookCsv(const StepTable& table) {
     std::string text = byteOrderMark;
+    // A DDA's rows say the width of the registers they overflowed, which a
+    // segment may have widened beyond the one chosen.
+    const bool widths = tableMethod(table) == motion::Interpolation::Integration;
     for (int column = 0; column < TextbookColumns; ++column) {
         // The caption's unit follows it on the same line.
         std::string caption = textbookTitle(column, tableMethod(table)).caption;
         std::erase(caption, '\n');
         text += (column == 0 ? "" : ",") + field(caption);
     }
-    text += '\n';
+    text += widths ? std::string(",") + bitsCaption + '\n' : "\n";
     for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
         const TextbookStep step = table.textbookAt(serial);
         for (int column = 0; column < TextbookColumns; ++column) {
             text += (column == 0 ? "" : ",") + field(textbookCell(step, column));
         }
-        text += '\n';
+        text += widths ? ',' + bitsCell(step.record) + '\n' : "\n";
     }
     return text;
 }

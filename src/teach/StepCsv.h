@@ -18,12 +18,13 @@ class StepTable;
 // centre or the line's start, F in pulse² for arcs, the end counter sigma
 // after the step, the four beats' texts), then the machine's registers
 // before and after it, exactly, in the units it holds them (remainders in mm,
-// positions in tenths of a mm, the deviation in tenths squared).
+// positions in tenths of a mm, the deviation in tenths squared), and last
+// the width N in bits of a textbook DDA's registers, 2^N its capacity.
 std::string stepCsvHeader();
 std::string stepCsvRow(const TextbookStep& step);
 
 // The window's export: the textbook columns under the table's own captions,
-// every kept row.
+// every kept row; a DDA's table adds the width N of each row's registers.
 std::string textbookCsv(const StepTable& table);
 
 }  // namespace tarvo::teach

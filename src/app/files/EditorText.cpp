@@ -2,6 +2,7 @@
 
 #include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 #include <array>
 
 namespace tarvo::app {
@@ -9,7 +10,6 @@ namespace tarvo::app {
 namespace {
 
 constexpr int endingProperty = QTextFormat::UserProperty + 1;
-constexpr int ownTextProperty = QTextFormat::UserProperty + 2;
 
 // A character a line of the document cannot hold, and the mark shown for it:
 // arrows and signs the common fonts (DejaVu, Noto) all draw.
@@ -24,35 +24,51 @@ constexpr std::array marks{
     Mark{u'\uFDD0', u'\u204C'},  // ⁌ and ⁍, the document's frame marks
     Mark{u'\uFDD1', u'\u204D'},
 };
+// A mark character that is really in the line is shown after this sign, and
+// so is the sign itself, so that a mark alone always stands for its hidden
+// character and every line shown reads back as it was. ∖ looks like the
+// escape it is and is next to never found in a program.
+constexpr char16_t escape = u'\u2216';
 constexpr char16_t continues = u'\u2026';  // … after a line shown cut short
 
-QString replaced(QStringView line, char16_t Mark::*from, char16_t Mark::*to) {
-    QString text = line.toString();
-    for (const Mark& mark : marks) text.replace(QChar(mark.*from), QChar(mark.*to));
-    return text;
+const Mark* markShowing(QChar c) {
+    for (const Mark& mark : marks) {
+        if (c == mark.shown) return &mark;
+    }
+    return nullptr;
+}
+
+bool needsEscape(QChar c) {
+    return c == escape || markShowing(c);
 }
 
 QString withMarks(QStringView line) {
-    return replaced(line, &Mark::hidden, &Mark::shown);
-}
-
-QString withoutMarks(QStringView line) {
-    return replaced(line, &Mark::shown, &Mark::hidden);
-}
-
-bool holdsMark(QStringView line) {
-    for (const Mark& mark : marks) {
-        if (line.contains(QChar(mark.shown))) return true;
+    QString text;
+    text.reserve(line.size());
+    for (const QChar c : line) {
+        if (needsEscape(c)) text += QChar(escape);
+        const auto mark =
+            std::find_if(marks.begin(), marks.end(), [c](const Mark& m) { return c == m.hidden; });
+        text += mark == marks.end() ? c : QChar(mark->shown);
     }
-    return false;
+    return text;
 }
 
-// The block's line as the interpreter reads it.
-QString lineOf(const QTextBlock& block, const QTextBlockFormat& format) {
-    const QString shown = block.text();
-    const QVariant own = format.property(ownTextProperty);
-    if (own.isValid() && withMarks(own.toString()) == shown) return own.toString();
-    return withoutMarks(shown);
+// The line as the interpreter reads it. An escape sign the user left before
+// anything but a mark or another sign is taken as the character it is.
+QString withoutMarks(QStringView shown) {
+    QString text;
+    text.reserve(shown.size());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i] == escape && i + 1 < shown.size() && needsEscape(shown[i + 1])) {
+            text += shown[++i];
+        } else if (const Mark* mark = markShowing(shown[i])) {
+            text += QChar(mark->hidden);
+        } else {
+            text += shown[i];
+        }
+    }
+    return text;
 }
 
 }  // namespace
@@ -84,7 +100,6 @@ EditorText::EditorText(std::string_view program) {
 void EditorText::addLine(QStringView line, qsizetype number, bool ended, Ending ending) {
     QTextBlockFormat format;
     if (ended && ending != usual_) format.setProperty(endingProperty, static_cast<int>(ending));
-    if (holdsMark(line)) format.setProperty(ownTextProperty, line.toString());
     if (!format.properties().isEmpty()) formats_.emplace_back(static_cast<int>(number), format);
     if (line.size() <= shownLength) {
         shown_ += withMarks(line);
@@ -101,7 +116,7 @@ QString EditorText::program(const QTextDocument& document, Ending usual) {
     text.reserve(document.characterCount());
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QTextBlockFormat format = block.blockFormat();
-        text += lineOf(block, format);
+        text += withoutMarks(block.text());
         if (!block.next().isValid()) break;
         const QVariant ending = format.property(endingProperty);
         const bool crlf = ending.isValid() ? ending.toInt() == static_cast<int>(Ending::CrLf)

@@ -21,8 +21,9 @@ namespace tarvo::app {
 //   of a CR LF, which the interpreter skips like any other character; U+2028
 //   and U+2029; the document's own frame marks U+FDD0 and U+FDD1) show as
 //   visible marks, ↵ for the CR, and are written back as they were;
-// - a line that holds one of those marks itself keeps its own text on its
-//   block, used for as long as the block shows it unchanged.
+// - a mark character really in the line shows after the sign ∖, as does ∖
+//   itself (∖↵, ∖∖), so that every line, edited or not, is written back with
+//   the characters it shows: a lone mark is its hidden character.
 // A line longer than the editor can lay out at once is shown cut short.
 class EditorText {
 public:

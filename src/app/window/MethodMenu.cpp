@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QMenu>
 
+#include "app/window/RegisterBitsDialog.h"
 #include "app/window/Settings.h"
 
 namespace tarvo::app {
@@ -17,8 +18,8 @@ QAction* checkable(QMenu& menu, const QString& text) {
 
 }  // namespace
 
-MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QObject* parent)
-    : QObject(parent), settings_(settings) {
+MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QWidget* window)
+    : QObject(window), settings_(settings), bitsDialog_(new RegisterBitsDialog(window)) {
     QMenu* menu = teach.addMenu(QStringLiteral("插补方法(&M)"));
     machine = checkable(*menu, QStringLiteral("机床（直线数字积分，圆弧逐点比较）"));
     comparison = checkable(*menu, QStringLiteral("逐点比较法"));
@@ -27,6 +28,7 @@ MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QObject* parent)
     for (QAction* method : {machine, comparison, integration}) group->addAction(method);
     menu->addSeparator();
     halfLoad = checkable(*menu, QStringLiteral("半加载"));
+    registerBits = menu->addAction(QString());
 
     const motion::MethodChoice stored = settings_.method();
     using motion::Interpolation;
@@ -35,10 +37,16 @@ MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QObject* parent)
                                                           : machine)
         ->setChecked(true);
     halfLoad->setChecked(stored.halfLoad);
-    halfLoad->setEnabled(integration->isChecked());
+    bits_ = stored.bits;
+    showBits();
     for (QAction* item : {machine, comparison, integration, halfLoad}) {
         connect(item, &QAction::toggled, this, &MethodMenu::chosen);
     }
+    connect(registerBits, &QAction::triggered, this, [this] {
+        bitsDialog_->setBits(bits_);
+        bitsDialog_->open();
+    });
+    connect(bitsDialog_, &QDialog::accepted, this, &MethodMenu::bitsChosen);
 }
 
 motion::MethodChoice MethodMenu::choice() const {
@@ -46,12 +54,25 @@ motion::MethodChoice MethodMenu::choice() const {
     const Interpolation method = comparison->isChecked()    ? Interpolation::Comparison
                                  : integration->isChecked() ? Interpolation::Integration
                                                             : Interpolation::Machine;
-    return {method, halfLoad->isChecked()};
+    return {method, halfLoad->isChecked(), bits_};
 }
 
 void MethodMenu::chosen() {
-    halfLoad->setEnabled(integration->isChecked());
+    showBits();
     settings_.saveMethod(choice());
+}
+
+void MethodMenu::bitsChosen() {
+    bits_ = bitsDialog_->bits();
+    chosen();
+}
+
+// The menu says the width the next Run takes.
+void MethodMenu::showBits() {
+    halfLoad->setEnabled(integration->isChecked());
+    registerBits->setEnabled(integration->isChecked());
+    registerBits->setText(bits_ == 0 ? QStringLiteral("寄存器位数 N：自动...")
+                                     : QStringLiteral("寄存器位数 N：%1 位...").arg(bits_));
 }
 
 }  // namespace tarvo::app

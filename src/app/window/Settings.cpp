@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "motion/RegisterWidth.h"
 #include "motion/Rounding.h"
 
 namespace tarvo::app {
@@ -90,6 +91,9 @@ motion::MethodChoice Settings::method() const {
     if (name == u"comparison") choice.interpolation = motion::Interpolation::Comparison;
     if (name == u"dda") choice.interpolation = motion::Interpolation::Integration;
     choice.halfLoad = section->value(QStringLiteral("HalfLoad")).toString() == u"1";
+    bool whole = false;
+    const int bits = section->value(QStringLiteral("RegisterBits")).toString().toInt(&whole);
+    if (whole && bits >= 1 && bits <= motion::widestRegister) choice.bits = bits;
     return choice;
 }
 
@@ -100,6 +104,7 @@ void Settings::saveMethod(motion::MethodChoice choice) {
                       QString::fromLatin1(names[static_cast<int>(choice.interpolation)]));
     section->setValue(QStringLiteral("HalfLoad"),
                       choice.halfLoad ? QStringLiteral("1") : QStringLiteral("0"));
+    section->setValue(QStringLiteral("RegisterBits"), QString::number(choice.bits));
 }
 
 std::optional<Placement> Settings::placement() const {

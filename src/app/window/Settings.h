@@ -47,6 +47,8 @@ public:
 
     // "Method": "machine", "comparison" or "dda", and "HalfLoad": "1" or
     // "0"; anything else reads as the machine's methods without half load.
+    // "RegisterBits": the DDA registers' width, "1" to "32", or "0" for
+    // automatic, as is anything else.
     motion::MethodChoice method() const;
     void saveMethod(motion::MethodChoice choice);
 

@@ -157,7 +157,11 @@ private slots:
         const int line = row["edit"] == "end" ? b.editor.blockCount() : row["line"].toInt();
         QTextCursor cursor(b.editor.document()->findBlockByNumber(line - 1));
         cursor.movePosition(QTextCursor::EndOfBlock);
-        cursor.insertText(row["edit"] == "end" ? "\n结束" : row["edit"] == "break" ? "\n;" : ";");
+        const QByteArray& edit = row["edit"];
+        cursor.insertText(edit.startsWith("type:") ? QString::fromUtf8(edit.mid(5))
+                          : edit == "end"          ? QStringLiteral("\n结束")
+                          : edit == "break"        ? QStringLiteral("\n;")
+                                                   : QStringLiteral(";"));
         b.files.save();
         QCOMPARE(b.bytes("a.nc"), row["saved"]);
         const auto saved = tarvo::files::ProgramEncoding::decode(row["saved"].toStdString());

@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +28,7 @@
 #include "app/support/WindowUnderTest.h"
 #include "app/window/MethodMenu.h"
 #include "app/window/ParameterDialog.h"
+#include "app/window/RegisterBitsDialog.h"
 #include "interp/Messages.h"
 #include "support/Programs.h"
 
@@ -255,6 +257,40 @@ private slots:
         t_.window.reset();
         QVERIFY(t_.openWindow());
         QVERIFY(t_.window->methodMenu().comparison->isChecked());
+    }
+
+    // 插补方法 → 寄存器位数 N: only for DDA; its dialog offers 自动 and 1 to 32 bits, OK keeps the
+    // width in the settings and the menu names it, Cancel keeps nothing; Run takes it.
+    void registerBitsChosenInTheMethodMenu() {
+        MainWindow& w = *t_.window;
+        MethodMenu& menu = w.methodMenu();
+        QVERIFY(!menu.registerBits->isEnabled());
+        QCOMPARE(menu.registerBits->text(), QStringLiteral("寄存器位数 N：自动..."));
+        menu.integration->trigger();
+        QVERIFY(menu.registerBits->isEnabled());
+        RegisterBitsDialog& d = menu.registerBitsDialog();
+        menu.registerBits->trigger();
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.box().text(), QStringLiteral("自动"));
+        QCOMPARE(d.box().maximum(), 32);
+        d.box().setValue(8);
+        QCOMPARE(d.box().text(), QStringLiteral("8 位"));
+        d.accept();
+        QCOMPARE(menu.registerBits->text(), QStringLiteral("寄存器位数 N：8 位..."));
+        QCOMPARE(t_.settings.method().bits, 8);
+        menu.registerBits->trigger();
+        QCOMPARE(d.bits(), 8);
+        d.box().setValue(3);
+        d.reject();
+        QCOMPARE(t_.settings.method().bits, 8);
+        w.runCommand();
+        QCOMPARE(w.machine().method().bits, 8);
+        w.stopCommand();
+        menu.machine->trigger();
+        QVERIFY(!menu.registerBits->isEnabled());
+        t_.window.reset();
+        QVERIFY(t_.openWindow());
+        QCOMPARE(t_.window->methodMenu().choice().bits, 8);
     }
 
     // Menus, options and Run switch views; clearing the screen empties the editor; empty cannot

@@ -49,6 +49,23 @@ private slots:
                  (QList<double>{0, 0, 0, 1, 1}));
     }
 
+    // The DDA registers' width round-trips from automatic to 32 bits; a stored text that is not
+    // a width from 1 to 32 reads as automatic.
+    void registerBitsRoundTripAndBadOnesReadAsAutomatic() {
+        QCOMPARE(Settings().method().bits, 0);
+        for (const int bits : {0, 1, 8, 32}) {
+            tarvo::motion::MethodChoice choice{tarvo::motion::Interpolation::Integration, true,
+                                               bits};
+            Settings().saveMethod(choice);
+            QCOMPARE(rawTexts({"RegisterBits"}), QStringList{QString::number(bits)});
+            QVERIFY(Settings().method() == choice);
+        }
+        for (const char* text : {"33", "-1", "8.5", "eight", ""}) {
+            storeRaw(QStringLiteral("RegisterBits"), QString::fromLatin1(text));
+            QVERIFY2(Settings().method().bits == 0, text);
+        }
+    }
+
     // The placement round-trips with fractions, and is nothing unless all four are numbers.
     void placementRoundTripsOnlyWhole() {
         QVERIFY(!Settings().placement());
