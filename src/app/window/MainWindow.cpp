@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/base/MenuText.h"
 #include "app/base/Prompts.h"
 #include "app/base/Twips.h"
 #include "app/editor/EditorFrame.h"
@@ -71,7 +72,8 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
         *machine_, [this](const auto& ticks) { batched_->batch(ticks); }, this);
     buildTeachingDocks();
     files_ = new ProgramFiles(editor_->filetxt(), prompts_, this);
-    connect(files_, &ProgramFiles::captionChanged, editor_, &EditorFrame::setTitle);
+    connect(files_, &ProgramFiles::captionChanged, editor_,
+            [this](const QString& caption) { editor_->setTitle(literalMenuText(caption)); });
     g54form_ = new ParameterDialog(settings_, this);
     connect(g54form_, &ParameterDialog::originAccepted, this,
             [this](const QString& x, const QString& y, const QString& z) {
@@ -385,8 +387,8 @@ void MainWindow::listRecentFiles() {
     const QStringList paths = settings_.recentFiles();
     for (int i = 0; i < paths.size(); ++i) {
         const QString path = paths[i];
-        QAction* entry =
-            menus_.mnuRecent->addAction(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(path));
+        QAction* entry = menus_.mnuRecent->addAction(
+            QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(literalMenuText(path)));
         connect(entry, &QAction::triggered, this, [this, path] { files_->openPath(path); });
     }
     menus_.mnuRecent->setEnabled(!paths.isEmpty());
