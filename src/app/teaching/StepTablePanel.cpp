@@ -13,11 +13,10 @@
 #include "app/base/Prompts.h"
 #include "app/base/ShownRefresh.h"
 #include "app/teaching/StepTableModel.h"
-#include "motion/NumberText.h"
 #include "render/WholeFile.h"
 #include "teach/StepCsv.h"
 #include "teach/StepTable.h"
-#include "teach/StepText.h"
+#include "teach/TableCaption.h"
 
 namespace tarvo::app {
 
@@ -69,7 +68,9 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
     connect(registers_, &QCheckBox::toggled, this, [this](bool on) {
         model_->showRegisters(on);
         sizeColumns();
+        if (selected_) showSelected(selected_);  // in view again at the rows' new height
     });
+    keepSelectionThroughResets();
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (!quiet_ && current.isValid()) emit stepChosen(model_->serialAt(current.row()));
@@ -83,6 +84,22 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
         if (follow_) bar->setValue(maximum);
     });
     showCaption();
+}
+
+// A switch of the columns, or a burst of rows, resets the model, which would
+// drop the selection while the plan view's ring and the timing cursor stay on
+// the step: the row stays selected as long as it is kept.
+void StepTablePanel::keepSelectionThroughResets() {
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const QModelIndex current = view_->selectionModel()->currentIndex();
+        selected_.reset();
+        if (current.isValid() && view_->selectionModel()->isRowSelected(current.row())) {
+            selected_ = model_->serialAt(current.row());
+        }
+    });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        if (selected_) showSelected(selected_);
+    });
 }
 
 // Each column as wide as the widest text it is expected to hold, measured
@@ -128,6 +145,10 @@ void StepTablePanel::refresh() {
 
 void StepTablePanel::selectSerial(std::optional<std::uint64_t> serial) {
     refresh();  // the panel may have been hidden, and its rows not taken in
+    showSelected(serial);
+}
+
+void StepTablePanel::showSelected(std::optional<std::uint64_t> serial) {
     const int row = serial ? model_->rowOf(*serial) : -1;
     quiet_ = true;
     if (row < 0) {
@@ -140,17 +161,7 @@ void StepTablePanel::selectSerial(std::optional<std::uint64_t> serial) {
 }
 
 QString StepTablePanel::caption() const {
-    if (table_.empty()) return QStringLiteral("运行程序后，这里逐步列出插补过程");
-    const motion::StepRecord r = table_.newest();
-    QString text = QStringLiteral("%1：第%2行 %3 %4")
-                       .arg(utf8(teach::interpolationText(r.interpolation)))
-                       .arg(r.line)
-                       .arg(utf8(teach::modeText(r.gmode)))
-                       .arg(utf8(teach::methodText(r.method)));
-    if (r.method == motion::Method::Integration && !r.pulses) {
-        text += QStringLiteral(" regmax=%1").arg(utf8(motion::exactText(r.regmax)));
-    }
-    return text + QStringLiteral("，第%1步；表中共%2行").arg(r.number).arg(table_.size());
+    return utf8(teach::tableCaption(table_));
 }
 
 void StepTablePanel::showCaption() {

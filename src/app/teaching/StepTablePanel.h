@@ -53,6 +53,8 @@ signals:
     void stepChosen(std::uint64_t serial);
 
 private:
+    void keepSelectionThroughResets();
+    void showSelected(std::optional<std::uint64_t> serial);
     void sizeColumns();
     void showCaption();
 
@@ -63,8 +65,9 @@ private:
     QLabel* caption_;
     QCheckBox* registers_;
     QPushButton* export_;
-    bool follow_ = true;  // the view stays on the newest row
-    bool quiet_ = false;  // the current row changes by the panel's own doing
+    bool follow_ = true;                     // the view stays on the newest row
+    bool quiet_ = false;                     // the current row changes by the panel's own doing
+    std::optional<std::uint64_t> selected_;  // the row selected while the model resets
 };
 
 }  // namespace tarvo::app

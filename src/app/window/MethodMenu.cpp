@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "app/window/Settings.h"
+#include "teach/StepText.h"
 
 namespace tarvo::app {
 
@@ -15,21 +16,27 @@ QAction* checkable(QMenu& menu, const QString& text) {
     return action;
 }
 
+// Named as the interpolation table's caption names the run's method.
+QAction* checkable(QMenu& menu, motion::Interpolation method) {
+    const std::string_view name = teach::interpolationText(method);
+    return checkable(menu, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
 }  // namespace
 
 MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QObject* parent)
     : QObject(parent), settings_(settings) {
     QMenu* menu = teach.addMenu(QStringLiteral("插补方法(&M)"));
-    machine = checkable(*menu, QStringLiteral("机床（直线数字积分，圆弧逐点比较）"));
-    comparison = checkable(*menu, QStringLiteral("逐点比较法"));
-    integration = checkable(*menu, QStringLiteral("数字积分法"));
+    using motion::Interpolation;
+    machine = checkable(*menu, Interpolation::Machine);
+    comparison = checkable(*menu, Interpolation::Comparison);
+    integration = checkable(*menu, Interpolation::Integration);
     auto* group = new QActionGroup(this);
     for (QAction* method : {machine, comparison, integration}) group->addAction(method);
     menu->addSeparator();
     halfLoad = checkable(*menu, QStringLiteral("半加载"));
 
     const motion::MethodChoice stored = settings_.method();
-    using motion::Interpolation;
     (stored.interpolation == Interpolation::Comparison    ? comparison
      : stored.interpolation == Interpolation::Integration ? integration
                                                           : machine)

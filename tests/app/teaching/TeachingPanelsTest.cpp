@@ -192,7 +192,8 @@ private slots:
         QCOMPARE(rows.rowCount(), 168);
         QTRY_VERIFY(bar.value() == bar.maximum() && panel->following());
         QCOMPARE(panel->caption(),
-                 QStringLiteral("机床：第8行 G00 数字积分 regmax=32，第32步；表中共168行"));
+                 QStringLiteral("机床（直线数字积分，圆弧逐点比较）：第8行 G00 数字积分 regmax=32，"
+                                "第32步；表中共168行"));
 
         QTemporaryDir folder;
         const QString taken = folder.filePath(QStringLiteral("taken.csv"));  // a folder
