@@ -117,6 +117,7 @@ void StepTablePanel::sizeColumns() {
             .split(QLatin1Char('|'));
     const QFontMetrics metrics = view_->fontMetrics();
     const QFontMetrics headerMetrics = view_->horizontalHeader()->fontMetrics();
+    columnsWidth_ = 0;
     for (int column = 0; column < model_->columnCount(); ++column) {
         const QString header =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
@@ -125,6 +126,7 @@ void StepTablePanel::sizeColumns() {
             width = std::max(width, metrics.horizontalAdvance(text));
         }
         view_->setColumnWidth(column, width + 14);
+        columnsWidth_ += width + 14;
     }
     // The textbook's rows hold two lines, a straight move's X and Y registers
     // one under the other; measured with Chinese text, whose font may stand
@@ -179,18 +181,30 @@ void StepTablePanel::exportCsv() {
     }
 }
 
-// Every column side by side (the last one no narrower than it is stretched
-// now), and a dozen rows under the caption.
-QSize StepTablePanel::sizeHint() const {
+// Every column side by side at the width it was sized to, whatever the last
+// one is stretched to now, under the caption and its buttons.
+QSize StepTablePanel::sizeForRows(int rows) const {
     const QMargins margins = layout()->contentsMargins();
     const int frame = 2 * view_->frameWidth();
-    const int width = view_->horizontalHeader()->length() +
-                      view_->verticalScrollBar()->sizeHint().width() + frame;
+    const int width = columnsWidth_ + view_->verticalScrollBar()->sizeHint().width() + frame;
     const int height = view_->horizontalHeader()->sizeHint().height() +
-                       12 * view_->verticalHeader()->defaultSectionSize() + frame;
-    return {width + margins.left() + margins.right(), height + caption_->sizeHint().height() +
-                                                          layout()->spacing() + margins.top() +
-                                                          margins.bottom()};
+                       rows * view_->verticalHeader()->defaultSectionSize() + frame;
+    // The caption takes one line at the width of every column.
+    const int top = std::max(caption_->fontMetrics().lineSpacing() + 2 * caption_->margin(),
+                             export_->sizeHint().height());
+    return {width + margins.left() + margins.right(),
+            height + top + layout()->spacing() + margins.top() + margins.bottom()};
+}
+
+// Ten rows, which a 1366 × 768 screen holds below the window's own panels;
+// however its docks are dragged, floated and docked again, never fewer than
+// four.
+QSize StepTablePanel::sizeHint() const {
+    return sizeForRows(10);
+}
+
+QSize StepTablePanel::minimumSizeHint() const {
+    return sizeForRows(4);
 }
 
 }  // namespace tarvo::app

@@ -38,6 +38,7 @@
 #include "app/window/MethodMenu.h"
 #include "app/window/ParameterDialog.h"
 #include "app/window/SampleProgram.h"
+#include "app/window/ScrollingColumns.h"
 #include "app/window/Settings.h"
 #include "app/window/WindowPlacement.h"
 #include "interp/Machine.h"
@@ -157,18 +158,24 @@ void MainWindow::buildLayout() {
     auto* right = new QVBoxLayout;
     right->addWidget(control_);
     right->addWidget(output_, 1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(middle);
+    columns->addLayout(right);
     auto* layout = new QHBoxLayout(central);
     layout->addWidget(buildGraphicsFrame(), 1);
-    layout->addLayout(middle);
-    layout->addLayout(right);
+    layout->addWidget(new ScrollingColumns(columns, central));
     editor_->setMinimumWidth(twipsToPixels(this, 3735));
     setCentralWidget(central);
 }
 
-// The pulse timing diagram beside the control panel, as tall as the views;
-// the interpolation table below the window, as wide as it, so its columns
-// read side by side. Both can show at once, for the step they share.
+// The pulse timing diagram beside the control panel, the whole height of the
+// window; the interpolation table below the views, the editor and the
+// control panel, with every column side by side. Both can show at once, for
+// the step they share, and on a 1366 × 768 screen the table still shows ten
+// rows: the timing diagram is tall rather than wide, and the window's own
+// panels give the table their height down to a small plan view.
 void MainWindow::buildTeachingDocks() {
+    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
     pulses_ = std::make_unique<teach::PulseHistory>(*machine_);
     steps_ = std::make_unique<teach::StepTable>(*machine_);
     auto* docks = new TeachingDocks(*this, *menus_.mnuTeach);

@@ -315,11 +315,11 @@ private slots:
         const auto table = [this] { return t_.window->findChild<QDockWidget*>("stepTableDock"); };
         teachingItem(*t_.window, QStringLiteral("插补过程表"))->trigger();
         table()->setFloating(true);
-        table()->setGeometry(100, 120, 400, 300);
+        table()->setGeometry(100, 120, 1000, 300);  // every column shows
         QVERIFY(t_.window->close());
         init();
         QVERIFY(table()->isVisible() && table()->isFloating());
-        QCOMPARE(table()->geometry(), QRect(100, 120, 400, 300));
+        QCOMPARE(table()->geometry(), QRect(100, 120, 1000, 300));
         QVERIFY(!t_.window->findChild<QDockWidget*>("timingDock")->isVisible());
         t_.settings.saveWindowLayout("broken");
         init();
