@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "app/base/FittedText.h"
 #include "app/panels/ViewStack.h"
 #include "app/support/WindowUnderTest.h"
 #include "app/teaching/SelectedStep.h"
@@ -162,6 +163,27 @@ private slots:
                                               QStringLiteral("：第8行 G00 逐点比较，第40步")),
                  qPrintable(panel().caption()));
         w.methodMenu().machine->trigger();
+    }
+
+    // A read-out that fits stays one line; a pixel too wide, it breaks between its parts and
+    // never inside one, a part wider than the room standing alone on its line.
+    void readoutsBreakBetweenTheirParts() {
+        const QFontMetrics metrics(t_.window->font());
+        const QString first = QStringLiteral("偏差：本段 0.00 脉冲 (0.000 mm)");
+        const QString second = QStringLiteral("全程 1.00 脉冲 (1.000 mm)");
+        const QString text = first + QStringLiteral("  ") + second;
+        const QString gap = QStringLiteral("  ");
+        const int whole = metrics.horizontalAdvance(text);
+        QCOMPARE(fittedText(text, gap, metrics, whole), text);
+        QCOMPARE(fittedText(text, gap, metrics, whole - 1), first + '\n' + second);
+        const int part = metrics.horizontalAdvance(first);
+        QCOMPARE(fittedText(text, gap, metrics, part - 1), first + '\n' + second);
+        const QString words = QStringLiteral("X -10.000  Y -10.000");
+        QCOMPARE(fittedText(words, QStringLiteral(" "), metrics,
+                            metrics.horizontalAdvance(QStringLiteral("X -10.000 Y"))),
+                 QStringLiteral("X -10.000 Y\n-10.000"));
+        QCOMPARE(fittedText(words, QStringLiteral(" "), metrics, 1),
+                 QStringLiteral("X\n-10.000\nY\n-10.000"));
     }
 
 private:
