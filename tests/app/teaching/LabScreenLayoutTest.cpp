@@ -116,8 +116,8 @@ private slots:
         QCOMPARE(wholeRows(view()), 4);
     }
 
-    // The row selected stays selected, and the ring and the timing cursor on its step, through
-    // every switch of the table's columns and a step back that keeps it.
+    // The row selected stays selected and in view, and the ring and the timing cursor on its
+    // step, through every switch of the table's columns.
     void theSelectionSurvivesTheColumnsSwitch() {
         MainWindow& w = *t_.window;
         QVERIFY(runsToEnd(w));
