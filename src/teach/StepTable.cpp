@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <variant>
 
 #include "interp/Machine.h"
 
@@ -18,11 +19,23 @@ StepTable::~StepTable() {
     machine_.removeTickListener(this);
 }
 
+namespace {
+
+// A textbook DDA's registers hold half the capacity before its first
+// iteration when half loaded, and nothing otherwise.
+bool startsHalfFull(const motion::StepRecord& record) {
+    const auto* step =
+        record.pulses ? std::get_if<motion::IntegrationStep>(&*record.pulses) : nullptr;
+    return step && step->number == 1 && step->jrx == step->capacity / 2;
+}
+
+}  // namespace
+
 void StepTable::interpolated(const motion::StepRecord& record, const motion::Segment& segment) {
     // The interpolator counts the iterations of each segment from 1.
     if (record.number == 1 || segments_.empty()) {
-        segments_.push_back(
-            {end_, segment, textbookSegment(segment, machine_.dlstep()), record.before});
+        segments_.push_back({end_, segment, textbookSegment(segment, machine_.dlstep()),
+                             record.before, startsHalfFull(record)});
     }
     // The registers the oldest row found: its own when it is the only one,
     // the dropped row's after when it takes that row's place.

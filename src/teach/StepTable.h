@@ -64,6 +64,9 @@ public:
 
     // The kept row as the textbook lists it.
     TextbookStep textbookAt(std::uint64_t serial) const;
+    // Whether the registers of a kept row's segment started half full (半加载):
+    // told by the textbook stepper's first iteration, not by a setting.
+    bool halfLoaded(std::uint64_t serial) const { return segmentOf(serial).halfLoaded; }
 
 private:
     // What a row tells beyond its segment and the row before it.
@@ -83,6 +86,7 @@ private:
         motion::Segment segment;
         TextbookSegment textbook;
         motion::Registers before;  // as its first iteration found them
+        bool halfLoaded = false;
     };
     const SegmentRows& segmentOf(std::uint64_t serial) const;
     const motion::PulseIteration& pulsesOf(std::uint64_t serial) const;

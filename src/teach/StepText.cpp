@@ -42,7 +42,7 @@ std::string_view methodText(motion::Method method) {
 std::string_view interpolationText(motion::Interpolation interpolation) {
     switch (interpolation) {
         case motion::Interpolation::Machine:
-            return "机床";
+            return "机床（直线数字积分，圆弧逐点比较）";
         case motion::Interpolation::Comparison:
             return "逐点比较法";
         case motion::Interpolation::Integration:

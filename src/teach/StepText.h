@@ -13,7 +13,8 @@ namespace tarvo::teach {
 
 std::string_view methodText(motion::Method method);  // "数字积分", "逐点比较"
 std::string_view modeText(motion::Mode mode);        // "G00" to "G03"
-// The run's choice: "机床", "逐点比较法", "数字积分法".
+// The run's choice as the method menu names it: "机床（直线数字积分，圆弧逐点比较）",
+// "逐点比较法", "数字积分法".
 std::string_view interpolationText(motion::Interpolation interpolation);
 
 // The registers the iteration found: "jrx=10 jry=10 jrz=0" for a straight

@@ -12,7 +12,9 @@ ViewStack::ViewStack(render::RasterCanvas& linez, render::RasterCanvas& linep,
     views_[0] = new ViewWidget(linez, ignore, this);
     views_[1] = new ViewWidget(linep, ignore, this);
     views_[2] = new ViewWidget(liner, std::move(magnifiedPointer), this);
-    setMinimumSize(200, 200);
+    // Small enough for the interpolation table's ten rows below it on a
+    // 1366 × 768 screen; the views are square and draw crisply at any size.
+    setMinimumSize(100, 100);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/base/FittedText.h"
 #include "render/RasterCanvas.h"
 #include "teach/PathRecord.h"
 
@@ -174,11 +175,15 @@ void PathOverlay::paintReadout(QPainter& painter) const {
     const QString text = readout();
     const QFontMetrics metrics(font);
     const int margin = metrics.height() / 3;
-    QRect box = metrics.boundingRect(text).adjusted(-margin, -margin, margin, margin);
+    // A view too narrow for the whole line, as on a small screen with the
+    // interpolation table open, gets it on more lines, broken between words.
+    const QString lines = fittedText(text, QStringLiteral(" "), metrics, width() - 4 * margin);
+    QRect box = metrics.boundingRect(QRect(), Qt::AlignLeft, lines)
+                    .adjusted(-margin, -margin, margin, margin);
     box.moveBottomLeft(QPoint(margin, height() - margin));
     painter.fillRect(box, QColor(0, 0, 0, 160));
     painter.setPen(QColor(idealColour));
-    painter.drawText(box, Qt::AlignCenter, text);
+    painter.drawText(box, Qt::AlignCenter, lines);
 }
 
 }  // namespace tarvo::app

@@ -14,11 +14,10 @@
 #include "app/base/ShownRefresh.h"
 #include "app/teaching/StepTableModel.h"
 #include "app/teaching/TableAnswers.h"
-#include "motion/NumberText.h"
 #include "render/WholeFile.h"
 #include "teach/StepCsv.h"
 #include "teach/StepTable.h"
-#include "teach/StepText.h"
+#include "teach/TableCaption.h"
 
 namespace tarvo::app {
 
@@ -73,7 +72,9 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
     connect(registers_, &QCheckBox::toggled, this, [this](bool on) {
         model_->showRegisters(on);
         sizeColumns();
+        if (selected_) showSelected(selected_);  // in view again at the rows' new height
     });
+    keepSelectionThroughResets();
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (!quiet_ && current.isValid()) emit stepChosen(model_->serialAt(current.row()));
@@ -87,6 +88,22 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
         if (follow_) bar->setValue(maximum);
     });
     showCaption();
+}
+
+// A switch of the columns, or a burst of rows, resets the model, which would
+// drop the selection while the plan view's ring and the timing cursor stay on
+// the step: the row stays selected as long as it is kept.
+void StepTablePanel::keepSelectionThroughResets() {
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const QModelIndex current = view_->selectionModel()->currentIndex();
+        selected_.reset();
+        if (current.isValid() && view_->selectionModel()->isRowSelected(current.row())) {
+            selected_ = model_->serialAt(current.row());
+        }
+    });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        if (selected_) showSelected(selected_);
+    });
 }
 
 // Each column as wide as the widest text it is expected to hold, measured
@@ -104,6 +121,7 @@ void StepTablePanel::sizeColumns() {
             .split(QLatin1Char('|'));
     const QFontMetrics metrics = view_->fontMetrics();
     const QFontMetrics headerMetrics = view_->horizontalHeader()->fontMetrics();
+    columnsWidth_ = 0;
     for (int column = 0; column < model_->columnCount(); ++column) {
         const QString header =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
@@ -112,6 +130,7 @@ void StepTablePanel::sizeColumns() {
             width = std::max(width, metrics.horizontalAdvance(text));
         }
         view_->setColumnWidth(column, width + 14);
+        columnsWidth_ += width + 14;
     }
     // The textbook's rows hold two lines, a straight move's X and Y registers
     // one under the other; measured with Chinese text, whose font may stand
@@ -147,6 +166,10 @@ void StepTablePanel::stepped(std::uint64_t from) {
 
 void StepTablePanel::selectSerial(std::optional<std::uint64_t> serial) {
     refresh();  // the panel may have been hidden, and its rows not taken in
+    showSelected(serial);
+}
+
+void StepTablePanel::showSelected(std::optional<std::uint64_t> serial) {
     const int row = serial ? model_->rowOf(*serial) : -1;
     quiet_ = true;
     if (row < 0) {
@@ -159,17 +182,7 @@ void StepTablePanel::selectSerial(std::optional<std::uint64_t> serial) {
 }
 
 QString StepTablePanel::caption() const {
-    if (table_.empty()) return QStringLiteral("运行程序后，这里逐步列出插补过程");
-    const motion::StepRecord r = table_.newest();
-    QString text = QStringLiteral("%1：第%2行 %3 %4")
-                       .arg(utf8(teach::interpolationText(r.interpolation)))
-                       .arg(r.line)
-                       .arg(utf8(teach::modeText(r.gmode)))
-                       .arg(utf8(teach::methodText(r.method)));
-    if (r.method == motion::Method::Integration && !r.pulses) {
-        text += QStringLiteral(" regmax=%1").arg(utf8(motion::exactText(r.regmax)));
-    }
-    return text + QStringLiteral("，第%1步；表中共%2行").arg(r.number).arg(table_.size());
+    return utf8(teach::tableCaption(table_));
 }
 
 void StepTablePanel::showCaption() {
@@ -187,18 +200,30 @@ void StepTablePanel::exportCsv() {
     }
 }
 
-// Every column side by side (the last one no narrower than it is stretched
-// now), and a dozen rows under the caption.
-QSize StepTablePanel::sizeHint() const {
+// Every column side by side at the width it was sized to, whatever the last
+// one is stretched to now, under the caption and its buttons.
+QSize StepTablePanel::sizeForRows(int rows) const {
     const QMargins margins = layout()->contentsMargins();
     const int frame = 2 * view_->frameWidth();
-    const int width = view_->horizontalHeader()->length() +
-                      view_->verticalScrollBar()->sizeHint().width() + frame;
+    const int width = columnsWidth_ + view_->verticalScrollBar()->sizeHint().width() + frame;
     const int height = view_->horizontalHeader()->sizeHint().height() +
-                       12 * view_->verticalHeader()->defaultSectionSize() + frame;
-    return {width + margins.left() + margins.right(), height + caption_->sizeHint().height() +
-                                                          layout()->spacing() + margins.top() +
-                                                          margins.bottom()};
+                       rows * view_->verticalHeader()->defaultSectionSize() + frame;
+    // The caption takes one line at the width of every column.
+    const int top = std::max(caption_->fontMetrics().lineSpacing() + 2 * caption_->margin(),
+                             export_->sizeHint().height());
+    return {width + margins.left() + margins.right(),
+            height + top + layout()->spacing() + margins.top() + margins.bottom()};
+}
+
+// Ten rows, which a 1366 × 768 screen holds below the window's own panels;
+// however its docks are dragged, floated and docked again, never fewer than
+// four.
+QSize StepTablePanel::sizeHint() const {
+    return sizeForRows(10);
+}
+
+QSize StepTablePanel::minimumSizeHint() const {
+    return sizeForRows(4);
 }
 
 }  // namespace tarvo::app

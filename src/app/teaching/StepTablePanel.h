@@ -56,15 +56,20 @@ public:
     // selection. It is not told back through stepChosen.
     void selectSerial(std::optional<std::uint64_t> serial);
 
+    // Every column side by side, and ten rows, or at least four.
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     // The user made a row current, with a click or the keys: its serial.
     void stepChosen(std::uint64_t serial);
 
 private:
+    void keepSelectionThroughResets();
+    void showSelected(std::optional<std::uint64_t> serial);
     void sizeColumns();
     void showCaption();
+    QSize sizeForRows(int rows) const;
 
     const teach::StepTable& table_;
     Prompts& prompts_;
@@ -74,8 +79,10 @@ private:
     QCheckBox* registers_;
     TableAnswers* answers_;
     QPushButton* export_;
-    bool follow_ = true;  // the view stays on the newest row
-    bool quiet_ = false;  // the current row changes by the panel's own doing
+    bool follow_ = true;                     // the view stays on the newest row
+    bool quiet_ = false;                     // the current row changes by the panel's own doing
+    std::optional<std::uint64_t> selected_;  // the row selected while the model resets
+    int columnsWidth_ = 0;                   // every column at the width it was sized to
 };
 
 }  // namespace tarvo::app

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 namespace tarvo::app {
@@ -47,7 +48,27 @@ QDockWidget* TeachingDocks::add(QWidget* panel, const QString& name, const QStri
     connect(item, &QAction::triggered, this, [this, dock](bool open) {
         if (open) opened(*dock);
     });
+    // Once the window has laid the panel out in its place. A layout being
+    // restored before the window shows is left as it was kept.
+    connect(dock, &QDockWidget::topLevelChanged, this, [this, dock](bool floating) {
+        if (floating || !window_.isVisible()) return;
+        QTimer::singleShot(0, dock, [this, dock] { dockedAgain(*dock); });
+    });
     return dock;
+}
+
+// A panel floated gave its room back; docked again, it takes room as when
+// opened from the menu, and gets what it asks for instead of what the
+// window had left.
+void TeachingDocks::dockedAgain(QDockWidget& dock) {
+    if (!dock.isVisible() || dock.isFloating()) return;
+    before_ = window_.size();
+    opened(dock);
+    if (dock.isFloating()) return;
+    const bool side = isSide(window_.dockWidgetArea(&dock));
+    const QSize asked = dock.sizeHint();
+    window_.resizeDocks({&dock}, {side ? asked.width() : asked.height()},
+                        side ? Qt::Horizontal : Qt::Vertical);
 }
 
 // The largest the window may be: the screen's free area less the window's frame.

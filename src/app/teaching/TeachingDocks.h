@@ -19,7 +19,8 @@ namespace tarvo::app {
 // beyond the screen it is on, moving up and left where it must to stay on
 // it; the panel then gets that room. Where the window cannot hold the panel
 // even at the screen's size, the panel floats instead. Closing a panel gives
-// its room back: the window shrinks by what it grew for it.
+// its room back: the window shrinks by what it grew for it. A panel docked
+// again after floating gets the room it asks for.
 class TeachingDocks : public QObject {
 public:
     TeachingDocks(QMainWindow& window, QMenu& menu);
@@ -32,6 +33,7 @@ public:
 private:
     void opened(QDockWidget& dock);
     void closed(QDockWidget& dock);
+    void dockedAgain(QDockWidget& dock);
     void floatOnScreen(QDockWidget& dock);
     bool sideTaken(QDockWidget& dock) const;
     QSize screenRoom() const;

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "app/base/FittedText.h"
 #include "app/base/ShownRefresh.h"
 #include "app/teaching/TimingStrip.h"
 #include "interp/Machine.h"
@@ -40,7 +41,7 @@ TimingDiagram::TimingDiagram(const teach::PulseHistory& history, const interp::M
       legend_(
           new QLabel(QStringLiteral("脉冲 0 有效    方向 0-正 1-负    蓝色底纹：译码节拍"), this)) {
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // A long read-out is cut off rather than widen the panel, and with it the window.
+    // A long read-out takes more lines rather than widen the panel, and with it the window.
     readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     legend_->setForegroundRole(QPalette::PlaceholderText);
     readout_->setToolTip(legend_->text());
@@ -144,20 +145,26 @@ QString TimingDiagram::readout() const {
 }
 
 void TimingDiagram::showReadout() {
-    readout_->setText(readout());
-    fitLegend();
+    fitReadout();
 }
 
-// The read-out comes first: the legend shows only where both fit, and is
-// always the read-out's tool tip.
-void TimingDiagram::fitLegend() {
-    const int needed = readout_->sizeHint().width() + legend_->sizeHint().width() + 16;
-    legend_->setVisible(needed <= contentsRect().width());
+// The read-out comes first: the legend shows only where both fit on one
+// line, and is always the read-out's tool tip. A panel too narrow for the
+// read-out's line, as beside the interpolation table on a small screen, gets
+// its fields on as few lines as it takes.
+void TimingDiagram::fitReadout() {
+    const QString text = readout();
+    const QFontMetrics metrics = readout_->fontMetrics();
+    const QMargins margins = layout()->contentsMargins();
+    legend_->setVisible(metrics.horizontalAdvance(text) + legend_->sizeHint().width() + 16 <=
+                        contentsRect().width());
+    readout_->setText(fittedText(text, QStringLiteral("  "), metrics,
+                                 contentsRect().width() - margins.left() - margins.right()));
 }
 
 void TimingDiagram::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    fitLegend();
+    fitReadout();
 }
 
 }  // namespace tarvo::app

@@ -49,7 +49,7 @@ private:
     void scrolled(int value);
     void scrollBy(int ticks);
     void showReadout();
-    void fitLegend();
+    void fitReadout();
 
     const teach::PulseHistory& history_;
     const interp::Machine& machine_;

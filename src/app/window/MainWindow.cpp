@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/base/MenuText.h"
 #include "app/base/Prompts.h"
 #include "app/base/Twips.h"
 #include "app/editor/EditorFrame.h"
@@ -40,6 +41,7 @@
 #include "app/window/MethodMenu.h"
 #include "app/window/ParameterDialog.h"
 #include "app/window/SampleProgram.h"
+#include "app/window/ScrollingColumns.h"
 #include "app/window/Settings.h"
 #include "app/window/WindowPlacement.h"
 #include "interp/Machine.h"
@@ -83,7 +85,8 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
         *machine_, [this](const auto& ticks) { batched_->batch(ticks); }, this);
     buildTeachingDocks();
     files_ = new ProgramFiles(editor_->filetxt(), prompts_, this);
-    connect(files_, &ProgramFiles::captionChanged, editor_, &EditorFrame::setTitle);
+    connect(files_, &ProgramFiles::captionChanged, editor_,
+            [this](const QString& caption) { editor_->setTitle(literalMenuText(caption)); });
     g54form_ = new ParameterDialog(settings_, this);
     connect(g54form_, &ParameterDialog::originAccepted, this,
             [this](const QString& x, const QString& y, const QString& z) {
@@ -169,18 +172,24 @@ void MainWindow::buildLayout() {
     auto* right = new QVBoxLayout;
     right->addWidget(control_);
     right->addWidget(output_, 1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(middle);
+    columns->addLayout(right);
     auto* layout = new QHBoxLayout(central);
     layout->addWidget(buildGraphicsFrame(), 1);
-    layout->addLayout(middle);
-    layout->addLayout(right);
+    layout->addWidget(new ScrollingColumns(columns, central));
     editor_->setMinimumWidth(twipsToPixels(this, 3735));
     setCentralWidget(central);
 }
 
-// The pulse timing diagram beside the control panel, as tall as the views;
-// the interpolation table below the window, as wide as it, so its columns
-// read side by side. Both can show at once, for the step they share.
+// The pulse timing diagram beside the control panel, the whole height of the
+// window; the interpolation table below the views, the editor and the
+// control panel, with every column side by side. Both can show at once, for
+// the step they share, and on a 1366 × 768 screen the table still shows ten
+// rows: the timing diagram is tall rather than wide, and the window's own
+// panels give the table their height down to a small plan view.
 void MainWindow::buildTeachingDocks() {
+    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
     pulses_ = std::make_unique<teach::PulseHistory>(*machine_);
     steps_ = std::make_unique<teach::StepTable>(*machine_);
     auto* docks = new TeachingDocks(*this, *menus_.mnuTeach);
@@ -411,8 +420,8 @@ void MainWindow::listRecentFiles() {
     const QStringList paths = settings_.recentFiles();
     for (int i = 0; i < paths.size(); ++i) {
         const QString path = paths[i];
-        QAction* entry =
-            menus_.mnuRecent->addAction(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(path));
+        QAction* entry = menus_.mnuRecent->addAction(
+            QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(literalMenuText(path)));
         connect(entry, &QAction::triggered, this, [this, path] { files_->openPath(path); });
     }
     menus_.mnuRecent->setEnabled(!paths.isEmpty());

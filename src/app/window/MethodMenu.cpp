@@ -5,6 +5,7 @@
 
 #include "app/window/RegisterBitsDialog.h"
 #include "app/window/Settings.h"
+#include "teach/StepText.h"
 
 namespace tarvo::app {
 
@@ -16,14 +17,21 @@ QAction* checkable(QMenu& menu, const QString& text) {
     return action;
 }
 
+// Named as the interpolation table's caption names the run's method.
+QAction* checkable(QMenu& menu, motion::Interpolation method) {
+    const std::string_view name = teach::interpolationText(method);
+    return checkable(menu, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
 }  // namespace
 
 MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QWidget* window)
     : QObject(window), settings_(settings), bitsDialog_(new RegisterBitsDialog(window)) {
     QMenu* menu = teach.addMenu(QStringLiteral("插补方法(&M)"));
-    machine = checkable(*menu, QStringLiteral("机床（直线数字积分，圆弧逐点比较）"));
-    comparison = checkable(*menu, QStringLiteral("逐点比较法"));
-    integration = checkable(*menu, QStringLiteral("数字积分法"));
+    using motion::Interpolation;
+    machine = checkable(*menu, Interpolation::Machine);
+    comparison = checkable(*menu, Interpolation::Comparison);
+    integration = checkable(*menu, Interpolation::Integration);
     auto* group = new QActionGroup(this);
     for (QAction* method : {machine, comparison, integration}) group->addAction(method);
     menu->addSeparator();
@@ -31,7 +39,6 @@ MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QWidget* window)
     registerBits = menu->addAction(QString());
 
     const motion::MethodChoice stored = settings_.method();
-    using motion::Interpolation;
     (stored.interpolation == Interpolation::Comparison    ? comparison
      : stored.interpolation == Interpolation::Integration ? integration
                                                           : machine)

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
+#include <algorithm>
 
 #include "app/base/Twips.h"
 
@@ -24,29 +25,59 @@ bool onSomeScreen(const QRect& geometry) {
     return false;
 }
 
-QRect available() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+// The available area of the screen a place lies most on; the primary
+// screen's when it lies on none.
+QRect available(const QRect& place) {
+    const QScreen* best = QGuiApplication::primaryScreen();
+    qint64 most = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shared = screen->availableGeometry().intersected(place);
+        const qint64 area = qint64{shared.width()} * shared.height();
+        if (area > most) {
+            most = area;
+            best = screen;
+        }
+    }
+    return best ? best->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// Where a span of `length` starting at `at` lies within [low, low + room):
+// moved the least, to the low end when it cannot lie within.
+int fittedStart(int at, int length, int low, int room) {
+    return std::max(low, std::min(at, low + room - length));
 }
 
 }  // namespace
 
+QRect fittedToScreen(const QRect& wanted, const QRect& available, QSize frame) {
+    const QSize size = wanted.size().boundedTo(available.size() - frame);
+    return {
+        fittedStart(wanted.x(), size.width() + frame.width(), available.x(), available.width()),
+        fittedStart(wanted.y(), size.height() + frame.height(), available.y(), available.height()),
+        size.width(), size.height()};
+}
+
+// The frame is known only once a window is shown; before, it counts as none.
 void WindowPlacement::restore(QWidget& window, const Settings& settings) {
+    const QSize frame = window.frameGeometry().size() - window.size();
     restored_ = settings.placement();
-    if (!restored_) {
+    QRect wanted;
+    if (restored_) {
+        wanted = QRect(
+            twipsToPixels(&window, restored_->left), twipsToPixels(&window, restored_->top),
+            twipsToPixels(&window, restored_->width), twipsToPixels(&window, restored_->height));
+    } else {
         const QSize size(twipsToPixels(&window, designedWidth),
                          twipsToPixels(&window, designedHeight));
-        window.resize(size.expandedTo(window.sizeHint()));
-        const QRect screen = available();
-        window.move(screen.center() - QPoint(window.width() / 2, window.height() / 2));
-        return;
+        wanted.setSize(size.expandedTo(window.sizeHint()));
+        wanted.moveCenter(available(wanted).center());
     }
-    const QRect wanted(
-        twipsToPixels(&window, restored_->left), twipsToPixels(&window, restored_->top),
-        twipsToPixels(&window, restored_->width), twipsToPixels(&window, restored_->height));
-    window.resize(wanted.size());
-    window.move(onSomeScreen(wanted) ? wanted.topLeft() : available().topLeft());
+    const QRect fitted = fittedToScreen(wanted, available(wanted), frame);
+    window.resize(fitted.size());
+    window.move(fitted.topLeft());
     restoredGeometry_ = QRect(window.pos(), window.size());
+    // A place that had to be fitted is kept as fitted, not as it was stored.
+    if (restoredGeometry_ != wanted) restored_.reset();
 }
 
 void WindowPlacement::save(const QWidget& window, Settings& settings) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <optional>
 
 #include "app/window/Settings.h"
@@ -10,13 +11,21 @@ class QWidget;
 
 namespace tarvo::app {
 
+// A window's place, in pixels as QWidget::pos() and size() give it, fitted
+// to a screen's available area: no larger than the area once the frame
+// (`frame`, the frame's width and height beyond the client area) is added,
+// then moved the least it takes for the frame to lie wholly on it.
+QRect fittedToScreen(const QRect& wanted, const QRect& available, QSize frame);
+
 // Where the main window stands, kept in the settings store in twips. A
 // window that was not moved stores back exactly what it was given, so the
 // place does not creep by rounding from one start to the next.
 class WindowPlacement {
 public:
-    // The stored place, moved onto a screen when it lies off every screen;
-    // with nothing stored, the designed size in the middle of the screen.
+    // The stored place fitted to the screen it lies most on (the primary
+    // screen when it lies on none), so that a size kept from a large monitor
+    // opens whole on a small one; with nothing stored, the designed size in
+    // the middle of the screen. What the window then keeps is the fitted place.
     void restore(QWidget& window, const Settings& settings);
     void save(const QWidget& window, Settings& settings) const;
 

@@ -74,6 +74,9 @@ void withParameterDialog(MainWindow& w, const std::function<void(ParameterDialog
 class MainWindowTest : public QObject {
     Q_OBJECT
 
+public:
+    static void initMain() { onASmallScreen(); }
+
 private slots:
     void initTestCase() { QVERIFY(t_.enterHome()); }
 
@@ -348,11 +351,11 @@ private slots:
         const auto table = [this] { return t_.window->findChild<QDockWidget*>("stepTableDock"); };
         teachingItem(*t_.window, QStringLiteral("插补过程表"))->trigger();
         table()->setFloating(true);
-        table()->setGeometry(100, 120, 400, 300);
+        table()->setGeometry(100, 120, 1000, 300);  // every column shows
         QVERIFY(t_.window->close());
         init();
         QVERIFY(table()->isVisible() && table()->isFloating());
-        QCOMPARE(table()->geometry(), QRect(100, 120, 400, 300));
+        QCOMPARE(table()->geometry(), QRect(100, 120, 1000, 300));
         QVERIFY(!t_.window->findChild<QDockWidget*>("timingDock")->isVisible());
         t_.settings.saveWindowLayout("broken");
         init();
@@ -420,6 +423,23 @@ private slots:
         emit t_.window->menus().mnuRecent->aboutToShow();
         t_.window->menus().mnuRecent->actions().at(3)->trigger();
         QCOMPARE(t_.window->editorFrame().title(), recent.at(3));
+    }
+
+    // A file name shows as it is, in the recent files menu and the editor's caption: its '&'
+    // marks no access key.
+    void fileNamesShowAsTheyAre() {
+        const QString path =
+            QFileInfo(t_.home.filePath(QStringLiteral("R&D.nc"))).absoluteFilePath();
+        QVERIFY(writeFile(path, "%\nG01X5\n%\n"));
+        t_.window->files().openPath(path);
+        emit t_.window->menus().mnuRecent->aboutToShow();
+        QAction* entry = t_.window->menus().mnuRecent->actions().at(0);
+        QCOMPARE(entry->iconText(), QStringLiteral("1 ") + path);
+        QCOMPARE(t_.window->editorFrame().title(),
+                 QString(path).replace(QStringLiteral("&"), QStringLiteral("&&")));
+        t_.window->files().newProgram();
+        entry->trigger();
+        QCOMPARE(t_.window->editorFrame().filetxt().toPlainText(), QStringLiteral("%\nG01X5\n%\n"));
     }
 
 private:
