@@ -186,7 +186,9 @@ void MainWindow::buildTeachingDocks() {
 void MainWindow::buildExercises() {
     menus_.mnuTeach->addSeparator();
     method_ = new MethodMenu(settings_, *menus_.mnuTeach, this);
-    auto* exercises = new ExercisePanel(prompts_, this);
+    auto* exercises = new ExercisePanel(
+        prompts_, settings_.exerciseStudent(),
+        [this](const teach::Student& student) { settings_.saveExerciseStudent(student); }, this);
     menus_.mnuTeach->addSeparator();
     QAction* item = menus_.mnuTeach->addAction(QStringLiteral("练习(&X)..."));
     connect(item, &QAction::triggered, exercises, &ExercisePanel::present);

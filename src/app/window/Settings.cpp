@@ -144,4 +144,16 @@ void Settings::rememberRecentFile(const QString& path) {
                       paths.mid(0, recentFileCount).join(QLatin1Char('\n')));
 }
 
+teach::Student Settings::exerciseStudent() const {
+    Section section;
+    return {section->value(QStringLiteral("ExerciseName")).toString().toStdString(),
+            section->value(QStringLiteral("ExerciseNumber")).toString().toStdString()};
+}
+
+void Settings::saveExerciseStudent(const teach::Student& student) {
+    Section section;
+    section->setValue(QStringLiteral("ExerciseName"), QString::fromStdString(student.name));
+    section->setValue(QStringLiteral("ExerciseNumber"), QString::fromStdString(student.number));
+}
+
 }  // namespace tarvo::app
