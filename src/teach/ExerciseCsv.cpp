@@ -41,8 +41,8 @@ std::string exerciseCsv(const ExerciseRound& round) {
     const ExerciseAttempt& a = round.attempt();
     const ExerciseScore& score = round.score();
     const std::string head = field(a.code) + ',' + field(a.student.name) + ',' +
-                             field(a.student.number) + ',' + field(a.date) + ',' +
-                             field(a.time) + ',' + std::to_string(a.count) + ',';
+                             field(a.student.number) + ',' + field(a.date) + ',' + field(a.time) +
+                             ',' + std::to_string(a.count) + ',';
     const std::string tail =
         std::to_string(score.rights()) + ',' + std::to_string(score.total()) + ',';
     std::string text =
