@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <tuple>
 
 namespace tarvo::teach {
@@ -25,14 +26,23 @@ struct ExerciseAttempt {
     std::string date, time;
 };
 
-// The attempts of a session: a student's next attempt at a code is counted
-// on from the last, so that a retry is never anonymous.
+// The attempts made on one computer: a student's next attempt at a code is
+// counted on from the last, so that a retry is never anonymous, not even
+// after the program is started anew.
 class ExerciseAttempts {
 public:
+    ExerciseAttempts() = default;
+    // The counts as saved() wrote them; a line that does not read is left out.
+    explicit ExerciseAttempts(std::string_view saved);
+
     // The number of the attempt that starts now: 1 for the first.
     int begin(const std::string& code, const Student& student) {
         return ++counts_[{code, student.name, student.number}];
     }
+    // Every count as text to keep in the settings: a line each, the code,
+    // the name, the number and the count separated by tabs, a tab, a line
+    // break or a backslash in a name or number written \t, \n or \\.
+    std::string saved() const;
 
 private:
     std::map<std::tuple<std::string, std::string, std::string>, int> counts_;

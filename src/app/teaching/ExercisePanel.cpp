@@ -86,16 +86,16 @@ QString mark(const teach::Graded& graded) {
 
 }  // namespace
 
-ExercisePanel::ExercisePanel(Prompts& prompts, const teach::Student& student,
-                             std::function<void(const teach::Student&)> remember, QWidget* parent)
+ExercisePanel::ExercisePanel(Prompts& prompts, Memory memory, QWidget* parent)
     : QDialog(parent),
       prompts_(prompts),
-      remember_(std::move(remember)),
-      guard_(new AccessKeyGuard(this)) {
+      keep_(std::move(memory.keep)),
+      guard_(new AccessKeyGuard(this)),
+      attempts_(memory.attempts) {
     setWindowTitle(QStringLiteral("练习"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(buildStudentRow(student));
+    layout->addWidget(buildStudentRow(memory.student));
     layout->addWidget(buildCodeRow());
     notice_ = new QLabel(this);
     notice_->setObjectName(QStringLiteral("notice"));
@@ -275,12 +275,13 @@ void ExercisePanel::start() {
     if (!mayStartOver()) return;
     const teach::Student student{name_->text().trimmed().toStdString(),
                                  number_->text().trimmed().toStdString()};
-    remember_(student);
+    const int count = attempts_.begin(code->text(), student);
+    keep_(student, attempts_.saved());
     const QDateTime now = QDateTime::currentDateTime();
-    round_.emplace(
-        *code, teach::ExerciseAttempt{code->text(), student, attempts_.begin(code->text(), student),
-                                      now.toString(QStringLiteral("yyyy-MM-dd")).toStdString(),
-                                      now.toString(QStringLiteral("HH:mm:ss")).toStdString()});
+    round_.emplace(*code,
+                   teach::ExerciseAttempt{code->text(), student, count,
+                                          now.toString(QStringLiteral("yyyy-MM-dd")).toStdString(),
+                                          now.toString(QStringLiteral("HH:mm:ss")).toStdString()});
     saved_ = true;
     notice_->clear();
     pages_->setEnabled(true);

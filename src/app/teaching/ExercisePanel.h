@@ -37,10 +37,17 @@ class ExercisePanel : public QDialog {
     Q_OBJECT
 
 public:
-    // `student` fills the name and number fields at first; `remember` keeps
-    // them for the next start, called whenever an attempt starts.
-    ExercisePanel(Prompts& prompts, const teach::Student& student,
-                  std::function<void(const teach::Student&)> remember, QWidget* parent = nullptr);
+    // What the exercises keep between starts of the program: the student
+    // last named, which fills the fields at first, and the attempts counted
+    // so far (as teach::ExerciseAttempts::saved() writes them). `keep` is
+    // called with both whenever an attempt starts.
+    struct Memory {
+        teach::Student student;
+        std::string attempts;
+        std::function<void(const teach::Student&, const std::string& attempts)> keep;
+    };
+
+    ExercisePanel(Prompts& prompts, Memory memory, QWidget* parent = nullptr);
 
     // Brought up from the teaching menu: shown on top, within its screen.
     void present();
@@ -65,7 +72,7 @@ private:
     void nextExercise();
 
     Prompts& prompts_;
-    std::function<void(const teach::Student&)> remember_;
+    std::function<void(const teach::Student&, const std::string&)> keep_;
     AccessKeyGuard* guard_;
     teach::ExerciseAttempts attempts_;
     std::optional<teach::ExerciseRound> round_;

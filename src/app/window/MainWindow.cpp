@@ -186,9 +186,14 @@ void MainWindow::buildTeachingDocks() {
 void MainWindow::buildExercises() {
     menus_.mnuTeach->addSeparator();
     method_ = new MethodMenu(settings_, *menus_.mnuTeach, this);
-    auto* exercises = new ExercisePanel(
-        prompts_, settings_.exerciseStudent(),
-        [this](const teach::Student& student) { settings_.saveExerciseStudent(student); }, this);
+    auto* exercises =
+        new ExercisePanel(prompts_,
+                          {settings_.exerciseStudent(), settings_.exerciseAttempts(),
+                           [this](const teach::Student& student, const std::string& attempts) {
+                               settings_.saveExerciseStudent(student);
+                               settings_.saveExerciseAttempts(attempts);
+                           }},
+                          this);
     menus_.mnuTeach->addSeparator();
     QAction* item = menus_.mnuTeach->addAction(QStringLiteral("练习(&X)..."));
     connect(item, &QAction::triggered, exercises, &ExercisePanel::present);

@@ -156,4 +156,12 @@ void Settings::saveExerciseStudent(const teach::Student& student) {
     section->setValue(QStringLiteral("ExerciseNumber"), QString::fromStdString(student.number));
 }
 
+std::string Settings::exerciseAttempts() const {
+    return Section()->value(QStringLiteral("ExerciseAttempts")).toString().toStdString();
+}
+
+void Settings::saveExerciseAttempts(const std::string& attempts) {
+    Section()->setValue(QStringLiteral("ExerciseAttempts"), QString::fromStdString(attempts));
+}
+
 }  // namespace tarvo::app

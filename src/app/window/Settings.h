@@ -70,6 +70,10 @@ public:
     // last typed in the exercises; empty when absent.
     teach::Student exerciseStudent() const;
     void saveExerciseStudent(const teach::Student& student);
+    // "ExerciseAttempts": how many attempts each student made at each code,
+    // as teach::ExerciseAttempts::saved() writes them; empty when absent.
+    std::string exerciseAttempts() const;
+    void saveExerciseAttempts(const std::string& attempts);
 };
 
 }  // namespace tarvo::app

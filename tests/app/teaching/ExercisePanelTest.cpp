@@ -78,8 +78,9 @@ private slots:
     }
 
     // The name and number typed head the attempt and are offered again at the next start.
-    // Attempts at a code are counted; answers not exported are not thrown away at one press of
-    // 开始; an export before the end holds every answer the code asks, the rest as 未答.
+    // Attempts at a code are counted, on after the next start too; answers not exported are not
+    // thrown away at one press of 开始; an export before the end holds every answer the code asks,
+    // the rest as 未答.
     void studentKeptAndAttemptsCounted() {
         ExercisePanel* panel = openPanel();
         QVERIFY(panel);
@@ -130,6 +131,10 @@ private slots:
         QVERIFY(panel);
         QCOMPARE(field(*panel, "studentName").text(), QStringLiteral("张三"));
         QCOMPARE(field(*panel, "studentNumber").text(), QStringLiteral("2026001"));
+        field(*panel, "exerciseCode").setText(QStringLiteral("K7M3Q"));
+        press(*panel, "startExercises");
+        QCOMPARE(label(*panel, "attempt").text(),
+                 QStringLiteral("练习码 K7M3Q　姓名 张三　学号 2026001　第 4 次"));
     }
 
     // Alt and a letter never types into a field, whether its button is on the page shown or on

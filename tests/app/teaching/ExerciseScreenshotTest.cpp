@@ -46,8 +46,7 @@ private slots:
         }
         QTest::qWait(100);
         QVERIFY(saveArtefact(*panel, QStringLiteral("exercise-score.png")));
-        QVERIFY(panel->frameGeometry().height() <=
-                panel->screen()->availableGeometry().height());
+        QVERIFY(panel->frameGeometry().height() <= panel->screen()->availableGeometry().height());
     }
 
 private:
@@ -60,7 +59,8 @@ private:
     // An iteration answered right, its new deviation typed only when `typed`.
     static void answer(ExercisePanel& panel, const motion::PulseIteration& iteration, bool typed) {
         if (const auto* step = std::get_if<motion::ComparisonStep>(&iteration)) {
-            field(panel, "newDeviation")->setText(typed ? QString::number(step->fAfter) : QString());
+            field(panel, "newDeviation")
+                ->setText(typed ? QString::number(step->fAfter) : QString());
             press(panel, ("feed" + teach::pulseFeedText(step->feed)).c_str());
             return;
         }
