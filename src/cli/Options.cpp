@@ -8,6 +8,7 @@
 #include "files/ProgramFile.h"
 #include "motion/DecimalReading.h"
 #include "motion/Rounding.h"
+#include "teach/ExerciseCode.h"
 
 namespace tarvo::cli {
 
@@ -145,6 +146,29 @@ bool takesValue(const std::string& name) {
     return false;
 }
 
+bool isPageOption(const std::string& name) {
+    return name == "--worksheet" || name == "--answers";
+}
+
+// A page option's code and file; the code is refused with the exercises'
+// own message, as the exercise window refuses it.
+bool applyPage(const std::string& name, const std::string& code, const std::string& file,
+               Options& o, std::string& error) {
+    try {
+        const teach::ExerciseCode read(code);
+        (name == "--worksheet" ? o.worksheetCode : o.answersCode) = read.text();
+    } catch (const std::invalid_argument& refusal) {
+        error = refusal.what();
+        return false;
+    }
+    if (file.empty()) {
+        error = "invalid value for " + name + ": no file given";
+        return false;
+    }
+    (name == "--worksheet" ? o.worksheet : o.answers) = file;
+    return true;
+}
+
 }  // namespace
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -160,6 +184,13 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         } else if (isPictureOption(arg) && !picturesBuilt()) {
             error = "this tarvo-cli was built without pictures: " + arg + " is not available";
             return std::nullopt;
+        } else if (isPageOption(arg)) {
+            if (i + 2 >= args.size()) {
+                error = arg + " needs a code and a file";
+                return std::nullopt;
+            }
+            if (!applyPage(arg, args[i + 1], args[i + 2], o, error)) return std::nullopt;
+            i += 2;
         } else if (takesValue(arg)) {
             if (i + 1 == args.size()) {
                 error = arg + " needs a value";
@@ -176,7 +207,11 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             o.program = arg;
         }
     }
-    if (!o.help && o.program.empty()) {
+    if (o.wantsPages() && !o.program.empty()) {
+        error = "unexpected argument: " + o.program;
+        return std::nullopt;
+    }
+    if (!o.help && o.program.empty() && !o.wantsPages()) {
         error = "no program file given";
         return std::nullopt;
     }
@@ -202,6 +237,7 @@ std::string usage() {
    are not available)
 )";
     return R"(Usage: tarvo-cli PROGRAM.nc [options]
+       tarvo-cli [--worksheet CODE FILE.html] [--answers CODE FILE.html]
 
 Runs an NC program on the simulated three-axis stepper machine, exactly as the
 window does when Run is pressed, and reports how the run ended.
@@ -229,12 +265,20 @@ Options:
 )" + pictures +
            R"(  --help           show this text
 
-Exit status: 0 the end of the program was reached, 2 the program has an
-error (the message goes to standard error), 3 the tick limit was reached,
-1 bad usage, an unreadable program (not a regular file, over )" +
+Pages of the exercises a code fixes (the exercise window's five-character
+code), to print for a class; no program is run with them:
+  --worksheet CODE FILE.html  the worksheet: each exercise's figure on its
+                   pulse grid and a table of its iterations to fill in
+  --answers CODE FILE.html    its answer key: every iteration filled in, the
+                   steps drawn, the answers the exercises ask for marked
+
+Exit status: 0 the end of the program was reached or the pages were written,
+2 the program has an error (the message goes to standard error), 3 the tick
+limit was reached, 1 bad usage (a bad exercise code too), an unreadable
+program (not a regular file, over )" +
            std::to_string(files::maxProgramBytes >> 20) +
-           R"( MiB, or
-neither UTF-8 nor GB18030 text) or an output that could not be written whole.
+           R"( MiB, or neither UTF-8 nor GB18030
+text) or an output that could not be written whole.
 )";
 }
 

@@ -25,6 +25,13 @@ struct Options {
     std::vector<std::pair<double, double>> rotations;  // drags of the magnified view
 
     bool wantsImages() const { return !plan.empty() || !axo.empty() || !magnified.empty(); }
+
+    // Printable pages of the exercises a code fixes, written instead of a
+    // run: the code as read (capitals) and the HTML file, each empty for none.
+    std::string worksheetCode, worksheet;
+    std::string answersCode, answers;
+
+    bool wantsPages() const { return !worksheet.empty() || !answers.empty(); }
 };
 
 // Parses the arguments after the program name; on failure returns nothing

@@ -7,6 +7,7 @@
 #include "cli/JsonReport.h"
 #include "cli/Options.h"
 #include "cli/OutputFile.h"
+#include "cli/PageWriter.h"
 #include "cli/Pictures.h"
 #include "cli/ProgramInput.h"
 #include "cli/Runner.h"
@@ -75,6 +76,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (options->help) return print(usage(), 0);
+    if (options->wantsPages()) {
+        error = writePages(*options);
+        return error.empty() ? 0 : fail(error);
+    }
     const std::optional<std::string> text = readProgram(options->program, error);
     if (!text) return fail(error);
     error = outputProblem(*options);

@@ -1,28 +1,10 @@
 #include "teach/ExerciseReport.h"
 
-#include <algorithm>
-#include <iterator>
-#include <utility>
+#include "teach/HtmlText.h"
 
 namespace tarvo::teach {
 
 namespace {
-
-std::string escaped(const std::string& text) {
-    constexpr std::pair<char, const char*> entities[] = {
-        {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}, {'\'', "&#39;"}};
-    std::string out;
-    for (const char c : text) {
-        const auto* entity = std::find_if(std::begin(entities), std::end(entities),
-                                          [c](const auto& e) { return e.first == c; });
-        if (entity == std::end(entities)) {
-            out += c;
-        } else {
-            out += entity->second;
-        }
-    }
-    return out;
-}
 
 // The table repeats its head on every printed page and keeps a row whole.
 constexpr const char* style = R"(<style>
@@ -47,8 +29,8 @@ tr.wrong td.mark { color: #b00000; }
 )";
 
 std::string cell(const std::string& text, const char* kind = nullptr) {
-    return std::string(kind ? "<td class=\"" + std::string(kind) + "\">" : "<td>") + escaped(text) +
-           "</td>";
+    return std::string(kind ? "<td class=\"" + std::string(kind) + "\">" : "<td>") +
+           htmlEscaped(text) + "</td>";
 }
 
 std::string row(const AnsweredStep& step) {
@@ -60,15 +42,14 @@ std::string row(const AnsweredStep& step) {
 
 std::string table(const ExerciseScore& score) {
     std::string text =
-        "<table>\n<thead><tr><th>步</th><th>答项</th><th>作答</th><th>应为</th><th>对错</"
-        "th><th>说明</th>"
-        "</tr></thead>\n<tbody>\n";
+        "<table>\n<thead><tr><th>步</th><th>答项</th><th>作答</th><th>应为</th>"
+        "<th>对错</th><th>说明</th></tr></thead>\n<tbody>\n";
     std::size_t exercise = 0;
     for (const AnsweredStep& step : score.steps()) {
         if (step.exercise != exercise) {
             exercise = step.exercise;
             text += "<tr class=\"task\"><th colspan=\"6\">" + std::to_string(exercise) + ". " +
-                    escaped(step.task) + "</th></tr>\n";
+                    htmlEscaped(step.task) + "</th></tr>\n";
         }
         text += row(step);
     }
@@ -85,15 +66,15 @@ std::string studentText(const Student& student) {
 }
 
 std::string exerciseReport(const ExerciseScore& score, const ExerciseAttempt& attempt) {
-    const std::string title = "练习 " + escaped(attempt.code);
+    const std::string title = "练习 " + htmlEscaped(attempt.code);
     std::string page =
         "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<title>" +
         title + "</title>\n" + style + "</head>\n<body>\n<h1>" + title + "</h1>\n";
-    page += "<p>" + escaped(studentText(attempt.student)) + "</p>\n";
-    page += "<p>第 " + std::to_string(attempt.count) + " 次　" + escaped(attempt.date) + ' ' +
-            escaped(attempt.time) + "</p>\n";
-    page += "<p class=\"score\">" + escaped(score.scoreText()) + "</p>\n";
+    page += "<p>" + htmlEscaped(studentText(attempt.student)) + "</p>\n";
+    page += "<p>第 " + std::to_string(attempt.count) + " 次　" + htmlEscaped(attempt.date) + ' ' +
+            htmlEscaped(attempt.time) + "</p>\n";
+    page += "<p class=\"score\">" + htmlEscaped(score.scoreText()) + "</p>\n";
     return page + table(score) + "</body>\n</html>\n";
 }
 

@@ -53,6 +53,14 @@ while(outputs)
   endif()
 endwhile()
 
+# Files the arguments themselves name in the scratch folder, e.g.
+# @WORK@/worksheet.html, are listed in `outputs`, one a line, and recorded
+# under the same names.
+if(EXISTS "${CASE_DIR}/outputs")
+  file(STRINGS "${CASE_DIR}/outputs" named_outputs)
+  list(APPEND recordings ${named_outputs})
+endif()
+
 execute_process(
   COMMAND ${command}
   WORKING_DIRECTORY "${WORK_DIR}"

@@ -5,6 +5,7 @@
 
 #include "support/TableFile.h"
 #include "teach/ExerciseCsv.h"
+#include "teach/ExerciseSheet.h"
 
 namespace tarvo::teach {
 namespace {
@@ -77,13 +78,22 @@ const std::vector<std::string> header{"代码", "姓名", "学号", "日期", "�
 TARVO_TABLE_SUITE(ExerciseTotals, "exercise-attempts.tsv");
 
 // However a code's exercises are answered, skipped or left off, its CSV holds a line for every
-// answer the code asks, and every line the same score against the same total.
+// answer the code asks, and every line the same score against the same total; the class
+// summary reads it as it is.
 TEST_P(ExerciseTotals, KeepTheCodesTotal) {
-    ExerciseRound round{ExerciseCode(row()["code"])};
+    ExerciseRound round{ExerciseCode(row()["code"]),
+                        {"", {"李四", "2026002"}, 3, "2026-12-07", "10:00:00"}};
     play(round, row()["script"]);
-    const auto lines = parsed(exerciseCsv(round));
+    const std::string csv = exerciseCsv(round);
+    const ExerciseSheet sheet = readExerciseSheet(csv);
+    EXPECT_EQ(std::to_string(sheet.rights) + " / " + std::to_string(sheet.total),
+              row()["rights"] + " / " + row()["total"]);
+    EXPECT_EQ(sheet.answers.size(), sheet.total);
+    EXPECT_EQ(sheet.attempt, 3);
+    const auto lines = parsed(csv);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], header);
+    EXPECT_EQ(lines[0], exerciseSheetColumns());
     std::size_t rights = 0, skipped = 0;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         ASSERT_EQ(lines[i].size(), header.size()) << "line " << i;

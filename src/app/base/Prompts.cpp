@@ -13,6 +13,10 @@ QString DialogPrompts::saveFileName(const QString& title, const QString& filter)
     return QFileDialog::getSaveFileName(parent_, title, QString(), filter);
 }
 
+QStringList DialogPrompts::openFileNames(const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileNames(parent_, title, QString(), filter);
+}
+
 SaveChoice DialogPrompts::askSaveChanges() {
     const auto answer = QMessageBox::question(
         parent_, QStringLiteral("保存修改"), QStringLiteral("程序已修改，是否保存？"),

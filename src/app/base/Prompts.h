@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -17,6 +18,8 @@ public:
     // A file name from an open or save dialog; empty when cancelled.
     virtual QString openFileName(const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(const QString& title, const QString& filter) = 0;
+    // Several files picked at once in an open dialog; empty when cancelled.
+    virtual QStringList openFileNames(const QString& title, const QString& filter) = 0;
     // The editor holds unsaved changes: save them, throw them away, or stop.
     virtual SaveChoice askSaveChanges() = 0;
     // A modal message with only an OK button.
@@ -30,6 +33,7 @@ public:
 
     QString openFileName(const QString& title, const QString& filter) override;
     QString saveFileName(const QString& title, const QString& filter) override;
+    QStringList openFileNames(const QString& title, const QString& filter) override;
     SaveChoice askSaveChanges() override;
     void message(const QString& title, const QString& text) override;
 

@@ -253,6 +253,10 @@ void ExercisePanel::present() {
     activateWindow();
 }
 
+QString ExercisePanel::code() const {
+    return round_ ? text(round_->code()) : code_->text();
+}
+
 // A fresh code from the time, for a teacher to write on the board.
 void ExercisePanel::drawCode() {
     const auto now = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());

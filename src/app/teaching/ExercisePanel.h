@@ -51,6 +51,8 @@ public:
 
     // Brought up from the teaching menu: shown on top, within its screen.
     void present();
+    // The code of the round under way, or else the one in the code field.
+    QString code() const;
 
 private:
     QWidget* buildStudentRow(const teach::Student& student);

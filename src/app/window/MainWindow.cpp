@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -25,6 +26,7 @@
 #include "app/panels/OutputPanel.h"
 #include "app/panels/PaceBox.h"
 #include "app/panels/ViewStack.h"
+#include "app/teaching/ClassSummaryWindow.h"
 #include "app/teaching/ExercisePanel.h"
 #include "app/teaching/IdealPathSwitch.h"
 #include "app/teaching/MethodCompareDialog.h"
@@ -32,6 +34,7 @@
 #include "app/teaching/StepTablePanel.h"
 #include "app/teaching/TeachingDocks.h"
 #include "app/teaching/TimingDiagram.h"
+#include "app/teaching/WorksheetDialog.h"
 #include "app/window/DesignerWindow.h"
 #include "app/window/HelpWindow.h"
 #include "app/window/MethodMenu.h"
@@ -47,6 +50,15 @@ namespace tarvo::app {
 
 namespace {
 constexpr int viewPixels = 481;  // 7215 twips at 96 dpi; the views resize with the window
+
+// A printed page starts from the code the exercise window holds, so the
+// sheets a teacher hands out match the exercises the class is set.
+void addWorksheetItem(QMenu& menu, const QString& caption, WorksheetDialog::Page page,
+                      Prompts& prompts, const ExercisePanel& exercises, QWidget* window) {
+    auto* dialog = new WorksheetDialog(page, prompts, &QDesktopServices::openUrl, window);
+    QObject::connect(menu.addAction(caption), &QAction::triggered, dialog,
+                     [dialog, &exercises] { dialog->present(exercises.code()); });
+}
 }  // namespace
 
 MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
@@ -195,8 +207,16 @@ void MainWindow::buildExercises() {
                            }},
                           this);
     menus_.mnuTeach->addSeparator();
-    QAction* item = menus_.mnuTeach->addAction(QStringLiteral("练习(&X)..."));
+    QMenu* practice = menus_.mnuTeach->addMenu(QStringLiteral("练习(&X)"));
+    QAction* item = practice->addAction(QStringLiteral("开始练习(&S)..."));
     connect(item, &QAction::triggered, exercises, &ExercisePanel::present);
+    addWorksheetItem(*practice, QStringLiteral("打印练习单(&W)..."),
+                     WorksheetDialog::Page::Worksheet, prompts_, *exercises, this);
+    addWorksheetItem(*practice, QStringLiteral("打印答案(&A)..."), WorksheetDialog::Page::Answers,
+                     prompts_, *exercises, this);
+    auto* summary = new ClassSummaryWindow(prompts_, this);
+    item = practice->addAction(QStringLiteral("班级汇总(&K)..."));
+    connect(item, &QAction::triggered, summary, &ClassSummaryWindow::present);
     auto* comparison = new MethodCompareDialog([this] { return files_->programText(); },
                                                [this] { return runParameters(); }, this);
     item = menus_.mnuTeach->addAction(QStringLiteral("方法对比(&B)..."));

@@ -10,7 +10,8 @@ namespace tarvo::app {
 // Answers the window's dialogs from a script and logs every question and message.
 class ScriptedPrompts : public Prompts {
 public:
-    QStringList names;  // file dialogs, in order; empty means cancelled
+    QStringList names;              // file dialogs, in order; empty means cancelled
+    QList<QStringList> selections;  // dialogs picking several files, in order
     QList<SaveChoice> choices;
     QStringList log;
 
@@ -21,6 +22,10 @@ public:
     QString saveFileName(const QString& title, const QString& filter) override {
         log << "save " + title + ' ' + filter;
         return names.isEmpty() ? QString() : names.takeFirst();
+    }
+    QStringList openFileNames(const QString& title, const QString& filter) override {
+        log << "open " + title + ' ' + filter;
+        return selections.isEmpty() ? QStringList() : selections.takeFirst();
     }
     SaveChoice askSaveChanges() override {
         log << "ask";

@@ -65,12 +65,19 @@ struct WindowUnderTest {
     return QTest::qWaitFor([&window] { return window.machine().idle(); }, 10000);
 }
 
-// The item of the teaching menu with this caption, or null.
-inline QAction* teachingItem(const MainWindow& window, const QString& caption) {
-    for (QAction* item : window.menus().mnuTeach->actions()) {
+// The item with this caption in a menu or any of its submenus, or null.
+inline QAction* menuItem(const QMenu& menu, const QString& caption) {
+    for (QAction* item : menu.actions()) {
         if (item->text() == caption) return item;
+        if (QAction* inner = item->menu() ? menuItem(*item->menu(), caption) : nullptr)
+            return inner;
     }
     return nullptr;
+}
+
+// The item of the teaching menu with this caption, or null.
+inline QAction* teachingItem(const MainWindow& window, const QString& caption) {
+    return menuItem(*window.menus().mnuTeach, caption);
 }
 
 // The dock's panel opened from the teaching menu; null unless it was closed before, open after.

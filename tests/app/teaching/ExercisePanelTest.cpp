@@ -178,7 +178,7 @@ private slots:
 
 private:
     ExercisePanel* openPanel() {
-        QAction* item = teachingItem(*t_.window, QStringLiteral("练习(&X)..."));
+        QAction* item = teachingItem(*t_.window, QStringLiteral("开始练习(&S)..."));
         if (!item) return nullptr;
         item->trigger();
         auto* panel = t_.window->findChild<ExercisePanel*>();

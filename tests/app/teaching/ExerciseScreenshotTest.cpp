@@ -22,7 +22,7 @@ private slots:
     // then every answer right to the end. The window stays within the screen throughout.
     void midAttemptAndScore() {
         QVERIFY(t_.enterHome() && t_.openWindow());
-        QAction* item = teachingItem(*t_.window, QStringLiteral("练习(&X)..."));
+        QAction* item = teachingItem(*t_.window, QStringLiteral("开始练习(&S)..."));
         QVERIFY(item);
         item->trigger();
         auto* panel = t_.window->findChild<ExercisePanel*>();
