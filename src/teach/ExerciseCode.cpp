@@ -67,12 +67,37 @@ std::string_view character(std::string_view text, std::size_t i) {
     return text.substr(i, end - i);
 }
 
+// A full-width form (U+FF01 to U+FF5E, as a Chinese input method types
+// letters and digits) as its ASCII character, the ideographic space (U+3000)
+// as a space; any other character as it is.
+std::string halfWidth(std::string_view c) {
+    if (c == "\xE3\x80\x80") return " ";
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(c[i]); };
+    if (c.size() != 3 || byte(0) != 0xEF) return std::string(c);
+    const unsigned point = 0xF000u | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
+    if (point < 0xFF01 || point > 0xFF5E) return std::string(c);
+    return std::string(1, static_cast<char>(point - 0xFEE0));
+}
+
 }  // namespace
 
+std::string ExerciseCode::normalised(std::string_view typed) {
+    std::string text;
+    for (std::size_t i = 0; i < typed.size();) {
+        const std::string_view c = character(typed, i);
+        text += halfWidth(c);
+        i += c.size();
+    }
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') + 1 - first);
+}
+
 ExerciseCode::ExerciseCode(std::string_view typed) {
+    const std::string code = normalised(typed);
     std::vector<std::string_view> characters;
-    for (std::size_t i = 0; i < typed.size(); i += characters.back().size()) {
-        characters.push_back(character(typed, i));
+    for (std::size_t i = 0; i < code.size(); i += characters.back().size()) {
+        characters.push_back(character(code, i));
     }
     if (characters.size() != length) throw std::invalid_argument("练习码应为 5 个字符");
     for (const std::string_view c : characters) {

@@ -19,9 +19,15 @@ public:
     static constexpr std::size_t length = 5;
     static constexpr std::string_view alphabet = "23456789ABCDEFGHJKMNPQRSTUVWXYZ";
 
-    // Reads a code as a student types it, small letters as capitals. Throws
-    // std::invalid_argument, its message in Chinese, for any other text.
+    // Reads a code as a student types it: normalised first, then small
+    // letters read as capitals. Throws std::invalid_argument, its message in
+    // Chinese, for any other text.
     explicit ExerciseCode(std::string_view typed);
+    // A typed code (UTF-8) as the code reads it: full-width letters, digits
+    // and signs as their ASCII forms, the ideographic space as a space, and
+    // the spaces around it gone. What a Chinese input method gives thus
+    // reads like what a Western keyboard gives.
+    static std::string normalised(std::string_view typed);
     // A fresh code from any number, e.g. the time the teacher asked at.
     static ExerciseCode from(std::uint64_t entropy);
 

@@ -84,6 +84,12 @@ std::string pulseFeedText(motion::PulseFeed feed) {
     return text.empty() ? "无" : text;
 }
 
+Graded unanswered(Graded graded) {
+    graded.right = false;
+    graded.answer = "未答";
+    return graded;
+}
+
 Graded gradeFeed(const Exercise& exercise, const motion::ComparisonStep& step,
                  motion::PulseFeed answer) {
     return {answer == step.feed, pulseFeedText(answer), pulseFeedText(step.feed),

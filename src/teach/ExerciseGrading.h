@@ -25,6 +25,11 @@ Graded gradeDeviation(const Exercise& exercise, const motion::ComparisonStep& st
 // Integration: the remainder registers the student ticked as overflowing.
 Graded gradeOverflow(const motion::IntegrationStep& step, bool x, bool y);
 
+// An answer left out, e.g. the new deviation not typed before the feed was
+// pressed: marked wrong and written "未答", with the right answer and the
+// formula of the answer it stands for.
+Graded unanswered(Graded graded);
+
 // A feed as the buttons name it: "+X", "−Y", "−X+Y"; "无" for none.
 std::string pulseFeedText(motion::PulseFeed feed);
 

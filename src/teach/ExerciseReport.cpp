@@ -35,20 +35,20 @@ std::string cell(const std::string& text, const char* kind = nullptr) {
 
 std::string row(const AnsweredStep& step) {
     return std::string(step.graded.right ? "<tr>" : "<tr class=\"wrong\">") +
-           cell(std::to_string(step.iteration)) + cell(step.graded.answer) +
+           cell(std::to_string(step.iteration)) + cell(step.item) + cell(step.graded.answer) +
            cell(step.graded.expected) + cell(step.graded.right ? "✓" : "✗", "mark") +
            cell(step.graded.explanation) + "</tr>\n";
 }
 
 std::string table(const ExerciseScore& score) {
     std::string text =
-        "<table>\n<thead><tr><th>步</th><th>作答</th><th>应为</th><th>对错</th><th>说明</th>"
-        "</tr></thead>\n<tbody>\n";
+        "<table>\n<thead><tr><th>步</th><th>答项</th><th>作答</th><th>应为</th>"
+        "<th>对错</th><th>说明</th></tr></thead>\n<tbody>\n";
     std::size_t exercise = 0;
     for (const AnsweredStep& step : score.steps()) {
         if (step.exercise != exercise) {
             exercise = step.exercise;
-            text += "<tr class=\"task\"><th colspan=\"5\">" + std::to_string(exercise) + ". " +
+            text += "<tr class=\"task\"><th colspan=\"6\">" + std::to_string(exercise) + ". " +
                     htmlEscaped(step.task) + "</th></tr>\n";
         }
         text += row(step);
@@ -58,14 +58,22 @@ std::string table(const ExerciseScore& score) {
 
 }  // namespace
 
-std::string exerciseReport(const ExerciseScore& score, const std::string& code,
-                           const std::string& date) {
-    const std::string title = "练习 " + htmlEscaped(code);
+std::string studentText(const Student& student) {
+    const auto shown = [](const std::string& typed) {
+        return typed.empty() ? std::string("未填") : typed;
+    };
+    return "姓名 " + shown(student.name) + "　学号 " + shown(student.number);
+}
+
+std::string exerciseReport(const ExerciseScore& score, const ExerciseAttempt& attempt) {
+    const std::string title = "练习 " + htmlEscaped(attempt.code);
     std::string page =
         "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<title>" +
         title + "</title>\n" + style + "</head>\n<body>\n<h1>" + title + "</h1>\n";
-    if (!date.empty()) page += "<p>" + htmlEscaped(date) + "</p>\n";
+    page += "<p>" + htmlEscaped(studentText(attempt.student)) + "</p>\n";
+    page += "<p>第 " + std::to_string(attempt.count) + " 次　" + htmlEscaped(attempt.date) + ' ' +
+            htmlEscaped(attempt.time) + "</p>\n";
     page += "<p class=\"score\">" + htmlEscaped(score.scoreText()) + "</p>\n";
     return page + table(score) + "</body>\n</html>\n";
 }

@@ -162,22 +162,18 @@ TEST_P(ExerciseGrading, MarksTheAnswerWithTheFormulaThatDecidesIt) {
     test::expectTexts(row(), {{"expected", g.expected}, {"explanation", g.explanation}});
 }
 
-// The score counts the answers marked right, keeps the wrong ones for going over, and exports
-// them all for a spreadsheet, fields with commas or quotes quoted.
-TEST(ExerciseScore, CountsAndExportsEveryAnswer) {
-    ExerciseScore score;
-    score.add({1, "直线 L1：(0, 0) → (5, 3)", 2, {true, "+Y", "+Y", "F = −3 < 0 → +Y"}});
-    score.add({1, "直线 L1：(0, 0) → (5, 3)", 3, {false, "1", "−1", "说\"明\""}});
-    score.add({2, "圆弧", 1, {true, "无", "无", "J_Rx = 0 + 0 = 0 < 8，不溢出"}});
+// The score counts the answers marked right against the total the code asks, answered or not,
+// and keeps the wrong ones for going over.
+TEST(ExerciseScore, CountsRightAnswersAgainstTheTotal) {
+    ExerciseScore score(68);
+    score.add({1, "直线", 2, {true, "+Y", "+Y", "F = −3 < 0 → +Y"}, feedItem});
+    score.add({1, "直线", 2, unanswered({true, "2", "2", "F = −3 + 5 = 2"}), deviationItem});
+    score.add({2, "圆弧", 1, {true, "无", "无", "J_Rx = 0 + 0 = 0 < 8，不溢出"}, overflowItem});
     EXPECT_EQ(score.rights(), 2u);
-    EXPECT_EQ(score.scoreText(), "答对 2 / 3");
+    EXPECT_EQ(score.scoreText(), "答对 2 / 68");
     ASSERT_EQ(score.wrong().size(), 1u);
-    EXPECT_EQ(score.wrong()[0].iteration, 3);
-    EXPECT_EQ(score.csv(),
-              "\xEF\xBB\xBF题号,题目,步,作答,应为,对错,说明\n"
-              "1,\"直线 L1：(0, 0) → (5, 3)\",2,+Y,+Y,对,F = −3 < 0 → +Y\n"
-              "1,\"直线 L1：(0, 0) → (5, 3)\",3,1,−1,错,\"说\"\"明\"\"\"\n"
-              "2,圆弧,1,无,无,对,J_Rx = 0 + 0 = 0 < 8，不溢出\n");
+    EXPECT_EQ(score.wrong()[0].graded.answer, "未答");
+    EXPECT_EQ(score.wrong()[0].graded.expected, "2");
 }
 
 }  // namespace

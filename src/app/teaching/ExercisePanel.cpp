@@ -12,10 +12,15 @@
 #include <QVBoxLayout>
 #include <charconv>
 #include <stdexcept>
+#include <utility>
 
 #include "app/base/Prompts.h"
+#include "app/teaching/AccessKeyGuard.h"
+#include "app/teaching/ExerciseExport.h"
 #include "app/teaching/ExerciseFigure.h"
 #include "app/teaching/ExerciseScorePage.h"
+#include "teach/ExerciseCsv.h"
+#include "teach/ExerciseReport.h"
 
 namespace tarvo::app {
 
@@ -74,16 +79,23 @@ QString knownIntegration(const motion::IntegrationStep& step) {
 
 QString mark(const teach::Graded& graded) {
     if (graded.right) return QStringLiteral("✓ %1").arg(text(graded.answer));
+    if (graded.answer == "未答")
+        return QStringLiteral("✗ 未答，应为 %1").arg(text(graded.expected));
     return QStringLiteral("✗ 答 %1，应为 %2").arg(text(graded.answer), text(graded.expected));
 }
 
 }  // namespace
 
-ExercisePanel::ExercisePanel(Prompts& prompts, QWidget* parent)
-    : QDialog(parent), prompts_(prompts) {
+ExercisePanel::ExercisePanel(Prompts& prompts, Memory memory, QWidget* parent)
+    : QDialog(parent),
+      prompts_(prompts),
+      keep_(std::move(memory.keep)),
+      guard_(new AccessKeyGuard(this)),
+      attempts_(memory.attempts) {
     setWindowTitle(QStringLiteral("练习"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildStudentRow(memory.student));
     layout->addWidget(buildCodeRow());
     notice_ = new QLabel(this);
     notice_->setObjectName(QStringLiteral("notice"));
@@ -92,11 +104,33 @@ ExercisePanel::ExercisePanel(Prompts& prompts, QWidget* parent)
     layout->addWidget(notice_);
     pages_ = new QStackedWidget(this);
     pages_->addWidget(buildExercisePage());
-    scorePage_ = new ExerciseScorePage(prompts, this);
+    scorePage_ = new ExerciseScorePage(
+        prompts, [this] { saved_ = true; }, this);
     pages_->addWidget(scorePage_);
     layout->addWidget(pages_, 1);
     pages_->setEnabled(false);
     task_->setText(QStringLiteral("输入老师给的练习码，或按“新代码”，再按“开始”。"));
+}
+
+// Who answers, asked once and kept: each attempt is traced back to them.
+QWidget* ExercisePanel::buildStudentRow(const teach::Student& student) {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const auto field = [&](const QString& caption, const char* name, const std::string& typed) {
+        auto* label = new QLabel(caption, row);
+        auto* edit = new QLineEdit(text(typed), row);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setMaxLength(40);
+        label->setBuddy(edit);
+        guard_->watch(edit);
+        layout->addWidget(label);
+        layout->addWidget(edit, 1);
+        return edit;
+    };
+    name_ = field(QStringLiteral("姓名(&A)"), "studentName", student.name);
+    number_ = field(QStringLiteral("学号(&U)"), "studentNumber", student.number);
+    return row;
 }
 
 QWidget* ExercisePanel::buildCodeRow() {
@@ -106,8 +140,9 @@ QWidget* ExercisePanel::buildCodeRow() {
     auto* label = new QLabel(QStringLiteral("练习码(&M)"), row);
     code_ = new QLineEdit(row);
     code_->setObjectName(QStringLiteral("exerciseCode"));
-    code_->setMaxLength(12);
+    code_->setMaxLength(24);
     label->setBuddy(code_);
+    guard_->watch(code_);
     auto* fresh = button(QStringLiteral("新代码(&N)"), row);
     auto* start = button(QStringLiteral("开始(&B)"), row);
     start->setObjectName(QStringLiteral("startExercises"));
@@ -125,6 +160,15 @@ QWidget* ExercisePanel::buildExercisePage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
+    attempt_ = new QLabel(page);
+    attempt_->setObjectName(QStringLiteral("attempt"));
+    auto* early = button(QStringLiteral("导出 CSV(&C)..."), page);
+    early->setObjectName(QStringLiteral("exportCsvEarly"));
+    early->setToolTip(QStringLiteral("现在导出本次作答，未答的步记为错"));
+    connect(early, &QPushButton::clicked, this, &ExercisePanel::exportEarly);
+    auto* head = new QHBoxLayout;
+    head->addWidget(attempt_, 1);
+    head->addWidget(early);
     task_ = new QLabel(page);
     task_->setWordWrap(true);
     task_->setStyleSheet(QStringLiteral("font-weight: bold"));
@@ -141,6 +185,7 @@ QWidget* ExercisePanel::buildExercisePage() {
     next_ = button(QStringLiteral("下一题(&D)"), page);
     next_->setObjectName(QStringLiteral("nextExercise"));
     connect(next_, &QPushButton::clicked, this, &ExercisePanel::nextExercise);
+    layout->addLayout(head);
     layout->addWidget(task_);
     layout->addWidget(figure_, 1);
     layout->addWidget(known_);
@@ -158,7 +203,8 @@ QWidget* ExercisePanel::buildComparisonAnswers() {
     layout->addWidget(new QLabel(QStringLiteral("新偏差 F ="), box), 0, 0);
     deviation_ = new QLineEdit(box);
     deviation_->setObjectName(QStringLiteral("newDeviation"));
-    deviation_->setPlaceholderText(QStringLiteral("可先填新偏差，再按进给方向"));
+    deviation_->setPlaceholderText(QStringLiteral("先填新偏差，再按进给方向"));
+    guard_->watch(deviation_);
     layout->addWidget(deviation_, 0, 1, 1, 4);
     layout->addWidget(new QLabel(QStringLiteral("进给："), box), 1, 0);
     const struct {
@@ -179,7 +225,7 @@ QWidget* ExercisePanel::buildComparisonAnswers() {
         layout->addWidget(b, 1, column++);
         connect(b, &QPushButton::clicked, this, [this, feed = f.feed] { answerFeed(feed); });
     }
-    connect(deviation_, &QLineEdit::returnPressed, this, &ExercisePanel::answerDeviation);
+    connect(deviation_, &QLineEdit::returnPressed, this, &ExercisePanel::checkDeviation);
     return box;
 }
 
@@ -218,22 +264,51 @@ void ExercisePanel::drawCode() {
     notice_->clear();
 }
 
-// A bad code is refused with its reason; the round under way goes on.
+// A bad code is refused with its reason; the attempt under way goes on.
+// A new attempt, at the same code or another, starts from the first
+// exercise and is counted.
 void ExercisePanel::start() {
+    std::optional<teach::ExerciseCode> code;
     try {
-        const teach::ExerciseCode code(code_->text().toStdString());
-        round_.emplace(code);
-        code_->setText(text(code.text()));
+        code.emplace(code_->text().toStdString());
     } catch (const std::invalid_argument& refusal) {
         notice_->setText(text(refusal.what()));
         return;
     }
+    code_->setText(text(code->text()));
+    if (!mayStartOver()) return;
+    const teach::Student student{name_->text().trimmed().toStdString(),
+                                 number_->text().trimmed().toStdString()};
+    const int count = attempts_.begin(code->text(), student);
+    keep_(student, attempts_.saved());
+    const QDateTime now = QDateTime::currentDateTime();
+    round_.emplace(*code,
+                   teach::ExerciseAttempt{code->text(), student, count,
+                                          now.toString(QStringLiteral("yyyy-MM-dd")).toStdString(),
+                                          now.toString(QStringLiteral("HH:mm:ss")).toStdString()});
+    saved_ = true;
     notice_->clear();
     pages_->setEnabled(true);
     pages_->setCurrentIndex(0);
+    attempt_->setText(QStringLiteral("练习码 %1　%2　第 %3 次")
+                          .arg(text(code->text()), text(teach::studentText(student)))
+                          .arg(round_->attempt().count));
     verdict_->clear();
     figure_->setFigure(round_->exercise(), round_->wholePath());
     ask();
+}
+
+// Answers not yet exported are never thrown away at one press: the first
+// 开始 over them warns, the second starts over.
+bool ExercisePanel::mayStartOver() {
+    if (!round_ || saved_ || warnedOnce_) {
+        warnedOnce_ = false;
+        return true;
+    }
+    warnedOnce_ = true;
+    notice_->setText(
+        QStringLiteral("本次作答还没有导出：先导出 CSV，或再按“开始”重新作答（已答的步不再保留）"));
+    return false;
 }
 
 // The iteration's known values; its judgement, feed and outcome stay hidden.
@@ -278,7 +353,8 @@ std::optional<std::int64_t> ExercisePanel::typedDeviation(bool& bad) {
     return value;
 }
 
-// The feed pressed, with the deviation if one was typed: two answers, each marked.
+// The feed pressed, with the deviation typed: two answers, each marked, the
+// deviation's "未答" when the field was left empty.
 void ExercisePanel::answerFeed(motion::PulseFeed feed) {
     if (!round_ || round_->exerciseDone()) return;
     bool bad = false;
@@ -286,19 +362,27 @@ void ExercisePanel::answerFeed(motion::PulseFeed feed) {
     if (bad) return;
     const std::int64_t number = std::get<motion::ComparisonStep>(round_->asked()).number;
     const auto marked = round_->answerComparison(feed, deviation);
-    std::vector<QString> parts{QStringLiteral("进给")};
-    if (deviation) parts.push_back(QStringLiteral("新偏差"));
-    showVerdict(number, parts, marked);
+    saved_ = false;
+    warnedOnce_ = false;
+    showVerdict(number, {QStringLiteral("进给"), QStringLiteral("新偏差")}, marked);
 }
 
-void ExercisePanel::answerDeviation() {
-    if (!round_ || round_->exerciseDone()) return;
+// Enter in the deviation field only checks it: the feed pressed answers both.
+void ExercisePanel::checkDeviation() {
     bool bad = false;
-    const std::optional<std::int64_t> deviation = typedDeviation(bad);
-    if (bad || !deviation) return;
-    const std::int64_t number = std::get<motion::ComparisonStep>(round_->asked()).number;
-    showVerdict(number, {QStringLiteral("新偏差")},
-                round_->answerComparison(std::nullopt, deviation));
+    typedDeviation(bad);
+    if (!bad) notice_->clear();
+}
+
+// Everything answered so far and every step still to come as 未答, so that
+// the file counts against the code's whole total.
+void ExercisePanel::exportEarly() {
+    if (!round_) return;
+    if (exportExercises(prompts_, QStringLiteral("导出练习成绩"),
+                        QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv"),
+                        teach::exerciseCsv(*round_))) {
+        saved_ = true;
+    }
 }
 
 void ExercisePanel::answerOverflow() {
@@ -306,6 +390,8 @@ void ExercisePanel::answerOverflow() {
     const std::int64_t number = std::get<motion::IntegrationStep>(round_->asked()).number;
     const teach::Graded graded =
         round_->answerIntegration(overflowX_->isChecked(), overflowY_->isChecked());
+    saved_ = false;
+    warnedOnce_ = false;
     showVerdict(number, {QStringLiteral("溢出")}, {graded});
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "motion/PulseStep.h"
+#include "teach/ExerciseAttempt.h"
 #include "teach/ExerciseGrading.h"
 #include "teach/ExerciseRound.h"
 
@@ -17,6 +19,7 @@ class QStackedWidget;
 
 namespace tarvo::app {
 
+class AccessKeyGuard;
 class ExerciseFigure;
 class ExerciseScorePage;
 class Prompts;
@@ -24,16 +27,27 @@ class Prompts;
 // 练习, predict then see: a window beside the main one, never modal, that
 // sets the exercises a code fixes one iteration at a time. Before each
 // iteration it shows the point and the deviation or registers as they stand
-// and hides the rest; the student presses the feed and may type the new
-// deviation (comparison), or ticks the overflowing registers (integration);
-// then the figure moves by the iteration and the answer is marked with the
+// and hides the rest; the student types the new deviation and presses the
+// feed (comparison), or ticks the overflowing registers (integration); then
+// the figure moves by the iteration and the answer is marked with the
 // formula that decides it. At the end it shows the score and the wrong
-// answers and exports them.
+// answers and exports them. The student's name and number head every
+// attempt; each attempt at a code is counted.
 class ExercisePanel : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ExercisePanel(Prompts& prompts, QWidget* parent = nullptr);
+    // What the exercises keep between starts of the program: the student
+    // last named, which fills the fields at first, and the attempts counted
+    // so far (as teach::ExerciseAttempts::saved() writes them). `keep` is
+    // called with both whenever an attempt starts.
+    struct Memory {
+        teach::Student student;
+        std::string attempts;
+        std::function<void(const teach::Student&, const std::string& attempts)> keep;
+    };
+
+    ExercisePanel(Prompts& prompts, Memory memory, QWidget* parent = nullptr);
 
     // Brought up from the teaching menu: shown on top, within its screen.
     void present();
@@ -41,15 +55,18 @@ public:
     QString code() const;
 
 private:
+    QWidget* buildStudentRow(const teach::Student& student);
     QWidget* buildCodeRow();
     QWidget* buildExercisePage();
     QWidget* buildComparisonAnswers();
     QWidget* buildIntegrationAnswers();
     void drawCode();
     void start();
+    bool mayStartOver();
     void ask();
     void answerFeed(motion::PulseFeed feed);
-    void answerDeviation();
+    void checkDeviation();
+    void exportEarly();
     void answerOverflow();
     std::optional<std::int64_t> typedDeviation(bool& bad);
     void showVerdict(std::int64_t iteration, const std::vector<QString>& parts,
@@ -57,10 +74,18 @@ private:
     void nextExercise();
 
     Prompts& prompts_;
+    std::function<void(const teach::Student&, const std::string&)> keep_;
+    AccessKeyGuard* guard_;
+    teach::ExerciseAttempts attempts_;
     std::optional<teach::ExerciseRound> round_;
+    bool saved_ = true;        // the attempt's answers so far are exported
+    bool warnedOnce_ = false;  // 开始 was pressed once over unsaved answers
+    QLineEdit* name_;
+    QLineEdit* number_;
     QLineEdit* code_;
     QLabel* notice_;
     QStackedWidget* pages_;
+    QLabel* attempt_;
     QLabel* task_;
     ExerciseFigure* figure_;
     QLabel* known_;

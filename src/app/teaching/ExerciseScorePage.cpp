@@ -1,19 +1,16 @@
 #include "app/teaching/ExerciseScorePage.h"
 
-#include <QDate>
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <utility>
 
-#include "app/base/Prompts.h"
-#include "render/WholeFile.h"
+#include "app/teaching/ExerciseExport.h"
+#include "teach/ExerciseCsv.h"
 #include "teach/ExerciseReport.h"
-#include "teach/ExerciseRound.h"
 
 namespace tarvo::app {
 
@@ -31,17 +28,19 @@ QPushButton* button(const QString& caption, QWidget* parent) {
 
 }  // namespace
 
-ExerciseScorePage::ExerciseScorePage(Prompts& prompts, QWidget* parent)
-    : QWidget(parent), prompts_(prompts) {
+ExerciseScorePage::ExerciseScorePage(Prompts& prompts, std::function<void()> saved, QWidget* parent)
+    : QWidget(parent), prompts_(prompts), saved_(std::move(saved)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     scoreText_ = new QLabel(this);
     scoreText_->setObjectName(QStringLiteral("score"));
     scoreText_->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold"));
-    wrong_ = new QTableWidget(0, 5, this);
+    student_ = new QLabel(this);
+    student_->setObjectName(QStringLiteral("scoreStudent"));
+    wrong_ = new QTableWidget(0, 6, this);
     wrong_->setHorizontalHeaderLabels({QStringLiteral("题"), QStringLiteral("步"),
-                                       QStringLiteral("作答"), QStringLiteral("应为"),
-                                       QStringLiteral("说明")});
+                                       QStringLiteral("答项"), QStringLiteral("作答"),
+                                       QStringLiteral("应为"), QStringLiteral("说明")});
     wrong_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     wrong_->verticalHeader()->hide();
     wrong_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -56,31 +55,43 @@ ExerciseScorePage::ExerciseScorePage(Prompts& prompts, QWidget* parent)
     buttons->addWidget(csv);
     buttons->addWidget(html);
     layout->addWidget(scoreText_);
+    layout->addWidget(student_);
     layout->addWidget(new QLabel(QStringLiteral("答错的步："), this));
     layout->addWidget(wrong_, 1);
     layout->addLayout(buttons);
     connect(csv, &QPushButton::clicked, this, [this] {
-        exportFile(QStringLiteral("导出练习成绩"), QStringLiteral("CSV 文件 (*.csv)"),
-                   QStringLiteral("csv"), score_.csv());
+        if (exportExercises(prompts_, QStringLiteral("导出练习成绩"),
+                            QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv"),
+                            teach::exerciseCsv(*round_))) {
+            saved_();
+        }
     });
     connect(html, &QPushButton::clicked, this, [this] {
-        const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
-        exportFile(QStringLiteral("导出练习网页"), QStringLiteral("网页 (*.html)"),
-                   QStringLiteral("html"), teach::exerciseReport(score_, code_, date));
+        if (exportExercises(prompts_, QStringLiteral("导出练习网页"),
+                            QStringLiteral("网页 (*.html)"), QStringLiteral("html"),
+                            teach::exerciseReport(round_->score(), round_->attempt()))) {
+            saved_();
+        }
     });
 }
 
 void ExerciseScorePage::showRound(const teach::ExerciseRound& round) {
-    code_ = round.code();
-    score_ = round.score();
-    scoreText_->setText(QStringLiteral("练习码 %1：%2").arg(text(code_), text(score_.scoreText())));
-    const std::vector<teach::AnsweredStep> wrong = score_.wrong();
+    round_.emplace(round);
+    const teach::ExerciseAttempt& attempt = round.attempt();
+    const teach::ExerciseScore& score = round.score();
+    scoreText_->setText(
+        QStringLiteral("练习码 %1：%2").arg(text(attempt.code), text(score.scoreText())));
+    student_->setText(QStringLiteral("%1　第 %2 次　%3 %4")
+                          .arg(text(teach::studentText(attempt.student)))
+                          .arg(attempt.count)
+                          .arg(text(attempt.date), text(attempt.time)));
+    const std::vector<teach::AnsweredStep> wrong = score.wrong();
     wrong_->setRowCount(static_cast<int>(wrong.size()));
     for (int row = 0; row < wrong_->rowCount(); ++row) {
         const teach::AnsweredStep& s = wrong[static_cast<std::size_t>(row)];
-        const QStringList cells{QString::number(s.exercise), QString::number(s.iteration),
-                                text(s.graded.answer), text(s.graded.expected),
-                                text(s.graded.explanation)};
+        const QStringList cells{
+            QString::number(s.exercise), QString::number(s.iteration), text(s.item),
+            text(s.graded.answer),       text(s.graded.expected),      text(s.graded.explanation)};
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (column == 0) item->setToolTip(text(s.task));
@@ -88,17 +99,6 @@ void ExerciseScorePage::showRound(const teach::ExerciseRound& round) {
         }
     }
     wrong_->resizeColumnsToContents();
-}
-
-void ExerciseScorePage::exportFile(const QString& title, const QString& filter,
-                                   const QString& suffix, const std::string& bytes) {
-    QString path = prompts_.saveFileName(title, filter);
-    if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
-    if (!render::writeWhole(path, QByteArray::fromStdString(bytes))) {
-        prompts_.message(QStringLiteral("保存失败"),
-                         QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
-    }
 }
 
 }  // namespace tarvo::app

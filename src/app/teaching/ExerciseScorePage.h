@@ -1,38 +1,36 @@
 #pragma once
 
 #include <QWidget>
-#include <string>
+#include <functional>
+#include <optional>
 
-#include "teach/ExerciseScore.h"
+#include "teach/ExerciseRound.h"
 
 class QLabel;
 class QTableWidget;
 
-namespace tarvo::teach {
-class ExerciseRound;
-}
 namespace tarvo::app {
 
 class Prompts;
 
-// The end of a round of exercises: the score, the answers marked wrong with
-// the formula that decides each, and their export as CSV or as a page to
-// print. A failed save says so and leaves any old file as it was.
+// The end of an attempt at the exercises: the code, the student and the
+// attempt, the score, the answers marked wrong with the formula that decides
+// each, and their export as CSV or as a page to print. A failed save says so
+// and leaves any old file as it was.
 class ExerciseScorePage : public QWidget {
 public:
-    ExerciseScorePage(Prompts& prompts, QWidget* parent = nullptr);
+    // `saved` is called after each export written whole.
+    ExerciseScorePage(Prompts& prompts, std::function<void()> saved, QWidget* parent = nullptr);
 
-    // Shows a finished round; called once its last exercise is done.
+    // Shows a finished attempt; called once its last exercise is done.
     void showRound(const teach::ExerciseRound& round);
 
 private:
-    void exportFile(const QString& title, const QString& filter, const QString& suffix,
-                    const std::string& bytes);
-
     Prompts& prompts_;
-    std::string code_;
-    teach::ExerciseScore score_;
+    std::function<void()> saved_;
+    std::optional<teach::ExerciseRound> round_;
     QLabel* scoreText_;
+    QLabel* student_;
     QTableWidget* wrong_;
 };
 

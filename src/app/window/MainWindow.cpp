@@ -209,7 +209,14 @@ void MainWindow::buildTeachingDocks() {
 void MainWindow::buildExercises() {
     menus_.mnuTeach->addSeparator();
     method_ = new MethodMenu(settings_, *menus_.mnuTeach, this);
-    auto* exercises = new ExercisePanel(prompts_, this);
+    auto* exercises =
+        new ExercisePanel(prompts_,
+                          {settings_.exerciseStudent(), settings_.exerciseAttempts(),
+                           [this](const teach::Student& student, const std::string& attempts) {
+                               settings_.saveExerciseStudent(student);
+                               settings_.saveExerciseAttempts(attempts);
+                           }},
+                          this);
     menus_.mnuTeach->addSeparator();
     QMenu* practice = menus_.mnuTeach->addMenu(QStringLiteral("练习(&X)"));
     QAction* item = practice->addAction(QStringLiteral("开始练习(&S)..."));

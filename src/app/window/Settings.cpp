@@ -149,4 +149,24 @@ void Settings::rememberRecentFile(const QString& path) {
                       paths.mid(0, recentFileCount).join(QLatin1Char('\n')));
 }
 
+teach::Student Settings::exerciseStudent() const {
+    Section section;
+    return {section->value(QStringLiteral("ExerciseName")).toString().toStdString(),
+            section->value(QStringLiteral("ExerciseNumber")).toString().toStdString()};
+}
+
+void Settings::saveExerciseStudent(const teach::Student& student) {
+    Section section;
+    section->setValue(QStringLiteral("ExerciseName"), QString::fromStdString(student.name));
+    section->setValue(QStringLiteral("ExerciseNumber"), QString::fromStdString(student.number));
+}
+
+std::string Settings::exerciseAttempts() const {
+    return Section()->value(QStringLiteral("ExerciseAttempts")).toString().toStdString();
+}
+
+void Settings::saveExerciseAttempts(const std::string& attempts) {
+    Section()->setValue(QStringLiteral("ExerciseAttempts"), QString::fromStdString(attempts));
+}
+
 }  // namespace tarvo::app

@@ -9,6 +9,7 @@
 #include "interp/Parameters.h"
 #include "motion/DecimalReading.h"
 #include "motion/Interpolation.h"
+#include "teach/ExerciseAttempt.h"
 
 namespace tarvo::app {
 
@@ -66,6 +67,15 @@ public:
     QStringList recentFiles() const;
     void rememberRecentFile(const QString& path);
     static constexpr int recentFileCount = 10;
+
+    // "ExerciseName", "ExerciseNumber": the student's name and number as
+    // last typed in the exercises; empty when absent.
+    teach::Student exerciseStudent() const;
+    void saveExerciseStudent(const teach::Student& student);
+    // "ExerciseAttempts": how many attempts each student made at each code,
+    // as teach::ExerciseAttempts::saved() writes them; empty when absent.
+    std::string exerciseAttempts() const;
+    void saveExerciseAttempts(const std::string& attempts);
 };
 
 }  // namespace tarvo::app

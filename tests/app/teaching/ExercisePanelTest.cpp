@@ -27,9 +27,9 @@ private slots:
     }
 
     // Code K7M3Q sets SR1 from (0, 7) to (7, 0) first. Its first iteration is answered right in
-    // both parts, its second wrong by the feed after a deviation that is no number is refused;
-    // every later one right, as the code's own steppers say. The score and the one wrong row
-    // follow, and a save that fails says so.
+    // both parts, its second wrong by the feed, with the deviation skipped after one that is no
+    // number is refused; every later one right, as the code's own steppers say. The score against
+    // the code's 68 answers and the two wrong rows follow, and a save that fails says so.
     void oneRoundAnsweredMarkedAndScored() {
         ExercisePanel* panel = openPanel();
         QVERIFY(panel);
@@ -56,16 +56,15 @@ private slots:
         field(*panel, "newDeviation").clear();
         press(*panel, "feed+Y");
         QCOMPARE(label(*panel, "verdict").text(),
-                 QStringLiteral(
-                     "第 2 步：进给 ✗ 答 +Y，应为 +X\nF = −13 < 0 → +X；F = −13 + 2×0 + 1 = −12"));
+                 QStringLiteral("第 2 步：进给 ✗ 答 +Y，应为 +X；新偏差 ✗ 未答，应为 −12\n"
+                                "F = −13 < 0 → +X；F = −13 + 2×0 + 1 = −12"));
 
         answerTheRestRight(*panel);
-        QCOMPARE(label(*panel, "score").text(), QStringLiteral("练习码 K7M3Q：答对 46 / 47"));
+        QCOMPARE(label(*panel, "score").text(), QStringLiteral("练习码 K7M3Q：答对 66 / 68"));
         const auto* wrong = panel->findChild<QTableWidget*>();
-        QCOMPARE(wrong->rowCount(), 1);
-        QCOMPARE(wrong->item(0, 1)->text() + ' ' + wrong->item(0, 2)->text() + ' ' +
-                     wrong->item(0, 3)->text(),
-                 QStringLiteral("2 +Y +X"));
+        QCOMPARE(wrong->rowCount(), 2);
+        QCOMPARE(rowText(*wrong, 0), QStringLiteral("2 进给 +Y +X"));
+        QCOMPARE(rowText(*wrong, 1), QStringLiteral("2 F 未答 −12"));
 
         t_.prompts->names << t_.home.filePath(QStringLiteral("none/round.csv"));
         press(*panel, "exportCsv");
@@ -75,7 +74,106 @@ private slots:
         press(*panel, "exportPage");
         QFile page(t_.home.filePath(QStringLiteral("round.html")));
         QVERIFY(page.open(QIODevice::ReadOnly));
-        QVERIFY(page.readAll().contains("答对 46 / 47"));
+        QVERIFY(page.readAll().contains("答对 66 / 68"));
+    }
+
+    // The name and number typed head the attempt and are offered again at the next start.
+    // Attempts at a code are counted, on after the next start too; answers not exported are not
+    // thrown away at one press of 开始; an export before the end holds every answer the code asks,
+    // the rest as 未答.
+    void studentKeptAndAttemptsCounted() {
+        ExercisePanel* panel = openPanel();
+        QVERIFY(panel);
+        field(*panel, "studentName").setText(QStringLiteral(" 张三 "));
+        field(*panel, "studentNumber").setText(QStringLiteral("2026001"));
+        field(*panel, "exerciseCode").setText(QStringLiteral("ＫＬＭ３Ｑ"));
+        press(*panel, "startExercises");
+        QCOMPARE(label(*panel, "notice").text(),
+                 QStringLiteral("练习码中不能有“L”：只用数字 2–9 和字母，不含 I、L、O"));
+        field(*panel, "exerciseCode").setText(QStringLiteral("　ｋ７ｍ３ｑ "));
+        press(*panel, "startExercises");
+        QCOMPARE(field(*panel, "exerciseCode").text(), QStringLiteral("K7M3Q"));
+        QCOMPARE(label(*panel, "attempt").text(),
+                 QStringLiteral("练习码 K7M3Q　姓名 张三　学号 2026001　第 1 次"));
+        press(*panel, "feed−Y");
+        press(*panel, "startExercises");
+        QCOMPARE(label(*panel, "notice").text(),
+                 QStringLiteral(
+                     "本次作答还没有导出：先导出 CSV，或再按“开始”重新作答（已答的步不再保留）"));
+        QCOMPARE(label(*panel, "knownValues").text(),
+                 QStringLiteral("第 2 步前：点 (0, 6)，F = −13"));
+        press(*panel, "startExercises");
+        QCOMPARE(label(*panel, "attempt").text(),
+                 QStringLiteral("练习码 K7M3Q　姓名 张三　学号 2026001　第 2 次"));
+        QCOMPARE(label(*panel, "knownValues").text(),
+                 QStringLiteral("第 1 步前：点 (0, 7)，F = 0"));
+
+        press(*panel, "feed−Y");
+        const QString path = t_.home.filePath(QStringLiteral("early.csv"));
+        t_.prompts->names << path;
+        press(*panel, "exportCsvEarly");
+        QFile csv(path);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = csv.readAll().split('\n');
+        QCOMPARE(lines.size(), 1 + 68 + 1);
+        QVERIFY(lines[1].startsWith("K7M3Q,张三,2026001,"));
+        QVERIFY(
+            lines[1].contains(",2,1,\"逐点比较法 圆弧 G02 SR1，圆心 (0, 0)：(0, 7) → (7, 0)\",1,"
+                              "进给,-Y,-Y,对,1,68,"));
+        QVERIFY(lines[2].contains(",1,F,未答,-13,错,1,68,"));
+        QVERIFY(lines[3].contains(",2,进给,未答,+X,错,1,68,"));
+        press(*panel, "startExercises");
+        QCOMPARE(label(*panel, "attempt").text(),
+                 QStringLiteral("练习码 K7M3Q　姓名 张三　学号 2026001　第 3 次"));
+
+        QVERIFY(t_.openWindow());
+        panel = openPanel();
+        QVERIFY(panel);
+        QCOMPARE(field(*panel, "studentName").text(), QStringLiteral("张三"));
+        QCOMPARE(field(*panel, "studentNumber").text(), QStringLiteral("2026001"));
+        field(*panel, "exerciseCode").setText(QStringLiteral("K7M3Q"));
+        press(*panel, "startExercises");
+        QCOMPARE(label(*panel, "attempt").text(),
+                 QStringLiteral("练习码 K7M3Q　姓名 张三　学号 2026001　第 4 次"));
+    }
+
+    // Alt and a letter never types into a field, whether its button is on the page shown or on
+    // a page hidden, enabled or not; where the button is there, its access key acts.
+    void accessKeysNeverType() {
+        ExercisePanel* panel = openPanel();
+        QVERIFY(panel);
+        QLineEdit& code = field(*panel, "exerciseCode");
+        code.setText(QStringLiteral("K7M3Q"));
+        press(*panel, "startExercises");
+        QLineEdit& deviation = field(*panel, "newDeviation");
+        for (QLineEdit* typed : {&deviation, &code, &field(*panel, "studentName")}) {
+            const QString before = typed->text();
+            typed->setFocus();
+            for (const Qt::Key key : {Qt::Key_S, Qt::Key_X, Qt::Key_Y, Qt::Key_D, Qt::Key_Q}) {
+                QTest::keyClick(typed, key, Qt::AltModifier);
+            }
+            QCOMPARE(typed->text(), before);
+        }
+        QCOMPARE(label(*panel, "knownValues").text(),
+                 QStringLiteral("第 1 步前：点 (0, 7)，F = 0"));
+
+        const auto exercises = teach::ExerciseCode("K7M3Q").exercises();
+        for (motion::PulseStepper stepper = exercises[0].stepper(); !stepper.finished();) {
+            answerRight(*panel, stepper.next());
+        }
+        // A button's access key clicks it a moment later, as a pressed button shows.
+        code.setFocus();
+        QTest::keyClick(&code, Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(label(*panel, "knownValues").text(),
+                     QStringLiteral(
+                         "第 1 步前：点 (−4, 3)\nJ_Vx = 3，J_Vy = 4；J_Rx = 0，J_Ry = 0；容量 8"));
+        code.setFocus();
+        QTest::keyClick(&code, Qt::Key_Y, Qt::AltModifier);
+        QTest::keyClick(&code, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(code.text(), QStringLiteral("K7M3Q"));
+        QTRY_COMPARE(label(*panel, "verdict").text(),
+                     QStringLiteral("第 1 步：溢出 ✗ 答 J_Ry，应为 无\n"
+                                    "J_Rx = 0 + 3 = 3 < 8，不溢出；J_Ry = 0 + 4 = 4 < 8，不溢出"));
     }
 
 private:
@@ -84,7 +182,9 @@ private:
         if (!item) return nullptr;
         item->trigger();
         auto* panel = t_.window->findChild<ExercisePanel*>();
-        return panel && QTest::qWaitForWindowExposed(panel) ? panel : nullptr;
+        return panel && QTest::qWaitForWindowExposed(panel) && QTest::qWaitForWindowActive(panel)
+                   ? panel
+                   : nullptr;
     }
 
     static QLineEdit& field(ExercisePanel& panel, const char* name) {
@@ -92,6 +192,11 @@ private:
     }
     static QLabel& label(ExercisePanel& panel, const char* name) {
         return *panel.findChild<QLabel*>(QString::fromLatin1(name));
+    }
+    static QString rowText(const QTableWidget& table, int row) {
+        QStringList cells;
+        for (int column = 1; column < 5; ++column) cells << table.item(row, column)->text();
+        return cells.join(QLatin1Char(' '));
     }
     static void press(ExercisePanel& panel, const char* name) {
         QTest::mouseClick(panel.findChild<QPushButton*>(QString::fromUtf8(name)), Qt::LeftButton);
@@ -110,6 +215,7 @@ private:
     }
     static void answerRight(ExercisePanel& panel, const motion::PulseIteration& iteration) {
         if (const auto* step = std::get_if<motion::ComparisonStep>(&iteration)) {
+            field(panel, "newDeviation").setText(QString::number(step->fAfter));
             press(panel, ("feed" + teach::pulseFeedText(step->feed)).c_str());
             return;
         }

@@ -1,0 +1,23 @@
+#include "app/teaching/ExerciseExport.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/base/Prompts.h"
+#include "render/WholeFile.h"
+
+namespace tarvo::app {
+
+bool exportExercises(Prompts& prompts, const QString& title, const QString& filter,
+                     const QString& suffix, const std::string& bytes) {
+    QString path = prompts.saveFileName(title, filter);
+    if (path.isEmpty()) return false;
+    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
+    if (render::writeWhole(path, QByteArray::fromStdString(bytes))) return true;
+    prompts.message(QStringLiteral("保存失败"),
+                    QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
+    return false;
+}
+
+}  // namespace tarvo::app
