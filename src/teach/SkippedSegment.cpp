@@ -7,7 +7,8 @@ motion::StepRecord skippedRecord(const motion::Segment& s) {
     r.line = s.line;
     r.number = 0;
     r.gmode = s.gmode;
-    const bool arc = s.gmode == motion::Mode::Clockwise || s.gmode == motion::Mode::CounterClockwise;
+    const bool arc =
+        s.gmode == motion::Mode::Clockwise || s.gmode == motion::Mode::CounterClockwise;
     r.method = arc ? motion::Method::Comparison : motion::Method::Integration;
     // As degorder leaves them: an arc's point from its centre, deviation 0.
     if (arc) {

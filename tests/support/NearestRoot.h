@@ -30,8 +30,10 @@ private:
     using U256 = std::array<std::uint64_t, 4>;  // little end first
 
     static U256 product(U128 a, U128 b) {
-        const std::uint64_t x[2] = {static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(a >> 64)};
-        const std::uint64_t y[2] = {static_cast<std::uint64_t>(b), static_cast<std::uint64_t>(b >> 64)};
+        const std::uint64_t x[2] = {static_cast<std::uint64_t>(a),
+                                    static_cast<std::uint64_t>(a >> 64)};
+        const std::uint64_t y[2] = {static_cast<std::uint64_t>(b),
+                                    static_cast<std::uint64_t>(b >> 64)};
         U256 r{};
         for (int i = 0; i < 2; ++i) {
             U128 carry = 0;
