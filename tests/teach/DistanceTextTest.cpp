@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -33,6 +34,9 @@ TEST_P(DistanceRoot, IsTheNearestDoubleAndReadsRounded) {
     const double root = square.root();
     EXPECT_EQ(root, std::strtod(row()["root"].c_str(), nullptr));
     EXPECT_TRUE(test::NearestRootCheck::holds(units, root));
+    // The check tells a neighbour one unit in the last place off.
+    EXPECT_FALSE(test::NearestRootCheck::holds(units, std::nextafter(root, HUGE_VAL)));
+    EXPECT_FALSE(test::NearestRootCheck::holds(units, std::nextafter(root, -HUGE_VAL)));
     motion::StepRecord record;
     record.gmode = motion::Mode::Line;
     record.distance2 = square;
