@@ -4,8 +4,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "interp/Machine.h"
+#include "interp/Messages.h"
 #include "interp/Panel.h"
 
 namespace tarvo::cli {
@@ -30,11 +32,17 @@ public:
     const interp::Machine& machine() const { return machine_; }
     interp::Machine& machine() { return machine_; }
     const std::optional<std::string>& message() const { return panel_.last; }
+    // The machine's warnings of the run, a line each ("第3行注意：整圆：…").
+    const std::vector<std::string>& warnings() const { return panel_.warnings; }
 
 private:
     struct MessagePanel : interp::SilentPanel {
         void message(std::string_view text, std::string_view) override { last = std::string(text); }
+        void warningShown(std::int64_t line, std::string_view text) override {
+            warnings.push_back(interp::messages::warningLine(line + 1, text));
+        }
         std::optional<std::string> last;
+        std::vector<std::string> warnings;
     };
 
     interp::Parameters parameters_;

@@ -1,6 +1,7 @@
 #include "cli/StepWriter.h"
 
 #include "interp/Machine.h"
+#include "teach/SkippedSegment.h"
 #include "teach/StepCsv.h"
 
 namespace tarvo::cli {
@@ -14,6 +15,11 @@ void StepWriter::interpolated(const motion::StepRecord& record, const motion::Se
     // The interpolator counts the iterations of each segment from 1.
     if (record.number == 1) segment_ = teach::textbookSegment(segment, machine_.dlstep());
     out_ << teach::stepCsvRow({record, segment_});
+}
+
+void StepWriter::skipped(const motion::Segment& segment) {
+    segment_ = teach::textbookSegment(segment, machine_.dlstep());
+    out_ << teach::stepCsvRow({teach::skippedRecord(segment), segment_});
 }
 
 }  // namespace tarvo::cli

@@ -17,6 +17,7 @@ class StepWriter : public motion::StepObserver {
 public:
     StepWriter(std::ostream& out, const interp::Machine& machine);
     void interpolated(const motion::StepRecord& record, const motion::Segment& segment) override;
+    void skipped(const motion::Segment& segment) override;
 
 private:
     std::ostream& out_;

@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
     if (!commitOutput(traceFile, options->trace)) return fail("cannot write " + options->trace);
     if (!commitOutput(stepsFile, options->steps)) return fail("cannot write " + options->steps);
     if (pictures && !pictures->save(*options, runner->machine(), error)) return fail(error);
+    for (const std::string& warning : runner->warnings()) std::cerr << warning << "\n";
     if (runner->message()) std::cerr << *runner->message() << "\n";
     if (const std::size_t keep = runner->machine().path().keep(); keep > 1) {
         std::cerr << "tarvo-cli: the cut below the surface filled its 1 GiB record; the magnified "

@@ -1,5 +1,7 @@
 #include "interp/Interpreter.h"
 
+#include <algorithm>
+
 #include "interp/Messages.h"
 #include "interp/Words.h"
 #include "motion/Squared.h"
@@ -78,6 +80,16 @@ Interpreter::Outcome Interpreter::tick(motion::Segment& s) {
                 }
         }
     }
+}
+
+bool Interpreter::lineWrotePlaneWords() const {
+    // Every letter of the line is read as a word, so its text alone tells.
+    auto at = std::min(static_cast<std::size_t>(txtpos - 1), progtxt_.size());
+    while (at > 0 && progtxt_[at - 1] != '\n') {
+        const char c = upper(progtxt_[--at]);
+        if (c == 'X' || c == 'Y' || c == 'I' || c == 'J') return true;
+    }
+    return false;
 }
 
 std::string_view Interpreter::readWord(bool (*continues)(char)) {

@@ -24,6 +24,10 @@ public:
 
     const std::string& progtxt() const { return progtxt_; }
     const std::string& error() const { return error_; }  // after Outcome::Error
+    // After LineEnd: whether the line just ended wrote an X, Y, I or J word,
+    // as an arc line that says where it goes does; a line of M words under
+    // a modal G02 writes none.
+    bool lineWrotePlaneWords() const;
 
     std::int64_t txtpos = 0;               // byte index of the next character to read
     std::int64_t txtline = 0;              // line feeds consumed: index of the line being read

@@ -241,6 +241,9 @@ void Machine::handOver() {
             report(interp_.txtline, refused.what());
             return;
         }
+        if (segment_.fullCircle() && interp_.lineWrotePlaneWords()) {
+            warn(interp_.txtline, messages::fullCircle);
+        }
         timer2_.enabled = true;
     } else {
         timer2_.enabled = false;
@@ -264,6 +267,13 @@ void Machine::timer2Tick() {
             report(interp_.txtline, messages::unreachable);
             break;
     }
+}
+
+// A warning leaves the run going: the panel marks the line, the observers
+// list the segment the machine leaves out.
+void Machine::warn(std::int64_t line, std::string_view message) {
+    panel_.warningShown(line - 1, message);
+    for (motion::StepObserver* observer : observers_) observer->skipped(segment_);
 }
 
 // A program error stops the run for good: both timers go off, so a segment

@@ -156,6 +156,7 @@ private:
     void timer2Tick();
     void handOver();
     void report(std::int64_t line, std::string_view message);
+    void warn(std::int64_t line, std::string_view message);
     void tellListeners(TimerId timer);
 
     views::BlindCanvas blind_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tarvo::interp::messages {
@@ -11,6 +13,15 @@ inline constexpr std::string_view badG = "G....";
 inline constexpr std::string_view badM = "M....";
 inline constexpr std::string_view notOnArc = "终点不在圆弧上";
 inline constexpr std::string_view unreachable = "终点无法到达";
+
+// Warnings: the run goes on. An arc whose end is its start is skipped, pulses
+// and all, so a full circle written as one arc is not cut.
+inline constexpr std::string_view fullCircle = "整圆：终点与起点重合，本段不走";
+
+// A warning on a line of its own, line counted from 1: "第3行注意：整圆：…".
+inline std::string warningLine(std::int64_t line, std::string_view text) {
+    return "第" + std::to_string(line) + "行注意：" + std::string(text);
+}
 
 // Run refused.
 inline constexpr std::string_view loadProgram = "请加载NC程序";

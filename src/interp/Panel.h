@@ -26,6 +26,10 @@ public:
     // A program error lies on this line, counted from 0; the text is the one
     // message() shows next.
     virtual void programErrorShown(std::int64_t line, std::string_view text) = 0;
+    // A line, counted from 0, the machine did not do as written, and why
+    // (messages::fullCircle); the run goes on. Told when the line's motion
+    // would begin.
+    virtual void warningShown(std::int64_t line, std::string_view text) = 0;
     // The work-piece origin read-outs, in millimetres, at the start of a run.
     virtual void originShown(double x, double y, double z) = 0;
     // Run selects the plan view's option button (the views themselves are
@@ -46,6 +50,7 @@ public:
     void currentLineMarked(std::int64_t) override {}
     void executingLineShown(std::int64_t) override {}
     void programErrorShown(std::int64_t, std::string_view) override {}
+    void warningShown(std::int64_t, std::string_view) override {}
     void originShown(double, double, double) override {}
     void viewOptionSelected(views::View) override {}
 };

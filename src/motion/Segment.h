@@ -24,6 +24,11 @@ struct Segment {
 
     // A segment whose end is its start ends without a step.
     bool empty() const { return xs == xe && ys == ye && zs == ze; }
+    // An arc ending on its start, as a full circle is written: being empty,
+    // it is not cut.
+    bool fullCircle() const {
+        return (gmode == Mode::Clockwise || gmode == Mode::CounterClockwise) && empty();
+    }
 
     // |ze - zs| in tenths, rounded: the Z increment fed to the integer register.
     std::int64_t dz10() const { return roundHalfEven((ze - zs).abs() * 10); }

@@ -5,6 +5,7 @@
 #include <concepts>
 
 #include "motion/Decimal.h"
+#include "motion/ExactRoot.h"
 #include "motion/Wide.h"
 
 namespace tarvo::motion {
@@ -40,13 +41,10 @@ public:
 
     // The nearest double or close to it, for texts and drawing only.
     double toDouble() const { return static_cast<double>(units_) / static_cast<double>(one); }
-    // Its square root, for texts and drawing only: worked out with the
-    // 64-bit mantissa of long double, so it comes out as the nearest double
-    // (510 exactly for 510², 127.27922061357856 for 16200).
-    double root() const {
-        return static_cast<double>(std::sqrt(static_cast<long double>(units_)) /
-                                   static_cast<long double>(Decimal::one));
-    }
+    // Its square root, for texts and drawing only: the double nearest the
+    // exact root (510 exactly for 510², 127.27922061357856 for 16200), the
+    // same on every compiler. Only of a value that is not negative.
+    double root() const { return nearestRoot(static_cast<WideUnsigned>(units_), one); }
 
 private:
     Wide units_ = 0;

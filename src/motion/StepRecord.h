@@ -52,6 +52,9 @@ struct StepRecord {
     // the iteration).
     Interpolation interpolation = Interpolation::Machine;
     std::optional<PulseIteration> pulses;
+    // No iteration at all: the row that tells a skipped segment (number 0,
+    // the registers as handed over, the tool at the segment's start).
+    bool skipped = false;
 
     friend bool operator==(const StepRecord&, const StepRecord&) = default;
 };
@@ -62,6 +65,10 @@ class StepObserver {
 public:
     virtual ~StepObserver() = default;
     virtual void interpolated(const StepRecord& record, const Segment& segment) = 0;
+    // A segment the machine leaves out without an iteration: a full circle.
+    // Told when the segment is handed over; an observer that lists only
+    // iterations need not listen.
+    virtual void skipped(const Segment& /*segment*/) {}
 
     // How far the observer's record had come, taken with each of the
     // machine's snapshots; a step back that goes back to the snapshot hands

@@ -54,6 +54,22 @@ std::string registerSum(const char* name, const char* axis, bool adds, std::int6
     return text + " ≥ " + number(capacity) + " → Δ" + axis + ", 余 " + number(after);
 }
 
+// The rule a comparison line's iteration follows. On an axis the quadrant
+// alone does not say it: along X, F stays 0 and the quadrant's F ≥ 0 rule
+// feeds X; along Y, Xe = 0 leaves nothing to feed on X, so Y is fed as the
+// quadrant's F < 0 rule feeds it, and F stays 0.
+std::string lineRule(const ComparisonStep& c, motion::PulsePoint end) {
+    const std::string quadrant = "L" + std::to_string(lineQuadrant(end));
+    std::string text = "F = " + number(c.f) + (c.f < 0 ? " < 0, " : " ≥ 0, ") + quadrant;
+    if (end.y == 0) {
+        text += std::string("; Ye = 0 在 ") + (end.x > 0 ? "+X" : "−X") + " 轴上，按 " + quadrant;
+    } else if (end.x == 0 && c.f >= 0) {
+        const char* fed = end.y > 0 ? "+Y" : "−Y";
+        text += std::string("; Xe = 0 在 ") + fed + " 轴上，X 不进给，按 F < 0 进给 " + fed;
+    }
+    return text;
+}
+
 std::string counter(std::int64_t before, std::int64_t after) {
     return number(before) + " → " + number(after);
 }
@@ -72,17 +88,18 @@ std::string pulseJudgement(const TextbookStep& step) {
     const motion::StepRecord& record = step.record;
     const std::string note = roundingNote(record, step.segment.figure);
     if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
-        return "F = " + number(c->f) + (c->f < 0 ? " < 0" : " ≥ 0") + ", L" +
-               std::to_string(lineQuadrant(step.segment.figure.end)) + note;
+        return lineRule(*c, step.segment.figure.end) + note;
     }
     return overflows(std::get<IntegrationStep>(*record.pulses)) + note;
 }
 
 std::string pulseCalculation(const motion::StepRecord& record) {
     if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
+        // An X feed takes |Ye| off, a Y feed adds |Xe|, even when that is 0.
         const std::int64_t change = c->fAfter - c->f;
-        return "F = " + number(c->f) + (change < 0 ? " − " : " + ") +
-               std::to_string(change < 0 ? -change : change) + " = " + number(c->fAfter);
+        const bool xFed = c->feed.x != 0;
+        return "F = " + number(c->f) + (xFed ? " − " : " + ") +
+               std::to_string(xFed ? -change : change) + " = " + number(c->fAfter);
     }
     const auto& s = std::get<IntegrationStep>(*record.pulses);
     return registerSum("x", "X", s.addsX, s.jrx, s.jvx, s.jrxAfter, s.capacity) + "; " +

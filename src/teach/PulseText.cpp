@@ -1,5 +1,7 @@
 #include "teach/PulseText.h"
 
+#include "motion/ExactRoot.h"
+
 namespace tarvo::teach {
 
 namespace {
@@ -53,7 +55,43 @@ std::string quotientText(motion::Wide n, motion::Wide d) {
     return prefix + text;
 }
 
+motion::WideUnsigned powerOfTen(int places) {
+    motion::WideUnsigned p = 1;
+    for (int i = 0; i < places; ++i) p *= 10;
+    return p;
+}
+
+motion::RoundedRoot pulseRoot(motion::Squared square, motion::Decimal dlstep, int places) {
+    return motion::rootToPlaces(
+        static_cast<motion::WideUnsigned>(square.units()),
+        static_cast<motion::WideUnsigned>(motion::Squared::of(dlstep).units()), places);
+}
+
+std::string wholeText(motion::WideUnsigned w) {
+    std::string text;
+    for (; text.empty() || w != 0; w /= 10) {
+        text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(w % 10)));
+    }
+    return text;
+}
+
 }  // namespace
+
+std::string pulseRootText(motion::Squared square, motion::Decimal dlstep, int places) {
+    const motion::RoundedRoot exact = pulseRoot(square, dlstep, 2);
+    if (exact.exact) places = 2;
+    const motion::RoundedRoot r = exact.exact ? exact : pulseRoot(square, dlstep, places);
+    const motion::WideUnsigned scale = powerOfTen(places);
+    std::string fraction = wholeText(r.digits % scale + scale).substr(1);
+    if (r.exact) fraction.erase(fraction.find_last_not_of('0') + 1);
+    return wholeText(r.digits / scale) + (fraction.empty() ? "" : "." + fraction);
+}
+
+bool pulseRootReads(motion::Squared square, motion::Decimal dlstep, int places,
+                    std::int64_t limit) {
+    const motion::RoundedRoot r = pulseRoot(square, dlstep, places);
+    return !r.exact && r.digits == static_cast<motion::WideUnsigned>(limit) * powerOfTen(places);
+}
 
 std::string pulseText(motion::Decimal length, motion::Decimal dlstep) {
     return quotientText(length.units(), dlstep.units());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "motion/Decimal.h"
@@ -14,6 +15,14 @@ namespace tarvo::teach {
 // 0 is written without a sign. Minus is the ASCII '-'.
 std::string pulseText(motion::Decimal length, motion::Decimal dlstep);
 std::string pulseSquaredText(motion::Squared square, motion::Decimal dlstep);
+
+// The root of a square (not negative) in pulses, from its exact value: every
+// digit when the root ends within two places ("3", "2.5"), otherwise rounded
+// to the nearest at the given places, halves up ("5.39" for √29, "1.00").
+std::string pulseRootText(motion::Squared square, motion::Decimal dlstep, int places = 2);
+// Whether that root, rounded to the places, reads the whole number `limit`
+// though it is not exactly that: the text then cannot tell the side.
+bool pulseRootReads(motion::Squared square, motion::Decimal dlstep, int places, std::int64_t limit);
 
 // The same text with each '-' written as the typographic minus "−".
 std::string withMinusSign(std::string text);

@@ -72,9 +72,9 @@ std::string stepCsvRow(const TextbookStep& step) {
     const bool line = r.method == motion::Method::Integration;
     const auto number = [](auto value) { return motion::exactText(value) + ','; };
     const auto sigma = step.sigmaAfter();
-    const std::string sigmaCell = r.pulses ? pulseSigmaCell(r)
-                                  : sigma  ? std::to_string(*sigma)
-                                           : std::string();
+    const std::string sigmaCell = r.pulses              ? pulseSigmaCell(r)
+                                  : sigma && !r.skipped ? std::to_string(*sigma)
+                                                        : std::string();
     std::string row = std::to_string(r.line) + ',' + std::to_string(r.number) + ',';
     row += line ? "integration," : "comparison,";
     row += std::string(modeText(r.gmode)) + ',';

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "interp/Machine.h"
+#include "teach/SkippedSegment.h"
 
 namespace tarvo::teach {
 
@@ -32,8 +33,9 @@ bool startsHalfFull(const motion::StepRecord& record) {
 }  // namespace
 
 void StepTable::interpolated(const motion::StepRecord& record, const motion::Segment& segment) {
-    // The interpolator counts the iterations of each segment from 1.
-    if (record.number == 1 || segments_.empty()) {
+    // The interpolator counts the iterations of each segment from 1; a
+    // skipped segment's row has number 0.
+    if (record.number <= 1 || segments_.empty()) {
         segments_.push_back({end_, segment, textbookSegment(segment, machine_.dlstep()),
                              record.before, startsHalfFull(record)});
     }
@@ -49,10 +51,15 @@ void StepTable::interpolated(const motion::StepRecord& record, const motion::Seg
                      {record.feed[0], record.feed[1], record.feed[2]},
                      record.method,
                      record.interpolation,
-                     record.pulses.has_value()});
+                     record.pulses.has_value(),
+                     record.skipped});
     if (record.pulses) pulses_.push_back({end_, *record.pulses});
     ++end_;
     while (segments_.size() > 1 && segments_[1].first <= firstSerial()) segments_.pop_front();
+}
+
+void StepTable::skipped(const motion::Segment& segment) {
+    interpolated(skippedRecord(segment), segment);
 }
 
 void StepTable::runStarted() {
@@ -106,6 +113,7 @@ motion::StepRecord StepTable::at(std::uint64_t serial) const {
                   motion::Squared::of(s.ze * 10 - row.point.z);
     r.interpolation = row.interpolation;
     if (row.pulses) r.pulses = pulsesOf(serial);
+    r.skipped = row.skipped;
     return r;
 }
 

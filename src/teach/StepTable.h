@@ -41,6 +41,8 @@ public:
     StepTable& operator=(const StepTable&) = delete;
 
     void interpolated(const motion::StepRecord& record, const motion::Segment& segment) override;
+    // A segment the machine leaves out gets one row that says so.
+    void skipped(const motion::Segment& segment) override;
     void ticked(interp::TimerId) override { ++ticks_; }
     void runStarted() override;
     // Drops the rows made after the run's tick runTicks, whatever their
@@ -79,6 +81,7 @@ private:
         motion::Method method = motion::Method::Integration;
         motion::Interpolation interpolation = motion::Interpolation::Machine;
         bool pulses = false;
+        bool skipped = false;
     };
     // A segment of the kept rows, from the serial of its first iteration.
     struct SegmentRows {

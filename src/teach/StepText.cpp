@@ -1,7 +1,9 @@
 #include "teach/StepText.h"
 
+#include "interp/Messages.h"
 #include "motion/NumberText.h"
 #include "teach/PulseBeats.h"
+#include "teach/PulseText.h"
 
 namespace tarvo::teach {
 
@@ -80,6 +82,7 @@ std::string afterText(const motion::StepRecord& record) {
 }
 
 std::string decisionText(const motion::StepRecord& record) {
+    if (record.skipped) return std::string(interp::messages::fullCircle);
     const std::string fed = feedText(record);
     if (record.pulses && record.method == motion::Method::Integration) return pulseDecision(record);
     if (record.pulses) return pulseDecision(record) + " → " + fed;
@@ -94,6 +97,11 @@ std::string decisionText(const motion::StepRecord& record) {
 
 std::string feedText(const motion::StepRecord& record) {
     return fedList(record, axisNames, true);
+}
+
+std::string distanceText(const motion::StepRecord& record) {
+    if (record.skipped) return {};
+    return pulseRootText(record.distance2, motion::Decimal(1));
 }
 
 }  // namespace tarvo::teach

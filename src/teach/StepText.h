@@ -25,10 +25,14 @@ std::string afterText(const motion::StepRecord& record);
 
 // Why it fed what it fed: the remainder registers whose sums reached the
 // capacity, "jrx jry ≥ 16" (or "< 16" when none did), or the side of the
-// circle and the step it chose, "F<0 → +Y".
+// circle and the step it chose, "F<0 → +Y"; a skipped segment's row says why.
 std::string decisionText(const motion::StepRecord& record);
 
 // The axes fed and their directions, "+X +Y" or "-Y"; empty when none moved.
 std::string feedText(const motion::StepRecord& record);
+
+// The end test's distance after the iteration, tenths of a millimetre, from
+// its exact square: "3" when exact, otherwise rounded at two places, "5.39".
+std::string distanceText(const motion::StepRecord& record);
 
 }  // namespace tarvo::teach

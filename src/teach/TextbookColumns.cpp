@@ -43,7 +43,7 @@ std::string textbookCell(const TextbookStep& step, int column) {
         case Line:
             return std::to_string(step.record.line);
         case Step:
-            return std::to_string(step.record.number);
+            return step.record.skipped ? "—" : std::to_string(step.record.number);
         case Judgement:
             return judgementText(step);
         case Feed:

@@ -2,8 +2,9 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 
+#include "interp/Messages.h"
+#include "motion/ExactRoot.h"
 #include "motion/NumberText.h"
 #include "motion/Rounding.h"
 #include "teach/PulseBeats.h"
@@ -29,11 +30,9 @@ std::optional<std::int64_t> wholePulses(Decimal length, Decimal dlstep) {
 
 // The whole root of a square, when it has one.
 std::optional<std::int64_t> wholeRoot(Wide square) {
-    auto root = static_cast<std::int64_t>(std::sqrt(static_cast<long double>(square)));
-    while (static_cast<Wide>(root) * root > square) --root;
-    while (static_cast<Wide>(root + 1) * (root + 1) <= square) ++root;
-    if (static_cast<Wide>(root) * root != square) return std::nullopt;
-    return root;
+    const motion::WholeRoot r = motion::wholeRoot(static_cast<motion::WideUnsigned>(square));
+    if (r.rest != 0) return std::nullopt;
+    return static_cast<std::int64_t>(r.root);
 }
 
 std::optional<std::int64_t> arcSigmaOf(const motion::Segment& s, Decimal dlstep) {
@@ -197,6 +196,7 @@ bool TextbookStep::reachedEnd() const {
 }
 
 std::string judgementText(const TextbookStep& step) {
+    if (step.record.skipped) return std::string(interp::messages::fullCircle);
     if (step.pulses()) return pulseJudgement(step);
     return step.arc() ? arcJudgement(step) : lineJudgement(step);
 }
@@ -212,6 +212,7 @@ std::string feedText(const TextbookStep& step) {
 }
 
 std::string calculationText(const TextbookStep& step) {
+    if (step.record.skipped) return {};
     if (step.pulses()) return pulseCalculation(step.record);
     if (step.arc()) return arcCalculation(step);
     // A register whose axis does not move is left out.
@@ -225,6 +226,7 @@ std::string calculationText(const TextbookStep& step) {
 }
 
 std::string sigmaText(const TextbookStep& step) {
+    if (step.record.skipped) return "—";
     if (step.pulses()) return pulseSigma(step.record);
     const auto before = step.sigmaBefore(), after = step.sigmaAfter();
     if (!before || !after) return "—";
@@ -232,19 +234,19 @@ std::string sigmaText(const TextbookStep& step) {
 }
 
 std::string distanceText(const TextbookStep& step) {
-    // Two places cut off, not rounded, so the figure sides with the exact
-    // test: 0.999 reads 0.99 < 1.
+    if (step.record.skipped) return {};
     const bool reached = step.pulses() ? pulseEnded(step.record) : step.reachedEnd();
-    double d = std::floor(step.record.distance() / step.segment.dlstep.toDouble() * 100) / 100;
-    // A textbook method ends on its counters, wherever that leaves the distance.
-    if (!step.pulses()) d = reached ? std::min(d, 0.99) : std::max(d, 1.0);
-    std::array<char, 40> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.2f", d);
-    std::string text = buffer.data();
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') text.pop_back();
-    if (step.pulses()) return text + (reached ? "; 计数到 0" : "");
-    return text + (reached ? " < 1; 到终点" : " ≥ 1");
+    const Squared d2 = step.record.distance2;
+    const Decimal dlstep = step.segment.dlstep;
+    if (step.pulses()) return pulseRootText(d2, dlstep) + (reached ? "; 计数到 0" : "");
+    // Rounded to the nearest, a distance just short of the step would read
+    // "1.00 < 1": more places show the side the exact test took, and past
+    // eight of them the figure only says it is close.
+    int places = 2;
+    while (reached && places < 8 && pulseRootReads(d2, dlstep, places, 1)) ++places;
+    const std::string figure =
+        reached && pulseRootReads(d2, dlstep, places, 1) ? "≈1" : pulseRootText(d2, dlstep, places);
+    return figure + (reached ? " < 1; 到终点" : " ≥ 1");
 }
 
 std::string xText(const TextbookStep& step) {

@@ -65,6 +65,8 @@ struct TextbookStep {
 
 // The four beats, in UTF-8 with the typographic minus "−"; "; " parts a
 // text where the window breaks its line.
+// A skipped segment's row (a full circle) says so under 偏差判别 and leaves
+// the other beats empty, Σ "—".
 // 偏差判别: "F = −2 < 0, NR1", on an axis with the tie-break in words,
 // "F = 0 ≥ 0, NR1; Y = 0 按上半平面"; for lines the registers that reach
 // their capacity, "JRx、JRy 溢出".

@@ -30,12 +30,16 @@ public:
     void currentLineMarked(std::int64_t line) override { markedLine = line; }
     void executingLineShown(std::int64_t) override {}
     void programErrorShown(std::int64_t, std::string_view) override {}
+    void warningShown(std::int64_t line, std::string_view text) override {
+        warnings.push_back({line, std::string(text)});
+    }
     void originShown(double x, double y, double z) override { origin = {x, y, z}; }
     void viewOptionSelected(views::View view) override { option = view; }
 
     std::vector<std::pair<int, bool>> bits;
     std::vector<Point> points;
     std::vector<Message> messages;
+    std::vector<std::pair<std::int64_t, std::string>> warnings;  // line from 0, text
     bool spindle = false, coolant = false;
     std::int64_t caret = -1, markedLine = -1;
     Point origin{-1, -1, -1};

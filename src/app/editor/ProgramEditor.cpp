@@ -17,6 +17,7 @@ namespace {
 const QColor executingBand(255, 243, 196);
 const QColor errorBand(253, 228, 228);
 const QColor errorUnderline(214, 0, 0);
+const QColor warningUnderline(230, 150, 0);
 
 QTextEdit::ExtraSelection band(const QTextBlock& block, const QColor& colour) {
     QTextEdit::ExtraSelection selection{QTextCursor(block), {}};
@@ -25,12 +26,12 @@ QTextEdit::ExtraSelection band(const QTextBlock& block, const QColor& colour) {
     return selection;
 }
 
-QTextEdit::ExtraSelection wavyUnderline(const QTextBlock& block) {
+QTextEdit::ExtraSelection wavyUnderline(const QTextBlock& block, const QColor& colour) {
     QTextCursor words(block);
     words.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     QTextEdit::ExtraSelection selection{words, {}};
     selection.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-    selection.format.setUnderlineColor(errorUnderline);
+    selection.format.setUnderlineColor(colour);
     return selection;
 }
 
@@ -42,6 +43,7 @@ ProgramEditor::ProgramEditor(QWidget* parent)
     connect(this, &QPlainTextEdit::updateRequest, this, &ProgramEditor::followScroll);
     // A message about a text that has changed since no longer fits it.
     connect(document(), &QTextDocument::contentsChange, this, &ProgramEditor::clearError);
+    connect(document(), &QTextDocument::contentsChange, this, &ProgramEditor::clearWarnings);
     fitGutter();
 }
 
@@ -71,6 +73,18 @@ void ProgramEditor::clearError() {
     gutter_->update();
 }
 
+void ProgramEditor::markWarning(qint64 line, const QString& message) {
+    if (warnings_.value(line) == message) return;
+    warnings_.insert(line, message);
+    showBands();
+}
+
+void ProgramEditor::clearWarnings() {
+    if (warnings_.isEmpty()) return;
+    warnings_.clear();
+    showBands();
+}
+
 void ProgramEditor::showBands() {
     QList<QTextEdit::ExtraSelection> bands;
     const auto blockOf = [this](qint64 line) {
@@ -82,7 +96,12 @@ void ProgramEditor::showBands() {
         bands << band(block, executingBand);
     }
     if (const QTextBlock block = blockOf(errorLine_); block.isValid()) {
-        bands << band(block, errorBand) << wavyUnderline(block);
+        bands << band(block, errorBand) << wavyUnderline(block, errorUnderline);
+    }
+    for (auto w = warnings_.cbegin(); w != warnings_.cend(); ++w) {
+        if (const QTextBlock block = blockOf(w.key()); block.isValid() && w.key() != errorLine_) {
+            bands << wavyUnderline(block, warningUnderline);
+        }
     }
     setExtraSelections(bands);
 }
@@ -142,12 +161,14 @@ void ProgramEditor::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) fitGutter();
 }
 
-// Hovering over the faulty line shows the message, as the gutter's mark does.
+// Hovering over the faulty line shows the message, as the gutter's mark
+// does; over a line with a warning, the warning.
 bool ProgramEditor::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::ToolTip && errorLine_ >= 0) {
+    if (event->type() == QEvent::ToolTip && (errorLine_ >= 0 || !warnings_.isEmpty())) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        if (cursorForPosition(help->pos()).blockNumber() == errorLine_) {
-            QToolTip::showText(help->globalPos(), errorMessage_, viewport());
+        const QString tip = toolTipAt(cursorForPosition(help->pos()).blockNumber());
+        if (!tip.isEmpty()) {
+            QToolTip::showText(help->globalPos(), tip, viewport());
         } else {
             QToolTip::hideText();
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QPlainTextEdit>
 #include <vector>
 
@@ -31,6 +32,16 @@ public:
     void clearError();
     qint64 errorLine() const { return errorLine_; }
     QString errorMessage() const { return errorMessage_; }
+    // A warning: the line underlined in amber, the message as its tooltip;
+    // the run goes on. Warnings go when the text is edited or a run starts.
+    void markWarning(qint64 line, const QString& message);
+    void clearWarnings();
+    // The warning on a line; empty when it has none.
+    QString warningAt(qint64 line) const { return warnings_.value(line); }
+    // What hovering over a line shows: its error, else its warning, else nothing.
+    QString toolTipAt(qint64 line) const {
+        return line == errorLine_ ? errorMessage_ : warningAt(line);
+    }
 
     struct LineBox {
         qint64 line;
@@ -71,6 +82,7 @@ private:
     qint64 executingLine_ = -1;
     qint64 errorLine_ = -1;
     QString errorMessage_;
+    QMap<qint64, QString> warnings_;
 };
 
 }  // namespace tarvo::app

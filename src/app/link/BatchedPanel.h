@@ -32,6 +32,9 @@ public:
     void programErrorShown(std::int64_t line, std::string_view text) override {
         shown_.programErrorShown(line, text);
     }
+    void warningShown(std::int64_t line, std::string_view text) override {
+        shown_.warningShown(line, text);
+    }
     void message(std::string_view text, std::string_view title) override {
         shown_.message(text, title);
     }

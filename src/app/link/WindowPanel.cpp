@@ -20,6 +20,7 @@ void WindowPanel::startProgram(const std::string& program, const QString& editor
     caretMap_ = CaretMap(program, editorText);
     startPoint_ = w_.coordinates.pointTexts();
     w_.editor.filetxt().clearError();
+    w_.editor.filetxt().clearWarnings();
 }
 
 void WindowPanel::restartProgram() {
@@ -63,6 +64,10 @@ void WindowPanel::executingLineShown(std::int64_t line) {
 
 void WindowPanel::programErrorShown(std::int64_t line, std::string_view message) {
     w_.editor.filetxt().markError(line, text(message));
+}
+
+void WindowPanel::warningShown(std::int64_t line, std::string_view message) {
+    w_.editor.filetxt().markWarning(line, text(message));
 }
 
 void WindowPanel::originShown(double x, double y, double z) {

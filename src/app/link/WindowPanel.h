@@ -49,6 +49,7 @@ public:
     void currentLineMarked(std::int64_t line) override;
     void executingLineShown(std::int64_t line) override;
     void programErrorShown(std::int64_t line, std::string_view message) override;
+    void warningShown(std::int64_t line, std::string_view message) override;
     void originShown(double x, double y, double z) override;
     void viewOptionSelected(views::View view) override;
     void cutThinned() override;

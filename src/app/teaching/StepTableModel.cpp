@@ -185,7 +185,7 @@ QString StepTableModel::registerText(const QModelIndex& index) const {
         case Z:
             return number(r.point.z);
         case Distance:
-            return QString::number(r.distance(), 'f', 2);
+            return utf8(teach::distanceText(r));
         default:
             return {};
     }
