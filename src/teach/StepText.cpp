@@ -1,5 +1,6 @@
 #include "teach/StepText.h"
 
+#include "motion/Methods.h"
 #include "motion/NumberText.h"
 #include "teach/PulseBeats.h"
 
@@ -40,15 +41,7 @@ std::string_view methodText(motion::Method method) {
 }
 
 std::string_view interpolationText(motion::Interpolation interpolation) {
-    switch (interpolation) {
-        case motion::Interpolation::Machine:
-            return "机床";
-        case motion::Interpolation::Comparison:
-            return "逐点比较法";
-        case motion::Interpolation::Integration:
-            return "数字积分法";
-    }
-    return "";
+    return motion::methodEntry(interpolation).shortCaption;
 }
 
 std::string_view modeText(motion::Mode mode) {

@@ -5,6 +5,7 @@
 
 #include "app/window/RegisterBitsDialog.h"
 #include "app/window/Settings.h"
+#include "motion/Methods.h"
 
 namespace tarvo::app {
 
@@ -16,32 +17,38 @@ QAction* checkable(QMenu& menu, const QString& text) {
     return action;
 }
 
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 }  // namespace
 
 MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QWidget* window)
     : QObject(window), settings_(settings), bitsDialog_(new RegisterBitsDialog(window)) {
     QMenu* menu = teach.addMenu(QStringLiteral("插补方法(&M)"));
-    machine = checkable(*menu, QStringLiteral("机床（直线数字积分，圆弧逐点比较）"));
-    comparison = checkable(*menu, QStringLiteral("逐点比较法"));
-    integration = checkable(*menu, QStringLiteral("数字积分法"));
     auto* group = new QActionGroup(this);
-    for (QAction* method : {machine, comparison, integration}) group->addAction(method);
+    for (const motion::MethodEntry& entry : motion::methods()) {
+        QAction* item = checkable(*menu, utf8(entry.caption));
+        group->addAction(item);
+        methods_.emplace_back(entry.interpolation, item);
+    }
+    using motion::Interpolation;
+    machine = method(Interpolation::Machine);
+    comparison = method(Interpolation::Comparison);
+    integration = method(Interpolation::Integration);
     menu->addSeparator();
     halfLoad = checkable(*menu, QStringLiteral("半加载"));
     registerBits = menu->addAction(QString());
 
     const motion::MethodChoice stored = settings_.method();
-    using motion::Interpolation;
-    (stored.interpolation == Interpolation::Comparison    ? comparison
-     : stored.interpolation == Interpolation::Integration ? integration
-                                                          : machine)
-        ->setChecked(true);
+    method(stored.interpolation)->setChecked(true);
     halfLoad->setChecked(stored.halfLoad);
     bits_ = stored.bits;
     showBits();
-    for (QAction* item : {machine, comparison, integration, halfLoad}) {
+    for (const auto& [interpolation, item] : methods_) {
         connect(item, &QAction::toggled, this, &MethodMenu::chosen);
     }
+    connect(halfLoad, &QAction::toggled, this, &MethodMenu::chosen);
     connect(registerBits, &QAction::triggered, this, [this] {
         bitsDialog_->setBits(bits_);
         bitsDialog_->open();
@@ -49,12 +56,19 @@ MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QWidget* window)
     connect(bitsDialog_, &QDialog::accepted, this, &MethodMenu::bitsChosen);
 }
 
+QAction* MethodMenu::method(motion::Interpolation interpolation) const {
+    for (const auto& [shown, item] : methods_) {
+        if (shown == interpolation) return item;
+    }
+    return nullptr;
+}
+
 motion::MethodChoice MethodMenu::choice() const {
-    using motion::Interpolation;
-    const Interpolation method = comparison->isChecked()    ? Interpolation::Comparison
-                                 : integration->isChecked() ? Interpolation::Integration
-                                                            : Interpolation::Machine;
-    return {method, halfLoad->isChecked(), bits_};
+    motion::Interpolation checked = motion::Interpolation::Machine;
+    for (const auto& [interpolation, item] : methods_) {
+        if (item->isChecked()) checked = interpolation;
+    }
+    return {checked, halfLoad->isChecked(), bits_};
 }
 
 void MethodMenu::chosen() {
