@@ -4,9 +4,10 @@
 #include <cmath>
 #include <limits>
 
-#include "cli/Pictures.h"
+#include "cli/PicturesBuilt.h"
 #include "files/ProgramFile.h"
 #include "motion/DecimalReading.h"
+#include "motion/Methods.h"
 #include "motion/RegisterWidth.h"
 #include "motion/Rounding.h"
 #include "teach/ExerciseCode.h"
@@ -77,18 +78,9 @@ bool fitsPointer(double units) {
 }
 
 bool parseMethod(const std::string& text, motion::MethodChoice& choice) {
-    using motion::Interpolation;
-    constexpr std::pair<const char*, Interpolation> names[] = {
-        {"machine", Interpolation::Machine},
-        {"comparison", Interpolation::Comparison},
-        {"dda", Interpolation::Integration},
-    };
-    for (const auto& [name, method] : names) {
-        if (text != name) continue;
-        choice.interpolation = method;
-        return true;
-    }
-    return false;
+    const auto method = motion::methodOfKey(text);
+    if (method) choice.interpolation = *method;
+    return method.has_value();
 }
 
 bool isImagePath(const std::string& path) {
@@ -176,6 +168,17 @@ bool applyPage(const std::string& name, const std::string& code, const std::stri
     return true;
 }
 
+// The methods as the window's menu names them, each after the key that chooses it.
+std::string methodLines() {
+    std::string lines;
+    for (const motion::MethodEntry& method : motion::methods()) {
+        std::string key(method.key);
+        key.resize(12, ' ');
+        lines += "                     " + key + std::string(method.caption) + '\n';
+    }
+    return lines;
+}
+
 }  // namespace
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -261,11 +264,10 @@ Options:
   --bei N          magnification of the views (default 1, 1 to 1000)
   --g54 X,Y,Z      work-piece origin in millimetres (default 0,0,0; each at
                    most 999999999.99999999, 8 places after the point)
-  --method M       interpolation method: machine (default: digital integration
-                   for lines, comparison for arcs, as the machine does them),
-                   comparison (comparison for lines too) or dda (the textbook's
-                   digital integration for lines and arcs); lines that move Z
-                   keep the machine's digital integration
+  --method M       interpolation method (default machine), one of:
+)" + methodLines() +
+           R"(                   comparison steps arcs as the machine does them, and lines
+                   that move Z keep the machine's digital integration
   --half-load      with --method dda, start the registers half full
   --bits N         with --method dda, registers of N bits (1 to 32): a
                    capacity of 2^N; a segment whose largest increment or radius

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Options.h"
+#include "cli/PicturesBuilt.h"
 #include "views/Canvas.h"
 
 namespace tarvo::interp {
@@ -25,9 +26,6 @@ public:
     // turns. Returns false with `error` set when a file cannot be written.
     virtual bool save(const Options& options, interp::Machine& machine, std::string& error) = 0;
 };
-
-// Whether this runner was built with the render layer.
-bool picturesBuilt();
 
 // Pictures sized as the options say, or none when they ask for no picture.
 // The command line is handed on to the offscreen GUI application that fonts

@@ -4,6 +4,12 @@
 
 namespace tarvo::motion {
 
+// How an interpolation iteration decides which axis to feed.
+enum class Method : std::int8_t {
+    Integration,  // digital integration: straight moves
+    Comparison,   // point-by-point comparison: arcs
+};
+
 // Which methods a run interpolates with. The machine's own pairing is the
 // default; the other two step every figure in the XY plane by one textbook
 // method in whole pulses, for comparing the methods on the same program.

@@ -5,6 +5,7 @@
 
 #include "motion/MotionPanel.h"
 #include "motion/OutputByte.h"
+#include "motion/Overloaded.h"
 #include "motion/Rounding.h"
 #include "motion/StoredPath.h"
 
@@ -204,10 +205,10 @@ void Interpolator::tellObservers(const Registers& before, const Segment& s, cons
     record.interpolation = figures_.choice.interpolation;
     if (figures_.textbook) {
         record.pulses = lastPulses_;
-        if (std::holds_alternative<ComparisonStep>(*lastPulses_))
-            record.method = Method::Comparison;
-        else
-            record.method = Method::Integration;
+        record.method =
+            std::visit(Overloaded{[](const ComparisonStep&) { return Method::Comparison; },
+                                  [](const IntegrationStep&) { return Method::Integration; }},
+                       *lastPulses_);
     } else {
         record.pulses.reset();
     }

@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
+
+#include "motion/Methods.h"
 
 namespace tarvo::motion {
 
@@ -52,9 +55,8 @@ std::optional<PulseSegment> pulseSegment(const Segment& s, Decimal dlstep, Metho
     try {
         return PulseSegment{PulseStepper(stepperOf(s, figure, choice)), figure};
     } catch (const std::invalid_argument& refused) {
-        const char* name =
-            choice.interpolation == Interpolation::Comparison ? "逐点比较法：" : "数字积分法：";
-        throw std::invalid_argument(name + std::string(refused.what()));
+        const std::string_view name = methodEntry(choice.interpolation).caption;
+        throw std::invalid_argument(std::string(name) + "：" + refused.what());
     }
 }
 

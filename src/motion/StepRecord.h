@@ -14,12 +14,6 @@
 
 namespace tarvo::motion {
 
-// How an interpolation iteration decides which axis to feed.
-enum class Method : std::int8_t {
-    Integration,  // digital integration: straight moves
-    Comparison,   // point-by-point comparison: arcs
-};
-
 // A point of the tool path, exactly, internal units (tenths of a millimetre).
 struct ToolPoint {
     Decimal x, y, z;

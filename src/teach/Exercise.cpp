@@ -1,5 +1,7 @@
 #include "teach/Exercise.h"
 
+#include "motion/Methods.h"
+
 namespace tarvo::teach {
 
 namespace {
@@ -34,7 +36,7 @@ int Exercise::quadrant() const {
 
 std::string Exercise::text() const {
     const bool comparison = method == motion::Method::Comparison;
-    std::string text = comparison ? "逐点比较法 " : "数字积分法 ";
+    std::string text = std::string(motion::textbookMethod(method).caption) + " ";
     const std::string q = std::to_string(quadrant());
     if (arc) {
         text += clockwise ? "圆弧 G02 SR" + q : "圆弧 G03 NR" + q;

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "motion/Overloaded.h"
 #include "teach/PulseText.h"
 
 namespace tarvo::teach {
@@ -10,6 +11,7 @@ namespace {
 
 using motion::ComparisonStep;
 using motion::IntegrationStep;
+using motion::Overloaded;
 
 std::string number(std::int64_t n) {
     return withMinusSign(std::to_string(n));
@@ -87,42 +89,49 @@ motion::PulsePoint pointAfter(const motion::StepRecord& r) {
 std::string pulseJudgement(const TextbookStep& step) {
     const motion::StepRecord& record = step.record;
     const std::string note = roundingNote(record, step.segment.figure);
-    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
-        return lineRule(*c, step.segment.figure.end) + note;
-    }
-    return overflows(std::get<IntegrationStep>(*record.pulses)) + note;
+    return std::visit(Overloaded{[&](const ComparisonStep& c) {
+                                     return lineRule(c, step.segment.figure.end) + note;
+                                 },
+                                 [&](const IntegrationStep& s) { return overflows(s) + note; }},
+                      *record.pulses);
 }
 
 std::string pulseCalculation(const motion::StepRecord& record) {
-    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
-        // An X feed takes |Ye| off, a Y feed adds |Xe|, even when that is 0.
-        const std::int64_t change = c->fAfter - c->f;
-        const bool xFed = c->feed.x != 0;
-        return "F = " + number(c->f) + (xFed ? " − " : " + ") +
-               std::to_string(xFed ? -change : change) + " = " + number(c->fAfter);
-    }
-    const auto& s = std::get<IntegrationStep>(*record.pulses);
-    return registerSum("x", "X", s.addsX, s.jrx, s.jvx, s.jrxAfter, s.capacity) + "; " +
-           registerSum("y", "Y", s.addsY, s.jry, s.jvy, s.jryAfter, s.capacity);
+    return std::visit(
+        Overloaded{[](const ComparisonStep& c) {
+                       // An X feed takes |Ye| off, a Y feed adds |Xe|, even when that is 0.
+                       const std::int64_t change = c.fAfter - c.f;
+                       const bool xFed = c.feed.x != 0;
+                       return "F = " + number(c.f) + (xFed ? " − " : " + ") +
+                              std::to_string(xFed ? -change : change) + " = " + number(c.fAfter);
+                   },
+                   [](const IntegrationStep& s) {
+                       return registerSum("x", "X", s.addsX, s.jrx, s.jvx, s.jrxAfter, s.capacity) +
+                              "; " +
+                              registerSum("y", "Y", s.addsY, s.jry, s.jvy, s.jryAfter, s.capacity);
+                   }},
+        *record.pulses);
 }
 
 std::string pulseSigma(const motion::StepRecord& record) {
-    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
-        return counter(c->sigma + 1, c->sigma);
-    }
-    const auto& s = std::get<IntegrationStep>(*record.pulses);
-    if (isLine(record.gmode)) return counter(s.sigmaX + 1, s.sigmaX);
-    return "Σx " + counter(s.sigmaX + (s.feed.x != 0), s.sigmaX) + "; Σy " +
-           counter(s.sigmaY + (s.feed.y != 0), s.sigmaY);
+    return std::visit(
+        Overloaded{[](const ComparisonStep& c) { return counter(c.sigma + 1, c.sigma); },
+                   [&](const IntegrationStep& s) {
+                       if (isLine(record.gmode)) return counter(s.sigmaX + 1, s.sigmaX);
+                       return "Σx " + counter(s.sigmaX + (s.feed.x != 0), s.sigmaX) + "; Σy " +
+                              counter(s.sigmaY + (s.feed.y != 0), s.sigmaY);
+                   }},
+        *record.pulses);
 }
 
 std::string pulseSigmaCell(const motion::StepRecord& record) {
-    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
-        return std::to_string(c->sigma);
-    }
-    const auto& s = std::get<IntegrationStep>(*record.pulses);
-    if (isLine(record.gmode)) return std::to_string(s.sigmaX);
-    return std::to_string(s.sigmaX) + "/" + std::to_string(s.sigmaY);
+    return std::visit(Overloaded{[](const ComparisonStep& c) { return std::to_string(c.sigma); },
+                                 [&](const IntegrationStep& s) {
+                                     if (isLine(record.gmode)) return std::to_string(s.sigmaX);
+                                     return std::to_string(s.sigmaX) + "/" +
+                                            std::to_string(s.sigmaY);
+                                 }},
+                      *record.pulses);
 }
 
 std::string pulseX(const motion::StepRecord& record) {
@@ -134,38 +143,47 @@ std::string pulseY(const motion::StepRecord& record) {
 }
 
 std::string pulseDeviation(const motion::StepRecord& record) {
-    const auto* c = std::get_if<ComparisonStep>(&*record.pulses);
-    return c ? std::to_string(c->fAfter) : std::string();
+    return std::visit(Overloaded{[](const ComparisonStep& c) { return std::to_string(c.fAfter); },
+                                 [](const IntegrationStep&) { return std::string(); }},
+                      *record.pulses);
 }
 
 std::string pulseRegisters(const motion::StepRecord& record, bool after) {
-    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
-        return after ? "F=" + std::to_string(c->fAfter) + " Σ=" + std::to_string(c->sigma)
-                     : "F=" + std::to_string(c->f) + " Σ=" + std::to_string(c->sigma + 1);
-    }
-    const auto& s = std::get<IntegrationStep>(*record.pulses);
-    const auto jr = [](std::int64_t x, std::int64_t y) {
-        return "JRx=" + std::to_string(x) + " JRy=" + std::to_string(y);
-    };
-    if (after) return jr(s.jrxAfter, s.jryAfter);
-    return jr(s.jrx, s.jry) + " JVx=" + std::to_string(s.jvx) + " JVy=" + std::to_string(s.jvy);
+    return std::visit(
+        Overloaded{
+            [after](const ComparisonStep& c) {
+                return after ? "F=" + std::to_string(c.fAfter) + " Σ=" + std::to_string(c.sigma)
+                             : "F=" + std::to_string(c.f) + " Σ=" + std::to_string(c.sigma + 1);
+            },
+            [after](const IntegrationStep& s) {
+                const auto jr = [](std::int64_t x, std::int64_t y) {
+                    return "JRx=" + std::to_string(x) + " JRy=" + std::to_string(y);
+                };
+                if (after) return jr(s.jrxAfter, s.jryAfter);
+                return jr(s.jrx, s.jry) + " JVx=" + std::to_string(s.jvx) +
+                       " JVy=" + std::to_string(s.jvy);
+            }},
+        *record.pulses);
 }
 
 std::string pulseDecision(const motion::StepRecord& record) {
-    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
-        return c->f < 0 ? "F<0" : "F≥0";
-    }
-    const auto& s = std::get<IntegrationStep>(*record.pulses);
-    const std::string capacity = std::to_string(s.capacity);
-    if (!s.overflowX && !s.overflowY) return "< " + capacity;
-    return std::string(s.overflowX ? "JRx" : "") + (s.overflowX && s.overflowY ? " " : "") +
-           (s.overflowY ? "JRy" : "") + " ≥ " + capacity;
+    return std::visit(
+        Overloaded{[](const ComparisonStep& c) { return std::string(c.f < 0 ? "F<0" : "F≥0"); },
+                   [](const IntegrationStep& s) {
+                       const std::string capacity = std::to_string(s.capacity);
+                       if (!s.overflowX && !s.overflowY) return "< " + capacity;
+                       return std::string(s.overflowX ? "JRx" : "") +
+                              (s.overflowX && s.overflowY ? " " : "") + (s.overflowY ? "JRy" : "") +
+                              " ≥ " + capacity;
+                   }},
+        *record.pulses);
 }
 
 bool pulseEnded(const motion::StepRecord& record) {
-    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) return c->sigma == 0;
-    const auto& s = std::get<IntegrationStep>(*record.pulses);
-    return s.sigmaX == 0 && s.sigmaY == 0;
+    return std::visit(
+        Overloaded{[](const ComparisonStep& c) { return c.sigma == 0; },
+                   [](const IntegrationStep& s) { return s.sigmaX == 0 && s.sigmaY == 0; }},
+        *record.pulses);
 }
 
 std::string machineKeptNote(const motion::StepRecord& record) {

@@ -1,6 +1,7 @@
 #include "teach/StepCsv.h"
 
 #include "motion/NumberText.h"
+#include "motion/Overloaded.h"
 #include "motion/RegisterWidth.h"
 #include "teach/PulseBeats.h"
 #include "teach/PulseText.h"
@@ -11,6 +12,10 @@
 namespace tarvo::teach {
 
 namespace {
+
+using motion::ComparisonStep;
+using motion::IntegrationStep;
+using motion::Overloaded;
 
 constexpr const char* byteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* bitsCaption = "寄存器位数 N";
@@ -29,23 +34,33 @@ std::string field(std::string text) {
 // A textbook iteration's registers in pulses: a DDA's remainders, a
 // comparison's deviation.
 std::string pulseCells(const motion::StepRecord& record, bool after) {
-    if (const auto* c = std::get_if<motion::ComparisonStep>(&*record.pulses)) {
-        return ",,," + std::to_string(after ? c->fAfter : c->f) + ',';
-    }
-    const auto& s = std::get<motion::IntegrationStep>(*record.pulses);
-    return std::to_string(after ? s.jrxAfter : s.jrx) + ',' +
-           std::to_string(after ? s.jryAfter : s.jry) + ",,,";
+    return std::visit(Overloaded{[after](const ComparisonStep& c) {
+                                     return ",,," + std::to_string(after ? c.fAfter : c.f) + ',';
+                                 },
+                                 [after](const IntegrationStep& s) {
+                                     return std::to_string(after ? s.jrxAfter : s.jrx) + ',' +
+                                            std::to_string(after ? s.jryAfter : s.jry) + ",,,";
+                                 }},
+                      *record.pulses);
 }
 
+// A textbook DDA's capacity 2^N; empty for the other rows.
 std::string capacityCell(const motion::StepRecord& record) {
-    const auto* s = std::get_if<motion::IntegrationStep>(&*record.pulses);
-    return (s ? std::to_string(s->capacity) : std::string()) + ',';
+    return std::visit(
+               Overloaded{[](const ComparisonStep&) { return std::string(); },
+                          [](const IntegrationStep& s) { return std::to_string(s.capacity); }},
+               *record.pulses) +
+           ',';
 }
 
 // The width N of a textbook DDA's registers; empty for the other rows.
 std::string bitsCell(const motion::StepRecord& record) {
-    const auto* s = record.pulses ? std::get_if<motion::IntegrationStep>(&*record.pulses) : nullptr;
-    return s ? std::to_string(motion::bitsOfCapacity(s->capacity)) : std::string();
+    if (!record.pulses) return std::string();
+    return std::visit(Overloaded{[](const ComparisonStep&) { return std::string(); },
+                                 [](const IntegrationStep& s) {
+                                     return std::to_string(motion::bitsOfCapacity(s.capacity));
+                                 }},
+                      *record.pulses);
 }
 
 std::string registerCells(const motion::StepRecord& record, const motion::Registers& r) {

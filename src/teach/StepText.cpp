@@ -1,6 +1,7 @@
 #include "teach/StepText.h"
 
 #include "interp/Messages.h"
+#include "motion/Methods.h"
 #include "motion/NumberText.h"
 #include "teach/PulseBeats.h"
 #include "teach/PulseText.h"
@@ -42,15 +43,7 @@ std::string_view methodText(motion::Method method) {
 }
 
 std::string_view interpolationText(motion::Interpolation interpolation) {
-    switch (interpolation) {
-        case motion::Interpolation::Machine:
-            return "机床（直线数字积分，圆弧逐点比较）";
-        case motion::Interpolation::Comparison:
-            return "逐点比较法";
-        case motion::Interpolation::Integration:
-            return "数字积分法";
-    }
-    return "";
+    return motion::methodEntry(interpolation).caption;
 }
 
 std::string_view modeText(motion::Mode mode) {

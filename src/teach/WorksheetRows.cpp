@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <variant>
 
+#include "motion/Overloaded.h"
 #include "motion/PulseStepper.h"
 #include "motion/StepRecord.h"
 #include "teach/ExerciseGrading.h"
@@ -14,6 +15,7 @@ namespace {
 
 using motion::ComparisonStep;
 using motion::IntegrationStep;
+using motion::Overloaded;
 
 // The iteration as the machine's table would record it, so that the end
 // counter is written the table's way.
@@ -71,12 +73,8 @@ WorksheetRow integrationRow(const IntegrationStep& step, const motion::StepRecor
          BeatCell{overflow.explanation, std::nullopt}, BeatCell{endTest(record), std::nullopt}}};
 }
 
-// The registers as the first iteration finds them, and the end counters.
-std::string given(const motion::StepRecord& first) {
-    if (const auto* c = std::get_if<ComparisonStep>(&*first.pulses)) {
-        return "初值 F = " + pulseText(c->f) + "，Σ = " + std::to_string(c->sigma + 1);
-    }
-    const auto& s = std::get<IntegrationStep>(*first.pulses);
+// A DDA's capacity, integrands, remainders and end counters before its first iteration.
+std::string integrationGiven(const IntegrationStep& s, const motion::StepRecord& first) {
     std::string text = "容量 2^N = " + std::to_string(s.capacity) +
                        "；初值 J_Vx = " + std::to_string(s.jvx) +
                        "，J_Vy = " + std::to_string(s.jvy) + "，J_Rx = " + std::to_string(s.jrx) +
@@ -88,6 +86,16 @@ std::string given(const motion::StepRecord& first) {
            "，Σy = " + std::to_string(s.sigmaY + std::abs(s.feed.y));
 }
 
+// The registers as the first iteration finds them, and the end counters.
+std::string given(const motion::StepRecord& first) {
+    return std::visit(
+        Overloaded{[](const ComparisonStep& c) {
+                       return "初值 F = " + pulseText(c.f) + "，Σ = " + std::to_string(c.sigma + 1);
+                   },
+                   [&first](const IntegrationStep& s) { return integrationGiven(s, first); }},
+        *first.pulses);
+}
+
 WorksheetExercise worked(const Exercise& e) {
     WorksheetExercise sheet{e, {}, {}, {}};
     motion::PulseStepper stepper = e.stepper();
@@ -96,11 +104,10 @@ WorksheetExercise worked(const Exercise& e) {
         const motion::PulseIteration iteration = stepper.next();
         const motion::StepRecord record = recordOf(e, iteration);
         if (sheet.rows.empty()) sheet.given = given(record);
-        if (const auto* c = std::get_if<ComparisonStep>(&iteration)) {
-            sheet.rows.push_back(comparisonRow(e, *c, record));
-        } else {
-            sheet.rows.push_back(integrationRow(std::get<IntegrationStep>(iteration), record));
-        }
+        sheet.rows.push_back(std::visit(
+            Overloaded{[&](const ComparisonStep& c) { return comparisonRow(e, c, record); },
+                       [&](const IntegrationStep& s) { return integrationRow(s, record); }},
+            iteration));
         sheet.path.push_back(stepper.point());
     }
     return sheet;

@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QToolTip>
 
-#include "app/editor/ProgramEditor.h"
+#include "app/editor/NumberedLines.h"
 
 namespace tarvo::app {
 
@@ -43,7 +43,8 @@ void paintErrorMark(QPainter& painter, const QRectF& row) {
 
 }  // namespace
 
-LineGutter::LineGutter(ProgramEditor& editor) : QWidget(&editor), editor_(editor) {}
+LineGutter::LineGutter(QWidget& editor, const NumberedLines& lines)
+    : QWidget(&editor), editor_(editor), lines_(lines) {}
 
 int LineGutter::widthFor(int lines) const {
     const int digits = static_cast<int>(QString::number(std::max(lines, 99)).size());
@@ -52,9 +53,9 @@ int LineGutter::widthFor(int lines) const {
 }
 
 QString LineGutter::toolTipAt(int y) const {
-    for (const ProgramEditor::LineBox& box : editor_.visibleLines()) {
-        if (y >= box.top && y < box.top + box.height && box.line == editor_.errorLine()) {
-            return editor_.errorMessage();
+    for (const NumberedLines::LineBox& box : lines_.visibleLines()) {
+        if (y >= box.top && y < box.top + box.height && box.line == lines_.errorLine()) {
+            return lines_.errorMessage();
         }
     }
     return {};
@@ -68,14 +69,14 @@ void LineGutter::paintEvent(QPaintEvent*) {
     painter.setFont(editor_.font());
     painter.setRenderHint(QPainter::Antialiasing);
     const int numberRight = width() - numberPadding;
-    for (const ProgramEditor::LineBox& box : editor_.visibleLines()) {
+    for (const NumberedLines::LineBox& box : lines_.visibleLines()) {
         const QRectF row(0, box.top, width(), box.height);
         painter.setPen(numberColour);
         painter.drawText(QRectF(markColumn, box.top, numberRight - markColumn, box.height),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(box.line + 1));
-        if (box.line == editor_.errorLine()) {
+        if (box.line == lines_.errorLine()) {
             paintErrorMark(painter, row);
-        } else if (box.line == editor_.markedLine()) {
+        } else if (box.line == lines_.markedLine()) {
             paintArrow(painter, row);
         }
     }

@@ -4,7 +4,7 @@
 
 namespace tarvo::app {
 
-class ProgramEditor;
+class NumberedLines;
 
 // The strip left of the program text: the line numbers, counted from 1 as
 // the error messages count them, the current-line marker's arrow, and a mark
@@ -13,7 +13,9 @@ class LineGutter : public QWidget {
     Q_OBJECT
 
 public:
-    explicit LineGutter(ProgramEditor& editor);
+    // `editor` is the text box the gutter sits in, whose font the numbers
+    // take; `lines` is the same box as the gutter reads it.
+    LineGutter(QWidget& editor, const NumberedLines& lines);
 
     // Wide enough for the numbers of a program of this many lines.
     int widthFor(int lines) const;
@@ -26,7 +28,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    ProgramEditor& editor_;
+    QWidget& editor_;
+    const NumberedLines& lines_;
 };
 
 }  // namespace tarvo::app

@@ -38,7 +38,7 @@ QTextEdit::ExtraSelection wavyUnderline(const QTextBlock& block, const QColor& c
 }  // namespace
 
 ProgramEditor::ProgramEditor(QWidget* parent)
-    : QPlainTextEdit(parent), gutter_(new LineGutter(*this)) {
+    : QPlainTextEdit(parent), gutter_(new LineGutter(*this, *this)) {
     connect(this, &QPlainTextEdit::blockCountChanged, this, &ProgramEditor::fitGutter);
     connect(this, &QPlainTextEdit::updateRequest, this, &ProgramEditor::followScroll);
     // A message about a text that has changed since no longer fits it.

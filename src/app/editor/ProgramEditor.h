@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/editor/GcodeHighlighter.h"
+#include "app/editor/NumberedLines.h"
 
 namespace tarvo::app {
 
@@ -14,7 +15,7 @@ class LineGutter;
 // gutter on the left that also carries the current-line marker, a band on
 // the line being executed while a run goes on, and a program error marked
 // on its line. Lines are counted from 0, as the interpreter counts them.
-class ProgramEditor : public QPlainTextEdit {
+class ProgramEditor : public QPlainTextEdit, public NumberedLines {
     Q_OBJECT
 
 public:
@@ -22,7 +23,7 @@ public:
 
     // The current-line marker's arrow in the gutter.
     void markLine(qint64 line);
-    qint64 markedLine() const { return markedLine_; }
+    qint64 markedLine() const override { return markedLine_; }
     // The band on the executing line; -1 takes it away.
     void showExecutingLine(qint64 line);
     qint64 executingLine() const { return executingLine_; }
@@ -30,8 +31,8 @@ public:
     // the message as their tooltip, until the text is edited or cleared.
     void markError(qint64 line, const QString& message);
     void clearError();
-    qint64 errorLine() const { return errorLine_; }
-    QString errorMessage() const { return errorMessage_; }
+    qint64 errorLine() const override { return errorLine_; }
+    QString errorMessage() const override { return errorMessage_; }
     // A warning: the line underlined in amber, the message as its tooltip;
     // the run goes on. Warnings go when the text is edited or a run starts.
     void markWarning(qint64 line, const QString& message);
@@ -43,13 +44,7 @@ public:
         return line == errorLine_ ? errorMessage_ : warningAt(line);
     }
 
-    struct LineBox {
-        qint64 line;
-        int top;  // in the viewport's (and the gutter's) coordinates
-        int height;
-    };
-    // The lines on screen, top down.
-    std::vector<LineBox> visibleLines() const;
+    std::vector<LineBox> visibleLines() const override;
     LineGutter& gutter() { return *gutter_; }
 
 public slots:

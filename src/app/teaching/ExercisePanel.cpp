@@ -19,6 +19,7 @@
 #include "app/teaching/ExerciseExport.h"
 #include "app/teaching/ExerciseFigure.h"
 #include "app/teaching/ExerciseScorePage.h"
+#include "motion/Overloaded.h"
 #include "teach/ExerciseCsv.h"
 #include "teach/ExerciseReport.h"
 
@@ -327,18 +328,20 @@ void ExercisePanel::ask() {
         next_->setFocus();
         return;
     }
-    if (const auto* step = std::get_if<motion::ComparisonStep>(&r.asked())) {
-        known_->setText(knownComparison(*step));
-        answers_->setCurrentIndex(0);
-        deviation_->clear();
-        deviation_->setFocus();
-    } else {
-        known_->setText(knownIntegration(std::get<motion::IntegrationStep>(r.asked())));
-        answers_->setCurrentIndex(1);
-        overflowX_->setChecked(false);
-        overflowY_->setChecked(false);
-        overflowX_->setFocus();
-    }
+    std::visit(motion::Overloaded{[this](const motion::ComparisonStep& step) {
+                                      known_->setText(knownComparison(step));
+                                      answers_->setCurrentIndex(0);
+                                      deviation_->clear();
+                                      deviation_->setFocus();
+                                  },
+                                  [this](const motion::IntegrationStep& step) {
+                                      known_->setText(knownIntegration(step));
+                                      answers_->setCurrentIndex(1);
+                                      overflowX_->setChecked(false);
+                                      overflowY_->setChecked(false);
+                                      overflowX_->setFocus();
+                                  }},
+               r.asked());
 }
 
 // The typed deviation, if any; `bad` when the field holds no whole number.

@@ -13,6 +13,7 @@
 
 #include "app/teaching/FeedPlot.h"
 #include "app/teaching/StaircasePlot.h"
+#include "motion/Methods.h"
 
 namespace tarvo::app {
 
@@ -21,10 +22,15 @@ namespace {
 // The two runs' colours, told apart also by those who confuse red and green.
 const std::array<QColor, 2> colours{QColor(0, 114, 178), QColor(213, 94, 0)};
 
-// The methods a picker offers, in the order of motion::Interpolation.
-const std::array<QString, 3> methodNames{QStringLiteral("机床（直线积分，圆弧比较）"),
-                                         QStringLiteral("逐点比较法"),
-                                         QStringLiteral("数字积分法")};
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The method a picker's item stands for, told by the key the item keeps.
+motion::Interpolation methodAt(const QComboBox& picker, int index) {
+    const QString key = picker.itemData(index).toString();
+    return motion::methodOfKey(key.toStdString()).value_or(motion::Interpolation::Machine);
+}
 
 QString count(std::uint64_t n) {
     return QString::number(static_cast<qulonglong>(n));
@@ -77,7 +83,7 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
 }  // namespace
 
 motion::MethodChoice MethodCompareDialog::Picker::choice() const {
-    const auto interpolation = static_cast<motion::Interpolation>(method->currentIndex());
+    const motion::Interpolation interpolation = methodAt(*method, method->currentIndex());
     return {interpolation,
             interpolation == motion::Interpolation::Integration && halfLoad->isChecked()};
 }
@@ -94,7 +100,8 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     setWindowTitle(QStringLiteral("方法对比"));
     setModal(false);
     auto* pickerRow = new QHBoxLayout;
-    pickers_ = {buildPicker(0, 1), buildPicker(1, 2)};
+    pickers_ = {buildPicker(0, motion::Interpolation::Comparison),
+                buildPicker(1, motion::Interpolation::Integration)};
     for (int which = 0; which < 2; ++which) {
         auto* swatch = new QLabel(QStringLiteral("■ %1").arg(QChar(u'A' + which)), this);
         swatch->setStyleSheet(
@@ -167,15 +174,19 @@ void MethodCompareDialog::present() {
     activateWindow();
 }
 
-MethodCompareDialog::Picker MethodCompareDialog::buildPicker(int which, int method) {
+MethodCompareDialog::Picker MethodCompareDialog::buildPicker(int which,
+                                                             motion::Interpolation method) {
     Picker p{new QComboBox(this), new QCheckBox(QStringLiteral("半加载"), this)};
     p.method->setObjectName(QStringLiteral("method%1").arg(QChar(u'A' + which)));
-    for (const QString& name : methodNames) p.method->addItem(name);
-    p.method->setCurrentIndex(method);
+    p.halfLoad->setObjectName(QStringLiteral("halfLoad%1").arg(QChar(u'A' + which)));
+    for (const motion::MethodEntry& entry : motion::methods()) {
+        p.method->addItem(utf8(entry.caption), utf8(entry.key));
+    }
+    p.method->setCurrentIndex(p.method->findData(utf8(motion::methodEntry(method).key)));
     const auto enable = [p](int index) {
-        p.halfLoad->setEnabled(index == static_cast<int>(motion::Interpolation::Integration));
+        p.halfLoad->setEnabled(methodAt(*p.method, index) == motion::Interpolation::Integration);
     };
-    enable(method);
+    enable(p.method->currentIndex());
     connect(p.method, &QComboBox::currentIndexChanged, this, enable);
     return p;
 }

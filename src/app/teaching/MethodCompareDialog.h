@@ -53,7 +53,7 @@ private:
         QString name() const;
     };
 
-    Picker buildPicker(int which, int method);
+    Picker buildPicker(int which, motion::Interpolation method);
     void compare();
     void cancel();
     void finished();

@@ -5,7 +5,7 @@
 
 #include "app/window/RegisterBitsDialog.h"
 #include "app/window/Settings.h"
-#include "teach/StepText.h"
+#include "motion/Methods.h"
 
 namespace tarvo::app {
 
@@ -17,10 +17,8 @@ QAction* checkable(QMenu& menu, const QString& text) {
     return action;
 }
 
-// Named as the interpolation table's caption names the run's method.
-QAction* checkable(QMenu& menu, motion::Interpolation method) {
-    const std::string_view name = teach::interpolationText(method);
-    return checkable(menu, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -28,27 +26,29 @@ QAction* checkable(QMenu& menu, motion::Interpolation method) {
 MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QWidget* window)
     : QObject(window), settings_(settings), bitsDialog_(new RegisterBitsDialog(window)) {
     QMenu* menu = teach.addMenu(QStringLiteral("插补方法(&M)"));
-    using motion::Interpolation;
-    machine = checkable(*menu, Interpolation::Machine);
-    comparison = checkable(*menu, Interpolation::Comparison);
-    integration = checkable(*menu, Interpolation::Integration);
     auto* group = new QActionGroup(this);
-    for (QAction* method : {machine, comparison, integration}) group->addAction(method);
+    for (const motion::MethodEntry& entry : motion::methods()) {
+        QAction* item = checkable(*menu, utf8(entry.caption));
+        group->addAction(item);
+        methods_.emplace_back(entry.interpolation, item);
+    }
+    using motion::Interpolation;
+    machine = method(Interpolation::Machine);
+    comparison = method(Interpolation::Comparison);
+    integration = method(Interpolation::Integration);
     menu->addSeparator();
     halfLoad = checkable(*menu, QStringLiteral("半加载"));
     registerBits = menu->addAction(QString());
 
     const motion::MethodChoice stored = settings_.method();
-    (stored.interpolation == Interpolation::Comparison    ? comparison
-     : stored.interpolation == Interpolation::Integration ? integration
-                                                          : machine)
-        ->setChecked(true);
+    method(stored.interpolation)->setChecked(true);
     halfLoad->setChecked(stored.halfLoad);
     bits_ = stored.bits;
     showBits();
-    for (QAction* item : {machine, comparison, integration, halfLoad}) {
+    for (const auto& [interpolation, item] : methods_) {
         connect(item, &QAction::toggled, this, &MethodMenu::chosen);
     }
+    connect(halfLoad, &QAction::toggled, this, &MethodMenu::chosen);
     connect(registerBits, &QAction::triggered, this, [this] {
         bitsDialog_->setBits(bits_);
         bitsDialog_->open();
@@ -56,12 +56,19 @@ MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QWidget* window)
     connect(bitsDialog_, &QDialog::accepted, this, &MethodMenu::bitsChosen);
 }
 
+QAction* MethodMenu::method(motion::Interpolation interpolation) const {
+    for (const auto& [shown, item] : methods_) {
+        if (shown == interpolation) return item;
+    }
+    return nullptr;
+}
+
 motion::MethodChoice MethodMenu::choice() const {
-    using motion::Interpolation;
-    const Interpolation method = comparison->isChecked()    ? Interpolation::Comparison
-                                 : integration->isChecked() ? Interpolation::Integration
-                                                            : Interpolation::Machine;
-    return {method, halfLoad->isChecked(), bits_};
+    motion::Interpolation checked = motion::Interpolation::Machine;
+    for (const auto& [interpolation, item] : methods_) {
+        if (item->isChecked()) checked = interpolation;
+    }
+    return {checked, halfLoad->isChecked(), bits_};
 }
 
 void MethodMenu::chosen() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <utility>
+#include <vector>
 
 #include "motion/Interpolation.h"
 
@@ -27,7 +29,10 @@ public:
     // The choice checked now; the window passes it to the machine at Run.
     motion::MethodChoice choice() const;
 
-    QAction* machine;       // 机床（直线数字积分，圆弧逐点比较）
+    // A method's item, captioned as motion::methods() names it.
+    QAction* method(motion::Interpolation interpolation) const;
+
+    QAction* machine;       // the machine's own pairing
     QAction* comparison;    // 逐点比较法
     QAction* integration;   // 数字积分法
     QAction* halfLoad;      // 半加载
@@ -42,6 +47,7 @@ private:
     Settings& settings_;
     RegisterBitsDialog* bitsDialog_;
     int bits_ = 0;  // 0 automatic
+    std::vector<std::pair<motion::Interpolation, QAction*>> methods_;
 };
 
 }  // namespace tarvo::app

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "motion/Methods.h"
 #include "motion/RegisterWidth.h"
 #include "motion/Rounding.h"
 
@@ -88,8 +89,9 @@ motion::MethodChoice Settings::method() const {
     Section section;
     const QString name = section->value(QStringLiteral("Method")).toString();
     motion::MethodChoice choice;
-    if (name == u"comparison") choice.interpolation = motion::Interpolation::Comparison;
-    if (name == u"dda") choice.interpolation = motion::Interpolation::Integration;
+    if (const auto stored = motion::methodOfKey(name.toStdString())) {
+        choice.interpolation = *stored;
+    }
     choice.halfLoad = section->value(QStringLiteral("HalfLoad")).toString() == u"1";
     bool whole = false;
     const int bits = section->value(QStringLiteral("RegisterBits")).toString().toInt(&whole);
@@ -99,9 +101,9 @@ motion::MethodChoice Settings::method() const {
 
 void Settings::saveMethod(motion::MethodChoice choice) {
     Section section;
-    const char* names[] = {"machine", "comparison", "dda"};
+    const std::string_view key = motion::methodEntry(choice.interpolation).key;
     section->setValue(QStringLiteral("Method"),
-                      QString::fromLatin1(names[static_cast<int>(choice.interpolation)]));
+                      QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
     section->setValue(QStringLiteral("HalfLoad"),
                       choice.halfLoad ? QStringLiteral("1") : QStringLiteral("0"));
     section->setValue(QStringLiteral("RegisterBits"), QString::number(choice.bits));

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -100,6 +101,43 @@ private slots:
         QCOMPARE(notice(), QStringLiteral("已取消，只比较已走的部分。"));
         QVERIFY(table_->rowCount() > 0);
         t_.settings.setParameterTexts("0", "0", "0", "1", "1");
+    }
+
+    // Each picker offers the methods by the caption the method menu shows, 半加载 only beside
+    // DDA; the item chosen is the method run. The line to (4, 3) takes 7 iterations by
+    // comparison, 8 by the textbook's DDA (2^3 above 4), 4 by the machine's DDA, whose
+    // capacity is the largest increment.
+    void picksTheMethodByItsCaption() {
+        auto* a = dialog_->findChild<QComboBox*>(QStringLiteral("methodA"));
+        auto* b = dialog_->findChild<QComboBox*>(QStringLiteral("methodB"));
+        QVERIFY(a && b);
+        const QStringList captions{QStringLiteral("机床（直线数字积分，圆弧逐点比较）"),
+                                   QStringLiteral("逐点比较法"), QStringLiteral("数字积分法")};
+        for (const QComboBox* picker : {a, b}) {
+            QStringList items;
+            for (int i = 0; i < picker->count(); ++i) items << picker->itemText(i);
+            QCOMPARE(items, captions);
+        }
+        QCOMPARE(a->currentText(), captions[1]);
+        QCOMPARE(b->currentText(), captions[2]);
+        const auto halfLoad = [this](int which) {
+            const QString name = QStringLiteral("halfLoad%1").arg(QChar(u'A' + which));
+            return dialog_->findChild<QCheckBox*>(name)->isEnabled();
+        };
+        QVERIFY(!halfLoad(0) && halfLoad(1));
+        t_.window->editorFrame().filetxt().setPlainText(QStringLiteral("%\nG01X4Y3\n%\n"));
+        QVERIFY(compares());
+        QCOMPARE(cell(0, 3), QStringLiteral("7"));
+        QCOMPARE(cell(1, 3), QStringLiteral("8"));
+        a->setCurrentIndex(0);
+        b->setCurrentIndex(1);
+        QVERIFY(!halfLoad(0) && !halfLoad(1));
+        QVERIFY(compares());
+        QCOMPARE(cell(0, 3), QStringLiteral("4"));
+        QCOMPARE(cell(1, 3), QStringLiteral("7"));
+        a->setCurrentIndex(1);
+        b->setCurrentIndex(2);
+        QVERIFY(!halfLoad(0) && halfLoad(1));
     }
 
 private:

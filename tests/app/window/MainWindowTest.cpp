@@ -1,3 +1,4 @@
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
@@ -260,6 +261,28 @@ private slots:
         t_.window.reset();
         QVERIFY(t_.openWindow());
         QVERIFY(t_.window->methodMenu().comparison->isChecked());
+    }
+
+    // 插补方法 lists the methods by their one caption, the machine's pairing first, and each
+    // item, chosen, is what the next Run takes.
+    void methodMenuNamesEachMethodOnce() {
+        MethodMenu& menu = t_.window->methodMenu();
+        const QList<QAction*> items = menu.machine->actionGroup()->actions();
+        QStringList captions;
+        for (const QAction* item : items) captions << item->text();
+        QCOMPARE(captions,
+                 (QStringList{QStringLiteral("机床（直线数字积分，圆弧逐点比较）"),
+                              QStringLiteral("逐点比较法"), QStringLiteral("数字积分法")}));
+        using motion::Interpolation;
+        QCOMPARE(items, (QList<QAction*>{menu.method(Interpolation::Machine),
+                                         menu.method(Interpolation::Comparison),
+                                         menu.method(Interpolation::Integration)}));
+        for (const Interpolation interpolation :
+             {Interpolation::Integration, Interpolation::Comparison, Interpolation::Machine}) {
+            menu.method(interpolation)->trigger();
+            QVERIFY(menu.choice().interpolation == interpolation);
+            QVERIFY(t_.settings.method().interpolation == interpolation);
+        }
     }
 
     // 插补方法 → 寄存器位数 N: only for DDA; its dialog offers 自动 and 1 to 32 bits, OK keeps the

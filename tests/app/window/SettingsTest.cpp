@@ -1,6 +1,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <utility>
 
 #include "app/support/WindowUnderTest.h"
 #include "app/window/Settings.h"
@@ -63,6 +64,29 @@ private slots:
         for (const char* text : {"33", "-1", "8.5", "eight", ""}) {
             storeRaw(QStringLiteral("RegisterBits"), QString::fromLatin1(text));
             QVERIFY2(Settings().method().bits == 0, text);
+        }
+    }
+
+    // Each method is stored under the key that settings written before kept, and reads back;
+    // a key written otherwise, even in capitals or with a space, reads as the machine's own.
+    void methodKeysRoundTripAndUnknownOnesReadAsTheMachines() {
+        using tarvo::motion::Interpolation;
+        const std::pair<Interpolation, const char*> stored[] = {
+            {Interpolation::Comparison, "comparison"},
+            {Interpolation::Integration, "dda"},
+            {Interpolation::Machine, "machine"},
+        };
+        for (const auto& [interpolation, key] : stored) {
+            Settings().saveMethod({interpolation});
+            QCOMPARE(rawTexts({"Method"}), QStringList{QString::fromLatin1(key)});
+            QVERIFY2(Settings().method().interpolation == interpolation, key);
+            clearSettings();
+            storeRaw(QStringLiteral("Method"), QString::fromLatin1(key));
+            QVERIFY2(Settings().method().interpolation == interpolation, key);
+        }
+        for (const char* text : {"DDA", "dda ", "Comparison", "integration", "2", ""}) {
+            storeRaw(QStringLiteral("Method"), QString::fromLatin1(text));
+            QVERIFY2(Settings().method().interpolation == Interpolation::Machine, text);
         }
     }
 

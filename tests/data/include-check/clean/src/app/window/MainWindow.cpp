@@ -1,0 +1,2 @@
+#include "app/editor/ProgramEditor.h"
+#include "teach/StepTable.h"

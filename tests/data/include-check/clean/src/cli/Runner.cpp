@@ -1,0 +1,2 @@
+#include "render/Pictures.h"
+#include "teach/StepTable.h"

@@ -1,0 +1,4 @@
+#pragma once
+
+#include "motion/Decimal.h"
+#include "views/Axes.h"

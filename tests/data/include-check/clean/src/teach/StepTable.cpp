@@ -1,0 +1,2 @@
+#include "teach/StepTable.h"
+#include "files/ProgramFile.h"

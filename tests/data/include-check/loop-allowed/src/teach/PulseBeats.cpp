@@ -1,0 +1,1 @@
+#include "teach/PulseBeats.h"

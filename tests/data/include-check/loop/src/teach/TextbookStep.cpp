@@ -1,0 +1,2 @@
+#include "teach/TextbookStep.h"
+#include "teach/PulseBeats.h"

@@ -1,0 +1,3 @@
+#pragma once
+
+#include "cli/Runner.h"

@@ -1,0 +1,2 @@
+#include "motion/Segment.h"
+#include "views/Canvas.h"

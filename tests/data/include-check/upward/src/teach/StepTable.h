@@ -1,0 +1,4 @@
+#pragma once
+
+#include "app/window/Settings.h"
+#include "cli/Runner.h"
