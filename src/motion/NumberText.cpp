@@ -28,15 +28,20 @@ std::string fixedText(Wide value, int places) {
     return text;
 }
 
-// The shortest digits laid out as charconv's to_chars lays out a double
-// without a format: written out in full, or in scientific notation with an
-// exponent of at least two digits when that is shorter ("1e+16", "1e-05").
-std::string shortestText(const ShortestDigits& d) {
+// A magnitude laid out as charconv's to_chars lays out a double without a
+// format: its shortest digits written out in full, a whole number with every
+// digit of its exact value ("5088143117563430912"), or in scientific
+// notation with an exponent of at least two digits when that is shorter
+// ("1e+16", "1e-05").
+std::string shortestText(double magnitude) {
+    const ShortestDigits d = shortestDigits(magnitude);
     const auto count = static_cast<int>(d.digits.size());
     const int e = d.exponent;
     std::string fixed;
     if (e >= count - 1) {
-        fixed = d.digits + std::string(static_cast<std::size_t>(e - count + 1), '0');
+        std::array<char, 320> whole{};  // the largest double has 309 digits
+        std::snprintf(whole.data(), whole.size(), "%.0f", magnitude);
+        fixed = whole.data();
     } else if (e >= 0) {
         fixed = d.digits;
         fixed.insert(static_cast<std::size_t>(e + 1), 1, '.');
@@ -64,7 +69,7 @@ std::string exactText(double value) {
     if (std::isnan(value)) return sign + "nan";
     if (std::isinf(value)) return sign + "inf";
     if (value == 0) return sign + "0";
-    return sign + shortestText(shortestDigits(std::abs(value)));
+    return sign + shortestText(std::abs(value));
 }
 
 std::string exactText(Decimal value) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace tarvo::motion {
 
@@ -87,10 +88,21 @@ long long exponentOf(std::string_view digits) {
 }  // namespace
 
 ShortestDigits shortestDigits(double magnitude) {
+    // Any text of at most 15 significant digits comes back whole from its
+    // nearest normal double rounded to 15 digits, so those digits, their
+    // zeros dropped, are the shortest when they read back, and no text of
+    // 15 digits or fewer reads back when they do not.
+    int count = 1;
+    if (magnitude >= std::numeric_limits<double>::min()) {
+        ShortestDigits d = rounded(magnitude, 15);
+        dropTrailingZeros(d);
+        if (readsBack(d, magnitude)) return d;
+        count = 16;
+    }
     // The correctly rounded digits are the nearest of their length; where
     // they miss, a neighbour may still hit, as just above a power of two,
     // where the doubles below lie twice as close as those above.
-    for (int count = 1;; ++count) {
+    for (;; ++count) {
         ShortestDigits d = rounded(magnitude, count);
         for (const ShortestDigits& candidate : {d, neighbour(d, 1), neighbour(d, -1)}) {
             if (!readsBack(candidate, magnitude)) continue;
