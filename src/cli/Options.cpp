@@ -10,6 +10,7 @@
 #include "motion/Methods.h"
 #include "motion/RegisterWidth.h"
 #include "motion/Rounding.h"
+#include "motion/ShortestDigits.h"
 #include "teach/ExerciseCode.h"
 
 namespace tarvo::cli {
@@ -17,13 +18,7 @@ namespace tarvo::cli {
 namespace {
 
 std::optional<double> parseNumber(const std::string& text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return motion::readDouble(text);
 }
 
 std::optional<std::uint64_t> parseCount(const std::string& text) {

@@ -1,8 +1,6 @@
 #include "files/ProgramEncoding.h"
 
-#include <iconv.h>
-
-#include <cerrno>
+#include "files/Gb18030.h"
 
 namespace tarvo::files {
 
@@ -42,32 +40,6 @@ std::size_t utf8Length(std::string_view bytes, std::size_t at) {
     return length;
 }
 
-// Converts the whole text, or nothing at an invalid or cut-off character.
-std::optional<std::string> convert(const char* to, const char* from, std::string_view text) {
-    const iconv_t converter = iconv_open(to, from);
-    if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    std::string out(text.size() * 2 + 16, '\0');
-    char* in = const_cast<char*>(text.data());
-    std::size_t inLeft = text.size();
-    std::size_t done = 0;
-    bool failed = false;
-    while (inLeft > 0 && !failed) {
-        char* put = out.data() + done;
-        std::size_t outLeft = out.size() - done;
-        const std::size_t result = iconv(converter, &in, &inLeft, &put, &outLeft);
-        done = out.size() - outLeft;
-        if (result == static_cast<std::size_t>(-1) && errno == E2BIG) {
-            out.resize(out.size() * 2);
-        } else {
-            failed = result == static_cast<std::size_t>(-1);
-        }
-    }
-    iconv_close(converter);
-    if (failed) return std::nullopt;
-    out.resize(done);
-    return out;
-}
-
 }  // namespace
 
 bool isUtf8(std::string_view bytes) {
@@ -92,7 +64,7 @@ std::optional<DecodedProgram> ProgramEncoding::decode(std::string_view bytes) {
         return program;
     }
     program.encoding.charset_ = Charset::Gb18030;
-    std::optional<std::string> text = convert("UTF-8", "GB18030", bytes);
+    std::optional<std::string> text = decodeGb18030(bytes);
     if (!text || program.encoding.encode(*text) != bytes) return std::nullopt;
     program.text = std::move(*text);
     return program;
@@ -100,7 +72,7 @@ std::optional<DecodedProgram> ProgramEncoding::decode(std::string_view bytes) {
 
 std::optional<std::string> ProgramEncoding::encode(std::string_view text) const {
     if (!isUtf8(text)) return std::nullopt;
-    if (charset_ == Charset::Gb18030) return convert("GB18030", "UTF-8", text);
+    if (charset_ == Charset::Gb18030) return encodeGb18030(text);
     return (byteOrderMark_ ? std::string(utf8Mark) : std::string()) + std::string(text);
 }
 

@@ -66,7 +66,7 @@ private:
     void addChunk() {
         const std::size_t index = size_ >> chunkShift;
         if (index == chunks_.size()) {
-            chunks_.push_back(std::make_unique_for_overwrite<T[]>(chunkSize));
+            chunks_.push_back(std::unique_ptr<T[]>(new T[chunkSize]));  // left uninitialised
         }
         next_ = chunks_[index].get();
         end_ = next_ + chunkSize;

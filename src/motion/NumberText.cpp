@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
+#include <cmath>
 #include <cstdio>
+
+#include "motion/ShortestDigits.h"
 
 namespace tarvo::motion {
 
@@ -26,6 +28,33 @@ std::string fixedText(Wide value, int places) {
     return text;
 }
 
+// A magnitude laid out as charconv's to_chars lays out a double without a
+// format: its shortest digits written out in full, a whole number with every
+// digit of its exact value ("5088143117563430912"), or in scientific
+// notation with an exponent of at least two digits when that is shorter
+// ("1e+16", "1e-05").
+std::string shortestText(double magnitude) {
+    const ShortestDigits d = shortestDigits(magnitude);
+    const auto count = static_cast<int>(d.digits.size());
+    const int e = d.exponent;
+    std::string fixed;
+    if (e >= count - 1) {
+        std::array<char, 320> whole{};  // the largest double has 309 digits
+        std::snprintf(whole.data(), whole.size(), "%.0f", magnitude);
+        fixed = whole.data();
+    } else if (e >= 0) {
+        fixed = d.digits;
+        fixed.insert(static_cast<std::size_t>(e + 1), 1, '.');
+    } else {
+        fixed = "0." + std::string(static_cast<std::size_t>(-e - 1), '0') + d.digits;
+    }
+    std::string scientific = d.digits.substr(0, 1);
+    if (count > 1) scientific += '.' + d.digits.substr(1);
+    const std::string power = std::to_string(std::abs(e));
+    scientific += (e < 0 ? "e-" : "e+") + std::string(power.size() < 2 ? 1 : 0, '0') + power;
+    return fixed.size() <= scientific.size() ? fixed : scientific;
+}
+
 }  // namespace
 
 std::string numberText(double value) {
@@ -36,9 +65,11 @@ std::string numberText(double value) {
 }
 
 std::string exactText(double value) {
-    std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
+    const std::string sign = std::signbit(value) ? "-" : "";
+    if (std::isnan(value)) return sign + "nan";
+    if (std::isinf(value)) return sign + "inf";
+    if (value == 0) return sign + "0";
+    return sign + shortestText(std::abs(value));
 }
 
 std::string exactText(Decimal value) {

@@ -53,8 +53,8 @@ Exercise arc(motion::Method method, Draw& draw) {
     Exercise e;
     e.method = method;
     e.arc = true;
-    e.start = turned(points[from], q);
-    e.end = turned(points[to], q);
+    e.start = turned(points[static_cast<std::size_t>(from)], q);
+    e.end = turned(points[static_cast<std::size_t>(to)], q);
     e.clockwise = draw.below(2) == 1;
     if (e.clockwise) std::swap(e.start, e.end);
     return e;

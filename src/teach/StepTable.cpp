@@ -92,7 +92,7 @@ const StepTable::SegmentRows& StepTable::segmentOf(std::uint64_t serial) const {
 }
 
 motion::StepRecord StepTable::at(std::uint64_t serial) const {
-    const std::size_t index = serial - firstSerial();
+    const auto index = static_cast<std::size_t>(serial - firstSerial());
     const Row& row = rows_[index];
     const SegmentRows& rows = segmentOf(serial);
     const motion::Segment& s = rows.segment;

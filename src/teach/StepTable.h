@@ -62,7 +62,9 @@ public:
     motion::StepRecord newest() const { return at(end_ - 1); }
 
     // The timer tick of the run, from 1, in which a kept row's iteration was made.
-    std::uint64_t tickOf(std::uint64_t serial) const { return rows_[serial - firstSerial()].tick; }
+    std::uint64_t tickOf(std::uint64_t serial) const {
+        return rows_[static_cast<std::size_t>(serial - firstSerial())].tick;
+    }
 
     // The kept row as the textbook lists it.
     TextbookStep textbookAt(std::uint64_t serial) const;

@@ -2,7 +2,8 @@
 # tarvo-cli produced with the folder's recordings, or re-records them when
 # TARVO_RECORD=1:
 #   cmake -DTARVO_CLI=<tarvo-cli> -DPICTURES=<ON|OFF> -DCASE_DIR=<tests/golden/case>
-#         -DWORK_DIR=<scratch folder> -P golden.cmake
+#         -DWORK_DIR=<scratch folder> [-DTARVO_CLI_LAUNCHER=node] -P golden.cmake
+# The launcher, when given, runs the runner: Node for the WebAssembly one.
 #
 # Each recording has the same name in the scratch folder, where the run
 # writes it; standard output, standard error and the exit status land there
@@ -16,7 +17,8 @@ file(MAKE_DIRECTORY "${WORK_DIR}")
 
 # The folder's own program comes first, then its arguments, in which @CASE@
 # and @WORK@ stand for the case folder and the scratch folder.
-set(command "${TARVO_CLI}")
+set(runner ${TARVO_CLI_LAUNCHER} "${TARVO_CLI}")
+set(command ${runner})
 if(EXISTS "${CASE_DIR}/program.nc")
   list(APPEND command "${CASE_DIR}/program.nc")
 endif()
@@ -77,7 +79,7 @@ endif()
 # the runner prints it for --help (the help cases record that text) is
 # written @USAGE@, so a recording holds nothing of this machine or build.
 if(NOT stderr_text STREQUAL "")
-  execute_process(COMMAND "${TARVO_CLI}" --help OUTPUT_VARIABLE usage_text)
+  execute_process(COMMAND ${runner} --help OUTPUT_VARIABLE usage_text)
   if(NOT usage_text STREQUAL "")
     string(REPLACE "${usage_text}" "@USAGE@" stderr_text "${stderr_text}")
   endif()

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvo::motion {
+
+// The fewest significant digits that read back to the very same double, and
+// where the point goes: the value is digits[0].digits[1…] × 10^exponent. Of
+// two such texts the nearer to the double wins. Both C libraries the runner
+// is built with round printf and strtod correctly, so the digits are the
+// same whichever made them.
+struct ShortestDigits {
+    std::string digits;  // no trailing zero
+    int exponent = 0;
+};
+// A finite, positive magnitude.
+ShortestDigits shortestDigits(double magnitude);
+
+// The double nearest to a decimal text, read as charconv's from_chars reads
+// one: an optional minus, digits with at most one point (at least one
+// digit), then optionally "e" or "E" and an optionally signed exponent.
+// Nothing for any other text, for a value beyond the doubles and for one
+// not 0 that comes out as 0.
+std::optional<double> readDouble(std::string_view text);
+
+}  // namespace tarvo::motion
