@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/Prompts.h"
-#include "render/WholeFile.h"
+#include "files/WholeFile.h"
 #include "teach/ExerciseReport.h"
 #include "teach/ExerciseRound.h"
 
@@ -95,7 +96,7 @@ void ExerciseScorePage::exportFile(const QString& title, const QString& filter,
     QString path = prompts_.saveFileName(title, filter);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
-    if (!render::writeWhole(path, QByteArray::fromStdString(bytes))) {
+    if (!files::writeWhole(QFile::encodeName(path).toStdString(), bytes)) {
         prompts_.message(QStringLiteral("保存失败"),
                          QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
     }
