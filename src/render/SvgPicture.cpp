@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QIODevice>
+#include <cmath>
 
 namespace tarvo::render {
 
@@ -29,42 +30,68 @@ SvgPicture::SvgPicture(QIODevice& out, int size, QRgb background) : out_(out), s
         "\"/>\n");
 }
 
+// Lines of one colour that follow each other go into one path, a jump
+// starting a new subpath in it. A point in the pixel of the last point put
+// down is held back: of a run of them only the last is put down, before the
+// next point in another pixel, so thousands of steps within a pixel take two
+// points and every pixel the lines pass through stays as it was.
 void SvgPicture::line(double x1, double y1, double x2, double y2, QRgb colour) {
-    if (!open_ || colour != colour_ || x1 != lastX_ || y1 != lastY_) {
-        closePolyline();
-        put("<polyline fill=\"none\" stroke=\"" + colourName(colour) + "\" points=\"");
-        putPoint(x1, y1);
+    if (!open_ || colour != colour_) {
+        closePath();
+        put("<path fill=\"none\" stroke=\"" + colourName(colour) + "\" d=\"");
         colour_ = colour;
         open_ = true;
+        moveTo(x1, y1);
+    } else if (x1 != lastX_ || y1 != lastY_) {
+        putHeld();
+        moveTo(x1, y1);
     }
-    put(" ");
-    putPoint(x2, y2);
     lastX_ = x2;
     lastY_ = y2;
+    if (std::floor(x2) == std::floor(putX_) && std::floor(y2) == std::floor(putY_)) {
+        held_ = true;
+        return;
+    }
+    putHeld();
+    putPoint(" ", x2, y2);
 }
 
-void SvgPicture::putPoint(double x, double y) {
-    put(number(x) + ',' + number(y));
+void SvgPicture::moveTo(double x, double y) {
+    putPoint(pathStarted_ ? " M" : "M", x, y);
+    pathStarted_ = true;
+}
+
+void SvgPicture::putHeld() {
+    if (held_ && (lastX_ != putX_ || lastY_ != putY_)) putPoint(" ", lastX_, lastY_);
+    held_ = false;
+}
+
+void SvgPicture::putPoint(const char* before, double x, double y) {
+    put(before + number(x) + ',' + number(y));
+    putX_ = x;
+    putY_ = y;
 }
 
 void SvgPicture::text(double left, double top, const QString& caption) {
-    closePolyline();
+    closePath();
     put("<text x=\"" + number(left) + "\" y=\"" + number(top) + "\" fill=\"#ffffff\" font-size=\"" +
         number(size_ * 144.0 / 7215) + "\" dominant-baseline=\"hanging\">" +
         caption.toHtmlEscaped().toUtf8() + "</text>\n");
 }
 
 void SvgPicture::image(const QByteArray& png) {
-    closePolyline();
+    closePath();
     const QByteArray side = QByteArray::number(size_);
     put("<image width=\"" + side + "\" height=\"" + side + "\" href=\"data:image/png;base64," +
         png.toBase64() + "\"/>\n");
 }
 
-void SvgPicture::closePolyline() {
+void SvgPicture::closePath() {
     if (!open_) return;
+    putHeld();
     put("\"/>\n");
     open_ = false;
+    pathStarted_ = false;
 }
 
 void SvgPicture::put(const QByteArray& text) {
@@ -78,7 +105,7 @@ void SvgPicture::flush() {
 }
 
 bool SvgPicture::finish() {
-    closePolyline();
+    closePath();
     put("</svg>\n");
     flush();
     return !failed_;

@@ -9,7 +9,7 @@ class QIODevice;
 namespace tarvo::render {
 
 // Writes a view as an SVG picture: a background, aliased one-pixel lines
-// (joined into polylines where they continue each other) and text labels.
+// (one path for each stretch of lines of one colour) and text labels.
 // The text goes out to the device as it is made, a few kilobytes at a time,
 // so a picture of millions of steps takes no more memory than a small one.
 class SvgPicture {
@@ -24,9 +24,11 @@ public:
     bool finish();
 
 private:
-    void closePolyline();
+    void closePath();
+    void moveTo(double x, double y);
+    void putHeld();
     void put(const QByteArray& text);
-    void putPoint(double x, double y);
+    void putPoint(const char* before, double x, double y);
     void flush();
 
     QIODevice& out_;
@@ -34,8 +36,10 @@ private:
     QByteArray pending_;
     bool failed_ = false;
     QRgb colour_ = 0;
-    double lastX_ = 0, lastY_ = 0;
-    bool open_ = false;
+    double lastX_ = 0, lastY_ = 0;  // where the last line ended
+    double putX_ = 0, putY_ = 0;    // the last point put down
+    bool held_ = false;             // the last line's end is held back
+    bool open_ = false, pathStarted_ = false;
 };
 
 }  // namespace tarvo::render
