@@ -205,7 +205,8 @@ std::optional<std::string> landingPath(const std::string& path) {
 }
 
 bool sameFile(const std::string& a, const std::string& b) {
-    struct stat first {}, second {};
+    struct stat first {
+    }, second{};
     const bool firstThere = stat(a.c_str(), &first) == 0;
     const bool secondThere = stat(b.c_str(), &second) == 0;
     if (firstThere && secondThere) {

@@ -31,7 +31,9 @@ public:
     bool open(const std::string& name);
     // Buffered; a failed write is remembered and reported by commit().
     std::ostream& stream() { return stream_; }
-    void write(std::string_view bytes) { stream_.write(bytes.data(), std::streamsize(bytes.size())); }
+    void write(std::string_view bytes) {
+        stream_.write(bytes.data(), std::streamsize(bytes.size()));
+    }
     // Puts the rest on disk and gives the file its name; false, leaving no
     // file, when any write failed.
     bool commit();
