@@ -24,7 +24,7 @@ public:
     }
     // A runner whose views draw into the given canvases; the cut is kept for
     // the magnified view only when it is to be saved.
-    Runner(interp::Parameters parameters, views::ViewCanvases canvases, bool keepsCut)
+    Runner(interp::Parameters parameters, views::ViewCanvases canvases, bool keepsCut = true)
         : parameters_(parameters), machine_(panel_, canvases) {
         if (!keepsCut) machine_.countCutOnly();
     }

@@ -21,6 +21,9 @@ class StepTable;
 // positions in tenths of a mm, the deviation in tenths squared).
 std::string stepCsvHeader();
 std::string stepCsvRow(const TextbookStep& step);
+// The same row appended to `row`, which a writer of many rows keeps, so
+// that its room is made once.
+void appendStepCsvRow(std::string& row, const TextbookStep& step);
 
 // The window's export: the textbook columns under the table's own captions,
 // every kept row.
