@@ -153,16 +153,9 @@ void DrawingRecord::writeLines(SvgPicture& picture, int size) const {
         if (run.colour == scaleChange) {
             map = mapOf(p, size);
         } else if (run.partner != alone) {
-            // The two polylines that take turns, one after the other, so
-            // that each is one path of its colour; where they cross, the
-            // second lies on top.
-            const QRgb colours[2] = {runColour(run.colour), runColour(run.partner)};
-            for (std::size_t turn = 2; turn < 4; ++turn) {
-                for (std::size_t i = turn; i < run.count; i += 2) {
-                    picture.line(map.x(p[2 * i - 4]), map.y(p[2 * i - 3]), map.x(p[2 * i]),
-                                 map.y(p[2 * i + 1]), colours[i % 2]);
-                }
-            }
+            forEachTurn(run, p, map, 0, [&](double x1, double y1, double x2, double y2, QRgb c) {
+                picture.line(x1, y1, x2, y2, c);
+            });
         } else {
             for (std::size_t i = 1; i < run.count; ++i) {
                 picture.line(map.x(p[2 * i - 2]), map.y(p[2 * i - 1]), map.x(p[2 * i]),
