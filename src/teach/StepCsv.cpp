@@ -20,7 +20,7 @@ void appendField(std::string& row, std::string_view text) {
     if (quoted) row += '"';
     constexpr std::string_view minus = "−";
     for (std::size_t at = 0; at < text.size();) {
-        if (text.compare(at, minus.size(), minus) == 0) {
+        if (text[at] == minus[0] && text.compare(at, minus.size(), minus) == 0) {
             row += '-';
             at += minus.size();
             continue;
