@@ -20,7 +20,8 @@ std::string pathsOf(const std::function<void(SvgPicture&)>& draw) {
     draw(picture);
     EXPECT_TRUE(picture.finish());
     const qsizetype first = bytes.indexOf("<path");
-    return first < 0 ? std::string() : bytes.mid(first, bytes.indexOf("</svg>") - first).toStdString();
+    return first < 0 ? std::string()
+                     : bytes.mid(first, bytes.indexOf("</svg>") - first).toStdString();
 }
 
 TEST(SvgPicture, MergesLinesIntoPaths) {
@@ -28,7 +29,8 @@ TEST(SvgPicture, MergesLinesIntoPaths) {
     // Ten steps of 1/8 pixel along one row: the first point, the last in pixel 1, the first in
     // pixel 2 and the end.
     EXPECT_EQ(pathsOf([&](SvgPicture& p) {
-                  for (int i = 0; i < 10; ++i) p.line(1 + i / 8.0, 1.5, 1 + (i + 1) / 8.0, 1.5, red);
+                  for (int i = 0; i < 10; ++i)
+                      p.line(1 + i / 8.0, 1.5, 1 + (i + 1) / 8.0, 1.5, red);
               }),
               "<path fill=\"none\" stroke=\"#ff0000\" d=\"M1,1.5 1.875,1.5 2,1.5 2.25,1.5\"/>\n");
     // A jump starts a subpath in the same path.
