@@ -226,11 +226,27 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         error = "no program file given";
         return std::nullopt;
     }
+    if (o.parameters.method.halfLoad &&
+        o.parameters.method.interpolation != motion::Interpolation::Integration) {
+        error = "--half-load needs --method dda";
+        return std::nullopt;
+    }
     if (const auto problem = interp::parameterProblem(o.parameters); problem && !o.help) {
         error = std::string(*problem);
         return std::nullopt;
     }
     return o;
+}
+
+std::vector<Options::Output> Options::outputs() const {
+    std::vector<Output> named;
+    for (const Output& output :
+         {Output{"--trace", trace}, Output{"--steps", steps}, Output{"--plan", plan},
+          Output{"--axo", axo}, Output{"--magnified", magnified}, Output{"--worksheet", worksheet},
+          Output{"--answers", answers}}) {
+        if (!output.path.empty()) named.push_back(output);
+    }
+    return named;
 }
 
 std::string usage() {

@@ -32,6 +32,14 @@ struct Options {
     std::string answersCode, answers;
 
     bool wantsPages() const { return !worksheet.empty() || !answers.empty(); }
+
+    // The files the options ask to write, each with its option, in the
+    // order of the usage text.
+    struct Output {
+        const char* option;
+        std::string path;
+    };
+    std::vector<Output> outputs() const;
 };
 
 // Parses the arguments after the program name; on failure returns nothing

@@ -1,6 +1,6 @@
 #include "cli/PageWriter.h"
 
-#include "cli/OutputFile.h"
+#include "files/WholeFile.h"
 #include "teach/WorksheetPage.h"
 
 namespace tarvo::cli {
@@ -9,10 +9,7 @@ namespace {
 
 std::string writePage(const std::string& path, const std::string& page) {
     if (path.empty()) return "";
-    OutputFile file;
-    if (isNoRegularFile(path) || !file.open(path)) return "cannot write " + path;
-    file.stream() << page;
-    return file.commit() ? "" : "cannot write " + path;
+    return files::writeWhole(path, page) ? "" : "cannot write " + path;
 }
 
 }  // namespace

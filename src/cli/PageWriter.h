@@ -7,7 +7,7 @@
 namespace tarvo::cli {
 
 // Writes the worksheet and the answer key the options ask for, each whole
-// or not at all (cli/OutputFile.h). Returns the problem, empty when both
+// or not at all (files/WholeFile.h). Returns the problem, empty when both
 // were written.
 std::string writePages(const Options& options);
 

@@ -15,6 +15,8 @@ std::string problemText(files::ReadProblem problem) {
             return ": a folder, not a file";
         case files::ReadProblem::NotRegularFile:
             return ": not a regular file";
+        case files::ReadProblem::LinkLoop:
+            return ": too many levels of symbolic links";
         case files::ReadProblem::TooLarge:
             return ": larger than " + std::to_string(files::maxProgramBytes >> 20) + " MiB";
         case files::ReadProblem::None:

@@ -20,10 +20,16 @@ std::string_view endName(End end);  // "end-of-text", "error", "tick-limit"
 // A machine with a panel that only keeps the message a run ends with.
 class Runner {
 public:
-    explicit Runner(interp::Parameters parameters) : parameters_(parameters), machine_(panel_) {}
-    // A runner whose views draw into the given canvases.
-    Runner(interp::Parameters parameters, views::ViewCanvases canvases)
-        : parameters_(parameters), machine_(panel_, canvases) {}
+    // A runner that draws nothing and keeps no more of the cut than its counts.
+    explicit Runner(interp::Parameters parameters) : parameters_(parameters), machine_(panel_) {
+        machine_.countCutOnly();
+    }
+    // A runner whose views draw into the given canvases; the cut is kept for
+    // the magnified view only when it is to be saved.
+    Runner(interp::Parameters parameters, views::ViewCanvases canvases, bool keepsCut = true)
+        : parameters_(parameters), machine_(panel_, canvases) {
+        if (!keepsCut) machine_.countCutOnly();
+    }
 
     // Presses Run with the program text and lets the clock go until the run
     // stops or the machine has made maxTicks timer ticks.

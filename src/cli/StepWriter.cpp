@@ -14,7 +14,9 @@ StepWriter::StepWriter(std::ostream& out, const interp::Machine& machine)
 void StepWriter::interpolated(const motion::StepRecord& record, const motion::Segment& segment) {
     // The interpolator counts the iterations of each segment from 1.
     if (record.number == 1) segment_ = teach::textbookSegment(segment, machine_.dlstep());
-    out_ << teach::stepCsvRow({record, segment_});
+    row_.clear();
+    teach::appendStepCsvRow(row_, {record, segment_});
+    out_.write(row_.data(), static_cast<std::streamsize>(row_.size()));
 }
 
 void StepWriter::skipped(const motion::Segment& segment) {

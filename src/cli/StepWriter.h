@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 #include "motion/StepRecord.h"
 #include "teach/TextbookStep.h"
@@ -23,6 +24,7 @@ private:
     std::ostream& out_;
     const interp::Machine& machine_;
     teach::TextbookSegment segment_;  // what the textbook needs of the segment under way
+    std::string row_;                 // kept, so its room is made once
 };
 
 }  // namespace tarvo::cli

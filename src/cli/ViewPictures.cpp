@@ -27,13 +27,18 @@ bool save(const render::RasterCanvas& canvas, const std::string& path, int size,
 // their labels need a GUI application, which runs without a display.
 class ViewPictures : public Pictures {
 public:
-    ViewPictures(int size, int& argc, char** argv)
+    ViewPictures(const Options& options, int& argc, char** argv)
         : application_(offscreen(argc, argv)),
-          linez_(views::drawingBackground, size),
-          linep_(views::drawingBackground, size),
-          liner_(views::magnifiedBackground, size) {}
+          linez_(views::drawingBackground, options.size),
+          linep_(views::drawingBackground, options.size),
+          liner_(views::magnifiedBackground, options.size),
+          options_(options) {}
 
-    views::ViewCanvases canvases() override { return {linez_, linep_, liner_}; }
+    // A view no picture is asked of draws nowhere, so its lines are not kept.
+    views::ViewCanvases canvases() override {
+        return {wanted(options_.axo, linez_), wanted(options_.plan, linep_),
+                wanted(options_.magnified, liner_)};
+    }
 
     bool save(const Options& options, interp::Machine& machine, std::string& error) override {
         if (!options.magnified.empty()) turnMagnified(options, machine);
@@ -70,8 +75,14 @@ private:
         }
     }
 
+    views::Canvas& wanted(const std::string& path, render::RasterCanvas& canvas) {
+        return path.empty() ? static_cast<views::Canvas&>(blind_) : canvas;
+    }
+
     std::unique_ptr<QGuiApplication> application_;  // before the canvases, which need it
     render::RasterCanvas linez_, linep_, liner_;
+    views::BlindCanvas blind_;
+    const Options& options_;
 };
 
 }  // namespace
@@ -82,7 +93,7 @@ bool picturesBuilt() {
 
 std::unique_ptr<Pictures> makePictures(const Options& options, int& argc, char** argv) {
     if (!options.wantsImages()) return nullptr;
-    return std::make_unique<ViewPictures>(options.size, argc, argv);
+    return std::make_unique<ViewPictures>(options, argc, argv);
 }
 
 }  // namespace tarvo::cli

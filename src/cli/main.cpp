@@ -6,17 +6,18 @@
 
 #include "cli/JsonReport.h"
 #include "cli/Options.h"
-#include "cli/OutputFile.h"
 #include "cli/PageWriter.h"
 #include "cli/Pictures.h"
 #include "cli/ProgramInput.h"
 #include "cli/Runner.h"
 #include "cli/StepWriter.h"
 #include "cli/TraceWriter.h"
+#include "files/WholeFile.h"
 
 namespace {
 
 using namespace tarvo::cli;
+namespace files = tarvo::files;
 
 int exitStatus(End end) {
     switch (end) {
@@ -42,24 +43,32 @@ int print(const std::string& text, int status) {
 }
 
 // An output file may not take the place of the program, nor of a device or
-// a folder; found before the run, so nothing is run for nothing.
+// a folder, nor be named by two outputs, under one name or two; found before
+// the run, so nothing is run for nothing.
 std::string outputProblem(const Options& options) {
-    for (const std::string* output :
-         {&options.trace, &options.steps, &options.plan, &options.axo, &options.magnified}) {
-        if (output->empty()) continue;
-        if (isProgramFile(*output, options.program)) {
-            return "cannot write " + *output + ": it is the program file";
+    const std::vector<Options::Output> outputs = options.outputs();
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const std::string& path = outputs[i].path;
+        if (!options.program.empty() && files::sameFile(path, options.program)) {
+            return "cannot write " + path + ": it is the program file";
         }
-        if (isNoRegularFile(*output)) return "cannot write " + *output;
+        if (files::isNoRegularFile(path) || !files::landingPath(path)) {
+            return "cannot write " + path;
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (files::sameFile(path, outputs[j].path)) {
+                return "cannot write " + path + ": it is also the " + outputs[j].option + " file";
+            }
+        }
     }
     return "";
 }
 
-bool openOutput(OutputFile& file, const std::string& path) {
+bool openOutput(files::WholeFile& file, const std::string& path) {
     return path.empty() || file.open(path);
 }
 
-bool commitOutput(OutputFile& file, const std::string& path) {
+bool commitOutput(files::WholeFile& file, const std::string& path) {
     return path.empty() || file.commit();
 }
 
@@ -69,6 +78,7 @@ int main(int argc, char** argv) {
     // Past a file-size limit a write fails and is reported like any other,
     // instead of the signal ending the run without a word.
     std::signal(SIGXFSZ, SIG_IGN);
+    files::removeTemporariesOnInterrupt();
     std::string error;
     const auto options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
@@ -77,19 +87,21 @@ int main(int argc, char** argv) {
     }
     if (options->help) return print(usage(), 0);
     if (options->wantsPages()) {
-        error = writePages(*options);
+        error = outputProblem(*options);
+        if (error.empty()) error = writePages(*options);
         return error.empty() ? 0 : fail(error);
     }
     const std::optional<std::string> text = readProgram(options->program, error);
     if (!text) return fail(error);
     error = outputProblem(*options);
     if (!error.empty()) return fail(error);
-    OutputFile traceFile, stepsFile;
+    files::WholeFile traceFile, stepsFile;
     if (!openOutput(traceFile, options->trace)) return fail("cannot write " + options->trace);
     if (!openOutput(stepsFile, options->steps)) return fail("cannot write " + options->steps);
     const auto pictures = makePictures(*options, argc, argv);
     const auto runner = pictures
-                            ? std::make_unique<Runner>(options->parameters, pictures->canvases())
+                            ? std::make_unique<Runner>(options->parameters, pictures->canvases(),
+                                                       !options->magnified.empty())
                             : std::make_unique<Runner>(options->parameters);
     std::unique_ptr<TraceWriter> trace;
     if (!options->trace.empty()) {

@@ -27,6 +27,7 @@ private:
 };
 
 ReadProblem openProblem(int error) {
+    if (error == ELOOP) return ReadProblem::LinkLoop;
     return error == ENOENT || error == ENOTDIR ? ReadProblem::Missing : ReadProblem::Failed;
 }
 

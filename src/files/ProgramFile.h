@@ -11,7 +11,8 @@ namespace tarvo::files {
 inline constexpr std::uint64_t maxProgramBytes = std::uint64_t{64} << 20;  // 64 MiB
 
 // Why a program file was not read.
-enum class ReadProblem { None, Missing, Folder, NotRegularFile, TooLarge, Failed };
+// LinkLoop: symbolic links that go round in a loop, or too many in a row.
+enum class ReadProblem { None, Missing, Folder, NotRegularFile, TooLarge, LinkLoop, Failed };
 
 struct ProgramBytes {
     std::string bytes;

@@ -130,6 +130,9 @@ public:
     const motion::Interpolator& interpolator() const { return engine_; }
     const motion::OutputByte& outdata() const { return outdata_; }
     const motion::StoredPath& path() const { return path_; }
+    // For a machine whose magnified view nobody looks at: from the next run
+    // on the cut below the surface is counted, not kept (StoredPath::countOnly).
+    void countCutOnly() { path_.countOnly(); }
     const Switches& switches() const { return switches_; }
     // The step length of the run: the pulse equivalent in internal units.
     motion::Decimal dlstep() const { return dlstep_; }

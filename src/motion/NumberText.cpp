@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "motion/ShortestDigits.h"
@@ -11,20 +13,37 @@ namespace tarvo::motion {
 
 namespace {
 
+// The digits of a magnitude, last first, at least `count` of them. Most
+// values fit in 64 bits, whose division by 10 is a multiplication; only the
+// rest take the far slower 128-bit division, until what is left fits.
+char* reversedDigits(WideUnsigned m, std::size_t count, char* out) {
+    char* const first = out;
+    while (m > UINT64_MAX) {
+        *out++ = static_cast<char>('0' + static_cast<int>(m % 10));
+        m /= 10;
+    }
+    for (auto n = static_cast<std::uint64_t>(m);
+         n != 0 || static_cast<std::size_t>(out - first) < count; n /= 10) {
+        *out++ = static_cast<char>('0' + n % 10);
+    }
+    return out;
+}
+
 // value / 10^places written out in full, trailing zeros trimmed.
 std::string fixedText(Wide value, int places) {
     const auto fraction = static_cast<std::size_t>(places);
-    std::string digits;  // at least one before the point
-    for (WideUnsigned m = magnitude(value); m != 0 || digits.size() <= fraction; m /= 10) {
-        digits += static_cast<char>('0' + static_cast<int>(m % 10));
-    }
-    std::reverse(digits.begin(), digits.end());
-    const std::size_t point = digits.size() - fraction;
-    const std::size_t end = digits.find_last_not_of('0') + 1;
+    std::array<char, 48> digits{};  // 39 digits of a 128-bit value, and a zero before the point
+    char* const end = reversedDigits(magnitude(value), fraction + 1, digits.data());
+    std::reverse(digits.data(), end);
+    const auto length = static_cast<std::size_t>(end - digits.data());
+    const std::size_t point = length - fraction;
+    std::size_t last = length;
+    while (last > point && digits[last - 1] == '0') --last;
     std::string text;
+    text.reserve(last + 2);
     if (value < 0) text += '-';
-    text.append(digits, 0, point);
-    if (end > point) text.append(".").append(digits, point, end - point);
+    text.append(digits.data(), point);
+    if (last > point) text.append(1, '.').append(digits.data() + point, last - point);
     return text;
 }
 

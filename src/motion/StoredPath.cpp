@@ -8,6 +8,7 @@ void StoredPath::reset() {
     for (auto* list : {&wallx0, &wally0, &wallz0, &wallx1, &wally1, &wallz1}) list->assign(1, 0.0);
     surfaceKept_ = false;
     offered_ = keepMask_ = moves_ = 0;
+    counted_ = 1;
     limitEntries();
 }
 
@@ -20,6 +21,14 @@ void StoredPath::limitEntries() {
 // reset(), which are the ones recorded from now on at the doubled keep().
 bool StoredPath::thin() {
     for (auto* list : {&pathx, &pathy, &pathz, &surfx, &surfy, &surfz}) list->keepOddEntries();
+    keepMask_ = 2 * keepMask_ + 1;
+    return keepMask_ == 1;
+}
+
+// As push_back and keepOddEntries would change the lists' length.
+bool StoredPath::countStep() {
+    if (++counted_ <= entryLimit_) return false;
+    counted_ = 1 + counted_ / 2;
     keepMask_ = 2 * keepMask_ + 1;
     return keepMask_ == 1;
 }
@@ -53,7 +62,10 @@ void StoredPath::keepSurface() {
 
 bool StoredPath::rewind(const Mark& mark) {
     if (mark.keepMask != keepMask_ || mark.moves != moves_) return false;
-    for (auto* list : {&pathx, &pathy, &pathz}) list->truncate(mark.path);
+    if (countsOnly_) counted_ = mark.path;
+    if (!countsOnly_) {
+        for (auto* list : {&pathx, &pathy, &pathz}) list->truncate(mark.path);
+    }
     if (surfaceKept_) {
         for (auto* list : {&surfx, &surfy, &surfz}) list->truncate(mark.path);
     }

@@ -32,6 +32,7 @@ public:
     // when this point filled the lists for the first time since reset().
     bool recordStep(double x, double y, double z) {
         if ((offered_++ & keepMask_) != 0) return false;
+        if (countsOnly_) return countStep();
         pathx.push_back(x);
         pathy.push_back(y);
         pathz.push_back(z);
@@ -43,7 +44,12 @@ public:
     std::size_t keep() const { return keepMask_ + 1; }
     void recordWall(double x, double y, double z);
 
-    std::size_t pathUpper() const { return pathx.size() - 1; }
+    std::size_t pathUpper() const { return (countsOnly_ ? counted_ : pathx.size()) - 1; }
+
+    // From the next reset() on, for a run whose cut nobody looks at: the step
+    // points are counted as if they were recorded, budget and all, but not
+    // kept, so the lists take no memory. The wall edges are kept.
+    void countOnly() { countsOnly_ = true; }
     std::size_t wallUpper() const { return wallx0.size() - 1; }
 
     // Called before every drag moves the entries in place. Fills the surface
@@ -59,7 +65,7 @@ public:
     struct Mark {
         std::size_t path = 0, wall = 0, offered = 0, keepMask = 0, moves = 0;
     };
-    Mark mark() const { return {pathx.size(), wallx0.size(), offered_, keepMask_, moves_}; }
+    Mark mark() const { return {pathUpper() + 1, wallx0.size(), offered_, keepMask_, moves_}; }
     // Drops what was recorded after the mark; false, changing nothing, when
     // the lists were thinned or moved by a drag since then.
     bool rewind(const Mark& mark);
@@ -75,6 +81,7 @@ public:
 private:
     void recordSurface(double x, double y);
     bool thin();
+    bool countStep();
     void limitEntries();
 
     std::size_t budget_;
@@ -82,7 +89,9 @@ private:
     std::size_t offered_ = 0;     // step points below the surface since reset()
     std::size_t keepMask_ = 0;    // keep() - 1: keep() is a power of two
     bool surfaceKept_ = false;
-    std::size_t moves_ = 0;  // drags that moved the entries since reset()
+    bool countsOnly_ = false;
+    std::size_t counted_ = 1;  // entries a kept path would hold, placeholder included
+    std::size_t moves_ = 0;    // drags that moved the entries since reset()
 };
 
 }  // namespace tarvo::motion

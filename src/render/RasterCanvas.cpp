@@ -1,12 +1,13 @@
 #include "render/RasterCanvas.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QPainter>
 #include <algorithm>
 
+#include "files/WholeFile.h"
 #include "render/DrawingPicture.h"
 #include "render/SvgPicture.h"
-#include "render/WholeFile.h"
 
 namespace tarvo::render {
 
@@ -23,6 +24,22 @@ PixelBuffer bufferOf(QImage& image) {
 PixelMap mapOf(const float scale[4], int size) {
     return PixelMap(scale[0], scale[1], scale[2], scale[3], size, size);
 }
+
+// The file a picture is saved to, as a device the SVG picture writes into.
+class WholeFileDevice : public QIODevice {
+public:
+    explicit WholeFileDevice(files::WholeFile& file) : file_(file) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        file_.stream().write(data, size);
+        return file_.stream() ? size : -1;
+    }
+
+private:
+    files::WholeFile& file_;
+};
 
 }  // namespace
 
@@ -318,13 +335,17 @@ bool RasterCanvas::writeSvg(QIODevice& out, int size) const {
 
 // An SVG picture is written as it is made; a PNG is encoded whole first.
 bool RasterCanvas::saveImage(const QString& path, int size) const {
+    const std::string name = QFile::encodeName(path).toStdString();
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        return writeWhole(path, [&](QIODevice& file) { return writeSvg(file, size); });
+        files::WholeFile file;
+        if (!file.open(name)) return false;
+        WholeFileDevice device(file);
+        return writeSvg(device, size) && file.commit();
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !snapshot(size).save(&buffer, "PNG")) return false;
-    return writeWhole(path, bytes);
+    return files::writeWhole(name, std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 void RasterCanvas::notify() {

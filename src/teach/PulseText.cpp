@@ -1,5 +1,7 @@
 #include "teach/PulseText.h"
 
+#include <cstdint>
+
 #include "motion/ExactRoot.h"
 
 namespace tarvo::teach {
@@ -12,23 +14,25 @@ constexpr int roundedPlaces = 4;
 // The digits of n / d (n ≥ 0, d > 0) to the given places, the last one
 // rounded half up when `round`; the remainder left over tells the caller
 // whether the digits are exact.
-std::string quotientDigits(motion::WideUnsigned n, motion::WideUnsigned d, int places, bool round,
-                           motion::WideUnsigned& rest) {
-    motion::WideUnsigned whole = n / d;
+// Unsigned is 64 bits wide whenever n and ten times d fit there, so that
+// the divisions are never 128-bit ones without need.
+template <typename Unsigned>
+std::string quotientDigits(Unsigned n, Unsigned d, int places, bool round, Unsigned& rest) {
+    Unsigned whole = n / d;
     rest = n % d;
-    motion::WideUnsigned fraction = 0;
+    Unsigned fraction = 0;
     for (int i = 0; i < places; ++i) {
         fraction = fraction * 10 + rest * 10 / d;
         rest = rest * 10 % d;
     }
-    motion::WideUnsigned scale = 1;
+    Unsigned scale = 1;
     for (int i = 0; i < places; ++i) scale *= 10;
     if (round && 2 * rest >= d && ++fraction == scale) {
         fraction = 0;
         ++whole;
     }
     std::string text;
-    for (motion::WideUnsigned w = whole; text.empty() || w != 0; w /= 10) {
+    for (Unsigned w = whole; text.empty() || w != 0; w /= 10) {
         text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(w % 10)));
     }
     std::string digits(static_cast<std::size_t>(places), '0');
@@ -41,15 +45,25 @@ std::string quotientDigits(motion::WideUnsigned n, motion::WideUnsigned d, int p
     return text;
 }
 
+// Exact to eight places, or rounded to four after "≈".
+template <typename Unsigned>
+std::string quotientOf(motion::WideUnsigned n, motion::WideUnsigned d, std::string& prefix) {
+    Unsigned rest = 0;
+    const auto an = static_cast<Unsigned>(n), ad = static_cast<Unsigned>(d);
+    std::string text = quotientDigits(an, ad, exactPlaces, false, rest);
+    if (rest == 0) return text;
+    prefix = "≈";
+    return quotientDigits(an, ad, roundedPlaces, true, rest);
+}
+
 std::string quotientText(motion::Wide n, motion::Wide d) {
     const bool negative = (n < 0) != (d < 0);
     const motion::WideUnsigned an = motion::magnitude(n), ad = motion::magnitude(d);
-    motion::WideUnsigned rest = 0;
-    std::string text = quotientDigits(an, ad, exactPlaces, false, rest);
-    std::string prefix;
-    if (rest != 0) {
-        text = quotientDigits(an, ad, roundedPlaces, true, rest);
-        prefix = "≈";
+    std::string text, prefix;
+    if (an <= UINT64_MAX && ad <= UINT64_MAX / 10) {
+        text = quotientOf<std::uint64_t>(an, ad, prefix);
+    } else {
+        text = quotientOf<motion::WideUnsigned>(an, ad, prefix);
     }
     if (negative && text != "0") prefix += '-';
     return prefix + text;

@@ -20,15 +20,28 @@ using motion::Overloaded;
 constexpr const char* byteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* bitsCaption = "寄存器位数 N";
 
-// The text with ASCII minus, quoted when it holds a comma or a quote.
-std::string field(std::string text) {
-    for (std::size_t at = text.find("−"); at != std::string::npos; at = text.find("−", at)) {
-        text.replace(at, std::string("−").size(), "-");
+// The text with ASCII minus, quoted when it holds a comma or a quote,
+// appended to a row without a copy of its own.
+void appendField(std::string& row, std::string_view text) {
+    const bool quoted = text.find_first_of(",\"") != std::string_view::npos;
+    if (quoted) row += '"';
+    constexpr std::string_view minus = "−";
+    for (std::size_t at = 0; at < text.size();) {
+        if (text[at] == minus[0] && text.compare(at, minus.size(), minus) == 0) {
+            row += '-';
+            at += minus.size();
+            continue;
+        }
+        if (quoted && text[at] == '"') row += '"';
+        row += text[at++];
     }
-    if (text.find_first_of(",\"") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + '"';
+    if (quoted) row += '"';
+}
+
+std::string field(const std::string& text) {
+    std::string row;
+    appendField(row, text);
+    return row;
 }
 
 // A textbook iteration's registers in pulses: a DDA's remainders, a
@@ -83,32 +96,64 @@ std::string stepCsvHeader() {
 }
 
 std::string stepCsvRow(const TextbookStep& step) {
+    std::string row;
+    appendStepCsvRow(row, step);
+    return row;
+}
+
+void appendStepCsvRow(std::string& row, const TextbookStep& step) {
     const motion::StepRecord& r = step.record;
     const bool line = r.method == motion::Method::Integration;
-    const auto number = [](auto value) { return motion::exactText(value) + ','; };
+    const auto number = [&row](auto value) {
+        row += motion::exactText(value);
+        row += ',';
+    };
+    const auto text = [&row](const std::string& cell) {
+        appendField(row, cell);
+        row += ',';
+    };
     const auto sigma = step.sigmaAfter();
-    const std::string sigmaCell = r.pulses              ? pulseSigmaCell(r)
-                                  : sigma && !r.skipped ? std::to_string(*sigma)
-                                                        : std::string();
-    std::string row = std::to_string(r.line) + ',' + std::to_string(r.number) + ',';
-    row += line ? "integration," : "comparison,";
-    row += std::string(modeText(r.gmode)) + ',';
-    row += field(feedText(step)) + ',' + field(xText(step)) + ',' + field(yText(step)) + ',' +
-           field(zText(step)) + ',' + field(deviationText(step)) + ',';
-    row += sigmaCell + ',';
-    row += field(judgementText(step)) + ',' + field(calculationText(step)) + ',' +
-           field(distanceText(step)) + ',';
+    row += std::to_string(r.line);
+    row += ',';
+    row += std::to_string(r.number);
+    row += line ? ",integration," : ",comparison,";
+    row += modeText(r.gmode);
+    row += ',';
+    text(feedText(step));
+    text(xText(step));
+    text(yText(step));
+    text(zText(step));
+    text(deviationText(step));
+    row += r.pulses              ? pulseSigmaCell(r)
+           : sigma && !r.skipped ? std::to_string(*sigma)
+                                 : std::string();
+    row += ',';
+    text(judgementText(step));
+    text(calculationText(step));
+    text(distanceText(step));
     if (r.pulses) {
-        row += capacityCell(r) + pulseCells(r, false);
+        row += capacityCell(r);
+        row += pulseCells(r, false);
     } else {
-        row += (line ? number(r.regmax) : ",") + registerCells(r, r.before);
+        if (line) {
+            number(r.regmax);
+        } else {
+            row += ',';
+        }
+        row += registerCells(r, r.before);
     }
-    row += number(r.before.px) + number(r.before.py) + number(r.before.pz);
-    row +=
-        field(decisionText(r)) + ',' + (r.pulses ? pulseCells(r, true) : registerCells(r, r.after));
-    row += number(r.point.x) + number(r.point.y) + number(r.point.z);
-    row += motion::exactText(r.distance()) + ',' + bitsCell(r) + '\n';
-    return row;
+    number(r.before.px);
+    number(r.before.py);
+    number(r.before.pz);
+    text(decisionText(r));
+    row += r.pulses ? pulseCells(r, true) : registerCells(r, r.after);
+    number(r.point.x);
+    number(r.point.y);
+    number(r.point.z);
+    row += motion::exactText(r.distance());
+    row += ',';
+    row += bitsCell(r);
+    row += '\n';
 }
 
 std::string textbookCsv(const StepTable& table) {

@@ -22,6 +22,9 @@ class StepTable;
 // the width N in bits of a textbook DDA's registers, 2^N its capacity.
 std::string stepCsvHeader();
 std::string stepCsvRow(const TextbookStep& step);
+// The same row appended to `row`, which a writer of many rows keeps, so
+// that its room is made once.
+void appendStepCsvRow(std::string& row, const TextbookStep& step);
 
 // The window's export: the textbook columns under the table's own captions,
 // every kept row; a DDA's table adds the width N of each row's registers.

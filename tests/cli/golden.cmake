@@ -15,6 +15,22 @@ get_filename_component(case_name "${CASE_DIR}" NAME)
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 
+# Symbolic links the case needs in the scratch folder, listed in `links`, one
+# a line: the link's name, then what it points to (@WORK@ and @CASE@ allowed).
+set(links "")
+if(EXISTS "${CASE_DIR}/links")
+  file(STRINGS "${CASE_DIR}/links" link_lines)
+  foreach(line IN LISTS link_lines)
+    separate_arguments(link UNIX_COMMAND "${line}")
+    list(GET link 0 link_name)
+    list(GET link 1 link_target)
+    string(REPLACE "@WORK@" "${WORK_DIR}" link_target "${link_target}")
+    string(REPLACE "@CASE@" "${CASE_DIR}" link_target "${link_target}")
+    file(CREATE_LINK "${link_target}" "${WORK_DIR}/${link_name}" SYMBOLIC)
+    list(APPEND links "${link_name}")
+  endforeach()
+endif()
+
 # The folder's own program comes first, then its arguments, in which @CASE@
 # and @WORK@ stand for the case folder and the scratch folder.
 set(runner ${TARVO_CLI_LAUNCHER} "${TARVO_CLI}")
@@ -103,7 +119,13 @@ if("$ENV{TARVO_RECORD}" STREQUAL "1")
   return()
 endif()
 
+# A link an output was written through stays a link.
 set(failures "")
+foreach(link IN LISTS links)
+  if(NOT IS_SYMLINK "${WORK_DIR}/${link}")
+    string(APPEND failures "  ${link} is no longer a symbolic link\n")
+  endif()
+endforeach()
 foreach(file IN LISTS recordings)
   set(expected "${CASE_DIR}/${file}")
   set(actual "${WORK_DIR}/${file}")

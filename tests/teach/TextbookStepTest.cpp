@@ -71,6 +71,21 @@ TEST(PulseText, RoundsEndlessQuotientsAndNeverWritesMinusZero) {
     EXPECT_EQ(pulseSquaredText(motion::Squared(-2), motion::Decimal(2)), "-0.5");
 }
 
+// Quotients beyond 64 bits, in the numerator or in ten times the divisor, are as exact as
+// the small ones.
+TEST(PulseText, QuotientsBeyondSixtyFourBitsStayExact) {
+    const auto units = [](std::int64_t u) { return motion::Decimal::fromUnits(u); };
+    const auto largest = motion::Squared::of(units(9'223'372'036'854'775'807));
+    EXPECT_EQ(pulseSquaredText(largest, units(2)), "21267647932558653961849226946058125312.25");
+    EXPECT_EQ(pulseSquaredText(largest, units(3)), "≈9452287970026068427488545309359166805.4444");
+    EXPECT_EQ(pulseSquaredText(motion::Squared::fromUnits(3'000'000'000'000'000'000),
+                               units(2'000'000'000)),
+              "0.75");
+    EXPECT_EQ(pulseSquaredText(motion::Squared::fromUnits(-2'500'000'000'000'000'000),
+                               units(1'000'000'000)),
+              "-2.5");
+}
+
 // The straight moves' registers count millimetres on the machine, pulses
 // under a textbook method, and the export's header says which.
 TEST(TextbookCsv, NamesTheRegistersUnitOfTheRunsMethod) {

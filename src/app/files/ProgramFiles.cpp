@@ -9,7 +9,7 @@
 #include "app/base/Prompts.h"
 #include "app/files/ProgramLoader.h"
 #include "files/ProgramFile.h"
-#include "render/WholeFile.h"
+#include "files/WholeFile.h"
 
 namespace tarvo::app {
 
@@ -32,6 +32,8 @@ QString unreadableText(files::ReadProblem problem, const QString& path) {
             return QStringLiteral("这是文件夹，不是文件：%1").arg(shown(path));
         case files::ReadProblem::NotRegularFile:
             return QStringLiteral("这不是普通文件（管道或设备）：%1").arg(shown(path));
+        case files::ReadProblem::LinkLoop:
+            return QStringLiteral("符号链接层数过多：%1").arg(shown(path));
         case files::ReadProblem::TooLarge:
             return QStringLiteral("文件超过 %1 MiB：%2")
                 .arg(files::maxProgramBytes >> 20)
@@ -136,7 +138,7 @@ bool ProgramFiles::write(const QString& path) {
                text.isValidUtf16()) {
         bytes = encoding_.encode(text.toUtf8().toStdString());
     }
-    if (!bytes || !render::writeWhole(path, QByteArray::fromStdString(*bytes))) {
+    if (!bytes || !files::writeWhole(QFile::encodeName(path).toStdString(), *bytes)) {
         prompts_.message(QStringLiteral("保存失败"),
                          QStringLiteral("无法保存文件：%1").arg(shown(path)));
         return false;

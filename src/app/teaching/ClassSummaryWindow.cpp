@@ -20,7 +20,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/Prompts.h"
-#include "render/WholeFile.h"
+#include "files/WholeFile.h"
 #include "teach/ClassSummaryCsv.h"
 #include "teach/ClassSummaryPage.h"
 
@@ -257,7 +257,7 @@ void ClassSummaryWindow::exportFile(const QString& title, const QString& filter,
     QString path = prompts_.saveFileName(title, filter);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
-    if (!render::writeWhole(path, QByteArray::fromStdString(bytes))) {
+    if (!files::writeWhole(QFile::encodeName(path).toStdString(), bytes)) {
         prompts_.message(QStringLiteral("保存失败"),
                          QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
     }

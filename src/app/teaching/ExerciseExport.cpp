@@ -1,11 +1,11 @@
 #include "app/teaching/ExerciseExport.h"
 
-#include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "app/base/Prompts.h"
-#include "render/WholeFile.h"
+#include "files/WholeFile.h"
 
 namespace tarvo::app {
 
@@ -14,7 +14,7 @@ bool exportExercises(Prompts& prompts, const QString& title, const QString& filt
     QString path = prompts.saveFileName(title, filter);
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
-    if (render::writeWhole(path, QByteArray::fromStdString(bytes))) return true;
+    if (files::writeWhole(QFile::encodeName(path).toStdString(), bytes)) return true;
     prompts.message(QStringLiteral("保存失败"),
                     QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
     return false;

@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,7 +15,7 @@
 #include "app/base/ShownRefresh.h"
 #include "app/teaching/StepTableModel.h"
 #include "app/teaching/TableAnswers.h"
-#include "render/WholeFile.h"
+#include "files/WholeFile.h"
 #include "teach/StepCsv.h"
 #include "teach/StepTable.h"
 #include "teach/TableCaption.h"
@@ -194,7 +195,7 @@ void StepTablePanel::exportCsv() {
         prompts_.saveFileName(QStringLiteral("导出插补过程表"), QStringLiteral("CSV 文件 (*.csv)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
-    if (!render::writeWhole(path, QByteArray::fromStdString(teach::textbookCsv(table_)))) {
+    if (!files::writeWhole(QFile::encodeName(path).toStdString(), teach::textbookCsv(table_))) {
         prompts_.message(QStringLiteral("保存失败"),
                          QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
     }

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
@@ -12,7 +13,7 @@
 #include <utility>
 
 #include "app/base/Prompts.h"
-#include "render/WholeFile.h"
+#include "files/WholeFile.h"
 #include "teach/ExerciseCode.h"
 #include "teach/WorksheetPage.h"
 
@@ -80,7 +81,7 @@ void WorksheetDialog::save() {
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".html");
     const QString shown = QDir::toNativeSeparators(path);
-    if (!render::writeWhole(path, QByteArray::fromStdString(page))) {
+    if (!files::writeWhole(QFile::encodeName(path).toStdString(), page)) {
         prompts_.message(QStringLiteral("保存失败"), QStringLiteral("无法保存文件：%1").arg(shown));
         return;
     }
