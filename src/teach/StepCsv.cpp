@@ -25,13 +25,18 @@ void appendField(std::string& row, std::string_view text) {
     const bool quoted = text.find_first_of(",\"") != std::string_view::npos;
     if (quoted) row += '"';
     constexpr std::string_view minus = "−";
+    // Whole runs between the bytes that need a change are copied at once.
     for (std::size_t at = 0; at < text.size();) {
-        if (text[at] == minus[0] && text.compare(at, minus.size(), minus) == 0) {
+        const std::size_t next = text.find_first_of(quoted ? "\"\xE2" : "\xE2", at);
+        row.append(text.substr(at, next - at));
+        if (next == std::string_view::npos) break;
+        at = next;
+        if (text.compare(at, minus.size(), minus) == 0) {
             row += '-';
             at += minus.size();
             continue;
         }
-        if (quoted && text[at] == '"') row += '"';
+        if (text[at] == '"') row += '"';
         row += text[at++];
     }
     if (quoted) row += '"';
