@@ -135,7 +135,10 @@ SegmentState Interpolator::textbookTick(Segment& s, Registers& r, Decimal dlstep
 // an arc's from its centre.
 void Interpolator::pulseStep(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor) {
     lastPulses_ = figures_.textbook->stepper.next();
-    const PulseFeed feed = std::visit([](const auto& step) { return step.feed; }, *lastPulses_);
+    const PulseFeed feed =
+        std::visit(Overloaded{[](const ComparisonStep& step) { return step.feed; },
+                              [](const IntegrationStep& step) { return step.feed; }},
+                   *lastPulses_);
     const bool line = isLine(s.gmode);
     if (line) writeDirections(figures_.line);
     if (feed.x == 0 && feed.y == 0) return;

@@ -1,31 +1,46 @@
 #include "teach/ExerciseRound.h"
 
+#include <stdexcept>
 #include <utility>
+
+#include "motion/Overloaded.h"
 
 namespace tarvo::teach {
 
 namespace {
 
+using motion::ComparisonStep;
+using motion::IntegrationStep;
+using motion::Overloaded;
+
+motion::PulsePoint fedFrom(motion::PulsePoint point, motion::PulseFeed feed) {
+    return {point.x + feed.x, point.y + feed.y};
+}
+
 motion::PulsePoint pointAfter(const motion::PulseIteration& iteration) {
     return std::visit(
-        [](const auto& step) {
-            return motion::PulsePoint{step.point.x + step.feed.x, step.point.y + step.feed.y};
-        },
+        Overloaded{[](const ComparisonStep& step) { return fedFrom(step.point, step.feed); },
+                   [](const IntegrationStep& step) { return fedFrom(step.point, step.feed); }},
         iteration);
 }
 
 // The answers an iteration asks, each marked as skipped.
 std::vector<AnsweredStep> skipped(std::size_t number, const Exercise& exercise,
                                   const motion::PulseIteration& iteration) {
-    if (const auto* step = std::get_if<motion::ComparisonStep>(&iteration)) {
-        return {{number, exercise.text(), step->number,
-                 unanswered(gradeFeed(exercise, *step, step->feed)), feedItem},
-                {number, exercise.text(), step->number,
-                 unanswered(gradeDeviation(exercise, *step, step->fAfter)), deviationItem}};
-    }
-    const auto& step = std::get<motion::IntegrationStep>(iteration);
-    return {{number, exercise.text(), step.number,
-             unanswered(gradeOverflow(step, step.overflowX, step.overflowY)), overflowItem}};
+    return std::visit(
+        Overloaded{[&](const ComparisonStep& step) -> std::vector<AnsweredStep> {
+                       return {{number, exercise.text(), step.number,
+                                unanswered(gradeFeed(exercise, step, step.feed)), feedItem},
+                               {number, exercise.text(), step.number,
+                                unanswered(gradeDeviation(exercise, step, step.fAfter)),
+                                deviationItem}};
+                   },
+                   [&](const IntegrationStep& step) -> std::vector<AnsweredStep> {
+                       return {{number, exercise.text(), step.number,
+                                unanswered(gradeOverflow(step, step.overflowX, step.overflowY)),
+                                overflowItem}};
+                   }},
+        iteration);
 }
 
 void append(std::vector<AnsweredStep>& rows, std::vector<AnsweredStep> more) {
@@ -62,6 +77,12 @@ void ExerciseRound::begin() {
     if (!stepper_->finished()) asked_ = stepper_->next();
 }
 
+std::int64_t ExerciseRound::askedNumber() const {
+    return std::visit(Overloaded{[](const ComparisonStep& s) { return s.number; },
+                                 [](const IntegrationStep& s) { return s.number; }},
+                      *asked_);
+}
+
 void ExerciseRound::record(std::int64_t iteration, const Graded& graded, const char* item) {
     score_.add({number(), exercise().text(), iteration, graded, item});
 }
@@ -74,7 +95,12 @@ void ExerciseRound::advance() {
 
 std::vector<Graded> ExerciseRound::answerComparison(motion::PulseFeed feed,
                                                     std::optional<std::int64_t> deviation) {
-    const auto& step = std::get<motion::ComparisonStep>(*asked_);
+    const ComparisonStep& step = std::visit(
+        Overloaded{[](const ComparisonStep& s) -> const ComparisonStep& { return s; },
+                   [](const IntegrationStep&) -> const ComparisonStep& {
+                       throw std::logic_error("digital integration asks which registers overflow");
+                   }},
+        *asked_);
     std::vector<Graded> marked{gradeFeed(exercise(), step, feed),
                                deviation ? gradeDeviation(exercise(), step, *deviation)
                                          : teach::unanswered(gradeDeviation(exercise(), step, 0))};
@@ -85,7 +111,12 @@ std::vector<Graded> ExerciseRound::answerComparison(motion::PulseFeed feed,
 }
 
 Graded ExerciseRound::answerIntegration(bool x, bool y) {
-    const auto& step = std::get<motion::IntegrationStep>(*asked_);
+    const IntegrationStep& step =
+        std::visit(Overloaded{[](const ComparisonStep&) -> const IntegrationStep& {
+                                  throw std::logic_error("point-by-point comparison asks the feed");
+                              },
+                              [](const IntegrationStep& s) -> const IntegrationStep& { return s; }},
+                   *asked_);
     Graded graded = gradeOverflow(step, x, y);
     record(step.number, graded, overflowItem);
     advance();

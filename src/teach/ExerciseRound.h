@@ -40,6 +40,8 @@ public:
     bool finished() const { return exerciseDone() && index_ + 1 == exercises_.size(); }
     // The iteration asked now; only while the exercise is not done.
     const motion::PulseIteration& asked() const { return *asked_; }
+    // Its number within the exercise, counted from 1.
+    std::int64_t askedNumber() const;
     // The points the figure has reached so far, from its start (pulses).
     const std::vector<motion::PulsePoint>& path() const { return path_; }
     // Every point the figure will reach, for sizing a drawing in advance.

@@ -76,12 +76,14 @@ std::string counter(std::int64_t before, std::int64_t after) {
     return number(before) + " → " + number(after);
 }
 
+motion::PulsePoint fedFrom(motion::PulsePoint point, motion::PulseFeed feed) {
+    return {point.x + feed.x, point.y + feed.y};
+}
+
 motion::PulsePoint pointAfter(const motion::StepRecord& r) {
-    return std::visit(
-        [](const auto& s) {
-            return motion::PulsePoint{s.point.x + s.feed.x, s.point.y + s.feed.y};
-        },
-        *r.pulses);
+    return std::visit(Overloaded{[](const ComparisonStep& s) { return fedFrom(s.point, s.feed); },
+                                 [](const IntegrationStep& s) { return fedFrom(s.point, s.feed); }},
+                      *r.pulses);
 }
 
 }  // namespace

@@ -61,7 +61,10 @@ std::string quotientText(motion::Wide n, motion::Wide d) {
     const motion::WideUnsigned an = motion::magnitude(n), ad = motion::magnitude(d);
     std::string text, prefix;
     if (an <= UINT64_MAX && ad <= UINT64_MAX / 10) {
-        text = quotientOf<std::uint64_t>(an, ad, prefix);
+        // Most lengths are whole pulses: their text wants no digit loop.
+        const auto n64 = static_cast<std::uint64_t>(an), d64 = static_cast<std::uint64_t>(ad);
+        text =
+            n64 % d64 == 0 ? std::to_string(n64 / d64) : quotientOf<std::uint64_t>(an, ad, prefix);
     } else {
         text = quotientOf<motion::WideUnsigned>(an, ad, prefix);
     }

@@ -3,12 +3,24 @@
 #include <stdexcept>
 #include <variant>
 
+#include "motion/Overloaded.h"
+#include "teach/RowTexts.h"
+
 namespace tarvo::teach {
 
 namespace {
 
-const motion::ComparisonStep& comparisonOf(const TextbookStep& step) {
-    return std::get<motion::ComparisonStep>(*step.record.pulses);
+using motion::ComparisonStep;
+using motion::IntegrationStep;
+using motion::Overloaded;
+
+const ComparisonStep& comparisonOf(const TextbookStep& step) {
+    return std::visit(
+        Overloaded{[](const ComparisonStep& s) -> const ComparisonStep& { return s; },
+                   [](const IntegrationStep&) -> const ComparisonStep& {
+                       throw std::logic_error("digital integration asks which registers overflow");
+                   }},
+        *step.record.pulses);
 }
 
 // The machine's feed in the plane the answers name.
@@ -19,8 +31,9 @@ motion::PulseFeed planeFeed(const motion::StepRecord& record) {
 // The machine's beats that decide its step: the arc's judgement and new
 // deviation, the straight move's sums against the capacity.
 std::string machineExplanation(const TextbookStep& step) {
-    if (!step.arc()) return calculationText(step);
-    return judgementText(step) + "；" + calculationText(step);
+    const RowTexts texts = rowTexts(step);
+    if (!step.arc()) return texts.calculation;
+    return texts.judgement + "；" + texts.calculation;
 }
 
 }  // namespace
@@ -54,11 +67,16 @@ Graded gradeRowDeviation(const TextbookStep& step, std::int64_t answer) {
 
 Graded gradeRowOverflow(const TextbookStep& step, bool x, bool y) {
     if (step.pulses()) {
-        return gradeOverflow(std::get<motion::IntegrationStep>(*step.record.pulses), x, y);
+        return std::visit(
+            Overloaded{[](const ComparisonStep&) -> Graded {
+                           throw std::logic_error("point-by-point comparison asks the feed");
+                       },
+                       [&](const IntegrationStep& s) { return gradeOverflow(s, x, y); }},
+            *step.record.pulses);
     }
     // The machine's registers overflow where it fed; the exercises' grading
     // names and compares them, the table's beats say why.
-    motion::IntegrationStep fed;
+    IntegrationStep fed;
     fed.overflowX = step.record.feed[0] != 0;
     fed.overflowY = step.record.feed[1] != 0;
     Graded graded = gradeOverflow(fed, x, y);

@@ -3,8 +3,7 @@
 #include "motion/NumberText.h"
 #include "motion/Overloaded.h"
 #include "motion/RegisterWidth.h"
-#include "teach/PulseBeats.h"
-#include "teach/PulseText.h"
+#include "teach/RowTexts.h"
 #include "teach/StepTable.h"
 #include "teach/StepText.h"
 #include "teach/TextbookColumns.h"
@@ -26,13 +25,18 @@ void appendField(std::string& row, std::string_view text) {
     const bool quoted = text.find_first_of(",\"") != std::string_view::npos;
     if (quoted) row += '"';
     constexpr std::string_view minus = "−";
+    // Whole runs between the bytes that need a change are copied at once.
     for (std::size_t at = 0; at < text.size();) {
-        if (text[at] == minus[0] && text.compare(at, minus.size(), minus) == 0) {
+        const std::size_t next = text.find_first_of(quoted ? "\"\xE2" : "\xE2", at);
+        row.append(text.substr(at, next - at));
+        if (next == std::string_view::npos) break;
+        at = next;
+        if (text.compare(at, minus.size(), minus) == 0) {
             row += '-';
             at += minus.size();
             continue;
         }
-        if (quoted && text[at] == '"') row += '"';
+        if (text[at] == '"') row += '"';
         row += text[at++];
     }
     if (quoted) row += '"';
@@ -108,29 +112,27 @@ void appendStepCsvRow(std::string& row, const TextbookStep& step) {
         row += motion::exactText(value);
         row += ',';
     };
-    const auto text = [&row](const std::string& cell) {
+    const auto text = [&row](std::string_view cell) {
         appendField(row, cell);
         row += ',';
     };
-    const auto sigma = step.sigmaAfter();
+    const RowTexts texts = rowTexts(step);
     row += std::to_string(r.line);
     row += ',';
     row += std::to_string(r.number);
     row += line ? ",integration," : ",comparison,";
     row += modeText(r.gmode);
     row += ',';
-    text(feedText(step));
-    text(xText(step));
-    text(yText(step));
-    text(zText(step));
-    text(deviationText(step));
-    row += r.pulses              ? pulseSigmaCell(r)
-           : sigma && !r.skipped ? std::to_string(*sigma)
-                                 : std::string();
+    text(texts.feed);
+    text(texts.x);
+    text(texts.y);
+    text(texts.z);
+    text(texts.deviation);
+    row += texts.sigmaCell;
     row += ',';
-    text(judgementText(step));
-    text(calculationText(step));
-    text(distanceText(step));
+    text(texts.judgement);
+    text(texts.calculation);
+    text(texts.distance);
     if (r.pulses) {
         row += capacityCell(r);
         row += pulseCells(r, false);
@@ -170,8 +172,9 @@ std::string textbookCsv(const StepTable& table) {
     text += widths ? std::string(",") + bitsCaption + '\n' : "\n";
     for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
         const TextbookStep step = table.textbookAt(serial);
+        const RowTexts texts = rowTexts(step);
         for (int column = 0; column < TextbookColumns; ++column) {
-            text += (column == 0 ? "" : ",") + field(textbookCell(step, column));
+            text += (column == 0 ? "" : ",") + field(textbookCell(step.record, texts, column));
         }
         text += widths ? ',' + bitsCell(step.record) + '\n' : "\n";
     }

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "interp/Machine.h"
+#include "motion/Overloaded.h"
 #include "teach/SkippedSegment.h"
 
 namespace tarvo::teach {
@@ -25,9 +26,12 @@ namespace {
 // A textbook DDA's registers hold half the capacity before its first
 // iteration when half loaded, and nothing otherwise.
 bool startsHalfFull(const motion::StepRecord& record) {
-    const auto* step =
-        record.pulses ? std::get_if<motion::IntegrationStep>(&*record.pulses) : nullptr;
-    return step && step->number == 1 && step->jrx == step->capacity / 2;
+    if (!record.pulses) return false;
+    return std::visit(motion::Overloaded{[](const motion::ComparisonStep&) { return false; },
+                                         [](const motion::IntegrationStep& s) {
+                                             return s.number == 1 && s.jrx == s.capacity / 2;
+                                         }},
+                      *record.pulses);
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <variant>
 
 #include "motion/NumberText.h"
+#include "motion/Overloaded.h"
 #include "teach/StepTable.h"
 #include "teach/StepText.h"
 
@@ -16,9 +18,15 @@ namespace {
 // capacity 2^N the stepper worked with.
 std::string registerSize(const StepTable& table, const motion::StepRecord& r) {
     if (!r.pulses) return " regmax=" + motion::exactText(r.regmax);
-    const auto* step = std::get_if<motion::IntegrationStep>(&*r.pulses);
-    if (!step) return {};
-    const int bits = std::countr_zero(static_cast<std::uint64_t>(step->capacity));
+    const std::optional<std::int64_t> capacity =
+        std::visit(motion::Overloaded{
+                       [](const motion::ComparisonStep&) { return std::optional<std::int64_t>(); },
+                       [](const motion::IntegrationStep& s) {
+                           return std::optional<std::int64_t>(s.capacity);
+                       }},
+                   *r.pulses);
+    if (!capacity) return {};
+    const int bits = std::countr_zero(static_cast<std::uint64_t>(*capacity));
     return std::string(table.halfLoaded(table.endSerial() - 1) ? " 半加载" : "") +
            " N = " + std::to_string(bits) + " 位";
 }

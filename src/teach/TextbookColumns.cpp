@@ -38,30 +38,30 @@ motion::Interpolation tableMethod(const StepTable& table) {
     return table.empty() ? motion::Interpolation::Machine : table.newest().interpolation;
 }
 
-std::string textbookCell(const TextbookStep& step, int column) {
+std::string textbookCell(const motion::StepRecord& record, const RowTexts& texts, int column) {
     switch (column) {
         case Line:
-            return std::to_string(step.record.line);
+            return std::to_string(record.line);
         case Step:
-            return step.record.skipped ? "—" : std::to_string(step.record.number);
+            return record.skipped ? "—" : std::to_string(record.number);
         case Judgement:
-            return judgementText(step);
+            return texts.judgement;
         case Feed:
-            return feedText(step);
+            return texts.feed;
         case Calculation:
-            return calculationText(step);
+            return texts.calculation;
         case Sigma:
-            return sigmaText(step);
+            return texts.sigma;
         case Distance:
-            return distanceText(step);
+            return texts.distance;
         case X:
-            return withMinusSign(xText(step));
+            return withMinusSign(texts.x);
         case Y:
-            return withMinusSign(yText(step));
+            return withMinusSign(texts.y);
         case Z:
-            return withMinusSign(zText(step));
+            return withMinusSign(texts.z);
         case Deviation:
-            return withMinusSign(deviationText(step));
+            return withMinusSign(texts.deviation);
         default:
             return {};
     }

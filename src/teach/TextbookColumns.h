@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "teach/RowTexts.h"
 #include "teach/StepTable.h"
-#include "teach/TextbookStep.h"
 
 namespace tarvo::teach {
 
@@ -36,7 +36,8 @@ const ColumnTitle& textbookTitle(int column, motion::Interpolation method);
 // The method of the table's rows: the run's, or the machine's while none is kept.
 motion::Interpolation tableMethod(const StepTable& table);
 
-// The cell's text in UTF-8 with the typographic minus "−".
-std::string textbookCell(const TextbookStep& step, int column);
+// The cell's text in UTF-8 with the typographic minus "−", from the row's
+// texts made once for all its cells.
+std::string textbookCell(const motion::StepRecord& record, const RowTexts& texts, int column);
 
 }  // namespace tarvo::teach

@@ -46,7 +46,7 @@ struct TextbookStep {
         return record.gmode == motion::Mode::Clockwise ||
                record.gmode == motion::Mode::CounterClockwise;
     }
-    // Made by a textbook method's stepper in whole pulses (teach/PulseBeats.h).
+    // Made by a textbook method's stepper in whole pulses.
     bool pulses() const { return record.pulses.has_value(); }
     // The quadrant the arc's point lies in before the step, 1 to 4, with the
     // machine's tie-breaks: level with the centre counts as the upper half,
@@ -62,30 +62,5 @@ struct TextbookStep {
     // The machine's own end test: less than a step from the end, by squares.
     bool reachedEnd() const;
 };
-
-// The four beats, in UTF-8 with the typographic minus "−"; "; " parts a
-// text where the window breaks its line.
-// A skipped segment's row (a full circle) says so under 偏差判别 and leaves
-// the other beats empty, Σ "—".
-// 偏差判别: "F = −2 < 0, NR1", on an axis with the tie-break in words,
-// "F = 0 ≥ 0, NR1; Y = 0 按上半平面"; for lines the registers that reach
-// their capacity, "JRx、JRy 溢出".
-std::string judgementText(const TextbookStep& step);
-// 进给: "+X+Y", "−Y"; empty when nothing was fed.
-std::string feedText(const TextbookStep& step);
-// 偏差计算: "F = −2 + 2×3 + 1 = 5"; for lines the sums as compared,
-// "JRx = 1.4 + 0.6 = 2 ≥ 2 → ΔX, 余 0; JRy = 0.3 + 0.3 = 0.6 < 2" (mm).
-std::string calculationText(const TextbookStep& step);
-// 终点判别: the counter "12 → 11", or "—" where undefined; and the distance
-// test in pulses, "8.49 ≥ 1" or "0 < 1; 到终点".
-std::string sigmaText(const TextbookStep& step);
-std::string distanceText(const TextbookStep& step);
-
-// The point after the step and the deviation, in pulses and pulse², with
-// ASCII minus as pulseText writes them; F is empty for lines, Z for arcs.
-std::string xText(const TextbookStep& step);
-std::string yText(const TextbookStep& step);
-std::string zText(const TextbookStep& step);
-std::string deviationText(const TextbookStep& step);
 
 }  // namespace tarvo::teach

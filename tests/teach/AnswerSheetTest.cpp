@@ -7,6 +7,7 @@
 #include "support/RecordingPanel.h"
 #include "support/TableFile.h"
 #include "teach/AnswerSheet.h"
+#include "teach/RowTexts.h"
 #include "teach/StepTable.h"
 
 namespace tarvo::teach {
@@ -103,7 +104,7 @@ TEST(TableAnswers, AskTheMachinesRowsWhatDecidesTheStep) {
     const Graded overflow =
         gradeRowOverflow(line, line.record.feed[0] != 0, line.record.feed[1] != 0);
     EXPECT_TRUE(overflow.right);
-    EXPECT_EQ(overflow.explanation, calculationText(line));
+    EXPECT_EQ(overflow.explanation, rowTexts(line).calculation);
     EXPECT_FALSE(gradeRowOverflow(line, line.record.feed[0] == 0, line.record.feed[1] != 0).right);
     std::uint64_t serial = s.table.firstSerial();
     while (s.table.at(serial).line != 3) ++serial;
@@ -112,7 +113,7 @@ TEST(TableAnswers, AskTheMachinesRowsWhatDecidesTheStep) {
     const motion::PulseFeed fed{arc.record.feed[0], arc.record.feed[1]};
     const Graded right = gradeRowFeed(arc, fed);
     EXPECT_TRUE(right.right);
-    EXPECT_EQ(right.explanation, judgementText(arc) + "；" + calculationText(arc));
+    EXPECT_EQ(right.explanation, rowTexts(arc).judgement + "；" + rowTexts(arc).calculation);
     const Graded wrong =
         gradeRowFeed(arc, {static_cast<std::int8_t>(-fed.x), static_cast<std::int8_t>(-fed.y)});
     EXPECT_FALSE(wrong.right);

@@ -10,7 +10,7 @@
 #include "support/RecordingPanel.h"
 #include "support/TableFile.h"
 #include "teach/PulseText.h"
-#include "teach/TextbookStep.h"
+#include "teach/RowTexts.h"
 
 namespace tarvo::teach {
 namespace {
@@ -43,7 +43,7 @@ TEST_P(DistanceRoot, IsTheNearestDoubleAndReadsRounded) {
     TextbookSegment segment;
     segment.dlstep = dlstep;
     test::expectTexts(row(), {{"text", pulseRootText(square, dlstep)},
-                              {"end", distanceText(TextbookStep{record, segment})}});
+                              {"end", rowTexts(TextbookStep{record, segment}).distance}});
 }
 
 // Whole roots at the edges of 128 bits, with what is left over.

@@ -37,12 +37,13 @@ TEST(FullCircle, IsSkippedAndSaysSo) {
         }
         ASSERT_LT(skipped, table.endSerial());
         const TextbookStep step = table.textbookAt(skipped);
+        const RowTexts texts = rowTexts(step);
         EXPECT_EQ(step.record.line, 3);
-        EXPECT_EQ(textbookCell(step, Judgement), interp::messages::fullCircle);
-        EXPECT_EQ(textbookCell(step, Step), "—");
-        EXPECT_EQ(textbookCell(step, Feed), "");
-        EXPECT_EQ(textbookCell(step, Sigma), "—");
-        EXPECT_EQ(textbookCell(step, Distance), "");
+        EXPECT_EQ(textbookCell(step.record, texts, Judgement), interp::messages::fullCircle);
+        EXPECT_EQ(textbookCell(step.record, texts, Step), "—");
+        EXPECT_EQ(textbookCell(step.record, texts, Feed), "");
+        EXPECT_EQ(textbookCell(step.record, texts, Sigma), "—");
+        EXPECT_EQ(textbookCell(step.record, texts, Distance), "");
         EXPECT_EQ(table.at(skipped - 1).line, 2);
         EXPECT_EQ(table.at(skipped + 1).line, 4);
         EXPECT_EQ(table.at(skipped + 1).number, 1u);

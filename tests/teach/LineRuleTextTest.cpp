@@ -4,7 +4,7 @@
 
 #include "motion/ComparisonLine.h"
 #include "support/TableFile.h"
-#include "teach/TextbookStep.h"
+#include "teach/RowTexts.h"
 
 namespace tarvo::teach {
 namespace {
@@ -29,10 +29,10 @@ TEST_P(ComparisonLineText, NamesTheRuleApplied) {
     record.pulses = step;
     TextbookSegment segment;
     segment.figure.end = e;
-    const TextbookStep textbook{record, segment};
-    test::expectTexts(row(), {{"feed", feedText(textbook)},
-                              {"judgement", judgementText(textbook)},
-                              {"calculation", calculationText(textbook)}});
+    const RowTexts texts = rowTexts({record, segment});
+    test::expectTexts(
+        row(),
+        {{"feed", texts.feed}, {"judgement", texts.judgement}, {"calculation", texts.calculation}});
 }
 
 }  // namespace

@@ -25,8 +25,9 @@ TEST_P(TextbookSteps, ReadAsTheTextbookWorksThem) {
     for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
         const TextbookStep step = table.textbookAt(serial);
         // No cell ever reads minus zero.
+        const RowTexts texts = rowTexts(step);
         for (int column = 0; column < TextbookColumns; ++column) {
-            EXPECT_FALSE(std::regex_search(textbookCell(step, column), minusZero));
+            EXPECT_FALSE(std::regex_search(textbookCell(step.record, texts, column), minusZero));
         }
         if (step.arc()) {
             EXPECT_EQ(step.incrementalDeviation(), step.record.after.fm);
@@ -39,8 +40,9 @@ TEST_P(TextbookSteps, ReadAsTheTextbookWorksThem) {
     if (row()["number"].empty()) {
         std::string feeds, deviations, counters;
         for (const TextbookStep& step : steps) {
-            feeds += ' ' + feedText(step);
-            deviations += ' ' + deviationText(step);
+            const RowTexts texts = rowTexts(step);
+            feeds += ' ' + texts.feed;
+            deviations += ' ' + texts.deviation;
             counters += ' ' + std::to_string(step.sigmaAfter().value_or(-1));
         }
         test::expectTexts(row(), {{"feed", feeds.substr(1)},
@@ -49,14 +51,16 @@ TEST_P(TextbookSteps, ReadAsTheTextbookWorksThem) {
         return;
     }
     const TextbookStep& step = steps.at(row().as<std::size_t>("number") - 1);
-    test::expectTexts(row(), {{"feed", textbookCell(step, Feed)},
-                              {"F", textbookCell(step, Deviation)},
-                              {"sigma", textbookCell(step, Sigma)},
-                              {"x", textbookCell(step, X)},
-                              {"y", textbookCell(step, Y)},
-                              {"judgement", judgementText(step)},
-                              {"calculation", calculationText(step)},
-                              {"end", distanceText(step)}});
+    const RowTexts texts = rowTexts(step);
+    const auto cell = [&](int column) { return textbookCell(step.record, texts, column); };
+    test::expectTexts(row(), {{"feed", cell(Feed)},
+                              {"F", cell(Deviation)},
+                              {"sigma", cell(Sigma)},
+                              {"x", cell(X)},
+                              {"y", cell(Y)},
+                              {"judgement", texts.judgement},
+                              {"calculation", texts.calculation},
+                              {"end", texts.distance}});
 }
 
 // Quotients that do not end within eight places are rounded to four, and

@@ -363,7 +363,7 @@ void ExercisePanel::answerFeed(motion::PulseFeed feed) {
     bool bad = false;
     const std::optional<std::int64_t> deviation = typedDeviation(bad);
     if (bad) return;
-    const std::int64_t number = std::get<motion::ComparisonStep>(round_->asked()).number;
+    const std::int64_t number = round_->askedNumber();
     const auto marked = round_->answerComparison(feed, deviation);
     saved_ = false;
     warnedOnce_ = false;
@@ -390,7 +390,7 @@ void ExercisePanel::exportEarly() {
 
 void ExercisePanel::answerOverflow() {
     if (!round_ || round_->exerciseDone()) return;
-    const std::int64_t number = std::get<motion::IntegrationStep>(round_->asked()).number;
+    const std::int64_t number = round_->askedNumber();
     const teach::Graded graded =
         round_->answerIntegration(overflowX_->isChecked(), overflowY_->isChecked());
     saved_ = false;

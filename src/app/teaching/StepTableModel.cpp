@@ -156,8 +156,13 @@ void StepTableModel::answersChanged() {
 QString StepTableModel::text(const QModelIndex& index) const {
     if (registers_) return registerText(index);
     const std::uint64_t serial = first_ + static_cast<std::uint64_t>(index.row());
+    const teach::TextbookStep step = table_.textbookAt(serial);
+    if (textsSerial_ != serial) {
+        texts_ = teach::rowTexts(step);
+        textsSerial_ = serial;
+    }
     // The parts of a long text one under the other.
-    return utf8(teach::textbookCell(table_.textbookAt(serial), index.column()))
+    return utf8(teach::textbookCell(step.record, texts_, index.column()))
         .replace(QStringLiteral("; "), QStringLiteral("\n"));
 }
 
@@ -202,6 +207,8 @@ QVariant StepTableModel::headerData(int section, Qt::Orientation orientation, in
 }
 
 void StepTableModel::refresh() {
+    // A step back or a fresh run may number other rows as the ones shown.
+    textsSerial_.reset();
     if (const auto method = teach::tableMethod(table_); method != method_) {
         method_ = method;
         emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);

@@ -2,8 +2,10 @@
 
 #include <QAbstractTableModel>
 #include <cstdint>
+#include <optional>
 
 #include "motion/Interpolation.h"
+#include "teach/RowTexts.h"
 
 namespace tarvo::teach {
 class AnswerSheet;
@@ -64,6 +66,10 @@ private:
     std::uint64_t segment_ = 0;          // the first serial shaded
     bool registers_ = false;
     motion::Interpolation method_ = motion::Interpolation::Machine;  // of the rows shown
+    // The texts of the row last asked for: a view asks for its cells one
+    // after another, and the row's texts are made once for all of them.
+    mutable std::optional<std::uint64_t> textsSerial_;
+    mutable teach::RowTexts texts_;
 };
 
 }  // namespace tarvo::app
