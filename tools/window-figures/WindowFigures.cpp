@@ -130,7 +130,7 @@ void fastestFigures(tarvo::app::MainWindow& window) {
         static_cast<double>(window.clock().advanced() - first) * 1000.0 / milliseconds(wall),
         static_cast<long long>(worst));
     window.stopCommand();
-    pace.choose(tarvo::app::standardPace);
+    pace.choose(tarvo::interp::standardPace);
 }
 
 // Steps pocket cuts to their end while paused, then times one step back.

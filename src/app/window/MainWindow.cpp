@@ -19,7 +19,6 @@
 #include "app/editor/EditorFrame.h"
 #include "app/files/FileDrop.h"
 #include "app/files/ProgramFiles.h"
-#include "app/link/BatchedPanel.h"
 #include "app/link/RunClock.h"
 #include "app/link/WindowPanel.h"
 #include "app/panels/ControlPanel.h"
@@ -44,6 +43,7 @@
 #include "app/window/ScrollingColumns.h"
 #include "app/window/Settings.h"
 #include "app/window/WindowPlacement.h"
+#include "interp/BatchedPanel.h"
 #include "interp/Machine.h"
 #include "teach/PulseHistory.h"
 #include "teach/StepTable.h"
@@ -78,7 +78,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
         *output_, *coordinates_, *editor_, prompts_, *this,
         [this](views::View view) { selectOption(view == views::View::Axonometric ? 0 : 1); },
         [this](const QString& text) { statusBar()->showMessage(text); }});
-    batched_ = std::make_unique<BatchedPanel>(*panel_);
+    batched_ = std::make_unique<interp::BatchedPanel>(*panel_);
     machine_ =
         std::make_unique<interp::Machine>(*batched_, views::ViewCanvases{linez_, linep_, liner_});
     clock_ = new RunClock(

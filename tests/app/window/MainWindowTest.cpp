@@ -151,7 +151,8 @@ private slots:
     // At 100 ms a tick a run makes a handful of ticks; the fastest pace then finishes it at once.
     void paceChangesMidRun() {
         PaceBox& box = t_.window->controlPanel().pace();
-        QVERIFY(box.pace() == standardPace && t_.window->clock().pace() == standardPace);
+        QVERIFY(box.pace() == interp::standardPace &&
+                t_.window->clock().pace() == interp::standardPace);
         box.choose({1, 100});
         t_.window->runCommand();
         QTest::qWait(400);
