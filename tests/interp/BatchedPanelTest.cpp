@@ -72,9 +72,8 @@ TEST(InterpBatchedPanel, ABatchShowsOnlyTheLatestOfEachReadOutWhenItIsOver) {
         EXPECT_TRUE(shown.calls.empty());
     });
     EXPECT_EQ(shown.calls, (std::vector<std::string>{
-                               "bit 1=0", "bit 2=0", "bit 3=1",
-                               "point 3.000000 -3.000000 0.500000", "spindle 1", "coolant 0",
-                               "caret 30", "line 3", "executing 4"}));
+                               "bit 1=0", "bit 2=0", "bit 3=1", "point 3.000000 -3.000000 0.500000",
+                               "spindle 1", "coolant 0", "caret 30", "line 3", "executing 4"}));
 }
 
 TEST(InterpBatchedPanel, MessagesErrorsAndThinningAreNeverHeldBack) {

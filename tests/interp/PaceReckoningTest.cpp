@@ -19,9 +19,9 @@ TEST_P(InterpPaceReckoning, OwesTheTicksOfTheWallTimeButNeverMoreThanABurst) {
     ASSERT_EQ(due.size(), elapsed.size());
     PaceReckoning reckoning;
     for (std::size_t i = 0; i < elapsed.size(); ++i) {
-        const std::int64_t owed = reckoning.due(static_cast<std::int64_t>(elapsed[i]),
-                                                {static_cast<std::int64_t>(pace[0]),
-                                                 static_cast<std::int64_t>(pace[1])});
+        const std::int64_t owed =
+            reckoning.due(static_cast<std::int64_t>(elapsed[i]),
+                          {static_cast<std::int64_t>(pace[0]), static_cast<std::int64_t>(pace[1])});
         EXPECT_EQ(owed, static_cast<std::int64_t>(due[i])) << "at " << elapsed[i] << " ms";
         reckoning.made(made.empty() ? owed : static_cast<std::int64_t>(made.at(i)));
     }
