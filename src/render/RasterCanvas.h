@@ -32,7 +32,7 @@ class DrawingPicture;
 // its size and exports as a PNG; it can then go back to no mark.
 class RasterCanvas : public views::Canvas {
 public:
-    static constexpr std::size_t defaultBudget = std::size_t{256} << 20;
+    static constexpr std::size_t defaultBudget = views::DrawingRecord::defaultBudget;
 
     RasterCanvas(views::Rgb background, int size, std::size_t budget = defaultBudget);
     RasterCanvas(RasterCanvas&&) noexcept;

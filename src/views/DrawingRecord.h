@@ -25,6 +25,10 @@ constexpr std::uint32_t pixelOf(Rgb c) {
 // second's in its partner's.
 class DrawingRecord {
 public:
+    // The bytes of points a view keeps unless its shell says otherwise:
+    // 32 M points, a step of the plan view or half a step of the axonometric
+    // view below the surface.
+    static constexpr std::size_t defaultBudget = std::size_t{256} << 20;
     static constexpr std::int8_t plotted = -1;
     static constexpr std::int8_t scaleChange = -2;
 

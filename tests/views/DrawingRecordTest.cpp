@@ -45,9 +45,8 @@ TEST(ViewsDrawingRecord, TwoPolylinesDrawnByTurnsShareARunAndComeBackInTheirOrde
     record.line(1, 0, 2, 0, 0);
     record.line(1, 5, 2, 5, 1);
     EXPECT_EQ(record.runs(), 2U);
-    EXPECT_EQ(linesOf(record),
-              (std::vector<std::string>{"0,0-10,0", "0,50-10,50 other", "10,0-20,0",
-                                        "10,50-20,50 other"}));
+    EXPECT_EQ(linesOf(record), (std::vector<std::string>{"0,0-10,0", "0,50-10,50 other",
+                                                         "10,0-20,0", "10,50-20,50 other"}));
 }
 
 TEST(ViewsDrawingRecord, FrozenRunsNeverBeginTakingTurns) {
@@ -58,8 +57,8 @@ TEST(ViewsDrawingRecord, FrozenRunsNeverBeginTakingTurns) {
     record.freeze();
     record.line(1, 0, 2, 0, 0);
     EXPECT_EQ(record.runs(), 4U);
-    EXPECT_EQ(linesOf(record), (std::vector<std::string>{"0,0-10,0", "0,50-10,50 other",
-                                                         "10,0-20,0"}));
+    EXPECT_EQ(linesOf(record),
+              (std::vector<std::string>{"0,0-10,0", "0,50-10,50 other", "10,0-20,0"}));
 }
 
 TEST(ViewsDrawingRecord, AScaleChangeTravelsWithTheDrawingAndPlottedPointsAreNoLines) {
