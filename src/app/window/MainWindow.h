@@ -123,7 +123,7 @@ private:
     RunClock* clock_;
     MethodMenu* method_;  // the methods the next Run takes
     ParameterDialog* g54form_;
-    QPointer<HelpWindow> gn_;
+    QPointer<HelpWindow> helpWindow_;
     QPointer<DesignerWindow> info_;
     motion::DecimalReading g54x_, g54y_, g54z_;
     WindowPlacement placement_;
