@@ -8,9 +8,10 @@
 
 namespace tarvo::interp {
 
-Machine::Machine(Panel& panel, views::ViewCanvases canvases, bool watched)
+Machine::Machine(Panel& panel, views::ViewCanvases canvases, bool watched, std::size_t cutBudget)
     : panel_(panel),
       outdata_(panel),
+      path_(cutBudget),
       views_(canvases),
       engine_(outdata_, path_, panel, watched ? &views_.pathDrawing() : nullptr) {}
 

@@ -27,9 +27,15 @@ class Panel;
 // how the interpreter and the interpolator hand control to each other.
 class Machine {
 public:
-    Machine(Panel& panel, views::ViewCanvases canvases) : Machine(panel, canvases, true) {}
+    // The cut below the surface is recorded in at most `cutBudget` bytes
+    // (StoredPath): a shell with less memory to spare passes less, and the
+    // cut is thinned sooner, the same way.
+    Machine(Panel& panel, views::ViewCanvases canvases,
+            std::size_t cutBudget = motion::StoredPath::defaultBudget)
+        : Machine(panel, canvases, true, cutBudget) {}
     // A machine whose views nobody watches: its steps are drawn nowhere.
-    explicit Machine(Panel& panel) : Machine(panel, {blind_, blind_, blind_}, false) {}
+    explicit Machine(Panel& panel, std::size_t cutBudget = motion::StoredPath::defaultBudget)
+        : Machine(panel, {blind_, blind_, blind_}, false, cutBudget) {}
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
 
@@ -141,7 +147,7 @@ public:
     std::int16_t bei() const { return bei_; }
 
 private:
-    Machine(Panel& panel, views::ViewCanvases canvases, bool watched);
+    Machine(Panel& panel, views::ViewCanvases canvases, bool watched, std::size_t cutBudget);
     void startRun(std::string_view filetxt, const Parameters& parameters);
     void release();
     CarriedState carried() const;

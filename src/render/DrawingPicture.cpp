@@ -15,15 +15,15 @@ DrawingPicture::DrawingPicture(QRgb background)
 }
 
 void DrawingPicture::setScale(float left, float top, float right, float bottom) {
-    map_ = PixelMap(left, top, right, bottom, side, side);
+    map_ = views::PixelMap(left, top, right, bottom, side, side);
 }
 
 void DrawingPicture::line(float x1, float y1, float x2, float y2, QRgb colour) {
-    drawPixelLine(buffer_, map_.x(x1), map_.y(y1), map_.x(x2), map_.y(y2), colour);
+    views::drawPixelLine(buffer_, map_.x(x1), map_.y(y1), map_.x(x2), map_.y(y2), colour);
 }
 
 void DrawingPicture::plot(float x, float y, QRgb colour) {
-    drawPixel(buffer_, map_.x(x), map_.y(y), colour);
+    views::drawPixel(buffer_, map_.x(x), map_.y(y), colour);
 }
 
 void DrawingPicture::drawInto(QImage& image) const {

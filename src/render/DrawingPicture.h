@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 
-#include "render/PixelLine.h"
+#include "views/PixelLine.h"
 
 namespace tarvo::render {
 
@@ -31,8 +31,8 @@ public:
 private:
     QRgb background_;
     QImage image_;
-    PixelBuffer buffer_;
-    PixelMap map_;
+    views::PixelBuffer buffer_;
+    views::PixelMap map_;
 };
 
 }  // namespace tarvo::render

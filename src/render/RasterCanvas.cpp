@@ -16,13 +16,13 @@ namespace {
 // A view is 7215 twips square; labels are 90 x 180 twips.
 constexpr double viewTwips = 7215;
 
-PixelBuffer bufferOf(QImage& image) {
+views::PixelBuffer bufferOf(QImage& image) {
     return {reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
             static_cast<int>(image.bytesPerLine() / 4)};
 }
 
-PixelMap mapOf(const float scale[4], int size) {
-    return PixelMap(scale[0], scale[1], scale[2], scale[3], size, size);
+views::PixelMap mapOf(const float scale[4], int size) {
+    return views::PixelMap(scale[0], scale[1], scale[2], scale[3], size, size);
 }
 
 // The file a picture is saved to, as a device the SVG picture writes into.
@@ -47,7 +47,7 @@ RasterCanvas::RasterCanvas(views::Rgb background, int size, std::size_t budget)
     : background_(background),
       pointLimit_(budget / sizeof(float)),
       image_(size, size, QImage::Format_RGB32) {
-    image_.fill(rgbOf(background_));
+    image_.fill(views::pixelOf(background_));
     attach();
     clear();
 }
@@ -65,7 +65,7 @@ void RasterCanvas::clear() {
     picture_.reset();
     paintedTo_.reset();
     record_.restart(scale_, true);
-    image_.fill(rgbOf(background_));
+    image_.fill(views::pixelOf(background_));
     notify();
 }
 
@@ -84,7 +84,7 @@ void RasterCanvas::setScale(float left, float top, float right, float bottom) {
 
 // The drawing so far goes into the picture, and the points it kept go.
 void RasterCanvas::keepAsPicture() {
-    auto picture = std::make_unique<DrawingPicture>(rgbOf(background_));
+    auto picture = std::make_unique<DrawingPicture>(views::pixelOf(background_));
     renderAll(picture->image());
     picture->setScale(scale_[0], scale_[1], scale_[2], scale_[3]);
     picture_ = std::move(picture);
@@ -98,7 +98,7 @@ void RasterCanvas::keepAsPicture() {
 void RasterCanvas::segment(float x1, float y1, float x2, float y2, std::int8_t colour) {
     if (!visible_) holdBack();
     if (picture_) {
-        picture_->line(x1, y1, x2, y2, runColour(colour));
+        picture_->line(x1, y1, x2, y2, views::runColour(colour));
     } else {
         record_.line(x1, y1, x2, y2, colour);
         keepWithinBudget();
@@ -106,7 +106,8 @@ void RasterCanvas::segment(float x1, float y1, float x2, float y2, std::int8_t c
     currentX_ = x2;
     currentY_ = y2;
     if (visible_) {
-        drawPixelLine(buffer_, map_.x(x1), map_.y(y1), map_.x(x2), map_.y(y2), runColour(colour));
+        views::drawPixelLine(buffer_, map_.x(x1), map_.y(y1), map_.x(x2), map_.y(y2),
+                             views::runColour(colour));
     }
     notify();
 }
@@ -129,7 +130,7 @@ void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t co
     if (!visible_) holdBack();
     const auto c = static_cast<std::int8_t>(colour & 15);
     record_.beginPolyline(currentX_, currentY_, c);
-    const QRgb pixelColour = runColour(c);
+    const QRgb pixelColour = views::runColour(c);
     const std::size_t added = (count - 1) / stride + 1;
     const bool paint = visible_;
     double x = map_.x(currentX_), y = map_.y(currentY_);
@@ -139,8 +140,8 @@ void RasterCanvas::polylineTo(const double* xs, const double* ys, std::size_t co
         const double px = map_.x(nextX), py = map_.y(nextY);
         // A step that stays in the pixel the last step of this polyline ended
         // in draws nothing new; the first step paints over whatever was there.
-        if (paint && (i == 0 || !samePixel(buffer_, x, y, px, py))) {
-            drawPixelLine(buffer_, x, y, px, py, pixelColour);
+        if (paint && (i == 0 || !views::samePixel(buffer_, x, y, px, py))) {
+            views::drawPixelLine(buffer_, x, y, px, py, pixelColour);
         }
         x = px;
         y = py;
@@ -163,14 +164,16 @@ void RasterCanvas::pictureLines(const double* xs, const double* ys, std::size_t 
 void RasterCanvas::plot(float x, float y) {
     if (!visible_) holdBack();
     if (picture_) {
-        picture_->plot(x, y, runColour(DrawingRecord::plotted));
+        picture_->plot(x, y, views::runColour(views::DrawingRecord::plotted));
     } else {
         record_.plot(x, y);
         keepWithinBudget();
     }
     currentX_ = x;
     currentY_ = y;
-    if (visible_) drawPixel(buffer_, map_.x(x), map_.y(y), runColour(DrawingRecord::plotted));
+    if (visible_)
+        views::drawPixel(buffer_, map_.x(x), map_.y(y),
+                         views::runColour(views::DrawingRecord::plotted));
     notify();
 }
 
@@ -285,7 +288,7 @@ void RasterCanvas::resize(int size) {
 }
 
 void RasterCanvas::renderAll(QImage& image) const {
-    image.fill(rgbOf(background_));
+    image.fill(views::pixelOf(background_));
     if (picture_) {
         picture_->drawInto(image);
     } else {
@@ -324,9 +327,11 @@ QString RasterCanvas::svg(int size) const {
 }
 
 bool RasterCanvas::writeSvg(QIODevice& out, int size) const {
-    SvgPicture picture(out, size, rgbOf(background_));
+    SvgPicture picture(out, size, views::pixelOf(background_));
     if (picture_) picture.image(picture_->png());
-    record_.writeLines(picture, size);
+    record_.forEachLine(size, [&picture](double x1, double y1, double x2, double y2, QRgb c) {
+        picture.line(x1, y1, x2, y2, c);
+    });
     for (const Label& l : labels_) {
         picture.text(l.left * size / viewTwips, l.top * size / viewTwips, l.caption);
     }

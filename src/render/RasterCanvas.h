@@ -8,10 +8,10 @@
 #include <optional>
 #include <vector>
 
-#include "render/DrawingRecord.h"
-#include "render/PixelLine.h"
 #include "views/Canvas.h"
+#include "views/DrawingRecord.h"
 #include "views/Palette.h"
+#include "views/PixelLine.h"
 
 class QIODevice;
 class QPainter;
@@ -32,7 +32,7 @@ class DrawingPicture;
 // its size and exports as a PNG; it can then go back to no mark.
 class RasterCanvas : public views::Canvas {
 public:
-    static constexpr std::size_t defaultBudget = std::size_t{256} << 20;
+    static constexpr std::size_t defaultBudget = views::DrawingRecord::defaultBudget;
 
     RasterCanvas(views::Rgb background, int size, std::size_t budget = defaultBudget);
     RasterCanvas(RasterCanvas&&) noexcept;
@@ -83,7 +83,7 @@ public:
     QPointF toUser(QPointF pixel, int size) const;
     // From the view's user units to the pixels of the image at its present
     // size and scale, for what is drawn over it.
-    const PixelMap& pixelMap() const { return map_; }
+    const views::PixelMap& pixelMap() const { return map_; }
 
     // Told at the first drawing after the image was last taken, so a widget
     // can schedule one repaint however much is drawn before it paints; and
@@ -99,8 +99,8 @@ private:
     void segment(float x1, float y1, float x2, float y2, std::int8_t colour);
     // A point of the drawing, with the map in force there.
     struct Painted {
-        DrawingRecord::Position at;
-        PixelMap map;
+        views::DrawingRecord::Position at;
+        views::PixelMap map;
     };
     void renderAll(QImage& image) const;
     void holdBack();
@@ -119,10 +119,10 @@ private:
     std::size_t pointLimit_;                   // floats the budget holds
     std::unique_ptr<DrawingPicture> picture_;  // once the drawing passed it
     QImage image_;
-    PixelBuffer buffer_;  // the pixels of image_
-    PixelMap map_;        // the present scale, onto image_
+    views::PixelBuffer buffer_;  // the pixels of image_
+    views::PixelMap map_;        // the present scale, onto image_
     float scale_[4] = {0, 0, 1, 1};
-    DrawingRecord record_;
+    views::DrawingRecord record_;
     std::vector<Label> labels_;
     float currentX_ = 0, currentY_ = 0;
     std::uint64_t restarts_ = 0;  // clears and scale changes, as a mark counts them

@@ -74,7 +74,7 @@ double clockFigure(tarvo::app::MainWindow& window, int seconds) {
 
 // Every dock and overlay of the teaching menu on, or off.
 void switchTeachingPanels(tarvo::app::MainWindow& window, bool on) {
-    for (QAction* item : window.menus().mnuTeach->actions()) {
+    for (QAction* item : window.menus().teachMenu->actions()) {
         if (item->isCheckable() && item->isChecked() != on) item->trigger();
     }
 }
@@ -130,7 +130,7 @@ void fastestFigures(tarvo::app::MainWindow& window) {
         static_cast<double>(window.clock().advanced() - first) * 1000.0 / milliseconds(wall),
         static_cast<long long>(worst));
     window.stopCommand();
-    pace.choose(tarvo::app::standardPace);
+    pace.choose(tarvo::interp::standardPace);
 }
 
 // Steps pocket cuts to their end while paused, then times one step back.
@@ -148,11 +148,11 @@ double stepBackMilliseconds(tarvo::app::MainWindow& window, int pockets, std::ui
     window.runCommand();
     window.pauseCommand();
     // Through the menu, as a user steps, so that Step Back is enabled after.
-    while (!machine.idle()) window.menus().mnustepLine->trigger();
+    while (!machine.idle()) window.menus().stepToLineEnd->trigger();
     ticks = ticksMade() - before;
     QElapsedTimer replay;
     replay.start();
-    window.menus().mnustepBack->trigger();
+    window.menus().stepBack->trigger();
     return milliseconds(replay);
 }
 
@@ -200,7 +200,7 @@ void comparisonFigures(tarvo::app::MainWindow& window, tarvo::app::Settings& set
     settings.setParameterTexts("0", "0", "0", "1", "0.001");
     window.editorFrame().filetxt().setPlainText(
         QStringLiteral("%\r\nG01X400Y300\r\nX800Y500\r\nX1250Y700\r\n%\r\n"));
-    for (QAction* item : window.menus().mnuTeach->actions()) {
+    for (QAction* item : window.menus().teachMenu->actions()) {
         if (item->text() == QStringLiteral("方法对比(&B)...")) item->trigger();
     }
     auto* dialog = window.findChild<tarvo::app::MethodCompareDialog*>();

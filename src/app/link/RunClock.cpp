@@ -1,7 +1,6 @@
 #include "app/link/RunClock.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "interp/ClockDriver.h"
 #include "interp/Machine.h"
@@ -31,7 +30,7 @@ void RunClock::sync() {
     }
 }
 
-void RunClock::setPace(Pace pace) {
+void RunClock::setPace(interp::Pace pace) {
     pace_ = pace;
     // Unlimited, the clock goes on as soon as the window has had its turn,
     // not a millisecond after it.
@@ -41,23 +40,11 @@ void RunClock::setPace(Pace pace) {
 
 void RunClock::restartReckoning() {
     elapsed_.start();
-    done_ = 0;
-}
-
-qint64 RunClock::dueTicks() {
-    if (pace_.unlimited()) return std::numeric_limits<qint64>::max();
-    qint64 due = elapsed_.elapsed() * pace_.ticks / pace_.milliseconds - done_;
-    const qint64 burst = std::max<qint64>(1, maxBurst * pace_.ticks / pace_.milliseconds);
-    if (due > burst) {
-        // Behind by more than a burst: let the excess go rather than rush.
-        done_ += due - burst;
-        due = burst;
-    }
-    return due;
+    reckoning_.restart();
 }
 
 void RunClock::tick() {
-    const qint64 due = dueTicks();
+    const qint64 due = reckoning_.due(elapsed_.elapsed(), pace_);
     if (due <= 0) return;
     batch_([this, due] { advance(due); });
     sync();
@@ -71,7 +58,7 @@ void RunClock::advance(qint64 due) {
     while (due > 0 && machine_.advancing()) {
         const qint64 chunk = std::min(due, chunkTicks);
         const auto made = static_cast<qint64>(driver.catchUp(static_cast<std::uint64_t>(chunk)));
-        done_ += made;
+        reckoning_.made(made);
         advanced_ += made;
         due -= made;
         if (made < chunk || work.elapsed() >= workBudget) break;

@@ -5,7 +5,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/panels/Pace.h"
+#include "interp/Pace.h"
+#include "interp/PaceReckoning.h"
 
 namespace tarvo::interp {
 class Machine;
@@ -15,12 +16,9 @@ namespace tarvo::app {
 
 // Drives the machine's clock from a precise 1 ms timer at the chosen pace, or,
 // unlimited, every time the window has had its turn.
-// The ticks due are reckoned from a monotonic clock, so a slow pace keeps
-// time over a long run and a timer event that comes late advances every tick
-// that is due, but never more than a short burst, so a stall of the window
-// does not turn into a rush of pulses. However many ticks are due, one event
-// does at most a frame's worth of work, so the window keeps painting and
-// taking input. Runs only while the machine advances.
+// The ticks due are reckoned (interp::PaceReckoning) from a monotonic clock.
+// However many ticks are due, one event does at most a frame's worth of
+// work, so the window keeps painting and taking input. Runs only while the machine advances.
 class RunClock : public QObject {
     Q_OBJECT
 
@@ -35,13 +33,12 @@ public:
     void sync();
 
     // Takes effect at once; a run under way goes on at the new pace.
-    void setPace(Pace pace);
-    Pace pace() const { return pace_; }
+    void setPace(interp::Pace pace);
+    interp::Pace pace() const { return pace_; }
 
     // Virtual milliseconds advanced since the clock was made.
     qint64 advanced() const { return advanced_; }
 
-    static constexpr qint64 maxBurst = 50;   // wall milliseconds caught up at once
     static constexpr qint64 workBudget = 8;  // milliseconds of machine work per timer event
 
 signals:
@@ -52,15 +49,14 @@ signals:
 private:
     void tick();
     void advance(qint64 due);
-    qint64 dueTicks();
     void restartReckoning();
 
     interp::Machine& machine_;
     Batch batch_;
     QTimer timer_;
     QElapsedTimer elapsed_;
-    Pace pace_ = standardPace;
-    qint64 done_ = 0;  // ticks due and dealt with since elapsed_ started
+    interp::Pace pace_ = interp::standardPace;
+    interp::PaceReckoning reckoning_;
     qint64 advanced_ = 0;
 };
 

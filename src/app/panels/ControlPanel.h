@@ -17,11 +17,11 @@ class ControlPanel : public QGroupBox {
 public:
     explicit ControlPanel(QWidget* parent = nullptr);
 
-    QPushButton& command1() { return *run_; }       // "运行.."
-    QPushButton& command2() { return *pause_; }     // "暂停..."
-    QPushButton& command3() { return *stop_; }      // "停止.."
-    QPushButton& command4() { return *clear_; }     // "清屏.."
-    QPushButton& command5() { return *settings_; }  // "参数设置"
+    QPushButton& runButton() { return *run_; }            // "运行.."
+    QPushButton& pauseButton() { return *pause_; }        // "暂停..."
+    QPushButton& stopButton() { return *stop_; }          // "停止.."
+    QPushButton& clearButton() { return *clear_; }        // "清屏.."
+    QPushButton& settingsButton() { return *settings_; }  // "参数设置"
     PaceBox& pace() { return *pace_; }
 
 private:

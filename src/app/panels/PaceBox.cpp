@@ -9,7 +9,7 @@ namespace {
 
 struct Entry {
     const char* caption;
-    Pace pace;
+    interp::Pace pace;
 };
 
 // A step takes two ticks (the step and the reset of its pulses), so 500 ms a
@@ -18,7 +18,7 @@ const std::array<Entry, 7> entries{{
     {"500 毫秒/节拍（每秒一步）", {1, 500}},
     {"100 毫秒/节拍", {1, 100}},
     {"10 毫秒/节拍", {1, 10}},
-    {"1 毫秒/节拍（标准）", standardPace},
+    {"1 毫秒/节拍（标准）", interp::standardPace},
     {"×10（每毫秒 10 节拍）", {10, 1}},
     {"×100（每毫秒 100 节拍）", {100, 1}},
     {"最快", {0, 1}},
@@ -33,16 +33,16 @@ PaceBox::PaceBox(QWidget* parent) : QComboBox(parent) {
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(8);
     view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
-    choose(standardPace);
+    choose(interp::standardPace);
     connect(this, &QComboBox::currentIndexChanged, this, [this] { emit paceChosen(pace()); });
 }
 
-Pace PaceBox::pace() const {
+interp::Pace PaceBox::pace() const {
     const int index = currentIndex();
-    return index < 0 ? standardPace : entries[static_cast<std::size_t>(index)].pace;
+    return index < 0 ? interp::standardPace : entries[static_cast<std::size_t>(index)].pace;
 }
 
-void PaceBox::choose(Pace pace) {
+void PaceBox::choose(interp::Pace pace) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].pace == pace) setCurrentIndex(static_cast<int>(i));
     }

@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include "app/panels/Pace.h"
+#include "interp/Pace.h"
 
 namespace tarvo::app {
 
@@ -14,11 +14,11 @@ class PaceBox : public QComboBox {
 public:
     explicit PaceBox(QWidget* parent = nullptr);
 
-    Pace pace() const;
-    void choose(Pace pace);  // selects the entry of that pace, if there is one
+    interp::Pace pace() const;
+    void choose(interp::Pace pace);  // selects the entry of that pace, if there is one
 
 signals:
-    void paceChosen(tarvo::app::Pace pace);
+    void paceChosen(tarvo::interp::Pace pace);
 };
 
 }  // namespace tarvo::app

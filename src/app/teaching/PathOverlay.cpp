@@ -16,17 +16,17 @@ namespace {
 
 constexpr int frameMs = 40;  // 25 frames a second
 
-QPointF at(const render::PixelMap& map, double x, double y) {
+QPointF at(const views::PixelMap& map, double x, double y) {
     return {map.x(static_cast<float>(x)), map.y(static_cast<float>(y))};
 }
 
-bool sameMap(const render::PixelMap& a, const render::PixelMap& b) {
+bool sameMap(const views::PixelMap& a, const views::PixelMap& b) {
     return a.left == b.left && a.top == b.top && a.kx == b.kx && a.ky == b.ky;
 }
 
 // An arc as a polyline fine enough that its pieces stay within a pixel or
 // so of the circle however large it is shown.
-void drawArc(QPainter& painter, const render::PixelMap& map, const teach::IdealSegment& s) {
+void drawArc(QPainter& painter, const views::PixelMap& map, const teach::IdealSegment& s) {
     const double sweep = s.sweep();
     const double from = std::atan2(s.start.y - s.cy, s.start.x - s.cx);
     const double pixels = std::abs(sweep) * s.radius * std::abs(map.kx);
@@ -40,7 +40,7 @@ void drawArc(QPainter& painter, const render::PixelMap& map, const teach::IdealS
     painter.drawPolyline(arc);
 }
 
-void drawSegment(QPainter& painter, const render::PixelMap& map, const teach::IdealSegment& s) {
+void drawSegment(QPainter& painter, const views::PixelMap& map, const teach::IdealSegment& s) {
     if (s.arc()) {
         drawArc(painter, map, s);
     } else {
@@ -107,14 +107,14 @@ bool PathOverlay::eventFilter(QObject* watched, QEvent* event) {
 void PathOverlay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The canvas's own scale, so the overlay lands on the pixels of the path.
-    const render::PixelMap map = canvas_.pixelMap();
+    const views::PixelMap map = canvas_.pixelMap();
     if (line() != 0) paintSteps(painter, map);
     if (!idealShown_) return;
     paintIdeal(painter, map);
     paintReadout(painter);
 }
 
-void PathOverlay::paintSteps(QPainter& painter, const render::PixelMap& map) const {
+void PathOverlay::paintSteps(QPainter& painter, const views::PixelMap& map) const {
     const auto xy = record_.steps().polyline(line());
     QPolygonF steps;
     for (std::size_t i = 0; i < xy.size(); i += 2) {
@@ -132,7 +132,7 @@ void PathOverlay::paintSteps(QPainter& painter, const render::PixelMap& map) con
 // Finished segments never change, so each is drawn once into a layer that
 // lasts until the run, the size or the scale changes; only the segment under
 // way is drawn afresh every frame.
-void PathOverlay::paintIdeal(QPainter& painter, const render::PixelMap& map) {
+void PathOverlay::paintIdeal(QPainter& painter, const views::PixelMap& map) {
     const auto& finished = record_.deviation().finished();
     if (layer_.size() != size() || layerRun_ != record_.runs() || !sameMap(layerMap_, map) ||
         layerSegments_ > finished.size()) {

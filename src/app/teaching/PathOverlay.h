@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "render/PixelLine.h"
+#include "views/PixelLine.h"
 
 namespace tarvo::render {
 class RasterCanvas;
@@ -46,8 +46,8 @@ protected:
 
 private:
     void follow();
-    void paintIdeal(QPainter& painter, const render::PixelMap& map);
-    void paintSteps(QPainter& painter, const render::PixelMap& map) const;
+    void paintIdeal(QPainter& painter, const views::PixelMap& map);
+    void paintSteps(QPainter& painter, const views::PixelMap& map) const;
     void paintReadout(QPainter& painter) const;
 
     const teach::PathRecord& record_;
@@ -61,7 +61,7 @@ private:
     QImage layer_;
     std::size_t layerSegments_ = 0;
     std::uint64_t layerRun_ = 0;
-    render::PixelMap layerMap_;
+    views::PixelMap layerMap_;
 };
 
 }  // namespace tarvo::app

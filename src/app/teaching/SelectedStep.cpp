@@ -62,7 +62,7 @@ void SelectedStep::moveCaret(std::int64_t line) {
 }
 
 std::optional<std::uint64_t> SelectedStep::rowAt(QPointF pixel) const {
-    const render::PixelMap& map = t_.linep.pixelMap();
+    const views::PixelMap& map = t_.linep.pixelMap();
     std::optional<std::uint64_t> nearest;
     double best = 0;
     // Newest first, so of the steps on one point the newest wins.

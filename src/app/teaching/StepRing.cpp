@@ -24,7 +24,7 @@ void StepRing::ring(std::optional<QPointF> point) {
 
 std::optional<QPointF> StepRing::centre() const {
     if (!point_) return std::nullopt;
-    const render::PixelMap& map = canvas_.pixelMap();
+    const views::PixelMap& map = canvas_.pixelMap();
     return QPointF(map.x(static_cast<float>(point_->x())), map.y(static_cast<float>(point_->y())));
 }
 

@@ -11,20 +11,20 @@ namespace tarvo::app {
 // for their items. A toolbar button is the very action of its menu item, so
 // the two run one command. Building them connects nothing.
 struct MainMenus {
-    QMenu* mnuedit;
-    QMenu* mnuRecent;  // the programs opened last
-    QMenu* mnuTeach;   // the teaching panels and overlays
-    QAction *mnufilenew, *mnufileopen, *mnuFileSave, *mnuFileSaveAs, *mnuFileSaveView, *mnuFileExit;
-    QAction *mnueditclear, *mnuEditCut, *mnuEditCopy, *mnuEditPaste;
-    QAction *mnuViewToolbar, *mnupm, *mnuzhc, *mnupan, *mnurot;
-    QAction *mnurunsetting, *mnurunpause, *mnurunrun, *mnurunstop;
-    QAction *mnustepTick, *mnustepStep, *mnustepLine, *mnustepBack;  // while not running
-    QAction *mnuHelpAbout, *mnuhelpexplain;
+    QMenu* editMenu;
+    QMenu* recentMenu;  // the programs opened last
+    QMenu* teachMenu;   // the teaching panels and overlays
+    QAction *newProgram, *openProgram, *saveProgram, *saveProgramAs, *saveViewPicture, *exitProgram;
+    QAction *clearText, *cutText, *copyText, *pasteText;
+    QAction *showToolbar, *planView, *axonometricView, *panMagnified, *rotateMagnified;
+    QAction *runSettings, *pauseRun, *startRun, *stopRun;
+    QAction *stepTick, *stepIteration, *stepToLineEnd, *stepBack;  // while not running
+    QAction *showDesigner, *showHelp;
 
     // New, Open, Save; the two separators before the edit buttons; Cut, Copy,
     // Paste; Run, Pause, Stop.
-    QToolBar* tbToolBar;
-    QAction *tbEditSeparator, *tbEditSeparator2;
+    QToolBar* toolBar;
+    QAction *editSeparator, *editSeparator2;
 
     // The Edit menu, and on the toolbar Cut, Copy and the separators before
     // them, show only while the editor has the focus. Paste stays on the

@@ -19,7 +19,6 @@
 #include "app/editor/EditorFrame.h"
 #include "app/files/FileDrop.h"
 #include "app/files/ProgramFiles.h"
-#include "app/link/BatchedPanel.h"
 #include "app/link/RunClock.h"
 #include "app/link/WindowPanel.h"
 #include "app/panels/ControlPanel.h"
@@ -44,6 +43,7 @@
 #include "app/window/ScrollingColumns.h"
 #include "app/window/Settings.h"
 #include "app/window/WindowPlacement.h"
+#include "interp/BatchedPanel.h"
 #include "interp/Machine.h"
 #include "teach/PulseHistory.h"
 #include "teach/StepTable.h"
@@ -78,7 +78,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
         *output_, *coordinates_, *editor_, prompts_, *this,
         [this](views::View view) { selectOption(view == views::View::Axonometric ? 0 : 1); },
         [this](const QString& text) { statusBar()->showMessage(text); }});
-    batched_ = std::make_unique<BatchedPanel>(*panel_);
+    batched_ = std::make_unique<interp::BatchedPanel>(*panel_);
     machine_ =
         std::make_unique<interp::Machine>(*batched_, views::ViewCanvases{linez_, linep_, liner_});
     clock_ = new RunClock(
@@ -104,7 +104,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
     editor_->filetxt().document()->setModified(false);
     connectCommands();
     idealPath_ = std::make_unique<IdealPathSwitch>(*machine_, linep_, views_->linep(),
-                                                   editor_->filetxt(), *menus_.mnuTeach);
+                                                   editor_->filetxt(), *menus_.teachMenu);
     buildExercises();
     listRecentFiles();
     const auto open = [this](const QString& path) { files_->openPath(path); };
@@ -121,7 +121,7 @@ MainWindow::~MainWindow() {
     delete takeCentralWidget();
     // The interpolation table reads the step table, which goes before the window's widgets.
     delete stepTable_;
-    delete gn_;
+    delete helpWindow_;
     delete info_;
 }
 
@@ -136,7 +136,7 @@ QWidget* MainWindow::buildGraphicsFrame() {
         [this](views::Buttons buttons, float x, float y) { machine_->pointerMoved(buttons, x, y); },
         frame);
     views_->liner().setContextMenuPolicy(Qt::ActionsContextMenu);
-    views_->liner().addActions({menus_.mnupan, menus_.mnurot});
+    views_->liner().addActions({menus_.panMagnified, menus_.rotateMagnified});
     option1_ = new QButtonGroup(frame);
     auto* plan = new QRadioButton(QStringLiteral("平面图"), frame);
     auto* axonometric = new QRadioButton(QStringLiteral("轴测图"), frame);
@@ -192,7 +192,7 @@ void MainWindow::buildTeachingDocks() {
     setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
     pulses_ = std::make_unique<teach::PulseHistory>(*machine_);
     steps_ = std::make_unique<teach::StepTable>(*machine_);
-    auto* docks = new TeachingDocks(*this, *menus_.mnuTeach);
+    auto* docks = new TeachingDocks(*this, *menus_.teachMenu);
     auto* diagram = new TimingDiagram(*pulses_, *machine_);
     auto* tablePanel = stepTable_ = new StepTablePanel(*steps_, prompts_);
     docks->add(diagram, QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"),
@@ -207,8 +207,8 @@ void MainWindow::buildTeachingDocks() {
 // exercises open in a window of their own, beside the main one and never
 // modal, so the window keeps its size and a student can still run programs.
 void MainWindow::buildExercises() {
-    menus_.mnuTeach->addSeparator();
-    method_ = new MethodMenu(settings_, *menus_.mnuTeach, this);
+    menus_.teachMenu->addSeparator();
+    method_ = new MethodMenu(settings_, *menus_.teachMenu, this);
     auto* exercises =
         new ExercisePanel(prompts_,
                           {settings_.exerciseStudent(), settings_.exerciseAttempts(),
@@ -217,8 +217,8 @@ void MainWindow::buildExercises() {
                                settings_.saveExerciseAttempts(attempts);
                            }},
                           this);
-    menus_.mnuTeach->addSeparator();
-    QMenu* practice = menus_.mnuTeach->addMenu(QStringLiteral("练习(&X)"));
+    menus_.teachMenu->addSeparator();
+    QMenu* practice = menus_.teachMenu->addMenu(QStringLiteral("练习(&X)"));
     QAction* item = practice->addAction(QStringLiteral("开始练习(&S)..."));
     connect(item, &QAction::triggered, exercises, &ExercisePanel::present);
     addWorksheetItem(*practice, QStringLiteral("打印练习单(&W)..."),
@@ -230,7 +230,7 @@ void MainWindow::buildExercises() {
     connect(item, &QAction::triggered, summary, &ClassSummaryWindow::present);
     auto* comparison = new MethodCompareDialog([this] { return files_->programText(); },
                                                [this] { return runParameters(); }, this);
-    item = menus_.mnuTeach->addAction(QStringLiteral("方法对比(&B)..."));
+    item = menus_.teachMenu->addAction(QStringLiteral("方法对比(&B)..."));
     connect(item, &QAction::triggered, comparison, &MethodCompareDialog::present);
 }
 
@@ -238,22 +238,22 @@ void MainWindow::buildExercises() {
 // enabled with them.
 void MainWindow::connectRunCommands() {
     const MainMenus& m = menus_;
-    connect(m.mnurunrun, &QAction::triggered, this, &MainWindow::runCommand);
-    connect(m.mnurunpause, &QAction::triggered, this, &MainWindow::pauseCommand);
-    connect(m.mnurunstop, &QAction::triggered, this, &MainWindow::stopCommand);
-    for (const auto& [button, action] : {std::pair{&control_->command1(), m.mnurunrun},
-                                         std::pair{&control_->command2(), m.mnurunpause},
-                                         std::pair{&control_->command3(), m.mnurunstop}}) {
+    connect(m.startRun, &QAction::triggered, this, &MainWindow::runCommand);
+    connect(m.pauseRun, &QAction::triggered, this, &MainWindow::pauseCommand);
+    connect(m.stopRun, &QAction::triggered, this, &MainWindow::stopCommand);
+    for (const auto& [button, action] : {std::pair{&control_->runButton(), m.startRun},
+                                         std::pair{&control_->pauseButton(), m.pauseRun},
+                                         std::pair{&control_->stopButton(), m.stopRun}}) {
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
         connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
     }
     using Unit = interp::Machine::StepUnit;
     for (const auto& [action, unit] :
-         {std::pair{m.mnustepTick, Unit::Tick}, std::pair{m.mnustepStep, Unit::Step},
-          std::pair{m.mnustepLine, Unit::Line}}) {
+         {std::pair{m.stepTick, Unit::Tick}, std::pair{m.stepIteration, Unit::Step},
+          std::pair{m.stepToLineEnd, Unit::Line}}) {
         connect(action, &QAction::triggered, this, [this, unit] { stepCommand(unit); });
     }
-    connect(m.mnustepBack, &QAction::triggered, this, [this] {
+    connect(m.stepBack, &QAction::triggered, this, [this] {
         if (!machine_->canStepBack()) return;
         panel_->restartProgram();
         batched_->batch([this] { machine_->stepBack(); });
@@ -267,44 +267,44 @@ void MainWindow::connectRunCommands() {
 void MainWindow::connectCommands() {
     const MainMenus& m = menus_;
     connectRunCommands();
-    connect(&control_->command4(), &QPushButton::clicked, this, &MainWindow::clearScreen);
-    connect(&control_->command5(), &QPushButton::clicked, m.mnurunsetting, &QAction::trigger);
-    connect(m.mnurunsetting, &QAction::triggered, this, &MainWindow::openParameters);
+    connect(&control_->clearButton(), &QPushButton::clicked, this, &MainWindow::clearScreen);
+    connect(&control_->settingsButton(), &QPushButton::clicked, m.runSettings, &QAction::trigger);
+    connect(m.runSettings, &QAction::triggered, this, &MainWindow::openParameters);
     connect(&control_->pace(), &PaceBox::paceChosen, clock_, &RunClock::setPace);
 
-    connect(m.mnufilenew, &QAction::triggered, files_, &ProgramFiles::newProgram);
-    connect(m.mnufileopen, &QAction::triggered, files_, &ProgramFiles::open);
-    connect(m.mnuFileSave, &QAction::triggered, files_, &ProgramFiles::save);
-    connect(m.mnuFileSaveAs, &QAction::triggered, files_, &ProgramFiles::saveAs);
-    connect(m.mnuFileExit, &QAction::triggered, this, &MainWindow::exitCommand);
-    connect(m.mnuFileSaveView, &QAction::triggered, this, &MainWindow::saveViewPicture);
-    connect(m.mnuRecent, &QMenu::aboutToShow, this, &MainWindow::listRecentFiles);
+    connect(m.newProgram, &QAction::triggered, files_, &ProgramFiles::newProgram);
+    connect(m.openProgram, &QAction::triggered, files_, &ProgramFiles::open);
+    connect(m.saveProgram, &QAction::triggered, files_, &ProgramFiles::save);
+    connect(m.saveProgramAs, &QAction::triggered, files_, &ProgramFiles::saveAs);
+    connect(m.exitProgram, &QAction::triggered, this, &MainWindow::exitCommand);
+    connect(m.saveViewPicture, &QAction::triggered, this, &MainWindow::saveViewPicture);
+    connect(m.recentMenu, &QMenu::aboutToShow, this, &MainWindow::listRecentFiles);
     connect(files_, &ProgramFiles::opened, this,
             [this](const QString& path) { settings_.rememberRecentFile(path); });
 
-    connect(m.mnupm, &QAction::triggered, this, [this] {
+    connect(m.planView, &QAction::triggered, this, [this] {
         showView(1);
         selectOption(1);
     });
-    connect(m.mnuzhc, &QAction::triggered, this, [this] {
+    connect(m.axonometricView, &QAction::triggered, this, [this] {
         showView(0);
         selectOption(0);
     });
     connect(option1_, &QButtonGroup::idClicked, this, &MainWindow::showView);
-    connect(m.mnupan, &QAction::triggered, this, [this] { machine_->panmode(); });
-    connect(m.mnurot, &QAction::triggered, this, [this] { machine_->rotmode(); });
-    connect(m.mnuViewToolbar, &QAction::triggered, m.tbToolBar, &QToolBar::setVisible);
-    connect(m.mnuhelpexplain, &QAction::triggered, this, &MainWindow::showHelp);
-    connect(m.mnuHelpAbout, &QAction::triggered, this, &MainWindow::showDesigner);
+    connect(m.panMagnified, &QAction::triggered, this, [this] { machine_->panmode(); });
+    connect(m.rotateMagnified, &QAction::triggered, this, [this] { machine_->rotmode(); });
+    connect(m.showToolbar, &QAction::triggered, m.toolBar, &QToolBar::setVisible);
+    connect(m.showHelp, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(m.showDesigner, &QAction::triggered, this, &MainWindow::showDesigner);
     connectEditCommands();
 }
 
 void MainWindow::connectEditCommands() {
     ProgramEditor* text = &editor_->filetxt();
-    connect(menus_.mnueditclear, &QAction::triggered, text, &ProgramEditor::clearText);
-    connect(menus_.mnuEditCut, &QAction::triggered, text, &ProgramEditor::cutSelection);
-    connect(menus_.mnuEditCopy, &QAction::triggered, text, &ProgramEditor::copySelection);
-    connect(menus_.mnuEditPaste, &QAction::triggered, text, &ProgramEditor::pasteText);
+    connect(menus_.clearText, &QAction::triggered, text, &ProgramEditor::clearText);
+    connect(menus_.cutText, &QAction::triggered, text, &ProgramEditor::cutSelection);
+    connect(menus_.copyText, &QAction::triggered, text, &ProgramEditor::copySelection);
+    connect(menus_.pasteText, &QAction::triggered, text, &ProgramEditor::pasteText);
     connect(editor_, &EditorFrame::editorFocusChanged, this,
             [this](bool shown) { menus_.showEditCommands(shown); });
 }
@@ -399,7 +399,7 @@ void showOnce(QPointer<Window>& window) {
 }  // namespace
 
 void MainWindow::showHelp() {
-    showOnce(gn_);
+    showOnce(helpWindow_);
 }
 
 void MainWindow::showDesigner() {
@@ -423,15 +423,15 @@ void MainWindow::saveViewPicture() {
 }
 
 void MainWindow::listRecentFiles() {
-    menus_.mnuRecent->clear();
+    menus_.recentMenu->clear();
     const QStringList paths = settings_.recentFiles();
     for (int i = 0; i < paths.size(); ++i) {
         const QString path = paths[i];
-        QAction* entry = menus_.mnuRecent->addAction(
+        QAction* entry = menus_.recentMenu->addAction(
             QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(literalMenuText(path)));
         connect(entry, &QAction::triggered, this, [this, path] { files_->openPath(path); });
     }
-    menus_.mnuRecent->setEnabled(!paths.isEmpty());
+    menus_.recentMenu->setEnabled(!paths.isEmpty());
 }
 
 void MainWindow::exitCommand() {
@@ -447,7 +447,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (!exiting_ && !isMinimized()) placement_.save(*this, settings_);
     WindowPlacement::saveLayout(*this, settings_);
-    if (gn_) gn_->close();
+    if (helpWindow_) helpWindow_->close();
     if (info_) info_->close();
     event->accept();
 }

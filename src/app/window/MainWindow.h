@@ -17,9 +17,11 @@ namespace tarvo::teach {
 class PulseHistory;
 class StepTable;
 }  // namespace tarvo::teach
+namespace tarvo::interp {
+class BatchedPanel;
+}
 namespace tarvo::app {
 
-class BatchedPanel;
 class ControlPanel;
 class CoordinatePanel;
 class DesignerWindow;
@@ -110,7 +112,7 @@ private:
     QButtonGroup* option1_;
     ProgramFiles* files_;
     std::unique_ptr<WindowPanel> panel_;
-    std::unique_ptr<BatchedPanel>
+    std::unique_ptr<interp::BatchedPanel>
         batched_;  // the machine's panel: panel_, a batch of ticks at a time
     std::unique_ptr<interp::Machine> machine_;
     std::unique_ptr<teach::PulseHistory> pulses_;  // goes before the machine it listens to
@@ -121,7 +123,7 @@ private:
     RunClock* clock_;
     MethodMenu* method_;  // the methods the next Run takes
     ParameterDialog* g54form_;
-    QPointer<HelpWindow> gn_;
+    QPointer<HelpWindow> helpWindow_;
     QPointer<DesignerWindow> info_;
     motion::DecimalReading g54x_, g54y_, g54z_;
     WindowPlacement placement_;

@@ -166,26 +166,26 @@ private slots:
             text.setTextCursor(cursor);
         };
         const auto line2 = [&text] { return text.document()->findBlockByNumber(1).text(); };
-        m.mnueditclear->trigger();
+        m.clearText->trigger();
         QVERIFY(text.toPlainText().isEmpty());
         text.undo();
         QCOMPARE(text.toPlainText(), sample);
         QApplication::clipboard()->setText(QStringLiteral("old"));
-        m.mnuEditCut->trigger();  // nothing selected
+        m.cutText->trigger();  // nothing selected
         QCOMPARE(QApplication::clipboard()->text(), QString());
         QCOMPARE(text.toPlainText(), sample);
 
         selectLine2();
-        m.mnuEditCopy->trigger();
+        m.copyText->trigger();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("G90G00X10Y10"));
         QCOMPARE(line2(), QStringLiteral("G90G00X10Y10"));
-        m.mnuEditCut->trigger();
+        m.cutText->trigger();
         QCOMPARE(line2(), QString());
-        m.mnuEditPaste->trigger();
+        m.pasteText->trigger();
         QCOMPARE(text.toPlainText(), sample);
         selectLine2();
         QApplication::clipboard()->clear();
-        m.mnuEditPaste->trigger();
+        m.pasteText->trigger();
         QCOMPARE(line2(), QString());
     }
 

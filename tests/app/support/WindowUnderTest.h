@@ -77,7 +77,7 @@ inline QAction* menuItem(const QMenu& menu, const QString& caption) {
 
 // The item of the teaching menu with this caption, or null.
 inline QAction* teachingItem(const MainWindow& window, const QString& caption) {
-    return menuItem(*window.menus().mnuTeach, caption);
+    return menuItem(*window.menus().teachMenu, caption);
 }
 
 // The dock's panel opened from the teaching menu; null unless it was closed before, open after.

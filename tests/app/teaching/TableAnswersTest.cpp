@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(cell(1, teach::Y), QStringLiteral("1"));
 
         // Shift+F7: the second row's two answers go with it.
-        t_.window->menus().mnustepBack->trigger();
+        t_.window->menus().stepBack->trigger();
         panel.refresh();
         QCOMPARE(rows().rowCount(), 1);
         QCOMPARE(answers.score().text(), QStringLiteral("答对 2 / 2"));
@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(cell(1, teach::Feed), QStringLiteral("?"));  // asked afresh
 
         // F8 asks every row of the line in turn; switched off, all show.
-        t_.window->menus().mnustepLine->trigger();
+        t_.window->menus().stepToLineEnd->trigger();
         QCOMPARE(rows().rowCount(), 10);
         QCOMPARE(cell(9, teach::Feed), QStringLiteral("?"));
         answers.onSwitch().click();
@@ -198,7 +198,7 @@ private:
                                                         QStringLiteral("\n%\n"));
         return *panel_;
     }
-    void step() { t_.window->menus().mnustepStep->trigger(); }
+    void step() { t_.window->menus().stepIteration->trigger(); }
     const QAbstractItemModel& rows() { return *panel_->view().model(); }
     QString cell(int row, int column) { return rows().index(row, column).data().toString(); }
     QString tip(int row, int column) {

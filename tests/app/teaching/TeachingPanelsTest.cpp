@@ -107,7 +107,7 @@ private slots:
         turnWheel(strip, 120, Qt::NoModifier);
         QVERIFY(strip.rightTick() < newest - 20 && !diagram->following());
         const std::uint64_t frozen = strip.rightTick();
-        for (int i = 0; i < 3; ++i) t_.window->menus().mnustepTick->trigger();
+        for (int i = 0; i < 3; ++i) t_.window->menus().stepTick->trigger();
         diagram->refresh();
         QCOMPARE(strip.rightTick(), frozen);
 
@@ -179,12 +179,12 @@ private slots:
         QScrollBar& bar = *panel->view().verticalScrollBar();
         t_.window->runCommand();
         t_.window->pauseCommand();
-        for (int i = 0; i < 60; ++i) t_.window->menus().mnustepStep->trigger();
+        for (int i = 0; i < 60; ++i) t_.window->menus().stepIteration->trigger();
         panel->refresh();
         QTRY_VERIFY(bar.maximum() > 0 && bar.value() == bar.maximum());
         bar.setValue(0);
         const int shown = rows.rowCount();
-        for (int i = 0; i < 3; ++i) t_.window->menus().mnustepStep->trigger();
+        for (int i = 0; i < 3; ++i) t_.window->menus().stepIteration->trigger();
         panel->refresh();
         QCOMPARE(rows.rowCount(), shown + 3);
         QTest::qWait(100);

@@ -31,7 +31,7 @@ private slots:
     // any file is asked for.
     void menuItemsStartFromTheExerciseWindowsCode() {
         QMenu* practice = nullptr;
-        for (QAction* item : t_.window->menus().mnuTeach->actions()) {
+        for (QAction* item : t_.window->menus().teachMenu->actions()) {
             if (item->text() == QStringLiteral("练习(&X)")) practice = item->menu();
         }
         QVERIFY(practice);

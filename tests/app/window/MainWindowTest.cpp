@@ -51,7 +51,7 @@ QStringList readouts(MainWindow& w) {
 }
 
 void click(const MainMenus& m, QAction* button) {
-    QTest::mouseClick(m.tbToolBar->widgetForAction(button), Qt::LeftButton);
+    QTest::mouseClick(m.toolBar->widgetForAction(button), Qt::LeftButton);
 }
 
 void type(QLineEdit& field, const QString& text) {
@@ -66,7 +66,7 @@ void withParameterDialog(MainWindow& w, const std::function<void(ParameterDialog
         work(*d);
         if (d->isVisible()) d->reject();
     });
-    w.controlPanel().command5().click();
+    w.controlPanel().settingsButton().click();
 }
 
 }  // namespace
@@ -100,13 +100,13 @@ private slots:
             QTest::keyClick(&w, key, with);
         };
         const auto enabled = [&](bool steps, bool back, bool pause) {
-            const QWidget* pauseButton = m.tbToolBar->widgetForAction(m.mnurunpause);
-            return m.mnustepTick->isEnabled() == steps && m.mnustepStep->isEnabled() == steps &&
-                   m.mnustepLine->isEnabled() == steps && m.mnustepBack->isEnabled() == back &&
-                   m.mnurunpause->isEnabled() == pause && pauseButton->isEnabled() == pause &&
-                   panel.command2().isEnabled() == pause;
+            const QWidget* pauseTool = m.toolBar->widgetForAction(m.pauseRun);
+            return m.stepTick->isEnabled() == steps && m.stepIteration->isEnabled() == steps &&
+                   m.stepToLineEnd->isEnabled() == steps && m.stepBack->isEnabled() == back &&
+                   m.pauseRun->isEnabled() == pause && pauseTool->isEnabled() == pause &&
+                   panel.pauseButton().isEnabled() == pause;
         };
-        for (const QAction* button : m.tbToolBar->actions()) {  // named after its menu item
+        for (const QAction* button : m.toolBar->actions()) {  // named after its menu item
             QVERIFY(button->isSeparator() || button->text().startsWith(button->toolTip()));
         }
         QVERIFY(enabled(true, false, false));
@@ -133,17 +133,17 @@ private slots:
         QCOMPARE(readouts(w), (QStringList{"-10", "-10", "60", "0", "0", "0", "11111000", "关"}));
         QVERIFY(!w.editorFrame().filetxt().document()->isModified());
 
-        panel.command1().click();
-        click(m, m.mnurunpause);
+        panel.runButton().click();
+        click(m, m.pauseRun);
         QVERIFY(machine.paused());
-        panel.command3().click();
+        panel.stopButton().click();
         QVERIFY(machine.idle() && w.editorFrame().markedLine() == 0 && enabled(true, false, false));
         press(Qt::Key_F5);
         press(Qt::Key_F9);  // Pause
         QVERIFY(machine.paused());
         press(Qt::Key_F5);
         QVERIFY(machine.advancing());
-        click(m, m.mnurunstop);
+        click(m, m.stopRun);
         QVERIFY(machine.idle());
         QVERIFY(t_.prompts->log.isEmpty());
     }
@@ -151,7 +151,8 @@ private slots:
     // At 100 ms a tick a run makes a handful of ticks; the fastest pace then finishes it at once.
     void paceChangesMidRun() {
         PaceBox& box = t_.window->controlPanel().pace();
-        QVERIFY(box.pace() == standardPace && t_.window->clock().pace() == standardPace);
+        QVERIFY(box.pace() == interp::standardPace &&
+                t_.window->clock().pace() == interp::standardPace);
         box.choose({1, 100});
         t_.window->runCommand();
         QTest::qWait(400);
@@ -167,29 +168,29 @@ private slots:
     void editCommandsFollowTheEditorsFocus() {
         const MainMenus& m = t_.window->menus();
         ProgramEditor& text = t_.window->editorFrame().filetxt();
-        const QList<QAction*> ruled{m.mnuedit->menuAction(), m.tbEditSeparator, m.tbEditSeparator2,
-                                    m.mnuEditCut, m.mnuEditCopy};
+        const QList<QAction*> ruled{m.editMenu->menuAction(), m.editSeparator, m.editSeparator2,
+                                    m.cutText, m.copyText};
         const auto shown = [&ruled](bool expected) {
             return std::all_of(ruled.begin(), ruled.end(),
                                [expected](QAction* a) { return a->isVisible() == expected; });
         };
         const auto onToolbar = [&m](QAction* a) {
-            return m.tbToolBar->widgetForAction(a)->isVisible();
+            return m.toolBar->widgetForAction(a)->isVisible();
         };
         const QString sample = text.toPlainText();
-        QPushButton& other = t_.window->controlPanel().command5();
+        QPushButton& other = t_.window->controlPanel().settingsButton();
         other.setFocus(Qt::TabFocusReason);
         QVERIFY(shown(false));
-        QTRY_VERIFY(!onToolbar(m.mnuEditCut) && onToolbar(m.mnuEditPaste));
+        QTRY_VERIFY(!onToolbar(m.cutText) && onToolbar(m.pasteText));
         QApplication::clipboard()->setText(QStringLiteral("M05"));
         QTest::keyClick(&other, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(text.toPlainText(), sample);
-        click(m, m.mnuEditPaste);
+        click(m, m.pasteText);
         QCOMPARE(text.toPlainText(), "M05" + sample);
 
         text.setFocus(Qt::MouseFocusReason);
         QVERIFY(shown(true));
-        QTRY_VERIFY(onToolbar(m.mnuEditCut));
+        QTRY_VERIFY(onToolbar(m.cutText));
         // Alt+F, E, V, R, T, A open their menus over the editor; Escape closes the menu, a
         // second leaves the menu bar, and the focus is the editor's again.
         QMenuBar* bar = t_.window->menuBar();
@@ -323,16 +324,16 @@ private slots:
     // run.
     void viewSwitchesClearScreenAndEmptyEditor() {
         MainWindow& w = *t_.window;
-        w.menus().mnuzhc->trigger();
+        w.menus().axonometricView->trigger();
         QVERIFY(w.linez().visible() && !w.linep().visible() && w.option1(0).isChecked());
         w.option1(1).click();
         QVERIFY(w.linep().visible() && !w.linez().visible());
-        w.menus().mnupan->trigger();
+        w.menus().panMagnified->trigger();
         QVERIFY(w.liner().visible() && !w.linep().visible() && w.option1(1).isChecked());
         w.runCommand();
         QVERIFY(w.linep().visible());
         w.stopCommand();
-        w.controlPanel().command4().click();
+        w.controlPanel().clearButton().click();
         QCOMPARE(w.editorFrame().filetxt().toPlainText(), QString());
         QCOMPARE(w.editorFrame().title(), QStringLiteral("新文件"));
         QVERIFY(w.liner().visible() && !w.linep().visible());
@@ -356,9 +357,9 @@ private slots:
         t_.window->move(60, 50);
         t_.window->editorFrame().filetxt().appendPlainText(QStringLiteral("G01X5"));
         t_.prompts->choices = {SaveChoice::Cancel, SaveChoice::Discard};
-        t_.window->menus().mnuFileExit->trigger();
+        t_.window->menus().exitProgram->trigger();
         QVERIFY(t_.window->isVisible());
-        t_.window->menus().mnuFileExit->trigger();
+        t_.window->menus().exitProgram->trigger();
         QVERIFY(!t_.window->isVisible());
         QCOMPARE(t_.settings.placement()->left, left);
 
@@ -390,8 +391,8 @@ private slots:
         const auto windows = [] { return QApplication::topLevelWidgets().size(); };
         const auto before = windows();
         for (int i = 0; i < 2; ++i) {
-            t_.window->menus().mnuhelpexplain->trigger();
-            t_.window->menus().mnuHelpAbout->trigger();
+            t_.window->menus().showHelp->trigger();
+            t_.window->menus().showDesigner->trigger();
         }
         QCOMPARE(windows(), before + 2);
         QVERIFY(t_.window->isEnabled());
@@ -420,15 +421,15 @@ private slots:
         t_.prompts->names = {folder.filePath(QStringLiteral("plan")),
                              folder.filePath(QStringLiteral("view.svg")),
                              QStringLiteral("/no/such/folder/view.png")};
-        t_.window->menus().mnuFileSaveView->trigger();
+        t_.window->menus().saveViewPicture->trigger();
         QImage plan(folder.filePath(QStringLiteral("plan.png")));
         QCOMPARE(plan.size(), QSize(t_.window->linep().size(), t_.window->linep().size()));
         QCOMPARE(plan.pixel(plan.width() - 2, 2), qRgb(64, 64, 64));
-        t_.window->menus().mnuzhc->trigger();
-        t_.window->menus().mnuFileSaveView->trigger();
+        t_.window->menus().axonometricView->trigger();
+        t_.window->menus().saveViewPicture->trigger();
         QFile svg(folder.filePath(QStringLiteral("view.svg")));
         QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("#ffff00"));
-        t_.window->menus().mnuFileSaveView->trigger();
+        t_.window->menus().saveViewPicture->trigger();
         QVERIFY(t_.prompts->log.last().startsWith(QStringLiteral("保存失败")));
     }
 
@@ -443,8 +444,8 @@ private slots:
         const QStringList recent = t_.settings.recentFiles();
         QCOMPARE(recent.mid(0, 2), (QStringList{path(5), path(11)}));
         QVERIFY(recent.size() == 10 && !recent.contains(path(1)));
-        emit t_.window->menus().mnuRecent->aboutToShow();
-        t_.window->menus().mnuRecent->actions().at(3)->trigger();
+        emit t_.window->menus().recentMenu->aboutToShow();
+        t_.window->menus().recentMenu->actions().at(3)->trigger();
         QCOMPARE(t_.window->editorFrame().title(), recent.at(3));
     }
 
@@ -455,8 +456,8 @@ private slots:
             QFileInfo(t_.home.filePath(QStringLiteral("R&D.nc"))).absoluteFilePath();
         QVERIFY(writeFile(path, "%\nG01X5\n%\n"));
         t_.window->files().openPath(path);
-        emit t_.window->menus().mnuRecent->aboutToShow();
-        QAction* entry = t_.window->menus().mnuRecent->actions().at(0);
+        emit t_.window->menus().recentMenu->aboutToShow();
+        QAction* entry = t_.window->menus().recentMenu->actions().at(0);
         QCOMPARE(entry->iconText(), QStringLiteral("1 ") + path);
         QCOMPARE(t_.window->editorFrame().title(),
                  QString(path).replace(QStringLiteral("&"), QStringLiteral("&&")));

@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QRgb>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "motion/ChunkedList.h"
-#include "render/PixelLine.h"
 #include "views/Palette.h"
+#include "views/PixelLine.h"
 
-namespace tarvo::render {
+namespace tarvo::views {
 
-class SvgPicture;
-
-inline QRgb rgbOf(views::Rgb c) {
-    return qRgb(c.r, c.g, c.b);
+// A palette colour as a pixel of a 32-bit buffer: opaque, red, green, blue.
+constexpr std::uint32_t pixelOf(Rgb c) {
+    return 0xff000000U | static_cast<std::uint32_t>(c.r) << 16 |
+           static_cast<std::uint32_t>(c.g) << 8 | static_cast<std::uint32_t>(c.b);
 }
 
 // What a view drew since it was last cleared, as runs of points: a polyline
@@ -25,6 +25,10 @@ inline QRgb rgbOf(views::Rgb c) {
 // second's in its partner's.
 class DrawingRecord {
 public:
+    // The bytes of points a view keeps unless its shell says otherwise:
+    // 32 M points, a step of the plan view or half a step of the axonometric
+    // view below the surface.
+    static constexpr std::size_t defaultBudget = std::size_t{256} << 20;
     static constexpr std::int8_t plotted = -1;
     static constexpr std::int8_t scaleChange = -2;
 
@@ -70,7 +74,12 @@ public:
 
     // Paints the drawing from a position on, the map in force there given.
     void paint(const PixelBuffer& buffer, Position from, PixelMap map) const;
-    void writeLines(SvgPicture& picture, int size) const;
+    // Every line of the drawing in the order drawn, in pixel units of a
+    // square of `size` pixels, with its pixel colour; plotted points are no
+    // lines.
+    using LineTo =
+        std::function<void(double x1, double y1, double x2, double y2, std::uint32_t colour)>;
+    void forEachLine(int size, const LineTo& line) const;
 
 private:
     struct Run {
@@ -97,9 +106,8 @@ private:
 
 // The colour a run's lines are drawn in: plotted points take the foreground
 // colour, black.
-inline QRgb runColour(std::int8_t colour) {
-    return colour < 0 ? rgbOf(views::palette[views::colour::black])
-                      : rgbOf(views::paletteColour(colour));
+inline std::uint32_t runColour(std::int8_t colour) {
+    return colour < 0 ? pixelOf(palette[views::colour::black]) : pixelOf(paletteColour(colour));
 }
 
-}  // namespace tarvo::render
+}  // namespace tarvo::views

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace tarvo::render {
+namespace tarvo::views {
 
 // A 32-bit pixel buffer to draw aliased one-pixel lines into, fast enough to
 // replay a million steps per frame.
@@ -41,4 +41,4 @@ inline bool samePixel(const PixelBuffer& b, double x1, double y1, double x2, dou
            static_cast<int>(y1) == static_cast<int>(y2) && x2 >= 0 && y2 >= 0;
 }
 
-}  // namespace tarvo::render
+}  // namespace tarvo::views

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QtGlobal>
+#include <cstdint>
 
-namespace tarvo::app {
+namespace tarvo::interp {
 
-// How fast the window's clock runs the machine: `ticks` virtual milliseconds
+// How fast a shell's clock runs the machine: `ticks` virtual milliseconds
 // (timer ticks) for every `milliseconds` of wall time. No ticks at all means
-// no limit: as many as the machine makes while the window stays responsive.
+// no limit: as many as the machine makes while the shell stays responsive.
 struct Pace {
-    qint64 ticks = 1;
-    qint64 milliseconds = 1;
+    std::int64_t ticks = 1;
+    std::int64_t milliseconds = 1;
 
     bool unlimited() const { return ticks == 0; }
     bool operator==(const Pace&) const = default;
@@ -18,4 +18,4 @@ struct Pace {
 // The simulated timers' own rate: one tick per millisecond.
 inline constexpr Pace standardPace{};
 
-}  // namespace tarvo::app
+}  // namespace tarvo::interp

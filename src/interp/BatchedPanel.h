@@ -7,17 +7,16 @@
 
 #include "interp/Panel.h"
 
-namespace tarvo::app {
+namespace tarvo::interp {
 
-// Stands between the machine and the window's panel and passes every call
-// on. Outside a batch they go
-// straight through; during a batch of ticks only the latest output bits,
-// point, switches, caret and line marks are kept, and shown when the batch
-// is over: a read-out a thousand ticks overwrite before the window paints
-// again is set once, not a thousand times.
-class BatchedPanel : public interp::Panel {
+// Stands between the machine and a shell's panel and passes every call on.
+// Outside a batch they go straight through; during a batch of ticks only the
+// latest output bits, point, switches, caret and line marks are kept, and
+// shown when the batch is over: a read-out a thousand ticks overwrite before
+// the shell paints again is set once, not a thousand times.
+class BatchedPanel : public Panel {
 public:
-    explicit BatchedPanel(interp::Panel& shown) : shown_(shown) {}
+    explicit BatchedPanel(Panel& shown) : shown_(shown) {}
 
     // Runs `ticks` as one batch (a batch inside a batch is part of it).
     void batch(const std::function<void()>& ticks);
@@ -60,8 +59,8 @@ private:
         }
     }
 
-    interp::Panel& shown_;
+    Panel& shown_;
     std::optional<Held> held_;  // during a batch
 };
 
-}  // namespace tarvo::app
+}  // namespace tarvo::interp

@@ -1,6 +1,6 @@
-#include "app/link/BatchedPanel.h"
+#include "interp/BatchedPanel.h"
 
-namespace tarvo::app {
+namespace tarvo::interp {
 
 void BatchedPanel::batch(const std::function<void()>& ticks) {
     if (held_) {
@@ -58,4 +58,4 @@ void BatchedPanel::executingLineShown(std::int64_t line) {
     holdOrShow(&Held::executing, line, [&] { shown_.executingLineShown(line); });
 }
 
-}  // namespace tarvo::app
+}  // namespace tarvo::interp

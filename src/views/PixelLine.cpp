@@ -1,9 +1,9 @@
-#include "render/PixelLine.h"
+#include "views/PixelLine.h"
 
 #include <cmath>
 #include <cstdlib>
 
-namespace tarvo::render {
+namespace tarvo::views {
 
 namespace {
 
@@ -94,4 +94,4 @@ void drawPixelLine(const PixelBuffer& b, double x1, double y1, double x2, double
     }
 }
 
-}  // namespace tarvo::render
+}  // namespace tarvo::views

@@ -1,11 +1,9 @@
-#include "render/DrawingRecord.h"
+#include "views/DrawingRecord.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "render/SvgPicture.h"
-
-namespace tarvo::render {
+namespace tarvo::views {
 
 namespace {
 
@@ -26,7 +24,7 @@ PixelMap mapOf(const PointsFrom& p, int size) {
 template <typename Run, typename Draw>
 void forEachTurn(const Run& run, const PointsFrom& p, const PixelMap& map, std::size_t from,
                  Draw draw) {
-    const QRgb colours[2] = {runColour(run.colour), runColour(run.partner)};
+    const std::uint32_t colours[2] = {runColour(run.colour), runColour(run.partner)};
     for (std::size_t i = std::max<std::size_t>(from, 2); i < run.count; ++i) {
         draw(map.x(p[2 * i - 4]), map.y(p[2 * i - 3]), map.x(p[2 * i]), map.y(p[2 * i + 1]),
              colours[i % 2]);
@@ -123,11 +121,11 @@ void DrawingRecord::paint(const PixelBuffer& buffer, Position from, PixelMap map
             if (painted == 0) drawPixel(buffer, map.x(p[0]), map.y(p[1]), runColour(run.colour));
         } else if (run.partner != alone) {
             forEachTurn(run, p, map, painted,
-                        [&](double x1, double y1, double x2, double y2, QRgb c) {
+                        [&](double x1, double y1, double x2, double y2, std::uint32_t c) {
                             drawPixelLine(buffer, x1, y1, x2, y2, c);
                         });
         } else {
-            const QRgb colour = runColour(run.colour);
+            const std::uint32_t colour = runColour(run.colour);
             const std::size_t first = std::max<std::size_t>(painted, 1);
             double x = map.x(p[2 * first - 2]), y = map.y(p[2 * first - 1]);
             for (std::size_t i = first; i < run.count; ++i) {
@@ -145,7 +143,7 @@ void DrawingRecord::paint(const PixelBuffer& buffer, Position from, PixelMap map
     }
 }
 
-void DrawingRecord::writeLines(SvgPicture& picture, int size) const {
+void DrawingRecord::forEachLine(int size, const LineTo& line) const {
     PixelMap map;
     for (std::size_t r = 0; r < runs_.size(); ++r) {
         const Run& run = runs_[r];
@@ -153,16 +151,14 @@ void DrawingRecord::writeLines(SvgPicture& picture, int size) const {
         if (run.colour == scaleChange) {
             map = mapOf(p, size);
         } else if (run.partner != alone) {
-            forEachTurn(run, p, map, 0, [&](double x1, double y1, double x2, double y2, QRgb c) {
-                picture.line(x1, y1, x2, y2, c);
-            });
+            forEachTurn(run, p, map, 0, line);
         } else {
             for (std::size_t i = 1; i < run.count; ++i) {
-                picture.line(map.x(p[2 * i - 2]), map.y(p[2 * i - 1]), map.x(p[2 * i]),
-                             map.y(p[2 * i + 1]), runColour(run.colour));
+                line(map.x(p[2 * i - 2]), map.y(p[2 * i - 1]), map.x(p[2 * i]), map.y(p[2 * i + 1]),
+                     runColour(run.colour));
             }
         }
     }
 }
 
-}  // namespace tarvo::render
+}  // namespace tarvo::views
