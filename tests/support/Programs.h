@@ -7,7 +7,7 @@
 
 #include "interp/ClockDriver.h"
 #include "interp/Machine.h"
-#include "motion/DecimalReading.h"
+#include "motion/exact/DecimalReading.h"
 
 namespace tarvo::test {
 

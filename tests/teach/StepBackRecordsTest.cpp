@@ -4,9 +4,9 @@
 #include <string>
 
 #include "support/MachineRecorder.h"
-#include "teach/PathRecord.h"
-#include "teach/PulseHistory.h"
-#include "teach/StepTable.h"
+#include "teach/ideal/PathRecord.h"
+#include "teach/pulses/PulseHistory.h"
+#include "teach/table/StepTable.h"
 
 namespace tarvo::teach {
 namespace {
