@@ -7,7 +7,8 @@
 #include "motion/PulseStepper.h"
 #include "motion/StepRecord.h"
 #include "teach/exercises/ExerciseGrading.h"
-#include "teach/table/PulseBeats.h"
+#include "teach/table/RowTexts.h"
+#include "teach/table/TextbookStep.h"
 
 namespace tarvo::teach {
 
@@ -17,21 +18,39 @@ using motion::ComparisonStep;
 using motion::IntegrationStep;
 using motion::Overloaded;
 
-// The iteration as the machine's table would record it, so that the end
-// counter is written the table's way.
+// The exercise's figure as the interpolation table knows a segment's: one
+// pulse a step, so the table's row texts count in the exercise's pulses.
+TextbookSegment segmentOf(const Exercise& e) {
+    TextbookSegment segment;
+    segment.figure = {e.start, e.end, false};
+    return segment;
+}
+
+motion::PulseFeed feedOf(const motion::PulseIteration& iteration) {
+    return std::visit(Overloaded{[](const ComparisonStep& c) { return c.feed; },
+                                 [](const IntegrationStep& s) { return s.feed; }},
+                      iteration);
+}
+
+// The iteration as the machine's table records it, so that the worksheet
+// tells the feed and the end counter in the table's own words.
 motion::StepRecord recordOf(const Exercise& e, const motion::PulseIteration& iteration) {
     motion::StepRecord record;
     record.gmode = !e.arc        ? motion::Mode::Line
                    : e.clockwise ? motion::Mode::Clockwise
                                  : motion::Mode::CounterClockwise;
+    record.method = e.method;
     record.pulses = iteration;
+    const motion::PulseFeed feed = feedOf(iteration);
+    record.feed[0] = feed.x;
+    record.feed[1] = feed.y;
     return record;
 }
 
-std::string endTest(const motion::StepRecord& record) {
-    const std::string counter = pulseSigma(record);
-    const std::string text = counter.starts_with("Σ") ? counter : "Σ " + counter;
-    return pulseEnded(record) ? text + "，到终点" : text;
+// The table's end counter; the worksheet adds where the stepper stops.
+std::string endTest(const RowTexts& texts, bool finished) {
+    const std::string text = texts.sigma.starts_with("Σ") ? texts.sigma : "Σ " + texts.sigma;
+    return finished ? text + "，到终点" : text;
 }
 
 // The grading explains an iteration as "judgement；calculation"; a
@@ -54,23 +73,26 @@ std::string upToValue(const std::string& calculation, const std::string& value) 
     return calculation + "；新 F = ";
 }
 
-WorksheetRow comparisonRow(const Exercise& e, const ComparisonStep& step,
-                           const motion::StepRecord& record) {
+// The answers and their working are the exercises' own, as the exercise
+// window marks them; the end test is the table's.
+WorksheetRow comparisonRow(const Exercise& e, const ComparisonStep& step, const std::string& end) {
     const Graded feed = gradeFeed(e, step, step.feed);
     const Graded deviation = gradeDeviation(e, step, step.fAfter);
     const auto [judgement, calculation] = explained(deviation.explanation);
     return {step.number,
             {BeatCell{beforeFeed(judgement), std::nullopt}, BeatCell{{}, feed.expected},
              BeatCell{upToValue(calculation, deviation.expected), deviation.expected},
-             BeatCell{endTest(record), std::nullopt}}};
+             BeatCell{end, std::nullopt}}};
 }
 
-WorksheetRow integrationRow(const IntegrationStep& step, const motion::StepRecord& record) {
+// The feed is the table's, "无" where the registers did not overflow.
+WorksheetRow integrationRow(const IntegrationStep& step, const RowTexts& texts,
+                            const std::string& end) {
     const Graded overflow = gradeOverflow(step, step.overflowX, step.overflowY);
-    return {
-        step.number,
-        {BeatCell{{}, overflow.expected}, BeatCell{pulseFeedText(step.feed), std::nullopt},
-         BeatCell{overflow.explanation, std::nullopt}, BeatCell{endTest(record), std::nullopt}}};
+    const std::string fed = texts.feed.empty() ? "无" : texts.feed;
+    return {step.number,
+            {BeatCell{{}, overflow.expected}, BeatCell{fed, std::nullopt},
+             BeatCell{overflow.explanation, std::nullopt}, BeatCell{end, std::nullopt}}};
 }
 
 // A DDA's capacity, integrands, remainders and end counters before its first iteration.
@@ -98,15 +120,18 @@ std::string given(const motion::StepRecord& first) {
 
 WorksheetExercise worked(const Exercise& e) {
     WorksheetExercise sheet{e, {}, {}, {}};
+    const TextbookSegment segment = segmentOf(e);
     motion::PulseStepper stepper = e.stepper();
     sheet.path.push_back(stepper.point());
     while (!stepper.finished()) {
         const motion::PulseIteration iteration = stepper.next();
         const motion::StepRecord record = recordOf(e, iteration);
         if (sheet.rows.empty()) sheet.given = given(record);
+        const RowTexts texts = rowTexts(TextbookStep{record, segment});
+        const std::string end = endTest(texts, stepper.finished());
         sheet.rows.push_back(std::visit(
-            Overloaded{[&](const ComparisonStep& c) { return comparisonRow(e, c, record); },
-                       [&](const IntegrationStep& s) { return integrationRow(s, record); }},
+            Overloaded{[&](const ComparisonStep& c) { return comparisonRow(e, c, end); },
+                       [&](const IntegrationStep& s) { return integrationRow(s, texts, end); }},
             iteration));
         sheet.path.push_back(stepper.point());
     }
