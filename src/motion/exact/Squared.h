@@ -39,8 +39,6 @@ public:
     constexpr Squared operator-(Squared o) const { return fromUnits(units_ - o.units_); }
     friend constexpr auto operator<=>(Squared, Squared) = default;
 
-    // The nearest double or close to it, for texts and drawing only.
-    double toDouble() const { return static_cast<double>(units_) / static_cast<double>(one); }
     // Its square root, for texts and drawing only: the double nearest the
     // exact root (510 exactly for 510², 127.27922061357856 for 16200), the
     // same on every compiler. Only of a value that is not negative.

@@ -14,13 +14,6 @@ double FeedCounts::meanFeed() const {
     return sum / static_cast<double>(n);
 }
 
-int FeedCounts::fewest() const {
-    for (int axes = 0; axes < 4; ++axes) {
-        if (fed[axes] != 0) return axes;
-    }
-    return 0;
-}
-
 int FeedCounts::most() const {
     for (int axes = 3; axes > 0; --axes) {
         if (fed[axes] != 0) return axes;

@@ -13,8 +13,7 @@ struct FeedCounts {
     std::uint64_t iterations() const { return fed[0] + fed[1] + fed[2] + fed[3]; }
     // The mean resultant feed, pulses per iteration; 0 for none.
     double meanFeed() const;
-    // The fewest and the most axes an iteration of them fed; 0 for none.
-    int fewest() const;
+    // The most axes an iteration of them fed; 0 for none.
     int most() const;
     void add(const FeedCounts& other);
 };

@@ -86,10 +86,6 @@ AnswerSheet::Answers* AnswerSheet::asked() {
     return serial ? &rows_.at(placeOf(*serial)) : nullptr;
 }
 
-AnswerForm AnswerSheet::form() const {
-    return rows_.at(placeOf(*question())).form;
-}
-
 TextbookStep AnswerSheet::questionStep() const {
     return table_.textbookAt(*question());
 }

@@ -47,7 +47,6 @@ public:
     bool hidden(std::uint64_t serial) const;
     // The oldest hidden row, the one the answers go to.
     std::optional<std::uint64_t> question() const;
-    AnswerForm form() const;  // the question's; only while there is one
 
     // A row's marked answers; a comparison row's feed and new F are two.
     struct Answers {

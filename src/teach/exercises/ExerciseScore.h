@@ -34,7 +34,6 @@ public:
     void add(AnsweredStep step) { steps_.push_back(std::move(step)); }
 
     const std::vector<AnsweredStep>& steps() const { return steps_; }
-    std::size_t answered() const { return steps_.size(); }
     std::size_t rights() const;
     // The answers the code asks in all, answered or not: the same for every
     // attempt at the code.

@@ -8,7 +8,6 @@ void LineSteps::clear() {
     xy_.clear();
     ranges_.clear();
     lastX_ = lastY_ = 0;
-    complete_ = true;
 }
 
 void LineSteps::interpolated(const motion::StepRecord& record, const motion::Segment&) {
@@ -16,9 +15,7 @@ void LineSteps::interpolated(const motion::StepRecord& record, const motion::Seg
     const motion::Point3 drawn = record.point.drawn();
     const auto x = static_cast<float>(drawn.x), y = static_cast<float>(drawn.y);
     const bool newLine = ranges_.empty() || ranges_.back().line != record.line;
-    if (points() + (newLine ? 2 : 1) > capacity_) {
-        complete_ = false;
-    } else {
+    if (points() + (newLine ? 2 : 1) <= capacity_) {
         if (newLine) {
             // The line's polyline starts where the plan view's drawing stood.
             ranges_.push_back({record.line, points(), 1});
@@ -35,7 +32,6 @@ namespace {
 struct Kept : motion::StepObserver::Mark {
     std::size_t xy = 0, ranges = 0, lastCount = 0;
     float lastX = 0, lastY = 0;
-    bool complete = true;
 };
 }  // namespace
 
@@ -46,7 +42,6 @@ std::unique_ptr<motion::StepObserver::Mark> LineSteps::mark() const {
     kept->lastCount = ranges_.empty() ? 0 : ranges_.back().count;
     kept->lastX = lastX_;
     kept->lastY = lastY_;
-    kept->complete = complete_;
     return kept;
 }
 
@@ -57,7 +52,6 @@ bool LineSteps::rewind(const Mark* mark) {
     if (!ranges_.empty()) ranges_.back().count = kept.lastCount;
     lastX_ = kept.lastX;
     lastY_ = kept.lastY;
-    complete_ = kept.complete;
     return true;
 }
 
@@ -67,11 +61,6 @@ std::span<const float> LineSteps::polyline(std::int64_t line) const {
                                      [](const Range& r, std::int64_t l) { return r.line < l; });
     if (it == ranges_.end() || it->line != line) return {};
     return {xy_.data() + 2 * it->first, 2 * it->count};
-}
-
-std::size_t LineSteps::steps(std::int64_t line) const {
-    const std::size_t n = polyline(line).size() / 2;
-    return n == 0 ? 0 : n - 1;
 }
 
 }  // namespace tarvo::teach

@@ -34,10 +34,8 @@ public:
     // tool stood on before the line's first step, then every step point.
     // Empty when the line made no step.
     std::span<const float> polyline(std::int64_t line) const;
-    std::size_t steps(std::int64_t line) const;
-    // Points kept, and whether every step point of the run found room.
+    // Points kept.
     std::size_t points() const { return xy_.size() / 2; }
-    bool complete() const { return complete_; }
 
 private:
     struct Range {
@@ -49,7 +47,6 @@ private:
     std::vector<float> xy_;
     std::vector<Range> ranges_;
     float lastX_ = 0, lastY_ = 0;
-    bool complete_ = true;
 };
 
 }  // namespace tarvo::teach

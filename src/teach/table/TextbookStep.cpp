@@ -92,14 +92,6 @@ int TextbookStep::quadrant() const {
     return left ? 3 : 4;
 }
 
-Squared TextbookStep::incrementalDeviation() const {
-    const int axis = record.feed[0] != 0 ? 0 : 1;
-    const Decimal c = axis == 0 ? record.before.px : record.before.py;
-    const Decimal dlstep = segment.dlstep;
-    const Wide twice = 2 * static_cast<Wide>(c.units()) * dlstep.units() * record.feed[axis];
-    return record.before.fm + Squared::fromUnits(twice) + Squared::of(dlstep);
-}
-
 std::optional<std::int64_t> TextbookStep::sigmaBefore() const {
     if (!segment.sigma) return std::nullopt;
     return *segment.sigma - static_cast<std::int64_t>(record.number) + 1;

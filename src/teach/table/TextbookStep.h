@@ -52,10 +52,6 @@ struct TextbookStep {
     // machine's tie-breaks: level with the centre counts as the upper half,
     // straight above or below it as the right half.
     int quadrant() const;
-    // The deviation after the step worked out the textbook's way from the one
-    // before it: a step s = ±1 pulse on a coordinate c gives F + 2sc + 1. It
-    // equals the machine's recomputed deviation exactly.
-    motion::Squared incrementalDeviation() const;
     // The end counter before and after the iteration, when defined.
     std::optional<std::int64_t> sigmaBefore() const;
     std::optional<std::int64_t> sigmaAfter() const;

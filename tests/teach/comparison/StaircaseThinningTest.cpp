@@ -150,7 +150,6 @@ TEST(TeachFeedHistory, FoldsAsItComes) {
     for (int axes = 0; axes < 4; ++axes) EXPECT_EQ(all.fed[axes], expected.fed[axes]) << axes;
     // 0 1 2 3 0 1 2 of every 7: (0 + 2·1 + 2·√2 + √3)/7 per iteration, near enough.
     EXPECT_NEAR(all.meanFeed(), (2 + 2 * std::sqrt(2.0) + std::sqrt(3.0)) / 7, 1e-5);
-    EXPECT_EQ(all.fewest(), 0);
     EXPECT_EQ(all.most(), 3);
     // A column narrower than a bucket shows the bucket it lies in.
     EXPECT_EQ(feeds.span(1000, 1001).iterations(), 256u);

@@ -134,7 +134,6 @@ TEST(AnswerSheet, AsksSingleStepsAndForgetsWhatIsGoneBackOver) {
     EXPECT_FALSE(s.sheet.hidden(row(1)));
     ASSERT_EQ(s.sheet.question(), row(2));
     EXPECT_TRUE(s.sheet.hidden(row(2)));
-    EXPECT_EQ(s.sheet.form(), AnswerForm::FeedAndDeviation);
     EXPECT_FALSE(s.sheet.answerOverflow(true, false));
     EXPECT_TRUE(s.sheet.answerFeed({0, 1})->right);
     EXPECT_FALSE(s.sheet.answerFeed({1, 0}));  // given once
