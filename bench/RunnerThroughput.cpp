@@ -4,7 +4,7 @@
 
 #include "Workloads.h"
 #include "cli/Runner.h"
-#include "motion/DecimalReading.h"
+#include "motion/exact/DecimalReading.h"
 #include "render/RasterCanvas.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "interp/Messages.h"
-#include "motion/NumberText.h"
+#include "motion/exact/NumberText.h"
 
 namespace tarvo::cli {
 

@@ -6,12 +6,12 @@
 
 #include "cli/PicturesBuilt.h"
 #include "files/ProgramFile.h"
-#include "motion/DecimalReading.h"
 #include "motion/Methods.h"
 #include "motion/RegisterWidth.h"
-#include "motion/Rounding.h"
-#include "motion/ShortestDigits.h"
-#include "teach/ExerciseCode.h"
+#include "motion/exact/DecimalReading.h"
+#include "motion/exact/Rounding.h"
+#include "motion/exact/ShortestDigits.h"
+#include "teach/exercises/ExerciseCode.h"
 
 namespace tarvo::cli {
 

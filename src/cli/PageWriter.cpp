@@ -1,7 +1,7 @@
 #include "cli/PageWriter.h"
 
 #include "files/WholeFile.h"
-#include "teach/WorksheetPage.h"
+#include "teach/exercises/WorksheetPage.h"
 
 namespace tarvo::cli {
 

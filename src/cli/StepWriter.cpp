@@ -1,8 +1,8 @@
 #include "cli/StepWriter.h"
 
 #include "interp/Machine.h"
-#include "teach/SkippedSegment.h"
-#include "teach/StepCsv.h"
+#include "teach/table/SkippedSegment.h"
+#include "teach/table/StepCsv.h"
 
 namespace tarvo::cli {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "motion/StepRecord.h"
-#include "teach/TextbookStep.h"
+#include "teach/table/TextbookStep.h"
 
 namespace tarvo::interp {
 class Machine;

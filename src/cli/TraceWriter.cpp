@@ -3,7 +3,7 @@
 #include <string>
 
 #include "interp/Machine.h"
-#include "motion/NumberText.h"
+#include "motion/exact/NumberText.h"
 
 namespace tarvo::cli {
 

@@ -4,8 +4,8 @@
 
 #include "interp/Messages.h"
 #include "interp/Words.h"
-#include "motion/Squared.h"
-#include "motion/Wide.h"
+#include "motion/exact/Squared.h"
+#include "motion/exact/Wide.h"
 
 namespace tarvo::interp {
 

@@ -1,7 +1,7 @@
 #include "interp/Parameters.h"
 
 #include "interp/Messages.h"
-#include "motion/Rounding.h"
+#include "motion/exact/Rounding.h"
 
 namespace tarvo::interp {
 

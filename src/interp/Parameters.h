@@ -4,9 +4,9 @@
 #include <optional>
 #include <string_view>
 
-#include "motion/Decimal.h"
-#include "motion/DecimalReading.h"
 #include "motion/Interpolation.h"
+#include "motion/exact/Decimal.h"
+#include "motion/exact/DecimalReading.h"
 
 namespace tarvo::interp {
 

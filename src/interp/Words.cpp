@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "motion/DecimalReading.h"
+#include "motion/exact/DecimalReading.h"
 
 namespace tarvo::interp {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "motion/Decimal.h"
+#include "motion/exact/Decimal.h"
 
 namespace tarvo::interp {
 

@@ -21,10 +21,7 @@ public:
     // One iteration in its four beats; called only while not finished.
     ComparisonStep next();
 
-    const PulseArc& arc() const { return arc_; }
     PulsePoint point() const { return point_; }
-    std::int64_t deviation() const { return f_; }
-    std::int64_t sigma() const { return sigma_; }
 
 private:
     PulseFeed judged() const;

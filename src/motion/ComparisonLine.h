@@ -25,8 +25,6 @@ public:
     ComparisonStep next();
 
     PulsePoint point() const { return point_; }
-    std::int64_t deviation() const { return f_; }
-    std::int64_t sigma() const { return sigma_; }
 
 private:
     PulsePoint end_, point_;

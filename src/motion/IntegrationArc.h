@@ -22,13 +22,11 @@ public:
     // `bits` the chosen N, 0 for automatic (see registerBits, which throws).
     IntegrationArc(const PulseArc& arc, bool halfLoad, int bits = 0);
 
-    int bits() const { return bits_; }  // N
     std::int64_t capacity() const { return std::int64_t{1} << bits_; }
     bool finished() const { return sigmaX_ == 0 && sigmaY_ == 0; }
     // One iteration in its four beats; called only while not finished.
     IntegrationStep next();
 
-    const PulseArc& arc() const { return arc_; }
     PulsePoint point() const { return point_; }
 
 private:

@@ -20,7 +20,6 @@ public:
     // (see registerBits). Throws std::invalid_argument beyond either.
     IntegrationLine(PulsePoint end, bool halfLoad, int bits = 0);
 
-    int bits() const { return bits_; }  // N
     std::int64_t capacity() const { return std::int64_t{1} << bits_; }
     bool finished() const { return left_ == 0; }
     // One iteration in its four beats; called only while not finished.

@@ -6,8 +6,8 @@
 #include "motion/MotionPanel.h"
 #include "motion/OutputByte.h"
 #include "motion/Overloaded.h"
-#include "motion/Rounding.h"
 #include "motion/StoredPath.h"
+#include "motion/exact/Rounding.h"
 
 namespace tarvo::motion {
 

@@ -18,7 +18,6 @@ public:
 
     explicit OutputByte(MotionPanel& panel) : panel_(panel) {}
 
-    bool bit(int index) const { return bits_[index]; }
     // The byte as the port takes it: bit i is outdata(i). The bits are kept
     // a byte each, so that setting one never waits on setting another.
     std::uint8_t byte() const {

@@ -36,7 +36,7 @@ int counterClockwiseQuadrant(PulsePoint p) {
 }
 
 PulseArc::PulseArc(PulsePoint start, PulsePoint end, bool clockwise)
-    : start_(start), end_(end), clockwise_(clockwise) {
+    : start_(start), clockwise_(clockwise) {
     requireWithinReach(start);
     requireWithinReach(end);
     radius2_ = start.x * start.x + start.y * start.y;

@@ -20,9 +20,7 @@ public:
     PulseArc(PulsePoint start, PulsePoint end, bool clockwise);
 
     PulsePoint start() const { return start_; }
-    PulsePoint end() const { return end_; }
     bool clockwise() const { return clockwise_; }
-    std::int64_t radius2() const { return radius2_; }
     // The largest coordinate on the arc, in pulses: the radius rounded down.
     std::int64_t reach() const { return reach_; }
 
@@ -33,7 +31,7 @@ public:
     PulsePoint travel() const { return travel_; }
 
 private:
-    PulsePoint start_, end_;
+    PulsePoint start_;
     bool clockwise_;
     std::int64_t radius2_, reach_;
     std::vector<PulsePoint> quarterEnds_;

@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "motion/Decimal.h"
 #include "motion/Interpolation.h"
 #include "motion/PulseStepper.h"
 #include "motion/Segment.h"
+#include "motion/exact/Decimal.h"
 
 namespace tarvo::motion {
 

@@ -33,7 +33,6 @@ public:
     PulsePoint point() const {
         return std::visit([](const auto& s) { return s.point(); }, stepper_);
     }
-    const Stepper& stepper() const { return stepper_; }
 
 private:
     Stepper stepper_;

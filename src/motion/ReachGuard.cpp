@@ -1,7 +1,7 @@
 #include "motion/ReachGuard.h"
 
-#include "motion/Rounding.h"
-#include "motion/Wide.h"
+#include "motion/exact/Rounding.h"
+#include "motion/exact/Wide.h"
 
 namespace tarvo::motion {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "motion/Decimal.h"
 #include "motion/Segment.h"
+#include "motion/exact/Decimal.h"
 
 namespace tarvo::motion {
 

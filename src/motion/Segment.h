@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "motion/Decimal.h"
-#include "motion/Rounding.h"
-#include "motion/Squared.h"
+#include "motion/exact/Decimal.h"
+#include "motion/exact/Rounding.h"
+#include "motion/exact/Squared.h"
 
 namespace tarvo::motion {
 

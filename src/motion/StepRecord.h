@@ -5,12 +5,12 @@
 
 #include <optional>
 
-#include "motion/Decimal.h"
 #include "motion/Interpolation.h"
 #include "motion/PulseSegment.h"
 #include "motion/Segment.h"
-#include "motion/Squared.h"
 #include "motion/StepDrawing.h"
+#include "motion/exact/Decimal.h"
+#include "motion/exact/Squared.h"
 
 namespace tarvo::motion {
 

@@ -55,11 +55,9 @@ public:
     // Called before every drag moves the entries in place. Fills the surface
     // lists, once; from then on they are recorded too.
     void keepSurface();
-    bool surfaceKept() const { return surfaceKept_; }
     // The surface trace's coordinate lists as drawn, kept or standing in.
     const ChunkedList& surfaceXs() const { return surfaceKept_ ? surfx : pathx; }
     const ChunkedList& surfaceYs() const { return surfaceKept_ ? surfy : pathy; }
-    double surfaceZ(std::size_t i) const { return surfaceKept_ ? surfz[i] : 0.0; }
 
     // How far the lists had come, for a step back to go back to.
     struct Mark {

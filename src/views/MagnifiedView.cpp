@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "motion/Rounding.h"
 #include "motion/StoredPath.h"
+#include "motion/exact/Rounding.h"
 #include "views/Canvas.h"
 #include "views/Palette.h"
 

@@ -9,7 +9,7 @@
 #include "interp/ClockDriver.h"
 #include "interp/Machine.h"
 #include "interp/Panel.h"
-#include "motion/DecimalReading.h"
+#include "motion/exact/DecimalReading.h"
 #include "render/RasterCanvas.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include "interp/Machine.h"
 #include "interp/Panel.h"
-#include "motion/NumberText.h"
 #include "motion/StepRecord.h"
+#include "motion/exact/NumberText.h"
 #include "support/Programs.h"
 #include "support/TableFile.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "motion/NumberText.h"
 #include "motion/OutputByte.h"
+#include "motion/exact/NumberText.h"
 #include "support/MachineRecorder.h"
 #include "support/TableFile.h"
 

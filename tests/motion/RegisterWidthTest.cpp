@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "motion/PulseStepper.h"
+#include "motion/RegisterWidth.h"
 #include "support/TableFile.h"
 
 namespace tarvo::motion {
@@ -13,7 +14,7 @@ namespace {
 TARVO_TABLE_SUITE(RegisterWidth, "register-width.tsv");
 
 // The row's figure with the row's registers: "line Xe Ye" or "arc R".
-PulseStepper stepperOf(const test::TableRow& row) {
+PulseStepper::Stepper stepperOf(const test::TableRow& row) {
     std::istringstream figure(row["figure"]);
     std::string kind;
     std::int64_t a = 0, b = 0;
@@ -21,9 +22,9 @@ PulseStepper stepperOf(const test::TableRow& row) {
     const bool half = row["half"] == "1";
     const int chosen = row.as<int>("chosen");
     if (kind == "arc") {
-        return PulseStepper(IntegrationArc(PulseArc({a, 0}, {0, a}, false), half, chosen));
+        return IntegrationArc(PulseArc({a, 0}, {0, a}, false), half, chosen);
     }
-    return PulseStepper(IntegrationLine({a, b}, half, chosen));
+    return IntegrationLine({a, b}, half, chosen);
 }
 
 struct Walk {
@@ -43,13 +44,15 @@ Walk walked(PulseStepper stepper) {
 }
 
 // N and 2^N of a DDA stepper; 0 for another method's.
-std::pair<int, std::int64_t> registersOf(const PulseStepper& stepper) {
+std::pair<int, std::int64_t> registersOf(const PulseStepper::Stepper& stepper) {
     return std::visit(
         [](const auto& s) -> std::pair<int, std::int64_t> {
-            if constexpr (requires { s.bits(); }) return {s.bits(), s.capacity()};
+            if constexpr (requires { s.capacity(); }) {
+                return {bitsOfCapacity(s.capacity()), s.capacity()};
+            }
             return {0, 0};
         },
-        stepper.stepper());
+        stepper);
 }
 
 TEST_P(RegisterWidth, GivesTheTextbooksCapacityAndOverflows) {
@@ -62,8 +65,9 @@ TEST_P(RegisterWidth, GivesTheTextbooksCapacityAndOverflows) {
         }
         return;
     }
-    const PulseStepper stepper = stepperOf(row());
-    const auto [bits, capacity] = registersOf(stepper);
+    const PulseStepper::Stepper figure = stepperOf(row());
+    const PulseStepper stepper(figure);
+    const auto [bits, capacity] = registersOf(figure);
     EXPECT_EQ(bits, row().as<int>("bits"));
     EXPECT_EQ(static_cast<double>(capacity), row().number("capacity"));
     if (!stepper.finished()) {

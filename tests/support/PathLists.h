@@ -18,8 +18,8 @@ inline std::vector<std::vector<double>> everything(const motion::StoredPath& p) 
     for (const auto* list : {&p.pathx, &p.pathy, &p.pathz, &p.surfaceXs(), &p.surfaceYs()}) {
         out.push_back(values(*list));
     }
-    out.emplace_back();
-    for (std::size_t i = 0; i < p.pathx.size(); ++i) out.back().push_back(p.surfaceZ(i));
+    // The surface lies at z 0: until a drag keeps its lists, the path's stand in.
+    out.push_back(p.surfz.size() != 0 ? values(p.surfz) : std::vector<double>(p.pathx.size()));
     out.insert(out.end(), {p.wallx0, p.wally0, p.wallz0, p.wallx1, p.wally1, p.wallz1});
     return out;
 }

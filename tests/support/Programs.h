@@ -7,7 +7,7 @@
 
 #include "interp/ClockDriver.h"
 #include "interp/Machine.h"
-#include "motion/DecimalReading.h"
+#include "motion/exact/DecimalReading.h"
 
 namespace tarvo::test {
 
@@ -33,7 +33,7 @@ inline double dbl(motion::Decimal v) {
     return v.toDouble();
 }
 inline double dbl(motion::Squared v) {
-    return v.toDouble();
+    return static_cast<double>(v.units()) / static_cast<double>(motion::Squared::one);
 }
 
 inline interp::Parameters withDl(double dl) {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "support/MachineRecorder.h"
-#include "teach/PathRecord.h"
-#include "teach/PulseHistory.h"
-#include "teach/StepTable.h"
+#include "teach/ideal/PathRecord.h"
+#include "teach/pulses/PulseHistory.h"
+#include "teach/table/StepTable.h"
 
 namespace tarvo::teach {
 namespace {
@@ -42,7 +42,8 @@ struct RecordedRig : test::Rig {
         out << "\ndeviation " << d.finished().size() << ' ' << d.runDeviation() << ' '
             << (d.current() ? d.current()->deviation : -1) << "\nline steps "
             << record.steps().points();
-        for (std::int64_t line = 1; line < 10; ++line) out << ' ' << record.steps().steps(line);
+        for (std::int64_t line = 1; line < 10; ++line)
+            out << ' ' << record.steps().polyline(line).size();
         return out.str();
     }
 };

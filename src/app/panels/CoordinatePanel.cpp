@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "app/panels/ReadoutBox.h"
-#include "motion/NumberText.h"
+#include "motion/exact/NumberText.h"
 
 namespace tarvo::app {
 

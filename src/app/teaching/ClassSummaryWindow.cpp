@@ -21,8 +21,8 @@
 
 #include "app/base/Prompts.h"
 #include "files/WholeFile.h"
-#include "teach/ClassSummaryCsv.h"
-#include "teach/ClassSummaryPage.h"
+#include "teach/exercises/ClassSummaryCsv.h"
+#include "teach/exercises/ClassSummaryPage.h"
 
 namespace tarvo::app {
 

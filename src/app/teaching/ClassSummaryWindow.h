@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <string>
 
-#include "teach/ClassSummary.h"
+#include "teach/exercises/ClassSummary.h"
 
 class QLabel;
 class QListWidget;

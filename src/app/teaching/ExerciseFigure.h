@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "motion/PulseStep.h"
-#include "teach/Exercise.h"
+#include "teach/exercises/Exercise.h"
 
 namespace tarvo::app {
 

@@ -20,8 +20,8 @@
 #include "app/teaching/ExerciseFigure.h"
 #include "app/teaching/ExerciseScorePage.h"
 #include "motion/Overloaded.h"
-#include "teach/ExerciseCsv.h"
-#include "teach/ExerciseReport.h"
+#include "teach/exercises/ExerciseCsv.h"
+#include "teach/exercises/ExerciseReport.h"
 
 namespace tarvo::app {
 

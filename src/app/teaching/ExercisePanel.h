@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "motion/PulseStep.h"
-#include "teach/ExerciseAttempt.h"
-#include "teach/ExerciseGrading.h"
-#include "teach/ExerciseRound.h"
+#include "teach/exercises/ExerciseAttempt.h"
+#include "teach/exercises/ExerciseGrading.h"
+#include "teach/exercises/ExerciseRound.h"
 
 class QCheckBox;
 class QLabel;

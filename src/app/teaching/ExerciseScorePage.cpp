@@ -9,8 +9,8 @@
 #include <utility>
 
 #include "app/teaching/ExerciseExport.h"
-#include "teach/ExerciseCsv.h"
-#include "teach/ExerciseReport.h"
+#include "teach/exercises/ExerciseCsv.h"
+#include "teach/exercises/ExerciseReport.h"
 
 namespace tarvo::app {
 

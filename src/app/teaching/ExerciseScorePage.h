@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "teach/ExerciseRound.h"
+#include "teach/exercises/ExerciseRound.h"
 
 class QLabel;
 class QTableWidget;

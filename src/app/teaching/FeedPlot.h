@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "teach/FeedHistory.h"
+#include "teach/comparison/FeedHistory.h"
 
 namespace tarvo::app {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "teach/PathRecord.h"
+#include "teach/ideal/PathRecord.h"
 
 class QAction;
 class QMenu;

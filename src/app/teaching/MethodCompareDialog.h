@@ -9,7 +9,7 @@
 #include <string>
 
 #include "interp/Parameters.h"
-#include "teach/MethodTrial.h"
+#include "teach/comparison/MethodTrial.h"
 
 class QCheckBox;
 class QComboBox;

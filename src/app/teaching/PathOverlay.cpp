@@ -8,7 +8,7 @@
 
 #include "app/base/FittedText.h"
 #include "render/RasterCanvas.h"
-#include "teach/PathRecord.h"
+#include "teach/ideal/PathRecord.h"
 
 namespace tarvo::app {
 

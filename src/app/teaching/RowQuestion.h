@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "motion/PulseStep.h"
-#include "teach/AnswerSheet.h"
+#include "teach/exercises/AnswerSheet.h"
 
 class QCheckBox;
 class QLineEdit;

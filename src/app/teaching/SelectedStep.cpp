@@ -9,7 +9,7 @@
 #include "app/teaching/TimingDiagram.h"
 #include "interp/Machine.h"
 #include "render/RasterCanvas.h"
-#include "teach/StepTable.h"
+#include "teach/table/StepTable.h"
 
 namespace tarvo::app {
 

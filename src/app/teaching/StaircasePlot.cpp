@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "teach/PlanBounds.h"
+#include "teach/comparison/PlanBounds.h"
 
 namespace tarvo::app {
 

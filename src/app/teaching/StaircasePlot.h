@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "teach/MethodRun.h"
+#include "teach/comparison/MethodRun.h"
 
 namespace tarvo::app {
 

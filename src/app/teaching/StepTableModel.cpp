@@ -4,11 +4,11 @@
 #include <QColor>
 #include <algorithm>
 
-#include "motion/NumberText.h"
-#include "teach/AnswerSheet.h"
-#include "teach/StepTable.h"
-#include "teach/StepText.h"
-#include "teach/TextbookColumns.h"
+#include "motion/exact/NumberText.h"
+#include "teach/exercises/AnswerSheet.h"
+#include "teach/table/StepTable.h"
+#include "teach/table/StepText.h"
+#include "teach/table/TextbookColumns.h"
 
 namespace tarvo::app {
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "motion/Interpolation.h"
-#include "teach/RowTexts.h"
+#include "teach/table/RowTexts.h"
 
 namespace tarvo::teach {
 class AnswerSheet;

@@ -16,9 +16,9 @@
 #include "app/teaching/StepTableModel.h"
 #include "app/teaching/TableAnswers.h"
 #include "files/WholeFile.h"
-#include "teach/StepCsv.h"
-#include "teach/StepTable.h"
-#include "teach/TableCaption.h"
+#include "teach/table/StepCsv.h"
+#include "teach/table/StepTable.h"
+#include "teach/table/TableCaption.h"
 
 namespace tarvo::app {
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "motion/PulseStep.h"
-#include "teach/AnswerSheet.h"
+#include "teach/exercises/AnswerSheet.h"
 
 class QCheckBox;
 class QLabel;

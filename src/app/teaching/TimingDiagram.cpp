@@ -10,7 +10,7 @@
 #include "app/base/ShownRefresh.h"
 #include "app/teaching/TimingStrip.h"
 #include "interp/Machine.h"
-#include "teach/PulseHistory.h"
+#include "teach/pulses/PulseHistory.h"
 
 namespace tarvo::app {
 

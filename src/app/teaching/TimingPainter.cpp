@@ -4,7 +4,7 @@
 #include <QPolygonF>
 #include <array>
 
-#include "teach/PulseHistory.h"
+#include "teach/pulses/PulseHistory.h"
 
 namespace tarvo::app {
 

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "app/teaching/TimingPainter.h"
-#include "teach/PulseHistory.h"
+#include "teach/pulses/PulseHistory.h"
 
 namespace tarvo::app {
 

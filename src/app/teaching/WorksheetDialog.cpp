@@ -14,8 +14,8 @@
 
 #include "app/base/Prompts.h"
 #include "files/WholeFile.h"
-#include "teach/ExerciseCode.h"
-#include "teach/WorksheetPage.h"
+#include "teach/exercises/ExerciseCode.h"
+#include "teach/exercises/WorksheetPage.h"
 
 namespace tarvo::app {
 

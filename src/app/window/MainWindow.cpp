@@ -45,8 +45,8 @@
 #include "app/window/WindowPlacement.h"
 #include "interp/BatchedPanel.h"
 #include "interp/Machine.h"
-#include "teach/PulseHistory.h"
-#include "teach/StepTable.h"
+#include "teach/pulses/PulseHistory.h"
+#include "teach/table/StepTable.h"
 
 namespace tarvo::app {
 

@@ -7,7 +7,7 @@
 #include "app/window/MainMenus.h"
 #include "app/window/WindowPlacement.h"
 #include "interp/Machine.h"
-#include "motion/DecimalReading.h"
+#include "motion/exact/DecimalReading.h"
 #include "render/RasterCanvas.h"
 
 class QButtonGroup;

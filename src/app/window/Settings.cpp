@@ -7,7 +7,7 @@
 
 #include "motion/Methods.h"
 #include "motion/RegisterWidth.h"
-#include "motion/Rounding.h"
+#include "motion/exact/Rounding.h"
 
 namespace tarvo::app {
 

@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "interp/Parameters.h"
-#include "motion/DecimalReading.h"
 #include "motion/Interpolation.h"
-#include "teach/ExerciseAttempt.h"
+#include "motion/exact/DecimalReading.h"
+#include "teach/exercises/ExerciseAttempt.h"
 
 namespace tarvo::app {
 

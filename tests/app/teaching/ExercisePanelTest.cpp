@@ -9,8 +9,8 @@
 
 #include "app/support/WindowUnderTest.h"
 #include "app/teaching/ExercisePanel.h"
-#include "teach/ExerciseCode.h"
-#include "teach/ExerciseGrading.h"
+#include "teach/exercises/ExerciseCode.h"
+#include "teach/exercises/ExerciseGrading.h"
 
 namespace tarvo::app {
 

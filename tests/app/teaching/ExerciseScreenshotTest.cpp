@@ -7,8 +7,8 @@
 #include "app/support/Pictures.h"
 #include "app/support/WindowUnderTest.h"
 #include "app/teaching/ExercisePanel.h"
-#include "teach/ExerciseCode.h"
-#include "teach/ExerciseGrading.h"
+#include "teach/exercises/ExerciseCode.h"
+#include "teach/exercises/ExerciseGrading.h"
 
 namespace tarvo::app {
 

@@ -14,10 +14,10 @@
 #include "app/teaching/StepTablePanel.h"
 #include "app/teaching/TableAnswers.h"
 #include "app/window/MethodMenu.h"
-#include "teach/AnswerSheet.h"
-#include "teach/Exercise.h"
-#include "teach/ExerciseGrading.h"
-#include "teach/TextbookColumns.h"
+#include "teach/exercises/AnswerSheet.h"
+#include "teach/exercises/Exercise.h"
+#include "teach/exercises/ExerciseGrading.h"
+#include "teach/table/TextbookColumns.h"
 
 namespace tarvo::app {
 

@@ -26,8 +26,8 @@
 #include "app/teaching/TimingStrip.h"
 #include "support/Programs.h"
 #include "support/RecordingPanel.h"
-#include "teach/StepTable.h"
-#include "teach/TextbookColumns.h"
+#include "teach/table/StepTable.h"
+#include "teach/table/TextbookColumns.h"
 
 namespace tarvo::app {
 

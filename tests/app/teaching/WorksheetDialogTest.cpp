@@ -9,8 +9,8 @@
 #include "app/support/WindowUnderTest.h"
 #include "app/teaching/ExercisePanel.h"
 #include "app/teaching/WorksheetDialog.h"
-#include "teach/ExerciseCode.h"
-#include "teach/WorksheetPage.h"
+#include "teach/exercises/ExerciseCode.h"
+#include "teach/exercises/WorksheetPage.h"
 
 namespace tarvo::app {
 

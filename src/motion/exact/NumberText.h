@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "motion/exact/Decimal.h"
+#include "motion/exact/Squared.h"
+
+namespace tarvo::motion {
+
+// The text a read-out shows for a value in millimetres: the shortest decimal
+// form with at most 15 significant digits, no trailing zeros, no point for
+// whole numbers ("30", "-2.5", "1E+16").
+std::string numberText(double value);
+
+// The shortest text that reads back to the very same double.
+std::string exactText(double value);
+
+// The exact value, every digit it has and no trailing zero, no point for
+// whole numbers ("299.9", "-0.05", "0"): for traces, tables and reports.
+// Up to 15 significant digits it is also the shortest text of the nearest
+// double (never "299.90000000000003").
+std::string exactText(Decimal value);
+std::string exactText(Squared value);
+// A length in internal units (tenths of a millimetre), exactly, in millimetres.
+std::string millimetreText(Decimal tenths);
+
+}  // namespace tarvo::motion

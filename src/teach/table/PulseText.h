@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "motion/exact/Decimal.h"
+#include "motion/exact/Squared.h"
+
+namespace tarvo::teach {
+
+// Lengths and squares in the textbook's unit, the pulse: a length in
+// internal units divided by the step, a square by the step's square. The
+// quotient is written exactly when it ends within eight places ("3", "-2.5"),
+// otherwise rounded to four places after "≈" ("≈3.3333"); a value that reads
+// 0 is written without a sign. Minus is the ASCII '-'.
+std::string pulseText(motion::Decimal length, motion::Decimal dlstep);
+std::string pulseSquaredText(motion::Squared square, motion::Decimal dlstep);
+
+// The root of a square (not negative) in pulses, from its exact value: every
+// digit when the root ends within two places ("3", "2.5"), otherwise rounded
+// to the nearest at the given places, halves up ("5.39" for √29, "1.00").
+std::string pulseRootText(motion::Squared square, motion::Decimal dlstep, int places = 2);
+// Whether that root, rounded to the places, reads the whole number `limit`
+// though it is not exactly that: the text then cannot tell the side.
+bool pulseRootReads(motion::Squared square, motion::Decimal dlstep, int places, std::int64_t limit);
+
+// The same text with each '-' written as the typographic minus "−".
+std::string withMinusSign(std::string text);
+
+}  // namespace tarvo::teach

@@ -1,0 +1,100 @@
+#include "teach/table/StepText.h"
+
+#include "interp/Messages.h"
+#include "motion/Methods.h"
+#include "motion/exact/NumberText.h"
+#include "teach/table/PulseBeats.h"
+#include "teach/table/PulseText.h"
+
+namespace tarvo::teach {
+
+namespace {
+
+constexpr const char* axisNames[3] = {"X", "Y", "Z"};
+constexpr const char* remainderNames[3] = {"jrx", "jry", "jrz"};
+
+std::string remainders(const motion::Registers& r) {
+    return "jrx=" + motion::exactText(r.jrx) + " jry=" + motion::exactText(r.jry) +
+           " jrz=" + std::to_string(r.jrz);
+}
+
+// Zero counts as non-negative, as it does when the step is chosen.
+std::string signText(const char* name, motion::Decimal value) {
+    return std::string(name) + (value < 0 ? "<0" : "≥0");
+}
+
+// The fed axes under the given names, "+X +Y" with their directions or
+// "jrx jry" without.
+std::string fedList(const motion::StepRecord& record, const char* const (&names)[3], bool signs) {
+    std::string text;
+    for (int axis = 0; axis < 3; ++axis) {
+        if (record.feed[axis] == 0) continue;
+        if (!text.empty()) text += ' ';
+        if (signs) text += record.feed[axis] > 0 ? '+' : '-';
+        text += names[axis];
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string_view methodText(motion::Method method) {
+    return method == motion::Method::Integration ? "数字积分" : "逐点比较";
+}
+
+std::string_view interpolationText(motion::Interpolation interpolation) {
+    return motion::methodEntry(interpolation).caption;
+}
+
+std::string_view modeText(motion::Mode mode) {
+    switch (mode) {
+        case motion::Mode::Rapid:
+            return "G00";
+        case motion::Mode::Line:
+            return "G01";
+        case motion::Mode::Clockwise:
+            return "G02";
+        case motion::Mode::CounterClockwise:
+            return "G03";
+    }
+    return "";
+}
+
+std::string beforeText(const motion::StepRecord& record) {
+    const motion::Registers& r = record.before;
+    if (record.pulses) return pulseRegisters(record, false);
+    if (record.method == motion::Method::Integration) return remainders(r);
+    return "fm=" + motion::exactText(r.fm) + ' ' + signText("px", r.px) + ' ' +
+           signText("py", r.py);
+}
+
+std::string afterText(const motion::StepRecord& record) {
+    if (record.pulses) return pulseRegisters(record, true);
+    if (record.method == motion::Method::Integration) return remainders(record.after);
+    return "fm=" + motion::exactText(record.after.fm);
+}
+
+std::string decisionText(const motion::StepRecord& record) {
+    if (record.skipped) return std::string(interp::messages::fullCircle);
+    const std::string fed = feedText(record);
+    if (record.pulses && record.method == motion::Method::Integration) return pulseDecision(record);
+    if (record.pulses) return pulseDecision(record) + " → " + fed;
+    if (record.method == motion::Method::Comparison) {
+        const std::string side = record.before.fm < 0 ? "F<0" : "F≥0";
+        return fed.empty() ? side : side + " → " + fed;
+    }
+    const std::string capacity = motion::exactText(record.regmax);
+    const std::string overflowed = fedList(record, remainderNames, false);
+    return overflowed.empty() ? "< " + capacity : overflowed + " ≥ " + capacity;
+}
+
+std::string feedText(const motion::StepRecord& record) {
+    return fedList(record, axisNames, true);
+}
+
+std::string distanceText(const motion::StepRecord& record) {
+    if (record.skipped) return {};
+    return pulseRootText(record.distance2, motion::Decimal(1));
+}
+
+}  // namespace tarvo::teach

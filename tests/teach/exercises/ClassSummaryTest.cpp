@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "support/TableFile.h"
+#include "teach/exercises/ClassSummary.h"
+#include "teach/exercises/ClassSummaryCsv.h"
+#include "teach/exercises/ClassSummaryPage.h"
+
+namespace tarvo::teach {
+namespace {
+
+std::string bytesOf(const std::string& name) {
+    std::ifstream in(TARVO_TEST_DATA "/class-summary/" + name, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+ClassFile classFile(const std::string& name) {
+    return {name, bytesOf(name), {}};
+}
+
+// A class of code K7M3Q, each file cut short to the first two iterations of the code's first two
+// exercises: two students of the same number, one with two attempts, one without a number, and
+// two files left out, one of another code and one a line short. The exports are checked by hand.
+class TheClass : public testing::Test {
+protected:
+    ClassSummary summary =
+        summarise({classFile("01-wang.csv"), classFile("02-li.csv"), classFile("03-zhao.csv"),
+                   classFile("04-chen.csv"), classFile("05-sun.csv"), classFile("06-zhou.csv")});
+};
+
+TEST_F(TheClass, SumsUpTheLatestAttemptOfEveryFileOfItsCode) {
+    EXPECT_EQ(summary.code, "K7M3Q");
+    EXPECT_EQ(summary.scoreText(), "4 份答卷，共答对 17 / 24（70.8%）");
+    EXPECT_EQ(classStudentsCsv(summary), bytesOf("students.csv"));
+    EXPECT_EQ(classStepsCsv(summary), bytesOf("steps.csv"));
+    ASSERT_EQ(summary.steps.size(), 6u);
+    EXPECT_EQ(wrongAnswersText(summary.steps[0]), "+X ×1, −X ×1");
+    EXPECT_EQ(shownText(summary.steps[0].task),
+              "逐点比较法 圆弧 G02 SR1，圆心 (0, 0)：(0, 7) → (7, 0)");
+}
+
+TEST_F(TheClass, PrintsAsThePageCheckedByHand) {
+    EXPECT_EQ(classSummaryPage(summary, "2026-12-07"), bytesOf("page.html"));
+}
+
+TEST(ClassSummaryPage, EscapesEveryText) {
+    const std::string page = classSummaryPage(summarise({{"<b>&'.csv", "", "\"x\""}}), "<i>");
+    EXPECT_NE(page.find("<li>&lt;b&gt;&amp;&#39;.csv：&quot;x&quot;</li>"), std::string::npos);
+    EXPECT_NE(page.find("<p>&lt;i&gt;</p>"), std::string::npos);
+}
+
+// The code most files carry wins; on a tie the first readable file's, whatever comes before it.
+TEST(ClassCode, IsTheMostFilesCodeAndOnATieTheFirstFiles) {
+    const ClassFile broken{"x.csv", "", {}}, other = classFile("05-sun.csv");
+    EXPECT_EQ(summarise({broken, other, classFile("01-wang.csv")}).code, "Q2W3E");
+    const ClassSummary most =
+        summarise({other, classFile("01-wang.csv"), classFile("03-zhao.csv")});
+    EXPECT_EQ(most.code, "K7M3Q");
+    ASSERT_EQ(most.leftOut.size(), 1u);
+    EXPECT_EQ(most.leftOut[0].reason, "练习码 Q2W3E，不是本班的 K7M3Q");
+    EXPECT_EQ(summarise({broken}).code, "");
+}
+
+// A file the shell could not read keeps the shell's reason; an empty name is no shared number.
+TEST(ClassSummary, KeepsTheShellsReasonAndMarksOnlyRealSharedNumbers) {
+    const ClassSummary s = summarise(
+        {{"pipe", "", "不是普通文件"}, classFile("04-chen.csv"), classFile("04-chen.csv")});
+    ASSERT_EQ(s.leftOut.size(), 1u);
+    EXPECT_EQ(s.leftOut[0].file + ' ' + s.leftOut[0].reason, "pipe 不是普通文件");
+    ASSERT_EQ(s.students.size(), 2u);
+    EXPECT_FALSE(s.students[0].sharedNumber);
+}
+
+// The latest attempt is the one of the highest number, wherever its lines stand in the file.
+TEST(ExerciseSheet, TakesTheHighestAttemptWhereverItStands) {
+    std::string text = bytesOf("02-li.csv");
+    const std::size_t second = text.find("\nK7M3Q,李强,2023002,2026-12-07,09:47:12,2,") + 1;
+    const std::size_t header = text.find('\n') + 1;
+    text = text.substr(0, header) + text.substr(second) + text.substr(header, second - header);
+    const ExerciseSheet sheet = readExerciseSheet(text);
+    EXPECT_EQ(sheet.attempt, 2);
+    EXPECT_EQ(sheet.attempts, 2u);
+    EXPECT_EQ(sheet.time, "09:47:12");
+    EXPECT_EQ(sheet.rights, 4u);
+    ASSERT_EQ(sheet.answers.size(), 6u);
+    EXPECT_EQ(sheet.answers[1].answer, "未答");
+    EXPECT_EQ(sheet.answers[1].line, 3u);
+}
+
+TARVO_TABLE_SUITE(PercentText, "percent-text.tsv");
+
+TEST_P(PercentText, IsTheExactShareRoundedHalfUp) {
+    EXPECT_EQ(percentText(row().as<std::size_t>("rights"), row().as<std::size_t>("total")),
+              row()["text"]);
+}
+
+// Each edit of a good file, and the reason it is then refused with, or what it reads as.
+TARVO_TABLE_SUITE(SheetRefusals, "exercise-sheet-refusals.tsv");
+
+std::string edited(const std::string& text, const test::TableRow& row) {
+    const std::string &where = row["line"], &find = row["find"], &with = row["with"];
+    if (where == "0") return with;
+    std::string out;
+    std::size_t number = 1;
+    for (std::size_t at = 0; at < text.size(); ++number) {
+        const std::size_t end = std::min(text.find('\n', at), text.size() - 1) + 1;
+        std::string line = text.substr(at, end - at);
+        at = end;
+        if (where == "all" || where == std::to_string(number)) {
+            const std::size_t ending = line.ends_with("\r\n") ? 2 : (line.ends_with('\n') ? 1 : 0);
+            const std::size_t hit = find == "*" ? 0 : line.find(find);
+            const std::size_t length = find == "*" ? line.size() - ending : find.size();
+            if (hit == std::string::npos && where != "all") ADD_FAILURE() << "no " << find;
+            if (hit != std::string::npos) line.replace(hit, length, with);
+        }
+        out += line;
+    }
+    return out;
+}
+
+TEST_P(SheetRefusals, SaysWhyOrReads) {
+    std::string said;
+    try {
+        const ExerciseSheet s = readExerciseSheet(edited(bytesOf("01-wang.csv"), row()));
+        said = "读作 " + std::to_string(s.rights) + " / " + std::to_string(s.total) + "，第 " +
+               std::to_string(s.attempt) + " 次，共 " + std::to_string(s.attempts) + " 次";
+    } catch (const std::invalid_argument& e) {
+        said = e.what();
+    }
+    EXPECT_EQ(said, row()["reason"]);
+}
+
+}  // namespace
+}  // namespace tarvo::teach

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "support/MachineRecorder.h"
+#include "teach/ideal/PathRecord.h"
+
+namespace tarvo::teach {
+namespace {
+
+// The steps of a line as the plan view picks them out: its polyline after
+// the point the tool stood on before them.
+std::size_t stepsOf(const LineSteps& steps, std::int64_t line) {
+    const std::size_t points = steps.polyline(line).size() / 2;
+    return points == 0 ? 0 : points - 1;
+}
+
+// A machine with a record of its runs, made after it so it goes first.
+struct RecordedRig : test::Rig {
+    PathRecord record{machine};
+
+    void run(const std::string& program, double dl = 1) {
+        machine.run(program, test::withDl(dl));
+        test::finish(machine);
+    }
+    double pulses(std::int64_t line) const {
+        const teach::IdealSegment* s = record.deviation().ofLine(line);
+        return s ? s->deviation / record.dlstep() : -1;
+    }
+};
+
+// Straight moves on the grid deviate 0; arcs and slanted lines within a pulse, G03's first one.
+TEST(PathRecord, SampleDeviatesOnlyWhereItsPathLeavesTheStepGrid) {
+    for (const double dl : {1.0, 0.1}) {
+        SCOPED_TRACE(dl);
+        RecordedRig rig;
+        rig.run(test::sampleProgram, dl);
+        for (const std::int64_t line : {2, 3, 7, 8}) EXPECT_EQ(rig.pulses(line), 0) << line;
+        double largest = 0;
+        for (const std::int64_t line : {4, 5, 6}) {
+            EXPECT_GT(rig.pulses(line), 0) << line;
+            EXPECT_LE(rig.pulses(line), 1) << line;
+            largest = std::max(largest, rig.pulses(line));
+        }
+        EXPECT_DOUBLE_EQ(rig.record.deviation().runDeviation() / rig.record.dlstep(), largest);
+        EXPECT_EQ(rig.pulses(1), -1);  // "%" moves nothing
+        EXPECT_EQ(rig.pulses(4), 1);
+    }
+}
+
+TEST(PathRecord, EachLineKeepsItsOwnSteps) {
+    RecordedRig rig;
+    rig.run(test::sampleProgram);
+    const std::map<std::int64_t, std::size_t> steps{{1, 0},  {2, 10}, {3, 20}, {4, 20},
+                                                    {5, 20}, {7, 10}, {8, 20}, {9, 0}};
+    for (const auto& [line, count] : steps)
+        EXPECT_EQ(stepsOf(rig.record.steps(), line), count) << line;
+    // G01 X30 from where G00 X10 Y10 ended: along Y 10 to X 30, internal units.
+    const auto cut = rig.record.steps().polyline(3);
+    ASSERT_EQ(cut.size(), 42u);
+    EXPECT_EQ(cut[0], 100.0f);
+    for (std::size_t i = 1; i < cut.size(); i += 2) EXPECT_EQ(cut[i], 100.0f);
+    EXPECT_EQ(cut[cut.size() - 2], 300.0f);
+}
+
+TEST(PathRecord, FreshRunReplacesTheRecord) {
+    RecordedRig rig;
+    rig.run(test::sampleProgram);
+    rig.run("%\r\nG01X5\r\n%\r\n");
+    EXPECT_EQ(rig.record.runs(), 2u);
+    EXPECT_EQ(stepsOf(rig.record.steps(), 2), 5u);
+    EXPECT_EQ(stepsOf(rig.record.steps(), 3), 0u);
+    EXPECT_TRUE(rig.record.deviation().finished().empty());
+    ASSERT_NE(rig.record.deviation().current(), nullptr);
+    EXPECT_EQ(rig.record.deviation().current()->line, 2);
+}
+
+// Once the points are used up nothing more is kept, and what is kept is whole.
+TEST(LineSteps, StopsAtItsCapacity) {
+    test::Rig rig;
+    teach::LineSteps steps(25);
+    rig.machine.addStepObserver(&steps);
+    test::runToEnd(rig.machine, test::sampleProgram);
+    rig.machine.removeStepObserver(&steps);
+    EXPECT_EQ(steps.points(), 25u);
+    EXPECT_EQ(stepsOf(steps, 2), 10u);
+    EXPECT_EQ(stepsOf(steps, 3), 13u);
+    EXPECT_EQ(stepsOf(steps, 4), 0u);
+}
+
+}  // namespace
+}  // namespace tarvo::teach

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "support/Programs.h"
+#include "support/RecordingPanel.h"
+#include "support/TableFile.h"
+#include "teach/pulses/PulseHistory.h"
+#include "teach/table/StepTable.h"
+#include "teach/table/StepText.h"
+
+namespace tarvo::teach {
+namespace {
+
+std::vector<motion::StepRecord> rowsOfLine(const StepTable& table, std::int64_t line) {
+    std::vector<motion::StepRecord> rows;
+    for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
+        if (table.at(serial).line == line) rows.push_back(table.at(serial));
+    }
+    return rows;
+}
+
+// The sample program run to its end with the table watching.
+class SampleSteps : public test::TableTest {
+protected:
+    SampleSteps() { test::runToEnd(machine, test::sampleProgram); }
+
+    test::RecordingPanel panel;
+    interp::Machine machine{panel};
+    StepTable table{machine};
+};
+
+TEST_P(SampleSteps, ReadAsTheTextbookTable) {
+    const std::vector<motion::StepRecord> rows = rowsOfLine(table, row().as<std::int64_t>("line"));
+    EXPECT_EQ(rows.size(), row().numberOr("of", double(rows.size())));
+    const motion::StepRecord& r = rows.at(row().as<std::size_t>("number") - 1);
+    EXPECT_EQ(r.number, row().number("number"));
+    test::expectTexts(row(), {{"before", beforeText(r)},
+                              {"decision", decisionText(r)},
+                              {"feed", feedText(r)},
+                              {"after", afterText(r)},
+                              {"method", std::string(methodText(r.method))}});
+    const std::vector<double> point = row().numbers("point");
+    std::vector<double> got{r.point.x.toDouble(), r.point.y.toDouble(), r.point.z.toDouble(),
+                            r.distance()};
+    got.resize(point.size());
+    EXPECT_EQ(got, point);
+}
+INSTANTIATE_TEST_SUITE_P(Data, SampleSteps, testing::ValuesIn(test::loadTable("step-table.tsv")),
+                         test::rowName);
+
+// The newest rows up to the bound; a fresh run empties it, serials go on, ticks start again. A
+// row's tick is the one whose pulse sample shows the row's step point (of the last row, where a
+// tick makes several).
+TEST(StepTableRuns, KeepTheNewestRowsAndFindTheirTicksInThePulseHistory) {
+    test::RecordingPanel panel;
+    interp::Machine machine(panel);
+    PulseHistory history(machine);
+    StepTable table(machine), bounded(machine, 10);
+    test::runToEnd(machine, test::sampleProgram);
+    // Line 2's iterations come every other tick, from the interpolation timer's first.
+    EXPECT_EQ(table.tickOf(0), 7u);
+    EXPECT_EQ(table.tickOf(1), 9u);
+    EXPECT_EQ(table.tickOf(167), 360u);
+    for (std::uint64_t serial = 0; serial < table.endSerial(); ++serial) {
+        const std::uint64_t tick = table.tickOf(serial);
+        if (serial + 1 < table.endSerial() && table.tickOf(serial + 1) == tick) continue;
+        const PulseSample* s = history.find(tick);
+        const motion::ToolPoint& point = table.at(serial).point;
+        ASSERT_TRUE(s && s->point.x == point.x && s->point.y == point.y && s->point.z == point.z)
+            << serial;
+    }
+    ASSERT_EQ(bounded.size(), 10u);
+    EXPECT_EQ(bounded.firstSerial(), 158u);
+    EXPECT_EQ(bounded.newest().number, 32u);
+    EXPECT_EQ(bounded.segmentSerial(), bounded.firstSerial());  // it began before the oldest kept
+    machine.run(test::sampleProgram, {});
+    EXPECT_TRUE(bounded.empty());
+    EXPECT_EQ(bounded.segmentSerial(), 168u);
+    interp::ClockDriver(machine).runToEnd(10'000'000);
+    EXPECT_EQ(bounded.endSerial(), 336u);
+    EXPECT_EQ(bounded.at(335).line, 8);
+    EXPECT_EQ(bounded.tickOf(335), 360u);  // the ticks too count from the fresh run
+}
+
+// Every record a machine told.
+struct ToldRecords : motion::StepObserver {
+    explicit ToldRecords(interp::Machine& m) : machine(m) { machine.addStepObserver(this); }
+    ~ToldRecords() override { machine.removeStepObserver(this); }
+    void interpolated(const motion::StepRecord& record, const motion::Segment& s) override {
+        told.push_back(record);
+        segments.push_back(s);
+    }
+    interp::Machine& machine;
+    std::vector<motion::StepRecord> told;
+    std::vector<motion::Segment> segments;
+};
+
+// The table gives each kept row back as an uninterrupted run told it, at every tick: under every
+// method, with the oldest rows gone, and after going back to a snapshot now and then.
+TEST(StepTableRuns, GiveBackEveryKeptRowAsTheMachineToldIt) {
+    using motion::Interpolation;
+    const std::string program = "%\nG01Z-1\nG02X10Y10I10J0\nG01X3Y7\nG03X0Y-10I0J-10\nG04\n";
+    for (const motion::MethodChoice method :
+         {motion::MethodChoice{}, motion::MethodChoice{Interpolation::Comparison, false},
+          motion::MethodChoice{Interpolation::Integration, true}}) {
+        SCOPED_TRACE(static_cast<int>(method.interpolation));
+        interp::Parameters p = test::withDl(0.5);
+        p.method = method;
+        test::RecordingPanel panel;
+        interp::Machine reference(panel), machine(panel);
+        ToldRecords uninterrupted(reference);
+        test::runToEnd(reference, program, p);
+        const std::vector<motion::StepRecord>& told = uninterrupted.told;
+        ASSERT_GT(told.size(), 100u);
+        StepTable whole(machine), bounded(machine, 7);
+        machine.setSnapshotInterval(40);
+        machine.run(program, p);
+        machine.pause();
+        for (int tick = 1; !machine.idle(); ++tick) {
+            machine.stepPaused(interp::Machine::StepUnit::Tick);
+            if (tick % 50 == 0) machine.stepBack();
+            for (const StepTable* table : {&whole, &bounded}) {
+                const std::size_t gone = whole.size() - table->size();
+                for (std::size_t k = 0; k < table->size(); ++k) {
+                    ASSERT_TRUE(table->at(table->firstSerial() + k) == told.at(gone + k))
+                        << "tick " << tick << ", row " << k;
+                }
+            }
+        }
+        EXPECT_EQ(whole.size(), told.size());
+    }
+}
+
+// Gone back by as many rows as it keeps, or by more, to the middle of a segment, a table told
+// the rows again from there keeps them as they were.
+TEST(StepTableRuns, KeepRowsToldAgainAfterAllKeptWentBack) {
+    test::RecordingPanel panel;
+    interp::Machine machine(panel);
+    ToldRecords uninterrupted(machine);
+    test::runToEnd(machine, "%\nG02X10Y10I10J0\n", test::withDl(0.5));
+    const std::vector<motion::StepRecord>& told = uninterrupted.told;
+    for (const std::uint64_t back : {7, 9}) {
+        StepTable table(machine, 7);
+        const auto tell = [&](std::size_t from, std::size_t to) {
+            for (std::size_t i = from; i < to; ++i) {
+                table.interpolated(told[i], uninterrupted.segments[i]);
+                table.ticked(interp::TimerId::Interpolation);
+            }
+        };
+        tell(0, 20);
+        table.rewound(20 - back);
+        tell(20 - back, 23 - back);
+        ASSERT_EQ(table.size(), 3u);
+        for (std::size_t k = 0; k < 3; ++k) {
+            ASSERT_TRUE(table.at(table.firstSerial() + k) == told.at(20 - back + k)) << k;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tarvo::teach
