@@ -7,6 +7,7 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
+#include "files/OpenRefusals.h"
 #include "interp/Messages.h"
 #include "interp/PaceChoices.h"
 #include "motion/Methods.h"
@@ -215,7 +216,7 @@ val openFile(const std::string& name, const std::string& bytes) {
         o.set("text", text(*opened.text));
     } else {
         o.set("type", text("openRefused"));
-        o.set("title", text(openTitle));
+        o.set("title", text(files::openRefusedTitle));
         o.set("text", text(opened.refusal));
     }
     return o;
