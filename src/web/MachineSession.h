@@ -80,7 +80,6 @@ public:
     SlicePanel& panel() { return panel_; }
     LineCanvas& canvas(views::View view);
     const interp::Machine& machine() const { return machine_; }
-    const interp::Parameters& parameters() const { return parameters_; }
 
 private:
     interp::Pace pace() const;
