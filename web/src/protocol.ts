@@ -37,8 +37,9 @@ export type PageMessage =
   | { type: 'command'; command: Command }
   // The 速度 box: an index into Ready.paces. Takes effect at once.
   | { type: 'pace'; index: number }
-  // Shows a view (主视图 is 'plan'); the machine itself shows the plan view
-  // at Run and the magnified one at a drag mode.
+  // Shows a view (主视图 is 'plan'; 清屏.. shows 'magnified' after emptying
+  // the editor); the machine itself shows the plan view at Run and the
+  // magnified one at a drag mode.
   | { type: 'view'; view: ViewName }
   // 视图 → 放大图平移 / 放大图旋转: shows the magnified view in that drag mode.
   | { type: 'drag'; mode: 'pan' | 'rotate' }
