@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "interp/Machine.h"
 #include "interp/Pace.h"
@@ -16,6 +17,7 @@
 #include "web/CaretPlaces.h"
 #include "web/LineCanvas.h"
 #include "web/SlicePanel.h"
+#include "web/TeachingTools.h"
 
 namespace tarvo::web {
 
@@ -77,7 +79,15 @@ public:
     // Where the caret stands in the run's program.
     CaretPlace caret();
 
+    // The newest kept row whose step point lies nearest a pixel of the plan
+    // view, within TeachingTools::reach; none where no step point is that near.
+    std::optional<std::uint64_t> rowAt(double x, double y) const;
+    // A kept row's step point in a view's pixels; none in the magnified view,
+    // which shows the cut, not the points.
+    std::optional<std::pair<double, double>> pointOf(std::uint64_t serial, views::View view);
+
     SlicePanel& panel() { return panel_; }
+    TeachingTools& tools() { return tools_; }
     LineCanvas& canvas(views::View view);
     const interp::Machine& machine() const { return machine_; }
 
@@ -93,6 +103,7 @@ private:
     SlicePanel panel_;
     LineCanvas linez_, linep_, liner_;
     interp::Machine machine_;
+    TeachingTools tools_;
     interp::Parameters parameters_;
     bool started_ = false;  // a run has been started since the session was made
     std::string program_;

@@ -2,7 +2,16 @@
 // of src/web/ (MachineSession) through its bindings. Every rule of the
 // machine lives there; the worker only drives it and passes its answers on.
 
-import type { Ready, Slice, ParameterTexts, ParameterField, ViewName } from '../protocol';
+import type {
+  Ready,
+  Slice,
+  ParameterTexts,
+  ParameterField,
+  ViewName,
+  TableRows,
+  Pulses,
+  Selection,
+} from '../protocol';
 
 export type ParametersAnswer =
   | { type: 'parameters'; accepted: true }
@@ -48,6 +57,18 @@ export interface MachineSession {
   pointerMoved(buttons: 'none' | 'left' | 'other', x: number, y: number): void;
   setViewSize(size: number): void;
   figures(): Figures;
+  // The teaching tools (protocol.ts: TableRows, Pulses, Selection).
+  tableRows(first: number, count: number, registers: boolean): TableRows;
+  tableCsv(): Uint8Array;
+  answersOn(on: boolean): void;
+  answerFeed(x: number, y: number, deviation: string): void;
+  answerDeviation(deviation: string): void;
+  answerOverflow(x: boolean, y: boolean): void;
+  pulses(from: number, to: number): Pulses;
+  select(serial: number | null): Selection | null;
+  selectTick(tick: number): Selection | null;
+  selectLine(line: number): Selection | null;
+  selectPoint(x: number, y: number): Selection | null;
   delete(): void;
 }
 

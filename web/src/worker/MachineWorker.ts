@@ -75,6 +75,58 @@ export class MachineWorker {
       case 'viewSize':
         s.setViewSize(Math.max(1, Math.round(message.size)));
         break;
+      default:
+        this.teach(message);
+        return;
+    }
+    this.loop.commanded();
+  }
+
+  // The teaching tools' questions are answered at once; an answer to
+  // 先答后看 changes the table, which the next slice shows.
+  private teach(message: PageMessage): void {
+    const s = this.session;
+    switch (message.type) {
+      case 'tableRows':
+        this.post(s.tableRows(message.first, message.count, message.registers), []);
+        return;
+      case 'tableCsv': {
+        const bytes = s.tableCsv();
+        this.post({ type: 'tableCsv', bytes: bytes.buffer as ArrayBuffer }, [bytes.buffer as ArrayBuffer]);
+        return;
+      }
+      case 'pulses': {
+        const pulses = s.pulses(message.from, message.to);
+        const buffers = [pulses.ticks, pulses.lines, pulses.bits, pulses.timers].map((a) => a.buffer as ArrayBuffer);
+        this.post(pulses, buffers);
+        return;
+      }
+      case 'select':
+        this.post({ type: 'selected', selection: s.select(message.serial) }, []);
+        return;
+      case 'selectTick':
+        this.post({ type: 'selected', selection: s.selectTick(message.tick) }, []);
+        return;
+      case 'selectLine':
+        this.post({ type: 'selected', selection: s.selectLine(message.line) }, []);
+        return;
+      case 'selectPoint':
+        this.post({ type: 'selected', selection: s.selectPoint(message.x, message.y) }, []);
+        return;
+      case 'answersOn':
+        s.answersOn(message.on);
+        break;
+      case 'answerFeed':
+        s.answerFeed(message.feed.x, message.feed.y, message.deviation);
+        break;
+      case 'answerDeviation':
+        s.answerDeviation(message.deviation);
+        break;
+      case 'answerOverflow':
+        s.answerOverflow(message.x, message.y);
+        break;
+      default:
+        return;
     }
     this.loop.commanded();
   }
