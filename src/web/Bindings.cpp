@@ -343,7 +343,8 @@ EMSCRIPTEN_BINDINGS(tarvo_machine) {
         .function("select", &select)
         .function("selectTick", &selectTick)
         .function("selectLine", &selectLine)
-        .function("selectPoint", &selectPoint);
+        .function("selectPoint", &selectPoint)
+        .function("idealPath", &idealPath);
     emscripten::function("openFile", &openFile);
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "teach/ExerciseGrading.h"
+#include "teach/IdealPathFigure.h"
 #include "teach/RegisterColumns.h"
 #include "teach/StepCsv.h"
 #include "teach/TableCaption.h"
@@ -124,9 +125,9 @@ val selection(MachineSession& session, std::optional<std::uint64_t> serial) {
     o.set("tick", number(table.tickOf(*serial)));
     o.set("line", static_cast<double>(table.at(*serial).line - 1));
     val points = val::object();
-    for (const auto& [name, view] : {std::pair{"axonometric", views::View::Axonometric},
-                                     std::pair{"plan", views::View::Plan},
-                                     std::pair{"magnified", views::View::Magnified}}) {
+    for (const auto& [name, view] :
+         {std::pair{"axonometric", views::View::Axonometric}, std::pair{"plan", views::View::Plan},
+          std::pair{"magnified", views::View::Magnified}}) {
         const auto point = session.pointOf(*serial, view);
         if (!point) {
             points.set(name, val::null());
@@ -282,6 +283,64 @@ val selectPoint(MachineSession& session, double x, double y) {
 
 bool takeSelectionCleared(MachineSession& session) {
     return session.tools().takeSelectionCleared();
+}
+
+}  // namespace tarvo::web
+
+namespace tarvo::web {
+
+namespace {
+
+// A polyline of user units as lines x1, y1, x2, y2 in the plan view's pixels.
+void appendLines(std::vector<float>& lines, const std::vector<double>& xy,
+                 const views::PixelMap& map) {
+    for (std::size_t i = 2; i + 1 < xy.size(); i += 2) {
+        for (const std::size_t at : {i - 2, i}) {
+            lines.push_back(static_cast<float>(map.x(static_cast<float>(xy[at]))));
+            lines.push_back(static_cast<float>(map.y(static_cast<float>(xy[at + 1]))));
+        }
+    }
+}
+
+emscripten::val rgb(teach::OverlayColour c) {
+    emscripten::val a = emscripten::val::array();
+    for (const int v : {c.r, c.g, c.b}) a.call<void>("push", v);
+    return a;
+}
+
+}  // namespace
+
+emscripten::val idealPath(MachineSession& session, double from, double line) {
+    const teach::PathRecord& record = session.tools().path();
+    const teach::PathDeviation& deviation = record.deviation();
+    const views::PixelMap& map = session.canvas(views::View::Plan).pixelMap();
+    const auto& finished = deviation.finished();
+    const auto first =
+        static_cast<std::size_t>(std::clamp(from, 0.0, static_cast<double>(finished.size())));
+    std::vector<float> done, current, steps;
+    for (std::size_t i = first; i < finished.size(); ++i) {
+        appendLines(done, teach::idealPolyline(finished[i], map.kx), map);
+    }
+    if (const teach::IdealSegment* segment = deviation.current()) {
+        appendLines(current, teach::idealPolyline(*segment, map.kx), map);
+    }
+    const std::int64_t picked = line >= 0 ? static_cast<std::int64_t>(line) + 1 : 0;
+    if (picked != 0) {
+        const auto xy = record.steps().polyline(picked);
+        appendLines(steps, std::vector<double>(xy.begin(), xy.end()), map);
+    }
+    emscripten::val o = emscripten::val::object();
+    o.set("type", std::string("idealPath"));
+    o.set("run", static_cast<double>(record.runs()));
+    o.set("from", static_cast<double>(first));
+    o.set("finished", static_cast<double>(finished.size()));
+    o.set("lines", typedArray("Float32Array", done));
+    o.set("current", typedArray("Float32Array", current));
+    o.set("steps", typedArray("Float32Array", steps));
+    o.set("readout", std::string(teach::deviationReadout(deviation, record.dlstep(), picked)));
+    o.set("idealColour", rgb(teach::idealColour));
+    o.set("stepsColour", rgb(teach::pickedStepsColour));
+    return o;
 }
 
 }  // namespace tarvo::web

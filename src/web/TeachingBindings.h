@@ -24,5 +24,8 @@ emscripten::val selectTick(MachineSession& session, double tick);
 emscripten::val selectLine(MachineSession& session, double line);
 emscripten::val selectPoint(MachineSession& session, double x, double y);
 bool takeSelectionCleared(MachineSession& session);
+// The plan view's overlay: the exact path from finished segment `from` on,
+// the segment under way, the read-out and a picked line's steps (from 0; -1 none).
+emscripten::val idealPath(MachineSession& session, double from, double line);
 
 }  // namespace tarvo::web

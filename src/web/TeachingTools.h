@@ -7,6 +7,7 @@
 
 #include "interp/Machine.h"
 #include "teach/AnswerSheet.h"
+#include "teach/PathRecord.h"
 #include "teach/PulseHistory.h"
 #include "teach/StepTable.h"
 
@@ -23,7 +24,7 @@ public:
     static constexpr double reach = 5;
 
     explicit TeachingTools(interp::Machine& machine)
-        : table_(machine), pulses_(machine), sheet_(table_) {}
+        : table_(machine), pulses_(machine), sheet_(table_), path_(machine) {}
 
     // The shells' moments: a fresh run starts, a single step began when the
     // table's end was `from`, a step back is done.
@@ -57,6 +58,8 @@ public:
     const teach::StepTable& table() const { return table_; }
     const teach::PulseHistory& pulses() const { return pulses_; }
     const teach::AnswerSheet& sheet() const { return sheet_; }
+    // The exact path of the run's segments and the steps of each line.
+    const teach::PathRecord& path() const { return path_; }
 
 private:
     bool deviationTyped(std::string_view typed);
@@ -65,6 +68,7 @@ private:
     teach::StepTable table_;
     teach::PulseHistory pulses_;
     teach::AnswerSheet sheet_;
+    teach::PathRecord path_;
     std::string notice_;
     std::uint64_t revision_ = 0;
     // The table as the last revision saw it: first, end and segment serials.

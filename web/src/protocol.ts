@@ -78,7 +78,14 @@ export type PageMessage =
   | { type: 'select'; serial: number | null }
   | { type: 'selectTick'; tick: number }
   | { type: 'selectLine'; line: number }
-  | { type: 'selectPoint'; x: number; y: number };
+  | { type: 'selectPoint'; x: number; y: number }
+  // The plan view's overlay (教学 → 显示理想轨迹, 突出所选行的步点): the exact
+  // path of the finished segments from index `from` on (0 for all, or the
+  // IdealPath.finished the page has already drawn, as long as IdealPath.run
+  // and the view's size stay the same), the segment under way, the read-out,
+  // and the steps of a picked program line (from 0; -1 for none). Answered
+  // by 'idealPath'.
+  | { type: 'idealPath'; from: number; line: number };
 
 // ---------------------------------------------------------------- worker → page
 
@@ -97,6 +104,7 @@ export type WorkerMessage =
   | Pulses
   // The step selected in every tool, or null: none, or the row is gone.
   | { type: 'selected'; selection: Selection | null }
+  | IdealPath
   // The module could not be loaded or a call failed unexpectedly: the page
   // says so; the machine is gone.
   | { type: 'failed'; text: string };
@@ -236,6 +244,23 @@ export interface Pulses {
   lines: Int32Array; // the program line the editor marks, from 0
   bits: Uint8Array; // the output byte after the tick: bit i is output i
   timers: Uint8Array; // 1 the interpreter's timer, 2 the interpolation timer
+}
+
+// The plan view's overlay, drawn over its picture, never into it. Lines are
+// x1, y1, x2, y2 in the plan view's pixels.
+export interface IdealPath {
+  type: 'idealPath';
+  run: number; // fresh runs since the worker started: another run, draw afresh
+  from: number; // the first finished segment in `lines`
+  finished: number; // finished segments of the run: ask from here next time
+  lines: Float32Array; // the exact path of the finished segments from `from` on, one pixel wide
+  current: Float32Array; // of the segment under way, drawn afresh each time
+  steps: Float32Array; // the picked line's steps, three pixels wide, round caps
+  // "偏差：本段 0.50 脉冲 (0.050 mm)  全程 0.71 脉冲 (0.071 mm)" ("第3行" for a
+  // picked line), bottom left on a dark box, in idealColour.
+  readout: string;
+  idealColour: [number, number, number]; // light cyan
+  stepsColour: [number, number, number]; // light magenta
 }
 
 // A selected step in every tool.

@@ -8,7 +8,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { resolve } from 'node:path';
 import type { Selection, Slice, TableRow } from '../src/protocol';
-import { Harness, fastest, goldenRun, machineModule, root } from './workerSupport';
+import { Harness, fastest, machineModule, root } from './workerSupport';
 
 const harnesses: Harness[] = [];
 after(() => harnesses.forEach((h) => h.close()));
@@ -250,4 +250,27 @@ test('a step selected in one tool is found in every other', { timeout: 60000 }, 
   await selected(h, { type: 'select', serial: row.serial });
   const back = await h.command('stepBack');
   assert.equal(back.selectionCleared, true);
+});
+
+test('the exact path lies on the steps\' ends, with its deviation read out, a picked line\'s steps over it', { timeout: 60000 }, async () => {
+  const h = await loaded('method-comparison');
+  const end = await h.command('run');
+  const all = await rows(h, end.table.first, end.table.end - end.table.first);
+  h.send({ type: 'idealPath', from: 0, line: -1 });
+  const path = await h.next('idealPath');
+  assert.equal(path.finished, 6);
+  assert.match(path.readout, /^偏差：本段 \d+\.\d\d 脉冲 \(\d+\.\d\d\d mm\) {2}全程 \d+\.\d\d 脉冲 \(\d+\.\d\d\d mm\)$/);
+  assert.deepEqual([path.idealColour, path.stepsColour, path.steps.length], [[0, 255, 255], [255, 0, 255], 0]);
+  // The first segment, a straight move, ends on the last step of its line.
+  const lastOfLine = all.filter((r) => r.line === 1).at(-1)!;
+  h.send({ type: 'select', serial: lastOfLine.serial });
+  const [px, py] = (await h.next('selected')).selection!.points.plan!;
+  assert.ok(Math.abs(path.lines[2] - px) < 1e-3 && Math.abs(path.lines[3] - py) < 1e-3, `${path.lines.slice(0, 4)} ${px} ${py}`);
+  // Asked again from where the page stands, only the news come.
+  h.send({ type: 'idealPath', from: path.finished, line: 1 });
+  const again = await h.next('idealPath');
+  assert.deepEqual([again.lines.length, again.run], [0, path.run]);
+  assert.match(again.readout, /^偏差：第2行 /);
+  const steps = all.filter((r) => r.line === 1).length;
+  assert.equal(again.steps.length, 4 * steps);
 });

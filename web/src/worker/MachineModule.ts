@@ -11,6 +11,7 @@ import type {
   TableRows,
   Pulses,
   Selection,
+  IdealPath,
 } from '../protocol';
 
 export type ParametersAnswer =
@@ -69,6 +70,7 @@ export interface MachineSession {
   selectTick(tick: number): Selection | null;
   selectLine(line: number): Selection | null;
   selectPoint(x: number, y: number): Selection | null;
+  idealPath(from: number, line: number): IdealPath;
   delete(): void;
 }
 

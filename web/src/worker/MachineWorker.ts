@@ -101,6 +101,11 @@ export class MachineWorker {
         this.post(pulses, buffers);
         return;
       }
+      case 'idealPath': {
+        const path = s.idealPath(message.from, message.line);
+        this.post(path, [path.lines, path.current, path.steps].map((a) => a.buffer as ArrayBuffer));
+        return;
+      }
       case 'select':
         this.post({ type: 'selected', selection: s.select(message.serial) }, []);
         return;
