@@ -14,6 +14,7 @@
 #include "motion/NumberText.h"
 #include "motion/RegisterWidth.h"
 #include "views/Palette.h"
+#include "web/ComparisonBindings.h"
 #include "web/MachineSession.h"
 #include "web/ProgramOpening.h"
 #include "web/TeachingBindings.h"
@@ -344,7 +345,11 @@ EMSCRIPTEN_BINDINGS(tarvo_machine) {
         .function("selectTick", &selectTick)
         .function("selectLine", &selectLine)
         .function("selectPoint", &selectPoint)
-        .function("idealPath", &idealPath);
+        .function("idealPath", &idealPath)
+        .function("compare", &compare)
+        .function("advanceComparison", &advanceComparison)
+        .function("cancelComparison", &cancelComparison)
+        .function("comparisonResult", &comparisonResult);
     emscripten::function("openFile", &openFile);
 }
 

@@ -131,6 +131,15 @@ void MachineSession::guarded(const std::function<void()>& command) {
     }
 }
 
+void MachineSession::compare(std::array<motion::MethodChoice, 2> choices) {
+    if (comparison_) comparison_->cancel();
+    for (motion::MethodChoice& choice : choices) {
+        choice.halfLoad =
+            choice.halfLoad && choice.interpolation == motion::Interpolation::Integration;
+    }
+    comparison_ = std::make_unique<Comparison>(program_, parameters_, choices);
+}
+
 void MachineSession::setPace(std::size_t index) {
     paceIndex_ = std::min(index, interp::paceChoices.size() - 1);
     reckoning_.restart();

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "interp/ParameterTexts.h"
 #include "interp/RunCommands.h"
 #include "web/CaretPlaces.h"
+#include "web/Comparison.h"
 #include "web/LineCanvas.h"
 #include "web/SlicePanel.h"
 #include "web/TeachingTools.h"
@@ -86,6 +88,12 @@ public:
     // which shows the cut, not the points.
     std::optional<std::pair<double, double>> pointOf(std::uint64_t serial, views::View view);
 
+    // 方法对比 of the program loaded, with the parameters of the next fresh
+    // run, under two methods (半加载 only for digital integration); a
+    // comparison under way is cancelled first.
+    void compare(std::array<motion::MethodChoice, 2> choices);
+    Comparison* comparison() { return comparison_.get(); }
+
     SlicePanel& panel() { return panel_; }
     TeachingTools& tools() { return tools_; }
     LineCanvas& canvas(views::View view);
@@ -108,6 +116,7 @@ private:
     bool started_ = false;  // a run has been started since the session was made
     std::string program_;
     CaretPlaces places_;
+    std::unique_ptr<Comparison> comparison_;
     std::size_t paceIndex_;
     interp::PaceReckoning reckoning_;
 };

@@ -85,7 +85,15 @@ export type PageMessage =
   // and the view's size stay the same), the segment under way, the read-out,
   // and the steps of a picked program line (from 0; -1 for none). Answered
   // by 'idealPath'.
-  | { type: 'idealPath'; from: number; line: number };
+  | { type: 'idealPath'; from: number; line: number }
+  // 教学 → 方法对比: 对比 runs the loaded program with the parameters of the
+  // next fresh run under method A, then B (keys of Ready.methods; 半加载 counts
+  // for digital integration only), in slices, while the worker answers
+  // everything else. Answered at once by 'compared' with running: true, and
+  // by another when done. A new 对比 cancels the one under way.
+  | { type: 'compare'; a: { key: string; halfLoad: boolean }; b: { key: string; halfLoad: boolean } }
+  // 取消: the comparison ends with what it ran so far ("已取消，只比较已走的部分。").
+  | { type: 'cancelCompare' };
 
 // ---------------------------------------------------------------- worker → page
 
@@ -105,6 +113,7 @@ export type WorkerMessage =
   // The step selected in every tool, or null: none, or the row is gone.
   | { type: 'selected'; selection: Selection | null }
   | IdealPath
+  | Compared
   // The module could not be loaded or a call failed unexpectedly: the page
   // says so; the machine is gone.
   | { type: 'failed'; text: string };
@@ -261,6 +270,41 @@ export interface IdealPath {
   readout: string;
   idealColour: [number, number, number]; // light cyan
   stepsColour: [number, number, number]; // light magenta
+}
+
+// 方法对比's answer. Before any comparison and while one runs: only the
+// notice ("正在运行……"). Done: the figures of both runs.
+export interface Compared {
+  type: 'compared';
+  running: boolean;
+  notice: string; // under the pickers; several lines at most
+  noticeIsProblem: boolean; // an error, the tick limit or 取消: shown in red
+  colours: [number, number, number][]; // A, B
+  names?: [string, string]; // "逐点比较法", "数字积分法（半加载）": legends are "A " + name
+  table?: ComparisonTable;
+  dlstep?: number; // the step length in tenths of a mm: the staircase's grid
+  plots?: [ComparisonPlot, ComparisonPlot];
+  refused?: string; // an unknown method key; nothing ran
+}
+
+// The figures side by side: a group of two rows (A above B) for the sum of
+// the moves compared, then each move; a move one run did not make has null.
+export interface ComparisonTable {
+  columns: string[]; // "程序段", "方法", "步数", …, "合成进给"
+  groups: { caption: string; apart: boolean; figures: [string[] | null, string[] | null] }[]; // apart: a rapid, greyed
+  omitted: string | null; // "其余 12 段从略（已计入合计）" after the groups
+  ticksCaption: string; // "完成节拍数（全程）", last, with each run's ticks
+  ticks: [string, string];
+}
+
+// What the staircase and feed plots draw of one run.
+export interface ComparisonPlot {
+  staircase: Float64Array[]; // parts of the stepped path, x, y pairs in tenths of a mm
+  ideal: Float64Array[]; // the moves' exact paths, x, y pairs (of run A: the same program)
+  feedIterations: number; // iterations in all
+  feedWidth: number; // iterations per entry of feeds
+  feeds: Float64Array; // the mean resultant feed per entry, in pulses per iteration
+  meanFeed: number; // over the run
 }
 
 // A selected step in every tool.

@@ -12,6 +12,7 @@ import type {
   Pulses,
   Selection,
   IdealPath,
+  Compared,
 } from '../protocol';
 
 export type ParametersAnswer =
@@ -71,6 +72,11 @@ export interface MachineSession {
   selectLine(line: number): Selection | null;
   selectPoint(x: number, y: number): Selection | null;
   idealPath(from: number, line: number): IdealPath;
+  // An unknown key's refusal, or null when the comparison started.
+  compare(keyA: string, halfLoadA: boolean, keyB: string, halfLoadB: boolean): string | null;
+  advanceComparison(ticks: number): boolean;
+  cancelComparison(): void;
+  comparisonResult(): Compared;
   delete(): void;
 }
 

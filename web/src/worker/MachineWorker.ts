@@ -12,11 +12,14 @@ export class MachineWorker {
   private readonly session: MachineSession;
   private readonly loop: RunLoop;
   private failed = false;
+  private comparing = false;
+  // Timer ticks of 方法对比 between two turns of the event loop: some milliseconds.
+  static readonly comparisonSlice = 16384;
 
   constructor(
     private readonly module: MachineModule,
     private readonly post: Post,
-    clock: LoopClock,
+    private readonly clock: LoopClock,
   ) {
     this.session = new module.MachineSession();
     this.loop = new RunLoop(this.session, () => this.postSlice(), clock);
@@ -106,6 +109,19 @@ export class MachineWorker {
         this.post(path, [path.lines, path.current, path.steps].map((a) => a.buffer as ArrayBuffer));
         return;
       }
+      case 'compare': {
+        const refused = s.compare(message.a.key, message.a.halfLoad, message.b.key, message.b.halfLoad);
+        if (refused !== null) {
+          this.post({ ...s.comparisonResult(), refused }, []);
+          return;
+        }
+        this.post(s.comparisonResult(), []);
+        this.compareOn();
+        return;
+      }
+      case 'cancelCompare':
+        s.cancelComparison();
+        return;
       case 'select':
         this.post({ type: 'selected', selection: s.select(message.serial) }, []);
         return;
@@ -134,6 +150,29 @@ export class MachineWorker {
         return;
     }
     this.loop.commanded();
+  }
+
+  // One slice of the comparison a turn of the event loop, its result posted
+  // once it is over (finished or cancelled).
+  private compareOn(): void {
+    if (this.comparing) return;
+    this.comparing = true;
+    const slice = () => {
+      if (this.failed) return;
+      try {
+        if (this.session.advanceComparison(MachineWorker.comparisonSlice)) {
+          this.clock.soon(slice);
+          return;
+        }
+        this.comparing = false;
+        this.post(this.session.comparisonResult(), []);
+      } catch (error) {
+        this.failed = true;
+        this.loop.close();
+        this.post({ type: 'failed', text: `机床模块出错：${String(error)}` }, []);
+      }
+    };
+    this.clock.soon(slice);
   }
 
   private postSlice(): void {
