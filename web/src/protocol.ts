@@ -93,7 +93,32 @@ export type PageMessage =
   // by another when done. A new 对比 cancels the one under way.
   | { type: 'compare'; a: { key: string; halfLoad: boolean }; b: { key: string; halfLoad: boolean } }
   // 取消: the comparison ends with what it ran so far ("已取消，只比较已走的部分。").
-  | { type: 'cancelCompare' };
+  | { type: 'cancelCompare' }
+  // ---- 练习 (answered by 'exercise' with the panel's state, unless said otherwise)
+  // The attempts counted on this browser so far (ExerciseState.savedAttempts,
+  // kept by the page); send it before the first 开始. Answered by 'exercise'.
+  | { type: 'exerciseAttempts'; saved: string }
+  // 新代码: a fresh code from the time. Answered by 'exerciseCode'.
+  | { type: 'exerciseCode' }
+  // 开始 with the code as typed, 姓名 and 学号 (trimmed by the page), and the
+  // local date (YYYY-MM-DD) and time (HH:MM:SS) read off the page's clock.
+  | { type: 'exerciseStart'; code: string; name: string; number: string; date: string; time: string }
+  // A feed pressed with the new F as typed ('' for none: 未答).
+  | { type: 'exerciseFeed'; feed: { x: number; y: number }; deviation: string }
+  // Enter in the F field: only checks it.
+  | { type: 'exerciseDeviation'; deviation: string }
+  | { type: 'exerciseOverflow'; x: boolean; y: boolean }
+  // 下一题 / 看成绩.
+  | { type: 'exerciseNext' }
+  // 导出 CSV (early or at the score) and 导出网页: answered by 'exerciseFile'.
+  | { type: 'exerciseCsv' }
+  | { type: 'exerciseReport' }
+  // 工作单 / 答案 of a code, as the runner's --worksheet / --answers write
+  // them. Answered by 'worksheet'.
+  | { type: 'worksheet'; code: string; answers: boolean }
+  // 班级汇总 of the students' exercise files (bytes null: the browser could
+  // not read it), and the date printed on the page. Answered by 'classSummary'.
+  | { type: 'classSummary'; files: { name: string; bytes: ArrayBuffer | null }[]; date: string };
 
 // ---------------------------------------------------------------- worker → page
 
@@ -114,6 +139,13 @@ export type WorkerMessage =
   | { type: 'selected'; selection: Selection | null }
   | IdealPath
   | Compared
+  | ExerciseState
+  | { type: 'exerciseCode'; code: string }
+  // The file to download: CSV bytes (UTF-8 with BOM) or the HTML page's text.
+  | { type: 'exerciseFile'; kind: 'csv'; bytes: ArrayBuffer }
+  | { type: 'exerciseFile'; kind: 'html'; text: string }
+  | { type: 'worksheet'; code?: string; html?: string; refused?: string } // refused: "练习码应为 5 个字符"
+  | ClassSummaryAnswer
   // The module could not be loaded or a call failed unexpectedly: the page
   // says so; the machine is gone.
   | { type: 'failed'; text: string };
@@ -305,6 +337,44 @@ export interface ComparisonPlot {
   feedWidth: number; // iterations per entry of feeds
   feeds: Float64Array; // the mean resultant feed per entry, in pulses per iteration
   meanFeed: number; // over the run
+}
+
+// The 练习 panel as it stands. Before the first 开始 only prompt, notice and
+// savedAttempts are given.
+export interface ExerciseState {
+  type: 'exercise';
+  prompt: string; // "输入老师给的练习码，或按“新代码”，再按“开始”。"
+  notice: string; // red: a refused code or F, or unexported answers ('' for none)
+  savedAttempts: string; // the page keeps it (localStorage) and sends it next time
+  code?: string; // canonical, e.g. "K7M3Q"
+  attempt?: string; // "练习码 K7M3Q　王小明 2026001　第 2 次"
+  task?: string; // "第 1 / 4 题　逐点比较法 圆弧 …"
+  number?: number;
+  count?: number;
+  done?: boolean; // the exercise reached its end: 下一题 enabled, answers not
+  finished?: boolean; // the last exercise is done
+  known?: string; // what stands before the iteration asked, or "本题完成，到达终点 …。"
+  form?: 'feedAndDeviation' | 'overflow' | 'none';
+  nextCaption?: string; // "下一题" or "看成绩"
+  figure?: string; // the exercise on its pulse grid with the path so far, an inline <svg>
+  verdict?: string; // "第 3 步：进给 ✓ +X；新偏差 ✗ …\nF = …"; '' before any answer
+  verdictRight?: boolean; // green, else red
+  scoreShown?: boolean; // the score page instead of the exercise
+  score?: string; // "练习码 K7M3Q：答对 60 / 68"
+  wrong?: string[][]; // the score page's wrong steps: 题, 步, 答项, 作答, 应为, 说明
+}
+
+export interface ClassSummaryAnswer {
+  type: 'classSummary';
+  code: string;
+  score: string | null; // "练习码 Q2W3E：4 份答卷，共答对 …"; null when no student counts
+  students: { file: string; name: string; number: string; rights: number; total: number; percent: string; remark: string }[];
+  steps: { exercise: number; task: string; iteration: number; item: string; expected: string; answered: number; wrong: number; wrongAnswers: string }[];
+  leftOut: { file: string; reason: string }[];
+  // The exports, when a student counts: the two CSV files and the A4 page.
+  studentsCsv?: Uint8Array;
+  stepsCsv?: Uint8Array;
+  page?: string;
 }
 
 // A selected step in every tool.

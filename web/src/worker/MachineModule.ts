@@ -13,6 +13,8 @@ import type {
   Selection,
   IdealPath,
   Compared,
+  ExerciseState,
+  ClassSummaryAnswer,
 } from '../protocol';
 
 export type ParametersAnswer =
@@ -80,8 +82,25 @@ export interface MachineSession {
   delete(): void;
 }
 
+// 练习: each call answers with the panel's state.
+export interface Exercises {
+  state(): ExerciseState;
+  start(code: string, name: string, number: string, date: string, time: string): ExerciseState;
+  answerFeed(x: number, y: number, deviation: string): ExerciseState;
+  checkDeviation(deviation: string): ExerciseState;
+  answerOverflow(x: boolean, y: boolean): ExerciseState;
+  next(): ExerciseState;
+  csv(): Uint8Array | null;
+  report(): string | null;
+  delete(): void;
+}
+
 export interface MachineModule {
   MachineSession: new () => MachineSession;
+  Exercises: new (savedAttempts: string) => Exercises;
+  drawCode(entropy: number): string;
+  worksheet(code: string, answers: boolean): { code?: string; html?: string; refused?: string };
+  classSummary(files: { name: string; bytes: Uint8Array | null }[], date: string): Omit<ClassSummaryAnswer, 'type'>;
   openFile(name: string, bytes: Uint8Array): OpenAnswer;
 }
 

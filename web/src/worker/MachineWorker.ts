@@ -3,7 +3,7 @@
 // with their line buffers transferred, not copied.
 
 import type { PageMessage, WorkerMessage, Slice } from '../protocol';
-import type { MachineModule, MachineSession } from './MachineModule';
+import type { Exercises, MachineModule, MachineSession } from './MachineModule';
 import { RunLoop, type LoopClock } from './RunLoop';
 
 export type Post = (message: WorkerMessage, transfer: Transferable[]) => void;
@@ -13,6 +13,7 @@ export class MachineWorker {
   private readonly loop: RunLoop;
   private failed = false;
   private comparing = false;
+  private exercises: Exercises | null = null;
   // Timer ticks of 方法对比 between two turns of the event loop: some milliseconds.
   static readonly comparisonSlice = 16384;
 
@@ -41,6 +42,7 @@ export class MachineWorker {
 
   close(): void {
     this.loop.close();
+    this.exercises?.delete();
     this.session.delete();
   }
 
@@ -122,6 +124,19 @@ export class MachineWorker {
       case 'cancelCompare':
         s.cancelComparison();
         return;
+      case 'exerciseAttempts':
+      case 'exerciseCode':
+      case 'exerciseStart':
+      case 'exerciseFeed':
+      case 'exerciseDeviation':
+      case 'exerciseOverflow':
+      case 'exerciseNext':
+      case 'exerciseCsv':
+      case 'exerciseReport':
+      case 'worksheet':
+      case 'classSummary':
+        this.exercise(message);
+        return;
       case 'select':
         this.post({ type: 'selected', selection: s.select(message.serial) }, []);
         return;
@@ -150,6 +165,58 @@ export class MachineWorker {
         return;
     }
     this.loop.commanded();
+  }
+
+  // 练习: none of it touches the machine.
+  private exercise(message: PageMessage): void {
+    const m = this.module;
+    if (message.type === 'exerciseAttempts') {
+      this.exercises?.delete();
+      this.exercises = new m.Exercises(message.saved);
+      this.post(this.exercises.state(), []);
+      return;
+    }
+    const e = (this.exercises ??= new m.Exercises(''));
+    switch (message.type) {
+      case 'exerciseCode':
+        this.post({ type: 'exerciseCode', code: m.drawCode(Date.now()) }, []);
+        return;
+      case 'exerciseStart':
+        this.post(e.start(message.code, message.name, message.number, message.date, message.time), []);
+        return;
+      case 'exerciseFeed':
+        this.post(e.answerFeed(message.feed.x, message.feed.y, message.deviation), []);
+        return;
+      case 'exerciseDeviation':
+        this.post(e.checkDeviation(message.deviation), []);
+        return;
+      case 'exerciseOverflow':
+        this.post(e.answerOverflow(message.x, message.y), []);
+        return;
+      case 'exerciseNext':
+        this.post(e.next(), []);
+        return;
+      case 'exerciseCsv': {
+        const bytes = e.csv();
+        if (bytes) this.post({ type: 'exerciseFile', kind: 'csv', bytes: bytes.buffer as ArrayBuffer }, [bytes.buffer as ArrayBuffer]);
+        return;
+      }
+      case 'exerciseReport': {
+        const text = e.report();
+        if (text !== null) this.post({ type: 'exerciseFile', kind: 'html', text }, []);
+        return;
+      }
+      case 'worksheet':
+        this.post({ type: 'worksheet', ...m.worksheet(message.code, message.answers) }, []);
+        return;
+      case 'classSummary': {
+        const files = message.files.map((f) => ({ name: f.name, bytes: f.bytes ? new Uint8Array(f.bytes) : null }));
+        this.post({ type: 'classSummary', ...m.classSummary(files, message.date) }, []);
+        return;
+      }
+      default:
+        return;
+    }
   }
 
   // One slice of the comparison a turn of the event loop, its result posted
