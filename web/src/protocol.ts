@@ -254,8 +254,9 @@ export interface TableRow {
   serial: number;
   line: number; // the program line, from 0
   tick: number; // the run's timer tick that made it, from 1
-  // The cells' texts, "\n" where the desktop breaks a cell's lines. A hidden
-  // row (先答后看) has its cells from the third on as "?".
+  // The cells' texts, "\n" where the desktop breaks a cell's lines (the
+  // textbook face), an answered cell ending in " ✓" or " ✗". A hidden row
+  // (先答后看) has its cells from the third on as "?".
   cells: string[];
   hidden: boolean;
   // The answered cells' marks, by column: true ✓ (green), false ✗ (red).
