@@ -1,2 +1,2 @@
 #include "render/Pictures.h"
-#include "teach/StepTable.h"
+#include "teach/table/StepTable.h"

@@ -1,4 +1,4 @@
 #pragma once
 
-#include "motion/Decimal.h"
+#include "motion/exact/Decimal.h"
 #include "views/Axes.h"

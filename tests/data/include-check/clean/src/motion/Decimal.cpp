@@ -1,1 +1,1 @@
-#include "motion/Decimal.h"
+#include "motion/exact/Decimal.h"

@@ -1,2 +1,2 @@
-#include "teach/StepTable.h"
+#include "teach/table/StepTable.h"
 #include "files/ProgramFile.h"

@@ -1,3 +1,3 @@
 #pragma once
 
-#include "motion/Decimal.h"
+#include "motion/exact/Decimal.h"

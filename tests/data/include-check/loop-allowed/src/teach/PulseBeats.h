@@ -1,3 +1,3 @@
 #pragma once
 
-#include "teach/TextbookStep.h"
+#include "teach/table/TextbookStep.h"

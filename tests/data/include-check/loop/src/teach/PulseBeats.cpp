@@ -1,1 +1,1 @@
-#include "teach/PulseBeats.h"
+#include "teach/table/PulseBeats.h"

@@ -1,2 +1,2 @@
-#include "teach/TextbookStep.h"
-#include "teach/PulseBeats.h"
+#include "teach/table/TextbookStep.h"
+#include "teach/table/PulseBeats.h"

@@ -1,3 +1,3 @@
 #pragma once
 
-#include "teach/StepTable.h"
+#include "teach/table/StepTable.h"
