@@ -9,12 +9,6 @@ namespace tarvo::motion {
 
 namespace {
 
-int bitLength(WideUnsigned v) {
-    int bits = 0;
-    for (; v != 0; v >>= 1) ++bits;
-    return bits;
-}
-
 // ⌊n·base^count / d⌋ by long division, one digit of the base at a time, so
 // that no intermediate product outgrows 128 bits; `rest` keeps the last
 // remainder, zero when the quotient is exact.

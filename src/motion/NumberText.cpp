@@ -29,12 +29,6 @@ char* reversedDigits(WideUnsigned m, std::size_t count, char* out) {
     return out;
 }
 
-void appendWhole(std::string& text, std::uint64_t value) {
-    std::array<char, 24> digits{};
-    text.append(digits.data(),
-                std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr);
-}
-
 // value / 10^places written out in full, trailing zeros trimmed. A value
 // that fits 64 bits, as nearly all do, is split at the point by one
 // division by a constant and its fraction stripped of zeros before it is
@@ -42,7 +36,6 @@ void appendWhole(std::string& text, std::uint64_t value) {
 template <int places>
 void appendFixed(std::string& text, Wide value) {
     static_assert(places < 20);
-    if (value < 0) text += '-';
     const WideUnsigned m = magnitude(value);
     if (m <= UINT64_MAX) {
         constexpr std::uint64_t scale = [] {
@@ -51,18 +44,26 @@ void appendFixed(std::string& text, Wide value) {
             return p;
         }();
         const auto n = static_cast<std::uint64_t>(m);
-        appendWhole(text, n / scale);
-        std::uint64_t fraction = n % scale;
-        if (fraction == 0) return;
-        int shown = places;
-        for (; fraction % 10 == 0; fraction /= 10) --shown;
-        std::array<char, 24> digits{};
-        char* const end = digits.data() + shown;
-        for (char* at = end; at != digits.data(); fraction /= 10)
-            *--at = static_cast<char>('0' + fraction % 10);
-        text.append(1, '.').append(digits.data(), end);
+        // Laid out whole in one buffer, so that it joins the text at once.
+        std::array<char, 48> out;
+        char* at = out.data();
+        if (value < 0) *at++ = '-';
+        at = std::to_chars(at, out.data() + out.size(), n / scale).ptr;
+        if (std::uint64_t fraction = n % scale; fraction != 0) {
+            int shown = places;
+            // Most fractions end in a long run of zeros: off in fours, then one by one.
+            for (; shown > 4 && fraction % 10000 == 0; fraction /= 10000) shown -= 4;
+            for (; fraction % 10 == 0; fraction /= 10) --shown;
+            *at = '.';
+            for (int i = shown; i > 0; --i, fraction /= 10) {
+                at[i] = static_cast<char>('0' + fraction % 10);
+            }
+            at += shown + 1;
+        }
+        text.append(out.data(), at);
         return;
     }
+    if (value < 0) text += '-';
     const auto fraction = static_cast<std::size_t>(places);
     std::array<char, 48> digits{};  // 39 digits of a 128-bit value, and a zero before the point
     char* const end = reversedDigits(m, fraction + 1, digits.data());
@@ -164,7 +165,7 @@ void appendExactText(std::string& text, Squared value) {
 }
 
 void appendWholeText(std::string& text, std::int64_t value) {
-    std::array<char, 24> digits{};
+    std::array<char, 24> digits;
     text.append(digits.data(),
                 std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr);
 }

@@ -1,5 +1,9 @@
 #include "teach/StepCsv.h"
 
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
+
 #include "motion/NumberText.h"
 #include "motion/Overloaded.h"
 #include "motion/RegisterWidth.h"
@@ -19,25 +23,68 @@ using motion::Overloaded;
 constexpr const char* byteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* bitsCaption = "寄存器位数 N";
 
+constexpr char lead = '\xE2';  // "−" is E2 88 92; ≥, →, ≈ and — begin with E2 too
+
+// Which of the bytes a field may need changed it holds, eight bytes at a
+// time: a byte of a word equal to b leaves a zero byte in word ^ b…b, whose
+// borrow sets its high bit.
+struct FieldBytes {
+    bool comma = false, quote = false, lead = false;
+};
+
+FieldBytes scan(std::string_view text) {
+    constexpr std::uint64_t ones = 0x0101010101010101U, highs = 0x8080808080808080U;
+    const auto holds = [](std::uint64_t word, unsigned char b) {
+        const std::uint64_t x = word ^ (ones * b);
+        return ((x - ones) & ~x & highs) != 0;
+    };
+    FieldBytes found;
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        found.comma |= holds(word, ',');
+        found.quote |= holds(word, '"');
+        found.lead |= holds(word, static_cast<unsigned char>(lead));
+    }
+    for (; at < text.size(); ++at) {
+        found.comma |= text[at] == ',';
+        found.quote |= text[at] == '"';
+        found.lead |= text[at] == lead;
+    }
+    return found;
+}
+
+bool minusAt(std::string_view text, std::size_t at) {
+    return at + 2 < text.size() && text[at] == lead && text[at + 1] == '\x88' &&
+           text[at + 2] == '\x92';
+}
+
 // The text with ASCII minus, quoted when it holds a comma or a quote,
-// appended to a row without a copy of its own. Whole runs between the bytes
-// that need a change are copied at once; the texts are short, so a plain
-// scan finds those bytes sooner than a search per byte would.
+// appended to a row without a copy of its own. Most texts need no change
+// and go in whole; in the others, whole runs between the bytes that need a
+// change are copied at once.
 void appendField(std::string& row, std::string_view text) {
-    bool quoted = false;
-    for (const char c : text) quoted |= c == ',' || c == '"';
+    const FieldBytes bytes = scan(text);
+    const bool quoted = bytes.comma || bytes.quote;
     if (quoted) row += '"';
-    constexpr std::string_view minus = "−";
     std::size_t run = 0;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const char c = text[at];
-        if (c == '"' && quoted) {
-            row.append(text.data() + run, at + 1 - run);
-            run = at;  // the quote again, doubled
-        } else if (c == minus[0] && text.compare(at, minus.size(), minus) == 0) {
+    if (bytes.quote) {
+        for (std::size_t at = 0; at < text.size(); ++at) {
+            if (text[at] == '"') {
+                row.append(text.data() + run, at + 1 - run);
+                run = at;  // the quote again, doubled
+            } else if (minusAt(text, at)) {
+                row.append(text.data() + run, at - run) += '-';
+                run = at + 3;
+            }
+        }
+    } else if (bytes.lead) {
+        for (std::size_t at = text.find(lead); at != std::string_view::npos;
+             at = text.find(lead, at + 1)) {
+            if (!minusAt(text, at)) continue;
             row.append(text.data() + run, at - run) += '-';
-            at += minus.size() - 1;
-            run = at + 1;
+            run = at + 3;
         }
     }
     row.append(text.data() + run, text.size() - run);
@@ -143,10 +190,11 @@ void appendStepCsvRow(std::string& row, const TextbookStep& step, const RowTexts
     row += modeText(r.gmode);
     row += ',';
     text(texts.feed);
-    text(texts.x);
-    text(texts.y);
-    text(texts.z);
-    text(texts.deviation);
+    // The point and F are written with ASCII minus already, and hold no comma.
+    for (const std::string* cell : {&texts.x, &texts.y, &texts.z, &texts.deviation}) {
+        row += *cell;
+        row += ',';
+    }
     row += texts.sigmaCell;
     row += ',';
     text(texts.judgement);
@@ -166,7 +214,9 @@ void appendStepCsvRow(std::string& row, const TextbookStep& step, const RowTexts
     number(r.before.px);
     number(r.before.py);
     number(r.before.pz);
-    text(decisionText(r));
+    std::string decision;  // short enough, nearly always, to need no room of its own
+    appendDecisionText(decision, r);
+    text(decision);
     if (r.pulses) {
         appendPulseCells(row, r, true);
     } else {
