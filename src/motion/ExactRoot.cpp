@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <limits>
 
@@ -37,9 +38,12 @@ WideUnsigned powerOfTen(int exponent) {
 // where n·2^(4−2E) would not fit the products compared.
 bool provedNearest(double c, WideUnsigned n, WideUnsigned d) {
     if (!std::isnormal(c)) return false;
-    int e = 0;
-    const auto m = static_cast<std::uint64_t>(std::ldexp(std::frexp(c, &e), 53));
-    const int shift = 4 - 2 * (e - 53);
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &c, sizeof bits);
+    constexpr std::uint64_t hidden = std::uint64_t{1} << 52;
+    const std::uint64_t m = (bits & (hidden - 1)) | hidden;
+    const int e = static_cast<int>(bits >> 52) - 1075;  // c = m·2^e
+    const int shift = 4 - 2 * e;
     if (shift < 0 || shift > 127) return false;
     const WideUnsigned scaled = WideUnsigned{1} << shift;
     const WideUnsigned above = 4 * static_cast<WideUnsigned>(m) + 2;
@@ -83,7 +87,8 @@ double nearestRoot(WideUnsigned n, WideUnsigned d) {
     // Three roundings on the way make the guess at most a unit or two off.
     const double guess = std::sqrt(static_cast<double>(n) / static_cast<double>(d));
     constexpr double infinity = std::numeric_limits<double>::infinity();
-    for (const double c : {guess, std::nextafter(guess, 0.0), std::nextafter(guess, infinity)}) {
+    if (provedNearest(guess, n, d)) return guess;
+    for (const double c : {std::nextafter(guess, 0.0), std::nextafter(guess, infinity)}) {
         if (provedNearest(c, n, d)) return c;
     }
     return nearestRootLongHand(n, d);

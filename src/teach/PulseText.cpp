@@ -120,11 +120,12 @@ void appendPulseRootText(std::string& text, motion::Squared square, motion::Deci
     if (exact.exact) places = 2;
     const motion::RoundedRoot r = places == 2 ? exact : pulseRoot(square, dlstep, places);
     const motion::WideUnsigned scale = powerOfTen(places);
-    const Digits digits =
-        r.digits <= UINT64_MAX
-            ? placed(static_cast<std::uint64_t>(r.digits / scale),
-                     static_cast<std::uint64_t>(r.digits % scale), places, r.exact)
-            : placed(r.digits / scale, r.digits % scale, places, r.exact);
+    // Divided in 64 bits where the digits fit them, as they nearly always do.
+    const auto digits64 = static_cast<std::uint64_t>(r.digits);
+    const auto scale64 = static_cast<std::uint64_t>(scale);
+    const Digits digits = r.digits <= UINT64_MAX
+                              ? placed(digits64 / scale64, digits64 % scale64, places, r.exact)
+                              : placed(r.digits / scale, r.digits % scale, places, r.exact);
     text += digits.view();
 }
 
