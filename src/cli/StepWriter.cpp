@@ -6,22 +6,39 @@
 
 namespace tarvo::cli {
 
+namespace {
+
+// Rows gather to this much before they go to the stream in one write.
+constexpr std::size_t batch = 256 * 1024;
+
+}  // namespace
+
 StepWriter::StepWriter(std::ostream& out, const interp::Machine& machine)
     : out_(out), machine_(machine) {
-    out_ << teach::stepCsvHeader();
+    rows_.reserve(batch + 4096);
+    rows_ += teach::stepCsvHeader();
 }
 
 void StepWriter::interpolated(const motion::StepRecord& record, const motion::Segment& segment) {
     // The interpolator counts the iterations of each segment from 1.
     if (record.number == 1) segment_ = teach::textbookSegment(segment, machine_.dlstep());
-    row_.clear();
-    teach::appendStepCsvRow(row_, {record, segment_});
-    out_.write(row_.data(), static_cast<std::streamsize>(row_.size()));
+    add({record, segment_});
 }
 
 void StepWriter::skipped(const motion::Segment& segment) {
     segment_ = teach::textbookSegment(segment, machine_.dlstep());
-    out_ << teach::stepCsvRow({teach::skippedRecord(segment), segment_});
+    add({teach::skippedRecord(segment), segment_});
+}
+
+void StepWriter::add(const teach::TextbookStep& step) {
+    teach::rowTexts(step, texts_);
+    teach::appendStepCsvRow(rows_, step, texts_);
+    if (rows_.size() >= batch) flush();
+}
+
+void StepWriter::flush() {
+    out_.write(rows_.data(), static_cast<std::streamsize>(rows_.size()));
+    rows_.clear();
 }
 
 }  // namespace tarvo::cli

@@ -113,6 +113,7 @@ int main(int argc, char** argv) {
         runner->machine().addStepObserver(steps.get());
     }
     const End end = runner->run(*text, options->maxTicks, trace.get());
+    if (steps) steps->flush();
     if (!commitOutput(traceFile, options->trace)) return fail("cannot write " + options->trace);
     if (!commitOutput(stepsFile, options->steps)) return fail("cannot write " + options->steps);
     if (pictures && !pictures->save(*options, runner->machine(), error)) return fail(error);

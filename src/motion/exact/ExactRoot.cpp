@@ -2,16 +2,13 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <initializer_list>
+#include <limits>
 
 namespace tarvo::motion {
 
 namespace {
-
-int bitLength(WideUnsigned v) {
-    int bits = 0;
-    for (; v != 0; v >>= 1) ++bits;
-    return bits;
-}
 
 // ⌊n·base^count / d⌋ by long division, one digit of the base at a time, so
 // that no intermediate product outgrows 128 bits; `rest` keeps the last
@@ -26,6 +23,44 @@ WideUnsigned scaledQuotient(WideUnsigned n, WideUnsigned d, unsigned base, int c
         rest = widened % d;
     }
     return q;
+}
+
+WideUnsigned powerOfTen(int exponent) {
+    WideUnsigned p = 1;
+    for (int i = 0; i < exponent; ++i) p *= 10;
+    return p;
+}
+
+// Whether c is the double nearest √(n / d) and no tie: n / d lies strictly
+// between the squares of the midpoints from c to its neighbours. With c =
+// M·2^E, the midpoints times 2^(2−E) are whole: 4M + 2 above, 4M − 2 below,
+// or 4M − 1 at a power of two, where the neighbour below lies nearer. False
+// where n·2^(4−2E) would not fit the products compared.
+bool provedNearest(double c, WideUnsigned n, WideUnsigned d) {
+    if (!std::isnormal(c)) return false;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &c, sizeof bits);
+    constexpr std::uint64_t hidden = std::uint64_t{1} << 52;
+    const std::uint64_t m = (bits & (hidden - 1)) | hidden;
+    const int e = static_cast<int>(bits >> 52) - 1075;  // c = m·2^e
+    const int shift = 4 - 2 * e;
+    if (shift < 0 || shift > 127) return false;
+    const WideUnsigned scaled = WideUnsigned{1} << shift;
+    const WideUnsigned above = 4 * static_cast<WideUnsigned>(m) + 2;
+    const WideUnsigned below =
+        4 * static_cast<WideUnsigned>(m) - (m == std::uint64_t{1} << 52 ? 1 : 2);
+    return !productAtLeast(n, scaled, above * above, d) &&
+           !productAtLeast(below * below, d, n, scaled);
+}
+
+// Whether g is √(n / d) × 10^places rounded to the nearest, halves up:
+// (2g − 1)² d ≤ 4n·10^(2·places) < (2g + 1)² d.
+bool provedRounded(std::uint64_t g, WideUnsigned n, WideUnsigned d, WideUnsigned scale) {
+    const WideUnsigned above = 2 * static_cast<WideUnsigned>(g) + 1;
+    if (productAtLeast(n, 4 * scale, above * above, d)) return false;
+    if (g == 0) return true;
+    const WideUnsigned below = above - 2;
+    return productAtLeast(n, 4 * scale, below * below, d);
 }
 
 }  // namespace
@@ -48,6 +83,18 @@ WholeRoot wholeRoot(WideUnsigned v) {
 }
 
 double nearestRoot(WideUnsigned n, WideUnsigned d) {
+    if (n == 0) return 0.0;
+    // Three roundings on the way make the guess at most a unit or two off.
+    const double guess = std::sqrt(static_cast<double>(n) / static_cast<double>(d));
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    if (provedNearest(guess, n, d)) return guess;
+    for (const double c : {std::nextafter(guess, 0.0), std::nextafter(guess, infinity)}) {
+        if (provedNearest(c, n, d)) return c;
+    }
+    return nearestRootLongHand(n, d);
+}
+
+double nearestRootLongHand(WideUnsigned n, WideUnsigned d) {
     if (n == 0) return 0.0;
     // Scale n / d by 4^k until its whole root has at least 55 bits: two
     // more than a double keeps, and whether anything was left over after
@@ -74,6 +121,23 @@ double nearestRoot(WideUnsigned n, WideUnsigned d) {
 }
 
 RoundedRoot rootToPlaces(WideUnsigned n, WideUnsigned d, int places) {
+    const WideUnsigned scale = powerOfTen(2 * places);
+    const double guess = std::sqrt(static_cast<double>(n) / static_cast<double>(d)) *
+                         static_cast<double>(powerOfTen(places));
+    if (guess < 0x1p62) {
+        const auto g = static_cast<std::uint64_t>(guess + 0.5);
+        for (const std::uint64_t candidate : {g, g - 1, g + 1}) {
+            if (candidate == ~std::uint64_t{0} || !provedRounded(candidate, n, d, scale)) continue;
+            const WideUnsigned square = static_cast<WideUnsigned>(candidate) * candidate;
+            const bool exact =
+                productAtLeast(square, d, n, scale) && productAtLeast(n, scale, square, d);
+            return {candidate, exact};
+        }
+    }
+    return rootToPlacesLongHand(n, d, places);
+}
+
+RoundedRoot rootToPlacesLongHand(WideUnsigned n, WideUnsigned d, int places) {
     // round(√x) = ⌊(⌊√(4x)⌋ + 1) / 2⌋, and ⌊√(4x)⌋ = ⌊√⌊4x⌋⌋.
     WideUnsigned rest = 0;
     const WideUnsigned scaled = scaledQuotient(n, d, 10, 2 * places, rest);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "motion/exact/Decimal.h"
@@ -21,6 +22,13 @@ std::string exactText(double value);
 // double (never "299.90000000000003").
 std::string exactText(Decimal value);
 std::string exactText(Squared value);
+// The same texts appended to `text`, for writers of many numbers that keep
+// one buffer.
+void appendExactText(std::string& text, double value);
+void appendExactText(std::string& text, Decimal value);
+void appendExactText(std::string& text, Squared value);
+// A whole number, as std::to_string writes it, appended.
+void appendWholeText(std::string& text, std::int64_t value);
 // A length in internal units (tenths of a millimetre), exactly, in millimetres.
 std::string millimetreText(Decimal tenths);
 

@@ -5,7 +5,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+
+#include "motion/exact/Wide.h"
 
 namespace tarvo::motion {
 
@@ -85,9 +88,112 @@ long long exponentOf(std::string_view digits) {
     return value;
 }
 
+constexpr std::uint64_t powersOfTen[20] = {1,
+                                           10,
+                                           100,
+                                           1000,
+                                           10000,
+                                           100000,
+                                           1000000,
+                                           10000000,
+                                           100000000,
+                                           1000000000,
+                                           10000000000,
+                                           100000000000,
+                                           1000000000000,
+                                           10000000000000,
+                                           100000000000000,
+                                           1000000000000000,
+                                           10000000000000000,
+                                           100000000000000000,
+                                           1000000000000000000,
+                                           10000000000000000000U};
+
+// A bound of the interval that reads back to the double, scaled:
+// ⌊x·2^-shift·10^places⌋, and whether nothing was cut off.
+struct Scaled {
+    std::uint64_t floor;
+    bool exact;
+};
+Scaled scaled(std::uint64_t x, int shift, int places) {
+    const WideUnsigned product = static_cast<WideUnsigned>(x) * powersOfTen[places];
+    const WideUnsigned cut = product & ((WideUnsigned{1} << shift) - 1);
+    return {static_cast<std::uint64_t>(product >> shift), cut == 0};
+}
+
+// The whole number of the interval [low, high] with the fewest digits,
+// nearest to `mid` among those: digits are taken off all three together as
+// long as the shortened interval still holds a whole number. Whether the
+// bounds belong to the interval decides on its edges, and the digits taken
+// off `mid` decide its rounding, halves to even.
+QuickDigits fewestDigits(Scaled low, Scaled mid, std::uint64_t high, bool bounds) {
+    bool lowTrailingZeros = bounds && low.exact, midTrailingZeros = mid.exact;
+    std::uint64_t vm = low.floor, vr = mid.floor, vp = high;
+    int removed = 0;
+    int lastRemoved = 0;
+    const auto takeDigit = [&] {
+        midTrailingZeros &= lastRemoved == 0;
+        lastRemoved = static_cast<int>(vr % 10);
+        vr /= 10;
+        vp /= 10;
+        vm /= 10;
+        ++removed;
+    };
+    while (vp / 10 > vm / 10) {
+        lowTrailingZeros &= vm % 10 == 0;
+        takeDigit();
+    }
+    // The low bound itself, when it belongs, may end in more zeros.
+    while (lowTrailingZeros && vm % 10 == 0 && vm != 0) takeDigit();
+    if (midTrailingZeros && lastRemoved == 5 && vr % 2 == 0) lastRemoved = 4;
+    std::uint64_t significand =
+        vr + ((vr == vm && (!bounds || !lowTrailingZeros)) || lastRemoved >= 5);
+    while (significand % 10 == 0) {
+        significand /= 10;
+        ++removed;
+    }
+    return {significand, removed};
+}
+
 }  // namespace
 
+std::optional<QuickDigits> quickShortestDigits(double magnitude) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int biased = static_cast<int>(bits >> 52);
+    constexpr std::uint64_t hidden = std::uint64_t{1} << 52;
+    const std::uint64_t fraction = bits & (hidden - 1);
+    // magnitude = m·2^e, and it lies in [2^top, 2^(top + 1)).
+    const int e = biased - 1075, top = e + 52;
+    if (top < -3 || top > 52) return std::nullopt;
+    const std::uint64_t m = fraction | hidden;
+    // The interval of texts that read back runs halfway to each neighbour,
+    // the one below a quarter away at a power of two; in units of 2^(e−2).
+    const std::uint64_t mid = 4 * m, high = mid + 2, low = mid - (fraction == 0 ? 1 : 2);
+    // strtod takes a text halfway between two doubles to the even one.
+    const bool bounds = m % 2 == 0;
+    // As many decimal places as keep the high bound below 2^64:
+    // 10^places ≤ 2^(63 − top), ⌊(63 − top)·log10 2⌋, from 3 to 19.
+    const int places = ((63 - top) * 78913) >> 18;
+    const int shift = 2 - e;
+    const Scaled vp = scaled(high, shift, places);
+    const std::uint64_t vpIn = vp.floor - (!bounds && vp.exact ? 1 : 0);
+    QuickDigits d =
+        fewestDigits(scaled(low, shift, places), scaled(mid, shift, places), vpIn, bounds);
+    d.power -= places;
+    return d;
+}
+
 ShortestDigits shortestDigits(double magnitude) {
+    const std::optional<QuickDigits> quick = quickShortestDigits(magnitude);
+    if (!quick) return libraryShortestDigits(magnitude);
+    ShortestDigits d;
+    d.digits = std::to_string(quick->significand);
+    d.exponent = quick->power + static_cast<int>(d.digits.size()) - 1;
+    return d;
+}
+
+ShortestDigits libraryShortestDigits(double magnitude) {
     // Any text of at most 15 significant digits comes back whole from its
     // nearest normal double rounded to 15 digits, so those digits, their
     // zeros dropped, are the shortest when they read back, and no text of

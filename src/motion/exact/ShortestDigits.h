@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,19 @@ struct ShortestDigits {
 };
 // A finite, positive magnitude.
 ShortestDigits shortestDigits(double magnitude);
+// The same digits by the C library alone: printf's correctly rounded digits,
+// tried with strtod. Slow, for any magnitude; what the quick way is held to.
+ShortestDigits libraryShortestDigits(double magnitude);
+
+// The same digits as one whole number, significand × 10^power, worked out
+// with 64-bit integers and one 64 × 64-bit product, for the magnitudes the
+// tables show: from 2^-3 to below 2^53 (an eighth of a tenth of a
+// millimetre to far beyond any length the machine reaches). Nothing outside.
+struct QuickDigits {
+    std::uint64_t significand = 0;  // no trailing zero
+    int power = 0;
+};
+std::optional<QuickDigits> quickShortestDigits(double magnitude);
 
 // The double nearest to a decimal text, read as charconv's from_chars reads
 // one: an optional minus, digits with at most one point (at least one

@@ -21,7 +21,7 @@ Product multiply(WideUnsigned a, WideUnsigned b) {
 
 }  // namespace
 
-bool productAtLeast(WideUnsigned a, WideUnsigned b, WideUnsigned c, WideUnsigned d) {
+bool wideProductAtLeast(WideUnsigned a, WideUnsigned b, WideUnsigned c, WideUnsigned d) {
     const Product left = multiply(a, b), right = multiply(c, d);
     return left.high != right.high ? left.high > right.high : left.low >= right.low;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 
 namespace tarvo::motion {
@@ -23,7 +24,21 @@ constexpr WideUnsigned squareOf(std::int64_t v) {
     return static_cast<WideUnsigned>(m) * m;
 }
 
-// Whether a·b ≥ c·d, exactly, for products up to 256 bits.
-bool productAtLeast(WideUnsigned a, WideUnsigned b, WideUnsigned c, WideUnsigned d);
+// The count of bits of v, up to its highest 1.
+constexpr int bitLength(WideUnsigned v) {
+    const auto high = static_cast<std::uint64_t>(v >> 64);
+    if (high != 0) return 128 - std::countl_zero(high);
+    return 64 - std::countl_zero(static_cast<std::uint64_t>(v));
+}
+
+// Whether a·b ≥ c·d, exactly, for products up to 256 bits. Products that fit
+// 128 bits, as those of a table's figures mostly do, are compared at once.
+bool wideProductAtLeast(WideUnsigned a, WideUnsigned b, WideUnsigned c, WideUnsigned d);
+inline bool productAtLeast(WideUnsigned a, WideUnsigned b, WideUnsigned c, WideUnsigned d) {
+    if (bitLength(a) + bitLength(b) <= 128 && bitLength(c) + bitLength(d) <= 128) {
+        return a * b >= c * d;
+    }
+    return wideProductAtLeast(a, b, c, d);
+}
 
 }  // namespace tarvo::motion

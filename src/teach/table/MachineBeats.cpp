@@ -14,21 +14,17 @@ namespace {
 using motion::Decimal;
 using motion::Squared;
 
-std::string pulses(Decimal length, Decimal dlstep) {
-    return withMinusSign(pulseText(length, dlstep));
+void appendPulses(std::string& text, Decimal length, Decimal dlstep) {
+    appendPulseText(text, length, dlstep, typographicMinus);
 }
 
-std::string pulsesSquared(Squared square, Decimal dlstep) {
-    return withMinusSign(pulseSquaredText(square, dlstep));
+void appendPulsesSquared(std::string& text, Squared square, Decimal dlstep) {
+    appendPulseSquaredText(text, square, dlstep, typographicMinus);
 }
 
-std::string signTest(Squared f, Decimal dlstep) {
-    return "F = " + pulsesSquared(f, dlstep) + (f < 0 ? " < 0" : " ≥ 0");
-}
-
-std::string ruleName(const TextbookStep& step) {
-    const bool clockwise = step.record.gmode == motion::Mode::Clockwise;
-    return (clockwise ? "SR" : "NR") + std::to_string(step.quadrant());
+void appendSigned(std::string& text, std::int64_t n) {
+    if (n < 0) text += typographicMinus;
+    motion::appendWholeText(text, n < 0 ? -n : n);
 }
 
 // The integration registers, their increments and capacity, in mm.
@@ -38,14 +34,21 @@ struct Register {
     Decimal before, increment, sum, after;
 };
 
-std::string registerSum(const Register& r, Decimal regmax) {
-    using motion::exactText;
+void appendRegisterSum(std::string& text, const Register& r, Decimal regmax) {
+    using motion::appendExactText;
     // The integer Z register rounds its sum: "≈" marks where that changed it.
     const bool rounded = r.before + r.increment != r.sum;
-    std::string text = std::string("JR") + r.name + " = " + exactText(r.before) + " + " +
-                       exactText(r.increment) + (rounded ? " ≈ " : " = ") + exactText(r.sum);
-    if (r.sum < regmax) return text + " < " + exactText(regmax);
-    return text + " ≥ " + exactText(regmax) + " → Δ" + r.axis + ", 余 " + exactText(r.after);
+    text.append("JR").append(r.name).append(" = ");
+    appendExactText(text, r.before);
+    text += " + ";
+    appendExactText(text, r.increment);
+    text += rounded ? " ≈ " : " = ";
+    appendExactText(text, r.sum);
+    text += r.sum < regmax ? " < " : " ≥ ";
+    appendExactText(text, regmax);
+    if (r.sum < regmax) return;
+    text.append(" → Δ").append(r.axis).append(", 余 ");
+    appendExactText(text, r.after);
 }
 
 std::array<Register, 3> registers(const TextbookStep& step) {
@@ -59,61 +62,74 @@ std::array<Register, 3> registers(const TextbookStep& step) {
              {"z", "Z", Decimal(b.jrz), dz, Decimal(zSum), Decimal(a.jrz)}}};
 }
 
-std::string lineJudgement(const TextbookStep& step) {
+void lineJudgement(std::string& text, const TextbookStep& step) {
     static constexpr const char* names[3] = {"JRx", "JRy", "JRz"};
-    std::string text;
+    const std::size_t start = text.size();
     for (int axis = 0; axis < 3; ++axis) {
         if (step.record.feed[axis] == 0) continue;
-        text += (text.empty() ? "" : "、") + std::string(names[axis]);
+        if (text.size() != start) text += "、";
+        text += names[axis];
     }
-    text = text.empty() ? "无溢出" : text + " 溢出";
+    text += text.size() == start ? "无溢出" : " 溢出";
     const std::string kept = machineKeptNote(step.record);
-    return kept.empty() ? text : text + "; " + kept;
+    if (!kept.empty()) text.append("; ").append(kept);
 }
 
-std::string arcJudgement(const TextbookStep& step) {
+void arcJudgement(std::string& text, const TextbookStep& step) {
     const motion::Registers& b = step.record.before;
-    std::string text = signTest(b.fm, step.segment.dlstep) + ", " + ruleName(step);
+    text += "F = ";
+    appendPulsesSquared(text, b.fm, step.segment.dlstep);
+    text += b.fm < 0 ? " < 0, " : " ≥ 0, ";
+    text += step.record.gmode == motion::Mode::Clockwise ? "SR" : "NR";
+    text += static_cast<char>('0' + step.quadrant());
     if (b.py == 0) text += "; Y = 0 按上半平面";
     if (b.px == 0) text += "; X = 0 按右半平面";
-    return text;
 }
 
-std::string arcCalculation(const TextbookStep& step) {
+void arcCalculation(std::string& text, const TextbookStep& step) {
     const motion::StepRecord& r = step.record;
     const int axis = r.feed[0] != 0 ? 0 : 1;
     const Decimal c = axis == 0 ? r.before.px : r.before.py;
     const bool adds = (r.feed[axis] > 0) == (c >= 0);
     const Decimal dlstep = step.segment.dlstep;
-    return "F = " + pulsesSquared(r.before.fm, dlstep) + (adds ? " + " : " − ") + "2×" +
-           pulses(c.abs(), dlstep) + " + 1 = " + pulsesSquared(r.after.fm, dlstep);
+    text += "F = ";
+    appendPulsesSquared(text, r.before.fm, dlstep);
+    text += adds ? " + 2×" : " − 2×";
+    appendPulses(text, c.abs(), dlstep);
+    text += " + 1 = ";
+    appendPulsesSquared(text, r.after.fm, dlstep);
 }
 
 }  // namespace
 
-std::string machineJudgement(const TextbookStep& step) {
-    return step.arc() ? arcJudgement(step) : lineJudgement(step);
+void machineJudgement(std::string& text, const TextbookStep& step) {
+    if (step.arc()) {
+        arcJudgement(text, step);
+    } else {
+        lineJudgement(text, step);
+    }
 }
 
-std::string machineCalculation(const TextbookStep& step) {
-    if (step.arc()) return arcCalculation(step);
+void machineCalculation(std::string& text, const TextbookStep& step) {
+    if (step.arc()) return arcCalculation(text, step);
     // A register whose axis does not move is left out.
-    std::string text;
+    const std::size_t start = text.size();
     for (const Register& r : registers(step)) {
         if (r.increment == 0) continue;
-        if (!text.empty()) text += "; ";
-        text += registerSum(r, step.record.regmax);
+        if (text.size() != start) text += "; ";
+        appendRegisterSum(text, r, step.record.regmax);
     }
-    return text;
 }
 
-std::string machineSigma(const TextbookStep& step) {
+void machineSigma(std::string& text, const TextbookStep& step) {
     const auto before = step.sigmaBefore(), after = step.sigmaAfter();
-    if (!before || !after) return "—";
-    return withMinusSign(std::to_string(*before) + " → " + std::to_string(*after));
+    if (!before || !after) return void(text += "—");
+    appendSigned(text, *before);
+    text += " → ";
+    appendSigned(text, *after);
 }
 
-std::string machineDistance(const TextbookStep& step) {
+void machineDistance(std::string& text, const TextbookStep& step) {
     const bool reached = step.reachedEnd();
     const Squared d2 = step.record.distance2;
     const Decimal dlstep = step.segment.dlstep;
@@ -122,9 +138,12 @@ std::string machineDistance(const TextbookStep& step) {
     // eight of them the figure only says it is close.
     int places = 2;
     while (reached && places < 8 && pulseRootReads(d2, dlstep, places, 1)) ++places;
-    const std::string figure =
-        reached && pulseRootReads(d2, dlstep, places, 1) ? "≈1" : pulseRootText(d2, dlstep, places);
-    return figure + (reached ? " < 1; 到终点" : " ≥ 1");
+    if (reached && pulseRootReads(d2, dlstep, places, 1)) {
+        text += "≈1";
+    } else {
+        appendPulseRootText(text, d2, dlstep, places);
+    }
+    text += reached ? " < 1; 到终点" : " ≥ 1";
 }
 
 }  // namespace tarvo::teach

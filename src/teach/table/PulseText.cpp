@@ -1,5 +1,8 @@
 #include "teach/table/PulseText.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdint>
 
 #include "motion/exact/ExactRoot.h"
@@ -11,13 +14,42 @@ namespace {
 constexpr int exactPlaces = 8;
 constexpr int roundedPlaces = 4;
 
+// A quotient's text before its sign: "3", "2.5", "0.3333".
+struct Digits {
+    std::array<char, 64> text{};  // 39 digits of a 128-bit whole part, the point and 8 places
+    std::size_t length = 0;
+
+    std::string_view view() const { return {text.data(), length}; }
+};
+
+// The whole number w, then the `places` digits of f, those at the end that
+// are 0 left out when `trim`.
+template <typename Unsigned>
+Digits placed(Unsigned w, Unsigned f, int places, bool trim) {
+    Digits d;
+    char* at = d.text.data();
+    for (; at == d.text.data() || w != 0; w /= 10)
+        *at++ = static_cast<char>('0' + static_cast<int>(w % 10));
+    std::reverse(d.text.data(), at);
+    int shown = places;
+    for (; trim && shown > 0 && f % 10 == 0; f /= 10) --shown;
+    if (shown > 0) {
+        *at = '.';
+        for (int i = shown; i > 0; --i, f /= 10)
+            at[i] = static_cast<char>('0' + static_cast<int>(f % 10));
+        at += shown + 1;
+    }
+    d.length = static_cast<std::size_t>(at - d.text.data());
+    return d;
+}
+
 // The digits of n / d (n ≥ 0, d > 0) to the given places, the last one
 // rounded half up when `round`; the remainder left over tells the caller
 // whether the digits are exact.
 // Unsigned is 64 bits wide whenever n and ten times d fit there, so that
 // the divisions are never 128-bit ones without need.
 template <typename Unsigned>
-std::string quotientDigits(Unsigned n, Unsigned d, int places, bool round, Unsigned& rest) {
+Digits quotientDigits(Unsigned n, Unsigned d, int places, bool round, Unsigned& rest) {
     Unsigned whole = n / d;
     rest = n % d;
     Unsigned fraction = 0;
@@ -31,45 +63,41 @@ std::string quotientDigits(Unsigned n, Unsigned d, int places, bool round, Unsig
         fraction = 0;
         ++whole;
     }
-    std::string text;
-    for (Unsigned w = whole; text.empty() || w != 0; w /= 10) {
-        text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(w % 10)));
-    }
-    std::string digits(static_cast<std::size_t>(places), '0');
-    for (int i = places - 1; i >= 0; --i, fraction /= 10) {
-        digits[static_cast<std::size_t>(i)] =
-            static_cast<char>('0' + static_cast<int>(fraction % 10));
-    }
-    digits.erase(digits.find_last_not_of('0') + 1);
-    if (!digits.empty()) text += '.' + digits;
-    return text;
+    return placed(whole, fraction, places, true);
 }
 
-// Exact to eight places, or rounded to four after "≈".
+// Exact to eight places, or rounded to four; whether it was rounded.
 template <typename Unsigned>
-std::string quotientOf(motion::WideUnsigned n, motion::WideUnsigned d, std::string& prefix) {
+Digits quotientOf(motion::WideUnsigned n, motion::WideUnsigned d, bool& rounded) {
     Unsigned rest = 0;
     const auto an = static_cast<Unsigned>(n), ad = static_cast<Unsigned>(d);
-    std::string text = quotientDigits(an, ad, exactPlaces, false, rest);
-    if (rest == 0) return text;
-    prefix = "≈";
-    return quotientDigits(an, ad, roundedPlaces, true, rest);
+    const Digits exact = quotientDigits(an, ad, exactPlaces, false, rest);
+    rounded = rest != 0;
+    return rounded ? quotientDigits(an, ad, roundedPlaces, true, rest) : exact;
 }
 
-std::string quotientText(motion::Wide n, motion::Wide d) {
+void appendQuotient(std::string& text, motion::Wide n, motion::Wide d, std::string_view minus) {
     const bool negative = (n < 0) != (d < 0);
     const motion::WideUnsigned an = motion::magnitude(n), ad = motion::magnitude(d);
-    std::string text, prefix;
+    bool rounded = false;
+    Digits digits;
     if (an <= UINT64_MAX && ad <= UINT64_MAX / 10) {
-        // Most lengths are whole pulses: their text wants no digit loop.
         const auto n64 = static_cast<std::uint64_t>(an), d64 = static_cast<std::uint64_t>(ad);
-        text =
-            n64 % d64 == 0 ? std::to_string(n64 / d64) : quotientOf<std::uint64_t>(an, ad, prefix);
+        // Most lengths are whole pulses: their text wants no digit loop.
+        if (n64 % d64 == 0) {
+            if (negative && n64 != 0) text += minus;
+            std::array<char, 24> whole{};
+            text.append(whole.data(),
+                        std::to_chars(whole.data(), whole.data() + whole.size(), n64 / d64).ptr);
+            return;
+        }
+        digits = quotientOf<std::uint64_t>(an, ad, rounded);
     } else {
-        text = quotientOf<motion::WideUnsigned>(an, ad, prefix);
+        digits = quotientOf<motion::WideUnsigned>(an, ad, rounded);
     }
-    if (negative && text != "0") prefix += '-';
-    return prefix + text;
+    if (rounded) text += "≈";
+    if (negative && digits.view() != "0") text += minus;
+    text += digits.view();
 }
 
 motion::WideUnsigned powerOfTen(int places) {
@@ -84,24 +112,27 @@ motion::RoundedRoot pulseRoot(motion::Squared square, motion::Decimal dlstep, in
         static_cast<motion::WideUnsigned>(motion::Squared::of(dlstep).units()), places);
 }
 
-std::string wholeText(motion::WideUnsigned w) {
-    std::string text;
-    for (; text.empty() || w != 0; w /= 10) {
-        text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(w % 10)));
-    }
-    return text;
-}
-
 }  // namespace
 
-std::string pulseRootText(motion::Squared square, motion::Decimal dlstep, int places) {
+void appendPulseRootText(std::string& text, motion::Squared square, motion::Decimal dlstep,
+                         int places) {
     const motion::RoundedRoot exact = pulseRoot(square, dlstep, 2);
     if (exact.exact) places = 2;
-    const motion::RoundedRoot r = exact.exact ? exact : pulseRoot(square, dlstep, places);
+    const motion::RoundedRoot r = places == 2 ? exact : pulseRoot(square, dlstep, places);
     const motion::WideUnsigned scale = powerOfTen(places);
-    std::string fraction = wholeText(r.digits % scale + scale).substr(1);
-    if (r.exact) fraction.erase(fraction.find_last_not_of('0') + 1);
-    return wholeText(r.digits / scale) + (fraction.empty() ? "" : "." + fraction);
+    // Divided in 64 bits where the digits fit them, as they nearly always do.
+    const auto digits64 = static_cast<std::uint64_t>(r.digits);
+    const auto scale64 = static_cast<std::uint64_t>(scale);
+    const Digits digits = r.digits <= UINT64_MAX
+                              ? placed(digits64 / scale64, digits64 % scale64, places, r.exact)
+                              : placed(r.digits / scale, r.digits % scale, places, r.exact);
+    text += digits.view();
+}
+
+std::string pulseRootText(motion::Squared square, motion::Decimal dlstep, int places) {
+    std::string text;
+    appendPulseRootText(text, square, dlstep, places);
+    return text;
 }
 
 bool pulseRootReads(motion::Squared square, motion::Decimal dlstep, int places,
@@ -110,12 +141,26 @@ bool pulseRootReads(motion::Squared square, motion::Decimal dlstep, int places,
     return !r.exact && r.digits == static_cast<motion::WideUnsigned>(limit) * powerOfTen(places);
 }
 
+void appendPulseText(std::string& text, motion::Decimal length, motion::Decimal dlstep,
+                     std::string_view minus) {
+    appendQuotient(text, length.units(), dlstep.units(), minus);
+}
+
+void appendPulseSquaredText(std::string& text, motion::Squared square, motion::Decimal dlstep,
+                            std::string_view minus) {
+    appendQuotient(text, square.units(), motion::Squared::of(dlstep).units(), minus);
+}
+
 std::string pulseText(motion::Decimal length, motion::Decimal dlstep) {
-    return quotientText(length.units(), dlstep.units());
+    std::string text;
+    appendPulseText(text, length, dlstep);
+    return text;
 }
 
 std::string pulseSquaredText(motion::Squared square, motion::Decimal dlstep) {
-    return quotientText(square.units(), motion::Squared::of(dlstep).units());
+    std::string text;
+    appendPulseSquaredText(text, square, dlstep);
+    return text;
 }
 
 std::string withMinusSign(std::string text) {

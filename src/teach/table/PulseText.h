@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "motion/exact/Decimal.h"
 #include "motion/exact/Squared.h"
@@ -23,6 +24,16 @@ std::string pulseRootText(motion::Squared square, motion::Decimal dlstep, int pl
 // Whether that root, rounded to the places, reads the whole number `limit`
 // though it is not exactly that: the text then cannot tell the side.
 bool pulseRootReads(motion::Squared square, motion::Decimal dlstep, int places, std::int64_t limit);
+
+// The same texts appended to `text`, written with the minus sign given: the
+// ASCII "-" or the typographic "−" of the beats.
+inline constexpr std::string_view typographicMinus = "−";
+void appendPulseText(std::string& text, motion::Decimal length, motion::Decimal dlstep,
+                     std::string_view minus = "-");
+void appendPulseSquaredText(std::string& text, motion::Squared square, motion::Decimal dlstep,
+                            std::string_view minus = "-");
+void appendPulseRootText(std::string& text, motion::Squared square, motion::Decimal dlstep,
+                         int places = 2);
 
 // The same text with each '-' written as the typographic minus "−".
 std::string withMinusSign(std::string text);

@@ -1,6 +1,9 @@
 #include "teach/table/RowTexts.h"
 
+#include <initializer_list>
+
 #include "interp/Messages.h"
+#include "motion/exact/NumberText.h"
 #include "teach/table/MachineBeats.h"
 #include "teach/table/PulseBeats.h"
 #include "teach/table/PulseText.h"
@@ -15,7 +18,7 @@ void pulseBeats(RowTexts& t, const TextbookStep& step) {
     t.judgement = pulseJudgement(step);
     t.calculation = pulseCalculation(r);
     t.sigma = pulseSigma(r);
-    t.distance = pulseRootText(r.distance2, step.segment.dlstep);
+    appendPulseRootText(t.distance, r.distance2, step.segment.dlstep);
     if (pulseEnded(r)) t.distance += "; 计数到 0";
     t.x = pulseX(r);
     t.y = pulseY(r);
@@ -26,13 +29,13 @@ void pulseBeats(RowTexts& t, const TextbookStep& step) {
 void machineBeats(RowTexts& t, const TextbookStep& step) {
     const motion::StepRecord& r = step.record;
     const motion::Decimal dlstep = step.segment.dlstep;
-    t.judgement = machineJudgement(step);
-    t.calculation = machineCalculation(step);
-    t.sigma = machineSigma(step);
-    t.distance = machineDistance(step);
-    t.x = pulseText(r.after.px, dlstep);
-    t.y = pulseText(r.after.py, dlstep);
-    if (step.arc()) t.deviation = pulseSquaredText(r.after.fm, dlstep);
+    machineJudgement(t.judgement, step);
+    machineCalculation(t.calculation, step);
+    machineSigma(t.sigma, step);
+    machineDistance(t.distance, step);
+    appendPulseText(t.x, r.after.px, dlstep);
+    appendPulseText(t.y, r.after.py, dlstep);
+    if (step.arc()) appendPulseSquaredText(t.deviation, r.after.fm, dlstep);
 }
 
 // A skipped segment's row keeps the point it would have started from.
@@ -40,17 +43,35 @@ void skippedBeats(RowTexts& t, const TextbookStep& step) {
     const motion::StepRecord& r = step.record;
     t.judgement = interp::messages::fullCircle;
     t.sigma = "—";
-    t.x = pulseText(r.after.px, step.segment.dlstep);
-    t.y = pulseText(r.after.py, step.segment.dlstep);
-    if (step.arc()) t.deviation = pulseSquaredText(r.after.fm, step.segment.dlstep);
+    appendPulseText(t.x, r.after.px, step.segment.dlstep);
+    appendPulseText(t.y, r.after.py, step.segment.dlstep);
+    if (step.arc()) appendPulseSquaredText(t.deviation, r.after.fm, step.segment.dlstep);
+}
+
+void appendFeedText(std::string& text, const TextbookStep& step) {
+    static constexpr const char* names[3] = {"X", "Y", "Z"};
+    for (int axis = 0; axis < 3; ++axis) {
+        if (step.record.feed[axis] == 0) continue;
+        text += step.record.feed[axis] > 0 ? "+" : "−";
+        text += names[axis];
+    }
 }
 
 }  // namespace
 
 RowTexts rowTexts(const TextbookStep& step) {
-    const motion::StepRecord& r = step.record;
     RowTexts t;
-    t.feed = feedText(step);
+    rowTexts(step, t);
+    return t;
+}
+
+void rowTexts(const TextbookStep& step, RowTexts& t) {
+    for (std::string* text : {&t.judgement, &t.feed, &t.calculation, &t.sigma, &t.distance,
+                              &t.sigmaCell, &t.x, &t.y, &t.z, &t.deviation}) {
+        text->clear();
+    }
+    const motion::StepRecord& r = step.record;
+    appendFeedText(t.feed, step);
     if (r.skipped && !r.pulses) {
         skippedBeats(t, step);
     } else if (r.skipped) {
@@ -64,22 +85,17 @@ RowTexts rowTexts(const TextbookStep& step) {
     } else {
         machineBeats(t, step);
     }
-    if (!step.arc()) t.z = pulseText(r.after.pz, step.segment.dlstep);
+    if (!step.arc()) appendPulseText(t.z, r.after.pz, step.segment.dlstep);
     if (r.pulses) {
         t.sigmaCell = pulseSigmaCell(r);
     } else if (const auto sigma = step.sigmaAfter(); sigma && !r.skipped) {
-        t.sigmaCell = std::to_string(*sigma);
+        motion::appendWholeText(t.sigmaCell, *sigma);
     }
-    return t;
 }
 
 std::string feedText(const TextbookStep& step) {
-    static constexpr const char* names[3] = {"X", "Y", "Z"};
     std::string text;
-    for (int axis = 0; axis < 3; ++axis) {
-        if (step.record.feed[axis] == 0) continue;
-        text += (step.record.feed[axis] > 0 ? "+" : "−") + std::string(names[axis]);
-    }
+    appendFeedText(text, step);
     return text;
 }
 

@@ -27,6 +27,9 @@ struct RowTexts {
 };
 
 RowTexts rowTexts(const TextbookStep& step);
+// The same texts made anew in `texts`, whose strings keep their room: a
+// writer of many rows keeps one RowTexts and makes no text from scratch.
+void rowTexts(const TextbookStep& step, RowTexts& texts);
 
 // 进给 alone, for readers that need no other column.
 std::string feedText(const TextbookStep& step);

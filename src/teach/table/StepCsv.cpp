@@ -1,5 +1,9 @@
 #include "teach/table/StepCsv.h"
 
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
+
 #include "motion/Overloaded.h"
 #include "motion/RegisterWidth.h"
 #include "motion/exact/NumberText.h"
@@ -19,26 +23,71 @@ using motion::Overloaded;
 constexpr const char* byteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* bitsCaption = "寄存器位数 N";
 
-// The text with ASCII minus, quoted when it holds a comma or a quote,
-// appended to a row without a copy of its own.
-void appendField(std::string& row, std::string_view text) {
-    const bool quoted = text.find_first_of(",\"") != std::string_view::npos;
-    if (quoted) row += '"';
-    constexpr std::string_view minus = "−";
-    // Whole runs between the bytes that need a change are copied at once.
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t next = text.find_first_of(quoted ? "\"\xE2" : "\xE2", at);
-        row.append(text.substr(at, next - at));
-        if (next == std::string_view::npos) break;
-        at = next;
-        if (text.compare(at, minus.size(), minus) == 0) {
-            row += '-';
-            at += minus.size();
-            continue;
-        }
-        if (text[at] == '"') row += '"';
-        row += text[at++];
+constexpr char lead = '\xE2';  // "−" is E2 88 92; ≥, →, ≈ and — begin with E2 too
+
+// Which of the bytes a field may need changed it holds, eight bytes at a
+// time: a byte of a word equal to b leaves a zero byte in word ^ b…b, whose
+// borrow sets its high bit.
+struct FieldBytes {
+    bool comma = false, quote = false, lead = false;
+};
+
+FieldBytes scan(std::string_view text) {
+    constexpr std::uint64_t ones = 0x0101010101010101U, highs = 0x8080808080808080U;
+    const auto holds = [](std::uint64_t word, unsigned char b) {
+        const std::uint64_t x = word ^ (ones * b);
+        return ((x - ones) & ~x & highs) != 0;
+    };
+    FieldBytes found;
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        found.comma |= holds(word, ',');
+        found.quote |= holds(word, '"');
+        found.lead |= holds(word, static_cast<unsigned char>(lead));
     }
+    for (; at < text.size(); ++at) {
+        found.comma |= text[at] == ',';
+        found.quote |= text[at] == '"';
+        found.lead |= text[at] == lead;
+    }
+    return found;
+}
+
+bool minusAt(std::string_view text, std::size_t at) {
+    return at + 2 < text.size() && text[at] == lead && text[at + 1] == '\x88' &&
+           text[at + 2] == '\x92';
+}
+
+// The text with ASCII minus, quoted when it holds a comma or a quote,
+// appended to a row without a copy of its own. Most texts need no change
+// and go in whole; in the others, whole runs between the bytes that need a
+// change are copied at once.
+void appendField(std::string& row, std::string_view text) {
+    const FieldBytes bytes = scan(text);
+    const bool quoted = bytes.comma || bytes.quote;
+    if (quoted) row += '"';
+    std::size_t run = 0;
+    if (bytes.quote) {
+        for (std::size_t at = 0; at < text.size(); ++at) {
+            if (text[at] == '"') {
+                row.append(text.data() + run, at + 1 - run);
+                run = at;  // the quote again, doubled
+            } else if (minusAt(text, at)) {
+                row.append(text.data() + run, at - run) += '-';
+                run = at + 3;
+            }
+        }
+    } else if (bytes.lead) {
+        for (std::size_t at = text.find(lead); at != std::string_view::npos;
+             at = text.find(lead, at + 1)) {
+            if (!minusAt(text, at)) continue;
+            row.append(text.data() + run, at - run) += '-';
+            run = at + 3;
+        }
+    }
+    row.append(text.data() + run, text.size() - run);
     if (quoted) row += '"';
 }
 
@@ -48,26 +97,31 @@ std::string field(const std::string& text) {
     return row;
 }
 
+void appendWhole(std::string& row, std::int64_t value) {
+    motion::appendWholeText(row, value);
+    row += ',';
+}
+
 // A textbook iteration's registers in pulses: a DDA's remainders, a
 // comparison's deviation.
-std::string pulseCells(const motion::StepRecord& record, bool after) {
-    return std::visit(Overloaded{[after](const ComparisonStep& c) {
-                                     return ",,," + std::to_string(after ? c.fAfter : c.f) + ',';
-                                 },
-                                 [after](const IntegrationStep& s) {
-                                     return std::to_string(after ? s.jrxAfter : s.jrx) + ',' +
-                                            std::to_string(after ? s.jryAfter : s.jry) + ",,,";
-                                 }},
-                      *record.pulses);
+void appendPulseCells(std::string& row, const motion::StepRecord& record, bool after) {
+    std::visit(Overloaded{[&row, after](const ComparisonStep& c) {
+                              row += ",,,";
+                              appendWhole(row, after ? c.fAfter : c.f);
+                          },
+                          [&row, after](const IntegrationStep& s) {
+                              appendWhole(row, after ? s.jrxAfter : s.jrx);
+                              appendWhole(row, after ? s.jryAfter : s.jry);
+                              row += ",,";
+                          }},
+               *record.pulses);
 }
 
 // A textbook DDA's capacity 2^N; empty for the other rows.
-std::string capacityCell(const motion::StepRecord& record) {
-    return std::visit(
-               Overloaded{[](const ComparisonStep&) { return std::string(); },
-                          [](const IntegrationStep& s) { return std::to_string(s.capacity); }},
-               *record.pulses) +
-           ',';
+void appendCapacityCell(std::string& row, const motion::StepRecord& record) {
+    std::visit(Overloaded{[&row](const ComparisonStep&) { row += ','; },
+                          [&row](const IntegrationStep& s) { appendWhole(row, s.capacity); }},
+               *record.pulses);
 }
 
 // The width N of a textbook DDA's registers; empty for the other rows.
@@ -80,14 +134,23 @@ std::string bitsCell(const motion::StepRecord& record) {
                       *record.pulses);
 }
 
-std::string registerCells(const motion::StepRecord& record, const motion::Registers& r) {
-    const auto number = [](auto value) { return motion::exactText(value) + ','; };
+void appendRegisterCells(std::string& row, const motion::StepRecord& record,
+                         const motion::Registers& r) {
+    const auto number = [&row](auto value) {
+        motion::appendExactText(row, value);
+        row += ',';
+    };
     // The remainder registers belong to straight moves, the deviation to
     // arcs; the other method's cells stay empty.
     if (record.method == motion::Method::Integration) {
-        return number(r.jrx) + number(r.jry) + std::to_string(r.jrz) + ",,";
+        number(r.jrx);
+        number(r.jry);
+        appendWhole(row, r.jrz);
+        row += ',';
+        return;
     }
-    return ",,," + number(r.fm);
+    row += ",,,";
+    number(r.fm);
 }
 
 }  // namespace
@@ -106,53 +169,63 @@ std::string stepCsvRow(const TextbookStep& step) {
 }
 
 void appendStepCsvRow(std::string& row, const TextbookStep& step) {
+    const RowTexts texts = rowTexts(step);
+    appendStepCsvRow(row, step, texts);
+}
+
+void appendStepCsvRow(std::string& row, const TextbookStep& step, const RowTexts& texts) {
     const motion::StepRecord& r = step.record;
     const bool line = r.method == motion::Method::Integration;
     const auto number = [&row](auto value) {
-        row += motion::exactText(value);
+        motion::appendExactText(row, value);
         row += ',';
     };
     const auto text = [&row](std::string_view cell) {
         appendField(row, cell);
         row += ',';
     };
-    const RowTexts texts = rowTexts(step);
-    row += std::to_string(r.line);
-    row += ',';
-    row += std::to_string(r.number);
-    row += line ? ",integration," : ",comparison,";
+    appendWhole(row, r.line);
+    appendWhole(row, static_cast<std::int64_t>(r.number));
+    row += line ? "integration," : "comparison,";
     row += modeText(r.gmode);
     row += ',';
     text(texts.feed);
-    text(texts.x);
-    text(texts.y);
-    text(texts.z);
-    text(texts.deviation);
+    // The point and F are written with ASCII minus already, and hold no comma.
+    for (const std::string* cell : {&texts.x, &texts.y, &texts.z, &texts.deviation}) {
+        row += *cell;
+        row += ',';
+    }
     row += texts.sigmaCell;
     row += ',';
     text(texts.judgement);
     text(texts.calculation);
     text(texts.distance);
     if (r.pulses) {
-        row += capacityCell(r);
-        row += pulseCells(r, false);
+        appendCapacityCell(row, r);
+        appendPulseCells(row, r, false);
     } else {
         if (line) {
             number(r.regmax);
         } else {
             row += ',';
         }
-        row += registerCells(r, r.before);
+        appendRegisterCells(row, r, r.before);
     }
     number(r.before.px);
     number(r.before.py);
     number(r.before.pz);
-    text(decisionText(r));
-    row += r.pulses ? pulseCells(r, true) : registerCells(r, r.after);
+    std::string decision;  // short enough, nearly always, to need no room of its own
+    appendDecisionText(decision, r);
+    text(decision);
+    if (r.pulses) {
+        appendPulseCells(row, r, true);
+    } else {
+        appendRegisterCells(row, r, r.after);
+    }
     number(r.point.x);
     number(r.point.y);
     number(r.point.z);
-    row += motion::exactText(r.distance());
+    motion::appendExactText(row, r.distance());
     row += ',';
     row += bitsCell(r);
     row += '\n';

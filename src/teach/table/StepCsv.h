@@ -3,6 +3,7 @@
 #include <string>
 
 #include "motion/StepRecord.h"
+#include "teach/table/RowTexts.h"
 #include "teach/table/TextbookStep.h"
 
 namespace tarvo::teach {
@@ -25,6 +26,8 @@ std::string stepCsvRow(const TextbookStep& step);
 // The same row appended to `row`, which a writer of many rows keeps, so
 // that its room is made once.
 void appendStepCsvRow(std::string& row, const TextbookStep& step);
+// And from the row's texts made already.
+void appendStepCsvRow(std::string& row, const TextbookStep& step, const RowTexts& texts);
 
 // The window's export: the textbook columns under the table's own captions,
 // every kept row; a DDA's table adds the width N of each row's registers.

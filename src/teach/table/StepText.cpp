@@ -24,16 +24,20 @@ std::string signText(const char* name, motion::Decimal value) {
 }
 
 // The fed axes under the given names, "+X +Y" with their directions or
-// "jrx jry" without.
-std::string fedList(const motion::StepRecord& record, const char* const (&names)[3], bool signs) {
-    std::string text;
+// "jrx jry" without, appended.
+void appendFedList(std::string& text, const motion::StepRecord& record,
+                   const char* const (&names)[3], bool signs) {
+    const std::size_t start = text.size();
     for (int axis = 0; axis < 3; ++axis) {
         if (record.feed[axis] == 0) continue;
-        if (!text.empty()) text += ' ';
+        if (text.size() != start) text += ' ';
         if (signs) text += record.feed[axis] > 0 ? '+' : '-';
         text += names[axis];
     }
-    return text;
+}
+
+bool fedNone(const motion::StepRecord& record) {
+    return record.feed[0] == 0 && record.feed[1] == 0 && record.feed[2] == 0;
 }
 
 }  // namespace
@@ -75,21 +79,40 @@ std::string afterText(const motion::StepRecord& record) {
 }
 
 std::string decisionText(const motion::StepRecord& record) {
-    if (record.skipped) return std::string(interp::messages::fullCircle);
-    const std::string fed = feedText(record);
-    if (record.pulses && record.method == motion::Method::Integration) return pulseDecision(record);
-    if (record.pulses) return pulseDecision(record) + " → " + fed;
-    if (record.method == motion::Method::Comparison) {
-        const std::string side = record.before.fm < 0 ? "F<0" : "F≥0";
-        return fed.empty() ? side : side + " → " + fed;
+    std::string text;
+    appendDecisionText(text, record);
+    return text;
+}
+
+void appendDecisionText(std::string& text, const motion::StepRecord& record) {
+    if (record.skipped) return void(text += interp::messages::fullCircle);
+    if (record.pulses && record.method == motion::Method::Integration) {
+        return void(text += pulseDecision(record));
     }
-    const std::string capacity = motion::exactText(record.regmax);
-    const std::string overflowed = fedList(record, remainderNames, false);
-    return overflowed.empty() ? "< " + capacity : overflowed + " ≥ " + capacity;
+    if (record.pulses) {
+        text += pulseDecision(record);
+        text += " → ";
+        return appendFedList(text, record, axisNames, true);
+    }
+    if (record.method == motion::Method::Comparison) {
+        text += record.before.fm < 0 ? "F<0" : "F≥0";
+        if (fedNone(record)) return;
+        text += " → ";
+        return appendFedList(text, record, axisNames, true);
+    }
+    if (fedNone(record)) {
+        text += "< ";
+    } else {
+        appendFedList(text, record, remainderNames, false);
+        text += " ≥ ";
+    }
+    motion::appendExactText(text, record.regmax);
 }
 
 std::string feedText(const motion::StepRecord& record) {
-    return fedList(record, axisNames, true);
+    std::string text;
+    appendFedList(text, record, axisNames, true);
+    return text;
 }
 
 std::string distanceText(const motion::StepRecord& record) {

@@ -27,6 +27,8 @@ std::string afterText(const motion::StepRecord& record);
 // capacity, "jrx jry ≥ 16" (or "< 16" when none did), or the side of the
 // circle and the step it chose, "F<0 → +Y"; a skipped segment's row says why.
 std::string decisionText(const motion::StepRecord& record);
+// The same, appended to a row's text.
+void appendDecisionText(std::string& text, const motion::StepRecord& record);
 
 // The axes fed and their directions, "+X +Y" or "-Y"; empty when none moved.
 std::string feedText(const motion::StepRecord& record);

@@ -1,2 +1,2 @@
 #include "render/Pictures.h"
-#include "teach/table/StepTable.h"
+#include "teach/StepTable.h"

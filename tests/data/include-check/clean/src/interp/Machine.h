@@ -1,4 +1,4 @@
 #pragma once
 
-#include "motion/exact/Decimal.h"
+#include "motion/Decimal.h"
 #include "views/Axes.h"

@@ -1,1 +1,1 @@
-#include "motion/exact/Decimal.h"
+#include "motion/Decimal.h"

@@ -1,2 +1,2 @@
-#include "teach/table/StepTable.h"
+#include "teach/StepTable.h"
 #include "files/ProgramFile.h"

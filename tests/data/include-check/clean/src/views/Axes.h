@@ -1,3 +1,3 @@
 #pragma once
 
-#include "motion/exact/Decimal.h"
+#include "motion/Decimal.h"

@@ -1,1 +1,1 @@
-#include "teach/table/PulseBeats.h"
+#include "teach/PulseBeats.h"

@@ -1,3 +1,3 @@
 #pragma once
 
-#include "teach/table/TextbookStep.h"
+#include "teach/TextbookStep.h"

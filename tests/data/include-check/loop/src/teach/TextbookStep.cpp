@@ -1,2 +1,2 @@
-#include "teach/table/TextbookStep.h"
-#include "teach/table/PulseBeats.h"
+#include "teach/TextbookStep.h"
+#include "teach/PulseBeats.h"

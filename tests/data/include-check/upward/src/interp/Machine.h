@@ -1,3 +1,3 @@
 #pragma once
 
-#include "teach/table/StepTable.h"
+#include "teach/StepTable.h"

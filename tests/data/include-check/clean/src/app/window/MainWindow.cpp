@@ -1,2 +1,2 @@
 #include "app/editor/ProgramEditor.h"
-#include "teach/table/StepTable.h"
+#include "teach/StepTable.h"
