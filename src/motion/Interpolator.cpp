@@ -317,7 +317,12 @@ void Interpolator::stepPoint(const ToolPoint& previous, std::int16_t lcolor) {
     if ((belowSurface && path_.keepsPoints()) || drawing_) to = ToolPoint{xcur, ycur, zcur}.drawn();
     if (belowSurface && path_.recordStep(to.x, to.y, to.z)) panel_.cutThinned();
     if (pointsShown_) panel_.pointShown(millimetres(xcur), millimetres(ycur), millimetres(zcur));
-    if (drawing_) drawing_->step(previous.drawn(), to, lcolor);
+    if (drawing_) {
+        // A step mostly starts where the one before ended, drawn already.
+        const Point3 from = previous == lastDrawn_.point ? lastDrawn_.drawn : previous.drawn();
+        drawing_->step(from, to, lcolor);
+        lastDrawn_ = {{xcur, ycur, zcur}, to};
+    }
 }
 
 }  // namespace tarvo::motion

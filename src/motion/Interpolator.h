@@ -120,6 +120,11 @@ private:
     // The record of the iteration just made, every field written afresh for
     // each, so that telling the observers clears nothing first.
     StepRecord told_;
+    // The latest step point drawn, and its drawing coordinates.
+    struct DrawnPoint {
+        ToolPoint point;
+        Point3 drawn;
+    } lastDrawn_{};
 };
 
 }  // namespace tarvo::motion

@@ -47,8 +47,9 @@ void drawPixelSpan(const PixelBuffer& buffer, double x1, double y1, double x2, d
 inline void drawPixelLine(const PixelBuffer& b, double x1, double y1, double x2, double y2,
                           std::uint32_t colour) {
     if (samePixel(b, x1, y1, x2, y2)) {
-        b.bits[static_cast<std::size_t>(y1) * static_cast<std::size_t>(b.stride) +
-               static_cast<std::size_t>(x1)] = colour;
+        const int x = static_cast<int>(x1), y = static_cast<int>(y1);
+        b.bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(b.stride) +
+               static_cast<std::size_t>(x)] = colour;
     } else {
         drawPixelSpan(b, x1, y1, x2, y2, colour);
     }
