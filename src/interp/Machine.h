@@ -170,10 +170,11 @@ private:
     void moveCaret(std::int64_t index);
     void markLine(std::int64_t line);
     void showExecuting(std::int64_t line);
-    // advance()'s work, laid into advanceMany()'s loop as well.
+    // advance()'s work, laid into advanceMany()'s loop as well, with the
+    // interpolation timer's tick.
     [[gnu::always_inline]] inline void millisecond();
     void timer1Tick();
-    void timer2Tick();
+    [[gnu::always_inline]] inline void timer2Tick();
     // Once a segment: kept out of the tick's way.
     [[gnu::cold]] void segmentEnded();
     void handOver();
