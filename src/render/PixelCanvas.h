@@ -38,7 +38,8 @@ public:
     bool savePng(const QString& path) const;
 
 private:
-    void segment(float x1, float y1, float x2, float y2, int colour);
+    // Laid into line() and lineTo(), which the views call for every step.
+    [[gnu::always_inline]] inline void segment(float x1, float y1, float x2, float y2, int colour);
 
     std::uint32_t colours_[16];  // the palette as pixels
     views::Rgb background_;
