@@ -17,18 +17,21 @@ enum class End { EndOfText, Error, TickLimit };
 
 std::string_view endName(End end);  // "end-of-text", "error", "tick-limit"
 
-// A machine with a panel that only keeps the message a run ends with.
+// A machine with a panel that only keeps the message a run ends with. Nobody
+// steps back in its run, so it takes no snapshots.
 class Runner {
 public:
     // A runner that draws nothing and keeps no more of the cut than its counts.
     explicit Runner(interp::Parameters parameters) : parameters_(parameters), machine_(panel_) {
         machine_.countCutOnly();
+        machine_.keepNoSnapshots();
     }
     // A runner whose views draw into the given canvases; the cut is kept for
     // the magnified view only when it is to be saved.
     Runner(interp::Parameters parameters, views::ViewCanvases canvases, bool keepsCut = true)
         : parameters_(parameters), machine_(panel_, canvases) {
         if (!keepsCut) machine_.countCutOnly();
+        machine_.keepNoSnapshots();
     }
 
     // Presses Run with the program text and lets the clock go until the run

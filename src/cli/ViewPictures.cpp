@@ -4,6 +4,7 @@
 
 #include "cli/Pictures.h"
 #include "interp/Machine.h"
+#include "render/PixelCanvas.h"
 #include "render/RasterCanvas.h"
 
 namespace tarvo::cli {
@@ -16,12 +17,38 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
     if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
 }
 
-bool save(const render::RasterCanvas& canvas, const std::string& path, int size,
-          std::string& error) {
-    const bool saved = canvas.saveImage(QString::fromStdString(path), size);
-    if (!saved) error = "cannot write " + path;
-    return saved;
-}
+// One view's picture, or none when no file is asked of it. A PNG is painted
+// as the view draws; an SVG is made of the view's lines, which a raster
+// canvas keeps.
+class ViewPicture {
+public:
+    ViewPicture(const std::string& path, views::Rgb background, int size) {
+        if (path.empty()) return;
+        if (QString::fromStdString(path).endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+            lines_ = std::make_unique<render::RasterCanvas>(background, size);
+        } else {
+            pixels_ = std::make_unique<render::PixelCanvas>(background, size);
+        }
+    }
+
+    // Where the view draws: nowhere when no picture is asked of it.
+    views::Canvas& canvas(views::Canvas& blind) {
+        if (lines_) return *lines_;
+        if (pixels_) return *pixels_;
+        return blind;
+    }
+
+    bool save(const std::string& path, int size, std::string& error) const {
+        const QString name = QString::fromStdString(path);
+        const bool saved = lines_ ? lines_->saveImage(name, size) : pixels_->savePng(name);
+        if (!saved) error = "cannot write " + path;
+        return saved;
+    }
+
+private:
+    std::unique_ptr<render::RasterCanvas> lines_;
+    std::unique_ptr<render::PixelCanvas> pixels_;
+};
 
 // The views are drawn only when a picture of them is asked for; fonts for
 // their labels need a GUI application, which runs without a display.
@@ -29,25 +56,22 @@ class ViewPictures : public Pictures {
 public:
     ViewPictures(const Options& options, int& argc, char** argv)
         : application_(offscreen(argc, argv)),
-          linez_(views::drawingBackground, options.size),
-          linep_(views::drawingBackground, options.size),
-          liner_(views::magnifiedBackground, options.size),
-          options_(options) {}
+          linez_(options.axo, views::drawingBackground, options.size),
+          linep_(options.plan, views::drawingBackground, options.size),
+          liner_(options.magnified, views::magnifiedBackground, options.size) {}
 
-    // A view no picture is asked of draws nowhere, so its lines are not kept.
     views::ViewCanvases canvases() override {
-        return {wanted(options_.axo, linez_), wanted(options_.plan, linep_),
-                wanted(options_.magnified, liner_)};
+        return {linez_.canvas(blind_), linep_.canvas(blind_), liner_.canvas(blind_)};
     }
 
     bool save(const Options& options, interp::Machine& machine, std::string& error) override {
         if (!options.magnified.empty()) turnMagnified(options, machine);
         const struct {
             const std::string& path;
-            const render::RasterCanvas& canvas;
+            const ViewPicture& picture;
         } views[] = {{options.plan, linep_}, {options.axo, linez_}, {options.magnified, liner_}};
         for (const auto& view : views) {
-            if (!view.path.empty() && !cli::save(view.canvas, view.path, options.size, error)) {
+            if (!view.path.empty() && !view.picture.save(view.path, options.size, error)) {
                 return false;
             }
         }
@@ -75,14 +99,9 @@ private:
         }
     }
 
-    views::Canvas& wanted(const std::string& path, render::RasterCanvas& canvas) {
-        return path.empty() ? static_cast<views::Canvas&>(blind_) : canvas;
-    }
-
     std::unique_ptr<QGuiApplication> application_;  // before the canvases, which need it
-    render::RasterCanvas linez_, linep_, liner_;
+    ViewPicture linez_, linep_, liner_;
     views::BlindCanvas blind_;
-    const Options& options_;
 };
 
 }  // namespace

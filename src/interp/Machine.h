@@ -78,6 +78,11 @@ public:
     // interval, then Timer2 likewise if it already was at the start of the
     // millisecond. The only way time passes.
     void advance();
+    // advance() again and again for a shell that runs many milliseconds at
+    // once: while a timer ticks, for at most `milliseconds`, and only while
+    // the machine has made fewer than `tickLimit` timer ticks since it was
+    // made. Returns the milliseconds advanced.
+    std::uint64_t advanceMany(std::uint64_t milliseconds, std::uint64_t tickLimit);
 
     // Neither timer enabled: nothing will happen until the next command.
     bool idle() const { return !timer1_.enabled && !timer2_.enabled; }
@@ -100,6 +105,10 @@ public:
     static constexpr std::uint64_t snapshotInterval = 65536;
     // For tests: the first interval of the next runs, at least 1.
     void setSnapshotInterval(std::uint64_t ticks) { firstInterval_ = ticks; }
+    // For a machine nobody steps back in, as the runner's: from the next run
+    // on it takes no snapshots, so nothing marks the views' drawings or the
+    // records either, and a step back replays the run from its start.
+    void keepNoSnapshots() { snapshotsKept_ = false; }
 
     // Listeners told after every timer tick, and observers told of every
     // interpolation iteration; each stays until removed.
@@ -161,8 +170,13 @@ private:
     void moveCaret(std::int64_t index);
     void markLine(std::int64_t line);
     void showExecuting(std::int64_t line);
+    // advance()'s work, laid into advanceMany()'s loop as well, with the
+    // interpolation timer's tick.
+    [[gnu::always_inline]] inline void millisecond();
     void timer1Tick();
-    void timer2Tick();
+    [[gnu::always_inline]] inline void timer2Tick();
+    // Once a segment: kept out of the tick's way.
+    [[gnu::cold]] void segmentEnded();
     void handOver();
     void report(std::int64_t line, std::string_view message);
     void warn(std::int64_t line, std::string_view message);
@@ -192,6 +206,7 @@ private:
     LineMarks marks_;
     std::vector<Snapshot> snapshots_;  // of the run under way, oldest first
     std::uint64_t firstInterval_ = snapshotInterval, interval_ = snapshotInterval;
+    bool snapshotsKept_ = true;
     // In timer ticks since the machine was made; never while no run can be gone back into.
     std::uint64_t nextSnapshotAt_ = UINT64_MAX;
 };

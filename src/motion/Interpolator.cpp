@@ -64,26 +64,19 @@ void Interpolator::startSegment(const Segment& s, Decimal dlstep, MethodChoice c
     figures_.r2 = s.r2();
 }
 
-SegmentState Interpolator::tick(Segment& s, Registers& r, Decimal dlstep) {
+SegmentState Interpolator::stepTick(Segment& s, Registers& r, Decimal dlstep) {
     if (s.empty()) return SegmentState::Ended;
     if (figures_.textbook) return textbookTick(s, r, dlstep);
-    ++phase;
-    std::int16_t lcolor = 0;  // a reset tick draws in black
-    if (phase == 1) {
-        ++stepTicks;
-        ++iterations_;
-        lcolor = s.gmode == Mode::Rapid ? 15 : 14;
-        if (observers_.empty()) {
-            interpolate(s, r, dlstep, lcolor);
-        } else {
-            const Registers before = r;
-            interpolate(s, r, dlstep, lcolor);
-            tellObservers(before, s, r);
-        }
-    }
-    if (phase == 2) {
-        outdata_.releasePulses();
-        phase = 0;
+    phase = 1;
+    ++stepTicks;
+    ++iterations_;
+    const std::int16_t lcolor = s.gmode == Mode::Rapid ? 15 : 14;
+    if (observers_.empty()) {
+        interpolate(s, r, dlstep, lcolor);
+    } else {
+        const Registers before = r;
+        interpolate(s, r, dlstep, lcolor);
+        tellObservers(before, s, r);
     }
     if (!withinStep(s, dlstep)) return unreachableOrRunning(s, r, dlstep);
     endSegment(s, r, lcolor);
@@ -321,10 +314,15 @@ void Interpolator::stepPoint(const ToolPoint& previous, std::int16_t lcolor) {
     guard_.pointMoved();
     const bool belowSurface = zcur <= 0;
     Point3 to{};
-    if (belowSurface || drawing_) to = ToolPoint{xcur, ycur, zcur}.drawn();
+    if ((belowSurface && path_.keepsPoints()) || drawing_) to = ToolPoint{xcur, ycur, zcur}.drawn();
     if (belowSurface && path_.recordStep(to.x, to.y, to.z)) panel_.cutThinned();
     if (pointsShown_) panel_.pointShown(millimetres(xcur), millimetres(ycur), millimetres(zcur));
-    if (drawing_) drawing_->step(previous.drawn(), to, lcolor);
+    if (drawing_) {
+        // A step mostly starts where the one before ended, drawn already.
+        const Point3 from = previous == lastDrawn_.point ? lastDrawn_.drawn : previous.drawn();
+        drawing_->step(from, to, lcolor);
+        lastDrawn_ = {{xcur, ycur, zcur}, to};
+    }
 }
 
 }  // namespace tarvo::motion

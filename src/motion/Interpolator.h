@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "motion/OutputByte.h"
 #include "motion/PulseSegment.h"
 #include "motion/ReachGuard.h"
 #include "motion/Segment.h"
@@ -13,7 +14,6 @@
 namespace tarvo::motion {
 
 class MotionPanel;
-class OutputByte;
 class StepDrawing;
 class StoredPath;
 
@@ -44,7 +44,17 @@ public:
 
     // One tick of Timer2. On Ended the caller runs demorder and hands back to
     // the interpreter; on Unreachable it stops the run with an error.
-    SegmentState tick(Segment& s, Registers& r, Decimal dlstep);
+    SegmentState tick(Segment& s, Registers& r, Decimal dlstep) {
+        if (phase == 1 && !figures_.textbook) {
+            // A reset tick follows a step tick whose end test left the
+            // segment running, and moves nothing: the end test and the reach
+            // guard would answer as they did then, so they are not asked again.
+            outdata_.releasePulses();
+            phase = 0;
+            return SegmentState::Running;
+        }
+        return stepTick(s, r, dlstep);
+    }
 
     Decimal xcur, ycur, zcur;     // current tool point, internal units
     std::int16_t phase = 0;       // 1 on step ticks, 0 after reset ticks
@@ -79,6 +89,7 @@ public:
     void restore(const Scalars& s);
 
 private:
+    SegmentState stepTick(Segment& s, Registers& r, Decimal dlstep);
     void writeDirections(const LineArgs& a);
     void lineint(const LineArgs& a, const Segment& s, Registers& r, Decimal dlstep,
                  std::int16_t lcolor);
@@ -109,6 +120,11 @@ private:
     // The record of the iteration just made, every field written afresh for
     // each, so that telling the observers clears nothing first.
     StepRecord told_;
+    // The latest step point drawn, and its drawing coordinates.
+    struct DrawnPoint {
+        ToolPoint point;
+        Point3 drawn;
+    } lastDrawn_{};
 };
 
 }  // namespace tarvo::motion

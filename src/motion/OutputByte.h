@@ -31,9 +31,9 @@ public:
 
     // Every change is told to the panel, when it shows the byte.
     void set(int index, bool value) {
-        const bool changed = bits_[index] != value;
+        const bool changed = shown_ && bits_[index] != value;
         bits_[index] = value;
-        if (shown_ && changed) tell(index, value);
+        if (changed) tell(index, value);
     }
     void reset();  // the idle pattern written at the start of a run
     // Every bit as in a byte taken before, each change told as set() tells it.

@@ -46,12 +46,6 @@ void ReachGuard::startSegment(const Segment& s, Decimal dlstep) {
     zMoves_ = roundHalfEven(s.dz10(), 10) != 0;
 }
 
-bool ReachGuard::lineUnreachable(const Segment& s, const Registers& r, Decimal dlstep) {
-    if (lineSettled_) return false;
-    lineSettled_ = true;
-    return lineCannotEnd(s, r, dlstep);
-}
-
 bool ReachGuard::lineCannotEnd(const Segment& s, const Registers& r, Decimal dlstep) const {
     const AxisState axes[] = {{s.xs, s.xe, r.px, s.xe != s.xs},
                               {s.ys, s.ye, r.py, s.ye != s.ys},

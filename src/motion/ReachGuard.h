@@ -24,7 +24,11 @@ public:
     // never moves stands a whole step off, the distance stays too large.
     // The answer depends only on the point, so it is worked out once per
     // step point rather than on every tick.
-    bool lineUnreachable(const Segment& s, const Registers& r, Decimal dlstep);
+    bool lineUnreachable(const Segment& s, const Registers& r, Decimal dlstep) {
+        if (lineSettled_) return false;
+        lineSettled_ = true;
+        return lineCannotEnd(s, r, dlstep);
+    }
 
     // Arcs stay at the start Z and retrace their circle: after a full turn
     // (with room for the staircase around the circle) nothing new comes.

@@ -50,6 +50,9 @@ public:
     // points are counted as if they were recorded, budget and all, but not
     // kept, so the lists take no memory. The wall edges are kept.
     void countOnly() { countsOnly_ = true; }
+    // Whether recordStep keeps the points it is given: a caller need not
+    // work out points that are only counted.
+    bool keepsPoints() const { return !countsOnly_; }
     std::size_t wallUpper() const { return wallx0.size() - 1; }
 
     // Called before every drag moves the entries in place. Fills the surface

@@ -7,14 +7,12 @@
 
 #include "files/WholeFile.h"
 #include "render/DrawingPicture.h"
+#include "render/PngFile.h"
 #include "render/SvgPicture.h"
 
 namespace tarvo::render {
 
 namespace {
-
-// A view is 7215 twips square; labels are 90 x 180 twips.
-constexpr double viewTwips = 7215;
 
 views::PixelBuffer bufferOf(QImage& image) {
     return {reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
@@ -178,15 +176,7 @@ void RasterCanvas::plot(float x, float y) {
 }
 
 void RasterCanvas::label(int leftTwips, int topTwips, std::string_view caption) {
-    const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-    for (Label& l : labels_) {
-        if (l.left == leftTwips && l.top == topTwips) {
-            l.caption = text;
-            notify();
-            return;
-        }
-    }
-    labels_.push_back({leftTwips, topTwips, text});
+    labels_.set(leftTwips, topTwips, caption);
     notify();
 }
 
@@ -297,17 +287,7 @@ void RasterCanvas::renderAll(QImage& image) const {
 }
 
 void RasterCanvas::paintLabels(QPainter& painter, int size) const {
-    painter.save();
-    painter.setPen(Qt::white);
-    QFont font = painter.font();
-    font.setPixelSize(std::max(8, static_cast<int>(size * 180 / viewTwips * 0.8)));
-    painter.setFont(font);
-    for (const Label& l : labels_) {
-        const QRectF box(l.left * size / viewTwips, l.top * size / viewTwips, 90 * size / viewTwips,
-                         180 * size / viewTwips);
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, l.caption);
-    }
-    painter.restore();
+    labels_.paint(painter, size);
 }
 
 QImage RasterCanvas::snapshot(int size) const {
@@ -332,25 +312,19 @@ bool RasterCanvas::writeSvg(QIODevice& out, int size) const {
     record_.forEachLine(size, [&picture](double x1, double y1, double x2, double y2, QRgb c) {
         picture.line(x1, y1, x2, y2, c);
     });
-    for (const Label& l : labels_) {
-        picture.text(l.left * size / viewTwips, l.top * size / viewTwips, l.caption);
-    }
+    labels_.write(picture, size);
     return picture.finish();
 }
 
 // An SVG picture is written as it is made; a PNG is encoded whole first.
 bool RasterCanvas::saveImage(const QString& path, int size) const {
-    const std::string name = QFile::encodeName(path).toStdString();
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         files::WholeFile file;
-        if (!file.open(name)) return false;
+        if (!file.open(QFile::encodeName(path).toStdString())) return false;
         WholeFileDevice device(file);
         return writeSvg(device, size) && file.commit();
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !snapshot(size).save(&buffer, "PNG")) return false;
-    return files::writeWhole(name, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return writePng(snapshot(size), path);
 }
 
 void RasterCanvas::notify() {

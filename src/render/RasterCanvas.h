@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "render/ViewLabels.h"
 #include "views/Canvas.h"
 #include "views/DrawingRecord.h"
 #include "views/Palette.h"
@@ -91,11 +92,6 @@ public:
     std::function<void()> changed;
 
 private:
-    struct Label {
-        int left, top;
-        QString caption;
-    };
-
     void segment(float x1, float y1, float x2, float y2, std::int8_t colour);
     // A point of the drawing, with the map in force there.
     struct Painted {
@@ -123,7 +119,7 @@ private:
     views::PixelMap map_;        // the present scale, onto image_
     float scale_[4] = {0, 0, 1, 1};
     views::DrawingRecord record_;
-    std::vector<Label> labels_;
+    ViewLabels labels_;
     float currentX_ = 0, currentY_ = 0;
     std::uint64_t restarts_ = 0;  // clears and scale changes, as a mark counts them
     bool stale_ = false;          // image_ waits to be rendered again when shown

@@ -12,10 +12,14 @@ float f(double v) {
 }  // namespace
 
 void PathDrawing::step(const motion::Point3& from, const motion::Point3& to, std::int16_t lcolor) {
+    // A step mostly starts where the one before ended, projected already.
+    const bool goesOn = from.x == lastEnd_.x && from.y == lastEnd_.y && from.z == lastEnd_.z;
+    const UV before = goesOn ? lastProjected_ : project(from.x, from.y, from.z);
     const UV now = project(to.x, to.y, to.z);
     au = now.u;
     av = now.v;
-    const UV before = project(from.x, from.y, from.z);
+    lastEnd_ = to;
+    lastProjected_ = now;
     linep_.lineTo(f(to.x), f(to.y), lcolor);
     linez_.line(f(before.u), f(before.v), f(au), f(av), lcolor);
     if (to.z < 0) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "motion/StepDrawing.h"
+#include "views/Projection.h"
 
 namespace tarvo::views {
 
@@ -24,6 +25,9 @@ public:
 private:
     Canvas& linez_;
     Canvas& linep_;
+    // The end of the latest step drawn, and its projection.
+    motion::Point3 lastEnd_{};
+    UV lastProjected_{};
 };
 
 }  // namespace tarvo::views

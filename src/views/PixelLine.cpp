@@ -58,13 +58,12 @@ void drawPixel(const PixelBuffer& b, double x, double y, std::uint32_t colour) {
     b.bits[static_cast<std::size_t>(pixel(y, b.height)) * b.stride + pixel(x, b.width)] = colour;
 }
 
-void drawPixelLine(const PixelBuffer& b, double x1, double y1, double x2, double y2,
+void drawPixelSpan(const PixelBuffer& b, double x1, double y1, double x2, double y2,
                    std::uint32_t colour) {
     int x, y, xEnd, yEnd;
     if (inside(b, x1, y1) && inside(b, x2, y2)) {
-        // Most steps of a path lie inside the view, and at a fine pulse
-        // equivalent most begin and end in the same pixel: truncation is the
-        // floor of these non-negative values.
+        // Most steps of a path lie inside the view: truncation is the floor
+        // of these non-negative values.
         x = static_cast<int>(x1);
         y = static_cast<int>(y1);
         xEnd = static_cast<int>(x2);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace tarvo::views {
@@ -27,11 +28,6 @@ struct PixelMap {
     double y(float v) const { return (v - top) * ky; }
 };
 
-// Draws the segment between two points given in pixel units, clipped to the
-// buffer.
-void drawPixelLine(const PixelBuffer& buffer, double x1, double y1, double x2, double y2,
-                   std::uint32_t colour);
-
 void drawPixel(const PixelBuffer& buffer, double x, double y, std::uint32_t colour);
 
 // Both points lie in one pixel of the buffer.
@@ -39,6 +35,24 @@ inline bool samePixel(const PixelBuffer& b, double x1, double y1, double x2, dou
     return x1 >= 0 && y1 >= 0 && x1 < b.width && y1 < b.height &&
            static_cast<int>(x1) == static_cast<int>(x2) &&
            static_cast<int>(y1) == static_cast<int>(y2) && x2 >= 0 && y2 >= 0;
+}
+
+// drawPixelLine for a segment that leaves its first pixel or the buffer.
+void drawPixelSpan(const PixelBuffer& buffer, double x1, double y1, double x2, double y2,
+                   std::uint32_t colour);
+
+// Draws the segment between two points given in pixel units, clipped to the
+// buffer. At a fine pulse equivalent most steps of a path begin and end in
+// one pixel, which is all they paint.
+inline void drawPixelLine(const PixelBuffer& b, double x1, double y1, double x2, double y2,
+                          std::uint32_t colour) {
+    if (samePixel(b, x1, y1, x2, y2)) {
+        const int x = static_cast<int>(x1), y = static_cast<int>(y1);
+        b.bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(b.stride) +
+               static_cast<std::size_t>(x)] = colour;
+    } else {
+        drawPixelSpan(b, x1, y1, x2, y2, colour);
+    }
 }
 
 }  // namespace tarvo::views

@@ -16,42 +16,47 @@ using Reference = test::ReferenceRun;
 const std::string cut = "%\nG01Z-1M03\nG02X10Y10I10J0\nG01X0\nG03X0Y-10I0J-10\nG04\n";
 
 // From every tick one step back lands where the uninterrupted run was after its latest step, gone
-// back to from the snapshots taken every tick, thinned as they fill up, or from the start; under
-// the machine's method and the textbook's, whose steppers go back with the machine.
+// back to from the snapshots taken every tick, thinned as they fill up, or from the start, as a
+// machine that keeps no snapshots always does; under the machine's method and the textbook's,
+// whose steppers go back with the machine.
 TEST(StepBack, LandsWhereAnUninterruptedRunWas) {
     using motion::Interpolation;
-    for (const motion::MethodChoice method :
-         {motion::MethodChoice{}, motion::MethodChoice{Interpolation::Comparison, false},
-          motion::MethodChoice{Interpolation::Integration, true}})
-        for (const test::Before& before : test::befores) {
-            SCOPED_TRACE(before.name + std::string(" by method ") +
-                         std::to_string(static_cast<int>(method.interpolation)));
-            Parameters p = test::withDl(1);
-            p.method = method;
-            Reference reference;
-            before.setUp(reference.machine);
-            reference.start(cut, p);
-            Rig r;
-            before.setUp(r.machine);
-            r.machine.setSnapshotInterval(1);
-            r.machine.run(cut, p);
-            r.machine.pause();
-            const auto start = ticksOf(r.machine);
-            EXPECT_FALSE(r.machine.canStepBack());
-            for (auto t = start + 1; t <= reference.states.rbegin()->first; ++t) {
-                while (ticksOf(r.machine) < t && !r.machine.idle()) {
-                    r.machine.stepPaused(Machine::StepUnit::Tick);
+    for (const bool snapshots : {true, false})
+        for (const motion::MethodChoice method :
+             {motion::MethodChoice{}, motion::MethodChoice{Interpolation::Comparison, false},
+              motion::MethodChoice{Interpolation::Integration, true}})
+            for (const test::Before& before : test::befores) {
+                SCOPED_TRACE(before.name + std::string(" by method ") +
+                             std::to_string(static_cast<int>(method.interpolation)) +
+                             (snapshots ? "" : " without snapshots"));
+                Parameters p = test::withDl(1);
+                p.method = method;
+                Reference reference;
+                before.setUp(reference.machine);
+                reference.start(cut, p);
+                Rig r;
+                before.setUp(r.machine);
+                r.machine.setSnapshotInterval(1);
+                if (!snapshots) r.machine.keepNoSnapshots();
+                r.machine.run(cut, p);
+                r.machine.pause();
+                const auto start = ticksOf(r.machine);
+                EXPECT_FALSE(r.machine.canStepBack());
+                for (auto t = start + 1; t <= reference.states.rbegin()->first; ++t) {
+                    while (ticksOf(r.machine) < t && !r.machine.idle()) {
+                        r.machine.stepPaused(Machine::StepUnit::Tick);
+                    }
+                    const auto at = ticksOf(r.machine);
+                    ASSERT_EQ(coreState(r), reference.states.at(at));
+                    r.machine.stepBack();
+                    ASSERT_TRUE(r.machine.paused());
+                    ASSERT_EQ(ticksOf(r.machine), reference.backFrom(at))
+                        << "back from tick " << at;
+                    ASSERT_EQ(coreState(r), reference.states.at(ticksOf(r.machine)))
+                        << "back from " << at;
                 }
-                const auto at = ticksOf(r.machine);
-                ASSERT_EQ(coreState(r), reference.states.at(at));
-                r.machine.stepBack();
-                ASSERT_TRUE(r.machine.paused());
-                ASSERT_EQ(ticksOf(r.machine), reference.backFrom(at)) << "back from tick " << at;
-                ASSERT_EQ(coreState(r), reference.states.at(ticksOf(r.machine)))
-                    << "back from " << at;
+                EXPECT_EQ(test::shown(r.panel), test::shown(reference.panel)) << "messages";
             }
-            EXPECT_EQ(test::shown(r.panel), test::shown(reference.panel)) << "messages";
-        }
 }
 
 // No stepping while running; back replays quietly; Run goes on to the same end; after Stop no back.
