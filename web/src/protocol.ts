@@ -1,0 +1,151 @@
+// The messages between the page and the machine's worker. The machine (the
+// same C++ as the desktop's, compiled to WebAssembly) lives in the worker;
+// the page only shows what the worker posts and posts what the user does.
+// Every text a user reads (messages, read-outs, captions of paces and
+// methods) comes from the machine, exactly as the desktop shows it.
+
+// ---------------------------------------------------------------- page → worker
+
+// The run commands, as the desktop's control panel and 运行 menu have them:
+// 运行 (F5), 暂停 (F9), 停止, 单步：一个节拍 (F6), 单步：一步插补 (F7),
+// 单步：到本行结束 (F8), 单步：后退一步 (Shift+F7). A command the machine
+// cannot act on at the moment does nothing (see Enabled).
+export type Command = 'run' | 'pause' | 'stop' | 'stepTick' | 'stepIteration' | 'stepLine' | 'stepBack';
+
+export type ViewName = 'axonometric' | 'plan' | 'magnified';
+
+// The parameter dialog's five fields, in its order, by their settings keys:
+// 工件原点 XC, YC, ZC (mm), 放大倍数, 脉冲当量 (mm).
+export type ParameterField = 'g54x' | 'g54y' | 'g54z' | 'bei' | 'dl';
+export type ParameterTexts = Record<ParameterField, string>;
+
+export type PageMessage =
+  // The program as the editor holds it. A fresh Run or step (on an idle
+  // machine) starts from the text loaded last; a run under way keeps its own.
+  | { type: 'load'; text: string }
+  // A file the user opened: its bytes are decoded as the desktop decodes a
+  // program file (UTF-8, else GB18030; at most 64 MiB). Answered by 'opened'.
+  | { type: 'open'; name: string; bytes: ArrayBuffer }
+  // The parameter dialog's 确定: the texts as typed. Answered by 'parameters':
+  // accepted, or the first field refused with the desktop's message. Accepted
+  // values drive the next fresh run; the origin read-outs show them then.
+  | { type: 'parameters'; texts: ParameterTexts }
+  // 教学 → 插补方法: a key of Ready.methods, 半加载, and 寄存器位数 N (0 自动, 1 … 32).
+  // Taken at the next fresh run. Answered by 'method' (refused only for an
+  // unknown key or a width outside 0 … 32).
+  | { type: 'method'; key: string; halfLoad: boolean; bits: number }
+  | { type: 'command'; command: Command }
+  // The 速度 box: an index into Ready.paces. Takes effect at once.
+  | { type: 'pace'; index: number }
+  // Shows a view (主视图 is 'plan'); the machine itself shows the plan view
+  // at Run and the magnified one at a drag mode.
+  | { type: 'view'; view: ViewName }
+  // 视图 → 放大图平移 / 放大图旋转: shows the magnified view in that drag mode.
+  | { type: 'drag'; mode: 'pan' | 'rotate' }
+  // A pointer move over the magnified view, in its pixels (0 … viewSize, from
+  // the top-left corner): a drag is the left button held alone.
+  | { type: 'pointer'; buttons: 'none' | 'left' | 'other'; x: number; y: number }
+  // The side of the square views in device pixels (default 481). Every view
+  // is then handed over whole again at that size (restart: true).
+  | { type: 'viewSize'; size: number };
+
+// ---------------------------------------------------------------- worker → page
+
+export type WorkerMessage =
+  | Ready
+  | Slice
+  | { type: 'opened'; name: string; text: string } // decoded; the page loads it into the editor
+  | { type: 'openRefused'; title: string; text: string } // "打开失败", and why
+  | { type: 'parameters'; accepted: true }
+  | { type: 'parameters'; accepted: false; field: ParameterField; text: string; title: string }
+  | { type: 'method'; accepted: boolean; text?: string }
+  // The module could not be loaded or a call failed unexpectedly: the page
+  // says so; the machine is gone.
+  | { type: 'failed'; text: string };
+
+// Posted once, when the module has loaded: what the page's pickers list.
+export interface Ready {
+  type: 'ready';
+  paces: { caption: string }[]; // the 速度 box's entries, slowest first
+  paceIndex: number; // the default, "1 毫秒/节拍（标准）"
+  methods: { key: string; caption: string }[]; // 插补方法, the machine's own first
+  widestRegister: number; // 32
+  palette: [number, number, number][]; // the 16 colours of Drawing.colours
+  backgrounds: Record<ViewName, [number, number, number]>;
+  viewSize: number; // pixels; labels are placed in twips of a 7215-twip view
+  parameters: ParameterTexts; // the defaults: "0", "0", "0", "1", "1"
+}
+
+// Which commands can act now, as the desktop greys them: the steps while
+// no run advances, 暂停 while one does, 后退一步 while a held or ended run
+// has made a tick. 运行 and 停止 are always enabled.
+export type Enabled = Record<Command, boolean>;
+
+// A message box with an OK button only: a program error (title "出错", text
+// "第3行有错G....") or a refused Run ("请加载NC程序", "参数错误").
+export interface Modal {
+  title: string;
+  text: string;
+}
+
+// A line of the program, counted from 0 by line feeds, as the interpreter
+// counts them.
+export interface LineText {
+  line: number;
+  text: string;
+}
+
+// The panel, posted whole after every command and at most about 60 times a
+// second while a run goes on, and once when it stops.
+export interface Panel {
+  point: [string, string, string]; // 动点绝对坐标 X, Y, Z: the read-outs' texts ("0.0" at first)
+  origin: [string, string, string]; // 工件原点 XC, YC, ZC, shown at the start of a run
+  bits: boolean[]; // 并行口输出状态: the output byte's bits 0 … 7
+  spindle: boolean; // 主轴 开/关
+  coolant: boolean; // 冷却 开/关
+  onText: string; // "开"
+  offText: string; // "关"
+  // The editor's caret as the machine moves it: UTF-16 offset into the loaded
+  // text, and the same as line (from 0) and column (UTF-16 units).
+  caret: { index: number; line: number; column: number };
+  currentLine: number; // the current-line marker, from 0
+  executingLine: number; // the line whose motion is under way, -1 when none
+  error: LineText | null; // the last run's program error, until the next run starts
+  warnings: LineText[]; // this run's warnings ("整圆：终点与起点重合，本段不走")
+  warningLines: string[]; // the same as the runner prints them: "第3行注意：…"
+  enabled: Enabled;
+  advancing: boolean; // a run goes on
+  paused: boolean; // held by 暂停 or a step
+  idle: boolean; // no run under way
+  shown: ViewName; // the view the machine shows
+  option: 'axonometric' | 'plan'; // the option button the machine selected last
+  ticks: number; // timer ticks since the worker started (both timers)
+  runSteps: number; // interpolation steps of the run under way or the last
+  note: string | null; // a passing note for the status line, e.g. the cut was thinned
+}
+
+// What one view drew since the last slice. Coordinates are pixels of the
+// square view (0 … viewSize, from the top-left corner).
+export interface Drawing {
+  view: ViewName;
+  // Clear the view to its background before drawing these lines: the
+  // machine cleared it, or the whole drawing is handed over again (a new
+  // view size, a step back).
+  restart: boolean;
+  // x1, y1, x2, y2 of each line, drawn one pixel wide in its colour; a
+  // plotted point is a line from a point to itself.
+  lines: Float32Array;
+  colours: Uint8Array; // a palette index per line
+  // The fixed captions over the view (axis names), when they changed:
+  // top-left corner in twips of the 7215-twip view.
+  labels?: { left: number; top: number; caption: string }[];
+  visible: boolean;
+  pointer: 'arrow' | 'hand' | 'cross';
+}
+
+export interface Slice {
+  type: 'slice';
+  panel: Panel;
+  modals: Modal[]; // message boxes to show, in order, since the last slice
+  drawings: Drawing[]; // only the views that changed; buffers are transferred
+}
