@@ -1,0 +1,377 @@
+import type { Command, Panel, ParameterTexts, Ready, WorkerMessage } from '../protocol';
+import { ProgramEditor, type LineMark } from './editor';
+import { Keeper, type KeptSettings } from './keeper';
+import { MachineLink } from './machineLink';
+import { MenuBar, fillToolbar, type Action } from './menus';
+import { keptPaceIndex } from './pace';
+import { ParameterDialog, parameterFields } from './parameterDialog';
+import { ProgramFiles } from './programFiles';
+import { Readouts } from './readouts';
+import { copyName } from './recent';
+import { sampleProgram } from './sampleProgram';
+import { TabGuard, type TabRole } from './tabGuard';
+import { ViewCanvases } from './viewCanvases';
+import { Messages } from './messages';
+import { runCommandKeys } from './shortcuts';
+
+const $ = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
+const status = $('status');
+const say = (text: string): void => {
+  status.textContent = text;
+};
+
+let ready: Ready | null = null;
+let panel: Panel | null = null;
+let role: TabRole = 'asking';
+let asCopy = false;
+
+const keeper = new Keeper(
+  localStorage,
+  { set: (f, ms) => setTimeout(f, ms), clear: (h) => clearTimeout(h as number) },
+  (what) => say(`浏览器的存储已满，${what}没有保存：请用 文件 → 保存 下载一份`),
+);
+const settings: KeptSettings = keeper.settings();
+const keepSettings = () => keeper.keepSettings(settings);
+
+const messages = new Messages($('message'));
+const link = new MachineLink(heard, (text) => say(`模拟器出错：${text}`));
+const editor = new ProgramEditor($('editor'), edited);
+const files = new ProgramFiles(editor, keeper, $('file-caption'), (name, bytes) => link.post({ type: 'open', name, bytes }), edited);
+const readouts = new Readouts();
+const views = new ViewCanvases($('views'), $('view-labels'), (m) => link.post(m));
+const parameters = new ParameterDialog($<HTMLDialogElement>('parameters'), (texts) => link.post({ type: 'parameters', texts }));
+
+// Every edit is kept, unless another tab keeps the program; the machine gets
+// the text before its next fresh run.
+let loadedText: string | null = null;
+function edited(): void {
+  editor.showMarks([]);
+  $('problem').textContent = '';
+  errorDismissed = currentErrorKey;
+  if (role === 'keeper' || asCopy) keeper.keepProgram({ name: files.name, text: editor.text() }, asCopy);
+}
+
+const tabs = new TabGuard(
+  crypto.getRandomValues(new Uint32Array(2)).join('-'),
+  broadcastChannel(),
+  (r) => {
+    role = r;
+    $('tabbar').hidden = r !== 'other' || asCopy;
+  },
+  (f, ms) => setTimeout(f, ms),
+);
+
+function broadcastChannel() {
+  const channel = new BroadcastChannel('tarvo-program');
+  return {
+    post: (m: Parameters<BroadcastChannel['postMessage']>[0]) => channel.postMessage(m),
+    listen: (h: (m: never) => void) => channel.addEventListener('message', (e) => h(e.data as never)),
+  };
+}
+
+$('takeover').addEventListener('click', () => {
+  tabs.takeOver();
+  keeper.keepProgram({ name: files.name, text: editor.text() });
+});
+$('keepcopy').addEventListener('click', () => {
+  asCopy = true;
+  $('tabbar').hidden = true;
+  files.name = copyName(files.name || '新文件.nc', keeper.recent());
+  $('file-caption').textContent = files.name;
+  keeper.keepProgram({ name: files.name, text: editor.text() }, true);
+  say(`此页的程序另存为副本“${files.name}”，在 文件 → 最近打开 中`);
+});
+
+// ---------------------------------------------------------------- commands
+
+function command(c: Command): void {
+  if (!ready) return;
+  const text = editor.text();
+  if (c !== 'pause' && c !== 'stop' && c !== 'stepBack' && text !== loadedText) {
+    link.post({ type: 'load', text });
+    loadedText = text;
+  }
+  if (c === 'run' || c.startsWith('step')) errorDismissed = null;
+  link.post({ type: 'command', command: c });
+}
+
+const can = (c: Command) => () => !!ready && (panel ? panel.enabled[c] : c === 'run' || c === 'stop' || c.startsWith('step') && c !== 'stepBack');
+
+const runActions: Record<Command, Action> = {
+  run: { caption: '运行', shortcut: 'F5', run: () => command('run'), enabled: can('run') },
+  pause: { caption: '暂停', shortcut: 'F9', run: () => command('pause'), enabled: can('pause') },
+  stop: { caption: '停止', run: () => command('stop'), enabled: can('stop') },
+  stepTick: { caption: '单步：一个节拍', shortcut: 'F6', run: () => command('stepTick'), enabled: can('stepTick') },
+  stepIteration: { caption: '单步：一步插补', shortcut: 'F7', run: () => command('stepIteration'), enabled: can('stepIteration') },
+  stepLine: { caption: '单步：到本行结束', shortcut: 'F8', run: () => command('stepLine'), enabled: can('stepLine') },
+  stepBack: { caption: '单步：后退一步', shortcut: 'Shift+F7', run: () => command('stepBack'), enabled: can('stepBack') },
+};
+
+const fileInput = $<HTMLInputElement>('file-input');
+fileInput.addEventListener('change', () => {
+  const file = fileInput.files?.[0];
+  if (file) void files.open(file);
+  fileInput.value = '';
+});
+
+async function clipboardCommand(kind: 'cut' | 'copy' | 'paste'): Promise<void> {
+  try {
+    if (kind === 'paste') editor.replaceSelection(await navigator.clipboard.readText());
+    else {
+      await navigator.clipboard.writeText(editor.selection());
+      if (kind === 'cut') editor.replaceSelection('');
+    }
+  } catch {
+    say('浏览器不允许此页使用剪贴板：请用 Ctrl+X、Ctrl+C、Ctrl+V');
+  }
+}
+
+const fileActions = {
+  newProgram: { caption: '新建', run: () => files.newProgram() },
+  open: { caption: '打开...', shortcut: 'Ctrl+O', run: () => fileInput.click() },
+  save: { caption: '保存', run: () => files.save(false), enabled: () => editor.text() !== '' },
+  saveAs: { caption: '另存为...', run: () => files.save(true), enabled: () => editor.text() !== '' },
+};
+const editActions = {
+  clear: { caption: '清除', run: () => editor.replaceAll('') }, // an edit Ctrl+Z undoes
+  cut: { caption: '剪切', run: () => void clipboardCommand('cut') },
+  copy: { caption: '复制', run: () => void clipboardCommand('copy') },
+  paste: { caption: '粘贴', run: () => void clipboardCommand('paste') },
+};
+
+function openParameters(): void {
+  const t = {} as ParameterTexts;
+  parameterFields.forEach((f, i) => (t[f] = settings.parameters[i]));
+  parameters.open(t);
+}
+
+// 清屏: the editor emptied and untitled, the magnified view shown; the
+// program emptied away is kept among the recent programs.
+function clearScreen(): void {
+  files.newProgram();
+  link.post({ type: 'view', view: 'magnified' });
+}
+
+function chooseView(view: 'plan' | 'axonometric'): void {
+  settings.view = view;
+  keepSettings();
+  link.post({ type: 'view', view });
+}
+
+function methodActions(): Action[] {
+  if (!ready) return [];
+  const key = settings.method.key || ready.methods[0]?.key;
+  return ready.methods.map((m) => ({
+    caption: m.caption,
+    radio: true,
+    checked: () => m.key === key,
+    run: () => chooseMethod({ ...settings.method, key: m.key }),
+  }));
+}
+
+function chooseMethod(method: KeptSettings['method']): void {
+  settings.method = method;
+  keepSettings();
+  link.post({ type: 'method', key: method.key || ready!.methods[0].key, halfLoad: method.halfLoad, bits: method.bits });
+}
+
+const toolbar = $('toolbar');
+let toolbarShown = true;
+new MenuBar($('menubar'), [
+  {
+    caption: '文件',
+    entries: [
+      fileActions.newProgram,
+      fileActions.open,
+      'separator',
+      fileActions.save,
+      fileActions.saveAs,
+      { caption: '最近打开', items: () => keeper.recent().map((p) => ({ caption: p.name, run: () => files.openRecent(p) })) },
+    ],
+  },
+  { caption: '编辑', entries: [editActions.clear, editActions.cut, editActions.copy, editActions.paste] },
+  {
+    caption: '视图',
+    entries: [
+      {
+        caption: '工具条',
+        checked: () => toolbarShown,
+        run: () => {
+          toolbarShown = !toolbarShown;
+          toolbar.hidden = !toolbarShown;
+        },
+      },
+      'separator',
+      { caption: '平面图', run: () => chooseView('plan') },
+      { caption: '轴测', run: () => chooseView('axonometric') },
+      'separator',
+      { caption: '放大图平移', run: () => link.post({ type: 'drag', mode: 'pan' }) },
+      { caption: '放大图旋转', run: () => link.post({ type: 'drag', mode: 'rotate' }) },
+    ],
+  },
+  {
+    caption: '控制',
+    entries: [
+      { caption: '设置...', run: openParameters },
+      runActions.pause,
+      runActions.run,
+      runActions.stop,
+      'separator',
+      runActions.stepTick,
+      runActions.stepIteration,
+      runActions.stepLine,
+      runActions.stepBack,
+    ],
+  },
+  {
+    caption: '教学',
+    entries: [
+      { caption: '插补方法', items: methodActions },
+      {
+        caption: '半加载',
+        checked: () => settings.method.halfLoad,
+        run: () => chooseMethod({ ...settings.method, halfLoad: !settings.method.halfLoad }),
+      },
+      { caption: '寄存器位数 N...', run: () => void askBits() },
+    ],
+  },
+]);
+const refreshToolbar = fillToolbar(toolbar, [
+  fileActions.newProgram,
+  fileActions.open,
+  fileActions.save,
+  '|',
+  editActions.cut,
+  editActions.copy,
+  editActions.paste,
+]);
+
+async function askBits(): Promise<void> {
+  const bits = await messages.askBits($<HTMLDialogElement>('bits-dialog'), settings.method.bits, ready?.widestRegister ?? 32);
+  if (bits !== null) chooseMethod({ ...settings.method, bits });
+}
+
+for (const button of document.querySelectorAll<HTMLButtonElement>('[data-command]')) {
+  button.addEventListener('click', () => command(button.dataset.command as Command));
+}
+$('settings-button').addEventListener('click', openParameters);
+$('clear-button').addEventListener('click', clearScreen);
+for (const radio of document.querySelectorAll<HTMLInputElement>('input[name=view]')) {
+  radio.addEventListener('change', () => radio.checked && chooseView(radio.value as 'plan' | 'axonometric'));
+}
+const paceBox = $<HTMLSelectElement>('pace');
+paceBox.addEventListener('change', () => {
+  settings.pace = paceBox.selectedIndex;
+  keepSettings();
+  link.post({ type: 'pace', index: paceBox.selectedIndex });
+});
+
+document.addEventListener('keydown', (e) => {
+  if (messages.isOpen() || parameters.isOpen()) return;
+  const c = runCommandKeys(e);
+  if (c) {
+    e.preventDefault();
+    if (runActions[c].enabled!()) command(c);
+  } else if (e.ctrlKey && !e.shiftKey && !e.altKey && e.key.toLowerCase() === 'o') {
+    e.preventDefault();
+    fileInput.click();
+  }
+});
+
+// A file dropped anywhere on the page opens as 打开... opens it.
+document.addEventListener('dragover', (e) => e.preventDefault());
+document.addEventListener('drop', (e) => {
+  e.preventDefault();
+  const file = e.dataTransfer?.files[0];
+  if (file) void files.open(file);
+});
+
+addEventListener('pagehide', () => keeper.flush());
+document.addEventListener('visibilitychange', () => document.visibilityState === 'hidden' && keeper.flush());
+
+// ---------------------------------------------------------------- the machine's answers
+
+let currentErrorKey: string | null = null;
+let errorDismissed: string | null = null;
+
+function heard(m: WorkerMessage): void {
+  switch (m.type) {
+    case 'ready':
+      return started(m);
+    case 'slice':
+      for (const d of m.drawings) views.draw(d);
+      showPanel(m.panel);
+      for (const modal of m.modals) messages.show(modal.title, modal.text);
+      return;
+    case 'opened':
+      files.opened(m.name, m.text);
+      return say(`已打开 ${m.name}`);
+    case 'openRefused':
+      files.openFailed();
+      return messages.show(m.title, m.text);
+    case 'parameters':
+      if (m.accepted) {
+        settings.parameters = parameterFields.map((f) => parameters.texts()[f]);
+        keepSettings();
+        parameters.accepted();
+      } else parameters.refused(m.field, m.text);
+      return;
+    case 'method':
+      if (!m.accepted && m.text) say(m.text);
+      return;
+    case 'failed':
+      ready = null;
+      refreshCommands();
+      return messages.show('模拟器出错', m.text);
+  }
+}
+
+function started(r: Ready): void {
+  ready = r;
+  paceBox.replaceChildren(...r.paces.map((p) => new Option(p.caption)));
+  paceBox.selectedIndex = keptPaceIndex(settings.pace, r.paces.length, r.paceIndex);
+  if (paceBox.selectedIndex !== r.paceIndex) link.post({ type: 'pace', index: paceBox.selectedIndex });
+  const texts = {} as ParameterTexts;
+  parameterFields.forEach((f, i) => (texts[f] = settings.parameters[i]));
+  if (parameterFields.some((f) => texts[f] !== r.parameters[f])) link.post({ type: 'parameters', texts });
+  if (settings.method.key || settings.method.halfLoad || settings.method.bits) chooseMethod(settings.method);
+  views.ready(r);
+  if (settings.view !== 'plan') link.post({ type: 'view', view: settings.view });
+  refreshCommands();
+  say('就绪');
+}
+
+function showPanel(p: Panel): void {
+  panel = p;
+  readouts.show(p);
+  editor.showRun(p.caret.index, p.executingLine, p.currentLine);
+  for (const radio of document.querySelectorAll<HTMLInputElement>('input[name=view]')) radio.checked = radio.value === p.option;
+  showMarks(p);
+  if (p.note) say(p.note);
+  refreshCommands();
+}
+
+// A program error is marked until the text changes or the next run starts.
+function showMarks(p: Panel): void {
+  const key = JSON.stringify([p.error, p.warnings]);
+  if (key === currentErrorKey) return;
+  currentErrorKey = key;
+  if (key === errorDismissed) return;
+  const marks: LineMark[] = p.warnings.map((w) => ({ ...w, kind: 'warning' }));
+  if (p.error) marks.push({ ...p.error, kind: 'error' });
+  editor.showMarks(marks);
+  $('problem').textContent = p.error ? p.error.text : p.warningLines.join('\n');
+}
+
+function refreshCommands(): void {
+  for (const button of document.querySelectorAll<HTMLButtonElement>('[data-command]')) {
+    button.disabled = !runActions[button.dataset.command as Command].enabled!();
+  }
+  refreshToolbar();
+}
+
+// The kept program, or the sample on a first visit.
+const kept = keeper.program();
+files.show(kept ? kept.name : '', kept ? kept.text : sampleProgram);
+refreshCommands();
+say('正在加载模拟器……');
