@@ -232,7 +232,12 @@ new MenuBar($('menubar'), [
         checked: () => settings.method.halfLoad,
         run: () => chooseMethod({ ...settings.method, halfLoad: !settings.method.halfLoad }),
       },
-      { caption: '寄存器位数 N...', run: () => void askBits() },
+      {
+        get caption() {
+          return settings.method.bits === 0 ? '寄存器位数 N：自动...' : `寄存器位数 N：${settings.method.bits} 位...`;
+        },
+        run: () => void askBits(),
+      },
     ],
   },
 ]);
@@ -310,12 +315,7 @@ function heard(m: WorkerMessage): void {
       files.openFailed();
       return messages.show(m.title, m.text);
     case 'parameters':
-      if (m.accepted) {
-        settings.parameters = parameterFields.map((f) => parameters.texts()[f]);
-        keepSettings();
-        parameters.accepted();
-      } else parameters.refused(m.field, m.text);
-      return;
+      return parametersAnswered(m);
     case 'method':
       if (!m.accepted && m.text) say(m.text);
       return;
@@ -323,6 +323,22 @@ function heard(m: WorkerMessage): void {
       ready = null;
       refreshCommands();
       return messages.show('模拟器出错', m.text);
+  }
+}
+
+// The dialog's texts are kept once the machine accepts them. Kept texts the
+// machine refuses when the page starts give way to its defaults.
+function parametersAnswered(m: Extract<WorkerMessage, { type: 'parameters' }>): void {
+  if (parameters.isOpen()) {
+    if (!m.accepted) return parameters.refused(m.field, m.text);
+    const texts = parameters.texts();
+    settings.parameters = parameterFields.map((f) => texts[f]);
+    keepSettings();
+    parameters.accepted();
+  } else if (!m.accepted && ready) {
+    settings.parameters = parameterFields.map((f) => ready!.parameters[f]);
+    keepSettings();
+    messages.show(m.title, m.text);
   }
 }
 

@@ -85,11 +85,11 @@ export class MenuBar {
     for (const entry of menu.entries) {
       if (entry === 'separator') list.append(element('div', { role: 'separator' }));
       else if ('items' in entry) {
+        // A submenu lies open under its caption: a phone has no room to the side.
         const items = entry.items();
-        const head = element('button', { type: 'button', role: 'menuitem', 'aria-haspopup': 'menu' });
-        head.textContent = entry.caption;
-        head.disabled = items.length === 0;
-        const sub = element('div', { role: 'menu', class: 'submenu', 'aria-label': entry.caption });
+        const head = element('div', { class: 'subhead', 'aria-hidden': 'true' });
+        head.textContent = items.length ? entry.caption : `${entry.caption}（无）`;
+        const sub = element('div', { role: 'group', class: 'submenu', 'aria-label': entry.caption });
         for (const a of items) sub.append(itemButton(a, close));
         list.append(head, sub);
       } else list.append(itemButton(entry, close));
