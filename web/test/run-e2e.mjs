@@ -29,7 +29,7 @@ const packagesFromWeb = {
 };
 
 const folder = join(here, 'e2e');
-const tests = readdirSync(folder).filter((f) => f.endsWith('.test.ts'));
+const tests = readdirSync(folder).filter((f) => f.endsWith(process.env.TARVO_E2E_ONLY ?? '.test.ts'));
 await build({
   entryPoints: tests.map((f) => join(folder, f)),
   outdir: out,
