@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "interp/Interpreter.h"
+#include "interp/ParameterTexts.h"
 #include "interp/Parameters.h"
 #include "support/Programs.h"
 #include "support/TableFile.h"
@@ -74,18 +75,9 @@ TEST_P(InterpExactValue, IsHeldExactly) {
 // The parameters' texts as both shells read them: at and just beyond what can be held, refused
 // with their own messages; blanks around a number are no part of it.
 TEST_P(InterpParameterEdge, IsRefusedWithItsMessage) {
-    Parameters p;
-    const std::string& field = row()["field"];
-    const std::string& text = row()["text"];
-    if (field == "bei") {
-        p.bei = readMagnification(text).value_or(0);
-    } else {
-        (field == "dl"     ? p.dl
-         : field == "g54x" ? p.g54x
-         : field == "g54y" ? p.g54y
-                           : p.g54z) = readParameter(text);
-    }
-    EXPECT_EQ(parameterProblem(p).value_or(""), row()["message"]);
+    const auto field = parameterFieldOfKey(row()["field"]);
+    ASSERT_TRUE(field);
+    EXPECT_EQ(parameterTextProblem(*field, row()["text"]).value_or(""), row()["message"]);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "interp/ParameterTexts.h"
 #include "motion/Methods.h"
 #include "motion/RegisterWidth.h"
 #include "motion/Rounding.h"
@@ -27,18 +28,19 @@ private:
     QSettings store_{QStringLiteral("Tarvo"), QStringLiteral("Tarvo")};
 };
 
-QString defaultText(QStringView key) {
-    return key == u"bei" || key == u"dl" ? QStringLiteral("1") : QStringLiteral("0");
+// Every key of parameterKeys names a field.
+interp::ParameterField fieldOf(QStringView key) {
+    return interp::parameterFieldOfKey(key.toString().toStdString())
+        .value_or(interp::ParameterField::G54x);
 }
 
-// Sets the field `key` names. A magnification that does not fit 16 bits
-// becomes 0, so that interp::parameterProblem alone decides what is valid.
+QString defaultText(QStringView key) {
+    const std::string_view text = interp::defaultParameterText(fieldOf(key));
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 void setParameter(interp::Parameters& p, QStringView key, const QString& text) {
-    if (key == u"g54x") p.g54x = parameterNumber(text);
-    if (key == u"g54y") p.g54y = parameterNumber(text);
-    if (key == u"g54z") p.g54z = parameterNumber(text);
-    if (key == u"bei") p.bei = interp::readMagnification(text.toStdString()).value_or(0);
-    if (key == u"dl") p.dl = parameterNumber(text);
+    interp::setParameterText(p, fieldOf(key), text.toStdString());
 }
 
 // Shortest decimal text that reads back as the same float: 1000, 1234.5.
@@ -55,9 +57,7 @@ motion::DecimalReading parameterNumber(const QString& text) {
 }
 
 std::optional<QString> parameterTextProblem(QStringView key, const QString& text) {
-    interp::Parameters p;  // the other fields keep their valid defaults
-    setParameter(p, key, text);
-    const auto problem = interp::parameterProblem(p);
+    const auto problem = interp::parameterTextProblem(fieldOf(key), text.toStdString());
     if (!problem) return std::nullopt;
     return QString::fromUtf8(problem->data(), static_cast<qsizetype>(problem->size()));
 }

@@ -1,0 +1,214 @@
+#include "web/MachineSession.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "interp/Messages.h"
+#include "interp/PaceChoices.h"
+#include "motion/Methods.h"
+#include "motion/RegisterWidth.h"
+
+namespace tarvo::web {
+
+namespace {
+
+// Timer ticks advanced between two questions whether a slice has done enough.
+constexpr std::int64_t chunkTicks = 256;
+
+std::size_t standardPaceIndex() {
+    for (std::size_t i = 0; i < interp::paceChoices.size(); ++i) {
+        if (interp::paceChoices[i].pace == interp::standardPace) return i;
+    }
+    return 0;
+}
+
+}  // namespace
+
+MachineSession::MachineSession()
+    : machine_(panel_, {linez_, linep_, liner_}, cutBudget), paceIndex_(standardPaceIndex()) {
+    machine_.takeParameters(parameters_);
+    // The panel is told of changes only: it starts from the byte at rest.
+    for (std::size_t i = 0; i < panel_.bits.size(); ++i) {
+        panel_.bits[i] = machine_.outdata().bit(static_cast<int>(i));
+    }
+}
+
+std::optional<MachineSession::Refusal> MachineSession::setParameters(
+    const std::array<std::string, 5>& texts) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const interp::ParameterField field = interp::parameterFields[i];
+        if (const auto problem = interp::parameterTextProblem(field, texts[i])) {
+            return Refusal{field, *problem};
+        }
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        interp::setParameterText(parameters_, interp::parameterFields[i], texts[i]);
+    }
+    // As the window's load step: the magnified view uses them until the first run.
+    if (!started_) machine_.takeParameters(parameters_);
+    return std::nullopt;
+}
+
+std::optional<std::string> MachineSession::setMethod(std::string_view key, bool halfLoad,
+                                                     int bits) {
+    const auto interpolation = motion::methodOfKey(key);
+    if (!interpolation) return "未知的插补方法：" + std::string(key);
+    try {
+        motion::registerBits(1, bits);
+    } catch (const std::invalid_argument& refused) {
+        return std::string(refused.what());
+    }
+    parameters_.method = {*interpolation, halfLoad, bits};
+    return std::nullopt;
+}
+
+std::optional<MachineSession::Command> MachineSession::commandOfName(std::string_view name) {
+    constexpr std::pair<std::string_view, Command> names[] = {
+        {"run", Command::Run},
+        {"pause", Command::Pause},
+        {"stop", Command::Stop},
+        {"stepTick", Command::StepTick},
+        {"stepIteration", Command::StepIteration},
+        {"stepLine", Command::StepLine},
+        {"stepBack", Command::StepBack},
+    };
+    for (const auto& [n, command] : names) {
+        if (n == name) return command;
+    }
+    return std::nullopt;
+}
+
+void MachineSession::command(Command command) {
+    guarded([&] {
+        switch (command) {
+            case Command::Run:
+                if (!machine_.paused()) startProgram();
+                machine_.run(program_, parameters_);
+                break;
+            case Command::Pause:
+                machine_.pause();
+                break;
+            case Command::Stop:
+                machine_.stop();
+                break;
+            case Command::StepTick:
+                step(interp::Machine::StepUnit::Tick);
+                break;
+            case Command::StepIteration:
+                step(interp::Machine::StepUnit::Step);
+                break;
+            case Command::StepLine:
+                step(interp::Machine::StepUnit::Line);
+                break;
+            case Command::StepBack:
+                stepBack();
+                break;
+        }
+    });
+}
+
+bool MachineSession::enabled(Command command) const {
+    switch (command) {
+        case Command::Run:
+        case Command::Stop:
+            return true;
+        case Command::Pause:
+            return machine_.advancing();
+        case Command::StepTick:
+        case Command::StepIteration:
+        case Command::StepLine:
+            return !machine_.advancing();
+        case Command::StepBack:
+            return machine_.canStepBack();
+    }
+    return false;
+}
+
+// A fresh run starts from the program the editor holds now; the caret is
+// placed in that text, whatever the editor holds later.
+void MachineSession::startProgram() {
+    panel_.startProgram();
+    places_ = CaretPlaces(program_);
+    started_ = true;
+}
+
+void MachineSession::step(interp::Machine::StepUnit unit) {
+    if (machine_.idle()) startProgram();
+    machine_.step(unit, program_, parameters_);
+}
+
+void MachineSession::stepBack() {
+    if (!machine_.canStepBack()) return;
+    panel_.restartProgram();
+    machine_.stepBack();
+}
+
+void MachineSession::guarded(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& failure) {
+        machine_.stop();
+        panel_.message(failure.what(), interp::messages::errorTitle);
+    }
+}
+
+void MachineSession::setPace(std::size_t index) {
+    paceIndex_ = std::min(index, interp::paceChoices.size() - 1);
+    reckoning_.restart();
+}
+
+interp::Pace MachineSession::pace() const {
+    return interp::paceChoices[paceIndex_].pace;
+}
+
+std::int64_t MachineSession::advance(std::int64_t ticks, const std::function<bool()>& enough) {
+    std::int64_t made = 0;
+    guarded([&] {
+        while (made < ticks && machine_.advancing()) {
+            const std::int64_t chunk = std::min(ticks - made, chunkTicks);
+            std::int64_t i = 0;
+            for (; i < chunk && machine_.advancing(); ++i) machine_.advance();
+            made += i;
+            if (enough()) break;
+        }
+    });
+    reckoning_.made(made);
+    return made;
+}
+
+void MachineSession::show(views::View view) {
+    machine_.show(view);
+}
+
+void MachineSession::drag(views::DragMode mode) {
+    guarded([&] {
+        if (mode == views::DragMode::Pan) machine_.panmode();
+        if (mode == views::DragMode::Rotate) machine_.rotmode();
+    });
+}
+
+void MachineSession::pointerMoved(views::Buttons buttons, double x, double y) {
+    guarded([&] { machine_.pointerMoved(buttons, liner_.userX(x), liner_.userY(y)); });
+}
+
+void MachineSession::setViewSize(int size) {
+    for (LineCanvas* canvas : {&linez_, &linep_, &liner_}) canvas->resize(size);
+}
+
+CaretPlace MachineSession::caret() {
+    return places_.at(panel_.caret);
+}
+
+LineCanvas& MachineSession::canvas(views::View view) {
+    switch (view) {
+        case views::View::Axonometric:
+            return linez_;
+        case views::View::Plan:
+            return linep_;
+        case views::View::Magnified:
+            return liner_;
+    }
+    return linep_;
+}
+
+}  // namespace tarvo::web
