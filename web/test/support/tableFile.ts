@@ -7,8 +7,8 @@ import { join } from 'node:path';
 // for their characters.
 export type Row = Record<string, string> & { line: string };
 
-// The test runner names the folder, as the tests run compiled elsewhere.
-const dataFolder = process.env.TARVO_TEST_DATA ?? 'tests/data';
+// The test runner names the top of the tree, as the tests run compiled elsewhere.
+const dataFolder = join(process.env.TARVO_ROOT ?? '.', 'tests/data');
 
 function unescaped(field: string): string {
   return field.replace(/\\(x[0-9a-fA-F]{2}|.)/g, (_, c: string) => {

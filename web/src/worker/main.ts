@@ -1,0 +1,32 @@
+// The worker's entry. Its script is the machine's module (which defines
+// TarvoMachine) followed by this bundle; messages that come before the
+// module has loaded wait for it.
+
+import type { PageMessage, WorkerMessage } from '../protocol';
+import type { MachineFactory } from './MachineModule';
+import { MachineWorker } from './MachineWorker';
+import { eventLoopClock } from './RunLoop';
+
+declare const TarvoMachine: MachineFactory;
+
+const waiting: PageMessage[] = [];
+let worker: MachineWorker | null = null;
+
+self.onmessage = (event: MessageEvent<PageMessage>) => {
+  if (worker) {
+    worker.handle(event.data);
+  } else {
+    waiting.push(event.data);
+  }
+};
+
+TarvoMachine().then(
+  (module) => {
+    const post = (message: WorkerMessage, transfer: Transferable[]) => self.postMessage(message, transfer);
+    worker = new MachineWorker(module, post, eventLoopClock());
+    for (const message of waiting.splice(0)) worker.handle(message);
+  },
+  (error: unknown) => {
+    self.postMessage({ type: 'failed', text: `机床模块无法加载：${String(error)}` });
+  },
+);

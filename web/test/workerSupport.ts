@@ -1,0 +1,191 @@
+// What the worker tests share: the machine's module loaded in Node, a worker
+// driven by messages as the page drives it, the golden folders' recorded
+// runs and the tables of hand-checked figures under tests/data.
+
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { resolve } from 'node:path';
+import type { PageMessage, WorkerMessage, Slice, ParameterTexts } from '../src/protocol';
+import type { MachineFactory, MachineModule } from '../src/worker/MachineModule';
+import { MachineWorker } from '../src/worker/MachineWorker';
+import { eventLoopClock } from '../src/worker/RunLoop';
+
+export const root = process.env.TARVO_ROOT ?? resolve(__dirname, '../..');
+
+let loaded: Promise<MachineModule> | null = null;
+
+// The module as the worker loads it; built by the wasm preset.
+export function machineModule(): Promise<MachineModule> {
+  const path = process.env.TARVO_MACHINE ?? resolve(root, 'build/wasm/src/web/tarvo-machine.js');
+  loaded ??= (createRequire(__filename)(path) as MachineFactory)();
+  return loaded;
+}
+
+type Wanted<T extends WorkerMessage['type']> = Extract<WorkerMessage, { type: T }>;
+
+// A worker as the page sees it: messages in, messages out, in order.
+export class Harness {
+  readonly received: WorkerMessage[] = [];
+  private waiters: (() => void)[] = [];
+  private taken = 0; // messages up to here have been looked through
+  private readonly clock = eventLoopClock();
+  readonly worker: MachineWorker;
+
+  constructor(module: MachineModule) {
+    this.worker = new MachineWorker(
+      module,
+      (message) => {
+        this.received.push(message);
+        for (const wake of this.waiters.splice(0)) wake();
+      },
+      this.clock,
+    );
+  }
+
+  send(message: PageMessage): void {
+    this.worker.handle(message);
+  }
+
+  // The first message of that type satisfying the test after the last one
+  // taken, waiting for it if need be: the worker answers most messages
+  // before send() returns.
+  async next<T extends WorkerMessage['type']>(
+    type: T,
+    test: (m: Wanted<T>) => boolean = () => true,
+  ): Promise<Wanted<T>> {
+    for (let at = this.taken; ; ) {
+      for (; at < this.received.length; ++at) {
+        const m = this.received[at];
+        if (m.type === type && test(m as Wanted<T>)) {
+          this.taken = at + 1;
+          return m as Wanted<T>;
+        }
+      }
+      await new Promise<void>((wake) => this.waiters.push(wake));
+    }
+  }
+
+  // Sends a command and waits for the slice that shows the machine stopped
+  // advancing after it: a run ended, failed, or was held.
+  async command(command: Extract<PageMessage, { type: 'command' }>['command']): Promise<Slice> {
+    this.taken = this.received.length;
+    this.send({ type: 'command', command });
+    return this.next('slice', (slice) => !slice.panel.advancing);
+  }
+
+  // Every modal posted so far.
+  modals(): { title: string; text: string }[] {
+    return this.received.flatMap((m) => (m.type === 'slice' ? m.modals : []));
+  }
+
+  close(): void {
+    this.worker.close();
+    this.clock.close();
+  }
+}
+
+export const fastest = 6; // the 速度 box's 最快
+
+// A recorded run of the runner: its program, its parameters as the dialog's
+// texts, its method, and what the --json report says at its end.
+export interface GoldenRun {
+  name: string;
+  program: Uint8Array;
+  parameters: ParameterTexts;
+  method: { key: string; halfLoad: boolean; bits: number };
+  expected: {
+    end: string;
+    message: string | null;
+    ticks: number;
+    timer1_ticks: number;
+    timer2_ticks: number;
+    xcur: number;
+    ycur: number;
+    zcur: number;
+    out: string;
+  };
+}
+
+export function goldenRun(name: string): GoldenRun {
+  const folder = resolve(root, 'tests/golden', name);
+  const read = (file: string) => readFileSync(resolve(folder, file), 'utf8').trim();
+  let args: string[] = [];
+  try {
+    args = read('args').split(/\s+/).filter(Boolean);
+  } catch {
+    // no arguments
+  }
+  let programPath = resolve(folder, 'program.nc');
+  if (args[0]?.startsWith('@CASE@')) programPath = resolve(folder, args.shift()!.replace('@CASE@/', ''));
+  const parameters: ParameterTexts = { g54x: '0', g54y: '0', g54z: '0', bei: '1', dl: '1' };
+  const method = { key: 'machine', halfLoad: false, bits: 0 };
+  for (let i = 0; i < args.length; ++i) {
+    const value = args[i + 1];
+    switch (args[i]) {
+      case '--dl':
+        parameters.dl = value;
+        ++i;
+        break;
+      case '--bei':
+        parameters.bei = value;
+        ++i;
+        break;
+      case '--g54':
+        [parameters.g54x, parameters.g54y, parameters.g54z] = value.split(',');
+        ++i;
+        break;
+      case '--method':
+        method.key = value;
+        ++i;
+        break;
+      case '--bits':
+        method.bits = Number(value);
+        ++i;
+        break;
+      case '--half-load':
+        method.halfLoad = true;
+        break;
+      default:
+        throw new Error(`${name}: the worker tests know no ${args[i]}`);
+    }
+  }
+  return {
+    name,
+    program: new Uint8Array(readFileSync(programPath)),
+    parameters,
+    method,
+    expected: JSON.parse(read('expected.json')),
+  };
+}
+
+// A table of tests/data: tab-separated, '#' lines are comments, the first
+// of them names the columns; \t, \r, \n, \\ and \xHH stand for their bytes.
+export function tableRows(file: string): Record<string, string>[] {
+  const lines = readFileSync(resolve(root, 'tests/data', file), 'utf8').split('\n');
+  const columns = lines[0].replace(/^#\s*/, '').split('\t');
+  return lines
+    .filter((line) => line !== '' && !line.startsWith('#'))
+    .map((line) => {
+      const cells = line.split('\t');
+      return Object.fromEntries(columns.map((c, i) => [c, unescape(cells[i] ?? '')]));
+    });
+}
+
+function unescape(cell: string): string {
+  const bytes: number[] = [];
+  const raw = Buffer.from(cell, 'utf8');
+  for (let i = 0; i < raw.length; ++i) {
+    if (raw[i] !== 0x5c || i + 1 >= raw.length) {
+      bytes.push(raw[i]);
+      continue;
+    }
+    const next = String.fromCharCode(raw[++i]);
+    if (next === 'x') {
+      bytes.push(parseInt(String.fromCharCode(raw[i + 1], raw[i + 2]), 16));
+      i += 2;
+    } else {
+      bytes.push({ t: 9, r: 13, n: 10, '\\': 0x5c }[next] ?? raw[i]);
+    }
+  }
+  return Buffer.from(bytes).toString('utf8');
+}
