@@ -8,6 +8,7 @@ import { build } from 'esbuild';
 import { mkdir, readFile, writeFile } from 'node:fs/promises';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { workerSource } from './build-worker.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const moduleFolder = resolve(process.argv[2] ?? 'build/wasm/src/web');
@@ -27,15 +28,10 @@ async function bundle(options) {
   return result.outputFiles[0].text;
 }
 
-// The worker imports the machine's module as "tarvo-machine-module"; it is the
-// file emscripten wrote, with the WebAssembly inlined.
-const workerCode = await bundle({
-  entryPoints: [join(here, 'src/worker/worker.ts')],
-  format: 'iife',
-  alias: { 'tarvo-machine-module': join(moduleFolder, 'tarvo-web.js') },
-});
+// The worker's script: the machine's module followed by the worker's bundle.
+const workerCode = await workerSource({ modulePath: join(moduleFolder, 'tarvo-machine.js') });
 
-const workerSource = {
+const workerSourcePlugin = {
   name: 'worker-source',
   setup(b) {
     b.onResolve({ filter: /^tarvo-worker-source$/ }, () => ({ path: 'worker', namespace: 'worker-source' }));
@@ -49,7 +45,7 @@ const workerSource = {
 const pageCode = await bundle({
   entryPoints: [join(here, 'src/page/main.ts')],
   format: 'iife',
-  plugins: [workerSource],
+  plugins: [workerSourcePlugin],
 });
 const style = await bundle({ entryPoints: [join(here, 'src/page/style.css')], loader: { '.css': 'css' } });
 

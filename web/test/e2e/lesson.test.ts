@@ -76,7 +76,10 @@ test('a program error is marked on its line with its message', async () => {
   assert.equal(await marked.textContent(), 'G05X3');
   assert.equal(await marked.getAttribute('title'), message);
   await shot(page, 'laptop-error');
+  // The mark lasts until the text changes.
+  await page.getByRole('textbox', { name: '代码编辑区' }).click();
   await page.keyboard.type(' ');
   assert.equal(await marked.count(), 0);
+  assert.equal(await page.locator('#problem').textContent(), '');
   await context.close();
 });
