@@ -153,6 +153,7 @@ function clearScreen(): void {
 }
 
 function chooseView(view: 'plan' | 'axonometric'): void {
+  for (const radio of document.querySelectorAll<HTMLInputElement>('input[name=view]')) radio.checked = radio.value === view;
   settings.view = view;
   keepSettings();
   link.post({ type: 'view', view });
@@ -357,11 +358,18 @@ function started(r: Ready): void {
   say('就绪');
 }
 
+let lastOption: Panel['option'] | null = null;
+
 function showPanel(p: Panel): void {
   panel = p;
   readouts.show(p);
   editor.showRun(p.caret.index, p.executingLine, p.currentLine);
-  for (const radio of document.querySelectorAll<HTMLInputElement>('input[name=view]')) radio.checked = radio.value === p.option;
+  // The option buttons follow the machine when its choice changes, so a
+  // slice on its way does not undo a click the machine has not yet heard.
+  if (p.option !== lastOption) {
+    lastOption = p.option;
+    for (const radio of document.querySelectorAll<HTMLInputElement>('input[name=view]')) radio.checked = radio.value === p.option;
+  }
   showMarks(p);
   if (p.note) say(p.note);
   refreshCommands();
