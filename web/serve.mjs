@@ -22,9 +22,15 @@ const types = {
   '.nc': 'text/plain; charset=utf-8',
 };
 
-// The file a request names, never one outside the folder.
+// The file a request names, never one outside the folder; null for a
+// request that names none.
 function fileOf(url) {
-  const path = decodeURIComponent(new URL(url, 'http://page/').pathname);
+  let path;
+  try {
+    path = decodeURIComponent(new URL(url, 'http://page/').pathname);
+  } catch {
+    return null;
+  }
   const file = normalize(join(root, path.endsWith('/') ? path + 'index.html' : path));
   return file === root || file.startsWith(root + sep) ? file : null;
 }
@@ -47,9 +53,10 @@ const server = createServer(async (request, response) => {
 });
 
 server.listen(port, '0.0.0.0', () => {
-  console.log(`Serving ${root}; open on this machine or a phone in the same network:`);
+  console.log(`Serving ${root} (Ctrl+C stops)`);
+  console.log(`  on this machine:        http://localhost:${port}/`);
   const addresses = Object.values(networkInterfaces())
     .flat()
-    .filter((a) => a && a.family === 'IPv4');
-  for (const a of addresses) console.log(`  http://${a.address}:${port}/`);
+    .filter((a) => a && a.family === 'IPv4' && !a.internal);
+  for (const a of addresses) console.log(`  on a phone in the room: http://${a.address}:${port}/`);
 });
