@@ -385,6 +385,7 @@ function showMarks(p: Panel): void {
   if (p.error) marks.push({ ...p.error, kind: 'error' });
   editor.showMarks(marks);
   $('problem').textContent = p.error ? p.error.text : p.warningLines.join('\n');
+  $('problem').classList.toggle('warning', !p.error);
 }
 
 function refreshCommands(): void {

@@ -83,3 +83,19 @@ test('a program error is marked on its line with its message', async () => {
   assert.equal(await page.locator('#problem').textContent(), '');
   await context.close();
 });
+
+test('a full circle is marked in amber on its line with the warning, and the run goes on', async () => {
+  const { page, context } = await openPage(browser);
+  const program = '%\nG01X10\nG02X10Y0I5J0\nG01X0Y5\n%\n';
+  await typeProgram(page, program);
+  await page.getByLabel('速度').selectOption({ label: '最快' });
+  await page.keyboard.press('F5');
+  await ended(page);
+  assert.deepEqual(await readouts(page), runnerEnd(program));
+  const marked = page.locator('.cm-line[data-mark=warning]');
+  assert.equal(await marked.textContent(), 'G02X10Y0I5J0');
+  assert.equal(await marked.getAttribute('title'), '整圆：终点与起点重合，本段不走');
+  assert.equal(await page.locator('#problem').textContent(), '第3行注意：整圆：终点与起点重合，本段不走');
+  assert.equal(await page.getByRole('dialog').count(), 0);
+  await context.close();
+});

@@ -1,7 +1,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import type { Browser, Page } from 'playwright-core';
-import { launch, openPage, phone, shot } from './page';
+import { launch, openPage, phone, shot, typeProgram } from './page';
 
 let browser: Browser;
 before(async () => (browser = await launch()));
@@ -117,5 +117,26 @@ test('the parameter dialog refuses a bad figure with the machine\'s message and 
   assert.equal(await page.getByLabel('XC', { exact: true }).first().textContent(), '5');
   await open();
   assert.equal(await dialog.getByLabel('XC', { exact: true }).inputValue(), '5');
+  await context.close();
+});
+
+test('the magnified view turns under a drag in 放大图旋转', async () => {
+  const { page, context } = await openPage(browser);
+  // A cut below the surface, which the magnified view keeps.
+  await typeProgram(page, '%\nG01Z-5\nG01X20Y10\nG02X30Y0I5J-5\n%\n');
+  await runToEnd(page);
+  await page.getByRole('menuitem', { name: '视图' }).click();
+  await page.getByRole('menuitem', { name: '放大图旋转' }).click();
+  await page.waitForFunction(() => !document.getElementById('view-magnified')!.hidden);
+  const picture = () => page.evaluate(() => (document.getElementById('view-magnified') as HTMLCanvasElement).toDataURL());
+  await page.waitForTimeout(200);
+  const before = await picture();
+  const box = (await page.getByRole('img', { name: '放大图' }).boundingBox())!;
+  await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
+  await page.mouse.down();
+  await page.mouse.move(box.x + box.width / 2 + 60, box.y + box.height / 2 + 20, { steps: 6 });
+  await page.mouse.up();
+  await page.waitForFunction((old) => (document.getElementById('view-magnified') as HTMLCanvasElement).toDataURL() !== old, before);
+  await shot(page, 'laptop-magnified');
   await context.close();
 });
