@@ -46,9 +46,9 @@ function keeper(store = new FakeStore(), failures: string[] = []) {
 
 test('typing is kept once it pauses, the last text whole', () => {
   const { store, timer, keeper: k } = keeper();
-  k.keepProgram({ name: 'a.nc', text: '%' });
+  k.keepProgram(() => ({ name: 'a.nc', text: '%' }));
   timer.pass(keepDelay - 1);
-  k.keepProgram({ name: 'a.nc', text: '%\nG01X1' });
+  k.keepProgram(() => ({ name: 'a.nc', text: '%\nG01X1' }));
   timer.pass(keepDelay - 1);
   assert.equal(store.writes, 0);
   timer.pass(1);
@@ -60,16 +60,16 @@ test('a page going away writes at once what is pending, and only that', () => {
   const { store, keeper: k } = keeper();
   k.flush();
   assert.equal(store.writes, 0);
-  k.keepProgram({ name: '', text: 'G01X5' });
+  k.keepProgram(() => ({ name: '', text: 'G01X5' }));
   k.flush();
   assert.deepEqual(new Keeper(store, new FakeTimer(), () => {}).program(), { name: '', text: 'G01X5' });
 });
 
 test('a copy is kept among the recent programs, never over the page program', () => {
   const { store, keeper: k } = keeper();
-  k.keepProgram({ name: 'a.nc', text: 'X1' });
+  k.keepProgram(() => ({ name: 'a.nc', text: 'X1' }));
   k.flush();
-  k.keepProgram({ name: 'a（副本）.nc', text: 'X2' }, true);
+  k.keepProgram(() => ({ name: 'a（副本）.nc', text: 'X2' }), true);
   k.flush();
   assert.deepEqual(k.program(), { name: 'a.nc', text: 'X1' });
   assert.deepEqual(k.recent(), [{ name: 'a（副本）.nc', text: 'X2' }]);
@@ -80,7 +80,7 @@ test('a write the browser refuses is told, and the program stays in the page', (
   const store = new FakeStore();
   store.full = true;
   const { keeper: k, failures } = keeper(store);
-  k.keepProgram({ name: '', text: 'big' });
+  k.keepProgram(() => ({ name: '', text: 'big' }));
   k.flush();
   k.keepSettings(k.settings());
   assert.deepEqual(failures, ['程序', '设置']);

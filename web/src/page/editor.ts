@@ -161,6 +161,10 @@ export class ProgramEditor {
     this.view = new EditorView({ parent, state: EditorState.create({ extensions }) });
   }
 
+  isEmpty(): boolean {
+    return this.view.state.doc.length === 0;
+  }
+
   text(): string {
     return this.view.state.doc.toString();
   }

@@ -58,7 +58,7 @@ function parsed(text: string | null): unknown {
 // the last edit, or at once by flush() when the page goes away. `failed` hears
 // of a write the browser refused (a program too large for its storage).
 export class Keeper {
-  private pending: { program: KeptProgram; copy: boolean } | null = null;
+  private pending: { program: () => KeptProgram; copy: boolean } | null = null;
   private handle: unknown = null;
 
   constructor(
@@ -95,10 +95,11 @@ export class Keeper {
     return readRecent(parsed(this.store.getItem(keys.recent)));
   }
 
-  // Keeps the program soon; as a copy, it is kept among the recent programs
-  // under its own name instead of as the page's program.
-  keepProgram(program: KeptProgram, copy = false): void {
-    this.pending = { program: { ...program }, copy };
+  // Keeps the program soon, as `program` gives it then (a long text is taken
+  // from the editor once, not at every key); as a copy, it is kept among the
+  // recent programs under its own name instead of as the page's program.
+  keepProgram(program: () => KeptProgram, copy = false): void {
+    this.pending = { program, copy };
     if (this.handle !== null) this.timer.clear(this.handle);
     this.handle = this.timer.set(() => this.flush(), keepDelay);
   }
@@ -109,8 +110,9 @@ export class Keeper {
     const pending = this.pending;
     this.pending = null;
     if (!pending) return;
-    if (pending.copy) this.remember(pending.program);
-    else this.write(keys.program, pending.program, '程序');
+    const program = pending.program();
+    if (pending.copy) this.remember(program);
+    else this.write(keys.program, program, '程序');
   }
 
   keepSettings(settings: KeptSettings): void {

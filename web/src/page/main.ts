@@ -44,11 +44,15 @@ const parameters = new ParameterDialog($<HTMLDialogElement>('parameters'), (text
 // Every edit is kept, unless another tab keeps the program; the machine gets
 // the text before its next fresh run.
 let loadedText: string | null = null;
+let unkept = false; // edited while this tab may not keep the program
+const program = () => ({ name: files.name, text: editor.text() });
 function edited(): void {
   editor.showMarks([]);
   $('problem').textContent = '';
   errorDismissed = currentErrorKey;
-  if (role === 'keeper' || asCopy) keeper.keepProgram({ name: files.name, text: editor.text() }, asCopy);
+  refreshToolbar();
+  unkept = !(role === 'keeper' || asCopy);
+  if (!unkept) keeper.keepProgram(program, asCopy);
 }
 
 const tabs = new TabGuard(
@@ -57,6 +61,8 @@ const tabs = new TabGuard(
   (r) => {
     role = r;
     $('tabbar').hidden = r !== 'other' || asCopy;
+    // What was typed before this tab knew it keeps the program.
+    if (r === 'keeper' && unkept) keeper.keepProgram(program);
   },
   (f, ms) => setTimeout(f, ms),
 );
@@ -71,14 +77,14 @@ function broadcastChannel() {
 
 $('takeover').addEventListener('click', () => {
   tabs.takeOver();
-  keeper.keepProgram({ name: files.name, text: editor.text() });
+  keeper.keepProgram(program);
 });
 $('keepcopy').addEventListener('click', () => {
   asCopy = true;
   $('tabbar').hidden = true;
   files.name = copyName(files.name || '新文件.nc', keeper.recent());
   $('file-caption').textContent = files.name;
-  keeper.keepProgram({ name: files.name, text: editor.text() }, true);
+  keeper.keepProgram(program, true);
   say(`此页的程序另存为副本“${files.name}”，在 文件 → 最近打开 中`);
 });
 
@@ -129,8 +135,8 @@ async function clipboardCommand(kind: 'cut' | 'copy' | 'paste'): Promise<void> {
 const fileActions = {
   newProgram: { caption: '新建', run: () => files.newProgram() },
   open: { caption: '打开...', shortcut: 'Ctrl+O', run: () => fileInput.click() },
-  save: { caption: '保存', run: () => files.save(false), enabled: () => editor.text() !== '' },
-  saveAs: { caption: '另存为...', run: () => files.save(true), enabled: () => editor.text() !== '' },
+  save: { caption: '保存', run: () => files.save(false), enabled: () => !editor.isEmpty() },
+  saveAs: { caption: '另存为...', run: () => files.save(true), enabled: () => !editor.isEmpty() },
 };
 const editActions = {
   clear: { caption: '清除', run: () => editor.replaceAll('') }, // an edit Ctrl+Z undoes
