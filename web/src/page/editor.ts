@@ -141,6 +141,7 @@ export class ProgramEditor {
   private lastCaret = -1;
   private lastRunLines = '';
   private replacing = false;
+  private lastScroll = -Infinity;
 
   constructor(parent: HTMLElement, changed: () => void) {
     const extensions: Extension[] = [
@@ -184,6 +185,13 @@ export class ProgramEditor {
     });
   }
 
+  private mayScroll(): boolean {
+    const now = performance.now();
+    if (now - this.lastScroll < 500) return false;
+    this.lastScroll = now;
+    return true;
+  }
+
   // The whole text replaced as an edit of the user's, which Ctrl+Z undoes.
   replaceAll(text: string): void {
     this.view.dispatch({ changes: { from: 0, to: this.view.state.doc.length, insert: text }, userEvent: 'delete' });
@@ -203,12 +211,20 @@ export class ProgramEditor {
     this.view.dispatch({ effects: setMarks.of(marks) });
   }
 
-  // The machine's caret, band and marker, each moved only when it moved.
-  showRun(caret: number, executing: number, current: number): void {
+  // The machine's band and marker, and its caret once the run is held or
+  // ended: each moved only when it moved. While a run goes on, the caret
+  // stays where the user left it and the band's line is scrolled into view
+  // twice a second at most: scrolling a long program is costly, and a slow
+  // run, which a lesson follows line by line, moves on more rarely.
+  showRun(caret: number, executing: number, current: number, holdsStill: boolean): void {
     const key = `${executing}/${current}`;
-    const effects = key === this.lastRunLines ? [] : [setRunLines.of({ executing, current })];
+    const effects: StateEffect<unknown>[] = key === this.lastRunLines ? [] : [setRunLines.of({ executing, current })];
     this.lastRunLines = key;
-    const moved = caret !== this.lastCaret && caret >= 0 && caret <= this.view.state.doc.length;
+    const band = lineStart(this.view.state, executing);
+    if (effects.length && band !== null && !holdsStill && this.mayScroll()) {
+      effects.push(EditorView.scrollIntoView(band, { y: 'nearest' }));
+    }
+    const moved = holdsStill && caret !== this.lastCaret && caret >= 0 && caret <= this.view.state.doc.length;
     if (moved) this.lastCaret = caret;
     if (!moved && effects.length === 0) return;
     this.view.dispatch({

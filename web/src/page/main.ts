@@ -366,10 +366,21 @@ function started(r: Ready): void {
 
 let lastOption: Panel['option'] | null = null;
 
+// While a run goes on, the editor follows it ten times a second at most: a
+// fast run moves through many lines a frame, and the read-outs matter more.
+const editorInterval = 100;
+let editorShown = 0;
+function showRunInEditor(p: Panel): void {
+  const now = performance.now();
+  if (p.advancing && now - editorShown < editorInterval) return;
+  editorShown = now;
+  editor.showRun(p.caret.index, p.executingLine, p.currentLine, !p.advancing);
+}
+
 function showPanel(p: Panel): void {
   panel = p;
   readouts.show(p);
-  editor.showRun(p.caret.index, p.executingLine, p.currentLine);
+  showRunInEditor(p);
   // The option buttons follow the machine when its choice changes, so a
   // slice on its way does not undo a click the machine has not yet heard.
   if (p.option !== lastOption) {

@@ -54,14 +54,12 @@ export class ViewCanvases {
     this.strokeLines(g, d.lines, d.colours);
     if (d.labels) this.labels.set(d.view, d.labels);
     canvas.style.cursor = cursors[d.pointer];
-    if (d.visible) this.show(d.view);
+    if (d.visible && (d.view !== this.shown || d.labels)) this.show(d.view);
   }
 
   private show(view: ViewName): void {
-    if (view !== this.shown) {
-      this.shown = view;
-      for (const [name, c] of this.canvases) c.hidden = name !== view;
-    }
+    this.shown = view;
+    for (const [name, c] of this.canvases) c.hidden = name !== view;
     this.placeLabels();
   }
 
