@@ -59,3 +59,16 @@ test('保存 downloads the program with the line endings it came with; the progr
   assert.equal(await editorText(page), 'G01X9');
   await context.close();
 });
+
+test('a file dropped on the page opens as 打开... opens it', async () => {
+  const { page, context } = await openPage(browser);
+  const drop = await page.evaluateHandle(() => {
+    const data = new DataTransfer();
+    data.items.add(new File(['%\r\nG01X3\r\n%\r\n'], 'dropped.nc'));
+    return data;
+  });
+  await page.dispatchEvent('#views', 'drop', { dataTransfer: drop });
+  await page.getByRole('heading', { name: 'dropped.nc' }).waitFor();
+  assert.equal(await editorText(page), '%\nG01X3\n%\n');
+  await context.close();
+});
