@@ -143,13 +143,16 @@ void DrawingRecord::paint(const PixelBuffer& buffer, Position from, PixelMap map
     }
 }
 
-void DrawingRecord::forEachLine(int size, const LineTo& line) const {
+void DrawingRecord::forEachLine(int size, const LineTo& line, bool withPoints) const {
     PixelMap map;
     for (std::size_t r = 0; r < runs_.size(); ++r) {
         const Run& run = runs_[r];
         const PointsFrom p{points_, 2 * run.first};
         if (run.colour == scaleChange) {
             map = mapOf(p, size);
+        } else if (run.colour == plotted) {
+            const double x = map.x(p[0]), y = map.y(p[1]);
+            if (withPoints) line(x, y, x, y, runColour(run.colour));
         } else if (run.partner != alone) {
             forEachTurn(run, p, map, 0, line);
         } else {

@@ -76,10 +76,10 @@ public:
     void paint(const PixelBuffer& buffer, Position from, PixelMap map) const;
     // Every line of the drawing in the order drawn, in pixel units of a
     // square of `size` pixels, with its pixel colour; plotted points are no
-    // lines.
+    // lines, unless asked for: then each is a line from itself to itself.
     using LineTo =
         std::function<void(double x1, double y1, double x2, double y2, std::uint32_t colour)>;
-    void forEachLine(int size, const LineTo& line) const;
+    void forEachLine(int size, const LineTo& line, bool withPoints = false) const;
 
 private:
     struct Run {

@@ -103,17 +103,15 @@ void LineCanvas::hand(double x1, double y1, double x2, double y2, std::int8_t co
     handedColour_ = colour;
 }
 
-// Plotted points are no lines of the record: handed over again, the drawing
-// is its lines.
 void LineCanvas::handAll() {
     news_.restart = true;
     news_.lines.clear();
     news_.colours.clear();
     handedColour_ = -1;
-    record_.forEachLine(size_,
-                        [this](double x1, double y1, double x2, double y2, std::uint32_t pixel) {
-                            hand(x1, y1, x2, y2, paletteIndex(pixel));
-                        });
+    const auto handOne = [this](double x1, double y1, double x2, double y2, std::uint32_t pixel) {
+        hand(x1, y1, x2, y2, paletteIndex(pixel));
+    };
+    record_.forEachLine(size_, handOne, true);
     stale_ = false;
 }
 

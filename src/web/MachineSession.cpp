@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <new>
 
 #include "interp/Messages.h"
 #include "interp/PaceChoices.h"
@@ -146,6 +147,10 @@ void MachineSession::stepBack() {
 void MachineSession::guarded(const std::function<void()>& command) {
     try {
         command();
+    } catch (const std::bad_alloc&) {
+        // The page's memory is the browser's to give: the run ends, the page goes on.
+        machine_.stop();
+        panel_.message("内存不足，运行已停止", interp::messages::errorTitle);
     } catch (const std::exception& failure) {
         machine_.stop();
         panel_.message(failure.what(), interp::messages::errorTitle);

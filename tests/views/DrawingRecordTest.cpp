@@ -11,15 +11,29 @@ namespace {
 constexpr float scale[4] = {0, 0, 10, 10};
 
 // The lines a record gives back, in pixels of a 100-pixel square.
-std::vector<std::string> linesOf(const DrawingRecord& record) {
+std::vector<std::string> linesOf(const DrawingRecord& record, bool withPoints = false) {
     std::vector<std::string> lines;
-    record.forEachLine(100, [&](double x1, double y1, double x2, double y2, std::uint32_t c) {
+    const auto line = [&](double x1, double y1, double x2, double y2, std::uint32_t c) {
         lines.push_back(std::to_string(static_cast<int>(x1)) + ',' +
                         std::to_string(static_cast<int>(y1)) + '-' +
                         std::to_string(static_cast<int>(x2)) + ',' +
                         std::to_string(static_cast<int>(y2)) + (c == runColour(0) ? "" : " other"));
-    });
+    };
+    record.forEachLine(100, line, withPoints);
     return lines;
+}
+
+// A page that draws a record again shows its plotted points too, as lines
+// from themselves to themselves in the foreground colour; a picture of lines leaves them out.
+TEST(ViewsDrawingRecord, PlottedPointsAreLinesOnlyWhenAskedFor) {
+    DrawingRecord record;
+    record.restart(scale, false);
+    record.line(0, 0, 1, 0, 1);
+    record.plot(3, 4);
+    record.line(1, 0, 2, 0, 1);
+    EXPECT_EQ(linesOf(record), (std::vector<std::string>{"0,0-10,0 other", "10,0-20,0 other"}));
+    EXPECT_EQ(linesOf(record, true),
+              (std::vector<std::string>{"0,0-10,0 other", "30,40-30,40", "10,0-20,0 other"}));
 }
 
 TEST(ViewsDrawingRecord, LinesThatContinueEachOtherInOneColourShareARun) {

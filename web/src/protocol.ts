@@ -46,7 +46,9 @@ export type PageMessage =
   // the top-left corner): a drag is the left button held alone.
   | { type: 'pointer'; buttons: 'none' | 'left' | 'other'; x: number; y: number }
   // The side of the square views in device pixels (default 481). Every view
-  // is then handed over whole again at that size (restart: true).
+  // is then handed over whole again at that size (restart: true), except one
+  // whose drawing outgrew what the worker keeps of it (32 MiB of points):
+  // the page scales the picture it has.
   | { type: 'viewSize'; size: number };
 
 // ---------------------------------------------------------------- worker → page
