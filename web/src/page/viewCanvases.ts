@@ -8,6 +8,18 @@ const cursors = { arrow: 'default', hand: 'grab', cross: 'crosshair' } as const;
 
 const css = ([r, g, b]: Rgb) => `rgb(${r},${g},${b})`;
 
+// A canvas at a new size with its picture scaled into it: the machine hands
+// a view over again at the new size, except one whose drawing outgrew what
+// the worker keeps, which goes on from the scaled picture.
+function resizeKeeping(canvas: HTMLCanvasElement, side: number): void {
+  const old = document.createElement('canvas');
+  old.width = canvas.width;
+  old.height = canvas.height;
+  old.getContext('2d')!.drawImage(canvas, 0, 0);
+  canvas.width = canvas.height = side;
+  canvas.getContext('2d')!.drawImage(old, 0, 0, side, side);
+}
+
 // The three views as canvases stacked on one place, one shown at a time: each
 // keeps what was drawn into it while hidden, and draws the new lines the
 // machine sends. Their side in device pixels is the machine's view size, so a
@@ -103,7 +115,7 @@ export class ViewCanvases {
     const side = Math.max(16, Math.round(Math.min(box.width, box.height) * devicePixelRatio));
     if (side === this.side || box.width === 0) return;
     this.side = side;
-    for (const c of this.canvases.values()) c.width = c.height = side;
+    for (const c of this.canvases.values()) resizeKeeping(c, side);
     this.post({ type: 'viewSize', size: side });
   }
 

@@ -140,3 +140,17 @@ test('the magnified view turns under a drag in 放大图旋转', async () => {
   await shot(page, 'laptop-magnified');
   await context.close();
 });
+
+test('a window made smaller draws the views again at their new size', async () => {
+  const { page, context } = await openPage(browser);
+  await runToEnd(page);
+  const before = await page.evaluate(() => (document.getElementById('view-plan') as HTMLCanvasElement).width);
+  await page.setViewportSize({ width: 1100, height: 620 });
+  await page.waitForFunction((old) => (document.getElementById('view-plan') as HTMLCanvasElement).width < old, before);
+  await page.waitForTimeout(300);
+  const side = await page.evaluate(() => (document.getElementById('view-plan') as HTMLCanvasElement).width);
+  const box = (await page.getByRole('img', { name: '平面图' }).boundingBox())!;
+  assert.equal(side, Math.round(box.width));
+  assert.ok((await drawnPixels(page, 'plan')) > 200);
+  await context.close();
+});
