@@ -269,7 +269,8 @@ for (const button of document.querySelectorAll<HTMLButtonElement>('[data-command
 $('settings-button').addEventListener('click', openParameters);
 $('clear-button').addEventListener('click', clearScreen);
 for (const radio of document.querySelectorAll<HTMLInputElement>('input[name=view]')) {
-  radio.addEventListener('change', () => radio.checked && chooseView(radio.value as 'plan' | 'axonometric'));
+  // A click on the button already checked shows its view again, as after 清屏.
+  radio.addEventListener('click', () => chooseView(radio.value as 'plan' | 'axonometric'));
 }
 const paceBox = $<HTMLSelectElement>('pace');
 paceBox.addEventListener('change', () => {
@@ -359,12 +360,12 @@ function started(r: Ready): void {
   if (parameterFields.some((f) => texts[f] !== r.parameters[f])) link.post({ type: 'parameters', texts });
   if (settings.method.key || settings.method.halfLoad || settings.method.bits) chooseMethod(settings.method);
   views.ready(r);
-  if (settings.view !== 'plan') link.post({ type: 'view', view: settings.view });
+  if (settings.view !== 'plan') chooseView(settings.view);
   refreshCommands();
   say('就绪');
 }
 
-let lastOption: Panel['option'] | null = null;
+let lastShown: Panel['shown'] | null = null;
 
 // While a run goes on, the editor follows it ten times a second at most: a
 // fast run moves through many lines a frame, and the read-outs matter more.
@@ -381,11 +382,14 @@ function showPanel(p: Panel): void {
   panel = p;
   readouts.show(p);
   showRunInEditor(p);
-  // The option buttons follow the machine when its choice changes, so a
-  // slice on its way does not undo a click the machine has not yet heard.
-  if (p.option !== lastOption) {
-    lastOption = p.option;
-    for (const radio of document.querySelectorAll<HTMLInputElement>('input[name=view]')) radio.checked = radio.value === p.option;
+  // The option buttons follow the view the machine shows when that changes
+  // (a Run shows the plan view), so a slice on its way does not undo a click
+  // the machine has not yet heard.
+  if (p.shown !== lastShown) {
+    lastShown = p.shown;
+    if (p.shown !== 'magnified') {
+      for (const radio of document.querySelectorAll<HTMLInputElement>('input[name=view]')) radio.checked = radio.value === p.shown;
+    }
   }
   showMarks(p);
   if (p.note) say(p.note);

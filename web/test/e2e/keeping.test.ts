@@ -14,10 +14,17 @@ test('a reload keeps the program and the settings', async () => {
   const { page, context } = await openPage(browser);
   await typeProgram(page, '%\nG01X5Y5\n%');
   await page.getByLabel('速度').selectOption({ label: '最快' });
+  await page.getByRole('radio', { name: '轴测图' }).check();
+  await page.getByRole('menuitem', { name: '教学' }).click();
+  await page.getByRole('menuitemradio', { name: '数字积分法' }).click();
   await page.reload();
   await ready(page);
   assert.equal(await editorText(page), '%\nG01X5Y5\n%');
   assert.equal(await page.getByLabel('速度').evaluate((s: HTMLSelectElement) => s.value), '最快');
+  await page.waitForFunction(() => !document.getElementById('view-axonometric')!.hidden);
+  assert.equal(await page.getByRole('radio', { name: '轴测图' }).isChecked(), true);
+  await page.getByRole('menuitem', { name: '教学' }).click();
+  assert.equal(await page.getByRole('menuitemradio', { name: '数字积分法' }).getAttribute('aria-checked'), 'true');
   await context.close();
 });
 

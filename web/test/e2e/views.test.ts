@@ -56,6 +56,9 @@ test('清屏 empties the editor, shows the magnified view, and keeps the program
   assert.equal(await kept.count(), 1);
   await kept.click();
   assert.match((await page.locator('.cm-content').textContent()) ?? '', /^%G90G00X10Y10/);
+  // The plan view's button, still checked, shows the plan view again.
+  await page.getByRole('radio', { name: '平面图' }).click();
+  await page.waitForFunction(() => !document.getElementById('view-plan')!.hidden);
   await context.close();
 });
 
