@@ -279,11 +279,12 @@ paceBox.addEventListener('change', () => {
   link.post({ type: 'pace', index: paceBox.selectedIndex });
 });
 
+// The run keys are the page's, also while a box is open: F5 never reloads it.
 document.addEventListener('keydown', (e) => {
-  if (messages.isOpen() || parameters.isOpen()) return;
   const c = runCommandKeys(e);
+  if (c) e.preventDefault();
+  if (messages.isOpen() || parameters.isOpen()) return;
   if (c) {
-    e.preventDefault();
     if (runActions[c].enabled!()) command(c);
   } else if (e.ctrlKey && !e.shiftKey && !e.altKey && e.key.toLowerCase() === 'o') {
     e.preventDefault();
