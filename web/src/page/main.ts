@@ -1,6 +1,6 @@
 import type { Command, Panel, ParameterTexts, Ready, WorkerMessage } from '../protocol';
 import { ProgramEditor, type LineMark } from './editor';
-import { Keeper, type KeptSettings } from './keeper';
+import { Keeper, type KeptSettings, type Store } from './keeper';
 import { MachineLink } from './machineLink';
 import { MenuBar, fillToolbar, type Action } from './menus';
 import { keptPaceIndex } from './pace';
@@ -9,7 +9,7 @@ import { ProgramFiles } from './programFiles';
 import { Readouts } from './readouts';
 import { copyName } from './recent';
 import { sampleProgram } from './sampleProgram';
-import { TabGuard, type TabRole } from './tabGuard';
+import { TabGuard, type TabChannel, type TabMessage, type TabRole } from './tabGuard';
 import { ViewCanvases } from './viewCanvases';
 import { Messages } from './messages';
 import { runCommandKeys } from './shortcuts';
@@ -25,8 +25,23 @@ let panel: Panel | null = null;
 let role: TabRole = 'asking';
 let asCopy = false;
 
+let readyNote = ''; // said with 就绪 once the machine has loaded
+
+// The browser's storage, or, where it refuses any (storage switched off for
+// pages), a store that lasts as long as the tab, and the user is told.
+function browserStore(): Store {
+  try {
+    localStorage.getItem('tarvo.program');
+    return localStorage;
+  } catch {
+    const items = new Map<string, string>();
+    readyNote = '；浏览器不允许此页保存数据：关闭此页前请用 文件 → 保存 下载程序';
+    return { getItem: (k) => items.get(k) ?? null, setItem: (k, v) => void items.set(k, v) };
+  }
+}
+
 const keeper = new Keeper(
-  localStorage,
+  browserStore(),
   { set: (f, ms) => setTimeout(f, ms), clear: (h) => clearTimeout(h as number) },
   (what) => say(`浏览器的存储已满，${what}没有保存：请用 文件 → 保存 下载一份`),
 );
@@ -67,11 +82,14 @@ const tabs = new TabGuard(
   (f, ms) => setTimeout(f, ms),
 );
 
-function broadcastChannel() {
+// Tabs hear each other on a broadcast channel; a browser without one has
+// each tab keep the program alone, as before.
+function broadcastChannel(): TabChannel {
+  if (typeof BroadcastChannel === 'undefined') return { post: () => {}, listen: () => {} };
   const channel = new BroadcastChannel('tarvo-program');
   return {
-    post: (m: Parameters<BroadcastChannel['postMessage']>[0]) => channel.postMessage(m),
-    listen: (h: (m: never) => void) => channel.addEventListener('message', (e) => h(e.data as never)),
+    post: (m) => channel.postMessage(m),
+    listen: (h) => channel.addEventListener('message', (e) => h(e.data as TabMessage)),
   };
 }
 
@@ -363,7 +381,7 @@ function started(r: Ready): void {
   views.ready(r);
   if (settings.view !== 'plan') chooseView(settings.view);
   refreshCommands();
-  say('就绪');
+  say(`就绪${readyNote}`);
 }
 
 let lastShown: Panel['shown'] | null = null;

@@ -60,3 +60,22 @@ test('a second tab is told, writes nothing unseen, and may take over or keep a c
   assert.deepEqual(recent[0], { name: '新文件（副本）.nc', text: 'G01X1' });
   await first.context.close();
 });
+
+test('a browser that keeps nothing for the page still runs it, and says to download the program', async () => {
+  const context = await browser.newContext();
+  await context.addInitScript(() => {
+    Object.defineProperty(window, 'localStorage', {
+      get() {
+        throw new DOMException('storage is switched off', 'SecurityError');
+      },
+    });
+    delete (window as { BroadcastChannel?: unknown }).BroadcastChannel;
+  });
+  const { page, problems } = await openPage(browser, undefined, context);
+  assert.equal(await page.locator('#status').textContent(), '就绪；浏览器不允许此页保存数据：关闭此页前请用 文件 → 保存 下载程序');
+  await typeProgram(page, '%\nG01X4\n%');
+  await page.waitForTimeout(800);
+  assert.equal(await page.getByRole('alert').filter({ hasText: '另一个标签页' }).count(), 0);
+  assert.deepEqual(problems, []);
+  await context.close();
+});
