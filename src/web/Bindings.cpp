@@ -7,6 +7,7 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
+#include "files/OpenRefusals.h"
 #include "interp/Messages.h"
 #include "interp/PaceChoices.h"
 #include "motion/Methods.h"
@@ -71,14 +72,15 @@ std::string_view pointerName(views::Pointer pointer) {
 
 constexpr views::View allViews[] = {views::View::Axonometric, views::View::Plan,
                                     views::View::Magnified};
-constexpr std::pair<std::string_view, MachineSession::Command> commandNames[] = {
-    {"run", MachineSession::Command::Run},
-    {"pause", MachineSession::Command::Pause},
-    {"stop", MachineSession::Command::Stop},
-    {"stepTick", MachineSession::Command::StepTick},
-    {"stepIteration", MachineSession::Command::StepIteration},
-    {"stepLine", MachineSession::Command::StepLine},
-    {"stepBack", MachineSession::Command::StepBack},
+// The commands by the names the page sends them under.
+constexpr std::pair<std::string_view, interp::RunCommand> commandNames[] = {
+    {"run", interp::RunCommand::Run},
+    {"pause", interp::RunCommand::Pause},
+    {"stop", interp::RunCommand::Stop},
+    {"stepTick", interp::RunCommand::StepTick},
+    {"stepIteration", interp::RunCommand::StepIteration},
+    {"stepLine", interp::RunCommand::StepLine},
+    {"stepBack", interp::RunCommand::StepBack},
 };
 
 val lineText(const LineText& l) {
@@ -145,7 +147,7 @@ val panelOf(MachineSession& session) {
           }));
     val enabled = val::object();
     for (const auto& [name, command] : commandNames) {
-        enabled.set(text(name), session.enabled(command));
+        enabled.set(text(name), interp::runCommandEnabled(m, command));
     }
     o.set("enabled", enabled);
     o.set("advancing", m.advancing());
@@ -215,7 +217,7 @@ val openFile(const std::string& name, const std::string& bytes) {
         o.set("text", text(*opened.text));
     } else {
         o.set("type", text("openRefused"));
-        o.set("title", text(openTitle));
+        o.set("title", text(files::openRefusedTitle));
         o.set("text", text(opened.refusal));
     }
     return o;
@@ -250,9 +252,12 @@ val setMethod(MachineSession& session, const std::string& key, bool halfLoad, in
 
 // False for a command the machine does not know.
 bool command(MachineSession& session, const std::string& name) {
-    const auto command = MachineSession::commandOfName(name);
-    if (command) session.command(*command);
-    return command.has_value();
+    for (const auto& [n, command] : commandNames) {
+        if (n != name) continue;
+        session.command(command);
+        return true;
+    }
+    return false;
 }
 
 // At most `ticks`, and no longer than `milliseconds` of work. A pace

@@ -63,66 +63,33 @@ std::optional<std::string> MachineSession::setMethod(std::string_view key, bool 
     return std::nullopt;
 }
 
-std::optional<MachineSession::Command> MachineSession::commandOfName(std::string_view name) {
-    constexpr std::pair<std::string_view, Command> names[] = {
-        {"run", Command::Run},
-        {"pause", Command::Pause},
-        {"stop", Command::Stop},
-        {"stepTick", Command::StepTick},
-        {"stepIteration", Command::StepIteration},
-        {"stepLine", Command::StepLine},
-        {"stepBack", Command::StepBack},
-    };
-    for (const auto& [n, command] : names) {
-        if (n == name) return command;
-    }
-    return std::nullopt;
-}
-
-void MachineSession::command(Command command) {
+void MachineSession::command(interp::RunCommand command) {
     guarded([&] {
         switch (command) {
-            case Command::Run:
+            case interp::RunCommand::Run:
                 if (!machine_.paused()) startProgram();
                 machine_.run(program_, parameters_);
                 break;
-            case Command::Pause:
+            case interp::RunCommand::Pause:
                 machine_.pause();
                 break;
-            case Command::Stop:
+            case interp::RunCommand::Stop:
                 machine_.stop();
                 break;
-            case Command::StepTick:
+            case interp::RunCommand::StepTick:
                 step(interp::Machine::StepUnit::Tick);
                 break;
-            case Command::StepIteration:
+            case interp::RunCommand::StepIteration:
                 step(interp::Machine::StepUnit::Step);
                 break;
-            case Command::StepLine:
+            case interp::RunCommand::StepLine:
                 step(interp::Machine::StepUnit::Line);
                 break;
-            case Command::StepBack:
+            case interp::RunCommand::StepBack:
                 stepBack();
                 break;
         }
     });
-}
-
-bool MachineSession::enabled(Command command) const {
-    switch (command) {
-        case Command::Run:
-        case Command::Stop:
-            return true;
-        case Command::Pause:
-            return machine_.advancing();
-        case Command::StepTick:
-        case Command::StepIteration:
-        case Command::StepLine:
-            return !machine_.advancing();
-        case Command::StepBack:
-            return machine_.canStepBack();
-    }
-    return false;
 }
 
 // A fresh run starts from the program the editor holds now; the caret is

@@ -12,6 +12,7 @@
 #include "interp/Pace.h"
 #include "interp/PaceReckoning.h"
 #include "interp/ParameterTexts.h"
+#include "interp/RunCommands.h"
 #include "web/CaretPlaces.h"
 #include "web/LineCanvas.h"
 #include "web/SlicePanel.h"
@@ -48,13 +49,10 @@ public:
     // and the registers' width N (0 automatic); why not, or nothing when taken.
     std::optional<std::string> setMethod(std::string_view key, bool halfLoad, int bits);
 
-    enum class Command { Run, Pause, Stop, StepTick, StepIteration, StepLine, StepBack };
-    static std::optional<Command> commandOfName(std::string_view name);
     // Does what the window's button or menu item does; what cannot act now
-    // does nothing. A failure that escapes the machine becomes a message box.
-    void command(Command command);
-    // Whether the command can act now, as the window greys it.
-    bool enabled(Command command) const;
+    // (interp::runCommandEnabled) does nothing. A failure that escapes the
+    // machine becomes a message box.
+    void command(interp::RunCommand command);
 
     // The 速度 box's entry (interp::paceChoices); the reckoning starts afresh.
     void setPace(std::size_t index);
@@ -82,7 +80,6 @@ public:
     SlicePanel& panel() { return panel_; }
     LineCanvas& canvas(views::View view);
     const interp::Machine& machine() const { return machine_; }
-    const interp::Parameters& parameters() const { return parameters_; }
 
 private:
     interp::Pace pace() const;

@@ -1,5 +1,6 @@
 #include "web/ProgramOpening.h"
 
+#include "files/OpenRefusals.h"
 #include "files/ProgramEncoding.h"
 #include "files/ProgramFile.h"
 
@@ -7,11 +8,10 @@ namespace tarvo::web {
 
 OpenedProgram openProgram(std::string_view name, std::string_view bytes) {
     if (bytes.size() > files::maxProgramBytes) {
-        return {std::nullopt, "文件超过 " + std::to_string(files::maxProgramBytes >> 20) +
-                                  " MiB：" + std::string(name)};
+        return {std::nullopt, files::unreadableText(files::ReadProblem::TooLarge, name)};
     }
     std::optional<files::DecodedProgram> program = files::ProgramEncoding::decode(bytes);
-    if (!program) return {std::nullopt, "文件不是 UTF-8 或 GBK 编码的文本：" + std::string(name)};
+    if (!program) return {std::nullopt, files::undecodableText(name)};
     return {std::move(program->text), {}};
 }
 

@@ -11,10 +11,8 @@ namespace tarvo::web {
 // byte-order mark), otherwise GB18030.
 struct OpenedProgram {
     std::optional<std::string> text;  // UTF-8; nothing when refused
-    std::string refusal;              // why, in the window's words, under openTitle
+    std::string refusal;              // why, in the window's words, under files::openRefusedTitle
 };
-
-inline constexpr std::string_view openTitle = "打开失败";
 
 // `name` is the file's name as the user chose it, for the message.
 OpenedProgram openProgram(std::string_view name, std::string_view bytes);

@@ -4,7 +4,9 @@
 
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { Harness, fastest, goldenRun, machineModule, type GoldenRun } from './workerSupport';
+import { readFileSync } from 'node:fs';
+import { resolve } from 'node:path';
+import { Harness, fastest, goldenRun, machineModule, root, type GoldenRun } from './workerSupport';
 
 const runs = [
   'sample-dl1',
@@ -84,4 +86,20 @@ test('the session holds the exact figures of the runner, in tenths of a millimet
     );
     session.delete();
   }
+});
+
+test('a full circle is warned of on its line, as the runner warns of it, and the run goes on', { timeout: 60000 }, async () => {
+  const h = new Harness(await machineModule());
+  harnesses.push(h);
+  await h.next('ready');
+  const folder = resolve(root, 'tests/golden/full-circle');
+  h.send({ type: 'pace', index: fastest });
+  h.send({ type: 'load', text: readFileSync(resolve(folder, 'program.nc'), 'utf8') });
+  const end = await h.command('run');
+  const stderr = readFileSync(resolve(folder, 'stderr'), 'utf8').trim().split('\n');
+  assert.deepEqual(end.panel.warningLines, stderr);
+  assert.deepEqual(end.panel.warnings, [{ line: 2, text: '整圆：终点与起点重合，本段不走' }]);
+  const report = readFileSync(resolve(folder, 'stdout'), 'utf8');
+  assert.equal(end.panel.ticks, Number(/after (\d+) ticks/.exec(report)![1]));
+  assert.deepEqual(h.modals(), []);
 });

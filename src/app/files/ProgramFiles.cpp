@@ -8,6 +8,7 @@
 
 #include "app/base/Prompts.h"
 #include "app/files/ProgramLoader.h"
+#include "files/OpenRefusals.h"
 #include "files/ProgramFile.h"
 #include "files/WholeFile.h"
 
@@ -25,24 +26,7 @@ QString shown(const QString& path) {
 
 // Why a file could not be read, in the user's words.
 QString unreadableText(files::ReadProblem problem, const QString& path) {
-    switch (problem) {
-        case files::ReadProblem::Missing:
-            return QStringLiteral("找不到文件：%1").arg(shown(path));
-        case files::ReadProblem::Folder:
-            return QStringLiteral("这是文件夹，不是文件：%1").arg(shown(path));
-        case files::ReadProblem::NotRegularFile:
-            return QStringLiteral("这不是普通文件（管道或设备）：%1").arg(shown(path));
-        case files::ReadProblem::LinkLoop:
-            return QStringLiteral("符号链接层数过多：%1").arg(shown(path));
-        case files::ReadProblem::TooLarge:
-            return QStringLiteral("文件超过 %1 MiB：%2")
-                .arg(files::maxProgramBytes >> 20)
-                .arg(shown(path));
-        case files::ReadProblem::None:
-        case files::ReadProblem::Failed:
-            break;
-    }
-    return QStringLiteral("无法读取文件：%1").arg(shown(path));
+    return QString::fromStdString(files::unreadableText(problem, shown(path).toStdString()));
 }
 
 }  // namespace
@@ -148,7 +132,8 @@ bool ProgramFiles::write(const QString& path) {
 }
 
 void ProgramFiles::load(const QString& path) {
-    const QString title = QStringLiteral("打开失败");
+    const QString title = QString::fromUtf8(files::openRefusedTitle.data(),
+                                            static_cast<qsizetype>(files::openRefusedTitle.size()));
     files::ProgramBytes file = files::readProgramFile(QFile::encodeName(path).toStdString());
     if (file.problem != files::ReadProblem::None) {
         prompts_.message(title, unreadableText(file.problem, path));
@@ -157,7 +142,7 @@ void ProgramFiles::load(const QString& path) {
     std::optional<files::DecodedProgram> program = files::ProgramEncoding::decode(file.bytes);
     if (!program) {
         prompts_.message(title,
-                         QStringLiteral("文件不是 UTF-8 或 GBK 编码的文本：%1").arg(shown(path)));
+                         QString::fromStdString(files::undecodableText(shown(path).toStdString())));
         return;
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();

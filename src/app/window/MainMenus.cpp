@@ -4,8 +4,10 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QToolBar>
+#include <utility>
 
 #include "app/window/ToolbarIcons.h"
+#include "interp/RunCommands.h"
 
 namespace tarvo::app {
 
@@ -63,10 +65,20 @@ void MainMenus::showEditCommands(bool shown) const {
     pasteText->setShortcut(shown ? pasteKey() : QKeySequence());
 }
 
-void MainMenus::enableRunCommands(bool advancing, bool canStepBack) const {
-    for (QAction* step : {stepTick, stepIteration, stepToLineEnd}) step->setEnabled(!advancing);
-    stepBack->setEnabled(canStepBack);
-    pauseRun->setEnabled(advancing);
+void MainMenus::enableRunCommands(const interp::Machine& machine) const {
+    using interp::RunCommand;
+    const std::pair<QAction*, RunCommand> items[] = {
+        {startRun, RunCommand::Run},
+        {pauseRun, RunCommand::Pause},
+        {stopRun, RunCommand::Stop},
+        {stepTick, RunCommand::StepTick},
+        {stepIteration, RunCommand::StepIteration},
+        {stepToLineEnd, RunCommand::StepLine},
+        {stepBack, RunCommand::StepBack},
+    };
+    for (const auto& [action, command] : items) {
+        action->setEnabled(interp::runCommandEnabled(machine, command));
+    }
 }
 
 MainMenus buildMainMenus(QMainWindow& window) {

@@ -5,6 +5,10 @@ class QMainWindow;
 class QMenu;
 class QToolBar;
 
+namespace tarvo::interp {
+class Machine;
+}
+
 namespace tarvo::app {
 
 // The menu bar and the toolbar of the main window, with the machine's names
@@ -32,10 +36,10 @@ struct MainMenus {
     // editor has the focus.
     void showEditCommands(bool shown) const;
 
-    // Only the run commands that can act now are enabled: the steps unless a
-    // run advances, step back when the run can go back, Pause while a run
-    // advances. The control panel's buttons follow their actions.
-    void enableRunCommands(bool advancing, bool canStepBack) const;
+    // Only the run commands that can act now are enabled
+    // (interp::runCommandEnabled). The control panel's buttons follow their
+    // actions.
+    void enableRunCommands(const interp::Machine& machine) const;
 };
 
 MainMenus buildMainMenus(QMainWindow& window);

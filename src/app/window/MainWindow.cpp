@@ -366,7 +366,7 @@ void MainWindow::commandDone() {
 }
 
 void MainWindow::enableRunCommands() {
-    menus_.enableRunCommands(machine_->advancing(), machine_->canStepBack());
+    menus_.enableRunCommands(*machine_);
 }
 
 void MainWindow::openParameters() {
