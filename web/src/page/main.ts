@@ -5,7 +5,7 @@ import { MachineLink } from './machineLink';
 import { MenuBar, fillToolbar, type Action } from './menus';
 import { keptPaceIndex } from './pace';
 import { ParameterDialog, parameterFields } from './parameterDialog';
-import { ProgramFiles } from './programFiles';
+import { ProgramFiles, download } from './programFiles';
 import { Readouts } from './readouts';
 import { copyName } from './recent';
 import { sampleProgram } from './sampleProgram';
@@ -163,6 +163,15 @@ const editActions = {
   paste: { caption: '粘贴', run: () => void clipboardCommand('paste') },
 };
 
+// The view on screen as a PNG file; a name without an extension gets ".png".
+async function saveViewPicture(): Promise<void> {
+  const typed = prompt('文件名', '视图.png');
+  if (!typed || !typed.trim()) return;
+  const picture = await views.picture();
+  if (!picture) return say('无法保存图片');
+  download(picture, /\.[^.]+$/.test(typed.trim()) ? typed.trim() : `${typed.trim()}.png`);
+}
+
 function openParameters(): void {
   const t = {} as ParameterTexts;
   parameterFields.forEach((f, i) => (t[f] = settings.parameters[i]));
@@ -211,6 +220,7 @@ new MenuBar($('menubar'), [
       'separator',
       fileActions.save,
       fileActions.saveAs,
+      { caption: '保存视图图片...', run: () => void saveViewPicture() },
       { caption: '最近打开', items: () => keeper.recent().map((p) => ({ caption: p.name, run: () => files.openRecent(p) })) },
     ],
   },

@@ -68,11 +68,7 @@ export class ProgramFiles {
     }
     if (!/\.[^.]+$/.test(name)) name += '.nc';
     const saved = this.ending === '\r\n' ? text.replace(/\n/g, '\r\n') : text;
-    const link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([saved], { type: 'text/plain;charset=utf-8' }));
-    link.download = name;
-    link.click();
-    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+    download(new Blob([saved], { type: 'text/plain;charset=utf-8' }), name);
     this.keeper.remember({ name, text });
   }
 
@@ -84,4 +80,13 @@ export class ProgramFiles {
     const name = this.name || `新文件 ${new Date().toLocaleTimeString('zh-CN', { hour12: false })}`;
     this.keeper.remember({ name, text });
   }
+}
+
+// Hands a file to the browser's downloads under a name.
+export function download(blob: Blob, name: string): void {
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(blob);
+  link.download = name;
+  link.click();
+  setTimeout(() => URL.revokeObjectURL(link.href), 1000);
 }

@@ -69,6 +69,11 @@ export class ViewCanvases {
     if (d.visible && (d.view !== this.shown || d.labels)) this.show(d.view);
   }
 
+  // The view on screen as a PNG picture, at the size it is drawn.
+  picture(): Promise<Blob | null> {
+    return new Promise((resolve) => this.canvases.get(this.shown)!.toBlob(resolve, 'image/png'));
+  }
+
   private show(view: ViewName): void {
     this.shown = view;
     for (const [name, c] of this.canvases) c.hidden = name !== view;

@@ -1,4 +1,5 @@
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { after, before, test } from 'node:test';
 import type { Browser, Page } from 'playwright-core';
 import { launch, openPage, phone, shot, typeProgram } from './page';
@@ -155,5 +156,19 @@ test('a window made smaller draws the views again at their new size', async () =
   const box = (await page.getByRole('img', { name: '平面图' }).boundingBox())!;
   assert.equal(side, Math.round(box.width));
   assert.ok((await drawnPixels(page, 'plan')) > 200);
+  await context.close();
+});
+
+test('保存视图图片... downloads the view on screen as a PNG picture', async () => {
+  const { page, context } = await openPage(browser);
+  await runToEnd(page);
+  page.once('dialog', (d) => d.accept('圆弧'));
+  const download = page.waitForEvent('download');
+  await page.getByRole('menuitem', { name: '文件' }).click();
+  await page.getByRole('menuitem', { name: '保存视图图片...' }).click();
+  const file = await download;
+  assert.equal(file.suggestedFilename(), '圆弧.png');
+  const bytes = readFileSync((await file.path())!);
+  assert.deepEqual([...bytes.subarray(1, 4)], [...Buffer.from('PNG')]);
   await context.close();
 });
