@@ -192,15 +192,31 @@ function chooseView(view: 'plan' | 'axonometric'): void {
   link.post({ type: 'view', view });
 }
 
+// 插补方法: the machine's methods, then 半加载 and the register width, which
+// only the textbook's digital integration ("dda") has.
 function methodActions(): Action[] {
   if (!ready) return [];
   const key = settings.method.key || ready.methods[0]?.key;
-  return ready.methods.map((m) => ({
-    caption: m.caption,
-    radio: true,
-    checked: () => m.key === key,
-    run: () => chooseMethod({ ...settings.method, key: m.key }),
-  }));
+  const integration = () => key === 'dda';
+  return [
+    ...ready.methods.map((m) => ({
+      caption: m.caption,
+      radio: true,
+      checked: () => m.key === key,
+      run: () => chooseMethod({ ...settings.method, key: m.key }),
+    })),
+    {
+      caption: '半加载',
+      checked: () => settings.method.halfLoad,
+      enabled: integration,
+      run: () => chooseMethod({ ...settings.method, halfLoad: !settings.method.halfLoad }),
+    },
+    {
+      caption: settings.method.bits === 0 ? '寄存器位数 N：自动...' : `寄存器位数 N：${settings.method.bits} 位...`,
+      enabled: integration,
+      run: () => void askBits(),
+    },
+  ];
 }
 
 function chooseMethod(method: KeptSettings['method']): void {
@@ -262,17 +278,6 @@ new MenuBar($('menubar'), [
     caption: '教学',
     entries: [
       { caption: '插补方法', items: methodActions },
-      {
-        caption: '半加载',
-        checked: () => settings.method.halfLoad,
-        run: () => chooseMethod({ ...settings.method, halfLoad: !settings.method.halfLoad }),
-      },
-      {
-        get caption() {
-          return settings.method.bits === 0 ? '寄存器位数 N：自动...' : `寄存器位数 N：${settings.method.bits} 位...`;
-        },
-        run: () => void askBits(),
-      },
     ],
   },
 ]);
@@ -354,7 +359,12 @@ function heard(m: WorkerMessage): void {
     case 'parameters':
       return parametersAnswered(m);
     case 'method':
-      if (!m.accepted && m.text) say(m.text);
+      // Only a method kept from an older page can be refused: the machine's own takes its place.
+      if (!m.accepted) {
+        settings.method = { key: '', halfLoad: false, bits: 0 };
+        keepSettings();
+        if (m.text) say(m.text);
+      }
       return;
     case 'failed':
       ready = null;

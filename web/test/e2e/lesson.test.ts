@@ -99,3 +99,25 @@ test('a full circle is marked in amber on its line with the warning, and the run
   assert.equal(await page.getByRole('dialog').count(), 0);
   await context.close();
 });
+
+test('the textbook DDA, half loaded, in registers of 8 bits, ends where the runner ends', async () => {
+  const { page, context } = await openPage(browser);
+  const teach = () => page.getByRole('menuitem', { name: '教学' }).click();
+  await teach();
+  assert.equal(await page.getByRole('menuitemcheckbox', { name: '半加载' }).isDisabled(), true);
+  await page.getByRole('menuitemradio', { name: '数字积分法' }).click();
+  await teach();
+  await page.getByRole('menuitemcheckbox', { name: '半加载' }).click();
+  await teach();
+  await page.getByRole('menuitem', { name: '寄存器位数 N：自动...' }).click();
+  await page.getByRole('dialog', { name: '寄存器位数 N' }).getByLabel('位数').selectOption({ label: '8 位' });
+  await page.getByRole('dialog', { name: '寄存器位数 N' }).getByRole('button', { name: '确定' }).click();
+  await teach();
+  assert.equal(await page.getByRole('menuitem', { name: '寄存器位数 N：8 位...' }).count(), 1);
+  await page.keyboard.press('Escape');
+  await page.getByLabel('速度').selectOption({ label: '最快' });
+  await page.keyboard.press('F5');
+  await ended(page);
+  assert.deepEqual(await readouts(page), runnerEnd(sample, ['--method', 'dda', '--half-load', '--bits', '8']));
+  await context.close();
+});
