@@ -6,6 +6,7 @@ import {
   GutterMarker,
   ViewPlugin,
   gutter,
+  highlightSpecialChars,
   keymap,
   lineNumbers,
   type DecorationSet,
@@ -56,6 +57,14 @@ const colourTheme = EditorView.baseTheme({
   '.cm-word-ignored': { color: '#8c8c8c' },
   '.cm-word-mark': { color: '#b86200' },
 });
+
+function carriageReturnMark(code: number, description: string | null): HTMLElement {
+  const mark = document.createElement('span');
+  mark.textContent = code === 13 ? '↵' : '•';
+  mark.title = description ?? '';
+  mark.className = 'cm-cr';
+  return mark;
+}
 
 // A program error or warning marked on its line (from 0), the message its tooltip.
 export interface LineMark {
@@ -145,6 +154,12 @@ export class ProgramEditor {
 
   constructor(parent: HTMLElement, changed: () => void) {
     const extensions: Extension[] = [
+      // Lines end at line feeds only, as the interpreter counts them: a CR
+      // that ends no line stays in its line, shown as ↵ (the interpreter
+      // skips it), so a mark lands on the line the machine names.
+      EditorState.lineSeparator.of('\n'),
+      highlightSpecialChars({ render: carriageReturnMark, specialChars: /\r/g }),
+      EditorView.clipboardInputFilter.of((text) => text.replace(/\r\n/g, '\n')),
       lineNumbers(),
       markerGutter,
       history(),
@@ -171,9 +186,11 @@ export class ProgramEditor {
   }
 
   // The whole text replaced, by a file or a kept program rather than by typing.
+  // CR LF pairs become line feeds; ProgramFiles saves them back.
   setText(text: string): void {
     this.replacing = true;
-    this.view.dispatch({ changes: { from: 0, to: this.view.state.doc.length, insert: text }, selection: { anchor: 0 } });
+    const insert = text.replace(/\r\n/g, '\n');
+    this.view.dispatch({ changes: { from: 0, to: this.view.state.doc.length, insert }, selection: { anchor: 0 } });
     this.replacing = false;
     this.lastCaret = -1;
   }

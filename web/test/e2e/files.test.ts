@@ -2,7 +2,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { after, before, test } from 'node:test';
 import type { Browser, Page } from 'playwright-core';
-import { launch, openPage, typeProgram } from './page';
+import { launch, openPage, readouts, runnerEnd, typeProgram } from './page';
 
 let browser: Browser;
 before(async () => (browser = await launch()));
@@ -70,5 +70,18 @@ test('a file dropped on the page opens as 打开... opens it', async () => {
   await page.dispatchEvent('#views', 'drop', { dataTransfer: drop });
   await page.getByRole('heading', { name: 'dropped.nc' }).waitFor();
   assert.equal(await editorText(page), '%\nG01X3\n%\n');
+  await context.close();
+});
+
+test('a CR that ends no line stays in its line as ↵, and the program runs as the runner runs the file', async () => {
+  const { page, context } = await openPage(browser);
+  const program = '%\r\nG01X5\rY3\r\nG01X7\r\n%\r\n';
+  await openFile(page, 'cr.nc', Buffer.from(program));
+  await page.getByRole('heading', { name: 'cr.nc' }).waitFor();
+  assert.equal(await editorText(page), '%\nG01X5↵Y3\nG01X7\n%\n');
+  await page.getByLabel('速度').selectOption({ label: '最快' });
+  await page.keyboard.press('F5');
+  await page.waitForFunction(() => !document.querySelector<HTMLButtonElement>('[data-command=stepBack]')!.disabled && document.querySelector<HTMLButtonElement>('[data-command=pause]')!.disabled);
+  assert.deepEqual(await readouts(page), runnerEnd(program));
   await context.close();
 });
