@@ -37,8 +37,9 @@ export type PageMessage =
   | { type: 'command'; command: Command }
   // The 速度 box: an index into Ready.paces. Takes effect at once.
   | { type: 'pace'; index: number }
-  // Shows a view (主视图 is 'plan'); the machine itself shows the plan view
-  // at Run and the magnified one at a drag mode.
+  // Shows a view (主视图 is 'plan'; 清屏.. shows 'magnified' after emptying
+  // the editor); the machine itself shows the plan view at Run and the
+  // magnified one at a drag mode.
   | { type: 'view'; view: ViewName }
   // 视图 → 放大图平移 / 放大图旋转: shows the magnified view in that drag mode.
   | { type: 'drag'; mode: 'pan' | 'rotate' }
@@ -49,7 +50,35 @@ export type PageMessage =
   // is then handed over whole again at that size (restart: true), except one
   // whose drawing outgrew what the worker keeps of it (32 MiB of points):
   // the page scales the picture it has.
-  | { type: 'viewSize'; size: number };
+  | { type: 'viewSize'; size: number }
+  // ---- the teaching tools
+  // 插补过程表: the kept rows first … first + count - 1 by serial (see
+  // TableState), in the textbook's columns or (registers: true) as the
+  // machine's registers (机床寄存器). Answered by 'tableRows'; the page asks
+  // only for the rows it shows, again whenever TableState.revision changes.
+  | { type: 'tableRows'; first: number; count: number; registers: boolean }
+  // 导出 CSV: answered by 'tableCsv' with the bytes the desktop writes.
+  | { type: 'tableCsv' }
+  // 先答后看 on or off.
+  | { type: 'answersOn'; on: boolean }
+  // The question's feed button pressed (x, y each −1, 0 or 1 as in
+  // TableState.feeds), with the new F as typed ('' when none): both marked.
+  | { type: 'answerFeed'; feed: { x: number; y: number }; deviation: string }
+  // Enter in the new-F field alone: only F is marked.
+  | { type: 'answerDeviation'; deviation: string }
+  // The overflows ticked (JRx 溢出, JRy 溢出) and 提交.
+  | { type: 'answerOverflow'; x: boolean; y: boolean }
+  // 脉冲时序图: the kept ticks from … to (tick numbers of the run, from 1,
+  // both included, see PulseState). Answered by 'pulses'.
+  | { type: 'pulses'; from: number; to: number }
+  // The linked selection, chosen in one tool: a row of the table (serial,
+  // null for none), a tick of the timing diagram, a line of the editor
+  // (from 0), or a press in the plan view at its pixels (the newest step
+  // point within 5 pixels). Answered by 'selected'.
+  | { type: 'select'; serial: number | null }
+  | { type: 'selectTick'; tick: number }
+  | { type: 'selectLine'; line: number }
+  | { type: 'selectPoint'; x: number; y: number };
 
 // ---------------------------------------------------------------- worker → page
 
@@ -61,6 +90,13 @@ export type WorkerMessage =
   | { type: 'parameters'; accepted: true }
   | { type: 'parameters'; accepted: false; field: ParameterField; text: string; title: string }
   | { type: 'method'; accepted: boolean; text?: string }
+  | TableRows
+  // The table's CSV export, UTF-8 with a byte-order mark, byte for byte
+  // what the desktop's 导出 CSV writes; the page offers it for download.
+  | { type: 'tableCsv'; bytes: ArrayBuffer }
+  | Pulses
+  // The step selected in every tool, or null: none, or the row is gone.
+  | { type: 'selected'; selection: Selection | null }
   // The module could not be loaded or a call failed unexpectedly: the page
   // says so; the machine is gone.
   | { type: 'failed'; text: string };
@@ -126,6 +162,92 @@ export interface Panel {
   note: string | null; // a passing note for the status line, e.g. the cut was thinned
 }
 
+// ---------------------------------------------------------------- teaching tools
+
+export interface ColumnTitle {
+  caption: string; // with its unit, as the table's header shows it
+  tip: string;
+}
+
+// 先答后看's question: the oldest hidden row, the one the answers go to.
+export interface Question {
+  serial: number;
+  // 'feedAndDeviation': the feed buttons and a new-F field (逐点比较);
+  // 'feed': the feed buttons alone; 'overflow': JRx/JRy 溢出 and 提交.
+  form: 'feedAndDeviation' | 'feed' | 'overflow';
+  feedAsked: boolean; // the feed is still to be answered
+  deviationAsked: boolean; // the new F is still to be answered
+}
+
+// The interpolation table as it stands, in every slice: the rows kept are
+// the serials first … end - 1 (serials never restart; the oldest go past
+// 200 000 rows). Rows from `segment` on belong to the segment under way
+// (shaded).
+export interface TableState {
+  first: number;
+  end: number;
+  segment: number;
+  revision: number; // changes whenever a kept row may read otherwise: ask again
+  caption: string; // the line above the table
+  columns: ColumnTitle[]; // the textbook's columns for the rows' method
+  registerColumns: ColumnTitle[]; // the 机床寄存器 face's columns
+  answersOn: boolean;
+  // "答对 2 / 3", shown while 先答后看 is on or an answer was given; or
+  // the notice "新偏差 F 应为整数，如 −3" after a refused F (red).
+  score: string | null;
+  scoreIsNotice: boolean;
+  question: Question | null;
+  // The question's feed buttons, in order: caption ("+X") and feed.
+  feeds: { caption: string; x: number; y: number }[];
+}
+
+export interface TableRow {
+  serial: number;
+  line: number; // the program line, from 0
+  tick: number; // the run's timer tick that made it, from 1
+  // The cells' texts, "\n" where the desktop breaks a cell's lines. A hidden
+  // row (先答后看) has its cells from the third on as "?".
+  cells: string[];
+  hidden: boolean;
+  // The answered cells' marks, by column: true ✓ (green), false ✗ (red).
+  marks: { column: number; right: boolean }[];
+  marksText: string; // the marks explained with the formula, the cells' tip; '' for none
+}
+
+export interface TableRows {
+  type: 'tableRows';
+  first: number; // as asked, within the rows kept
+  registers: boolean;
+  revision: number; // of the TableState they were read at
+  rows: TableRow[];
+}
+
+// The pulse timing diagram's record of the kept ticks: one entry per tick.
+export interface PulseState {
+  firstTick: number; // the oldest kept tick (0 when none)
+  lastTick: number; // the newest (0 when none)
+  revision: number; // changes on every tick and every fresh run
+}
+
+export interface Pulses {
+  type: 'pulses';
+  from: number; // the first tick given
+  ticks: Float64Array; // tick numbers of the run
+  lines: Int32Array; // the program line the editor marks, from 0
+  bits: Uint8Array; // the output byte after the tick: bit i is output i
+  timers: Uint8Array; // 1 the interpreter's timer, 2 the interpolation timer
+}
+
+// A selected step in every tool.
+export interface Selection {
+  serial: number; // its row in the table
+  tick: number; // the timing diagram's cursor
+  line: number; // the editor's line, from 0, selected whole
+  // Its step point in each view's pixels (the plan view rings it); null in
+  // the magnified view, which shows the cut, not points.
+  points: Record<ViewName, [number, number] | null>;
+}
+
 // What one view drew since the last slice. Coordinates are pixels of the
 // square view (0 … viewSize, from the top-left corner).
 export interface Drawing {
@@ -150,4 +272,8 @@ export interface Slice {
   panel: Panel;
   modals: Modal[]; // message boxes to show, in order, since the last slice
   drawings: Drawing[]; // only the views that changed; buffers are transferred
+  table: TableState;
+  pulses: PulseState;
+  // A fresh run or a step back takes the selection away; null while it stands.
+  selectionCleared: boolean;
 }
