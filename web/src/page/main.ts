@@ -6,10 +6,9 @@ import { MenuBar, fillToolbar, type Action } from './menus';
 import { keptPaceIndex } from './pace';
 import { ParameterDialog, parameterFields } from './parameterDialog';
 import { ProgramFiles, download } from './programFiles';
+import { ProgramSharing } from './programSharing';
 import { Readouts } from './readouts';
-import { copyName } from './recent';
 import { sampleProgram } from './sampleProgram';
-import { TabGuard, type TabChannel, type TabMessage, type TabRole } from './tabGuard';
 import { ViewCanvases } from './viewCanvases';
 import { Messages } from './messages';
 import { runCommandKeys } from './shortcuts';
@@ -22,8 +21,6 @@ const say = (text: string): void => {
 
 let ready: Ready | null = null;
 let panel: Panel | null = null;
-let role: TabRole = 'asking';
-let asCopy = false;
 
 let readyNote = ''; // said with 就绪 once the machine has loaded
 
@@ -59,52 +56,20 @@ const parameters = new ParameterDialog($<HTMLDialogElement>('parameters'), (text
 // Every edit is kept, unless another tab keeps the program; the machine gets
 // the text before its next fresh run.
 let loadedText: string | null = null;
-let unkept = false; // edited while this tab may not keep the program
-const program = () => ({ name: files.name, text: editor.text() });
+const sharing = new ProgramSharing(
+  keeper,
+  () => ({ name: files.name, text: editor.text() }),
+  $('tabbar'),
+  (name) => files.rename(name),
+  say,
+);
 function edited(): void {
   editor.showMarks([]);
   $('problem').textContent = '';
   errorDismissed = currentErrorKey;
   refreshToolbar();
-  unkept = !(role === 'keeper' || asCopy);
-  if (!unkept) keeper.keepProgram(program, asCopy);
+  sharing.edited();
 }
-
-const tabs = new TabGuard(
-  crypto.getRandomValues(new Uint32Array(2)).join('-'),
-  broadcastChannel(),
-  (r) => {
-    role = r;
-    $('tabbar').hidden = r !== 'other' || asCopy;
-    // What was typed before this tab knew it keeps the program.
-    if (r === 'keeper' && unkept) keeper.keepProgram(program);
-  },
-  (f, ms) => setTimeout(f, ms),
-);
-
-// Tabs hear each other on a broadcast channel; a browser without one has
-// each tab keep the program alone, as before.
-function broadcastChannel(): TabChannel {
-  if (typeof BroadcastChannel === 'undefined') return { post: () => {}, listen: () => {} };
-  const channel = new BroadcastChannel('tarvo-program');
-  return {
-    post: (m) => channel.postMessage(m),
-    listen: (h) => channel.addEventListener('message', (e) => h(e.data as TabMessage)),
-  };
-}
-
-$('takeover').addEventListener('click', () => {
-  tabs.takeOver();
-  keeper.keepProgram(program);
-});
-$('keepcopy').addEventListener('click', () => {
-  asCopy = true;
-  $('tabbar').hidden = true;
-  files.name = copyName(files.name || '新文件.nc', keeper.recent());
-  $('file-caption').textContent = files.name;
-  keeper.keepProgram(program, true);
-  say(`此页的程序另存为副本“${files.name}”，在 文件 → 最近打开 中`);
-});
 
 // ---------------------------------------------------------------- commands
 

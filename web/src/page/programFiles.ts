@@ -22,11 +22,15 @@ export class ProgramFiles {
 
   // The program as kept or as opened: its text replaces the editor's.
   show(name: string, text: string): void {
-    this.name = name;
+    this.rename(name);
     this.ending = lineEnding(text);
     this.editor.setText(text);
-    this.caption.textContent = name || '新文件';
     this.changed();
+  }
+
+  rename(name: string): void {
+    this.name = name;
+    this.caption.textContent = name || '新文件';
   }
 
   newProgram(): void {
