@@ -52,7 +52,9 @@ const server = createServer(async (request, response) => {
   else createReadStream(file).pipe(response);
 });
 
+// Port 0 takes any free port; the addresses name the one taken.
 server.listen(port, '0.0.0.0', () => {
+  const { port } = server.address();
   console.log(`Serving ${root} (Ctrl+C stops)`);
   console.log(`  on this machine:        http://localhost:${port}/`);
   const addresses = Object.values(networkInterfaces())
