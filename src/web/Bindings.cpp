@@ -14,8 +14,10 @@
 #include "motion/NumberText.h"
 #include "motion/RegisterWidth.h"
 #include "views/Palette.h"
+#include "web/ComparisonBindings.h"
 #include "web/MachineSession.h"
 #include "web/ProgramOpening.h"
+#include "web/TeachingBindings.h"
 
 namespace tarvo::web {
 
@@ -205,6 +207,9 @@ val takeSlice(MachineSession& session) {
         if (canvas.hasNews()) drawings.call<void>("push", drawingOf(view, canvas));
     }
     o.set("drawings", drawings);
+    o.set("table", tableState(session));
+    o.set("pulses", pulseState(session));
+    o.set("selectionCleared", takeSelectionCleared(session));
     return o;
 }
 
@@ -328,7 +333,23 @@ EMSCRIPTEN_BINDINGS(tarvo_machine) {
         .function("drag", &drag)
         .function("pointerMoved", &pointerMoved)
         .function("setViewSize", &MachineSession::setViewSize)
-        .function("figures", &figures);
+        .function("figures", &figures)
+        .function("tableRows", &tableRows)
+        .function("tableCsv", &tableCsv)
+        .function("answersOn", &answersOn)
+        .function("answerFeed", &answerFeed)
+        .function("answerDeviation", &answerDeviation)
+        .function("answerOverflow", &answerOverflow)
+        .function("pulses", &pulses)
+        .function("select", &select)
+        .function("selectTick", &selectTick)
+        .function("selectLine", &selectLine)
+        .function("selectPoint", &selectPoint)
+        .function("idealPath", &idealPath)
+        .function("compare", &compare)
+        .function("advanceComparison", &advanceComparison)
+        .function("cancelComparison", &cancelComparison)
+        .function("comparisonResult", &comparisonResult);
     emscripten::function("openFile", &openFile);
 }
 

@@ -45,6 +45,8 @@ public:
     // A pixel of the view (from its top-left corner) in its user units.
     float userX(double pixel) const;
     float userY(double pixel) const;
+    // From its user units to pixels of the view.
+    const views::PixelMap& pixelMap() const { return map_; }
 
     struct Label {
         int left, top;  // twips

@@ -8,6 +8,7 @@
 #include "interp/PaceChoices.h"
 #include "motion/Methods.h"
 #include "motion/RegisterWidth.h"
+#include "views/Projection.h"
 
 namespace tarvo::web {
 
@@ -26,7 +27,9 @@ std::size_t standardPaceIndex() {
 }  // namespace
 
 MachineSession::MachineSession()
-    : machine_(panel_, {linez_, linep_, liner_}, cutBudget), paceIndex_(standardPaceIndex()) {
+    : machine_(panel_, {linez_, linep_, liner_}, cutBudget),
+      tools_(machine_),
+      paceIndex_(standardPaceIndex()) {
     machine_.takeParameters(parameters_);
     // The panel is told of changes only: it starts from the byte at rest.
     for (std::size_t i = 0; i < panel_.bits.size(); ++i) {
@@ -98,17 +101,21 @@ void MachineSession::startProgram() {
     panel_.startProgram();
     places_ = CaretPlaces(program_);
     started_ = true;
+    tools_.freshRun();
 }
 
 void MachineSession::step(interp::Machine::StepUnit unit) {
     if (machine_.idle()) startProgram();
+    const std::uint64_t from = tools_.table().endSerial();
     machine_.step(unit, program_, parameters_);
+    tools_.stepped(from);
 }
 
 void MachineSession::stepBack() {
     if (!machine_.canStepBack()) return;
     panel_.restartProgram();
     machine_.stepBack();
+    tools_.steppedBack();
 }
 
 void MachineSession::guarded(const std::function<void()>& command) {
@@ -122,6 +129,15 @@ void MachineSession::guarded(const std::function<void()>& command) {
         machine_.stop();
         panel_.message(failure.what(), interp::messages::errorTitle);
     }
+}
+
+void MachineSession::compare(std::array<motion::MethodChoice, 2> choices) {
+    if (comparison_) comparison_->cancel();
+    for (motion::MethodChoice& choice : choices) {
+        choice.halfLoad =
+            choice.halfLoad && choice.interpolation == motion::Interpolation::Integration;
+    }
+    comparison_ = std::make_unique<Comparison>(program_, parameters_, choices);
 }
 
 void MachineSession::setPace(std::size_t index) {
@@ -169,6 +185,43 @@ void MachineSession::setViewSize(int size) {
 
 CaretPlace MachineSession::caret() {
     return places_.at(panel_.caret);
+}
+
+std::optional<std::uint64_t> MachineSession::rowAt(double x, double y) const {
+    const teach::StepTable& table = tools_.table();
+    const views::PixelMap& map = linep_.pixelMap();
+    std::optional<std::uint64_t> nearest;
+    double best = 0;
+    // Newest first, so of the steps on one point the newest wins.
+    for (std::uint64_t serial = table.endSerial(); serial-- > table.firstSerial();) {
+        const motion::ToolPoint p = table.at(serial).point;
+        const double dx = map.x(static_cast<float>(p.x.toDouble())) - x;
+        const double dy = map.y(static_cast<float>(p.y.toDouble())) - y;
+        const double distance2 = dx * dx + dy * dy;
+        if (distance2 > TeachingTools::reach * TeachingTools::reach ||
+            (nearest && distance2 >= best)) {
+            continue;
+        }
+        best = distance2;
+        nearest = serial;
+    }
+    return nearest;
+}
+
+std::optional<std::pair<double, double>> MachineSession::pointOf(std::uint64_t serial,
+                                                                 views::View view) {
+    const motion::ToolPoint p = tools_.table().at(serial).point;
+    const double x = p.x.toDouble(), y = p.y.toDouble(), z = p.z.toDouble();
+    if (view == views::View::Plan) {
+        const views::PixelMap& map = linep_.pixelMap();
+        return std::pair{map.x(static_cast<float>(x)), map.y(static_cast<float>(y))};
+    }
+    if (view == views::View::Axonometric) {
+        const views::UV uv = views::project(x, y, z);
+        const views::PixelMap& map = linez_.pixelMap();
+        return std::pair{map.x(static_cast<float>(uv.u)), map.y(static_cast<float>(uv.v))};
+    }
+    return std::nullopt;
 }
 
 LineCanvas& MachineSession::canvas(views::View view) {

@@ -4,9 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "interp/Machine.h"
 #include "interp/Pace.h"
@@ -14,8 +16,10 @@
 #include "interp/ParameterTexts.h"
 #include "interp/RunCommands.h"
 #include "web/CaretPlaces.h"
+#include "web/Comparison.h"
 #include "web/LineCanvas.h"
 #include "web/SlicePanel.h"
+#include "web/TeachingTools.h"
 
 namespace tarvo::web {
 
@@ -77,7 +81,21 @@ public:
     // Where the caret stands in the run's program.
     CaretPlace caret();
 
+    // The newest kept row whose step point lies nearest a pixel of the plan
+    // view, within TeachingTools::reach; none where no step point is that near.
+    std::optional<std::uint64_t> rowAt(double x, double y) const;
+    // A kept row's step point in a view's pixels; none in the magnified view,
+    // which shows the cut, not the points.
+    std::optional<std::pair<double, double>> pointOf(std::uint64_t serial, views::View view);
+
+    // 方法对比 of the program loaded, with the parameters of the next fresh
+    // run, under two methods (半加载 only for digital integration); a
+    // comparison under way is cancelled first.
+    void compare(std::array<motion::MethodChoice, 2> choices);
+    Comparison* comparison() { return comparison_.get(); }
+
     SlicePanel& panel() { return panel_; }
+    TeachingTools& tools() { return tools_; }
     LineCanvas& canvas(views::View view);
     const interp::Machine& machine() const { return machine_; }
 
@@ -93,10 +111,12 @@ private:
     SlicePanel panel_;
     LineCanvas linez_, linep_, liner_;
     interp::Machine machine_;
+    TeachingTools tools_;
     interp::Parameters parameters_;
     bool started_ = false;  // a run has been started since the session was made
     std::string program_;
     CaretPlaces places_;
+    std::unique_ptr<Comparison> comparison_;
     std::size_t paceIndex_;
     interp::PaceReckoning reckoning_;
 };

@@ -78,7 +78,47 @@ export type PageMessage =
   | { type: 'select'; serial: number | null }
   | { type: 'selectTick'; tick: number }
   | { type: 'selectLine'; line: number }
-  | { type: 'selectPoint'; x: number; y: number };
+  | { type: 'selectPoint'; x: number; y: number }
+  // The plan view's overlay (教学 → 显示理想轨迹, 突出所选行的步点): the exact
+  // path of the finished segments from index `from` on (0 for all, or the
+  // IdealPath.finished the page has already drawn, as long as IdealPath.run
+  // and the view's size stay the same), the segment under way, the read-out,
+  // and the steps of a picked program line (from 0; -1 for none). Answered
+  // by 'idealPath'.
+  | { type: 'idealPath'; from: number; line: number }
+  // 教学 → 方法对比: 对比 runs the loaded program with the parameters of the
+  // next fresh run under method A, then B (keys of Ready.methods; 半加载 counts
+  // for digital integration only), in slices, while the worker answers
+  // everything else. Answered at once by 'compared' with running: true, and
+  // by another when done. A new 对比 cancels the one under way.
+  | { type: 'compare'; a: { key: string; halfLoad: boolean }; b: { key: string; halfLoad: boolean } }
+  // 取消: the comparison ends with what it ran so far ("已取消，只比较已走的部分。").
+  | { type: 'cancelCompare' }
+  // ---- 练习 (answered by 'exercise' with the panel's state, unless said otherwise)
+  // The attempts counted on this browser so far (ExerciseState.savedAttempts,
+  // kept by the page); send it before the first 开始. Answered by 'exercise'.
+  | { type: 'exerciseAttempts'; saved: string }
+  // 新代码: a fresh code from the time. Answered by 'exerciseCode'.
+  | { type: 'exerciseCode' }
+  // 开始 with the code as typed, 姓名 and 学号 (trimmed by the page), and the
+  // local date (YYYY-MM-DD) and time (HH:MM:SS) read off the page's clock.
+  | { type: 'exerciseStart'; code: string; name: string; number: string; date: string; time: string }
+  // A feed pressed with the new F as typed ('' for none: 未答).
+  | { type: 'exerciseFeed'; feed: { x: number; y: number }; deviation: string }
+  // Enter in the F field: only checks it.
+  | { type: 'exerciseDeviation'; deviation: string }
+  | { type: 'exerciseOverflow'; x: boolean; y: boolean }
+  // 下一题 / 看成绩.
+  | { type: 'exerciseNext' }
+  // 导出 CSV (early or at the score) and 导出网页: answered by 'exerciseFile'.
+  | { type: 'exerciseCsv' }
+  | { type: 'exerciseReport' }
+  // 工作单 / 答案 of a code, as the runner's --worksheet / --answers write
+  // them. Answered by 'worksheet'.
+  | { type: 'worksheet'; code: string; answers: boolean }
+  // 班级汇总 of the students' exercise files (bytes null: the browser could
+  // not read it), and the date printed on the page. Answered by 'classSummary'.
+  | { type: 'classSummary'; files: { name: string; bytes: ArrayBuffer | null }[]; date: string };
 
 // ---------------------------------------------------------------- worker → page
 
@@ -97,6 +137,15 @@ export type WorkerMessage =
   | Pulses
   // The step selected in every tool, or null: none, or the row is gone.
   | { type: 'selected'; selection: Selection | null }
+  | IdealPath
+  | Compared
+  | ExerciseState
+  | { type: 'exerciseCode'; code: string }
+  // The file to download: CSV bytes (UTF-8 with BOM) or the HTML page's text.
+  | { type: 'exerciseFile'; kind: 'csv'; bytes: ArrayBuffer }
+  | { type: 'exerciseFile'; kind: 'html'; text: string }
+  | { type: 'worksheet'; code?: string; html?: string; refused?: string } // refused: "练习码应为 5 个字符"
+  | ClassSummaryAnswer
   // The module could not be loaded or a call failed unexpectedly: the page
   // says so; the machine is gone.
   | { type: 'failed'; text: string };
@@ -236,6 +285,96 @@ export interface Pulses {
   lines: Int32Array; // the program line the editor marks, from 0
   bits: Uint8Array; // the output byte after the tick: bit i is output i
   timers: Uint8Array; // 1 the interpreter's timer, 2 the interpolation timer
+}
+
+// The plan view's overlay, drawn over its picture, never into it. Lines are
+// x1, y1, x2, y2 in the plan view's pixels.
+export interface IdealPath {
+  type: 'idealPath';
+  run: number; // fresh runs since the worker started: another run, draw afresh
+  from: number; // the first finished segment in `lines`
+  finished: number; // finished segments of the run: ask from here next time
+  lines: Float32Array; // the exact path of the finished segments from `from` on, one pixel wide
+  current: Float32Array; // of the segment under way, drawn afresh each time
+  steps: Float32Array; // the picked line's steps, three pixels wide, round caps
+  // "偏差：本段 0.50 脉冲 (0.050 mm)  全程 0.71 脉冲 (0.071 mm)" ("第3行" for a
+  // picked line), bottom left on a dark box, in idealColour.
+  readout: string;
+  idealColour: [number, number, number]; // light cyan
+  stepsColour: [number, number, number]; // light magenta
+}
+
+// 方法对比's answer. Before any comparison and while one runs: only the
+// notice ("正在运行……"). Done: the figures of both runs.
+export interface Compared {
+  type: 'compared';
+  running: boolean;
+  notice: string; // under the pickers; several lines at most
+  noticeIsProblem: boolean; // an error, the tick limit or 取消: shown in red
+  colours: [number, number, number][]; // A, B
+  names?: [string, string]; // "逐点比较法", "数字积分法（半加载）": legends are "A " + name
+  table?: ComparisonTable;
+  dlstep?: number; // the step length in tenths of a mm: the staircase's grid
+  plots?: [ComparisonPlot, ComparisonPlot];
+  refused?: string; // an unknown method key; nothing ran
+}
+
+// The figures side by side: a group of two rows (A above B) for the sum of
+// the moves compared, then each move; a move one run did not make has null.
+export interface ComparisonTable {
+  columns: string[]; // "程序段", "方法", "步数", …, "合成进给"
+  groups: { caption: string; apart: boolean; figures: [string[] | null, string[] | null] }[]; // apart: a rapid, greyed
+  omitted: string | null; // "其余 12 段从略（已计入合计）" after the groups
+  ticksCaption: string; // "完成节拍数（全程）", last, with each run's ticks
+  ticks: [string, string];
+}
+
+// What the staircase and feed plots draw of one run.
+export interface ComparisonPlot {
+  staircase: Float64Array[]; // parts of the stepped path, x, y pairs in tenths of a mm
+  ideal: Float64Array[]; // the moves' exact paths, x, y pairs (of run A: the same program)
+  feedIterations: number; // iterations in all
+  feedWidth: number; // iterations per entry of feeds
+  feeds: Float64Array; // the mean resultant feed per entry, in pulses per iteration
+  meanFeed: number; // over the run
+}
+
+// The 练习 panel as it stands. Before the first 开始 only prompt, notice and
+// savedAttempts are given.
+export interface ExerciseState {
+  type: 'exercise';
+  prompt: string; // "输入老师给的练习码，或按“新代码”，再按“开始”。"
+  notice: string; // red: a refused code or F, or unexported answers ('' for none)
+  savedAttempts: string; // the page keeps it (localStorage) and sends it next time
+  code?: string; // canonical, e.g. "K7M3Q"
+  attempt?: string; // "练习码 K7M3Q　王小明 2026001　第 2 次"
+  task?: string; // "第 1 / 4 题　逐点比较法 圆弧 …"
+  number?: number;
+  count?: number;
+  done?: boolean; // the exercise reached its end: 下一题 enabled, answers not
+  finished?: boolean; // the last exercise is done
+  known?: string; // what stands before the iteration asked, or "本题完成，到达终点 …。"
+  form?: 'feedAndDeviation' | 'overflow' | 'none';
+  nextCaption?: string; // "下一题" or "看成绩"
+  figure?: string; // the exercise on its pulse grid with the path so far, an inline <svg>
+  verdict?: string; // "第 3 步：进给 ✓ +X；新偏差 ✗ …\nF = …"; '' before any answer
+  verdictRight?: boolean; // green, else red
+  scoreShown?: boolean; // the score page instead of the exercise
+  score?: string; // "练习码 K7M3Q：答对 60 / 68"
+  wrong?: string[][]; // the score page's wrong steps: 题, 步, 答项, 作答, 应为, 说明
+}
+
+export interface ClassSummaryAnswer {
+  type: 'classSummary';
+  code: string;
+  score: string | null; // "练习码 Q2W3E：4 份答卷，共答对 …"; null when no student counts
+  students: { file: string; name: string; number: string; rights: number; total: number; percent: string; remark: string }[];
+  steps: { exercise: number; task: string; iteration: number; item: string; expected: string; answered: number; wrong: number; wrongAnswers: string }[];
+  leftOut: { file: string; reason: string }[];
+  // The exports, when a student counts: the two CSV files and the A4 page.
+  studentsCsv?: Uint8Array;
+  stepsCsv?: Uint8Array;
+  page?: string;
 }
 
 // A selected step in every tool.

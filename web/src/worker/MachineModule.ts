@@ -2,7 +2,20 @@
 // of src/web/ (MachineSession) through its bindings. Every rule of the
 // machine lives there; the worker only drives it and passes its answers on.
 
-import type { Ready, Slice, ParameterTexts, ParameterField, ViewName } from '../protocol';
+import type {
+  Ready,
+  Slice,
+  ParameterTexts,
+  ParameterField,
+  ViewName,
+  TableRows,
+  Pulses,
+  Selection,
+  IdealPath,
+  Compared,
+  ExerciseState,
+  ClassSummaryAnswer,
+} from '../protocol';
 
 export type ParametersAnswer =
   | { type: 'parameters'; accepted: true }
@@ -48,11 +61,46 @@ export interface MachineSession {
   pointerMoved(buttons: 'none' | 'left' | 'other', x: number, y: number): void;
   setViewSize(size: number): void;
   figures(): Figures;
+  // The teaching tools (protocol.ts: TableRows, Pulses, Selection).
+  tableRows(first: number, count: number, registers: boolean): TableRows;
+  tableCsv(): Uint8Array;
+  answersOn(on: boolean): void;
+  answerFeed(x: number, y: number, deviation: string): void;
+  answerDeviation(deviation: string): void;
+  answerOverflow(x: boolean, y: boolean): void;
+  pulses(from: number, to: number): Pulses;
+  select(serial: number | null): Selection | null;
+  selectTick(tick: number): Selection | null;
+  selectLine(line: number): Selection | null;
+  selectPoint(x: number, y: number): Selection | null;
+  idealPath(from: number, line: number): IdealPath;
+  // An unknown key's refusal, or null when the comparison started.
+  compare(keyA: string, halfLoadA: boolean, keyB: string, halfLoadB: boolean): string | null;
+  advanceComparison(ticks: number): boolean;
+  cancelComparison(): void;
+  comparisonResult(): Compared;
+  delete(): void;
+}
+
+// 练习: each call answers with the panel's state.
+export interface Exercises {
+  state(): ExerciseState;
+  start(code: string, name: string, number: string, date: string, time: string): ExerciseState;
+  answerFeed(x: number, y: number, deviation: string): ExerciseState;
+  checkDeviation(deviation: string): ExerciseState;
+  answerOverflow(x: boolean, y: boolean): ExerciseState;
+  next(): ExerciseState;
+  csv(): Uint8Array | null;
+  report(): string | null;
   delete(): void;
 }
 
 export interface MachineModule {
   MachineSession: new () => MachineSession;
+  Exercises: new (savedAttempts: string) => Exercises;
+  drawCode(entropy: number): string;
+  worksheet(code: string, answers: boolean): { code?: string; html?: string; refused?: string };
+  classSummary(files: { name: string; bytes: Uint8Array | null }[], date: string): Omit<ClassSummaryAnswer, 'type'>;
   openFile(name: string, bytes: Uint8Array): OpenAnswer;
 }
 

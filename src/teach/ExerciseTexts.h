@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "motion/PulseStep.h"
+#include "teach/ExerciseAttempt.h"
+#include "teach/ExerciseGrading.h"
+#include "teach/ExerciseRound.h"
+
+namespace tarvo::teach {
+
+// What the exercises show a student while they answer, in UTF-8, as the
+// window's panel and the web page word it.
+
+inline constexpr std::string_view exercisePrompt = "输入老师给的练习码，或按“新代码”，再按“开始”。";
+inline constexpr std::string_view exerciseNotSaved =
+    "本次作答还没有导出：先导出 CSV，或再按“开始”重新作答（已答的步不再保留）";
+
+// A student's file of answers is some kilobytes; anything larger than this
+// is left out of the class summary unread, with this reason.
+inline constexpr std::size_t largestClassFile = std::size_t{4} << 20;
+inline constexpr std::string_view classFileTooLarge = "文件超过 4 MiB，不是练习答案";
+
+// "(3, −2)"
+std::string pointText(motion::PulsePoint point);
+// "练习码 AB234　张三 2023001　第 2 次"
+std::string attemptText(const ExerciseAttempt& attempt);
+// "第 2 / 4 题　逐点比较法 直线 L2：(0, 0) → (−3, 5)"
+std::string taskText(const ExerciseRound& round);
+// What stands before the iteration asked: "第 3 步前：点 (1, 2)，F = −4", or
+// an integration's point, integrands, remainders and capacity.
+std::string knownText(const motion::PulseIteration& iteration);
+// "本题完成，到达终点 (−3, 5)。"
+std::string doneText(const ExerciseRound& round);
+// An answer marked: "✓ +X", "✗ 答 +Y，应为 +X", "✗ 未答，应为 3".
+std::string exerciseMark(const Graded& graded);
+// The marks of an iteration answered, named, then the formula that decides
+// them: "第 3 步：进给 ✓ +X；新偏差 ✗ 答 2，应为 1\nF = …". A comparison's
+// marks are the feed's and the new F's, an integration's the overflows'.
+std::string verdictText(std::int64_t iteration, const std::vector<Graded>& marked);
+
+}  // namespace tarvo::teach
