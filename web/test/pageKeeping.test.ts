@@ -93,11 +93,19 @@ test('settings read back as kept; spoiled or missing ones give the defaults', ()
     parameters: ['0', '0', '0', '1', '1'],
     view: 'plan',
     method: { key: '', halfLoad: false, bits: 0 },
+    panels: [],
   });
-  const mine = { pace: 6, parameters: ['5', '0', '-2.5', '2', '0.01'], view: 'axonometric' as const, method: { key: 'dda', halfLoad: true, bits: 8 } };
+  const mine = {
+    pace: 6,
+    parameters: ['5', '0', '-2.5', '2', '0.01'],
+    view: 'axonometric' as const,
+    method: { key: 'dda', halfLoad: true, bits: 8 },
+    panels: ['timing' as const],
+  };
   k.keepSettings(mine);
   assert.deepEqual(k.settings(), mine);
-  store.items.set('tarvo.settings', '{"pace":"x","parameters":["1"],"view":"side","method":{"bits":40}}');
+  store.items.set('tarvo.settings', '{"pace":"x","parameters":["1"],"view":"side","method":{"bits":40},"panels":["table","menu",3]}');
+  assert.deepEqual(k.settings().panels, ['table']);
   assert.deepEqual(k.settings().parameters, ['0', '0', '0', '1', '1']);
   assert.equal(k.settings().view, 'plan');
   assert.equal(k.settings().method.bits, 0);

@@ -1,6 +1,7 @@
 import { defaultKeymap, history, historyKeymap } from '@codemirror/commands';
 import { Compartment, EditorState, RangeSet, StateEffect, StateField, type Extension, type Range } from '@codemirror/state';
 import {
+  drawSelection,
   Decoration,
   EditorView,
   GutterMarker,
@@ -162,6 +163,9 @@ export class ProgramEditor {
       EditorView.clipboardInputFilter.of((text) => text.replace(/\r\n/g, '\n')),
       lineNumbers(),
       markerGutter,
+      // The selection stays in sight while another tool has the focus: the
+      // step selected in the table selects its line here.
+      drawSelection(),
       history(),
       keymap.of([...defaultKeymap, ...historyKeymap]),
       wordColours,
@@ -222,6 +226,13 @@ export class ProgramEditor {
   replaceSelection(text: string): void {
     this.view.dispatch(this.view.state.replaceSelection(text));
     this.view.focus();
+  }
+
+  // The selected step's program line, selected whole and scrolled into view.
+  selectLine(line: number): void {
+    if (line < 0 || line >= this.view.state.doc.lines) return;
+    const l = this.view.state.doc.line(line + 1);
+    this.view.dispatch({ selection: { anchor: l.from, head: l.to }, scrollIntoView: true });
   }
 
   showMarks(marks: LineMark[]): void {

@@ -17,12 +17,14 @@ export interface MethodChoice {
 
 // The page's settings: the pace box's entry (-1 for none kept), the parameter
 // dialog's five texts as accepted (origin X, Y, Z, magnification, pulse
-// equivalent), the view chosen, the method.
+// equivalent), the view chosen, the method, the teaching panels open.
+export type PanelName = 'table' | 'timing';
 export interface KeptSettings {
   pace: number;
   parameters: string[];
   view: 'plan' | 'axonometric';
   method: MethodChoice;
+  panels: PanelName[];
 }
 
 export const defaultParameters = ['0', '0', '0', '1', '1'];
@@ -88,6 +90,7 @@ export class Keeper {
         halfLoad: m.halfLoad === true,
         bits: Number.isInteger(m.bits) && (m.bits as number) >= 0 && (m.bits as number) <= 32 ? (m.bits as number) : 0,
       },
+      panels: Array.isArray(s.panels) ? (['table', 'timing'] as const).filter((p) => s.panels!.includes(p)) : [],
     };
   }
 

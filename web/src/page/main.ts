@@ -1,4 +1,4 @@
-import type { Command, Panel, ParameterTexts, Ready, WorkerMessage } from '../protocol';
+import type { Command, Panel, ParameterTexts, Ready, Selection, WorkerMessage } from '../protocol';
 import { ProgramEditor, type LineMark } from './editor';
 import { Keeper, type KeptSettings, type Store } from './keeper';
 import { MachineLink } from './machineLink';
@@ -10,6 +10,9 @@ import { ProgramSharing } from './programSharing';
 import { Readouts } from './readouts';
 import { sampleProgram } from './sampleProgram';
 import { ViewCanvases } from './viewCanvases';
+import { StepTable } from './stepTable';
+import { TimingDiagram } from './timingDiagram';
+import { TeachingPanels } from './teachingPanels';
 import { Messages } from './messages';
 import { runCommandKeys } from './shortcuts';
 
@@ -51,6 +54,11 @@ const editor = new ProgramEditor($('editor'), edited);
 const files = new ProgramFiles(editor, keeper, $('file-caption'), (name, bytes) => link.post({ type: 'open', name, bytes }), edited);
 const readouts = new Readouts();
 const views = new ViewCanvases($('views'), $('view-labels'), (m) => link.post(m));
+const table = new StepTable($('table-panel'), (m) => link.post(m));
+const timing = new TimingDiagram($('timing-panel'), (m) => link.post(m));
+const panels = new TeachingPanels(settings, keepSettings, $('machine'), { table: $('table-panel'), timing: $('timing-panel') }, (which) =>
+  which === 'table' ? table.shown() : timing.refresh(),
+);
 const parameters = new ParameterDialog($<HTMLDialogElement>('parameters'), (texts) => link.post({ type: 'parameters', texts }));
 
 // Every edit is kept, unless another tab keeps the program; the machine gets
@@ -242,6 +250,9 @@ new MenuBar($('menubar'), [
   {
     caption: '教学',
     entries: [
+      panels.action('timing', '脉冲时序图'),
+      panels.action('table', '插补过程表'),
+      'separator',
       { caption: '插补方法', items: methodActions },
     ],
   },
@@ -314,7 +325,18 @@ function heard(m: WorkerMessage): void {
       for (const d of m.drawings) views.draw(d);
       showPanel(m.panel);
       for (const modal of m.modals) messages.show(modal.title, modal.text);
+      table.update(m.table);
+      timing.update(m.pulses);
+      if (m.selectionCleared) showSelection(null);
       return;
+    case 'tableRows':
+      return table.received(m);
+    case 'tableCsv':
+      return download(new Blob([m.bytes], { type: 'text/csv' }), '插补过程表.csv');
+    case 'pulses':
+      return timing.received(m);
+    case 'selected':
+      return showSelection(m.selection);
     case 'opened':
       files.opened(m.name, m.text);
       return say(`已打开 ${m.name}`);
@@ -336,6 +358,15 @@ function heard(m: WorkerMessage): void {
       refreshCommands();
       return messages.show('模拟器出错', m.text);
   }
+}
+
+// One step selected in every tool: its row, its tick under the timing
+// cursor, its line in the editor and its point ringed in the views.
+function showSelection(s: Selection | null): void {
+  table.select(s);
+  timing.pin(s ? s.tick : 0);
+  views.mark(s ? s.points : null);
+  if (s) editor.selectLine(s.line);
 }
 
 // The dialog's texts are kept once the machine accepts them. Kept texts the

@@ -31,6 +31,7 @@ export class ViewCanvases {
   private backgrounds: Record<ViewName, string> = { axonometric: '#fff', plan: '#fff', magnified: '#fff' };
   private shown: ViewName = 'plan';
   private side = 0;
+  private marked: { points: Record<ViewName, [number, number] | null>; side: number } | null = null;
 
   constructor(
     private readonly holder: HTMLElement,
@@ -43,6 +44,28 @@ export class ViewCanvases {
       this.canvases.set(name, canvas);
     }
     this.watchPointer(this.canvases.get('magnified')!);
+    // A press in the plan view selects the newest step point under it.
+    const plan = this.canvases.get('plan')!;
+    plan.addEventListener('click', (e) => {
+      const box = plan.getBoundingClientRect();
+      const scale = this.side / box.width;
+      this.post({ type: 'selectPoint', x: (e.clientX - box.left) * scale, y: (e.clientY - box.top) * scale });
+    });
+  }
+
+  // The selected step ringed where the shown view has its point.
+  mark(points: Record<ViewName, [number, number] | null> | null): void {
+    this.marked = points ? { points, side: this.side } : null;
+    this.placeRing();
+  }
+
+  private placeRing(): void {
+    const ring = this.holder.querySelector<HTMLElement>('#step-ring')!;
+    const at = this.marked?.points[this.shown];
+    ring.hidden = !at;
+    if (!at) return;
+    ring.style.left = `${(100 * at[0]) / this.marked!.side}%`;
+    ring.style.top = `${(100 * at[1]) / this.marked!.side}%`;
   }
 
   ready(r: Ready): void {
@@ -78,6 +101,7 @@ export class ViewCanvases {
     this.shown = view;
     for (const [name, c] of this.canvases) c.hidden = name !== view;
     this.placeLabels();
+    this.placeRing();
   }
 
   // One path for every run of lines of one colour; a point is a pixel.

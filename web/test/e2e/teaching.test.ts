@@ -1,0 +1,122 @@
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { after, before, test } from 'node:test';
+import type { Browser, Page } from 'playwright-core';
+import { laptop, launch, openPage, phone, shot, typeProgram } from './page';
+
+let browser: Browser;
+before(async () => (browser = await launch()));
+after(() => browser.close());
+
+async function openPanel(page: Page, caption: string): Promise<void> {
+  await page.getByRole('menuitem', { name: '教学' }).click();
+  await page.getByRole('menuitemcheckbox', { name: caption }).click();
+}
+
+async function ended(page: Page): Promise<void> {
+  await page.waitForFunction(() => {
+    const b = (n: string) => document.querySelector<HTMLButtonElement>(`[data-command=${n}]`)!;
+    return b('pause').disabled && !b('stepBack').disabled;
+  });
+}
+
+async function runFast(page: Page): Promise<void> {
+  await page.getByLabel('速度').selectOption({ label: '最快' });
+  await page.getByRole('button', { name: '运行', exact: true }).click();
+  await ended(page);
+}
+
+// The editor's line under its drawn selection.
+const selectedLine = (page: Page) =>
+  page.evaluate(() => {
+    const band = document.querySelector('.cm-selectionBackground')?.getBoundingClientRect();
+    if (!band) return '';
+    const line = [...document.querySelectorAll('.cm-line')].find((l) => Math.abs(l.getBoundingClientRect().top - band.top) < 3);
+    return line?.textContent ?? '';
+  });
+
+test('a table row selected moves the step mark, the timing cursor and the editor line', async () => {
+  const { page, context, problems } = await openPage(browser);
+  await openPanel(page, '插补过程表');
+  await openPanel(page, '脉冲时序图');
+  await typeProgram(page, '%\nG01X4Y3F100\nG02X7Y0I0J-3\n%\n');
+  await runFast(page);
+  const grid = page.getByRole('grid', { name: '插补过程表' });
+  const rows = grid.locator('.window [role=row]');
+  await rows.first().waitFor();
+  assert.match((await page.locator('.table-line').textContent()) ?? '', /\S/);
+  // The grid follows the run to its end: the last row is on screen.
+  assert.ok(await rows.last().isVisible());
+  await grid.press('Home');
+  const first = grid.locator('[role=row][aria-selected=true]');
+  await first.waitFor();
+  assert.equal(await first.getAttribute('aria-rowindex'), '2');
+  const ring = page.locator('#step-ring');
+  await ring.waitFor();
+  const at0 = await ring.boundingBox();
+  const cursor0 = await page.locator('#timing-panel canvas').getAttribute('data-cursor');
+  assert.notEqual(cursor0, '0');
+  assert.equal(await selectedLine(page), 'G01X4Y3F100');
+  await grid.press('End');
+  await page.waitForFunction((c) => document.querySelector('#timing-panel canvas')!.getAttribute('data-cursor') !== c, cursor0);
+  const at1 = await ring.boundingBox();
+  assert.notDeepEqual(at1, at0);
+  assert.equal(await selectedLine(page), 'G02X7Y0I0J-3');
+  assert.match((await page.locator('.timing-readout').textContent()) ?? '', /^光标  节拍 \d+（插补）  第3行/);
+  await page.setViewportSize(laptop);
+  await shot(page, 'laptop-teaching');
+  assert.deepEqual(problems, []);
+  await context.close();
+});
+
+test('the table scrolls to the last row of a long run, keyboard and all', async () => {
+  const { page, context } = await openPage(browser);
+  await openPanel(page, '插补过程表');
+  await typeProgram(page, '%\nG01X40Y30F100\nX0Y0\nX40Y30\n%\n');
+  await page.getByRole('button', { name: '参数设置', exact: true }).click();
+  await page.getByLabel('脉冲当量(mm)').fill('0.001');
+  await page.getByRole('button', { name: '确定' }).click();
+  await runFast(page);
+  const grid = page.getByRole('grid', { name: '插补过程表' });
+  const count = Number(await grid.getAttribute('aria-rowcount'));
+  assert.ok(count > 10000, `rows ${count}`);
+  await grid.press('Home');
+  await grid.locator('[role=row][aria-rowindex="2"][aria-selected=true]').waitFor();
+  await grid.press('End');
+  const last = grid.locator(`[role=row][aria-rowindex="${count}"][aria-selected=true]`);
+  await last.waitFor();
+  await page.waitForFunction(() => !document.querySelector('.window [role=row]:last-child .cell')?.textContent === false);
+  assert.notEqual((await last.locator('.cell').first().textContent()) ?? '', '');
+  await grid.press('PageUp');
+  await grid.locator('[role=row][aria-selected=true]').waitFor();
+  const up = Number(await grid.locator('[role=row][aria-selected=true]').getAttribute('aria-rowindex'));
+  assert.ok(up < count && up > count - 40, `page up to ${up}`);
+  await context.close();
+});
+
+test('the table exports the worker\'s CSV: a byte-order mark, then the header', async () => {
+  const { page, context } = await openPage(browser);
+  await openPanel(page, '插补过程表');
+  await runFast(page);
+  const [download] = await Promise.all([page.waitForEvent('download'), page.getByRole('button', { name: '导出CSV...' }).click()]);
+  const bytes = readFileSync((await download.path())!);
+  assert.deepEqual([...bytes.subarray(0, 3)], [0xef, 0xbb, 0xbf]);
+  const header = bytes.subarray(3).toString('utf8').split(/\r?\n/)[0];
+  assert.match(header, /,/);
+  assert.match(download.suggestedFilename(), /\.csv$/);
+  await context.close();
+});
+
+test('the phone stacks the panels with no sideways scrolling', async () => {
+  const { page, context } = await openPage(browser, phone);
+  await openPanel(page, '插补过程表');
+  await openPanel(page, '脉冲时序图');
+  await runFast(page);
+  assert.equal(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth), true);
+  for (const name of ['插补过程表', '脉冲时序图']) {
+    const box = (await page.getByRole('heading', { name }).boundingBox())!;
+    assert.ok(box.x >= 0 && box.x + box.width <= phone.width, name);
+  }
+  await shot(page, 'phone-teaching');
+  await context.close();
+});
