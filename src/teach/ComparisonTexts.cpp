@@ -19,8 +19,8 @@ std::string omittedMoves(std::size_t moves) {
 }
 
 std::string moveName(const MoveFigures& move) {
-    const std::string name = "第" + std::to_string(move.line) + "行 G0" +
-                             std::to_string(static_cast<int>(move.gmode));
+    const std::string name =
+        "第" + std::to_string(move.line) + "行 G0" + std::to_string(static_cast<int>(move.gmode));
     return move.rapid() ? name + "（不计入合计）" : name;
 }
 
@@ -29,15 +29,10 @@ std::string trialName(std::string_view caption, bool halfLoad) {
 }
 
 std::array<std::string, 9> figureCells(const MethodFigures& f) {
-    return {std::to_string(f.steps()),
-            std::to_string(f.iterations()),
-            std::to_string(f.idle()),
-            std::to_string(f.pulses[0]),
-            std::to_string(f.pulses[1]),
-            std::to_string(f.pulses[2]),
-            pulses(f.largestDeviation),
-            pulses(f.meanDeviation()),
-            pulses(f.feeds.meanFeed())};
+    return {
+        std::to_string(f.steps()),   std::to_string(f.iterations()), std::to_string(f.idle()),
+        std::to_string(f.pulses[0]), std::to_string(f.pulses[1]),    std::to_string(f.pulses[2]),
+        pulses(f.largestDeviation),  pulses(f.meanDeviation()),      pulses(f.feeds.meanFeed())};
 }
 
 std::string trialNotice(const MethodTrial& trial, std::string_view name) {

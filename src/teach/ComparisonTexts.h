@@ -20,7 +20,7 @@ inline constexpr std::size_t comparisonMovesListed = 1000;
 
 // The table's columns: the move, the run (A or B), then a move's figures.
 inline constexpr std::array<std::string_view, 11> comparisonColumns = {
-    "程序段", "方法",  "步数",     "迭代",     "无进给",  "X 脉冲",
+    "程序段", "方法",   "步数",     "迭代",     "无进给",  "X 脉冲",
     "Y 脉冲", "Z 脉冲", "最大偏差", "平均偏差", "合成进给"};
 inline constexpr std::string_view comparisonTotals = "合计（不含 G00）";
 inline constexpr std::string_view comparisonTicks = "完成节拍数（全程）";

@@ -33,20 +33,21 @@ std::string taskText(const ExerciseRound& round) {
 }
 
 std::string knownText(const motion::PulseIteration& iteration) {
-    return std::visit(
-        motion::Overloaded{
-            [](const motion::ComparisonStep& step) {
-                return "第 " + std::to_string(step.number) + " 步前：点 " + pointText(step.point) +
-                       "，F = " + pulseText(step.f);
-            },
-            [](const motion::IntegrationStep& step) {
-                return "第 " + std::to_string(step.number) + " 步前：点 " + pointText(step.point) +
-                       "\nJ_Vx = " + std::to_string(step.jvx) + "，J_Vy = " +
-                       std::to_string(step.jvy) + "；" + remainder('x', step.jrx, step.addsX) +
-                       "，" + remainder('y', step.jry, step.addsY) + "；容量 " +
-                       std::to_string(step.capacity);
-            }},
-        iteration);
+    return std::visit(motion::Overloaded{[](const motion::ComparisonStep& step) {
+                                             return "第 " + std::to_string(step.number) +
+                                                    " 步前：点 " + pointText(step.point) +
+                                                    "，F = " + pulseText(step.f);
+                                         },
+                                         [](const motion::IntegrationStep& step) {
+                                             return "第 " + std::to_string(step.number) +
+                                                    " 步前：点 " + pointText(step.point) +
+                                                    "\nJ_Vx = " + std::to_string(step.jvx) +
+                                                    "，J_Vy = " + std::to_string(step.jvy) + "；" +
+                                                    remainder('x', step.jrx, step.addsX) + "，" +
+                                                    remainder('y', step.jry, step.addsY) +
+                                                    "；容量 " + std::to_string(step.capacity);
+                                         }},
+                      iteration);
 }
 
 std::string doneText(const ExerciseRound& round) {

@@ -30,8 +30,8 @@ val text(std::string_view s) {
 
 val bytes(const std::string& s) {
     return val::global("Uint8Array")
-        .new_(emscripten::typed_memory_view(
-            s.size(), reinterpret_cast<const std::uint8_t*>(s.data())));
+        .new_(emscripten::typed_memory_view(s.size(),
+                                            reinterpret_cast<const std::uint8_t*>(s.data())));
 }
 
 val wrongSteps(const teach::ExerciseScore& score) {

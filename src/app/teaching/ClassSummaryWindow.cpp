@@ -23,13 +23,11 @@
 #include "files/WholeFile.h"
 #include "teach/ClassSummaryCsv.h"
 #include "teach/ClassSummaryPage.h"
+#include "teach/ExerciseTexts.h"
 
 namespace tarvo::app {
 
 namespace {
-
-// A student's file of answers is some kilobytes; anything near this is not one.
-constexpr qint64 largestFile = 4 * 1024 * 1024;
 
 QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -71,8 +69,8 @@ teach::ClassFile readFile(const QString& path) {
         file.problem = "找不到文件";
     } else if (!info.isFile()) {
         file.problem = "不是普通文件";
-    } else if (info.size() > largestFile) {
-        file.problem = "文件超过 4 MiB，不是练习答案";
+    } else if (info.size() > static_cast<qint64>(teach::largestClassFile)) {
+        file.problem = std::string(teach::classFileTooLarge);
     } else if (!in.open(QIODevice::ReadOnly)) {
         file.problem = "无法读取";
     } else {

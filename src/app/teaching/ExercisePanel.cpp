@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-#include <charconv>
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -20,8 +20,11 @@
 #include "app/teaching/ExerciseFigure.h"
 #include "app/teaching/ExerciseScorePage.h"
 #include "motion/Overloaded.h"
+#include "teach/AnswerSheet.h"
 #include "teach/ExerciseCsv.h"
 #include "teach/ExerciseReport.h"
+#include "teach/ExerciseTexts.h"
+#include "teach/TableMarks.h"
 
 namespace tarvo::app {
 
@@ -31,58 +34,11 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-QString pulse(std::int64_t value) {
-    return text(teach::pulseText(value));
-}
-
-QString pointText(motion::PulsePoint p) {
-    return QStringLiteral("(%1, %2)").arg(pulse(p.x), pulse(p.y));
-}
-
 // The buttons are no dialog defaults: Enter belongs to the field it is typed in.
 QPushButton* button(const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setAutoDefault(false);
     return b;
-}
-
-// A deviation as a student types it: a whole number, its minus ASCII or true.
-std::optional<std::int64_t> deviationOf(QString typed) {
-    const std::string digits = typed.trimmed().replace(QChar(0x2212), u'-').toStdString();
-    const char* first = digits.data() + (digits.starts_with('+') ? 1 : 0);
-    const char* last = digits.data() + digits.size();
-    std::int64_t value = 0;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (first == last || error != std::errc{} || end != last) return std::nullopt;
-    return value;
-}
-
-QString knownComparison(const motion::ComparisonStep& step) {
-    return QStringLiteral("第 %1 步前：点 %2，F = %3")
-        .arg(step.number)
-        .arg(pointText(step.point), pulse(step.f));
-}
-
-QString remainder(char axis, std::int64_t value, bool adds) {
-    const QString held = adds ? QString() : QStringLiteral("（%1 已走完）").arg(QChar(axis - 32));
-    return QStringLiteral("J_R%1 = %2%3").arg(QChar(axis)).arg(value).arg(held);
-}
-
-QString knownIntegration(const motion::IntegrationStep& step) {
-    return QStringLiteral("第 %1 步前：点 %2\nJ_Vx = %3，J_Vy = %4；%5，%6；容量 %7")
-        .arg(step.number)
-        .arg(pointText(step.point))
-        .arg(step.jvx)
-        .arg(step.jvy)
-        .arg(remainder('x', step.jrx, step.addsX), remainder('y', step.jry, step.addsY))
-        .arg(step.capacity);
-}
-
-QString mark(const teach::Graded& graded) {
-    if (graded.right) return QStringLiteral("✓ %1").arg(text(graded.answer));
-    if (graded.answer == "未答")
-        return QStringLiteral("✗ 未答，应为 %1").arg(text(graded.expected));
-    return QStringLiteral("✗ 答 %1，应为 %2").arg(text(graded.answer), text(graded.expected));
 }
 
 }  // namespace
@@ -110,7 +66,7 @@ ExercisePanel::ExercisePanel(Prompts& prompts, Memory memory, QWidget* parent)
     pages_->addWidget(scorePage_);
     layout->addWidget(pages_, 1);
     pages_->setEnabled(false);
-    task_->setText(QStringLiteral("输入老师给的练习码，或按“新代码”，再按“开始”。"));
+    task_->setText(text(std::string(teach::exercisePrompt)));
 }
 
 // Who answers, asked once and kept: each attempt is traced back to them.
@@ -291,9 +247,7 @@ void ExercisePanel::start() {
     notice_->clear();
     pages_->setEnabled(true);
     pages_->setCurrentIndex(0);
-    attempt_->setText(QStringLiteral("练习码 %1　%2　第 %3 次")
-                          .arg(text(code->text()), text(teach::studentText(student)))
-                          .arg(round_->attempt().count));
+    attempt_->setText(text(teach::attemptText(round_->attempt())));
     verdict_->clear();
     figure_->setFigure(round_->exercise(), round_->wholePath());
     ask();
@@ -307,35 +261,31 @@ bool ExercisePanel::mayStartOver() {
         return true;
     }
     warnedOnce_ = true;
-    notice_->setText(
-        QStringLiteral("本次作答还没有导出：先导出 CSV，或再按“开始”重新作答（已答的步不再保留）"));
+    notice_->setText(text(std::string(teach::exerciseNotSaved)));
     return false;
 }
 
 // The iteration's known values; its judgement, feed and outcome stay hidden.
 void ExercisePanel::ask() {
     const teach::ExerciseRound& r = *round_;
-    task_->setText(QStringLiteral("第 %1 / %2 题　%3")
-                       .arg(r.number())
-                       .arg(r.count())
-                       .arg(text(r.exercise().text())));
+    task_->setText(text(teach::taskText(r)));
     figure_->setPath(r.path());
     next_->setEnabled(r.exerciseDone());
     next_->setText(r.finished() ? QStringLiteral("看成绩(&D)") : QStringLiteral("下一题(&D)"));
     answers_->setEnabled(!r.exerciseDone());
     if (r.exerciseDone()) {
-        known_->setText(QStringLiteral("本题完成，到达终点 %1。").arg(pointText(r.path().back())));
+        known_->setText(text(teach::doneText(r)));
         next_->setFocus();
         return;
     }
     std::visit(motion::Overloaded{[this](const motion::ComparisonStep& step) {
-                                      known_->setText(knownComparison(step));
+                                      known_->setText(text(teach::knownText(step)));
                                       answers_->setCurrentIndex(0);
                                       deviation_->clear();
                                       deviation_->setFocus();
                                   },
                                   [this](const motion::IntegrationStep& step) {
-                                      known_->setText(knownIntegration(step));
+                                      known_->setText(text(teach::knownText(step)));
                                       answers_->setCurrentIndex(1);
                                       overflowX_->setChecked(false);
                                       overflowY_->setChecked(false);
@@ -348,10 +298,11 @@ void ExercisePanel::ask() {
 std::optional<std::int64_t> ExercisePanel::typedDeviation(bool& bad) {
     bad = false;
     if (deviation_->text().trimmed().isEmpty()) return std::nullopt;
-    const std::optional<std::int64_t> value = deviationOf(deviation_->text());
+    const std::optional<std::int64_t> value =
+        teach::typedDeviation(deviation_->text().toStdString());
     if (!value) {
         bad = true;
-        notice_->setText(QStringLiteral("新偏差 F 应为整数，如 −3"));
+        notice_->setText(text(std::string(teach::deviationRefused)));
     }
     return value;
 }
@@ -367,7 +318,7 @@ void ExercisePanel::answerFeed(motion::PulseFeed feed) {
     const auto marked = round_->answerComparison(feed, deviation);
     saved_ = false;
     warnedOnce_ = false;
-    showVerdict(number, {QStringLiteral("进给"), QStringLiteral("新偏差")}, marked);
+    showVerdict(number, marked);
 }
 
 // Enter in the deviation field only checks it: the feed pressed answers both.
@@ -395,22 +346,15 @@ void ExercisePanel::answerOverflow() {
         round_->answerIntegration(overflowX_->isChecked(), overflowY_->isChecked());
     saved_ = false;
     warnedOnce_ = false;
-    showVerdict(number, {QStringLiteral("溢出")}, {graded});
+    showVerdict(number, {graded});
 }
 
 // What was marked, then the formula that decides it; the next iteration is asked at once.
-void ExercisePanel::showVerdict(std::int64_t iteration, const std::vector<QString>& parts,
-                                const std::vector<teach::Graded>& marked) {
+void ExercisePanel::showVerdict(std::int64_t iteration, const std::vector<teach::Graded>& marked) {
     notice_->clear();
-    QStringList marks;
-    bool right = true;
-    for (std::size_t i = 0; i < marked.size(); ++i) {
-        marks << parts[i] + QLatin1Char(' ') + mark(marked[i]);
-        right = right && marked[i].right;
-    }
-    verdict_->setText(QStringLiteral("第 %1 步：%2\n%3")
-                          .arg(iteration)
-                          .arg(marks.join(QStringLiteral("；")), text(marked.front().explanation)));
+    const bool right = std::all_of(marked.begin(), marked.end(),
+                                   [](const teach::Graded& graded) { return graded.right; });
+    verdict_->setText(text(teach::verdictText(iteration, marked)));
     verdict_->setStyleSheet(right ? QStringLiteral("color: #006000")
                                   : QStringLiteral("color: #b00000"));
     ask();

@@ -69,8 +69,7 @@ private:
     void exportEarly();
     void answerOverflow();
     std::optional<std::int64_t> typedDeviation(bool& bad);
-    void showVerdict(std::int64_t iteration, const std::vector<QString>& parts,
-                     const std::vector<teach::Graded>& marked);
+    void showVerdict(std::int64_t iteration, const std::vector<teach::Graded>& marked);
     void nextExercise();
 
     Prompts& prompts_;

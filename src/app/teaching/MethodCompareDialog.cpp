@@ -14,13 +14,18 @@
 #include "app/teaching/FeedPlot.h"
 #include "app/teaching/StaircasePlot.h"
 #include "motion/Methods.h"
+#include "teach/ComparisonTexts.h"
 
 namespace tarvo::app {
 
 namespace {
 
 // The two runs' colours, told apart also by those who confuse red and green.
-const std::array<QColor, 2> colours{QColor(0, 114, 178), QColor(213, 94, 0)};
+const std::array<QColor, 2> colours{
+    QColor(teach::comparisonColours[0][0], teach::comparisonColours[0][1],
+           teach::comparisonColours[0][2]),
+    QColor(teach::comparisonColours[1][0], teach::comparisonColours[1][1],
+           teach::comparisonColours[1][2])};
 
 QString utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -36,28 +41,12 @@ QString count(std::uint64_t n) {
     return QString::number(static_cast<qulonglong>(n));
 }
 
-QString pulses(double d) {
-    return QString::number(d, 'f', 3);
+QString utf8(const std::string& text) {
+    return QString::fromStdString(text);
 }
-
-// The table's columns: the move, the run, then a move's figures.
-const QStringList columnNames{
-    QStringLiteral("程序段"),   QStringLiteral("方法"),    QStringLiteral("步数"),
-    QStringLiteral("迭代"),     QStringLiteral("无进给"),  QStringLiteral("X 脉冲"),
-    QStringLiteral("Y 脉冲"),   QStringLiteral("Z 脉冲"),  QStringLiteral("最大偏差"),
-    QStringLiteral("平均偏差"), QStringLiteral("合成进给")};
-
-// Moves the table lists one by one; a longer program's are only summed.
-constexpr std::size_t movesListed = 1000;
 
 // Timer ticks a worker runs between two looks at 取消: some tens of milliseconds.
 constexpr std::uint64_t slice = 65536;
-
-QString moveName(const teach::MoveFigures& move) {
-    const QString g = QStringLiteral("G0%1").arg(static_cast<int>(move.gmode));
-    return move.rapid() ? QStringLiteral("第%1行 %2（不计入合计）").arg(move.line).arg(g)
-                        : QStringLiteral("第%1行 %2").arg(move.line).arg(g);
-}
 
 QTableWidgetItem* methodItem(int which) {
     auto* item = new QTableWidgetItem(QString(QChar(u'A' + which)));
@@ -89,8 +78,7 @@ motion::MethodChoice MethodCompareDialog::Picker::choice() const {
 }
 
 QString MethodCompareDialog::Picker::name() const {
-    return choice().halfLoad ? method->currentText() + QStringLiteral("（半加载）")
-                             : method->currentText();
+    return utf8(teach::trialName(method->currentText().toStdString(), choice().halfLoad));
 }
 
 MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
@@ -117,10 +105,12 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     pickerRow->addStretch();
     pickerRow->addWidget(compare_);
     pickerRow->addWidget(cancel_);
-    notice_ = new QLabel(QStringLiteral("对比编辑器中的程序，用当前参数。"), this);
+    notice_ = new QLabel(utf8(teach::comparisonPrompt), this);
     notice_->setObjectName(QStringLiteral("notice"));
     notice_->setWordWrap(true);
     staircases_ = new StaircasePlot(this);
+    QStringList columnNames;
+    for (const std::string_view name : teach::comparisonColumns) columnNames << utf8(name);
     table_ = new QTableWidget(0, static_cast<int>(columnNames.size()), this);
     table_->setObjectName(QStringLiteral("figures"));
     table_->setHorizontalHeaderLabels(columnNames);
@@ -131,8 +121,7 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // Wide enough for the sum's name on one line; a rapid's takes two.
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    table_->setColumnWidth(
-        0, fontMetrics().horizontalAdvance(QStringLiteral("合计（不含 G00）")) + 12);
+    table_->setColumnWidth(0, fontMetrics().horizontalAdvance(utf8(teach::comparisonTotals)) + 12);
     table_->setMinimumWidth(560);
     feeds_ = new FeedPlot(this);
     auto* lesson = new QLabel(
@@ -196,21 +185,21 @@ void MethodCompareDialog::compare() {
     cancelled_ = false;
     names_ = {pickers_[0].name(), pickers_[1].name()};
     // What the last comparison showed goes before anything of the new one runs.
-    staircases_->clear(QStringLiteral("正在运行……"));
+    staircases_->clear(utf8(teach::comparisonRunning));
     feeds_->show({});
     table_->clearSpans();
     table_->setRowCount(0);
     compare_->setEnabled(false);
     cancel_->setEnabled(true);
     notice_->setStyleSheet(QString());
-    notice_->setText(QStringLiteral("正在运行……"));
+    notice_->setText(utf8(teach::comparisonRunning));
     const std::array<motion::MethodChoice, 2> choices{pickers_[0].choice(), pickers_[1].choice()};
     // The worker alone touches the trials until it has finished.
     watcher_.setFuture(
         QtConcurrent::run([this, program = program_(), parameters = parameters_(), choices] {
             for (std::size_t i = 0; i < 2; ++i) {
                 trials_[i] = std::make_unique<teach::MethodTrial>(program, parameters, choices[i],
-                                                                  tickLimit);
+                                                                  teach::comparisonTickLimit);
                 while (!cancelled_ && trials_[i]->advance(slice)) {
                 }
                 trials_[i]->stop();
@@ -227,10 +216,10 @@ void MethodCompareDialog::finished() {
     cancel_->setEnabled(false);
     QStringList notices;
     for (std::size_t i = 0; i < 2; ++i) {
-        const QString notice = endNotice(*trials_[i], names_[i]);
+        const QString notice = utf8(teach::trialNotice(*trials_[i], names_[i].toStdString()));
         if (!notice.isEmpty() && !notices.contains(notice)) notices << notice;
     }
-    notice_->setText(notices.isEmpty() ? QStringLiteral("两种方法都走完了程序。")
+    notice_->setText(notices.isEmpty() ? utf8(teach::comparisonFinished)
                                        : notices.join(QChar(u'\n')));
     notice_->setStyleSheet(notices.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
     staircases_->show({{&trials_[0]->run(), QStringLiteral("A ") + names_[0], colours[0]},
@@ -241,22 +230,6 @@ void MethodCompareDialog::finished() {
     fillTable();
 }
 
-QString MethodCompareDialog::endNotice(const teach::MethodTrial& trial, const QString& name) const {
-    switch (trial.end()) {
-        case teach::MethodTrial::End::Running:
-        case teach::MethodTrial::End::Finished:
-            return {};
-        case teach::MethodTrial::End::Error:
-            return QStringLiteral("%1：%2").arg(name, QString::fromStdString(trial.message()));
-        case teach::MethodTrial::End::TickLimit:
-            return QStringLiteral("%1：%2 节拍后仍未走完，只比较已走的部分。")
-                .arg(name, count(tickLimit));
-        case teach::MethodTrial::End::Cancelled:
-            return QStringLiteral("已取消，只比较已走的部分。");
-    }
-    return {};
-}
-
 // Two rows a move, A above B: the sum of the moves compared first, then the
 // moves (of a very long program only the first ones), the ticks of each
 // whole run last.
@@ -264,22 +237,20 @@ void MethodCompareDialog::fillTable() {
     const std::vector<teach::MoveFigures>& a = trials_[0]->run().moves();
     const std::vector<teach::MoveFigures>& b = trials_[1]->run().moves();
     const std::size_t moves = std::max(a.size(), b.size());
-    const std::size_t listed = std::min(moves, movesListed);
+    const std::size_t listed = std::min(moves, teach::comparisonMovesListed);
     int row = 0;
     table_->setRowCount(static_cast<int>(2 * listed + (listed < moves ? 5 : 4)));
-    fillRows(row, QStringLiteral("合计（不含 G00）"),
+    fillRows(row, utf8(teach::comparisonTotals),
              {&trials_[0]->run().compared(), &trials_[1]->run().compared()}, false);
     for (std::size_t m = 0; m < listed; ++m) {
         const teach::MoveFigures& move = m < a.size() ? a[m] : b[m];
-        fillRows(row += 2, moveName(move),
+        fillRows(row += 2, utf8(teach::moveName(move)),
                  {m < a.size() ? &a[m].figures : nullptr, m < b.size() ? &b[m].figures : nullptr},
                  move.rapid());
     }
     row += 2;
     if (listed < moves) {
-        table_->setItem(row, 0,
-                        new QTableWidgetItem(QStringLiteral("其余 %1 段从略（已计入合计）")
-                                                 .arg(static_cast<qulonglong>(moves - listed))));
+        table_->setItem(row, 0, new QTableWidgetItem(utf8(teach::omittedMoves(moves - listed))));
         table_->setSpan(row++, 0, 1, table_->columnCount());
     }
     for (int column = 0; column < 2; ++column) {
@@ -287,7 +258,7 @@ void MethodCompareDialog::fillTable() {
         table_->setItem(row + column, 2, figureItem(count(trials_[column]->ticks()), column));
         table_->setSpan(row + column, 2, 1, table_->columnCount() - 2);
     }
-    table_->setItem(row, 0, new QTableWidgetItem(QStringLiteral("完成节拍数（全程）")));
+    table_->setItem(row, 0, new QTableWidgetItem(utf8(teach::comparisonTicks)));
     table_->setSpan(row, 0, 2, 1);
 }
 
@@ -302,14 +273,11 @@ void MethodCompareDialog::fillRows(int row, const QString& move,
         table_->setItem(row + which, 1, methodItem(which));
         const teach::MethodFigures* f = figures[which];
         if (!f) continue;
-        const QStringList cells{
-            count(f->steps()),           count(f->iterations()),     count(f->idle()),
-            count(f->pulses[0]),         count(f->pulses[1]),        count(f->pulses[2]),
-            pulses(f->largestDeviation), pulses(f->meanDeviation()), pulses(f->feeds.meanFeed())};
-        for (int column = 0; column < cells.size(); ++column) {
-            QTableWidgetItem* item = figureItem(cells[column], which);
+        const std::array<std::string, 9> cells = teach::figureCells(*f);
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            QTableWidgetItem* item = figureItem(utf8(cells[column]), which);
             if (apart) item->setForeground(Qt::darkGray);
-            table_->setItem(row + which, column + 2, item);
+            table_->setItem(row + which, static_cast<int>(column) + 2, item);
         }
     }
 }

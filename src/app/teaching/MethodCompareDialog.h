@@ -9,6 +9,7 @@
 #include <string>
 
 #include "interp/Parameters.h"
+#include "teach/ComparisonTexts.h"
 #include "teach/MethodTrial.h"
 
 class QCheckBox;
@@ -43,7 +44,7 @@ public:
     // Brought up from the teaching menu: shown on top, within its screen.
     void present();
     // Timer ticks a run may take before it is cut short.
-    static constexpr std::uint64_t tickLimit = 4'000'000;
+    static constexpr std::uint64_t tickLimit = teach::comparisonTickLimit;
 
 private:
     struct Picker {
@@ -60,7 +61,6 @@ private:
     void fillTable();
     void fillRows(int row, const QString& move, const std::array<const teach::MethodFigures*, 2>& f,
                   bool apart);
-    QString endNotice(const teach::MethodTrial& trial, const QString& name) const;
 
     std::function<std::string()> program_;
     std::function<interp::Parameters()> parameters_;

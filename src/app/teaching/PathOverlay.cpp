@@ -8,6 +8,7 @@
 
 #include "app/base/FittedText.h"
 #include "render/RasterCanvas.h"
+#include "teach/IdealPathFigure.h"
 #include "teach/PathRecord.h"
 
 namespace tarvo::app {
@@ -24,34 +25,12 @@ bool sameMap(const views::PixelMap& a, const views::PixelMap& b) {
     return a.left == b.left && a.top == b.top && a.kx == b.kx && a.ky == b.ky;
 }
 
-// An arc as a polyline fine enough that its pieces stay within a pixel or
-// so of the circle however large it is shown.
-void drawArc(QPainter& painter, const views::PixelMap& map, const teach::IdealSegment& s) {
-    const double sweep = s.sweep();
-    const double from = std::atan2(s.start.y - s.cy, s.start.x - s.cx);
-    const double pixels = std::abs(sweep) * s.radius * std::abs(map.kx);
-    const int pieces = std::clamp(static_cast<int>(std::ceil(pixels / 3)), 4, 4096);
-    QPolygonF arc;
-    arc.reserve(pieces + 1);
-    for (int i = 0; i <= pieces; ++i) {
-        const double a = from + sweep * i / pieces;
-        arc << at(map, s.cx + s.radius * std::cos(a), s.cy + s.radius * std::sin(a));
-    }
-    painter.drawPolyline(arc);
-}
-
 void drawSegment(QPainter& painter, const views::PixelMap& map, const teach::IdealSegment& s) {
-    if (s.arc()) {
-        drawArc(painter, map, s);
-    } else {
-        painter.drawLine(at(map, s.start.x, s.start.y), at(map, s.end.x, s.end.y));
-    }
-}
-
-QString amount(double distance, double dlstep) {
-    return QStringLiteral("%1 脉冲 (%2 mm)")
-        .arg(dlstep > 0 ? distance / dlstep : 0, 0, 'f', 2)
-        .arg(distance / 10, 0, 'f', 3);
+    const std::vector<double> xy = teach::idealPolyline(s, map.kx);
+    QPolygonF path;
+    path.reserve(static_cast<qsizetype>(xy.size() / 2));
+    for (std::size_t i = 0; i + 1 < xy.size(); i += 2) path << at(map, xy[i], xy[i + 1]);
+    painter.drawPolyline(path);
 }
 
 }  // namespace
@@ -157,15 +136,8 @@ void PathOverlay::paintIdeal(QPainter& painter, const views::PixelMap& map) {
 }
 
 QString PathOverlay::readout() const {
-    const teach::PathDeviation& deviation = record_.deviation();
-    const double dlstep = record_.dlstep();
-    const teach::IdealSegment* segment =
-        line() != 0 ? deviation.ofLine(line()) : deviation.current();
-    const QString which =
-        line() != 0 ? QStringLiteral("第%1行").arg(line()) : QStringLiteral("本段");
-    const QString part = segment ? amount(segment->deviation, dlstep) : QStringLiteral("—");
-    return QStringLiteral("偏差：%1 %2  全程 %3")
-        .arg(which, part, amount(deviation.runDeviation(), dlstep));
+    return QString::fromStdString(
+        teach::deviationReadout(record_.deviation(), record_.dlstep(), line()));
 }
 
 void PathOverlay::paintReadout(QPainter& painter) const {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "teach/IdealPathFigure.h"
 #include "views/PixelLine.h"
 
 namespace tarvo::render {
@@ -25,8 +26,10 @@ class PathOverlay : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr QRgb idealColour = qRgb(0, 255, 255);  // light cyan
-    static constexpr QRgb stepsColour = qRgb(255, 0, 255);  // light magenta
+    static constexpr QRgb idealColour =
+        qRgb(teach::idealColour.r, teach::idealColour.g, teach::idealColour.b);
+    static constexpr QRgb stepsColour =
+        qRgb(teach::pickedStepsColour.r, teach::pickedStepsColour.g, teach::pickedStepsColour.b);
 
     // `view` is the widget that shows `canvas`; the overlay covers it.
     PathOverlay(const teach::PathRecord& record, const render::RasterCanvas& canvas, QWidget& view);

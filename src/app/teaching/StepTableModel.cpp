@@ -4,10 +4,10 @@
 #include <QColor>
 #include <algorithm>
 
-#include "motion/NumberText.h"
 #include "teach/AnswerSheet.h"
+#include "teach/RegisterColumns.h"
 #include "teach/StepTable.h"
-#include "teach/StepText.h"
+#include "teach/TableMarks.h"
 #include "teach/TextbookColumns.h"
 
 namespace tarvo::app {
@@ -21,46 +21,6 @@ constexpr QRgb wrongShade = qRgb(255, 205, 205);
 
 QString utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString number(motion::Decimal value) {
-    return utf8(motion::exactText(value));
-}
-
-struct Header {
-    const char* caption;
-    const char* tip;
-};
-
-constexpr Header headers[StepTableModel::Columns] = {
-    {"行", "程序行号"},
-    {"步", "本段的第几次插补"},
-    {"方法", "直线用数字积分，圆弧用逐点比较"},
-    {"运算前",
-     "本步开始时的寄存器：数字积分为余数寄存器 jrx、jry、jrz（毫米），"
-     "逐点比较为偏差 fm 与 px、py 的符号"},
-    {"判别", "数字积分：累加后达到容量 regmax 而溢出的寄存器；逐点比较：偏差的符号与所走的一步"},
-    {"进给", "本步进给的轴与方向"},
-    {"运算后", "本步之后的余数寄存器，或新的偏差 fm"},
-    {"X", "新点 X，单位 0.1 毫米"},
-    {"Y", "新点 Y，单位 0.1 毫米"},
-    {"Z", "新点 Z，单位 0.1 毫米"},
-    {"终点距离", "新点到本段终点的距离，单位 0.1 毫米；不足一步时本段结束"},
-};
-
-// The answer marked in a column: the feed beside the feed, the new F beside
-// its calculation (or the registers after), the overflows beside the judgement.
-const teach::Graded* markedAt(const teach::AnswerSheet::Answers& answers, int column,
-                              bool registers) {
-    const std::optional<teach::Graded>* marked = nullptr;
-    if (column == (registers ? int{StepTableModel::Feed} : int{teach::Feed})) {
-        marked = &answers.feed;
-    } else if (column == (registers ? int{StepTableModel::After} : int{teach::Calculation})) {
-        marked = &answers.deviation;
-    } else if (column == (registers ? int{StepTableModel::Decision} : int{teach::Judgement})) {
-        marked = &answers.overflow;
-    }
-    return marked && *marked ? &**marked : nullptr;
 }
 
 }  // namespace
@@ -118,9 +78,9 @@ QVariant StepTableModel::answerData(const QModelIndex& index, int role) const {
     if (answers_->hidden(serial)) {
         switch (role) {
             case Qt::DisplayRole:
-                return QStringLiteral("?");
+                return utf8(teach::hiddenCell);
             case Qt::ToolTipRole:
-                return QStringLiteral("先作答，再看本步");
+                return utf8(teach::hiddenTip);
             case Qt::TextAlignmentRole:
                 return QVariant::fromValue(Qt::AlignCenter);
             case Qt::BackgroundRole:
@@ -130,7 +90,7 @@ QVariant StepTableModel::answerData(const QModelIndex& index, int role) const {
         }
     }
     const teach::AnswerSheet::Answers& answers = *answers_->answersOf(serial);
-    const teach::Graded* marked = markedAt(answers, index.column(), registers_);
+    const teach::Graded* marked = teach::markedAt(answers, index.column(), registers_);
     switch (role) {
         case Qt::DisplayRole:
             if (!marked) return {};
@@ -167,40 +127,16 @@ QString StepTableModel::text(const QModelIndex& index) const {
 }
 
 QString StepTableModel::registerText(const QModelIndex& index) const {
-    const motion::StepRecord& r = table_.at(first_ + static_cast<std::uint64_t>(index.row()));
-    switch (index.column()) {
-        case Line:
-            return QString::number(r.line);
-        case Step:
-            return QString::number(r.number);
-        case Method:
-            return utf8(teach::methodText(r.method));
-        case Before:
-            return utf8(teach::beforeText(r));
-        case Decision:
-            return utf8(teach::decisionText(r));
-        case Feed:
-            return utf8(teach::feedText(r));
-        case After:
-            return utf8(teach::afterText(r));
-        case X:
-            return number(r.point.x);
-        case Y:
-            return number(r.point.y);
-        case Z:
-            return number(r.point.z);
-        case Distance:
-            return utf8(teach::distanceText(r));
-        default:
-            return {};
-    }
+    return utf8(teach::registerCell(table_.at(first_ + static_cast<std::uint64_t>(index.row())),
+                                    index.column()));
 }
 
 QVariant StepTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
     const teach::ColumnTitle& textbook = teach::textbookTitle(section, method_);
-    const char* caption = registers_ ? headers[section].caption : textbook.caption;
-    const char* tip = registers_ ? headers[section].tip : textbook.tip;
+    const teach::ColumnTitle& title = registers_ ? teach::registerTitle(section) : textbook;
+    const char* caption = title.caption;
+    const char* tip = title.tip;
     if (role == Qt::DisplayRole) return QString::fromUtf8(caption);
     if (role == Qt::ToolTipRole) return QString::fromUtf8(tip);
     return {};

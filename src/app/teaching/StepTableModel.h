@@ -5,7 +5,9 @@
 #include <optional>
 
 #include "motion/Interpolation.h"
+#include "teach/RegisterColumns.h"
 #include "teach/RowTexts.h"
+#include "teach/TableMarks.h"
 
 namespace tarvo::teach {
 class AnswerSheet;
@@ -21,8 +23,10 @@ class StepTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    // The machine's raw registers; the textbook's columns are teach::TextbookColumn.
+    // The machine's raw registers (teach::registers); the textbook's columns
+    // are teach::TextbookColumn.
     enum Column { Line, Step, Method, Before, Decision, Feed, After, X, Y, Z, Distance, Columns };
+    static_assert(int{Columns} == int{teach::registers::Columns});
 
     explicit StepTableModel(const teach::StepTable& table, QObject* parent = nullptr);
 
@@ -51,7 +55,7 @@ public:
     // Called when an answer was given or the sheet was switched.
     void answersChanged();
     // The first column an answer hides, in either face.
-    static constexpr int firstHidden = 2;
+    static constexpr int firstHidden = teach::firstHiddenColumn;
 
 private:
     QString text(const QModelIndex& index) const;

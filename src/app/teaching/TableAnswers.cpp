@@ -8,6 +8,7 @@
 
 #include "app/teaching/RowQuestion.h"
 #include "app/teaching/StepTableModel.h"
+#include "teach/TableMarks.h"
 
 namespace tarvo::app {
 
@@ -111,7 +112,8 @@ bool TableAnswers::deviationTyped(const QString& typed) {
     if (typed.trimmed().isEmpty()) return false;
     const std::optional<std::int64_t> value = teach::typedDeviation(typed.toStdString());
     if (!value) {
-        notice_ = QStringLiteral("新偏差 F 应为整数，如 −3");
+        notice_ = QString::fromUtf8(teach::deviationRefused.data(),
+                                    static_cast<qsizetype>(teach::deviationRefused.size()));
         showScore();
         return false;
     }
@@ -160,7 +162,7 @@ void TableAnswers::showScore() {
     }
     score_->setStyleSheet({});
     score_->setVisible(sheet_.on() || sheet_.given() > 0);
-    score_->setText(QStringLiteral("答对 %1 / %2").arg(sheet_.right()).arg(sheet_.given()));
+    score_->setText(QString::fromStdString(teach::scoreText(sheet_)));
 }
 
 }  // namespace tarvo::app
