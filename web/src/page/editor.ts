@@ -228,6 +228,12 @@ export class ProgramEditor {
     this.view.focus();
   }
 
+  // The caret's line, from 0.
+  caretLine(): number {
+    const state = this.view.state;
+    return state.doc.lineAt(state.selection.main.head).number - 1;
+  }
+
   // The selected step's program line, selected whole and scrolled into view.
   selectLine(line: number): void {
     if (line < 0 || line >= this.view.state.doc.lines) return;

@@ -13,6 +13,7 @@ import { ViewCanvases } from './viewCanvases';
 import { StepTable } from './stepTable';
 import { TimingDiagram } from './timingDiagram';
 import { TeachingPanels } from './teachingPanels';
+import { IdealPathOverlay } from './idealPathOverlay';
 import { Messages } from './messages';
 import { runCommandKeys } from './shortcuts';
 
@@ -59,6 +60,11 @@ const timing = new TimingDiagram($('timing-panel'), (m) => link.post(m));
 const panels = new TeachingPanels(settings, keepSettings, $('machine'), { table: $('table-panel'), timing: $('timing-panel') }, (which) =>
   which === 'table' ? table.shown() : timing.refresh(),
 );
+// The steps of the line the caret stands on, once the run has ended.
+const ideal = new IdealPathOverlay($('ideal-overlay'), (m) => link.post(m), () => (panel?.idle ? editor.caretLine() : -1));
+const refreshIdeal = () => ideal.refresh(views.viewSide, views.shownView === 'plan');
+$('editor').addEventListener('pointerup', () => ideal.stepsShown && refreshIdeal());
+$('editor').addEventListener('keyup', () => ideal.stepsShown && refreshIdeal());
 const parameters = new ParameterDialog($<HTMLDialogElement>('parameters'), (texts) => link.post({ type: 'parameters', texts }));
 
 // Every edit is kept, unless another tab keeps the program; the machine gets
@@ -253,6 +259,23 @@ new MenuBar($('menubar'), [
       panels.action('timing', '脉冲时序图'),
       panels.action('table', '插补过程表'),
       'separator',
+      {
+        caption: '显示理想轨迹',
+        checked: () => ideal.idealShown,
+        run: () => {
+          ideal.idealShown = !ideal.idealShown;
+          refreshIdeal();
+        },
+      },
+      {
+        caption: '突出所选行的步点',
+        checked: () => ideal.stepsShown,
+        run: () => {
+          ideal.stepsShown = !ideal.stepsShown;
+          refreshIdeal();
+        },
+      },
+      'separator',
       { caption: '插补方法', items: methodActions },
     ],
   },
@@ -327,6 +350,7 @@ function heard(m: WorkerMessage): void {
       for (const modal of m.modals) messages.show(modal.title, modal.text);
       table.update(m.table);
       timing.update(m.pulses);
+      refreshIdeal();
       if (m.selectionCleared) showSelection(null);
       return;
     case 'tableRows':
@@ -335,6 +359,8 @@ function heard(m: WorkerMessage): void {
       return download(new Blob([m.bytes], { type: 'text/csv' }), '插补过程表.csv');
     case 'pulses':
       return timing.received(m);
+    case 'idealPath':
+      return ideal.received(m);
     case 'selected':
       return showSelection(m.selection);
     case 'opened':

@@ -53,6 +53,14 @@ export class ViewCanvases {
     });
   }
 
+  get viewSide(): number {
+    return this.side;
+  }
+
+  get shownView(): ViewName {
+    return this.shown;
+  }
+
   // The selected step ringed where the shown view has its point.
   mark(points: Record<ViewName, [number, number] | null> | null): void {
     this.marked = points ? { points, side: this.side } : null;

@@ -120,3 +120,27 @@ test('the phone stacks the panels with no sideways scrolling', async () => {
   await shot(page, 'phone-teaching');
   await context.close();
 });
+
+test('显示理想轨迹 lays the exact path over the plan view, with its read-out', async () => {
+  const { page, context, problems } = await openPage(browser);
+  await runFast(page);
+  await openPanel(page, '显示理想轨迹');
+  const overlay = page.getByRole('img', { name: '理想轨迹' });
+  await overlay.waitFor();
+  const cyan = () =>
+    page.evaluate(() => {
+      const c = document.getElementById('ideal-overlay') as HTMLCanvasElement;
+      const data = c.getContext('2d')!.getImageData(0, 0, c.width, c.height).data;
+      let n = 0;
+      for (let i = 0; i < data.length; i += 4) if (data[i] < 80 && data[i + 1] > 200 && data[i + 2] > 200) ++n;
+      return n;
+    });
+  await page.waitForFunction(() => (document.getElementById('ideal-overlay') as HTMLCanvasElement).width > 0);
+  await page.waitForTimeout(300);
+  assert.ok((await cyan()) > 100, 'cyan pixels of the path and its read-out');
+  await shot(page, 'laptop-ideal');
+  await openPanel(page, '显示理想轨迹');
+  assert.equal(await overlay.isHidden(), true);
+  assert.deepEqual(problems, []);
+  await context.close();
+});
