@@ -14,6 +14,7 @@ import { StepTable } from './stepTable';
 import { TimingDiagram } from './timingDiagram';
 import { TeachingPanels } from './teachingPanels';
 import { IdealPathOverlay } from './idealPathOverlay';
+import { CompareDialog } from './compareDialog';
 import { Messages } from './messages';
 import { runCommandKeys } from './shortcuts';
 
@@ -65,6 +66,7 @@ const ideal = new IdealPathOverlay($('ideal-overlay'), (m) => link.post(m), () =
 const refreshIdeal = () => ideal.refresh(views.viewSide, views.shownView === 'plan');
 $('editor').addEventListener('pointerup', () => ideal.stepsShown && refreshIdeal());
 $('editor').addEventListener('keyup', () => ideal.stepsShown && refreshIdeal());
+const comparison = new CompareDialog($<HTMLDialogElement>('compare-dialog'), (m) => link.post(m), loadProgram);
 const parameters = new ParameterDialog($<HTMLDialogElement>('parameters'), (texts) => link.post({ type: 'parameters', texts }));
 
 // Every edit is kept, unless another tab keeps the program; the machine gets
@@ -87,13 +89,17 @@ function edited(): void {
 
 // ---------------------------------------------------------------- commands
 
+// The machine takes the editor's text before a fresh run or a comparison.
+function loadProgram(): void {
+  const text = editor.text();
+  if (text === loadedText) return;
+  link.post({ type: 'load', text });
+  loadedText = text;
+}
+
 function command(c: Command): void {
   if (!ready) return;
-  const text = editor.text();
-  if (c !== 'pause' && c !== 'stop' && c !== 'stepBack' && text !== loadedText) {
-    link.post({ type: 'load', text });
-    loadedText = text;
-  }
+  if (c !== 'pause' && c !== 'stop' && c !== 'stepBack') loadProgram();
   if (c === 'run' || c.startsWith('step')) errorDismissed = null;
   link.post({ type: 'command', command: c });
 }
@@ -277,6 +283,8 @@ new MenuBar($('menubar'), [
       },
       'separator',
       { caption: '插补方法', items: methodActions },
+      'separator',
+      { caption: '方法对比...', run: () => comparison.open(), enabled: () => !!ready },
     ],
   },
 ]);
@@ -361,6 +369,8 @@ function heard(m: WorkerMessage): void {
       return timing.received(m);
     case 'idealPath':
       return ideal.received(m);
+    case 'compared':
+      return comparison.answered(m);
     case 'selected':
       return showSelection(m.selection);
     case 'opened':
@@ -421,6 +431,7 @@ function started(r: Ready): void {
   if (parameterFields.some((f) => texts[f] !== r.parameters[f])) link.post({ type: 'parameters', texts });
   if (settings.method.key || settings.method.halfLoad || settings.method.bits) chooseMethod(settings.method);
   views.ready(r);
+  comparison.ready(r);
   if (settings.view !== 'plan') chooseView(settings.view);
   refreshCommands();
   say(`就绪${readyNote}`);

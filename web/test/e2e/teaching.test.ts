@@ -144,3 +144,31 @@ test('显示理想轨迹 lays the exact path over the plan view, with its read-o
   assert.deepEqual(problems, []);
   await context.close();
 });
+
+test('a method comparison completes while 暂停 and 停止 still answer', async () => {
+  const { page, context, problems } = await openPage(browser);
+  await typeProgram(page, '%\nG01X300Y400F100\nX0Y0\n%\n');
+  await page.getByRole('button', { name: '参数设置', exact: true }).click();
+  await page.getByLabel('脉冲当量(mm)').fill('0.001');
+  await page.getByRole('button', { name: '确定' }).click();
+  await page.getByRole('button', { name: '运行', exact: true }).click();
+  await page.getByRole('menuitem', { name: '教学' }).click();
+  await page.getByRole('menuitem', { name: '方法对比...' }).click();
+  const box = page.getByRole('dialog', { name: '方法对比' });
+  await box.getByRole('button', { name: '对比', exact: true }).click();
+  // The page answers while the worker compares: the run is held and stopped.
+  const pause = page.getByRole('button', { name: '暂停', exact: true });
+  await pause.click();
+  await page.waitForFunction(() => document.querySelector<HTMLButtonElement>('[data-command=pause]')!.disabled);
+  assert.equal(await box.getByRole('button', { name: '取消' }).isEnabled(), true, (await box.locator('.compare-notice').textContent()) ?? '');
+  await page.getByRole('button', { name: '停止', exact: true }).click();
+  await page.waitForFunction(() => !document.querySelector<HTMLButtonElement>('#compare-dialog button.compare')!.disabled, null, { timeout: 120000 });
+  assert.equal(await box.locator('.compare-notice').textContent(), '两种方法都走完了程序。');
+  const table = box.getByRole('table', { name: '对比数据' });
+  assert.equal(await table.locator('thead th').first().textContent(), '程序段');
+  assert.equal(await table.locator('tbody th').first().textContent(), '合计（不含 G00）');
+  assert.equal(await box.getByRole('button', { name: '对比', exact: true }).isEnabled(), true);
+  await shot(page, 'laptop-compare');
+  assert.deepEqual(problems, []);
+  await context.close();
+});
