@@ -15,6 +15,8 @@ import { TimingDiagram } from './timingDiagram';
 import { TeachingPanels } from './teachingPanels';
 import { IdealPathOverlay } from './idealPathOverlay';
 import { CompareDialog } from './compareDialog';
+import { ExercisePanel } from './exercisePanel';
+import { ClassSummary } from './classSummary';
 import { Messages } from './messages';
 import { runCommandKeys } from './shortcuts';
 
@@ -42,8 +44,9 @@ function browserStore(): Store {
   }
 }
 
+const store = browserStore();
 const keeper = new Keeper(
-  browserStore(),
+  store,
   { set: (f, ms) => setTimeout(f, ms), clear: (h) => clearTimeout(h as number) },
   (what) => say(`浏览器的存储已满，${what}没有保存：请用 文件 → 保存 下载一份`),
 );
@@ -67,6 +70,10 @@ const refreshIdeal = () => ideal.refresh(views.viewSide, views.shownView === 'pl
 $('editor').addEventListener('pointerup', () => ideal.stepsShown && refreshIdeal());
 $('editor').addEventListener('keyup', () => ideal.stepsShown && refreshIdeal());
 const comparison = new CompareDialog($<HTMLDialogElement>('compare-dialog'), (m) => link.post(m), loadProgram);
+const exercises = new ExercisePanel($<HTMLDialogElement>('exercise-dialog'), store, (m) => link.post(m));
+const summary = new ClassSummary($<HTMLDialogElement>('summary-dialog'), $<HTMLInputElement>('summary-input'), (m) => link.post(m), (html) =>
+  showPage(html, '班级汇总.html'),
+);
 const parameters = new ParameterDialog($<HTMLDialogElement>('parameters'), (texts) => link.post({ type: 'parameters', texts }));
 
 // Every edit is kept, unless another tab keeps the program; the machine gets
@@ -284,6 +291,15 @@ new MenuBar($('menubar'), [
       'separator',
       { caption: '插补方法', items: methodActions },
       'separator',
+      {
+        caption: '练习',
+        items: () => [
+          { caption: '开始练习...', run: () => exercises.open(), enabled: () => !!ready },
+          { caption: '打印练习单...', run: () => askWorksheet(false), enabled: () => !!ready },
+          { caption: '打印答案...', run: () => askWorksheet(true), enabled: () => !!ready },
+          { caption: '班级汇总...', run: () => summary.choose(), enabled: () => !!ready },
+        ],
+      },
       { caption: '方法对比...', run: () => comparison.open(), enabled: () => !!ready },
     ],
   },
@@ -297,6 +313,30 @@ const refreshToolbar = fillToolbar(toolbar, [
   editActions.copy,
   editActions.paste,
 ]);
+
+// A page the machine wrote (a worksheet, an answer key, a summary) opens in
+// a tab of its own, to print from there; where the browser refuses the tab,
+// it is downloaded.
+let pageTab: Window | null = null;
+function showPage(html: string, name: string): void {
+  const tab = pageTab && !pageTab.closed ? pageTab : open('', '_blank');
+  pageTab = null;
+  if (!tab) return download(new Blob([html], { type: 'text/html;charset=utf-8' }), name);
+  tab.document.open();
+  tab.document.write(html);
+  tab.document.close();
+}
+
+let worksheetName = '';
+// The tab is opened while the user's click still counts, and filled when the
+// machine has written the page.
+function askWorksheet(answers: boolean): void {
+  const code = prompt(answers ? '打印答案：练习码' : '打印练习单：练习码', '');
+  if (code === null) return;
+  pageTab = open('', '_blank');
+  worksheetName = answers ? '答案' : '练习单';
+  link.post({ type: 'worksheet', code: code.trim(), answers });
+}
 
 async function askBits(): Promise<void> {
   const bits = await messages.askBits($<HTMLDialogElement>('bits-dialog'), settings.method.bits, ready?.widestRegister ?? 32);
@@ -332,12 +372,15 @@ document.addEventListener('keydown', (e) => {
   }
 });
 
-// A file dropped anywhere on the page opens as 打开... opens it.
+// A file dropped anywhere on the page opens as 打开... opens it; CSV files
+// make a class summary.
 document.addEventListener('dragover', (e) => e.preventDefault());
 document.addEventListener('drop', (e) => {
   e.preventDefault();
-  const file = e.dataTransfer?.files[0];
-  if (file) void files.open(file);
+  const dropped = [...(e.dataTransfer?.files ?? [])];
+  // The students' exercise files dropped together make a class summary.
+  if (dropped.length && dropped.every((f) => /\.csv$/i.test(f.name))) return void summary.summarise(dropped);
+  if (dropped[0]) void files.open(dropped[0]);
 });
 
 addEventListener('pagehide', () => keeper.flush());
@@ -371,6 +414,22 @@ function heard(m: WorkerMessage): void {
       return ideal.received(m);
     case 'compared':
       return comparison.answered(m);
+    case 'exercise':
+      return exercises.show(m);
+    case 'exerciseCode':
+      return exercises.code(m.code);
+    case 'exerciseFile':
+      if (m.kind === 'csv') return download(new Blob([m.bytes], { type: 'text/csv' }), '练习成绩.csv');
+      return download(new Blob([m.text], { type: 'text/html;charset=utf-8' }), '练习成绩.html');
+    case 'worksheet':
+      if (m.refused) {
+        pageTab?.close();
+        pageTab = null;
+        return messages.show(worksheetName === '答案' ? '打印答案' : '打印练习单', m.refused);
+      }
+      return showPage(m.html ?? '', `${worksheetName}-${m.code ?? ''}.html`);
+    case 'classSummary':
+      return summary.show(m);
     case 'selected':
       return showSelection(m.selection);
     case 'opened':

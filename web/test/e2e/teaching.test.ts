@@ -172,3 +172,46 @@ test('a method comparison completes while 暂停 and 停止 still answer', async
   assert.deepEqual(problems, []);
   await context.close();
 });
+
+test('an exercise answered to its score page, which prints alone', async () => {
+  const { page, context, problems } = await openPage(browser);
+  await page.getByRole('menuitem', { name: '教学' }).click();
+  await page.getByRole('menuitem', { name: '开始练习...' }).click();
+  const box = page.getByRole('dialog', { name: '练习' });
+  await box.getByLabel('姓名').fill('王小明');
+  await box.getByLabel('学号').fill('2026001');
+  await box.getByLabel('练习码').fill('k7m3q');
+  await box.getByRole('button', { name: '开始' }).click();
+  await box.locator('.task').filter({ hasText: '第 1 / 4 题' }).waitFor();
+  assert.match((await box.locator('.attempt').textContent()) ?? '', /^练习码 K7M3Q　姓名 王小明　学号 2026001　第 1 次$/);
+  assert.equal(await box.locator('.figure svg').count(), 1);
+  await box.getByLabel('新偏差 F').fill('−13');
+  await box.getByRole('button', { name: '−Y' }).click();
+  await box.locator('.verdict.right').filter({ hasText: '第 1 步：进给 ✓ −Y；新偏差 ✓ −13' }).waitFor();
+  assert.equal(await box.getByLabel('新偏差 F').inputValue(), '');
+  await shot(page, 'laptop-exercise');
+  // Every step left unanswered but its feed: on to the score page.
+  const next = box.getByRole('button', { name: /^(下一题|看成绩)$/ });
+  for (let guard = 0; guard < 2000 && !(await box.locator('.score-page').isVisible()); ++guard) {
+    if (await next.isEnabled()) {
+      await next.click({ timeout: 2000 }).catch(() => undefined);
+      continue;
+    }
+    const overflow = box.getByRole('button', { name: '提交' });
+    if (await overflow.isVisible()) await overflow.click({ timeout: 2000 }).catch(() => undefined);
+    // The answer's state may still be on its way: a button gone is tried again.
+    else await box.getByRole('button', { name: '+X' }).click({ timeout: 2000 }).catch(() => undefined);
+  }
+  await box.locator('.score').filter({ hasText: /^练习码 K7M3Q：答对 \d+ \/ \d+$/ }).waitFor();
+  assert.ok((await box.locator('table.wrong tbody tr').count()) > 0);
+  await page.emulateMedia({ media: 'print' });
+  assert.equal(await page.getByRole('button', { name: '运行', exact: true }).isVisible(), false);
+  assert.equal(await box.locator('.score').isVisible(), true);
+  await page.emulateMedia({ media: 'screen' });
+  const [download] = await Promise.all([page.waitForEvent('download'), box.locator('.score-page').getByRole('button', { name: '导出 CSV...' }).click()]);
+  const bytes = readFileSync((await download.path())!);
+  assert.deepEqual([...bytes.subarray(0, 3)], [0xef, 0xbb, 0xbf]);
+  await shot(page, 'laptop-score');
+  assert.deepEqual(problems, []);
+  await context.close();
+});
