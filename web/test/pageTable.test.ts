@@ -1,6 +1,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { movedRow, scrollExtent, scrollFor, tableOffset, tallestExtent } from '../src/page/rowWindow';
+import { clockTexts } from '../src/page/exercisePanel';
 import { shownTicks } from '../src/page/timingDiagram';
 
 const h = 36;
@@ -51,4 +52,9 @@ test('the timing strip follows the newest ticks, or stays where it was scrolled'
   assert.deepEqual(shownTicks(state, 900, 20), { from: 481, to: 500 });
   assert.deepEqual(shownTicks({ firstTick: 1, lastTick: 5, revision: 1 }, null, 20), { from: 1, to: 5 });
   assert.deepEqual(shownTicks({ firstTick: 0, lastTick: 0, revision: 0 }, null, 20), { from: 0, to: -1 });
+});
+
+test('an attempt is dated by the page\'s local clock, two digits a field', () => {
+  assert.deepEqual(clockTexts(new Date(2026, 0, 5, 8, 3, 9)), { date: '2026-01-05', time: '08:03:09' });
+  assert.deepEqual(clockTexts(new Date(2026, 11, 31, 23, 59, 59)), { date: '2026-12-31', time: '23:59:59' });
 });
