@@ -1,15 +1,13 @@
 #include "teach/ComparisonTexts.h"
 
-#include <cstdio>
+#include "teach/RoundedText.h"
 
 namespace tarvo::teach {
 
 namespace {
 
 std::string pulses(double d) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.3f", d);
-    return text;
+    return roundedText(d, 3);
 }
 
 }  // namespace

@@ -2,21 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+
+#include "teach/RoundedText.h"
 
 namespace tarvo::teach {
 
 namespace {
 
-std::string fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
 std::string amount(double distance, double dlstep) {
-    return fixed(dlstep > 0 ? distance / dlstep : 0, 2) + " 脉冲 (" + fixed(distance / 10, 3) +
-           " mm)";
+    return roundedText(dlstep > 0 ? distance / dlstep : 0, 2) + " 脉冲 (" +
+           roundedText(distance / 10, 3) + " mm)";
 }
 
 }  // namespace

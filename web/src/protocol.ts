@@ -72,9 +72,10 @@ export type PageMessage =
   // both included, see PulseState). Answered by 'pulses'.
   | { type: 'pulses'; from: number; to: number }
   // The linked selection, chosen in one tool: a row of the table (serial,
-  // null for none), a tick of the timing diagram, a line of the editor
-  // (from 0), or a press in the plan view at its pixels (the newest step
-  // point within 5 pixels). Answered by 'selected'.
+  // null for none), a tick of the timing diagram (the newest row made by
+  // then), a line of the editor (from 0: its first row), or a press in the
+  // plan view at its pixels (the newest step point within 5 pixels).
+  // Answered by 'selected' (null where no kept row answers).
   | { type: 'select'; serial: number | null }
   | { type: 'selectTick'; tick: number }
   | { type: 'selectLine'; line: number }
@@ -254,8 +255,9 @@ export interface TableRow {
   serial: number;
   line: number; // the program line, from 0
   tick: number; // the run's timer tick that made it, from 1
-  // The cells' texts, "\n" where the desktop breaks a cell's lines. A hidden
-  // row (先答后看) has its cells from the third on as "?".
+  // The cells' texts, "\n" where the desktop breaks a cell's lines (the
+  // textbook face), an answered cell ending in " ✓" or " ✗". A hidden row
+  // (先答后看) has its cells from the third on as "?".
   cells: string[];
   hidden: boolean;
   // The answered cells' marks, by column: true ✓ (green), false ✗ (red).
