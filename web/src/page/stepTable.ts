@@ -249,6 +249,12 @@ export class StepTable {
     deviation.setAttribute('aria-label', '新 F');
     deviation.inputMode = 'numeric';
     deviation.size = 7;
+    if (q.form === 'feedAndDeviation' && q.deviationAsked) {
+      deviation.addEventListener('keydown', (e) => {
+        if (e.key === 'Enter') this.post({ type: 'answerDeviation', deviation: deviation.value });
+      });
+      this.question.append(element('span', '', '新 F ='), deviation);
+    }
     if (q.feedAsked) {
       this.question.append(element('span', '', '进给：'));
       for (const f of t.feeds) {
@@ -257,12 +263,6 @@ export class StepTable {
         b.addEventListener('click', () => this.post({ type: 'answerFeed', feed: { x: f.x, y: f.y }, deviation: q.form === 'feedAndDeviation' ? deviation.value : '' }));
         this.question.append(b);
       }
-    }
-    if (q.form === 'feedAndDeviation' && q.deviationAsked) {
-      deviation.addEventListener('keydown', (e) => {
-        if (e.key === 'Enter') this.post({ type: 'answerDeviation', deviation: deviation.value });
-      });
-      this.question.append(element('span', '', '新 F ='), deviation);
     }
   }
 }

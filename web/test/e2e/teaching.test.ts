@@ -215,3 +215,23 @@ test('an exercise answered to its score page, which prints alone', async () => {
   assert.deepEqual(problems, []);
   await context.close();
 });
+
+test('先答后看 asks the hidden row\'s question in the row while single stepping', async () => {
+  const { page, context, problems } = await openPage(browser);
+  await openPanel(page, '插补过程表');
+  await page.getByRole('menuitem', { name: '教学' }).click();
+  await page.getByRole('menuitemradio', { name: '逐点比较法' }).click();
+  await page.getByLabel('先答后看').check();
+  await page.keyboard.press('F7');
+  const grid = page.getByRole('grid', { name: '插补过程表' });
+  const asking = grid.locator('.cell.asking');
+  await asking.waitFor();
+  // The sample's first move, by comparison from the origin to (10, 10): +X, then F = −10.
+  await asking.getByLabel('新 F').fill('-10');
+  await asking.getByRole('button', { name: '+X' }).click();
+  await page.locator('.table-bar .score').filter({ hasText: '答对 2 / 2' }).waitFor();
+  assert.equal(await grid.locator('.cell.right').count(), 2);
+  await shot(page, 'laptop-answers');
+  assert.deepEqual(problems, []);
+  await context.close();
+});
