@@ -193,7 +193,7 @@ test('an exercise answered to its score page, which prints alone', async () => {
   // Every step left unanswered but its feed: on to the score page.
   const next = box.getByRole('button', { name: /^(下一题|看成绩)$/ });
   for (let guard = 0; guard < 2000 && !(await box.locator('.score-page').isVisible()); ++guard) {
-    if (await next.isEnabled()) {
+    if (await next.isEnabled({ timeout: 1000 }).catch(() => false)) {
       await next.click({ timeout: 2000 }).catch(() => undefined);
       continue;
     }
