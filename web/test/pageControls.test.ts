@@ -1,0 +1,40 @@
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+import { keptPaceIndex } from '../src/page/pace';
+import { lineEnding } from '../src/page/sampleProgram';
+import { runCommandKeys } from '../src/page/shortcuts';
+
+const key = (k: string, mods: Partial<{ shiftKey: boolean; ctrlKey: boolean; altKey: boolean }> = {}) =>
+  runCommandKeys({ key: k, shiftKey: false, ctrlKey: false, altKey: false, ...mods });
+
+test('the run commands answer the desktop keys and nothing else', () => {
+  assert.equal(key('F5'), 'run');
+  assert.equal(key('F6'), 'stepTick');
+  assert.equal(key('F7'), 'stepIteration');
+  assert.equal(key('F8'), 'stepLine');
+  assert.equal(key('F9'), 'pause');
+  assert.equal(key('F7', { shiftKey: true }), 'stepBack');
+  assert.equal(key('F5', { shiftKey: true }), null);
+  assert.equal(key('F5', { ctrlKey: true }), null);
+  assert.equal(key('F7', { altKey: true }), null);
+  assert.equal(key('F10'), null);
+  assert.equal(key('r'), null);
+});
+
+test('the pace kept is chosen again only while the list has it', () => {
+  // Seven paces, the standard one fourth, as the machine lists them.
+  assert.equal(keptPaceIndex(0, 7, 3), 0);
+  assert.equal(keptPaceIndex(6, 7, 3), 6);
+  assert.equal(keptPaceIndex(7, 7, 3), 3);
+  assert.equal(keptPaceIndex(-1, 7, 3), 3);
+  assert.equal(keptPaceIndex(2.5, 7, 3), 3);
+  assert.equal(keptPaceIndex('2', 7, 3), 3);
+  assert.equal(keptPaceIndex(undefined, 7, 3), 3);
+});
+
+test('a program is saved with the line ending most of its lines had', () => {
+  assert.equal(lineEnding('%\r\nG01X1\r\n%\r\n'), '\r\n');
+  assert.equal(lineEnding('%\nG01X1\r\n%\n'), '\n');
+  assert.equal(lineEnding('G01X1'), '\n');
+  assert.equal(lineEnding('a\r\nb\n'), '\r\n');
+});

@@ -1,0 +1,135 @@
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+import { Keeper, keepDelay, type Store } from '../src/page/keeper';
+import { copyName, recentLimit, remembered } from '../src/page/recent';
+
+class FakeStore implements Store {
+  items = new Map<string, string>();
+  writes = 0;
+  full = false;
+  getItem(k: string) {
+    return this.items.get(k) ?? null;
+  }
+  setItem(k: string, v: string) {
+    if (this.full) throw new Error('QuotaExceededError');
+    this.writes++;
+    this.items.set(k, v);
+  }
+}
+
+class FakeTimer {
+  now = 0;
+  private due = new Map<number, { at: number; f: () => void }>();
+  private next = 1;
+  set(f: () => void, ms: number) {
+    this.due.set(this.next, { at: this.now + ms, f });
+    return this.next++;
+  }
+  clear(h: unknown) {
+    this.due.delete(h as number);
+  }
+  pass(ms: number) {
+    this.now += ms;
+    for (const [h, d] of [...this.due]) {
+      if (d.at <= this.now) {
+        this.due.delete(h);
+        d.f();
+      }
+    }
+  }
+}
+
+function keeper(store = new FakeStore(), failures: string[] = []) {
+  const timer = new FakeTimer();
+  return { store, timer, failures, keeper: new Keeper(store, timer, (w) => failures.push(w)) };
+}
+
+test('typing is kept once it pauses, the last text whole', () => {
+  const { store, timer, keeper: k } = keeper();
+  k.keepProgram(() => ({ name: 'a.nc', text: '%' }));
+  timer.pass(keepDelay - 1);
+  k.keepProgram(() => ({ name: 'a.nc', text: '%\nG01X1' }));
+  timer.pass(keepDelay - 1);
+  assert.equal(store.writes, 0);
+  timer.pass(1);
+  assert.equal(store.writes, 1);
+  assert.deepEqual(k.program(), { name: 'a.nc', text: '%\nG01X1' });
+});
+
+test('a page going away writes at once what is pending, and only that', () => {
+  const { store, keeper: k } = keeper();
+  k.flush();
+  assert.equal(store.writes, 0);
+  k.keepProgram(() => ({ name: '', text: 'G01X5' }));
+  k.flush();
+  assert.deepEqual(new Keeper(store, new FakeTimer(), () => {}).program(), { name: '', text: 'G01X5' });
+});
+
+test('a copy is kept among the recent programs, never over the page program', () => {
+  const { store, keeper: k } = keeper();
+  k.keepProgram(() => ({ name: 'a.nc', text: 'X1' }));
+  k.flush();
+  k.keepProgram(() => ({ name: 'a（副本）.nc', text: 'X2' }), true);
+  k.flush();
+  assert.deepEqual(k.program(), { name: 'a.nc', text: 'X1' });
+  assert.deepEqual(k.recent(), [{ name: 'a（副本）.nc', text: 'X2' }]);
+  assert.equal(store.writes, 2);
+});
+
+test('a write the browser refuses is told, and the program stays in the page', () => {
+  const store = new FakeStore();
+  store.full = true;
+  const { keeper: k, failures } = keeper(store);
+  k.keepProgram(() => ({ name: '', text: 'big' }));
+  k.flush();
+  k.keepSettings(k.settings());
+  assert.deepEqual(failures, ['程序', '设置']);
+});
+
+test('settings read back as kept; spoiled or missing ones give the defaults', () => {
+  const { store, keeper: k } = keeper();
+  assert.deepEqual(k.settings(), {
+    pace: -1,
+    parameters: ['0', '0', '0', '1', '1'],
+    view: 'plan',
+    method: { key: '', halfLoad: false, bits: 0 },
+    panels: [],
+  });
+  const mine = {
+    pace: 6,
+    parameters: ['5', '0', '-2.5', '2', '0.01'],
+    view: 'axonometric' as const,
+    method: { key: 'dda', halfLoad: true, bits: 8 },
+    panels: ['timing' as const],
+  };
+  k.keepSettings(mine);
+  assert.deepEqual(k.settings(), mine);
+  store.items.set('tarvo.settings', '{"pace":"x","parameters":["1"],"view":"side","method":{"bits":40},"panels":["table","menu",3]}');
+  assert.deepEqual(k.settings().panels, ['table']);
+  assert.deepEqual(k.settings().parameters, ['0', '0', '0', '1', '1']);
+  assert.equal(k.settings().view, 'plan');
+  assert.equal(k.settings().method.bits, 0);
+  store.items.set('tarvo.settings', 'not json');
+  assert.equal(k.settings().pace, -1);
+  store.items.set('tarvo.program', '{"name":3}');
+  assert.equal(k.program(), null);
+});
+
+test('recent programs: newest first, one entry a name, at most ten', () => {
+  let list = remembered([], { name: 'a.nc', text: '1' });
+  list = remembered(list, { name: 'b.nc', text: '2' });
+  list = remembered(list, { name: 'a.nc', text: '3' });
+  assert.deepEqual(list, [
+    { name: 'a.nc', text: '3' },
+    { name: 'b.nc', text: '2' },
+  ]);
+  for (let i = 0; i < 20; ++i) list = remembered(list, { name: `${i}.nc`, text: '' });
+  assert.equal(list.length, recentLimit);
+  assert.equal(list[0].name, '19.nc');
+});
+
+test('a copy takes a name no recent program has', () => {
+  assert.equal(copyName('零件.nc', []), '零件（副本）.nc');
+  assert.equal(copyName('零件.nc', [{ name: '零件（副本）.nc', text: '' }]), '零件（副本 2）.nc');
+  assert.equal(copyName('程序', []), '程序（副本）');
+});

@@ -1,0 +1,60 @@
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+import { movedRow, scrollExtent, scrollFor, tableOffset, tallestExtent } from '../src/page/rowWindow';
+import { clockTexts } from '../src/page/exercisePanel';
+import { shownTicks } from '../src/page/timingDiagram';
+
+const h = 36;
+
+test('a short table scrolls pixel for pixel', () => {
+  assert.equal(scrollExtent(100, h), 3600);
+  assert.equal(tableOffset(1234, 300, 100, h), 1234);
+  assert.equal(scrollFor(1234, 300, 100, h), 1234);
+});
+
+test('a million rows fit the browser and both ends are reached', () => {
+  const rows = 1_000_000;
+  const view = 400;
+  assert.equal(scrollExtent(rows, h), tallestExtent);
+  assert.equal(tableOffset(0, view, rows, h), 0);
+  // Scrolled to the bottom, the last row's bottom is the viewport's.
+  assert.equal(tableOffset(tallestExtent - view, view, rows, h), rows * h - view);
+  const middle = scrollFor(500_000 * h, view, rows, h);
+  assert.ok(Math.abs(tableOffset(middle, view, rows, h) - 500_000 * h) < 1e-6);
+});
+
+test('keys move the selection as a list moves its current row', () => {
+  const cases: [string, number, number | null][] = [
+    ['ArrowDown', -1, 0],
+    ['ArrowUp', -1, 99],
+    ['ArrowDown', 5, 6],
+    ['ArrowDown', 99, 99],
+    ['ArrowUp', 0, 0],
+    ['PageDown', 5, 14],
+    ['PageDown', 95, 99],
+    ['PageUp', 5, 0],
+    ['PageUp', 50, 41],
+    ['Home', 50, 0],
+    ['End', 3, 99],
+    ['Enter', 3, null],
+  ];
+  for (const [key, at, want] of cases) assert.equal(movedRow(key, at, 100, 10), want, `${key} from ${at}`);
+  assert.equal(movedRow('End', -1, 0, 10), null);
+  assert.equal(movedRow('PageDown', 0, 100, 1), 1);
+});
+
+test('the timing strip follows the newest ticks, or stays where it was scrolled', () => {
+  const state = { firstTick: 100, lastTick: 500, revision: 1 };
+  assert.deepEqual(shownTicks(state, null, 20), { from: 481, to: 500 });
+  assert.deepEqual(shownTicks(state, 300, 20), { from: 281, to: 300 });
+  // Never before the oldest kept tick, never past the newest.
+  assert.deepEqual(shownTicks(state, 105, 20), { from: 100, to: 119 });
+  assert.deepEqual(shownTicks(state, 900, 20), { from: 481, to: 500 });
+  assert.deepEqual(shownTicks({ firstTick: 1, lastTick: 5, revision: 1 }, null, 20), { from: 1, to: 5 });
+  assert.deepEqual(shownTicks({ firstTick: 0, lastTick: 0, revision: 0 }, null, 20), { from: 0, to: -1 });
+});
+
+test('an attempt is dated by the page\'s local clock, two digits a field', () => {
+  assert.deepEqual(clockTexts(new Date(2026, 0, 5, 8, 3, 9)), { date: '2026-01-05', time: '08:03:09' });
+  assert.deepEqual(clockTexts(new Date(2026, 11, 31, 23, 59, 59)), { date: '2026-12-31', time: '23:59:59' });
+});
