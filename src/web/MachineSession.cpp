@@ -32,9 +32,8 @@ MachineSession::MachineSession()
       paceIndex_(standardPaceIndex()) {
     machine_.takeParameters(parameters_);
     // The panel is told of changes only: it starts from the byte at rest.
-    for (std::size_t i = 0; i < panel_.bits.size(); ++i) {
-        panel_.bits[i] = machine_.outdata().bit(static_cast<int>(i));
-    }
+    const std::uint8_t atRest = machine_.outdata().byte();
+    for (std::size_t i = 0; i < panel_.bits.size(); ++i) panel_.bits[i] = ((atRest >> i) & 1U) != 0;
 }
 
 std::optional<MachineSession::Refusal> MachineSession::setParameters(
