@@ -193,6 +193,9 @@ export class ViewCanvases {
     };
     canvas.addEventListener('pointerdown', (e) => {
       canvas.setPointerCapture(e.pointerId);
+      // A finger, unlike a mouse, arrives without hovering first: the drag
+      // starts where it touches, not where the last pointer left.
+      if (e.pointerType === 'touch') this.post({ type: 'pointer', buttons: 'none', x: at(e)[0], y: at(e)[1] });
       if (!touched(e)) send(e);
     });
     canvas.addEventListener('pointermove', (e) => {

@@ -21,18 +21,20 @@ async function gesture(cdp: CDPSession, from: Touch[], to: Touch[], steps = 8): 
 }
 
 const picture = (page: Page) => page.evaluate(() => (document.getElementById('view-magnified') as HTMLCanvasElement).toDataURL());
-// How wide the drawing is: the columns with a pixel off the background.
-const drawnWidth = (page: Page) =>
+// Where the drawing is: the first and last columns and the first row with a
+// pixel off the background (its left edge may run off the view).
+const drawnBox = (page: Page) =>
   page.evaluate(() => {
     const c = document.getElementById('view-magnified') as HTMLCanvasElement;
     const data = c.getContext('2d')!.getImageData(0, 0, c.width, c.height).data;
-    let [left, right] = [c.width, -1];
+    let [left, right, top] = [c.width, -1, -1];
     for (let i = 0; i < data.length; i += 4) {
       if (data[i] === data[0] && data[i + 1] === data[1] && data[i + 2] === data[2]) continue;
       const x = (i / 4) % c.width;
       [left, right] = [Math.min(left, x), Math.max(right, x)];
+      if (top < 0) top = Math.floor(i / 4 / c.width);
     }
-    return right - left + 1;
+    return { left, right, top, width: right - left + 1 };
   });
 const changed = (page: Page, old: string) =>
   page.waitForFunction((o) => (document.getElementById('view-magnified') as HTMLCanvasElement).toDataURL() !== o, old, { timeout: 5000 });
@@ -56,15 +58,20 @@ test('on a phone one finger pans the magnified view and two fingers turn and mov
   const box = (await canvas.boundingBox())!;
   const [cx, cy] = [box.x + box.width / 2, box.y + box.height / 2];
 
+  // The drawing follows the finger from where it touched, by its travel.
   let before = await picture(page);
+  const still = await drawnBox(page);
   await gesture(cdp, [{ id: 1, x: cx, y: cy }], [{ id: 1, x: cx + 40, y: cy + 30 }]);
   await changed(page, before);
+  await page.waitForTimeout(300);
+  const panned = await drawnBox(page);
+  assert.deepEqual([panned.right - still.right, panned.top - still.top], [40, 30], JSON.stringify([still, panned]));
 
   // A quarter twist about the midpoint, which stays where it is, turns the
   // cut (flat in the plane of the view) a quarter turn: seen edge on, it is
   // a fraction of its width. A pan would have kept the width.
   before = await picture(page);
-  const width = await drawnWidth(page);
+  const { width } = await drawnBox(page);
   const r = box.width / 4;
   await gesture(
     cdp,
@@ -79,7 +86,7 @@ test('on a phone one finger pans the magnified view and two fingers turn and mov
   );
   await changed(page, before);
   await page.waitForTimeout(300);
-  const turned = await drawnWidth(page);
+  const turned = (await drawnBox(page)).width;
   assert.ok(turned < width / 3, `${turned} of ${width} columns`);
   assert.deepEqual(await page.evaluate(() => [scrollX, scrollY]), scrolled);
   assert.equal(await page.evaluate(() => visualViewport!.scale), 1);
