@@ -1,7 +1,9 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import type { Browser, CDPSession, Page } from 'playwright-core';
-import { launch, openPage, phone, typeProgram } from './page';
+import { mkdirSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { launch, openPage, phone, shots, typeProgram } from './page';
 
 let browser: Browser;
 before(async () => (browser = await launch()));
@@ -67,11 +69,12 @@ test('on a phone one finger pans the magnified view and two fingers turn and mov
   const panned = await drawnBox(page);
   assert.deepEqual([panned.right - still.right, panned.top - still.top], [40, 30], JSON.stringify([still, panned]));
 
-  // A quarter twist about the midpoint, which stays where it is, turns the
-  // cut (flat in the plane of the view) a quarter turn: seen edge on, it is
-  // a fraction of its width. A pan would have kept the width.
+  // A twelfth of a turn of two fingers about a midpoint that stays turns the
+  // cut (flat in the plane of the view) a twelfth of a turn about the view's
+  // upright axis: it narrows to about cos 30° of its width, its top row
+  // staying. A one-finger pan would have kept the width and moved the top.
   before = await picture(page);
-  const { width } = await drawnBox(page);
+  const flat = await drawnBox(page);
   const r = box.width / 4;
   await gesture(
     cdp,
@@ -80,16 +83,19 @@ test('on a phone one finger pans the magnified view and two fingers turn and mov
       { id: 2, x: cx + r, y: cy },
     ],
     [
-      { id: 1, x: cx, y: cy - r },
-      { id: 2, x: cx, y: cy + r },
+      { id: 1, x: cx - r * Math.cos(Math.PI / 6), y: cy - r * Math.sin(Math.PI / 6) },
+      { id: 2, x: cx + r * Math.cos(Math.PI / 6), y: cy + r * Math.sin(Math.PI / 6) },
     ],
   );
   await changed(page, before);
   await page.waitForTimeout(300);
-  const turned = (await drawnBox(page)).width;
-  assert.ok(turned < width / 3, `${turned} of ${width} columns`);
+  const turned = await drawnBox(page);
+  assert.equal(turned.top, flat.top);
+  assert.ok(turned.width > 0.8 * flat.width && turned.width < 0.95 * flat.width, JSON.stringify([flat, turned]));
   assert.deepEqual(await page.evaluate(() => [scrollX, scrollY]), scrolled);
   assert.equal(await page.evaluate(() => visualViewport!.scale), 1);
+  mkdirSync(shots, { recursive: true });
+  writeFileSync(join(shots, 'phone-magnified-twisted.png'), Buffer.from((await picture(page)).split(',')[1], 'base64'));
   // The user's mode is back: the view still shows the hand of 放大图平移.
   await page.waitForFunction(() => document.getElementById('view-magnified')!.style.cursor === 'grab');
   await context.close();
