@@ -1,4 +1,5 @@
 import type { Drawing, PageMessage, Ready, ViewName } from '../protocol';
+import { twoFingerMoves, type DragMode, type Point } from './twoFingers';
 
 type Rgb = [number, number, number];
 
@@ -32,6 +33,13 @@ export class ViewCanvases {
   private shown: ViewName = 'plan';
   private side = 0;
   private marked: { points: Record<ViewName, [number, number] | null>; side: number } | null = null;
+  // The touches on the magnified view, by pointer, in its pixels.
+  private readonly fingers = new Map<number, Point>();
+  // The two fingers as last told to the machine, while two are down.
+  private pinched: [Point, Point] | null = null;
+  private pinchFrame = 0;
+  // The drag mode the user chose, read off the machine's pointer shape.
+  private chosenMode: DragMode | null = null;
 
   constructor(
     private readonly holder: HTMLElement,
@@ -97,6 +105,7 @@ export class ViewCanvases {
     this.strokeLines(g, d.lines, d.colours);
     if (d.labels) this.labels.set(d.view, d.labels);
     canvas.style.cursor = cursors[d.pointer];
+    if (d.view === 'magnified' && !this.pinched) this.chosenMode = d.pointer === 'hand' ? 'pan' : d.pointer === 'cross' ? 'rotate' : null;
     if (d.visible && (d.view !== this.shown || d.labels)) this.show(d.view);
   }
 
@@ -156,18 +165,66 @@ export class ViewCanvases {
     this.post({ type: 'viewSize', size: side });
   }
 
+  // One finger drags as a mouse does; two fingers pan and turn the view
+  // (see twoFingerMoves) and, once lifted, leave the user's mode as it was.
   private watchPointer(canvas: HTMLCanvasElement): void {
-    const send = (e: PointerEvent) => {
+    const at = (e: PointerEvent): Point => {
       const box = canvas.getBoundingClientRect();
       const scale = this.side / box.width;
+      return [(e.clientX - box.left) * scale, (e.clientY - box.top) * scale];
+    };
+    const send = (e: PointerEvent) => {
       const buttons = e.buttons === 0 ? 'none' : e.buttons === 1 ? 'left' : 'other';
-      this.post({ type: 'pointer', buttons, x: (e.clientX - box.left) * scale, y: (e.clientY - box.top) * scale });
+      const [x, y] = at(e);
+      this.post({ type: 'pointer', buttons, x, y });
+    };
+    const touched = (e: PointerEvent) => {
+      if (e.pointerType !== 'touch') return false;
+      if (e.type === 'pointerdown' || this.fingers.has(e.pointerId)) this.fingers.set(e.pointerId, at(e));
+      if (e.type === 'pointerup' || e.type === 'pointercancel') this.fingers.delete(e.pointerId);
+      if (this.fingers.size >= 2) {
+        this.pinched ??= this.firstTwo();
+        this.pinchFrame ||= requestAnimationFrame(() => this.pinch());
+        return true;
+      }
+      if (!this.pinched) return false;
+      this.endPinch();
+      return true;
     };
     canvas.addEventListener('pointerdown', (e) => {
       canvas.setPointerCapture(e.pointerId);
-      send(e);
+      // A finger, unlike a mouse, arrives without hovering first: the drag
+      // starts where it touches, not where the last pointer left.
+      if (e.pointerType === 'touch') this.post({ type: 'pointer', buttons: 'none', x: at(e)[0], y: at(e)[1] });
+      if (!touched(e)) send(e);
     });
-    canvas.addEventListener('pointermove', send);
-    canvas.addEventListener('pointerup', send);
+    canvas.addEventListener('pointermove', (e) => {
+      if (!touched(e)) send(e);
+    });
+    canvas.addEventListener('pointerup', (e) => {
+      if (!touched(e)) send(e);
+    });
+    canvas.addEventListener('pointercancel', (e) => touched(e));
+  }
+
+  private firstTwo(): [Point, Point] {
+    const [a, b] = [...this.fingers.values()];
+    return [a, b];
+  }
+
+  // At most once a frame, however often the fingers report.
+  private pinch(): void {
+    this.pinchFrame = 0;
+    if (!this.pinched || this.fingers.size < 2) return;
+    const now = this.firstTwo();
+    for (const m of twoFingerMoves(this.pinched, now, [this.side / 2, this.side / 2])) this.post(m);
+    this.pinched = now;
+  }
+
+  // The chosen mode back, and a finger still down drags on from where it is.
+  private endPinch(): void {
+    this.pinched = null;
+    this.post({ type: 'drag', mode: this.chosenMode ?? 'pan' });
+    for (const [x, y] of this.fingers.values()) this.post({ type: 'pointer', buttons: 'none', x, y });
   }
 }
