@@ -46,10 +46,15 @@ test('a textbook program at 0.5 mm a pulse, by comparison, ends where the runner
 test('single steps go forward and a step back returns to the step before', async () => {
   const { page, context } = await openPage(browser);
   const step = page.getByRole('button', { name: '单步：一步插补', exact: true });
+  const moved = (before: string[]) =>
+    document.getElementById('point-x')!.textContent !== before[0] || document.getElementById('point-y')!.textContent !== before[1];
+  const start = await readouts(page);
   await step.click();
+  // The worker answers a step in its own time: read the point once it has moved.
+  await page.waitForFunction(moved, start);
   const first = await readouts(page);
   await step.click();
-  await page.waitForFunction((before) => document.getElementById('point-x')!.textContent !== before[0] || document.getElementById('point-y')!.textContent !== before[1], first);
+  await page.waitForFunction(moved, first);
   const second = await readouts(page);
   assert.notDeepEqual(second, first);
   await page.getByRole('button', { name: '单步：后退一步', exact: true }).click();
