@@ -3,22 +3,14 @@
 // sets, a run held at once while it goes at 最快, and programs one after
 // another whatever became of the one before.
 
-import { test, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { resolve } from 'node:path';
 import type { Command, ParameterField, ParameterTexts, Slice } from '../src/protocol';
-import { Harness, fastest, goldenRun, machineModule, root, tableRows } from './workerSupport';
+import { Harness, fastest, goldenRun, root, tableRows, readyHarness } from './workerSupport';
 
-const harnesses: Harness[] = [];
-after(() => harnesses.forEach((h) => h.close()));
-
-async function harness(): Promise<Harness> {
-  const h = new Harness(await machineModule());
-  harnesses.push(h);
-  await h.next('ready');
-  return h;
-}
+const harness = readyHarness;
 
 const defaults: ParameterTexts = { g54x: '0', g54y: '0', g54z: '0', bei: '1', dl: '1' };
 const sample = readFileSync(resolve(root, 'tests/golden/sample-dl1/program.nc'), 'utf8');

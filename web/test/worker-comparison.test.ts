@@ -2,18 +2,13 @@
 // tests/data, both runs side by side, an error and 取消 told in the window's
 // words, and the worker answering while a comparison runs.
 
-import { test, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import type { Compared } from '../src/protocol';
-import { Harness, machineModule, tableRows } from './workerSupport';
-
-const harnesses: Harness[] = [];
-after(() => harnesses.forEach((h) => h.close()));
+import { Harness, tableRows, readyHarness } from './workerSupport';
 
 async function harness(program: string, dl: string): Promise<Harness> {
-  const h = new Harness(await machineModule());
-  harnesses.push(h);
-  await h.next('ready');
+  const h = await readyHarness();
   h.send({ type: 'parameters', texts: { g54x: '0', g54y: '0', g54z: '0', bei: '1', dl } });
   assert.equal((await h.next('parameters')).accepted, true);
   h.send({ type: 'load', text: program });

@@ -2,22 +2,14 @@
 // CSV, the worksheet and answer key the runner writes, and the class
 // summary's page and files; refusals in the window's words.
 
-import { test, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { resolve } from 'node:path';
 import type { ExerciseState } from '../src/protocol';
-import { Harness, machineModule, root } from './workerSupport';
+import { Harness, root, readyHarness } from './workerSupport';
 
-const harnesses: Harness[] = [];
-after(() => harnesses.forEach((h) => h.close()));
-
-async function harness(): Promise<Harness> {
-  const h = new Harness(await machineModule());
-  harnesses.push(h);
-  await h.next('ready');
-  return h;
-}
+const harness = readyHarness;
 
 const data = (file: string) => readFileSync(resolve(root, 'tests/data', file));
 

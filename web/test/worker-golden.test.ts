@@ -2,11 +2,11 @@
 // runner does: the same ticks, the same final point and output byte, the
 // same message, as the golden folders recorded them.
 
-import { test, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { resolve } from 'node:path';
-import { Harness, fastest, goldenRun, machineModule, root, type GoldenRun } from './workerSupport';
+import { fastest, goldenRun, machineModule, root, type GoldenRun, readyHarness } from './workerSupport';
 
 const runs = [
   'sample-dl1',
@@ -23,14 +23,9 @@ const runs = [
   'unreachable-end-point',
 ];
 
-const harnesses: Harness[] = [];
-after(() => harnesses.forEach((h) => h.close()));
-
 // The page's way: the file opened, the dialog's texts, the method, Run at 最快.
 async function runThroughWorker(run: GoldenRun) {
-  const h = new Harness(await machineModule());
-  harnesses.push(h);
-  await h.next('ready');
+  const h = await readyHarness();
   h.send({ type: 'open', name: `${run.name}.nc`, bytes: run.program.slice().buffer });
   const opened = await h.next('opened');
   h.send({ type: 'parameters', texts: run.parameters });
@@ -89,9 +84,7 @@ test('the session holds the exact figures of the runner, in tenths of a millimet
 });
 
 test('a full circle is warned of on its line, as the runner warns of it, and the run goes on', { timeout: 60000 }, async () => {
-  const h = new Harness(await machineModule());
-  harnesses.push(h);
-  await h.next('ready');
+  const h = await readyHarness();
   const folder = resolve(root, 'tests/golden/full-circle');
   h.send({ type: 'pace', index: fastest });
   h.send({ type: 'load', text: readFileSync(resolve(folder, 'program.nc'), 'utf8') });

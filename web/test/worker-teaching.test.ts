@@ -3,21 +3,16 @@
 // pulse history against their --trace, 先答后看 marked as the window marks
 // it, and one step selected across the tools.
 
-import { test, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { resolve } from 'node:path';
 import type { Selection, Slice, TableRow } from '../src/protocol';
-import { Harness, fastest, machineModule, root } from './workerSupport';
-
-const harnesses: Harness[] = [];
-after(() => harnesses.forEach((h) => h.close()));
+import { Harness, fastest, root, readyHarness } from './workerSupport';
 
 // A worker with a golden folder's program, parameters and method loaded.
 async function loaded(name: string): Promise<Harness> {
-  const h = new Harness(await machineModule());
-  harnesses.push(h);
-  await h.next('ready');
+  const h = await readyHarness();
   const folder = resolve(root, 'tests/golden', name);
   const args = readFileSync(resolve(folder, 'args'), 'utf8');
   const dl = /--dl (\S+)/.exec(args)?.[1] ?? '1';

@@ -2,20 +2,15 @@
 // page shows them at, whole again when that size changes or a hidden view
 // is shown, and the magnified view following a drag.
 
-import { test, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { resolve } from 'node:path';
 import type { Drawing, ViewName } from '../src/protocol';
-import { Harness, fastest, machineModule, root } from './workerSupport';
-
-const harnesses: Harness[] = [];
-after(() => harnesses.forEach((h) => h.close()));
+import { Harness, fastest, root, readyHarness } from './workerSupport';
 
 async function ranProgram(folder: string): Promise<Harness> {
-  const h = new Harness(await machineModule());
-  harnesses.push(h);
-  await h.next('ready');
+  const h = await readyHarness();
   h.send({ type: 'pace', index: fastest });
   h.send({ type: 'load', text: readFileSync(resolve(root, 'tests/golden', folder, 'program.nc'), 'utf8') });
   await h.command('run');

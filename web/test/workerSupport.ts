@@ -2,6 +2,7 @@
 // driven by messages as the page drives it, the golden folders' recorded
 // runs and the tables of hand-checked figures under tests/data.
 
+import { after } from 'node:test';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { resolve } from 'node:path';
@@ -188,4 +189,15 @@ function unescape(cell: string): string {
     }
   }
   return Buffer.from(bytes).toString('utf8');
+}
+
+// A worker whose machine is ready, closed when the test file's tests end.
+const opened: Harness[] = [];
+after(() => opened.forEach((h) => h.close()));
+
+export async function readyHarness(): Promise<Harness> {
+  const h = new Harness(await machineModule());
+  opened.push(h);
+  await h.next('ready');
+  return h;
 }
