@@ -287,7 +287,9 @@ void show(MachineSession& session, const std::string& view) {
 }
 
 void drag(MachineSession& session, const std::string& mode) {
-    session.drag(mode == "rotate" ? views::DragMode::Rotate : views::DragMode::Pan);
+    session.drag(mode == "rotate" ? views::DragMode::Rotate
+                 : mode == "pan"  ? views::DragMode::Pan
+                                  : views::DragMode::None);
 }
 
 void pointerMoved(MachineSession& session, const std::string& buttons, double x, double y) {

@@ -14,6 +14,10 @@ export type Command = 'run' | 'pause' | 'stop' | 'stepTick' | 'stepIteration' | 
 
 export type ViewName = 'axonometric' | 'plan' | 'magnified';
 
+// What a left-button drag over the magnified view does; 'none' before any
+// mode is chosen.
+export type DragMode = 'none' | 'pan' | 'rotate';
+
 // The parameter dialog's five fields, in its order, by their settings keys:
 // 工件原点 XC, YC, ZC (mm), 放大倍数, 脉冲当量 (mm).
 export type ParameterField = 'g54x' | 'g54y' | 'g54z' | 'bei' | 'dl';
@@ -42,7 +46,9 @@ export type PageMessage =
   // magnified one at a drag mode.
   | { type: 'view'; view: ViewName }
   // 视图 → 放大图平移 / 放大图旋转: shows the magnified view in that drag mode.
-  | { type: 'drag'; mode: 'pan' | 'rotate' }
+  // 'none' gives back the mode of a page that never chose one, after a
+  // gesture that lent the view a mode: a drag then moves nothing.
+  | { type: 'drag'; mode: DragMode }
   // A pointer move over the magnified view, in its pixels (0 … viewSize, from
   // the top-left corner): a drag is the left button held alone.
   | { type: 'pointer'; buttons: 'none' | 'left' | 'other'; x: number; y: number }

@@ -8,6 +8,7 @@ import type {
   ParameterTexts,
   ParameterField,
   ViewName,
+  DragMode,
   TableRows,
   Pulses,
   Selection,
@@ -57,7 +58,7 @@ export interface MachineSession {
   advance(ticks: number, milliseconds: number): number;
   advancing(): boolean;
   show(view: ViewName): void;
-  drag(mode: 'pan' | 'rotate'): void;
+  drag(mode: DragMode): void;
   pointerMoved(buttons: 'none' | 'left' | 'other', x: number, y: number): void;
   setViewSize(size: number): void;
   figures(): Figures;
