@@ -9,6 +9,7 @@
 
 #include "files/OpenRefusals.h"
 #include "interp/Messages.h"
+#include "interp/HelpText.h"
 #include "interp/PaceChoices.h"
 #include "motion/Methods.h"
 #include "motion/RegisterWidth.h"
@@ -121,6 +122,13 @@ val ready(MachineSession& session) {
     }
     o.set("parameters", parameters);
     return o;
+    val help = val::object();
+    help.set("title", text(interp::helpTitle));
+    help.set("heading", text(interp::helpHeading));
+    help.set("text", text(interp::helpText()));
+    o.set("help", help);
+    o.set("designer", arrayOf(interp::designerLines, text));
+    o.set("version", text(TARVO_VERSION));
 }
 
 val panelOf(MachineSession& session) {

@@ -171,6 +171,10 @@ export interface Ready {
 }
 
 // Which commands can act now, as the desktop greys them: the steps while
+  // 关于 → 功能简介: the window's title, heading and paragraph (ends in CR LF).
+  help: { title: string; heading: string; text: string };
+  designer: string[]; // 关于 → 设计者: the credits, a line each
+  version: string; // "0.1.0", as `tarvo --version` says it
 // no run advances, 暂停 while one does, 后退一步 while a held or ended run
 // has made a tick. 运行 and 停止 are always enabled.
 export type Enabled = Record<Command, boolean>;

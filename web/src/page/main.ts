@@ -19,6 +19,8 @@ import { ExercisePanel } from './exercisePanel';
 import { ClassSummary } from './classSummary';
 import { Messages } from './messages';
 import { runCommandKeys } from './shortcuts';
+import { AboutDialogs, aboutCaptions } from './aboutDialogs';
+import { keyboardBoxes } from './boxKeys';
 
 const $ = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
 const status = $('status');
@@ -74,6 +76,11 @@ const exercises = new ExercisePanel($<HTMLDialogElement>('exercise-dialog'), sto
 const summary = new ClassSummary($<HTMLDialogElement>('summary-dialog'), $<HTMLInputElement>('summary-input'), (m) => link.post(m), (html) =>
   showPage(html, '班级汇总.html'),
 );
+// The page's keys, named as the menus name their commands.
+const keyEntries = () =>
+  [fileActions.open, ...Object.values(runActions)].flatMap((a) => (a.shortcut ? [{ caption: a.caption, shortcut: a.shortcut }] : []));
+const about = new AboutDialogs($<HTMLDialogElement>('about-dialog'), keyEntries);
+keyboardBoxes(document);
 const parameters = new ParameterDialog($<HTMLDialogElement>('parameters'), (texts) => link.post({ type: 'parameters', texts }));
 
 // Every edit is kept, unless another tab keeps the program; the machine gets
@@ -303,6 +310,13 @@ new MenuBar($('menubar'), [
       { caption: '方法对比...', run: () => comparison.open(), enabled: () => !!ready },
     ],
   },
+  {
+    caption: aboutCaptions.menu,
+    entries: [
+      { caption: aboutCaptions.designer, run: () => about.showDesigner(), enabled: () => !!ready },
+      { caption: aboutCaptions.help, run: () => about.showHelp(), enabled: () => !!ready },
+    ],
+  },
 ]);
 const refreshToolbar = fillToolbar(toolbar, [
   fileActions.newProgram,
@@ -492,6 +506,7 @@ function started(r: Ready): void {
   views.ready(r);
   comparison.ready(r);
   if (settings.view !== 'plan') chooseView(settings.view);
+  about.started(r);
   refreshCommands();
   say(`就绪${readyNote}`);
 }
