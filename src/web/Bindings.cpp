@@ -7,9 +7,10 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
+#include "files/LongLines.h"
 #include "files/OpenRefusals.h"
-#include "interp/Messages.h"
 #include "interp/HelpText.h"
+#include "interp/Messages.h"
 #include "interp/PaceChoices.h"
 #include "motion/Methods.h"
 #include "motion/RegisterWidth.h"
@@ -121,7 +122,6 @@ val ready(MachineSession& session) {
                        text(interp::defaultParameterText(field)));
     }
     o.set("parameters", parameters);
-    return o;
     val help = val::object();
     help.set("title", text(interp::helpTitle));
     help.set("heading", text(interp::helpHeading));
@@ -129,6 +129,7 @@ val ready(MachineSession& session) {
     o.set("help", help);
     o.set("designer", arrayOf(interp::designerLines, text));
     o.set("version", text(TARVO_VERSION));
+    return o;
 }
 
 val panelOf(MachineSession& session) {
@@ -228,6 +229,11 @@ val openFile(const std::string& name, const std::string& bytes) {
         o.set("type", text("opened"));
         o.set("name", text(name));
         o.set("text", text(*opened.text));
+        if (const auto line = files::firstLongLine(*opened.text)) {
+            o.set("shown", text(files::shownProgram(*opened.text)));
+            o.set("readOnlyTitle", text(files::readOnlyTitle));
+            o.set("readOnlyText", text(files::readOnlyText(*line, name)));
+        }
     } else {
         o.set("type", text("openRefused"));
         o.set("title", text(files::openRefusedTitle));

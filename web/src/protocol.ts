@@ -132,7 +132,10 @@ export type PageMessage =
 export type WorkerMessage =
   | Ready
   | Slice
-  | { type: 'opened'; name: string; text: string } // decoded; the page loads it into the editor
+  // Decoded; the page loads it into the editor. A program with a line too
+  // long to lay out ("第3行超过10000个字符…") comes with the text the editor
+  // shows, those lines cut short, read-only; Run and Save take `text`.
+  | { type: 'opened'; name: string; text: string; shown?: string; readOnlyTitle?: string; readOnlyText?: string }
   | { type: 'openRefused'; title: string; text: string } // "打开失败", and why
   | { type: 'parameters'; accepted: true }
   | { type: 'parameters'; accepted: false; field: ParameterField; text: string; title: string }
@@ -168,13 +171,13 @@ export interface Ready {
   backgrounds: Record<ViewName, [number, number, number]>;
   viewSize: number; // pixels; labels are placed in twips of a 7215-twip view
   parameters: ParameterTexts; // the defaults: "0", "0", "0", "1", "1"
-}
-
-// Which commands can act now, as the desktop greys them: the steps while
   // 关于 → 功能简介: the window's title, heading and paragraph (ends in CR LF).
   help: { title: string; heading: string; text: string };
   designer: string[]; // 关于 → 设计者: the credits, a line each
   version: string; // "0.1.0", as `tarvo --version` says it
+}
+
+// Which commands can act now, as the desktop greys them: the steps while
 // no run advances, 暂停 while one does, 后退一步 while a held or ended run
 // has made a tick. 运行 and 停止 are always enabled.
 export type Enabled = Record<Command, boolean>;

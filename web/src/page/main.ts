@@ -447,7 +447,8 @@ function heard(m: WorkerMessage): void {
     case 'selected':
       return showSelection(m.selection);
     case 'opened':
-      files.opened(m.name, m.text);
+      files.opened(m.name, m.text, m.shown);
+      if (m.readOnlyTitle) messages.show(m.readOnlyTitle, m.readOnlyText ?? '');
       return say(`已打开 ${m.name}`);
     case 'openRefused':
       files.openFailed();
@@ -505,8 +506,8 @@ function started(r: Ready): void {
   if (settings.method.key || settings.method.halfLoad || settings.method.bits) chooseMethod(settings.method);
   views.ready(r);
   comparison.ready(r);
-  if (settings.view !== 'plan') chooseView(settings.view);
   about.started(r);
+  if (settings.view !== 'plan') chooseView(settings.view);
   refreshCommands();
   say(`就绪${readyNote}`);
 }
@@ -521,7 +522,7 @@ function showRunInEditor(p: Panel): void {
   const now = performance.now();
   if (p.advancing && now - editorShown < editorInterval) return;
   editorShown = now;
-  editor.showRun(p.caret.index, p.executingLine, p.currentLine, !p.advancing);
+  editor.showRun(p.caret.line, p.caret.column, p.executingLine, p.currentLine, !p.advancing);
 }
 
 function showPanel(p: Panel): void {

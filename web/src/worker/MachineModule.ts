@@ -25,7 +25,7 @@ export type ParametersAnswer =
 export type MethodAnswer = { type: 'method'; accepted: boolean; text?: string };
 
 export type OpenAnswer =
-  | { type: 'opened'; name: string; text: string }
+  | { type: 'opened'; name: string; text: string; shown?: string; readOnlyTitle?: string; readOnlyText?: string }
   | { type: 'openRefused'; title: string; text: string };
 
 // The machine's own figures, named as the runner's --json report names them:
