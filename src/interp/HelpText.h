@@ -17,6 +17,7 @@ std::string helpText();
 
 // 设计者: the credits, one line each, top to bottom.
 inline constexpr std::array<std::string_view, 3> designerLines = {
-    "设计者：Tarvo 开发组", "联系：请在项目主页提交问题与建议", "版权所有 © Tarvo 开发组，供教学使用"};
+    "设计者：Tarvo 开发组", "联系：请在项目主页提交问题与建议",
+    "版权所有 © Tarvo 开发组，供教学使用"};
 
 }  // namespace tarvo::interp
