@@ -124,6 +124,8 @@ test('a lesson by keyboard alone: open, set, run, hold, the table, step, step ba
   await tabTo(page, compare.getByRole('button', { name: '对比', exact: true }));
   await page.keyboard.press('Enter');
   await compare.getByRole('table', { name: '对比数据' }).getByRole('row').first().waitFor();
+  // 对比 went grey while the runs went on; the focus is back on it.
+  await page.waitForFunction(() => document.activeElement?.textContent === '对比');
   await page.keyboard.press('Escape');
   await compare.waitFor({ state: 'hidden' });
   assert.equal(await page.evaluate(() => document.activeElement?.textContent), '教学');
