@@ -19,7 +19,8 @@ TEST(LongLines, ALineIsLongFromOneUnitPastTheLimit) {
     EXPECT_EQ(firstLongLine(xs(10'000)), std::nullopt);
     EXPECT_EQ(firstLongLine(xs(10'001)), 0u);
     EXPECT_EQ(firstLongLine("G01\r\n" + xs(10'000) + "\r\nG02\n"), std::nullopt);
-    EXPECT_EQ(firstLongLine("G01\r\n" + xs(9'999) + "\r\r\n" + xs(10'001)), 1u);
+    EXPECT_EQ(firstLongLine("G01\r\n" + xs(9'999) + "\r\r\n" + xs(5)), std::nullopt);
+    EXPECT_EQ(firstLongLine("G01\r\n" + xs(10'000) + "\r\r\n" + xs(10'001)), 1u);
     std::string chinese;
     for (int i = 0; i < 10'000; ++i) chinese += "中";
     EXPECT_EQ(firstLongLine(chinese), std::nullopt);
