@@ -130,8 +130,9 @@ export class StepTable {
   private measure(): (line: string) => number {
     if (!this.measurer) {
       this.measurer = document.createElement('canvas').getContext('2d');
-      const font = getComputedStyle(this.grid).font;
-      if (this.measurer && font) this.measurer.font = font;
+      // Size and family, as every browser gives them (not all write the shorthand).
+      const style = getComputedStyle(this.grid);
+      if (this.measurer) this.measurer.font = `${style.fontSize} ${style.fontFamily}`;
     }
     const m = this.measurer;
     return (line) => (m ? m.measureText(line).width : line.length * 8);
