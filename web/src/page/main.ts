@@ -374,10 +374,12 @@ paceBox.addEventListener('change', () => {
 });
 
 // The run keys are the page's, also while a box is open: F5 never reloads it.
+// They act on the machine from the page, as the desktop's act in its main
+// window: not while a box holds the page, nor from inside a box beside it.
 document.addEventListener('keydown', (e) => {
   const c = runCommandKeys(e);
   if (c) e.preventDefault();
-  if (messages.isOpen() || parameters.isOpen()) return;
+  if (messages.isOpen() || parameters.isOpen() || (e.target as Element).closest?.('dialog')) return;
   if (c) {
     if (runActions[c].enabled!()) command(c);
   } else if (e.ctrlKey && !e.shiftKey && !e.altKey && e.key.toLowerCase() === 'o') {
