@@ -162,8 +162,17 @@ std::string percentText(std::size_t rights, std::size_t total) {
 }
 
 std::string shownText(std::string text) {
-    for (std::size_t at = 0; (at = text.find('-', at)) != std::string::npos; at += 3) {
+    const auto lower = [&text](std::size_t at) {
+        return at < text.size() && text[at] >= 'a' && text[at] <= 'z';
+    };
+    for (std::size_t at = 0; (at = text.find('-', at)) != std::string::npos;) {
+        // Between small letters it is an English word's hyphen ("point-by-point").
+        if (at > 0 && lower(at - 1) && lower(at + 1)) {
+            ++at;
+            continue;
+        }
         text.replace(at, 1, "−");
+        at += 3;
     }
     return text;
 }
