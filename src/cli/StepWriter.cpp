@@ -1,6 +1,7 @@
 #include "cli/StepWriter.h"
 
 #include "interp/Machine.h"
+#include "teach/table/PulseText.h"
 #include "teach/table/SkippedSegment.h"
 #include "teach/table/StepCsv.h"
 
@@ -31,7 +32,7 @@ void StepWriter::skipped(const motion::Segment& segment) {
 }
 
 void StepWriter::add(const teach::TextbookStep& step) {
-    teach::rowTexts(step, texts_);
+    teach::rowTexts(step, texts_, teach::asciiMinus);
     teach::appendStepCsvRow(rows_, step, texts_);
     if (rows_.size() >= batch) flush();
 }

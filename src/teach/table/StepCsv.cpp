@@ -91,6 +91,22 @@ void appendField(std::string& row, std::string_view text) {
     if (quoted) row += '"';
 }
 
+// A text made with the ASCII minus already, quoted when it holds a comma or
+// a quote.
+void appendAsciiField(std::string& row, std::string_view text) {
+    const FieldBytes bytes = scan(text);
+    if (!bytes.comma && !bytes.quote) return void(row += text);
+    row += '"';
+    std::size_t run = 0;
+    for (std::size_t at = text.find('"'); at != std::string_view::npos;
+         at = text.find('"', at + 1)) {
+        row.append(text.data() + run, at + 1 - run);
+        run = at;  // the quote again, doubled
+    }
+    row.append(text.data() + run, text.size() - run);
+    row += '"';
+}
+
 std::string field(const std::string& text) {
     std::string row;
     appendField(row, text);
@@ -169,7 +185,8 @@ std::string stepCsvRow(const TextbookStep& step) {
 }
 
 void appendStepCsvRow(std::string& row, const TextbookStep& step) {
-    const RowTexts texts = rowTexts(step);
+    RowTexts texts;
+    rowTexts(step, texts, asciiMinus);
     appendStepCsvRow(row, step, texts);
 }
 
@@ -181,7 +198,7 @@ void appendStepCsvRow(std::string& row, const TextbookStep& step, const RowTexts
         row += ',';
     };
     const auto text = [&row](std::string_view cell) {
-        appendField(row, cell);
+        appendAsciiField(row, cell);
         row += ',';
     };
     appendWhole(row, r.line);

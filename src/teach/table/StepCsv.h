@@ -26,7 +26,7 @@ std::string stepCsvRow(const TextbookStep& step);
 // The same row appended to `row`, which a writer of many rows keeps, so
 // that its room is made once.
 void appendStepCsvRow(std::string& row, const TextbookStep& step);
-// And from the row's texts made already.
+// And from the row's texts made already, with the ASCII minus.
 void appendStepCsvRow(std::string& row, const TextbookStep& step, const RowTexts& texts);
 
 // The window's export: the textbook columns under the table's own captions,
