@@ -2,12 +2,11 @@
 
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
 
 #include "motion/Overloaded.h"
 #include "motion/RegisterWidth.h"
-#include "motion/exact/NumberText.h"
 #include "teach/table/RowTexts.h"
+#include "teach/table/StepCsvRows.h"
 #include "teach/table/StepTable.h"
 #include "teach/table/StepText.h"
 #include "teach/table/TextbookColumns.h"
@@ -91,53 +90,10 @@ void appendField(std::string& row, std::string_view text) {
     if (quoted) row += '"';
 }
 
-// A text made with the ASCII minus already, quoted when it holds a comma or
-// a quote.
-void appendAsciiField(std::string& row, std::string_view text) {
-    const FieldBytes bytes = scan(text);
-    if (!bytes.comma && !bytes.quote) return void(row += text);
-    row += '"';
-    std::size_t run = 0;
-    for (std::size_t at = text.find('"'); at != std::string_view::npos;
-         at = text.find('"', at + 1)) {
-        row.append(text.data() + run, at + 1 - run);
-        run = at;  // the quote again, doubled
-    }
-    row.append(text.data() + run, text.size() - run);
-    row += '"';
-}
-
 std::string field(const std::string& text) {
     std::string row;
     appendField(row, text);
     return row;
-}
-
-void appendWhole(std::string& row, std::int64_t value) {
-    motion::appendWholeText(row, value);
-    row += ',';
-}
-
-// A textbook iteration's registers in pulses: a DDA's remainders, a
-// comparison's deviation.
-void appendPulseCells(std::string& row, const motion::StepRecord& record, bool after) {
-    std::visit(Overloaded{[&row, after](const ComparisonStep& c) {
-                              row += ",,,";
-                              appendWhole(row, after ? c.fAfter : c.f);
-                          },
-                          [&row, after](const IntegrationStep& s) {
-                              appendWhole(row, after ? s.jrxAfter : s.jrx);
-                              appendWhole(row, after ? s.jryAfter : s.jry);
-                              row += ",,";
-                          }},
-               *record.pulses);
-}
-
-// A textbook DDA's capacity 2^N; empty for the other rows.
-void appendCapacityCell(std::string& row, const motion::StepRecord& record) {
-    std::visit(Overloaded{[&row](const ComparisonStep&) { row += ','; },
-                          [&row](const IntegrationStep& s) { appendWhole(row, s.capacity); }},
-               *record.pulses);
 }
 
 // The width N of a textbook DDA's registers; empty for the other rows.
@@ -150,25 +106,6 @@ std::string bitsCell(const motion::StepRecord& record) {
                       *record.pulses);
 }
 
-void appendRegisterCells(std::string& row, const motion::StepRecord& record,
-                         const motion::Registers& r) {
-    const auto number = [&row](auto value) {
-        motion::appendExactText(row, value);
-        row += ',';
-    };
-    // The remainder registers belong to straight moves, the deviation to
-    // arcs; the other method's cells stay empty.
-    if (record.method == motion::Method::Integration) {
-        number(r.jrx);
-        number(r.jry);
-        appendWhole(row, r.jrz);
-        row += ',';
-        return;
-    }
-    row += ",,,";
-    number(r.fm);
-}
-
 }  // namespace
 
 std::string stepCsvHeader() {
@@ -179,73 +116,9 @@ std::string stepCsvHeader() {
 }
 
 std::string stepCsvRow(const TextbookStep& step) {
-    std::string row;
-    appendStepCsvRow(row, step);
-    return row;
-}
-
-void appendStepCsvRow(std::string& row, const TextbookStep& step) {
-    RowTexts texts;
-    rowTexts(step, texts, asciiMinus);
-    appendStepCsvRow(row, step, texts);
-}
-
-void appendStepCsvRow(std::string& row, const TextbookStep& step, const RowTexts& texts) {
-    const motion::StepRecord& r = step.record;
-    const bool line = r.method == motion::Method::Integration;
-    const auto number = [&row](auto value) {
-        motion::appendExactText(row, value);
-        row += ',';
-    };
-    const auto text = [&row](std::string_view cell) {
-        appendAsciiField(row, cell);
-        row += ',';
-    };
-    appendWhole(row, r.line);
-    appendWhole(row, static_cast<std::int64_t>(r.number));
-    row += line ? "integration," : "comparison,";
-    row += modeText(r.gmode);
-    row += ',';
-    text(texts.feed);
-    // The point and F are written with ASCII minus already, and hold no comma.
-    for (const std::string* cell : {&texts.x, &texts.y, &texts.z, &texts.deviation}) {
-        row += *cell;
-        row += ',';
-    }
-    row += texts.sigmaCell;
-    row += ',';
-    text(texts.judgement);
-    text(texts.calculation);
-    text(texts.distance);
-    if (r.pulses) {
-        appendCapacityCell(row, r);
-        appendPulseCells(row, r, false);
-    } else {
-        if (line) {
-            number(r.regmax);
-        } else {
-            row += ',';
-        }
-        appendRegisterCells(row, r, r.before);
-    }
-    number(r.before.px);
-    number(r.before.py);
-    number(r.before.pz);
-    std::string decision;  // short enough, nearly always, to need no room of its own
-    appendDecisionText(decision, r);
-    text(decision);
-    if (r.pulses) {
-        appendPulseCells(row, r, true);
-    } else {
-        appendRegisterCells(row, r, r.after);
-    }
-    number(r.point.x);
-    number(r.point.y);
-    number(r.point.z);
-    motion::appendExactText(row, r.distance());
-    row += ',';
-    row += bitsCell(r);
-    row += '\n';
+    StepCsvRows rows;
+    rows.add(step);
+    return std::string(rows.text());
 }
 
 std::string textbookCsv(const StepTable& table) {
