@@ -14,18 +14,14 @@ namespace {
 using motion::Decimal;
 using motion::Squared;
 
-void appendPulses(std::string& text, Decimal length, Decimal dlstep) {
-    appendPulseText(text, length, dlstep, typographicMinus);
-}
-
-void appendPulsesSquared(std::string& text, Squared square, Decimal dlstep) {
-    appendPulseSquaredText(text, square, dlstep, typographicMinus);
-}
-
-void appendSigned(std::string& text, std::int64_t n) {
-    if (n < 0) text += typographicMinus;
-    motion::appendWholeText(text, n < 0 ? -n : n);
-}
+// The words of the beats, each written here once.
+constexpr std::string_view listComma = "、";
+constexpr std::string_view noOverflow = "无溢出";
+constexpr std::string_view overflow = " 溢出";
+constexpr std::string_view levelTieBreak = "; Y = 0 按上半平面";
+constexpr std::string_view uprightTieBreak = "; X = 0 按右半平面";
+constexpr std::string_view remainder = ", 余 ";
+constexpr std::string_view endReached = " < 1; 到终点";
 
 // The integration registers, their increments and capacity, in mm.
 struct Register {
@@ -47,7 +43,7 @@ void appendRegisterSum(std::string& text, const Register& r, Decimal regmax) {
     text += r.sum < regmax ? " < " : " ≥ ";
     appendExactText(text, regmax);
     if (r.sum < regmax) return;
-    text.append(" → Δ").append(r.axis).append(", 余 ");
+    text.append(" → Δ").append(r.axis).append(remainder);
     appendExactText(text, r.after);
 }
 
@@ -67,51 +63,55 @@ void lineJudgement(std::string& text, const TextbookStep& step) {
     const std::size_t start = text.size();
     for (int axis = 0; axis < 3; ++axis) {
         if (step.record.feed[axis] == 0) continue;
-        if (text.size() != start) text += "、";
+        if (text.size() != start) text += listComma;
         text += names[axis];
     }
-    text += text.size() == start ? "无溢出" : " 溢出";
-    const std::string kept = machineKeptNote(step.record);
+    text += text.size() == start ? noOverflow : overflow;
+    const std::string_view kept = machineKeptNote(step.record);
     if (!kept.empty()) text.append("; ").append(kept);
 }
 
-void arcJudgement(std::string& text, const TextbookStep& step) {
+void arcJudgement(std::string& text, const TextbookStep& step, std::string_view minus) {
     const motion::Registers& b = step.record.before;
     text += "F = ";
-    appendPulsesSquared(text, b.fm, step.segment.dlstep);
+    appendPulseSquaredText(text, b.fm, step.segment.dlstep, minus);
     text += b.fm < 0 ? " < 0, " : " ≥ 0, ";
     text += step.record.gmode == motion::Mode::Clockwise ? "SR" : "NR";
     text += static_cast<char>('0' + step.quadrant());
-    if (b.py == 0) text += "; Y = 0 按上半平面";
-    if (b.px == 0) text += "; X = 0 按右半平面";
+    if (b.py == 0) text += levelTieBreak;
+    if (b.px == 0) text += uprightTieBreak;
 }
 
-void arcCalculation(std::string& text, const TextbookStep& step) {
+void arcCalculation(std::string& text, const TextbookStep& step, std::string_view minus) {
     const motion::StepRecord& r = step.record;
     const int axis = r.feed[0] != 0 ? 0 : 1;
     const Decimal c = axis == 0 ? r.before.px : r.before.py;
     const bool adds = (r.feed[axis] > 0) == (c >= 0);
     const Decimal dlstep = step.segment.dlstep;
     text += "F = ";
-    appendPulsesSquared(text, r.before.fm, dlstep);
-    text += adds ? " + 2×" : " − 2×";
-    appendPulses(text, c.abs(), dlstep);
+    appendPulseSquaredText(text, r.before.fm, dlstep, minus);
+    if (adds) {
+        text += " + 2×";
+    } else {
+        text.append(" ").append(minus).append(" 2×");
+    }
+    appendPulseText(text, c.abs(), dlstep, minus);
     text += " + 1 = ";
-    appendPulsesSquared(text, r.after.fm, dlstep);
+    appendPulseSquaredText(text, r.after.fm, dlstep, minus);
 }
 
 }  // namespace
 
-void machineJudgement(std::string& text, const TextbookStep& step) {
+void machineJudgement(std::string& text, const TextbookStep& step, std::string_view minus) {
     if (step.arc()) {
-        arcJudgement(text, step);
+        arcJudgement(text, step, minus);
     } else {
         lineJudgement(text, step);
     }
 }
 
-void machineCalculation(std::string& text, const TextbookStep& step) {
-    if (step.arc()) return arcCalculation(text, step);
+void machineCalculation(std::string& text, const TextbookStep& step, std::string_view minus) {
+    if (step.arc()) return arcCalculation(text, step, minus);
     // A register whose axis does not move is left out.
     const std::size_t start = text.size();
     for (const Register& r : registers(step)) {
@@ -121,12 +121,12 @@ void machineCalculation(std::string& text, const TextbookStep& step) {
     }
 }
 
-void machineSigma(std::string& text, const TextbookStep& step) {
+void machineSigma(std::string& text, const TextbookStep& step, std::string_view minus) {
     const auto before = step.sigmaBefore(), after = step.sigmaAfter();
     if (!before || !after) return void(text += "—");
-    appendSigned(text, *before);
+    appendSignedWhole(text, *before, minus);
     text += " → ";
-    appendSigned(text, *after);
+    appendSignedWhole(text, *after, minus);
 }
 
 void machineDistance(std::string& text, const TextbookStep& step) {
@@ -143,7 +143,7 @@ void machineDistance(std::string& text, const TextbookStep& step) {
     } else {
         appendPulseRootText(text, d2, dlstep, places);
     }
-    text += reached ? " < 1; 到终点" : " ≥ 1";
+    text += reached ? endReached : " ≥ 1";
 }
 
 }  // namespace tarvo::teach

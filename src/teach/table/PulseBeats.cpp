@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "motion/Overloaded.h"
+#include "motion/exact/NumberText.h"
 #include "teach/table/PulseText.h"
 
 namespace tarvo::teach {
@@ -13,67 +14,124 @@ using motion::ComparisonStep;
 using motion::IntegrationStep;
 using motion::Overloaded;
 
-std::string number(std::int64_t n) {
-    return withMinusSign(std::to_string(n));
-}
+// The words of the beats, each written here once.
+constexpr std::string_view roundedEnd = "; 终点取整为 ";
+constexpr std::string_view roundedEnds = "; 起点、终点取整为 ";
+constexpr std::string_view listComma = "、";
+constexpr std::string_view inPulses = " 脉冲";
+constexpr std::string_view bothOverflow = "JRx、JRy 溢出";
+constexpr std::string_view xOverflows = "JRx 溢出";
+constexpr std::string_view yOverflows = "JRy 溢出";
+constexpr std::string_view noOverflow = "无溢出";
+constexpr std::string_view holds = " 保持";
+constexpr std::string_view remainder = ", 余 ";
+constexpr std::string_view endOnXAxis = "; Ye = 0 在 ";
+constexpr std::string_view followsQuadrant = " 轴上，按 ";
+constexpr std::string_view endOnYAxis = "; Xe = 0 在 ";
+constexpr std::string_view feedsLikeBelow = " 轴上，X 不进给，按 F < 0 进给 ";
+constexpr std::string_view keptMachine = "含 Z 轴，按机床数字积分";
 
 bool isLine(motion::Mode mode) {
     return mode == motion::Mode::Rapid || mode == motion::Mode::Line;
 }
 
-std::string pair(motion::PulsePoint p) {
-    return "(" + number(p.x) + ", " + number(p.y) + ")";
+void appendPair(std::string& text, motion::PulsePoint p, std::string_view minus) {
+    text += '(';
+    appendSignedWhole(text, p.x, minus);
+    text += ", ";
+    appendSignedWhole(text, p.y, minus);
+    text += ')';
 }
 
 // The quadrant L1 … L4 of a line's end: +X belongs to L1, +Y to L2, −X to L3, −Y to L4.
-int lineQuadrant(motion::PulsePoint e) {
-    if (e.x > 0 && e.y >= 0) return 1;
-    if (e.x <= 0 && e.y > 0) return 2;
-    if (e.x < 0 && e.y <= 0) return 3;
-    return 4;
+char lineQuadrant(motion::PulsePoint e) {
+    if (e.x > 0 && e.y >= 0) return '1';
+    if (e.x <= 0 && e.y > 0) return '2';
+    if (e.x < 0 && e.y <= 0) return '3';
+    return '4';
 }
 
-std::string roundingNote(const motion::StepRecord& r, const motion::PulseFigure& f) {
-    if (r.number != 1 || !f.rounded) return {};
-    if (isLine(r.gmode)) return "; 终点取整为 " + pair(f.end) + " 脉冲";
-    return "; 起点、终点取整为 " + pair(f.start) + "、" + pair(f.end) + " 脉冲";
+void appendRoundingNote(std::string& text, const motion::StepRecord& r,
+                        const motion::PulseFigure& f, std::string_view minus) {
+    if (r.number != 1 || !f.rounded) return;
+    if (isLine(r.gmode)) {
+        text += roundedEnd;
+    } else {
+        text += roundedEnds;
+        appendPair(text, f.start, minus);
+        text += listComma;
+    }
+    appendPair(text, f.end, minus);
+    text += inPulses;
 }
 
-std::string overflows(const IntegrationStep& s) {
-    if (s.overflowX && s.overflowY) return "JRx、JRy 溢出";
-    if (s.overflowX || s.overflowY) return s.overflowX ? "JRx 溢出" : "JRy 溢出";
-    return "无溢出";
+std::string_view overflows(const IntegrationStep& s) {
+    if (s.overflowX && s.overflowY) return bothOverflow;
+    if (s.overflowX || s.overflowY) return s.overflowX ? xOverflows : yOverflows;
+    return noOverflow;
 }
 
-std::string registerSum(const char* name, const char* axis, bool adds, std::int64_t before,
-                        std::int64_t integrand, std::int64_t after, std::int64_t capacity) {
-    const std::string jr = std::string("JR") + name;
-    if (!adds) return jr + " = " + number(before) + " 保持";
-    const std::int64_t sum = before + integrand;
-    const std::string text =
-        jr + " = " + number(before) + " + " + number(integrand) + " = " + number(sum);
-    if (sum < capacity) return text + " < " + number(capacity);
-    return text + " ≥ " + number(capacity) + " → Δ" + axis + ", 余 " + number(after);
+struct RegisterSum {
+    char name, axis;
+    bool adds;
+    std::int64_t before, integrand, after, capacity;
+};
+
+void appendRegisterSum(std::string& text, const RegisterSum& r, std::string_view minus) {
+    text.append("JR").append(1, r.name).append(" = ");
+    appendSignedWhole(text, r.before, minus);
+    if (!r.adds) return void(text += holds);
+    const std::int64_t sum = r.before + r.integrand;
+    text += " + ";
+    appendSignedWhole(text, r.integrand, minus);
+    text += " = ";
+    appendSignedWhole(text, sum, minus);
+    text += sum < r.capacity ? " < " : " ≥ ";
+    appendSignedWhole(text, r.capacity, minus);
+    if (sum < r.capacity) return;
+    text.append(" → Δ").append(1, r.axis).append(remainder);
+    appendSignedWhole(text, r.after, minus);
+}
+
+// An axis fed, "+X" or "−Y".
+void appendAxis(std::string& text, bool positive, char axis, std::string_view minus) {
+    if (positive) {
+        text += '+';
+    } else {
+        text += minus;
+    }
+    text += axis;
 }
 
 // The rule a comparison line's iteration follows. On an axis the quadrant
 // alone does not say it: along X, F stays 0 and the quadrant's F ≥ 0 rule
 // feeds X; along Y, Xe = 0 leaves nothing to feed on X, so Y is fed as the
 // quadrant's F < 0 rule feeds it, and F stays 0.
-std::string lineRule(const ComparisonStep& c, motion::PulsePoint end) {
-    const std::string quadrant = "L" + std::to_string(lineQuadrant(end));
-    std::string text = "F = " + number(c.f) + (c.f < 0 ? " < 0, " : " ≥ 0, ") + quadrant;
+void appendLineRule(std::string& text, const ComparisonStep& c, motion::PulsePoint end,
+                    std::string_view minus) {
+    const char quadrant[2] = {'L', lineQuadrant(end)};
+    text += "F = ";
+    appendSignedWhole(text, c.f, minus);
+    text += c.f < 0 ? " < 0, " : " ≥ 0, ";
+    text.append(quadrant, 2);
     if (end.y == 0) {
-        text += std::string("; Ye = 0 在 ") + (end.x > 0 ? "+X" : "−X") + " 轴上，按 " + quadrant;
+        text += endOnXAxis;
+        appendAxis(text, end.x > 0, 'X', minus);
+        text += followsQuadrant;
+        text.append(quadrant, 2);
     } else if (end.x == 0 && c.f >= 0) {
-        const char* fed = end.y > 0 ? "+Y" : "−Y";
-        text += std::string("; Xe = 0 在 ") + fed + " 轴上，X 不进给，按 F < 0 进给 " + fed;
+        text += endOnYAxis;
+        appendAxis(text, end.y > 0, 'Y', minus);
+        text += feedsLikeBelow;
+        appendAxis(text, end.y > 0, 'Y', minus);
     }
-    return text;
 }
 
-std::string counter(std::int64_t before, std::int64_t after) {
-    return number(before) + " → " + number(after);
+void appendCounter(std::string& text, std::int64_t before, std::int64_t after,
+                   std::string_view minus) {
+    appendSignedWhole(text, before, minus);
+    text += " → ";
+    appendSignedWhole(text, after, minus);
 }
 
 motion::PulsePoint fedFrom(motion::PulsePoint point, motion::PulseFeed feed) {
@@ -88,66 +146,82 @@ motion::PulsePoint pointAfter(const motion::StepRecord& r) {
 
 }  // namespace
 
-std::string pulseJudgement(const TextbookStep& step) {
+void pulseJudgement(std::string& text, const TextbookStep& step, std::string_view minus) {
     const motion::StepRecord& record = step.record;
-    const std::string note = roundingNote(record, step.segment.figure);
-    return std::visit(Overloaded{[&](const ComparisonStep& c) {
-                                     return lineRule(c, step.segment.figure.end) + note;
-                                 },
-                                 [&](const IntegrationStep& s) { return overflows(s) + note; }},
-                      *record.pulses);
+    std::visit(Overloaded{[&](const ComparisonStep& c) {
+                              appendLineRule(text, c, step.segment.figure.end, minus);
+                          },
+                          [&](const IntegrationStep& s) { text += overflows(s); }},
+               *record.pulses);
+    appendRoundingNote(text, record, step.segment.figure, minus);
 }
 
-std::string pulseCalculation(const motion::StepRecord& record) {
-    return std::visit(
-        Overloaded{[](const ComparisonStep& c) {
+void pulseCalculation(std::string& text, const motion::StepRecord& record, std::string_view minus) {
+    std::visit(
+        Overloaded{[&](const ComparisonStep& c) {
                        // An X feed takes |Ye| off, a Y feed adds |Xe|, even when that is 0.
                        const std::int64_t change = c.fAfter - c.f;
                        const bool xFed = c.feed.x != 0;
-                       return "F = " + number(c.f) + (xFed ? " − " : " + ") +
-                              std::to_string(xFed ? -change : change) + " = " + number(c.fAfter);
+                       text += "F = ";
+                       appendSignedWhole(text, c.f, minus);
+                       if (xFed) {
+                           text.append(" ").append(minus).append(" ");
+                       } else {
+                           text += " + ";
+                       }
+                       motion::appendWholeText(text, xFed ? -change : change);
+                       text += " = ";
+                       appendSignedWhole(text, c.fAfter, minus);
                    },
-                   [](const IntegrationStep& s) {
-                       return registerSum("x", "X", s.addsX, s.jrx, s.jvx, s.jrxAfter, s.capacity) +
-                              "; " +
-                              registerSum("y", "Y", s.addsY, s.jry, s.jvy, s.jryAfter, s.capacity);
-                   }},
-        *record.pulses);
-}
-
-std::string pulseSigma(const motion::StepRecord& record) {
-    return std::visit(
-        Overloaded{[](const ComparisonStep& c) { return counter(c.sigma + 1, c.sigma); },
                    [&](const IntegrationStep& s) {
-                       if (isLine(record.gmode)) return counter(s.sigmaX + 1, s.sigmaX);
-                       return "Σx " + counter(s.sigmaX + (s.feed.x != 0), s.sigmaX) + "; Σy " +
-                              counter(s.sigmaY + (s.feed.y != 0), s.sigmaY);
+                       appendRegisterSum(
+                           text, {'x', 'X', s.addsX, s.jrx, s.jvx, s.jrxAfter, s.capacity}, minus);
+                       text += "; ";
+                       appendRegisterSum(
+                           text, {'y', 'Y', s.addsY, s.jry, s.jvy, s.jryAfter, s.capacity}, minus);
                    }},
         *record.pulses);
 }
 
-std::string pulseSigmaCell(const motion::StepRecord& record) {
-    return std::visit(Overloaded{[](const ComparisonStep& c) { return std::to_string(c.sigma); },
-                                 [&](const IntegrationStep& s) {
-                                     if (isLine(record.gmode)) return std::to_string(s.sigmaX);
-                                     return std::to_string(s.sigmaX) + "/" +
-                                            std::to_string(s.sigmaY);
-                                 }},
-                      *record.pulses);
+void pulseSigma(std::string& text, const motion::StepRecord& record, std::string_view minus) {
+    std::visit(Overloaded{[&](const ComparisonStep& c) {
+                              appendCounter(text, c.sigma + 1, c.sigma, minus);
+                          },
+                          [&](const IntegrationStep& s) {
+                              if (isLine(record.gmode)) {
+                                  return appendCounter(text, s.sigmaX + 1, s.sigmaX, minus);
+                              }
+                              text += "Σx ";
+                              appendCounter(text, s.sigmaX + (s.feed.x != 0), s.sigmaX, minus);
+                              text += "; Σy ";
+                              appendCounter(text, s.sigmaY + (s.feed.y != 0), s.sigmaY, minus);
+                          }},
+               *record.pulses);
 }
 
-std::string pulseX(const motion::StepRecord& record) {
-    return std::to_string(pointAfter(record).x);
+void pulseSigmaCell(std::string& text, const motion::StepRecord& record) {
+    std::visit(Overloaded{[&](const ComparisonStep& c) { motion::appendWholeText(text, c.sigma); },
+                          [&](const IntegrationStep& s) {
+                              motion::appendWholeText(text, s.sigmaX);
+                              if (isLine(record.gmode)) return;
+                              text += '/';
+                              motion::appendWholeText(text, s.sigmaY);
+                          }},
+               *record.pulses);
 }
 
-std::string pulseY(const motion::StepRecord& record) {
-    return std::to_string(pointAfter(record).y);
+void pulseX(std::string& text, const motion::StepRecord& record) {
+    motion::appendWholeText(text, pointAfter(record).x);
 }
 
-std::string pulseDeviation(const motion::StepRecord& record) {
-    return std::visit(Overloaded{[](const ComparisonStep& c) { return std::to_string(c.fAfter); },
-                                 [](const IntegrationStep&) { return std::string(); }},
-                      *record.pulses);
+void pulseY(std::string& text, const motion::StepRecord& record) {
+    motion::appendWholeText(text, pointAfter(record).y);
+}
+
+void pulseDeviation(std::string& text, const motion::StepRecord& record) {
+    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
+        motion::appendWholeText(text, c->fAfter);
+    }
 }
 
 std::string pulseRegisters(const motion::StepRecord& record, bool after) {
@@ -168,17 +242,20 @@ std::string pulseRegisters(const motion::StepRecord& record, bool after) {
         *record.pulses);
 }
 
-std::string pulseDecision(const motion::StepRecord& record) {
-    return std::visit(
-        Overloaded{[](const ComparisonStep& c) { return std::string(c.f < 0 ? "F<0" : "F≥0"); },
-                   [](const IntegrationStep& s) {
-                       const std::string capacity = std::to_string(s.capacity);
-                       if (!s.overflowX && !s.overflowY) return "< " + capacity;
-                       return std::string(s.overflowX ? "JRx" : "") +
-                              (s.overflowX && s.overflowY ? " " : "") + (s.overflowY ? "JRy" : "") +
-                              " ≥ " + capacity;
-                   }},
-        *record.pulses);
+void pulseDecision(std::string& text, const motion::StepRecord& record) {
+    std::visit(Overloaded{[&](const ComparisonStep& c) { text += c.f < 0 ? "F<0" : "F≥0"; },
+                          [&](const IntegrationStep& s) {
+                              if (!s.overflowX && !s.overflowY) {
+                                  text += "< ";
+                              } else {
+                                  if (s.overflowX) text += "JRx";
+                                  if (s.overflowX && s.overflowY) text += ' ';
+                                  if (s.overflowY) text += "JRy";
+                                  text += " ≥ ";
+                              }
+                              motion::appendWholeText(text, s.capacity);
+                          }},
+               *record.pulses);
 }
 
 bool pulseEnded(const motion::StepRecord& record) {
@@ -188,10 +265,10 @@ bool pulseEnded(const motion::StepRecord& record) {
         *record.pulses);
 }
 
-std::string machineKeptNote(const motion::StepRecord& record) {
+std::string_view machineKeptNote(const motion::StepRecord& record) {
     const bool kept = record.interpolation != motion::Interpolation::Machine && !record.pulses &&
                       isLine(record.gmode);
-    return kept ? "含 Z 轴，按机床数字积分" : "";
+    return kept ? keptMachine : std::string_view();
 }
 
 }  // namespace tarvo::teach

@@ -87,10 +87,10 @@ std::string decisionText(const motion::StepRecord& record) {
 void appendDecisionText(std::string& text, const motion::StepRecord& record) {
     if (record.skipped) return void(text += interp::messages::fullCircle);
     if (record.pulses && record.method == motion::Method::Integration) {
-        return void(text += pulseDecision(record));
+        return pulseDecision(text, record);
     }
     if (record.pulses) {
-        text += pulseDecision(record);
+        pulseDecision(text, record);
         text += " → ";
         return appendFedList(text, record, axisNames, true);
     }

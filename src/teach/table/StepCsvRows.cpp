@@ -1,0 +1,188 @@
+#include "teach/table/StepCsvRows.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <variant>
+
+#include "motion/Overloaded.h"
+#include "motion/RegisterWidth.h"
+#include "motion/exact/NumberText.h"
+#include "teach/table/PulseText.h"
+#include "teach/table/StepText.h"
+
+namespace tarvo::teach {
+
+namespace {
+
+using motion::ComparisonStep;
+using motion::IntegrationStep;
+using motion::Overloaded;
+
+// A row has 31 cells; none of its numbers takes more than numberTextRoom.
+constexpr std::size_t numberCells = 32;
+
+char* put(char* at, std::string_view text) {
+    std::memcpy(at, text.data(), text.size());
+    return at + text.size();
+}
+
+// Whether a text holds a comma or a quote, eight bytes at a time: a byte of
+// a word equal to b leaves a zero byte in word ^ b…b, whose borrow sets its
+// high bit. The last word is padded with zeros, which match neither.
+bool needsQuotes(std::string_view text) {
+    constexpr std::uint64_t ones = 0x0101010101010101U, highs = 0x8080808080808080U;
+    const auto holds = [](std::uint64_t word, unsigned char b) {
+        const std::uint64_t x = word ^ (ones * b);
+        return ((x - ones) & ~x & highs) != 0;
+    };
+    const auto holdsEither = [&holds](std::uint64_t word) {
+        return holds(word, ',') || holds(word, '"');
+    };
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        if (holdsEither(word)) return true;
+    }
+    std::uint64_t last = 0;
+    std::memcpy(&last, text.data() + at, text.size() - at);
+    return holdsEither(last);
+}
+
+// A text made with the ASCII minus, quoted when it holds a comma or a
+// quote, its quotes doubled; then the comma that ends the cell.
+char* putField(char* at, std::string_view text) {
+    if (needsQuotes(text)) {
+        *at++ = '"';
+        for (const char c : text) {
+            if (c == '"') *at++ = '"';
+            *at++ = c;
+        }
+        *at++ = '"';
+    } else {
+        at = put(at, text);
+    }
+    *at = ',';
+    return at + 1;
+}
+
+// A text that holds no comma, quote or typographic minus, and its comma.
+char* putCell(char* at, std::string_view text) {
+    at = put(at, text);
+    *at = ',';
+    return at + 1;
+}
+
+char* putWhole(char* at, std::int64_t value) {
+    at = motion::writeWholeText(at, value);
+    *at = ',';
+    return at + 1;
+}
+
+template <typename Exact>
+char* putExact(char* at, Exact value) {
+    at = motion::writeExactText(at, value);
+    *at = ',';
+    return at + 1;
+}
+
+// A textbook iteration's registers in pulses: a DDA's remainders, a
+// comparison's deviation.
+char* putPulseCells(char* at, const motion::StepRecord& record, bool after) {
+    return std::visit(Overloaded{[at, after](const ComparisonStep& c) {
+                                     return putWhole(put(at, ",,,"), after ? c.fAfter : c.f);
+                                 },
+                                 [at, after](const IntegrationStep& s) {
+                                     char* end = putWhole(at, after ? s.jrxAfter : s.jrx);
+                                     end = putWhole(end, after ? s.jryAfter : s.jry);
+                                     return put(end, ",,");
+                                 }},
+                      *record.pulses);
+}
+
+// A textbook DDA's capacity 2^N; empty for the other rows.
+char* putCapacityCell(char* at, const motion::StepRecord& record) {
+    const auto* s = std::get_if<IntegrationStep>(&*record.pulses);
+    return s ? putWhole(at, s->capacity) : put(at, ",");
+}
+
+// The width N of a textbook DDA's registers, the row's last cell; empty for
+// the other rows.
+char* putBitsCell(char* at, const motion::StepRecord& record) {
+    const auto* s = record.pulses ? std::get_if<IntegrationStep>(&*record.pulses) : nullptr;
+    return s ? motion::writeWholeText(at, motion::bitsOfCapacity(s->capacity)) : at;
+}
+
+// The machine's registers, exactly. The remainder registers belong to
+// straight moves, the deviation to arcs; the other method's cells stay empty.
+char* putRegisterCells(char* at, const motion::StepRecord& record, const motion::Registers& r) {
+    if (record.method == motion::Method::Integration) {
+        at = putExact(at, r.jrx);
+        at = putExact(at, r.jry);
+        at = putWhole(at, r.jrz);
+        return put(at, ",");
+    }
+    return putExact(put(at, ",,,"), r.fm);
+}
+
+}  // namespace
+
+char* StepCsvRows::roomForRow() {
+    std::size_t texts = 0;
+    for (const std::string* text : {&texts_.feed, &texts_.judgement, &texts_.calculation,
+                                    &texts_.distance, &decision_}) {
+        texts += 2 * text->size() + 3;  // every byte a quote, doubled, within quotes
+    }
+    for (const std::string* text :
+         {&texts_.x, &texts_.y, &texts_.z, &texts_.deviation, &texts_.sigmaCell}) {
+        texts += text->size() + 1;
+    }
+    constexpr std::size_t words = 32;  // "integration,", "G02," and the empty cells' commas
+    const std::size_t room = numberCells * motion::numberTextRoom + texts + words;
+    if (bytes_.size() - size_ < room) bytes_.resize(std::max(2 * bytes_.size(), size_ + room));
+    return bytes_.data() + size_;
+}
+
+void StepCsvRows::add(const TextbookStep& step) {
+    const motion::StepRecord& r = step.record;
+    const bool line = r.method == motion::Method::Integration;
+    rowTexts(step, texts_, asciiMinus);
+    decision_.clear();
+    appendDecisionText(decision_, r);
+    char* at = roomForRow();
+    at = putWhole(at, r.line);
+    at = putWhole(at, static_cast<std::int64_t>(r.number));
+    at = put(at, line ? "integration," : "comparison,");
+    at = putCell(at, modeText(r.gmode));
+    at = putField(at, texts_.feed);
+    // The point, F and Σ are written with ASCII minus already, and hold no comma.
+    for (const std::string* cell :
+         {&texts_.x, &texts_.y, &texts_.z, &texts_.deviation, &texts_.sigmaCell}) {
+        at = putCell(at, *cell);
+    }
+    at = putField(at, texts_.judgement);
+    at = putField(at, texts_.calculation);
+    at = putField(at, texts_.distance);
+    if (r.pulses) {
+        at = putCapacityCell(at, r);
+        at = putPulseCells(at, r, false);
+    } else {
+        at = line ? putExact(at, r.regmax) : put(at, ",");
+        at = putRegisterCells(at, r, r.before);
+    }
+    at = putExact(at, r.before.px);
+    at = putExact(at, r.before.py);
+    at = putExact(at, r.before.pz);
+    at = putField(at, decision_);
+    at = r.pulses ? putPulseCells(at, r, true) : putRegisterCells(at, r, r.after);
+    at = putExact(at, r.point.x);
+    at = putExact(at, r.point.y);
+    at = putExact(at, r.point.z);
+    at = putExact(at, r.distance());
+    at = putBitsCell(at, r);
+    *at++ = '\n';
+    size_ = static_cast<std::size_t>(at - bytes_.data());
+}
+
+}  // namespace tarvo::teach
