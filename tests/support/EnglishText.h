@@ -31,7 +31,7 @@ inline std::string firstChinese(std::string_view text) {
 }
 
 // Fails the test where an English text holds Chinese, naming the text.
-#define TARVO_EXPECT_ENGLISH(text)                                                              \
+#define TARVO_EXPECT_ENGLISH(text) \
     EXPECT_EQ(::tarvo::test::firstChinese(text), "") << "in: " << (text)
 
 // A text the program makes, against the one recorded under tests/data (a

@@ -90,12 +90,13 @@ std::string verdictText(std::int64_t iteration, const std::vector<Graded>& marke
 }
 
 std::string scoreHeadText(const ExerciseRound& round) {
-    return "练习码 " + round.code() + "：" + round.score().scoreText();
+    return fill("练习码 {1}：{2}", {round.code(), round.score().scoreText()});
 }
 
 std::string scoreStudentText(const ExerciseAttempt& attempt) {
-    return studentText(attempt.student) + "　第 " + std::to_string(attempt.count) + " 次　" +
-           attempt.date + " " + attempt.time;
+    return fill(
+        "{1}　第 {2} 次　{3} {4}",
+        {studentText(attempt.student), std::to_string(attempt.count), attempt.date, attempt.time});
 }
 
 }  // namespace tarvo::teach

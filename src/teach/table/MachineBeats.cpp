@@ -4,6 +4,7 @@
 
 #include "motion/exact/NumberText.h"
 #include "motion/exact/Rounding.h"
+#include "teach/table/BeatWords.h"
 #include "teach/table/PulseBeats.h"
 #include "teach/table/PulseText.h"
 
@@ -14,15 +15,6 @@ namespace {
 using motion::Decimal;
 using motion::Squared;
 
-// The words of the beats, each written here once.
-constexpr std::string_view listComma = "、";
-constexpr std::string_view noOverflow = "无溢出";
-constexpr std::string_view overflow = " 溢出";
-constexpr std::string_view levelTieBreak = "; Y = 0 按上半平面";
-constexpr std::string_view uprightTieBreak = "; X = 0 按右半平面";
-constexpr std::string_view remainder = ", 余 ";
-constexpr std::string_view endReached = " < 1; 到终点";
-
 // The integration registers, their increments and capacity, in mm.
 struct Register {
     const char* name;
@@ -30,7 +22,8 @@ struct Register {
     Decimal before, increment, sum, after;
 };
 
-void appendRegisterSum(std::string& text, const Register& r, Decimal regmax) {
+void appendRegisterSum(std::string& text, const Register& r, Decimal regmax,
+                       std::string_view remainder) {
     using motion::appendExactText;
     // The integer Z register rounds its sum: "≈" marks where that changed it.
     const bool rounded = r.before + r.increment != r.sum;
@@ -60,13 +53,14 @@ std::array<Register, 3> registers(const TextbookStep& step) {
 
 void lineJudgement(std::string& text, const TextbookStep& step) {
     static constexpr const char* names[3] = {"JRx", "JRy", "JRz"};
+    const BeatWords& said = beatWords();
     const std::size_t start = text.size();
     for (int axis = 0; axis < 3; ++axis) {
         if (step.record.feed[axis] == 0) continue;
-        if (text.size() != start) text += listComma;
+        if (text.size() != start) text += said.listComma;
         text += names[axis];
     }
-    text += text.size() == start ? noOverflow : overflow;
+    text += text.size() == start ? said.noOverflow : said.overflow;
     const std::string_view kept = machineKeptNote(step.record);
     if (!kept.empty()) text.append("; ").append(kept);
 }
@@ -78,8 +72,8 @@ void arcJudgement(std::string& text, const TextbookStep& step, std::string_view 
     text += b.fm < 0 ? " < 0, " : " ≥ 0, ";
     text += step.record.gmode == motion::Mode::Clockwise ? "SR" : "NR";
     text += static_cast<char>('0' + step.quadrant());
-    if (b.py == 0) text += levelTieBreak;
-    if (b.px == 0) text += uprightTieBreak;
+    if (b.py == 0) text += beatWords().levelTieBreak;
+    if (b.px == 0) text += beatWords().uprightTieBreak;
 }
 
 void arcCalculation(std::string& text, const TextbookStep& step, std::string_view minus) {
@@ -113,11 +107,12 @@ void machineJudgement(std::string& text, const TextbookStep& step, std::string_v
 void machineCalculation(std::string& text, const TextbookStep& step, std::string_view minus) {
     if (step.arc()) return arcCalculation(text, step, minus);
     // A register whose axis does not move is left out.
+    const BeatWords& said = beatWords();
     const std::size_t start = text.size();
     for (const Register& r : registers(step)) {
         if (r.increment == 0) continue;
         if (text.size() != start) text += "; ";
-        appendRegisterSum(text, r, step.record.regmax);
+        appendRegisterSum(text, r, step.record.regmax, said.remainder);
     }
 }
 
@@ -143,7 +138,7 @@ void machineDistance(std::string& text, const TextbookStep& step) {
     } else {
         appendPulseRootText(text, d2, dlstep, places);
     }
-    text += reached ? endReached : " ≥ 1";
+    text += reached ? beatWords().endReached : " ≥ 1";
 }
 
 }  // namespace tarvo::teach

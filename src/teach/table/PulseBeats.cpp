@@ -4,6 +4,7 @@
 
 #include "motion/Overloaded.h"
 #include "motion/exact/NumberText.h"
+#include "teach/table/BeatWords.h"
 #include "teach/table/PulseText.h"
 
 namespace tarvo::teach {
@@ -13,23 +14,6 @@ namespace {
 using motion::ComparisonStep;
 using motion::IntegrationStep;
 using motion::Overloaded;
-
-// The words of the beats, each written here once.
-constexpr std::string_view roundedEnd = "; 终点取整为 ";
-constexpr std::string_view roundedEnds = "; 起点、终点取整为 ";
-constexpr std::string_view listComma = "、";
-constexpr std::string_view inPulses = " 脉冲";
-constexpr std::string_view bothOverflow = "JRx、JRy 溢出";
-constexpr std::string_view xOverflows = "JRx 溢出";
-constexpr std::string_view yOverflows = "JRy 溢出";
-constexpr std::string_view noOverflow = "无溢出";
-constexpr std::string_view holds = " 保持";
-constexpr std::string_view remainder = ", 余 ";
-constexpr std::string_view endOnXAxis = "; Ye = 0 在 ";
-constexpr std::string_view followsQuadrant = " 轴上，按 ";
-constexpr std::string_view endOnYAxis = "; Xe = 0 在 ";
-constexpr std::string_view feedsLikeBelow = " 轴上，X 不进给，按 F < 0 进给 ";
-constexpr std::string_view keptMachine = "含 Z 轴，按机床数字积分";
 
 bool isLine(motion::Mode mode) {
     return mode == motion::Mode::Rapid || mode == motion::Mode::Line;
@@ -54,21 +38,23 @@ char lineQuadrant(motion::PulsePoint e) {
 void appendRoundingNote(std::string& text, const motion::StepRecord& r,
                         const motion::PulseFigure& f, std::string_view minus) {
     if (r.number != 1 || !f.rounded) return;
+    const BeatWords& said = beatWords();
     if (isLine(r.gmode)) {
-        text += roundedEnd;
+        text += said.roundedEnd;
     } else {
-        text += roundedEnds;
+        text += said.roundedEnds;
         appendPair(text, f.start, minus);
-        text += listComma;
+        text += said.listComma;
     }
     appendPair(text, f.end, minus);
-    text += inPulses;
+    text += said.inPulses;
 }
 
 std::string_view overflows(const IntegrationStep& s) {
-    if (s.overflowX && s.overflowY) return bothOverflow;
-    if (s.overflowX || s.overflowY) return s.overflowX ? xOverflows : yOverflows;
-    return noOverflow;
+    const BeatWords& said = beatWords();
+    if (s.overflowX && s.overflowY) return said.bothOverflow;
+    if (s.overflowX || s.overflowY) return s.overflowX ? said.xOverflows : said.yOverflows;
+    return said.noOverflow;
 }
 
 struct RegisterSum {
@@ -77,10 +63,11 @@ struct RegisterSum {
     std::int64_t before, integrand, after, capacity;
 };
 
-void appendRegisterSum(std::string& text, const RegisterSum& r, std::string_view minus) {
+void appendRegisterSum(std::string& text, const RegisterSum& r, std::string_view minus,
+                       const BeatWords& said) {
     text.append("JR").append(1, r.name).append(" = ");
     appendSignedWhole(text, r.before, minus);
-    if (!r.adds) return void(text += holds);
+    if (!r.adds) return void(text += said.holds);
     const std::int64_t sum = r.before + r.integrand;
     text += " + ";
     appendSignedWhole(text, r.integrand, minus);
@@ -89,7 +76,7 @@ void appendRegisterSum(std::string& text, const RegisterSum& r, std::string_view
     text += sum < r.capacity ? " < " : " ≥ ";
     appendSignedWhole(text, r.capacity, minus);
     if (sum < r.capacity) return;
-    text.append(" → Δ").append(1, r.axis).append(remainder);
+    text.append(" → Δ").append(1, r.axis).append(said.remainder);
     appendSignedWhole(text, r.after, minus);
 }
 
@@ -115,14 +102,14 @@ void appendLineRule(std::string& text, const ComparisonStep& c, motion::PulsePoi
     text += c.f < 0 ? " < 0, " : " ≥ 0, ";
     text.append(quadrant, 2);
     if (end.y == 0) {
-        text += endOnXAxis;
+        text += beatWords().endOnXAxis;
         appendAxis(text, end.x > 0, 'X', minus);
-        text += followsQuadrant;
+        text += beatWords().followsQuadrant;
         text.append(quadrant, 2);
     } else if (end.x == 0 && c.f >= 0) {
-        text += endOnYAxis;
+        text += beatWords().endOnYAxis;
         appendAxis(text, end.y > 0, 'Y', minus);
-        text += feedsLikeBelow;
+        text += beatWords().feedsLikeBelow;
         appendAxis(text, end.y > 0, 'Y', minus);
     }
 }
@@ -157,30 +144,32 @@ void pulseJudgement(std::string& text, const TextbookStep& step, std::string_vie
 }
 
 void pulseCalculation(std::string& text, const motion::StepRecord& record, std::string_view minus) {
-    std::visit(
-        Overloaded{[&](const ComparisonStep& c) {
-                       // An X feed takes |Ye| off, a Y feed adds |Xe|, even when that is 0.
-                       const std::int64_t change = c.fAfter - c.f;
-                       const bool xFed = c.feed.x != 0;
-                       text += "F = ";
-                       appendSignedWhole(text, c.f, minus);
-                       if (xFed) {
-                           text.append(" ").append(minus).append(" ");
-                       } else {
-                           text += " + ";
-                       }
-                       motion::appendWholeText(text, xFed ? -change : change);
-                       text += " = ";
-                       appendSignedWhole(text, c.fAfter, minus);
-                   },
-                   [&](const IntegrationStep& s) {
-                       appendRegisterSum(
-                           text, {'x', 'X', s.addsX, s.jrx, s.jvx, s.jrxAfter, s.capacity}, minus);
-                       text += "; ";
-                       appendRegisterSum(
-                           text, {'y', 'Y', s.addsY, s.jry, s.jvy, s.jryAfter, s.capacity}, minus);
-                   }},
-        *record.pulses);
+    std::visit(Overloaded{[&](const ComparisonStep& c) {
+                              // An X feed takes |Ye| off, a Y feed adds |Xe|, even when that is 0.
+                              const std::int64_t change = c.fAfter - c.f;
+                              const bool xFed = c.feed.x != 0;
+                              text += "F = ";
+                              appendSignedWhole(text, c.f, minus);
+                              if (xFed) {
+                                  text.append(" ").append(minus).append(" ");
+                              } else {
+                                  text += " + ";
+                              }
+                              motion::appendWholeText(text, xFed ? -change : change);
+                              text += " = ";
+                              appendSignedWhole(text, c.fAfter, minus);
+                          },
+                          [&](const IntegrationStep& s) {
+                              const BeatWords& said = beatWords();
+                              appendRegisterSum(
+                                  text, {'x', 'X', s.addsX, s.jrx, s.jvx, s.jrxAfter, s.capacity},
+                                  minus, said);
+                              text += "; ";
+                              appendRegisterSum(
+                                  text, {'y', 'Y', s.addsY, s.jry, s.jvy, s.jryAfter, s.capacity},
+                                  minus, said);
+                          }},
+               *record.pulses);
 }
 
 void pulseSigma(std::string& text, const motion::StepRecord& record, std::string_view minus) {
@@ -268,7 +257,7 @@ bool pulseEnded(const motion::StepRecord& record) {
 std::string_view machineKeptNote(const motion::StepRecord& record) {
     const bool kept = record.interpolation != motion::Interpolation::Machine && !record.pulses &&
                       isLine(record.gmode);
-    return kept ? keptMachine : std::string_view();
+    return kept ? beatWords().keptMachine : std::string_view();
 }
 
 }  // namespace tarvo::teach

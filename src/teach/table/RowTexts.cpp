@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 
-#include "interp/Messages.h"
 #include "motion/exact/NumberText.h"
+#include "teach/table/BeatWords.h"
 #include "teach/table/MachineBeats.h"
 #include "teach/table/PulseBeats.h"
 #include "teach/table/PulseText.h"
@@ -12,8 +12,6 @@ namespace tarvo::teach {
 
 namespace {
 
-constexpr std::string_view countedDown = "; 计数到 0";
-
 // The beats of a textbook method's stepper, counted in whole pulses.
 void pulseBeats(RowTexts& t, const TextbookStep& step, std::string_view minus) {
     const motion::StepRecord& r = step.record;
@@ -21,7 +19,7 @@ void pulseBeats(RowTexts& t, const TextbookStep& step, std::string_view minus) {
     pulseCalculation(t.calculation, r, minus);
     pulseSigma(t.sigma, r, minus);
     appendPulseRootText(t.distance, r.distance2, step.segment.dlstep);
-    if (pulseEnded(r)) t.distance += countedDown;
+    if (pulseEnded(r)) t.distance += beatWords().countedDown;
     pulseX(t.x, r);
     pulseY(t.y, r);
     pulseDeviation(t.deviation, r);
@@ -43,7 +41,7 @@ void machineBeats(RowTexts& t, const TextbookStep& step, std::string_view minus)
 // A skipped segment's row keeps the point it would have started from.
 void skippedBeats(RowTexts& t, const TextbookStep& step) {
     const motion::StepRecord& r = step.record;
-    t.judgement = interp::messages::fullCircle;
+    t.judgement = beatWords().fullCircle;
     t.sigma = "—";
     appendPulseText(t.x, r.after.px, step.segment.dlstep);
     appendPulseText(t.y, r.after.py, step.segment.dlstep);
@@ -82,7 +80,7 @@ void rowTexts(const TextbookStep& step, RowTexts& t, std::string_view minus) {
         skippedBeats(t, step);
     } else if (r.skipped) {
         pulseBeats(t, step, minus);
-        t.judgement = interp::messages::fullCircle;
+        t.judgement = beatWords().fullCircle;
         t.calculation.clear();
         t.sigma = "—";
         t.distance.clear();

@@ -10,6 +10,7 @@
 #include "teach/table/StepTable.h"
 #include "teach/table/StepText.h"
 #include "teach/table/TextbookColumns.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -20,7 +21,6 @@ using motion::IntegrationStep;
 using motion::Overloaded;
 
 constexpr const char* byteOrderMark = "\xEF\xBB\xBF";
-constexpr const char* bitsCaption = "寄存器位数 N";
 
 constexpr char lead = '\xE2';  // "−" is E2 88 92; ≥, →, ≈ and — begin with E2 too
 
@@ -127,12 +127,20 @@ std::string textbookCsv(const StepTable& table) {
     // segment may have widened beyond the one chosen.
     const bool widths = tableMethod(table) == motion::Interpolation::Integration;
     for (int column = 0; column < TextbookColumns; ++column) {
-        // The caption's unit follows it on the same line.
+        // The caption's unit follows it on the same line, after a space
+        // where its bracket is a narrow one.
         std::string caption = textbookTitle(column, tableMethod(table)).caption;
-        std::erase(caption, '\n');
+        for (std::size_t at = caption.find('\n'); at != std::string::npos;
+             at = caption.find('\n', at)) {
+            if (caption.compare(at + 1, 1, "(") == 0) {
+                caption[at] = ' ';
+            } else {
+                caption.erase(at, 1);
+            }
+        }
         text += (column == 0 ? "" : ",") + field(caption);
     }
-    text += widths ? std::string(",") + bitsCaption + '\n' : "\n";
+    text += widths ? "," + std::string(words::say("寄存器位数 N")) + '\n' : "\n";
     for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
         const TextbookStep step = table.textbookAt(serial);
         const RowTexts texts = rowTexts(step);

@@ -130,8 +130,8 @@ char* putRegisterCells(char* at, const motion::StepRecord& record, const motion:
 
 char* StepCsvRows::roomForRow() {
     std::size_t texts = 0;
-    for (const std::string* text : {&texts_.feed, &texts_.judgement, &texts_.calculation,
-                                    &texts_.distance, &decision_}) {
+    for (const std::string* text :
+         {&texts_.feed, &texts_.judgement, &texts_.calculation, &texts_.distance, &decision_}) {
         texts += 2 * text->size() + 3;  // every byte a quote, doubled, within quotes
     }
     for (const std::string* text :

@@ -26,7 +26,8 @@ TEST(EnglishExercises, PagesAreTheOnesCheckedByEye) {
     const Exercise arc = code.exercises()[0];
     const auto first = std::get<motion::ComparisonStep>(arc.stepper().next());
     ExerciseScore score(68);
-    score.add({1, arc.text(), 1, gradeFeed(arc, first, {0, -1}), std::string(words::say(feedItem))});
+    score.add(
+        {1, arc.text(), 1, gradeFeed(arc, first, {0, -1}), std::string(words::say(feedItem))});
     score.add({1, arc.text(), 1, gradeDeviation(arc, first, 13), deviationItem});
     const ExerciseAttempt attempt{"K7M3Q", {"Wang Xiaoming", ""}, 2, "2026-12-07", "08:05:09"};
     const std::string page = exerciseReport(score, attempt);
@@ -83,8 +84,9 @@ TEST(EnglishExercises, RefuseAMistypedCodeInEnglish) {
         return std::string("taken");
     };
     EXPECT_EQ(refusal("K7M3"), "A code has 5 characters");
-    EXPECT_EQ(refusal("K7M3I"),
-              "A code cannot have \"I\": only the digits 2–9 and the letters other than I, L and O");
+    EXPECT_EQ(
+        refusal("K7M3I"),
+        "A code cannot have \"I\": only the digits 2–9 and the letters other than I, L and O");
     EXPECT_EQ(refusal("ｋ７ｍ３ｑ"), "taken");
 }
 
