@@ -1,6 +1,7 @@
 #include "teach/table/StepCsvRows.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <variant>
@@ -27,44 +28,56 @@ char* put(char* at, std::string_view text) {
     return at + text.size();
 }
 
-// Whether a text holds a comma or a quote, eight bytes at a time: a byte of
-// a word equal to b leaves a zero byte in word ^ b…b, whose borrow sets its
-// high bit. The last word is padded with zeros, which match neither.
-bool needsQuotes(std::string_view text) {
+// Which of a comma and a quote the bytes from `first` to `end` hold, eight
+// at a time: a byte of a word equal to b leaves a zero byte in word ^ b…b,
+// whose borrow sets its high bit. The row's room goes on past `end`, so the
+// last word is read whole and the bytes beyond the text masked to zero,
+// which match neither.
+struct Quoting {
+    bool comma = false, quote = false;
+};
+
+Quoting quotingOf(const char* first, const char* end) {
+    static_assert(std::endian::native == std::endian::little);
     constexpr std::uint64_t ones = 0x0101010101010101U, highs = 0x8080808080808080U;
-    const auto holds = [](std::uint64_t word, unsigned char b) {
-        const std::uint64_t x = word ^ (ones * b);
-        return ((x - ones) & ~x & highs) != 0;
-    };
-    const auto holdsEither = [&holds](std::uint64_t word) {
-        return holds(word, ',') || holds(word, '"');
-    };
-    std::size_t at = 0;
-    for (; at + 8 <= text.size(); at += 8) {
+    constexpr std::uint64_t commas = ones * ',', quotes = ones * '"';
+    std::uint64_t comma = 0, quote = 0;
+    for (const char* at = first; at < end; at += 8) {
         std::uint64_t word = 0;
-        std::memcpy(&word, text.data() + at, sizeof word);
-        if (holdsEither(word)) return true;
+        std::memcpy(&word, at, sizeof word);
+        const auto left = static_cast<std::size_t>(end - at);
+        if (left < 8) word &= (std::uint64_t{1} << (8 * left)) - 1;
+        const std::uint64_t c = word ^ commas, q = word ^ quotes;
+        comma |= (c - ones) & ~c;
+        quote |= (q - ones) & ~q;
     }
-    std::uint64_t last = 0;
-    std::memcpy(&last, text.data() + at, text.size() - at);
-    return holdsEither(last);
+    return {(comma & highs) != 0, (quote & highs) != 0};
 }
 
 // A text made with the ASCII minus, quoted when it holds a comma or a
-// quote, its quotes doubled; then the comma that ends the cell.
+// quote, its quotes doubled; then the comma that ends the cell. It is
+// copied first and looked at where it landed: a text with a comma moves
+// up one byte between its quotes, the rare one with a quote is written
+// again, its quotes doubled.
 char* putField(char* at, std::string_view text) {
-    if (needsQuotes(text)) {
-        *at++ = '"';
+    char* end = put(at, text);
+    const Quoting quoting = quotingOf(at, end);
+    if (quoting.quote) {
+        end = at;
+        *end++ = '"';
         for (const char c : text) {
-            if (c == '"') *at++ = '"';
-            *at++ = c;
+            if (c == '"') *end++ = '"';
+            *end++ = c;
         }
-        *at++ = '"';
-    } else {
-        at = put(at, text);
+        *end++ = '"';
+    } else if (quoting.comma) {
+        std::memmove(at + 1, at, text.size());
+        *at = '"';
+        end = at + text.size() + 1;
+        *end++ = '"';
     }
-    *at = ',';
-    return at + 1;
+    *end = ',';
+    return end + 1;
 }
 
 // A text that holds no comma, quote or typographic minus, and its comma.
@@ -130,8 +143,8 @@ char* putRegisterCells(char* at, const motion::StepRecord& record, const motion:
 
 char* StepCsvRows::roomForRow() {
     std::size_t texts = 0;
-    for (const std::string* text : {&texts_.feed, &texts_.judgement, &texts_.calculation,
-                                    &texts_.distance, &decision_}) {
+    for (const std::string* text :
+         {&texts_.feed, &texts_.judgement, &texts_.calculation, &texts_.distance, &decision_}) {
         texts += 2 * text->size() + 3;  // every byte a quote, doubled, within quotes
     }
     for (const std::string* text :
