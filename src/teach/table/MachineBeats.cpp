@@ -6,6 +6,7 @@
 #include "motion/exact/Rounding.h"
 #include "teach/table/PulseBeats.h"
 #include "teach/table/PulseText.h"
+#include "teach/table/TextRun.h"
 
 namespace tarvo::teach {
 
@@ -30,21 +31,17 @@ struct Register {
     Decimal before, increment, sum, after;
 };
 
-void appendRegisterSum(std::string& text, const Register& r, Decimal regmax) {
-    using motion::appendExactText;
+void appendRegisterSum(TextRun& run, const Register& r, Decimal regmax) {
     // The integer Z register rounds its sum: "≈" marks where that changed it.
     const bool rounded = r.before + r.increment != r.sum;
-    text.append("JR").append(r.name).append(" = ");
-    appendExactText(text, r.before);
-    text += " + ";
-    appendExactText(text, r.increment);
-    text += rounded ? " ≈ " : " = ";
-    appendExactText(text, r.sum);
-    text += r.sum < regmax ? " < " : " ≥ ";
-    appendExactText(text, regmax);
+    run << "JR" << r.name << " = ";
+    run.exact(r.before) << " + ";
+    run.exact(r.increment) << (rounded ? " ≈ " : " = ");
+    run.exact(r.sum) << (r.sum < regmax ? " < " : " ≥ ");
+    run.exact(regmax);
     if (r.sum < regmax) return;
-    text.append(" → Δ").append(r.axis).append(remainder);
-    appendExactText(text, r.after);
+    run << " → Δ" << r.axis << remainder;
+    run.exact(r.after);
 }
 
 std::array<Register, 3> registers(const TextbookStep& step) {
@@ -113,20 +110,22 @@ void machineJudgement(std::string& text, const TextbookStep& step, std::string_v
 void machineCalculation(std::string& text, const TextbookStep& step, std::string_view minus) {
     if (step.arc()) return arcCalculation(text, step, minus);
     // A register whose axis does not move is left out.
-    const std::size_t start = text.size();
+    TextRun run(text);
+    bool first = true;
     for (const Register& r : registers(step)) {
         if (r.increment == 0) continue;
-        if (text.size() != start) text += "; ";
-        appendRegisterSum(text, r, step.record.regmax);
+        if (!first) run << "; ";
+        appendRegisterSum(run, r, step.record.regmax);
+        first = false;
     }
 }
 
 void machineSigma(std::string& text, const TextbookStep& step, std::string_view minus) {
     const auto before = step.sigmaBefore(), after = step.sigmaAfter();
     if (!before || !after) return void(text += "—");
-    appendSignedWhole(text, *before, minus);
-    text += " → ";
-    appendSignedWhole(text, *after, minus);
+    TextRun run(text);
+    run.whole(*before, minus) << " → ";
+    run.whole(*after, minus);
 }
 
 void machineDistance(std::string& text, const TextbookStep& step) {
