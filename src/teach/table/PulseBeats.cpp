@@ -121,8 +121,7 @@ void appendLineRule(TextRun& run, const ComparisonStep& c, motion::PulsePoint en
     }
 }
 
-void appendCounter(TextRun& run, std::int64_t before, std::int64_t after,
-                   std::string_view minus) {
+void appendCounter(TextRun& run, std::int64_t before, std::int64_t after, std::string_view minus) {
     run.whole(before, minus) << " → ";
     run.whole(after, minus);
 }
@@ -150,35 +149,31 @@ void pulseJudgement(std::string& text, const TextbookStep& step, std::string_vie
     appendRoundingNote(run, record, step.segment.figure, minus);
 }
 
-void pulseCalculation(std::string& text, const motion::StepRecord& record,
-                      std::string_view minus) {
+void pulseCalculation(std::string& text, const motion::StepRecord& record, std::string_view minus) {
     TextRun run(text);
-    std::visit(Overloaded{[&](const ComparisonStep& c) {
-                              // An X feed takes |Ye| off, a Y feed adds |Xe|, even when that is 0.
-                              const std::int64_t change = c.fAfter - c.f;
-                              const bool xFed = c.feed.x != 0;
-                              run << "F = ";
-                              run.whole(c.f, minus);
-                              if (xFed) {
-                                  run << ' ' << minus << ' ';
-                              } else {
-                                  run << " + ";
-                              }
-                              run.whole(xFed ? -change : change, asciiMinus) << " = ";
-                              run.whole(c.fAfter, minus);
-                          },
-                          [&](const IntegrationStep& s) {
-                              appendRegisterSum(run,
-                                                {'x', 'X', s.addsX, s.jrx, s.jvx, s.jrxAfter,
-                                                 s.capacity},
-                                                minus);
-                              run << "; ";
-                              appendRegisterSum(run,
-                                                {'y', 'Y', s.addsY, s.jry, s.jvy, s.jryAfter,
-                                                 s.capacity},
-                                                minus);
-                          }},
-               *record.pulses);
+    std::visit(
+        Overloaded{[&](const ComparisonStep& c) {
+                       // An X feed takes |Ye| off, a Y feed adds |Xe|, even when that is 0.
+                       const std::int64_t change = c.fAfter - c.f;
+                       const bool xFed = c.feed.x != 0;
+                       run << "F = ";
+                       run.whole(c.f, minus);
+                       if (xFed) {
+                           run << ' ' << minus << ' ';
+                       } else {
+                           run << " + ";
+                       }
+                       run.whole(xFed ? -change : change, asciiMinus) << " = ";
+                       run.whole(c.fAfter, minus);
+                   },
+                   [&](const IntegrationStep& s) {
+                       appendRegisterSum(
+                           run, {'x', 'X', s.addsX, s.jrx, s.jvx, s.jrxAfter, s.capacity}, minus);
+                       run << "; ";
+                       appendRegisterSum(
+                           run, {'y', 'Y', s.addsY, s.jry, s.jvy, s.jryAfter, s.capacity}, minus);
+                   }},
+        *record.pulses);
 }
 
 void pulseSigma(std::string& text, const motion::StepRecord& record, std::string_view minus) {

@@ -34,6 +34,17 @@ public:
         }
         return *this;
     }
+    // A word spelt out in the code: its length is known where it is written,
+    // so that it is copied without a call.
+    template <std::size_t size>
+    TextRun& operator<<(const char (&word)[size]) {
+        constexpr std::size_t length = size - 1;
+        static_assert(length <= sizeof bytes_);
+        if (length > room()) flush();
+        std::memcpy(at_, word, length);
+        at_ += length;
+        return *this;
+    }
     TextRun& operator<<(char c) {
         if (room() == 0) flush();
         *at_++ = c;
@@ -55,7 +66,9 @@ public:
     }
 
 private:
-    std::size_t room() const { return static_cast<std::size_t>(bytes_.data() + bytes_.size() - at_); }
+    std::size_t room() const {
+        return static_cast<std::size_t>(bytes_.data() + bytes_.size() - at_);
+    }
     void flush() {
         text_.append(bytes_.data(), at_);
         at_ = bytes_.data();
