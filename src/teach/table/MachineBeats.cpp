@@ -7,6 +7,7 @@
 #include "teach/table/BeatWords.h"
 #include "teach/table/PulseBeats.h"
 #include "teach/table/PulseText.h"
+#include "teach/table/TextRun.h"
 
 namespace tarvo::teach {
 
@@ -22,22 +23,17 @@ struct Register {
     Decimal before, increment, sum, after;
 };
 
-void appendRegisterSum(std::string& text, const Register& r, Decimal regmax,
-                       std::string_view remainder) {
-    using motion::appendExactText;
+void appendRegisterSum(TextRun& run, const Register& r, Decimal regmax) {
     // The integer Z register rounds its sum: "≈" marks where that changed it.
     const bool rounded = r.before + r.increment != r.sum;
-    text.append("JR").append(r.name).append(" = ");
-    appendExactText(text, r.before);
-    text += " + ";
-    appendExactText(text, r.increment);
-    text += rounded ? " ≈ " : " = ";
-    appendExactText(text, r.sum);
-    text += r.sum < regmax ? " < " : " ≥ ";
-    appendExactText(text, regmax);
+    run << "JR" << r.name << " = ";
+    run.exact(r.before) << " + ";
+    run.exact(r.increment) << (rounded ? " ≈ " : " = ");
+    run.exact(r.sum) << (r.sum < regmax ? " < " : " ≥ ");
+    run.exact(regmax);
     if (r.sum < regmax) return;
-    text.append(" → Δ").append(r.axis).append(remainder);
-    appendExactText(text, r.after);
+    run << " → Δ" << r.axis << beatWords().remainder;
+    run.exact(r.after);
 }
 
 std::array<Register, 3> registers(const TextbookStep& step) {
@@ -53,14 +49,13 @@ std::array<Register, 3> registers(const TextbookStep& step) {
 
 void lineJudgement(std::string& text, const TextbookStep& step) {
     static constexpr const char* names[3] = {"JRx", "JRy", "JRz"};
-    const BeatWords& said = beatWords();
     const std::size_t start = text.size();
     for (int axis = 0; axis < 3; ++axis) {
         if (step.record.feed[axis] == 0) continue;
-        if (text.size() != start) text += said.listComma;
+        if (text.size() != start) text += beatWords().listComma;
         text += names[axis];
     }
-    text += text.size() == start ? said.noOverflow : said.overflow;
+    text += text.size() == start ? beatWords().noOverflow : beatWords().overflow;
     const std::string_view kept = machineKeptNote(step.record);
     if (!kept.empty()) text.append("; ").append(kept);
 }
@@ -107,21 +102,22 @@ void machineJudgement(std::string& text, const TextbookStep& step, std::string_v
 void machineCalculation(std::string& text, const TextbookStep& step, std::string_view minus) {
     if (step.arc()) return arcCalculation(text, step, minus);
     // A register whose axis does not move is left out.
-    const BeatWords& said = beatWords();
-    const std::size_t start = text.size();
+    TextRun run(text);
+    bool first = true;
     for (const Register& r : registers(step)) {
         if (r.increment == 0) continue;
-        if (text.size() != start) text += "; ";
-        appendRegisterSum(text, r, step.record.regmax, said.remainder);
+        if (!first) run << "; ";
+        appendRegisterSum(run, r, step.record.regmax);
+        first = false;
     }
 }
 
 void machineSigma(std::string& text, const TextbookStep& step, std::string_view minus) {
     const auto before = step.sigmaBefore(), after = step.sigmaAfter();
     if (!before || !after) return void(text += "—");
-    appendSignedWhole(text, *before, minus);
-    text += " → ";
-    appendSignedWhole(text, *after, minus);
+    TextRun run(text);
+    run.whole(*before, minus) << " → ";
+    run.whole(*after, minus);
 }
 
 void machineDistance(std::string& text, const TextbookStep& step) {

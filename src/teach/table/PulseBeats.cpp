@@ -6,6 +6,7 @@
 #include "motion/exact/NumberText.h"
 #include "teach/table/BeatWords.h"
 #include "teach/table/PulseText.h"
+#include "teach/table/TextRun.h"
 
 namespace tarvo::teach {
 
@@ -19,12 +20,10 @@ bool isLine(motion::Mode mode) {
     return mode == motion::Mode::Rapid || mode == motion::Mode::Line;
 }
 
-void appendPair(std::string& text, motion::PulsePoint p, std::string_view minus) {
-    text += '(';
-    appendSignedWhole(text, p.x, minus);
-    text += ", ";
-    appendSignedWhole(text, p.y, minus);
-    text += ')';
+void appendPair(TextRun& run, motion::PulsePoint p, std::string_view minus) {
+    run << '(';
+    run.whole(p.x, minus) << ", ";
+    run.whole(p.y, minus) << ')';
 }
 
 // The quadrant L1 … L4 of a line's end: +X belongs to L1, +Y to L2, −X to L3, −Y to L4.
@@ -35,26 +34,25 @@ char lineQuadrant(motion::PulsePoint e) {
     return '4';
 }
 
-void appendRoundingNote(std::string& text, const motion::StepRecord& r,
-                        const motion::PulseFigure& f, std::string_view minus) {
+void appendRoundingNote(TextRun& run, const motion::StepRecord& r, const motion::PulseFigure& f,
+                        std::string_view minus) {
     if (r.number != 1 || !f.rounded) return;
-    const BeatWords& said = beatWords();
     if (isLine(r.gmode)) {
-        text += said.roundedEnd;
+        run << beatWords().roundedEnd;
     } else {
-        text += said.roundedEnds;
-        appendPair(text, f.start, minus);
-        text += said.listComma;
+        run << beatWords().roundedEnds;
+        appendPair(run, f.start, minus);
+        run << beatWords().listComma;
     }
-    appendPair(text, f.end, minus);
-    text += said.inPulses;
+    appendPair(run, f.end, minus);
+    run << beatWords().inPulses;
 }
 
 std::string_view overflows(const IntegrationStep& s) {
-    const BeatWords& said = beatWords();
-    if (s.overflowX && s.overflowY) return said.bothOverflow;
-    if (s.overflowX || s.overflowY) return s.overflowX ? said.xOverflows : said.yOverflows;
-    return said.noOverflow;
+    if (s.overflowX && s.overflowY) return beatWords().bothOverflow;
+    if (s.overflowX || s.overflowY)
+        return s.overflowX ? beatWords().xOverflows : beatWords().yOverflows;
+    return beatWords().noOverflow;
 }
 
 struct RegisterSum {
@@ -63,62 +61,54 @@ struct RegisterSum {
     std::int64_t before, integrand, after, capacity;
 };
 
-void appendRegisterSum(std::string& text, const RegisterSum& r, std::string_view minus,
-                       const BeatWords& said) {
-    text.append("JR").append(1, r.name).append(" = ");
-    appendSignedWhole(text, r.before, minus);
-    if (!r.adds) return void(text += said.holds);
+void appendRegisterSum(TextRun& run, const RegisterSum& r, std::string_view minus) {
+    run << "JR" << r.name << " = ";
+    run.whole(r.before, minus);
+    if (!r.adds) return void(run << beatWords().holds);
     const std::int64_t sum = r.before + r.integrand;
-    text += " + ";
-    appendSignedWhole(text, r.integrand, minus);
-    text += " = ";
-    appendSignedWhole(text, sum, minus);
-    text += sum < r.capacity ? " < " : " ≥ ";
-    appendSignedWhole(text, r.capacity, minus);
+    run << " + ";
+    run.whole(r.integrand, minus) << " = ";
+    run.whole(sum, minus) << (sum < r.capacity ? " < " : " ≥ ");
+    run.whole(r.capacity, minus);
     if (sum < r.capacity) return;
-    text.append(" → Δ").append(1, r.axis).append(said.remainder);
-    appendSignedWhole(text, r.after, minus);
+    run << " → Δ" << r.axis << beatWords().remainder;
+    run.whole(r.after, minus);
 }
 
 // An axis fed, "+X" or "−Y".
-void appendAxis(std::string& text, bool positive, char axis, std::string_view minus) {
+void appendAxis(TextRun& run, bool positive, char axis, std::string_view minus) {
     if (positive) {
-        text += '+';
+        run << '+';
     } else {
-        text += minus;
+        run << minus;
     }
-    text += axis;
+    run << axis;
 }
 
 // The rule a comparison line's iteration follows. On an axis the quadrant
 // alone does not say it: along X, F stays 0 and the quadrant's F ≥ 0 rule
 // feeds X; along Y, Xe = 0 leaves nothing to feed on X, so Y is fed as the
 // quadrant's F < 0 rule feeds it, and F stays 0.
-void appendLineRule(std::string& text, const ComparisonStep& c, motion::PulsePoint end,
+void appendLineRule(TextRun& run, const ComparisonStep& c, motion::PulsePoint end,
                     std::string_view minus) {
-    const char quadrant[2] = {'L', lineQuadrant(end)};
-    text += "F = ";
-    appendSignedWhole(text, c.f, minus);
-    text += c.f < 0 ? " < 0, " : " ≥ 0, ";
-    text.append(quadrant, 2);
+    const char quadrant = lineQuadrant(end);
+    run << "F = ";
+    run.whole(c.f, minus) << (c.f < 0 ? " < 0, " : " ≥ 0, ") << 'L' << quadrant;
     if (end.y == 0) {
-        text += beatWords().endOnXAxis;
-        appendAxis(text, end.x > 0, 'X', minus);
-        text += beatWords().followsQuadrant;
-        text.append(quadrant, 2);
+        run << beatWords().endOnXAxis;
+        appendAxis(run, end.x > 0, 'X', minus);
+        run << beatWords().followsQuadrant << 'L' << quadrant;
     } else if (end.x == 0 && c.f >= 0) {
-        text += beatWords().endOnYAxis;
-        appendAxis(text, end.y > 0, 'Y', minus);
-        text += beatWords().feedsLikeBelow;
-        appendAxis(text, end.y > 0, 'Y', minus);
+        run << beatWords().endOnYAxis;
+        appendAxis(run, end.y > 0, 'Y', minus);
+        run << beatWords().feedsLikeBelow;
+        appendAxis(run, end.y > 0, 'Y', minus);
     }
 }
 
-void appendCounter(std::string& text, std::int64_t before, std::int64_t after,
-                   std::string_view minus) {
-    appendSignedWhole(text, before, minus);
-    text += " → ";
-    appendSignedWhole(text, after, minus);
+void appendCounter(TextRun& run, std::int64_t before, std::int64_t after, std::string_view minus) {
+    run.whole(before, minus) << " → ";
+    run.whole(after, minus);
 }
 
 motion::PulsePoint fedFrom(motion::PulsePoint point, motion::PulseFeed feed) {
@@ -135,55 +125,55 @@ motion::PulsePoint pointAfter(const motion::StepRecord& r) {
 
 void pulseJudgement(std::string& text, const TextbookStep& step, std::string_view minus) {
     const motion::StepRecord& record = step.record;
+    TextRun run(text);
     std::visit(Overloaded{[&](const ComparisonStep& c) {
-                              appendLineRule(text, c, step.segment.figure.end, minus);
+                              appendLineRule(run, c, step.segment.figure.end, minus);
                           },
-                          [&](const IntegrationStep& s) { text += overflows(s); }},
+                          [&](const IntegrationStep& s) { run << overflows(s); }},
                *record.pulses);
-    appendRoundingNote(text, record, step.segment.figure, minus);
+    appendRoundingNote(run, record, step.segment.figure, minus);
 }
 
 void pulseCalculation(std::string& text, const motion::StepRecord& record, std::string_view minus) {
-    std::visit(Overloaded{[&](const ComparisonStep& c) {
-                              // An X feed takes |Ye| off, a Y feed adds |Xe|, even when that is 0.
-                              const std::int64_t change = c.fAfter - c.f;
-                              const bool xFed = c.feed.x != 0;
-                              text += "F = ";
-                              appendSignedWhole(text, c.f, minus);
-                              if (xFed) {
-                                  text.append(" ").append(minus).append(" ");
-                              } else {
-                                  text += " + ";
-                              }
-                              motion::appendWholeText(text, xFed ? -change : change);
-                              text += " = ";
-                              appendSignedWhole(text, c.fAfter, minus);
-                          },
-                          [&](const IntegrationStep& s) {
-                              const BeatWords& said = beatWords();
-                              appendRegisterSum(
-                                  text, {'x', 'X', s.addsX, s.jrx, s.jvx, s.jrxAfter, s.capacity},
-                                  minus, said);
-                              text += "; ";
-                              appendRegisterSum(
-                                  text, {'y', 'Y', s.addsY, s.jry, s.jvy, s.jryAfter, s.capacity},
-                                  minus, said);
-                          }},
-               *record.pulses);
+    TextRun run(text);
+    std::visit(
+        Overloaded{[&](const ComparisonStep& c) {
+                       // An X feed takes |Ye| off, a Y feed adds |Xe|, even when that is 0.
+                       const std::int64_t change = c.fAfter - c.f;
+                       const bool xFed = c.feed.x != 0;
+                       run << "F = ";
+                       run.whole(c.f, minus);
+                       if (xFed) {
+                           run << ' ' << minus << ' ';
+                       } else {
+                           run << " + ";
+                       }
+                       run.whole(xFed ? -change : change, asciiMinus) << " = ";
+                       run.whole(c.fAfter, minus);
+                   },
+                   [&](const IntegrationStep& s) {
+                       appendRegisterSum(
+                           run, {'x', 'X', s.addsX, s.jrx, s.jvx, s.jrxAfter, s.capacity}, minus);
+                       run << "; ";
+                       appendRegisterSum(
+                           run, {'y', 'Y', s.addsY, s.jry, s.jvy, s.jryAfter, s.capacity}, minus);
+                   }},
+        *record.pulses);
 }
 
 void pulseSigma(std::string& text, const motion::StepRecord& record, std::string_view minus) {
+    TextRun run(text);
     std::visit(Overloaded{[&](const ComparisonStep& c) {
-                              appendCounter(text, c.sigma + 1, c.sigma, minus);
+                              appendCounter(run, c.sigma + 1, c.sigma, minus);
                           },
                           [&](const IntegrationStep& s) {
                               if (isLine(record.gmode)) {
-                                  return appendCounter(text, s.sigmaX + 1, s.sigmaX, minus);
+                                  return appendCounter(run, s.sigmaX + 1, s.sigmaX, minus);
                               }
-                              text += "Σx ";
-                              appendCounter(text, s.sigmaX + (s.feed.x != 0), s.sigmaX, minus);
-                              text += "; Σy ";
-                              appendCounter(text, s.sigmaY + (s.feed.y != 0), s.sigmaY, minus);
+                              run << "Σx ";
+                              appendCounter(run, s.sigmaX + (s.feed.x != 0), s.sigmaX, minus);
+                              run << "; Σy ";
+                              appendCounter(run, s.sigmaY + (s.feed.y != 0), s.sigmaY, minus);
                           }},
                *record.pulses);
 }

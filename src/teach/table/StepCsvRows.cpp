@@ -1,8 +1,11 @@
 #include "teach/table/StepCsvRows.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 #include <variant>
 
 #include "motion/Overloaded.h"
@@ -27,44 +30,56 @@ char* put(char* at, std::string_view text) {
     return at + text.size();
 }
 
-// Whether a text holds a comma or a quote, eight bytes at a time: a byte of
-// a word equal to b leaves a zero byte in word ^ b…b, whose borrow sets its
-// high bit. The last word is padded with zeros, which match neither.
-bool needsQuotes(std::string_view text) {
+// Which of a comma and a quote the bytes from `first` to `end` hold, eight
+// at a time: a byte of a word equal to b leaves a zero byte in word ^ b…b,
+// whose borrow sets its high bit. The row's room goes on past `end`, so the
+// last word is read whole and the bytes beyond the text masked to zero,
+// which match neither.
+struct Quoting {
+    bool comma = false, quote = false;
+};
+
+Quoting quotingOf(const char* first, const char* end) {
+    static_assert(std::endian::native == std::endian::little);
     constexpr std::uint64_t ones = 0x0101010101010101U, highs = 0x8080808080808080U;
-    const auto holds = [](std::uint64_t word, unsigned char b) {
-        const std::uint64_t x = word ^ (ones * b);
-        return ((x - ones) & ~x & highs) != 0;
-    };
-    const auto holdsEither = [&holds](std::uint64_t word) {
-        return holds(word, ',') || holds(word, '"');
-    };
-    std::size_t at = 0;
-    for (; at + 8 <= text.size(); at += 8) {
+    constexpr std::uint64_t commas = ones * ',', quotes = ones * '"';
+    std::uint64_t comma = 0, quote = 0;
+    for (const char* at = first; at < end; at += 8) {
         std::uint64_t word = 0;
-        std::memcpy(&word, text.data() + at, sizeof word);
-        if (holdsEither(word)) return true;
+        std::memcpy(&word, at, sizeof word);
+        const auto left = static_cast<std::size_t>(end - at);
+        if (left < 8) word &= (std::uint64_t{1} << (8 * left)) - 1;
+        const std::uint64_t c = word ^ commas, q = word ^ quotes;
+        comma |= (c - ones) & ~c;
+        quote |= (q - ones) & ~q;
     }
-    std::uint64_t last = 0;
-    std::memcpy(&last, text.data() + at, text.size() - at);
-    return holdsEither(last);
+    return {(comma & highs) != 0, (quote & highs) != 0};
 }
 
 // A text made with the ASCII minus, quoted when it holds a comma or a
-// quote, its quotes doubled; then the comma that ends the cell.
+// quote, its quotes doubled; then the comma that ends the cell. It is
+// copied first and looked at where it landed: a text with a comma moves
+// up one byte between its quotes, the rare one with a quote is written
+// again, its quotes doubled.
 char* putField(char* at, std::string_view text) {
-    if (needsQuotes(text)) {
-        *at++ = '"';
+    char* end = put(at, text);
+    const Quoting quoting = quotingOf(at, end);
+    if (quoting.quote) {
+        end = at;
+        *end++ = '"';
         for (const char c : text) {
-            if (c == '"') *at++ = '"';
-            *at++ = c;
+            if (c == '"') *end++ = '"';
+            *end++ = c;
         }
-        *at++ = '"';
-    } else {
-        at = put(at, text);
+        *end++ = '"';
+    } else if (quoting.comma) {
+        std::memmove(at + 1, at, text.size());
+        *at = '"';
+        end = at + text.size() + 1;
+        *end++ = '"';
     }
-    *at = ',';
-    return at + 1;
+    *end = ',';
+    return end + 1;
 }
 
 // A text that holds no comma, quote or typographic minus, and its comma.
@@ -87,25 +102,81 @@ char* putExact(char* at, Exact value) {
     return at + 1;
 }
 
-// A textbook iteration's registers in pulses: a DDA's remainders, a
-// comparison's deviation.
-char* putPulseCells(char* at, const motion::StepRecord& record, bool after) {
-    return std::visit(Overloaded{[at, after](const ComparisonStep& c) {
-                                     return putWhole(put(at, ",,,"), after ? c.fAfter : c.f);
-                                 },
-                                 [at, after](const IntegrationStep& s) {
-                                     char* end = putWhole(at, after ? s.jrxAfter : s.jrx);
-                                     end = putWhole(end, after ? s.jryAfter : s.jry);
-                                     return put(end, ",,");
-                                 }},
-                      *record.pulses);
+// The last value a cell held and its text, ready to be copied.
+template <typename Value>
+struct Repeated {
+    Value value{};
+    std::array<char, motion::numberTextRoom> text{};
+    std::size_t length = 0;  // nothing written yet
+};
+
+template <typename Value>
+char* writeNumber(char* at, Value value) {
+    if constexpr (std::is_same_v<Value, std::int64_t>) {
+        return motion::writeWholeText(at, value);
+    } else {
+        return motion::writeExactText(at, value);
+    }
 }
 
-// A textbook DDA's capacity 2^N; empty for the other rows.
-char* putCapacityCell(char* at, const motion::StepRecord& record) {
-    const auto* s = std::get_if<IntegrationStep>(&*record.pulses);
-    return s ? putWhole(at, s->capacity) : put(at, ",");
+// The value's text and its comma; the row has numberTextRoom for it, so the
+// whole of the kept text is copied at once, without a call.
+template <typename Value>
+char* putRepeated(char* at, Value value, Repeated<Value>& cell) {
+    if (cell.length == 0 || !(cell.value == value)) {
+        cell.value = value;
+        cell.length =
+            static_cast<std::size_t>(writeNumber(cell.text.data(), value) - cell.text.data());
+    }
+    std::memcpy(at, cell.text.data(), cell.text.size());
+    at += cell.length;
+    *at = ',';
+    return at + 1;
 }
+
+}  // namespace
+
+struct StepCsvRows::RepeatedCells {
+    Repeated<motion::Decimal> regmax, jrx, jry, pz, zcur;
+    Repeated<motion::Squared> fm;
+    Repeated<std::int64_t> jrz, capacity, pulseJrx, pulseJry, pulseF;
+
+    // A textbook iteration's registers in pulses: a DDA's remainders, a
+    // comparison's deviation.
+    char* putPulseCells(char* at, const motion::StepRecord& record, bool after) {
+        return std::visit(
+            Overloaded{[&](const ComparisonStep& c) {
+                           return putRepeated(put(at, ",,,"), after ? c.fAfter : c.f, pulseF);
+                       },
+                       [&](const IntegrationStep& s) {
+                           char* end = putRepeated(at, after ? s.jrxAfter : s.jrx, pulseJrx);
+                           end = putRepeated(end, after ? s.jryAfter : s.jry, pulseJry);
+                           return put(end, ",,");
+                       }},
+            *record.pulses);
+    }
+
+    // A textbook DDA's capacity 2^N; empty for the other rows.
+    char* putCapacityCell(char* at, const motion::StepRecord& record) {
+        const auto* s = std::get_if<IntegrationStep>(&*record.pulses);
+        return s ? putRepeated(at, s->capacity, capacity) : put(at, ",");
+    }
+
+    // The machine's registers, exactly. The remainder registers belong to
+    // straight moves, the deviation to arcs; the other method's cells stay
+    // empty.
+    char* putRegisterCells(char* at, const motion::StepRecord& record, const motion::Registers& r) {
+        if (record.method == motion::Method::Integration) {
+            at = putRepeated(at, r.jrx, jrx);
+            at = putRepeated(at, r.jry, jry);
+            at = putRepeated(at, r.jrz, jrz);
+            return put(at, ",");
+        }
+        return putRepeated(put(at, ",,,"), r.fm, fm);
+    }
+};
+
+namespace {
 
 // The width N of a textbook DDA's registers, the row's last cell; empty for
 // the other rows.
@@ -114,19 +185,11 @@ char* putBitsCell(char* at, const motion::StepRecord& record) {
     return s ? motion::writeWholeText(at, motion::bitsOfCapacity(s->capacity)) : at;
 }
 
-// The machine's registers, exactly. The remainder registers belong to
-// straight moves, the deviation to arcs; the other method's cells stay empty.
-char* putRegisterCells(char* at, const motion::StepRecord& record, const motion::Registers& r) {
-    if (record.method == motion::Method::Integration) {
-        at = putExact(at, r.jrx);
-        at = putExact(at, r.jry);
-        at = putWhole(at, r.jrz);
-        return put(at, ",");
-    }
-    return putExact(put(at, ",,,"), r.fm);
-}
-
 }  // namespace
+
+StepCsvRows::StepCsvRows() : repeated_(std::make_unique<RepeatedCells>()) {}
+
+StepCsvRows::~StepCsvRows() = default;
 
 char* StepCsvRows::roomForRow() {
     std::size_t texts = 0;
@@ -164,21 +227,22 @@ void StepCsvRows::add(const TextbookStep& step) {
     at = putField(at, texts_.judgement);
     at = putField(at, texts_.calculation);
     at = putField(at, texts_.distance);
+    RepeatedCells& repeated = *repeated_;
     if (r.pulses) {
-        at = putCapacityCell(at, r);
-        at = putPulseCells(at, r, false);
+        at = repeated.putCapacityCell(at, r);
+        at = repeated.putPulseCells(at, r, false);
     } else {
-        at = line ? putExact(at, r.regmax) : put(at, ",");
-        at = putRegisterCells(at, r, r.before);
+        at = line ? putRepeated(at, r.regmax, repeated.regmax) : put(at, ",");
+        at = repeated.putRegisterCells(at, r, r.before);
     }
     at = putExact(at, r.before.px);
     at = putExact(at, r.before.py);
-    at = putExact(at, r.before.pz);
+    at = putRepeated(at, r.before.pz, repeated.pz);
     at = putField(at, decision_);
-    at = r.pulses ? putPulseCells(at, r, true) : putRegisterCells(at, r, r.after);
+    at = r.pulses ? repeated.putPulseCells(at, r, true) : repeated.putRegisterCells(at, r, r.after);
     at = putExact(at, r.point.x);
     at = putExact(at, r.point.y);
-    at = putExact(at, r.point.z);
+    at = putRepeated(at, r.point.z, repeated.zcur);
     at = putExact(at, r.distance());
     at = putBitsCell(at, r);
     *at++ = '\n';

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,9 @@ namespace tarvo::teach {
 // costs no allocation and no text is written twice.
 class StepCsvRows {
 public:
+    StepCsvRows();
+    ~StepCsvRows();
+
     // One row more, for an iteration (or a skipped segment) as it happens.
     void add(const TextbookStep& step);
     // The rows added since the last clear(), whole.
@@ -31,6 +35,11 @@ private:
     std::size_t size_ = 0;
     RowTexts texts_;
     std::string decision_;
+    // The cells whose value comes again from row to row: a move's capacity
+    // and Z, and each register as one iteration leaves it and the next
+    // finds it. Their texts are written once and copied after.
+    struct RepeatedCells;
+    std::unique_ptr<RepeatedCells> repeated_;
 };
 
 }  // namespace tarvo::teach
