@@ -213,7 +213,7 @@ QString ExercisePanel::code() const {
 void ExercisePanel::drawCode() {
     const auto now = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
     code_->setText(text(session_.drawCode(now)));
-    notice_->clear();
+    notice_->setText(text(session_.notice()));
 }
 
 // A bad code is refused with its reason; the attempt under way goes on.

@@ -117,10 +117,10 @@ void TableAnswers::removeQuestion() {
 }
 
 // The row shows its marks; the question gives way to the next, which takes
-// the keyboard if this one had it. An answer not taken leaves the question
-// where it is, its notice beside the switch.
-void TableAnswers::answered(bool taken) {
-    if (!taken) {
+// the keyboard if this one had it. An answer that marked nothing leaves the
+// question where it is, a notice beside the switch if it was refused.
+void TableAnswers::answered(bool marked) {
+    if (!marked) {
         showScore();
         return;
     }

@@ -56,7 +56,7 @@ private:
     void switched(bool on);
     void placeQuestion(bool focus);
     void showScore();
-    void answered(bool taken);
+    void answered(bool marked);
     void removeQuestion();
 
     teach::TableQuiz quiz_;
