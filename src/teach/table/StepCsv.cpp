@@ -90,12 +90,6 @@ void appendField(std::string& row, std::string_view text) {
     if (quoted) row += '"';
 }
 
-std::string field(const std::string& text) {
-    std::string row;
-    appendField(row, text);
-    return row;
-}
-
 // The width N of a textbook DDA's registers; empty for the other rows.
 std::string bitsCell(const motion::StepRecord& record) {
     if (!record.pulses) return std::string();
@@ -138,14 +132,16 @@ std::string textbookCsv(const StepTable& table) {
                 caption.erase(at, 1);
             }
         }
-        text += (column == 0 ? "" : ",") + field(caption);
+        if (column != 0) text += ',';
+        appendField(text, caption);
     }
     text += widths ? "," + std::string(words::say("寄存器位数 N")) + '\n' : "\n";
     for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
         const TextbookStep step = table.textbookAt(serial);
         const RowTexts texts = rowTexts(step);
         for (int column = 0; column < TextbookColumns; ++column) {
-            text += (column == 0 ? "" : ",") + field(textbookCell(step.record, texts, column));
+            if (column != 0) text += ',';
+            appendField(text, textbookCell(step.record, texts, column));
         }
         text += widths ? ',' + bitsCell(step.record) + '\n' : "\n";
     }
