@@ -2,9 +2,7 @@
 
 #include <QDialog>
 #include <functional>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "motion/PulseStep.h"
 #include "teach/exercises/ExerciseAttempt.h"
