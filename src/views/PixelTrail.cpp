@@ -35,8 +35,10 @@ template <typename Maps>
 float reach(float from, double estimate, const Maps& maps) {
     if (!(std::abs(estimate) < std::numeric_limits<float>::max())) return from;
     auto u = static_cast<float>(estimate);
-    for (int tries = 0; tries < 4 && !maps(u); ++tries) u = std::nextafter(u, from);
-    return maps(u) ? u : from;
+    for (int tries = 0; tries < 4; ++tries, u = std::nextafter(u, from)) {
+        if (maps(u)) return u;
+    }
+    return from;
 }
 
 struct Span {
@@ -54,6 +56,11 @@ Span spanAround(float v, Range range, double origin, double k, const Map& map) {
 }
 
 }  // namespace
+
+void PixelTrail::leave(PixelPen& pen, float x1, float y1, float x2, float y2, int colour) {
+    pen.line(x1, y1, x2, y2, colour);
+    follow(pen, x2, y2);
+}
 
 void PixelTrail::follow(const PixelPen& pen, float x, float y) {
     lastX_ = x;

@@ -25,15 +25,17 @@ public:
             pen.y = lastY_ = y2;
             return;
         }
-        pen.line(x1, y1, x2, y2, colour);
-        follow(pen, x2, y2);
+        leave(pen, x1, y1, x2, y2, colour);
     }
 
 private:
     struct Corner {
         float x, y;
     };
-    // The trail ends at (x, y): the floats that map where it maps.
+    // A line the trail's pixel does not hold: painted in full, after which
+    // the trail follows it to its end, working out the floats that map
+    // where that end maps.
+    void leave(PixelPen& pen, float x1, float y1, float x2, float y2, int colour);
     void follow(const PixelPen& pen, float x, float y);
 
     float lastX_ = 0, lastY_ = 0;  // where the last line ended
