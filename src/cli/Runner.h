@@ -27,10 +27,15 @@ public:
         machine_.keepNoSnapshots();
     }
     // A runner whose views draw into the given canvases; the cut is kept for
-    // the magnified view only when it is to be saved.
+    // the magnified view only when it is to be saved, and then only the step
+    // points it replays.
     Runner(interp::Parameters parameters, views::ViewCanvases canvases, bool keepsCut = true)
         : parameters_(parameters), machine_(panel_, canvases) {
-        if (!keepsCut) machine_.countCutOnly();
+        if (keepsCut) {
+            machine_.keepReplayedCutOnly();
+        } else {
+            machine_.countCutOnly();
+        }
         machine_.keepNoSnapshots();
     }
 

@@ -64,6 +64,7 @@ void Machine::startRun(std::string_view filetxt, const Parameters& parameters) {
     // The magnification is taken before the axes are drawn, so a changed
     // magnification shows in the very run that follows the change.
     takeParameters(parameters);
+    if (replayedCutOnly_) path_.keepEvery(views::MagnifiedView::strideFor(dlstep_.toDouble()));
     panel_.viewOptionSelected(views::View::Plan);
     views_.show(views::View::Plan);
     views_.drawxyz(bei_);

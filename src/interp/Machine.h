@@ -152,6 +152,11 @@ public:
     // For a machine whose magnified view nobody looks at: from the next run
     // on the cut below the surface is counted, not kept (StoredPath::countOnly).
     void countCutOnly() { path_.countOnly(); }
+    // For a machine whose magnified view is drawn only once a run has ended,
+    // as the runner's: from the next run on the cut keeps only the step
+    // points that view replays, however it is panned or turned then
+    // (StoredPath::keepEvery). Nobody can step back in such a run.
+    void keepReplayedCutOnly() { replayedCutOnly_ = true; }
     const Switches& switches() const { return switches_; }
     // The step length of the run: the pulse equivalent in internal units.
     motion::Decimal dlstep() const { return dlstep_; }
@@ -211,6 +216,7 @@ private:
     std::vector<Snapshot> snapshots_;  // of the run under way, oldest first
     std::uint64_t firstInterval_ = snapshotInterval, interval_ = snapshotInterval;
     bool snapshotsKept_ = true;
+    bool replayedCutOnly_ = false;
     // In timer ticks since the machine was made; never while no run can be gone back into.
     std::uint64_t nextSnapshotAt_ = UINT64_MAX;
 };

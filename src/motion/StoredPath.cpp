@@ -20,17 +20,33 @@ void StoredPath::limitEntries() {
 // Entries 1, 3, 5, … stand for the step points 0, 2k, 4k, … offered since
 // reset(), which are the ones recorded from now on at the doubled keep().
 bool StoredPath::thin() {
-    for (auto* list : {&pathx, &pathy, &pathz, &surfx, &surfy, &surfz}) list->keepOddEntries();
+    keepOddEntries();
     keepMask_ = 2 * keepMask_ + 1;
     return keepMask_ == 1;
 }
 
-// As push_back and keepOddEntries would change the lists' length.
-bool StoredPath::countStep() {
-    if (++counted_ <= entryLimit_) return false;
+void StoredPath::keepOddEntries() {
+    for (auto* list : {&pathx, &pathy, &pathz, &surfx, &surfy, &surfz}) list->keepOddEntries();
+}
+
+// Lists that keep one step point in a power of two already hold only the
+// points a keep() up to it keeps; past it they thin as whole lists do.
+bool StoredPath::countedFull() {
     counted_ = 1 + counted_ / 2;
     keepMask_ = 2 * keepMask_ + 1;
+    if (sampleMask_ != 0 && keepMask_ > sampleMask_) keepOddEntries();
     return keepMask_ == 1;
+}
+
+void StoredPath::keepEvery(std::size_t stride) {
+    sampleMask_ = stride == 0 ? 0 : (stride & (~stride + 1)) - 1;
+}
+
+void StoredPath::keepPoint(double x, double y, double z) {
+    pathx.push_back(x);
+    pathy.push_back(y);
+    pathz.push_back(z);
+    if (surfaceKept_) recordSurface(x, y);
 }
 
 void StoredPath::recordSurface(double x, double y) {
@@ -61,7 +77,7 @@ void StoredPath::keepSurface() {
 }
 
 bool StoredPath::rewind(const Mark& mark) {
-    if (mark.keepMask != keepMask_ || mark.moves != moves_) return false;
+    if (mark.keepMask != keepMask_ || mark.moves != moves_ || sampleMask_ != 0) return false;
     if (countsOnly_) counted_ = mark.path;
     if (!countsOnly_) {
         for (auto* list : {&pathx, &pathy, &pathz}) list->truncate(mark.path);

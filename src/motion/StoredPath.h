@@ -33,6 +33,10 @@ public:
     bool recordStep(double x, double y, double z) {
         if ((offered_++ & keepMask_) != 0) return false;
         if (countsOnly_) return countStep();
+        if (sampleMask_ != 0) {
+            if (((offered_ - 1) & sampleMask_) == 0) keepPoint(x, y, z);
+            return countStep();
+        }
         pathx.push_back(x);
         pathy.push_back(y);
         pathz.push_back(z);
@@ -42,14 +46,30 @@ public:
     // Recorded entries stand for this many step points each: 1 until the
     // lists first filled up.
     std::size_t keep() const { return keepMask_ + 1; }
+    // The step points an entry of the lists stands for: keep(), or more
+    // where only every so many are kept for a replay.
+    std::size_t keptEvery() const {
+        return (keepMask_ > sampleMask_ ? keepMask_ : sampleMask_) + 1;
+    }
     void recordWall(double x, double y, double z);
 
-    std::size_t pathUpper() const { return (countsOnly_ ? counted_ : pathx.size()) - 1; }
+    // The entries a list would hold, as if every kept step point were in it.
+    std::size_t pathUpper() const {
+        return (countsOnly_ || sampleMask_ != 0 ? counted_ : pathx.size()) - 1;
+    }
 
     // From the next reset() on, for a run whose cut nobody looks at: the step
     // points are counted as if they were recorded, budget and all, but not
     // kept, so the lists take no memory. The wall edges are kept.
     void countOnly() { countsOnly_ = true; }
+    // For a run whose cut is only ever replayed at every `stride`-th entry
+    // of the lists, as the magnified view replays it at the end of the
+    // runner's run: the step points are counted as if they were recorded,
+    // budget and all, but only those a replay at that stride can reach, at
+    // this keep() or any later one, are kept: one in the largest power of
+    // two that divides the stride. Given before the run records its first
+    // step point; 1 keeps every point again.
+    void keepEvery(std::size_t stride);
     // Whether recordStep keeps the points it is given: a caller need not
     // work out points that are only counted.
     bool keepsPoints() const { return !countsOnly_; }
@@ -68,7 +88,8 @@ public:
     };
     Mark mark() const { return {pathUpper() + 1, wallx0.size(), offered_, keepMask_, moves_}; }
     // Drops what was recorded after the mark; false, changing nothing, when
-    // the lists were thinned or moved by a drag since then.
+    // the lists were thinned or moved by a drag since then, or keep only
+    // some of the step points.
     bool rewind(const Mark& mark);
 
     // Heap memory of the path and surface lists together.
@@ -82,13 +103,18 @@ public:
 private:
     void recordSurface(double x, double y);
     bool thin();
-    bool countStep();
+    // As push_back and keepOddEntries would change the lists' length.
+    bool countStep() { return ++counted_ > entryLimit_ && countedFull(); }
+    bool countedFull();
+    void keepPoint(double x, double y, double z);
+    void keepOddEntries();
     void limitEntries();
 
     std::size_t budget_;
     std::size_t entryLimit_ = 0;  // entries per list the budget holds
     std::size_t offered_ = 0;     // step points below the surface since reset()
     std::size_t keepMask_ = 0;    // keep() - 1: keep() is a power of two
+    std::size_t sampleMask_ = 0;  // one less than the power of two keepEvery() keeps
     bool surfaceKept_ = false;
     bool countsOnly_ = false;
     std::size_t counted_ = 1;  // entries a kept path would hold, placeholder included

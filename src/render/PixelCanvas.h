@@ -7,6 +7,7 @@
 #include "views/Canvas.h"
 #include "views/Palette.h"
 #include "views/PixelLine.h"
+#include "views/PixelPen.h"
 
 namespace tarvo::render {
 
@@ -22,8 +23,10 @@ public:
 
     void clear() override;
     void setScale(float left, float top, float right, float bottom) override;
-    void line(float x1, float y1, float x2, float y2, int colour) override;
-    void lineTo(float x, float y, int colour) override;
+    void line(float x1, float y1, float x2, float y2, int colour) override {
+        pen_.line(x1, y1, x2, y2, colour);
+    }
+    void lineTo(float x, float y, int colour) override { pen_.lineTo(x, y, colour); }
     void plot(float x, float y) override;
     void polylineTo(const double* xs, const double* ys, std::size_t count, std::size_t stride,
                     int colour) override;
@@ -31,6 +34,7 @@ public:
     // Painted whether shown or not: the picture is saved at the end.
     void setVisible(bool) override {}
     void setPointer(views::Pointer) override {}
+    views::PixelPen* pen() override { return &pen_; }
 
     // The drawing with its labels.
     QImage snapshot() const;
@@ -38,15 +42,9 @@ public:
     bool savePng(const QString& path) const;
 
 private:
-    // Laid into line() and lineTo(), which the views call for every step.
-    [[gnu::always_inline]] inline void segment(float x1, float y1, float x2, float y2, int colour);
-
-    std::uint32_t colours_[16];  // the palette as pixels
     views::Rgb background_;
     QImage image_;
-    views::PixelBuffer buffer_;
-    views::PixelMap map_;
-    float currentX_ = 0, currentY_ = 0;
+    views::PixelPen pen_;  // into image_'s pixels
     ViewLabels labels_;
 };
 

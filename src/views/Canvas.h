@@ -8,6 +8,8 @@ namespace tarvo::views {
 
 enum class Pointer { Arrow, Hand, Cross };
 
+struct PixelPen;
+
 // How far a canvas's drawing had come: what a step back rubs out after it.
 struct DrawingMark {
     std::uint64_t restarts = 0;  // clears and scale changes so far
@@ -56,6 +58,11 @@ public:
     // since the mark, answers false and the run is drawn again from its start.
     virtual DrawingMark mark() const { return {}; }
     virtual bool rewind(const DrawingMark&) { return false; }
+
+    // A canvas that paints straight into pixels nobody sees before the end,
+    // keeping no record, hands out its pen: the path drawing then paints the
+    // steps with it, as line() and lineTo() would, without a call per line.
+    virtual PixelPen* pen() { return nullptr; }
 };
 
 // A canvas that keeps nothing: for runs nobody watches.

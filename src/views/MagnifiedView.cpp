@@ -60,8 +60,11 @@ std::int64_t MagnifiedView::strideFor(double dlstep) {
     return stride < 1 ? 1 : stride;
 }
 
+// One replayed entry in rstep step points, as near as keep() allows: the
+// step points it spans, over the step points each entry stands for.
 std::size_t MagnifiedView::strideIn(const motion::StoredPath& path) const {
-    const std::size_t stride = static_cast<std::size_t>(rstep) / path.keep();
+    const std::size_t entries = static_cast<std::size_t>(rstep) / path.keep();
+    const std::size_t stride = (entries < 1 ? 1 : entries) * path.keep() / path.keptEvery();
     return stride < 1 ? 1 : stride;
 }
 

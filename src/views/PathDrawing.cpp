@@ -1,6 +1,7 @@
 #include "views/PathDrawing.h"
 
 #include "views/Canvas.h"
+#include "views/PixelPen.h"
 #include "views/Projection.h"
 
 namespace tarvo::views {
@@ -11,6 +12,27 @@ float f(double v) {
 }
 }  // namespace
 
+PathDrawing::PathDrawing(Canvas& linez, Canvas& linep)
+    : linez_(linez), linep_(linep), axonometricPen_(linez.pen()), planPen_(linep.pen()) {}
+
+// Laid into step(), which runs for every step of the tool.
+inline void PathDrawing::plan(float x, float y, std::int16_t lcolor) {
+    if (planPen_) {
+        planTrail_.line(*planPen_, planPen_->x, planPen_->y, x, y, lcolor);
+    } else {
+        linep_.lineTo(x, y, lcolor);
+    }
+}
+
+inline void PathDrawing::axonometric(PixelTrail& trail, float u1, float v1, float u2, float v2,
+                                     int colour) {
+    if (axonometricPen_) {
+        trail.line(*axonometricPen_, u1, v1, u2, v2, colour);
+    } else {
+        linez_.line(u1, v1, u2, v2, colour);
+    }
+}
+
 void PathDrawing::step(const motion::Point3& from, const motion::Point3& to, std::int16_t lcolor) {
     // A step mostly starts where the one before ended, projected already.
     const bool goesOn = from.x == lastEnd_.x && from.y == lastEnd_.y && from.z == lastEnd_.z;
@@ -20,11 +42,12 @@ void PathDrawing::step(const motion::Point3& from, const motion::Point3& to, std
     av = now.v;
     lastEnd_ = to;
     lastProjected_ = now;
-    linep_.lineTo(f(to.x), f(to.y), lcolor);
-    linez_.line(f(before.u), f(before.v), f(au), f(av), lcolor);
+    plan(f(to.x), f(to.y), lcolor);
+    axonometric(cutTrail_, f(before.u), f(before.v), f(au), f(av), lcolor);
     if (to.z < 0) {
         // The same step dropped onto the surface Z 0, one colour index lower.
-        linez_.line(f(before.u), f(before.v - from.z), f(au), f(av - to.z), lcolor - 1);
+        axonometric(shadowTrail_, f(before.u), f(before.v - from.z), f(au), f(av - to.z),
+                    lcolor - 1);
     }
 }
 

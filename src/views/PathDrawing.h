@@ -1,6 +1,7 @@
 #pragma once
 
 #include "motion/StepDrawing.h"
+#include "views/PixelTrail.h"
 #include "views/Projection.h"
 
 namespace tarvo::views {
@@ -12,7 +13,7 @@ class Canvas;
 // in the work surface and the wall edge at each segment end below it.
 class PathDrawing : public motion::StepDrawing {
 public:
-    PathDrawing(Canvas& linez, Canvas& linep) : linez_(linez), linep_(linep) {}
+    PathDrawing(Canvas& linez, Canvas& linep);
 
     void step(const motion::Point3& from, const motion::Point3& to, std::int16_t lcolor) override;
     void wall(const motion::Point3& at, std::int16_t lcolor) override;
@@ -23,8 +24,17 @@ public:
     double au = 0, av = 0;  // the current point projected into the axonometric view
 
 private:
+    void plan(float x, float y, std::int16_t lcolor);
+    void axonometric(PixelTrail& trail, float u1, float v1, float u2, float v2, int colour);
+
     Canvas& linez_;
     Canvas& linep_;
+    // The canvases' own pens, where they hand them out, and the three
+    // polylines painted with them: the cut in both views, and its shadow on
+    // the surface in the axonometric view.
+    PixelPen* axonometricPen_;
+    PixelPen* planPen_;
+    PixelTrail planTrail_, cutTrail_, shadowTrail_;
     // The end of the latest step drawn, and its projection.
     motion::Point3 lastEnd_{};
     UV lastProjected_{};
