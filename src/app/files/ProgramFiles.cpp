@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/base/Prompts.h"
+#include "app/base/Said.h"
 #include "app/files/ProgramLoader.h"
 #include "files/OpenRefusals.h"
 #include "files/ProgramFile.h"
@@ -16,8 +17,8 @@ namespace tarvo::app {
 
 namespace {
 
+// Stands for a program not yet saved; shown in the language of the moment.
 const QString untitledCaption = QStringLiteral("新文件");
-const QString openFilter = QStringLiteral("NC代码 (*.nc);;所有文件 (*.*)");
 const QString saveFilter = QStringLiteral("textfile (*.nc)");
 
 QString shown(const QString& path) {
@@ -44,7 +45,8 @@ void ProgramFiles::newProgram() {
 
 void ProgramFiles::open() {
     if (!mayDiscard()) return;
-    const QString path = prompts_.openFileName(QStringLiteral("Open"), openFilter);
+    const QString path =
+        prompts_.openFileName(QStringLiteral("Open"), Said::tr("NC代码 (*.nc);;所有文件 (*.*)"));
     if (!path.isEmpty()) load(path);
 }
 
@@ -100,6 +102,10 @@ bool ProgramFiles::editorEmpty() const {
     return editor_.document()->isEmpty();
 }
 
+QString ProgramFiles::caption() const {
+    return isUntitled() ? Said::tr("新文件") : caption_;
+}
+
 bool ProgramFiles::isUntitled() const {
     return caption_ == untitledCaption;
 }
@@ -123,8 +129,7 @@ bool ProgramFiles::write(const QString& path) {
         bytes = encoding_.encode(text.toUtf8().toStdString());
     }
     if (!bytes || !files::writeWhole(QFile::encodeName(path).toStdString(), *bytes)) {
-        prompts_.message(QStringLiteral("保存失败"),
-                         QStringLiteral("无法保存文件：%1").arg(shown(path)));
+        prompts_.message(Said::tr("保存失败"), Said::tr("无法保存文件：%1").arg(shown(path)));
         return false;
     }
     editor_.document()->setModified(false);
@@ -161,9 +166,9 @@ void ProgramFiles::adopt(files::DecodedProgram program, const QString& caption) 
     loader_->load(text, cut);
     setCaption(caption);
     if (!cut) return;
-    prompts_.message(QStringLiteral("只读打开"),
-                     QStringLiteral("第%1行超过%2个字符，编辑器只显示长行的开头，程序只读打开；"
-                                    "运行和保存用的是完整的程序：%3")
+    prompts_.message(Said::tr("只读打开"),
+                     Said::tr("第%1行超过%2个字符，编辑器只显示长行的开头，程序只读打开；"
+                              "运行和保存用的是完整的程序：%3")
                          .arg(text.firstCutLine() + 1)
                          .arg(EditorText::shownLength)
                          .arg(shown(caption)));
@@ -176,7 +181,7 @@ void ProgramFiles::startUntitled() {
 void ProgramFiles::setCaption(const QString& caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    emit captionChanged(caption_);
+    emit captionChanged(this->caption());
 }
 
 }  // namespace tarvo::app

@@ -11,10 +11,12 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "app/base/Said.h"
 #include "app/teaching/FeedPlot.h"
 #include "app/teaching/StaircasePlot.h"
 #include "motion/Methods.h"
 #include "teach/comparison/ComparisonTexts.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::app {
 
@@ -62,8 +64,8 @@ QTableWidgetItem* figureItem(const QString& text, int which) {
     return item;
 }
 
-QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
+QPushButton* button(const char* name, QWidget* parent) {
+    auto* b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
@@ -77,15 +79,20 @@ motion::MethodChoice MethodCompareDialog::Picker::choice() const {
             interpolation == motion::Interpolation::Integration && halfLoad->isChecked()};
 }
 
-QString MethodCompareDialog::Picker::name() const {
-    return utf8(teach::trialName(method->currentText().toStdString(), choice().halfLoad));
+namespace {
+
+// The name of a method compared, in the language of the moment.
+QString trialName(motion::MethodChoice choice) {
+    const std::string_view caption = words::say(motion::methodEntry(choice.interpolation).caption);
+    return utf8(teach::trialName(caption, choice.halfLoad));
 }
+
+}  // namespace
 
 MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
                                          std::function<interp::Parameters()> parameters,
                                          QWidget* parent)
     : QDialog(parent), program_(std::move(program)), parameters_(std::move(parameters)) {
-    setWindowTitle(QStringLiteral("方法对比"));
     setModal(false);
     auto* pickerRow = new QHBoxLayout;
     pickers_ = {buildPicker(0, motion::Interpolation::Comparison),
@@ -99,38 +106,27 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
         pickerRow->addWidget(pickers_[which].halfLoad);
         pickerRow->addSpacing(12);
     }
-    compare_ = button(QStringLiteral("对比"), "compare", this);
-    cancel_ = button(QStringLiteral("取消"), "cancel", this);
+    compare_ = button("compare", this);
+    cancel_ = button("cancel", this);
     cancel_->setEnabled(false);
     pickerRow->addStretch();
     pickerRow->addWidget(compare_);
     pickerRow->addWidget(cancel_);
-    notice_ = new QLabel(utf8(teach::comparisonPrompt), this);
+    notice_ = new QLabel(this);
     notice_->setObjectName(QStringLiteral("notice"));
     notice_->setWordWrap(true);
     staircases_ = new StaircasePlot(this);
-    QStringList columnNames;
-    for (const std::string_view name : teach::comparisonColumns) columnNames << utf8(name);
-    table_ = new QTableWidget(0, static_cast<int>(columnNames.size()), this);
+    table_ = new QTableWidget(0, static_cast<int>(std::size(teach::comparisonColumns)), this);
     table_->setObjectName(QStringLiteral("figures"));
-    table_->setHorizontalHeaderLabels(columnNames);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    // Wide enough for the sum's name on one line; a rapid's takes two.
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    table_->setColumnWidth(0, fontMetrics().horizontalAdvance(utf8(teach::comparisonTotals)) + 12);
     table_->setMinimumWidth(560);
     feeds_ = new FeedPlot(this);
-    auto* lesson = new QLabel(
-        QStringLiteral("合成进给是一次迭代进给矢量的长度：逐点比较法每次只走一个轴，为 1；"
-                       "数字积分法一次可同走两轴（√2），也可一轴不走（0），"
-                       "所以它的速度随运动方向而变。偏差是步点到理想轨迹的距离。"
-                       "合计和图只算插补的程序段（G01～G03）；快速移动（G00）"
-                       "单列在表中，不计入合计。"),
-        this);
+    auto* lesson = new QLabel(this);
     lesson->setWordWrap(true);
     auto* side = new QVBoxLayout;
     side->addWidget(table_, 1);
@@ -146,7 +142,46 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     connect(compare_, &QPushButton::clicked, this, &MethodCompareDialog::compare);
     connect(cancel_, &QPushButton::clicked, this, &MethodCompareDialog::cancel);
     connect(&watcher_, &QFutureWatcher<void>::finished, this, &MethodCompareDialog::finished);
+    sayAgain(*this, [this, lesson] { sayTexts(*lesson); });
     resize(1040, 640);
+}
+
+// Everything the window says, the comparison shown included, in the
+// language of the moment; a comparison under way says its notice when done.
+void MethodCompareDialog::sayTexts(QLabel& lesson) {
+    setWindowTitle(Said::tr("方法对比"));
+    compare_->setText(Said::tr("对比"));
+    cancel_->setText(Said::tr("取消"));
+    lesson.setText(
+        Said::tr("合成进给是一次迭代进给矢量的长度：逐点比较法每次只走一个轴，为 1；"
+                 "数字积分法一次可同走两轴（√2），也可一轴不走（0），"
+                 "所以它的速度随运动方向而变。偏差是步点到理想轨迹的距离。"
+                 "合计和图只算插补的程序段（G01～G03）；快速移动（G00）"
+                 "单列在表中，不计入合计。"));
+    QStringList columnNames;
+    for (const std::string_view name : teach::comparisonColumns) {
+        columnNames << utf8(words::say(name));
+    }
+    table_->setHorizontalHeaderLabels(columnNames);
+    // Wide enough for the sum's name on one line; a rapid's takes two.
+    table_->setColumnWidth(
+        0, fontMetrics().horizontalAdvance(utf8(words::say(teach::comparisonTotals))) + 12);
+    for (const Picker& p : pickers_) {
+        p.halfLoad->setText(Said::tr("半加载"));
+        for (int i = 0; i < p.method->count(); ++i) {
+            const auto method = methodAt(*p.method, i);
+            p.method->setItemText(i, utf8(words::say(motion::methodEntry(method).caption)));
+        }
+    }
+    if (watcher_.isRunning()) {
+        notice_->setText(utf8(words::say(teach::comparisonRunning)));
+        staircases_->clear(utf8(words::say(teach::comparisonRunning)));
+    } else if (trials_[0]) {
+        showResult();
+    } else {
+        notice_->setText(utf8(words::say(teach::comparisonPrompt)));
+    }
+    feeds_->update();
 }
 
 // A closing window stops the runs and waits the few ticks until they notice.
@@ -165,11 +200,11 @@ void MethodCompareDialog::present() {
 
 MethodCompareDialog::Picker MethodCompareDialog::buildPicker(int which,
                                                              motion::Interpolation method) {
-    Picker p{new QComboBox(this), new QCheckBox(QStringLiteral("半加载"), this)};
+    Picker p{new QComboBox(this), new QCheckBox(this)};
     p.method->setObjectName(QStringLiteral("method%1").arg(QChar(u'A' + which)));
     p.halfLoad->setObjectName(QStringLiteral("halfLoad%1").arg(QChar(u'A' + which)));
     for (const motion::MethodEntry& entry : motion::methods()) {
-        p.method->addItem(utf8(entry.caption), utf8(entry.key));
+        p.method->addItem(QString(), utf8(entry.key));
     }
     p.method->setCurrentIndex(p.method->findData(utf8(motion::methodEntry(method).key)));
     const auto enable = [p](int index) {
@@ -183,17 +218,17 @@ MethodCompareDialog::Picker MethodCompareDialog::buildPicker(int which,
 void MethodCompareDialog::compare() {
     if (watcher_.isRunning()) return;
     cancelled_ = false;
-    names_ = {pickers_[0].name(), pickers_[1].name()};
+    choices_ = {pickers_[0].choice(), pickers_[1].choice()};
     // What the last comparison showed goes before anything of the new one runs.
-    staircases_->clear(utf8(teach::comparisonRunning));
+    staircases_->clear(utf8(words::say(teach::comparisonRunning)));
     feeds_->show({});
     table_->clearSpans();
     table_->setRowCount(0);
     compare_->setEnabled(false);
     cancel_->setEnabled(true);
     notice_->setStyleSheet(QString());
-    notice_->setText(utf8(teach::comparisonRunning));
-    const std::array<motion::MethodChoice, 2> choices{pickers_[0].choice(), pickers_[1].choice()};
+    notice_->setText(utf8(words::say(teach::comparisonRunning)));
+    const std::array<motion::MethodChoice, 2> choices = choices_;
     // The worker alone touches the trials until it has finished.
     watcher_.setFuture(
         QtConcurrent::run([this, program = program_(), parameters = parameters_(), choices] {
@@ -214,12 +249,17 @@ void MethodCompareDialog::cancel() {
 void MethodCompareDialog::finished() {
     compare_->setEnabled(true);
     cancel_->setEnabled(false);
+    showResult();
+}
+
+void MethodCompareDialog::showResult() {
+    names_ = {trialName(choices_[0]), trialName(choices_[1])};
     QStringList notices;
     for (std::size_t i = 0; i < 2; ++i) {
         const QString notice = utf8(teach::trialNotice(*trials_[i], names_[i].toStdString()));
         if (!notice.isEmpty() && !notices.contains(notice)) notices << notice;
     }
-    notice_->setText(notices.isEmpty() ? utf8(teach::comparisonFinished)
+    notice_->setText(notices.isEmpty() ? utf8(words::say(teach::comparisonFinished))
                                        : notices.join(QChar(u'\n')));
     notice_->setStyleSheet(notices.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
     staircases_->show({{&trials_[0]->run(), QStringLiteral("A ") + names_[0], colours[0]},
@@ -240,7 +280,7 @@ void MethodCompareDialog::fillTable() {
     const std::size_t listed = std::min(moves, teach::comparisonMovesListed);
     int row = 0;
     table_->setRowCount(static_cast<int>(2 * listed + (listed < moves ? 5 : 4)));
-    fillRows(row, utf8(teach::comparisonTotals),
+    fillRows(row, utf8(words::say(teach::comparisonTotals)),
              {&trials_[0]->run().compared(), &trials_[1]->run().compared()}, false);
     for (std::size_t m = 0; m < listed; ++m) {
         const teach::MoveFigures& move = m < a.size() ? a[m] : b[m];
@@ -258,7 +298,7 @@ void MethodCompareDialog::fillTable() {
         table_->setItem(row + column, 2, figureItem(count(trials_[column]->ticks()), column));
         table_->setSpan(row + column, 2, 1, table_->columnCount() - 2);
     }
-    table_->setItem(row, 0, new QTableWidgetItem(utf8(teach::comparisonTicks)));
+    table_->setItem(row, 0, new QTableWidgetItem(utf8(words::say(teach::comparisonTicks))));
     table_->setSpan(row, 0, 2, 1);
 }
 

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "app/base/Said.h"
+
 namespace tarvo::app {
 
 namespace {
@@ -77,12 +79,12 @@ DesignerWindow::DesignerWindow() {
     picture->setGeometry(pictureBox);
     picture->setPixmap(machinePicture(pictureBox.size()));
 
-    const int textBottom = stackLabels(
-        this,
-        {QStringLiteral("设计者：Tarvo 开发组"), QStringLiteral("联系：请在项目主页提交问题与建议"),
-         QStringLiteral("版权所有 © Tarvo 开发组，供教学使用")},
-        pictureBox.left() - 2 * margin);
-    returnButton_ = new QPushButton(QStringLiteral("点击返回"), this);
+    const int textBottom =
+        stackLabels(this,
+                    {Said::tr("设计者：Tarvo 开发组"), Said::tr("联系：请在项目主页提交问题与建议"),
+                     Said::tr("版权所有 © Tarvo 开发组，供教学使用")},
+                    pictureBox.left() - 2 * margin);
+    returnButton_ = new QPushButton(Said::tr("点击返回"), this);
     returnButton_->setGeometry(margin, std::max(px(1680), textBottom), px(855), px(615));
     connect(returnButton_, &QPushButton::clicked, this, &QWidget::hide);
     resize(px(4950), std::max(px(2505), returnButton_->geometry().bottom() + 1 + margin));

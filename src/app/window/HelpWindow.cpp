@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "app/base/Said.h"
 #include "interp/Words.h"
 
 namespace tarvo::app {
@@ -32,7 +33,7 @@ void setColour(QWidget& widget, QPalette::ColorRole role, QColor colour) {
 }
 
 QLabel* heading(QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("功能简介："), parent);
+    auto* label = new QLabel(Said::tr("功能简介："), parent);
     label->setObjectName(QStringLiteral("heading"));
     label->setFont(designFont(
         {QStringLiteral("SimHei"), QStringLiteral("黑体"), QStringLiteral("Noto Sans CJK SC"),
@@ -75,19 +76,19 @@ QLabel* paragraph(QWidget* parent, const QLabel& heading) {
 QString HelpWindow::text() {
     QStringList words;
     for (const std::string& word : interp::acceptedWords()) words << QString::fromStdString(word);
-    return QStringLiteral(
+    return Said::tr(
                "      本仿真程序应用的是脉冲插补算法。在仿真过程中应用了两种插补方法：直线插补，"
                "圆弧插补（包括顺时方向插补和逆时方向插补)本仿真程序可以实现如下指令的判别和执行："
                "  %1。在应用时，编程者只要按照本应用程序"
                "的要求输入程序，即可以实现所要求的加工过程的仿真过程。本程序能够判断所输入的程序的"
                "正确性，可以对程序进行编辑。本软件可以从平面和轴测两个视图观察仿真过程。并且在并口"
                "送出脉冲.\r\n")
-        .arg(words.join(QStringLiteral("，")));
+        .arg(words.join(Said::tr("，")));
 }
 
 HelpWindow::HelpWindow() {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("功能简介"));
+    setWindowTitle(Said::tr("功能简介"));
     setColour(*this, QPalette::Window, QColor(224, 224, 224));
     setAutoFillBackground(true);
 
@@ -95,7 +96,7 @@ HelpWindow::HelpWindow() {
     // Below the paragraph the design keeps its gaps: 23 px to the button,
     // 56 px from the button to the bottom edge.
     const int buttonTop = help->geometry().bottom() + 1 + px(6120 - 960 - 4815);
-    returnButton_ = new QPushButton(QStringLiteral("点击返回"), this);
+    returnButton_ = new QPushButton(Said::tr("点击返回"), this);
     returnButton_->setGeometry(px(4200), buttonTop, px(1215), px(615));
     connect(returnButton_, &QPushButton::clicked, this, &QWidget::close);
     resize(px(6615), buttonTop + px(615) + px(7575 - 6120 - 615));
