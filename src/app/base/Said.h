@@ -14,7 +14,7 @@ namespace tarvo::app {
 // translations/tarvo_en.ts in English. One context for the whole window, so
 // one Chinese word has one English word everywhere.
 struct Said {
-    Q_DECLARE_TR_FUNCTIONS(Tarvo)
+    Q_DECLARE_TR_FUNCTIONS(Said)
 };
 
 // Runs `say` now and again each time the user switches language, while
@@ -24,7 +24,7 @@ struct Said {
 void sayAgain(QWidget& owner, std::function<void()> say);
 
 // `(target->*set)(Said::tr(source))` now and at each switch, while both
-// live; `source` is marked with QT_TRANSLATE_NOOP("Tarvo", ...) so that
+// live; `source` is marked with QT_TRANSLATE_NOOP("Said", ...) so that
 // lupdate finds it.
 template <class Target, class Setter>
 void sayOn(QWidget& owner, Target* target, Setter set, const char* source) {

@@ -12,7 +12,7 @@
 namespace tarvo::app {
 
 ControlPanel::ControlPanel(QWidget* parent) : QGroupBox(parent) {
-    sayOn(*this, this, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Tarvo", "控制面板"));
+    sayOn(*this, this, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Said", "控制面板"));
     auto* grid = new QGridLayout(this);
     const int side = twipsToPixels(this, 975);
     const auto button = [&](const char* caption, int row, int column) {
@@ -22,14 +22,14 @@ ControlPanel::ControlPanel(QWidget* parent) : QGroupBox(parent) {
         grid->addWidget(b, row, column, Qt::AlignCenter);
         return b;
     };
-    run_ = button(QT_TRANSLATE_NOOP("Tarvo", "运行.."), 0, 0);
-    pause_ = button(QT_TRANSLATE_NOOP("Tarvo", "暂停..."), 0, 2);
-    settings_ = button(QT_TRANSLATE_NOOP("Tarvo", "参数设置"), 1, 1);
-    clear_ = button(QT_TRANSLATE_NOOP("Tarvo", "清屏.."), 2, 0);
-    stop_ = button(QT_TRANSLATE_NOOP("Tarvo", "停止.."), 2, 2);
+    run_ = button(QT_TRANSLATE_NOOP("Said", "运行.."), 0, 0);
+    pause_ = button(QT_TRANSLATE_NOOP("Said", "暂停..."), 0, 2);
+    settings_ = button(QT_TRANSLATE_NOOP("Said", "参数设置"), 1, 1);
+    clear_ = button(QT_TRANSLATE_NOOP("Said", "清屏.."), 2, 0);
+    stop_ = button(QT_TRANSLATE_NOOP("Said", "停止.."), 2, 2);
     pace_ = new PaceBox(this);
     auto* pace = new QHBoxLayout;
-    pace->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Tarvo", "速度：")));
+    pace->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "速度：")));
     pace->addWidget(pace_, 1);
     grid->addLayout(pace, 3, 0, 1, 3);
 }

@@ -20,11 +20,11 @@ void showValues(QLineEdit* const (&boxes)[3], double x, double y, double z) {
 }  // namespace
 
 CoordinatePanel::CoordinatePanel(QWidget* parent) : QGroupBox(parent) {
-    sayOn(*this, this, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Tarvo", "坐标值"));
+    sayOn(*this, this, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Said", "坐标值"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Tarvo", "工件原点")), 0, 0, 1, 2,
+    grid->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "工件原点")), 0, 0, 1, 2,
                     Qt::AlignCenter);
-    grid->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Tarvo", "动点绝对坐标")), 0, 2, 1, 2,
+    grid->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "动点绝对坐标")), 0, 2, 1, 2,
                     Qt::AlignCenter);
     const char* axes[] = {"X", "Y", "Z"};
     for (int i = 0; i < 3; ++i) {

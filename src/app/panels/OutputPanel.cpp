@@ -23,7 +23,7 @@ QString switchText(bool on) {
 }  // namespace
 
 OutputPanel::OutputPanel(QWidget* parent) : QGroupBox(parent) {
-    sayOn(*this, this, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Tarvo", "并行口输出状态"));
+    sayOn(*this, this, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Said", "并行口输出状态"));
     auto* grid = new QGridLayout(this);
     const char* idle = "10101000";
     for (int i = 0; i < 8; ++i)
@@ -35,10 +35,10 @@ OutputPanel::OutputPanel(QWidget* parent) : QGroupBox(parent) {
         showCoolant(coolant_);
     });
 
-    grid->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Tarvo", "主轴状态：")), 0, 0);
+    grid->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "主轴状态：")), 0, 0);
     grid->addWidget(zhukg_, 0, 1);
     grid->addWidget(outdata_[6], 0, 3);
-    grid->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Tarvo", "冷却液状态：")), 1, 0);
+    grid->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "冷却液状态：")), 1, 0);
     grid->addWidget(lengkg_, 1, 1);
     grid->addWidget(outdata_[7], 1, 3);
     const char* axes[] = {"X", "Y", "Z"};
@@ -55,7 +55,7 @@ OutputPanel::OutputPanel(QWidget* parent) : QGroupBox(parent) {
         grid->addWidget(direction, row, 2);
         grid->addWidget(outdata_[static_cast<std::size_t>(2 * axis + 1)], row, 3);
     }
-    grid->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Tarvo", "  0-正    1-负")), 5, 0, 1, 4);
+    grid->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "  0-正    1-负")), 5, 0, 1, 4);
 }
 
 void OutputPanel::showBit(int index, bool value) {

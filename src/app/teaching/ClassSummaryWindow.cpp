@@ -104,7 +104,7 @@ const QColor wrongShade(0xfd, 0xe2, 0xe2);
 
 ClassSummaryWindow::ClassSummaryWindow(Prompts& prompts, QWidget* parent)
     : QWidget(parent, Qt::Window), prompts_(prompts) {
-    sayOn(*this, this, &QWidget::setWindowTitle, QT_TRANSLATE_NOOP("Tarvo", "班级汇总"));
+    sayOn(*this, this, &QWidget::setWindowTitle, QT_TRANSLATE_NOOP("Said", "班级汇总"));
     setAcceptDrops(true);
     auto* layout = new QVBoxLayout(this);
     score_ = new QLabel(this);
@@ -113,7 +113,7 @@ ClassSummaryWindow::ClassSummaryWindow(Prompts& prompts, QWidget* parent)
     score_->setWordWrap(true);
     layout->addWidget(score_);
     layout->addWidget(buildTables(), 1);
-    leftOutCaption_ = saidLabel(*this, QT_TRANSLATE_NOOP("Tarvo", "未计入的文件："));
+    leftOutCaption_ = saidLabel(*this, QT_TRANSLATE_NOOP("Said", "未计入的文件："));
     leftOut_ = new QListWidget(this);
     leftOut_->setObjectName(QStringLiteral("leftOut"));
     leftOut_->setMaximumHeight(fontMetrics().height() * 5);
@@ -127,16 +127,15 @@ ClassSummaryWindow::ClassSummaryWindow(Prompts& prompts, QWidget* parent)
 QWidget* ClassSummaryWindow::buildTables() {
     auto* split = new QSplitter(Qt::Horizontal, this);
     students_ =
-        table(std::array{QT_TRANSLATE_NOOP("Tarvo", "学号"), QT_TRANSLATE_NOOP("Tarvo", "姓名"),
-                         QT_TRANSLATE_NOOP("Tarvo", "文件"), QT_TRANSLATE_NOOP("Tarvo", "次"),
-                         QT_TRANSLATE_NOOP("Tarvo", "答对"), QT_TRANSLATE_NOOP("Tarvo", "得分率"),
-                         QT_TRANSLATE_NOOP("Tarvo", "备注")},
+        table(std::array{QT_TRANSLATE_NOOP("Said", "学号"), QT_TRANSLATE_NOOP("Said", "姓名"),
+                         QT_TRANSLATE_NOOP("Said", "文件"), QT_TRANSLATE_NOOP("Said", "次"),
+                         QT_TRANSLATE_NOOP("Said", "答对"), QT_TRANSLATE_NOOP("Said", "得分率"),
+                         QT_TRANSLATE_NOOP("Said", "备注")},
               "students", split);
-    steps_ =
-        table(std::array{QT_TRANSLATE_NOOP("Tarvo", "步"), QT_TRANSLATE_NOOP("Tarvo", "答项"),
-                         QT_TRANSLATE_NOOP("Tarvo", "应为"), QT_TRANSLATE_NOOP("Tarvo", "答错"),
-                         QT_TRANSLATE_NOOP("Tarvo", "错答")},
-              "steps", split);
+    steps_ = table(std::array{QT_TRANSLATE_NOOP("Said", "步"), QT_TRANSLATE_NOOP("Said", "答项"),
+                              QT_TRANSLATE_NOOP("Said", "应为"), QT_TRANSLATE_NOOP("Said", "答错"),
+                              QT_TRANSLATE_NOOP("Said", "错答")},
+                   "steps", split);
     split->addWidget(students_);
     split->addWidget(steps_);
     return split;
@@ -146,12 +145,12 @@ QWidget* ClassSummaryWindow::buildButtons() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* add = button(QT_TRANSLATE_NOOP("Tarvo", "添加文件(&A)..."), "addFiles", row);
-    auto* clear = button(QT_TRANSLATE_NOOP("Tarvo", "清空(&L)"), "clearFiles", row);
+    auto* add = button(QT_TRANSLATE_NOOP("Said", "添加文件(&A)..."), "addFiles", row);
+    auto* clear = button(QT_TRANSLATE_NOOP("Said", "清空(&L)"), "clearFiles", row);
     auto* students =
-        button(QT_TRANSLATE_NOOP("Tarvo", "导出成绩 CSV(&C)..."), "exportStudents", row);
-    auto* steps = button(QT_TRANSLATE_NOOP("Tarvo", "导出各步 CSV(&T)..."), "exportSteps", row);
-    auto* page = button(QT_TRANSLATE_NOOP("Tarvo", "导出网页(&H)..."), "exportPage", row);
+        button(QT_TRANSLATE_NOOP("Said", "导出成绩 CSV(&C)..."), "exportStudents", row);
+    auto* steps = button(QT_TRANSLATE_NOOP("Said", "导出各步 CSV(&T)..."), "exportSteps", row);
+    auto* page = button(QT_TRANSLATE_NOOP("Said", "导出网页(&H)..."), "exportPage", row);
     exports_ = {students, steps, page};
     layout->addWidget(add);
     layout->addWidget(clear);

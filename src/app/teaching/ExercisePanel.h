@@ -63,6 +63,7 @@ private:
     void drawCode();
     void start();
     void ask();
+    void sayRound();
     void answerFeed(motion::PulseFeed feed);
     void checkDeviation();
     void exportEarly();

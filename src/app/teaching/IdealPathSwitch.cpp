@@ -28,8 +28,8 @@ IdealPathSwitch::IdealPathSwitch(interp::Machine& machine, const render::RasterC
       record_(machine),
       editor_(editor),
       overlay_(new PathOverlay(record_, linep, planView)),
-      ideal_(switchAction(planView, QT_TRANSLATE_NOOP("Tarvo", "显示理想轨迹"), this)),
-      steps_(switchAction(planView, QT_TRANSLATE_NOOP("Tarvo", "突出所选行的步点"), this)) {
+      ideal_(switchAction(planView, QT_TRANSLATE_NOOP("Said", "显示理想轨迹"), this)),
+      steps_(switchAction(planView, QT_TRANSLATE_NOOP("Said", "突出所选行的步点"), this)) {
     teach.addSeparator();
     teach.addActions({ideal_, steps_});
     planView.setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -52,7 +52,7 @@ RowQuestion::RowQuestion(const teach::AnswerSheet::Answers& answers, QWidget* pa
 
 void RowQuestion::buildFeeds(const teach::AnswerSheet::Answers& answers) {
     if (answers.form == teach::AnswerForm::FeedAndDeviation) {
-        layout()->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Tarvo", "新 F =")));
+        layout()->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "新 F =")));
         deviation_ = new QLineEdit(this);
         deviation_->setObjectName(QStringLiteral("newDeviation"));
         // Digits and a sign only: no key meant for the answers types into it.
@@ -70,7 +70,7 @@ void RowQuestion::buildFeeds(const teach::AnswerSheet::Answers& answers) {
         setFocusProxy(answers.deviation ? nullptr : deviation_);
     }
     feedAsked_ = !answers.feed;
-    layout()->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Tarvo", "进给：")));
+    layout()->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "进给：")));
     for (const FeedKey& f : feedKeys) {
         const QString name = QString::fromStdString(teach::pulseFeedText(f.feed));
         auto* b = button(name, this);

@@ -44,12 +44,6 @@ TimingDiagram::TimingDiagram(const teach::PulseHistory& history, const interp::M
     // A long read-out takes more lines rather than widen the panel, and with it the window.
     readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     legend_->setForegroundRole(QPalette::PlaceholderText);
-    sayAgain(*this, [this] {
-        legend_->setText(Said::tr("脉冲 0 有效    方向 0-正 1-负    蓝色底纹：译码节拍"));
-        readout_->setToolTip(legend_->text());
-        strip_->update();
-        fitReadout();
-    });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(readout_, 1);
     bottom->addWidget(legend_);
@@ -60,6 +54,12 @@ TimingDiagram::TimingDiagram(const teach::PulseHistory& history, const interp::M
     layout->addWidget(scroll_);
     layout->addLayout(bottom);
 
+    sayAgain(*this, [this] {
+        legend_->setText(Said::tr("脉冲 0 有效    方向 0-正 1-负    蓝色底纹：译码节拍"));
+        readout_->setToolTip(legend_->text());
+        strip_->update();
+        fitReadout();
+    });
     new ShownRefresh(*this, refreshMilliseconds, [this] { refresh(); });
     connect(scroll_, &QScrollBar::valueChanged, this, &TimingDiagram::scrolled);
     connect(strip_, &TimingStrip::scrollRequested, this, &TimingDiagram::scrollBy);

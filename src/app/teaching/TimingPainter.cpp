@@ -51,11 +51,11 @@ void forRuns(const teach::PulseHistory& history, std::uint64_t left, std::uint64
 
 QString TimingPainter::rowLabel(int row) {
     static constexpr std::array<const char*, rows> labels{
-        QT_TRANSLATE_NOOP("Tarvo", "X轴脉冲"),  QT_TRANSLATE_NOOP("Tarvo", "X轴方向"),
-        QT_TRANSLATE_NOOP("Tarvo", "Y轴脉冲"),  QT_TRANSLATE_NOOP("Tarvo", "Y轴方向"),
-        QT_TRANSLATE_NOOP("Tarvo", "Z轴脉冲"),  QT_TRANSLATE_NOOP("Tarvo", "Z轴方向"),
-        QT_TRANSLATE_NOOP("Tarvo", "主轴状态"), QT_TRANSLATE_NOOP("Tarvo", "冷却液状态"),
-        QT_TRANSLATE_NOOP("Tarvo", "程序行")};
+        QT_TRANSLATE_NOOP("Said", "X轴脉冲"),  QT_TRANSLATE_NOOP("Said", "X轴方向"),
+        QT_TRANSLATE_NOOP("Said", "Y轴脉冲"),  QT_TRANSLATE_NOOP("Said", "Y轴方向"),
+        QT_TRANSLATE_NOOP("Said", "Z轴脉冲"),  QT_TRANSLATE_NOOP("Said", "Z轴方向"),
+        QT_TRANSLATE_NOOP("Said", "主轴状态"), QT_TRANSLATE_NOOP("Said", "冷却液状态"),
+        QT_TRANSLATE_NOOP("Said", "程序行")};
     return Said::tr(labels[static_cast<std::size_t>(row)]);
 }
 

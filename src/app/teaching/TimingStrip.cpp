@@ -21,7 +21,7 @@ TimingStrip::TimingStrip(const teach::PulseHistory& history, QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     sayOn(*this, this, &QWidget::setToolTip,
-          QT_TRANSLATE_NOOP("Tarvo",
+          QT_TRANSLATE_NOOP("Said",
                             "指向某一节拍查看其读数，单击固定光标；滚轮前后翻看，Ctrl+滚轮缩放"));
 }
 

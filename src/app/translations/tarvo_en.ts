@@ -400,9 +400,6 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
         <source>确定</source>
         <translation>OK</translation>
     </message>
-</context>
-<context>
-    <name>Tarvo</name>
     <message>
         <source>控制面板</source>
         <translation>Control panel</translation>
@@ -417,7 +414,7 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
     </message>
     <message>
         <source>参数设置</source>
-        <translation>Parameters</translation>
+        <translation>Setup</translation>
     </message>
     <message>
         <source>清屏..</source>
@@ -496,18 +493,6 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
         <translation>Remarks</translation>
     </message>
     <message>
-        <source>步</source>
-        <translation>Step</translation>
-    </message>
-    <message>
-        <source>答项</source>
-        <translation>Item</translation>
-    </message>
-    <message>
-        <source>应为</source>
-        <translation>Expected</translation>
-    </message>
-    <message>
         <source>答错</source>
         <translation>Wrong</translation>
     </message>
@@ -530,10 +515,6 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
     <message>
         <source>导出各步 CSV(&amp;T)...</source>
         <translation>Export s&amp;teps CSV...</translation>
-    </message>
-    <message>
-        <source>导出网页(&amp;H)...</source>
-        <translation>Export web &amp;page...</translation>
     </message>
     <message>
         <source>练习</source>
@@ -560,10 +541,6 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
         <translation>&amp;Begin</translation>
     </message>
     <message>
-        <source>导出 CSV(&amp;C)...</source>
-        <translation>Export &amp;CSV...</translation>
-    </message>
-    <message>
         <source>现在导出本次作答，未答的步记为错</source>
         <translation>Export this attempt&apos;s answers now; the steps not answered count as wrong</translation>
     </message>
@@ -578,14 +555,6 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
     <message>
         <source>进给：</source>
         <translation>Feed:</translation>
-    </message>
-    <message>
-        <source>JRx 溢出(&amp;X)</source>
-        <translation>JRx overflow (&amp;X)</translation>
-    </message>
-    <message>
-        <source>JRy 溢出(&amp;Y)</source>
-        <translation>JRy overflow (&amp;Y)</translation>
     </message>
     <message>
         <source>提交(&amp;S)</source>
@@ -816,10 +785,6 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
         <translation>Designers</translation>
     </message>
     <message>
-        <source>功能简介</source>
-        <translation>About this program</translation>
-    </message>
-    <message>
         <source> Tarvo模拟</source>
         <translation> Tarvo simulator</translation>
     </message>
@@ -868,10 +833,6 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
         <translation>Interpolation &amp;method</translation>
     </message>
     <message>
-        <source>半加载</source>
-        <translation>Half preload</translation>
-    </message>
-    <message>
         <source>工件坐标原点：</source>
         <translation>Workpiece origin:</translation>
     </message>
@@ -882,10 +843,6 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
     <message>
         <source>脉冲当量(mm)</source>
         <translation>Pulse equivalent (mm)</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
       linep_(views::drawingBackground, viewPixels),
       liner_(views::magnifiedBackground, viewPixels),
       menus_(buildMainMenus(*this)) {
-    sayOn(*this, this, &QWidget::setWindowTitle, QT_TRANSLATE_NOOP("Tarvo", " Tarvo模拟"));
+    sayOn(*this, this, &QWidget::setWindowTitle, QT_TRANSLATE_NOOP("Said", " Tarvo模拟"));
     buildLayout();
     panel_ = std::make_unique<WindowPanel>(WindowPanel::Widgets{
         *output_, *coordinates_, *editor_, prompts_, *this,
@@ -144,7 +144,7 @@ QRadioButton& MainWindow::option1(int item) {
 
 QWidget* MainWindow::buildGraphicsFrame() {
     auto* frame = new QGroupBox;
-    sayOn(*this, frame, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Tarvo", "图形显示"));
+    sayOn(*this, frame, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Said", "图形显示"));
     views_ = new ViewStack(
         linez_, linep_, liner_,
         [this](views::Buttons buttons, float x, float y) { machine_->pointerMoved(buttons, x, y); },
@@ -154,8 +154,8 @@ QWidget* MainWindow::buildGraphicsFrame() {
     option1_ = new QButtonGroup(frame);
     auto* plan = new QRadioButton(frame);
     auto* axonometric = new QRadioButton(frame);
-    sayOn(*this, plan, &QRadioButton::setText, QT_TRANSLATE_NOOP("Tarvo", "平面图"));
-    sayOn(*this, axonometric, &QRadioButton::setText, QT_TRANSLATE_NOOP("Tarvo", "轴测图"));
+    sayOn(*this, plan, &QRadioButton::setText, QT_TRANSLATE_NOOP("Said", "平面图"));
+    sayOn(*this, axonometric, &QRadioButton::setText, QT_TRANSLATE_NOOP("Said", "轴测图"));
     option1_->addButton(axonometric, 0);
     option1_->addButton(plan, 1);
     plan->setChecked(true);
@@ -211,10 +211,10 @@ void MainWindow::buildTeachingDocks() {
     auto* docks = new TeachingDocks(*this, *menus_.teachMenu);
     auto* diagram = new TimingDiagram(*pulses_, *machine_);
     auto* tablePanel = stepTable_ = new StepTablePanel(*steps_, prompts_);
-    docks->add(diagram, QStringLiteral("timingDock"), QT_TRANSLATE_NOOP("Tarvo", "脉冲时序图"),
+    docks->add(diagram, QStringLiteral("timingDock"), QT_TRANSLATE_NOOP("Said", "脉冲时序图"),
                Qt::RightDockWidgetArea);
-    docks->add(tablePanel, QStringLiteral("stepTableDock"),
-               QT_TRANSLATE_NOOP("Tarvo", "插补过程表"), Qt::BottomDockWidgetArea);
+    docks->add(tablePanel, QStringLiteral("stepTableDock"), QT_TRANSLATE_NOOP("Said", "插补过程表"),
+               Qt::BottomDockWidgetArea);
     selected_ = std::make_unique<SelectedStep>(SelectedStep::Tools{
         *machine_, *steps_, *tablePanel, *diagram, linep_, views_->linep(), editor_->filetxt()});
 }
@@ -235,19 +235,19 @@ void MainWindow::buildExercises() {
                           this);
     menus_.teachMenu->addSeparator();
     QMenu* practice = menus_.teachMenu->addMenu(QString());
-    sayOn(*this, practice, &QMenu::setTitle, QT_TRANSLATE_NOOP("Tarvo", "练习(&X)"));
-    QAction* item = teachingItem(*this, *practice, QT_TRANSLATE_NOOP("Tarvo", "开始练习(&S)..."));
+    sayOn(*this, practice, &QMenu::setTitle, QT_TRANSLATE_NOOP("Said", "练习(&X)"));
+    QAction* item = teachingItem(*this, *practice, QT_TRANSLATE_NOOP("Said", "开始练习(&S)..."));
     connect(item, &QAction::triggered, exercises, &ExercisePanel::present);
-    addWorksheetItem(*practice, QT_TRANSLATE_NOOP("Tarvo", "打印练习单(&W)..."),
+    addWorksheetItem(*practice, QT_TRANSLATE_NOOP("Said", "打印练习单(&W)..."),
                      WorksheetDialog::Page::Worksheet, prompts_, *exercises, this);
-    addWorksheetItem(*practice, QT_TRANSLATE_NOOP("Tarvo", "打印答案(&A)..."),
+    addWorksheetItem(*practice, QT_TRANSLATE_NOOP("Said", "打印答案(&A)..."),
                      WorksheetDialog::Page::Answers, prompts_, *exercises, this);
     auto* summary = new ClassSummaryWindow(prompts_, this);
-    item = teachingItem(*this, *practice, QT_TRANSLATE_NOOP("Tarvo", "班级汇总(&K)..."));
+    item = teachingItem(*this, *practice, QT_TRANSLATE_NOOP("Said", "班级汇总(&K)..."));
     connect(item, &QAction::triggered, summary, &ClassSummaryWindow::present);
     auto* comparison = new MethodCompareDialog([this] { return files_->programText(); },
                                                [this] { return runParameters(); }, this);
-    item = teachingItem(*this, *menus_.teachMenu, QT_TRANSLATE_NOOP("Tarvo", "方法对比(&B)..."));
+    item = teachingItem(*this, *menus_.teachMenu, QT_TRANSLATE_NOOP("Said", "方法对比(&B)..."));
     connect(item, &QAction::triggered, comparison, &MethodCompareDialog::present);
 }
 

@@ -28,7 +28,7 @@ QString utf8(std::string_view text) {
 MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QWidget* window)
     : QObject(window), settings_(settings), bitsDialog_(new RegisterBitsDialog(window)) {
     QMenu* menu = teach.addMenu(QString());
-    sayOn(*window, menu, &QMenu::setTitle, QT_TRANSLATE_NOOP("Tarvo", "插补方法(&M)"));
+    sayOn(*window, menu, &QMenu::setTitle, QT_TRANSLATE_NOOP("Said", "插补方法(&M)"));
     auto* group = new QActionGroup(this);
     for (const motion::MethodEntry& entry : motion::methods()) {
         QAction* item = checkable(*menu);
@@ -43,7 +43,7 @@ MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QWidget* window)
     integration = method(Interpolation::Integration);
     menu->addSeparator();
     halfLoad = checkable(*menu);
-    sayOn(*window, halfLoad, &QAction::setText, QT_TRANSLATE_NOOP("Tarvo", "半加载"));
+    sayOn(*window, halfLoad, &QAction::setText, QT_TRANSLATE_NOOP("Said", "半加载"));
     registerBits = menu->addAction(QString());
 
     const motion::MethodChoice stored = settings_.method();

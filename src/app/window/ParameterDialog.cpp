@@ -34,13 +34,13 @@ void setColour(QWidget& widget, QPalette::ColorRole role, QColor colour) {
 
 ParameterDialog::ParameterDialog(Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
-    sayOn(*this, this, &QWidget::setWindowTitle, QT_TRANSLATE_NOOP("Tarvo", "参数设置"));
+    sayOn(*this, this, &QWidget::setWindowTitle, QT_TRANSLATE_NOOP("Said", "参数设置"));
     setColour(*this, QPalette::Window, QColor(224, 224, 224));
     setAutoFillBackground(true);
     for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i] = field(i < 3 ? 1215 : 615);
 
     auto* frame = new QGroupBox;
-    sayOn(*this, frame, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Tarvo", "工件坐标原点："));
+    sayOn(*this, frame, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Said", "工件坐标原点："));
     frame->setFixedSize(px(2415), px(2895));
     auto* origin = new QGridLayout(frame);
     const QString axes[] = {QStringLiteral("XC："), QStringLiteral("YC："), QStringLiteral("ZC：")};
@@ -51,9 +51,9 @@ ParameterDialog::ParameterDialog(Settings& settings, QWidget* parent)
 
     auto* scale = new QGridLayout;
     scale->setVerticalSpacing(px(1440 - 720 - 375));
-    scale->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Tarvo", "放大倍数")), 0, 0);
+    scale->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "放大倍数")), 0, 0);
     scale->addWidget(fields_[3], 0, 1);
-    scale->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Tarvo", "脉冲当量(mm)")), 1, 0);
+    scale->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "脉冲当量(mm)")), 1, 0);
     scale->addWidget(fields_[4], 1, 1);
 
     // The refusal is shown here rather than in a message box of its own, so
@@ -69,7 +69,7 @@ ParameterDialog::ParameterDialog(Settings& settings, QWidget* parent)
     });
 
     auto* okButton = new QPushButton;
-    sayOn(*this, okButton, &QPushButton::setText, QT_TRANSLATE_NOOP("Tarvo", "确定"));
+    sayOn(*this, okButton, &QPushButton::setText, QT_TRANSLATE_NOOP("Said", "确定"));
     okButton->setFixedSize(px(975), px(540));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &ParameterDialog::ok);
