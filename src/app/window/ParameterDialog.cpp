@@ -43,9 +43,11 @@ ParameterDialog::ParameterDialog(Settings& settings, QWidget* parent)
     sayOn(*this, frame, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Said", "工件坐标原点："));
     frame->setFixedSize(px(2415), px(2895));
     auto* origin = new QGridLayout(frame);
-    const QString axes[] = {QStringLiteral("XC："), QStringLiteral("YC："), QStringLiteral("ZC：")};
     for (int row = 0; row < 3; ++row) {
-        origin->addWidget(new QLabel(axes[row]), row, 0);
+        auto* axis = new QLabel;
+        sayAgain(*this,
+                 [axis, name = QChar(u'X' + row)] { axis->setText(Said::tr("%1C：").arg(name)); });
+        origin->addWidget(axis, row, 0);
         origin->addWidget(fields_[static_cast<std::size_t>(row)], row, 1);
     }
 

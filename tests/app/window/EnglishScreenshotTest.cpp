@@ -72,11 +72,13 @@ private slots:
             ->setText(QStringLiteral("Zhang San"));
         panel->findChild<QLineEdit*>(QStringLiteral("studentNumber"))
             ->setText(QStringLiteral("2026001"));
-        panel->findChild<QLineEdit*>(QStringLiteral("exerciseCode"))->setText(QStringLiteral("K7M3Q"));
+        panel->findChild<QLineEdit*>(QStringLiteral("exerciseCode"))
+            ->setText(QStringLiteral("K7M3Q"));
         QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("startExercises")),
                           Qt::LeftButton);
         for (const char* feed : {"feed+X", "feed+X"}) {
-            panel->findChild<QLineEdit*>(QStringLiteral("newDeviation"))->setText(QStringLiteral("1"));
+            panel->findChild<QLineEdit*>(QStringLiteral("newDeviation"))
+                ->setText(QStringLiteral("1"));
             QTest::mouseClick(panel->findChild<QPushButton*>(QString::fromLatin1(feed)),
                               Qt::LeftButton);
         }
