@@ -28,24 +28,24 @@ namespace tarvo::app {
 namespace {
 
 // Han characters, CJK punctuation and full-width forms: none belongs in an English text.
-const QRegularExpression chinese(
-    QStringLiteral("[\\x{2E80}-\\x{9FFF}\\x{3000}-\\x{303F}\\x{F900}-\\x{FAFF}\\x{FF00}-\\x{FFEF}]"));
+const QRegularExpression chinese(QStringLiteral(
+    "[\\x{2E80}-\\x{9FFF}\\x{3000}-\\x{303F}\\x{F900}-\\x{FAFF}\\x{FF00}-\\x{FFEF}]"));
 // A word of letters alone; G01, SR1, X10 and the like carry digits and are the machine's, and
 // a single letter names an axis or a point.
 const QRegularExpression word(QStringLiteral("(?<![A-Za-z0-9])[A-Za-z]{2,}(?![A-Za-z0-9])"));
 // The words a Chinese text keeps in Latin letters: units, files, keys, the textbook's symbols
 // and registers, the machine's own names.
 const QSet<QString> chineseKeeps{
-    QStringLiteral("mm"),     QStringLiteral("CSV"),  QStringLiteral("DDA"),
-    QStringLiteral("JRx"),    QStringLiteral("JRy"),  QStringLiteral("JRz"),
-    QStringLiteral("Alt"),    QStringLiteral("Ctrl"), QStringLiteral("Shift"),
-    QStringLiteral("Enter"),  QStringLiteral("PNG"),  QStringLiteral("SVG"),
-    QStringLiteral("PDF"),    QStringLiteral("GB"),   QStringLiteral("NC"),
-    QStringLiteral("nc"),     QStringLiteral("csv"),  QStringLiteral("html"),
-    QStringLiteral("png"),    QStringLiteral("svg"),  QStringLiteral("Tarvo"),
-    QStringLiteral("regmax"), QStringLiteral("jrx"),  QStringLiteral("jry"),
-    QStringLiteral("jrz"),    QStringLiteral("fm"),   QStringLiteral("Xe"),
-    QStringLiteral("Ye"),     QStringLiteral("XC"),   QStringLiteral("YC"),
+    QStringLiteral("mm"),     QStringLiteral("CSV"),    QStringLiteral("DDA"),
+    QStringLiteral("JRx"),    QStringLiteral("JRy"),    QStringLiteral("JRz"),
+    QStringLiteral("Alt"),    QStringLiteral("Ctrl"),   QStringLiteral("Shift"),
+    QStringLiteral("Enter"),  QStringLiteral("PNG"),    QStringLiteral("SVG"),
+    QStringLiteral("PDF"),    QStringLiteral("GB"),     QStringLiteral("NC"),
+    QStringLiteral("nc"),     QStringLiteral("csv"),    QStringLiteral("html"),
+    QStringLiteral("png"),    QStringLiteral("svg"),    QStringLiteral("Tarvo"),
+    QStringLiteral("regmax"), QStringLiteral("jrx"),    QStringLiteral("jry"),
+    QStringLiteral("jrz"),    QStringLiteral("fm"),     QStringLiteral("Xe"),
+    QStringLiteral("Ye"),     QStringLiteral("XC"),     QStringLiteral("YC"),
     QStringLiteral("ZC"),     QStringLiteral("English")};
 
 // The texts a user can read now: windows shown with their widgets, the menus, the tables'
