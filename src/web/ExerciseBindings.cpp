@@ -17,6 +17,7 @@
 #include "teach/exercises/PulseGridFigure.h"
 #include "teach/exercises/WorksheetPage.h"
 #include "web/ExerciseSession.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::web {
 
@@ -68,12 +69,12 @@ val state(ExerciseSession& session) {
     const bool overflow =
         !r->exerciseDone() && std::holds_alternative<motion::IntegrationStep>(r->asked());
     o.set("form", text(r->exerciseDone() ? "none" : overflow ? "overflow" : "feedAndDeviation"));
-    o.set("nextCaption", text(r->finished() ? "看成绩" : "下一题"));
+    o.set("nextCaption", text(words::say(r->finished() ? "看成绩" : "下一题")));
     o.set("figure", text(teach::pulseGridFigure(r->exercise(), r->path(), true)));
     o.set("verdict", text(session.verdict()));
     o.set("verdictRight", session.verdictRight());
     o.set("scoreShown", session.scoreShown());
-    o.set("score", text("练习码 " + r->code() + "：" + r->score().scoreText()));
+    o.set("score", text(words::fill("练习码 {1}：{2}", {r->code(), r->score().scoreText()})));
     o.set("wrong", wrongSteps(r->score()));
     return o;
 }
@@ -148,7 +149,7 @@ val classSummary(val files, const std::string& date) {
         teach::ClassFile file{f["name"].as<std::string>(), {}, {}};
         const val content = f["bytes"];
         if (content.isNull() || content.isUndefined()) {
-            file.problem = "无法读取";
+            file.problem = words::say("无法读取");
         } else if (content["length"].as<std::size_t>() > teach::largestClassFile) {
             file.problem = std::string(teach::classFileTooLarge);
         } else {
@@ -162,7 +163,7 @@ val classSummary(val files, const std::string& date) {
     o.set("code", text(summary.code));
     o.set("score", summary.students.empty()
                        ? val::null()
-                       : text("练习码 " + summary.code + "：" + summary.scoreText()));
+                       : text(words::fill("练习码 {1}：{2}", {summary.code, summary.scoreText()})));
     val students = val::array();
     for (const teach::ClassStudent& s : summary.students) {
         val student = val::object();
