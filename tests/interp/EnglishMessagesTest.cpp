@@ -23,8 +23,10 @@ TEST_P(InterpEnglish, MessagesAndWarningsAreSaidInEnglish) {
     p.method.interpolation = *motion::methodOfKey(row()["method"]);
     test::runToEnd(m, row()["program"], p);
     std::string shown;
-    for (const auto& [line, text] : panel.warnings) shown += messages::warningLine(line + 1, text) + " / ";
-    for (const auto& message : panel.messages) shown += message.text + " (" + message.title + ") / ";
+    for (const auto& [line, text] : panel.warnings)
+        shown += messages::warningLine(line + 1, text) + " / ";
+    for (const auto& message : panel.messages)
+        shown += message.text + " (" + message.title + ") / ";
     EXPECT_EQ(shown, row()["shown"]);
 }
 

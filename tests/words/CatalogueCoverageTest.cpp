@@ -28,7 +28,8 @@ std::string contents(const fs::path& file) {
 bool staysChinese(const std::string& file, const std::string& literal) {
     static const std::vector<test::TableRow> rows = test::loadTable("words-stay-chinese.tsv");
     for (const test::TableRow& row : rows) {
-        if (row["file"] == file && (row["literal"] == "*" || row["literal"] == literal)) return true;
+        if (row["file"] == file && (row["literal"] == "*" || row["literal"] == literal))
+            return true;
     }
     return false;
 }
@@ -68,8 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Floors, FloorCoverage,
                          floorName);
 // teach/ is put into words on another branch; it joins the floors above
 // once that branch is in.
-INSTANTIATE_TEST_SUITE_P(DISABLED_Pending, FloorCoverage, testing::Values("teach"),
-                         floorName);
+INSTANTIATE_TEST_SUITE_P(DISABLED_Pending, FloorCoverage, testing::Values("teach"), floorName);
 
 // The catalogue as its sections spell it: pairs of a Chinese key and its
 // English, section by section.

@@ -44,7 +44,8 @@ private:
     // The letters u8, u, U, L and R before a quote belong to the literal.
     bool prefixLetter() const {
         std::size_t end = at_;
-        while (end < s_.size() && std::string_view("u8ULR").find(s_[end]) != std::string_view::npos) {
+        while (end < s_.size() &&
+               std::string_view("u8ULR").find(s_[end]) != std::string_view::npos) {
             ++end;
         }
         return end < s_.size() && s_[end] == '"' && !identifierBefore(at_);
@@ -53,13 +54,15 @@ private:
     bool identifierBefore(std::size_t at) const {
         if (at == 0) return false;
         const char c = s_[at - 1];
-        return c == '_' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        return c == '_' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') ||
+               (c >= 'A' && c <= 'Z');
     }
 
     bool rawPrefix() const { return at_ > 0 && s_[at_ - 1] == 'R'; }
 
     bool digitSeparator() const {
-        return at_ > 0 && at_ + 1 < s_.size() && std::isxdigit(static_cast<unsigned char>(s_[at_ - 1])) &&
+        return at_ > 0 && at_ + 1 < s_.size() &&
+               std::isxdigit(static_cast<unsigned char>(s_[at_ - 1])) &&
                std::isxdigit(static_cast<unsigned char>(s_[at_ + 1]));
     }
 
