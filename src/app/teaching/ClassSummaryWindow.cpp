@@ -80,7 +80,7 @@ teach::ClassFile readFile(const QString& path) {
     } else if (!info.isFile()) {
         file.problem = Said::tr("不是普通文件").toStdString();
     } else if (info.size() > static_cast<qint64>(teach::largestClassFile)) {
-        file.problem = std::string(teach::classFileTooLarge);
+        file.problem = std::string(teach::classFileTooLarge());
     } else if (!in.open(QIODevice::ReadOnly)) {
         file.problem = Said::tr("无法读取").toStdString();
     } else {

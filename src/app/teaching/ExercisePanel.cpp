@@ -67,7 +67,7 @@ ExercisePanel::ExercisePanel(Prompts& prompts, Memory memory, QWidget* parent)
     // last answer stay as the session made them.
     sayAgain(*this, [this] {
         if (!session_.round()) {
-            task_->setText(text(std::string(words::say(teach::exercisePrompt))));
+            task_->setText(text(std::string(teach::exercisePrompt())));
             return;
         }
         attempt_->setText(text(teach::attemptText(session_.round()->attempt())));

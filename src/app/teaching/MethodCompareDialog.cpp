@@ -83,8 +83,7 @@ namespace {
 
 // The name of a method compared, in the language of the moment.
 QString trialName(motion::MethodChoice choice) {
-    const std::string_view caption = words::say(motion::methodEntry(choice.interpolation).caption);
-    return utf8(teach::trialName(caption, choice.halfLoad));
+    return utf8(teach::trialName(motion::methodEntry(choice.interpolation).caption, choice.halfLoad));
 }
 
 }  // namespace
@@ -116,7 +115,7 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     notice_->setObjectName(QStringLiteral("notice"));
     notice_->setWordWrap(true);
     staircases_ = new StaircasePlot(this);
-    table_ = new QTableWidget(0, static_cast<int>(std::size(teach::comparisonColumns)), this);
+    table_ = new QTableWidget(0, static_cast<int>(teach::comparisonColumns().size()), this);
     table_->setObjectName(QStringLiteral("figures"));
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -159,13 +158,11 @@ void MethodCompareDialog::sayTexts(QLabel& lesson) {
                  "合计和图只算插补的程序段（G01～G03）；快速移动（G00）"
                  "单列在表中，不计入合计。"));
     QStringList columnNames;
-    for (const std::string_view name : teach::comparisonColumns) {
-        columnNames << utf8(words::say(name));
-    }
+    for (const std::string_view name : teach::comparisonColumns()) columnNames << utf8(name);
     table_->setHorizontalHeaderLabels(columnNames);
     // Wide enough for the sum's name on one line; a rapid's takes two.
     table_->setColumnWidth(
-        0, fontMetrics().horizontalAdvance(utf8(words::say(teach::comparisonTotals))) + 12);
+        0, fontMetrics().horizontalAdvance(utf8(teach::comparisonTotals())) + 12);
     for (const Picker& p : pickers_) {
         p.halfLoad->setText(Said::tr("半加载"));
         for (int i = 0; i < p.method->count(); ++i) {
@@ -174,12 +171,12 @@ void MethodCompareDialog::sayTexts(QLabel& lesson) {
         }
     }
     if (watcher_.isRunning()) {
-        notice_->setText(utf8(words::say(teach::comparisonRunning)));
-        staircases_->clear(utf8(words::say(teach::comparisonRunning)));
+        notice_->setText(utf8(teach::comparisonRunning()));
+        staircases_->clear(utf8(teach::comparisonRunning()));
     } else if (trials_[0]) {
         showResult();
     } else {
-        notice_->setText(utf8(words::say(teach::comparisonPrompt)));
+        notice_->setText(utf8(teach::comparisonPrompt()));
     }
     feeds_->update();
 }
@@ -220,14 +217,14 @@ void MethodCompareDialog::compare() {
     cancelled_ = false;
     choices_ = {pickers_[0].choice(), pickers_[1].choice()};
     // What the last comparison showed goes before anything of the new one runs.
-    staircases_->clear(utf8(words::say(teach::comparisonRunning)));
+    staircases_->clear(utf8(teach::comparisonRunning()));
     feeds_->show({});
     table_->clearSpans();
     table_->setRowCount(0);
     compare_->setEnabled(false);
     cancel_->setEnabled(true);
     notice_->setStyleSheet(QString());
-    notice_->setText(utf8(words::say(teach::comparisonRunning)));
+    notice_->setText(utf8(teach::comparisonRunning()));
     const std::array<motion::MethodChoice, 2> choices = choices_;
     // The worker alone touches the trials until it has finished.
     watcher_.setFuture(
@@ -259,7 +256,7 @@ void MethodCompareDialog::showResult() {
         const QString notice = utf8(teach::trialNotice(*trials_[i], names_[i].toStdString()));
         if (!notice.isEmpty() && !notices.contains(notice)) notices << notice;
     }
-    notice_->setText(notices.isEmpty() ? utf8(words::say(teach::comparisonFinished))
+    notice_->setText(notices.isEmpty() ? utf8(teach::comparisonFinished())
                                        : notices.join(QChar(u'\n')));
     notice_->setStyleSheet(notices.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
     staircases_->show({{&trials_[0]->run(), QStringLiteral("A ") + names_[0], colours[0]},
@@ -280,7 +277,7 @@ void MethodCompareDialog::fillTable() {
     const std::size_t listed = std::min(moves, teach::comparisonMovesListed);
     int row = 0;
     table_->setRowCount(static_cast<int>(2 * listed + (listed < moves ? 5 : 4)));
-    fillRows(row, utf8(words::say(teach::comparisonTotals)),
+    fillRows(row, utf8(teach::comparisonTotals()),
              {&trials_[0]->run().compared(), &trials_[1]->run().compared()}, false);
     for (std::size_t m = 0; m < listed; ++m) {
         const teach::MoveFigures& move = m < a.size() ? a[m] : b[m];
@@ -298,7 +295,7 @@ void MethodCompareDialog::fillTable() {
         table_->setItem(row + column, 2, figureItem(count(trials_[column]->ticks()), column));
         table_->setSpan(row + column, 2, 1, table_->columnCount() - 2);
     }
-    table_->setItem(row, 0, new QTableWidgetItem(utf8(words::say(teach::comparisonTicks))));
+    table_->setItem(row, 0, new QTableWidgetItem(utf8(teach::comparisonTicks())));
     table_->setSpan(row, 0, 2, 1);
 }
 

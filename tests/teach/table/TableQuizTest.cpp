@@ -103,7 +103,7 @@ TEST(TableQuiz, TakesTheAnswersAsTyped) {
 
     s.step(Machine::StepUnit::Step);
     EXPECT_FALSE(s.quiz.answerOverflow(true, false));  // asked of integration rows alone
-    EXPECT_TRUE(s.quiz.answerFeed({1, 0}, " "));  // the feed alone, wrong
+    EXPECT_TRUE(s.quiz.answerFeed({1, 0}, " "));       // the feed alone, wrong
     q = s.quiz.question();
     ASSERT_TRUE(q);
     EXPECT_EQ(std::tuple(q->serial, q->feedAsked, q->deviationAsked),
