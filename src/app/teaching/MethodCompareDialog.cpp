@@ -83,7 +83,8 @@ namespace {
 
 // The name of a method compared, in the language of the moment.
 QString trialName(motion::MethodChoice choice) {
-    return utf8(teach::trialName(motion::methodEntry(choice.interpolation).caption, choice.halfLoad));
+    return utf8(
+        teach::trialName(motion::methodEntry(choice.interpolation).caption, choice.halfLoad));
 }
 
 }  // namespace
@@ -131,8 +132,8 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     side->addWidget(table_, 1);
     side->addWidget(lesson);
     auto* middle = new QHBoxLayout;
-    middle->addWidget(staircases_, 2);
-    middle->addLayout(side, 3);
+    middle->addWidget(staircases_, 1);
+    middle->addLayout(side, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pickerRow);
     layout->addWidget(notice_);
@@ -142,7 +143,7 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     connect(cancel_, &QPushButton::clicked, this, &MethodCompareDialog::cancel);
     connect(&watcher_, &QFutureWatcher<void>::finished, this, &MethodCompareDialog::finished);
     sayAgain(*this, [this, lesson] { sayTexts(*lesson); });
-    resize(1040, 640);
+    resize(1200, 640);
 }
 
 // Everything the window says, the comparison shown included, in the
@@ -158,11 +159,18 @@ void MethodCompareDialog::sayTexts(QLabel& lesson) {
                  "合计和图只算插补的程序段（G01～G03）；快速移动（G00）"
                  "单列在表中，不计入合计。"));
     QStringList columnNames;
-    for (const std::string_view name : teach::comparisonColumns()) columnNames << utf8(name);
+    // An English caption of several words takes two lines to fit its column.
+    const bool english = words::spoken() == words::Language::english;
+    for (const std::string_view name : teach::comparisonColumns()) {
+        QString caption = utf8(name);
+        const qsizetype space = caption.lastIndexOf(QLatin1Char(' '));
+        if (english && space > 0) caption[space] = QLatin1Char('\n');
+        columnNames << caption;
+    }
     table_->setHorizontalHeaderLabels(columnNames);
     // Wide enough for the sum's name on one line; a rapid's takes two.
-    table_->setColumnWidth(
-        0, fontMetrics().horizontalAdvance(utf8(teach::comparisonTotals())) + 12);
+    table_->setColumnWidth(0,
+                           fontMetrics().horizontalAdvance(utf8(teach::comparisonTotals())) + 12);
     for (const Picker& p : pickers_) {
         p.halfLoad->setText(Said::tr("半加载"));
         for (int i = 0; i < p.method->count(); ++i) {
