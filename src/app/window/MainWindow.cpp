@@ -466,7 +466,10 @@ void MainWindow::buildLanguageChoice() {
     sayAgain(*this, [this] {
         const bool chinese = words::spoken() == words::Language::chinese;
         (chinese ? menus_.speakChinese : menus_.speakEnglish)->setChecked(true);
-        statusBar()->clearMessage();
+        // The status bar shows only once it has something to say.
+        if (auto* bar = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly)) {
+            bar->clearMessage();
+        }
         sayMarksAgain();
         makeAgain(helpWindow_);
         makeAgain(info_);
