@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include "app/base/Said.h"
 #include "app/files/ProgramFiles.h"
 #include "app/window/ApplicationIdentity.h"
 #include "app/window/MainWindow.h"
@@ -17,13 +18,14 @@ QString programToOpen(int& argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Tarvo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Simulator of a three-axis stepper-motor NC machine, for teaching pulse "
-                       "interpolation."));
+    // The help speaks as the window will: the language chosen, else the system's.
+    tarvo::app::speakInWindow(
+        tarvo::app::Settings().language().value_or(tarvo::app::systemLanguage()));
+    using tarvo::app::Said;
+    parser.setApplicationDescription(Said::tr("三轴步进电机数控机床的模拟器，用于脉冲插补教学。"));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("PROGRAM.nc"),
-                                 QStringLiteral("An NC program to open at start."));
+    parser.addPositionalArgument(QStringLiteral("PROGRAM.nc"), Said::tr("启动时打开的数控程序。"));
     parser.process(application);
     const QStringList programs = parser.positionalArguments();
     return programs.isEmpty() ? QString() : programs.first();
@@ -35,8 +37,8 @@ int main(int argc, char** argv) {
     const QString program = programToOpen(argc, argv);
     QApplication application(argc, argv);
     tarvo::app::setApplicationIdentity(application);
-    tarvo::app::installChineseTranslations(application);
     tarvo::app::Settings settings;
+    tarvo::app::speakInWindow(settings.language().value_or(tarvo::app::systemLanguage()));
     tarvo::app::MainWindow window(settings);
     window.show();
     // A program named on the command line (or by the file manager) opens at once.

@@ -17,6 +17,7 @@ constexpr Entry entries[] = {
 #include "words/english/Interp.inc"
 #include "words/english/Runner.inc"
 #include "words/english/Teach.inc"
+#include "words/english/Web.inc"
 };
 
 const std::unordered_map<std::string_view, std::string_view>& table() {

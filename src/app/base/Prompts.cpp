@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "app/base/Said.h"
+
 namespace tarvo::app {
 
 QString DialogPrompts::openFileName(const QString& title, const QString& filter) {
@@ -19,7 +21,7 @@ QStringList DialogPrompts::openFileNames(const QString& title, const QString& fi
 
 SaveChoice DialogPrompts::askSaveChanges() {
     const auto answer = QMessageBox::question(
-        parent_, QStringLiteral("保存修改"), QStringLiteral("程序已修改，是否保存？"),
+        parent_, Said::tr("保存修改"), Said::tr("程序已修改，是否保存？"),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save) return SaveChoice::Save;
     return answer == QMessageBox::Discard ? SaveChoice::Discard : SaveChoice::Cancel;

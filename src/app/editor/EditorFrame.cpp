@@ -5,6 +5,8 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 
+#include "app/base/Said.h"
+
 namespace tarvo::app {
 
 namespace {
@@ -25,7 +27,7 @@ QFont editorFont() {
 
 }  // namespace
 
-EditorFrame::EditorFrame(QWidget* parent) : QGroupBox(QStringLiteral("新文件"), parent) {
+EditorFrame::EditorFrame(QWidget* parent) : QGroupBox(Said::tr("新文件"), parent) {
     filetxt_ = new ProgramEditor(this);
     filetxt_->setObjectName(QStringLiteral("filetxt"));
     filetxt_->setFont(editorFont());

@@ -39,6 +39,7 @@ public:
     void clearWarnings();
     // The warning on a line; empty when it has none.
     QString warningAt(qint64 line) const { return warnings_.value(line); }
+    QList<qint64> warningLines() const { return warnings_.keys(); }
     // What hovering over a line shows: its error, else its warning, else nothing.
     QString toolTipAt(qint64 line) const {
         return line == errorLine_ ? errorMessage_ : warningAt(line);

@@ -7,18 +7,20 @@
 #include <optional>
 
 #include "app/base/Prompts.h"
+#include "app/base/Said.h"
 #include "app/files/ProgramLoader.h"
 #include "files/LongLines.h"
 #include "files/OpenRefusals.h"
 #include "files/ProgramFile.h"
 #include "files/WholeFile.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::app {
 
 namespace {
 
+// Stands for a program not yet saved; shown in the language of the moment.
 const QString untitledCaption = QStringLiteral("新文件");
-const QString openFilter = QStringLiteral("NC代码 (*.nc);;所有文件 (*.*)");
 const QString saveFilter = QStringLiteral("textfile (*.nc)");
 
 QString shown(const QString& path) {
@@ -45,7 +47,8 @@ void ProgramFiles::newProgram() {
 
 void ProgramFiles::open() {
     if (!mayDiscard()) return;
-    const QString path = prompts_.openFileName(QStringLiteral("Open"), openFilter);
+    const QString path =
+        prompts_.openFileName(QStringLiteral("Open"), Said::tr("NC代码 (*.nc);;所有文件 (*.*)"));
     if (!path.isEmpty()) load(path);
 }
 
@@ -101,6 +104,10 @@ bool ProgramFiles::editorEmpty() const {
     return editor_.document()->isEmpty();
 }
 
+QString ProgramFiles::caption() const {
+    return isUntitled() ? Said::tr("新文件") : caption_;
+}
+
 bool ProgramFiles::isUntitled() const {
     return caption_ == untitledCaption;
 }
@@ -124,8 +131,7 @@ bool ProgramFiles::write(const QString& path) {
         bytes = encoding_.encode(text.toUtf8().toStdString());
     }
     if (!bytes || !files::writeWhole(QFile::encodeName(path).toStdString(), *bytes)) {
-        prompts_.message(QStringLiteral("保存失败"),
-                         QStringLiteral("无法保存文件：%1").arg(shown(path)));
+        prompts_.message(Said::tr("保存失败"), Said::tr("无法保存文件：%1").arg(shown(path)));
         return false;
     }
     editor_.document()->setModified(false);
@@ -163,8 +169,8 @@ void ProgramFiles::adopt(files::DecodedProgram program, const QString& caption) 
     setCaption(caption);
     if (!cut) return;
     prompts_.message(
-        QString::fromUtf8(files::readOnlyTitle.data(),
-                          static_cast<qsizetype>(files::readOnlyTitle.size())),
+        QString::fromUtf8(words::say(files::readOnlyTitle).data(),
+                          static_cast<qsizetype>(words::say(files::readOnlyTitle).size())),
         QString::fromStdString(files::readOnlyText(static_cast<std::size_t>(text.firstCutLine()),
                                                    shown(caption).toStdString())));
 }
@@ -176,7 +182,7 @@ void ProgramFiles::startUntitled() {
 void ProgramFiles::setCaption(const QString& caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    emit captionChanged(caption_);
+    emit captionChanged(this->caption());
 }
 
 }  // namespace tarvo::app

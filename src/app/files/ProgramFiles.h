@@ -40,7 +40,8 @@ public:
     // true when the caller may go on and drop the text.
     bool mayDiscard();
 
-    QString caption() const { return caption_; }
+    // The full path, or "新文件" in the language of the moment.
+    QString caption() const;
     // A long program is still coming into the editor (see ProgramLoader).
     bool loading() const;
     // What Run hands the interpreter: the editor's lines in UTF-8 with their

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "app/base/Prompts.h"
+#include "app/base/Said.h"
 #include "app/editor/EditorFrame.h"
 #include "app/editor/ProgramEditor.h"
 #include "app/panels/CoordinatePanel.h"
@@ -79,7 +80,7 @@ void WindowPanel::viewOptionSelected(views::View view) {
 }
 
 void WindowPanel::cutThinned() {
-    w_.note(QStringLiteral("记录的切削轨迹已满1 GB：运行继续，放大图此后只保留部分步点"));
+    w_.note(Said::tr("记录的切削轨迹已满1 GB：运行继续，放大图此后只保留部分步点"));
 }
 
 }  // namespace tarvo::app

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "app/base/Said.h"
 #include "app/panels/ReadoutBox.h"
 #include "motion/exact/NumberText.h"
 
@@ -18,17 +19,26 @@ void showValues(QLineEdit* const (&boxes)[3], double x, double y, double z) {
 
 }  // namespace
 
-CoordinatePanel::CoordinatePanel(QWidget* parent) : QGroupBox(QStringLiteral("坐标值"), parent) {
+CoordinatePanel::CoordinatePanel(QWidget* parent) : QGroupBox(parent) {
+    sayOn(*this, this, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Said", "坐标值"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("工件原点"), this), 0, 0, 1, 2, Qt::AlignCenter);
-    grid->addWidget(new QLabel(QStringLiteral("动点绝对坐标"), this), 0, 2, 1, 2, Qt::AlignCenter);
+    grid->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "工件原点")), 0, 0, 1, 2,
+                    Qt::AlignCenter);
+    grid->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "动点绝对坐标")), 0, 2, 1, 2,
+                    Qt::AlignCenter);
     const char* axes[] = {"X", "Y", "Z"};
     for (int i = 0; i < 3; ++i) {
         origin_[i] = readoutBox(QStringLiteral("0.0"), 72, this);
         point_[i] = readoutBox(QStringLiteral("0.0"), 72, this);
-        grid->addWidget(new QLabel(QStringLiteral("%1C：").arg(axes[i]), this), i + 1, 0);
+        auto* originLabel = new QLabel(this);
+        auto* pointLabel = new QLabel(this);
+        sayAgain(*this, [originLabel, pointLabel, axis = axes[i]] {
+            originLabel->setText(Said::tr("%1C：").arg(QLatin1String(axis)));
+            pointLabel->setText(Said::tr("%1：").arg(QLatin1String(axis)));
+        });
+        grid->addWidget(originLabel, i + 1, 0);
         grid->addWidget(origin_[i], i + 1, 1);
-        grid->addWidget(new QLabel(QStringLiteral("%1：").arg(axes[i]), this), i + 1, 2);
+        grid->addWidget(pointLabel, i + 1, 2);
         grid->addWidget(point_[i], i + 1, 3);
     }
 }

@@ -27,6 +27,7 @@ private:
     std::array<QLineEdit*, 8> outdata_{};
     QLineEdit* zhukg_;
     QLineEdit* lengkg_;
+    bool spindle_ = false, coolant_ = false;  // as shown, to say again in another language
 };
 
 }  // namespace tarvo::app

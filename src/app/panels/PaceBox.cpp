@@ -2,7 +2,9 @@
 
 #include <QAbstractItemView>
 
+#include "app/base/Said.h"
 #include "interp/PaceChoices.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::app {
 
@@ -13,8 +15,13 @@ QString text(std::string_view s) {
 }  // namespace
 
 PaceBox::PaceBox(QWidget* parent) : QComboBox(parent) {
-    for (const interp::PaceChoice& c : interp::paceChoices) addItem(text(c.caption));
-    setToolTip(text(interp::paceTip));
+    for (std::size_t i = 0; i < interp::paceChoices.size(); ++i) addItem(QString());
+    sayAgain(*this, [this] {
+        for (std::size_t i = 0; i < interp::paceChoices.size(); ++i) {
+            setItemText(static_cast<int>(i), text(words::say(interp::paceChoices[i].caption)));
+        }
+        setToolTip(text(words::say(interp::paceTip)));
+    });
     // The box stays narrow beside the buttons; the list opens wide enough.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(8);

@@ -18,8 +18,10 @@
 #include <QTableWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <array>
 
 #include "app/base/Prompts.h"
+#include "app/base/Said.h"
 #include "files/WholeFile.h"
 #include "teach/exercises/ClassSummaryCsv.h"
 #include "teach/exercises/ClassSummaryPage.h"
@@ -33,17 +35,25 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
+QPushButton* button(const char* caption, const char* name, QWidget* parent) {
+    auto* b = new QPushButton(parent);
+    sayOn(*parent, b, &QPushButton::setText, caption);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
 }
 
-QTableWidget* table(const QStringList& captions, const char* name, QWidget* parent) {
+// The columns' captions are source texts of Said, said again at each switch.
+template <std::size_t columns>
+QTableWidget* table(const std::array<const char*, columns>& captions, const char* name,
+                    QWidget* parent) {
     auto* t = new QTableWidget(0, static_cast<int>(captions.size()), parent);
     t->setObjectName(QString::fromLatin1(name));
-    t->setHorizontalHeaderLabels(captions);
+    sayAgain(*t, [t, captions] {
+        QStringList said;
+        for (const char* caption : captions) said << Said::tr(caption);
+        t->setHorizontalHeaderLabels(said);
+    });
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->verticalHeader()->hide();
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -66,13 +76,13 @@ teach::ClassFile readFile(const QString& path) {
     teach::ClassFile file{info.fileName().toStdString(), {}, {}};
     QFile in(path);
     if (!info.exists()) {
-        file.problem = "找不到文件";
+        file.problem = Said::tr("找不到文件").toStdString();
     } else if (!info.isFile()) {
-        file.problem = "不是普通文件";
+        file.problem = Said::tr("不是普通文件").toStdString();
     } else if (info.size() > static_cast<qint64>(teach::largestClassFile)) {
         file.problem = std::string(teach::classFileTooLarge());
     } else if (!in.open(QIODevice::ReadOnly)) {
-        file.problem = "无法读取";
+        file.problem = Said::tr("无法读取").toStdString();
     } else {
         file.bytes = in.readAll().toStdString();
     }
@@ -94,7 +104,7 @@ const QColor wrongShade(0xfd, 0xe2, 0xe2);
 
 ClassSummaryWindow::ClassSummaryWindow(Prompts& prompts, QWidget* parent)
     : QWidget(parent, Qt::Window), prompts_(prompts) {
-    setWindowTitle(QStringLiteral("班级汇总"));
+    sayOn(*this, this, &QWidget::setWindowTitle, QT_TRANSLATE_NOOP("Said", "班级汇总"));
     setAcceptDrops(true);
     auto* layout = new QVBoxLayout(this);
     score_ = new QLabel(this);
@@ -103,24 +113,28 @@ ClassSummaryWindow::ClassSummaryWindow(Prompts& prompts, QWidget* parent)
     score_->setWordWrap(true);
     layout->addWidget(score_);
     layout->addWidget(buildTables(), 1);
-    leftOutCaption_ = new QLabel(QStringLiteral("未计入的文件："), this);
+    leftOutCaption_ = saidLabel(*this, QT_TRANSLATE_NOOP("Said", "未计入的文件："));
     leftOut_ = new QListWidget(this);
     leftOut_->setObjectName(QStringLiteral("leftOut"));
     leftOut_->setMaximumHeight(fontMetrics().height() * 5);
     layout->addWidget(leftOutCaption_);
     layout->addWidget(leftOut_);
     layout->addWidget(buildButtons());
-    refresh();
+    // The files are summed up again: every text of the summary in the new words.
+    sayAgain(*this, [this] { refresh(); });
 }
 
 QWidget* ClassSummaryWindow::buildTables() {
     auto* split = new QSplitter(Qt::Horizontal, this);
-    students_ = table({QStringLiteral("学号"), QStringLiteral("姓名"), QStringLiteral("文件"),
-                       QStringLiteral("次"), QStringLiteral("答对"), QStringLiteral("得分率"),
-                       QStringLiteral("备注")},
-                      "students", split);
-    steps_ = table({QStringLiteral("步"), QStringLiteral("答项"), QStringLiteral("应为"),
-                    QStringLiteral("答错"), QStringLiteral("错答")},
+    students_ =
+        table(std::array{QT_TRANSLATE_NOOP("Said", "学号"), QT_TRANSLATE_NOOP("Said", "姓名"),
+                         QT_TRANSLATE_NOOP("Said", "文件"), QT_TRANSLATE_NOOP("Said", "次"),
+                         QT_TRANSLATE_NOOP("Said", "答对"), QT_TRANSLATE_NOOP("Said", "得分率"),
+                         QT_TRANSLATE_NOOP("Said", "备注")},
+              "students", split);
+    steps_ = table(std::array{QT_TRANSLATE_NOOP("Said", "步"), QT_TRANSLATE_NOOP("Said", "答项"),
+                              QT_TRANSLATE_NOOP("Said", "应为"), QT_TRANSLATE_NOOP("Said", "答错"),
+                              QT_TRANSLATE_NOOP("Said", "错答")},
                    "steps", split);
     split->addWidget(students_);
     split->addWidget(steps_);
@@ -131,33 +145,34 @@ QWidget* ClassSummaryWindow::buildButtons() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* add = button(QStringLiteral("添加文件(&A)..."), "addFiles", row);
-    auto* clear = button(QStringLiteral("清空(&L)"), "clearFiles", row);
-    auto* students = button(QStringLiteral("导出成绩 CSV(&C)..."), "exportStudents", row);
-    auto* steps = button(QStringLiteral("导出各步 CSV(&T)..."), "exportSteps", row);
-    auto* page = button(QStringLiteral("导出网页(&H)..."), "exportPage", row);
+    auto* add = button(QT_TRANSLATE_NOOP("Said", "添加文件(&A)..."), "addFiles", row);
+    auto* clear = button(QT_TRANSLATE_NOOP("Said", "清空(&L)"), "clearFiles", row);
+    auto* students =
+        button(QT_TRANSLATE_NOOP("Said", "导出成绩 CSV(&C)..."), "exportStudents", row);
+    auto* steps = button(QT_TRANSLATE_NOOP("Said", "导出各步 CSV(&T)..."), "exportSteps", row);
+    auto* page = button(QT_TRANSLATE_NOOP("Said", "导出网页(&H)..."), "exportPage", row);
     exports_ = {students, steps, page};
     layout->addWidget(add);
     layout->addWidget(clear);
     layout->addStretch();
     for (QPushButton* b : exports_) layout->addWidget(b);
     connect(add, &QPushButton::clicked, this, [this] {
-        addFiles(prompts_.openFileNames(QStringLiteral("选择学生的练习答案"),
-                                        QStringLiteral("CSV 文件 (*.csv);;所有文件 (*)")));
+        addFiles(prompts_.openFileNames(Said::tr("选择学生的练习答案"),
+                                        Said::tr("CSV 文件 (*.csv);;所有文件 (*)")));
     });
     connect(clear, &QPushButton::clicked, this, &ClassSummaryWindow::clearFiles);
     connect(students, &QPushButton::clicked, this, [this] {
-        exportFile(QStringLiteral("导出班级成绩"), QStringLiteral("CSV 文件 (*.csv)"),
-                   QStringLiteral("csv"), teach::classStudentsCsv(summary_));
+        exportFile(Said::tr("导出班级成绩"), Said::tr("CSV 文件 (*.csv)"), QStringLiteral("csv"),
+                   teach::classStudentsCsv(summary_));
     });
     connect(steps, &QPushButton::clicked, this, [this] {
-        exportFile(QStringLiteral("导出各步错答"), QStringLiteral("CSV 文件 (*.csv)"),
-                   QStringLiteral("csv"), teach::classStepsCsv(summary_));
+        exportFile(Said::tr("导出各步错答"), Said::tr("CSV 文件 (*.csv)"), QStringLiteral("csv"),
+                   teach::classStepsCsv(summary_));
     });
     connect(page, &QPushButton::clicked, this, [this] {
         const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
-        exportFile(QStringLiteral("导出班级汇总网页"), QStringLiteral("网页 (*.html)"),
-                   QStringLiteral("html"), teach::classSummaryPage(summary_, date));
+        exportFile(Said::tr("导出班级汇总网页"), Said::tr("网页 (*.html)"), QStringLiteral("html"),
+                   teach::classSummaryPage(summary_, date));
     });
     return row;
 }
@@ -188,10 +203,10 @@ void ClassSummaryWindow::refresh() {
     for (const QString& path : paths_) files.push_back(readFile(path));
     summary_ = teach::summarise(files);
     if (summary_.students.empty()) {
-        score_->setText(QStringLiteral("选择或拖入学生导出的练习答案（CSV 文件）。"));
+        score_->setText(Said::tr("选择或拖入学生导出的练习答案（CSV 文件）。"));
     } else {
         score_->setText(
-            QStringLiteral("练习码 %1：%2").arg(text(summary_.code), text(summary_.scoreText())));
+            Said::tr("练习码 %1：%2").arg(text(summary_.code), text(summary_.scoreText())));
     }
     showStudents();
     showSteps();
@@ -244,7 +259,7 @@ void ClassSummaryWindow::showSteps() {
 void ClassSummaryWindow::showLeftOut() {
     leftOut_->clear();
     for (const teach::LeftOutFile& f : summary_.leftOut) {
-        leftOut_->addItem(QStringLiteral("%1：%2").arg(text(f.file), text(f.reason)));
+        leftOut_->addItem(Said::tr("%1：%2").arg(text(f.file), text(f.reason)));
     }
     leftOutCaption_->setVisible(!summary_.leftOut.empty());
     leftOut_->setVisible(!summary_.leftOut.empty());
@@ -256,8 +271,8 @@ void ClassSummaryWindow::exportFile(const QString& title, const QString& filter,
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
     if (!files::writeWhole(QFile::encodeName(path).toStdString(), bytes)) {
-        prompts_.message(QStringLiteral("保存失败"),
-                         QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
+        prompts_.message(Said::tr("保存失败"),
+                         Said::tr("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
     }
 }
 

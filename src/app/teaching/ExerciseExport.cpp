@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "app/base/Prompts.h"
+#include "app/base/Said.h"
 #include "files/WholeFile.h"
 
 namespace tarvo::app {
@@ -15,8 +16,8 @@ bool exportExercises(Prompts& prompts, const QString& title, const QString& filt
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
     if (files::writeWhole(QFile::encodeName(path).toStdString(), bytes)) return true;
-    prompts.message(QStringLiteral("保存失败"),
-                    QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
+    prompts.message(Said::tr("保存失败"),
+                    Said::tr("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
     return false;
 }
 

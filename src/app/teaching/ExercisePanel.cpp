@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "app/base/Prompts.h"
+#include "app/base/Said.h"
 #include "app/teaching/AccessKeyGuard.h"
 #include "app/teaching/ExerciseExport.h"
 #include "app/teaching/ExerciseFigure.h"
@@ -20,6 +21,7 @@
 #include "teach/exercises/ExerciseCsv.h"
 #include "teach/exercises/ExerciseReport.h"
 #include "teach/exercises/ExerciseTexts.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::app {
 
@@ -44,7 +46,7 @@ ExercisePanel::ExercisePanel(Prompts& prompts, Memory memory, QWidget* parent)
       keep_(std::move(memory.keep)),
       guard_(new AccessKeyGuard(this)),
       session_(memory.attempts) {
-    setWindowTitle(QStringLiteral("练习"));
+    sayOn(*this, this, &QWidget::setWindowTitle, QT_TRANSLATE_NOOP("Said", "练习"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildStudentRow(memory.student));
@@ -61,7 +63,16 @@ ExercisePanel::ExercisePanel(Prompts& prompts, Memory memory, QWidget* parent)
     pages_->addWidget(scorePage_);
     layout->addWidget(pages_, 1);
     pages_->setEnabled(false);
-    task_->setText(text(std::string(teach::exercisePrompt())));
+    // What the window shows is said again; the notice and the verdict of the
+    // last answer stay as the session made them.
+    sayAgain(*this, [this] {
+        if (!session_.round()) {
+            task_->setText(text(std::string(teach::exercisePrompt())));
+            return;
+        }
+        attempt_->setText(text(teach::attemptText(session_.round()->attempt())));
+        sayRound();
+    });
 }
 
 // Who answers, asked once and kept: each attempt is traced back to them.
@@ -69,8 +80,8 @@ QWidget* ExercisePanel::buildStudentRow(const teach::Student& student) {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    const auto field = [&](const QString& caption, const char* name, const std::string& typed) {
-        auto* label = new QLabel(caption, row);
+    const auto field = [&](const char* caption, const char* name, const std::string& typed) {
+        auto* label = saidLabel(*row, caption);
         auto* edit = new QLineEdit(text(typed), row);
         edit->setObjectName(QString::fromLatin1(name));
         edit->setMaxLength(40);
@@ -80,8 +91,8 @@ QWidget* ExercisePanel::buildStudentRow(const teach::Student& student) {
         layout->addWidget(edit, 1);
         return edit;
     };
-    name_ = field(QStringLiteral("姓名(&A)"), "studentName", student.name);
-    number_ = field(QStringLiteral("学号(&U)"), "studentNumber", student.number);
+    name_ = field(QT_TRANSLATE_NOOP("Said", "姓名(&A)"), "studentName", student.name);
+    number_ = field(QT_TRANSLATE_NOOP("Said", "学号(&U)"), "studentNumber", student.number);
     return row;
 }
 
@@ -89,14 +100,16 @@ QWidget* ExercisePanel::buildCodeRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(QStringLiteral("练习码(&M)"), row);
+    auto* label = saidLabel(*row, QT_TRANSLATE_NOOP("Said", "练习码(&M)"));
     code_ = new QLineEdit(row);
     code_->setObjectName(QStringLiteral("exerciseCode"));
     code_->setMaxLength(24);
     label->setBuddy(code_);
     guard_->watch(code_);
-    auto* fresh = button(QStringLiteral("新代码(&N)"), row);
-    auto* start = button(QStringLiteral("开始(&B)"), row);
+    auto* fresh = button(QString(), row);
+    auto* start = button(QString(), row);
+    sayOn(*row, fresh, &QPushButton::setText, QT_TRANSLATE_NOOP("Said", "新代码(&N)"));
+    sayOn(*row, start, &QPushButton::setText, QT_TRANSLATE_NOOP("Said", "开始(&B)"));
     start->setObjectName(QStringLiteral("startExercises"));
     layout->addWidget(label);
     layout->addWidget(code_, 1);
@@ -114,9 +127,11 @@ QWidget* ExercisePanel::buildExercisePage() {
     layout->setContentsMargins(0, 0, 0, 0);
     attempt_ = new QLabel(page);
     attempt_->setObjectName(QStringLiteral("attempt"));
-    auto* early = button(QStringLiteral("导出 CSV(&C)..."), page);
+    auto* early = button(QString(), page);
     early->setObjectName(QStringLiteral("exportCsvEarly"));
-    early->setToolTip(QStringLiteral("现在导出本次作答，未答的步记为错"));
+    sayOn(*page, early, &QPushButton::setText, QT_TRANSLATE_NOOP("Said", "导出 CSV(&C)..."));
+    sayOn(*page, early, &QPushButton::setToolTip,
+          QT_TRANSLATE_NOOP("Said", "现在导出本次作答，未答的步记为错"));
     connect(early, &QPushButton::clicked, this, &ExercisePanel::exportEarly);
     auto* head = new QHBoxLayout;
     head->addWidget(attempt_, 1);
@@ -134,7 +149,7 @@ QWidget* ExercisePanel::buildExercisePage() {
     verdict_->setObjectName(QStringLiteral("verdict"));
     verdict_->setWordWrap(true);
     verdict_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    next_ = button(QStringLiteral("下一题(&D)"), page);
+    next_ = button(Said::tr("下一题(&D)"), page);
     next_->setObjectName(QStringLiteral("nextExercise"));
     connect(next_, &QPushButton::clicked, this, &ExercisePanel::nextExercise);
     layout->addLayout(head);
@@ -152,13 +167,14 @@ QWidget* ExercisePanel::buildComparisonAnswers() {
     auto* box = new QWidget(this);
     auto* layout = new QGridLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("新偏差 F ="), box), 0, 0);
+    layout->addWidget(saidLabel(*box, QT_TRANSLATE_NOOP("Said", "新偏差 F =")), 0, 0);
     deviation_ = new QLineEdit(box);
     deviation_->setObjectName(QStringLiteral("newDeviation"));
-    deviation_->setPlaceholderText(QStringLiteral("先填新偏差，再按进给方向"));
+    sayOn(*box, deviation_, &QLineEdit::setPlaceholderText,
+          QT_TRANSLATE_NOOP("Said", "先填新偏差，再按进给方向"));
     guard_->watch(deviation_);
     layout->addWidget(deviation_, 0, 1, 1, 4);
-    layout->addWidget(new QLabel(QStringLiteral("进给："), box), 1, 0);
+    layout->addWidget(saidLabel(*box, QT_TRANSLATE_NOOP("Said", "进给：")), 1, 0);
     const struct {
         motion::PulseFeed feed;
         Qt::Key key;
@@ -173,7 +189,9 @@ QWidget* ExercisePanel::buildComparisonAnswers() {
         auto* b = button(name, box);
         b->setObjectName(QStringLiteral("feed") + name);
         b->setShortcut(QKeySequence(Qt::ALT | f.key));
-        b->setToolTip(QStringLiteral("%1（Alt+%2）").arg(name, f.arrow));
+        sayAgain(*box, [b, name, arrow = f.arrow] {
+            b->setToolTip(Said::tr("%1（Alt+%2）").arg(name, arrow));
+        });
         layout->addWidget(b, 1, column++);
         connect(b, &QPushButton::clicked, this, [this, feed = f.feed] { answerFeed(feed); });
     }
@@ -185,9 +203,12 @@ QWidget* ExercisePanel::buildIntegrationAnswers() {
     auto* box = new QWidget(this);
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    overflowX_ = new QCheckBox(QStringLiteral("JRx 溢出(&X)"), box);
-    overflowY_ = new QCheckBox(QStringLiteral("JRy 溢出(&Y)"), box);
-    auto* submit = button(QStringLiteral("提交(&S)"), box);
+    overflowX_ = new QCheckBox(box);
+    overflowY_ = new QCheckBox(box);
+    auto* submit = button(QString(), box);
+    sayOn(*box, overflowX_, &QCheckBox::setText, QT_TRANSLATE_NOOP("Said", "JRx 溢出(&X)"));
+    sayOn(*box, overflowY_, &QCheckBox::setText, QT_TRANSLATE_NOOP("Said", "JRy 溢出(&Y)"));
+    sayOn(*box, submit, &QPushButton::setText, QT_TRANSLATE_NOOP("Said", "提交(&S)"));
     submit->setObjectName(QStringLiteral("submitOverflow"));
     layout->addWidget(overflowX_);
     layout->addWidget(overflowY_);
@@ -239,30 +260,35 @@ void ExercisePanel::start() {
 // The iteration's known values; its judgement, feed and outcome stay hidden.
 void ExercisePanel::ask() {
     const teach::ExerciseRound& r = *session_.round();
-    task_->setText(text(teach::taskText(r)));
+    sayRound();
     figure_->setPath(r.path());
     next_->setEnabled(r.exerciseDone());
-    next_->setText(r.finished() ? QStringLiteral("看成绩(&D)") : QStringLiteral("下一题(&D)"));
     answers_->setEnabled(!r.exerciseDone());
     switch (session_.asked()) {
         case teach::ExerciseSession::Asked::Nothing:
-            known_->setText(text(teach::doneText(r)));
             next_->setFocus();
             return;
         case teach::ExerciseSession::Asked::FeedAndDeviation:
-            known_->setText(text(teach::knownText(r.asked())));
             answers_->setCurrentIndex(0);
             deviation_->clear();
             deviation_->setFocus();
             return;
         case teach::ExerciseSession::Asked::Overflow:
-            known_->setText(text(teach::knownText(r.asked())));
             answers_->setCurrentIndex(1);
             overflowX_->setChecked(false);
             overflowY_->setChecked(false);
             overflowX_->setFocus();
             return;
     }
+}
+
+// The texts of the iteration asked, in the language of the moment.
+void ExercisePanel::sayRound() {
+    const teach::ExerciseRound& r = *session_.round();
+    task_->setText(text(teach::taskText(r)));
+    next_->setText(r.finished() ? Said::tr("看成绩(&D)") : Said::tr("下一题(&D)"));
+    const bool done = session_.asked() == teach::ExerciseSession::Asked::Nothing;
+    known_->setText(text(done ? teach::doneText(r) : teach::knownText(r.asked())));
 }
 
 // The feed pressed, with the deviation typed: two answers, each marked, the
@@ -281,9 +307,8 @@ void ExercisePanel::checkDeviation() {
 // the file counts against the code's whole total.
 void ExercisePanel::exportEarly() {
     if (!session_.round()) return;
-    if (exportExercises(prompts_, QStringLiteral("导出练习成绩"),
-                        QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv"),
-                        teach::exerciseCsv(*session_.round()))) {
+    if (exportExercises(prompts_, Said::tr("导出练习成绩"), Said::tr("CSV 文件 (*.csv)"),
+                        QStringLiteral("csv"), teach::exerciseCsv(*session_.round()))) {
         session_.exported();
     }
 }

@@ -61,6 +61,7 @@ private:
     void drawCode();
     void start();
     void ask();
+    void sayRound();
     void answerFeed(motion::PulseFeed feed);
     void checkDeviation();
     void exportEarly();

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "app/base/Said.h"
 #include "app/teaching/ExerciseExport.h"
 #include "teach/exercises/ExerciseCsv.h"
 #include "teach/exercises/ExerciseReport.h"
@@ -39,16 +40,13 @@ ExerciseScorePage::ExerciseScorePage(Prompts& prompts, std::function<void()> sav
     student_ = new QLabel(this);
     student_->setObjectName(QStringLiteral("scoreStudent"));
     wrong_ = new QTableWidget(0, 6, this);
-    wrong_->setHorizontalHeaderLabels({QStringLiteral("题"), QStringLiteral("步"),
-                                       QStringLiteral("答项"), QStringLiteral("作答"),
-                                       QStringLiteral("应为"), QStringLiteral("说明")});
     wrong_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     wrong_->verticalHeader()->hide();
     wrong_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     wrong_->horizontalHeader()->setStretchLastSection(true);
     wrong_->setWordWrap(true);
-    auto* csv = button(QStringLiteral("导出 CSV(&C)..."), this);
-    auto* html = button(QStringLiteral("导出网页(&H)..."), this);
+    auto* csv = button(QString(), this);
+    auto* html = button(QString(), this);
     csv->setObjectName(QStringLiteral("exportCsv"));
     html->setObjectName(QStringLiteral("exportPage"));
     auto* buttons = new QHBoxLayout;
@@ -57,22 +55,29 @@ ExerciseScorePage::ExerciseScorePage(Prompts& prompts, std::function<void()> sav
     buttons->addWidget(html);
     layout->addWidget(scoreText_);
     layout->addWidget(student_);
-    layout->addWidget(new QLabel(QStringLiteral("答错的步："), this));
+    layout->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "答错的步：")));
     layout->addWidget(wrong_, 1);
     layout->addLayout(buttons);
     connect(csv, &QPushButton::clicked, this, [this] {
-        if (exportExercises(prompts_, QStringLiteral("导出练习成绩"),
-                            QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv"),
-                            teach::exerciseCsv(*round_))) {
+        if (exportExercises(prompts_, Said::tr("导出练习成绩"), Said::tr("CSV 文件 (*.csv)"),
+                            QStringLiteral("csv"), teach::exerciseCsv(*round_))) {
             saved_();
         }
     });
     connect(html, &QPushButton::clicked, this, [this] {
-        if (exportExercises(prompts_, QStringLiteral("导出练习网页"),
-                            QStringLiteral("网页 (*.html)"), QStringLiteral("html"),
+        if (exportExercises(prompts_, Said::tr("导出练习网页"), Said::tr("网页 (*.html)"),
+                            QStringLiteral("html"),
                             teach::exerciseReport(round_->score(), round_->attempt()))) {
             saved_();
         }
+    });
+    // The round shown is shown again, in the new words.
+    sayAgain(*this, [this, csv, html] {
+        wrong_->setHorizontalHeaderLabels({Said::tr("题"), Said::tr("步"), Said::tr("答项"),
+                                           Said::tr("作答"), Said::tr("应为"), Said::tr("说明")});
+        csv->setText(Said::tr("导出 CSV(&C)..."));
+        html->setText(Said::tr("导出网页(&H)..."));
+        if (round_) showRound(*round_);
     });
 }
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/base/Said.h"
+
 namespace tarvo::app {
 
 namespace {
@@ -37,14 +39,12 @@ void FeedPlot::paintEvent(QPaintEvent*) {
     const QRectF area(left, above, width() - left - right, height() - above - below);
     painter.setPen(Qt::black);
     QRectF title(left, 2, area.width(), above - 4);
-    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("合成进给（脉冲/次）"));
-    title.setLeft(title.left() +
-                  painter.fontMetrics().horizontalAdvance(QStringLiteral("合成进给（脉冲/次）")) +
-                  24);
+    const QString caption = Said::tr("合成进给（脉冲/次）");
+    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, caption);
+    title.setLeft(title.left() + painter.fontMetrics().horizontalAdvance(caption) + 24);
     for (std::size_t i = 0; i < series_.size(); ++i) {
         const QString mean =
-            QStringLiteral("%1 平均 %2    ")
+            Said::tr("%1 平均 %2    ")
                 .arg(QChar(u'A' + static_cast<int>(i)))
                 .arg(series_[i].feeds->span(0, series_[i].feeds->iterations()).meanFeed(), 0, 'f',
                      3);
@@ -66,7 +66,7 @@ void FeedPlot::paintEvent(QPaintEvent*) {
     for (const Series& s : series_) span = std::max(span, s.feeds->iterations());
     painter.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), below - 2),
                      Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("迭代 %1").arg(static_cast<qulonglong>(span)));
+                     Said::tr("迭代 %1").arg(static_cast<qulonglong>(span)));
     painter.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), below - 2),
                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("1"));
     painter.setRenderHint(QPainter::Antialiasing);

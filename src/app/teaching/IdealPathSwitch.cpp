@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
+#include "app/base/Said.h"
 #include "app/teaching/PathOverlay.h"
 #include "interp/Machine.h"
 
@@ -12,8 +13,9 @@ namespace tarvo::app {
 
 namespace {
 
-QAction* switchAction(const QString& caption, QObject* parent) {
-    auto* action = new QAction(caption, parent);
+QAction* switchAction(QWidget& planView, const char* caption, QObject* parent) {
+    auto* action = new QAction(parent);
+    sayOn(planView, action, &QAction::setText, caption);
     action->setCheckable(true);
     return action;
 }
@@ -26,8 +28,8 @@ IdealPathSwitch::IdealPathSwitch(interp::Machine& machine, const render::RasterC
       record_(machine),
       editor_(editor),
       overlay_(new PathOverlay(record_, linep, planView)),
-      ideal_(switchAction(QStringLiteral("显示理想轨迹"), this)),
-      steps_(switchAction(QStringLiteral("突出所选行的步点"), this)) {
+      ideal_(switchAction(planView, QT_TRANSLATE_NOOP("Said", "显示理想轨迹"), this)),
+      steps_(switchAction(planView, QT_TRANSLATE_NOOP("Said", "突出所选行的步点"), this)) {
     teach.addSeparator();
     teach.addActions({ideal_, steps_});
     planView.setContextMenuPolicy(Qt::ActionsContextMenu);

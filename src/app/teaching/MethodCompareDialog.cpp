@@ -11,10 +11,12 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "app/base/Said.h"
 #include "app/teaching/FeedPlot.h"
 #include "app/teaching/StaircasePlot.h"
 #include "motion/Methods.h"
 #include "teach/comparison/ComparisonTexts.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::app {
 
@@ -62,8 +64,8 @@ QTableWidgetItem* figureItem(const QString& text, int which) {
     return item;
 }
 
-QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
+QPushButton* button(const char* name, QWidget* parent) {
+    auto* b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
@@ -77,15 +79,20 @@ motion::MethodChoice MethodCompareDialog::Picker::choice() const {
             interpolation == motion::Interpolation::Integration && halfLoad->isChecked()};
 }
 
-QString MethodCompareDialog::Picker::name() const {
-    return utf8(teach::trialName(method->currentText().toStdString(), choice().halfLoad));
+namespace {
+
+// The name of a method compared, in the language of the moment.
+QString trialName(motion::MethodChoice choice) {
+    return utf8(
+        teach::trialName(motion::methodEntry(choice.interpolation).caption, choice.halfLoad));
 }
+
+}  // namespace
 
 MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
                                          std::function<interp::Parameters()> parameters,
                                          QWidget* parent)
     : QDialog(parent), program_(std::move(program)), parameters_(std::move(parameters)) {
-    setWindowTitle(QStringLiteral("方法对比"));
     setModal(false);
     auto* pickerRow = new QHBoxLayout;
     pickers_ = {buildPicker(0, motion::Interpolation::Comparison),
@@ -99,46 +106,34 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
         pickerRow->addWidget(pickers_[which].halfLoad);
         pickerRow->addSpacing(12);
     }
-    compare_ = button(QStringLiteral("对比"), "compare", this);
-    cancel_ = button(QStringLiteral("取消"), "cancel", this);
+    compare_ = button("compare", this);
+    cancel_ = button("cancel", this);
     cancel_->setEnabled(false);
     pickerRow->addStretch();
     pickerRow->addWidget(compare_);
     pickerRow->addWidget(cancel_);
-    notice_ = new QLabel(utf8(teach::comparisonPrompt()), this);
+    notice_ = new QLabel(this);
     notice_->setObjectName(QStringLiteral("notice"));
     notice_->setWordWrap(true);
     staircases_ = new StaircasePlot(this);
-    QStringList columnNames;
-    for (const std::string_view name : teach::comparisonColumns()) columnNames << utf8(name);
-    table_ = new QTableWidget(0, static_cast<int>(columnNames.size()), this);
+    table_ = new QTableWidget(0, static_cast<int>(teach::comparisonColumns().size()), this);
     table_->setObjectName(QStringLiteral("figures"));
-    table_->setHorizontalHeaderLabels(columnNames);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    // Wide enough for the sum's name on one line; a rapid's takes two.
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    table_->setColumnWidth(0,
-                           fontMetrics().horizontalAdvance(utf8(teach::comparisonTotals())) + 12);
     table_->setMinimumWidth(560);
     feeds_ = new FeedPlot(this);
-    auto* lesson = new QLabel(
-        QStringLiteral("合成进给是一次迭代进给矢量的长度：逐点比较法每次只走一个轴，为 1；"
-                       "数字积分法一次可同走两轴（√2），也可一轴不走（0），"
-                       "所以它的速度随运动方向而变。偏差是步点到理想轨迹的距离。"
-                       "合计和图只算插补的程序段（G01～G03）；快速移动（G00）"
-                       "单列在表中，不计入合计。"),
-        this);
+    auto* lesson = new QLabel(this);
     lesson->setWordWrap(true);
     auto* side = new QVBoxLayout;
     side->addWidget(table_, 1);
     side->addWidget(lesson);
     auto* middle = new QHBoxLayout;
-    middle->addWidget(staircases_, 2);
-    middle->addLayout(side, 3);
+    middle->addWidget(staircases_, 1);
+    middle->addLayout(side, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pickerRow);
     layout->addWidget(notice_);
@@ -147,7 +142,51 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     connect(compare_, &QPushButton::clicked, this, &MethodCompareDialog::compare);
     connect(cancel_, &QPushButton::clicked, this, &MethodCompareDialog::cancel);
     connect(&watcher_, &QFutureWatcher<void>::finished, this, &MethodCompareDialog::finished);
-    resize(1040, 640);
+    sayAgain(*this, [this, lesson] { sayTexts(*lesson); });
+    resize(1200, 640);
+}
+
+// Everything the window says, the comparison shown included, in the
+// language of the moment; a comparison under way says its notice when done.
+void MethodCompareDialog::sayTexts(QLabel& lesson) {
+    setWindowTitle(Said::tr("方法对比"));
+    compare_->setText(Said::tr("对比"));
+    cancel_->setText(Said::tr("取消"));
+    lesson.setText(
+        Said::tr("合成进给是一次迭代进给矢量的长度：逐点比较法每次只走一个轴，为 1；"
+                 "数字积分法一次可同走两轴（√2），也可一轴不走（0），"
+                 "所以它的速度随运动方向而变。偏差是步点到理想轨迹的距离。"
+                 "合计和图只算插补的程序段（G01～G03）；快速移动（G00）"
+                 "单列在表中，不计入合计。"));
+    QStringList columnNames;
+    // An English caption of several words takes two lines to fit its column.
+    const bool english = words::spoken() == words::Language::english;
+    for (const std::string_view name : teach::comparisonColumns()) {
+        QString caption = utf8(name);
+        const qsizetype space = caption.lastIndexOf(QLatin1Char(' '));
+        if (english && space > 0) caption[space] = QLatin1Char('\n');
+        columnNames << caption;
+    }
+    table_->setHorizontalHeaderLabels(columnNames);
+    // Wide enough for the sum's name on one line; a rapid's takes two.
+    table_->setColumnWidth(0,
+                           fontMetrics().horizontalAdvance(utf8(teach::comparisonTotals())) + 12);
+    for (const Picker& p : pickers_) {
+        p.halfLoad->setText(Said::tr("半加载"));
+        for (int i = 0; i < p.method->count(); ++i) {
+            const auto method = methodAt(*p.method, i);
+            p.method->setItemText(i, utf8(words::say(motion::methodEntry(method).caption)));
+        }
+    }
+    if (watcher_.isRunning()) {
+        notice_->setText(utf8(teach::comparisonRunning()));
+        staircases_->clear(utf8(teach::comparisonRunning()));
+    } else if (trials_[0]) {
+        showResult();
+    } else {
+        notice_->setText(utf8(teach::comparisonPrompt()));
+    }
+    feeds_->update();
 }
 
 // A closing window stops the runs and waits the few ticks until they notice.
@@ -166,11 +205,11 @@ void MethodCompareDialog::present() {
 
 MethodCompareDialog::Picker MethodCompareDialog::buildPicker(int which,
                                                              motion::Interpolation method) {
-    Picker p{new QComboBox(this), new QCheckBox(QStringLiteral("半加载"), this)};
+    Picker p{new QComboBox(this), new QCheckBox(this)};
     p.method->setObjectName(QStringLiteral("method%1").arg(QChar(u'A' + which)));
     p.halfLoad->setObjectName(QStringLiteral("halfLoad%1").arg(QChar(u'A' + which)));
     for (const motion::MethodEntry& entry : motion::methods()) {
-        p.method->addItem(utf8(entry.caption), utf8(entry.key));
+        p.method->addItem(QString(), utf8(entry.key));
     }
     p.method->setCurrentIndex(p.method->findData(utf8(motion::methodEntry(method).key)));
     const auto enable = [p](int index) {
@@ -184,7 +223,7 @@ MethodCompareDialog::Picker MethodCompareDialog::buildPicker(int which,
 void MethodCompareDialog::compare() {
     if (watcher_.isRunning()) return;
     cancelled_ = false;
-    names_ = {pickers_[0].name(), pickers_[1].name()};
+    choices_ = {pickers_[0].choice(), pickers_[1].choice()};
     // What the last comparison showed goes before anything of the new one runs.
     staircases_->clear(utf8(teach::comparisonRunning()));
     feeds_->show({});
@@ -194,7 +233,7 @@ void MethodCompareDialog::compare() {
     cancel_->setEnabled(true);
     notice_->setStyleSheet(QString());
     notice_->setText(utf8(teach::comparisonRunning()));
-    const std::array<motion::MethodChoice, 2> choices{pickers_[0].choice(), pickers_[1].choice()};
+    const std::array<motion::MethodChoice, 2> choices = choices_;
     // The worker alone touches the trials until it has finished.
     watcher_.setFuture(
         QtConcurrent::run([this, program = program_(), parameters = parameters_(), choices] {
@@ -215,6 +254,11 @@ void MethodCompareDialog::cancel() {
 void MethodCompareDialog::finished() {
     compare_->setEnabled(true);
     cancel_->setEnabled(false);
+    showResult();
+}
+
+void MethodCompareDialog::showResult() {
+    names_ = {trialName(choices_[0]), trialName(choices_[1])};
     QStringList notices;
     for (std::size_t i = 0; i < 2; ++i) {
         const QString notice = utf8(teach::trialNotice(*trials_[i], names_[i].toStdString()));

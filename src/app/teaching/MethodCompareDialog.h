@@ -51,13 +51,14 @@ private:
         QComboBox* method;
         QCheckBox* halfLoad;
         motion::MethodChoice choice() const;
-        QString name() const;
     };
 
     Picker buildPicker(int which, motion::Interpolation method);
     void compare();
     void cancel();
     void finished();
+    void showResult();
+    void sayTexts(QLabel& lesson);
     void fillTable();
     void fillRows(int row, const QString& move, const std::array<const teach::MethodFigures*, 2>& f,
                   bool apart);
@@ -65,6 +66,7 @@ private:
     std::function<std::string()> program_;
     std::function<interp::Parameters()> parameters_;
     std::array<Picker, 2> pickers_;
+    std::array<motion::MethodChoice, 2> choices_{};  // of the comparison shown
     std::array<QString, 2> names_;
     QPushButton* compare_;
     QPushButton* cancel_;

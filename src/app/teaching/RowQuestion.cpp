@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include "app/base/Said.h"
+
 namespace tarvo::app {
 
 namespace {
@@ -50,7 +52,7 @@ RowQuestion::RowQuestion(const teach::AnswerSheet::Answers& answers, QWidget* pa
 
 void RowQuestion::buildFeeds(const teach::AnswerSheet::Answers& answers) {
     if (answers.form == teach::AnswerForm::FeedAndDeviation) {
-        layout()->addWidget(new QLabel(QStringLiteral("新 F ="), this));
+        layout()->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "新 F =")));
         deviation_ = new QLineEdit(this);
         deviation_->setObjectName(QStringLiteral("newDeviation"));
         // Digits and a sign only: no key meant for the answers types into it.
@@ -68,12 +70,14 @@ void RowQuestion::buildFeeds(const teach::AnswerSheet::Answers& answers) {
         setFocusProxy(answers.deviation ? nullptr : deviation_);
     }
     feedAsked_ = !answers.feed;
-    layout()->addWidget(new QLabel(QStringLiteral("进给："), this));
+    layout()->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "进给：")));
     for (const FeedKey& f : feedKeys) {
         const QString name = QString::fromStdString(teach::pulseFeedText(f.feed));
         auto* b = button(name, this);
         b->setObjectName(QStringLiteral("feed") + name);
-        b->setToolTip(QStringLiteral("%1（%2 或 Alt+%2）").arg(name, QString::fromUtf8(f.arrow)));
+        sayAgain(*this, [b, name, arrow = QString::fromUtf8(f.arrow)] {
+            b->setToolTip(Said::tr("%1（%2 或 Alt+%2）").arg(name, arrow));
+        });
         b->setEnabled(feedAsked_);
         layout()->addWidget(b);
         connect(b, &QPushButton::clicked, this, [this, feed = f.feed] {
@@ -84,11 +88,16 @@ void RowQuestion::buildFeeds(const teach::AnswerSheet::Answers& answers) {
 }
 
 void RowQuestion::buildOverflows() {
-    overflowX_ = new QCheckBox(QStringLiteral("JRx 溢出(&X)"), this);
-    overflowY_ = new QCheckBox(QStringLiteral("JRy 溢出(&Y)"), this);
-    auto* submit = button(QStringLiteral("提交"), this);
+    overflowX_ = new QCheckBox(this);
+    overflowY_ = new QCheckBox(this);
+    auto* submit = button(QString(), this);
     submit->setObjectName(QStringLiteral("submitOverflow"));
-    submit->setToolTip(QStringLiteral("X、Y 勾选溢出的寄存器，回车提交"));
+    sayAgain(*this, [this, submit] {
+        overflowX_->setText(Said::tr("JRx 溢出(&X)"));
+        overflowY_->setText(Said::tr("JRy 溢出(&Y)"));
+        submit->setText(Said::tr("提交"));
+        submit->setToolTip(Said::tr("X、Y 勾选溢出的寄存器，回车提交"));
+    });
     layout()->addWidget(overflowX_);
     layout()->addWidget(overflowY_);
     layout()->addWidget(submit);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "app/base/Said.h"
 #include "teach/comparison/PlanBounds.h"
 
 namespace tarvo::app {
@@ -135,14 +136,16 @@ void StaircasePlot::paintEvent(QPaintEvent*) {
     }
     const int row = fontMetrics().height() + 2;
     QPointF at(8, 6);
-    const int legendWidth = fontMetrics().horizontalAdvance(series_.back().name) + 60;
+    const int legendWidth = std::max(fontMetrics().horizontalAdvance(series_.back().name),
+                                     fontMetrics().horizontalAdvance(Said::tr("理想轨迹"))) +
+                            60;
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(QRectF(at - QPointF(4, 4), QSizeF(legendWidth, row * 3 + 8)),
                      QColor(255, 255, 255, 220));
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
     painter.drawLine(at + QPointF(0, row / 2.0), at + QPointF(24, row / 2.0));
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(at + QPointF(30, 0), QSizeF(width(), row)), QStringLiteral("理想轨迹"));
+    painter.drawText(QRectF(at + QPointF(30, 0), QSizeF(width(), row)), Said::tr("理想轨迹"));
     for (const Series& s : series_) {
         at.ry() += row;
         painter.setPen(QPen(s.colour, 3));

@@ -11,6 +11,7 @@
 #include "teach/table/StepText.h"
 #include "teach/table/TableMarks.h"
 #include "teach/table/TextbookColumns.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::app {
 
@@ -139,9 +140,16 @@ QVariant StepTableModel::headerData(int section, Qt::Orientation orientation, in
     const teach::ColumnTitle& title = registers_ ? teach::registerTitle(section) : textbook;
     const char* caption = title.caption;
     const char* tip = title.tip;
-    if (role == Qt::DisplayRole) return QString::fromUtf8(caption);
-    if (role == Qt::ToolTipRole) return QString::fromUtf8(tip);
+    if (role == Qt::DisplayRole) return utf8(words::say(caption));
+    if (role == Qt::ToolTipRole) return utf8(words::say(tip));
     return {};
+}
+
+void StepTableModel::sayAgain() {
+    beginResetModel();
+    textsSerial_.reset();
+    endResetModel();
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 void StepTableModel::refresh() {

@@ -54,6 +54,8 @@ public:
     void takeAnswers(const teach::AnswerSheet& answers) { answers_ = &answers; }
     // Called when an answer was given or the sheet was switched.
     void answersChanged();
+    // Every text shown made again, after the user switched language.
+    void sayAgain();
     // The first column an answer hides, in either face.
     static constexpr int firstHidden = teach::firstHiddenColumn;
 

@@ -12,6 +12,7 @@
 #include <QTableView>
 
 #include "app/base/Prompts.h"
+#include "app/base/Said.h"
 #include "app/base/ShownRefresh.h"
 #include "app/teaching/StepTableModel.h"
 #include "app/teaching/TableAnswers.h"
@@ -39,9 +40,9 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
       model_(new StepTableModel(table, this)),
       view_(new QTableView(this)),
       caption_(new QLabel(this)),
-      registers_(new QCheckBox(QStringLiteral("机床寄存器"), this)),
+      registers_(new QCheckBox(this)),
       answers_(new TableAnswers(table, *model_, *view_, this)),
-      export_(new QPushButton(QStringLiteral("导出CSV..."), this)) {
+      export_(new QPushButton(this)) {
     view_->setModel(model_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -56,8 +57,6 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
     caption_->setWordWrap(true);
     auto* top = new QHBoxLayout;
     top->addWidget(caption_, 1);
-    registers_->setToolTip(
-        QStringLiteral("列出机床的原始寄存器（余数毫米，坐标 0.1 毫米，偏差 0.01 平方毫米）"));
     top->addWidget(&answers_->score());
     top->addWidget(&answers_->onSwitch());
     top->addWidget(registers_);
@@ -88,7 +87,15 @@ StepTablePanel::StepTablePanel(const teach::StepTable& table, Prompts& prompts, 
     connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
         if (follow_) bar->setValue(maximum);
     });
-    showCaption();
+    sayAgain(*this, [this] {
+        registers_->setText(Said::tr("机床寄存器"));
+        registers_->setToolTip(
+            Said::tr("列出机床的原始寄存器（余数毫米，坐标 0.1 毫米，偏差 0.01 平方毫米）"));
+        export_->setText(Said::tr("导出CSV..."));
+        model_->sayAgain();
+        sizeColumns();
+        showCaption();
+    });
 }
 
 // A switch of the columns, or a burst of rows, resets the model, which would
@@ -107,18 +114,18 @@ void StepTablePanel::keepSelectionThroughResets() {
     });
 }
 
-// Each column as wide as the widest text it is expected to hold, measured
-// once: sizing to contents would measure every kept row. A column may name
+// Each column as wide as the widest text it is expected to hold, in the
+// language of the moment, measured once: sizing to contents would measure
+// every kept row. A column may name
 // texts of both methods, parted by '/'.
 void StepTablePanel::sizeColumns() {
     const QStringList widest =
         (model_->showsRegisters()
-             ? QStringLiteral("8888|88888|逐点比较|jrx=14.5 jry=14.5 jrz=0|jrx jry jrz ≥ 128|"
-                              "+X +Y +Z|jrx=14.5 jry=14.5 jrz=0|-1000.5|-1000.5|-1000.5|1000.00")
-             : QStringLiteral(
-                   "8888|88888|F = −888 ≥ 0, SR1/JRx、JRy、JRz 溢出|+X+Y|"
-                   "JRx = 14.5 + 14.5 = 29 ≥ 16 → ΔX, 余 13|888 → 888/Σx 88 → 88|88.88 ≥ 1|"
-                   "−888|−888|−888|−888"))
+             ? Said::tr("8888|88888|逐点比较|jrx=14.5 jry=14.5 jrz=0|jrx jry jrz ≥ 128|"
+                        "+X +Y +Z|jrx=14.5 jry=14.5 jrz=0|-1000.5|-1000.5|-1000.5|1000.00")
+             : Said::tr("8888|88888|F = −888 ≥ 0, SR1/JRx、JRy、JRz 溢出|+X+Y|"
+                        "JRx = 14.5 + 14.5 = 29 ≥ 16 → ΔX, 余 13|888 → 888/Σx 88 → 88|88.88 ≥ 1|"
+                        "−888|−888|−888|−888"))
             .split(QLatin1Char('|'));
     const QFontMetrics metrics = view_->fontMetrics();
     const QFontMetrics headerMetrics = view_->horizontalHeader()->fontMetrics();
@@ -191,13 +198,12 @@ void StepTablePanel::showCaption() {
 }
 
 void StepTablePanel::exportCsv() {
-    QString path =
-        prompts_.saveFileName(QStringLiteral("导出插补过程表"), QStringLiteral("CSV 文件 (*.csv)"));
+    QString path = prompts_.saveFileName(Said::tr("导出插补过程表"), Said::tr("CSV 文件 (*.csv)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     if (!files::writeWhole(QFile::encodeName(path).toStdString(), teach::textbookCsv(table_))) {
-        prompts_.message(QStringLiteral("保存失败"),
-                         QStringLiteral("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
+        prompts_.message(Said::tr("保存失败"),
+                         Said::tr("无法保存文件：%1").arg(QDir::toNativeSeparators(path)));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTableView>
 
+#include "app/base/Said.h"
 #include "app/teaching/RowQuestion.h"
 #include "app/teaching/StepTableModel.h"
 
@@ -23,11 +24,15 @@ TableAnswers::TableAnswers(const teach::StepTable& table, StepTableModel& model,
       quiz_(table),
       model_(model),
       view_(view),
-      switch_(new QCheckBox(QStringLiteral("先答后看"), parent)),
+      switch_(new QCheckBox(parent)),
       score_(new QLabel(parent)) {
-    switch_->setToolTip(
-        QStringLiteral("单步时先在表中作答：逐点比较答进给与新偏差 F，数字积分答溢出；"
-                       "答后才显示本步。连续运行不提问。"));
+    sayAgain(*parent, [this] {
+        switch_->setText(Said::tr("先答后看"));
+        switch_->setToolTip(
+            Said::tr("单步时先在表中作答：逐点比较答进给与新偏差 F，数字积分答溢出；"
+                     "答后才显示本步。连续运行不提问。"));
+        showScore();
+    });
     score_->setObjectName(QStringLiteral("answerScore"));
     model_.takeAnswers(quiz_.sheet());
     connect(switch_, &QCheckBox::toggled, this, &TableAnswers::switched);

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/base/Said.h"
+
 namespace tarvo::app {
 
 namespace {
@@ -29,9 +31,11 @@ TeachingDocks::TeachingDocks(QMainWindow& window, QMenu& menu)
     : QObject(&window), window_(window), menu_(menu) {}
 
 // The item's check comes before the dock shows, and its trigger after.
-QDockWidget* TeachingDocks::add(QWidget* panel, const QString& name, const QString& caption,
+// The menu item says the dock's caption, in the language of the moment.
+QDockWidget* TeachingDocks::add(QWidget* panel, const QString& name, const char* caption,
                                 Qt::DockWidgetArea area) {
-    auto* dock = new QDockWidget(caption, &window_);
+    auto* dock = new QDockWidget(&window_);
+    sayOn(window_, dock, &QDockWidget::setWindowTitle, caption);
     dock->setObjectName(name);
     dock->setWidget(panel);
     window_.addDockWidget(area, dock);

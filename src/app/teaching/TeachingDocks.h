@@ -26,8 +26,9 @@ public:
     TeachingDocks(QMainWindow& window, QMenu& menu);
 
     // Docks `panel` in `area`; `name` is the dock's object name, kept in the
-    // window's saved layout, `caption` its title and menu item.
-    QDockWidget* add(QWidget* panel, const QString& name, const QString& caption,
+    // window's saved layout, `caption` its title and menu item (a source
+    // text of Said, said again at each switch of language).
+    QDockWidget* add(QWidget* panel, const QString& name, const char* caption,
                      Qt::DockWidgetArea area);
 
 private:

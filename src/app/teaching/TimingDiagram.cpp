@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/base/FittedText.h"
+#include "app/base/Said.h"
 #include "app/base/ShownRefresh.h"
 #include "app/teaching/TimingStrip.h"
 #include "interp/Machine.h"
@@ -38,13 +39,11 @@ TimingDiagram::TimingDiagram(const teach::PulseHistory& history, const interp::M
       strip_(new TimingStrip(history, this)),
       scroll_(new QScrollBar(Qt::Horizontal, this)),
       readout_(new QLabel(this)),
-      legend_(
-          new QLabel(QStringLiteral("脉冲 0 有效    方向 0-正 1-负    蓝色底纹：译码节拍"), this)) {
+      legend_(new QLabel(this)) {
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // A long read-out takes more lines rather than widen the panel, and with it the window.
     readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     legend_->setForegroundRole(QPalette::PlaceholderText);
-    readout_->setToolTip(legend_->text());
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(readout_, 1);
     bottom->addWidget(legend_);
@@ -55,6 +54,12 @@ TimingDiagram::TimingDiagram(const teach::PulseHistory& history, const interp::M
     layout->addWidget(scroll_);
     layout->addLayout(bottom);
 
+    sayAgain(*this, [this] {
+        legend_->setText(Said::tr("脉冲 0 有效    方向 0-正 1-负    蓝色底纹：译码节拍"));
+        readout_->setToolTip(legend_->text());
+        strip_->update();
+        fitReadout();
+    });
     new ShownRefresh(*this, refreshMilliseconds, [this] { refresh(); });
     connect(scroll_, &QScrollBar::valueChanged, this, &TimingDiagram::scrolled);
     connect(strip_, &TimingStrip::scrollRequested, this, &TimingDiagram::scrollBy);
@@ -130,15 +135,14 @@ void TimingDiagram::scrollBy(int ticks) {
 }
 
 QString TimingDiagram::readout() const {
-    if (history_.empty()) return QStringLiteral("尚无节拍");
+    if (history_.empty()) return Said::tr("尚无节拍");
     const teach::PulseSample* s = history_.find(strip_->cursorTick());
-    const QString where = s ? QStringLiteral("光标") : QStringLiteral("最新");
+    const QString where = s ? Said::tr("光标") : Said::tr("最新");
     if (!s) s = &history_.newest();
-    return QStringLiteral("%1  节拍 %2（%3）  第%4行  X %5  Y %6  Z %7  输出 %8")
+    return Said::tr("%1  节拍 %2（%3）  第%4行  X %5  Y %6  Z %7  输出 %8")
         .arg(where)
         .arg(s->tick)
-        .arg(s->timer == interp::TimerId::Interpreter ? QStringLiteral("译码")
-                                                      : QStringLiteral("插补"))
+        .arg(s->timer == interp::TimerId::Interpreter ? Said::tr("译码") : Said::tr("插补"))
         .arg(s->line)
         .arg(millimetres(s->point.x.toDouble()), millimetres(s->point.y.toDouble()),
              millimetres(s->point.z.toDouble()), byteText(*s));

@@ -4,6 +4,7 @@
 #include <QPolygonF>
 #include <array>
 
+#include "app/base/Said.h"
 #include "teach/pulses/PulseHistory.h"
 
 namespace tarvo::app {
@@ -49,11 +50,13 @@ void forRuns(const teach::PulseHistory& history, std::uint64_t left, std::uint64
 }  // namespace
 
 QString TimingPainter::rowLabel(int row) {
-    static const std::array<QString, rows> labels{
-        QStringLiteral("X轴脉冲"),  QStringLiteral("X轴方向"),    QStringLiteral("Y轴脉冲"),
-        QStringLiteral("Y轴方向"),  QStringLiteral("Z轴脉冲"),    QStringLiteral("Z轴方向"),
-        QStringLiteral("主轴状态"), QStringLiteral("冷却液状态"), QStringLiteral("程序行")};
-    return labels[static_cast<std::size_t>(row)];
+    static constexpr std::array<const char*, rows> labels{
+        QT_TRANSLATE_NOOP("Said", "X轴脉冲"),  QT_TRANSLATE_NOOP("Said", "X轴方向"),
+        QT_TRANSLATE_NOOP("Said", "Y轴脉冲"),  QT_TRANSLATE_NOOP("Said", "Y轴方向"),
+        QT_TRANSLATE_NOOP("Said", "Z轴脉冲"),  QT_TRANSLATE_NOOP("Said", "Z轴方向"),
+        QT_TRANSLATE_NOOP("Said", "主轴状态"), QT_TRANSLATE_NOOP("Said", "冷却液状态"),
+        QT_TRANSLATE_NOOP("Said", "程序行")};
+    return Said::tr(labels[static_cast<std::size_t>(row)]);
 }
 
 void TimingPainter::paint() {
@@ -71,7 +74,7 @@ void TimingPainter::paint() {
         p_.setPen(dimText);
         p_.drawText(f_.labelWidth + 16, f_.rowTop(0), f_.width, f_.rowHeight * rows,
                     Qt::AlignVCenter | Qt::AlignLeft,
-                    QStringLiteral("运行程序后，这里逐个节拍显示并行口输出字节"));
+                    Said::tr("运行程序后，这里逐个节拍显示并行口输出字节"));
     }
     p_.restore();
     paintLabels();
@@ -113,7 +116,7 @@ void TimingPainter::paintLabels() {
     p_.fillRect(0, 0, f_.labelWidth, f_.rowTop(rows), panel);
     p_.setPen(dimText);
     p_.drawText(8, 0, f_.labelWidth - 16, f_.rulerHeight, Qt::AlignVCenter | Qt::AlignLeft,
-                QStringLiteral("节拍"));
+                Said::tr("节拍"));
     for (int row = 0; row < rows; ++row) {
         const QRect box(8, f_.rowTop(row), f_.labelWidth - 16, f_.rowHeight);
         p_.setPen(text);
@@ -164,8 +167,7 @@ void TimingPainter::paintLines() {
             p_.setBrush(fill);
             p_.drawPolygon(cell);
             const QRect box(x0 + k, top, x1 - x0 - 2 * k, bottom - top);
-            for (const QString& caption :
-                 {QStringLiteral("第%1行").arg(line), QString::number(line)}) {
+            for (const QString& caption : {Said::tr("第%1行").arg(line), QString::number(line)}) {
                 if (p_.fontMetrics().horizontalAdvance(caption) > box.width()) continue;
                 p_.setPen(text);
                 p_.drawText(box, Qt::AlignCenter, caption);

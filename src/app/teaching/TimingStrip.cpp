@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/base/Said.h"
 #include "app/teaching/TimingPainter.h"
 #include "teach/pulses/PulseHistory.h"
 
@@ -19,11 +20,17 @@ TimingStrip::TimingStrip(const teach::PulseHistory& history, QWidget* parent)
     : QWidget(parent), history_(history) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setToolTip(QStringLiteral("指向某一节拍查看其读数，单击固定光标；滚轮前后翻看，Ctrl+滚轮缩放"));
+    sayOn(*this, this, &QWidget::setToolTip,
+          QT_TRANSLATE_NOOP("Said",
+                            "指向某一节拍查看其读数，单击固定光标；滚轮前后翻看，Ctrl+滚轮缩放"));
 }
 
 int TimingStrip::labelWidth() const {
-    return fontMetrics().horizontalAdvance(QStringLiteral("冷却液状态")) + 40;
+    int widest = 0;
+    for (int row = 0; row < TimingPainter::rows; ++row) {
+        widest = std::max(widest, fontMetrics().horizontalAdvance(TimingPainter::rowLabel(row)));
+    }
+    return widest + 40;
 }
 
 int TimingStrip::rulerHeight() const {

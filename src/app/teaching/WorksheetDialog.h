@@ -33,6 +33,7 @@ public:
 
 private:
     void save();
+    QString refusal() const;
 
     Page page_;
     Prompts& prompts_;

@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <string_view>
 
+#include "app/base/Said.h"
 #include "interp/HelpText.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::app {
 
@@ -71,7 +73,8 @@ int stackLabels(QWidget* parent, const QStringList& lines, int width) {
 QStringList credits() {
     QStringList lines;
     for (const std::string_view line : interp::designerLines) {
-        lines << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+        const std::string_view said = words::say(line);
+        lines << QString::fromUtf8(said.data(), static_cast<qsizetype>(said.size()));
     }
     return lines;
 }
@@ -89,7 +92,7 @@ DesignerWindow::DesignerWindow() {
     picture->setPixmap(machinePicture(pictureBox.size()));
 
     const int textBottom = stackLabels(this, credits(), pictureBox.left() - 2 * margin);
-    returnButton_ = new QPushButton(QStringLiteral("点击返回"), this);
+    returnButton_ = new QPushButton(Said::tr("点击返回"), this);
     returnButton_->setGeometry(margin, std::max(px(1680), textBottom), px(855), px(615));
     connect(returnButton_, &QPushButton::clicked, this, &QWidget::hide);
     resize(px(4950), std::max(px(2505), returnButton_->geometry().bottom() + 1 + margin));

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <string_view>
 
+#include "app/base/Said.h"
 #include "interp/HelpText.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::app {
 
@@ -37,7 +39,7 @@ void setColour(QWidget& widget, QPalette::ColorRole role, QColor colour) {
 }
 
 QLabel* heading(QWidget* parent) {
-    auto* label = new QLabel(utf8(interp::helpHeading), parent);
+    auto* label = new QLabel(utf8(words::say(interp::helpHeading)), parent);
     label->setObjectName(QStringLiteral("heading"));
     label->setFont(designFont(
         {QStringLiteral("SimHei"), QStringLiteral("黑体"), QStringLiteral("Noto Sans CJK SC"),
@@ -81,7 +83,7 @@ QString HelpWindow::text() {
 
 HelpWindow::HelpWindow() {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(utf8(interp::helpTitle));
+    setWindowTitle(utf8(words::say(interp::helpTitle)));
     setColour(*this, QPalette::Window, QColor(224, 224, 224));
     setAutoFillBackground(true);
 
@@ -89,7 +91,7 @@ HelpWindow::HelpWindow() {
     // Below the paragraph the design keeps its gaps: 23 px to the button,
     // 56 px from the button to the bottom edge.
     const int buttonTop = help->geometry().bottom() + 1 + px(6120 - 960 - 4815);
-    returnButton_ = new QPushButton(QStringLiteral("点击返回"), this);
+    returnButton_ = new QPushButton(Said::tr("点击返回"), this);
     returnButton_->setGeometry(px(4200), buttonTop, px(1215), px(615));
     connect(returnButton_, &QPushButton::clicked, this, &QWidget::close);
     resize(px(6615), buttonTop + px(615) + px(7575 - 6120 - 615));

@@ -24,6 +24,7 @@ struct MainMenus {
     QAction *runSettings, *pauseRun, *startRun, *stopRun;
     QAction *stepTick, *stepIteration, *stepToLineEnd, *stepBack;  // while not running
     QAction *showDesigner, *showHelp;
+    QAction *speakChinese, *speakEnglish;  // 视图 → 语言, one of them checked
 
     // New, Open, Save; the two separators before the edit buttons; Cut, Copy,
     // Paste; Run, Pause, Stop.

@@ -12,9 +12,11 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <set>
 
 #include "app/base/MenuText.h"
 #include "app/base/Prompts.h"
+#include "app/base/Said.h"
 #include "app/base/Twips.h"
 #include "app/editor/EditorFrame.h"
 #include "app/files/FileDrop.h"
@@ -42,11 +44,14 @@
 #include "app/window/SampleProgram.h"
 #include "app/window/ScrollingColumns.h"
 #include "app/window/Settings.h"
+#include "app/window/Translations.h"
 #include "app/window/WindowPlacement.h"
 #include "interp/BatchedPanel.h"
 #include "interp/Machine.h"
+#include "interp/ProgramMarks.h"
 #include "teach/pulses/PulseHistory.h"
 #include "teach/table/StepTable.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::app {
 
@@ -55,10 +60,16 @@ constexpr int viewPixels = 481;  // 7215 twips at 96 dpi; the views resize with 
 
 // A printed page starts from the code the exercise window holds, so the
 // sheets a teacher hands out match the exercises the class is set.
-void addWorksheetItem(QMenu& menu, const QString& caption, WorksheetDialog::Page page,
+QAction* teachingItem(QWidget& window, QMenu& menu, const char* caption) {
+    QAction* item = menu.addAction(QString());
+    sayOn(window, item, &QAction::setText, caption);
+    return item;
+}
+
+void addWorksheetItem(QMenu& menu, const char* caption, WorksheetDialog::Page page,
                       Prompts& prompts, const ExercisePanel& exercises, QWidget* window) {
     auto* dialog = new WorksheetDialog(page, prompts, &QDesktopServices::openUrl, window);
-    QObject::connect(menu.addAction(caption), &QAction::triggered, dialog,
+    QObject::connect(teachingItem(*window, menu, caption), &QAction::triggered, dialog,
                      [dialog, &exercises] { dialog->present(exercises.code()); });
 }
 }  // namespace
@@ -72,7 +83,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
       linep_(views::drawingBackground, viewPixels),
       liner_(views::magnifiedBackground, viewPixels),
       menus_(buildMainMenus(*this)) {
-    setWindowTitle(QStringLiteral(" Tarvo模拟"));
+    sayOn(*this, this, &QWidget::setWindowTitle, QT_TRANSLATE_NOOP("Said", " Tarvo模拟"));
     buildLayout();
     panel_ = std::make_unique<WindowPanel>(WindowPanel::Widgets{
         *output_, *coordinates_, *editor_, prompts_, *this,
@@ -87,6 +98,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
     files_ = new ProgramFiles(editor_->filetxt(), prompts_, this);
     connect(files_, &ProgramFiles::captionChanged, editor_,
             [this](const QString& caption) { editor_->setTitle(literalMenuText(caption)); });
+    sayAgain(*this, [this] { editor_->setTitle(literalMenuText(files_->caption())); });
     g54form_ = new ParameterDialog(settings_, this);
     connect(g54form_, &ParameterDialog::originAccepted, this,
             [this](const QString& x, const QString& y, const QString& z) {
@@ -106,6 +118,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
     idealPath_ = std::make_unique<IdealPathSwitch>(*machine_, linep_, views_->linep(),
                                                    editor_->filetxt(), *menus_.teachMenu);
     buildExercises();
+    buildLanguageChoice();
     listRecentFiles();
     const auto open = [this](const QString& path) { files_->openPath(path); };
     new FileDrop(*this, open);
@@ -130,7 +143,8 @@ QRadioButton& MainWindow::option1(int item) {
 }
 
 QWidget* MainWindow::buildGraphicsFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("图形显示"));
+    auto* frame = new QGroupBox;
+    sayOn(*this, frame, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Said", "图形显示"));
     views_ = new ViewStack(
         linez_, linep_, liner_,
         [this](views::Buttons buttons, float x, float y) { machine_->pointerMoved(buttons, x, y); },
@@ -138,8 +152,10 @@ QWidget* MainWindow::buildGraphicsFrame() {
     views_->liner().setContextMenuPolicy(Qt::ActionsContextMenu);
     views_->liner().addActions({menus_.panMagnified, menus_.rotateMagnified});
     option1_ = new QButtonGroup(frame);
-    auto* plan = new QRadioButton(QStringLiteral("平面图"), frame);
-    auto* axonometric = new QRadioButton(QStringLiteral("轴测图"), frame);
+    auto* plan = new QRadioButton(frame);
+    auto* axonometric = new QRadioButton(frame);
+    sayOn(*this, plan, &QRadioButton::setText, QT_TRANSLATE_NOOP("Said", "平面图"));
+    sayOn(*this, axonometric, &QRadioButton::setText, QT_TRANSLATE_NOOP("Said", "轴测图"));
     option1_->addButton(axonometric, 0);
     option1_->addButton(plan, 1);
     plan->setChecked(true);
@@ -195,9 +211,9 @@ void MainWindow::buildTeachingDocks() {
     auto* docks = new TeachingDocks(*this, *menus_.teachMenu);
     auto* diagram = new TimingDiagram(*pulses_, *machine_);
     auto* tablePanel = stepTable_ = new StepTablePanel(*steps_, prompts_);
-    docks->add(diagram, QStringLiteral("timingDock"), QStringLiteral("脉冲时序图"),
+    docks->add(diagram, QStringLiteral("timingDock"), QT_TRANSLATE_NOOP("Said", "脉冲时序图"),
                Qt::RightDockWidgetArea);
-    docks->add(tablePanel, QStringLiteral("stepTableDock"), QStringLiteral("插补过程表"),
+    docks->add(tablePanel, QStringLiteral("stepTableDock"), QT_TRANSLATE_NOOP("Said", "插补过程表"),
                Qt::BottomDockWidgetArea);
     selected_ = std::make_unique<SelectedStep>(SelectedStep::Tools{
         *machine_, *steps_, *tablePanel, *diagram, linep_, views_->linep(), editor_->filetxt()});
@@ -218,19 +234,20 @@ void MainWindow::buildExercises() {
                            }},
                           this);
     menus_.teachMenu->addSeparator();
-    QMenu* practice = menus_.teachMenu->addMenu(QStringLiteral("练习(&X)"));
-    QAction* item = practice->addAction(QStringLiteral("开始练习(&S)..."));
+    QMenu* practice = menus_.teachMenu->addMenu(QString());
+    sayOn(*this, practice, &QMenu::setTitle, QT_TRANSLATE_NOOP("Said", "练习(&X)"));
+    QAction* item = teachingItem(*this, *practice, QT_TRANSLATE_NOOP("Said", "开始练习(&S)..."));
     connect(item, &QAction::triggered, exercises, &ExercisePanel::present);
-    addWorksheetItem(*practice, QStringLiteral("打印练习单(&W)..."),
+    addWorksheetItem(*practice, QT_TRANSLATE_NOOP("Said", "打印练习单(&W)..."),
                      WorksheetDialog::Page::Worksheet, prompts_, *exercises, this);
-    addWorksheetItem(*practice, QStringLiteral("打印答案(&A)..."), WorksheetDialog::Page::Answers,
-                     prompts_, *exercises, this);
+    addWorksheetItem(*practice, QT_TRANSLATE_NOOP("Said", "打印答案(&A)..."),
+                     WorksheetDialog::Page::Answers, prompts_, *exercises, this);
     auto* summary = new ClassSummaryWindow(prompts_, this);
-    item = practice->addAction(QStringLiteral("班级汇总(&K)..."));
+    item = teachingItem(*this, *practice, QT_TRANSLATE_NOOP("Said", "班级汇总(&K)..."));
     connect(item, &QAction::triggered, summary, &ClassSummaryWindow::present);
     auto* comparison = new MethodCompareDialog([this] { return files_->programText(); },
                                                [this] { return runParameters(); }, this);
-    item = menus_.teachMenu->addAction(QStringLiteral("方法对比(&B)..."));
+    item = teachingItem(*this, *menus_.teachMenu, QT_TRANSLATE_NOOP("Said", "方法对比(&B)..."));
     connect(item, &QAction::triggered, comparison, &MethodCompareDialog::present);
 }
 
@@ -348,6 +365,9 @@ std::string MainWindow::startProgram() {
     std::string program = files_->programText();
     panel_->startProgram(program, editor_->filetxt().toPlainText());
     stepTable_->freshRun();
+    runProgram_ = program;
+    runParameters_ = runParameters();
+    runStartTicks_ = machine_->timer1Ticks() + machine_->timer2Ticks();
     return program;
 }
 
@@ -396,6 +416,16 @@ void showOnce(QPointer<Window>& window) {
     window->activateWindow();
 }
 
+// Laid out for their words, they are made again in place in another language.
+template <typename Window>
+void makeAgain(QPointer<Window>& window) {
+    if (!window || !window->isVisible()) return;
+    const QPoint at = window->pos();
+    delete window;
+    showOnce(window);
+    window->move(at);
+}
+
 }  // namespace
 
 void MainWindow::showHelp() {
@@ -409,8 +439,8 @@ void MainWindow::showDesigner() {
 // The view on screen as a picture, at the size it is shown; a name without
 // an extension becomes a PNG file.
 void MainWindow::saveViewPicture() {
-    QString path = prompts_.saveFileName(QStringLiteral("保存视图图片"),
-                                         QStringLiteral("PNG 图片 (*.png);;SVG 图片 (*.svg)"));
+    QString path = prompts_.saveFileName(Said::tr("保存视图图片"),
+                                         Said::tr("PNG 图片 (*.png);;SVG 图片 (*.svg)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
     const views::View shown = machine_->views().shown();
@@ -418,7 +448,54 @@ void MainWindow::saveViewPicture() {
                                          : shown == views::View::Plan      ? linep_
                                                                            : liner_;
     if (!canvas.saveImage(path, canvas.size())) {
-        prompts_.message(QStringLiteral("保存失败"), QStringLiteral("无法保存图片：%1").arg(path));
+        prompts_.message(Said::tr("保存失败"), Said::tr("无法保存图片：%1").arg(path));
+    }
+}
+
+// 视图 → 语言: the choice is kept, and every window says its texts again at
+// once; the program, the run and the selection stay as they are.
+void MainWindow::buildLanguageChoice() {
+    const auto choose = [this](words::Language language) {
+        settings_.saveLanguage(language);
+        speakInWindow(language);
+    };
+    connect(menus_.speakChinese, &QAction::triggered, this,
+            [choose] { choose(words::Language::chinese); });
+    connect(menus_.speakEnglish, &QAction::triggered, this,
+            [choose] { choose(words::Language::english); });
+    sayAgain(*this, [this] {
+        const bool chinese = words::spoken() == words::Language::chinese;
+        (chinese ? menus_.speakChinese : menus_.speakEnglish)->setChecked(true);
+        // The status bar shows only once it has something to say.
+        if (auto* bar = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly)) {
+            bar->clearMessage();
+        }
+        sayMarksAgain();
+        makeAgain(helpWindow_);
+        makeAgain(info_);
+    });
+}
+
+// The editor's marks of the last run, error and warnings, were said in the
+// language of their moment: the run is made again, unseen, as far as the
+// last marked line, for their words in the language of now.
+void MainWindow::sayMarksAgain() {
+    ProgramEditor& editor = editor_->filetxt();
+    const QList<qint64> warned = editor.warningLines();
+    std::set<std::int64_t> lines(warned.begin(), warned.end());
+    if (editor.errorLine() >= 0) lines.insert(editor.errorLine());
+    if (lines.empty()) return;
+    const std::uint64_t ticks = machine_->timer1Ticks() + machine_->timer2Ticks() - runStartTicks_;
+    const interp::ProgramMarks marks =
+        interp::programMarksAgain(runProgram_, runParameters_, lines, ticks + 1);
+    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    if (marks.errorLine >= 0 && marks.errorLine == editor.errorLine()) {
+        editor.markError(marks.errorLine, text(marks.error));
+    }
+    for (const auto& [line, warning] : marks.warnings) {
+        if (lines.count(line) != 0) {
+            editor.markWarning(line, text(warning));
+        }
     }
 }
 

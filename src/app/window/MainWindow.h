@@ -98,6 +98,8 @@ private:
     void exitCommand();
     void saveViewPicture();
     void listRecentFiles();
+    void buildLanguageChoice();
+    void sayMarksAgain();
 
     Settings& settings_;
     std::unique_ptr<Prompts> ownPrompts_;
@@ -128,6 +130,11 @@ private:
     motion::DecimalReading g54x_, g54y_, g54z_;
     WindowPlacement placement_;
     bool exiting_ = false;
+    // The last run's program and parameters, and the machine's ticks when it
+    // started: its marks on the editor are made again in another language.
+    std::string runProgram_;
+    interp::Parameters runParameters_;
+    std::uint64_t runStartTicks_ = 0;
 };
 
 }  // namespace tarvo::app

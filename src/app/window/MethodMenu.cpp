@@ -3,16 +3,18 @@
 #include <QActionGroup>
 #include <QMenu>
 
+#include "app/base/Said.h"
 #include "app/window/RegisterBitsDialog.h"
 #include "app/window/Settings.h"
 #include "motion/Methods.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::app {
 
 namespace {
 
-QAction* checkable(QMenu& menu, const QString& text) {
-    QAction* action = menu.addAction(text);
+QAction* checkable(QMenu& menu) {
+    QAction* action = menu.addAction(QString());
     action->setCheckable(true);
     return action;
 }
@@ -25,10 +27,13 @@ QString utf8(std::string_view text) {
 
 MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QWidget* window)
     : QObject(window), settings_(settings), bitsDialog_(new RegisterBitsDialog(window)) {
-    QMenu* menu = teach.addMenu(QStringLiteral("插补方法(&M)"));
+    QMenu* menu = teach.addMenu(QString());
+    sayOn(*window, menu, &QMenu::setTitle, QT_TRANSLATE_NOOP("Said", "插补方法(&M)"));
     auto* group = new QActionGroup(this);
     for (const motion::MethodEntry& entry : motion::methods()) {
-        QAction* item = checkable(*menu, utf8(entry.caption));
+        QAction* item = checkable(*menu);
+        sayAgain(*window,
+                 [item, caption = entry.caption] { item->setText(utf8(words::say(caption))); });
         group->addAction(item);
         methods_.emplace_back(entry.interpolation, item);
     }
@@ -37,14 +42,15 @@ MethodMenu::MethodMenu(Settings& settings, QMenu& teach, QWidget* window)
     comparison = method(Interpolation::Comparison);
     integration = method(Interpolation::Integration);
     menu->addSeparator();
-    halfLoad = checkable(*menu, QStringLiteral("半加载"));
+    halfLoad = checkable(*menu);
+    sayOn(*window, halfLoad, &QAction::setText, QT_TRANSLATE_NOOP("Said", "半加载"));
     registerBits = menu->addAction(QString());
 
     const motion::MethodChoice stored = settings_.method();
     method(stored.interpolation)->setChecked(true);
     halfLoad->setChecked(stored.halfLoad);
     bits_ = stored.bits;
-    showBits();
+    sayAgain(*window, [this] { showBits(); });
     for (const auto& [interpolation, item] : methods_) {
         connect(item, &QAction::toggled, this, &MethodMenu::chosen);
     }
@@ -85,8 +91,8 @@ void MethodMenu::bitsChosen() {
 void MethodMenu::showBits() {
     halfLoad->setEnabled(integration->isChecked());
     registerBits->setEnabled(integration->isChecked());
-    registerBits->setText(bits_ == 0 ? QStringLiteral("寄存器位数 N：自动...")
-                                     : QStringLiteral("寄存器位数 N：%1 位...").arg(bits_));
+    registerBits->setText(bits_ == 0 ? Said::tr("寄存器位数 N：自动...")
+                                     : Said::tr("寄存器位数 N：%1 位...").arg(bits_));
 }
 
 }  // namespace tarvo::app

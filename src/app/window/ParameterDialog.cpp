@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/base/Said.h"
 #include "app/window/Settings.h"
 
 namespace tarvo::app {
@@ -33,25 +34,28 @@ void setColour(QWidget& widget, QPalette::ColorRole role, QColor colour) {
 
 ParameterDialog::ParameterDialog(Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
-    setWindowTitle(QStringLiteral("参数设置"));
+    sayOn(*this, this, &QWidget::setWindowTitle, QT_TRANSLATE_NOOP("Said", "参数设置"));
     setColour(*this, QPalette::Window, QColor(224, 224, 224));
     setAutoFillBackground(true);
     for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i] = field(i < 3 ? 1215 : 615);
 
-    auto* frame = new QGroupBox(QStringLiteral("工件坐标原点："));
+    auto* frame = new QGroupBox;
+    sayOn(*this, frame, &QGroupBox::setTitle, QT_TRANSLATE_NOOP("Said", "工件坐标原点："));
     frame->setFixedSize(px(2415), px(2895));
     auto* origin = new QGridLayout(frame);
-    const QString axes[] = {QStringLiteral("XC："), QStringLiteral("YC："), QStringLiteral("ZC：")};
     for (int row = 0; row < 3; ++row) {
-        origin->addWidget(new QLabel(axes[row]), row, 0);
+        auto* axis = new QLabel;
+        sayAgain(*this,
+                 [axis, name = QChar(u'X' + row)] { axis->setText(Said::tr("%1C：").arg(name)); });
+        origin->addWidget(axis, row, 0);
         origin->addWidget(fields_[static_cast<std::size_t>(row)], row, 1);
     }
 
     auto* scale = new QGridLayout;
     scale->setVerticalSpacing(px(1440 - 720 - 375));
-    scale->addWidget(new QLabel(QStringLiteral("放大倍数")), 0, 0);
+    scale->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "放大倍数")), 0, 0);
     scale->addWidget(fields_[3], 0, 1);
-    scale->addWidget(new QLabel(QStringLiteral("脉冲当量(mm)")), 1, 0);
+    scale->addWidget(saidLabel(*this, QT_TRANSLATE_NOOP("Said", "脉冲当量(mm)")), 1, 0);
     scale->addWidget(fields_[4], 1, 1);
 
     // The refusal is shown here rather than in a message box of its own, so
@@ -61,8 +65,13 @@ ParameterDialog::ParameterDialog(Settings& settings, QWidget* parent)
     problem_->setWordWrap(true);
     setColour(*problem_, QPalette::WindowText, QColor(192, 0, 0));
     problem_->hide();
+    // A refusal on show is said again in the new words.
+    sayAgain(*this, [this] {
+        if (!problem_->isHidden()) refuseInvalidField();
+    });
 
-    auto* okButton = new QPushButton(QStringLiteral("确定"));
+    auto* okButton = new QPushButton;
+    sayOn(*this, okButton, &QPushButton::setText, QT_TRANSLATE_NOOP("Said", "确定"));
     okButton->setFixedSize(px(975), px(540));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &ParameterDialog::ok);
@@ -92,6 +101,10 @@ void ParameterDialog::load() {
     }
     problem_->clear();
     problem_->hide();
+    // A refusal on show is said again in the new words.
+    sayAgain(*this, [this] {
+        if (!problem_->isHidden()) refuseInvalidField();
+    });
 }
 
 QLineEdit& ParameterDialog::g54xt() {

@@ -171,4 +171,17 @@ void Settings::saveExerciseAttempts(const std::string& attempts) {
     Section()->setValue(QStringLiteral("ExerciseAttempts"), QString::fromStdString(attempts));
 }
 
+std::optional<words::Language> Settings::language() const {
+    Section section;
+    return words::languageFromKey(
+        section->value(QStringLiteral("Language")).toString().toStdString());
+}
+
+void Settings::saveLanguage(words::Language language) {
+    Section section;
+    const std::string_view key = words::languageKey(language);
+    section->setValue(QStringLiteral("Language"),
+                      QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
+}
+
 }  // namespace tarvo::app

@@ -10,6 +10,7 @@
 #include "motion/Interpolation.h"
 #include "motion/exact/DecimalReading.h"
 #include "teach/exercises/ExerciseAttempt.h"
+#include "words/Language.h"
 
 namespace tarvo::app {
 
@@ -76,6 +77,12 @@ public:
     // as teach::ExerciseAttempts::saved() writes them; empty when absent.
     std::string exerciseAttempts() const;
     void saveExerciseAttempts(const std::string& attempts);
+
+    // "Language": "zh" or "en", as the user chose it under 视图 → 语言;
+    // nothing until then, or when edited into anything else, and the window
+    // speaks the system's language.
+    std::optional<words::Language> language() const;
+    void saveLanguage(words::Language language);
 };
 
 }  // namespace tarvo::app

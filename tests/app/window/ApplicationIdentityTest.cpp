@@ -26,13 +26,18 @@ private slots:
         QVERIFY(icon.pixelColor(22, 17).red() > 200 && icon.pixelColor(22, 17).blue() < 120);
     }
 
-    // Standard buttons read in Chinese like the rest of the window.
-    void standardButtonsReadInChinese() {
-        QVERIFY(installChineseTranslations(*QApplication::instance()));
+    // Standard buttons read in the window's language, and follow a switch at once.
+    void standardButtonsReadInTheWindowsLanguage() {
+        QVERIFY(speakInWindow(words::Language::chinese));
         QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
                              QDialogButtonBox::Save);
         QCOMPARE(box.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
         QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+        QCOMPARE(box.button(QDialogButtonBox::Save)->text(), QStringLiteral("保存"));
+        QVERIFY(speakInWindow(words::Language::english));
+        QCOMPARE(box.button(QDialogButtonBox::Ok)->text(), QStringLiteral("OK"));
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
+        QVERIFY(speakInWindow(words::Language::chinese));
         QCOMPARE(box.button(QDialogButtonBox::Save)->text(), QStringLiteral("保存"));
     }
 };
