@@ -15,14 +15,14 @@ namespace tarvo::teach {
 // What the exercises show a student while they answer, in UTF-8, as the
 // window's panel and the web page word it.
 
-inline constexpr std::string_view exercisePrompt = "输入老师给的练习码，或按“新代码”，再按“开始”。";
-inline constexpr std::string_view exerciseNotSaved =
-    "本次作答还没有导出：先导出 CSV，或再按“开始”重新作答（已答的步不再保留）";
+// Said in the spoken language when called.
+std::string_view exercisePrompt();
+std::string_view exerciseNotSaved();
 
 // A student's file of answers is some kilobytes; anything larger than this
 // is left out of the class summary unread, with this reason.
 inline constexpr std::size_t largestClassFile = std::size_t{4} << 20;
-inline constexpr std::string_view classFileTooLarge = "文件超过 4 MiB，不是练习答案";
+std::string_view classFileTooLarge();
 
 // "(3, −2)"
 std::string pointText(motion::PulsePoint point);
@@ -41,5 +41,9 @@ std::string exerciseMark(const Graded& graded);
 // them: "第 3 步：进给 ✓ +X；新偏差 ✗ 答 2，应为 1\nF = …". A comparison's
 // marks are the feed's and the new F's, an integration's the overflows'.
 std::string verdictText(std::int64_t iteration, const std::vector<Graded>& marked);
+// The score page's head, "练习码 K7M3Q：答对 66 / 68", and who answered
+// when, "姓名 张三　学号 2026001　第 2 次　2026-12-07 08:05:09".
+std::string scoreHeadText(const ExerciseRound& round);
+std::string scoreStudentText(const ExerciseAttempt& attempt);
 
 }  // namespace tarvo::teach

@@ -8,6 +8,7 @@ import type {
   ParameterTexts,
   ParameterField,
   ViewName,
+  DragMode,
   TableRows,
   Pulses,
   Selection,
@@ -24,7 +25,7 @@ export type ParametersAnswer =
 export type MethodAnswer = { type: 'method'; accepted: boolean; text?: string };
 
 export type OpenAnswer =
-  | { type: 'opened'; name: string; text: string }
+  | { type: 'opened'; name: string; text: string; shown?: string; readOnlyTitle?: string; readOnlyText?: string }
   | { type: 'openRefused'; title: string; text: string };
 
 // The machine's own figures, named as the runner's --json report names them:
@@ -57,7 +58,7 @@ export interface MachineSession {
   advance(ticks: number, milliseconds: number): number;
   advancing(): boolean;
   show(view: ViewName): void;
-  drag(mode: 'pan' | 'rotate'): void;
+  drag(mode: DragMode): void;
   pointerMoved(buttons: 'none' | 'left' | 'other', x: number, y: number): void;
   setViewSize(size: number): void;
   figures(): Figures;
@@ -90,6 +91,8 @@ export interface Exercises {
   checkDeviation(deviation: string): ExerciseState;
   answerOverflow(x: boolean, y: boolean): ExerciseState;
   next(): ExerciseState;
+  // 新代码: a fresh code from the time; the notice goes.
+  drawCode(entropy: number): string;
   csv(): Uint8Array | null;
   report(): string | null;
   delete(): void;
@@ -98,7 +101,6 @@ export interface Exercises {
 export interface MachineModule {
   MachineSession: new () => MachineSession;
   Exercises: new (savedAttempts: string) => Exercises;
-  drawCode(entropy: number): string;
   worksheet(code: string, answers: boolean): { code?: string; html?: string; refused?: string };
   classSummary(files: { name: string; bytes: Uint8Array | null }[], date: string): Omit<ClassSummaryAnswer, 'type'>;
   openFile(name: string, bytes: Uint8Array): OpenAnswer;
