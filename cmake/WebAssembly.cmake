@@ -16,10 +16,13 @@ endif()
 # The runner as one file that Node runs as it is, `node tarvo-cli.cjs PROGRAM
 # [options]`: the module inlined, the real file system (NODERAWFS) for the
 # program and the outputs, memory that grows with a long run up to the 4 GiB
-# a 32-bit module can address (the recorded cut alone may take 1 GiB), and
-# the exit status handed back to the shell once the streams are flushed.
+# a 32-bit module can address (the recorded cut alone may take 1 GiB), the
+# exit status handed back to the shell once the streams are flushed, and the
+# shell's locale variables, which choose the language.
 function(tarvo_node_program target)
-  set_target_properties(${target} PROPERTIES SUFFIX .cjs)
+  set(locale ${PROJECT_SOURCE_DIR}/cmake/NodeLocale.js)
+  set_target_properties(${target} PROPERTIES SUFFIX .cjs LINK_DEPENDS ${locale})
   target_link_options(${target} PRIVATE -sSINGLE_FILE=1 -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1
-                      -sMAXIMUM_MEMORY=4GB -sEXIT_RUNTIME=1 -sENVIRONMENT=node)
+                      -sMAXIMUM_MEMORY=4GB -sEXIT_RUNTIME=1 -sENVIRONMENT=node
+                      "SHELL:--pre-js ${locale}")
 endfunction()

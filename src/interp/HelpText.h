@@ -8,7 +8,8 @@ namespace tarvo::interp {
 
 // The texts of the 关于 menu's two windows, the same in every shell (UTF-8).
 
-// 功能简介: the window's title and heading, and its one paragraph on what
+// 功能简介: the window's title and heading (catalogue keys: a shell shows
+// them said), and its one paragraph, in the spoken language, on what
 // the simulator does, naming every word the interpreter accepts, so the help
 // never promises one that a run refuses. Ends with CR LF, as it always did.
 inline constexpr std::string_view helpTitle = "功能简介";

@@ -19,8 +19,8 @@ std::string setting(const test::TableRow& row, const std::string& name) {
 
 TEST_P(CliRunnerLanguage, FollowsLangThenLcAllLcMessagesAndLang) {
     const std::string command = "env -i " + setting(row(), "LC_ALL") +
-                                setting(row(), "LC_MESSAGES") + setting(row(), "LANG") +
-                                TARVO_CLI + " " + row()["args"] + " 2>&1";
+                                setting(row(), "LC_MESSAGES") + setting(row(), "LANG") + TARVO_CLI +
+                                " " + row()["args"] + " 2>&1";
     FILE* out = popen(command.c_str(), "r");
     ASSERT_NE(out, nullptr);
     std::string said;
