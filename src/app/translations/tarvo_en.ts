@@ -28,24 +28,8 @@
         <translation>Cannot save the file: %1</translation>
     </message>
     <message>
-        <source>只读打开</source>
-        <translation>Opened read-only</translation>
-    </message>
-    <message>
-        <source>第%1行超过%2个字符，编辑器只显示长行的开头，程序只读打开；运行和保存用的是完整的程序：%3</source>
-        <translation>Line %1 is longer than %2 characters: the editor shows only the start of long lines and the program opens read-only; Run and Save use the whole program: %3</translation>
-    </message>
-    <message>
         <source>记录的切削轨迹已满1 GB：运行继续，放大图此后只保留部分步点</source>
         <translation>The recorded cut has filled 1 GB: the run goes on, and the magnified view keeps only some step points from now on</translation>
-    </message>
-    <message>
-        <source>三轴步进电机数控机床的模拟器，用于脉冲插补教学。</source>
-        <translation>Simulator of a three-axis stepper-motor NC machine, for teaching pulse interpolation.</translation>
-    </message>
-    <message>
-        <source>启动时打开的数控程序。</source>
-        <translation>An NC program to open at start.</translation>
     </message>
     <message>
         <source>%1C：</source>
@@ -320,33 +304,8 @@
         <translation>Saved %1, but no browser could open it: open it yourself to print it.</translation>
     </message>
     <message>
-        <source>设计者：Tarvo 开发组</source>
-        <translation>Designed by the Tarvo developers</translation>
-    </message>
-    <message>
-        <source>联系：请在项目主页提交问题与建议</source>
-        <translation>Contact: report problems and ideas on the project&apos;s home page</translation>
-    </message>
-    <message>
-        <source>版权所有 © Tarvo 开发组，供教学使用</source>
-        <translation>Copyright © the Tarvo developers, for teaching</translation>
-    </message>
-    <message>
         <source>点击返回</source>
         <translation>Back</translation>
-    </message>
-    <message>
-        <source>功能简介：</source>
-        <translation>About this program:</translation>
-    </message>
-    <message>
-        <source>      本仿真程序应用的是脉冲插补算法。在仿真过程中应用了两种插补方法：直线插补，圆弧插补（包括顺时方向插补和逆时方向插补)本仿真程序可以实现如下指令的判别和执行：  %1。在应用时，编程者只要按照本应用程序的要求输入程序，即可以实现所要求的加工过程的仿真过程。本程序能够判断所输入的程序的正确性，可以对程序进行编辑。本软件可以从平面和轴测两个视图观察仿真过程。并且在并口送出脉冲.<byte value="xd"/>
-</source>
-        <translation>      This simulator interpolates by pulses. It uses two methods of interpolation: straight lines, and arcs (clockwise and counter-clockwise). It reads and executes these words:  %1. Type the program as the simulator asks, and it simulates the machining. It checks the program it is given and lets you edit it. You watch the simulation in the plan view and the axonometric view, and the pulses go out through the parallel port.</translation>
-    </message>
-    <message>
-        <source>，</source>
-        <translation>, </translation>
     </message>
     <message>
         <source>功能简介</source>
