@@ -4,33 +4,18 @@
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
-import { resolve } from 'node:path';
-import type { Drawing, ViewName } from '../src/protocol';
-import { Harness, fastest, root, readyHarness } from './workerSupport';
+import { Harness, goldenRun, loadRun, readyHarness, shownDrawings, shownLines } from './workerSupport';
 
 async function ranProgram(folder: string): Promise<Harness> {
-  const h = await readyHarness();
-  h.send({ type: 'pace', index: fastest });
-  h.send({ type: 'load', text: readFileSync(resolve(root, 'tests/golden', folder, 'program.nc'), 'utf8') });
+  const h = await loadRun(await readyHarness(), goldenRun(folder));
   await h.command('run');
   return h;
 }
 
-// What the page shows of a view: the lines since the last restart.
-function shown(h: Harness, view: ViewName): Drawing[] {
-  const drawn = h.received.flatMap((m) => (m.type === 'slice' ? m.drawings : [])).filter((d) => d.view === view);
-  return drawn.slice(drawn.map((d) => d.restart).lastIndexOf(true));
-}
-
-function lines(drawings: Drawing[]): number[] {
-  return drawings.flatMap((d) => Array.from(d.lines));
-}
-
 test('the plan view comes in the page\'s pixels, each line with its colour', async () => {
   const h = await ranProgram('sample-dl1');
-  const plan = shown(h, 'plan');
-  const all = lines(plan);
+  const plan = shownDrawings(h, 'plan');
+  const all = shownLines(h, 'plan');
   assert.ok(all.length > 100);
   assert.equal(all.length, plan.reduce((n, d) => n + d.colours.length, 0) * 4);
   assert.ok(all.every((v) => v >= 0 && v <= 481), 'within the 481-pixel view');
@@ -44,15 +29,15 @@ test('the plan view comes in the page\'s pixels, each line with its colour', asy
   const again = bigger.drawings.find((d) => d.view === 'plan')!;
   assert.equal(again.restart, true);
   const twice = Array.from(again.lines);
-  const before = lines(plan);
+  const before = all;
   assert.ok(twice.length >= before.length * 0.9);
   for (let i = 0; i < 8; ++i) assert.ok(Math.abs(twice[i] - 2 * before[i]) < 0.01, `${twice[i]} ≠ 2 × ${before[i]}`);
 });
 
 test('a hidden view is handed over whole when it is shown', async () => {
   const h = await ranProgram('cut-below-surface');
-  assert.ok(shown(h, 'axonometric').every((d) => !d.visible));
-  assert.deepEqual(lines(shown(h, 'axonometric')), []);
+  assert.ok(shownDrawings(h, 'axonometric').every((d) => !d.visible));
+  assert.deepEqual(shownLines(h, 'axonometric'), []);
   h.send({ type: 'view', view: 'axonometric' });
   const slice = await h.next('slice', (s) => s.panel.shown === 'axonometric');
   const axo = slice.drawings.find((d) => d.view === 'axonometric')!;
@@ -69,12 +54,12 @@ test('a drag pans the magnified cut under the pointer', async () => {
   const view = panning.drawings.find((d) => d.view === 'magnified')!;
   assert.equal(view.pointer, 'hand');
   assert.equal(view.visible, true);
-  const before = lines(shown(h, 'magnified'));
+  const before = shownLines(h, 'magnified');
   assert.ok(before.length > 0);
   h.send({ type: 'pointer', buttons: 'none', x: 100, y: 100 });
   h.send({ type: 'pointer', buttons: 'left', x: 110, y: 100 });
   await h.next('slice');
-  const after = lines(shown(h, 'magnified'));
+  const after = shownLines(h, 'magnified');
   assert.equal(after.length, before.length);
   for (let i = 0; i < after.length; i += 2) {
     assert.ok(Math.abs(after[i] - before[i] - 10) < 0.01, `x ${before[i]} → ${after[i]}`);
