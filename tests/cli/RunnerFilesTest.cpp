@@ -83,16 +83,6 @@ TEST(CliRunnerFiles, AProgramOverTheLimitIsRefused) {
     EXPECT_EQ(run.err, "tarvo-cli: cannot read " + s.path("a.nc") + ": larger than 64 MiB\n");
 }
 
-// An output named through a link replaces the file linked to; the link stays.
-TEST(CliRunnerFiles, OutputsFollowLinks) {
-    const Scratch s;
-    s.put("old.csv", "old");
-    fs::create_symlink(s.path("old.csv"), s.path("link.csv"));
-    EXPECT_EQ(s.run({s.path("a.nc"), "--trace", s.path("link.csv")}).status, 0);
-    EXPECT_TRUE(fs::is_symlink(s.path("link.csv")));
-    EXPECT_TRUE(s.bytes("old.csv").starts_with("tick,timer,"));
-}
-
 // A write that fails leaves the old file as it was and no other file; exit 1.
 TEST(CliRunnerFiles, OutputsAreWrittenWholeOrNotAtAll) {
     const Scratch s;
