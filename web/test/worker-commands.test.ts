@@ -8,7 +8,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { resolve } from 'node:path';
 import type { Command, ParameterField, ParameterTexts, Slice } from '../src/protocol';
-import { Harness, fastest, goldenRun, root, readyHarness, shownLines } from './workerSupport';
+import { Harness, fastest, goldenRun, root, readyHarness, lines, shown } from './workerSupport';
 import { tableRows } from './support/tableFile';
 
 const harness = readyHarness;
@@ -62,7 +62,7 @@ test('a step back hands the plan view over whole, as it stood then', { timeout: 
   const straight = await harness();
   straight.send({ type: 'load', text: sample });
   await commands(straight, Array(39).fill('stepIteration'));
-  assert.deepEqual(Array.from(plan.lines), shownLines(straight, 'plan'));
+  assert.deepEqual(Array.from(plan.lines), lines(shown(straight, 'plan')));
 });
 
 test('a refused figure gets the dialog\'s own message, and the worker goes on', async () => {
@@ -220,7 +220,7 @@ test('past the first snapshot a step back cuts the kept drawing back', { timeout
     await h.next('parameters');
     h.send({ type: 'load', text: sample });
     const end = await commands(h, list);
-    return { end, lines: shownLines(h, 'plan') };
+    return { end, lines: lines(shown(h, 'plan')) };
   };
   const back = await drawnAfter(['stepLine', 'stepLine', 'stepLine', 'stepIteration', 'stepBack']);
   const straight = await drawnAfter(['stepLine', 'stepLine', 'stepLine']);

@@ -4,7 +4,7 @@
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { Harness, goldenRun, loadRun, readyHarness, shownDrawings, shownLines } from './workerSupport';
+import { Harness, goldenRun, lines, loadRun, readyHarness, shown } from './workerSupport';
 
 async function ranProgram(folder: string): Promise<Harness> {
   const h = await loadRun(await readyHarness(), goldenRun(folder));
@@ -14,8 +14,8 @@ async function ranProgram(folder: string): Promise<Harness> {
 
 test('the plan view comes in the page\'s pixels, each line with its colour', async () => {
   const h = await ranProgram('sample-dl1');
-  const plan = shownDrawings(h, 'plan');
-  const all = shownLines(h, 'plan');
+  const plan = shown(h, 'plan');
+  const all = lines(plan);
   assert.ok(all.length > 100);
   assert.equal(all.length, plan.reduce((n, d) => n + d.colours.length, 0) * 4);
   assert.ok(all.every((v) => v >= 0 && v <= 481), 'within the 481-pixel view');
@@ -36,8 +36,8 @@ test('the plan view comes in the page\'s pixels, each line with its colour', asy
 
 test('a hidden view is handed over whole when it is shown', async () => {
   const h = await ranProgram('cut-below-surface');
-  assert.ok(shownDrawings(h, 'axonometric').every((d) => !d.visible));
-  assert.deepEqual(shownLines(h, 'axonometric'), []);
+  assert.ok(shown(h, 'axonometric').every((d) => !d.visible));
+  assert.deepEqual(lines(shown(h, 'axonometric')), []);
   h.send({ type: 'view', view: 'axonometric' });
   const slice = await h.next('slice', (s) => s.panel.shown === 'axonometric');
   const axo = slice.drawings.find((d) => d.view === 'axonometric')!;
@@ -54,12 +54,12 @@ test('a drag pans the magnified cut under the pointer', async () => {
   const view = panning.drawings.find((d) => d.view === 'magnified')!;
   assert.equal(view.pointer, 'hand');
   assert.equal(view.visible, true);
-  const before = shownLines(h, 'magnified');
+  const before = lines(shown(h, 'magnified'));
   assert.ok(before.length > 0);
   h.send({ type: 'pointer', buttons: 'none', x: 100, y: 100 });
   h.send({ type: 'pointer', buttons: 'left', x: 110, y: 100 });
   await h.next('slice');
-  const after = shownLines(h, 'magnified');
+  const after = lines(shown(h, 'magnified'));
   assert.equal(after.length, before.length);
   for (let i = 0; i < after.length; i += 2) {
     assert.ok(Math.abs(after[i] - before[i] - 10) < 0.01, `x ${before[i]} → ${after[i]}`);

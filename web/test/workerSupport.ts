@@ -187,12 +187,12 @@ export async function loadRun(h: Harness, run: GoldenRun, text = new TextDecoder
 }
 
 // What the page shows of a view: the drawings since the last restart.
-export function shownDrawings(h: Harness, view: ViewName): Drawing[] {
+export function shown(h: Harness, view: ViewName): Drawing[] {
   const drawn = h.received.flatMap((m) => (m.type === 'slice' ? m.drawings : [])).filter((d) => d.view === view);
   return drawn.slice(drawn.map((d) => d.restart).lastIndexOf(true));
 }
 
 // Their lines, four numbers each.
-export function shownLines(h: Harness, view: ViewName): number[] {
-  return shownDrawings(h, view).flatMap((d) => Array.from(d.lines));
+export function lines(drawings: Drawing[]): number[] {
+  return drawings.flatMap((d) => Array.from(d.lines));
 }
