@@ -102,14 +102,6 @@ test('a refused figure gets the dialog\'s own message, and the worker goes on', 
   assert.deepEqual(h.modals(), []);
 });
 
-test('Run with no program is refused as the window refuses it', async () => {
-  const h = await harness();
-  h.send({ type: 'load', text: '' });
-  const slice = await h.command('run');
-  assert.deepEqual(slice.modals, [{ title: '加载失败', text: '请加载NC程序' }]);
-  assert.equal(slice.panel.idle, true);
-});
-
 test('files decode as the desktop decodes them, or are refused in its words', async () => {
   const h = await harness();
   for (const name of ['gbk-comments.nc', 'gb18030-error-line4.nc']) {
