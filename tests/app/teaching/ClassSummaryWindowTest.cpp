@@ -19,11 +19,6 @@ namespace {
 
 const QString folder = QStringLiteral(TARVO_TEST_DATA "/class-summary/");
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
 class ClassSummaryWindowTest : public QObject {
@@ -112,12 +107,12 @@ private slots:
         press(*window, "exportSteps");
         press(*window, "exportPage");
         // The folder dropped before is left out last.
-        QCOMPARE(bytesOf(t_.home.filePath(QStringLiteral("class.csv"))),
-                 bytesOf(folder + QStringLiteral("students.csv")) +
+        QCOMPARE(fileBytes(t_.home.filePath(QStringLiteral("class.csv"))),
+                 fileBytes(folder + QStringLiteral("students.csv")) +
                      ",,,class-summary,,,,,,,未计入：不是普通文件\n");
-        QCOMPARE(bytesOf(t_.home.filePath(QStringLiteral("steps.csv"))),
-                 bytesOf(folder + QStringLiteral("steps.csv")));
-        QVERIFY(bytesOf(t_.home.filePath(QStringLiteral("class.html")))
+        QCOMPARE(fileBytes(t_.home.filePath(QStringLiteral("steps.csv"))),
+                 fileBytes(folder + QStringLiteral("steps.csv")));
+        QVERIFY(fileBytes(t_.home.filePath(QStringLiteral("class.html")))
                     .contains("<h1>班级汇总 K7M3Q</h1>"));
     }
 

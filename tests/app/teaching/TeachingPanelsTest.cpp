@@ -196,9 +196,7 @@ private slots:
         QVERIFY(QDir().mkdir(taken));
         t_.prompts->names << folder.filePath(QStringLiteral("table")) << taken;
         panel->exportButton().click();
-        QFile csv(folder.filePath(QStringLiteral("table.csv")));
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        const QByteArray text = csv.readAll();
+        const QByteArray text = fileBytes(folder.filePath(QStringLiteral("table.csv")));
         QVERIFY(text.startsWith("\xEF\xBB\xBF"));
         QCOMPARE(
             QString::fromUtf8(text.mid(3, text.indexOf('\n') - 3)),

@@ -418,8 +418,7 @@ private slots:
         QCOMPARE(plan.pixel(plan.width() - 2, 2), qRgb(64, 64, 64));
         t_.window->menus().axonometricView->trigger();
         t_.window->menus().saveViewPicture->trigger();
-        QFile svg(folder.filePath(QStringLiteral("view.svg")));
-        QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("#ffff00"));
+        QVERIFY(fileBytes(folder.filePath(QStringLiteral("view.svg"))).contains("#ffff00"));
         t_.window->menus().saveViewPicture->trigger();
         QVERIFY(t_.prompts->log.last().startsWith(QStringLiteral("保存失败")));
     }
