@@ -149,7 +149,7 @@ private slots:
         editor.setPlainText(QStringLiteral("%\nG00X5\nG04\n%\n"));
         t_.window->runCommand();
         QTRY_COMPARE(editor.errorLine(), 2);
-        QCOMPARE(t_.prompts->log, QStringList{QStringLiteral("出错: 第3行有错G....")});
+        QTRY_COMPARE(t_.prompts->log, QStringList{QStringLiteral("出错: 第3行有错G....")});
         QVERIFY(t_.window->machine().idle());
         QCOMPARE(wavyLines(editor).keys(), QList<int>{2});
         QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 2)), QStringLiteral("第3行有错G...."));
