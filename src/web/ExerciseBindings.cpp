@@ -5,7 +5,6 @@
 #include <emscripten/val.h>
 
 #include <stdexcept>
-#include <variant>
 
 #include "teach/exercises/ClassSummary.h"
 #include "teach/exercises/ClassSummaryCsv.h"
@@ -13,16 +12,17 @@
 #include "teach/exercises/ExerciseCode.h"
 #include "teach/exercises/ExerciseCsv.h"
 #include "teach/exercises/ExerciseReport.h"
+#include "teach/exercises/ExerciseSession.h"
 #include "teach/exercises/ExerciseTexts.h"
 #include "teach/exercises/PulseGridFigure.h"
 #include "teach/exercises/WorksheetPage.h"
-#include "web/ExerciseSession.h"
 
 namespace tarvo::web {
 
 namespace {
 
 using emscripten::val;
+using teach::ExerciseSession;
 
 val text(std::string_view s) {
     return val(std::string(s));
@@ -48,6 +48,18 @@ val wrongSteps(const teach::ExerciseScore& score) {
     return rows;
 }
 
+std::string_view formName(ExerciseSession::Asked asked) {
+    switch (asked) {
+        case ExerciseSession::Asked::FeedAndDeviation:
+            return "feedAndDeviation";
+        case ExerciseSession::Asked::Overflow:
+            return "overflow";
+        case ExerciseSession::Asked::Nothing:
+            break;
+    }
+    return "none";
+}
+
 // The panel as it stands: before an attempt only the prompt and notice.
 val state(ExerciseSession& session) {
     val o = val::object();
@@ -57,7 +69,6 @@ val state(ExerciseSession& session) {
     o.set("savedAttempts", text(session.savedAttempts()));
     const teach::ExerciseRound* r = session.round();
     if (!r) return o;
-    o.set("code", text(r->code()));
     o.set("attempt", text(teach::attemptText(r->attempt())));
     o.set("task", text(teach::taskText(*r)));
     o.set("number", static_cast<double>(r->number()));
@@ -65,15 +76,14 @@ val state(ExerciseSession& session) {
     o.set("done", r->exerciseDone());
     o.set("finished", r->finished());
     o.set("known", text(r->exerciseDone() ? teach::doneText(*r) : teach::knownText(r->asked())));
-    const bool overflow =
-        !r->exerciseDone() && std::holds_alternative<motion::IntegrationStep>(r->asked());
-    o.set("form", text(r->exerciseDone() ? "none" : overflow ? "overflow" : "feedAndDeviation"));
+    o.set("form", text(formName(session.asked())));
     o.set("nextCaption", text(r->finished() ? "看成绩" : "下一题"));
     o.set("figure", text(teach::pulseGridFigure(r->exercise(), r->path(), true)));
     o.set("verdict", text(session.verdict()));
     o.set("verdictRight", session.verdictRight());
     o.set("scoreShown", session.scoreShown());
-    o.set("score", text("练习码 " + r->code() + "：" + r->score().scoreText()));
+    o.set("score", text(teach::scoreHeadText(*r)));
+    o.set("scoreStudent", text(teach::scoreStudentText(r->attempt())));
     o.set("wrong", wrongSteps(r->score()));
     return o;
 }
@@ -81,7 +91,9 @@ val state(ExerciseSession& session) {
 val start(ExerciseSession& session, const std::string& code, const std::string& name,
           const std::string& number, const std::string& date, const std::string& time) {
     session.start(code, teach::Student{name, number}, date, time);
-    return state(session);
+    val o = state(session);
+    if (!session.codeRead().empty()) o.set("code", text(session.codeRead()));
+    return o;
 }
 
 val answerFeed(ExerciseSession& session, int x, int y, const std::string& deviation) {
@@ -121,8 +133,8 @@ val exerciseReport(ExerciseSession& session) {
     return text(teach::exerciseReport(r->score(), r->attempt()));
 }
 
-std::string drawCode(double entropy) {
-    return teach::ExerciseCode::from(static_cast<std::uint64_t>(entropy)).text();
+std::string drawCode(ExerciseSession& session, double entropy) {
+    return session.drawCode(static_cast<std::uint64_t>(entropy));
 }
 
 // --worksheet and --answers: the page, or why the code was refused.
@@ -217,9 +229,9 @@ EMSCRIPTEN_BINDINGS(tarvo_exercises) {
         .function("checkDeviation", &checkDeviation)
         .function("answerOverflow", &answerOverflow)
         .function("next", &next)
+        .function("drawCode", &drawCode)
         .function("csv", &exerciseCsv)
         .function("report", &exerciseReport);
-    emscripten::function("drawCode", &drawCode);
     emscripten::function("worksheet", &worksheet);
     emscripten::function("classSummary", &classSummary);
 }

@@ -52,16 +52,14 @@ std::string_view formName(teach::AnswerForm form) {
     return "feed";
 }
 
-val question(const teach::AnswerSheet& sheet) {
-    const std::optional<std::uint64_t> serial = sheet.question();
-    if (!serial) return val::null();
-    const teach::AnswerSheet::Answers& answers = *sheet.answersOf(*serial);
+val question(const teach::TableQuiz& quiz) {
+    const std::optional<teach::TableQuiz::Question> asked = quiz.question();
+    if (!asked) return val::null();
     val o = val::object();
-    o.set("serial", number(*serial));
-    o.set("form", text(formName(answers.form)));
-    o.set("feedAsked", answers.form != teach::AnswerForm::Overflow && !answers.feed);
-    o.set("deviationAsked",
-          answers.form == teach::AnswerForm::FeedAndDeviation && !answers.deviation);
+    o.set("serial", number(asked->serial));
+    o.set("form", text(formName(asked->form)));
+    o.set("feedAsked", asked->feedAsked);
+    o.set("deviationAsked", asked->deviationAsked);
     return o;
 }
 
@@ -80,7 +78,7 @@ std::string cellText(const teach::StepTable& table, const teach::RowTexts& texts
 
 val row(MachineSession& session, std::uint64_t serial, bool registers) {
     const teach::StepTable& table = session.tools().table();
-    const teach::AnswerSheet& sheet = session.tools().sheet();
+    const teach::AnswerSheet& sheet = session.tools().quiz().sheet();
     const teach::TextbookStep step = table.textbookAt(serial);
     const teach::RowTexts texts = registers ? teach::RowTexts{} : teach::rowTexts(step);
     const int columns = registers ? int{teach::registers::Columns} : int{teach::TextbookColumns};
@@ -147,7 +145,7 @@ val selection(MachineSession& session, std::optional<std::uint64_t> serial) {
 val tableState(MachineSession& session) {
     TeachingTools& tools = session.tools();
     const teach::StepTable& table = tools.table();
-    const teach::AnswerSheet& sheet = tools.sheet();
+    const teach::TableQuiz& quiz = tools.quiz();
     val o = val::object();
     o.set("first", number(table.firstSerial()));
     o.set("end", number(table.endSerial()));
@@ -165,14 +163,11 @@ val tableState(MachineSession& session) {
         registerColumns.call<void>("push", title(teach::registerTitle(column)));
     }
     o.set("registerColumns", registerColumns);
-    o.set("answersOn", sheet.on());
-    const bool notice = !tools.notice().empty();
-    const bool scoreShown = sheet.on() || sheet.given() > 0;
-    o.set("score", notice       ? text(tools.notice())
-                   : scoreShown ? text(teach::scoreText(sheet))
-                                : val::null());
-    o.set("scoreIsNotice", notice);
-    o.set("question", question(sheet));
+    o.set("answersOn", quiz.sheet().on());
+    const teach::TableQuiz::ScoreLine score = quiz.scoreLine();
+    o.set("score", score.shown ? text(score.text) : val::null());
+    o.set("scoreIsNotice", score.notice);
+    o.set("question", question(quiz));
     val feeds = val::array();
     for (const motion::PulseFeed feed : questionFeeds) {
         val f = val::object();

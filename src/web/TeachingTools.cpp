@@ -4,64 +4,42 @@
 #include <iterator>
 #include <utility>
 
-#include "teach/table/TableMarks.h"
-
 namespace tarvo::web {
 
 void TeachingTools::freshRun() {
-    notice_.clear();
-    sheet_.clear();
+    quiz_.freshRun();
     clearSelection();
     ++revision_;
 }
 
 void TeachingTools::stepped(std::uint64_t from) {
-    notice_.clear();
-    sheet_.stepped(from);
+    quiz_.stepped(from);
     ++revision_;
 }
 
 void TeachingTools::steppedBack() {
-    sheet_.follow();
+    quiz_.steppedBack();
     clearSelection();
     ++revision_;
 }
 
 void TeachingTools::setAnswersOn(bool on) {
-    notice_.clear();
-    sheet_.setOn(on);
+    quiz_.setOn(on);
     ++revision_;
-}
-
-// Nothing typed answers nothing; a refusal leaves its notice.
-bool TeachingTools::deviationTyped(std::string_view typed) {
-    notice_.clear();
-    const bool blank = typed.find_first_not_of(" \t") == std::string_view::npos;
-    if (blank) return false;
-    const std::optional<std::int64_t> value = teach::typedDeviation(typed);
-    if (!value) {
-        notice_ = std::string(teach::deviationRefused);
-        return false;
-    }
-    sheet_.answerDeviation(*value);
-    ++revision_;
-    return true;
 }
 
 void TeachingTools::answerFeed(motion::PulseFeed feed, std::string_view typedDeviation) {
-    deviationTyped(typedDeviation);
-    if (!notice_.empty()) return;
-    sheet_.answerFeed(feed);
+    quiz_.answerFeed(feed, typedDeviation);
     ++revision_;
 }
 
 void TeachingTools::answerDeviation(std::string_view typed) {
-    deviationTyped(typed);
+    quiz_.answerDeviation(typed);
+    ++revision_;
 }
 
 void TeachingTools::answerOverflow(bool x, bool y) {
-    notice_.clear();
-    sheet_.answerOverflow(x, y);
+    quiz_.answerOverflow(x, y);
     ++revision_;
 }
 

@@ -6,10 +6,10 @@
 #include <string_view>
 
 #include "interp/Machine.h"
-#include "teach/exercises/AnswerSheet.h"
 #include "teach/ideal/PathRecord.h"
 #include "teach/pulses/PulseHistory.h"
 #include "teach/table/StepTable.h"
+#include "teach/table/TableQuiz.h"
 
 namespace tarvo::web {
 
@@ -24,7 +24,7 @@ public:
     static constexpr double reach = 5;
 
     explicit TeachingTools(interp::Machine& machine)
-        : table_(machine), pulses_(machine), sheet_(table_), path_(machine) {}
+        : table_(machine), pulses_(machine), quiz_(table_), path_(machine) {}
 
     // The shells' moments: a fresh run starts, a single step began when the
     // table's end was `from`, a step back is done.
@@ -32,14 +32,12 @@ public:
     void stepped(std::uint64_t from);
     void steppedBack();
 
-    // 先答后看: the question's answers, as the window's question row gives
-    // them. A new F typed that is no whole number is refused and nothing
-    // else is marked; the notice says why until the next answer.
+    // 先答后看: the switch and the question's answers, as the window's
+    // question row gives them.
     void setAnswersOn(bool on);
     void answerFeed(motion::PulseFeed feed, std::string_view typedDeviation);
     void answerDeviation(std::string_view typed);
     void answerOverflow(bool x, bool y);
-    const std::string& notice() const { return notice_; }
 
     // Changes whenever a kept row may read otherwise than when last asked.
     std::uint64_t revision();
@@ -57,19 +55,17 @@ public:
 
     const teach::StepTable& table() const { return table_; }
     const teach::PulseHistory& pulses() const { return pulses_; }
-    const teach::AnswerSheet& sheet() const { return sheet_; }
+    const teach::TableQuiz& quiz() const { return quiz_; }
     // The exact path of the run's segments and the steps of each line.
     const teach::PathRecord& path() const { return path_; }
 
 private:
-    bool deviationTyped(std::string_view typed);
     void clearSelection();
 
     teach::StepTable table_;
     teach::PulseHistory pulses_;
-    teach::AnswerSheet sheet_;
+    teach::TableQuiz quiz_;
     teach::PathRecord path_;
-    std::string notice_;
     std::uint64_t revision_ = 0;
     // The table as the last revision saw it: first, end and segment serials.
     std::uint64_t seen_[3] = {};

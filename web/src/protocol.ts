@@ -99,9 +99,10 @@ export type PageMessage =
   // The attempts counted on this browser so far (ExerciseState.savedAttempts,
   // kept by the page); send it before the first 开始. Answered by 'exercise'.
   | { type: 'exerciseAttempts'; saved: string }
-  // 新代码: a fresh code from the time. Answered by 'exerciseCode'.
+  // 新代码: a fresh code from the time. Answered by 'exerciseCode', then by
+  // 'exercise' (the notice gone).
   | { type: 'exerciseCode' }
-  // 开始 with the code as typed, 姓名 and 学号 (trimmed by the page), and the
+  // 开始 with the code, 姓名 and 学号 as typed, and the
   // local date (YYYY-MM-DD) and time (HH:MM:SS) read off the page's clock.
   | { type: 'exerciseStart'; code: string; name: string; number: string; date: string; time: string }
   // A feed pressed with the new F as typed ('' for none: 未答).
@@ -348,7 +349,7 @@ export interface ExerciseState {
   prompt: string; // "输入老师给的练习码，或按“新代码”，再按“开始”。"
   notice: string; // red: a refused code or F, or unexported answers ('' for none)
   savedAttempts: string; // the page keeps it (localStorage) and sends it next time
-  code?: string; // canonical, e.g. "K7M3Q"
+  code?: string; // the code 开始 read, canonical ("K7M3Q"), for the code field; only in 开始's answer
   attempt?: string; // "练习码 K7M3Q　王小明 2026001　第 2 次"
   task?: string; // "第 1 / 4 题　逐点比较法 圆弧 …"
   number?: number;
@@ -363,6 +364,7 @@ export interface ExerciseState {
   verdictRight?: boolean; // green, else red
   scoreShown?: boolean; // the score page instead of the exercise
   score?: string; // "练习码 K7M3Q：答对 60 / 68"
+  scoreStudent?: string; // "姓名 王小明　学号 2026001　第 2 次　2026-12-07 08:05:09"
   wrong?: string[][]; // the score page's wrong steps: 题, 步, 答项, 作答, 应为, 说明
 }
 

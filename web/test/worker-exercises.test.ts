@@ -23,6 +23,7 @@ test('an attempt answered as the hand-checked file has it exports that very file
   const who = { name: '王"小"明', number: '2026001', date: '2026-12-07', time: '08:05:09' };
   let s = await sent(h, { type: 'exerciseStart', code: 'k7m3q', ...who });
   assert.equal(s.attempt, '练习码 K7M3Q　姓名 王"小"明　学号 2026001　第 1 次');
+  assert.equal(s.code, 'K7M3Q'); // the code read, for the code field
   s = await sent(h, { type: 'exerciseStart', code: 'K7M3Q', ...who });
   assert.equal(s.attempt, '练习码 K7M3Q　姓名 王"小"明　学号 2026001　第 2 次');
   assert.equal(s.task, '第 1 / 4 题　逐点比较法 圆弧 G02 SR1，圆心 (0, 0)：(0, 7) → (7, 0)');
@@ -30,7 +31,7 @@ test('an attempt answered as the hand-checked file has it exports that very file
   assert.match(s.figure!, /^<svg/);
   // Right; the F skipped; the F wrong; both wrong.
   s = await sent(h, { type: 'exerciseFeed', feed: { x: 0, y: -1 }, deviation: '−13' });
-  assert.deepEqual([s.verdict!.split('\n')[0], s.verdictRight], ['第 1 步：进给 ✓ −Y；新偏差 ✓ −13', true]);
+  assert.deepEqual([s.verdict!.split('\n')[0], s.verdictRight, s.code], ['第 1 步：进给 ✓ −Y；新偏差 ✓ −13', true, undefined]);
   s = await sent(h, { type: 'exerciseFeed', feed: { x: 1, y: 0 }, deviation: 'x1' });
   assert.equal(s.notice, '新偏差 F 应为整数，如 −3');
   s = await sent(h, { type: 'exerciseFeed', feed: { x: 1, y: 0 }, deviation: '' });
@@ -77,8 +78,10 @@ test('a bad code is refused in the runner\'s words; the worksheet and answer key
   }
   h.send({ type: 'worksheet', code: 'K7M3', answers: false });
   assert.deepEqual(await h.next('worksheet'), { type: 'worksheet', refused: s.notice });
+  // 新代码 takes the refusal away, as in the window.
   h.send({ type: 'exerciseCode' });
   assert.match((await h.next('exerciseCode')).code, /^[2-9A-HJKMNP-Z]{5}$/);
+  assert.equal((await h.next('exercise')).notice, '');
 });
 
 test('the class summary of the students\' files gives the hand-checked page and files', { timeout: 60000 }, async () => {

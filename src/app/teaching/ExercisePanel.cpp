@@ -10,8 +10,6 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <stdexcept>
 #include <utility>
 
 #include "app/base/Prompts.h"
@@ -19,12 +17,9 @@
 #include "app/teaching/ExerciseExport.h"
 #include "app/teaching/ExerciseFigure.h"
 #include "app/teaching/ExerciseScorePage.h"
-#include "motion/Overloaded.h"
-#include "teach/exercises/AnswerSheet.h"
 #include "teach/exercises/ExerciseCsv.h"
 #include "teach/exercises/ExerciseReport.h"
 #include "teach/exercises/ExerciseTexts.h"
-#include "teach/table/TableMarks.h"
 
 namespace tarvo::app {
 
@@ -48,7 +43,7 @@ ExercisePanel::ExercisePanel(Prompts& prompts, Memory memory, QWidget* parent)
       prompts_(prompts),
       keep_(std::move(memory.keep)),
       guard_(new AccessKeyGuard(this)),
-      attempts_(memory.attempts) {
+      session_(memory.attempts) {
     setWindowTitle(QStringLiteral("练习"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
@@ -62,7 +57,7 @@ ExercisePanel::ExercisePanel(Prompts& prompts, Memory memory, QWidget* parent)
     pages_ = new QStackedWidget(this);
     pages_->addWidget(buildExercisePage());
     scorePage_ = new ExerciseScorePage(
-        prompts, [this] { saved_ = true; }, this);
+        prompts, [this] { session_.exported(); }, this);
     pages_->addWidget(scorePage_);
     layout->addWidget(pages_, 1);
     pages_->setEnabled(false);
@@ -211,165 +206,115 @@ void ExercisePanel::present() {
 }
 
 QString ExercisePanel::code() const {
-    return round_ ? text(round_->code()) : code_->text();
+    return session_.round() ? text(session_.round()->code()) : code_->text();
 }
 
 // A fresh code from the time, for a teacher to write on the board.
 void ExercisePanel::drawCode() {
     const auto now = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
-    code_->setText(text(teach::ExerciseCode::from(now).text()));
-    notice_->clear();
+    code_->setText(text(session_.drawCode(now)));
+    notice_->setText(text(session_.notice()));
 }
 
 // A bad code is refused with its reason; the attempt under way goes on.
-// A new attempt, at the same code or another, starts from the first
-// exercise and is counted.
 void ExercisePanel::start() {
-    std::optional<teach::ExerciseCode> code;
-    try {
-        code.emplace(code_->text().toStdString());
-    } catch (const std::invalid_argument& refusal) {
-        notice_->setText(text(refusal.what()));
-        return;
-    }
-    code_->setText(text(code->text()));
-    if (!mayStartOver()) return;
-    const teach::Student student{name_->text().trimmed().toStdString(),
-                                 number_->text().trimmed().toStdString()};
-    const int count = attempts_.begin(code->text(), student);
-    keep_(student, attempts_.saved());
     const QDateTime now = QDateTime::currentDateTime();
-    round_.emplace(*code,
-                   teach::ExerciseAttempt{code->text(), student, count,
-                                          now.toString(QStringLiteral("yyyy-MM-dd")).toStdString(),
-                                          now.toString(QStringLiteral("HH:mm:ss")).toStdString()});
-    saved_ = true;
-    notice_->clear();
+    const bool started = session_.start(
+        code_->text().toStdString(), {name_->text().toStdString(), number_->text().toStdString()},
+        now.toString(QStringLiteral("yyyy-MM-dd")).toStdString(),
+        now.toString(QStringLiteral("HH:mm:ss")).toStdString());
+    if (!session_.codeRead().empty()) code_->setText(text(session_.codeRead()));
+    notice_->setText(text(session_.notice()));
+    if (!started) return;
+    const teach::ExerciseRound& round = *session_.round();
+    keep_(round.attempt().student, session_.savedAttempts());
     pages_->setEnabled(true);
     pages_->setCurrentIndex(0);
-    attempt_->setText(text(teach::attemptText(round_->attempt())));
+    attempt_->setText(text(teach::attemptText(round.attempt())));
     verdict_->clear();
-    figure_->setFigure(round_->exercise(), round_->wholePath());
+    figure_->setFigure(round.exercise(), round.wholePath());
     ask();
-}
-
-// Answers not yet exported are never thrown away at one press: the first
-// 开始 over them warns, the second starts over.
-bool ExercisePanel::mayStartOver() {
-    if (!round_ || saved_ || warnedOnce_) {
-        warnedOnce_ = false;
-        return true;
-    }
-    warnedOnce_ = true;
-    notice_->setText(text(std::string(teach::exerciseNotSaved)));
-    return false;
 }
 
 // The iteration's known values; its judgement, feed and outcome stay hidden.
 void ExercisePanel::ask() {
-    const teach::ExerciseRound& r = *round_;
+    const teach::ExerciseRound& r = *session_.round();
     task_->setText(text(teach::taskText(r)));
     figure_->setPath(r.path());
     next_->setEnabled(r.exerciseDone());
     next_->setText(r.finished() ? QStringLiteral("看成绩(&D)") : QStringLiteral("下一题(&D)"));
     answers_->setEnabled(!r.exerciseDone());
-    if (r.exerciseDone()) {
-        known_->setText(text(teach::doneText(r)));
-        next_->setFocus();
-        return;
+    switch (session_.asked()) {
+        case teach::ExerciseSession::Asked::Nothing:
+            known_->setText(text(teach::doneText(r)));
+            next_->setFocus();
+            return;
+        case teach::ExerciseSession::Asked::FeedAndDeviation:
+            known_->setText(text(teach::knownText(r.asked())));
+            answers_->setCurrentIndex(0);
+            deviation_->clear();
+            deviation_->setFocus();
+            return;
+        case teach::ExerciseSession::Asked::Overflow:
+            known_->setText(text(teach::knownText(r.asked())));
+            answers_->setCurrentIndex(1);
+            overflowX_->setChecked(false);
+            overflowY_->setChecked(false);
+            overflowX_->setFocus();
+            return;
     }
-    std::visit(motion::Overloaded{[this](const motion::ComparisonStep& step) {
-                                      known_->setText(text(teach::knownText(step)));
-                                      answers_->setCurrentIndex(0);
-                                      deviation_->clear();
-                                      deviation_->setFocus();
-                                  },
-                                  [this](const motion::IntegrationStep& step) {
-                                      known_->setText(text(teach::knownText(step)));
-                                      answers_->setCurrentIndex(1);
-                                      overflowX_->setChecked(false);
-                                      overflowY_->setChecked(false);
-                                      overflowX_->setFocus();
-                                  }},
-               r.asked());
-}
-
-// The typed deviation, if any; `bad` when the field holds no whole number.
-std::optional<std::int64_t> ExercisePanel::typedDeviation(bool& bad) {
-    bad = false;
-    if (deviation_->text().trimmed().isEmpty()) return std::nullopt;
-    const std::optional<std::int64_t> value =
-        teach::typedDeviation(deviation_->text().toStdString());
-    if (!value) {
-        bad = true;
-        notice_->setText(text(std::string(teach::deviationRefused)));
-    }
-    return value;
 }
 
 // The feed pressed, with the deviation typed: two answers, each marked, the
 // deviation's "未答" when the field was left empty.
 void ExercisePanel::answerFeed(motion::PulseFeed feed) {
-    if (!round_ || round_->exerciseDone()) return;
-    bool bad = false;
-    const std::optional<std::int64_t> deviation = typedDeviation(bad);
-    if (bad) return;
-    const std::int64_t number = round_->askedNumber();
-    const auto marked = round_->answerComparison(feed, deviation);
-    saved_ = false;
-    warnedOnce_ = false;
-    showVerdict(number, marked);
+    answered(session_.answerFeed(feed, deviation_->text().toStdString()));
 }
 
 // Enter in the deviation field only checks it: the feed pressed answers both.
 void ExercisePanel::checkDeviation() {
-    bool bad = false;
-    typedDeviation(bad);
-    if (!bad) notice_->clear();
+    session_.checkDeviation(deviation_->text().toStdString());
+    notice_->setText(text(session_.notice()));
 }
 
 // Everything answered so far and every step still to come as 未答, so that
 // the file counts against the code's whole total.
 void ExercisePanel::exportEarly() {
-    if (!round_) return;
+    if (!session_.round()) return;
     if (exportExercises(prompts_, QStringLiteral("导出练习成绩"),
                         QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv"),
-                        teach::exerciseCsv(*round_))) {
-        saved_ = true;
+                        teach::exerciseCsv(*session_.round()))) {
+        session_.exported();
     }
 }
 
 void ExercisePanel::answerOverflow() {
-    if (!round_ || round_->exerciseDone()) return;
-    const std::int64_t number = round_->askedNumber();
-    const teach::Graded graded =
-        round_->answerIntegration(overflowX_->isChecked(), overflowY_->isChecked());
-    saved_ = false;
-    warnedOnce_ = false;
-    showVerdict(number, {graded});
+    answered(session_.answerOverflow(overflowX_->isChecked(), overflowY_->isChecked()));
 }
 
-// What was marked, then the formula that decides it; the next iteration is asked at once.
-void ExercisePanel::showVerdict(std::int64_t iteration, const std::vector<teach::Graded>& marked) {
-    notice_->clear();
-    const bool right = std::all_of(marked.begin(), marked.end(),
-                                   [](const teach::Graded& graded) { return graded.right; });
-    verdict_->setText(text(teach::verdictText(iteration, marked)));
-    verdict_->setStyleSheet(right ? QStringLiteral("color: #006000")
-                                  : QStringLiteral("color: #b00000"));
+// What was marked, then the formula that decides it; the next iteration is
+// asked at once. An answer refused leaves the iteration asked, the notice
+// saying why.
+void ExercisePanel::answered(bool marked) {
+    notice_->setText(text(session_.notice()));
+    if (!marked) return;
+    verdict_->setText(text(session_.verdict()));
+    verdict_->setStyleSheet(session_.verdictRight() ? QStringLiteral("color: #006000")
+                                                    : QStringLiteral("color: #b00000"));
     ask();
 }
 
 void ExercisePanel::nextExercise() {
-    if (!round_ || !round_->exerciseDone()) return;
-    if (round_->finished()) {
-        scorePage_->showRound(*round_);
+    if (!session_.round() || !session_.round()->exerciseDone()) return;
+    session_.next();
+    const teach::ExerciseRound& round = *session_.round();
+    if (session_.scoreShown()) {
+        scorePage_->showRound(round);
         pages_->setCurrentWidget(scorePage_);
         return;
     }
-    round_->nextExercise();
     verdict_->clear();
-    figure_->setFigure(round_->exercise(), round_->wholePath());
+    figure_->setFigure(round.exercise(), round.wholePath());
     ask();
 }
 

@@ -2,14 +2,11 @@
 
 #include <QDialog>
 #include <functional>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "motion/PulseStep.h"
 #include "teach/exercises/ExerciseAttempt.h"
-#include "teach/exercises/ExerciseGrading.h"
-#include "teach/exercises/ExerciseRound.h"
+#include "teach/exercises/ExerciseSession.h"
 
 class QCheckBox;
 class QLabel;
@@ -32,7 +29,8 @@ class Prompts;
 // the figure moves by the iteration and the answer is marked with the
 // formula that decides it. At the end it shows the score and the wrong
 // answers and exports them. The student's name and number head every
-// attempt; each attempt at a code is counted.
+// attempt; each attempt at a code is counted. teach::ExerciseSession holds
+// the attempt and its rules; the panel shows it and forwards the answers.
 class ExercisePanel : public QDialog {
     Q_OBJECT
 
@@ -62,23 +60,18 @@ private:
     QWidget* buildIntegrationAnswers();
     void drawCode();
     void start();
-    bool mayStartOver();
     void ask();
     void answerFeed(motion::PulseFeed feed);
     void checkDeviation();
     void exportEarly();
     void answerOverflow();
-    std::optional<std::int64_t> typedDeviation(bool& bad);
-    void showVerdict(std::int64_t iteration, const std::vector<teach::Graded>& marked);
+    void answered(bool marked);
     void nextExercise();
 
     Prompts& prompts_;
     std::function<void(const teach::Student&, const std::string&)> keep_;
     AccessKeyGuard* guard_;
-    teach::ExerciseAttempts attempts_;
-    std::optional<teach::ExerciseRound> round_;
-    bool saved_ = true;        // the attempt's answers so far are exported
-    bool warnedOnce_ = false;  // 开始 was pressed once over unsaved answers
+    teach::ExerciseSession session_;
     QLineEdit* name_;
     QLineEdit* number_;
     QLineEdit* code_;

@@ -11,6 +11,7 @@
 #include "app/teaching/ExerciseExport.h"
 #include "teach/exercises/ExerciseCsv.h"
 #include "teach/exercises/ExerciseReport.h"
+#include "teach/exercises/ExerciseTexts.h"
 
 namespace tarvo::app {
 
@@ -77,15 +78,9 @@ ExerciseScorePage::ExerciseScorePage(Prompts& prompts, std::function<void()> sav
 
 void ExerciseScorePage::showRound(const teach::ExerciseRound& round) {
     round_.emplace(round);
-    const teach::ExerciseAttempt& attempt = round.attempt();
-    const teach::ExerciseScore& score = round.score();
-    scoreText_->setText(
-        QStringLiteral("练习码 %1：%2").arg(text(attempt.code), text(score.scoreText())));
-    student_->setText(QStringLiteral("%1　第 %2 次　%3 %4")
-                          .arg(text(teach::studentText(attempt.student)))
-                          .arg(attempt.count)
-                          .arg(text(attempt.date), text(attempt.time)));
-    const std::vector<teach::AnsweredStep> wrong = score.wrong();
+    scoreText_->setText(text(teach::scoreHeadText(round)));
+    student_->setText(text(teach::scoreStudentText(round.attempt())));
+    const std::vector<teach::AnsweredStep> wrong = round.score().wrong();
     wrong_->setRowCount(static_cast<int>(wrong.size()));
     for (int row = 0; row < wrong_->rowCount(); ++row) {
         const teach::AnsweredStep& s = wrong[static_cast<std::size_t>(row)];

@@ -3,12 +3,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTableView>
 
 #include "app/teaching/RowQuestion.h"
 #include "app/teaching/StepTableModel.h"
-#include "teach/table/TableMarks.h"
 
 namespace tarvo::app {
 
@@ -22,7 +20,7 @@ constexpr int questionColumns = 5;
 TableAnswers::TableAnswers(const teach::StepTable& table, StepTableModel& model, QTableView& view,
                            QWidget* parent)
     : QObject(parent),
-      sheet_(table),
+      quiz_(table),
       model_(model),
       view_(view),
       switch_(new QCheckBox(QStringLiteral("先答后看"), parent)),
@@ -31,7 +29,7 @@ TableAnswers::TableAnswers(const teach::StepTable& table, StepTableModel& model,
         QStringLiteral("单步时先在表中作答：逐点比较答进给与新偏差 F，数字积分答溢出；"
                        "答后才显示本步。连续运行不提问。"));
     score_->setObjectName(QStringLiteral("answerScore"));
-    model_.takeAnswers(sheet_);
+    model_.takeAnswers(quiz_.sheet());
     connect(switch_, &QCheckBox::toggled, this, &TableAnswers::switched);
     showScore();
 }
@@ -41,37 +39,35 @@ RowQuestion* TableAnswers::question() const {
 }
 
 void TableAnswers::switched(bool on) {
-    notice_.clear();
-    sheet_.setOn(on);
+    quiz_.setOn(on);
     model_.answersChanged();
     placeQuestion(false);
     showScore();
 }
 
 void TableAnswers::stepped(std::uint64_t from) {
-    notice_.clear();
-    sheet_.stepped(from);
+    quiz_.stepped(from);
     model_.answersChanged();
     placeQuestion(true);
     showScore();
 }
 
 void TableAnswers::freshRun() {
-    sheet_.clear();
+    quiz_.freshRun();
     model_.answersChanged();
     placeQuestion(false);
     showScore();
 }
 
 // Mid-way through a step back the table may stand empty or short, so the
-// sheet forgets nothing here.
+// quiz forgets nothing here.
 void TableAnswers::follow() {
     placeQuestion(false);
     showScore();
 }
 
 void TableAnswers::steppedBack() {
-    sheet_.follow();
+    quiz_.steppedBack();
     model_.answersChanged();
     follow();
 }
@@ -79,22 +75,22 @@ void TableAnswers::steppedBack() {
 // The question stands in its row over the hidden beats; a row the view does
 // not show yet gets it when it does.
 void TableAnswers::placeQuestion(bool focus) {
-    const std::optional<std::uint64_t> serial = sheet_.question();
+    const std::optional<std::uint64_t> serial = quiz_.sheet().question();
     const int row = serial ? model_.rowOf(*serial) : -1;
     const QModelIndex at = model_.index(row, StepTableModel::firstHidden);
     // A reset of the view takes its widgets away, and then the question too.
     if (question_ && placed_ == serial && row >= 0 && view_.indexWidget(at) == question_) return;
     removeQuestion();
     if (row < 0) return;
-    question_ = new RowQuestion(*sheet_.answersOf(*serial));
-    connect(question_, &RowQuestion::feedPressed, this, &TableAnswers::feedPressed);
-    connect(question_, &RowQuestion::deviationEntered, this, [this](const QString& typed) {
-        if (deviationTyped(typed)) answered();
-    });
-    connect(question_, &RowQuestion::overflowsGiven, this, [this](bool x, bool y) {
-        sheet_.answerOverflow(x, y);
-        answered();
-    });
+    question_ = new RowQuestion(*quiz_.sheet().answersOf(*serial));
+    connect(question_, &RowQuestion::feedPressed, this,
+            [this](motion::PulseFeed feed, const QString& typed) {
+                answered(quiz_.answerFeed(feed, typed.toStdString()));
+            });
+    connect(question_, &RowQuestion::deviationEntered, this,
+            [this](const QString& typed) { answered(quiz_.answerDeviation(typed.toStdString())); });
+    connect(question_, &RowQuestion::overflowsGiven, this,
+            [this](bool x, bool y) { answered(quiz_.answerOverflow(x, y)); });
     view_.setSpan(row, StepTableModel::firstHidden, 1, questionColumns);
     view_.setIndexWidget(at, question_);
     placed_ = serial;
@@ -103,29 +99,6 @@ void TableAnswers::placeQuestion(bool focus) {
         view_.scrollTo(at);
         question_->setFocus();
     }
-}
-
-// A typed F is marked on its own; false when refused (the notice says why)
-// or when nothing was typed.
-bool TableAnswers::deviationTyped(const QString& typed) {
-    notice_.clear();
-    if (typed.trimmed().isEmpty()) return false;
-    const std::optional<std::int64_t> value = teach::typedDeviation(typed.toStdString());
-    if (!value) {
-        notice_ = QString::fromUtf8(teach::deviationRefused.data(),
-                                    static_cast<qsizetype>(teach::deviationRefused.size()));
-        showScore();
-        return false;
-    }
-    sheet_.answerDeviation(*value);
-    return true;
-}
-
-void TableAnswers::feedPressed(motion::PulseFeed feed, const QString& typedDeviation) {
-    deviationTyped(typedDeviation);
-    if (!notice_.isEmpty()) return;
-    sheet_.answerFeed(feed);
-    answered();
 }
 
 // The view lets go of the question, which goes once the key or click that
@@ -144,8 +117,13 @@ void TableAnswers::removeQuestion() {
 }
 
 // The row shows its marks; the question gives way to the next, which takes
-// the keyboard if this one had it.
-void TableAnswers::answered() {
+// the keyboard if this one had it. An answer that marked nothing leaves the
+// question where it is, a notice beside the switch if it was refused.
+void TableAnswers::answered(bool marked) {
+    if (!marked) {
+        showScore();
+        return;
+    }
     const bool focus = question_ && question_->isAncestorOf(QApplication::focusWidget());
     model_.answersChanged();
     removeQuestion();
@@ -155,14 +133,10 @@ void TableAnswers::answered() {
 }
 
 void TableAnswers::showScore() {
-    if (!notice_.isEmpty()) {
-        score_->setStyleSheet(QStringLiteral("color: #b00000"));
-        score_->setText(notice_);
-        return;
-    }
-    score_->setStyleSheet({});
-    score_->setVisible(sheet_.on() || sheet_.given() > 0);
-    score_->setText(QString::fromStdString(teach::scoreText(sheet_)));
+    const teach::TableQuiz::ScoreLine line = quiz_.scoreLine();
+    score_->setStyleSheet(line.notice ? QStringLiteral("color: #b00000") : QString());
+    score_->setVisible(line.shown);
+    score_->setText(QString::fromStdString(line.text));
 }
 
 }  // namespace tarvo::app

@@ -8,6 +8,7 @@
 
 #include "motion/PulseStep.h"
 #include "teach/exercises/AnswerSheet.h"
+#include "teach/table/TableQuiz.h"
 
 class QCheckBox;
 class QLabel;
@@ -22,9 +23,9 @@ namespace tarvo::app {
 class RowQuestion;
 class StepTableModel;
 
-// 先答后看 on the interpolation table: the switch, the count of right
-// answers beside it, and the question set into the oldest row a single step
-// made that is still unanswered. Each answer is marked in the row at once;
+// 先答后看 on the interpolation table: the switch, the line beside it, and
+// the question set into its row, over teach::TableQuiz, which decides what
+// is asked, marked and forgotten. Each answer is marked in the row at once;
 // the row shows whole when all its answers are in.
 class TableAnswers : public QObject {
     Q_OBJECT
@@ -35,7 +36,7 @@ public:
 
     QCheckBox& onSwitch() { return *switch_; }
     QLabel& score() { return *score_; }
-    const teach::AnswerSheet& sheet() const { return sheet_; }
+    const teach::AnswerSheet& sheet() const { return quiz_.sheet(); }
     // The question's widget, while one is asked and its row shown.
     RowQuestion* question() const;
 
@@ -55,12 +56,10 @@ private:
     void switched(bool on);
     void placeQuestion(bool focus);
     void showScore();
-    void answered();
+    void answered(bool marked);
     void removeQuestion();
-    void feedPressed(motion::PulseFeed feed, const QString& typedDeviation);
-    bool deviationTyped(const QString& typed);
 
-    teach::AnswerSheet sheet_;
+    teach::TableQuiz quiz_;
     StepTableModel& model_;
     QTableView& view_;
     QCheckBox* switch_;
@@ -68,7 +67,6 @@ private:
     QPointer<RowQuestion> question_;
     std::optional<std::uint64_t> placed_;  // the serial the question stands in
     QPersistentModelIndex placedAt_;       // and where the view holds it
-    QString notice_;                       // why a typed F was refused
 };
 
 }  // namespace tarvo::app

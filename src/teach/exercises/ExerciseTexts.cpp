@@ -71,4 +71,13 @@ std::string verdictText(std::int64_t iteration, const std::vector<Graded>& marke
            (marked.empty() ? std::string() : marked.front().explanation);
 }
 
+std::string scoreHeadText(const ExerciseRound& round) {
+    return "练习码 " + round.code() + "：" + round.score().scoreText();
+}
+
+std::string scoreStudentText(const ExerciseAttempt& attempt) {
+    return studentText(attempt.student) + "　第 " + std::to_string(attempt.count) + " 次　" +
+           attempt.date + " " + attempt.time;
+}
+
 }  // namespace tarvo::teach

@@ -41,5 +41,9 @@ std::string exerciseMark(const Graded& graded);
 // them: "第 3 步：进给 ✓ +X；新偏差 ✗ 答 2，应为 1\nF = …". A comparison's
 // marks are the feed's and the new F's, an integration's the overflows'.
 std::string verdictText(std::int64_t iteration, const std::vector<Graded>& marked);
+// The score page's head, "练习码 K7M3Q：答对 66 / 68", and who answered
+// when, "姓名 张三　学号 2026001　第 2 次　2026-12-07 08:05:09".
+std::string scoreHeadText(const ExerciseRound& round);
+std::string scoreStudentText(const ExerciseAttempt& attempt);
 
 }  // namespace tarvo::teach

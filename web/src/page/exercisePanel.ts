@@ -77,7 +77,7 @@ export class ExercisePanel {
   }
 
   private start(): void {
-    const field = (name: string) => this.$<HTMLInputElement>(`input[name=${name}]`).value.trim();
+    const field = (name: string) => this.$<HTMLInputElement>(`input[name=${name}]`).value;
     this.post({ type: 'exerciseStart', code: field('code'), name: field('student'), number: field('number'), ...clockTexts(new Date()) });
   }
 
@@ -123,7 +123,7 @@ export class ExercisePanel {
 
   private showScore(s: ExerciseState): void {
     this.$('.score').textContent = s.score ?? '';
-    this.$('.score-student').textContent = s.attempt ?? '';
+    this.$('.score-student').textContent = s.scoreStudent ?? '';
     const body = this.$('table.wrong tbody');
     body.replaceChildren(
       ...(s.wrong ?? []).map((cells) => {

@@ -90,6 +90,8 @@ export interface Exercises {
   checkDeviation(deviation: string): ExerciseState;
   answerOverflow(x: boolean, y: boolean): ExerciseState;
   next(): ExerciseState;
+  // 新代码: a fresh code from the time; the notice goes.
+  drawCode(entropy: number): string;
   csv(): Uint8Array | null;
   report(): string | null;
   delete(): void;
@@ -98,7 +100,6 @@ export interface Exercises {
 export interface MachineModule {
   MachineSession: new () => MachineSession;
   Exercises: new (savedAttempts: string) => Exercises;
-  drawCode(entropy: number): string;
   worksheet(code: string, answers: boolean): { code?: string; html?: string; refused?: string };
   classSummary(files: { name: string; bytes: Uint8Array | null }[], date: string): Omit<ClassSummaryAnswer, 'type'>;
   openFile(name: string, bytes: Uint8Array): OpenAnswer;

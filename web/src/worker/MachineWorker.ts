@@ -179,7 +179,8 @@ export class MachineWorker {
     const e = (this.exercises ??= new m.Exercises(''));
     switch (message.type) {
       case 'exerciseCode':
-        this.post({ type: 'exerciseCode', code: m.drawCode(Date.now()) }, []);
+        this.post({ type: 'exerciseCode', code: e.drawCode(Date.now()) }, []);
+        this.post(e.state(), []);
         return;
       case 'exerciseStart':
         this.post(e.start(message.code, message.name, message.number, message.date, message.time), []);

@@ -181,6 +181,7 @@ test('an exercise answered to its score page, which prints alone', async () => {
     else await box.getByRole('button', { name: '+X' }).click({ timeout: 2000 }).catch(() => undefined);
   }
   await box.locator('.score').filter({ hasText: /^练习码 K7M3Q：答对 \d+ \/ \d+$/ }).waitFor();
+  assert.match((await box.locator('.score-student').textContent()) ?? '', /^姓名 王小明　学号 2026001　第 1 次　\d{4}-\d\d-\d\d \d\d:\d\d:\d\d$/);
   assert.ok((await box.locator('table.wrong tbody tr').count()) > 0);
   await page.emulateMedia({ media: 'print' });
   assert.equal(await page.getByRole('button', { name: '运行', exact: true }).isVisible(), false);
