@@ -25,6 +25,14 @@ WideUnsigned scaledQuotient(WideUnsigned n, WideUnsigned d, unsigned base, int c
     return q;
 }
 
+// The double nearest v, by the processor's own conversion where v fits 64
+// bits (as a divisor and a power of ten nearly always do) instead of the
+// runtime's 128-bit one; both round to the nearest, so they agree.
+double nearestDouble(WideUnsigned v) {
+    if (v <= UINT64_MAX) return static_cast<double>(static_cast<std::uint64_t>(v));
+    return static_cast<double>(v);
+}
+
 WideUnsigned powerOfTen(int exponent) {
     WideUnsigned p = 1;
     for (int i = 0; i < exponent; ++i) p *= 10;
@@ -85,7 +93,7 @@ WholeRoot wholeRoot(WideUnsigned v) {
 double nearestRoot(WideUnsigned n, WideUnsigned d) {
     if (n == 0) return 0.0;
     // Three roundings on the way make the guess at most a unit or two off.
-    const double guess = std::sqrt(static_cast<double>(n) / static_cast<double>(d));
+    const double guess = std::sqrt(nearestDouble(n) / nearestDouble(d));
     constexpr double infinity = std::numeric_limits<double>::infinity();
     if (provedNearest(guess, n, d)) return guess;
     for (const double c : {std::nextafter(guess, 0.0), std::nextafter(guess, infinity)}) {
@@ -122,8 +130,8 @@ double nearestRootLongHand(WideUnsigned n, WideUnsigned d) {
 
 RoundedRoot rootToPlaces(WideUnsigned n, WideUnsigned d, int places) {
     const WideUnsigned scale = powerOfTen(2 * places);
-    const double guess = std::sqrt(static_cast<double>(n) / static_cast<double>(d)) *
-                         static_cast<double>(powerOfTen(places));
+    const double guess =
+        std::sqrt(nearestDouble(n) / nearestDouble(d)) * nearestDouble(powerOfTen(places));
     if (guess < 0x1p62) {
         const auto g = static_cast<std::uint64_t>(guess + 0.5);
         for (const std::uint64_t candidate : {g, g - 1, g + 1}) {

@@ -100,3 +100,42 @@ test('on a phone one finger pans the magnified view and two fingers turn and mov
   await page.waitForFunction(() => document.getElementById('view-magnified')!.style.cursor === 'grab');
   await context.close();
 });
+
+test('two fingers on a page that never chose a drag mode give it back with none', async () => {
+  const context = await browser.newContext({ hasTouch: true, isMobile: true, viewport: phone, deviceScaleFactor: 1 });
+  const { page, problems } = await openPage(browser, phone, context);
+  const cdp = await context.newCDPSession(page);
+  // 清屏 shows the magnified view without choosing a mode: an arrow.
+  await page.getByRole('button', { name: '清屏', exact: true }).click();
+  await page.waitForFunction(() => !document.getElementById('view-magnified')!.hidden);
+  const canvas = page.getByRole('img', { name: '放大图' });
+  await canvas.scrollIntoViewIfNeeded();
+  assert.equal(await canvas.evaluate((c) => c.style.cursor), 'default');
+  // The pointers the view shows, one after the other.
+  await canvas.evaluate((c) => {
+    const seen: string[] = [];
+    (window as unknown as { cursors: string[] }).cursors = seen;
+    new MutationObserver(() => seen.push(c.style.cursor)).observe(c, { attributes: true, attributeFilter: ['style'] });
+  });
+  const box = (await canvas.boundingBox())!;
+  const [cx, cy] = [box.x + box.width / 2, box.y + box.height / 2];
+  await gesture(
+    cdp,
+    [
+      { id: 1, x: cx - 40, y: cy },
+      { id: 2, x: cx + 40, y: cy },
+    ],
+    [
+      { id: 1, x: cx - 10, y: cy + 30 },
+      { id: 2, x: cx + 40 * Math.cos(0.5) - 10, y: cy + 30 + 40 * Math.sin(0.5) },
+    ],
+  );
+  // The gesture lent the view a mode (the hand of 放大图平移 or the cross of
+  // 放大图旋转, as the worker's slices caught them), then gave back the arrow.
+  await page.waitForFunction(() => {
+    const seen = (window as unknown as { cursors: string[] }).cursors;
+    return seen.some((c) => c !== 'default') && seen[seen.length - 1] === 'default';
+  });
+  assert.deepEqual(problems, []);
+  await context.close();
+});
