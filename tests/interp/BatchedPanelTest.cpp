@@ -53,9 +53,13 @@ void showEverything(Panel& panel, int n) {
     panel.executingLineShown(n + 1);
 }
 
-TEST(InterpBatchedPanel, OutsideABatchEveryCallGoesStraightThrough) {
+// A panel that shows by batches, and what it showed.
+struct InterpBatchedPanel : testing::Test {
     CallLog shown;
-    BatchedPanel batched(shown);
+    BatchedPanel batched{shown};
+};
+
+TEST_F(InterpBatchedPanel, OutsideABatchEveryCallGoesStraightThrough) {
     showEverything(batched, 1);
     showEverything(batched, 1);
     EXPECT_EQ(shown.calls.size(), 14U);
@@ -63,9 +67,7 @@ TEST(InterpBatchedPanel, OutsideABatchEveryCallGoesStraightThrough) {
     EXPECT_EQ(shown.calls[13], "executing 2");
 }
 
-TEST(InterpBatchedPanel, ABatchShowsOnlyTheLatestOfEachReadOutWhenItIsOver) {
-    CallLog shown;
-    BatchedPanel batched(shown);
+TEST_F(InterpBatchedPanel, ABatchShowsOnlyTheLatestOfEachReadOutWhenItIsOver) {
     batched.batch([&] {
         for (int n = 1; n <= 3; ++n) showEverything(batched, n);
         batched.outputBitChanged(1, false);
@@ -76,9 +78,7 @@ TEST(InterpBatchedPanel, ABatchShowsOnlyTheLatestOfEachReadOutWhenItIsOver) {
                                "spindle 1", "coolant 0", "caret 30", "line 3", "executing 4"}));
 }
 
-TEST(InterpBatchedPanel, MessagesErrorsAndThinningAreNeverHeldBack) {
-    CallLog shown;
-    BatchedPanel batched(shown);
+TEST_F(InterpBatchedPanel, MessagesErrorsAndThinningAreNeverHeldBack) {
     batched.batch([&] {
         batched.caretMoved(5);
         batched.programErrorShown(2, "第3行有错G");
@@ -94,9 +94,7 @@ TEST(InterpBatchedPanel, MessagesErrorsAndThinningAreNeverHeldBack) {
     EXPECT_EQ(shown.calls.back(), "caret 5");
 }
 
-TEST(InterpBatchedPanel, ABatchInsideABatchIsShownOnceWithIt) {
-    CallLog shown;
-    BatchedPanel batched(shown);
+TEST_F(InterpBatchedPanel, ABatchInsideABatchIsShownOnceWithIt) {
     batched.batch([&] {
         batched.caretMoved(1);
         batched.batch([&] { batched.caretMoved(2); });
@@ -108,9 +106,7 @@ TEST(InterpBatchedPanel, ABatchInsideABatchIsShownOnceWithIt) {
     EXPECT_EQ(shown.calls.back(), "caret 4");
 }
 
-TEST(InterpBatchedPanel, AnEmptyBatchShowsNothing) {
-    CallLog shown;
-    BatchedPanel batched(shown);
+TEST_F(InterpBatchedPanel, AnEmptyBatchShowsNothing) {
     batched.batch([] {});
     EXPECT_TRUE(shown.calls.empty());
 }

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "support/MachineRecorder.h"
+#include "support/MethodNamed.h"
 #include "support/TableFile.h"
 
 namespace tarvo::interp {
@@ -17,15 +18,6 @@ struct LineEnds : motion::StepObserver {
     }
 };
 
-motion::MethodChoice choiceNamed(const std::string& name) {
-    using motion::Interpolation;
-    if (name == "comparison") return {Interpolation::Comparison, false};
-    if (name == "dda") return {Interpolation::Integration, false};
-    if (name == "dda-half") return {Interpolation::Integration, true};
-    EXPECT_EQ(name, "machine");
-    return {};
-}
-
 TARVO_TABLE_SUITE(InterpMethodEnds, "method-ends.tsv");
 
 TEST_P(InterpMethodEnds, EndOnTheEndPointOrStopWithTheMessage) {
@@ -37,7 +29,7 @@ TEST_P(InterpMethodEnds, EndOnTheEndPointOrStopWithTheMessage) {
             LineEnds ends;
             r.machine.addStepObserver(&ends);
             Parameters p = test::withDl(dl);
-            p.method = choiceNamed(method);
+            p.method = test::methodNamed(method);
             r.machine.run(row()["program"], p);
             test::finish(r.machine);
             EXPECT_EQ(test::shown(r.panel), row()["shown"]);

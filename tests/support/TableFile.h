@@ -65,6 +65,14 @@ inline void expectTexts(const TableRow& row, const std::map<std::string, std::st
     }
 }
 
+// The bytes of a file under tests/data, as they are.
+inline std::string dataFile(const std::string& name) {
+    std::ifstream in(std::string(TARVO_TEST_DATA) + "/" + name, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
 inline void PrintTo(const TableRow& row, std::ostream* os) {
     *os << row.file << ':' << row.line;
 }

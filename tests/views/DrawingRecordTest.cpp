@@ -1,14 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/TableFile.h"
 #include "views/DrawingRecord.h"
 
 namespace tarvo::views {
 namespace {
 
-constexpr float scale[4] = {0, 0, 10, 10};
+constexpr float scale[4] = {0, 0, 10, 10}, twice[4] = {0, 0, 20, 20};
 
 // The lines a record gives back, in pixels of a 100-pixel square.
 std::vector<std::string> linesOf(const DrawingRecord& record, bool withPoints = false) {
@@ -23,81 +25,46 @@ std::vector<std::string> linesOf(const DrawingRecord& record, bool withPoints = 
     return lines;
 }
 
-// A page that draws a record again shows its plotted points too, as lines
-// from themselves to themselves in the foreground colour; a picture of lines leaves them out.
-TEST(ViewsDrawingRecord, PlottedPointsAreLinesOnlyWhenAskedFor) {
+// The record of a row's script, drawn after a restart.
+DrawingRecord drawn(const std::string& script) {
     DrawingRecord record;
     record.restart(scale, false);
-    record.line(0, 0, 1, 0, 1);
-    record.plot(3, 4);
-    record.line(1, 0, 2, 0, 1);
-    EXPECT_EQ(linesOf(record), (std::vector<std::string>{"0,0-10,0 other", "10,0-20,0 other"}));
-    EXPECT_EQ(linesOf(record, true),
-              (std::vector<std::string>{"0,0-10,0 other", "30,40-30,40", "10,0-20,0 other"}));
+    std::size_t runs = 0, points = 0, floats = 0;
+    std::istringstream steps(script);
+    for (std::string step; std::getline(steps, step, ';');) {
+        std::istringstream in(step);
+        std::string call;
+        float a = 0, b = 0, c = 0, d = 0;
+        int colour = 0;
+        in >> call >> a >> b >> c >> d >> colour;
+        if (call == "line") record.line(a, b, c, d, static_cast<std::int8_t>(colour));
+        if (call == "plot") record.plot(a, b);
+        if (call == "freeze") record.freeze();
+        if (call == "scale") record.setScale(twice);
+        if (call == "mark") {
+            runs = record.runs(), points = record.lastRunPoints(), floats = record.floats();
+        }
+        if (call == "back") record.cutBack(runs, points, floats);
+    }
+    return record;
 }
 
-TEST(ViewsDrawingRecord, LinesThatContinueEachOtherInOneColourShareARun) {
-    DrawingRecord record;
-    record.restart(scale, false);
-    record.line(0, 0, 1, 0, 0);
-    record.line(1, 0, 1, 1, 0);
-    record.line(1, 1, 2, 1, 0);
-    EXPECT_EQ(record.runs(), 2U);  // the scale, then the path
-    EXPECT_EQ(record.floats(), 4U + 8U);
-    record.line(5, 5, 6, 6, 0);  // elsewhere: a run of its own
-    record.line(6, 6, 7, 7, 1);  // in another colour: another
-    EXPECT_EQ(record.runs(), 4U);
-    EXPECT_EQ(linesOf(record), (std::vector<std::string>{"0,0-10,0", "10,0-10,10", "10,10-20,10",
-                                                         "50,50-60,60", "60,60-70,70 other"}));
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : "|") + line;
+    return text;
 }
 
-TEST(ViewsDrawingRecord, TwoPolylinesDrawnByTurnsShareARunAndComeBackInTheirOrder) {
-    DrawingRecord record;
-    record.restart(scale, false);
-    record.line(0, 0, 1, 0, 0);  // the cut
-    record.line(0, 5, 1, 5, 1);  // its shadow
-    record.line(1, 0, 2, 0, 0);
-    record.line(1, 5, 2, 5, 1);
-    EXPECT_EQ(record.runs(), 2U);
-    EXPECT_EQ(linesOf(record), (std::vector<std::string>{"0,0-10,0", "0,50-10,50 other",
-                                                         "10,0-20,0", "10,50-20,50 other"}));
-}
+TARVO_TABLE_SUITE(ViewsDrawingRecords, "drawing-record.tsv");
 
-TEST(ViewsDrawingRecord, FrozenRunsNeverBeginTakingTurns) {
-    DrawingRecord record;
-    record.restart(scale, false);
-    record.line(0, 0, 1, 0, 0);
-    record.line(0, 5, 1, 5, 1);
-    record.freeze();
-    record.line(1, 0, 2, 0, 0);
-    EXPECT_EQ(record.runs(), 4U);
-    EXPECT_EQ(linesOf(record),
-              (std::vector<std::string>{"0,0-10,0", "0,50-10,50 other", "10,0-20,0"}));
-}
-
-TEST(ViewsDrawingRecord, AScaleChangeTravelsWithTheDrawingAndPlottedPointsAreNoLines) {
-    DrawingRecord record;
-    record.restart(scale, false);
-    record.line(0, 0, 1, 1, 0);
-    const float twice[4] = {0, 0, 20, 20};
-    record.setScale(twice);
-    record.plot(3, 3);
-    record.line(2, 2, 4, 4, 0);
-    EXPECT_EQ(linesOf(record), (std::vector<std::string>{"0,0-10,10", "10,10-20,20"}));
-}
-
-TEST(ViewsDrawingRecord, CuttingBackForgetsWhatCameAfter) {
-    DrawingRecord record;
-    record.restart(scale, false);
-    record.line(0, 0, 1, 0, 0);
-    const std::size_t runs = record.runs(), points = record.lastRunPoints(),
-                      floats = record.floats();
-    record.line(1, 0, 2, 0, 0);
-    record.line(5, 5, 6, 6, 1);
-    record.cutBack(runs, points, floats);
-    EXPECT_EQ(linesOf(record), std::vector<std::string>{"0,0-10,0"});
-    EXPECT_EQ(record.lastX(), 1);
-    EXPECT_EQ(record.lastY(), 0);
+TEST_P(ViewsDrawingRecords, GiveBackWhatWasDrawn) {
+    const DrawingRecord record = drawn(row()["script"]);
+    test::expectTexts(row(), {{"lines", joined(linesOf(record))},
+                              {"points", joined(linesOf(record, true))},
+                              {"runs", std::to_string(record.runs())},
+                              {"floats", std::to_string(record.floats())},
+                              {"end", std::to_string(static_cast<int>(record.lastX())) + ' ' +
+                                          std::to_string(static_cast<int>(record.lastY()))}});
 }
 
 TEST(ViewsDrawingRecord, ColoursArePixelsOfThePalette) {

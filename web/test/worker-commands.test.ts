@@ -8,7 +8,8 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { resolve } from 'node:path';
 import type { Command, ParameterField, ParameterTexts, Slice } from '../src/protocol';
-import { Harness, fastest, goldenRun, root, tableRows, readyHarness } from './workerSupport';
+import { Harness, fastest, goldenRun, root, readyHarness, lines, shown } from './workerSupport';
+import { tableRows } from './support/tableFile';
 
 const harness = readyHarness;
 
@@ -61,10 +62,7 @@ test('a step back hands the plan view over whole, as it stood then', { timeout: 
   const straight = await harness();
   straight.send({ type: 'load', text: sample });
   await commands(straight, Array(39).fill('stepIteration'));
-  const drawn = straight.received.flatMap((m) => (m.type === 'slice' ? m.drawings : [])).filter((d) => d.view === 'plan');
-  const from = drawn.map((d) => d.restart).lastIndexOf(true);
-  const lines = drawn.slice(from).flatMap((d) => Array.from(d.lines));
-  assert.deepEqual(Array.from(plan.lines), lines);
+  assert.deepEqual(Array.from(plan.lines), lines(shown(straight, 'plan')));
 });
 
 test('a refused figure gets the dialog\'s own message, and the worker goes on', async () => {
@@ -102,14 +100,6 @@ test('a refused figure gets the dialog\'s own message, and the worker goes on', 
   const e = goldenRun('sample-dl1').expected;
   assert.equal(end.panel.ticks, e.ticks);
   assert.deepEqual(h.modals(), []);
-});
-
-test('Run with no program is refused as the window refuses it', async () => {
-  const h = await harness();
-  h.send({ type: 'load', text: '' });
-  const slice = await h.command('run');
-  assert.deepEqual(slice.modals, [{ title: '加载失败', text: '请加载NC程序' }]);
-  assert.equal(slice.panel.idle, true);
 });
 
 test('files decode as the desktop decodes them, or are refused in its words', async () => {
@@ -222,9 +212,7 @@ test('past the first snapshot a step back cuts the kept drawing back', { timeout
     await h.next('parameters');
     h.send({ type: 'load', text: sample });
     const end = await commands(h, list);
-    const plan = h.received.flatMap((m) => (m.type === 'slice' ? m.drawings : [])).filter((d) => d.view === 'plan');
-    const from = plan.map((d) => d.restart).lastIndexOf(true);
-    return { end, lines: plan.slice(from).flatMap((d) => Array.from(d.lines)) };
+    return { end, lines: lines(shown(h, 'plan')) };
   };
   const back = await drawnAfter(['stepLine', 'stepLine', 'stepLine', 'stepIteration', 'stepBack']);
   const straight = await drawnAfter(['stepLine', 'stepLine', 'stepLine']);

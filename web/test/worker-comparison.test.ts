@@ -5,7 +5,8 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import type { Compared } from '../src/protocol';
-import { Harness, tableRows, readyHarness } from './workerSupport';
+import { Harness, readyHarness } from './workerSupport';
+import { tableRows } from './support/tableFile';
 
 async function harness(program: string, dl: string): Promise<Harness> {
   const h = await readyHarness();

@@ -6,7 +6,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { resolve } from 'node:path';
-import { fastest, goldenRun, machineModule, root, type GoldenRun, readyHarness } from './workerSupport';
+import { goldenRun, loadRun, machineModule, root, type GoldenRun, readyHarness } from './workerSupport';
 
 const runs = [
   'sample-dl1',
@@ -27,13 +27,7 @@ const runs = [
 async function runThroughWorker(run: GoldenRun) {
   const h = await readyHarness();
   h.send({ type: 'open', name: `${run.name}.nc`, bytes: run.program.slice().buffer });
-  const opened = await h.next('opened');
-  h.send({ type: 'parameters', texts: run.parameters });
-  assert.deepEqual(await h.next('parameters'), { type: 'parameters', accepted: true });
-  h.send({ type: 'method', ...run.method });
-  assert.equal((await h.next('method')).accepted, true);
-  h.send({ type: 'pace', index: fastest });
-  h.send({ type: 'load', text: opened.text });
+  await loadRun(h, run, (await h.next('opened')).text);
   const end = await h.command('run');
   return { h, end };
 }
@@ -84,10 +78,8 @@ test('the session holds the exact figures of the runner, in tenths of a millimet
 });
 
 test('a full circle is warned of on its line, as the runner warns of it, and the run goes on', { timeout: 60000 }, async () => {
-  const h = await readyHarness();
+  const h = await loadRun(await readyHarness(), goldenRun('full-circle'));
   const folder = resolve(root, 'tests/golden/full-circle');
-  h.send({ type: 'pace', index: fastest });
-  h.send({ type: 'load', text: readFileSync(resolve(folder, 'program.nc'), 'utf8') });
   const end = await h.command('run');
   const stderr = readFileSync(resolve(folder, 'stderr'), 'utf8').trim().split('\n');
   assert.deepEqual(end.panel.warningLines, stderr);

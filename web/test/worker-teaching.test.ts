@@ -8,56 +8,23 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { resolve } from 'node:path';
 import type { Selection, Slice, TableRow } from '../src/protocol';
-import { Harness, fastest, root, readyHarness } from './workerSupport';
+import { Harness, goldenRun, loadRun, root, readyHarness } from './workerSupport';
 
 // A worker with a golden folder's program, parameters and method loaded.
 async function loaded(name: string): Promise<Harness> {
-  const h = await readyHarness();
-  const folder = resolve(root, 'tests/golden', name);
-  const args = readFileSync(resolve(folder, 'args'), 'utf8');
-  const dl = /--dl (\S+)/.exec(args)?.[1] ?? '1';
-  const method = /--method (\S+)/.exec(args)?.[1] ?? 'machine';
-  h.send({ type: 'parameters', texts: { g54x: '0', g54y: '0', g54z: '0', bei: '1', dl } });
-  assert.equal((await h.next('parameters')).accepted, true);
-  h.send({ type: 'method', key: method, halfLoad: false, bits: 0 });
-  assert.equal((await h.next('method')).accepted, true);
-  h.send({ type: 'pace', index: fastest });
-  h.send({ type: 'load', text: readFileSync(resolve(folder, 'program.nc'), 'utf8') });
-  return h;
+  return loadRun(await readyHarness(), goldenRun(name));
 }
 
 // A CSV file of the runner as records by column name; fields may be quoted.
 function csv(name: string, file: string): Record<string, string>[] {
   const text = readFileSync(resolve(root, 'tests/golden', name, file), 'utf8').replace(/^\uFEFF/, '');
-  const records: string[][] = [];
-  let field = '';
-  let record: string[] = [];
-  let quoted = false;
-  for (let i = 0; i < text.length; ++i) {
-    const c = text[i];
-    if (quoted) {
-      if (c === '"' && text[i + 1] === '"') {
-        field += '"';
-        ++i;
-      } else if (c === '"') {
-        quoted = false;
-      } else {
-        field += c;
-      }
-    } else if (c === '"') {
-      quoted = true;
-    } else if (c === ',') {
-      record.push(field);
-      field = '';
-    } else if (c === '\n') {
-      records.push([...record, field]);
-      record = [];
-      field = '';
-    } else if (c !== '\r') {
-      field += c;
-    }
+  const records: string[][] = [[]];
+  for (const [, field, end] of text.matchAll(/("(?:[^"]|"")*"|[^",\r\n]*)(,|\r?\n|$)/g)) {
+    records.at(-1)!.push(field.startsWith('"') ? field.slice(1, -1).replace(/""/g, '"') : field);
+    if (end === '') break;
+    if (end !== ',') records.push([]);
   }
-  const [header, ...rows] = records;
+  const [header, ...rows] = records.filter((r) => r.join('') !== '');
   return rows.map((r) => Object.fromEntries(header.map((h, i) => [h, r[i] ?? ''])));
 }
 

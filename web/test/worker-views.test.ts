@@ -4,27 +4,12 @@
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
-import { resolve } from 'node:path';
-import type { Drawing, ViewName } from '../src/protocol';
-import { Harness, fastest, root, readyHarness } from './workerSupport';
+import { Harness, goldenRun, lines, loadRun, readyHarness, shown } from './workerSupport';
 
 async function ranProgram(folder: string): Promise<Harness> {
-  const h = await readyHarness();
-  h.send({ type: 'pace', index: fastest });
-  h.send({ type: 'load', text: readFileSync(resolve(root, 'tests/golden', folder, 'program.nc'), 'utf8') });
+  const h = await loadRun(await readyHarness(), goldenRun(folder));
   await h.command('run');
   return h;
-}
-
-// What the page shows of a view: the lines since the last restart.
-function shown(h: Harness, view: ViewName): Drawing[] {
-  const drawn = h.received.flatMap((m) => (m.type === 'slice' ? m.drawings : [])).filter((d) => d.view === view);
-  return drawn.slice(drawn.map((d) => d.restart).lastIndexOf(true));
-}
-
-function lines(drawings: Drawing[]): number[] {
-  return drawings.flatMap((d) => Array.from(d.lines));
 }
 
 test('the plan view comes in the page\'s pixels, each line with its colour', async () => {
@@ -44,7 +29,7 @@ test('the plan view comes in the page\'s pixels, each line with its colour', asy
   const again = bigger.drawings.find((d) => d.view === 'plan')!;
   assert.equal(again.restart, true);
   const twice = Array.from(again.lines);
-  const before = lines(plan);
+  const before = all;
   assert.ok(twice.length >= before.length * 0.9);
   for (let i = 0; i < 8; ++i) assert.ok(Math.abs(twice[i] - 2 * before[i]) < 0.01, `${twice[i]} ≠ 2 × ${before[i]}`);
 });

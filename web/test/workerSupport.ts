@@ -1,12 +1,13 @@
 // What the worker tests share: the machine's module loaded in Node, a worker
-// driven by messages as the page drives it, the golden folders' recorded
-// runs and the tables of hand-checked figures under tests/data.
+// driven by messages as the page drives it, and the golden folders' recorded
+// runs loaded into it as the page loads a program.
 
 import { after } from 'node:test';
+import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { resolve } from 'node:path';
-import type { PageMessage, WorkerMessage, Slice, ParameterTexts } from '../src/protocol';
+import type { Drawing, PageMessage, WorkerMessage, Slice, ParameterTexts, ViewName } from '../src/protocol';
 import type { MachineFactory, MachineModule } from '../src/worker/MachineModule';
 import { MachineWorker } from '../src/worker/MachineWorker';
 import { eventLoopClock } from '../src/worker/RunLoop';
@@ -88,7 +89,8 @@ export class Harness {
 export const fastest = 6; // the 速度 box's 最快
 
 // A recorded run of the runner: its program, its parameters as the dialog's
-// texts, its method, and what the --json report says at its end.
+// texts, its method, and what the --json report says at its end (read when
+// asked: not every folder keeps one).
 export interface GoldenRun {
   name: string;
   program: Uint8Array;
@@ -155,40 +157,10 @@ export function goldenRun(name: string): GoldenRun {
     program: new Uint8Array(readFileSync(programPath)),
     parameters,
     method,
-    expected: JSON.parse(read('expected.json')),
+    get expected() {
+      return JSON.parse(read('expected.json'));
+    },
   };
-}
-
-// A table of tests/data: tab-separated, '#' lines are comments, the first
-// of them names the columns; \t, \r, \n, \\ and \xHH stand for their bytes.
-export function tableRows(file: string): Record<string, string>[] {
-  const lines = readFileSync(resolve(root, 'tests/data', file), 'utf8').split('\n');
-  const columns = lines[0].replace(/^#\s*/, '').split('\t');
-  return lines
-    .filter((line) => line !== '' && !line.startsWith('#'))
-    .map((line) => {
-      const cells = line.split('\t');
-      return Object.fromEntries(columns.map((c, i) => [c, unescape(cells[i] ?? '')]));
-    });
-}
-
-function unescape(cell: string): string {
-  const bytes: number[] = [];
-  const raw = Buffer.from(cell, 'utf8');
-  for (let i = 0; i < raw.length; ++i) {
-    if (raw[i] !== 0x5c || i + 1 >= raw.length) {
-      bytes.push(raw[i]);
-      continue;
-    }
-    const next = String.fromCharCode(raw[++i]);
-    if (next === 'x') {
-      bytes.push(parseInt(String.fromCharCode(raw[i + 1], raw[i + 2]), 16));
-      i += 2;
-    } else {
-      bytes.push({ t: 9, r: 13, n: 10, '\\': 0x5c }[next] ?? raw[i]);
-    }
-  }
-  return Buffer.from(bytes).toString('utf8');
 }
 
 // A worker whose machine is ready, closed when the test file's tests end.
@@ -200,4 +172,27 @@ export async function readyHarness(): Promise<Harness> {
   opened.push(h);
   await h.next('ready');
   return h;
+}
+
+// A recorded run's parameters and method given as the page gives them, 最快
+// chosen and its program loaded: the text given, or the file read as UTF-8.
+export async function loadRun(h: Harness, run: GoldenRun, text = new TextDecoder().decode(run.program)): Promise<Harness> {
+  h.send({ type: 'parameters', texts: run.parameters });
+  assert.deepEqual(await h.next('parameters'), { type: 'parameters', accepted: true });
+  h.send({ type: 'method', ...run.method });
+  assert.equal((await h.next('method')).accepted, true);
+  h.send({ type: 'pace', index: fastest });
+  h.send({ type: 'load', text });
+  return h;
+}
+
+// What the page shows of a view: the drawings since the last restart.
+export function shown(h: Harness, view: ViewName): Drawing[] {
+  const drawn = h.received.flatMap((m) => (m.type === 'slice' ? m.drawings : [])).filter((d) => d.view === view);
+  return drawn.slice(drawn.map((d) => d.restart).lastIndexOf(true));
+}
+
+// Their lines, four numbers each.
+export function lines(drawings: Drawing[]): number[] {
+  return drawings.flatMap((d) => Array.from(d.lines));
 }

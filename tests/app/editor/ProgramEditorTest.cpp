@@ -8,6 +8,7 @@
 #include "app/editor/LineGutter.h"
 #include "app/support/TableFile.h"
 #include "app/support/WindowUnderTest.h"
+#include "interp/Messages.h"
 
 namespace tarvo::app {
 
@@ -48,8 +49,16 @@ QList<int> linesWith(const ProgramEditor& editor, bool (*kind)(const QTextCharFo
 bool isBand(const QTextCharFormat& f) {
     return f.property(QTextFormat::FullWidthSelection).toBool();
 }
-bool isWavy(const QTextCharFormat& f) {
-    return f.underlineStyle() == QTextCharFormat::WaveUnderline;
+
+// The underline colours of the wavy marks (errors, warnings), by line.
+QMap<int, QColor> wavyLines(const ProgramEditor& editor) {
+    QMap<int, QColor> lines;
+    for (const QTextEdit::ExtraSelection& s : editor.extraSelections()) {
+        if (s.format.underlineStyle() == QTextCharFormat::WaveUnderline) {
+            lines.insert(s.cursor.blockNumber(), s.format.underlineColor());
+        }
+    }
+    return lines;
 }
 
 int rowOf(ProgramEditor& editor, int line) {
@@ -140,9 +149,9 @@ private slots:
         editor.setPlainText(QStringLiteral("%\nG00X5\nG04\n%\n"));
         t_.window->runCommand();
         QTRY_COMPARE(editor.errorLine(), 2);
-        QCOMPARE(t_.prompts->log, QStringList{QStringLiteral("出错: 第3行有错G....")});
+        QTRY_COMPARE(t_.prompts->log, QStringList{QStringLiteral("出错: 第3行有错G....")});
         QVERIFY(t_.window->machine().idle());
-        QCOMPARE(linesWith(editor, isWavy), QList<int>{2});
+        QCOMPARE(wavyLines(editor).keys(), QList<int>{2});
         QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 2)), QStringLiteral("第3行有错G...."));
         QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 1)), QString());
         t_.window->runCommand();  // a new run starts without the old mark
@@ -150,8 +159,39 @@ private slots:
         QTRY_COMPARE(editor.errorLine(), 2);
         QTest::keyClick(&editor, Qt::Key_A);
         QCOMPARE(editor.errorLine(), -1);
-        QVERIFY(linesWith(editor, isWavy).isEmpty());
+        QVERIFY(wavyLines(editor).isEmpty());
         QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 2)), QString());
+    }
+
+    // A full circle is marked with its warning, in another colour than an error, and the run
+    // goes on to the end without a message; the mark goes with an edit.
+    void fullCircleIsMarkedAndTheRunGoesOn() {
+        ProgramEditor& editor = t_.window->editorFrame().filetxt();
+        editor.setPlainText(QStringLiteral("%\nG00X5Y0\nG02X5Y0I-5J0\nG01X7\n%\n"));
+        QVERIFY(runsToEnd(*t_.window));
+        const QString warning = QString::fromUtf8(interp::messages::fullCircle);
+        QCOMPARE(editor.warningAt(2), warning);
+        QCOMPARE(editor.toolTipAt(2), warning);
+        QCOMPARE(editor.toolTipAt(1), QString());
+        QCOMPARE(editor.errorLine(), -1);
+        QVERIFY(t_.prompts->log.isEmpty());
+        QCOMPARE(wavyLines(editor).keys(), QList<int>{2});
+        QTest::keyClick(&editor, Qt::Key_A);
+        QVERIFY(wavyLines(editor).isEmpty());
+        QCOMPARE(editor.warningAt(2), QString());
+    }
+
+    // An error and a warning in one program: each line keeps its own mark, in its own colour.
+    void errorAndWarningKeepTheirOwnMarks() {
+        ProgramEditor& editor = t_.window->editorFrame().filetxt();
+        editor.setPlainText(QStringLiteral("%\nG00X5Y0\nG03X5Y0I-5J0\nG04\n%\n"));
+        t_.window->runCommand();
+        QTRY_COMPARE(editor.errorLine(), 3);
+        QCOMPARE(editor.toolTipAt(2), QString::fromUtf8(interp::messages::fullCircle));
+        QCOMPARE(editor.toolTipAt(3), QStringLiteral("第4行有错G...."));
+        const QMap<int, QColor> marked = wavyLines(editor);
+        QCOMPARE(marked.keys(), (QList<int>{2, 3}));
+        QVERIFY(marked[2] != marked[3]);
     }
 
     // Clear can be undone; Cut and Copy take the selection or nothing; Paste puts the clipboard's

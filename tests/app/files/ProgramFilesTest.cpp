@@ -11,6 +11,7 @@
 #include "app/files/ProgramFiles.h"
 #include "app/support/ScriptedPrompts.h"
 #include "app/support/TableFile.h"
+#include "app/support/WindowUnderTest.h"
 #include "files/ProgramEncoding.h"
 
 using tarvo::app::addRows;
@@ -57,10 +58,7 @@ struct Bench {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    QByteArray bytes(const QByteArray& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-    }
+    QByteArray bytes(const QByteArray& name) const { return tarvo::app::fileBytes(path(name)); }
     QStringList fileNames() const { return QDir(dir.path()).entryList(QDir::Files); }
     void open(const QByteArray& name) {
         prompts.names << path(name);

@@ -41,6 +41,12 @@ inline void clearSettings() {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// A whole file's bytes; "<none>" when it cannot be read.
+[[nodiscard]] inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
 // A window test's scratch home, settings, and window with prompts, made afresh per test.
 struct WindowUnderTest {
     QTemporaryDir home;  // the settings store and any files, never the user's own

@@ -10,6 +10,7 @@
 #include "app/editor/EditorFrame.h"
 #include "app/support/WindowUnderTest.h"
 #include "app/teaching/MethodCompareDialog.h"
+#include "motion/Methods.h"
 
 namespace tarvo::app {
 
@@ -111,8 +112,10 @@ private slots:
         auto* a = dialog_->findChild<QComboBox*>(QStringLiteral("methodA"));
         auto* b = dialog_->findChild<QComboBox*>(QStringLiteral("methodB"));
         QVERIFY(a && b);
-        const QStringList captions{QStringLiteral("机床（直线数字积分，圆弧逐点比较）"),
-                                   QStringLiteral("逐点比较法"), QStringLiteral("数字积分法")};
+        QStringList captions;
+        for (const motion::MethodEntry& method : motion::methods()) {
+            captions << QString::fromUtf8(method.caption);
+        }
         for (const QComboBox* picker : {a, b}) {
             QStringList items;
             for (int i = 0; i < picker->count(); ++i) items << picker->itemText(i);

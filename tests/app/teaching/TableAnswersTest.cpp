@@ -55,8 +55,9 @@ private slots:
     void cleanup() { t_.window.reset(); }
 
     // A comparison line to (6, 4) stepped by F7: each row hides its beats until the feed and
-    // the new F are in, then shows them marked as the exercises mark them. A step back forgets
-    // the answers of the row it went back over; switching off shows every row.
+    // the new F are in, typed and pressed in the row, then shows them marked as the exercises
+    // mark them, with the formula as its tip. What a step back, F8, Run or the switch ask and
+    // forget is the quiz's own (TableQuizTest).
     void comparisonRowsWaitForTheFeedAndTheNewF() {
         StepTablePanel& panel = open(QStringLiteral("G90G00X6Y4"));
         t_.window->methodMenu().comparison->trigger();
@@ -121,24 +122,6 @@ private slots:
                     .startsWith(QStringLiteral("进给 ✗ 答 +X，应为 +Y；新偏差 ✓ 2\n") +
                                 qt(wrong.explanation)));
         QCOMPARE(cell(1, teach::Y), QStringLiteral("1"));
-
-        // Shift+F7: the second row's two answers go with it.
-        t_.window->menus().stepBack->trigger();
-        panel.refresh();
-        QCOMPARE(rows().rowCount(), 1);
-        QCOMPARE(answers.score().text(), QStringLiteral("答对 2 / 2"));
-        step();
-        QCOMPARE(cell(1, teach::Feed), QStringLiteral("?"));  // asked afresh
-
-        // F8 asks every row of the line in turn; switched off, all show.
-        t_.window->menus().stepToLineEnd->trigger();
-        QCOMPARE(rows().rowCount(), 10);
-        QCOMPARE(cell(9, teach::Feed), QStringLiteral("?"));
-        answers.onSwitch().click();
-        QCOMPARE(cell(1, teach::Feed), QStringLiteral("+Y"));
-        QCOMPARE(cell(9, teach::Feed), QStringLiteral("+X"));
-        QVERIFY(!answers.question());
-        QCOMPARE(answers.score().text(), QStringLiteral("答对 2 / 2"));
     }
 
     // Digital integration to (5, 3) asks the overflows: X and Y tick them, Enter hands them in.
@@ -173,21 +156,6 @@ private slots:
         }
         QCOMPARE(cell(2, teach::Feed), QStringLiteral("+Y"));
         QCOMPARE(answers.score().text(), QStringLiteral("答对 2 / 3"));
-    }
-
-    // Run at any pace, the switch on, asks nothing: the rows just come.
-    void aRunAsksNothing() {
-        StepTablePanel& panel = open(QStringLiteral("G90G00X5Y3"));
-        t_.window->methodMenu().integration->trigger();
-        panel.answers().onSwitch().click();
-        QVERIFY(runsToEnd(*t_.window));
-        panel.refresh();
-        QCOMPARE(rows().rowCount(), 8);
-        for (int row = 0; row < rows().rowCount(); ++row) {
-            QVERIFY(cell(row, teach::Feed) != QStringLiteral("?"));
-        }
-        QVERIFY(!panel.answers().question());
-        QCOMPARE(panel.answers().score().text(), QStringLiteral("答对 0 / 0"));
     }
 
 private:

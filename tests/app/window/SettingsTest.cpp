@@ -5,6 +5,7 @@
 
 #include "app/support/WindowUnderTest.h"
 #include "app/window/Settings.h"
+#include "motion/Methods.h"
 
 using tarvo::app::clearSettings;
 using tarvo::app::Settings;
@@ -67,26 +68,21 @@ private slots:
         }
     }
 
-    // Each method is stored under the key that settings written before kept, and reads back;
+    // Each method is stored under its key, which settings written before kept, and reads back;
     // a key written otherwise, even in capitals or with a space, reads as the machine's own.
     void methodKeysRoundTripAndUnknownOnesReadAsTheMachines() {
-        using tarvo::motion::Interpolation;
-        const std::pair<Interpolation, const char*> stored[] = {
-            {Interpolation::Comparison, "comparison"},
-            {Interpolation::Integration, "dda"},
-            {Interpolation::Machine, "machine"},
-        };
-        for (const auto& [interpolation, key] : stored) {
-            Settings().saveMethod({interpolation});
-            QCOMPARE(rawTexts({"Method"}), QStringList{QString::fromLatin1(key)});
-            QVERIFY2(Settings().method().interpolation == interpolation, key);
+        for (const tarvo::motion::MethodEntry& method : tarvo::motion::methods()) {
+            const QString key = QString::fromLatin1(method.key);
+            Settings().saveMethod({method.interpolation});
+            QCOMPARE(rawTexts({"Method"}), QStringList{key});
             clearSettings();
-            storeRaw(QStringLiteral("Method"), QString::fromLatin1(key));
-            QVERIFY2(Settings().method().interpolation == interpolation, key);
+            storeRaw(QStringLiteral("Method"), key);
+            QVERIFY(Settings().method().interpolation == method.interpolation);
         }
         for (const char* text : {"DDA", "dda ", "Comparison", "integration", "2", ""}) {
             storeRaw(QStringLiteral("Method"), QString::fromLatin1(text));
-            QVERIFY2(Settings().method().interpolation == Interpolation::Machine, text);
+            QVERIFY2(Settings().method().interpolation == tarvo::motion::Interpolation::Machine,
+                     text);
         }
     }
 

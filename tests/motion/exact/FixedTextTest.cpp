@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "motion/exact/NumberText.h"
+#include "support/LongDivision.h"
 
 namespace tarvo::motion {
 namespace {
@@ -15,15 +16,11 @@ namespace {
 // on either side of 2^64 and for every count of trailing zeros.
 
 std::string longDivisionText(Wide value, int places) {
-    WideUnsigned m = magnitude(value);
-    std::string digits;
-    for (; m != 0 || static_cast<int>(digits.size()) <= places; m /= 10) {
-        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(m % 10)));
-    }
-    std::string whole = digits.substr(0, digits.size() - static_cast<std::size_t>(places));
-    std::string fraction = digits.substr(whole.size());
-    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
-    return (value < 0 ? "-" : "") + whole + (fraction.empty() ? "" : "." + fraction);
+    WideUnsigned ten = 1;
+    for (int i = 0; i < places; ++i) ten *= 10;
+    bool exact = false;
+    const std::string text = test::longDivision(magnitude(value), ten, places, false, exact);
+    return (value < 0 ? "-" : "") + text;
 }
 
 std::vector<Wide> values() {

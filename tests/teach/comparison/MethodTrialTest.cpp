@@ -3,19 +3,12 @@
 #include <limits>
 #include <sstream>
 
+#include "support/MethodNamed.h"
 #include "support/TableFile.h"
 #include "teach/comparison/MethodTrial.h"
 
 namespace tarvo::teach {
 namespace {
-
-motion::MethodChoice choiceNamed(const std::string& name) {
-    using motion::Interpolation;
-    if (name == "dda") return {Interpolation::Integration, false};
-    if (name == "dda-half") return {Interpolation::Integration, true};
-    EXPECT_EQ(name, "comparison");
-    return {Interpolation::Comparison, false};
-}
 
 std::string endName(MethodTrial::End end) {
     switch (end) {
@@ -60,7 +53,8 @@ TARVO_TABLE_SUITE(TeachMethodFigures, "method-figures.tsv");
 
 TEST_P(TeachMethodFigures, RunSumsTheMovesCompared) {
     const auto limit = static_cast<std::uint64_t>(row().numberOr("limit", 100000));
-    MethodTrial t(row()["program"], atPulse(row()["dl"]), choiceNamed(row()["method"]), limit);
+    MethodTrial t(row()["program"], atPulse(row()["dl"]), test::methodNamed(row()["method"]),
+                  limit);
     runOut(t, limit);
     EXPECT_EQ(endName(t.end()), row()["end"]);
     EXPECT_EQ(t.message(), row()["shown"]);
@@ -86,7 +80,8 @@ TEST_P(TeachMethodFigures, RunSumsTheMovesCompared) {
 TARVO_TABLE_SUITE(TeachMethodMoves, "method-moves.tsv");
 
 TEST_P(TeachMethodMoves, RunKeepsEachMoveAndTheRapidsApart) {
-    MethodTrial t(row()["program"], atPulse(row()["dl"]), choiceNamed(row()["method"]), 100000);
+    MethodTrial t(row()["program"], atPulse(row()["dl"]), test::methodNamed(row()["method"]),
+                  100000);
     runOut(t, 100000);
     const std::vector<MoveFigures>& moves = t.run().moves();
     ASSERT_EQ(moves.size(), row().as<std::size_t>("moves"));
@@ -117,7 +112,7 @@ bool sameFigures(const MethodFigures& a, const MethodFigures& b) {
 TEST(TeachMethodTrial, SlicesMakeNoDifference) {
     const std::string program = "%\nG01X30Y20\nG01X60Y25\nG00X35Y20\nG02X45Y20I5J0\n%\n";
     for (const char* method : {"comparison", "dda", "dda-half"}) {
-        MethodTrial whole(program, atPulse("0.01"), choiceNamed(method), 1'000'000);
+        MethodTrial whole(program, atPulse("0.01"), test::methodNamed(method), 1'000'000);
         runOut(whole, 1'000'000);
         ASSERT_EQ(whole.end(), MethodTrial::End::Finished) << method << whole.message();
         ASSERT_GT(whole.run().feeds().width(), 1u) << method;
@@ -129,7 +124,7 @@ TEST(TeachMethodTrial, SlicesMakeNoDifference) {
         EXPECT_EQ(sum.feeds.iterations(), whole.run().compared().iterations()) << method;
         EXPECT_EQ(whole.run().moves().size(), 4u);
         for (const std::uint64_t slice : {1u, 3u, 4096u}) {
-            MethodTrial sliced(program, atPulse("0.01"), choiceNamed(method), 1'000'000);
+            MethodTrial sliced(program, atPulse("0.01"), test::methodNamed(method), 1'000'000);
             runOut(sliced, slice);
             EXPECT_EQ(sliced.end(), whole.end());
             EXPECT_EQ(sliced.ticks(), whole.ticks()) << method << slice;
@@ -153,7 +148,7 @@ TEST(TeachMethodTrial, SlicesMakeNoDifference) {
 // Stopped between slices, a trial keeps what it did and says it was cancelled; an ended
 // trial advances no more.
 TEST(TeachMethodTrial, StopsBetweenSlices) {
-    MethodTrial t("%\nG01X30Y20\n%\n", atPulse("0.01"), choiceNamed("comparison"), 1'000'000);
+    MethodTrial t("%\nG01X30Y20\n%\n", atPulse("0.01"), test::methodNamed("comparison"), 1'000'000);
     EXPECT_EQ(t.end(), MethodTrial::End::Running);
     EXPECT_TRUE(t.advance(100));
     const std::uint64_t ticks = t.ticks();

@@ -15,10 +15,7 @@ namespace tarvo::teach {
 namespace {
 
 std::string bytesOf(const std::string& name) {
-    std::ifstream in(TARVO_TEST_DATA "/class-summary/" + name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return test::dataFile("class-summary/" + name);
 }
 
 ClassFile classFile(const std::string& name) {

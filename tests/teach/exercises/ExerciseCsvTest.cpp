@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "support/EnglishText.h"
 #include "support/SpokenLanguage.h"
 #include "support/TableFile.h"
+#include "teach/exercises/CsvText.h"
 #include "teach/exercises/ExerciseCsv.h"
 #include "teach/exercises/ExerciseSheet.h"
 
@@ -43,40 +43,6 @@ void play(ExerciseRound& round, const std::string& script) {
     }
 }
 
-// The fields of the CSV's lines after its byte-order mark, quotes undone.
-std::vector<std::vector<std::string>> parsed(const std::string& csv) {
-    std::vector<std::vector<std::string>> lines(1, std::vector<std::string>(1));
-    bool quoted = false;
-    for (std::size_t i = 3; i < csv.size(); ++i) {
-        const char c = csv[i];
-        if (quoted && c == '"' && i + 1 < csv.size() && csv[i + 1] == '"') {
-            lines.back().back() += c;
-            ++i;
-        } else if (c == '"') {
-            quoted = !quoted;
-        } else if (!quoted && c == ',') {
-            lines.back().emplace_back();
-        } else if (!quoted && c == '\n') {
-            lines.emplace_back(1);
-        } else {
-            lines.back().back() += c;
-        }
-    }
-    lines.pop_back();  // after the last line's end
-    return lines;
-}
-
-std::string fileText(const std::string& name) {
-    std::ifstream in(std::string(TARVO_TEST_DATA) + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-const std::vector<std::string> header{"代码", "姓名", "学号", "日期", "时间", "次",
-                                      "题号", "题目", "步",   "答项", "作答", "应为",
-                                      "对错", "答对", "总数", "说明"};
-
 TARVO_TABLE_SUITE(ExerciseTotals, "exercise-attempts.tsv");
 
 // However a code's exercises are answered, skipped or left off, its CSV holds a line for every
@@ -92,17 +58,17 @@ TEST_P(ExerciseTotals, KeepTheCodesTotal) {
               row()["rights"] + " / " + row()["total"]);
     EXPECT_EQ(sheet.answers.size(), sheet.total);
     EXPECT_EQ(sheet.attempt, 3);
-    const auto lines = parsed(csv);
+    const std::vector<CsvRecord> lines = readCsv(std::string_view(csv).substr(3));
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0], header);
-    EXPECT_EQ(lines[0], exerciseSheetColumns());
+    EXPECT_EQ(lines[0].fields, exerciseSheetColumns());
     std::size_t rights = 0, skipped = 0;
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        ASSERT_EQ(lines[i].size(), header.size()) << "line " << i;
-        rights += lines[i][12] == "对";
-        skipped += lines[i][10] == "未答";
-        EXPECT_EQ(lines[i][13], row()["rights"]) << "line " << i;
-        EXPECT_EQ(lines[i][14], row()["total"]) << "line " << i;
+        const std::vector<std::string>& f = lines[i].fields;
+        ASSERT_EQ(f.size(), lines[0].fields.size()) << "line " << i;
+        rights += f[12] == "对";
+        skipped += f[10] == "未答";
+        EXPECT_EQ(f[13], row()["rights"]) << "line " << i;
+        EXPECT_EQ(f[14], row()["total"]) << "line " << i;
     }
     EXPECT_EQ(std::to_string(lines.size() - 1), row()["total"]);
     EXPECT_EQ(std::to_string(rights), row()["rights"]);
@@ -169,7 +135,7 @@ TEST(ExerciseCsv, IsTheFileCheckedByHand) {
     ExerciseRound round(ExerciseCode("K7M3Q"),
                         {"", {"王\"小\"明", "2026001"}, 2, "2026-12-07", "08:05:09"});
     play(round, "R S F W");
-    EXPECT_EQ(exerciseCsv(round), fileText("exercise-attempt.csv"));
+    EXPECT_EQ(exerciseCsv(round), test::dataFile("exercise-attempt.csv"));
 }
 
 // No field of any code's CSV carries the true minus sign a spreadsheet would read as text.

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
+#include "support/TableFile.h"
 #include "teach/exercises/ExerciseCode.h"
 #include "teach/exercises/ExerciseReport.h"
 
@@ -21,11 +19,7 @@ TEST(ExerciseReport, IsThePageCheckedByHand) {
     score.add({1, arc.text(), 1, gradeDeviation(arc, first, 13), deviationItem});
     score.add({2, "A&B <\"C\"> 'D'", 4, {false, "<x>", "&y", "\"q\" 'r'"}, "<i>"});
     const ExerciseAttempt attempt{"K7M3Q", {"王<小>明", ""}, 2, "2026-12-07", "08:05:09"};
-
-    std::ifstream in(TARVO_TEST_DATA "/exercise-report.html", std::ios::binary);
-    std::ostringstream page;
-    page << in.rdbuf();
-    EXPECT_EQ(exerciseReport(score, attempt), page.str());
+    EXPECT_EQ(exerciseReport(score, attempt), test::dataFile("exercise-report.html"));
 }
 
 }  // namespace

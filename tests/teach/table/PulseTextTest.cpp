@@ -4,50 +4,25 @@
 #include <random>
 #include <string>
 
+#include "support/LongDivision.h"
 #include "teach/table/PulseText.h"
 
 namespace tarvo::teach {
 namespace {
 
 using motion::Wide;
-using motion::WideUnsigned;
 
 // A whole number of pulses is written straight from a 64-bit quotient, the
 // rest digit by digit in 64 bits where they fit and in 128 where they do
 // not. All must write what long division on a string of digits writes.
 
-std::string digitsOf(WideUnsigned v) {
-    std::string text;
-    for (; text.empty() || v != 0; v /= 10)
-        text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
-    return text;
-}
-
-// n / d to `places`, the last rounded half up when asked; trailing 0s dropped.
-std::string longDivision(WideUnsigned n, WideUnsigned d, int places, bool round, bool& exact) {
-    WideUnsigned scaled = n / d, rest = n % d;
-    for (int i = 0; i < places; ++i) {
-        scaled = scaled * 10 + rest * 10 / d;
-        rest = rest * 10 % d;
-    }
-    exact = rest == 0;
-    if (round && 2 * rest >= d) ++scaled;
-    std::string digits = digitsOf(scaled);
-    digits.insert(
-        0, static_cast<std::size_t>(std::max(0, places + 1 - static_cast<int>(digits.size()))),
-        '0');
-    std::string fraction = digits.substr(digits.size() - static_cast<std::size_t>(places));
-    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
-    return digits.substr(0, digits.size() - static_cast<std::size_t>(places)) +
-           (fraction.empty() ? "" : "." + fraction);
-}
-
 std::string expected(Wide n, Wide d) {
     bool exact = false;
-    std::string text = longDivision(motion::magnitude(n), motion::magnitude(d), 8, false, exact);
+    std::string text =
+        test::longDivision(motion::magnitude(n), motion::magnitude(d), 8, false, exact);
     std::string prefix;
     if (!exact) {
-        text = longDivision(motion::magnitude(n), motion::magnitude(d), 4, true, exact);
+        text = test::longDivision(motion::magnitude(n), motion::magnitude(d), 4, true, exact);
         prefix = "≈";
     }
     if ((n < 0) != (d < 0) && text != "0") prefix += "-";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/MethodNamed.h"
 #include "support/Programs.h"
 #include "support/RecordingPanel.h"
 #include "support/TableFile.h"
@@ -8,14 +9,6 @@
 
 namespace tarvo::teach {
 namespace {
-
-motion::MethodChoice choiceNamed(const std::string& name) {
-    using motion::Interpolation;
-    if (name == "comparison") return {Interpolation::Comparison, false};
-    if (name == "dda") return {Interpolation::Integration, false};
-    if (name == "dda-half") return {Interpolation::Integration, true};
-    return {};
-}
 
 TARVO_TABLE_SUITE(TableCaptions, "table-captions.tsv");
 
@@ -26,7 +19,7 @@ TEST_P(TableCaptions, NameTheMethodAndTheRegisters) {
     StepTable table(machine);
     EXPECT_EQ(tableCaption(table), "运行程序后，这里逐步列出插补过程");
     interp::Parameters p = test::withDl(row().number("dl"));
-    p.method = choiceNamed(row()["method"]);
+    p.method = test::methodNamed(row()["method"]);
     std::string program = row()["program"];
     machine.run(program, p);
     const auto rows = static_cast<std::uint64_t>(row().numberOr("rows", 1e9));

@@ -1,22 +1,18 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import type { Browser } from 'playwright-core';
-import { launch, openPage, ready, typeProgram } from './page';
+import { editorText, launch, openPage, ready, teachItem, typeProgram } from './page';
 
 let browser: Browser;
 before(async () => (browser = await launch()));
 after(() => browser.close());
-
-const editorText = (page: import('playwright-core').Page) =>
-  page.evaluate(() => [...document.querySelectorAll('.cm-line')].map((l) => l.textContent).join('\n'));
 
 test('a reload keeps the program and the settings', async () => {
   const { page, context } = await openPage(browser);
   await typeProgram(page, '%\nG01X5Y5\n%');
   await page.getByLabel('速度').selectOption({ label: '最快' });
   await page.getByRole('radio', { name: '轴测图' }).check();
-  await page.getByRole('menuitem', { name: '教学' }).click();
-  await page.getByRole('menuitemradio', { name: '数字积分法' }).click();
+  await teachItem(page, 'menuitemradio', '数字积分法');
   await page.reload();
   await ready(page);
   assert.equal(await editorText(page), '%\nG01X5Y5\n%');

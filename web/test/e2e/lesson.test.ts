@@ -1,7 +1,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import type { Browser, Page } from 'playwright-core';
-import { launch, openPage, readouts, runnerEnd, shot, typeProgram } from './page';
+import type { Browser } from 'playwright-core';
+import { launch, openPage, readouts, runToEnd, runnerEnd, shot, teachItem, typeProgram } from './page';
 
 let browser: Browser;
 before(async () => (browser = await launch()));
@@ -9,37 +9,12 @@ after(() => browser.close());
 
 const sample = '%\nG90G00X10Y10\nG01X30F200\nG03X40Y20I0J10\nG02X30Y30I0J10\nG01X10Y20\nY10\nG00X-10Y-10\n%\n';
 
-async function ended(page: Page): Promise<void> {
-  await page.waitForFunction(() => {
-    const b = (n: string) => document.querySelector<HTMLButtonElement>(`[data-command=${n}]`)!;
-    return b('pause').disabled && !b('stepBack').disabled;
-  });
-}
-
 test('a lesson run ends where the runner ends, read-outs and all', async () => {
   const { page, context, problems } = await openPage(browser);
-  await page.getByLabel('速度').selectOption({ label: '最快' });
-  await page.getByRole('button', { name: '运行', exact: true }).click();
-  await ended(page);
+  await runToEnd(page);
   assert.deepEqual(await readouts(page), runnerEnd(sample));
   assert.deepEqual(problems, []);
   await shot(page, 'laptop-run');
-  await context.close();
-});
-
-test('a textbook program at 0.5 mm a pulse, by comparison, ends where the runner ends', async () => {
-  const { page, context } = await openPage(browser);
-  const program = '%\nG01X6Y4\nG02X10Y0I0J-4\nG01X13Y-2\n%\n';
-  await typeProgram(page, program);
-  await page.getByRole('button', { name: '参数设置', exact: true }).click();
-  await page.getByLabel('脉冲当量(mm)').fill('0.5');
-  await page.getByRole('button', { name: '确定' }).click();
-  await page.getByRole('menuitem', { name: '教学' }).click();
-  await page.getByRole('menuitemradio', { name: '逐点比较法' }).click();
-  await page.getByLabel('速度').selectOption({ label: '最快' });
-  await page.keyboard.press('F5');
-  await ended(page);
-  assert.deepEqual(await readouts(page), runnerEnd(program, ['--dl', '0.5', '--method', 'comparison']));
   await context.close();
 });
 
@@ -93,9 +68,7 @@ test('a full circle is marked in amber on its line with the warning, and the run
   const { page, context } = await openPage(browser);
   const program = '%\nG01X10\nG02X10Y0I5J0\nG01X0Y5\n%\n';
   await typeProgram(page, program);
-  await page.getByLabel('速度').selectOption({ label: '最快' });
-  await page.keyboard.press('F5');
-  await ended(page);
+  await runToEnd(page);
   assert.deepEqual(await readouts(page), runnerEnd(program));
   const marked = page.locator('.cm-line[data-mark=warning]');
   assert.equal(await marked.textContent(), 'G02X10Y0I5J0');
@@ -111,18 +84,14 @@ test('the textbook DDA, half loaded, in registers of 8 bits, ends where the runn
   await teach();
   assert.equal(await page.getByRole('menuitemcheckbox', { name: '半加载' }).isDisabled(), true);
   await page.getByRole('menuitemradio', { name: '数字积分法' }).click();
-  await teach();
-  await page.getByRole('menuitemcheckbox', { name: '半加载' }).click();
-  await teach();
-  await page.getByRole('menuitem', { name: '寄存器位数 N：自动...' }).click();
+  await teachItem(page, 'menuitemcheckbox', '半加载');
+  await teachItem(page, 'menuitem', '寄存器位数 N：自动...');
   await page.getByRole('dialog', { name: '寄存器位数 N' }).getByLabel('位数').selectOption({ label: '8 位' });
   await page.getByRole('dialog', { name: '寄存器位数 N' }).getByRole('button', { name: '确定' }).click();
   await teach();
   assert.equal(await page.getByRole('menuitem', { name: '寄存器位数 N：8 位...' }).count(), 1);
   await page.keyboard.press('Escape');
-  await page.getByLabel('速度').selectOption({ label: '最快' });
-  await page.keyboard.press('F5');
-  await ended(page);
+  await runToEnd(page);
   assert.deepEqual(await readouts(page), runnerEnd(sample, ['--method', 'dda', '--half-load', '--bits', '8']));
   await context.close();
 });

@@ -66,6 +66,38 @@ export async function typeProgram(page: Page, text: string): Promise<void> {
   await page.keyboard.insertText(text);
 }
 
+// The program as the editor shows it, line by line.
+export const editorText = (page: Page) =>
+  page.evaluate(() => [...document.querySelectorAll('.cm-line')].map((l) => l.textContent).join('\n'));
+
+// A run has ended: Pause is greyed out and a step back can be made.
+export async function ended(page: Page): Promise<void> {
+  await page.waitForFunction(() => {
+    const b = (n: string) => document.querySelector<HTMLButtonElement>(`[data-command=${n}]`)!;
+    return b('pause').disabled && !b('stepBack').disabled;
+  });
+}
+
+// Run at 最快, to the run's end.
+export async function runToEnd(page: Page): Promise<void> {
+  await page.getByLabel('速度').selectOption({ label: '最快' });
+  await page.getByRole('button', { name: '运行', exact: true }).click();
+  await ended(page);
+}
+
+// 参数设置 with a pulse equivalent typed (mm), taken with 确定.
+export async function setPulse(page: Page, mm: string): Promise<void> {
+  await page.getByRole('button', { name: '参数设置', exact: true }).click();
+  await page.getByLabel('脉冲当量(mm)').fill(mm);
+  await page.getByRole('button', { name: '确定' }).click();
+}
+
+// An item of the 教学 menu, by its role (menuitem, menuitemcheckbox, menuitemradio) and caption.
+export async function teachItem(page: Page, role: 'menuitem' | 'menuitemcheckbox' | 'menuitemradio', name: string): Promise<void> {
+  await page.getByRole('menuitem', { name: '教学' }).click();
+  await page.getByRole(role, { name }).click();
+}
+
 export async function readouts(page: Page): Promise<string[]> {
   return Promise.all(['X', 'Y', 'Z'].map((n) => page.getByLabel(n, { exact: true }).textContent().then((t) => t ?? '')));
 }

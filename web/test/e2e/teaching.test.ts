@@ -2,29 +2,13 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { after, before, test } from 'node:test';
 import type { Browser, Page } from 'playwright-core';
-import { laptop, launch, openPage, phone, shot, typeProgram } from './page';
+import { laptop, launch, openPage, phone, runToEnd, setPulse, shot, teachItem, typeProgram } from './page';
 
 let browser: Browser;
 before(async () => (browser = await launch()));
 after(() => browser.close());
 
-async function openPanel(page: Page, caption: string): Promise<void> {
-  await page.getByRole('menuitem', { name: '教学' }).click();
-  await page.getByRole('menuitemcheckbox', { name: caption }).click();
-}
-
-async function ended(page: Page): Promise<void> {
-  await page.waitForFunction(() => {
-    const b = (n: string) => document.querySelector<HTMLButtonElement>(`[data-command=${n}]`)!;
-    return b('pause').disabled && !b('stepBack').disabled;
-  });
-}
-
-async function runFast(page: Page): Promise<void> {
-  await page.getByLabel('速度').selectOption({ label: '最快' });
-  await page.getByRole('button', { name: '运行', exact: true }).click();
-  await ended(page);
-}
+const openPanel = (page: Page, caption: string) => teachItem(page, 'menuitemcheckbox', caption);
 
 // The editor's line under its drawn selection.
 const selectedLine = (page: Page) =>
@@ -40,7 +24,7 @@ test('a table row selected moves the step mark, the timing cursor and the editor
   await openPanel(page, '插补过程表');
   await openPanel(page, '脉冲时序图');
   await typeProgram(page, '%\nG01X4Y3F100\nG02X7Y0I0J-3\n%\n');
-  await runFast(page);
+  await runToEnd(page);
   const grid = page.getByRole('grid', { name: '插补过程表' });
   const rows = grid.locator('.window [role=row]');
   await rows.first().waitFor();
@@ -73,10 +57,8 @@ test('the table scrolls to the last row of a long run, keyboard and all', async 
   const { page, context } = await openPage(browser);
   await openPanel(page, '插补过程表');
   await typeProgram(page, '%\nG01X40Y30F100\nX0Y0\nX40Y30\n%\n');
-  await page.getByRole('button', { name: '参数设置', exact: true }).click();
-  await page.getByLabel('脉冲当量(mm)').fill('0.001');
-  await page.getByRole('button', { name: '确定' }).click();
-  await runFast(page);
+  await setPulse(page, '0.001');
+  await runToEnd(page);
   const grid = page.getByRole('grid', { name: '插补过程表' });
   const count = Number(await grid.getAttribute('aria-rowcount'));
   assert.ok(count > 10000, `rows ${count}`);
@@ -97,7 +79,7 @@ test('the table scrolls to the last row of a long run, keyboard and all', async 
 test('the table exports the worker\'s CSV: a byte-order mark, then the header', async () => {
   const { page, context } = await openPage(browser);
   await openPanel(page, '插补过程表');
-  await runFast(page);
+  await runToEnd(page);
   const [download] = await Promise.all([page.waitForEvent('download'), page.getByRole('button', { name: '导出CSV...' }).click()]);
   const bytes = readFileSync((await download.path())!);
   assert.deepEqual([...bytes.subarray(0, 3)], [0xef, 0xbb, 0xbf]);
@@ -111,7 +93,7 @@ test('the phone stacks the panels with no sideways scrolling', async () => {
   const { page, context } = await openPage(browser, phone);
   await openPanel(page, '插补过程表');
   await openPanel(page, '脉冲时序图');
-  await runFast(page);
+  await runToEnd(page);
   assert.equal(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth), true);
   for (const name of ['插补过程表', '脉冲时序图']) {
     const box = (await page.getByRole('heading', { name }).boundingBox())!;
@@ -123,7 +105,7 @@ test('the phone stacks the panels with no sideways scrolling', async () => {
 
 test('显示理想轨迹 lays the exact path over the plan view, with its read-out', async () => {
   const { page, context, problems } = await openPage(browser);
-  await runFast(page);
+  await runToEnd(page);
   await openPanel(page, '显示理想轨迹');
   const overlay = page.getByRole('img', { name: '理想轨迹' });
   await overlay.waitFor();
@@ -148,12 +130,9 @@ test('显示理想轨迹 lays the exact path over the plan view, with its read-o
 test('a method comparison completes while 暂停 and 停止 still answer', async () => {
   const { page, context, problems } = await openPage(browser);
   await typeProgram(page, '%\nG01X300Y400F100\nX0Y0\n%\n');
-  await page.getByRole('button', { name: '参数设置', exact: true }).click();
-  await page.getByLabel('脉冲当量(mm)').fill('0.001');
-  await page.getByRole('button', { name: '确定' }).click();
+  await setPulse(page, '0.001');
   await page.getByRole('button', { name: '运行', exact: true }).click();
-  await page.getByRole('menuitem', { name: '教学' }).click();
-  await page.getByRole('menuitem', { name: '方法对比...' }).click();
+  await teachItem(page, 'menuitem', '方法对比...');
   const box = page.getByRole('dialog', { name: '方法对比' });
   await box.getByRole('button', { name: '对比', exact: true }).click();
   // The page answers while the worker compares: the run is held and stopped.
@@ -175,8 +154,7 @@ test('a method comparison completes while 暂停 and 停止 still answer', async
 
 test('an exercise answered to its score page, which prints alone', async () => {
   const { page, context, problems } = await openPage(browser);
-  await page.getByRole('menuitem', { name: '教学' }).click();
-  await page.getByRole('menuitem', { name: '开始练习...' }).click();
+  await teachItem(page, 'menuitem', '开始练习...');
   const box = page.getByRole('dialog', { name: '练习' });
   await box.getByLabel('姓名').fill('王小明');
   await box.getByLabel('学号').fill('2026001');
@@ -220,8 +198,7 @@ test('an exercise answered to its score page, which prints alone', async () => {
 test('先答后看 asks the hidden row\'s question in the row while single stepping', async () => {
   const { page, context, problems } = await openPage(browser);
   await openPanel(page, '插补过程表');
-  await page.getByRole('menuitem', { name: '教学' }).click();
-  await page.getByRole('menuitemradio', { name: '逐点比较法' }).click();
+  await teachItem(page, 'menuitemradio', '逐点比较法');
   await page.getByLabel('先答后看').check();
   await page.keyboard.press('F7');
   const grid = page.getByRole('grid', { name: '插补过程表' });

@@ -2,17 +2,11 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { after, before, test } from 'node:test';
 import type { Browser, Page } from 'playwright-core';
-import { launch, openPage, phone, shot, typeProgram } from './page';
+import { launch, openPage, phone, runToEnd, shot, typeProgram } from './page';
 
 let browser: Browser;
 before(async () => (browser = await launch()));
 after(() => browser.close());
-
-async function runToEnd(page: Page): Promise<void> {
-  await page.getByLabel('速度').selectOption({ label: '最快' });
-  await page.getByRole('button', { name: '运行', exact: true }).click();
-  await page.waitForFunction(() => !document.querySelector<HTMLButtonElement>('[data-command=stepBack]')!.disabled && document.querySelector<HTMLButtonElement>('[data-command=pause]')!.disabled);
-}
 
 // How many pixels of a view differ from its top-left corner, the background.
 function drawnPixels(page: Page, view: string): Promise<number> {

@@ -4,16 +4,17 @@ import { join } from 'node:path';
 // The tables of hand-checked cases under tests/data, read as the C++ suites
 // read them: one case a tab-separated line under a "# " header line naming
 // the columns; other "#" lines are comments; \n, \r, \t, \\ and \xHH stand
-// for their characters.
+// for their bytes.
 export type Row = Record<string, string> & { line: string };
 
 // The test runner names the top of the tree, as the tests run compiled elsewhere.
 const dataFolder = join(process.env.TARVO_ROOT ?? '.', 'tests/data');
 
 function unescaped(field: string): string {
-  return field.replace(/\\(x[0-9a-fA-F]{2}|.)/g, (_, c: string) => {
-    if (c[0] === 'x') return String.fromCharCode(parseInt(c.slice(1), 16));
-    const plain: Record<string, string> = { n: '\n', r: '\r', t: '\t', '\\': '\\' };
+  const plain: Record<string, string> = { n: '\n', r: '\r', t: '\t', '\\': '\\' };
+  // A run of \xHH stands for bytes, which may spell a character of several.
+  return field.replace(/(?:\\x[0-9a-fA-F]{2})+|\\(.)/g, (escape: string, c?: string) => {
+    if (c === undefined) return Buffer.from(escape.replace(/\\x/g, ''), 'hex').toString('utf8');
     if (!(c in plain)) throw new Error(`unknown escape \\${c}`);
     return plain[c];
   });
