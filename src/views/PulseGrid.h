@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "motion/exact/Decimal.h"
+#include "views/Palette.h"
 #include "views/PixelLine.h"
 
 namespace tarvo::views {
@@ -20,6 +21,10 @@ struct PulseGrid {
 
     bool empty() const { return columns.empty() && rows.empty(); }
 };
+
+// The grid's colour: a shade lighter than the drawing background, under the
+// path, so it guides the eye and never hides a step.
+inline constexpr Rgb pulseGridColour{92, 92, 92};
 
 // The grid inside a view of `width` × `height` pixels that maps user units
 // (internal units, tenths of a millimetre) to pixels by `map`, for a pulse of

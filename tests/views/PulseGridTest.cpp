@@ -91,7 +91,7 @@ TEST(ViewsPulseGridSteps, EveryStepPointInsideTheViewLiesOnAColumnAndARow) {
     const struct {
         int size, bei;
         const char* dl;
-    } cases[] = {{800, 1, "1.6"}, {801, 1, "1.6"},    {733, 3, "0.7"},
+    } cases[] = {{800, 1, "1.6"},  {801, 1, "1.6"},    {733, 3, "0.7"},
                  {481, 7, "0.55"}, {1000, 12, "0.11"}, {640, 1, "2.125"}};
     for (const auto& c : cases) {
         const PlanView view = planView(c.size, c.bei);
