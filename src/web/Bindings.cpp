@@ -181,9 +181,9 @@ val gridOf(const LineCanvas& canvas, motion::Decimal dlstep) {
     const views::PulseGrid grid =
         views::pulseGrid(canvas.pixelMap(), canvas.size(), canvas.size(), dlstep);
     val o = val::object();
-    o.set("columns", val::global("Int32Array")
-                         .new_(emscripten::typed_memory_view(grid.columns.size(),
-                                                             grid.columns.data())));
+    o.set("columns",
+          val::global("Int32Array")
+              .new_(emscripten::typed_memory_view(grid.columns.size(), grid.columns.data())));
     o.set("rows", val::global("Int32Array")
                       .new_(emscripten::typed_memory_view(grid.rows.size(), grid.rows.data())));
     return o;

@@ -26,10 +26,11 @@ private:
         if (!t.openWindow()) return -1;
         t.window->editorFrame().filetxt().setPlainText(program);
         if (!runsToEnd(*t.window)) return -1;
-        const QImage plan = t.window->viewStack().linep().grab().toImage().convertToFormat(
-            QImage::Format_RGB32);
+        const QImage plan =
+            t.window->viewStack().linep().grab().toImage().convertToFormat(QImage::Format_RGB32);
         // Left in the build folder to look at.
-        plan.save(qEnvironmentVariable("TARVO_ARTEFACTS") + "/plan-grid-" + bei + "-" + dl + ".png");
+        plan.save(qEnvironmentVariable("TARVO_ARTEFACTS") + "/plan-grid-" + bei + "-" + dl +
+                  ".png");
         // The canvas's own picture has no grid: where the view differs from
         // it, the view shows the grid (or a label's edge blended over it).
         const QImage drawn = t.window->linep().snapshot(plan.width());
@@ -53,8 +54,8 @@ private slots:
         const QString line = QStringLiteral("%\nG90G01X0.3Y0.2F500\n%\n");
         QVERIFY(gridPixelsAfterRun("10", "1", line) > 1000);
         QVERIFY(gridPixelsAfterRun("1", "1", line) == 0);
-        QVERIFY(gridPixelsAfterRun("10", "1",
-                                   QStringLiteral("%\nG90G01X4Y3F500\nG02X7Y0I0J-3\nG00X0Y0\n%\n")) >
+        QVERIFY(gridPixelsAfterRun(
+                    "10", "1", QStringLiteral("%\nG90G01X4Y3F500\nG02X7Y0I0J-3\nG00X0Y0\n%\n")) >
                 1000);
         QCOMPARE(gridPixelsAfterRun("10", "0.001", line), 0);
         QCOMPARE(gridPixelsAfterRun("1000", "0.001", line), 0);
