@@ -16,6 +16,7 @@
 #include "motion/RegisterWidth.h"
 #include "motion/exact/NumberText.h"
 #include "views/Palette.h"
+#include "views/PulseGrid.h"
 #include "web/ComparisonBindings.h"
 #include "web/MachineSession.h"
 #include "web/ProgramOpening.h"
@@ -116,6 +117,7 @@ val ready(MachineSession& session) {
     backgrounds.set("plan", rgb(views::drawingBackground));
     backgrounds.set("magnified", rgb(views::magnifiedBackground));
     o.set("backgrounds", backgrounds);
+    o.set("gridColour", rgb(views::pulseGridColour));
     o.set("viewSize", session.canvas(views::View::Plan).size());
     val parameters = val::object();
     for (const interp::ParameterField field : interp::parameterFields) {
@@ -175,12 +177,27 @@ val panelOf(MachineSession& session) {
     return o;
 }
 
+// The pulse grid under a plan view drawn afresh: the page lays it down
+// before the lines, at the size and scale they come in.
+val gridOf(const LineCanvas& canvas, motion::Decimal dlstep) {
+    const views::PulseGrid grid =
+        views::pulseGrid(canvas.pixelMap(), canvas.size(), canvas.size(), dlstep);
+    val o = val::object();
+    o.set("columns",
+          val::global("Int32Array")
+              .new_(emscripten::typed_memory_view(grid.columns.size(), grid.columns.data())));
+    o.set("rows", val::global("Int32Array")
+                      .new_(emscripten::typed_memory_view(grid.rows.size(), grid.rows.data())));
+    return o;
+}
+
 // The buffers are copies the worker may hand on to the page.
-val drawingOf(views::View view, LineCanvas& canvas) {
+val drawingOf(views::View view, LineCanvas& canvas, motion::Decimal dlstep) {
     LineCanvas::News news = canvas.takeNews();
     val o = val::object();
     o.set("view", text(viewName(view)));
     o.set("restart", news.restart);
+    if (news.restart && view == views::View::Plan) o.set("grid", gridOf(canvas, dlstep));
     o.set("lines", val::global("Float32Array")
                        .new_(emscripten::typed_memory_view(news.lines.size(), news.lines.data())));
     o.set("colours",
@@ -215,7 +232,9 @@ val takeSlice(MachineSession& session) {
     val drawings = val::array();
     for (const views::View view : allViews) {
         LineCanvas& canvas = session.canvas(view);
-        if (canvas.hasNews()) drawings.call<void>("push", drawingOf(view, canvas));
+        if (canvas.hasNews()) {
+            drawings.call<void>("push", drawingOf(view, canvas, session.machine().dlstep()));
+        }
     }
     o.set("drawings", drawings);
     o.set("table", tableState(session));

@@ -170,6 +170,7 @@ export interface Ready {
   widestRegister: number; // 32
   palette: [number, number, number][]; // the 16 colours of Drawing.colours
   backgrounds: Record<ViewName, [number, number, number]>;
+  gridColour: [number, number, number]; // the pulse grid under the plan view's path
   viewSize: number; // pixels; labels are placed in twips of a 7215-twip view
   parameters: ParameterTexts; // the defaults: "0", "0", "0", "1", "1"
   // 关于 → 功能简介: the window's title, heading and paragraph (ends in CR LF).
@@ -412,6 +413,10 @@ export interface Drawing {
   // machine cleared it, or the whole drawing is handed over again (a new
   // view size, a step back).
   restart: boolean;
+  // With a restart of the plan view: the pulse grid to lay under its lines,
+  // pixel columns and rows of the lines X = k·δ and Y = k·δ; none where a
+  // pulse is under 8 pixels.
+  grid?: { columns: Int32Array; rows: Int32Array };
   // x1, y1, x2, y2 of each line, drawn one pixel wide in its colour; a
   // plotted point is a line from a point to itself.
   lines: Float32Array;

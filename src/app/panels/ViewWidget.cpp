@@ -3,7 +3,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/panels/PulseGridUnderlay.h"
 #include "render/RasterCanvas.h"
+#include "views/DrawingRecord.h"
+#include "views/PulseGrid.h"
 
 namespace tarvo::app {
 
@@ -47,9 +50,26 @@ void ViewWidget::follow() {
     update();
 }
 
+void ViewWidget::showPulseGrid(views::Rgb background, std::function<motion::Decimal()> dlstep) {
+    background_ = background;
+    dlstep_ = std::move(dlstep);
+    update();
+}
+
 void ViewWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, canvas_.image());
+    if (dlstep_) {
+        // The canvas's own mapping at its present size, so each line lies on
+        // the pixels its step points are painted on; the canvas keeps its
+        // picture as drawn, the grid goes into a copy.
+        QImage shown = canvas_.image();
+        const views::PulseGrid grid =
+            views::pulseGrid(canvas_.pixelMap(), shown.width(), shown.height(), dlstep_());
+        if (!grid.empty()) underlayPulseGrid(shown, grid, views::pixelOf(background_));
+        painter.drawImage(0, 0, shown);
+    } else {
+        painter.drawImage(0, 0, canvas_.image());
+    }
     canvas_.paintLabels(painter, canvas_.size());
 }
 

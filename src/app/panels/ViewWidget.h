@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <functional>
 
+#include "motion/exact/Decimal.h"
 #include "views/Canvas.h"
+#include "views/Palette.h"
 
 namespace tarvo::render {
 class RasterCanvas;
@@ -25,6 +27,10 @@ public:
     ~ViewWidget() override;
 
     render::RasterCanvas& canvas() { return canvas_; }
+    // Lays the pulse grid under the picture, for the pulse equivalent
+    // `dlstep` gives in internal units when the view paints; the picture's
+    // background is `background`.
+    void showPulseGrid(views::Rgb background, std::function<motion::Decimal()> dlstep);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,6 +42,8 @@ private:
 
     render::RasterCanvas& canvas_;
     PointerHandler pointerMoved_;
+    views::Rgb background_{};
+    std::function<motion::Decimal()> dlstep_;
 };
 
 }  // namespace tarvo::app

@@ -115,6 +115,7 @@ MainWindow::MainWindow(Settings& settings, Prompts* prompts, QWidget* parent)
         QString::fromLatin1(sampleProgram).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     editor_->filetxt().document()->setModified(false);
     connectCommands();
+    views_->linep().showPulseGrid(views::drawingBackground, [this] { return machine_->dlstep(); });
     idealPath_ = std::make_unique<IdealPathSwitch>(*machine_, linep_, views_->linep(),
                                                    editor_->filetxt(), *menus_.teachMenu);
     buildExercises();

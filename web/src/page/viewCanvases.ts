@@ -30,6 +30,7 @@ export class ViewCanvases {
   private readonly labels = new Map<ViewName, { left: number; top: number; caption: string }[]>();
   private palette: string[] = [];
   private backgrounds: Record<ViewName, string> = { axonometric: '#fff', plan: '#fff', magnified: '#fff' };
+  private gridColour = '#fff';
   private shown: ViewName = 'plan';
   private side = 0;
   private marked: { points: Record<ViewName, [number, number] | null>; side: number } | null = null;
@@ -91,6 +92,7 @@ export class ViewCanvases {
       plan: css(r.backgrounds.plan),
       magnified: css(r.backgrounds.magnified),
     };
+    this.gridColour = css(r.gridColour);
     new ResizeObserver(() => this.fit()).observe(this.holder);
     this.fit();
   }
@@ -101,6 +103,7 @@ export class ViewCanvases {
     if (d.restart) {
       g.fillStyle = this.backgrounds[d.view];
       g.fillRect(0, 0, canvas.width, canvas.height);
+      if (d.grid) this.layGrid(g, d.grid);
     }
     this.strokeLines(g, d.lines, d.colours);
     if (d.labels) this.labels.set(d.view, d.labels);
@@ -119,6 +122,13 @@ export class ViewCanvases {
     for (const [name, c] of this.canvases) c.hidden = name !== view;
     this.placeLabels();
     this.placeRing();
+  }
+
+  // The pulse grid goes down first, so the path is drawn over it.
+  private layGrid(g: CanvasRenderingContext2D, grid: { columns: Int32Array; rows: Int32Array }): void {
+    g.fillStyle = this.gridColour;
+    for (const x of grid.columns) g.fillRect(x, 0, 1, g.canvas.height);
+    for (const y of grid.rows) g.fillRect(0, y, g.canvas.width, 1);
   }
 
   // One path for every run of lines of one colour; a point is a pixel.
