@@ -5,6 +5,7 @@
 
 #include "interp/Messages.h"
 #include "motion/exact/NumberText.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::cli {
 
@@ -29,7 +30,7 @@ std::string quoted(std::string_view text) {
 }
 
 std::string_view switchText(bool on) {
-    return on ? interp::messages::on : interp::messages::off;
+    return words::say(on ? interp::messages::on : interp::messages::off);
 }
 
 class JsonObject {

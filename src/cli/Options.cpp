@@ -12,6 +12,7 @@
 #include "motion/exact/Rounding.h"
 #include "motion/exact/ShortestDigits.h"
 #include "teach/exercises/ExerciseCode.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::cli {
 
@@ -96,6 +97,7 @@ bool applyValue(const std::string& name, const std::string& value, Options& o) {
     }
     if (name == "--g54") return parseOrigin(value, o.parameters);
     if (name == "--method") return parseMethod(value, o.parameters.method);
+    if (name == "--lang") return words::languageFromKey(value).has_value();
     if (name == "--bits") {
         const auto bits = parseCount(value);
         const bool fits = bits && *bits >= 1 && *bits <= motion::widestRegister;
@@ -134,7 +136,7 @@ bool isPictureOption(const std::string& name) {
 bool takesValue(const std::string& name) {
     for (const char* known :
          {"--dl", "--bei", "--g54", "--method", "--bits", "--trace", "--steps", "--max-ticks",
-          "--plan", "--axo", "--magnified", "--size", "--rotate"}) {
+          "--plan", "--axo", "--magnified", "--size", "--rotate", "--lang"}) {
         if (name == known) return true;
     }
     return false;
@@ -142,6 +144,12 @@ bool takesValue(const std::string& name) {
 
 bool isPageOption(const std::string& name) {
     return name == "--worksheet" || name == "--answers";
+}
+
+// How many arguments after an option are its values.
+std::size_t valuesOf(const std::string& name) {
+    if (isPageOption(name)) return 2;
+    return takesValue(name) ? 1 : 0;
 }
 
 // A page option's code and file; the code is refused with the exercises'
@@ -169,12 +177,21 @@ std::string methodLines() {
     for (const motion::MethodEntry& method : motion::methods()) {
         std::string key(method.key);
         key.resize(12, ' ');
-        lines += "                     " + key + std::string(method.caption) + '\n';
+        lines += "                     " + key + std::string(words::say(method.caption)) + '\n';
     }
     return lines;
 }
 
 }  // namespace
+
+std::optional<words::Language> languageOption(const std::vector<std::string>& args) {
+    std::optional<words::Language> chosen;
+    for (std::size_t i = 0; i < args.size(); i += 1 + valuesOf(args[i])) {
+        if (args[i] != "--lang" || i + 1 == args.size()) continue;
+        if (const auto language = words::languageFromKey(args[i + 1])) chosen = language;
+    }
+    return chosen;
+}
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
     Options o;
@@ -292,6 +309,10 @@ Options:
                    the machine's registers before and after
   --json           print the final state as one JSON object
   --max-ticks N    stop after N timer ticks (default 10000000)
+  --lang zh|en     language of the machine's messages and texts and of the
+                   pages (default: Chinese when the first of LC_ALL,
+                   LC_MESSAGES and LANG that is set starts with zh, else
+                   English)
 )" + pictures +
            R"(  --help           show this text
 

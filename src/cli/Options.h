@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "interp/Parameters.h"
+#include "words/Language.h"
 
 namespace tarvo::cli {
 
@@ -42,8 +43,13 @@ struct Options {
     std::vector<Output> outputs() const;
 };
 
+// The language --lang chooses among the arguments after the program name
+// (the last valid one), or nothing; read before the other options, so that
+// every message about them is made in it.
+std::optional<words::Language> languageOption(const std::vector<std::string>& args);
+
 // Parses the arguments after the program name; on failure returns nothing
-// and sets `error` to a one-line explanation.
+// and sets `error` to a one-line explanation, in the language spoken.
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error);
 
 // The text of --help.

@@ -13,6 +13,7 @@
 #include "cli/StepWriter.h"
 #include "cli/TraceWriter.h"
 #include "files/WholeFile.h"
+#include "words/Catalogue.h"
 
 namespace {
 
@@ -79,8 +80,10 @@ int main(int argc, char** argv) {
     // instead of the signal ending the run without a word.
     std::signal(SIGXFSZ, SIG_IGN);
     files::removeTemporariesOnInterrupt();
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    tarvo::words::speak(languageOption(args).value_or(tarvo::words::languageFromEnvironment()));
     std::string error;
-    const auto options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    const auto options = parseOptions(args, error);
     if (!options) {
         std::cerr << "tarvo-cli: " << error << "\n\n" << usage();
         return 1;

@@ -46,7 +46,7 @@ int Interpreter::characterAt(std::int64_t index) const {
 
 Interpreter::Outcome Interpreter::tick(motion::Segment& s) {
     if (progtxt_.empty() || progtxt_.front() != '%')
-        return fail(std::string(messages::noStartSymbol));
+        return fail(std::string(words::say(messages::noStartSymbol)));
     if (txtpos >= static_cast<std::int64_t>(progtxt_.size())) {
         txtpos = 0;
         return Outcome::EndOfText;
@@ -152,7 +152,7 @@ Interpreter::Outcome Interpreter::arcCheck(const motion::Segment& s) {
     const Squared end2 = Squared::of(s.xs - s.ic - s.xe) + Squared::of(s.ys - s.jc - s.ye);
     const Decimal tolerance = Decimal::fromUnits(Decimal::one / 10);
     if (rootFartherBy(end2, start2, tolerance) || rootFartherBy(start2, end2, tolerance)) {
-        return fail(std::string(messages::notOnArc));
+        return fail(std::string(words::say(messages::notOnArc)));
     }
     return Outcome::Word;
 }

@@ -22,11 +22,11 @@ void Machine::run(std::string_view filetxt, const Parameters& parameters) {
         return;
     }
     if (filetxt.empty()) {
-        panel_.message(messages::loadProgram, messages::loadFailed);
+        panel_.message(words::say(messages::loadProgram), words::say(messages::loadFailed));
         return;
     }
     if (const auto problem = parameterProblem(parameters)) {
-        panel_.message(*problem, messages::parameterTitle);
+        panel_.message(*problem, words::say(messages::parameterTitle));
         return;
     }
     origin_ = RunOrigin{std::string(filetxt), parameters, carried()};
@@ -257,7 +257,7 @@ void Machine::handOver() {
             return;
         }
         if (segment_.fullCircle() && interp_.lineWrotePlaneWords()) {
-            warn(interp_.txtline, messages::fullCircle);
+            warn(interp_.txtline, words::say(messages::fullCircle));
         }
         timer2_.enabled = true;
     } else {
@@ -276,7 +276,7 @@ void Machine::timer2Tick() {
             break;
         case motion::SegmentState::Unreachable:
             // txtline already counts the line whose motion this is.
-            report(interp_.txtline, messages::unreachable);
+            report(interp_.txtline, words::say(messages::unreachable));
             break;
     }
 }
@@ -300,10 +300,10 @@ void Machine::warn(std::int64_t line, std::string_view message) {
 void Machine::report(std::int64_t line, std::string_view message) {
     timer1_.enabled = false;
     timer2_.enabled = false;
-    const std::string text = "第" + std::to_string(line) + "行有错" + std::string(message);
+    const std::string text = messages::errorLine(line, message);
     showExecuting(-1);
     panel_.programErrorShown(line - 1, text);
-    panel_.message(text, messages::errorTitle);
+    panel_.message(text, words::say(messages::errorTitle));
 }
 
 }  // namespace tarvo::interp

@@ -4,9 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "words/Catalogue.h"
+
 namespace tarvo::interp::messages {
 
-// Program errors: shown as "第" n "行有错" message, under the title "出错".
+// The texts below are the catalogue's keys: a shell shows words::say(text).
+// Program errors: shown as errorLine(n, message), under the title "出错".
 inline constexpr std::string_view errorTitle = "出错";
 inline constexpr std::string_view noStartSymbol = "没有开始符,结束符 “%”";
 inline constexpr std::string_view badG = "G....";
@@ -18,9 +21,16 @@ inline constexpr std::string_view unreachable = "终点无法到达";
 // and all, so a full circle written as one arc is not cut.
 inline constexpr std::string_view fullCircle = "整圆：终点与起点重合，本段不走";
 
-// A warning on a line of its own, line counted from 1: "第3行注意：整圆：…".
-inline std::string warningLine(std::int64_t line, std::string_view text) {
-    return "第" + std::to_string(line) + "行注意：" + std::string(text);
+// A program error on its line, counted from 1, the message already said:
+// "第3行有错G....".
+inline std::string errorLine(std::int64_t line, std::string_view said) {
+    return words::fill("第{1}行有错{2}", {std::to_string(line), said});
+}
+
+// A warning on a line of its own, line counted from 1, the text already said:
+// "第3行注意：整圆：…".
+inline std::string warningLine(std::int64_t line, std::string_view said) {
+    return words::fill("第{1}行注意：{2}", {std::to_string(line), said});
 }
 
 // Run refused.

@@ -7,7 +7,8 @@
 
 namespace tarvo::interp {
 
-// An entry of a shell's 速度 box: its caption and the pace it runs at.
+// An entry of a shell's 速度 box: its caption (a catalogue key: a shell shows
+// words::say(caption)) and the pace it runs at.
 struct PaceChoice {
     std::string_view caption;
     Pace pace;

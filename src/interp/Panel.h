@@ -13,7 +13,8 @@ namespace tarvo::interp {
 class Panel : public motion::MotionPanel {
 public:
     // A modal message with only an OK button: a program error ("第3行有错G....",
-    // title "出错") or a refused Run. The run has already stopped when it comes.
+    // title "出错") or a refused Run, text and title in the language spoken
+    // when it came. The run has already stopped when it comes.
     virtual void message(std::string_view text, std::string_view title) = 0;
     // Caret of the editor, as a byte index into the program text.
     virtual void caretMoved(std::int64_t index) = 0;
@@ -27,7 +28,7 @@ public:
     // message() shows next.
     virtual void programErrorShown(std::int64_t line, std::string_view text) = 0;
     // A line, counted from 0, the machine did not do as written, and why
-    // (messages::fullCircle); the run goes on. Told when the line's motion
+    // (messages::fullCircle, said); the run goes on. Told when the line's motion
     // would begin.
     virtual void warningShown(std::int64_t line, std::string_view text) = 0;
     // The work-piece origin read-outs, in millimetres, at the start of a run.

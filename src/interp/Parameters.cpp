@@ -11,7 +11,8 @@ using Fault = motion::DecimalReading::Fault;
 
 std::optional<std::string_view> originProblem(const motion::DecimalReading& g54) {
     if (g54.exact()) return std::nullopt;
-    return g54.fault == Fault::NotNumber ? messages::badOrigin : messages::originUnrepresentable;
+    return words::say(g54.fault == Fault::NotNumber ? messages::badOrigin
+                                                    : messages::originUnrepresentable);
 }
 
 // UTF-8: the no-break space, the ideographic space, then ASCII white space.
@@ -45,10 +46,10 @@ std::optional<std::string_view> parameterProblem(const Parameters& p) {
     for (const motion::DecimalReading* g54 : {&p.g54x, &p.g54y, &p.g54z}) {
         if (const auto problem = originProblem(*g54)) return problem;
     }
-    if (p.bei < 1 || p.bei > Parameters::maxBei) return messages::badMagnification;
-    if (p.dl.fault == Fault::TooFine) return messages::pulseEquivalentTooFine;
+    if (p.bei < 1 || p.bei > Parameters::maxBei) return words::say(messages::badMagnification);
+    if (p.dl.fault == Fault::TooFine) return words::say(messages::pulseEquivalentTooFine);
     if (!p.dl.exact() || p.dl.value < Parameters::minDl || p.dl.value > Parameters::maxDl) {
-        return messages::badPulseEquivalent;
+        return words::say(messages::badPulseEquivalent);
     }
     return std::nullopt;
 }

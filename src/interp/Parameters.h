@@ -34,8 +34,9 @@ motion::DecimalReading readParameter(std::string_view text);
 // number or does not fit 16 bits.
 std::optional<std::int16_t> readMagnification(std::string_view text);
 
-// Why these values cannot drive a run (the message shown), or nothing when
-// they can. Steps of zero, negative or absurd length would never end a move.
+// Why these values cannot drive a run (the message shown, in the spoken
+// language), or nothing when they can. Steps of zero, negative or absurd
+// length would never end a move.
 std::optional<std::string_view> parameterProblem(const Parameters& p);
 
 }  // namespace tarvo::interp

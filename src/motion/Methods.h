@@ -13,10 +13,11 @@ namespace tarvo::motion {
 // lines and arcs with.
 struct MethodEntry {
     Interpolation interpolation;
-    std::string_view key;      // ASCII: the runner's --method and the settings' "Method"
-    std::string_view caption;  // the one Chinese caption: menus, pickers, worksheets
-    Method line;               // how a line in the XY plane is stepped
-    Method arc;                // how an arc is stepped
+    std::string_view key;  // ASCII: the runner's --method and the settings' "Method"
+    std::string_view
+        caption;       // the one caption, shown said (words::say): menus, pickers, worksheets
+    Method line;       // how a line in the XY plane is stepped
+    Method arc;        // how an arc is stepped
     bool wholePulses;  // a textbook method: what it steps differently from the machine, in whole
                        // pulses
 };

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "words/Catalogue.h"
+
 namespace tarvo::motion {
 
 namespace {
@@ -41,10 +43,10 @@ PulseArc::PulseArc(PulsePoint start, PulsePoint end, bool clockwise)
     requireWithinReach(end);
     radius2_ = start.x * start.x + start.y * start.y;
     const std::int64_t end2 = end.x * end.x + end.y * end.y;
-    if (radius2_ == 0) throw std::invalid_argument("圆弧半径为 0");
+    if (radius2_ == 0) throw std::invalid_argument(std::string(words::say("圆弧半径为 0")));
     if (end2 != radius2_) {
-        throw std::invalid_argument("起点与终点不在同一圆上：X²+Y² 为 " + std::to_string(radius2_) +
-                                    " 与 " + std::to_string(end2));
+        throw std::invalid_argument(words::fill("起点与终点不在同一圆上：X²+Y² 为 {1} 与 {2}",
+                                                {std::to_string(radius2_), std::to_string(end2)}));
     }
     reach_ = squareRootDown(radius2_);
     const PulsePoint s = mirrored(start, clockwise), e = mirrored(end, clockwise);
@@ -53,8 +55,8 @@ PulseArc::PulseArc(PulsePoint start, PulsePoint end, bool clockwise)
     // In one quadrant, an end not strictly ahead of the start goes all round.
     if (crossings == 0 && s.x * e.y - s.y * e.x <= 0) crossings = 4;
     if (crossings > 0 && reach_ * reach_ != radius2_) {
-        throw std::invalid_argument("圆弧过象限时半径须为整数个脉冲：R² = " +
-                                    std::to_string(radius2_));
+        throw std::invalid_argument(
+            words::fill("圆弧过象限时半径须为整数个脉冲：R² = {1}", {std::to_string(radius2_)}));
     }
     PulsePoint at = s;
     const auto walk = [&](PulsePoint to) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "motion/Methods.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::motion {
 
@@ -56,7 +57,7 @@ std::optional<PulseSegment> pulseSegment(const Segment& s, Decimal dlstep, Metho
         return PulseSegment{PulseStepper(stepperOf(s, figure, choice)), figure};
     } catch (const std::invalid_argument& refused) {
         const std::string_view name = methodEntry(choice.interpolation).caption;
-        throw std::invalid_argument(std::string(name) + "：" + refused.what());
+        throw std::invalid_argument(words::fill("{1}：{2}", {words::say(name), refused.what()}));
     }
 }
 

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <stdexcept>
+#include <string>
+
+#include "words/Catalogue.h"
 
 namespace tarvo::motion {
 
@@ -13,11 +16,11 @@ struct PulsePoint {
     friend bool operator==(const PulsePoint&, const PulsePoint&) = default;
 };
 
-// Refuses, with its message in Chinese, a point beyond ±10⁹ pulses.
+// Refuses, with its message in the spoken language, a point beyond ±10⁹ pulses.
 inline void requireWithinReach(PulsePoint p) {
     constexpr std::int64_t reach = 1'000'000'000;
     if (p.x < -reach || p.x > reach || p.y < -reach || p.y > reach) {
-        throw std::invalid_argument("坐标超出 ±1000000000 脉冲");
+        throw std::invalid_argument(std::string(words::say("坐标超出 ±1000000000 脉冲")));
     }
 }
 

@@ -18,6 +18,7 @@
 #include "web/MachineSession.h"
 #include "web/ProgramOpening.h"
 #include "web/TeachingBindings.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::web {
 
@@ -96,14 +97,14 @@ val ready(MachineSession& session) {
     val o = val::object();
     o.set("paces", arrayOf(interp::paceChoices, [](const interp::PaceChoice& c) {
               val entry = val::object();
-              entry.set("caption", text(c.caption));
+              entry.set("caption", text(words::say(c.caption)));
               return entry;
           }));
     o.set("paceIndex", static_cast<double>(session.paceIndex()));
     o.set("methods", arrayOf(motion::methods(), [](const motion::MethodEntry& m) {
               val entry = val::object();
               entry.set("key", text(m.key));
-              entry.set("caption", text(m.caption));
+              entry.set("caption", text(words::say(m.caption)));
               return entry;
           }));
     o.set("widestRegister", motion::widestRegister);
@@ -132,8 +133,8 @@ val panelOf(MachineSession& session) {
     o.set("bits", arrayOf(p.bits, [](bool b) { return val(b); }));
     o.set("spindle", p.spindle);
     o.set("coolant", p.coolant);
-    o.set("onText", text(interp::messages::on));
-    o.set("offText", text(interp::messages::off));
+    o.set("onText", text(words::say(interp::messages::on)));
+    o.set("offText", text(words::say(interp::messages::off)));
     const CaretPlace caret = session.caret();
     val c = val::object();
     c.set("index", static_cast<double>(caret.index));
@@ -222,7 +223,7 @@ val openFile(const std::string& name, const std::string& bytes) {
         o.set("text", text(*opened.text));
     } else {
         o.set("type", text("openRefused"));
-        o.set("title", text(files::openRefusedTitle));
+        o.set("title", text(words::say(files::openRefusedTitle)));
         o.set("text", text(opened.refusal));
     }
     return o;
@@ -241,7 +242,7 @@ val setParameters(MachineSession& session, val texts) {
     if (refusal) {
         o.set("field", text(interp::parameterKey(refusal->field)));
         o.set("text", text(refusal->text));
-        o.set("title", text(interp::messages::parameterTitle));
+        o.set("title", text(words::say(interp::messages::parameterTitle)));
     }
     return o;
 }

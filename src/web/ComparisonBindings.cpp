@@ -6,6 +6,7 @@
 #include "motion/Methods.h"
 #include "teach/comparison/ComparisonTexts.h"
 #include "teach/ideal/IdealPathFigure.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::web {
 
@@ -114,7 +115,7 @@ val plots(const teach::MethodTrial& trial) {
 val compare(MachineSession& session, const std::string& keyA, bool halfLoadA,
             const std::string& keyB, bool halfLoadB) {
     const auto a = motion::methodOfKey(keyA), b = motion::methodOfKey(keyB);
-    if (!a || !b) return text("未知的插补方法：" + (a ? keyB : keyA));
+    if (!a || !b) return text(words::fill("未知的插补方法：{1}", {a ? keyB : keyA}));
     session.compare({motion::MethodChoice{*a, halfLoadA}, motion::MethodChoice{*b, halfLoadB}});
     return val::null();
 }

@@ -16,6 +16,7 @@
 #include "teach/exercises/ExerciseTexts.h"
 #include "teach/exercises/PulseGridFigure.h"
 #include "teach/exercises/WorksheetPage.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::web {
 
@@ -77,7 +78,7 @@ val state(ExerciseSession& session) {
     o.set("finished", r->finished());
     o.set("known", text(r->exerciseDone() ? teach::doneText(*r) : teach::knownText(r->asked())));
     o.set("form", text(formName(session.asked())));
-    o.set("nextCaption", text(r->finished() ? "看成绩" : "下一题"));
+    o.set("nextCaption", text(words::say(r->finished() ? "看成绩" : "下一题")));
     o.set("figure", text(teach::pulseGridFigure(r->exercise(), r->path(), true)));
     o.set("verdict", text(session.verdict()));
     o.set("verdictRight", session.verdictRight());
@@ -160,7 +161,7 @@ val classSummary(val files, const std::string& date) {
         teach::ClassFile file{f["name"].as<std::string>(), {}, {}};
         const val content = f["bytes"];
         if (content.isNull() || content.isUndefined()) {
-            file.problem = "无法读取";
+            file.problem = words::say("无法读取");
         } else if (content["length"].as<std::size_t>() > teach::largestClassFile) {
             file.problem = std::string(teach::classFileTooLarge);
         } else {
@@ -174,7 +175,7 @@ val classSummary(val files, const std::string& date) {
     o.set("code", text(summary.code));
     o.set("score", summary.students.empty()
                        ? val::null()
-                       : text("练习码 " + summary.code + "：" + summary.scoreText()));
+                       : text(words::fill("练习码 {1}：{2}", {summary.code, summary.scoreText()})));
     val students = val::array();
     for (const teach::ClassStudent& s : summary.students) {
         val student = val::object();

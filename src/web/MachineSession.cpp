@@ -9,6 +9,7 @@
 #include "motion/Methods.h"
 #include "motion/RegisterWidth.h"
 #include "views/Projection.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::web {
 
@@ -55,7 +56,7 @@ std::optional<MachineSession::Refusal> MachineSession::setParameters(
 std::optional<std::string> MachineSession::setMethod(std::string_view key, bool halfLoad,
                                                      int bits) {
     const auto interpolation = motion::methodOfKey(key);
-    if (!interpolation) return "未知的插补方法：" + std::string(key);
+    if (!interpolation) return words::fill("未知的插补方法：{1}", {key});
     try {
         motion::registerBits(1, bits);
     } catch (const std::invalid_argument& refused) {
@@ -123,10 +124,11 @@ void MachineSession::guarded(const std::function<void()>& command) {
     } catch (const std::bad_alloc&) {
         // The page's memory is the browser's to give: the run ends, the page goes on.
         machine_.stop();
-        panel_.message("内存不足，运行已停止", interp::messages::errorTitle);
+        panel_.message(words::say("内存不足，运行已停止"),
+                       words::say(interp::messages::errorTitle));
     } catch (const std::exception& failure) {
         machine_.stop();
-        panel_.message(failure.what(), interp::messages::errorTitle);
+        panel_.message(failure.what(), words::say(interp::messages::errorTitle));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "motion/exact/NumberText.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::web {
 
@@ -46,7 +47,7 @@ void SlicePanel::warningShown(std::int64_t line, std::string_view text) {
 
 // The page keeps less of the cut than the window does, so the note names no size.
 void SlicePanel::cutThinned() {
-    note_ = "记录的切削轨迹已满：运行继续，放大图此后只保留部分步点";
+    note_ = words::say("记录的切削轨迹已满：运行继续，放大图此后只保留部分步点");
 }
 
 std::vector<Modal> SlicePanel::takeModals() {

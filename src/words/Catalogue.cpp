@@ -13,10 +13,11 @@ struct Entry {
 
 // One section a floor, so that each floor's texts sit together.
 constexpr Entry entries[] = {
-#include "words/english/Interp.inc"
 #include "words/english/Files.inc"
-#include "words/english/Teach.inc"
+#include "words/english/Interp.inc"
 #include "words/english/Runner.inc"
+#include "words/english/Teach.inc"
+#include "words/english/Web.inc"
 };
 
 const std::unordered_map<std::string_view, std::string_view>& table() {

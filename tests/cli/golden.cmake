@@ -2,8 +2,16 @@
 # tarvo-cli produced with the folder's recordings, or re-records them when
 # TARVO_RECORD=1:
 #   cmake -DTARVO_CLI=<tarvo-cli> -DPICTURES=<ON|OFF> -DCASE_DIR=<tests/golden/case>
-#         -DWORK_DIR=<scratch folder> [-DTARVO_CLI_LAUNCHER=node] -P golden.cmake
+#         -DWORK_DIR=<scratch folder> -DLANGUAGE=<zh|en> [-DTARVO_CLI_LAUNCHER=node]
+#         -P golden.cmake
 # The launcher, when given, runs the runner: Node for the WebAssembly one.
+#
+# In Chinese the run is the whole case. In English it is the same command
+# without the output files the recordings ask for, and only its status,
+# standard output and standard error are compared: with the English
+# recordings (stdout.en, stderr.en, expected.en.json) where the texts differ,
+# with the Chinese ones where they are the same, and never with a CJK
+# character in them.
 #
 # Each recording has the same name in the scratch folder, where the run
 # writes it; standard output, standard error and the exit status land there
@@ -33,7 +41,10 @@ endif()
 
 # The folder's own program comes first, then its arguments, in which @CASE@
 # and @WORK@ stand for the case folder and the scratch folder.
-set(runner ${TARVO_CLI_LAUNCHER} "${TARVO_CLI}")
+if(NOT LANGUAGE MATCHES "^(zh|en)$")
+  message(FATAL_ERROR "LANGUAGE must be zh or en, not \"${LANGUAGE}\"")
+endif()
+set(runner ${TARVO_CLI_LAUNCHER} "${TARVO_CLI}" --lang ${LANGUAGE})
 set(command ${runner})
 if(EXISTS "${CASE_DIR}/program.nc")
   list(APPEND command "${CASE_DIR}/program.nc")
@@ -56,6 +67,7 @@ if(EXISTS "${CASE_DIR}/expected.json")
   list(APPEND command --json)
 endif()
 set(recordings status stderr ${stdout_name})
+set(texts stderr ${stdout_name})
 
 # The output files a folder records are asked for by its recordings; a
 # runner built without pictures cannot draw the views, so they are left out.
@@ -63,7 +75,7 @@ set(outputs expected.csv --trace expected-steps.csv --steps)
 if(PICTURES)
   list(APPEND outputs plan.svg --plan axo.svg --axo magnified.svg --magnified)
 endif()
-while(outputs)
+while(outputs AND LANGUAGE STREQUAL "zh")
   list(POP_FRONT outputs file option)
   if(EXISTS "${CASE_DIR}/${file}")
     list(APPEND command ${option} "${WORK_DIR}/${file}")
@@ -74,7 +86,7 @@ endwhile()
 # Files the arguments themselves name in the scratch folder, e.g.
 # @WORK@/worksheet.html, are listed in `outputs`, one a line, and recorded
 # under the same names.
-if(EXISTS "${CASE_DIR}/outputs")
+if(EXISTS "${CASE_DIR}/outputs" AND LANGUAGE STREQUAL "zh")
   file(STRINGS "${CASE_DIR}/outputs" named_outputs)
   list(APPEND recordings ${named_outputs})
 endif()
@@ -107,6 +119,73 @@ endforeach()
 file(WRITE "${WORK_DIR}/${stdout_name}" "${stdout_text}")
 file(WRITE "${WORK_DIR}/stderr" "${stderr_text}")
 file(WRITE "${WORK_DIR}/status" "${status}\n")
+
+# The English recording of a text: stdout.en, expected.en.json.
+function(english_name file result)
+  if(file MATCHES "^(.+)\\.([a-z]+)$")
+    set(${result} "${CMAKE_MATCH_1}.en.${CMAKE_MATCH_2}" PARENT_SCOPE)
+  else()
+    set(${result} "${file}.en" PARENT_SCOPE)
+  endif()
+endfunction()
+
+# An English text is said without a CJK character: its UTF-8 lead bytes
+# E3 to E9 (U+3000 to U+9FFF) or the full-width forms' EF BC to EF BE.
+function(has_cjk text result)
+  string(ASCII 227 first)
+  string(ASCII 233 last)
+  string(ASCII 239 wide)
+  string(ASCII 188 wide_first)
+  string(ASCII 190 wide_last)
+  if(text MATCHES "[${first}-${last}]|${wide}[${wide_first}-${wide_last}]")
+    set(${result} TRUE PARENT_SCOPE)
+  else()
+    set(${result} FALSE PARENT_SCOPE)
+  endif()
+endfunction()
+
+if(LANGUAGE STREQUAL "en")
+  set(failures "")
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${CASE_DIR}/status"
+                          "${WORK_DIR}/status" RESULT_VARIABLE differs OUTPUT_QUIET ERROR_QUIET)
+  if(differs)
+    string(APPEND failures "  status differs from the Chinese run's: ${status}\n")
+  endif()
+  foreach(file IN LISTS texts)
+    english_name(${file} english)
+    file(READ "${WORK_DIR}/${file}" said)
+    has_cjk("${said}" untranslated)
+    if(untranslated)
+      string(APPEND failures "  ${file} holds a CJK character: a text is not yet in the catalogue\n")
+    endif()
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${CASE_DIR}/${file}"
+                            "${WORK_DIR}/${file}" RESULT_VARIABLE apart OUTPUT_QUIET ERROR_QUIET)
+    if("$ENV{TARVO_RECORD}" STREQUAL "1")
+      if(apart)
+        file(COPY_FILE "${WORK_DIR}/${file}" "${CASE_DIR}/${english}")
+        message(STATUS "${case_name}: recorded ${english}; check it by hand before committing")
+      else()
+        file(REMOVE "${CASE_DIR}/${english}")
+      endif()
+      continue()
+    endif()
+    set(expected "${CASE_DIR}/${file}")
+    if(EXISTS "${CASE_DIR}/${english}")
+      set(expected "${CASE_DIR}/${english}")
+      execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${expected}"
+                              "${WORK_DIR}/${file}" RESULT_VARIABLE apart OUTPUT_QUIET ERROR_QUIET)
+    endif()
+    if(apart)
+      string(APPEND failures "  ${file} differs: diff ${expected} ${WORK_DIR}/${file}\n")
+    endif()
+  endforeach()
+  if(failures)
+    list(JOIN command " " shown)
+    message(FATAL_ERROR "${case_name} in English: the run no longer matches its recording\n"
+                        "${failures}  command: ${shown}\n  stderr: ${stderr_text}")
+  endif()
+  return()
+endif()
 
 if("$ENV{TARVO_RECORD}" STREQUAL "1")
   foreach(file IN LISTS recordings)
