@@ -15,8 +15,7 @@ constexpr std::size_t batch = 256 * 1024;
 
 StepWriter::StepWriter(std::ostream& out, const interp::Machine& machine)
     : out_(out), machine_(machine) {
-    rows_.reserve(batch + 4096);
-    rows_ += teach::stepCsvHeader();
+    out_ << teach::stepCsvHeader();
 }
 
 void StepWriter::interpolated(const motion::StepRecord& record, const motion::Segment& segment) {
@@ -31,13 +30,12 @@ void StepWriter::skipped(const motion::Segment& segment) {
 }
 
 void StepWriter::add(const teach::TextbookStep& step) {
-    teach::rowTexts(step, texts_);
-    teach::appendStepCsvRow(rows_, step, texts_);
+    rows_.add(step);
     if (rows_.size() >= batch) flush();
 }
 
 void StepWriter::flush() {
-    out_.write(rows_.data(), static_cast<std::streamsize>(rows_.size()));
+    out_.write(rows_.text().data(), static_cast<std::streamsize>(rows_.size()));
     rows_.clear();
 }
 

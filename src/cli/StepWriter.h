@@ -4,7 +4,7 @@
 #include <string>
 
 #include "motion/StepRecord.h"
-#include "teach/table/RowTexts.h"
+#include "teach/table/StepCsvRows.h"
 #include "teach/table/TextbookStep.h"
 
 namespace tarvo::interp {
@@ -29,9 +29,7 @@ private:
     std::ostream& out_;
     const interp::Machine& machine_;
     teach::TextbookSegment segment_;  // what the textbook needs of the segment under way
-    // Kept from row to row, so their room is made once.
-    teach::RowTexts texts_;
-    std::string rows_;
+    teach::StepCsvRows rows_;
 };
 
 }  // namespace tarvo::cli

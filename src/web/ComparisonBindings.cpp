@@ -61,7 +61,8 @@ val table(const Comparison& c) {
     const std::size_t moves = std::max(a.moves().size(), b.moves().size());
     const std::size_t listed = std::min(moves, teach::comparisonMovesListed);
     val groups = val::array();
-    groups.call<void>("push", group(teach::comparisonTotals, false, &a.compared(), &b.compared()));
+    groups.call<void>("push",
+                      group(teach::comparisonTotals(), false, &a.compared(), &b.compared()));
     for (std::size_t m = 0; m < listed; ++m) {
         const bool inA = m < a.moves().size(), inB = m < b.moves().size();
         const teach::MoveFigures& move = inA ? a.moves()[m] : b.moves()[m];
@@ -70,10 +71,10 @@ val table(const Comparison& c) {
                                         inB ? &b.moves()[m].figures : nullptr));
     }
     val o = val::object();
-    o.set("columns", texts(teach::comparisonColumns));
+    o.set("columns", texts(teach::comparisonColumns()));
     o.set("groups", groups);
     o.set("omitted", listed < moves ? text(teach::omittedMoves(moves - listed)) : val::null());
-    o.set("ticksCaption", text(teach::comparisonTicks));
+    o.set("ticksCaption", text(teach::comparisonTicks()));
     o.set("ticks", texts(std::array{std::to_string(c.trial(0).ticks()),
                                     std::to_string(c.trial(1).ticks())}));
     return o;
@@ -142,7 +143,7 @@ val comparisonResult(MachineSession& session) {
         o["colours"].call<void>("push", rgb);
     }
     if (!c || running) {
-        o.set("notice", text(running ? teach::comparisonRunning : teach::comparisonPrompt));
+        o.set("notice", text(running ? teach::comparisonRunning() : teach::comparisonPrompt()));
         o.set("noticeIsProblem", false);
         return o;
     }
@@ -156,7 +157,7 @@ val comparisonResult(MachineSession& session) {
     }
     std::string joined;
     for (const std::string& notice : notices) joined += (joined.empty() ? "" : "\n") + notice;
-    o.set("notice", text(notices.empty() ? std::string(teach::comparisonFinished) : joined));
+    o.set("notice", text(notices.empty() ? std::string(teach::comparisonFinished()) : joined));
     o.set("noticeIsProblem", !notices.empty());
     o.set("names", texts(n));
     o.set("table", table(*c));

@@ -65,7 +65,7 @@ std::string_view formName(ExerciseSession::Asked asked) {
 val state(ExerciseSession& session) {
     val o = val::object();
     o.set("type", text("exercise"));
-    o.set("prompt", text(teach::exercisePrompt));
+    o.set("prompt", text(teach::exercisePrompt()));
     o.set("notice", text(session.notice()));
     o.set("savedAttempts", text(session.savedAttempts()));
     const teach::ExerciseRound* r = session.round();
@@ -163,7 +163,7 @@ val classSummary(val files, const std::string& date) {
         if (content.isNull() || content.isUndefined()) {
             file.problem = words::say("无法读取");
         } else if (content["length"].as<std::size_t>() > teach::largestClassFile) {
-            file.problem = std::string(teach::classFileTooLarge);
+            file.problem = std::string(teach::classFileTooLarge());
         } else {
             const auto data = emscripten::convertJSArrayToNumberVector<std::uint8_t>(content);
             file.bytes.assign(data.begin(), data.end());

@@ -70,7 +70,7 @@ teach::ClassFile readFile(const QString& path) {
     } else if (!info.isFile()) {
         file.problem = "不是普通文件";
     } else if (info.size() > static_cast<qint64>(teach::largestClassFile)) {
-        file.problem = std::string(teach::classFileTooLarge);
+        file.problem = std::string(teach::classFileTooLarge());
     } else if (!in.open(QIODevice::ReadOnly)) {
         file.problem = "无法读取";
     } else {

@@ -61,7 +61,7 @@ ExercisePanel::ExercisePanel(Prompts& prompts, Memory memory, QWidget* parent)
     pages_->addWidget(scorePage_);
     layout->addWidget(pages_, 1);
     pages_->setEnabled(false);
-    task_->setText(text(std::string(teach::exercisePrompt)));
+    task_->setText(text(std::string(teach::exercisePrompt())));
 }
 
 // Who answers, asked once and kept: each attempt is traced back to them.

@@ -105,12 +105,12 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     pickerRow->addStretch();
     pickerRow->addWidget(compare_);
     pickerRow->addWidget(cancel_);
-    notice_ = new QLabel(utf8(teach::comparisonPrompt), this);
+    notice_ = new QLabel(utf8(teach::comparisonPrompt()), this);
     notice_->setObjectName(QStringLiteral("notice"));
     notice_->setWordWrap(true);
     staircases_ = new StaircasePlot(this);
     QStringList columnNames;
-    for (const std::string_view name : teach::comparisonColumns) columnNames << utf8(name);
+    for (const std::string_view name : teach::comparisonColumns()) columnNames << utf8(name);
     table_ = new QTableWidget(0, static_cast<int>(columnNames.size()), this);
     table_->setObjectName(QStringLiteral("figures"));
     table_->setHorizontalHeaderLabels(columnNames);
@@ -121,7 +121,8 @@ MethodCompareDialog::MethodCompareDialog(std::function<std::string()> program,
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // Wide enough for the sum's name on one line; a rapid's takes two.
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    table_->setColumnWidth(0, fontMetrics().horizontalAdvance(utf8(teach::comparisonTotals)) + 12);
+    table_->setColumnWidth(0,
+                           fontMetrics().horizontalAdvance(utf8(teach::comparisonTotals())) + 12);
     table_->setMinimumWidth(560);
     feeds_ = new FeedPlot(this);
     auto* lesson = new QLabel(
@@ -185,14 +186,14 @@ void MethodCompareDialog::compare() {
     cancelled_ = false;
     names_ = {pickers_[0].name(), pickers_[1].name()};
     // What the last comparison showed goes before anything of the new one runs.
-    staircases_->clear(utf8(teach::comparisonRunning));
+    staircases_->clear(utf8(teach::comparisonRunning()));
     feeds_->show({});
     table_->clearSpans();
     table_->setRowCount(0);
     compare_->setEnabled(false);
     cancel_->setEnabled(true);
     notice_->setStyleSheet(QString());
-    notice_->setText(utf8(teach::comparisonRunning));
+    notice_->setText(utf8(teach::comparisonRunning()));
     const std::array<motion::MethodChoice, 2> choices{pickers_[0].choice(), pickers_[1].choice()};
     // The worker alone touches the trials until it has finished.
     watcher_.setFuture(
@@ -219,7 +220,7 @@ void MethodCompareDialog::finished() {
         const QString notice = utf8(teach::trialNotice(*trials_[i], names_[i].toStdString()));
         if (!notice.isEmpty() && !notices.contains(notice)) notices << notice;
     }
-    notice_->setText(notices.isEmpty() ? utf8(teach::comparisonFinished)
+    notice_->setText(notices.isEmpty() ? utf8(teach::comparisonFinished())
                                        : notices.join(QChar(u'\n')));
     notice_->setStyleSheet(notices.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
     staircases_->show({{&trials_[0]->run(), QStringLiteral("A ") + names_[0], colours[0]},
@@ -240,7 +241,7 @@ void MethodCompareDialog::fillTable() {
     const std::size_t listed = std::min(moves, teach::comparisonMovesListed);
     int row = 0;
     table_->setRowCount(static_cast<int>(2 * listed + (listed < moves ? 5 : 4)));
-    fillRows(row, utf8(teach::comparisonTotals),
+    fillRows(row, utf8(teach::comparisonTotals()),
              {&trials_[0]->run().compared(), &trials_[1]->run().compared()}, false);
     for (std::size_t m = 0; m < listed; ++m) {
         const teach::MoveFigures& move = m < a.size() ? a[m] : b[m];
@@ -258,7 +259,7 @@ void MethodCompareDialog::fillTable() {
         table_->setItem(row + column, 2, figureItem(count(trials_[column]->ticks()), column));
         table_->setSpan(row + column, 2, 1, table_->columnCount() - 2);
     }
-    table_->setItem(row, 0, new QTableWidgetItem(utf8(teach::comparisonTicks)));
+    table_->setItem(row, 0, new QTableWidgetItem(utf8(teach::comparisonTicks())));
     table_->setSpan(row, 0, 2, 1);
 }
 

@@ -82,7 +82,7 @@ QVariant StepTableModel::answerData(const QModelIndex& index, int role) const {
             case Qt::DisplayRole:
                 return utf8(teach::hiddenCell);
             case Qt::ToolTipRole:
-                return utf8(teach::hiddenTip);
+                return utf8(teach::hiddenTip());
             case Qt::TextAlignmentRole:
                 return QVariant::fromValue(Qt::AlignCenter);
             case Qt::BackgroundRole:

@@ -29,41 +29,44 @@ char* reversedDigits(WideUnsigned m, std::size_t count, char* out) {
     return out;
 }
 
-// value / 10^places written out in full, trailing zeros trimmed. A value
-// that fits 64 bits, as nearly all do, is split at the point by one
-// division by a constant and its fraction stripped of zeros before it is
-// written; the rest are written digit by digit.
+// A whole number's digits at `out`; the end returned.
+char* writeDigits(char* out, std::uint64_t n) {
+    return std::to_chars(out, out + 20, n).ptr;
+}
+
+// n / 10^places written out in full at `out`, trailing zeros trimmed, the
+// end returned. Split at the point by one division by a constant, its
+// fraction stripped of zeros before it is written.
 template <int places>
-void appendFixed(std::string& text, Wide value) {
+char* writeFixed64(char* at, bool negative, std::uint64_t n) {
     static_assert(places < 20);
-    const WideUnsigned m = magnitude(value);
-    if (m <= UINT64_MAX) {
-        constexpr std::uint64_t scale = [] {
-            std::uint64_t p = 1;
-            for (int i = 0; i < places; ++i) p *= 10;
-            return p;
-        }();
-        const auto n = static_cast<std::uint64_t>(m);
-        // Laid out whole in one buffer, so that it joins the text at once.
-        std::array<char, 48> out;
-        char* at = out.data();
-        if (value < 0) *at++ = '-';
-        at = std::to_chars(at, out.data() + out.size(), n / scale).ptr;
-        if (std::uint64_t fraction = n % scale; fraction != 0) {
-            int shown = places;
-            // Most fractions end in a long run of zeros: off in fours, then one by one.
-            for (; shown > 4 && fraction % 10000 == 0; fraction /= 10000) shown -= 4;
-            for (; fraction % 10 == 0; fraction /= 10) --shown;
-            *at = '.';
-            for (int i = shown; i > 0; --i, fraction /= 10) {
-                at[i] = static_cast<char>('0' + fraction % 10);
-            }
-            at += shown + 1;
-        }
-        text.append(out.data(), at);
-        return;
+    constexpr std::uint64_t scale = [] {
+        std::uint64_t p = 1;
+        for (int i = 0; i < places; ++i) p *= 10;
+        return p;
+    }();
+    if (negative) *at++ = '-';
+    at = writeDigits(at, n / scale);
+    std::uint64_t fraction = n % scale;
+    if (fraction == 0) return at;
+    int shown = places;
+    // Most fractions end in a long run of zeros: off in fours, then one by one.
+    for (; shown > 4 && fraction % 10000 == 0; fraction /= 10000) shown -= 4;
+    for (; fraction % 10 == 0; fraction /= 10) --shown;
+    *at = '.';
+    for (int i = shown; i > 0; --i, fraction /= 10) {
+        at[i] = static_cast<char>('0' + fraction % 10);
     }
-    if (value < 0) text += '-';
+    return at + shown + 1;
+}
+
+// value / 10^places likewise, for any value: one that fits 64 bits, as
+// nearly all do, as above; the rest digit by digit.
+template <int places>
+char* writeFixed(char* out, Wide value) {
+    const WideUnsigned m = magnitude(value);
+    if (m <= UINT64_MAX) return writeFixed64<places>(out, value < 0, static_cast<std::uint64_t>(m));
+    if (value < 0) *out++ = '-';
     const auto fraction = static_cast<std::size_t>(places);
     std::array<char, 48> digits{};  // 39 digits of a 128-bit value, and a zero before the point
     char* const end = reversedDigits(m, fraction + 1, digits.data());
@@ -72,8 +75,17 @@ void appendFixed(std::string& text, Wide value) {
     const std::size_t point = length - fraction;
     std::size_t last = length;
     while (last > point && digits[last - 1] == '0') --last;
-    text.append(digits.data(), point);
-    if (last > point) text.append(1, '.').append(digits.data() + point, last - point);
+    out = std::copy(digits.data(), digits.data() + point, out);
+    if (last == point) return out;
+    *out++ = '.';
+    return std::copy(digits.data() + point, digits.data() + last, out);
+}
+
+// A text written by one of the writers above, appended.
+template <typename Writer>
+void appendWritten(std::string& text, Writer write) {
+    std::array<char, numberTextRoom> out;
+    text.append(out.data(), write(out.data()));
 }
 
 // The shortest digits of a magnitude and the power of ten of the first.
@@ -98,45 +110,50 @@ Digits digitsOf(double magnitude) {
     return d;
 }
 
-void appendScientific(std::string& text, const Digits& d) {
-    text += d.text[0];
-    if (d.count > 1) text.append(1, '.').append(d.text.data() + 1, d.text.data() + d.count);
-    text += d.exponent < 0 ? "e-" : "e+";
+char* writeScientific(char* out, const Digits& d) {
+    *out++ = d.text[0];
+    if (d.count > 1) {
+        *out++ = '.';
+        out = std::copy(d.text.data() + 1, d.text.data() + d.count, out);
+    }
+    *out++ = 'e';
+    *out++ = d.exponent < 0 ? '-' : '+';
     const int e = std::abs(d.exponent);
-    if (e < 10) text += '0';
-    std::array<char, 8> power{};
-    text.append(power.data(), std::to_chars(power.data(), power.data() + power.size(), e).ptr);
+    if (e < 10) *out++ = '0';
+    return std::to_chars(out, out + 8, e).ptr;
 }
 
 // A magnitude laid out as charconv's to_chars lays out a double without a
 // format: its shortest digits written out in full, a whole number with every
 // digit of its exact value ("5088143117563430912"), or in scientific
 // notation with an exponent of at least two digits when that is shorter
-// ("1e+16", "1e-05").
-void appendShortest(std::string& text, double magnitude) {
+// ("1e+16", "1e-05"). Never longer than the scientific form, 23 bytes.
+char* writeShortest(char* out, double magnitude) {
     const Digits d = digitsOf(magnitude);
     const int count = d.count, e = d.exponent;
     const int scientific = count + (count > 1 ? 1 : 0) + 2 + (std::abs(e) >= 100 ? 3 : 2);
+    const char* const digits = d.text.data();
     if (e >= count - 1 && magnitude >= 0x1p53) {
         // Beyond 2^53 the whole number's digits are not the shortest ones.
         std::array<char, 320> whole{};  // the largest double has 309 digits
         const int length = std::snprintf(whole.data(), whole.size(), "%.0f", magnitude);
-        if (length <= scientific) return void(text.append(whole.data(), length));
+        if (length <= scientific) return std::copy(whole.data(), whole.data() + length, out);
     } else if (e >= count - 1) {
         if (e + 1 <= scientific) {
-            text.append(d.text.data(), count).append(static_cast<std::size_t>(e + 1 - count), '0');
-            return;
+            out = std::copy(digits, digits + count, out);
+            return std::fill_n(out, e + 1 - count, '0');
         }
     } else if (e >= 0) {
-        text.append(d.text.data(), e + 1).append(1, '.');
-        text.append(d.text.data() + e + 1, d.text.data() + count);
-        return;
+        out = std::copy(digits, digits + e + 1, out);
+        *out++ = '.';
+        return std::copy(digits + e + 1, digits + count, out);
     } else if (count + 1 - e <= scientific) {
-        text.append("0.").append(static_cast<std::size_t>(-e - 1), '0');
-        text.append(d.text.data(), count);
-        return;
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -e - 1, '0');
+        return std::copy(digits, digits + count, out);
     }
-    appendScientific(text, d);
+    return writeScientific(out, d);
 }
 
 }  // namespace
@@ -148,26 +165,42 @@ std::string numberText(double value) {
     return std::string(buffer.data(), static_cast<std::size_t>(length));
 }
 
+char* writeExactText(char* out, double value) {
+    if (std::signbit(value)) *out++ = '-';
+    if (std::isnan(value)) return std::copy_n("nan", 3, out);
+    if (std::isinf(value)) return std::copy_n("inf", 3, out);
+    if (value == 0) return std::fill_n(out, 1, '0');
+    return writeShortest(out, std::abs(value));
+}
+
+char* writeExactText(char* out, Decimal value) {
+    const std::int64_t units = value.units();
+    const std::uint64_t magnitude = units < 0 ? 0 - static_cast<std::uint64_t>(units) : units;
+    return writeFixed64<Decimal::places>(out, units < 0, magnitude);
+}
+
+char* writeExactText(char* out, Squared value) {
+    return writeFixed<Squared::places>(out, value.units());
+}
+
+char* writeWholeText(char* out, std::int64_t value) {
+    return std::to_chars(out, out + 20, value).ptr;
+}
+
 void appendExactText(std::string& text, double value) {
-    if (std::signbit(value)) text += '-';
-    if (std::isnan(value)) return void(text += "nan");
-    if (std::isinf(value)) return void(text += "inf");
-    if (value == 0) return void(text += '0');
-    appendShortest(text, std::abs(value));
+    appendWritten(text, [value](char* out) { return writeExactText(out, value); });
 }
 
 void appendExactText(std::string& text, Decimal value) {
-    appendFixed<Decimal::places>(text, value.units());
+    appendWritten(text, [value](char* out) { return writeExactText(out, value); });
 }
 
 void appendExactText(std::string& text, Squared value) {
-    appendFixed<Squared::places>(text, value.units());
+    appendWritten(text, [value](char* out) { return writeExactText(out, value); });
 }
 
 void appendWholeText(std::string& text, std::int64_t value) {
-    std::array<char, 24> digits;
-    text.append(digits.data(),
-                std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr);
+    appendWritten(text, [value](char* out) { return writeWholeText(out, value); });
 }
 
 std::string exactText(double value) {
@@ -190,7 +223,8 @@ std::string exactText(Squared value) {
 
 std::string millimetreText(Decimal tenths) {
     std::string text;
-    appendFixed<Decimal::places + 1>(text, tenths.units());
+    appendWritten(
+        text, [tenths](char* out) { return writeFixed<Decimal::places + 1>(out, tenths.units()); });
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -29,6 +30,13 @@ void appendExactText(std::string& text, Decimal value);
 void appendExactText(std::string& text, Squared value);
 // A whole number, as std::to_string writes it, appended.
 void appendWholeText(std::string& text, std::int64_t value);
+// The same texts written at `out`, which has room for numberTextRoom bytes,
+// for writers that lay out whole rows; the end of the text is returned.
+inline constexpr std::size_t numberTextRoom = 48;
+char* writeExactText(char* out, double value);
+char* writeExactText(char* out, Decimal value);
+char* writeExactText(char* out, Squared value);
+char* writeWholeText(char* out, std::int64_t value);
 // A length in internal units (tenths of a millimetre), exactly, in millimetres.
 std::string millimetreText(Decimal tenths);
 

@@ -1,6 +1,7 @@
 #include "teach/comparison/ComparisonTexts.h"
 
 #include "motion/exact/RoundedText.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -12,18 +13,46 @@ std::string pulses(double d) {
 
 }  // namespace
 
+std::array<std::string_view, 11> comparisonColumns() {
+    using words::say;
+    return {say("程序段"),   say("方法"),     say("步数"),    say("迭代"),
+            say("无进给"),   say("X 脉冲"),   say("Y 脉冲"),  say("Z 脉冲"),
+            say("最大偏差"), say("平均偏差"), say("合成进给")};
+}
+
+std::string_view comparisonTotals() {
+    return words::say("合计（不含 G00）");
+}
+
+std::string_view comparisonTicks() {
+    return words::say("完成节拍数（全程）");
+}
+
+std::string_view comparisonRunning() {
+    return words::say("正在运行……");
+}
+
+std::string_view comparisonPrompt() {
+    return words::say("对比编辑器中的程序，用当前参数。");
+}
+
+std::string_view comparisonFinished() {
+    return words::say("两种方法都走完了程序。");
+}
+
 std::string omittedMoves(std::size_t moves) {
-    return "其余 " + std::to_string(moves) + " 段从略（已计入合计）";
+    return words::fill("其余 {1} 段从略（已计入合计）", {std::to_string(moves)});
 }
 
 std::string moveName(const MoveFigures& move) {
-    const std::string name =
-        "第" + std::to_string(move.line) + "行 G0" + std::to_string(static_cast<int>(move.gmode));
-    return move.rapid() ? name + "（不计入合计）" : name;
+    const std::string name = words::fill(
+        "第{1}行 G0{2}", {std::to_string(move.line), std::to_string(static_cast<int>(move.gmode))});
+    return move.rapid() ? words::fill("{1}（不计入合计）", {name}) : name;
 }
 
 std::string trialName(std::string_view caption, bool halfLoad) {
-    return std::string(caption) + (halfLoad ? "（半加载）" : "");
+    const std::string_view name = words::say(caption);
+    return halfLoad ? words::fill("{1}（半加载）", {name}) : std::string(name);
 }
 
 std::array<std::string, 9> figureCells(const MethodFigures& f) {
@@ -39,12 +68,12 @@ std::string trialNotice(const MethodTrial& trial, std::string_view name) {
         case MethodTrial::End::Finished:
             return {};
         case MethodTrial::End::Error:
-            return std::string(name) + "：" + trial.message();
+            return words::fill("{1}：{2}", {name, trial.message()});
         case MethodTrial::End::TickLimit:
-            return std::string(name) + "：" + std::to_string(comparisonTickLimit) +
-                   " 节拍后仍未走完，只比较已走的部分。";
+            return words::fill("{1}：{2} 节拍后仍未走完，只比较已走的部分。",
+                               {name, std::to_string(comparisonTickLimit)});
         case MethodTrial::End::Cancelled:
-            return "已取消，只比较已走的部分。";
+            return std::string(words::say("已取消，只比较已走的部分。"));
     }
     return {};
 }

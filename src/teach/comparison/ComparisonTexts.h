@@ -18,15 +18,17 @@ inline constexpr std::uint64_t comparisonTickLimit = 4'000'000;
 // Moves the table lists one by one; a longer program's are only summed.
 inline constexpr std::size_t comparisonMovesListed = 1000;
 
+// The texts are said in the spoken language when called, so a shell that
+// switches languages asks again.
 // The table's columns: the move, the run (A or B), then a move's figures.
-inline constexpr std::array<std::string_view, 11> comparisonColumns = {
-    "程序段", "方法",   "步数",     "迭代",     "无进给",  "X 脉冲",
-    "Y 脉冲", "Z 脉冲", "最大偏差", "平均偏差", "合成进给"};
-inline constexpr std::string_view comparisonTotals = "合计（不含 G00）";
-inline constexpr std::string_view comparisonTicks = "完成节拍数（全程）";
-inline constexpr std::string_view comparisonRunning = "正在运行……";
-inline constexpr std::string_view comparisonPrompt = "对比编辑器中的程序，用当前参数。";
-inline constexpr std::string_view comparisonFinished = "两种方法都走完了程序。";
+std::array<std::string_view, 11> comparisonColumns();
+// "合计（不含 G00）", the row of the moves compared.
+std::string_view comparisonTotals();
+// "完成节拍数（全程）", the row of the whole run's timer ticks.
+std::string_view comparisonTicks();
+std::string_view comparisonRunning();
+std::string_view comparisonPrompt();
+std::string_view comparisonFinished();
 
 // The two trials' colours, A then B (r, g, b), told apart also by those who
 // confuse red and green.

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "teach/table/StepTable.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -142,18 +143,19 @@ int AnswerSheet::right() const {
 
 std::string markText(const Graded& graded) {
     if (graded.right) return "✓ " + graded.answer;
-    return "✗ 答 " + graded.answer + "，应为 " + graded.expected;
+    return words::fill("✗ 答 {1}，应为 {2}", {graded.answer, graded.expected});
 }
 
 std::string answersText(const AnswerSheet::Answers& answers) {
     std::string marks;
     const Graded* first = nullptr;
     for (const auto& [name, graded] :
-         {std::pair{"进给 ", &answers.feed}, std::pair{"新偏差 ", &answers.deviation},
-          std::pair{"溢出 ", &answers.overflow}}) {
+         {std::pair{"进给", &answers.feed}, std::pair{"新偏差", &answers.deviation},
+          std::pair{"溢出", &answers.overflow}}) {
         if (!*graded) continue;
         if (!first) first = &**graded;
-        marks += (marks.empty() ? "" : "；") + std::string(name) + markText(**graded);
+        const std::string mark = words::fill("{1} {2}", {words::say(name), markText(**graded)});
+        marks = marks.empty() ? mark : words::fill("{1}；{2}", {marks, mark});
     }
     return first ? marks + "\n" + first->explanation : std::string();
 }

@@ -7,6 +7,9 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "teach/exercises/ExerciseCode.h"
+#include "words/Catalogue.h"
+
 namespace tarvo::teach {
 
 namespace {
@@ -58,7 +61,22 @@ void markSharedNumbers(std::vector<ClassStudent>& students) {
 }
 
 int itemOrder(const std::string& item) {
-    return item == "进给" ? 0 : (item == "F" ? 1 : 2);
+    return item == words::say("进给") ? 0 : (item == "F" ? 1 : 2);
+}
+
+// A file in the other language than the summary's has its tasks told again
+// from its code, so that every step of the summary reads in one language.
+void retell(ExerciseSheet& sheet) {
+    if (sheet.language == words::spoken()) return;
+    const std::vector<Exercise> exercises = ExerciseCode(sheet.code).exercises();
+    for (SheetAnswer& answer : sheet.answers) {
+        if (answer.exercise > exercises.size()) continue;
+        std::string task = exercises[answer.exercise - 1].text();
+        for (std::size_t at = 0; (at = task.find("−", at)) != std::string::npos;) {
+            task.replace(at, std::string_view("−").size(), "-");
+        }
+        answer.task = std::move(task);
+    }
 }
 
 std::vector<ClassStep> steps(const std::vector<ClassStudent>& students) {
@@ -94,8 +112,9 @@ std::vector<ClassStep> steps(const std::vector<ClassStudent>& students) {
 }  // namespace
 
 std::string ClassSummary::scoreText() const {
-    return std::to_string(students.size()) + " 份答卷，共答对 " + std::to_string(rights()) + " / " +
-           std::to_string(total()) + "（" + percentText(rights(), total()) + "）";
+    return words::fill("{1} 份答卷，共答对 {2} / {3}（{4}）",
+                       {std::to_string(students.size()), std::to_string(rights()),
+                        std::to_string(total()), percentText(rights(), total())});
 }
 
 std::size_t ClassSummary::rights() const {
@@ -117,9 +136,10 @@ ClassSummary summarise(const std::vector<ClassFile>& files) {
         if (!f.sheet) {
             summary.leftOut.push_back({f.file->name, f.problem});
         } else if (f.sheet->code != summary.code) {
-            summary.leftOut.push_back(
-                {f.file->name, "练习码 " + f.sheet->code + "，不是本班的 " + summary.code});
+            summary.leftOut.push_back({f.file->name, words::fill("练习码 {1}，不是本班的 {2}",
+                                                                 {f.sheet->code, summary.code})});
         } else {
+            retell(*f.sheet);
             summary.students.push_back({f.file->name, std::move(*f.sheet), false});
         }
     }
@@ -142,8 +162,17 @@ std::string percentText(std::size_t rights, std::size_t total) {
 }
 
 std::string shownText(std::string text) {
-    for (std::size_t at = 0; (at = text.find('-', at)) != std::string::npos; at += 3) {
+    const auto lower = [&text](std::size_t at) {
+        return at < text.size() && text[at] >= 'a' && text[at] <= 'z';
+    };
+    for (std::size_t at = 0; (at = text.find('-', at)) != std::string::npos;) {
+        // Between small letters it is an English word's hyphen ("point-by-point").
+        if (at > 0 && lower(at - 1) && lower(at + 1)) {
+            ++at;
+            continue;
+        }
         text.replace(at, 1, "−");
+        at += 3;
     }
     return text;
 }

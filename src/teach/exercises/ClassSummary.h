@@ -68,7 +68,7 @@ ClassSummary summarise(const std::vector<ClassFile>& files);
 // from the exact quotient: "97.9%"; "—" of nothing.
 std::string percentText(std::size_t rights, std::size_t total);
 // A text of the exercise file as the window and the page show it, with a
-// true minus sign: "-X" as "−X".
+// true minus sign: "-X" as "−X", but the hyphen of "point-by-point".
 std::string shownText(std::string text);
 // The wrong answers of a step, e.g. "+Y ×5, −X ×2"; with "-" for a CSV file.
 std::string wrongAnswersText(const ClassStep& step, bool asciiMinus = false);

@@ -4,6 +4,7 @@
 
 #include "teach/exercises/ClassSummaryCsv.h"
 #include "teach/exercises/HtmlText.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -37,9 +38,7 @@ std::string cell(const std::string& text, bool count = false) {
 }
 
 std::string head(std::initializer_list<const char*> captions) {
-    std::string text = "<table>\n<thead><tr>";
-    for (const char* c : captions) text += std::string("<th>") + c + "</th>";
-    return text + "</tr></thead>\n<tbody>\n";
+    return "<table>\n<thead>" + htmlHeadRow(captions) + "</thead>\n<tbody>\n";
 }
 
 std::string studentTable(const ClassSummary& summary) {
@@ -74,9 +73,11 @@ std::string stepTable(const ClassSummary& summary) {
 }
 
 std::string leftOutList(const ClassSummary& summary) {
-    std::string text = "<h2>未计入的文件</h2>\n<ul class=\"left-out\">\n";
+    std::string text =
+        "<h2>" + std::string(words::say("未计入的文件")) + "</h2>\n<ul class=\"left-out\">\n";
     for (const LeftOutFile& f : summary.leftOut) {
-        text += "<li>" + htmlEscaped(f.file) + "：" + htmlEscaped(f.reason) + "</li>\n";
+        text += "<li>" + words::fill("{1}：{2}", {htmlEscaped(f.file), htmlEscaped(f.reason)}) +
+                "</li>\n";
     }
     return text + "</ul>\n";
 }
@@ -84,15 +85,13 @@ std::string leftOutList(const ClassSummary& summary) {
 }  // namespace
 
 std::string classSummaryPage(const ClassSummary& summary, const std::string& date) {
-    const std::string title = "班级汇总 " + htmlEscaped(summary.code);
-    std::string page =
-        "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
-        "<title>" +
-        title + "</title>\n" + style + "</head>\n<body>\n<h1>" + title + "</h1>\n";
+    const std::string title = words::fill("班级汇总 {1}", {htmlEscaped(summary.code)});
+    std::string page = htmlPageStart() + "<title>" + title + "</title>\n" + style +
+                       "</head>\n<body>\n<h1>" + title + "</h1>\n";
     if (!date.empty()) page += "<p>" + htmlEscaped(date) + "</p>\n";
     page += "<p class=\"score\">" + htmlEscaped(summary.scoreText()) + "</p>\n";
-    page += "<h2>学生</h2>\n" + studentTable(summary);
-    page += "<h2>各步答错</h2>\n" + stepTable(summary);
+    page += "<h2>" + std::string(words::say("学生")) + "</h2>\n" + studentTable(summary);
+    page += "<h2>" + std::string(words::say("各步答错")) + "</h2>\n" + stepTable(summary);
     if (!summary.leftOut.empty()) page += leftOutList(summary);
     return page + "</body>\n</html>\n";
 }

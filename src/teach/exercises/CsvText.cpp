@@ -2,12 +2,15 @@
 
 #include <stdexcept>
 
+#include "words/Catalogue.h"
+
 namespace tarvo::teach {
 
 namespace {
 
-std::invalid_argument fault(std::size_t line, const std::string& what) {
-    return std::invalid_argument("第 " + std::to_string(line) + " 行：" + what);
+std::invalid_argument fault(std::size_t line, std::string_view what) {
+    return std::invalid_argument(
+        words::fill("第 {1} 行：{2}", {std::to_string(line), words::say(what)}));
 }
 
 // Reads the text one field at a time, keeping count of the lines it passes.

@@ -22,7 +22,7 @@ std::string csvField(const std::string& text);
 // commas, quoted with "" where they hold a comma, a quote or a line break,
 // quotes inside doubled; lines ending in LF or CR LF, the last one perhaps in
 // nothing. Blank lines are skipped. Throws std::invalid_argument, its message
-// in Chinese with the line, for a quote left open, a quote inside an
+// in the language spoken with the line, for a quote left open, a quote inside an
 // unquoted field or after a closing one, or a CR that ends no line.
 std::vector<CsvRecord> readCsv(std::string_view text);
 

@@ -1,6 +1,7 @@
 #include "teach/exercises/Exercise.h"
 
 #include "motion/Methods.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -35,17 +36,18 @@ int Exercise::quadrant() const {
 }
 
 std::string Exercise::text() const {
-    const bool comparison = method == motion::Method::Comparison;
-    std::string text = std::string(motion::textbookMethod(method).caption) + " ";
+    const std::string_view method = words::say(motion::textbookMethod(this->method).caption);
     const std::string q = std::to_string(quadrant());
-    if (arc) {
-        text += clockwise ? "圆弧 G02 SR" + q : "圆弧 G03 NR" + q;
-        text += "，圆心 (0, 0)：" + pointText(start) + " → " + pointText(end);
+    std::string text;
+    if (!arc) {
+        text = words::fill("{1} 直线 L{2}：(0, 0) → {3}", {method, q, pointText(end)});
     } else {
-        text += "直线 L" + q + "：(0, 0) → " + pointText(end);
+        text = words::fill(clockwise ? "{1} 圆弧 G02 SR{2}，圆心 (0, 0)：{3} → {4}"
+                                     : "{1} 圆弧 G03 NR{2}，圆心 (0, 0)：{3} → {4}",
+                           {method, q, pointText(start), pointText(end)});
     }
-    if (!comparison) text += halfLoad ? "，半加载" : "，清零";
-    return text;
+    if (this->method == motion::Method::Comparison) return text;
+    return words::fill(halfLoad ? "{1}，半加载" : "{1}，清零", {text});
 }
 
 }  // namespace tarvo::teach

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "words/Catalogue.h"
+
 namespace tarvo::teach {
 
 namespace {
@@ -106,13 +108,15 @@ ExerciseCode::ExerciseCode(std::string_view typed) {
     for (std::size_t i = 0; i < code.size(); i += characters.back().size()) {
         characters.push_back(character(code, i));
     }
-    if (characters.size() != length) throw std::invalid_argument("练习码应为 5 个字符");
+    if (characters.size() != length) {
+        throw std::invalid_argument(std::string(words::say("练习码应为 5 个字符")));
+    }
     for (const std::string_view c : characters) {
         const char capital = c.size() == 1 && c[0] >= 'a' && c[0] <= 'z' ? c[0] - 'a' + 'A' : c[0];
         const std::size_t digit = c.size() == 1 ? alphabet.find(capital) : std::string_view::npos;
         if (digit == std::string_view::npos) {
-            throw std::invalid_argument("练习码中不能有“" + std::string(c) +
-                                        "”：只用数字 2–9 和字母，不含 I、L、O");
+            throw std::invalid_argument(
+                words::fill("练习码中不能有“{1}”：只用数字 2–9 和字母，不含 I、L、O", {c}));
         }
         text_ += capital;
         value_ = value_ * alphabet.size() + digit;

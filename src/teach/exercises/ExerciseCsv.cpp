@@ -1,5 +1,8 @@
 #include "teach/exercises/ExerciseCsv.h"
 
+#include "teach/exercises/ExerciseSheet.h"
+#include "words/Catalogue.h"
+
 namespace tarvo::teach {
 
 namespace {
@@ -31,8 +34,8 @@ std::string field(const std::string& text) {
 std::string line(const std::string& head, const AnsweredStep& s, const std::string& tail) {
     return head + std::to_string(s.exercise) + ',' + field(s.task) + ',' +
            std::to_string(s.iteration) + ',' + field(s.item) + ',' + field(s.graded.answer) + ',' +
-           field(s.graded.expected) + ',' + (s.graded.right ? "对" : "错") + ',' + tail +
-           field(s.graded.explanation) + '\n';
+           field(s.graded.expected) + ',' + std::string(words::say(s.graded.right ? "对" : "错")) +
+           ',' + tail + field(s.graded.explanation) + '\n';
 }
 
 }  // namespace
@@ -45,8 +48,9 @@ std::string exerciseCsv(const ExerciseRound& round) {
                              ',' + std::to_string(a.count) + ',';
     const std::string tail =
         std::to_string(score.rights()) + ',' + std::to_string(score.total()) + ',';
-    std::string text =
-        "\xEF\xBB\xBF代码,姓名,学号,日期,时间,次,题号,题目,步,答项,作答,应为,对错,答对,总数,说明\n";
+    std::string text = "\xEF\xBB\xBF";
+    for (const std::string& column : exerciseSheetColumns(words::spoken())) text += column + ',';
+    text.back() = '\n';
     for (const AnsweredStep& s : score.steps()) text += line(head, s, tail);
     for (const AnsweredStep& s : round.unanswered()) text += line(head, s, tail);
     return text;

@@ -10,7 +10,9 @@ namespace tarvo::teach {
 // can be traced to each student and compared in a spreadsheet or gathered by
 // a summary.
 //
-// The file: UTF-8 with a byte-order mark (spreadsheets need it to read
+// The file is written in the language spoken, read back in either (the
+// English header and words are the catalogue's: Feed, Overflow, right,
+// wrong, no answer, none). The file: UTF-8 with a byte-order mark (spreadsheets need it to read
 // Chinese), lines ending in LF, a field put in double quotes when it holds a
 // comma, a double quote, CR or LF, its double quotes doubled. Every minus in
 // every field is the ASCII hyphen-minus "-" (never U+2212), so that a

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "words/Catalogue.h"
+
 namespace tarvo::teach {
 
 namespace {
@@ -33,7 +35,7 @@ std::string newDeviation(const Exercise& exercise, const motion::ComparisonStep&
 }
 
 std::string explanation(const Exercise& exercise, const motion::ComparisonStep& step) {
-    return judgement(exercise, step) + "；" + newDeviation(exercise, step);
+    return words::fill("{1}；{2}", {judgement(exercise, step), newDeviation(exercise, step)});
 }
 
 // One remainder register's part of an iteration.
@@ -59,19 +61,22 @@ Register registerOf(const motion::IntegrationStep& step, char axis) {
 std::string registerText(const Register& r, std::int64_t capacity) {
     const std::string name = std::string("J_R") + static_cast<char>(r.axis - 'X' + 'x');
     if (!r.adds) {
-        return name + " = " + std::to_string(r.remainder) + "，" + r.axis + " 已走完本段，停止累加";
+        return words::fill("{1} = {2}，{3} 已走完本段，停止累加",
+                           {name, std::to_string(r.remainder), std::string(1, r.axis)});
     }
     const std::string sum = name + " = " + std::to_string(r.remainder) + " + " +
                             std::to_string(r.integrand) + " = " +
                             std::to_string(r.remainder + r.integrand);
-    if (!r.overflow) return sum + " < " + std::to_string(capacity) + "，不溢出";
-    return sum + " ≥ " + std::to_string(capacity) + " → 溢出 " + (r.feed > 0 ? "+" : "−") + r.axis +
-           "，余 " + std::to_string(r.after);
+    if (!r.overflow) return words::fill("{1} < {2}，不溢出", {sum, std::to_string(capacity)});
+    return words::fill(
+        "{1} ≥ {2} → 溢出 {3}，余 {4}",
+        {sum, std::to_string(capacity), (r.feed > 0 ? "+" : "−") + std::string(1, r.axis),
+         std::to_string(r.after)});
 }
 
 std::string overflowText(bool x, bool y) {
-    if (x && y) return "J_Rx、J_Ry";
-    return x ? "J_Rx" : (y ? "J_Ry" : "无");
+    if (x && y) return std::string(words::say("J_Rx、J_Ry"));
+    return x ? "J_Rx" : (y ? "J_Ry" : std::string(words::say("无")));
 }
 
 }  // namespace
@@ -81,12 +86,12 @@ std::string pulseFeedText(motion::PulseFeed feed) {
         return step == 0 ? std::string() : (step > 0 ? "+" : "−") + std::string(name);
     };
     const std::string text = axis(feed.x, "X") + axis(feed.y, "Y");
-    return text.empty() ? "无" : text;
+    return text.empty() ? std::string(words::say("无")) : text;
 }
 
 Graded unanswered(Graded graded) {
     graded.right = false;
-    graded.answer = "未答";
+    graded.answer = words::say("未答");
     return graded;
 }
 
@@ -106,7 +111,7 @@ Graded gradeOverflow(const motion::IntegrationStep& step, bool x, bool y) {
     const Register rx = registerOf(step, 'X');
     const Register ry = registerOf(step, 'Y');
     const std::string why =
-        registerText(rx, step.capacity) + "；" + registerText(ry, step.capacity);
+        words::fill("{1}；{2}", {registerText(rx, step.capacity), registerText(ry, step.capacity)});
     return {x == step.overflowX && y == step.overflowY, overflowText(x, y),
             overflowText(step.overflowX, step.overflowY), why};
 }

@@ -1,6 +1,7 @@
 #include "teach/exercises/ExerciseReport.h"
 
 #include "teach/exercises/HtmlText.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -41,9 +42,9 @@ std::string row(const AnsweredStep& step) {
 }
 
 std::string table(const ExerciseScore& score) {
-    std::string text =
-        "<table>\n<thead><tr><th>步</th><th>答项</th><th>作答</th><th>应为</th>"
-        "<th>对错</th><th>说明</th></tr></thead>\n<tbody>\n";
+    std::string text = "<table>\n<thead>" +
+                       htmlHeadRow({"步", "答项", "作答", "应为", "对错", "说明"}) +
+                       "</thead>\n<tbody>\n";
     std::size_t exercise = 0;
     for (const AnsweredStep& step : score.steps()) {
         if (step.exercise != exercise) {
@@ -60,20 +61,21 @@ std::string table(const ExerciseScore& score) {
 
 std::string studentText(const Student& student) {
     const auto shown = [](const std::string& typed) {
-        return typed.empty() ? std::string("未填") : typed;
+        return typed.empty() ? std::string(words::say("未填")) : typed;
     };
-    return "姓名 " + shown(student.name) + "　学号 " + shown(student.number);
+    return words::fill("姓名 {1}　学号 {2}", {shown(student.name), shown(student.number)});
 }
 
 std::string exerciseReport(const ExerciseScore& score, const ExerciseAttempt& attempt) {
-    const std::string title = "练习 " + htmlEscaped(attempt.code);
-    std::string page =
-        "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
-        "<title>" +
-        title + "</title>\n" + style + "</head>\n<body>\n<h1>" + title + "</h1>\n";
+    const std::string title = words::fill("练习 {1}", {htmlEscaped(attempt.code)});
+    std::string page = htmlPageStart() + "<title>" + title + "</title>\n" + style +
+                       "</head>\n<body>\n<h1>" + title + "</h1>\n";
     page += "<p>" + htmlEscaped(studentText(attempt.student)) + "</p>\n";
-    page += "<p>第 " + std::to_string(attempt.count) + " 次　" + htmlEscaped(attempt.date) + ' ' +
-            htmlEscaped(attempt.time) + "</p>\n";
+    page +=
+        "<p>" +
+        words::fill("第 {1} 次　{2} {3}", {std::to_string(attempt.count), htmlEscaped(attempt.date),
+                                           htmlEscaped(attempt.time)}) +
+        "</p>\n";
     page += "<p class=\"score\">" + htmlEscaped(score.scoreText()) + "</p>\n";
     return page + table(score) + "</body>\n</html>\n";
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "motion/Overloaded.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -30,15 +31,16 @@ std::vector<AnsweredStep> skipped(std::size_t number, const Exercise& exercise,
     return std::visit(
         Overloaded{[&](const ComparisonStep& step) -> std::vector<AnsweredStep> {
                        return {{number, exercise.text(), step.number,
-                                unanswered(gradeFeed(exercise, step, step.feed)), feedItem},
+                                unanswered(gradeFeed(exercise, step, step.feed)),
+                                std::string(words::say(feedItem))},
                                {number, exercise.text(), step.number,
                                 unanswered(gradeDeviation(exercise, step, step.fAfter)),
-                                deviationItem}};
+                                std::string(words::say(deviationItem))}};
                    },
                    [&](const IntegrationStep& step) -> std::vector<AnsweredStep> {
                        return {{number, exercise.text(), step.number,
                                 unanswered(gradeOverflow(step, step.overflowX, step.overflowY)),
-                                overflowItem}};
+                                std::string(words::say(overflowItem))}};
                    }},
         iteration);
 }
@@ -84,7 +86,7 @@ std::int64_t ExerciseRound::askedNumber() const {
 }
 
 void ExerciseRound::record(std::int64_t iteration, const Graded& graded, const char* item) {
-    score_.add({number(), exercise().text(), iteration, graded, item});
+    score_.add({number(), exercise().text(), iteration, graded, std::string(words::say(item))});
 }
 
 void ExerciseRound::advance() {

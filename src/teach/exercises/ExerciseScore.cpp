@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "words/Catalogue.h"
+
 namespace tarvo::teach {
 
 std::size_t ExerciseScore::rights() const {
@@ -18,7 +20,7 @@ std::vector<AnsweredStep> ExerciseScore::wrong() const {
 }
 
 std::string ExerciseScore::scoreText() const {
-    return "答对 " + std::to_string(rights()) + " / " + std::to_string(total_);
+    return words::fill("答对 {1} / {2}", {std::to_string(rights()), std::to_string(total_)});
 }
 
 }  // namespace tarvo::teach

@@ -11,7 +11,9 @@
 namespace tarvo::teach {
 
 // What an answer is about: each comparison iteration asks the feed and the
-// new deviation F, each integration iteration the overflows.
+// new deviation F, each integration iteration the overflows. The names are
+// the catalogue's keys; an answer keeps its item said in the language spoken
+// when it was given.
 inline constexpr const char* feedItem = "进给";
 inline constexpr const char* deviationItem = "F";
 inline constexpr const char* overflowItem = "溢出";
@@ -22,7 +24,7 @@ struct AnsweredStep {
     std::string task;          // the exercise's text
     std::int64_t iteration = 0;
     Graded graded;
-    std::string item;  // feedItem, deviationItem or overflowItem
+    std::string item;  // feedItem, deviationItem or overflowItem, said
 };
 
 // The score of an attempt at a code's exercises: every answer as it was

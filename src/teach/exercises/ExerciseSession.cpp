@@ -29,7 +29,7 @@ bool ExerciseSession::start(std::string_view typedCode, const Student& typed,
     }
     codeRead_ = code->text();
     if (!mayStartOver()) {
-        notice_ = std::string(exerciseNotSaved);
+        notice_ = std::string(exerciseNotSaved());
         return false;
     }
     const Student student{std::string(trimmedText(typed.name)),
@@ -66,7 +66,7 @@ std::optional<std::optional<std::int64_t>> ExerciseSession::typed(std::string_vi
     if (deviation.empty()) return std::optional<std::int64_t>();
     const std::optional<std::int64_t> value = typedDeviation(deviation);
     if (!value) {
-        notice_ = std::string(deviationRefused);
+        notice_ = std::string(deviationRefused());
         return std::nullopt;
     }
     return value;

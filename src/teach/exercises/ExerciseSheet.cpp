@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <tuple>
 
 #include "files/ProgramEncoding.h"
 #include "teach/exercises/CsvText.h"
 #include "teach/exercises/ExerciseCode.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -34,12 +36,41 @@ enum Column : std::size_t {
     ColumnCount
 };
 
+using words::fill;
+using words::Language;
+using words::say;
+
 std::invalid_argument fault(std::size_t line, const std::string& what) {
-    return std::invalid_argument("第 " + std::to_string(line) + " 行：" + what);
+    return std::invalid_argument(fill("第 {1} 行：{2}", {std::to_string(line), what}));
 }
 
 std::string quoted(const std::string& text) {
-    return "“" + text + "”";
+    return fill("“{1}”", {text});
+}
+
+// A column named in a message, in the language spoken.
+std::string column(std::size_t c) {
+    return exerciseSheetColumns(words::spoken())[c];
+}
+
+// The words of a line that the summary reads, in either language: the
+// Chinese they stand for, or nothing for a word of neither. A file goes to a
+// class in whichever language its student spoke, and the summary reads it in
+// the teacher's.
+std::optional<std::string_view> wordOf(const std::string& text,
+                                       std::initializer_list<std::string_view> chinese) {
+    for (const std::string_view word : chinese) {
+        const std::string_view* english = words::english(word);
+        if (text == word || (english && text == *english)) return word;
+    }
+    return std::nullopt;
+}
+
+// An answer or a right answer: a word of the exercises said in the language
+// spoken, anything else (a feed, a number, a register) as written.
+std::string answerText(const std::string& text) {
+    const auto word = wordOf(text, {"未答", "无", "J_Rx、J_Ry"});
+    return word ? std::string(say(*word)) : text;
 }
 
 bool allDigits(std::string_view text) {
@@ -54,8 +85,8 @@ std::int64_t count(const CsvRecord& r, Column c, std::int64_t least) {
     const bool fits = allDigits(text) && text.size() <= 9 && (text[0] != '0' || text == "0");
     const std::int64_t value = fits ? std::stoll(text) : -1;
     if (value < least) {
-        const std::string want = least > 0 ? "应为正整数" : "应为整数，不小于 0";
-        throw fault(r.line, exerciseSheetColumns()[c] + " " + quoted(text) + " " + want);
+        throw fault(r.line, fill(least > 0 ? "{1} {2} 应为正整数" : "{1} {2} 应为整数，不小于 0",
+                                 {column(c), quoted(text)}));
     }
     return value;
 }
@@ -84,14 +115,14 @@ void checkDate(const CsvRecord& r) {
         real = month >= 1 && month <= 12 && day >= 1 &&
                day <= days[month - 1] + (month == 2 && leap ? 1 : 0);
     }
-    if (!real) throw fault(r.line, "日期 " + quoted(text) + " 应为 年-月-日，如 2026-12-07");
+    if (!real) throw fault(r.line, fill("日期 {1} 应为 年-月-日，如 2026-12-07", {quoted(text)}));
 }
 
 void checkTime(const CsvRecord& r) {
     const std::string& text = r.fields[Time];
     const bool real = shaped(text, "99:99:99") && digitsAt(text, 0, 2) < 24 &&
                       digitsAt(text, 3, 2) < 60 && digitsAt(text, 6, 2) < 60;
-    if (!real) throw fault(r.line, "时间 " + quoted(text) + " 应为 时:分:秒，如 14:05:09");
+    if (!real) throw fault(r.line, fill("时间 {1} 应为 时:分:秒，如 14:05:09", {quoted(text)}));
 }
 
 void checkCode(const CsvRecord& r) {
@@ -101,36 +132,41 @@ void checkCode(const CsvRecord& r) {
         canonical = ExerciseCode(text).text() == text;
     } catch (const std::invalid_argument&) {
     }
-    if (!canonical) throw fault(r.line, "代码 " + quoted(text) + " 不是练习码");
+    if (!canonical) throw fault(r.line, fill("代码 {1} 不是练习码", {quoted(text)}));
 }
 
-void checkTexts(const CsvRecord& r) {
+// The answer's item and its mark, each the Chinese it stands for.
+struct Marked {
+    std::string_view item;
+    bool right;
+};
+
+Marked checkTexts(const CsvRecord& r) {
     for (std::size_t c = 0; c < ColumnCount; ++c) {
         if (r.fields[c].find("−") != std::string::npos) {
-            throw fault(r.line, exerciseSheetColumns()[c] + "里有数学减号 U+2212，应为 ASCII 的 -");
+            throw fault(r.line, fill("{1}里有数学减号 U+2212，应为 ASCII 的 -", {column(c)}));
         }
     }
     for (const Column c : {Task, Answer, Expected}) {
-        if (r.fields[c].empty()) throw fault(r.line, exerciseSheetColumns()[c] + "一栏为空");
+        if (r.fields[c].empty()) throw fault(r.line, fill("{1}一栏为空", {column(c)}));
     }
-    const std::string& item = r.fields[Item];
-    if (item != "进给" && item != "F" && item != "溢出") {
-        throw fault(r.line, "答项 " + quoted(item) + " 应为 进给、F 或 溢出");
+    const auto item = wordOf(r.fields[Item], {"进给", "F", "溢出"});
+    if (!item) throw fault(r.line, fill("答项 {1} 应为 进给、F 或 溢出", {quoted(r.fields[Item])}));
+    const auto mark = wordOf(r.fields[Mark], {"对", "错"});
+    if (!mark) throw fault(r.line, fill("对错 {1} 应为 对 或 错", {quoted(r.fields[Mark])}));
+    const bool right = *mark == "对";
+    if (right != (answerText(r.fields[Answer]) == answerText(r.fields[Expected]))) {
+        throw fault(r.line, std::string(say("对错与作答、应为不符")));
     }
-    const std::string& mark = r.fields[Mark];
-    if (mark != "对" && mark != "错")
-        throw fault(r.line, "对错 " + quoted(mark) + " 应为 对 或 错");
-    if ((mark == "对") != (r.fields[Answer] == r.fields[Expected])) {
-        throw fault(r.line, "对错与作答、应为不符");
-    }
+    return {*item, right};
 }
 
 SheetAnswer answerOf(const CsvRecord& r) {
     if (r.fields.size() != ColumnCount) {
-        throw fault(r.line, "应有 " + std::to_string(ColumnCount) + " 项，却有 " +
-                                std::to_string(r.fields.size()) + " 项");
+        throw fault(r.line, fill("应有 {1} 项，却有 {2} 项",
+                                 {std::to_string(ColumnCount), std::to_string(r.fields.size())}));
     }
-    checkTexts(r);
+    const Marked marked = checkTexts(r);
     checkCode(r);
     checkDate(r);
     checkTime(r);
@@ -141,11 +177,11 @@ SheetAnswer answerOf(const CsvRecord& r) {
             static_cast<std::size_t>(count(r, Exercise, 1)),
             r.fields[Task],
             count(r, Step, 1),
-            r.fields[Item],
-            r.fields[Answer],
-            r.fields[Expected],
+            std::string(say(marked.item)),
+            answerText(r.fields[Answer]),
+            answerText(r.fields[Expected]),
             r.fields[Explanation],
-            r.fields[Mark] == "对"};
+            marked.right};
 }
 
 // What every line of one attempt shares, and what its lines add up to.
@@ -155,28 +191,28 @@ struct AttemptLines {
 };
 
 // The fields the lines must agree on: throughout the file, or within an attempt.
+// `differs` names the column and the first line in the message.
 void checkSame(const CsvRecord& r, const CsvRecord& first, std::initializer_list<Column> columns,
-               const std::string& scope) {
+               std::string_view differs) {
     for (const Column c : columns) {
         if (r.fields[c] != first.fields[c]) {
-            throw fault(r.line, exerciseSheetColumns()[c] + "与" + scope + "第 " +
-                                    std::to_string(first.line) + " 行不同");
+            throw fault(r.line, fill(differs, {column(c), std::to_string(first.line)}));
         }
     }
 }
 
 void checkScores(const std::map<std::int64_t, AttemptLines>& attempts) {
     for (const auto& [number, a] : attempts) {
-        const std::string which = "第 " + std::to_string(number) + " 次作答";
+        const std::string which = fill("第 {1} 次作答", {std::to_string(number)});
         const std::string& total = a.first->fields[Total];
         const std::string& rights = a.first->fields[Rights];
         if (std::to_string(a.lines) != total) {
-            throw std::invalid_argument(which + "有 " + std::to_string(a.lines) +
-                                        " 行答案，总数却是 " + total);
+            throw std::invalid_argument(
+                fill("{1}有 {2} 行答案，总数却是 {3}", {which, std::to_string(a.lines), total}));
         }
         if (std::to_string(a.rights) != rights) {
-            throw std::invalid_argument(which + "有 " + std::to_string(a.rights) +
-                                        " 个“对”，答对却是 " + rights);
+            throw std::invalid_argument(
+                fill("{1}有 {2} 个“对”，答对却是 {3}", {which, std::to_string(a.rights), rights}));
         }
     }
 }
@@ -190,15 +226,28 @@ const std::vector<std::string>& exerciseSheetColumns() {
     return columns;
 }
 
+const std::vector<std::string>& exerciseSheetColumns(Language language) {
+    static const std::vector<std::string> english = [] {
+        std::vector<std::string> columns;
+        for (const std::string& chinese : exerciseSheetColumns()) {
+            const std::string_view* said = words::english(chinese);
+            columns.emplace_back(said ? *said : chinese);
+        }
+        return columns;
+    }();
+    return language == Language::chinese ? exerciseSheetColumns() : english;
+}
+
 ExerciseSheet readExerciseSheet(std::string_view bytes) {
-    if (!files::isUtf8(bytes)) throw std::invalid_argument("不是 UTF-8 文本");
+    if (!files::isUtf8(bytes)) throw std::invalid_argument(std::string(say("不是 UTF-8 文本")));
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     const std::vector<CsvRecord> records = readCsv(bytes);
-    if (records.empty()) throw std::invalid_argument("文件是空的");
-    if (records[0].fields != exerciseSheetColumns()) {
-        throw std::invalid_argument("第一行不是练习答案的表头");
+    if (records.empty()) throw std::invalid_argument(std::string(say("文件是空的")));
+    const bool chinese = records[0].fields == exerciseSheetColumns(Language::chinese);
+    if (!chinese && records[0].fields != exerciseSheetColumns(Language::english)) {
+        throw std::invalid_argument(std::string(say("第一行不是练习答案的表头")));
     }
-    if (records.size() == 1) throw std::invalid_argument("没有答案行");
+    if (records.size() == 1) throw std::invalid_argument(std::string(say("没有答案行")));
 
     std::map<std::int64_t, AttemptLines> attempts;
     std::map<std::tuple<std::int64_t, std::size_t, std::int64_t, std::string>, std::size_t> seen;
@@ -206,16 +255,17 @@ ExerciseSheet readExerciseSheet(std::string_view bytes) {
     for (auto r = records.begin() + 1; r != records.end(); ++r) {
         SheetAnswer answer = answerOf(*r);
         const std::int64_t number = std::stoll(r->fields[Attempt]);
-        checkSame(*r, records[1], {Code, Name, Number, Total}, "");
+        checkSame(*r, records[1], {Code, Name, Number, Total}, "{1}与第 {2} 行不同");
         AttemptLines& attempt = attempts[number];
         if (!attempt.first) attempt.first = &*r;
-        checkSame(*r, *attempt.first, {Date, Time, Rights}, "同一次的");
+        checkSame(*r, *attempt.first, {Date, Time, Rights}, "{1}与同一次的第 {2} 行不同");
         const auto [earlier, fresh] =
             seen.try_emplace({number, answer.exercise, answer.iteration, answer.item}, r->line);
         if (!fresh) {
-            throw fault(r->line, "第 " + std::to_string(answer.exercise) + " 题第 " +
-                                     std::to_string(answer.iteration) + " 步的" + answer.item +
-                                     "已在第 " + std::to_string(earlier->second) + " 行答过");
+            throw fault(r->line,
+                        fill("第 {1} 题第 {2} 步的{3}已在第 {4} 行答过",
+                             {std::to_string(answer.exercise), std::to_string(answer.iteration),
+                              answer.item, std::to_string(earlier->second)}));
         }
         ++attempt.lines;
         if (answer.right) ++attempt.rights;
@@ -225,8 +275,17 @@ ExerciseSheet readExerciseSheet(std::string_view bytes) {
 
     const auto& [latest, lines] = *attempts.rbegin();
     const std::vector<std::string>& f = lines.first->fields;
-    ExerciseSheet sheet{f[Code], f[Name],         f[Number],    f[Date],     f[Time],
-                        latest,  attempts.size(), lines.rights, lines.lines, {}};
+    ExerciseSheet sheet{f[Code],
+                        f[Name],
+                        f[Number],
+                        f[Date],
+                        f[Time],
+                        latest,
+                        attempts.size(),
+                        lines.rights,
+                        lines.lines,
+                        {},
+                        chinese ? Language::chinese : Language::english};
     for (auto& [number, answer] : answers) {
         if (number == latest) sheet.answers.push_back(std::move(answer));
     }

@@ -15,14 +15,14 @@ namespace tarvo::teach {
 // What the exercises show a student while they answer, in UTF-8, as the
 // window's panel and the web page word it.
 
-inline constexpr std::string_view exercisePrompt = "输入老师给的练习码，或按“新代码”，再按“开始”。";
-inline constexpr std::string_view exerciseNotSaved =
-    "本次作答还没有导出：先导出 CSV，或再按“开始”重新作答（已答的步不再保留）";
+// Said in the spoken language when called.
+std::string_view exercisePrompt();
+std::string_view exerciseNotSaved();
 
 // A student's file of answers is some kilobytes; anything larger than this
 // is left out of the class summary unread, with this reason.
 inline constexpr std::size_t largestClassFile = std::size_t{4} << 20;
-inline constexpr std::string_view classFileTooLarge = "文件超过 4 MiB，不是练习答案";
+std::string_view classFileTooLarge();
 
 // "(3, −2)"
 std::string pointText(motion::PulsePoint point);

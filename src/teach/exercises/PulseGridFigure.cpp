@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "teach/exercises/HtmlText.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -48,9 +49,9 @@ std::string line(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t
            number(y1) + "\" x2=\"" + number(x2) + "\" y2=\"" + number(y2) + "\"/>\n";
 }
 
-std::string label(std::int64_t x, std::int64_t y, const std::string& text, const char* anchor) {
+std::string label(std::int64_t x, std::int64_t y, std::string_view text, const char* anchor) {
     return "<text x=\"" + number(x) + "\" y=\"" + number(y) + "\" text-anchor=\"" + anchor + "\">" +
-           htmlEscaped(text) + "</text>\n";
+           htmlEscaped(std::string(text)) + "</text>\n";
 }
 
 // Grid lines at every pulse, the axes darker, the counts below and left.
@@ -84,7 +85,7 @@ std::string ideal(const Exercise& e, const Bounds& b) {
            " A " + r + ' ' + r + " 0 0 " + (e.clockwise ? "1 " : "0 ") + number(b.x(e.end.x)) +
            ' ' + number(b.y(e.end.y)) + "\"/>\n" + "<circle class=\"centre\" cx=\"" +
            number(b.x(0)) + "\" cy=\"" + number(b.y(0)) + "\" r=\"3\"/>\n" +
-           label(b.x(0) + 5, b.y(0) - 5, "圆心", "start");
+           label(b.x(0) + 5, b.y(0) - 5, words::say("圆心"), "start");
 }
 
 std::string staircaseOf(const std::vector<motion::PulsePoint>& path, const Bounds& b) {
@@ -96,13 +97,13 @@ std::string staircaseOf(const std::vector<motion::PulsePoint>& path, const Bound
 }
 
 std::string ends(const Exercise& e, const Bounds& b) {
-    const auto mark = [&b](motion::PulsePoint p, const char* kind, const char* name) {
+    const auto mark = [&b](motion::PulsePoint p, const char* kind, std::string_view name) {
         return "<circle class=\"" + std::string(kind) + "\" cx=\"" + number(b.x(p.x)) + "\" cy=\"" +
                number(b.y(p.y)) + "\" r=\"5\"/>\n" +
                label(b.x(p.x) + 7, b.y(p.y) - 7, name, "start");
     };
-    return mark(e.arc ? e.start : motion::PulsePoint{}, "start", "起点") +
-           mark(e.end, "end", "终点");
+    return mark(e.arc ? e.start : motion::PulsePoint{}, "start", words::say("起点")) +
+           mark(e.end, "end", words::say("终点"));
 }
 
 }  // namespace

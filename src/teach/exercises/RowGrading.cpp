@@ -5,6 +5,7 @@
 
 #include "motion/Overloaded.h"
 #include "teach/table/RowTexts.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -33,7 +34,7 @@ motion::PulseFeed planeFeed(const motion::StepRecord& record) {
 std::string machineExplanation(const TextbookStep& step) {
     const RowTexts texts = rowTexts(step);
     if (!step.arc()) return texts.calculation;
-    return texts.judgement + "；" + texts.calculation;
+    return words::fill("{1}；{2}", {texts.judgement, texts.calculation});
 }
 
 }  // namespace

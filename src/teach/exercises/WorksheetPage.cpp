@@ -5,6 +5,7 @@
 #include "teach/exercises/HtmlText.h"
 #include "teach/exercises/PulseGridFigure.h"
 #include "teach/exercises/WorksheetRows.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -96,10 +97,10 @@ const char* columns(motion::Method method) {
 }
 
 std::string table(const WorksheetExercise& sheet, bool filled) {
-    std::string text =
-        "<table>\n" + std::string(columns(sheet.exercise.method)) + "<thead><tr><th>步</th>";
+    std::string text = "<table>\n" + std::string(columns(sheet.exercise.method)) +
+                       "<thead><tr><th>" + std::string(words::say("步")) + "</th>";
     for (const char* caption : beatCaptions(sheet.exercise.method)) {
-        text += "<th>" + htmlEscaped(caption) + "</th>";
+        text += "<th>" + htmlEscaped(std::string(words::say(caption))) + "</th>";
     }
     text += "</tr></thead>\n<tbody>\n";
     for (const WorksheetRow& row : sheet.rows) {
@@ -119,16 +120,17 @@ std::string section(std::size_t number, const WorksheetExercise& sheet, bool fil
 }
 
 std::string page(const ExerciseCode& code, bool filled) {
-    const std::string title =
-        (filled ? "插补练习答案　练习码 " : "插补练习单　练习码 ") + htmlEscaped(code.text());
+    using words::say;
+    const std::string title = words::fill(
+        filled ? "插补练习答案　练习码 {1}" : "插补练习单　练习码 {1}", {htmlEscaped(code.text())});
     std::string text =
-        "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-        title + "</title>\n" + style + "</head>\n<body>\n<h1>" + title + "</h1>\n" +
-        "<p class=\"who\">姓名<span></span>学号<span></span>日期<span></span></p>\n" +
-        "<p class=\"how\">" +
-        htmlEscaped(
-            "每一步按教材的四个节拍填写；底色格是练习中要作答的：逐点比较法每步的进给和新偏差 "
-            "F，数字积分法每步溢出的寄存器（J_Rx、J_Ry，都不溢出写“无”）。") +
+        htmlPageStart() + "<title>" + title + "</title>\n" + style + "</head>\n<body>\n<h1>" +
+        title + "</h1>\n" + "<p class=\"who\">" + std::string(say("姓名")) + "<span></span>" +
+        std::string(say("学号")) + "<span></span>" + std::string(say("日期")) +
+        "<span></span></p>\n" + "<p class=\"how\">" +
+        htmlEscaped(std::string(
+            say("每一步按教材的四个节拍填写；底色格是练习中要作答的：逐点比较法每步的进给和新偏差 "
+                "F，数字积分法每步溢出的寄存器（J_Rx、J_Ry，都不溢出写“无”）。"))) +
         "</p>\n";
     const std::vector<WorksheetExercise> sheets = worksheetExercises(code);
     for (std::size_t i = 0; i < sheets.size(); ++i) text += section(i + 1, sheets[i], filled);

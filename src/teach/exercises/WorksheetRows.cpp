@@ -9,6 +9,7 @@
 #include "teach/exercises/ExerciseGrading.h"
 #include "teach/table/RowTexts.h"
 #include "teach/table/TextbookStep.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -50,15 +51,19 @@ motion::StepRecord recordOf(const Exercise& e, const motion::PulseIteration& ite
 // The table's end counter; the worksheet adds where the stepper stops.
 std::string endTest(const RowTexts& texts, bool finished) {
     const std::string text = texts.sigma.starts_with("Σ") ? texts.sigma : "Σ " + texts.sigma;
-    return finished ? text + "，到终点" : text;
+    return finished ? words::fill("{1}，到终点", {text}) : text;
 }
 
-// The grading explains an iteration as "judgement；calculation"; a
-// comparison's judgement ends in the feed it decides, "F = −3 < 0 → +Y".
+// The grading explains an iteration as "judgement；calculation" ("; " in
+// English); a comparison's judgement ends in the feed it decides,
+// "F = −3 < 0 → +Y".
 std::pair<std::string, std::string> explained(const std::string& explanation) {
-    const auto split = explanation.find("；");
-    if (split == std::string::npos) return {explanation, {}};
-    return {explanation.substr(0, split), explanation.substr(split + std::string("；").size())};
+    for (const std::string_view between : {std::string_view("；"), std::string_view("; ")}) {
+        const auto split = explanation.find(between);
+        if (split == std::string::npos) continue;
+        return {explanation.substr(0, split), explanation.substr(split + between.size())};
+    }
+    return {explanation, {}};
 }
 
 std::string beforeFeed(const std::string& judgement) {
@@ -70,7 +75,7 @@ std::string upToValue(const std::string& calculation, const std::string& value) 
     const std::string tail = " = " + value;
     if (calculation.ends_with(tail))
         return calculation.substr(0, calculation.size() - value.size());
-    return calculation + "；新 F = ";
+    return words::fill("{1}；新 F = ", {calculation});
 }
 
 // The answers and their working are the exercises' own, as the exercise
@@ -89,7 +94,7 @@ WorksheetRow comparisonRow(const Exercise& e, const ComparisonStep& step, const 
 WorksheetRow integrationRow(const IntegrationStep& step, const RowTexts& texts,
                             const std::string& end) {
     const Graded overflow = gradeOverflow(step, step.overflowX, step.overflowY);
-    const std::string fed = texts.feed.empty() ? "无" : texts.feed;
+    const std::string fed = texts.feed.empty() ? std::string(words::say("无")) : texts.feed;
     return {step.number,
             {BeatCell{{}, overflow.expected}, BeatCell{fed, std::nullopt},
              BeatCell{overflow.explanation, std::nullopt}, BeatCell{end, std::nullopt}}};
@@ -97,22 +102,24 @@ WorksheetRow integrationRow(const IntegrationStep& step, const RowTexts& texts,
 
 // A DDA's capacity, integrands, remainders and end counters before its first iteration.
 std::string integrationGiven(const IntegrationStep& s, const motion::StepRecord& first) {
-    std::string text = "容量 2^N = " + std::to_string(s.capacity) +
-                       "；初值 J_Vx = " + std::to_string(s.jvx) +
-                       "，J_Vy = " + std::to_string(s.jvy) + "，J_Rx = " + std::to_string(s.jrx) +
-                       "，J_Ry = " + std::to_string(s.jry);
+    const std::string text =
+        words::fill("容量 2^N = {1}；初值 J_Vx = {2}，J_Vy = {3}，J_Rx = {4}，J_Ry = {5}",
+                    {std::to_string(s.capacity), std::to_string(s.jvx), std::to_string(s.jvy),
+                     std::to_string(s.jrx), std::to_string(s.jry)});
     if (first.gmode == motion::Mode::Line) {
-        return text + "，Σ = " + std::to_string(s.sigmaX + 1);
+        return words::fill("{1}，Σ = {2}", {text, std::to_string(s.sigmaX + 1)});
     }
-    return text + "，Σx = " + std::to_string(s.sigmaX + std::abs(s.feed.x)) +
-           "，Σy = " + std::to_string(s.sigmaY + std::abs(s.feed.y));
+    return words::fill("{1}，Σx = {2}，Σy = {3}",
+                       {text, std::to_string(s.sigmaX + std::abs(s.feed.x)),
+                        std::to_string(s.sigmaY + std::abs(s.feed.y))});
 }
 
 // The registers as the first iteration finds them, and the end counters.
 std::string given(const motion::StepRecord& first) {
     return std::visit(
         Overloaded{[](const ComparisonStep& c) {
-                       return "初值 F = " + pulseText(c.f) + "，Σ = " + std::to_string(c.sigma + 1);
+                       return words::fill("初值 F = {1}，Σ = {2}",
+                                          {pulseText(c.f), std::to_string(c.sigma + 1)});
                    },
                    [&first](const IntegrationStep& s) { return integrationGiven(s, first); }},
         *first.pulses);

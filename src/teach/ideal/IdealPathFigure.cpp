@@ -4,14 +4,16 @@
 #include <cmath>
 
 #include "motion/exact/RoundedText.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
 namespace {
 
 std::string amount(double distance, double dlstep) {
-    return motion::roundedText(dlstep > 0 ? distance / dlstep : 0, 2) + " 脉冲 (" +
-           motion::roundedText(distance / 10, 3) + " mm)";
+    return words::fill("{1} 脉冲 ({2} mm)",
+                       {motion::roundedText(dlstep > 0 ? distance / dlstep : 0, 2),
+                        motion::roundedText(distance / 10, 3)});
 }
 
 }  // namespace
@@ -34,9 +36,11 @@ std::vector<double> idealPolyline(const IdealSegment& s, double pixelsPerUnit) {
 
 std::string deviationReadout(const PathDeviation& deviation, double dlstep, std::int64_t line) {
     const IdealSegment* segment = line != 0 ? deviation.ofLine(line) : deviation.current();
-    const std::string which = line != 0 ? "第" + std::to_string(line) + "行" : "本段";
+    const std::string which = line != 0 ? words::fill("第{1}行", {std::to_string(line)})
+                                        : std::string(words::say("本段"));
     const std::string part = segment ? amount(segment->deviation, dlstep) : "—";
-    return "偏差：" + which + " " + part + "  全程 " + amount(deviation.runDeviation(), dlstep);
+    return words::fill("偏差：{1} {2}  全程 {3}",
+                       {which, part, amount(deviation.runDeviation(), dlstep)});
 }
 
 }  // namespace tarvo::teach

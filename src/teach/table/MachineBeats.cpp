@@ -4,8 +4,10 @@
 
 #include "motion/exact/NumberText.h"
 #include "motion/exact/Rounding.h"
+#include "teach/table/BeatWords.h"
 #include "teach/table/PulseBeats.h"
 #include "teach/table/PulseText.h"
+#include "teach/table/TextRun.h"
 
 namespace tarvo::teach {
 
@@ -14,19 +16,6 @@ namespace {
 using motion::Decimal;
 using motion::Squared;
 
-void appendPulses(std::string& text, Decimal length, Decimal dlstep) {
-    appendPulseText(text, length, dlstep, typographicMinus);
-}
-
-void appendPulsesSquared(std::string& text, Squared square, Decimal dlstep) {
-    appendPulseSquaredText(text, square, dlstep, typographicMinus);
-}
-
-void appendSigned(std::string& text, std::int64_t n) {
-    if (n < 0) text += typographicMinus;
-    motion::appendWholeText(text, n < 0 ? -n : n);
-}
-
 // The integration registers, their increments and capacity, in mm.
 struct Register {
     const char* name;
@@ -34,21 +23,17 @@ struct Register {
     Decimal before, increment, sum, after;
 };
 
-void appendRegisterSum(std::string& text, const Register& r, Decimal regmax) {
-    using motion::appendExactText;
+void appendRegisterSum(TextRun& run, const Register& r, Decimal regmax) {
     // The integer Z register rounds its sum: "≈" marks where that changed it.
     const bool rounded = r.before + r.increment != r.sum;
-    text.append("JR").append(r.name).append(" = ");
-    appendExactText(text, r.before);
-    text += " + ";
-    appendExactText(text, r.increment);
-    text += rounded ? " ≈ " : " = ";
-    appendExactText(text, r.sum);
-    text += r.sum < regmax ? " < " : " ≥ ";
-    appendExactText(text, regmax);
+    run << "JR" << r.name << " = ";
+    run.exact(r.before) << " + ";
+    run.exact(r.increment) << (rounded ? " ≈ " : " = ");
+    run.exact(r.sum) << (r.sum < regmax ? " < " : " ≥ ");
+    run.exact(regmax);
     if (r.sum < regmax) return;
-    text.append(" → Δ").append(r.axis).append(", 余 ");
-    appendExactText(text, r.after);
+    run << " → Δ" << r.axis << beatWords().remainder;
+    run.exact(r.after);
 }
 
 std::array<Register, 3> registers(const TextbookStep& step) {
@@ -67,66 +52,72 @@ void lineJudgement(std::string& text, const TextbookStep& step) {
     const std::size_t start = text.size();
     for (int axis = 0; axis < 3; ++axis) {
         if (step.record.feed[axis] == 0) continue;
-        if (text.size() != start) text += "、";
+        if (text.size() != start) text += beatWords().listComma;
         text += names[axis];
     }
-    text += text.size() == start ? "无溢出" : " 溢出";
-    const std::string kept = machineKeptNote(step.record);
+    text += text.size() == start ? beatWords().noOverflow : beatWords().overflow;
+    const std::string_view kept = machineKeptNote(step.record);
     if (!kept.empty()) text.append("; ").append(kept);
 }
 
-void arcJudgement(std::string& text, const TextbookStep& step) {
+void arcJudgement(std::string& text, const TextbookStep& step, std::string_view minus) {
     const motion::Registers& b = step.record.before;
     text += "F = ";
-    appendPulsesSquared(text, b.fm, step.segment.dlstep);
+    appendPulseSquaredText(text, b.fm, step.segment.dlstep, minus);
     text += b.fm < 0 ? " < 0, " : " ≥ 0, ";
     text += step.record.gmode == motion::Mode::Clockwise ? "SR" : "NR";
     text += static_cast<char>('0' + step.quadrant());
-    if (b.py == 0) text += "; Y = 0 按上半平面";
-    if (b.px == 0) text += "; X = 0 按右半平面";
+    if (b.py == 0) text += beatWords().levelTieBreak;
+    if (b.px == 0) text += beatWords().uprightTieBreak;
 }
 
-void arcCalculation(std::string& text, const TextbookStep& step) {
+void arcCalculation(std::string& text, const TextbookStep& step, std::string_view minus) {
     const motion::StepRecord& r = step.record;
     const int axis = r.feed[0] != 0 ? 0 : 1;
     const Decimal c = axis == 0 ? r.before.px : r.before.py;
     const bool adds = (r.feed[axis] > 0) == (c >= 0);
     const Decimal dlstep = step.segment.dlstep;
     text += "F = ";
-    appendPulsesSquared(text, r.before.fm, dlstep);
-    text += adds ? " + 2×" : " − 2×";
-    appendPulses(text, c.abs(), dlstep);
+    appendPulseSquaredText(text, r.before.fm, dlstep, minus);
+    if (adds) {
+        text += " + 2×";
+    } else {
+        text.append(" ").append(minus).append(" 2×");
+    }
+    appendPulseText(text, c.abs(), dlstep, minus);
     text += " + 1 = ";
-    appendPulsesSquared(text, r.after.fm, dlstep);
+    appendPulseSquaredText(text, r.after.fm, dlstep, minus);
 }
 
 }  // namespace
 
-void machineJudgement(std::string& text, const TextbookStep& step) {
+void machineJudgement(std::string& text, const TextbookStep& step, std::string_view minus) {
     if (step.arc()) {
-        arcJudgement(text, step);
+        arcJudgement(text, step, minus);
     } else {
         lineJudgement(text, step);
     }
 }
 
-void machineCalculation(std::string& text, const TextbookStep& step) {
-    if (step.arc()) return arcCalculation(text, step);
+void machineCalculation(std::string& text, const TextbookStep& step, std::string_view minus) {
+    if (step.arc()) return arcCalculation(text, step, minus);
     // A register whose axis does not move is left out.
-    const std::size_t start = text.size();
+    TextRun run(text);
+    bool first = true;
     for (const Register& r : registers(step)) {
         if (r.increment == 0) continue;
-        if (text.size() != start) text += "; ";
-        appendRegisterSum(text, r, step.record.regmax);
+        if (!first) run << "; ";
+        appendRegisterSum(run, r, step.record.regmax);
+        first = false;
     }
 }
 
-void machineSigma(std::string& text, const TextbookStep& step) {
+void machineSigma(std::string& text, const TextbookStep& step, std::string_view minus) {
     const auto before = step.sigmaBefore(), after = step.sigmaAfter();
     if (!before || !after) return void(text += "—");
-    appendSigned(text, *before);
-    text += " → ";
-    appendSigned(text, *after);
+    TextRun run(text);
+    run.whole(*before, minus) << " → ";
+    run.whole(*after, minus);
 }
 
 void machineDistance(std::string& text, const TextbookStep& step) {
@@ -143,7 +134,7 @@ void machineDistance(std::string& text, const TextbookStep& step) {
     } else {
         appendPulseRootText(text, d2, dlstep, places);
     }
-    text += reached ? " < 1; 到终点" : " ≥ 1";
+    text += reached ? beatWords().endReached : " ≥ 1";
 }
 
 }  // namespace tarvo::teach

@@ -3,7 +3,10 @@
 #include <variant>
 
 #include "motion/Overloaded.h"
+#include "motion/exact/NumberText.h"
+#include "teach/table/BeatWords.h"
 #include "teach/table/PulseText.h"
+#include "teach/table/TextRun.h"
 
 namespace tarvo::teach {
 
@@ -13,67 +16,99 @@ using motion::ComparisonStep;
 using motion::IntegrationStep;
 using motion::Overloaded;
 
-std::string number(std::int64_t n) {
-    return withMinusSign(std::to_string(n));
-}
-
 bool isLine(motion::Mode mode) {
     return mode == motion::Mode::Rapid || mode == motion::Mode::Line;
 }
 
-std::string pair(motion::PulsePoint p) {
-    return "(" + number(p.x) + ", " + number(p.y) + ")";
+void appendPair(TextRun& run, motion::PulsePoint p, std::string_view minus) {
+    run << '(';
+    run.whole(p.x, minus) << ", ";
+    run.whole(p.y, minus) << ')';
 }
 
 // The quadrant L1 … L4 of a line's end: +X belongs to L1, +Y to L2, −X to L3, −Y to L4.
-int lineQuadrant(motion::PulsePoint e) {
-    if (e.x > 0 && e.y >= 0) return 1;
-    if (e.x <= 0 && e.y > 0) return 2;
-    if (e.x < 0 && e.y <= 0) return 3;
-    return 4;
+char lineQuadrant(motion::PulsePoint e) {
+    if (e.x > 0 && e.y >= 0) return '1';
+    if (e.x <= 0 && e.y > 0) return '2';
+    if (e.x < 0 && e.y <= 0) return '3';
+    return '4';
 }
 
-std::string roundingNote(const motion::StepRecord& r, const motion::PulseFigure& f) {
-    if (r.number != 1 || !f.rounded) return {};
-    if (isLine(r.gmode)) return "; 终点取整为 " + pair(f.end) + " 脉冲";
-    return "; 起点、终点取整为 " + pair(f.start) + "、" + pair(f.end) + " 脉冲";
+void appendRoundingNote(TextRun& run, const motion::StepRecord& r, const motion::PulseFigure& f,
+                        std::string_view minus) {
+    if (r.number != 1 || !f.rounded) return;
+    if (isLine(r.gmode)) {
+        run << beatWords().roundedEnd;
+    } else {
+        run << beatWords().roundedEnds;
+        appendPair(run, f.start, minus);
+        run << beatWords().listComma;
+    }
+    appendPair(run, f.end, minus);
+    run << beatWords().inPulses;
 }
 
-std::string overflows(const IntegrationStep& s) {
-    if (s.overflowX && s.overflowY) return "JRx、JRy 溢出";
-    if (s.overflowX || s.overflowY) return s.overflowX ? "JRx 溢出" : "JRy 溢出";
-    return "无溢出";
+std::string_view overflows(const IntegrationStep& s) {
+    if (s.overflowX && s.overflowY) return beatWords().bothOverflow;
+    if (s.overflowX || s.overflowY)
+        return s.overflowX ? beatWords().xOverflows : beatWords().yOverflows;
+    return beatWords().noOverflow;
 }
 
-std::string registerSum(const char* name, const char* axis, bool adds, std::int64_t before,
-                        std::int64_t integrand, std::int64_t after, std::int64_t capacity) {
-    const std::string jr = std::string("JR") + name;
-    if (!adds) return jr + " = " + number(before) + " 保持";
-    const std::int64_t sum = before + integrand;
-    const std::string text =
-        jr + " = " + number(before) + " + " + number(integrand) + " = " + number(sum);
-    if (sum < capacity) return text + " < " + number(capacity);
-    return text + " ≥ " + number(capacity) + " → Δ" + axis + ", 余 " + number(after);
+struct RegisterSum {
+    char name, axis;
+    bool adds;
+    std::int64_t before, integrand, after, capacity;
+};
+
+void appendRegisterSum(TextRun& run, const RegisterSum& r, std::string_view minus) {
+    run << "JR" << r.name << " = ";
+    run.whole(r.before, minus);
+    if (!r.adds) return void(run << beatWords().holds);
+    const std::int64_t sum = r.before + r.integrand;
+    run << " + ";
+    run.whole(r.integrand, minus) << " = ";
+    run.whole(sum, minus) << (sum < r.capacity ? " < " : " ≥ ");
+    run.whole(r.capacity, minus);
+    if (sum < r.capacity) return;
+    run << " → Δ" << r.axis << beatWords().remainder;
+    run.whole(r.after, minus);
+}
+
+// An axis fed, "+X" or "−Y".
+void appendAxis(TextRun& run, bool positive, char axis, std::string_view minus) {
+    if (positive) {
+        run << '+';
+    } else {
+        run << minus;
+    }
+    run << axis;
 }
 
 // The rule a comparison line's iteration follows. On an axis the quadrant
 // alone does not say it: along X, F stays 0 and the quadrant's F ≥ 0 rule
 // feeds X; along Y, Xe = 0 leaves nothing to feed on X, so Y is fed as the
 // quadrant's F < 0 rule feeds it, and F stays 0.
-std::string lineRule(const ComparisonStep& c, motion::PulsePoint end) {
-    const std::string quadrant = "L" + std::to_string(lineQuadrant(end));
-    std::string text = "F = " + number(c.f) + (c.f < 0 ? " < 0, " : " ≥ 0, ") + quadrant;
+void appendLineRule(TextRun& run, const ComparisonStep& c, motion::PulsePoint end,
+                    std::string_view minus) {
+    const char quadrant = lineQuadrant(end);
+    run << "F = ";
+    run.whole(c.f, minus) << (c.f < 0 ? " < 0, " : " ≥ 0, ") << 'L' << quadrant;
     if (end.y == 0) {
-        text += std::string("; Ye = 0 在 ") + (end.x > 0 ? "+X" : "−X") + " 轴上，按 " + quadrant;
+        run << beatWords().endOnXAxis;
+        appendAxis(run, end.x > 0, 'X', minus);
+        run << beatWords().followsQuadrant << 'L' << quadrant;
     } else if (end.x == 0 && c.f >= 0) {
-        const char* fed = end.y > 0 ? "+Y" : "−Y";
-        text += std::string("; Xe = 0 在 ") + fed + " 轴上，X 不进给，按 F < 0 进给 " + fed;
+        run << beatWords().endOnYAxis;
+        appendAxis(run, end.y > 0, 'Y', minus);
+        run << beatWords().feedsLikeBelow;
+        appendAxis(run, end.y > 0, 'Y', minus);
     }
-    return text;
 }
 
-std::string counter(std::int64_t before, std::int64_t after) {
-    return number(before) + " → " + number(after);
+void appendCounter(TextRun& run, std::int64_t before, std::int64_t after, std::string_view minus) {
+    run.whole(before, minus) << " → ";
+    run.whole(after, minus);
 }
 
 motion::PulsePoint fedFrom(motion::PulsePoint point, motion::PulseFeed feed) {
@@ -88,66 +123,84 @@ motion::PulsePoint pointAfter(const motion::StepRecord& r) {
 
 }  // namespace
 
-std::string pulseJudgement(const TextbookStep& step) {
+void pulseJudgement(std::string& text, const TextbookStep& step, std::string_view minus) {
     const motion::StepRecord& record = step.record;
-    const std::string note = roundingNote(record, step.segment.figure);
-    return std::visit(Overloaded{[&](const ComparisonStep& c) {
-                                     return lineRule(c, step.segment.figure.end) + note;
-                                 },
-                                 [&](const IntegrationStep& s) { return overflows(s) + note; }},
-                      *record.pulses);
+    TextRun run(text);
+    std::visit(Overloaded{[&](const ComparisonStep& c) {
+                              appendLineRule(run, c, step.segment.figure.end, minus);
+                          },
+                          [&](const IntegrationStep& s) { run << overflows(s); }},
+               *record.pulses);
+    appendRoundingNote(run, record, step.segment.figure, minus);
 }
 
-std::string pulseCalculation(const motion::StepRecord& record) {
-    return std::visit(
-        Overloaded{[](const ComparisonStep& c) {
+void pulseCalculation(std::string& text, const motion::StepRecord& record, std::string_view minus) {
+    TextRun run(text);
+    std::visit(
+        Overloaded{[&](const ComparisonStep& c) {
                        // An X feed takes |Ye| off, a Y feed adds |Xe|, even when that is 0.
                        const std::int64_t change = c.fAfter - c.f;
                        const bool xFed = c.feed.x != 0;
-                       return "F = " + number(c.f) + (xFed ? " − " : " + ") +
-                              std::to_string(xFed ? -change : change) + " = " + number(c.fAfter);
+                       run << "F = ";
+                       run.whole(c.f, minus);
+                       if (xFed) {
+                           run << ' ' << minus << ' ';
+                       } else {
+                           run << " + ";
+                       }
+                       run.whole(xFed ? -change : change, asciiMinus) << " = ";
+                       run.whole(c.fAfter, minus);
                    },
-                   [](const IntegrationStep& s) {
-                       return registerSum("x", "X", s.addsX, s.jrx, s.jvx, s.jrxAfter, s.capacity) +
-                              "; " +
-                              registerSum("y", "Y", s.addsY, s.jry, s.jvy, s.jryAfter, s.capacity);
-                   }},
-        *record.pulses);
-}
-
-std::string pulseSigma(const motion::StepRecord& record) {
-    return std::visit(
-        Overloaded{[](const ComparisonStep& c) { return counter(c.sigma + 1, c.sigma); },
                    [&](const IntegrationStep& s) {
-                       if (isLine(record.gmode)) return counter(s.sigmaX + 1, s.sigmaX);
-                       return "Σx " + counter(s.sigmaX + (s.feed.x != 0), s.sigmaX) + "; Σy " +
-                              counter(s.sigmaY + (s.feed.y != 0), s.sigmaY);
+                       appendRegisterSum(
+                           run, {'x', 'X', s.addsX, s.jrx, s.jvx, s.jrxAfter, s.capacity}, minus);
+                       run << "; ";
+                       appendRegisterSum(
+                           run, {'y', 'Y', s.addsY, s.jry, s.jvy, s.jryAfter, s.capacity}, minus);
                    }},
         *record.pulses);
 }
 
-std::string pulseSigmaCell(const motion::StepRecord& record) {
-    return std::visit(Overloaded{[](const ComparisonStep& c) { return std::to_string(c.sigma); },
-                                 [&](const IntegrationStep& s) {
-                                     if (isLine(record.gmode)) return std::to_string(s.sigmaX);
-                                     return std::to_string(s.sigmaX) + "/" +
-                                            std::to_string(s.sigmaY);
-                                 }},
-                      *record.pulses);
+void pulseSigma(std::string& text, const motion::StepRecord& record, std::string_view minus) {
+    TextRun run(text);
+    std::visit(Overloaded{[&](const ComparisonStep& c) {
+                              appendCounter(run, c.sigma + 1, c.sigma, minus);
+                          },
+                          [&](const IntegrationStep& s) {
+                              if (isLine(record.gmode)) {
+                                  return appendCounter(run, s.sigmaX + 1, s.sigmaX, minus);
+                              }
+                              run << "Σx ";
+                              appendCounter(run, s.sigmaX + (s.feed.x != 0), s.sigmaX, minus);
+                              run << "; Σy ";
+                              appendCounter(run, s.sigmaY + (s.feed.y != 0), s.sigmaY, minus);
+                          }},
+               *record.pulses);
 }
 
-std::string pulseX(const motion::StepRecord& record) {
-    return std::to_string(pointAfter(record).x);
+void pulseSigmaCell(std::string& text, const motion::StepRecord& record) {
+    std::visit(Overloaded{[&](const ComparisonStep& c) { motion::appendWholeText(text, c.sigma); },
+                          [&](const IntegrationStep& s) {
+                              motion::appendWholeText(text, s.sigmaX);
+                              if (isLine(record.gmode)) return;
+                              text += '/';
+                              motion::appendWholeText(text, s.sigmaY);
+                          }},
+               *record.pulses);
 }
 
-std::string pulseY(const motion::StepRecord& record) {
-    return std::to_string(pointAfter(record).y);
+void pulseX(std::string& text, const motion::StepRecord& record) {
+    motion::appendWholeText(text, pointAfter(record).x);
 }
 
-std::string pulseDeviation(const motion::StepRecord& record) {
-    return std::visit(Overloaded{[](const ComparisonStep& c) { return std::to_string(c.fAfter); },
-                                 [](const IntegrationStep&) { return std::string(); }},
-                      *record.pulses);
+void pulseY(std::string& text, const motion::StepRecord& record) {
+    motion::appendWholeText(text, pointAfter(record).y);
+}
+
+void pulseDeviation(std::string& text, const motion::StepRecord& record) {
+    if (const auto* c = std::get_if<ComparisonStep>(&*record.pulses)) {
+        motion::appendWholeText(text, c->fAfter);
+    }
 }
 
 std::string pulseRegisters(const motion::StepRecord& record, bool after) {
@@ -168,17 +221,20 @@ std::string pulseRegisters(const motion::StepRecord& record, bool after) {
         *record.pulses);
 }
 
-std::string pulseDecision(const motion::StepRecord& record) {
-    return std::visit(
-        Overloaded{[](const ComparisonStep& c) { return std::string(c.f < 0 ? "F<0" : "F≥0"); },
-                   [](const IntegrationStep& s) {
-                       const std::string capacity = std::to_string(s.capacity);
-                       if (!s.overflowX && !s.overflowY) return "< " + capacity;
-                       return std::string(s.overflowX ? "JRx" : "") +
-                              (s.overflowX && s.overflowY ? " " : "") + (s.overflowY ? "JRy" : "") +
-                              " ≥ " + capacity;
-                   }},
-        *record.pulses);
+void pulseDecision(std::string& text, const motion::StepRecord& record) {
+    std::visit(Overloaded{[&](const ComparisonStep& c) { text += c.f < 0 ? "F<0" : "F≥0"; },
+                          [&](const IntegrationStep& s) {
+                              if (!s.overflowX && !s.overflowY) {
+                                  text += "< ";
+                              } else {
+                                  if (s.overflowX) text += "JRx";
+                                  if (s.overflowX && s.overflowY) text += ' ';
+                                  if (s.overflowY) text += "JRy";
+                                  text += " ≥ ";
+                              }
+                              motion::appendWholeText(text, s.capacity);
+                          }},
+               *record.pulses);
 }
 
 bool pulseEnded(const motion::StepRecord& record) {
@@ -188,10 +244,10 @@ bool pulseEnded(const motion::StepRecord& record) {
         *record.pulses);
 }
 
-std::string machineKeptNote(const motion::StepRecord& record) {
+std::string_view machineKeptNote(const motion::StepRecord& record) {
     const bool kept = record.interpolation != motion::Interpolation::Machine && !record.pulses &&
                       isLine(record.gmode);
-    return kept ? "含 Z 轴，按机床数字积分" : "";
+    return kept ? beatWords().keptMachine : std::string_view();
 }
 
 }  // namespace tarvo::teach

@@ -163,6 +163,14 @@ std::string pulseSquaredText(motion::Squared square, motion::Decimal dlstep) {
     return text;
 }
 
+void appendSignedWhole(std::string& text, std::int64_t n, std::string_view minus) {
+    if (n < 0) text += minus;
+    const std::uint64_t magnitude = n < 0 ? 0 - static_cast<std::uint64_t>(n) : n;
+    std::array<char, 24> digits{};
+    text.append(digits.data(),
+                std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr);
+}
+
 std::string withMinusSign(std::string text) {
     for (std::size_t at = text.find('-'); at != std::string::npos; at = text.find('-', at)) {
         text.replace(at, 1, "−");

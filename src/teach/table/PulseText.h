@@ -28,12 +28,16 @@ bool pulseRootReads(motion::Squared square, motion::Decimal dlstep, int places, 
 // The same texts appended to `text`, written with the minus sign given: the
 // ASCII "-" or the typographic "−" of the beats.
 inline constexpr std::string_view typographicMinus = "−";
+inline constexpr std::string_view asciiMinus = "-";
 void appendPulseText(std::string& text, motion::Decimal length, motion::Decimal dlstep,
                      std::string_view minus = "-");
 void appendPulseSquaredText(std::string& text, motion::Squared square, motion::Decimal dlstep,
                             std::string_view minus = "-");
 void appendPulseRootText(std::string& text, motion::Squared square, motion::Decimal dlstep,
                          int places = 2);
+
+// A whole number written with the minus sign given.
+void appendSignedWhole(std::string& text, std::int64_t n, std::string_view minus);
 
 // The same text with each '-' written as the typographic minus "−".
 std::string withMinusSign(std::string text);

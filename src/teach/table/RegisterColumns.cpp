@@ -1,7 +1,10 @@
 #include "teach/table/RegisterColumns.h"
 
+#include <array>
+
 #include "motion/exact/NumberText.h"
 #include "teach/table/StepText.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -26,7 +29,12 @@ constexpr ColumnTitle titles[registers::Columns] = {
 }  // namespace
 
 const ColumnTitle& registerTitle(int column) {
-    return titles[column];
+    static const auto english = [] {
+        std::array<ColumnTitle, registers::Columns> said;
+        for (int c = 0; c < registers::Columns; ++c) said[c] = englishTitle(titles[c]);
+        return said;
+    }();
+    return words::spoken() == words::Language::english ? english[column] : titles[column];
 }
 
 std::string registerCell(const motion::StepRecord& r, int column) {

@@ -1,15 +1,18 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
+#include "teach/table/PulseText.h"
 #include "teach/table/TextbookStep.h"
 
 namespace tarvo::teach {
 
 // Every text of one row of the interpolation table, made in one pass over
-// the step: the four beats in UTF-8 with the typographic minus "−", "; "
-// parting a text where the window breaks its line; the point and the
-// deviation with ASCII minus, as pulseText writes them.
+// the step: the four beats and the feed in UTF-8, with the typographic minus
+// "−" unless told otherwise, "; " parting a text where the window breaks its
+// line; the point and the deviation with ASCII minus, as pulseText writes
+// them.
 // A skipped segment's row (a full circle) says so under 偏差判别 and leaves
 // the other beats empty, Σ "—".
 struct RowTexts {
@@ -29,7 +32,8 @@ struct RowTexts {
 RowTexts rowTexts(const TextbookStep& step);
 // The same texts made anew in `texts`, whose strings keep their room: a
 // writer of many rows keeps one RowTexts and makes no text from scratch.
-void rowTexts(const TextbookStep& step, RowTexts& texts);
+// The CSV asks for the ASCII minus "-" and so need not change the texts.
+void rowTexts(const TextbookStep& step, RowTexts& texts, std::string_view minus = typographicMinus);
 
 // 进给 alone, for readers that need no other column.
 std::string feedText(const TextbookStep& step);

@@ -2,15 +2,15 @@
 
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
 
 #include "motion/Overloaded.h"
 #include "motion/RegisterWidth.h"
-#include "motion/exact/NumberText.h"
 #include "teach/table/RowTexts.h"
+#include "teach/table/StepCsvRows.h"
 #include "teach/table/StepTable.h"
 #include "teach/table/StepText.h"
 #include "teach/table/TextbookColumns.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -21,7 +21,6 @@ using motion::IntegrationStep;
 using motion::Overloaded;
 
 constexpr const char* byteOrderMark = "\xEF\xBB\xBF";
-constexpr const char* bitsCaption = "寄存器位数 N";
 
 constexpr char lead = '\xE2';  // "−" is E2 88 92; ≥, →, ≈ and — begin with E2 too
 
@@ -97,33 +96,6 @@ std::string field(const std::string& text) {
     return row;
 }
 
-void appendWhole(std::string& row, std::int64_t value) {
-    motion::appendWholeText(row, value);
-    row += ',';
-}
-
-// A textbook iteration's registers in pulses: a DDA's remainders, a
-// comparison's deviation.
-void appendPulseCells(std::string& row, const motion::StepRecord& record, bool after) {
-    std::visit(Overloaded{[&row, after](const ComparisonStep& c) {
-                              row += ",,,";
-                              appendWhole(row, after ? c.fAfter : c.f);
-                          },
-                          [&row, after](const IntegrationStep& s) {
-                              appendWhole(row, after ? s.jrxAfter : s.jrx);
-                              appendWhole(row, after ? s.jryAfter : s.jry);
-                              row += ",,";
-                          }},
-               *record.pulses);
-}
-
-// A textbook DDA's capacity 2^N; empty for the other rows.
-void appendCapacityCell(std::string& row, const motion::StepRecord& record) {
-    std::visit(Overloaded{[&row](const ComparisonStep&) { row += ','; },
-                          [&row](const IntegrationStep& s) { appendWhole(row, s.capacity); }},
-               *record.pulses);
-}
-
 // The width N of a textbook DDA's registers; empty for the other rows.
 std::string bitsCell(const motion::StepRecord& record) {
     if (!record.pulses) return std::string();
@@ -132,25 +104,6 @@ std::string bitsCell(const motion::StepRecord& record) {
                                      return std::to_string(motion::bitsOfCapacity(s.capacity));
                                  }},
                       *record.pulses);
-}
-
-void appendRegisterCells(std::string& row, const motion::StepRecord& record,
-                         const motion::Registers& r) {
-    const auto number = [&row](auto value) {
-        motion::appendExactText(row, value);
-        row += ',';
-    };
-    // The remainder registers belong to straight moves, the deviation to
-    // arcs; the other method's cells stay empty.
-    if (record.method == motion::Method::Integration) {
-        number(r.jrx);
-        number(r.jry);
-        appendWhole(row, r.jrz);
-        row += ',';
-        return;
-    }
-    row += ",,,";
-    number(r.fm);
 }
 
 }  // namespace
@@ -163,72 +116,9 @@ std::string stepCsvHeader() {
 }
 
 std::string stepCsvRow(const TextbookStep& step) {
-    std::string row;
-    appendStepCsvRow(row, step);
-    return row;
-}
-
-void appendStepCsvRow(std::string& row, const TextbookStep& step) {
-    const RowTexts texts = rowTexts(step);
-    appendStepCsvRow(row, step, texts);
-}
-
-void appendStepCsvRow(std::string& row, const TextbookStep& step, const RowTexts& texts) {
-    const motion::StepRecord& r = step.record;
-    const bool line = r.method == motion::Method::Integration;
-    const auto number = [&row](auto value) {
-        motion::appendExactText(row, value);
-        row += ',';
-    };
-    const auto text = [&row](std::string_view cell) {
-        appendField(row, cell);
-        row += ',';
-    };
-    appendWhole(row, r.line);
-    appendWhole(row, static_cast<std::int64_t>(r.number));
-    row += line ? "integration," : "comparison,";
-    row += modeText(r.gmode);
-    row += ',';
-    text(texts.feed);
-    // The point and F are written with ASCII minus already, and hold no comma.
-    for (const std::string* cell : {&texts.x, &texts.y, &texts.z, &texts.deviation}) {
-        row += *cell;
-        row += ',';
-    }
-    row += texts.sigmaCell;
-    row += ',';
-    text(texts.judgement);
-    text(texts.calculation);
-    text(texts.distance);
-    if (r.pulses) {
-        appendCapacityCell(row, r);
-        appendPulseCells(row, r, false);
-    } else {
-        if (line) {
-            number(r.regmax);
-        } else {
-            row += ',';
-        }
-        appendRegisterCells(row, r, r.before);
-    }
-    number(r.before.px);
-    number(r.before.py);
-    number(r.before.pz);
-    std::string decision;  // short enough, nearly always, to need no room of its own
-    appendDecisionText(decision, r);
-    text(decision);
-    if (r.pulses) {
-        appendPulseCells(row, r, true);
-    } else {
-        appendRegisterCells(row, r, r.after);
-    }
-    number(r.point.x);
-    number(r.point.y);
-    number(r.point.z);
-    motion::appendExactText(row, r.distance());
-    row += ',';
-    row += bitsCell(r);
-    row += '\n';
+    StepCsvRows rows;
+    rows.add(step);
+    return std::string(rows.text());
 }
 
 std::string textbookCsv(const StepTable& table) {
@@ -237,12 +127,20 @@ std::string textbookCsv(const StepTable& table) {
     // segment may have widened beyond the one chosen.
     const bool widths = tableMethod(table) == motion::Interpolation::Integration;
     for (int column = 0; column < TextbookColumns; ++column) {
-        // The caption's unit follows it on the same line.
+        // The caption's unit follows it on the same line, after a space
+        // where its bracket is a narrow one.
         std::string caption = textbookTitle(column, tableMethod(table)).caption;
-        std::erase(caption, '\n');
+        for (std::size_t at = caption.find('\n'); at != std::string::npos;
+             at = caption.find('\n', at)) {
+            if (caption.compare(at + 1, 1, "(") == 0) {
+                caption[at] = ' ';
+            } else {
+                caption.erase(at, 1);
+            }
+        }
         text += (column == 0 ? "" : ",") + field(caption);
     }
-    text += widths ? std::string(",") + bitsCaption + '\n' : "\n";
+    text += widths ? "," + std::string(words::say("寄存器位数 N")) + '\n' : "\n";
     for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
         const TextbookStep step = table.textbookAt(serial);
         const RowTexts texts = rowTexts(step);

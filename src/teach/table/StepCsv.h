@@ -22,12 +22,8 @@ class StepTable;
 // positions in tenths of a mm, the deviation in tenths squared), and last
 // the width N in bits of a textbook DDA's registers, 2^N its capacity.
 std::string stepCsvHeader();
+// One row alone; a writer of many gathers them in StepCsvRows.
 std::string stepCsvRow(const TextbookStep& step);
-// The same row appended to `row`, which a writer of many rows keeps, so
-// that its room is made once.
-void appendStepCsvRow(std::string& row, const TextbookStep& step);
-// And from the row's texts made already.
-void appendStepCsvRow(std::string& row, const TextbookStep& step, const RowTexts& texts);
 
 // The window's export: the textbook columns under the table's own captions,
 // every kept row; a DDA's table adds the width N of each row's registers.

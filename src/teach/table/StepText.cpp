@@ -1,10 +1,11 @@
 #include "teach/table/StepText.h"
 
-#include "interp/Messages.h"
 #include "motion/Methods.h"
 #include "motion/exact/NumberText.h"
+#include "teach/table/BeatWords.h"
 #include "teach/table/PulseBeats.h"
 #include "teach/table/PulseText.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -43,11 +44,11 @@ bool fedNone(const motion::StepRecord& record) {
 }  // namespace
 
 std::string_view methodText(motion::Method method) {
-    return method == motion::Method::Integration ? "数字积分" : "逐点比较";
+    return words::say(method == motion::Method::Integration ? "数字积分" : "逐点比较");
 }
 
 std::string_view interpolationText(motion::Interpolation interpolation) {
-    return motion::methodEntry(interpolation).caption;
+    return words::say(motion::methodEntry(interpolation).caption);
 }
 
 std::string_view modeText(motion::Mode mode) {
@@ -85,12 +86,12 @@ std::string decisionText(const motion::StepRecord& record) {
 }
 
 void appendDecisionText(std::string& text, const motion::StepRecord& record) {
-    if (record.skipped) return void(text += interp::messages::fullCircle);
+    if (record.skipped) return void(text += beatWords().fullCircle);
     if (record.pulses && record.method == motion::Method::Integration) {
-        return void(text += pulseDecision(record));
+        return pulseDecision(text, record);
     }
     if (record.pulses) {
-        text += pulseDecision(record);
+        pulseDecision(text, record);
         text += " → ";
         return appendFedList(text, record, axisNames, true);
     }

@@ -9,6 +9,7 @@
 #include "motion/exact/NumberText.h"
 #include "teach/table/StepTable.h"
 #include "teach/table/StepText.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -27,21 +28,22 @@ std::string registerSize(const StepTable& table, const motion::StepRecord& r) {
                    *r.pulses);
     if (!capacity) return {};
     const int bits = std::countr_zero(static_cast<std::uint64_t>(*capacity));
-    return std::string(table.halfLoaded(table.endSerial() - 1) ? " 半加载" : "") +
-           " N = " + std::to_string(bits) + " 位";
+    const bool half = table.halfLoaded(table.endSerial() - 1);
+    return words::fill("{1} N = {2} 位",
+                       {half ? words::say(" 半加载") : std::string_view(), std::to_string(bits)});
 }
 
 }  // namespace
 
 std::string tableCaption(const StepTable& table) {
-    if (table.empty()) return "运行程序后，这里逐步列出插补过程";
+    if (table.empty()) return std::string(words::say("运行程序后，这里逐步列出插补过程"));
     const motion::StepRecord r = table.newest();
-    std::string text = std::string(interpolationText(r.interpolation)) + "：第" +
-                       std::to_string(r.line) + "行 " + std::string(modeText(r.gmode)) + " " +
-                       std::string(methodText(r.method));
-    if (r.method == motion::Method::Integration) text += registerSize(table, r);
-    return text + "，第" + std::to_string(r.number) + "步；表中共" + std::to_string(table.size()) +
-           "行";
+    const std::string size =
+        r.method == motion::Method::Integration ? registerSize(table, r) : std::string();
+    return words::fill(
+        "{1}：第{2}行 {3} {4}{5}，第{6}步；表中共{7}行",
+        {interpolationText(r.interpolation), std::to_string(r.line), modeText(r.gmode),
+         methodText(r.method), size, std::to_string(r.number), std::to_string(table.size())});
 }
 
 }  // namespace tarvo::teach

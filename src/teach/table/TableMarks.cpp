@@ -2,8 +2,17 @@
 
 #include "teach/table/RegisterColumns.h"
 #include "teach/table/TextbookColumns.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
+
+std::string_view hiddenTip() {
+    return words::say("先作答，再看本步");
+}
+
+std::string_view deviationRefused() {
+    return words::say("新偏差 F 应为整数，如 −3");
+}
 
 const Graded* markedAt(const AnswerSheet::Answers& answers, int column, bool registers) {
     const std::optional<Graded>* marked = nullptr;
@@ -18,7 +27,8 @@ const Graded* markedAt(const AnswerSheet::Answers& answers, int column, bool reg
 }
 
 std::string scoreText(const AnswerSheet& sheet) {
-    return "答对 " + std::to_string(sheet.right()) + " / " + std::to_string(sheet.given());
+    return words::fill("答对 {1} / {2}",
+                       {std::to_string(sheet.right()), std::to_string(sheet.given())});
 }
 
 }  // namespace tarvo::teach

@@ -12,9 +12,10 @@ namespace tarvo::teach {
 // row carries ✓ or ✗ on the cells answered.
 inline constexpr int firstHiddenColumn = 2;
 inline constexpr std::string_view hiddenCell = "?";
-inline constexpr std::string_view hiddenTip = "先作答，再看本步";
+// The hidden row's tip, "先作答，再看本步", said in the language spoken.
+std::string_view hiddenTip();
 // A new F that is no whole number is refused with this, in place of the score.
-inline constexpr std::string_view deviationRefused = "新偏差 F 应为整数，如 −3";
+std::string_view deviationRefused();
 
 // The answer marked in a column of either face: the feed beside the feed,
 // the new F beside its calculation (or the registers after), the overflows

@@ -39,7 +39,7 @@ TableQuiz::Typed TableQuiz::typedDeviation(std::string_view typed) {
     if (typed.empty()) return Typed::Blank;
     const std::optional<std::int64_t> value = teach::typedDeviation(typed);
     if (!value) {
-        notice_ = std::string(deviationRefused);
+        notice_ = std::string(deviationRefused());
         return Typed::Refused;
     }
     return sheet_.answerDeviation(*value) ? Typed::Marked : Typed::Unasked;

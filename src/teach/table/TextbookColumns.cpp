@@ -1,6 +1,9 @@
 #include "teach/table/TextbookColumns.h"
 
+#include <array>
+
 #include "teach/table/PulseText.h"
+#include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
@@ -26,12 +29,28 @@ constexpr ColumnTitle titles[TextbookColumns] = {
 
 }  // namespace
 
+ColumnTitle englishTitle(const ColumnTitle& chinese) {
+    const auto said = [](const char* text) {
+        const std::string_view* english = words::english(text);
+        return english ? english->data() : text;
+    };
+    return {said(chinese.caption), said(chinese.tip)};
+}
+
 const ColumnTitle& textbookTitle(int column, motion::Interpolation method) {
     static constexpr ColumnTitle inPulses = {
         "偏差计算\n（脉冲）",
         "逐点比较法：新偏差 F 的算式；数字积分法：积分寄存器 JR 的累加与容量 2^N 比较；单位脉冲"};
+    static const auto english = [] {
+        std::array<ColumnTitle, TextbookColumns + 1> said;
+        for (int c = 0; c < TextbookColumns; ++c) said[c] = englishTitle(titles[c]);
+        said[TextbookColumns] = englishTitle(inPulses);
+        return said;
+    }();
     const bool pulses = method != motion::Interpolation::Machine;
-    return column == Calculation && pulses ? inPulses : titles[column];
+    const int at = column == Calculation && pulses ? int{TextbookColumns} : column;
+    if (words::spoken() == words::Language::english) return english[at];
+    return at == TextbookColumns ? inPulses : titles[at];
 }
 
 motion::Interpolation tableMethod(const StepTable& table) {

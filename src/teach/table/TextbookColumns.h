@@ -30,8 +30,12 @@ struct ColumnTitle {
 };
 
 // The straight moves' registers count millimetres on the machine and
-// pulses under a textbook method; the caption of 偏差计算 says which.
+// pulses under a textbook method; the caption of 偏差计算 says which. The
+// title is said in the language spoken.
 const ColumnTitle& textbookTitle(int column, motion::Interpolation method);
+// A title as the catalogue says it in English, its texts null-terminated as
+// the Chinese are; a text the catalogue lacks stays Chinese.
+ColumnTitle englishTitle(const ColumnTitle& chinese);
 
 // The method of the table's rows: the run's, or the machine's while none is kept.
 motion::Interpolation tableMethod(const StepTable& table);

@@ -4,6 +4,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "support/EnglishText.h"
+#include "support/SpokenLanguage.h"
 #include "support/TableFile.h"
 #include "teach/exercises/ClassSummary.h"
 #include "teach/exercises/ClassSummaryCsv.h"
@@ -42,6 +44,51 @@ TEST_F(TheClass, SumsUpTheLatestAttemptOfEveryFileOfItsCode) {
     EXPECT_EQ(wrongAnswersText(summary.steps[0]), "+X ×1, −X ×1");
     EXPECT_EQ(shownText(summary.steps[0].task),
               "逐点比较法 圆弧 G02 SR1，圆心 (0, 0)：(0, 7) → (7, 0)");
+}
+
+// The same class, each file exported in English (class-summary/english/), or every other one.
+std::vector<ClassFile> classFiles(const std::string& englishEvery) {
+    std::vector<ClassFile> files;
+    for (const std::string name :
+         {"01-wang.csv", "02-li.csv", "03-zhao.csv", "04-chen.csv", "05-sun.csv", "06-zhou.csv"}) {
+        const bool english =
+            englishEvery == "all" || (englishEvery == "odd" && files.size() % 2 == 0);
+        files.push_back({name, bytesOf(english ? "english/" + name : name), {}});
+    }
+    return files;
+}
+
+// A teacher's Chinese summary of files the students exported in English, or in both languages,
+// is the Chinese summary of the Chinese files, byte for byte.
+TEST(ClassInBothLanguages, SumsUpInChineseWhateverTheFilesLanguage) {
+    SpokenLanguage chinese(words::Language::chinese);
+    for (const std::string english : {"all", "odd"}) {
+        const ClassSummary summary = summarise(classFiles(english));
+        EXPECT_EQ(classStudentsCsv(summary), bytesOf("students.csv")) << english;
+        EXPECT_EQ(classStepsCsv(summary), bytesOf("steps.csv")) << english;
+        EXPECT_EQ(classSummaryPage(summary, "2026-12-07"), bytesOf("page.html")) << english;
+    }
+}
+
+// An English summary reads the same whatever the files' language: the tasks of a Chinese file
+// told again from its code, its words said in English; the pages checked by eye.
+TEST(ClassInBothLanguages, SumsUpInEnglishWhateverTheFilesLanguage) {
+    SpokenLanguage english(words::Language::english);
+    for (const std::string files : {"all", "odd", "none"}) {
+        const ClassSummary summary = summarise(classFiles(files));
+        test::expectRecorded(classStudentsCsv(summary), "class-summary/english/students.csv");
+        test::expectRecorded(classStepsCsv(summary), "class-summary/english/steps.csv");
+        test::expectRecorded(classSummaryPage(summary, "2026-12-07"),
+                             "class-summary/english/page.html");
+        EXPECT_EQ(summary.scoreText(), "4 files, 17 / 24 right in all (70.8%)");
+        for (const ClassStep& step : summary.steps) {
+            TARVO_EXPECT_ENGLISH(step.task + step.item + step.expected + wrongAnswersText(step));
+        }
+        for (const LeftOutFile& file : summary.leftOut) TARVO_EXPECT_ENGLISH(file.reason);
+        for (const ClassStudent& student : summary.students) {
+            TARVO_EXPECT_ENGLISH(studentRemark(student));
+        }
+    }
 }
 
 TEST_F(TheClass, PrintsAsThePageCheckedByHand) {
@@ -129,6 +176,22 @@ TEST_P(SheetRefusals, SaysWhyOrReads) {
         const ExerciseSheet s = readExerciseSheet(edited(bytesOf("01-wang.csv"), row()));
         said = "读作 " + std::to_string(s.rights) + " / " + std::to_string(s.total) + "，第 " +
                std::to_string(s.attempt) + " 次，共 " + std::to_string(s.attempts) + " 次";
+    } catch (const std::invalid_argument& e) {
+        said = e.what();
+    }
+    EXPECT_EQ(said, row()["reason"]);
+}
+
+// The same edits of the file exported in English, read by an English summary.
+TARVO_TABLE_SUITE(EnglishSheetRefusals, "exercise-sheet-refusals-english.tsv");
+
+TEST_P(EnglishSheetRefusals, SaysWhyOrReads) {
+    SpokenLanguage english(words::Language::english);
+    std::string said;
+    try {
+        const ExerciseSheet s = readExerciseSheet(edited(bytesOf("english/01-wang.csv"), row()));
+        said = "reads " + std::to_string(s.rights) + " / " + std::to_string(s.total) +
+               ", attempt " + std::to_string(s.attempt) + " of " + std::to_string(s.attempts);
     } catch (const std::invalid_argument& e) {
         said = e.what();
     }

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/EnglishText.h"
+#include "support/SpokenLanguage.h"
 #include "support/TableFile.h"
 #include "teach/exercises/ExerciseCsv.h"
 #include "teach/exercises/ExerciseSheet.h"
@@ -106,6 +108,58 @@ TEST_P(ExerciseTotals, KeepTheCodesTotal) {
     EXPECT_EQ(std::to_string(rights), row()["rights"]);
     EXPECT_EQ(std::to_string(skipped), row()["skipped"]);
     EXPECT_EQ(round.score().scoreText(), "答对 " + row()["rights"] + " / " + row()["total"]);
+}
+
+// The attempt played and exported in a language: the file, and the file read back.
+struct Exported {
+    std::string csv;
+    ExerciseSheet read;
+};
+
+Exported exported(const test::TableRow& row, words::Language language) {
+    SpokenLanguage speaking(language);
+    ExerciseRound round{ExerciseCode(row["code"]),
+                        {"", {"Li Si", "2026002"}, 3, "2026-12-07", "10:00:00"}};
+    play(round, row["script"]);
+    const std::string csv = exerciseCsv(round);
+    return {csv, readExerciseSheet(csv)};
+}
+
+// What a summary takes from a sheet, the words of the exercises as said.
+std::vector<std::string> answersOf(const ExerciseSheet& sheet) {
+    std::vector<std::string> answers;
+    for (const SheetAnswer& a : sheet.answers) {
+        answers.push_back(std::to_string(a.line) + ' ' + std::to_string(a.exercise) + ' ' +
+                          std::to_string(a.iteration) + ' ' + a.item + ' ' + a.answer + ' ' +
+                          a.expected + ' ' + (a.right ? "1" : "0"));
+    }
+    return answers;
+}
+
+// A student's file exported in English reads in a Chinese summary as the same attempt exported
+// in Chinese, and the other way round: the header, the items, the marks and the words 未答 and 无
+// are each read in either language and said in the reader's.
+TEST_P(ExerciseTotals, ReadBackInEitherLanguage) {
+    const Exported chinese = exported(row(), words::Language::chinese);
+    const Exported english = exported(row(), words::Language::english);
+    TARVO_EXPECT_ENGLISH(english.csv);
+    EXPECT_TRUE(
+        english.csv.starts_with("\xEF\xBB\xBF"
+                                "Code,Name,Student number,Date,Time,"));
+    EXPECT_EQ(english.read.language, words::Language::english);
+    EXPECT_EQ(answersOf(english.read).size(), answersOf(chinese.read).size());
+    for (const words::Language reader : {words::Language::chinese, words::Language::english}) {
+        SpokenLanguage speaking(reader);
+        const ExerciseSheet& same =
+            reader == words::Language::chinese ? chinese.read : english.read;
+        for (const std::string* csv : {&chinese.csv, &english.csv}) {
+            const ExerciseSheet sheet = readExerciseSheet(*csv);
+            EXPECT_EQ(answersOf(sheet), answersOf(same));
+            EXPECT_EQ(sheet.rights, same.rights);
+            EXPECT_EQ(sheet.total, same.total);
+            EXPECT_EQ(sheet.attempt, 3);
+        }
+    }
 }
 
 // K7M3Q's second attempt by a student whose name holds quotes, exported early after four

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "motion/Methods.h"
+#include "support/Programs.h"
+#include "support/RecordingPanel.h"
+#include "teach/table/PulseText.h"
+#include "teach/table/RowTexts.h"
+#include "teach/table/StepCsv.h"
+#include "teach/table/StepCsvRows.h"
+#include "teach/table/StepTable.h"
+
+namespace tarvo::teach {
+namespace {
+
+// Lines and arcs into every quadrant, on the axes and off them, with
+// negative coordinates, deviations and counters to write.
+const std::string program =
+    "%\nG01X-3Y-4\nG01X-3Y2\nG01X5Y2\nG01X5Y0\nG02X-5Y0I-5J0\nG03X0Y-5I5J0\n"
+    "G01X0Y0Z-1\nG01X2Y7\n%\n";
+
+struct TableRun {
+    test::RecordingPanel panel;
+    interp::Machine machine{panel};
+    StepTable table{machine, 100000};
+
+    TableRun(motion::Interpolation method, double dl) {
+        interp::Parameters p = test::withDl(dl);
+        p.method = {method, false, 0};
+        test::runToEnd(machine, program, p);
+    }
+    std::vector<TextbookStep> steps() const {
+        std::vector<TextbookStep> all;
+        for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
+            all.push_back(table.textbookAt(serial));
+        }
+        return all;
+    }
+};
+
+std::string asciiMinusOf(std::string text) {
+    for (std::size_t at = text.find("−"); at != std::string::npos; at = text.find("−", at)) {
+        text.replace(at, 3, "-");
+    }
+    return text;
+}
+
+class StepCsvRowsByMethod : public testing::TestWithParam<motion::Interpolation> {};
+
+INSTANTIATE_TEST_SUITE_P(Methods, StepCsvRowsByMethod,
+                         testing::Values(motion::Interpolation::Machine,
+                                         motion::Interpolation::Comparison,
+                                         motion::Interpolation::Integration),
+                         [](const auto& method) {
+                             return std::string(motion::methodEntry(method.param).key);
+                         });
+
+// The CSV asks the beats for the ASCII minus instead of changing the
+// window's texts: every text must read as the window's does, minus for
+// minus, and the window's must hold no ASCII minus of a beat.
+TEST_P(StepCsvRowsByMethod, WriteTheWindowsTextsWithTheAsciiMinus) {
+    const TableRun run(GetParam(), 0.5);
+    int minuses = 0;
+    for (const TextbookStep& step : run.steps()) {
+        const RowTexts window = rowTexts(step);
+        RowTexts csv;
+        rowTexts(step, csv, asciiMinus);
+        for (const auto member : {&RowTexts::judgement, &RowTexts::feed, &RowTexts::calculation,
+                                  &RowTexts::sigma, &RowTexts::distance}) {
+            EXPECT_EQ(csv.*member, asciiMinusOf(window.*member)) << window.*member;
+            EXPECT_EQ((window.*member).find('-'), std::string::npos) << window.*member;
+            minuses += (window.*member).find("−") != std::string::npos;
+        }
+        for (const auto member : {&RowTexts::x, &RowTexts::y, &RowTexts::z, &RowTexts::deviation,
+                                  &RowTexts::sigmaCell}) {
+            EXPECT_EQ(csv.*member, window.*member);
+        }
+    }
+    EXPECT_GT(minuses, 0);
+}
+
+// Rows are laid one after another into one buffer that grows as they come
+// and is read up to its last row only; a row must not depend on what an
+// earlier one left in the buffer beyond its own bytes (quoted texts among
+// them), nor break where the buffer grows.
+TEST_P(StepCsvRowsByMethod, AreEachRowAloneWhateverCameBefore) {
+    const TableRun run(GetParam(), 0.05);
+    const std::vector<TextbookStep> steps = run.steps();
+    ASSERT_GT(steps.size(), 1000U);
+    StepCsvRows rows;
+    std::string alone;
+    for (const TextbookStep& step : steps) {
+        rows.add(step);
+        alone += stepCsvRow(step);
+    }
+    // Compared whole, not printed: a million bytes say nothing.
+    EXPECT_TRUE(rows.text() == alone);
+    EXPECT_EQ(rows.size(), alone.size());
+    // Cleared, the buffer keeps the old rows' bytes behind each new one.
+    rows.clear();
+    std::string again;
+    for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+        rows.add(*step);
+        again += stepCsvRow(*step);
+    }
+    EXPECT_TRUE(rows.text() == again);
+}
+
+// A text with a comma is quoted, and nothing else is.
+TEST(StepCsvRows, QuoteTheTextsThatHoldAComma) {
+    const TableRun run(motion::Interpolation::Integration, 1);
+    const std::vector<TextbookStep> steps = run.steps();
+    ASSERT_FALSE(steps.empty());
+    const std::string row = stepCsvRow(steps.front());
+    // Line 2 to (-3, -4): 3 + 4 = 7 pulses in registers of 8; the first
+    // iteration adds 3 and 4 and feeds nothing.
+    EXPECT_EQ(row.substr(0, row.find(",,")), "2,1,integration,G01");
+    EXPECT_NE(row.find(",无溢出,JRx = 0 + 3 = 3 < 8; JRy = 0 + 4 = 4 < 8,"), std::string::npos)
+        << row;
+    bool quoted = false;
+    for (const TextbookStep& step : steps) {
+        const std::string text = stepCsvRow(step);
+        if (text.find("溢出,\"JRx = ") == std::string::npos) continue;
+        EXPECT_NE(text.find(", 余 "), std::string::npos) << text;
+        EXPECT_NE(text.find("\","), std::string::npos) << text;
+        quoted = true;
+    }
+    EXPECT_TRUE(quoted);
+}
+
+}  // namespace
+}  // namespace tarvo::teach
