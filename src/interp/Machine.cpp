@@ -148,6 +148,10 @@ void Machine::rotmode() {
     views_.magnified().setMode(views::DragMode::Rotate, path_, dlstep_.toDouble(), bei_);
 }
 
+void Machine::dragOff() {
+    views_.magnified().setMode(views::DragMode::None, path_, dlstep_.toDouble(), bei_);
+}
+
 void Machine::pointerMoved(views::Buttons buttons, float x, float y) {
     views_.magnified().pointerMoved(path_, buttons, x, y, bei_);
 }

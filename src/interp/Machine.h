@@ -129,6 +129,10 @@ public:
     // rewrites the stored path in place.
     void panmode();
     void rotmode();
+    // Back to no drag mode, as before the first of the two: a drag moves
+    // nothing and the pointer is an arrow. A shell that lends the view a mode
+    // for a gesture of its own gives it back so.
+    void dragOff();
     void pointerMoved(views::Buttons buttons, float x, float y);
     void drawnew();
 

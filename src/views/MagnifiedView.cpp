@@ -98,7 +98,9 @@ void MagnifiedView::setMode(DragMode mode, motion::StoredPath& path, double dlst
                             std::int16_t bei) {
     rstep = strideFor(dlstep);
     rmode = mode;
-    liner_.setPointer(mode == DragMode::Pan ? Pointer::Hand : Pointer::Cross);
+    liner_.setPointer(mode == DragMode::Pan      ? Pointer::Hand
+                      : mode == DragMode::Rotate ? Pointer::Cross
+                                                 : Pointer::Arrow);
     drawnew(path, bei);
 }
 

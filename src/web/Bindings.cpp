@@ -7,7 +7,9 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
+#include "files/LongLines.h"
 #include "files/OpenRefusals.h"
+#include "interp/HelpText.h"
 #include "interp/Messages.h"
 #include "interp/PaceChoices.h"
 #include "motion/Methods.h"
@@ -121,6 +123,13 @@ val ready(MachineSession& session) {
                        text(interp::defaultParameterText(field)));
     }
     o.set("parameters", parameters);
+    val help = val::object();
+    help.set("title", text(interp::helpTitle));
+    help.set("heading", text(interp::helpHeading));
+    help.set("text", text(interp::helpText()));
+    o.set("help", help);
+    o.set("designer", arrayOf(interp::designerLines, text));
+    o.set("version", text(TARVO_VERSION));
     return o;
 }
 
@@ -221,6 +230,11 @@ val openFile(const std::string& name, const std::string& bytes) {
         o.set("type", text("opened"));
         o.set("name", text(name));
         o.set("text", text(*opened.text));
+        if (const auto line = files::firstLongLine(*opened.text)) {
+            o.set("shown", text(files::shownProgram(*opened.text)));
+            o.set("readOnlyTitle", text(files::readOnlyTitle));
+            o.set("readOnlyText", text(files::readOnlyText(*line, name)));
+        }
     } else {
         o.set("type", text("openRefused"));
         o.set("title", text(words::say(files::openRefusedTitle)));
@@ -288,7 +302,9 @@ void show(MachineSession& session, const std::string& view) {
 }
 
 void drag(MachineSession& session, const std::string& mode) {
-    session.drag(mode == "rotate" ? views::DragMode::Rotate : views::DragMode::Pan);
+    session.drag(mode == "rotate" ? views::DragMode::Rotate
+                 : mode == "pan"  ? views::DragMode::Pan
+                                  : views::DragMode::None);
 }
 
 void pointerMoved(MachineSession& session, const std::string& buttons, double x, double y) {

@@ -173,6 +173,7 @@ void MachineSession::drag(views::DragMode mode) {
     guarded([&] {
         if (mode == views::DragMode::Pan) machine_.panmode();
         if (mode == views::DragMode::Rotate) machine_.rotmode();
+        if (mode == views::DragMode::None) machine_.dragOff();
     });
 }
 

@@ -129,6 +129,17 @@ TEST_F(Magnified, MovesThatLeaveThePictureAloneOnlyFollowThePointer) {
     }
 }
 
+// No mode, given back after a pan, makes a drag move nothing again.
+TEST_F(Magnified, NoModeLeavesTheCutUnderADrag) {
+    recordCut(path, 4);
+    mode(DragMode::Pan, 10);
+    mode(DragMode::None, 10);
+    const auto before = everything(path);
+    drag(25, 35, 60, 45);
+    EXPECT_TRUE(liner.calls.empty());
+    EXPECT_EQ(everything(path), before);
+}
+
 // Pan and Rotate show the magnified view.
 TEST_P(MagnifiedModes, ShowTheCutWithTheStrideOfTheRun) {
     test::ViewRig rig;

@@ -14,6 +14,10 @@ export type Command = 'run' | 'pause' | 'stop' | 'stepTick' | 'stepIteration' | 
 
 export type ViewName = 'axonometric' | 'plan' | 'magnified';
 
+// What a left-button drag over the magnified view does; 'none' before any
+// mode is chosen.
+export type DragMode = 'none' | 'pan' | 'rotate';
+
 // The parameter dialog's five fields, in its order, by their settings keys:
 // 工件原点 XC, YC, ZC (mm), 放大倍数, 脉冲当量 (mm).
 export type ParameterField = 'g54x' | 'g54y' | 'g54z' | 'bei' | 'dl';
@@ -42,7 +46,9 @@ export type PageMessage =
   // magnified one at a drag mode.
   | { type: 'view'; view: ViewName }
   // 视图 → 放大图平移 / 放大图旋转: shows the magnified view in that drag mode.
-  | { type: 'drag'; mode: 'pan' | 'rotate' }
+  // 'none' gives back the mode of a page that never chose one, after a
+  // gesture that lent the view a mode: a drag then moves nothing.
+  | { type: 'drag'; mode: DragMode }
   // A pointer move over the magnified view, in its pixels (0 … viewSize, from
   // the top-left corner): a drag is the left button held alone.
   | { type: 'pointer'; buttons: 'none' | 'left' | 'other'; x: number; y: number }
@@ -127,7 +133,10 @@ export type PageMessage =
 export type WorkerMessage =
   | Ready
   | Slice
-  | { type: 'opened'; name: string; text: string } // decoded; the page loads it into the editor
+  // Decoded; the page loads it into the editor. A program with a line too
+  // long to lay out ("第3行超过10000个字符…") comes with the text the editor
+  // shows, those lines cut short, read-only; Run and Save take `text`.
+  | { type: 'opened'; name: string; text: string; shown?: string; readOnlyTitle?: string; readOnlyText?: string }
   | { type: 'openRefused'; title: string; text: string } // "打开失败", and why
   | { type: 'parameters'; accepted: true }
   | { type: 'parameters'; accepted: false; field: ParameterField; text: string; title: string }
@@ -163,6 +172,10 @@ export interface Ready {
   backgrounds: Record<ViewName, [number, number, number]>;
   viewSize: number; // pixels; labels are placed in twips of a 7215-twip view
   parameters: ParameterTexts; // the defaults: "0", "0", "0", "1", "1"
+  // 关于 → 功能简介: the window's title, heading and paragraph (ends in CR LF).
+  help: { title: string; heading: string; text: string };
+  designer: string[]; // 关于 → 设计者: the credits, a line each
+  version: string; // "0.1.0", as `tarvo --version` says it
 }
 
 // Which commands can act now, as the desktop greys them: the steps while

@@ -84,3 +84,21 @@ test('a drag pans the magnified cut under the pointer', async () => {
   const rotating = await h.next('slice', (s) => s.drawings.some((d) => d.view === 'magnified' && d.pointer === 'cross'));
   assert.equal(rotating.panel.shown, 'magnified');
 });
+
+test('no drag mode, given back after a gesture, leaves the cut where it is under a drag', async () => {
+  const h = await ranProgram('cut-below-surface');
+  h.send({ type: 'view', view: 'magnified' });
+  await h.next('slice', (s) => s.panel.shown === 'magnified');
+  h.send({ type: 'drag', mode: 'pan' });
+  await h.next('slice', (s) => s.drawings.some((d) => d.view === 'magnified' && d.pointer === 'hand'));
+  h.send({ type: 'drag', mode: 'none' });
+  const none = await h.next('slice', (s) => s.drawings.some((d) => d.view === 'magnified' && d.pointer === 'arrow'));
+  assert.equal(none.panel.shown, 'magnified');
+  const before = lines(shown(h, 'magnified'));
+  assert.ok(before.length > 0);
+  h.send({ type: 'pointer', buttons: 'none', x: 100, y: 100 });
+  h.send({ type: 'pointer', buttons: 'left', x: 140, y: 130 });
+  h.send({ type: 'view', view: 'magnified' });
+  await h.next('slice');
+  assert.deepEqual(lines(shown(h, 'magnified')), before);
+});

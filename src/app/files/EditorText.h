@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "files/LongLines.h"
+
 class QTextDocument;
 
 namespace tarvo::app {
@@ -31,7 +33,7 @@ public:
 
     // The characters of a line the editor shows; laying out one line costs
     // time in proportion to its length, at every edit and on every paint.
-    static constexpr qsizetype shownLength = 10'000;
+    static constexpr auto shownLength = static_cast<qsizetype>(files::shownLineLength);
 
     // Splits the interpreter's text (UTF-8, the file's own line ends).
     explicit EditorText(std::string_view program);

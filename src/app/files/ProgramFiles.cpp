@@ -8,6 +8,7 @@
 
 #include "app/base/Prompts.h"
 #include "app/files/ProgramLoader.h"
+#include "files/LongLines.h"
 #include "files/OpenRefusals.h"
 #include "files/ProgramFile.h"
 #include "files/WholeFile.h"
@@ -161,12 +162,11 @@ void ProgramFiles::adopt(files::DecodedProgram program, const QString& caption) 
     loader_->load(text, cut);
     setCaption(caption);
     if (!cut) return;
-    prompts_.message(QStringLiteral("只读打开"),
-                     QStringLiteral("第%1行超过%2个字符，编辑器只显示长行的开头，程序只读打开；"
-                                    "运行和保存用的是完整的程序：%3")
-                         .arg(text.firstCutLine() + 1)
-                         .arg(EditorText::shownLength)
-                         .arg(shown(caption)));
+    prompts_.message(
+        QString::fromUtf8(files::readOnlyTitle.data(),
+                          static_cast<qsizetype>(files::readOnlyTitle.size())),
+        QString::fromStdString(files::readOnlyText(static_cast<std::size_t>(text.firstCutLine()),
+                                                   shown(caption).toStdString())));
 }
 
 void ProgramFiles::startUntitled() {

@@ -5,6 +5,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <algorithm>
+#include <string_view>
+
+#include "interp/HelpText.h"
 
 namespace tarvo::app {
 
@@ -65,6 +68,14 @@ int stackLabels(QWidget* parent, const QStringList& lines, int width) {
     return top;
 }
 
+QStringList credits() {
+    QStringList lines;
+    for (const std::string_view line : interp::designerLines) {
+        lines << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+    }
+    return lines;
+}
+
 }  // namespace
 
 DesignerWindow::DesignerWindow() {
@@ -77,11 +88,7 @@ DesignerWindow::DesignerWindow() {
     picture->setGeometry(pictureBox);
     picture->setPixmap(machinePicture(pictureBox.size()));
 
-    const int textBottom = stackLabels(
-        this,
-        {QStringLiteral("设计者：Tarvo 开发组"), QStringLiteral("联系：请在项目主页提交问题与建议"),
-         QStringLiteral("版权所有 © Tarvo 开发组，供教学使用")},
-        pictureBox.left() - 2 * margin);
+    const int textBottom = stackLabels(this, credits(), pictureBox.left() - 2 * margin);
     returnButton_ = new QPushButton(QStringLiteral("点击返回"), this);
     returnButton_->setGeometry(margin, std::max(px(1680), textBottom), px(855), px(615));
     connect(returnButton_, &QPushButton::clicked, this, &QWidget::hide);

@@ -3,12 +3,17 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <string_view>
 
-#include "interp/Words.h"
+#include "interp/HelpText.h"
 
 namespace tarvo::app {
 
 namespace {
+
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The window was drawn in twips; 15 twips make a pixel at 96 dpi.
 constexpr int px(int twips) {
@@ -32,7 +37,7 @@ void setColour(QWidget& widget, QPalette::ColorRole role, QColor colour) {
 }
 
 QLabel* heading(QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("功能简介："), parent);
+    auto* label = new QLabel(utf8(interp::helpHeading), parent);
     label->setObjectName(QStringLiteral("heading"));
     label->setFont(designFont(
         {QStringLiteral("SimHei"), QStringLiteral("黑体"), QStringLiteral("Noto Sans CJK SC"),
@@ -70,24 +75,13 @@ QLabel* paragraph(QWidget* parent, const QLabel& heading) {
 
 }  // namespace
 
-// The words listed are the interpreter's own, so the help never promises one
-// that a run refuses.
 QString HelpWindow::text() {
-    QStringList words;
-    for (const std::string& word : interp::acceptedWords()) words << QString::fromStdString(word);
-    return QStringLiteral(
-               "      本仿真程序应用的是脉冲插补算法。在仿真过程中应用了两种插补方法：直线插补，"
-               "圆弧插补（包括顺时方向插补和逆时方向插补)本仿真程序可以实现如下指令的判别和执行："
-               "  %1。在应用时，编程者只要按照本应用程序"
-               "的要求输入程序，即可以实现所要求的加工过程的仿真过程。本程序能够判断所输入的程序的"
-               "正确性，可以对程序进行编辑。本软件可以从平面和轴测两个视图观察仿真过程。并且在并口"
-               "送出脉冲.\r\n")
-        .arg(words.join(QStringLiteral("，")));
+    return QString::fromStdString(interp::helpText());
 }
 
 HelpWindow::HelpWindow() {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("功能简介"));
+    setWindowTitle(utf8(interp::helpTitle));
     setColour(*this, QPalette::Window, QColor(224, 224, 224));
     setAutoFillBackground(true);
 

@@ -67,8 +67,12 @@ export class CompareDialog {
   }
 
   answered(c: Compared): void {
+    // The keyboard keeps its place: the button it pressed goes grey, and the
+    // focus goes to the other one (取消 while running, 对比 after).
+    const focused = document.activeElement === this.compareButton || document.activeElement === this.cancelButton;
     this.compareButton.disabled = c.running;
     this.cancelButton.disabled = !c.running;
+    if (focused) (c.running ? this.cancelButton : this.compareButton).focus();
     this.notice.textContent = c.refused ?? c.notice;
     this.notice.classList.toggle('problem-text', c.noticeIsProblem || !!c.refused);
     this.dialog.querySelectorAll<HTMLElement>('.swatch').forEach((s, i) => (s.style.color = css(c.colours[i])));

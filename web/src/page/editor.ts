@@ -23,14 +23,18 @@ const wordMarks = Object.fromEntries(
   (['motion', 'g', 'm', 'coordinate', 'ignored', 'mark'] as const).map((k) => [k, Decoration.mark({ class: `cm-word-${k}` })]),
 );
 
+// A long line shows in several visible ranges, when only its parts in sight
+// are laid out: each line is coloured once.
 function wordDecorations(view: EditorView): DecorationSet {
   const marks: Range<Decoration>[] = [];
+  let done = -1; // the end of the last line coloured
   for (const { from, to } of view.visibleRanges) {
-    for (let pos = from; pos <= to; ) {
+    for (let pos = Math.max(from, done + 1); pos <= to; ) {
       const line = view.state.doc.lineAt(pos);
       for (const w of programWords(line.text.slice(0, colouredLength))) {
         marks.push(wordMarks[w.kind].range(line.from + w.from, line.from + w.from + w.length));
       }
+      done = line.to;
       pos = line.to + 1;
     }
   }
@@ -152,6 +156,8 @@ export class ProgramEditor {
   private lastRunLines = '';
   private replacing = false;
   private lastScroll = -Infinity;
+  private whole: string | null = null;
+  private loading = false;
 
   constructor(parent: HTMLElement, changed: () => void) {
     const extensions: Extension[] = [
@@ -182,28 +188,44 @@ export class ProgramEditor {
   }
 
   isEmpty(): boolean {
-    return this.view.state.doc.length === 0;
+    return this.text() === '';
   }
 
   text(): string {
-    return this.view.state.doc.toString();
+    return this.whole ?? this.view.state.doc.toString();
   }
 
   // The whole text replaced, by a file or a kept program rather than by typing.
-  // CR LF pairs become line feeds; ProgramFiles saves them back.
-  setText(text: string): void {
+  // CR LF pairs become line feeds; ProgramFiles saves them back. `shown`,
+  // the text with its long lines cut short, is what the editor shows while
+  // text() still gives the program whole.
+  setText(text: string, shown?: string): void {
     this.replacing = true;
-    const insert = text.replace(/\r\n/g, '\n');
-    this.view.dispatch({ changes: { from: 0, to: this.view.state.doc.length, insert }, selection: { anchor: 0 } });
+    const lines = (t: string) => t.replace(/\r\n/g, '\n');
+    this.whole = shown === undefined ? null : lines(text);
+    const insert = lines(shown ?? text);
+    this.view.dispatch({
+      changes: { from: 0, to: this.view.state.doc.length, insert },
+      selection: { anchor: 0 },
+      effects: this.editability(),
+    });
     this.replacing = false;
     this.lastCaret = -1;
   }
 
-  // While a long program comes in, the editor takes no typing.
-  setReadOnly(readOnly: boolean): void {
-    this.view.dispatch({
-      effects: this.editable.reconfigure(readOnly ? [EditorState.readOnly.of(true), EditorView.editable.of(false)] : []),
-    });
+  // While a long program comes in, or one with lines cut short is shown,
+  // the editor takes no typing.
+  setReadOnly(loading: boolean): void {
+    this.loading = loading;
+    this.view.dispatch({ effects: this.editability() });
+  }
+
+  private get readOnly(): boolean {
+    return this.loading || this.whole !== null;
+  }
+
+  private editability(): StateEffect<unknown> {
+    return this.editable.reconfigure(this.readOnly ? [EditorState.readOnly.of(true), EditorView.editable.of(false)] : []);
   }
 
   private mayScroll(): boolean {
@@ -215,6 +237,7 @@ export class ProgramEditor {
 
   // The whole text replaced as an edit of the user's, which Ctrl+Z undoes.
   replaceAll(text: string): void {
+    if (this.readOnly) return;
     this.view.dispatch({ changes: { from: 0, to: this.view.state.doc.length, insert: text }, userEvent: 'delete' });
   }
 
@@ -224,6 +247,7 @@ export class ProgramEditor {
   }
 
   replaceSelection(text: string): void {
+    if (this.readOnly) return;
     this.view.dispatch(this.view.state.replaceSelection(text));
     this.view.focus();
   }
@@ -250,7 +274,10 @@ export class ProgramEditor {
   // stays where the user left it and the band's line is scrolled into view
   // twice a second at most: scrolling a long program is costly, and a slow
   // run, which a lesson follows line by line, moves on more rarely.
-  showRun(caret: number, executing: number, current: number, holdsStill: boolean): void {
+  showRun(caretLine: number, caretColumn: number, executing: number, current: number, holdsStill: boolean): void {
+    // By line and column: a line cut short holds the caret at its end.
+    const line = caretLine >= 0 && caretLine < this.view.state.doc.lines ? this.view.state.doc.line(caretLine + 1) : null;
+    const caret = line ? Math.min(line.from + caretColumn, line.to) : -1;
     const key = `${executing}/${current}`;
     const effects: StateEffect<unknown>[] = key === this.lastRunLines ? [] : [setRunLines.of({ executing, current })];
     this.lastRunLines = key;

@@ -19,6 +19,8 @@ import { ExercisePanel } from './exercisePanel';
 import { ClassSummary } from './classSummary';
 import { Messages } from './messages';
 import { runCommandKeys } from './shortcuts';
+import { AboutDialogs, aboutCaptions } from './aboutDialogs';
+import { keyboardBoxes } from './boxKeys';
 
 const $ = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
 const status = $('status');
@@ -74,6 +76,11 @@ const exercises = new ExercisePanel($<HTMLDialogElement>('exercise-dialog'), sto
 const summary = new ClassSummary($<HTMLDialogElement>('summary-dialog'), $<HTMLInputElement>('summary-input'), (m) => link.post(m), (html) =>
   showPage(html, '班级汇总.html'),
 );
+// The page's keys, named as the menus name their commands.
+const keyEntries = () =>
+  [fileActions.open, ...Object.values(runActions)].flatMap((a) => (a.shortcut ? [{ caption: a.caption, shortcut: a.shortcut }] : []));
+const about = new AboutDialogs($<HTMLDialogElement>('about-dialog'), keyEntries);
+keyboardBoxes(document);
 const parameters = new ParameterDialog($<HTMLDialogElement>('parameters'), (texts) => link.post({ type: 'parameters', texts }));
 
 // Every edit is kept, unless another tab keeps the program; the machine gets
@@ -303,6 +310,13 @@ new MenuBar($('menubar'), [
       { caption: '方法对比...', run: () => comparison.open(), enabled: () => !!ready },
     ],
   },
+  {
+    caption: aboutCaptions.menu,
+    entries: [
+      { caption: aboutCaptions.designer, run: () => about.showDesigner(), enabled: () => !!ready },
+      { caption: aboutCaptions.help, run: () => about.showHelp(), enabled: () => !!ready },
+    ],
+  },
 ]);
 const refreshToolbar = fillToolbar(toolbar, [
   fileActions.newProgram,
@@ -360,10 +374,12 @@ paceBox.addEventListener('change', () => {
 });
 
 // The run keys are the page's, also while a box is open: F5 never reloads it.
+// They act on the machine from the page, as the desktop's act in its main
+// window: not while a box holds the page, nor from inside a box beside it.
 document.addEventListener('keydown', (e) => {
   const c = runCommandKeys(e);
   if (c) e.preventDefault();
-  if (messages.isOpen() || parameters.isOpen()) return;
+  if (messages.isOpen() || parameters.isOpen() || (e.target as Element).closest?.('dialog')) return;
   if (c) {
     if (runActions[c].enabled!()) command(c);
   } else if (e.ctrlKey && !e.shiftKey && !e.altKey && e.key.toLowerCase() === 'o') {
@@ -433,7 +449,8 @@ function heard(m: WorkerMessage): void {
     case 'selected':
       return showSelection(m.selection);
     case 'opened':
-      files.opened(m.name, m.text);
+      files.opened(m.name, m.text, m.shown);
+      if (m.readOnlyTitle) messages.show(m.readOnlyTitle, m.readOnlyText ?? '');
       return say(`已打开 ${m.name}`);
     case 'openRefused':
       files.openFailed();
@@ -491,6 +508,7 @@ function started(r: Ready): void {
   if (settings.method.key || settings.method.halfLoad || settings.method.bits) chooseMethod(settings.method);
   views.ready(r);
   comparison.ready(r);
+  about.started(r);
   if (settings.view !== 'plan') chooseView(settings.view);
   refreshCommands();
   say(`就绪${readyNote}`);
@@ -506,7 +524,7 @@ function showRunInEditor(p: Panel): void {
   const now = performance.now();
   if (p.advancing && now - editorShown < editorInterval) return;
   editorShown = now;
-  editor.showRun(p.caret.index, p.executingLine, p.currentLine, !p.advancing);
+  editor.showRun(p.caret.line, p.caret.column, p.executingLine, p.currentLine, !p.advancing);
 }
 
 function showPanel(p: Panel): void {

@@ -81,7 +81,12 @@ export class MenuBar {
 
   // The items are made as the menu opens, so each shows whether it can act now.
   private show(button: HTMLButtonElement, list: HTMLElement, menu: Menu): void {
-    const close = () => this.close();
+    // A command chosen leaves the focus on its menu, not lost with the
+    // closed list, so the keyboard goes on from there.
+    const close = () => {
+      this.close();
+      button.focus();
+    };
     for (const entry of menu.entries) {
       if (entry === 'separator') list.append(element('div', { role: 'separator' }));
       else if ('items' in entry) {

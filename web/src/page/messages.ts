@@ -7,8 +7,10 @@ export class Messages {
     dialog.addEventListener('close', () => this.next());
   }
 
+  // A box that holds the page (a message, the parameters, 寄存器位数 N) is
+  // open; the boxes beside the page leave the run keys to it.
   isOpen(): boolean {
-    return this.dialog.open || document.querySelector('dialog[open]') !== null;
+    return this.dialog.open || document.querySelector('dialog:modal') !== null;
   }
 
   show(title: string, text: string): void {

@@ -20,11 +20,12 @@ export class ProgramFiles {
     private readonly changed: () => void,
   ) {}
 
-  // The program as kept or as opened: its text replaces the editor's.
-  show(name: string, text: string): void {
+  // The program as kept or as opened: its text replaces the editor's. A
+  // program with lines too long to lay out shows them cut short (`shown`).
+  show(name: string, text: string, shown?: string): void {
     this.rename(name);
     this.ending = lineEnding(text);
-    this.editor.setText(text);
+    this.editor.setText(text, shown);
     this.changed();
   }
 
@@ -43,9 +44,11 @@ export class ProgramFiles {
     this.openBytes(file.name, await file.arrayBuffer());
   }
 
-  opened(name: string, text: string): void {
+  // Read-only where lines are cut short: the editor could not give back
+  // what it does not show.
+  opened(name: string, text: string, shown?: string): void {
     this.keepAside();
-    this.show(name, text);
+    this.show(name, text, shown);
     this.editor.setReadOnly(false);
     this.keeper.remember({ name, text });
   }

@@ -1,8 +1,10 @@
 import type { PageMessage, Selection, TableRow, TableRows, TableState } from '../protocol';
+import { CellFit } from './cellFit';
 import { movedRow, scrollExtent, scrollFor, tableOffset } from './rowWindow';
 
-// Two lines a row: the desktop breaks some cells in two.
-export const rowHeight = 36;
+// The textbook's rows hold two lines at least, a straight move's X and Y
+// registers one under the other; the machine's registers one.
+const fewestLines = (registers: boolean) => (registers ? 1 : 2);
 
 function element<K extends keyof HTMLElementTagNameMap>(tag: K, className = '', text = ''): HTMLElementTagNameMap[K] {
   const e = document.createElement(tag);
@@ -30,6 +32,8 @@ export class StepTable {
   private readonly answers: HTMLInputElement;
   private readonly question = element('div', 'question');
   private questionKey = '';
+  private readonly fit = new CellFit(fewestLines(false));
+  private measurer: CanvasRenderingContext2D | null = null;
 
   constructor(
     private readonly root: HTMLElement,
@@ -74,6 +78,10 @@ export class StepTable {
     score.textContent = t.score ?? '';
     score.classList.toggle('notice', t.scoreIsNotice);
     this.grid.setAttribute('aria-rowcount', String(t.end - t.first + 1));
+    if (t.end === t.first && this.fit.widths.length) {
+      this.fit.reset(fewestLines(this.registers.checked));
+      this.showHead();
+    }
     if (t.revision !== this.rowsRevision) {
       this.rows.clear();
       this.rowsRevision = t.revision;
@@ -87,6 +95,14 @@ export class StepTable {
     if (m.revision !== this.rowsRevision || m.registers !== this.registers.checked) return;
     this.asked = '';
     for (const r of m.rows) this.rows.set(r.serial, r);
+    const visible = m.rows.filter((r) => !r.hidden).map((r) => r.cells);
+    const view = this.scroller.clientHeight;
+    const topRow = tableOffset(this.scroller.scrollTop, view, this.count(), this.rowHeight) / this.rowHeight;
+    if (this.fit.fit(visible, this.measure())) {
+      // Taller rows keep the row at the top where it was.
+      this.sized();
+      this.scroller.scrollTop = scrollFor(topRow * this.rowHeight, view, this.count(), this.rowHeight);
+    }
     this.layOut();
   }
 
@@ -105,8 +121,43 @@ export class StepTable {
   private refetch(): void {
     this.rows.clear();
     this.asked = '';
+    this.fit.reset(fewestLines(this.registers.checked));
     this.showHead();
     this.layOut();
+  }
+
+  // A line's width in the cells' font.
+  private measure(): (line: string) => number {
+    if (!this.measurer) {
+      this.measurer = document.createElement('canvas').getContext('2d');
+      // Size and family, as every browser gives them (not all write the shorthand).
+      const style = getComputedStyle(this.grid);
+      if (this.measurer) this.measurer.font = `${style.fontSize} ${style.fontFamily}`;
+    }
+    const m = this.measurer;
+    return (line) => (m ? m.measureText(line).width : line.length * 8);
+  }
+
+  // The rows' height and the columns' widths, as the texts have grown them.
+  private sized(): void {
+    const n = Math.max(1, this.columns().length);
+    this.grid.style.setProperty('--row-height', `${this.rowHeight}px`);
+    this.grid.style.setProperty('--cell-columns', this.fit.template(n));
+    this.spacer.style.height = `${scrollExtent(this.count(), this.rowHeight)}px`;
+    this.alignHead();
+  }
+
+  // The header stands over the rows, beside the rows' scroll bar if any.
+  private alignHead(): void {
+    const bar = this.scroller.offsetWidth - this.scroller.clientWidth;
+    const width = `${this.fit.width(Math.max(1, this.columns().length)) + bar}px`;
+    if (this.grid.style.getPropertyValue('--cell-width') === width) return;
+    this.head.style.paddingRight = `${bar}px`;
+    this.grid.style.setProperty('--cell-width', width);
+  }
+
+  private get rowHeight(): number {
+    return this.fit.rowHeight;
   }
 
   private columns() {
@@ -123,6 +174,8 @@ export class StepTable {
     });
     this.head.replaceChildren(...cells);
     this.grid.style.setProperty('--columns', String(Math.max(1, cells.length)));
+    this.fit.fit([this.columns().map((c) => c.caption)], this.measure(), false);
+    this.sized();
   }
 
   private count(): number {
@@ -137,7 +190,7 @@ export class StepTable {
 
   private key(e: KeyboardEvent): void {
     if (!this.state || (e.target as HTMLElement).closest('.question')) return;
-    const page = Math.floor(this.scroller.clientHeight / rowHeight);
+    const page = Math.floor(this.scroller.clientHeight / this.rowHeight);
     const at = this.selected === null ? -1 : this.selected - this.state.first;
     const to = movedRow(e.key, at, this.count(), page);
     if (to === null) return;
@@ -150,13 +203,13 @@ export class StepTable {
   private reveal(index: number): void {
     const view = this.scroller.clientHeight;
     const count = this.count();
-    const offset = tableOffset(this.scroller.scrollTop, view, count, rowHeight);
-    const top = index * rowHeight;
+    const offset = tableOffset(this.scroller.scrollTop, view, count, this.rowHeight);
+    const top = index * this.rowHeight;
     let wanted = offset;
     if (top < offset) wanted = top;
-    else if (top + rowHeight > offset + view) wanted = top + rowHeight - view;
+    else if (top + this.rowHeight > offset + view) wanted = top + this.rowHeight - view;
     if (wanted === offset) return;
-    this.scroller.scrollTop = scrollFor(wanted, view, count, rowHeight);
+    this.scroller.scrollTop = scrollFor(wanted, view, count, this.rowHeight);
     const bottom = this.scroller.scrollHeight - this.scroller.clientHeight;
     this.follow = this.scroller.scrollTop >= bottom - 2;
   }
@@ -166,14 +219,14 @@ export class StepTable {
     const t = this.state;
     if (!t || !this.open) return;
     const count = this.count();
-    this.spacer.style.height = `${scrollExtent(count, rowHeight)}px`;
+    this.spacer.style.height = `${scrollExtent(count, this.rowHeight)}px`;
     const view = this.scroller.clientHeight;
     if (this.follow) this.scroller.scrollTop = this.scroller.scrollHeight;
-    const offset = tableOffset(this.scroller.scrollTop, view, count, rowHeight);
-    const top = Math.floor(offset / rowHeight);
-    const shown = Math.ceil(view / rowHeight) + 1;
+    const offset = tableOffset(this.scroller.scrollTop, view, count, this.rowHeight);
+    const top = Math.floor(offset / this.rowHeight);
+    const shown = Math.ceil(view / this.rowHeight) + 1;
     const last = Math.min(count, top + shown);
-    this.window.style.transform = `translateY(${this.scroller.scrollTop - (offset - top * rowHeight)}px)`;
+    this.window.style.transform = `translateY(${this.scroller.scrollTop - (offset - top * this.rowHeight)}px)`;
     const lines: HTMLElement[] = [];
     let missing = false;
     for (let i = top; i < last; ++i) {
@@ -182,6 +235,7 @@ export class StepTable {
       lines.push(this.rowElement(t, t.first + i, i, row));
     }
     this.window.replaceChildren(...lines);
+    this.alignHead();
     if (missing) this.ask(t.first + top, last - top);
   }
 

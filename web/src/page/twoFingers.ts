@@ -1,7 +1,6 @@
-import type { PageMessage } from '../protocol';
+import type { DragMode, PageMessage } from '../protocol';
 
 export type Point = [number, number];
-export type DragMode = 'pan' | 'rotate';
 
 // The machine turns the magnified view a full turn for 600 pixels of
 // horizontal drag in 放大图旋转; a full twist of two fingers is that drag.

@@ -1,5 +1,5 @@
-import type { Drawing, PageMessage, Ready, ViewName } from '../protocol';
-import { twoFingerMoves, type DragMode, type Point } from './twoFingers';
+import type { DragMode, Drawing, PageMessage, Ready, ViewName } from '../protocol';
+import { twoFingerMoves, type Point } from './twoFingers';
 
 type Rgb = [number, number, number];
 
@@ -39,7 +39,7 @@ export class ViewCanvases {
   private pinched: [Point, Point] | null = null;
   private pinchFrame = 0;
   // The drag mode the user chose, read off the machine's pointer shape.
-  private chosenMode: DragMode | null = null;
+  private chosenMode: DragMode = 'none';
 
   constructor(
     private readonly holder: HTMLElement,
@@ -105,7 +105,7 @@ export class ViewCanvases {
     this.strokeLines(g, d.lines, d.colours);
     if (d.labels) this.labels.set(d.view, d.labels);
     canvas.style.cursor = cursors[d.pointer];
-    if (d.view === 'magnified' && !this.pinched) this.chosenMode = d.pointer === 'hand' ? 'pan' : d.pointer === 'cross' ? 'rotate' : null;
+    if (d.view === 'magnified' && !this.pinched) this.chosenMode = d.pointer === 'hand' ? 'pan' : d.pointer === 'cross' ? 'rotate' : 'none';
     if (d.visible && (d.view !== this.shown || d.labels)) this.show(d.view);
   }
 
@@ -224,7 +224,7 @@ export class ViewCanvases {
   // The chosen mode back, and a finger still down drags on from where it is.
   private endPinch(): void {
     this.pinched = null;
-    this.post({ type: 'drag', mode: this.chosenMode ?? 'pan' });
+    this.post({ type: 'drag', mode: this.chosenMode });
     for (const [x, y] of this.fingers.values()) this.post({ type: 'pointer', buttons: 'none', x, y });
   }
 }

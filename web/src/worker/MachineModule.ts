@@ -8,6 +8,7 @@ import type {
   ParameterTexts,
   ParameterField,
   ViewName,
+  DragMode,
   TableRows,
   Pulses,
   Selection,
@@ -24,7 +25,7 @@ export type ParametersAnswer =
 export type MethodAnswer = { type: 'method'; accepted: boolean; text?: string };
 
 export type OpenAnswer =
-  | { type: 'opened'; name: string; text: string }
+  | { type: 'opened'; name: string; text: string; shown?: string; readOnlyTitle?: string; readOnlyText?: string }
   | { type: 'openRefused'; title: string; text: string };
 
 // The machine's own figures, named as the runner's --json report names them:
@@ -57,7 +58,7 @@ export interface MachineSession {
   advance(ticks: number, milliseconds: number): number;
   advancing(): boolean;
   show(view: ViewName): void;
-  drag(mode: 'pan' | 'rotate'): void;
+  drag(mode: DragMode): void;
   pointerMoved(buttons: 'none' | 'left' | 'other', x: number, y: number): void;
   setViewSize(size: number): void;
   figures(): Figures;

@@ -81,7 +81,9 @@ export function runnerEnd(program: string, options: string[] = []): string[] {
   return [end.xcur, end.ycur, end.zcur].map((tenths: number) => String(tenths / 10));
 }
 
-export async function shot(page: Page, name: string): Promise<void> {
+// The whole page, or (fullPage false) the screen as it stands, where boxes
+// fixed on the screen show where the user sees them.
+export async function shot(page: Page, name: string, fullPage = true): Promise<void> {
   mkdirSync(shots, { recursive: true });
-  await page.screenshot({ path: join(shots, `${name}.png`), fullPage: true });
+  await page.screenshot({ path: join(shots, `${name}.png`), fullPage });
 }
