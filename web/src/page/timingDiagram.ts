@@ -1,4 +1,5 @@
 import type { PageMessage, PulseState, Pulses } from '../protocol';
+import { fill, say } from './words/say';
 
 // The traces, top to bottom: the output byte's bits as the parallel port
 // drives the motors (a pulse is active at 0).
@@ -76,6 +77,11 @@ export class TimingDiagram {
     this.refresh();
   }
 
+  // The traces' captions and the read-out in the language now spoken.
+  sayAgain(): void {
+    if (this.open) this.draw();
+  }
+
   refresh(): void {
     if (!this.open) return;
     const { from, to } = shownTicks(this.state, this.right, this.visible());
@@ -121,9 +127,9 @@ export class TimingDiagram {
     g.font = '12px system-ui, sans-serif';
     g.textBaseline = 'middle';
     g.fillStyle = '#000';
-    traces.forEach((t, k) => g.fillText(t.caption, 2, lane * (k + 0.5)));
+    traces.forEach((t, k) => g.fillText(say(t.caption), 2, lane * (k + 0.5)));
     const p = this.pulses;
-    if (!p) return this.say(this.state.lastTick ? '' : '尚无节拍');
+    if (!p) return this.say(this.state.lastTick ? '' : say('尚无节拍'));
     // 译码 ticks shaded blue, the cursor's tick framed.
     for (let i = 0; i < p.ticks.length; ++i) {
       const x = captionWidth + i * tickWidth;
@@ -159,7 +165,7 @@ export class TimingDiagram {
     }
     const i = at >= 0 ? at : p.ticks.length - 1;
     const bits = [...Array(8).keys()].map((b) => (p.bits[i] >> b) & 1).join('');
-    this.say(`${at >= 0 ? '光标' : '最新'}  节拍 ${p.ticks[i]}（${p.timers[i] === 1 ? '译码' : '插补'}）  第${p.lines[i] + 1}行  输出 ${bits}`);
+    this.say(fill('{1}  节拍 {2}（{3}）  第{4}行  输出 {5}', say(at >= 0 ? '光标' : '最新'), p.ticks[i], say(p.timers[i] === 1 ? '译码' : '插补'), p.lines[i] + 1, bits));
     this.canvas.dataset.cursor = String(at >= 0 ? this.cursor : 0);
   }
 

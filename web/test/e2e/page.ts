@@ -35,8 +35,9 @@ export interface Opened {
   problems: string[];
 }
 
-export async function openPage(browser: Browser, viewport = laptop, context?: BrowserContext): Promise<Opened> {
-  const ctx = context ?? (await browser.newContext({ viewport, deviceScaleFactor: 1 }));
+// The page in a browser that prefers Chinese, unless another locale is given.
+export async function openPage(browser: Browser, viewport = laptop, context?: BrowserContext, locale = 'zh-CN'): Promise<Opened> {
+  const ctx = context ?? (await browser.newContext({ viewport, deviceScaleFactor: 1, locale }));
   const page = await ctx.newPage();
   const problems: string[] = [];
   page.on('requestfailed', (r) => problems.push(`request failed: ${r.url()}`));
