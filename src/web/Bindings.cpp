@@ -130,11 +130,12 @@ val ready(MachineSession& session) {
     }
     o.set("parameters", parameters);
     val help = val::object();
-    help.set("title", text(interp::helpTitle));
-    help.set("heading", text(interp::helpHeading));
+    help.set("title", text(words::say(interp::helpTitle)));
+    help.set("heading", text(words::say(interp::helpHeading)));
     help.set("text", text(interp::helpText()));
     o.set("help", help);
-    o.set("designer", arrayOf(interp::designerLines, text));
+    o.set("designer", arrayOf(interp::designerLines,
+                              [](std::string_view line) { return text(words::say(line)); }));
     o.set("version", text(TARVO_VERSION));
     return o;
 }

@@ -14,6 +14,7 @@ struct Entry {
 // One section a floor, so that each floor's texts sit together.
 constexpr Entry entries[] = {
 #include "words/english/Files.inc"
+#include "words/english/Help.inc"
 #include "words/english/Interp.inc"
 #include "words/english/Runner.inc"
 #include "words/english/Teach.inc"

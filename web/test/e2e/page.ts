@@ -53,14 +53,14 @@ export async function openPage(browser: Browser, viewport = laptop, context?: Br
   return { context: ctx, page, problems };
 }
 
-// The machine has loaded once the status line says so.
+// The machine has loaded once the status line says so, in either language.
 export async function ready(page: Page): Promise<void> {
-  await page.getByRole('status').filter({ hasText: '就绪' }).first().waitFor({ timeout: 30000 });
+  await page.getByRole('status').filter({ hasText: /^(就绪|Ready)/ }).first().waitFor({ timeout: 30000 });
 }
 
-// Replaces the editor's program as typing would.
+// Replaces the editor's program as typing would, in either language.
 export async function typeProgram(page: Page, text: string): Promise<void> {
-  const editor = page.getByRole('textbox', { name: '代码编辑区' });
+  const editor = page.getByRole('textbox', { name: /^(代码编辑区|Program editor)$/ });
   await editor.click();
   await page.keyboard.press('Control+A');
   await page.keyboard.press('Delete');
