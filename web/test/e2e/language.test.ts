@@ -130,9 +130,9 @@ for (const [screen, viewport] of [
     await menu(page, 'Teaching', 'Start exercises...');
     const exercise = page.getByRole('dialog', { name: 'Exercises' });
     await exercise.getByLabel('Name').fill('Wang');
-    await exercise.getByLabel('Number').fill('2026001');
+    await exercise.getByLabel('Student number').fill('2026001');
     await exercise.getByLabel('Code').fill('k7m3q');
-    await exercise.getByRole('button', { name: 'Begin' }).click();
+    await exercise.getByRole('button', { name: 'Start' }).click();
     await exercise.locator('.task').filter({ hasText: /\w/ }).waitFor();
     await exercise.getByRole('button', { name: '+X' }).click();
     await exercise.locator('.verdict').filter({ hasText: /\w/ }).waitFor();
