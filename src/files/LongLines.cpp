@@ -1,5 +1,9 @@
 #include "files/LongLines.h"
 
+#include <string>
+
+#include "words/Catalogue.h"
+
 namespace tarvo::files {
 
 namespace {
@@ -48,9 +52,10 @@ void eachLine(std::string_view program, Each each) {
 }  // namespace
 
 std::string readOnlyText(std::size_t line, std::string_view shownName) {
-    return "第" + std::to_string(line + 1) + "行超过" + std::to_string(shownLineLength) +
-           "个字符，编辑器只显示长行的开头，程序只读打开；运行和保存用的是完整的程序：" +
-           std::string(shownName);
+    return words::fill(
+        "第{1}行超过{2}个字符，编辑器只显示长行的开头，程序只读打开；运行和保存用的是完整的程序：{"
+        "3}",
+        {std::to_string(line + 1), std::to_string(shownLineLength), shownName});
 }
 
 std::optional<std::size_t> firstLongLine(std::string_view program) {

@@ -239,7 +239,7 @@ val openFile(const std::string& name, const std::string& bytes) {
         o.set("text", text(*opened.text));
         if (const auto line = files::firstLongLine(*opened.text)) {
             o.set("shown", text(files::shownProgram(*opened.text)));
-            o.set("readOnlyTitle", text(files::readOnlyTitle));
+            o.set("readOnlyTitle", text(words::say(files::readOnlyTitle)));
             o.set("readOnlyText", text(files::readOnlyText(*line, name)));
         }
     } else {
