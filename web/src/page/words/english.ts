@@ -75,7 +75,6 @@ export const english: Record<string, string> = {
   '脉冲当量(mm)': 'Pulse equivalent (mm)',
   取消: 'Cancel',
   确定: 'OK',
-  寄存器位数N: 'Register width N',
   '寄存器位数 N': 'Register width N',
   位数: 'Width',
   自动: 'automatic',
