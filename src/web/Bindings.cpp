@@ -22,6 +22,7 @@
 #include "web/ProgramOpening.h"
 #include "web/TeachingBindings.h"
 #include "words/Catalogue.h"
+#include "words/Language.h"
 
 namespace tarvo::web {
 
@@ -94,6 +95,11 @@ val lineText(const LineText& l) {
     o.set("line", static_cast<double>(l.line));
     o.set("text", text(l.text));
     return o;
+}
+
+// "zh" or "en"; any other key leaves the language as it is.
+void speak(MachineSession& session, const std::string& key) {
+    if (const auto language = words::languageFromKey(key)) session.speak(*language);
 }
 
 val ready(MachineSession& session) {
@@ -357,6 +363,7 @@ EMSCRIPTEN_BINDINGS(tarvo_machine) {
         .constructor<>()
         .function("load", &MachineSession::load)
         .function("ready", &ready)
+        .function("speak", &speak)
         .function("takeSlice", &takeSlice)
         .function("setParameters", &setParameters)
         .function("setMethod", &setMethod)

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <exception>
 #include <new>
+#include <set>
 
 #include "interp/Messages.h"
 #include "interp/PaceChoices.h"
+#include "interp/ProgramMarks.h"
 #include "motion/Methods.h"
 #include "motion/RegisterWidth.h"
 #include "views/Projection.h"
@@ -100,6 +102,9 @@ void MachineSession::command(interp::RunCommand command) {
 void MachineSession::startProgram() {
     panel_.startProgram();
     places_ = CaretPlaces(program_);
+    runProgram_ = program_;
+    runParameters_ = parameters_;
+    runStartTicks_ = machine_.timer1Ticks() + machine_.timer2Ticks();
     started_ = true;
     tools_.freshRun();
 }
@@ -116,6 +121,22 @@ void MachineSession::stepBack() {
     panel_.restartProgram();
     machine_.stepBack();
     tools_.steppedBack();
+}
+
+void MachineSession::speak(words::Language language) {
+    words::speak(language);
+    std::set<std::int64_t> lines;
+    for (const LineText& warning : panel_.warnings) lines.insert(warning.line);
+    if (panel_.error) lines.insert(panel_.error->line);
+    if (lines.empty()) return;
+    const interp::ProgramMarks marks = interp::programMarksAgain(
+        runProgram_, runParameters_, lines,
+        machine_.timer1Ticks() + machine_.timer2Ticks() - runStartTicks_ + 1);
+    if (panel_.error && marks.errorLine == panel_.error->line) panel_.error->text = marks.error;
+    for (LineText& warning : panel_.warnings) {
+        const auto again = marks.warnings.find(warning.line);
+        if (again != marks.warnings.end()) warning.text = again->second;
+    }
 }
 
 void MachineSession::guarded(const std::function<void()>& command) {

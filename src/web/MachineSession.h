@@ -20,6 +20,7 @@
 #include "web/LineCanvas.h"
 #include "web/SlicePanel.h"
 #include "web/TeachingTools.h"
+#include "words/Language.h"
 
 namespace tarvo::web {
 
@@ -94,6 +95,10 @@ public:
     void compare(std::array<motion::MethodChoice, 2> choices);
     Comparison* comparison() { return comparison_.get(); }
 
+    // The language every text made from now on is in; the marks of the last
+    // run on the program are said again in it, as a run in it would say them.
+    void speak(words::Language language);
+
     SlicePanel& panel() { return panel_; }
     TeachingTools& tools() { return tools_; }
     LineCanvas& canvas(views::View view);
@@ -115,6 +120,11 @@ private:
     interp::Parameters parameters_;
     bool started_ = false;  // a run has been started since the session was made
     std::string program_;
+    // The last fresh run's program and parameters, and the machine's ticks
+    // when it started, for its marks in another language.
+    std::string runProgram_;
+    interp::Parameters runParameters_;
+    std::uint64_t runStartTicks_ = 0;
     CaretPlaces places_;
     std::unique_ptr<Comparison> comparison_;
     std::size_t paceIndex_;

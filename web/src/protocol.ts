@@ -57,6 +57,10 @@ export type PageMessage =
   // whose drawing outgrew what the worker keeps of it (32 MiB of points):
   // the page scales the picture it has.
   | { type: 'viewSize'; size: number }
+  // 视图 → 语言: the machine says every text from now on in this language,
+  // the marks of the last run on the program too. Answered by 'spoken', then
+  // by the exercise's state when one is under way and by a slice.
+  | { type: 'speak'; language: 'zh' | 'en' }
   // ---- the teaching tools
   // 插补过程表: the kept rows first … first + count - 1 by serial (see
   // TableState), in the textbook's columns or (registers: true) as the
@@ -132,6 +136,8 @@ export type PageMessage =
 
 export type WorkerMessage =
   | Ready
+  // What 'ready' said, now in the language asked for.
+  | (Omit<Ready, 'type'> & { type: 'spoken' })
   | Slice
   // Decoded; the page loads it into the editor. A program with a line too
   // long to lay out ("第3行超过10000个字符…") comes with the text the editor

@@ -94,6 +94,7 @@ test('settings read back as kept; spoiled or missing ones give the defaults', ()
     view: 'plan',
     method: { key: '', halfLoad: false, bits: 0 },
     panels: [],
+    language: '',
   });
   const mine = {
     pace: 6,
@@ -101,14 +102,16 @@ test('settings read back as kept; spoiled or missing ones give the defaults', ()
     view: 'axonometric' as const,
     method: { key: 'dda', halfLoad: true, bits: 8 },
     panels: ['timing' as const],
+    language: 'en' as const,
   };
   k.keepSettings(mine);
   assert.deepEqual(k.settings(), mine);
-  store.items.set('tarvo.settings', '{"pace":"x","parameters":["1"],"view":"side","method":{"bits":40},"panels":["table","menu",3]}');
+  store.items.set('tarvo.settings', '{"pace":"x","parameters":["1"],"view":"side","method":{"bits":40},"panels":["table","menu",3],"language":"fr"}');
   assert.deepEqual(k.settings().panels, ['table']);
   assert.deepEqual(k.settings().parameters, ['0', '0', '0', '1', '1']);
   assert.equal(k.settings().view, 'plan');
   assert.equal(k.settings().method.bits, 0);
+  assert.equal(k.settings().language, '', 'a language the page does not speak is no choice');
   store.items.set('tarvo.settings', 'not json');
   assert.equal(k.settings().pace, -1);
   store.items.set('tarvo.program', '{"name":3}');

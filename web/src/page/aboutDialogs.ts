@@ -1,7 +1,9 @@
 import type { Ready } from '../protocol';
+import { fill, say } from './words/say';
 
 // The page's captions of the 关于 menu's windows; the texts inside them are
-// the machine's, as the desktop shows them.
+// the machine's, as the desktop shows them. The captions are the Chinese
+// keys; they are said as the boxes open.
 export const aboutCaptions = {
   menu: '关于',
   designer: '设计者',
@@ -9,7 +11,6 @@ export const aboutCaptions = {
   close: '点击返回',
   closeMark: '关闭',
   keys: '快捷键',
-  version: (v: string) => `版本 ${v}`,
 };
 
 export interface KeyEntry {
@@ -40,24 +41,28 @@ export class AboutDialogs {
     this.ready = r;
   }
 
+  close(): void {
+    this.dialog.close();
+  }
+
   showHelp(): void {
     const r = this.ready;
     if (!r) return;
     const table = element('table', 'keys');
-    table.setAttribute('aria-label', aboutCaptions.keys);
+    table.setAttribute('aria-label', say(aboutCaptions.keys));
     for (const k of this.keys()) {
       const row = element('tr');
       row.append(element('th', '', k.shortcut), element('td', '', k.caption));
       table.append(row);
     }
-    this.open(r.help.title, [element('p', 'help-heading', r.help.heading), element('p', 'help-text', r.help.text.trimEnd()), element('h3', '', aboutCaptions.keys), table]);
+    this.open(r.help.title, [element('p', 'help-heading', r.help.heading), element('p', 'help-text', r.help.text.trimEnd()), element('h3', '', say(aboutCaptions.keys)), table]);
   }
 
   showDesigner(): void {
     const r = this.ready;
     if (!r) return;
-    const lines = [...r.designer, aboutCaptions.version(r.version)].map((l) => element('p', '', l));
-    this.open(aboutCaptions.designer, lines);
+    const lines = [...r.designer, fill('版本 {1}', r.version)].map((l) => element('p', '', l));
+    this.open(say(aboutCaptions.designer), lines);
   }
 
   private open(title: string, body: HTMLElement[]): void {
@@ -66,12 +71,12 @@ export class AboutDialogs {
     caption.id = 'about-caption';
     const mark = element('button', 'close', '✕');
     mark.type = 'button';
-    mark.setAttribute('aria-label', aboutCaptions.closeMark);
+    mark.setAttribute('aria-label', say(aboutCaptions.closeMark));
     mark.addEventListener('click', () => this.dialog.close());
     top.append(caption, mark);
     const content = element('div', 'about-body');
     content.append(...body);
-    const back = element('button', 'return', aboutCaptions.close);
+    const back = element('button', 'return', say(aboutCaptions.close));
     back.type = 'button';
     back.addEventListener('click', () => this.dialog.close());
     const buttons = element('div', 'buttons');

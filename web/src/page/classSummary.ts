@@ -1,6 +1,7 @@
 import type { ClassSummaryAnswer, PageMessage } from '../protocol';
 import { clockTexts } from './exercisePanel';
 import { download } from './programFiles';
+import { fill, say } from './words/say';
 
 // 班级汇总...: the students' exercise files, opened or dropped, go to the
 // machine as they are; the page shows whom it counted and offers the
@@ -20,8 +21,8 @@ export class ClassSummary {
     });
     const q = (s: string) => dialog.querySelector<HTMLButtonElement>(s)!;
     q('button.close').addEventListener('click', () => dialog.close());
-    q('button.students-csv').addEventListener('click', () => this.save(this.answer?.studentsCsv, '班级汇总-学生.csv'));
-    q('button.steps-csv').addEventListener('click', () => this.save(this.answer?.stepsCsv, '班级汇总-逐步.csv'));
+    q('button.students-csv').addEventListener('click', () => this.save(this.answer?.studentsCsv, say('班级汇总-学生.csv')));
+    q('button.steps-csv').addEventListener('click', () => this.save(this.answer?.stepsCsv, say('班级汇总-逐步.csv')));
     q('button.summary-page').addEventListener('click', () => this.answer?.page && this.openPage(this.answer.page));
   }
 
@@ -38,7 +39,7 @@ export class ClassSummary {
   show(a: ClassSummaryAnswer): void {
     this.answer = a;
     const q = (s: string) => this.dialog.querySelector<HTMLElement>(s)!;
-    q('.summary-score').textContent = a.score ?? `练习码 ${a.code}`;
+    q('.summary-score').textContent = a.score ?? fill('练习码 {1}', a.code);
     q('table.students tbody').replaceChildren(
       ...a.students.map((s) => {
         const row = document.createElement('tr');
@@ -48,7 +49,7 @@ export class ClassSummary {
         return row;
       }),
     );
-    q('ul.left-out').replaceChildren(...a.leftOut.map((l) => Object.assign(document.createElement('li'), { textContent: `${l.file}：${l.reason}` })));
+    q('ul.left-out').replaceChildren(...a.leftOut.map((l) => Object.assign(document.createElement('li'), { textContent: fill('{1}：{2}', l.file, l.reason) })));
     for (const b of this.dialog.querySelectorAll<HTMLButtonElement>('.buttons button')) b.disabled = !a.page;
     if (!this.dialog.open) this.dialog.show();
   }

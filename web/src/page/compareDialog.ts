@@ -1,4 +1,5 @@
 import type { Compared, ComparisonPlot, ComparisonTable, PageMessage, Ready } from '../protocol';
+import { fill, say } from './words/say';
 
 type Rgb = [number, number, number];
 const css = ([r, g, b]: Rgb) => `rgb(${r},${g},${b})`;
@@ -47,6 +48,15 @@ export class CompareDialog {
       p.method.value = r.methods.some((m) => m.key === start[i]) ? start[i] : r.methods[0].key;
     });
     this.enableHalfLoad();
+  }
+
+  // The methods' names in the language now spoken, each box keeping its choice.
+  sayAgain(r: Ready): void {
+    for (const p of this.pickers) {
+      const chosen = p.method.value;
+      p.method.replaceChildren(...r.methods.map((m) => new Option(m.caption, m.key)));
+      p.method.value = chosen;
+    }
   }
 
   open(): void {
@@ -116,7 +126,7 @@ export class CompareDialog {
     const ticks = element('tr');
     const caption = element('th', t.ticksCaption);
     caption.colSpan = 2;
-    const cell = element('td', `A ${t.ticks[0]}　B ${t.ticks[1]}`);
+    const cell = element('td', fill('A {1}　B {2}', t.ticks[0], t.ticks[1]));
     cell.className = 'ticks';
     cell.colSpan = t.columns.length - 2;
     ticks.append(caption, cell);
@@ -193,7 +203,7 @@ function drawStaircases(canvas: HTMLCanvasElement, plots: ComparisonPlot[], colo
   const entries: [string, string, number[]][] = [
     [`A ${names[0]}`, css(colours[0]), []],
     [`B ${names[1]}`, css(colours[1]), []],
-    ['理想轨迹', '#888', [4, 3]],
+    [say('理想轨迹'), '#888', [4, 3]],
   ];
   entries.forEach(([text, colour, dash], k) => {
     const y = 10 + 14 * k;
@@ -231,9 +241,9 @@ function drawFeeds(canvas: HTMLCanvasElement, plots: ComparisonPlot[], colours: 
     g.stroke();
     g.fillText(label, 4, y(f));
   }
-  g.fillText(`迭代 ${span}`, w - 70, h - 6);
-  const legend = plots.map((p, i) => `${'AB'[i]} ${names[i]} 平均 ${p.meanFeed.toFixed(3)}`).join('    ');
-  g.fillText(`合成进给（脉冲/次）  ${legend}`, left, 8);
+  g.fillText(fill('迭代 {1}', span), w - 70, h - 6);
+  const legend = plots.map((p, i) => fill('{1} {2} 平均 {3}', 'AB'[i], names[i], p.meanFeed.toFixed(3))).join('    ');
+  g.fillText(fill('合成进给（脉冲/次）  {1}', legend), left, 8);
   plots.forEach((p, i) => {
     g.strokeStyle = css(colours[i]);
     g.lineWidth = 1.2;

@@ -1,3 +1,4 @@
+import { say } from './words/say';
 import { defaultKeymap, history, historyKeymap } from '@codemirror/commands';
 import { Compartment, EditorState, RangeSet, StateEffect, StateField, type Extension, type Range } from '@codemirror/state';
 import {
@@ -179,7 +180,7 @@ export class ProgramEditor {
       lineMarks,
       runLines,
       this.editable.of([]),
-      EditorView.contentAttributes.of({ 'aria-label': '代码编辑区' }),
+      EditorView.contentAttributes.of(() => ({ 'aria-label': say('代码编辑区') })),
       EditorView.updateListener.of((u) => {
         if (u.docChanged && !this.replacing) changed();
       }),

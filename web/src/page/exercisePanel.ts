@@ -1,5 +1,6 @@
 import type { ExerciseState, PageMessage } from '../protocol';
 import type { Store } from './keeper';
+import { say } from './words/say';
 
 const attemptsKey = 'tarvo.attempts';
 
@@ -109,7 +110,7 @@ export class ExercisePanel {
     this.$('.integration-answers').hidden = s.form !== 'overflow';
     for (const b of this.dialog.querySelectorAll<HTMLButtonElement>('.comparison-answers button, .integration-answers button')) b.disabled = !!s.done;
     const next = this.$<HTMLButtonElement>('button.next');
-    next.textContent = s.nextCaption ?? '下一题';
+    next.textContent = s.nextCaption ?? say('下一题');
     next.disabled = !s.done;
     if (scored) this.showScore(s);
   }

@@ -1,4 +1,5 @@
 import { readRecent, remembered, type RecentProgram } from './recent';
+import type { Language } from './words/say';
 
 // The program in the editor: its name ("" while it has none, shown as 新文件)
 // and its text.
@@ -17,7 +18,8 @@ export interface MethodChoice {
 
 // The page's settings: the pace box's entry (-1 for none kept), the parameter
 // dialog's five texts as accepted (origin X, Y, Z, magnification, pulse
-// equivalent), the view chosen, the method, the teaching panels open.
+// equivalent), the view chosen, the method, the teaching panels open, the
+// language chosen in 视图 → 语言 ('' while none was: the browser's).
 export type PanelName = 'table' | 'timing';
 export interface KeptSettings {
   pace: number;
@@ -25,6 +27,7 @@ export interface KeptSettings {
   view: 'plan' | 'axonometric';
   method: MethodChoice;
   panels: PanelName[];
+  language: '' | Language;
 }
 
 export const defaultParameters = ['0', '0', '0', '1', '1'];
@@ -91,6 +94,7 @@ export class Keeper {
         bits: Number.isInteger(m.bits) && (m.bits as number) >= 0 && (m.bits as number) <= 32 ? (m.bits as number) : 0,
       },
       panels: Array.isArray(s.panels) ? (['table', 'timing'] as const).filter((p) => s.panels!.includes(p)) : [],
+      language: s.language === 'zh' || s.language === 'en' ? s.language : '',
     };
   }
 

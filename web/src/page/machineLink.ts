@@ -1,5 +1,6 @@
 import workerSource from 'tarvo-worker-source';
 import type { PageMessage, WorkerMessage } from '../protocol';
+import { say } from './words/say';
 
 // The machine in its worker: the page posts what the user does and hears
 // what the machine shows. The worker starts from a Blob URL of its code, the
@@ -11,7 +12,7 @@ export class MachineLink {
     const url = URL.createObjectURL(new Blob([workerSource], { type: 'text/javascript' }));
     this.worker = new Worker(url);
     this.worker.addEventListener('message', (e: MessageEvent<WorkerMessage>) => heard(e.data));
-    this.worker.addEventListener('error', (e) => failed(e.message || '模拟器无法启动'));
+    this.worker.addEventListener('error', (e) => failed(e.message || say('模拟器无法启动')));
   }
 
   post(message: PageMessage): void {

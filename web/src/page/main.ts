@@ -21,12 +21,22 @@ import { Messages } from './messages';
 import { runCommandKeys } from './shortcuts';
 import { AboutDialogs, aboutCaptions } from './aboutDialogs';
 import { keyboardBoxes } from './boxKeys';
+import { browserLanguage, fill, htmlLanguage, say, speak, spoken, type Language } from './words/say';
+import { PageTexts } from './words/pageTexts';
+
+// The captions of the page's HTML, taken before the page writes into it.
+const pageTexts = new PageTexts(document.documentElement, [document.getElementById('editor')!]);
 
 const $ = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
 const status = $('status');
-const say = (text: string): void => {
+// The status line; a text of the page's own made by `again` is said again
+// when the language changes, the machine's notes stay as they were said.
+let statusAgain: (() => string) | null = null;
+const tell = (text: string, again: (() => string) | null = null): void => {
   status.textContent = text;
+  statusAgain = again;
 };
+const tellAgain = (again: () => string) => tell(again(), again);
 
 let ready: Ready | null = null;
 let panel: Panel | null = null;
@@ -41,7 +51,7 @@ function browserStore(): Store {
     return localStorage;
   } catch {
     const items = new Map<string, string>();
-    readyNote = '；浏览器不允许此页保存数据：关闭此页前请用 文件 → 保存 下载程序';
+    readyNote = '；浏览器不允许此页保存数据：关闭此页前请用 文件 → 保存 下载程序'; // said with 就绪
     return { getItem: (k) => items.get(k) ?? null, setItem: (k, v) => void items.set(k, v) };
   }
 }
@@ -50,13 +60,18 @@ const store = browserStore();
 const keeper = new Keeper(
   store,
   { set: (f, ms) => setTimeout(f, ms), clear: (h) => clearTimeout(h as number) },
-  (what) => say(`浏览器的存储已满，${what}没有保存：请用 文件 → 保存 下载一份`),
+  (what) => tell(fill('浏览器的存储已满，{1}没有保存：请用 文件 → 保存 下载一份', say(what))),
 );
 const settings: KeptSettings = keeper.settings();
+// The language kept from a choice in 视图 → 语言, else the browser's.
+speak(settings.language || browserLanguage(navigator.languages?.length ? navigator.languages : [navigator.language]));
+document.documentElement.lang = htmlLanguage(spoken());
+pageTexts.sayAgain();
 const keepSettings = () => keeper.keepSettings(settings);
 
 const messages = new Messages($('message'));
-const link = new MachineLink(heard, (text) => say(`模拟器出错：${text}`));
+const link = new MachineLink(heard, (text) => tell(fill('模拟器出错：{1}', text)));
+if (spoken() !== 'zh') link.post({ type: 'speak', language: spoken() });
 const editor = new ProgramEditor($('editor'), edited);
 const files = new ProgramFiles(editor, keeper, $('file-caption'), (name, bytes) => link.post({ type: 'open', name, bytes }), edited);
 const readouts = new Readouts();
@@ -74,11 +89,11 @@ $('editor').addEventListener('keyup', () => ideal.stepsShown && refreshIdeal());
 const comparison = new CompareDialog($<HTMLDialogElement>('compare-dialog'), (m) => link.post(m), loadProgram);
 const exercises = new ExercisePanel($<HTMLDialogElement>('exercise-dialog'), store, (m) => link.post(m));
 const summary = new ClassSummary($<HTMLDialogElement>('summary-dialog'), $<HTMLInputElement>('summary-input'), (m) => link.post(m), (html) =>
-  showPage(html, '班级汇总.html'),
+  showPage(html, say('班级汇总.html')),
 );
 // The page's keys, named as the menus name their commands.
 const keyEntries = () =>
-  [fileActions.open, ...Object.values(runActions)].flatMap((a) => (a.shortcut ? [{ caption: a.caption, shortcut: a.shortcut }] : []));
+  [fileActions.open, ...Object.values(runActions)].flatMap((a) => (a.shortcut ? [{ caption: say(a.caption), shortcut: a.shortcut }] : []));
 const about = new AboutDialogs($<HTMLDialogElement>('about-dialog'), keyEntries);
 keyboardBoxes(document);
 const parameters = new ParameterDialog($<HTMLDialogElement>('parameters'), (texts) => link.post({ type: 'parameters', texts }));
@@ -91,7 +106,7 @@ const sharing = new ProgramSharing(
   () => ({ name: files.name, text: editor.text() }),
   $('tabbar'),
   (name) => files.rename(name),
-  say,
+  tell,
 );
 function edited(): void {
   editor.showMarks([]);
@@ -114,7 +129,10 @@ function loadProgram(): void {
 function command(c: Command): void {
   if (!ready) return;
   if (c !== 'pause' && c !== 'stop' && c !== 'stepBack') loadProgram();
-  if (c === 'run' || c.startsWith('step')) errorDismissed = null;
+  if (c === 'run' || c.startsWith('step')) {
+    errorDismissed = null;
+    marksGoneAgain = false;
+  }
   link.post({ type: 'command', command: c });
 }
 
@@ -145,7 +163,7 @@ async function clipboardCommand(kind: 'cut' | 'copy' | 'paste'): Promise<void> {
       if (kind === 'cut') editor.replaceSelection('');
     }
   } catch {
-    say('浏览器不允许此页使用剪贴板：请用 Ctrl+X、Ctrl+C、Ctrl+V');
+    tell(say('浏览器不允许此页使用剪贴板：请用 Ctrl+X、Ctrl+C、Ctrl+V'));
   }
 }
 
@@ -164,10 +182,10 @@ const editActions = {
 
 // The view on screen as a PNG file; a name without an extension gets ".png".
 async function saveViewPicture(): Promise<void> {
-  const typed = prompt('文件名', '视图.png');
+  const typed = prompt(say('文件名'), say('视图.png'));
   if (!typed || !typed.trim()) return;
   const picture = await views.picture();
-  if (!picture) return say('无法保存图片');
+  if (!picture) return tell(say('无法保存图片'));
   download(picture, /\.[^.]+$/.test(typed.trim()) ? typed.trim() : `${typed.trim()}.png`);
 }
 
@@ -211,11 +229,55 @@ function methodActions(): Action[] {
       run: () => chooseMethod({ ...settings.method, halfLoad: !settings.method.halfLoad }),
     },
     {
-      caption: settings.method.bits === 0 ? '寄存器位数 N：自动...' : `寄存器位数 N：${settings.method.bits} 位...`,
+      caption: settings.method.bits === 0 ? '寄存器位数 N：自动...' : fill('寄存器位数 N：{1} 位...', settings.method.bits),
       enabled: integration,
       run: () => void askBits(),
     },
   ];
+}
+
+// 视图 → 语言: 中文 and English, each in its own words.
+function languageActions(): Action[] {
+  const choice = (language: Language, caption: string): Action => ({
+    caption,
+    radio: true,
+    checked: () => spoken() === language,
+    run: () => chooseLanguage(language),
+  });
+  return [choice('zh', '中文'), choice('en', 'English')];
+}
+
+// Everything shown is said again in the language chosen: the page's own
+// captions here, the machine's by the worker, which sends them again.
+function chooseLanguage(language: Language): void {
+  settings.language = language;
+  keepSettings();
+  if (language === spoken()) return;
+  speak(language);
+  document.documentElement.lang = htmlLanguage(language);
+  link.post({ type: 'speak', language });
+  marksGoneAgain = currentErrorKey !== null && errorDismissed === currentErrorKey;
+  pageTexts.sayAgain();
+  menuBar.sayAgain();
+  refreshToolbar();
+  if (statusAgain) tell(statusAgain(), statusAgain);
+  files.rename(files.name);
+  editor.view.dispatch({});
+  about.close();
+  timing.sayAgain();
+  table.sayAgain();
+}
+
+// The machine's captions in the language now spoken: the pace box keeps its
+// entry, the method boxes theirs.
+function spokenAgain(r: Omit<Ready, 'type'>): void {
+  if (!ready) return;
+  ready = { ...r, type: 'ready' };
+  const pace = paceBox.selectedIndex;
+  paceBox.replaceChildren(...r.paces.map((p) => new Option(p.caption)));
+  paceBox.selectedIndex = pace;
+  comparison.sayAgain(ready);
+  about.started(ready);
 }
 
 function chooseMethod(method: KeptSettings['method']): void {
@@ -226,7 +288,7 @@ function chooseMethod(method: KeptSettings['method']): void {
 
 const toolbar = $('toolbar');
 let toolbarShown = true;
-new MenuBar($('menubar'), [
+const menuBar = new MenuBar($('menubar'), [
   {
     caption: '文件',
     entries: [
@@ -257,6 +319,8 @@ new MenuBar($('menubar'), [
       'separator',
       { caption: '放大图平移', run: () => link.post({ type: 'drag', mode: 'pan' }) },
       { caption: '放大图旋转', run: () => link.post({ type: 'drag', mode: 'rotate' }) },
+      'separator',
+      { caption: '语言', items: languageActions },
     ],
   },
   {
@@ -345,7 +409,7 @@ let worksheetName = '';
 // The tab is opened while the user's click still counts, and filled when the
 // machine has written the page.
 function askWorksheet(answers: boolean): void {
-  const code = prompt(answers ? '打印答案：练习码' : '打印练习单：练习码', '');
+  const code = prompt(say(answers ? '打印答案：练习码' : '打印练习单：练习码'), '');
   if (code === null) return;
   pageTab = open('', '_blank');
   worksheetName = answers ? '答案' : '练习单';
@@ -406,11 +470,16 @@ document.addEventListener('visibilitychange', () => document.visibilityState ===
 
 let currentErrorKey: string | null = null;
 let errorDismissed: string | null = null;
+// Marks an edit took away stay away when the machine says them again in
+// another language.
+let marksGoneAgain = false;
 
 function heard(m: WorkerMessage): void {
   switch (m.type) {
     case 'ready':
       return started(m);
+    case 'spoken':
+      return spokenAgain(m);
     case 'slice':
       for (const d of m.drawings) views.draw(d);
       showPanel(m.panel);
@@ -423,7 +492,7 @@ function heard(m: WorkerMessage): void {
     case 'tableRows':
       return table.received(m);
     case 'tableCsv':
-      return download(new Blob([m.bytes], { type: 'text/csv' }), '插补过程表.csv');
+      return download(new Blob([m.bytes], { type: 'text/csv' }), say('插补过程表.csv'));
     case 'pulses':
       return timing.received(m);
     case 'idealPath':
@@ -435,15 +504,15 @@ function heard(m: WorkerMessage): void {
     case 'exerciseCode':
       return exercises.code(m.code);
     case 'exerciseFile':
-      if (m.kind === 'csv') return download(new Blob([m.bytes], { type: 'text/csv' }), '练习成绩.csv');
-      return download(new Blob([m.text], { type: 'text/html;charset=utf-8' }), '练习成绩.html');
+      if (m.kind === 'csv') return download(new Blob([m.bytes], { type: 'text/csv' }), say('练习成绩.csv'));
+      return download(new Blob([m.text], { type: 'text/html;charset=utf-8' }), say('练习成绩.html'));
     case 'worksheet':
       if (m.refused) {
         pageTab?.close();
         pageTab = null;
-        return messages.show(worksheetName === '答案' ? '打印答案' : '打印练习单', m.refused);
+        return messages.show(say(worksheetName === '答案' ? '打印答案' : '打印练习单'), m.refused);
       }
-      return showPage(m.html ?? '', `${worksheetName}-${m.code ?? ''}.html`);
+      return showPage(m.html ?? '', fill('{1}-{2}.html', say(worksheetName), m.code ?? ''));
     case 'classSummary':
       return summary.show(m);
     case 'selected':
@@ -451,7 +520,7 @@ function heard(m: WorkerMessage): void {
     case 'opened':
       files.opened(m.name, m.text, m.shown);
       if (m.readOnlyTitle) messages.show(m.readOnlyTitle, m.readOnlyText ?? '');
-      return say(`已打开 ${m.name}`);
+      return tellAgain(() => fill('已打开 {1}', m.name));
     case 'openRefused':
       files.openFailed();
       return messages.show(m.title, m.text);
@@ -462,13 +531,13 @@ function heard(m: WorkerMessage): void {
       if (!m.accepted) {
         settings.method = { key: '', halfLoad: false, bits: 0 };
         keepSettings();
-        if (m.text) say(m.text);
+        if (m.text) tell(m.text);
       }
       return;
     case 'failed':
       ready = null;
       refreshCommands();
-      return messages.show('模拟器出错', m.text);
+      return messages.show(say('模拟器出错'), m.text);
   }
 }
 
@@ -511,7 +580,7 @@ function started(r: Ready): void {
   about.started(r);
   if (settings.view !== 'plan') chooseView(settings.view);
   refreshCommands();
-  say(`就绪${readyNote}`);
+  tellAgain(() => fill('就绪{1}', readyNote && say(readyNote)));
 }
 
 let lastShown: Panel['shown'] | null = null;
@@ -541,7 +610,7 @@ function showPanel(p: Panel): void {
     }
   }
   showMarks(p);
-  if (p.note) say(p.note);
+  if (p.note) tell(p.note);
   refreshCommands();
 }
 
@@ -550,6 +619,8 @@ function showMarks(p: Panel): void {
   const key = JSON.stringify([p.error, p.warnings]);
   if (key === currentErrorKey) return;
   currentErrorKey = key;
+  if (marksGoneAgain) errorDismissed = key;
+  marksGoneAgain = false;
   if (key === errorDismissed) return;
   const marks: LineMark[] = p.warnings.map((w) => ({ ...w, kind: 'warning' }));
   if (p.error) marks.push({ ...p.error, kind: 'error' });
@@ -569,4 +640,4 @@ function refreshCommands(): void {
 const kept = keeper.program();
 files.show(kept ? kept.name : '', kept ? kept.text : sampleProgram);
 refreshCommands();
-say('正在加载模拟器……');
+tellAgain(() => say('正在加载模拟器……'));

@@ -1,6 +1,9 @@
 // The menu bar and the toolbar, built from one list of commands as the
 // desktop's menus and toolbar share their actions: a command greyed out is
-// greyed out in both.
+// greyed out in both. Captions are given in Chinese and shown in the
+// language chosen.
+import { fill, say } from './words/say';
+
 export interface Action {
   caption: string; // as shown, and the accessible name
   shortcut?: string; // shown beside the caption, e.g. "F5", "Shift+F7"
@@ -26,7 +29,7 @@ function element<K extends keyof HTMLElementTagNameMap>(tag: K, attributes: Reco
 function itemButton(action: Action, close: () => void): HTMLButtonElement {
   const role = action.checked ? (action.radio ? 'menuitemradio' : 'menuitemcheckbox') : 'menuitem';
   const b = element('button', { type: 'button', role });
-  b.append(action.caption);
+  b.append(say(action.caption));
   if (action.shortcut) {
     b.setAttribute('aria-keyshortcuts', action.shortcut);
     const s = element('span', { class: 'shortcut', 'aria-hidden': 'true' });
@@ -44,6 +47,7 @@ function itemButton(action: Action, close: () => void): HTMLButtonElement {
 
 export class MenuBar {
   private open: { button: HTMLButtonElement; list: HTMLElement } | null = null;
+  private readonly tops: { button: HTMLButtonElement; list: HTMLElement; menu: Menu }[] = [];
 
   constructor(
     private readonly root: HTMLElement,
@@ -64,12 +68,22 @@ export class MenuBar {
     this.open = null;
   }
 
+  // The menus' captions in the language now spoken; a menu open closes, as
+  // its items were made in the language before.
+  sayAgain(): void {
+    this.close();
+    for (const { button, list, menu } of this.tops) {
+      button.textContent = say(menu.caption);
+      list.setAttribute('aria-label', say(menu.caption));
+    }
+  }
+
   private addMenu(menu: Menu): void {
     const holder = element('div', { class: 'menu' });
     const button = element('button', { type: 'button', class: 'top', role: 'menuitem', 'aria-haspopup': 'menu', 'aria-expanded': 'false' });
-    button.textContent = menu.caption;
-    const list = element('div', { role: 'menu', 'aria-label': menu.caption });
+    const list = element('div', { role: 'menu' });
     list.hidden = true;
+    this.tops.push({ button, list, menu });
     button.addEventListener('click', () => {
       const wasOpen = this.open?.button === button;
       this.close();
@@ -77,6 +91,7 @@ export class MenuBar {
     });
     holder.append(button, list);
     this.root.append(holder);
+    this.sayAgain();
   }
 
   // The items are made as the menu opens, so each shows whether it can act now.
@@ -93,8 +108,8 @@ export class MenuBar {
         // A submenu lies open under its caption: a phone has no room to the side.
         const items = entry.items();
         const head = element('div', { class: 'subhead', 'aria-hidden': 'true' });
-        head.textContent = items.length ? entry.caption : `${entry.caption}（无）`;
-        const sub = element('div', { role: 'group', class: 'submenu', 'aria-label': entry.caption });
+        head.textContent = items.length ? say(entry.caption) : fill('{1}（无）', say(entry.caption));
+        const sub = element('div', { role: 'group', class: 'submenu', 'aria-label': say(entry.caption) });
         for (const a of items) sub.append(itemButton(a, close));
         list.append(head, sub);
       } else list.append(itemButton(entry, close));
@@ -122,7 +137,9 @@ export class MenuBar {
   }
 }
 
-// Toolbar buttons for the actions given, "|" a gap between groups.
+// Toolbar buttons for the actions given, "|" a gap between groups. The
+// function returned greys out what cannot act now and says the captions in
+// the language now spoken.
 export function fillToolbar(root: HTMLElement, actions: (Action | '|')[]): () => void {
   const buttons: [HTMLButtonElement, Action][] = [];
   for (const a of actions) {
@@ -130,13 +147,21 @@ export function fillToolbar(root: HTMLElement, actions: (Action | '|')[]): () =>
       root.append(element('span', { class: 'gap', role: 'separator' }));
       continue;
     }
-    const b = element('button', { type: 'button', title: a.caption });
-    b.textContent = a.caption;
+    const b = element('button', { type: 'button' });
     b.addEventListener('click', () => a.run());
     root.append(b);
     buttons.push([b, a]);
   }
-  return () => {
-    for (const [b, a] of buttons) b.disabled = a.enabled ? !a.enabled() : false;
+  const refresh = () => {
+    for (const [b, a] of buttons) {
+      b.disabled = a.enabled ? !a.enabled() : false;
+      const caption = say(a.caption);
+      if (b.textContent !== caption) {
+        b.textContent = caption;
+        b.title = caption;
+      }
+    }
   };
+  refresh();
+  return refresh;
 }

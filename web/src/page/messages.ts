@@ -1,3 +1,4 @@
+import { fill, say } from './words/say';
 // Message boxes with an OK button only, one after the other as the machine
 // posted them, and the register width asked for by 寄存器位数 N....
 export class Messages {
@@ -30,7 +31,7 @@ export class Messages {
   // 0 is 自动; null when cancelled.
   askBits(dialog: HTMLDialogElement, bits: number, widest: number): Promise<number | null> {
     const box = dialog.querySelector('select')!;
-    box.replaceChildren(new Option('自动', '0'), ...Array.from({ length: widest }, (_, i) => new Option(`${i + 1} 位`, String(i + 1))));
+    box.replaceChildren(new Option(say('自动'), '0'), ...Array.from({ length: widest }, (_, i) => new Option(fill('{1} 位', i + 1), String(i + 1))));
     box.value = String(bits);
     dialog.showModal();
     return new Promise((resolve) => {

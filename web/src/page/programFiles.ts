@@ -1,3 +1,4 @@
+import { fill, say } from './words/say';
 import type { ProgramEditor } from './editor';
 import type { Keeper } from './keeper';
 import type { RecentProgram } from './recent';
@@ -31,7 +32,7 @@ export class ProgramFiles {
 
   rename(name: string): void {
     this.name = name;
-    this.caption.textContent = name || '新文件';
+    this.caption.textContent = name || say('新文件');
   }
 
   newProgram(): void {
@@ -69,7 +70,7 @@ export class ProgramFiles {
     if (text === '') return;
     let name = this.name;
     if (askName || name === '') {
-      const typed = prompt('文件名', name || '程序.nc');
+      const typed = prompt(say('文件名'), name || say('程序.nc'));
       if (!typed || !typed.trim()) return;
       name = typed.trim();
     }
@@ -84,7 +85,7 @@ export class ProgramFiles {
   private keepAside(): void {
     const text = this.editor.text();
     if (text.trim() === '') return;
-    const name = this.name || `新文件 ${new Date().toLocaleTimeString('zh-CN', { hour12: false })}`;
+    const name = this.name || fill('新文件 {1}', new Date().toLocaleTimeString('zh-CN', { hour12: false }));
     this.keeper.remember({ name, text });
   }
 }

@@ -1,6 +1,7 @@
 import type { Keeper, KeptProgram } from './keeper';
 import { copyName } from './recent';
 import { TabGuard, type TabChannel, type TabMessage, type TabRole } from './tabGuard';
+import { fill, say } from './words/say';
 
 // Tabs hear each other on a broadcast channel; a browser without one has
 // each tab keep the program alone.
@@ -56,9 +57,9 @@ export class ProgramSharing {
   private keepCopy(): void {
     this.asCopy = true;
     this.bar.hidden = true;
-    const name = copyName(this.program().name || '新文件.nc', this.keeper.recent());
+    const name = copyName(this.program().name || say('新文件.nc'), this.keeper.recent());
     this.rename(name);
     this.keeper.keepProgram(this.program, true);
-    this.say(`此页的程序另存为副本“${name}”，在 文件 → 最近打开 中`);
+    this.say(fill('此页的程序另存为副本“{1}”，在 文件 → 最近打开 中', name));
   }
 }

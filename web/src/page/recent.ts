@@ -1,3 +1,4 @@
+import { fill } from './words/say';
 // The programs last opened, newest first, kept in the browser with their
 // texts (a page has no path to open them again from).
 export interface RecentProgram {
@@ -27,7 +28,7 @@ export function copyName(name: string, list: readonly RecentProgram[]): string {
   const dot = name.lastIndexOf('.');
   const [stem, ext] = dot > 0 ? [name.slice(0, dot), name.slice(dot)] : [name, ''];
   for (let n = 1; ; ++n) {
-    const candidate = `${stem}（副本${n === 1 ? '' : ' ' + n}）${ext}`;
+    const candidate = fill('{1}（副本{2}）{3}', stem, n === 1 ? '' : ' ' + n, ext);
     if (!list.some((p) => p.name === candidate)) return candidate;
   }
 }

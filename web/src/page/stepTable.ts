@@ -1,6 +1,7 @@
 import type { PageMessage, Selection, TableRow, TableRows, TableState } from '../protocol';
 import { CellFit } from './cellFit';
 import { movedRow, scrollExtent, scrollFor, tableOffset } from './rowWindow';
+import { say } from './words/say';
 
 // The textbook's rows hold two lines at least, a straight move's X and Y
 // registers one under the other; the machine's registers one.
@@ -116,6 +117,14 @@ export class StepTable {
   shown(): void {
     this.showHead();
     this.layOut();
+  }
+
+  // The rows are asked for again and the question made again, said in the
+  // language now spoken.
+  sayAgain(): void {
+    this.questionKey = '';
+    if (this.state) this.makeQuestion(this.state);
+    this.refetch();
   }
 
   private refetch(): void {
@@ -288,11 +297,11 @@ export class StepTable {
     this.question.replaceChildren();
     if (!q) return;
     if (q.form === 'overflow') {
-      const x = checkbox('JRx 溢出');
-      const y = checkbox('JRy 溢出');
-      const submit = element('button', '', '提交');
+      const x = checkbox(say('JRx 溢出'));
+      const y = checkbox(say('JRy 溢出'));
+      const submit = element('button', '', say('提交'));
       submit.type = 'button';
-      submit.title = 'X、Y 勾选溢出的寄存器，回车提交';
+      submit.title = say('X、Y 勾选溢出的寄存器，回车提交');
       const send = () => this.post({ type: 'answerOverflow', x: x.input.checked, y: y.input.checked });
       submit.addEventListener('click', send);
       for (const box of [x.input, y.input]) box.addEventListener('keydown', (e) => e.key === 'Enter' && send());
@@ -300,17 +309,17 @@ export class StepTable {
       return;
     }
     const deviation = element('input');
-    deviation.setAttribute('aria-label', '新 F');
+    deviation.setAttribute('aria-label', say('新 F'));
     deviation.inputMode = 'numeric';
     deviation.size = 7;
     if (q.form === 'feedAndDeviation' && q.deviationAsked) {
       deviation.addEventListener('keydown', (e) => {
         if (e.key === 'Enter') this.post({ type: 'answerDeviation', deviation: deviation.value });
       });
-      this.question.append(element('span', '', '新 F ='), deviation);
+      this.question.append(element('span', '', say('新 F =')), deviation);
     }
     if (q.feedAsked) {
-      this.question.append(element('span', '', '进给：'));
+      this.question.append(element('span', '', say('进给：')));
       for (const f of t.feeds) {
         const b = element('button', '', f.caption);
         b.type = 'button';

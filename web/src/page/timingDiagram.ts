@@ -1,4 +1,5 @@
 import type { PageMessage, PulseState, Pulses } from '../protocol';
+import { fill, say } from './words/say';
 
 // The traces, top to bottom: the output byte's bits as the parallel port
 // drives the motors (a pulse is active at 0).
@@ -11,7 +12,7 @@ const traces: { caption: string; bit: number }[] = [
   { caption: 'Z方向', bit: 5 },
 ];
 const tickWidth = 14; // CSS pixels a tick
-const captionWidth = 46;
+const captionFont = '12px system-ui, sans-serif';
 
 // The ticks the strip shows: the newest while it follows the run, else from
 // the tick the user scrolled to.
@@ -31,6 +32,9 @@ export class TimingDiagram {
   private asked = '';
   private readonly canvas: HTMLCanvasElement;
   private readonly readout: HTMLElement;
+  // CSS pixels left of the first tick: 46 hold the Chinese captions, and the
+  // column widens to the widest caption of another language.
+  private captionWidth = 46;
 
   constructor(
     private readonly root: HTMLElement,
@@ -38,6 +42,7 @@ export class TimingDiagram {
   ) {
     this.canvas = root.querySelector('canvas')!;
     this.readout = root.querySelector('.timing-readout')!;
+    this.measureCaptions();
     this.canvas.addEventListener('click', (e) => {
       const tick = this.tickAt(e.offsetX);
       if (tick !== null) this.post({ type: 'selectTick', tick });
@@ -76,6 +81,22 @@ export class TimingDiagram {
     this.refresh();
   }
 
+  // The traces' captions and the read-out in the language now spoken.
+  sayAgain(): void {
+    this.measureCaptions();
+    this.asked = '';
+    this.refresh();
+    if (this.open) this.draw();
+  }
+
+  private measureCaptions(): void {
+    const g = this.canvas.getContext('2d');
+    if (!g) return;
+    g.font = captionFont;
+    const widest = Math.max(...traces.map((t) => g.measureText(say(t.caption)).width));
+    this.captionWidth = Math.max(46, Math.ceil(widest) + 6);
+  }
+
   refresh(): void {
     if (!this.open) return;
     const { from, to } = shownTicks(this.state, this.right, this.visible());
@@ -98,13 +119,13 @@ export class TimingDiagram {
   }
 
   private visible(): number {
-    return Math.max(4, Math.floor((this.canvas.clientWidth - captionWidth) / tickWidth));
+    return Math.max(4, Math.floor((this.canvas.clientWidth - this.captionWidth) / tickWidth));
   }
 
   private tickAt(x: number): number | null {
     const p = this.pulses;
-    if (!p || x < captionWidth) return null;
-    const i = Math.floor((x - captionWidth) / tickWidth);
+    if (!p || x < this.captionWidth) return null;
+    const i = Math.floor((x - this.captionWidth) / tickWidth);
     return i < p.ticks.length ? p.ticks[i] : null;
   }
 
@@ -118,15 +139,15 @@ export class TimingDiagram {
     g.fillStyle = '#fff';
     g.fillRect(0, 0, c.clientWidth, c.clientHeight);
     const lane = c.clientHeight / traces.length;
-    g.font = '12px system-ui, sans-serif';
+    g.font = captionFont;
     g.textBaseline = 'middle';
     g.fillStyle = '#000';
-    traces.forEach((t, k) => g.fillText(t.caption, 2, lane * (k + 0.5)));
+    traces.forEach((t, k) => g.fillText(say(t.caption), 2, lane * (k + 0.5)));
     const p = this.pulses;
-    if (!p) return this.say(this.state.lastTick ? '' : '尚无节拍');
+    if (!p) return this.say(this.state.lastTick ? '' : say('尚无节拍'));
     // 译码 ticks shaded blue, the cursor's tick framed.
     for (let i = 0; i < p.ticks.length; ++i) {
-      const x = captionWidth + i * tickWidth;
+      const x = this.captionWidth + i * tickWidth;
       if (p.timers[i] === 1) {
         g.fillStyle = '#dbe8fb';
         g.fillRect(x, 0, tickWidth, c.clientHeight);
@@ -140,7 +161,7 @@ export class TimingDiagram {
       g.beginPath();
       for (let i = 0; i < p.ticks.length; ++i) {
         const y = p.bits[i] & (1 << t.bit) ? high : low;
-        const x = captionWidth + i * tickWidth;
+        const x = this.captionWidth + i * tickWidth;
         if (i === 0) g.moveTo(x, y);
         else g.lineTo(x, y);
         g.lineTo(x + tickWidth, y);
@@ -151,7 +172,7 @@ export class TimingDiagram {
     if (at >= 0) {
       g.strokeStyle = '#d00000';
       g.lineWidth = 2;
-      const x = captionWidth + at * tickWidth + tickWidth / 2;
+      const x = this.captionWidth + at * tickWidth + tickWidth / 2;
       g.beginPath();
       g.moveTo(x, 0);
       g.lineTo(x, c.clientHeight);
@@ -159,7 +180,7 @@ export class TimingDiagram {
     }
     const i = at >= 0 ? at : p.ticks.length - 1;
     const bits = [...Array(8).keys()].map((b) => (p.bits[i] >> b) & 1).join('');
-    this.say(`${at >= 0 ? '光标' : '最新'}  节拍 ${p.ticks[i]}（${p.timers[i] === 1 ? '译码' : '插补'}）  第${p.lines[i] + 1}行  输出 ${bits}`);
+    this.say(fill('{1}  节拍 {2}（{3}）  第{4}行  输出 {5}', say(at >= 0 ? '光标' : '最新'), p.ticks[i], say(p.timers[i] === 1 ? '译码' : '插补'), p.lines[i] + 1, bits));
     this.canvas.dataset.cursor = String(at >= 0 ? this.cursor : 0);
   }
 

@@ -44,6 +44,7 @@ export interface Figures {
 export interface MachineSession {
   load(text: string): void;
   ready(): Omit<Ready, 'type'>;
+  speak(language: 'zh' | 'en'): void;
   takeSlice(): Slice;
   setParameters(texts: ParameterTexts): ParametersAnswer;
   setMethod(key: string, halfLoad: boolean, bits: number): MethodAnswer;

@@ -5,6 +5,7 @@
 import type { PageMessage, WorkerMessage, Slice } from '../protocol';
 import type { Exercises, MachineModule, MachineSession } from './MachineModule';
 import { RunLoop, type LoopClock } from './RunLoop';
+import * as said from '../page/words/say';
 
 export type Post = (message: WorkerMessage, transfer: Transferable[]) => void;
 
@@ -36,7 +37,7 @@ export class MachineWorker {
       // The module broke a promise of its own: nothing it says can be trusted now.
       this.failed = true;
       this.loop.close();
-      this.post({ type: 'failed', text: `机床模块出错：${String(error)}` }, []);
+      this.post({ type: 'failed', text: said.fill('机床模块出错：{1}', String(error)) }, []);
     }
   }
 
@@ -80,11 +81,24 @@ export class MachineWorker {
       case 'viewSize':
         s.setViewSize(Math.max(1, Math.round(message.size)));
         break;
+      case 'speak':
+        this.speak(message.language);
+        break;
       default:
         this.teach(message);
         return;
     }
     this.loop.commanded();
+  }
+
+  // Texts made from now on are in the language asked for; what the page
+  // shows of the machine's own is sent again, said in it.
+  private speak(language: 'zh' | 'en'): void {
+    said.speak(language);
+    this.session.speak(language);
+    this.post({ ...this.session.ready(), type: 'spoken' }, []);
+    if (this.exercises) this.post(this.exercises.state(), []);
+    if (!this.comparing) this.post(this.session.comparisonResult(), []);
   }
 
   // The teaching tools' questions are answered at once; an answer to
@@ -237,7 +251,7 @@ export class MachineWorker {
       } catch (error) {
         this.failed = true;
         this.loop.close();
-        this.post({ type: 'failed', text: `机床模块出错：${String(error)}` }, []);
+        this.post({ type: 'failed', text: said.fill('机床模块出错：{1}', String(error)) }, []);
       }
     };
     this.clock.soon(slice);

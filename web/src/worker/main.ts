@@ -6,6 +6,7 @@ import type { PageMessage, WorkerMessage } from '../protocol';
 import type { MachineFactory } from './MachineModule';
 import { MachineWorker } from './MachineWorker';
 import { eventLoopClock } from './RunLoop';
+import * as said from '../page/words/say';
 
 declare const TarvoMachine: MachineFactory;
 
@@ -27,6 +28,9 @@ TarvoMachine().then(
     for (const message of waiting.splice(0)) worker.handle(message);
   },
   (error: unknown) => {
-    self.postMessage({ type: 'failed', text: `机床模块无法加载：${String(error)}` });
+    // Said in the language the page asked for, though no machine heard it.
+    const asked = waiting.filter((m) => m.type === 'speak').pop();
+    if (asked?.type === 'speak') said.speak(asked.language);
+    self.postMessage({ type: 'failed', text: said.fill('机床模块无法加载：{1}', String(error)) });
   },
 );

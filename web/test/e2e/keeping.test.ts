@@ -58,7 +58,7 @@ test('a second tab is told, writes nothing unseen, and may take over or keep a c
 });
 
 test('a browser that keeps nothing for the page still runs it, and says to download the program', async () => {
-  const context = await browser.newContext();
+  const context = await browser.newContext({ locale: 'zh-CN' });
   await context.addInitScript(() => {
     Object.defineProperty(window, 'localStorage', {
       get() {

@@ -35,8 +35,9 @@ export interface Opened {
   problems: string[];
 }
 
-export async function openPage(browser: Browser, viewport = laptop, context?: BrowserContext): Promise<Opened> {
-  const ctx = context ?? (await browser.newContext({ viewport, deviceScaleFactor: 1 }));
+// The page in a browser that prefers Chinese, unless another locale is given.
+export async function openPage(browser: Browser, viewport = laptop, context?: BrowserContext, locale = 'zh-CN'): Promise<Opened> {
+  const ctx = context ?? (await browser.newContext({ viewport, deviceScaleFactor: 1, locale }));
   const page = await ctx.newPage();
   const problems: string[] = [];
   page.on('requestfailed', (r) => problems.push(`request failed: ${r.url()}`));
@@ -52,14 +53,14 @@ export async function openPage(browser: Browser, viewport = laptop, context?: Br
   return { context: ctx, page, problems };
 }
 
-// The machine has loaded once the status line says so.
+// The machine has loaded once the status line says so, in either language.
 export async function ready(page: Page): Promise<void> {
-  await page.getByRole('status').filter({ hasText: '就绪' }).first().waitFor({ timeout: 30000 });
+  await page.getByRole('status').filter({ hasText: /^(就绪|Ready)/ }).first().waitFor({ timeout: 30000 });
 }
 
-// Replaces the editor's program as typing would.
+// Replaces the editor's program as typing would, in either language.
 export async function typeProgram(page: Page, text: string): Promise<void> {
-  const editor = page.getByRole('textbox', { name: '代码编辑区' });
+  const editor = page.getByRole('textbox', { name: /^(代码编辑区|Program editor)$/ });
   await editor.click();
   await page.keyboard.press('Control+A');
   await page.keyboard.press('Delete');

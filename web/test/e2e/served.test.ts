@@ -28,7 +28,7 @@ after(async () => {
 });
 
 test('served by scripts/web --serve, the page asks for itself alone and runs', async () => {
-  const context = await browser.newContext();
+  const context = await browser.newContext({ locale: 'zh-CN' });
   const page = await context.newPage();
   const requests: string[] = [];
   page.on('request', (r) => requests.push(r.url()));

@@ -42,7 +42,7 @@ const changed = (page: Page, old: string) =>
   page.waitForFunction((o) => (document.getElementById('view-magnified') as HTMLCanvasElement).toDataURL() !== o, old, { timeout: 5000 });
 
 test('on a phone one finger pans the magnified view and two fingers turn and move it, the page staying put', async () => {
-  const context = await browser.newContext({ hasTouch: true, isMobile: true, viewport: phone, deviceScaleFactor: 1 });
+  const context = await browser.newContext({ locale: 'zh-CN', hasTouch: true, isMobile: true, viewport: phone, deviceScaleFactor: 1 });
   const { page } = await openPage(browser, phone, context);
   const cdp = await context.newCDPSession(page);
   // A cut below the surface, which the magnified view keeps.
