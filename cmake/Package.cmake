@@ -11,7 +11,7 @@ set(CPACK_PACKAGE_DESCRIPTION "Tarvo simulates a small three-axis NC machine dri
 teaching pulse interpolation. It reads a G-code program word by word, breaks
 every move into single pulse steps (digital integration for straight lines,
 point-by-point comparison for arcs), shows the parallel-port byte that would
-drive the motors and draws the tool path. The interface is Simplified Chinese.
+drive the motors and draws the tool path. The interface speaks Simplified Chinese and English.
 The package holds the window, tarvo, and the headless runner, tarvo-cli.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

@@ -22,8 +22,8 @@ Language spoken();
 std::string_view say(std::string_view chinese);
 
 // A pattern said in the spoken language with {1}, {2}, ... replaced by the
-// values in order: fill("第{1}行有错", {"3"}) is "第3行有错" in Chinese and
-// "Error in line 3" in English.
+// values in order: fill("第{1}行有错{2}", {"3", "G...."}) is "第3行有错G...."
+// in Chinese and "Line 3: error: G...." in English.
 std::string fill(std::string_view chinesePattern, std::initializer_list<std::string_view> values);
 
 // The English of a Chinese text, or nothing when the catalogue lacks it.

@@ -35,7 +35,7 @@ test('Chinese says every caption as written; English says it from the dictionary
     assert.equal(say('运行'), 'Run');
     assert.equal(say('单步：后退一步'), 'Single step: back one step');
     assert.equal(fill('寄存器位数 N：{1} 位...', 8), 'Register width N: 8 bits...');
-    assert.equal(fill('{1}  节拍 {2}（{3}）  第{4}行  输出 {5}', 'Cursor', 12, 'interpreter', 3, '01010101'), 'Cursor  beat 12 (interpreter)  line 3  output 01010101');
+    assert.equal(fill('{1}  节拍 {2}（{3}）  第{4}行  输出 {5}', 'Cursor', 12, 'interpreter', 3, '01010101'), 'Cursor  tick 12 (interpreter)  line 3  output 01010101');
     assert.equal(say('中文'), '中文');
   });
 });

@@ -28,7 +28,7 @@ test('speak: the captions and the run\'s marks said again in English, then in Ch
 
     h.send({ type: 'speak', language: 'en' });
     const spoken = await h.next('spoken');
-    assert.equal(spoken.paces[spoken.paceIndex].caption, '1 ms/beat (standard)');
+    assert.equal(spoken.paces[spoken.paceIndex].caption, '1 ms/tick (standard)');
     assert.equal(spoken.help.title, 'About this program');
     assert.match(spoken.help.text, /^ {6}This simulator .*G00, G01, G02, G03, .*port\.\r\n$/s);
     for (const text of [...spoken.paces.map((p) => p.caption), ...spoken.methods.map((m) => m.caption), ...spoken.designer]) {

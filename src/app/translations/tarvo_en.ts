@@ -803,5 +803,13 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
         <source>脉冲当量(mm)</source>
         <translation>Pulse equivalent (mm)</translation>
     </message>
+    <message>
+        <source>三轴步进电机数控机床的模拟器，用于脉冲插补教学。</source>
+        <translation>Simulator of a three-axis stepper-motor NC machine, for teaching pulse interpolation.</translation>
+    </message>
+    <message>
+        <source>启动时打开的数控程序。</source>
+        <translation>An NC program to open at start.</translation>
+    </message>
 </context>
 </TS>

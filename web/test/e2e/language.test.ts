@@ -107,7 +107,7 @@ for (const [screen, viewport] of [
     await menuChoice(page, 'Teaching', 'menuitemcheckbox', 'Interpolation table');
     for (let i = 0; i < 3; ++i) await page.keyboard.press('F7');
     await page.locator('.step-grid [role=gridcell]').first().waitFor();
-    await page.locator('.timing-readout').filter({ hasText: /^Newest  beat \d+/ }).waitFor();
+    await page.locator('.timing-readout').filter({ hasText: /^Newest  tick \d+/ }).waitFor();
     await page.getByLabel('Machine registers').check();
     await page.locator('.step-grid [role=gridcell]').first().waitFor();
     await check('the page, single stepping');
@@ -200,7 +200,7 @@ test('视图 → 语言 switches at once, keeps the program, the run and its mar
   assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
   await page.getByRole('button', { name: 'Run', exact: true }).waitFor();
   await problem.filter({ hasText: /^Line 3/ }).waitFor();
-  assert.equal(await page.getByLabel('Speed').locator('option:checked').textContent(), '1 ms/beat (standard)');
+  assert.equal(await page.getByLabel('Speed').locator('option:checked').textContent(), '1 ms/tick (standard)');
   await page.locator('.table-line').filter({ hasNotText: chinese }).waitFor();
   await strayChinese(page, 'after the switch');
   assert.match(await page.evaluate(() => document.querySelector('.cm-content')!.textContent ?? ''), /G05X1/);
