@@ -20,12 +20,13 @@ QImage indexed(const QImage& image) {
     QHash<QRgb, int> index;
     QVector<QRgb> table;
     QImage out(image.size(), QImage::Format_Indexed8);
-    for (int y = 0; y < image.height(); ++y) {
+    const int width = image.width(), height = image.height();
+    for (int y = 0; y < height; ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         uchar* row = out.scanLine(y);
         QRgb last = 0;
         int lastIndex = -1;
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if (lastIndex < 0 || in[x] != last) {
                 last = in[x];
                 auto found = index.constFind(last);
