@@ -145,7 +145,7 @@ for (const [screen, viewport] of [
     await menu(page, 'About', 'Designers');
     await inBox(page, page.locator('#about-dialog'), 'Close', 'designer', check, name);
 
-    await menuChoice(page, 'Teaching', 'menuitemradio', 'Digital differential analyser (DDA)');
+    await menuChoice(page, 'Teaching', 'menuitemradio', 'DDA');
     await menu(page, 'Teaching', 'Register width N: automatic...');
     await inBox(page, page.locator('#bits-dialog'), 'Cancel', 'bits', check, name);
 

@@ -102,7 +102,7 @@ test('on a phone one finger pans the magnified view and two fingers turn and mov
 });
 
 test('two fingers on a page that never chose a drag mode give it back with none', async () => {
-  const context = await browser.newContext({ hasTouch: true, isMobile: true, viewport: phone, deviceScaleFactor: 1 });
+  const context = await browser.newContext({ locale: 'zh-CN', hasTouch: true, isMobile: true, viewport: phone, deviceScaleFactor: 1 });
   const { page, problems } = await openPage(browser, phone, context);
   const cdp = await context.newCDPSession(page);
   // 清屏 shows the magnified view without choosing a mode: an arrow.
