@@ -425,7 +425,7 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
     </message>
     <message>
         <source>学号</source>
-        <translation>Number</translation>
+        <translation>Student number</translation>
     </message>
     <message>
         <source>姓名</source>
@@ -485,7 +485,7 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
     </message>
     <message>
         <source>学号(&amp;U)</source>
-        <translation>N&amp;umber</translation>
+        <translation>Student n&amp;umber</translation>
     </message>
     <message>
         <source>练习码(&amp;M)</source>
@@ -497,7 +497,7 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
     </message>
     <message>
         <source>开始(&amp;B)</source>
-        <translation>&amp;Begin</translation>
+        <translation>Start (&amp;B)</translation>
     </message>
     <message>
         <source>现在导出本次作答，未答的步记为错</source>
