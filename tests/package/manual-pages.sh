@@ -36,6 +36,15 @@ for page in "$2"/*.1 "$2"/*/*.1; do
     fi
     checked=$((checked + 1))
 done
+# Every program has its page in every language the pages are written in.
+for english in "$2"/*.1; do
+    for folder in "$2"/*/; do
+        if [[ ! -e $folder$(basename "$english") ]]; then
+            echo "$(basename "$english") has no page in $folder"
+            failed=1
+        fi
+    done
+done
 if ((checked < 2)); then
     echo "only $checked manual pages found in $2"
     failed=1
