@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/EnglishText.h"
 #include "support/TableFile.h"
 #include "words/Catalogue.h"
 #include "words/SourceLiterals.h"
@@ -18,6 +19,10 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path sources = fs::path(TARVO_TEST_DATA) / ".." / ".." / "src";
+
+bool hasCjk(std::string_view text) {
+    return !test::firstChinese(text).empty();
+}
 
 std::string contents(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -52,7 +57,7 @@ TEST_P(FloorCoverage, EveryChineseLiteralIsACatalogueKey) {
         if (path.extension() != ".cpp" && path.extension() != ".h") continue;
         const std::string file = path.lexically_relative(sources).generic_string();
         for (const test::SourceLiteral& literal : test::LiteralScanner(contents(path)).literals()) {
-            if (!test::hasCjk(literal.text) || english(literal.text) != nullptr ||
+            if (!hasCjk(literal.text) || english(literal.text) != nullptr ||
                 staysChinese(file, literal.text)) {
                 continue;
             }
@@ -111,7 +116,7 @@ TEST(CatalogueSections, EachKeyOnceItsEnglishWithoutCjkAndWithTheSameSlots) {
         EXPECT_TRUE(std::any_of(e.chinese.begin(), e.chinese.end(),
                                 [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
             << where << " is plain ASCII, no Chinese text";
-        EXPECT_FALSE(test::hasCjk(e.english)) << where << " has a CJK character in " << e.english;
+        EXPECT_FALSE(hasCjk(e.english)) << where << " has a CJK character in " << e.english;
         EXPECT_FALSE(e.english.empty()) << where << " has no English";
         EXPECT_EQ(slots(e.chinese), slots(e.english)) << where << " and " << e.english;
     }
@@ -126,7 +131,7 @@ TEST_P(SourceLiteralCases, FindsTheLiteralsAsTheCompilerJoinsThem) {
         found += (found.empty() ? "" : "|") + literal.text + "@" + std::to_string(literal.line);
     }
     EXPECT_EQ(found, row()["literals"]);
-    EXPECT_EQ(test::hasCjk(row()["source"]), row()["cjk"] == "yes");
+    EXPECT_EQ(hasCjk(row()["source"]), row()["cjk"] == "yes");
 }
 
 }  // namespace
