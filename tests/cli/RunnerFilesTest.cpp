@@ -22,12 +22,12 @@ namespace fs = std::filesystem;
 const std::string program = "%\nG01X10Y5\n%\n";
 
 struct Outcome {
-    int status = -1;  // -1: killed after the time allowed
+    int status;
     std::string err;
 };
 
 // Starts the runner with standard output and error to the files named and, when fileBytes is not
-// 0, writes limited to that many bytes a file.
+// 0, writes limited to that many bytes a file. A runner still going after ten seconds is killed.
 pid_t start(const std::vector<std::string>& args, const std::string& out, const std::string& err,
             rlim_t fileBytes = 0) {
     const pid_t child = fork();
@@ -36,6 +36,7 @@ pid_t start(const std::vector<std::string>& args, const std::string& out, const 
         const rlimit limit{fileBytes, fileBytes};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
+    alarm(10);
     dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
     dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
     std::vector<char*> argv{const_cast<char*>(TARVO_CLI)};
@@ -49,26 +50,14 @@ pid_t start(const std::vector<std::string>& args, const std::string& out, const 
 struct Scratch : test::Scratch {
     Scratch() { put("a.nc", program); }
 
-    // Runs the runner to its end, or kills it after the time allowed.
+    // Runs the runner to its end: its exit status, or 128 and the signal that ended it.
     Outcome run(const std::vector<std::string>& args, const std::string& out = "/dev/null",
                 rlim_t fileBytes = 0) const {
-        const std::string err = path("stderr.txt");
-        const pid_t child = start(args, out, err, fileBytes);
-        Outcome result;
         int status = 0;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (waitpid(child, &status, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                kill(child, SIGKILL);
-                waitpid(child, &status, 0);
-                fs::remove(err);
-                return result;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        result.err = bytes("stderr.txt");
-        fs::remove(err);
+        waitpid(start(args, out, path("stderr.txt"), fileBytes), &status, 0);
+        const Outcome result{WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
+                             bytes("stderr.txt")};
+        fs::remove(path("stderr.txt"));
         return result;
     }
 };
