@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,11 +22,6 @@ bool hasCjk(std::string_view text) {
     return !test::firstChinese(text).empty();
 }
 
-std::string contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The literals that stay Chinese in every language, as "floor/file" and the
 // literal, or "*" for every literal of a file that is a table, not texts.
 bool staysChinese(const std::string& file, const std::string& literal) {
@@ -38,10 +31,6 @@ bool staysChinese(const std::string& file, const std::string& literal) {
             return true;
     }
     return false;
-}
-
-std::string floorName(const testing::TestParamInfo<const char*>& floor) {
-    return floor.param;
 }
 
 // Every literal of a floor's C++ sources with a CJK character is a key of
@@ -56,7 +45,8 @@ TEST_P(FloorCoverage, EveryChineseLiteralIsACatalogueKey) {
         const fs::path& path = entry.path();
         if (path.extension() != ".cpp" && path.extension() != ".h") continue;
         const std::string file = path.lexically_relative(sources).generic_string();
-        for (const test::SourceLiteral& literal : test::LiteralScanner(contents(path)).literals()) {
+        for (const test::SourceLiteral& literal :
+             test::LiteralScanner(test::dataFile("../../src/" + file)).literals()) {
             if (!hasCjk(literal.text) || english(literal.text) != nullptr ||
                 staysChinese(file, literal.text)) {
                 continue;
@@ -72,7 +62,7 @@ TEST_P(FloorCoverage, EveryChineseLiteralIsACatalogueKey) {
 INSTANTIATE_TEST_SUITE_P(Floors, FloorCoverage,
                          testing::Values("words", "motion", "views", "interp", "files", "teach",
                                          "cli", "web"),
-                         floorName);
+                         [](const auto& floor) { return std::string(floor.param); });
 
 // The catalogue as its sections spell it: pairs of a Chinese key and its
 // English, section by section.
@@ -85,7 +75,8 @@ std::vector<Entry> sectionEntries() {
     std::vector<Entry> entries;
     for (const auto& file : fs::directory_iterator(sources / "words" / "english")) {
         const std::string section = file.path().filename().string();
-        const auto literals = test::LiteralScanner(contents(file.path())).literals();
+        const auto literals =
+            test::LiteralScanner(test::dataFile("../../src/words/english/" + section)).literals();
         EXPECT_EQ(literals.size() % 2, 0u) << section << " has a key without its English";
         for (std::size_t i = 0; i + 1 < literals.size(); i += 2) {
             entries.push_back({section, literals[i].text, literals[i + 1].text, literals[i].line});
