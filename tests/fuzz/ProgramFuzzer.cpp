@@ -1,16 +1,12 @@
 // Arbitrary bytes as parameters and program to a bounded run, drawn, recorded, panned and turned.
-#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <string_view>
 
-#include "interp/ClockDriver.h"
-#include "interp/Machine.h"
 #include "interp/Panel.h"
-#include "motion/exact/DecimalReading.h"
 #include "render/RasterCanvas.h"
+#include "support/Programs.h"
 
 namespace {
 
@@ -26,9 +22,7 @@ tarvo::motion::DecimalReading pulseEquivalent(const std::uint8_t* header) {
     if (choice < std::size(usual)) return tarvo::motion::readDecimal(usual[choice]);
     double raw = 0;
     std::memcpy(&raw, header, sizeof raw);
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, raw).ptr;
-    return tarvo::motion::readDecimal(std::string_view(text, static_cast<std::size_t>(end - text)));
+    return tarvo::test::readingOf(raw);
 }
 
 tarvo::interp::Parameters parameters(const std::uint8_t* header) {

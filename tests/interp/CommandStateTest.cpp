@@ -14,28 +14,9 @@ using Unit = Machine::StepUnit;
 
 const std::string cut = "%\nG01Z-1M03\nG02X10Y10I10J0\nG01X0\nG03X0Y-10I0J-10\n%\n";
 
-// Pause on an idle machine holds nothing: the next Run starts afresh at once.
-TEST(CommandState, PauseWhileIdleChangesNothing) {
-    for (const test::Before& idle : test::befores) {
-        if (!idle.idle) continue;
-        SCOPED_TRACE(idle.name);
-        Rig r, reference;
-        idle.setUp(r.machine);
-        idle.setUp(reference.machine);
-        ASSERT_TRUE(r.machine.idle() && !r.machine.paused());
-        const test::State before = r.now();
-        r.machine.pause();
-        EXPECT_EQ(r.now(), before);
-        EXPECT_FALSE(r.machine.paused());
-        test::runToEnd(r.machine, cut);
-        test::runToEnd(reference.machine, cut);
-        EXPECT_EQ(r.now(), reference.now());
-        EXPECT_EQ(test::shown(r.panel), "");
-    }
-}
-
-// A step on an idle machine starts the run and holds it after its first tick, step or line; every
-// further step lands where an uninterrupted run is, to its end, after which a step starts afresh.
+// Pause on an idle machine holds nothing. A step on it starts the run and holds it after its first
+// tick, step or line; every further step lands where an uninterrupted run is, to its end, after
+// which a step starts afresh.
 TEST(CommandState, StepsFromIdleLandWhereAnUninterruptedRunIs) {
     for (const test::Before& idle : test::befores) {
         if (!idle.idle) continue;
@@ -47,6 +28,10 @@ TEST(CommandState, StepsFromIdleLandWhereAnUninterruptedRunIs) {
             SCOPED_TRACE(testing::Message() << idle.name << ", unit " << static_cast<int>(unit));
             Rig r;
             idle.setUp(r.machine);
+            const test::State before = r.now();
+            r.machine.pause();
+            ASSERT_EQ(r.now(), before);
+            ASSERT_FALSE(r.machine.paused());
             std::uint64_t ticks = start, steps = 0;
             for (int calls = 1; calls < 100000; ++calls) {
                 r.machine.step(unit, calls == 1 ? cut : "", test::withDl(1));

@@ -37,26 +37,25 @@ struct MagnifiedMachine {
 // both machines, each followed by what it drew.
 template <typename Compare>
 void dragBoth(MagnifiedMachine& a, MagnifiedMachine& b, Compare same) {
-    for (MagnifiedMachine* m : {&a, &b}) m->machine.panmode();
-    same("in pan mode");
-    for (MagnifiedMachine* m : {&a, &b}) {
-        m->machine.pointerMoved(views::Buttons::None, 3, 3);
-        m->machine.pointerMoved(views::Buttons::LeftAlone, 17, -4);
+    const struct {
+        const char* when;
+        bool turn;
+        std::vector<std::pair<float, float>> pointer;  // the first without a button
+    } moves[] = {{"in pan mode", false, {}},
+                 {"panned", false, {{3, 3}, {17, -4}}},
+                 {"turned twice", true, {{0, 0}, {40, -25}, {90, 10}}},
+                 {"panned after the turns", false, {{0, 0}, {-8, 30}}}};
+    for (const auto& move : moves) {
+        for (MagnifiedMachine* m : {&a, &b}) {
+            move.turn ? m->machine.rotmode() : m->machine.panmode();
+            for (const auto& [x, y] : move.pointer) {
+                const bool first = &x == &move.pointer.front().first;
+                m->machine.pointerMoved(first ? views::Buttons::None : views::Buttons::LeftAlone, x,
+                                        y);
+            }
+        }
+        same(move.when);
     }
-    same("panned");
-    for (MagnifiedMachine* m : {&a, &b}) {
-        m->machine.rotmode();
-        m->machine.pointerMoved(views::Buttons::None, 0, 0);
-        m->machine.pointerMoved(views::Buttons::LeftAlone, 40, -25);
-        m->machine.pointerMoved(views::Buttons::LeftAlone, 90, 10);
-    }
-    same("turned twice");
-    for (MagnifiedMachine* m : {&a, &b}) {
-        m->machine.panmode();
-        m->machine.pointerMoved(views::Buttons::None, 0, 0);
-        m->machine.pointerMoved(views::Buttons::LeftAlone, -8, 30);
-    }
-    same("panned after the turns");
 }
 
 // Keeping only the step points the magnified view replays draws that view

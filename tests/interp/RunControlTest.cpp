@@ -44,9 +44,10 @@ TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
               std::vector({5.0, 7.0, 8.0, 9.0, -10.0}));
     EXPECT_TRUE(failed.coolant && !failed.spindle);  // line 3 never moved
 
-    Parameters p;
-    p.g54x = test::readingOf(1.5), p.g54y = test::readingOf(-2), p.bei = 3;
-    p.dl = test::readingOf(0.01);
+    const Parameters p{.g54x = test::readingOf(1.5),
+                       .g54y = test::readingOf(-2),
+                       .bei = 3,
+                       .dl = test::readingOf(0.01)};
     fresh.machine.run("%\nX1\n", p);
     r.machine.run("%\nX1\n", p);
     State expected = fresh.now();

@@ -31,30 +31,21 @@ TEST(Methods, ListsEveryMethodOnceInTheMenusOrder) {
 
 TARVO_TABLE_SUITE(MethodTable, "methods.tsv");
 
+// Named one way everywhere; what the settings stored and a script typed reads back as the same
+// method; an exercise on one kind of step names the textbook method that steps lines and arcs
+// alike with it, never the machine's pairing of the two.
 TEST_P(MethodTable, NamesTheMethodOneWayEverywhere) {
     const Interpolation interpolation = interpolationNamed(row()["interpolation"]);
     const MethodEntry& entry = methodEntry(interpolation);
     EXPECT_EQ(entry.interpolation, interpolation);
     EXPECT_EQ(entry.key, row()["key"]);
+    EXPECT_EQ(methodOfKey(row()["key"]), interpolation);
     EXPECT_EQ(entry.caption, row()["caption"]);
     EXPECT_EQ(entry.line, kindNamed(row()["line"]));
     EXPECT_EQ(entry.arc, kindNamed(row()["arc"]));
     EXPECT_EQ(entry.wholePulses, row()["pulses"] == "1");
-}
-
-// What the settings stored and a script typed reads back as the same method.
-TEST_P(MethodTable, KeyReadsBackAsItsMethod) {
-    const Interpolation interpolation = interpolationNamed(row()["interpolation"]);
-    EXPECT_EQ(methodOfKey(row()["key"]), interpolation);
-    EXPECT_EQ(methodOfKey(methodEntry(interpolation).key), interpolation);
-}
-
-// An exercise on one kind of step names the textbook method that steps
-// lines and arcs alike with it, never the machine's pairing of the two.
-TEST_P(MethodTable, TextbookMethodOfItsKind) {
-    const bool textbook = row()["pulses"] == "1";
     for (const Method kind : {Method::Comparison, Method::Integration}) {
-        const bool practised = textbook && kind == kindNamed(row()["line"]);
+        const bool practised = entry.wholePulses && kind == entry.line;
         EXPECT_EQ(textbookMethod(kind).caption == row()["caption"], practised);
     }
 }

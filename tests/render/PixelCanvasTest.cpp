@@ -21,24 +21,16 @@ const std::string cut =
     "%\nG90G00X0Y0Z1\nG01Z-1\nG01X10Y0\nG02X-10Y0I-10J0\nG03X10Y0I10J0\nG01X95Y-30\n"
     "G01X-20Y-30Z-2\nG02X-20Y30I0J30\nG00Z5\nG00X40Y40\nG01Z-3\nX45Y45\nG00Z60\n%\n";
 
-// The three views of a machine, in canvases of one kind and size.
+// A machine drawing into three views, canvases of one kind and size.
 template <typename C>
-struct ThreeViews {
-    explicit ThreeViews(int size)
+struct DrawingMachine {
+    explicit DrawingMachine(int size)
         : linez(views::drawingBackground, size),
           linep(views::drawingBackground, size),
           liner(views::magnifiedBackground, size) {}
-    views::ViewCanvases canvases() { return {linez, linep, liner}; }
     C linez, linep, liner;
-};
-
-// A machine drawing into three views.
-template <typename C>
-struct DrawingMachine {
-    explicit DrawingMachine(int size) : views(size), machine(panel, views.canvases()) {}
-    ThreeViews<C> views;
     interp::SilentPanel panel;
-    interp::Machine machine;
+    interp::Machine machine{panel, {linez, linep, liner}};
 };
 
 bool drawsIn(const QImage& image, views::Rgb colour) {
@@ -61,11 +53,9 @@ TEST(PixelCanvas, PaintsWhatTheRecordedDrawingShows) {
             DrawingMachine<PixelCanvas> pixels(size);
             DrawingMachine<RasterCanvas> lines(size);
             const auto same = [&](const char* when) {
-                const auto& p = pixels.views;
-                const auto& l = lines.views;
-                EXPECT_TRUE(p.linep.snapshot() == l.linep.snapshot(size)) << when;
-                EXPECT_TRUE(p.linez.snapshot() == l.linez.snapshot(size)) << when;
-                EXPECT_TRUE(p.liner.snapshot() == l.liner.snapshot(size)) << when;
+                EXPECT_TRUE(pixels.linep.snapshot() == lines.linep.snapshot(size)) << when;
+                EXPECT_TRUE(pixels.linez.snapshot() == lines.linez.snapshot(size)) << when;
+                EXPECT_TRUE(pixels.liner.snapshot() == lines.liner.snapshot(size)) << when;
             };
             for (interp::Machine* m : {&pixels.machine, &lines.machine}) {
                 test::runToEnd(*m, cut, test::withDl(dl));
@@ -81,9 +71,9 @@ TEST(PixelCanvas, PaintsWhatTheRecordedDrawingShows) {
             const auto drawn = [](const QImage& image, int colour) {
                 return drawsIn(image, views::paletteColour(colour));
             };
-            EXPECT_TRUE(drawn(pixels.views.linep.snapshot(), views::colour::yellow));
-            EXPECT_TRUE(drawn(pixels.views.linez.snapshot(), views::colour::lightMagenta));
-            EXPECT_TRUE(drawn(pixels.views.liner.snapshot(), views::colour::lightGreen));
+            EXPECT_TRUE(drawn(pixels.linep.snapshot(), views::colour::yellow));
+            EXPECT_TRUE(drawn(pixels.linez.snapshot(), views::colour::lightMagenta));
+            EXPECT_TRUE(drawn(pixels.liner.snapshot(), views::colour::lightGreen));
         }
     }
 }

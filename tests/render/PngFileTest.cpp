@@ -35,10 +35,5 @@ TEST(PngFile, KeepsEveryPixelWithATableWhereOneHoldsThem) {
     }
 }
 
-TEST(PngFile, AFileThatCannotBeWrittenIsTold) {
-    const QImage image(10, 10, QImage::Format_RGB32);
-    EXPECT_FALSE(writePng(image, QStringLiteral("/no/such/folder/view.png")));
-}
-
 }  // namespace
 }  // namespace tarvo::render

@@ -41,14 +41,5 @@ TEST(ViewsPixelLine, APointIsDrawnOnlyOnTheBufferAndItsFarEdges) {
     EXPECT_EQ(rowsOf(bits), "...... ...... ...... .....#");
 }
 
-TEST(ViewsPixelMap, TakesAViewsEdgesToTheBuffersEdges) {
-    const PixelMap map(-10, 5, 10, -5, 200, 100);
-    EXPECT_EQ(map.x(-10), 0);
-    EXPECT_EQ(map.x(10), 200);
-    EXPECT_EQ(map.y(5), 0);
-    EXPECT_EQ(map.y(-5), 100);
-    EXPECT_EQ(map.x(0), 100);
-}
-
 }  // namespace
 }  // namespace tarvo::views

@@ -38,15 +38,6 @@ std::string figuresOf(const std::vector<int>& lines) {
            std::to_string(lines.back());
 }
 
-TARVO_TABLE_SUITE(ViewsPulseGrid, "pulse-grid.tsv");
-
-TEST_P(ViewsPulseGrid, LinesAtEveryPulseFromTheOriginOnceAPulseIsEightPixels) {
-    const PlanView view = planView(row().as<int>("size"), row().as<int>("bei"));
-    const PulseGrid grid = pulseGrid(view.map, view.size, view.size, pulseOf(row()["dl"]));
-    EXPECT_EQ(figuresOf(grid.columns), row()["columns"]);
-    EXPECT_EQ(figuresOf(grid.rows), row()["rows"]);
-}
-
 // Where the view paints a step point on one of the axes through the origin:
 // drawn as the view draws a step, the point reaching it as floats, and found
 // on the axis's pixel row or column. None when the view paints nothing.
@@ -85,37 +76,37 @@ bool has(const std::vector<int>& lines, int pixel) {
     return std::find(lines.begin(), lines.end(), pixel) != lines.end();
 }
 
-TEST(ViewsPulseGridSteps, EveryStepPointInsideTheViewLiesOnAColumnAndARow) {
-    // Pulses that fall on whole pixels and pulses that do not, with the
-    // origin on a pixel's edge and inside one.
-    const struct {
-        int size, bei;
-        const char* dl;
-    } cases[] = {{800, 1, "1.6"},  {801, 1, "1.6"},    {733, 3, "0.7"},
-                 {481, 7, "0.55"}, {1000, 12, "0.11"}, {640, 1, "2.125"}};
-    for (const auto& c : cases) {
-        const PlanView view = planView(c.size, c.bei);
-        const motion::Decimal dlstep = pulseOf(c.dl);
-        const PulseGrid grid = pulseGrid(view.map, view.size, view.size, dlstep);
-        ASSERT_FALSE(grid.empty()) << c.dl;
-        AxisPoints axes(view);
-        std::size_t columns = 0, rows = 0;
-        for (std::int64_t k = -1000; k <= 1000; ++k) {
-            // Along the X axis and along the Y axis, where the other coordinate is 0.
-            if (const auto x = axes.column(dlstep * k)) {
-                ++columns;
-                EXPECT_TRUE(has(grid.columns, *x)) << c.dl << " k " << k;
-            }
-            if (const auto y = axes.row(dlstep * k)) {
-                ++rows;
-                EXPECT_TRUE(has(grid.rows, *y)) << c.dl << " k " << k;
-            }
-        }
-        EXPECT_EQ(grid.columns.size(), columns) << c.dl;
-        EXPECT_EQ(grid.rows.size(), rows) << c.dl;
-        EXPECT_TRUE(std::is_sorted(grid.columns.begin(), grid.columns.end()));
-        EXPECT_TRUE(std::is_sorted(grid.rows.begin(), grid.rows.end()));
+TARVO_TABLE_SUITE(ViewsPulseGrid, "pulse-grid.tsv");
+
+// Lines at every pulse from the origin once a pulse is eight pixels; every step point the view
+// paints on an axis lies on a column and a row of the grid, and only those.
+TEST_P(ViewsPulseGrid, LinesAtEveryPulseFromTheOriginOnceAPulseIsEightPixels) {
+    const PlanView view = planView(row().as<int>("size"), row().as<int>("bei"));
+    const motion::Decimal dlstep = pulseOf(row()["dl"]);
+    const PulseGrid grid = pulseGrid(view.map, view.size, view.size, dlstep);
+    if (!row()["columns"].empty()) {
+        EXPECT_EQ(figuresOf(grid.columns), row()["columns"]);
+        EXPECT_EQ(figuresOf(grid.rows), row()["rows"]);
     }
+    EXPECT_FALSE(grid.empty() && row()["columns"].empty()) << "no grid to check the steps by";
+    if (grid.empty()) return;
+    AxisPoints axes(view);
+    std::size_t columns = 0, rows = 0;
+    for (std::int64_t k = -1000; k <= 1000; ++k) {
+        // Along the X axis and along the Y axis, where the other coordinate is 0.
+        if (const auto x = axes.column(dlstep * k)) {
+            ++columns;
+            EXPECT_TRUE(has(grid.columns, *x)) << "k " << k;
+        }
+        if (const auto y = axes.row(dlstep * k)) {
+            ++rows;
+            EXPECT_TRUE(has(grid.rows, *y)) << "k " << k;
+        }
+    }
+    EXPECT_EQ(grid.columns.size(), columns);
+    EXPECT_EQ(grid.rows.size(), rows);
+    EXPECT_TRUE(std::is_sorted(grid.columns.begin(), grid.columns.end()));
+    EXPECT_TRUE(std::is_sorted(grid.rows.begin(), grid.rows.end()));
 }
 
 TEST(ViewsPulseGridSteps, NoGridInAnEmptyViewOrWithoutAPulse) {

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "support/EnglishText.h"
 #include "support/TableFile.h"
 #include "words/Catalogue.h"
 #include "words/SourceLiterals.h"
@@ -19,9 +18,8 @@ namespace fs = std::filesystem;
 
 const fs::path sources = fs::path(TARVO_TEST_DATA) / ".." / ".." / "src";
 
-std::string contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+bool hasCjk(std::string_view text) {
+    return !test::firstChinese(text).empty();
 }
 
 // The literals that stay Chinese in every language, as "floor/file" and the
@@ -33,10 +31,6 @@ bool staysChinese(const std::string& file, const std::string& literal) {
             return true;
     }
     return false;
-}
-
-std::string floorName(const testing::TestParamInfo<const char*>& floor) {
-    return floor.param;
 }
 
 // Every literal of a floor's C++ sources with a CJK character is a key of
@@ -51,8 +45,9 @@ TEST_P(FloorCoverage, EveryChineseLiteralIsACatalogueKey) {
         const fs::path& path = entry.path();
         if (path.extension() != ".cpp" && path.extension() != ".h") continue;
         const std::string file = path.lexically_relative(sources).generic_string();
-        for (const test::SourceLiteral& literal : test::LiteralScanner(contents(path)).literals()) {
-            if (!test::hasCjk(literal.text) || english(literal.text) != nullptr ||
+        for (const test::SourceLiteral& literal :
+             test::LiteralScanner(test::dataFile("../../src/" + file)).literals()) {
+            if (!hasCjk(literal.text) || english(literal.text) != nullptr ||
                 staysChinese(file, literal.text)) {
                 continue;
             }
@@ -67,7 +62,7 @@ TEST_P(FloorCoverage, EveryChineseLiteralIsACatalogueKey) {
 INSTANTIATE_TEST_SUITE_P(Floors, FloorCoverage,
                          testing::Values("words", "motion", "views", "interp", "files", "teach",
                                          "cli", "web"),
-                         floorName);
+                         [](const auto& floor) { return std::string(floor.param); });
 
 // The catalogue as its sections spell it: pairs of a Chinese key and its
 // English, section by section.
@@ -80,7 +75,8 @@ std::vector<Entry> sectionEntries() {
     std::vector<Entry> entries;
     for (const auto& file : fs::directory_iterator(sources / "words" / "english")) {
         const std::string section = file.path().filename().string();
-        const auto literals = test::LiteralScanner(contents(file.path())).literals();
+        const auto literals =
+            test::LiteralScanner(test::dataFile("../../src/words/english/" + section)).literals();
         EXPECT_EQ(literals.size() % 2, 0u) << section << " has a key without its English";
         for (std::size_t i = 0; i + 1 < literals.size(); i += 2) {
             entries.push_back({section, literals[i].text, literals[i + 1].text, literals[i].line});
@@ -111,7 +107,7 @@ TEST(CatalogueSections, EachKeyOnceItsEnglishWithoutCjkAndWithTheSameSlots) {
         EXPECT_TRUE(std::any_of(e.chinese.begin(), e.chinese.end(),
                                 [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
             << where << " is plain ASCII, no Chinese text";
-        EXPECT_FALSE(test::hasCjk(e.english)) << where << " has a CJK character in " << e.english;
+        EXPECT_FALSE(hasCjk(e.english)) << where << " has a CJK character in " << e.english;
         EXPECT_FALSE(e.english.empty()) << where << " has no English";
         EXPECT_EQ(slots(e.chinese), slots(e.english)) << where << " and " << e.english;
     }
@@ -126,7 +122,7 @@ TEST_P(SourceLiteralCases, FindsTheLiteralsAsTheCompilerJoinsThem) {
         found += (found.empty() ? "" : "|") + literal.text + "@" + std::to_string(literal.line);
     }
     EXPECT_EQ(found, row()["literals"]);
-    EXPECT_EQ(test::hasCjk(row()["source"]), row()["cjk"] == "yes");
+    EXPECT_EQ(hasCjk(row()["source"]), row()["cjk"] == "yes");
 }
 
 }  // namespace

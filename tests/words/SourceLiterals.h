@@ -1,7 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cctype>
-#include <cstdint>
+#include <charconv>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,41 +25,37 @@ public:
     explicit LiteralScanner(std::string_view source) : s_(source) {}
 
     std::vector<SourceLiteral> literals() {
-        while (at_ < s_.size()) step();
-        flush();
-        return std::move(found_);
+        bool joins = false;  // only blanks and comments since the last literal
+        while (at_ < s_.size()) {
+            const std::string_view rest = s_.substr(at_);
+            if (rest.starts_with("//") || rest.starts_with("/*")) {
+                skipTo(s_.find(rest[1] == '/' ? "\n" : "*/", at_ + 2), rest[1] == '/' ? 1 : 2);
+            } else if (rest[0] == '"') {
+                if (!joins) found_.push_back({"", line_});
+                readLiteral(found_.back().text);
+                joins = true;
+            } else {
+                if (rest[0] == '\'' && !digitSeparator()) {
+                    while (++at_ < s_.size() && s_[at_] != '\'') at_ += s_[at_] == '\\';
+                }
+                if (!std::isspace(static_cast<unsigned char>(rest[0])) && !prefixLetter()) {
+                    joins = false;
+                }
+                line_ += rest[0] == '\n';
+                ++at_;
+            }
+        }
+        return found_;
     }
 
 private:
-    void step() {
-        const char c = s_[at_];
-        if (c == '\n') ++line_;
-        if (s_.substr(at_, 2) == "//") return skipPast("\n", false);
-        if (s_.substr(at_, 2) == "/*") return skipPast("*/", true);
-        if (c == '"') return readLiteral(rawPrefix());
-        if (c == '\'' && !digitSeparator()) return readCharacter();
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r' && !prefixLetter()) flush();
-        ++at_;
-    }
-
     // The letters u8, u, U, L and R before a quote belong to the literal.
     bool prefixLetter() const {
-        std::size_t end = at_;
-        while (end < s_.size() &&
-               std::string_view("u8ULR").find(s_[end]) != std::string_view::npos) {
-            ++end;
-        }
-        return end < s_.size() && s_[end] == '"' && !identifierBefore(at_);
+        const std::size_t end = s_.find_first_not_of("u8ULR", at_);
+        const char before = at_ == 0 ? ' ' : s_[at_ - 1];
+        return end < s_.size() && s_[end] == '"' && before != '_' &&
+               !std::isalnum(static_cast<unsigned char>(before));
     }
-
-    bool identifierBefore(std::size_t at) const {
-        if (at == 0) return false;
-        const char c = s_[at - 1];
-        return c == '_' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') ||
-               (c >= 'A' && c <= 'Z');
-    }
-
-    bool rawPrefix() const { return at_ > 0 && s_[at_ - 1] == 'R'; }
 
     bool digitSeparator() const {
         return at_ > 0 && at_ + 1 < s_.size() &&
@@ -66,43 +63,24 @@ private:
                std::isxdigit(static_cast<unsigned char>(s_[at_ + 1]));
     }
 
-    void skipPast(std::string_view end, bool countLines) {
-        const std::size_t found = s_.find(end, at_ + 2);
-        const std::size_t stop = found == std::string_view::npos ? s_.size() : found + end.size();
-        if (countLines) {
-            for (std::size_t i = at_; i < stop; ++i) line_ += s_[i] == '\n';
-        }
-        at_ = end == "\n" ? stop - (found == std::string_view::npos ? 0 : 1) : stop;
+    // Moves past `length` characters at `end` (or to the end of the source), counting lines.
+    void skipTo(std::size_t end, std::size_t length) {
+        const std::size_t stop =
+            std::min(end == std::string_view::npos ? s_.size() : end + length, s_.size());
+        line_ += static_cast<int>(std::count(s_.begin() + at_, s_.begin() + stop, '\n'));
+        at_ = stop;
     }
 
-    void readCharacter() {
-        for (++at_; at_ < s_.size() && s_[at_] != '\''; ++at_) {
-            if (s_[at_] == '\\') ++at_;
-        }
-        flush();
-        ++at_;
-    }
-
-    void readLiteral(bool raw) {
-        if (!pending_) found_.push_back({"", line_});
-        pending_ = true;
-        std::string& text = found_.back().text;
-        ++at_;
-        if (raw) {
+    void readLiteral(std::string& text) {
+        if (at_ > 0 && s_[at_ - 1] == 'R') {
             const std::size_t open = s_.find('(', at_);
-            const std::string close = ")" + std::string(s_.substr(at_, open - at_)) + "\"";
+            const std::string close = ")" + std::string(s_.substr(at_ + 1, open - at_ - 1)) + "\"";
             const std::size_t end = s_.find(close, open);
             text += s_.substr(open + 1, end - open - 1);
-            for (std::size_t i = at_; i < end; ++i) line_ += s_[i] == '\n';
-            at_ = end + close.size();
-            return;
+            return skipTo(end, close.size());
         }
-        while (at_ < s_.size() && s_[at_] != '"') {
-            if (s_[at_] == '\\') {
-                text += escaped();
-            } else {
-                text += s_[at_++];
-            }
+        for (++at_; at_ < s_.size() && s_[at_] != '"';) {
+            text += s_[at_] == '\\' ? escaped() : s_[at_++];
         }
         ++at_;
     }
@@ -110,58 +88,25 @@ private:
     // The byte an escape stands for; at_ moves past it.
     char escaped() {
         const char c = s_[++at_];
+        if (c == 'x') return ++at_, number(16, 2);
+        if (c >= '0' && c <= '7') return number(8, 3);
         ++at_;
-        if (c == 'x') return static_cast<char>(number(16, 2));
-        if (c >= '0' && c <= '7') {
-            --at_;
-            return static_cast<char>(number(8, 3));
-        }
-        const std::size_t simple = std::string_view("ntr0ab").find(c);
-        return simple != std::string_view::npos ? "\n\t\r\0\a\b"[simple] : c;
+        const std::size_t simple = std::string_view("ntrab").find(c);
+        return simple != std::string_view::npos ? "\n\t\r\a\b"[simple] : c;
     }
 
-    unsigned number(unsigned base, int most) {
+    char number(int base, std::size_t most) {
         unsigned value = 0;
-        for (int i = 0; i < most && at_ < s_.size(); ++i, ++at_) {
-            const char c = s_[at_];
-            const int digit = c >= '0' && c <= '9'   ? c - '0'
-                              : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                              : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                     : 99;
-            if (digit >= static_cast<int>(base)) break;
-            value = value * base + static_cast<unsigned>(digit);
-        }
-        return value;
+        const char* first = s_.data() + at_;
+        const char* last = first + std::min(most, s_.size() - at_);
+        at_ += static_cast<std::size_t>(std::from_chars(first, last, value, base).ptr - first);
+        return static_cast<char>(value);
     }
-
-    void flush() { pending_ = false; }
 
     std::string_view s_;
     std::size_t at_ = 0;
     int line_ = 1;
-    bool pending_ = false;
     std::vector<SourceLiteral> found_;
 };
-
-// Whether a UTF-8 text holds a CJK character: the CJK symbols, kana and
-// ideographs (U+3000 to U+9FFF), the compatibility ideographs and the
-// full-width forms (：，（）).
-inline bool hasCjk(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        if (length == 3 && i + 2 < text.size()) {
-            const std::uint32_t point = (lead & 0x0Fu) << 12 |
-                                        (static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6 |
-                                        (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
-            if ((point >= 0x3000 && point <= 0x9FFF) || (point >= 0xF900 && point <= 0xFAFF) ||
-                (point >= 0xFF00 && point <= 0xFFEF)) {
-                return true;
-            }
-        }
-        i += static_cast<std::size_t>(length);
-    }
-    return false;
-}
 
 }  // namespace tarvo::test
