@@ -14,7 +14,8 @@ namespace {
 struct SessionWalk {
     explicit SessionWalk(const std::string& saved) : session(saved) {}
 
-    std::map<std::string, std::string> did(const std::string& action, const std::string& with) {
+    std::map<std::string, std::string> did(const test::TableRow& row) {
+        const std::string &action = row["do"], &with = row["with"];
         const std::vector<std::string> part = test::partsOf(with);
         std::string gives;
         if (action == "start") {

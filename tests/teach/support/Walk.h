@@ -31,7 +31,8 @@ inline std::string yesNo(bool said) {
 }
 
 // The rows of a walk table, one walk after another: a row whose `do` is `begin` starts the
-// next walk; each row does one thing and checks what the shell then shows.
+// next walk; each row does one thing and checks what the shell then shows (`did` does it
+// and tells what is shown).
 template <class Walk>
 void walkThrough(const std::string& file) {
     std::vector<TableRow> rows = loadTable(file);
@@ -41,7 +42,7 @@ void walkThrough(const std::string& file) {
         ASSERT_EQ(row.problem, "");
         if (row["do"] == "begin") walk = std::make_unique<Walk>(row["with"]);
         ASSERT_TRUE(walk) << "no walk begun";
-        expectTexts(row, walk->did(row["do"], row["with"]));
+        expectTexts(row, walk->did(row));
     }
 }
 
