@@ -43,7 +43,8 @@ struct Lesson : test::TableRun {
         if (action == "tick") step(Machine::StepUnit::Tick);
         if (action == "on" || action == "off") quiz.setOn(action == "on");
         if (action == "fresh") quiz.freshRun();
-        if (action == "feed") gives = test::yesNo(quiz.answerFeed(test::feedOf(part[0]), part.at(1)));
+        if (action == "feed")
+            gives = test::yesNo(quiz.answerFeed(test::feedOf(part[0]), part.at(1)));
         if (action == "deviation") gives = test::yesNo(quiz.answerDeviation(with));
         if (action == "overflow") gives = test::yesNo(quiz.answerOverflow(has('X'), has('Y')));
         // Back to a number of rows, the quiz told after each step back or never.
@@ -58,7 +59,8 @@ struct Lesson : test::TableRun {
         const TableQuiz::ScoreLine line = quiz.scoreLine();
         std::string hidden, answers = "none";
         for (std::uint64_t n = 1; n <= table.size(); ++n) {
-            if (quiz.sheet().hidden(serial(n))) hidden += (hidden.empty() ? "" : " ") + std::to_string(n);
+            if (quiz.sheet().hidden(serial(n)))
+                hidden += (hidden.empty() ? "" : " ") + std::to_string(n);
         }
         if (!row["of"].empty()) {
             const AnswerSheet::Answers* a = quiz.sheet().answersOf(serial(std::stoul(row["of"])));
@@ -70,8 +72,8 @@ struct Lesson : test::TableRun {
                 {"question", questionText()},
                 {"hidden", hidden},
                 {"rows", std::to_string(table.size())},
-                {"given", std::to_string(quiz.sheet().given()) + ' ' +
-                              std::to_string(quiz.sheet().right())},
+                {"given",
+                 std::to_string(quiz.sheet().given()) + ' ' + std::to_string(quiz.sheet().right())},
                 {"answers", answers}};
     }
 
