@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <variant>
 
@@ -15,26 +14,6 @@
 
 namespace tarvo::teach {
 namespace {
-
-// K7M3Q's worksheet and answer key, and the score page of its first iteration answered twice,
-// the feed right and the deviation wrong, in English: checked by eye, then kept byte for byte.
-TEST(EnglishExercises, PagesAreTheOnesCheckedByEye) {
-    SpokenLanguage english(words::Language::english);
-    const ExerciseCode code("K7M3Q");
-    test::expectRecorded(worksheetPage(code), "english/worksheet-K7M3Q.html");
-    test::expectRecorded(answerKeyPage(code), "english/answers-K7M3Q.html");
-    const Exercise arc = code.exercises()[0];
-    const auto first = std::get<motion::ComparisonStep>(arc.stepper().next());
-    ExerciseScore score(68);
-    score.add(
-        {1, arc.text(), 1, gradeFeed(arc, first, {0, -1}), std::string(words::say(feedItem))});
-    score.add({1, arc.text(), 1, gradeDeviation(arc, first, 13), deviationItem});
-    const ExerciseAttempt attempt{"K7M3Q", {"Wang Xiaoming", ""}, 2, "2026-12-07", "08:05:09"};
-    const std::string page = exerciseReport(score, attempt);
-    test::expectRecorded(page, "english/exercise-report.html");
-    EXPECT_NE(page.find("<html lang=\"en\">"), std::string::npos);
-    TARVO_EXPECT_ENGLISH(page);
-}
 
 // Every text a student meets in an attempt at a code, answered right, wrong or not at all, and
 // the pages and the file made of it: English throughout, for codes of every kind of exercise.
@@ -70,24 +49,6 @@ TEST(EnglishExercises, SayNoChineseInAnyAttempt) {
         TARVO_EXPECT_ENGLISH(exerciseReport(round.score(), round.attempt()));
         TARVO_EXPECT_ENGLISH(exerciseCsv(round));
     }
-}
-
-// A code mistyped is refused in English.
-TEST(EnglishExercises, RefuseAMistypedCodeInEnglish) {
-    SpokenLanguage english(words::Language::english);
-    const auto refusal = [](const std::string& typed) {
-        try {
-            ExerciseCode{typed};
-        } catch (const std::invalid_argument& e) {
-            return std::string(e.what());
-        }
-        return std::string("taken");
-    };
-    EXPECT_EQ(refusal("K7M3"), "A code has 5 characters");
-    EXPECT_EQ(
-        refusal("K7M3I"),
-        "A code cannot have \"I\": only the digits 2–9 and the letters other than I, L and O");
-    EXPECT_EQ(refusal("ｋ７ｍ３ｑ"), "taken");
 }
 
 }  // namespace

@@ -88,8 +88,9 @@ TEST_P(ExerciseTotals, KeepTheCodesTotalAndReadBackInEitherLanguage) {
     EXPECT_EQ(chinese.read.answers.size(), chinese.read.total);
     EXPECT_EQ(chinese.score, "答对 " + row()["rights"] + " / " + row()["total"]);
     TARVO_EXPECT_ENGLISH(english.csv);
-    EXPECT_TRUE(english.csv.starts_with("\xEF\xBB\xBF"
-                                        "Code,Name,Student number,Date,Time,"));
+    EXPECT_TRUE(
+        english.csv.starts_with("\xEF\xBB\xBF"
+                                "Code,Name,Student number,Date,Time,"));
     EXPECT_EQ(english.read.language, words::Language::english);
     for (const words::Language reader : {words::Language::chinese, words::Language::english}) {
         SpokenLanguage speaking(reader);
