@@ -4,10 +4,8 @@
 #include <sstream>
 #include <string>
 
-#include "support/Programs.h"
-#include "support/RecordingPanel.h"
+#include "teach/support/TableRun.h"
 #include "teach/table/StepCsv.h"
-#include "teach/table/StepTable.h"
 
 namespace tarvo::teach {
 namespace {
@@ -22,40 +20,32 @@ std::map<std::string, int> lastFields(const std::string& csv) {
     return count;
 }
 
-// Registers of 8 bits chosen: the line to (8, 6) makes 256 iterations in
-// them; the next, 300 pulses long, needs 9 bits and takes them, and its
-// rows say so.
+// Registers of 8 bits chosen: the line to (8, 6) makes 256 iterations in them; the next, 300
+// pulses long, needs 9 bits and takes them, and its rows say so; the deviations count pulses.
 TEST(RegisterWidthCsv, SaysTheWidthEachSegmentUsed) {
-    test::RecordingPanel panel;
-    interp::Machine machine(panel);
-    StepTable table(machine, 1000);
-    std::string steps = stepCsvHeader();
     interp::Parameters p;
     p.method = {motion::Interpolation::Integration, false, 8};
-    test::runToEnd(machine, "%\nG01X8Y6\nG01X8Y306\n%\n", p);
-    for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
-        steps += stepCsvRow(table.textbookAt(serial));
-    }
+    const test::TableRun run("%\nG01X8Y6\nG01X8Y306\n%\n", p, 1000);
+    std::string steps = stepCsvHeader();
+    for (const TextbookStep& step : run.steps()) steps += stepCsvRow(step);
     const std::map<std::string, int> widths = {{"8", 256}, {"9", 512}};
     EXPECT_TRUE(steps.starts_with("\xEF\xBB\xBFline,step,"));
     EXPECT_NE(steps.find(",zcur,distance,bits\n"), std::string::npos);
     EXPECT_EQ(lastFields(steps), widths);
-    const std::string window = textbookCsv(table);
+    const std::string window = textbookCsv(run.table);
     EXPECT_TRUE(window.substr(0, window.find('\n')).ends_with(",寄存器位数 N"));
+    EXPECT_NE(window.find(",偏差计算（脉冲）,"), std::string::npos);
     EXPECT_EQ(lastFields(window), widths);
 }
 
-// The machine's own registers count millimetres and have no width in bits:
-// its table exports no such column, and the runner's rows leave it empty.
+// The machine's own registers count millimetres and have no width in bits: its table exports no
+// such column and says its straight moves count millimetres; the runner's rows leave it empty.
 TEST(RegisterWidthCsv, LeavesTheMachinesRowsWithoutAWidth) {
-    test::RecordingPanel panel;
-    interp::Machine machine(panel);
-    StepTable table(machine, 1000);
-    test::runToEnd(machine, "%\nG01X8Y6\n%\n");
-    EXPECT_EQ(textbookCsv(table).find("寄存器位数"), std::string::npos);
-    ASSERT_FALSE(table.empty());
-    const std::string row = stepCsvRow(table.textbookAt(table.firstSerial()));
-    EXPECT_TRUE(row.ends_with(",\n")) << row;
+    const test::TableRun run("%\nG01X8Y6\n%\n", {}, 1000);
+    EXPECT_EQ(textbookCsv(run.table).find("寄存器位数"), std::string::npos);
+    EXPECT_NE(textbookCsv(run.table).find(",偏差计算（直线：毫米）,"), std::string::npos);
+    ASSERT_FALSE(run.table.empty());
+    EXPECT_TRUE(stepCsvRow(run.steps().front()).ends_with(",\n"));
 }
 
 }  // namespace

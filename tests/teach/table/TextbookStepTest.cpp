@@ -2,12 +2,9 @@
 
 #include <regex>
 
-#include "support/Programs.h"
-#include "support/RecordingPanel.h"
 #include "support/TableFile.h"
+#include "teach/support/TableRun.h"
 #include "teach/table/PulseText.h"
-#include "teach/table/StepCsv.h"
-#include "teach/table/StepTable.h"
 #include "teach/table/TextbookColumns.h"
 
 namespace tarvo::teach {
@@ -16,24 +13,16 @@ namespace {
 TARVO_TABLE_SUITE(TextbookSteps, "textbook-steps.tsv");
 
 TEST_P(TextbookSteps, ReadAsTheTextbookWorksThem) {
-    test::RecordingPanel panel;
-    interp::Machine machine(panel);
-    StepTable table(machine);
-    test::runToEnd(machine, "%\n" + row()["program"] + "\n%\n", test::withDl(row().number("dl")));
+    const test::TableRun run(test::programOf(row()["program"]), test::withDl(row().number("dl")));
     static const std::regex minusZero("(^|[^0-9.])(-|−)0($|[^.0-9])");
-    std::vector<TextbookStep> steps;
-    for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
-        const TextbookStep step = table.textbookAt(serial);
-        // No cell ever reads minus zero.
+    for (const TextbookStep& step : run.steps()) {
         const RowTexts texts = rowTexts(step);
         for (int column = 0; column < TextbookColumns; ++column) {
             EXPECT_FALSE(std::regex_search(textbookCell(step.record, texts, column), minusZero));
         }
-        if (step.record.line == row().as<std::int64_t>("line")) steps.push_back(step);
     }
-    if (!row()["of"].empty()) {
-        EXPECT_EQ(steps.size(), row().as<std::size_t>("of"));
-    }
+    const std::vector<TextbookStep> steps = run.steps(row().as<std::int64_t>("line"));
+    EXPECT_EQ(steps.size(), row().numberOr("of", double(steps.size())));
     if (row()["number"].empty()) {
         std::string feeds, deviations, counters;
         for (const TextbookStep& step : steps) {
@@ -60,48 +49,21 @@ TEST_P(TextbookSteps, ReadAsTheTextbookWorksThem) {
                               {"end", texts.distance}});
 }
 
-// Quotients that do not end within eight places are rounded to four, and
-// what reads 0 carries no sign.
-TEST(PulseText, RoundsEndlessQuotientsAndNeverWritesMinusZero) {
-    const motion::Decimal step = motion::Decimal::fromUnits(30'000'000);  // 0.03 mm in tenths
-    EXPECT_EQ(pulseText(motion::Decimal::fromUnits(-75'000'000), step), "-2.5");
-    EXPECT_EQ(pulseText(motion::Decimal::fromUnits(-20'000'000), step), "≈-0.6667");
-    EXPECT_EQ(pulseText(motion::Decimal::fromUnits(-1), step), "≈0");
-    EXPECT_EQ(pulseText(motion::Decimal::fromUnits(299'998'000), step), "≈9.9999");
-    EXPECT_EQ(pulseText(motion::Decimal::fromUnits(299'999'999), step), "≈10");
-    EXPECT_EQ(pulseSquaredText(motion::Squared(-2), motion::Decimal(2)), "-0.5");
+motion::Wide wideOf(const std::string& digits) {
+    motion::Wide n = 0;
+    for (const char c : digits.substr(digits[0] == '-')) n = n * 10 + (c - '0');
+    return digits[0] == '-' ? -n : n;
 }
 
-// Quotients beyond 64 bits, in the numerator or in ten times the divisor, are as exact as
-// the small ones.
-TEST(PulseText, QuotientsBeyondSixtyFourBitsStayExact) {
-    const auto units = [](std::int64_t u) { return motion::Decimal::fromUnits(u); };
-    const auto largest = motion::Squared::of(units(9'223'372'036'854'775'807));
-    EXPECT_EQ(pulseSquaredText(largest, units(2)), "21267647932558653961849226946058125312.25");
-    EXPECT_EQ(pulseSquaredText(largest, units(3)), "≈9452287970026068427488545309359166805.4444");
-    EXPECT_EQ(pulseSquaredText(motion::Squared::fromUnits(3'000'000'000'000'000'000),
-                               units(2'000'000'000)),
-              "0.75");
-    EXPECT_EQ(pulseSquaredText(motion::Squared::fromUnits(-2'500'000'000'000'000'000),
-                               units(1'000'000'000)),
-              "-2.5");
-}
+TARVO_TABLE_SUITE(PulseTexts, "pulse-texts.tsv");
 
-// The straight moves' registers count millimetres on the machine, pulses
-// under a textbook method, and the export's header says which.
-TEST(TextbookCsv, NamesTheRegistersUnitOfTheRunsMethod) {
-    for (const auto method : {motion::Interpolation::Machine, motion::Interpolation::Integration}) {
-        test::RecordingPanel panel;
-        interp::Machine machine(panel);
-        StepTable table(machine);
-        interp::Parameters p;
-        p.method = {method, false};
-        test::runToEnd(machine, "%\nG01X3\n%\n", p);
-        const bool machines = method == motion::Interpolation::Machine;
-        EXPECT_NE(
-            textbookCsv(table).find(machines ? ",偏差计算（直线：毫米）," : ",偏差计算（脉冲）,"),
-            std::string::npos);
-    }
+TEST_P(PulseTexts, AreTheExactQuotientRounded) {
+    const auto step = motion::Decimal::fromUnits(std::stoll(row()["step"]));
+    const motion::Wide units = wideOf(row()["units"]);
+    EXPECT_EQ(row()["kind"] == "square"
+                  ? pulseSquaredText(motion::Squared::fromUnits(units), step)
+                  : pulseText(motion::Decimal::fromUnits(static_cast<std::int64_t>(units)), step),
+              row()["text"]);
 }
 
 }  // namespace
