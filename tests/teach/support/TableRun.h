@@ -28,10 +28,10 @@ inline interp::Parameters paramsOf(double dl, std::string_view method = "machine
 struct TableRun {
     explicit TableRun(std::size_t capacity = teach::StepTable::defaultCapacity)
         : table(machine, capacity) {}
-    TableRun(const std::string& program, const interp::Parameters& p,
+    TableRun(const std::string& text, const interp::Parameters& p,
              std::size_t capacity = teach::StepTable::defaultCapacity)
         : TableRun(capacity) {
-        this->program = program;
+        program = text;
         parameters = p;
         runToEnd(machine, program, p);
     }

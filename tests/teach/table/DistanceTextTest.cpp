@@ -6,8 +6,6 @@
 
 #include "motion/exact/ExactRoot.h"
 #include "support/NearestRoot.h"
-#include "support/Programs.h"
-#include "support/RecordingPanel.h"
 #include "support/TableFile.h"
 #include "teach/table/PulseText.h"
 #include "teach/table/RowTexts.h"
@@ -57,29 +55,6 @@ TEST(WholeRoot, AtTheEdgesOfTheRange) {
     EXPECT_EQ(motion::wholeRoot(big * big).rest, 0u);
     EXPECT_EQ(motion::wholeRoot(big * big - 1).root, big - 1);
     EXPECT_EQ(motion::wholeRoot(big * big - 1).rest, 2 * big - 2);
-}
-
-// Every distance of the default program's table at 0.01 mm, the one a
-// teacher reads most, is the nearest double of its exact root.
-struct RootChecker : motion::StepObserver {
-    std::uint64_t rows = 0, wrong = 0;
-    void interpolated(const motion::StepRecord& r, const motion::Segment&) override {
-        ++rows;
-        if (!test::NearestRootCheck::holds(static_cast<U128>(r.distance2.units()), r.distance())) {
-            ++wrong;
-        }
-    }
-};
-
-TEST(DistanceRoot, EveryRowOfTheFineTableIsTheNearestDouble) {
-    test::RecordingPanel panel;
-    interp::Machine machine(panel);
-    RootChecker checker;
-    machine.addStepObserver(&checker);
-    test::runToEnd(machine, test::sampleProgram, test::withDl(0.01), 100'000'000);
-    machine.removeStepObserver(&checker);
-    EXPECT_EQ(checker.rows, 16'800u);
-    EXPECT_EQ(checker.wrong, 0u);
 }
 
 }  // namespace

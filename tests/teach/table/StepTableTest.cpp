@@ -1,37 +1,23 @@
 #include <gtest/gtest.h>
 
-#include "support/Programs.h"
-#include "support/RecordingPanel.h"
 #include "support/TableFile.h"
 #include "teach/pulses/PulseHistory.h"
-#include "teach/table/StepTable.h"
+#include "teach/support/TableRun.h"
 #include "teach/table/StepText.h"
 
 namespace tarvo::teach {
 namespace {
 
-std::vector<motion::StepRecord> rowsOfLine(const StepTable& table, std::int64_t line) {
-    std::vector<motion::StepRecord> rows;
-    for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
-        if (table.at(serial).line == line) rows.push_back(table.at(serial));
-    }
-    return rows;
-}
-
 // The sample program run to its end with the table watching.
 class SampleSteps : public test::TableTest {
 protected:
-    SampleSteps() { test::runToEnd(machine, test::sampleProgram); }
-
-    test::RecordingPanel panel;
-    interp::Machine machine{panel};
-    StepTable table{machine};
+    const test::TableRun run{test::sampleProgram, {}};
 };
 
 TEST_P(SampleSteps, ReadAsTheTextbookTable) {
-    const std::vector<motion::StepRecord> rows = rowsOfLine(table, row().as<std::int64_t>("line"));
+    const std::vector<TextbookStep> rows = run.steps(row().as<std::int64_t>("line"));
     EXPECT_EQ(rows.size(), row().numberOr("of", double(rows.size())));
-    const motion::StepRecord& r = rows.at(row().as<std::size_t>("number") - 1);
+    const motion::StepRecord& r = rows.at(row().as<std::size_t>("number") - 1).record;
     EXPECT_EQ(r.number, row().number("number"));
     test::expectTexts(row(), {{"before", beforeText(r)},
                               {"decision", decisionText(r)},
