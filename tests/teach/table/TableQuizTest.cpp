@@ -2,7 +2,6 @@
 
 #include <map>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "teach/support/TableRun.h"
@@ -56,25 +55,11 @@ struct Lesson : test::TableRun {
             test::runToEnd(machine, program, parameters);
             quiz.steppedBack();
         }
-        const TableQuiz::ScoreLine line = quiz.scoreLine();
-        std::string hidden, answers = "none";
-        for (std::uint64_t n = 1; n <= table.size(); ++n) {
-            if (quiz.sheet().hidden(serial(n)))
-                hidden += (hidden.empty() ? "" : " ") + std::to_string(n);
-        }
-        if (!row["of"].empty()) {
-            const AnswerSheet::Answers* a = quiz.sheet().answersOf(serial(std::stoul(row["of"])));
-            if (a) answers = answersText(*a);
-        }
-        return {{"gives", gives},
-                {"line", line.text},
-                {"seen", line.notice ? "notice" : (line.shown ? "shown" : "")},
-                {"question", questionText()},
-                {"hidden", hidden},
-                {"rows", std::to_string(table.size())},
-                {"given",
-                 std::to_string(quiz.sheet().given()) + ' ' + std::to_string(quiz.sheet().right())},
-                {"answers", answers}};
+        std::map<std::string, std::string> texts = shown();
+        texts["gives"] = gives;
+        if (!row["of"].empty()) texts["answers"] = texts["row " + row["of"]];
+        std::erase_if(texts, [](const auto& text) { return text.first.starts_with("row "); });
+        return texts;
     }
 
     std::uint64_t serial(std::uint64_t n) const { return table.firstSerial() + n - 1; }
@@ -88,15 +73,24 @@ struct Lesson : test::TableRun {
                (q->form == AnswerForm::Overflow ? " overflow" : "");
     }
 
-    // Every answer given, with the hidden rows, the question and the line, as a shell shows them.
-    auto shown() const {
-        std::vector<std::tuple<bool, std::string>> rows;
-        for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
-            const AnswerSheet::Answers* a = quiz.sheet().answersOf(serial);
-            rows.emplace_back(quiz.sheet().hidden(serial), a ? answersText(*a) : "-");
-        }
+    // What a shell shows: the line beside the switch, the question, the hidden rows, the answers
+    // given and how many were right, and the marks of each row ("none": never asked).
+    std::map<std::string, std::string> shown() const {
         const TableQuiz::ScoreLine line = quiz.scoreLine();
-        return std::tuple(rows, questionText(), line.text, line.shown, line.notice);
+        std::map<std::string, std::string> texts{
+            {"line", line.text},
+            {"seen", line.notice ? "notice" : (line.shown ? "shown" : "")},
+            {"question", questionText()},
+            {"rows", std::to_string(table.size())},
+            {"given",
+             std::to_string(quiz.sheet().given()) + ' ' + std::to_string(quiz.sheet().right())}};
+        for (std::uint64_t n = 1; n <= table.size(); ++n) {
+            const AnswerSheet::Answers* a = quiz.sheet().answersOf(serial(n));
+            texts["row " + std::to_string(n)] = a ? answersText(*a) : "none";
+            if (quiz.sheet().hidden(serial(n))) texts["hidden"] += ' ' + std::to_string(n);
+        }
+        texts["hidden"].erase(0, 1);
+        return texts;
     }
 
     // The same answers for every row, whatever its form: +X with F = 1, or JRx alone.
