@@ -5,6 +5,7 @@
 
 #include "support/TableFile.h"
 #include "teach/exercises/AnswerSheet.h"
+#include "teach/exercises/TypedText.h"
 #include "teach/support/TableRun.h"
 #include "teach/support/Walk.h"
 
@@ -72,6 +73,14 @@ TARVO_TABLE_SUITE(TypedDeviation, "typed-deviation.tsv");
 TEST_P(TypedDeviation, ReadsAsAWholeNumberOrNone) {
     const std::optional<std::int64_t> read = typedDeviation(row()["typed"]);
     EXPECT_EQ(read ? std::to_string(*read) : "none", row()["read"]);
+}
+
+TARVO_TABLE_SUITE(TypedText, "typed-text.tsv");
+
+// Spaces around a field go, of any width an input method types; those inside stay, and so do
+// the invisible characters Unicode does not count as space.
+TEST_P(TypedText, LosesTheSpacesAroundIt) {
+    test::expectTexts(row(), {{"kept", std::string(trimmedText(row()["typed"]))}});
 }
 
 }  // namespace

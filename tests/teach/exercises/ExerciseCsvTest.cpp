@@ -6,7 +6,10 @@
 #include "support/SpokenLanguage.h"
 #include "support/TableFile.h"
 #include "teach/exercises/ExerciseCsv.h"
+#include "teach/exercises/ExerciseReport.h"
 #include "teach/exercises/ExerciseSheet.h"
+#include "teach/exercises/ExerciseTexts.h"
+#include "teach/exercises/WorksheetPage.h"
 
 namespace tarvo::teach {
 namespace {
@@ -54,7 +57,7 @@ struct Exported {
 Exported exported(const test::TableRow& row, words::Language language) {
     SpokenLanguage speaking(language);
     ExerciseRound round{ExerciseCode(row["code"]),
-                        {"", {"Li Si", "2026002"}, 3, "2026-12-07", "10:00:00"}};
+                        {"", {"−3 Li", "−7"}, 3, "2026-12-07", "10:00:00"}};
     play(round, row["script"]);
     const std::string csv = exerciseCsv(round);
     return {csv, readExerciseSheet(csv), round.score().scoreText()};
@@ -88,6 +91,11 @@ TEST_P(ExerciseTotals, KeepTheCodesTotalAndReadBackInEitherLanguage) {
     EXPECT_EQ(chinese.read.answers.size(), chinese.read.total);
     EXPECT_EQ(chinese.score, "答对 " + row()["rights"] + " / " + row()["total"]);
     TARVO_EXPECT_ENGLISH(english.csv);
+    // No field carries the true minus sign a spreadsheet would read as text.
+    for (const std::string* csv : {&chinese.csv, &english.csv}) {
+        EXPECT_EQ(csv->find("\xE2\x88\x92"), std::string::npos);
+        EXPECT_NE(csv->find(",-3 Li,-7,"), std::string::npos);
+    }
     EXPECT_TRUE(
         english.csv.starts_with("\xEF\xBB\xBF"
                                 "Code,Name,Student number,Date,Time,"));
@@ -115,15 +123,41 @@ TEST(ExerciseCsv, IsTheFileCheckedByHand) {
     EXPECT_EQ(exerciseCsv(round), test::dataFile("exercise-attempt.csv"));
 }
 
-// No field of any code's CSV carries the true minus sign a spreadsheet would read as text.
-TEST(ExerciseCsv, WritesEveryMinusInAscii) {
-    for (std::uint64_t entropy = 0; entropy < 40; ++entropy) {
-        ExerciseRound round(ExerciseCode::from(entropy),
-                            {"", {"−3 班", "−7"}, 1, "2026-12-07", "08:05:09"});
-        play(round, "2W");
-        const std::string csv = exerciseCsv(round);
-        EXPECT_EQ(csv.find("\xE2\x88\x92"), std::string::npos) << round.code();
-        EXPECT_NE(csv.find(",-3 班,-7,"), std::string::npos) << round.code();
+// Every text a student meets in an attempt at a code, answered right, wrong or not at all, and
+// the pages and the file made of it: English throughout, for codes of every kind of exercise.
+TEST(EnglishExercises, SayNoChineseInAnyAttempt) {
+    SpokenLanguage english(words::Language::english);
+    TARVO_EXPECT_ENGLISH(exercisePrompt());
+    TARVO_EXPECT_ENGLISH(exerciseNotSaved());
+    TARVO_EXPECT_ENGLISH(classFileTooLarge());
+    for (std::uint64_t entropy = 0; entropy < 24; ++entropy) {
+        const ExerciseCode code = ExerciseCode::from(entropy);
+        TARVO_EXPECT_ENGLISH(worksheetPage(code));
+        TARVO_EXPECT_ENGLISH(answerKeyPage(code));
+        ExerciseRound round(code, {"", {"", ""}, 1, "2026-12-07", "08:05:09"});
+        TARVO_EXPECT_ENGLISH(attemptText(round.attempt()));
+        for (int n = 0; !round.finished(); ++n) {
+            if (round.exerciseDone()) {
+                TARVO_EXPECT_ENGLISH(doneText(round));
+                round.nextExercise();
+            }
+            TARVO_EXPECT_ENGLISH(taskText(round) + knownText(round.asked()));
+            const std::int64_t number = round.askedNumber();
+            std::vector<Graded> marked;
+            if (const auto* c = std::get_if<motion::ComparisonStep>(&round.asked())) {
+                const motion::PulseFeed feed = n % 3 == 0 ? motion::PulseFeed{} : c->feed;
+                marked = round.answerComparison(feed, n % 2 ? std::nullopt : std::optional(c->f));
+            } else {
+                marked = {round.answerIntegration(n % 2 == 0, n % 3 == 0)};
+            }
+            TARVO_EXPECT_ENGLISH(verdictText(number, marked));
+            if (n == 12) {
+                TARVO_EXPECT_ENGLISH(exerciseCsv(round));
+            }
+        }
+        TARVO_EXPECT_ENGLISH(round.score().scoreText());
+        TARVO_EXPECT_ENGLISH(exerciseReport(round.score(), round.attempt()));
+        TARVO_EXPECT_ENGLISH(exerciseCsv(round));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/EnglishText.h"
@@ -10,6 +11,7 @@
 #include "support/TableFile.h"
 #include "teach/exercises/ExerciseCode.h"
 #include "teach/exercises/ExerciseGrading.h"
+#include "teach/exercises/ExerciseReport.h"
 #include "teach/exercises/PulseGridFigure.h"
 #include "teach/exercises/WorksheetPage.h"
 #include "teach/exercises/WorksheetRows.h"
@@ -129,6 +131,31 @@ TEST(WorksheetPage, IsThePageCheckedInEachLanguage) {
         test::expectRecorded(key, folder + std::string("answers-K7M3Q.html"));
         EXPECT_EQ(key.find("< 0"), std::string::npos);
         EXPECT_EQ(key.find(" < "), std::string::npos);
+    }
+}
+
+// The page for K7M3Q's first iteration answered twice, the feed right and the deviation wrong,
+// and a made-up row whose texts carry every character HTML must escape: the student and the
+// attempt, the score, the rows under their exercises, the wrong ones marked. The Chinese page
+// checked by hand, the English one by eye, each kept byte for byte.
+TEST(ExerciseReport, IsThePageCheckedInEachLanguage) {
+    for (const auto& [language, name, page] :
+         {std::tuple(words::Language::chinese, "王<小>明", "exercise-report.html"),
+          std::tuple(words::Language::english, "Wang Xiaoming", "english/exercise-report.html")}) {
+        SpokenLanguage speaking(language);
+        const Exercise arc = ExerciseCode("K7M3Q").exercises()[0];
+        const auto first = std::get<motion::ComparisonStep>(arc.stepper().next());
+        ExerciseScore score(68);
+        score.add(
+            {1, arc.text(), 1, gradeFeed(arc, first, {0, -1}), std::string(words::say(feedItem))});
+        score.add({1, arc.text(), 1, gradeDeviation(arc, first, 13), deviationItem});
+        score.add({2, "A&B <\"C\"> 'D'", 4, {false, "<x>", "&y", "\"q\" 'r'"}, "<i>"});
+        const std::string report =
+            exerciseReport(score, {"K7M3Q", {name, ""}, 2, "2026-12-07", "08:05:09"});
+        test::expectRecorded(report, page);
+        if (language == words::Language::english) {
+            TARVO_EXPECT_ENGLISH(report);
+        }
     }
 }
 
