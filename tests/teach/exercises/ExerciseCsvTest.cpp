@@ -161,33 +161,5 @@ TEST(EnglishExercises, SayNoChineseInAnyAttempt) {
     }
 }
 
-// Attempts are counted for each student at each code.
-TEST(ExerciseAttempt, CountsEachStudentsAttemptsAtACode) {
-    ExerciseAttempts attempts;
-    const Student zhang{"张三", "2026001"};
-    EXPECT_EQ(attempts.begin("K7M3Q", zhang), 1);
-    EXPECT_EQ(attempts.begin("K7M3Q", zhang), 2);
-    EXPECT_EQ(attempts.begin("ZZZZZ", zhang), 1);
-    EXPECT_EQ(attempts.begin("K7M3Q", {"张三", "2026002"}), 1);
-    EXPECT_EQ(attempts.begin("K7M3Q", zhang), 3);
-}
-
-// The counts outlive the program in the settings, whatever a name holds; a line that does not
-// read (edited by hand) is left out and the rest still count on.
-TEST(ExerciseAttempt, CountsReadBackFromTheSettings) {
-    ExerciseAttempts attempts;
-    const Student odd{"A\tB\\n", "1\n2\\"};
-    attempts.begin("K7M3Q", odd);
-    attempts.begin("K7M3Q", odd);
-    attempts.begin("ZZZZZ", {"", ""});
-    const std::string saved = attempts.saved();
-    EXPECT_EQ(saved, "K7M3Q\tA\\tB\\\\n\t1\\n2\\\\\t2\nZZZZZ\t\t\t1\n");
-    ExerciseAttempts again(saved + "AB234\tx\t1\tmany\nAB234\tx\t1\t0\nAB234\tx\t1\n");
-    EXPECT_EQ(again.saved(), saved);
-    EXPECT_EQ(again.begin("K7M3Q", odd), 3);
-    EXPECT_EQ(again.begin("ZZZZZ", {}), 2);
-    EXPECT_EQ(again.begin("AB234", {"x", "1"}), 1);
-}
-
 }  // namespace
 }  // namespace tarvo::teach
