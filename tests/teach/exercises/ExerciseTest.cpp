@@ -114,15 +114,19 @@ std::map<std::string, std::string> beats(const motion::IntegrationStep& s) {
             {"sigma", numbers({s.sigmaX, s.sigmaY})}};
 }
 
+// The stepper's iteration of the row's number n, counted from 1.
+motion::PulseIteration iterationOf(motion::PulseStepper& stepper, const test::TableRow& row) {
+    for (int i = 1; i < row.as<int>("n"); ++i) stepper.next();
+    EXPECT_FALSE(stepper.finished());
+    return stepper.next();
+}
+
 // The textbook's tables of the methods, worked through the exercises that set them.
 TARVO_TABLE_SUITE(PulseSteps, "pulse-steps.tsv");
 
 TEST_P(PulseSteps, ReadAsTheTextbookTable) {
     motion::PulseStepper stepper = exerciseOf(row()["case"]).stepper();
-    const auto n = row().as<int>("n");
-    for (int i = 1; i < n; ++i) stepper.next();
-    ASSERT_FALSE(stepper.finished());
-    const motion::PulseIteration step = stepper.next();
+    const motion::PulseIteration step = iterationOf(stepper, row());
     std::visit([&](const auto& s) { test::expectTexts(row(), beats(s)); }, step);
     // The last row of a case leaves every end counter at 0, and the stepper done.
     if (row()["sigma"] == "0" || row()["sigma"] == "0 0") {
@@ -145,8 +149,7 @@ TEST_P(PulseRefusals, SayWhy) {
 Graded graded(const test::TableRow& row) {
     const Exercise exercise = exerciseOf(row["case"]);
     motion::PulseStepper stepper = exercise.stepper();
-    for (int i = 1; i < row.as<int>("n"); ++i) stepper.next();
-    const motion::PulseIteration step = stepper.next();
+    const motion::PulseIteration step = iterationOf(stepper, row);
     const std::string& answer = row["answer"];
     if (row["kind"] == "overflow") {
         const auto& dda = std::get<motion::IntegrationStep>(step);
