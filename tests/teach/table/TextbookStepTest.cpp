@@ -104,13 +104,11 @@ TEST_P(ComparisonLineText, NamesTheRuleApplied) {
         {{"feed", texts.feed}, {"judgement", texts.judgement}, {"calculation", texts.calculation}});
 }
 
-using motion::Wide;
-
 // A whole number of pulses is written straight from a 64-bit quotient, the
 // rest digit by digit in 64 bits where they fit and in 128 where they do
 // not. All must write what long division on a string of digits writes.
 
-std::string expected(Wide n, Wide d) {
+std::string expected(motion::Wide n, motion::Wide d) {
     bool exact = false;
     std::string text =
         test::longDivision(motion::magnitude(n), motion::magnitude(d), 8, false, exact);
@@ -142,19 +140,14 @@ TEST(PulseText, WritesWhatLongDivisionWrites) {
 
 using U128 = test::NearestRootCheck::U128;
 
-U128 wholeNumber(const std::string& digits) {
-    U128 n = 0;
-    for (const char c : digits) n = n * 10 + static_cast<unsigned>(c - '0');
-    return n;
-}
-
 TARVO_TABLE_SUITE(DistanceRoot, "exact/roots.tsv");
 
 // The root is the nearest double of the exact one, and the table's texts
 // round it to the nearest, exact roots without decimals.
 TEST_P(DistanceRoot, IsTheNearestDoubleAndReadsRounded) {
-    const U128 units = wholeNumber(row()["square"]);
-    const auto square = motion::Squared::fromUnits(static_cast<motion::Wide>(units));
+    const motion::Wide wide = wideOf(row()["square"]);
+    const auto square = motion::Squared::fromUnits(wide);
+    const auto units = static_cast<U128>(wide);
     const auto dlstep = motion::Decimal::fromUnits(std::stoll(row()["step"]));
     const double root = square.root();
     EXPECT_EQ(root, std::strtod(row()["root"].c_str(), nullptr));
