@@ -3,15 +3,13 @@
 #include <string>
 
 #include "support/EnglishText.h"
-#include "support/Programs.h"
-#include "support/RecordingPanel.h"
 #include "support/SpokenLanguage.h"
 #include "teach/exercises/RowGrading.h"
+#include "teach/support/TableRun.h"
 #include "teach/table/RegisterColumns.h"
 #include "teach/table/RowTexts.h"
 #include "teach/table/StepCsv.h"
 #include "teach/table/StepCsvRows.h"
-#include "teach/table/StepTable.h"
 #include "teach/table/StepText.h"
 #include "teach/table/TableCaption.h"
 #include "teach/table/TableMarks.h"
@@ -22,17 +20,11 @@ namespace {
 
 using motion::Interpolation;
 
-// A program run to its end under a method, every row kept.
-struct MethodRun {
-    MethodRun(const std::string& program, motion::MethodChoice method, double dl = 1) {
-        interp::Parameters p = test::withDl(dl);
-        p.method = method;
-        test::runToEnd(machine, program, p);
-    }
-    test::RecordingPanel panel;
-    interp::Machine machine{panel};
-    StepTable table{machine};
-};
+interp::Parameters under(motion::MethodChoice method, double dl) {
+    interp::Parameters p = test::withDl(dl);
+    p.method = method;
+    return p;
+}
 
 // Lines into every quadrant and along every axis, arcs of both senses through every quadrant,
 // ends that are no whole number of pulses, a line that moves Z, rapids.
@@ -51,7 +43,7 @@ const motion::MethodChoice methods[] = {{Interpolation::Machine, false},
 TEST(EnglishTable, SaysNoChineseForAnyMethodOrQuadrant) {
     SpokenLanguage english(words::Language::english);
     for (const motion::MethodChoice method : methods) {
-        MethodRun run(everyQuadrant, method, 0.5);
+        const test::TableRun run(everyQuadrant, under(method, 0.5));
         const StepTable& table = run.table;
         ASSERT_TRUE(run.panel.messages.empty()) << run.panel.messages[0].text;
         ASSERT_GT(table.size(), 100u);
@@ -64,8 +56,7 @@ TEST(EnglishTable, SaysNoChineseForAnyMethodOrQuadrant) {
             TARVO_EXPECT_ENGLISH(std::string(registerTitle(c).caption) + registerTitle(c).tip);
         }
         StepCsvRows rows;
-        for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
-            const TextbookStep step = table.textbookAt(serial);
+        for (const TextbookStep& step : run.steps()) {
             const RowTexts t = rowTexts(step);
             TARVO_EXPECT_ENGLISH(t.judgement + t.feed + t.calculation + t.sigma + t.distance);
             for (int c = 0; c < registers::Columns; ++c) {
@@ -95,8 +86,7 @@ TEST(EnglishTable, IsTheTableCheckedByEyeForEachMethod) {
         {{Interpolation::Comparison, false}, "english/table-comparison.csv"},
         {{Interpolation::Integration, true}, "english/table-dda.csv"}};
     for (const auto& [method, file] : cases) {
-        MethodRun run(program, method);
-        test::expectRecorded(textbookCsv(run.table), file);
+        test::expectRecorded(textbookCsv(test::TableRun(program, under(method, 1)).table), file);
     }
 }
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "support/EnglishText.h"
@@ -24,26 +22,8 @@ ClassFile classFile(const std::string& name) {
 
 // A class of code K7M3Q, each file cut short to the first two iterations of the code's first two
 // exercises: two students of the same number, one with two attempts, one without a number, and
-// two files left out, one of another code and one a line short. The exports are checked by hand.
-class TheClass : public testing::Test {
-protected:
-    ClassSummary summary =
-        summarise({classFile("01-wang.csv"), classFile("02-li.csv"), classFile("03-zhao.csv"),
-                   classFile("04-chen.csv"), classFile("05-sun.csv"), classFile("06-zhou.csv")});
-};
-
-TEST_F(TheClass, SumsUpTheLatestAttemptOfEveryFileOfItsCode) {
-    EXPECT_EQ(summary.code, "K7M3Q");
-    EXPECT_EQ(summary.scoreText(), "4 份答卷，共答对 17 / 24（70.8%）");
-    EXPECT_EQ(classStudentsCsv(summary), bytesOf("students.csv"));
-    EXPECT_EQ(classStepsCsv(summary), bytesOf("steps.csv"));
-    ASSERT_EQ(summary.steps.size(), 6u);
-    EXPECT_EQ(wrongAnswersText(summary.steps[0]), "+X ×1, −X ×1");
-    EXPECT_EQ(shownText(summary.steps[0].task),
-              "逐点比较法 圆弧 G02 SR1，圆心 (0, 0)：(0, 7) → (7, 0)");
-}
-
-// The same class, each file exported in English (class-summary/english/), or every other one.
+// two files left out, one of another code and one a line short. Each file as exported in
+// Chinese, in English (class-summary/english/), or every other one in English.
 std::vector<ClassFile> classFiles(const std::string& englishEvery) {
     std::vector<ClassFile> files;
     for (const std::string name :
@@ -55,51 +35,48 @@ std::vector<ClassFile> classFiles(const std::string& englishEvery) {
     return files;
 }
 
-// A teacher's Chinese summary of files the students exported in English, or in both languages,
-// is the Chinese summary of the Chinese files, byte for byte.
-TEST(ClassInBothLanguages, SumsUpInChineseWhateverTheFilesLanguage) {
-    SpokenLanguage chinese(words::Language::chinese);
-    for (const std::string english : {"all", "odd"}) {
-        const ClassSummary summary = summarise(classFiles(english));
-        EXPECT_EQ(classStudentsCsv(summary), bytesOf("students.csv")) << english;
-        EXPECT_EQ(classStepsCsv(summary), bytesOf("steps.csv")) << english;
-        EXPECT_EQ(classSummaryPage(summary, "2026-12-07"), bytesOf("page.html")) << english;
-    }
-}
-
-// An English summary reads the same whatever the files' language: the tasks of a Chinese file
-// told again from its code, its words said in English; the pages checked by eye.
-TEST(ClassInBothLanguages, SumsUpInEnglishWhateverTheFilesLanguage) {
-    SpokenLanguage english(words::Language::english);
-    for (const std::string files : {"all", "odd", "none"}) {
+// A teacher's summary sums up the latest attempt of every file of its code, whatever the
+// language each file was exported in: in Chinese the exports checked by hand, byte for byte;
+// in English those checked by eye, the tasks of a Chinese file told again from its code.
+TEST(ClassSummary, SumsUpTheClassWhateverTheFilesLanguage) {
+    for (const std::string files : {"none", "all", "odd"}) {
+        SCOPED_TRACE(files);
+        SpokenLanguage chinese(words::Language::chinese);
         const ClassSummary summary = summarise(classFiles(files));
-        test::expectRecorded(classStudentsCsv(summary), "class-summary/english/students.csv");
-        test::expectRecorded(classStepsCsv(summary), "class-summary/english/steps.csv");
-        test::expectRecorded(classSummaryPage(summary, "2026-12-07"),
+        EXPECT_EQ(summary.code, "K7M3Q");
+        EXPECT_EQ(summary.scoreText(), "4 份答卷，共答对 17 / 24（70.8%）");
+        EXPECT_EQ(classStudentsCsv(summary), bytesOf("students.csv"));
+        EXPECT_EQ(classStepsCsv(summary), bytesOf("steps.csv"));
+        EXPECT_EQ(classSummaryPage(summary, "2026-12-07"), bytesOf("page.html"));
+        ASSERT_EQ(summary.steps.size(), 6u);
+        EXPECT_EQ(wrongAnswersText(summary.steps[0]), "+X ×1, −X ×1");
+
+        SpokenLanguage english(words::Language::english);
+        const ClassSummary said = summarise(classFiles(files));
+        test::expectRecorded(classStudentsCsv(said), "class-summary/english/students.csv");
+        test::expectRecorded(classStepsCsv(said), "class-summary/english/steps.csv");
+        test::expectRecorded(classSummaryPage(said, "2026-12-07"),
                              "class-summary/english/page.html");
-        EXPECT_EQ(summary.scoreText(), "4 files, 17 / 24 right in all (70.8%)");
-        for (const ClassStep& step : summary.steps) {
+        EXPECT_EQ(said.scoreText(), "4 files, 17 / 24 right in all (70.8%)");
+        for (const ClassStep& step : said.steps) {
             TARVO_EXPECT_ENGLISH(step.task + step.item + step.expected + wrongAnswersText(step));
         }
-        for (const LeftOutFile& file : summary.leftOut) TARVO_EXPECT_ENGLISH(file.reason);
-        for (const ClassStudent& student : summary.students) {
+        for (const LeftOutFile& file : said.leftOut) TARVO_EXPECT_ENGLISH(file.reason);
+        for (const ClassStudent& student : said.students) {
             TARVO_EXPECT_ENGLISH(studentRemark(student));
         }
     }
 }
 
-TEST_F(TheClass, PrintsAsThePageCheckedByHand) {
-    EXPECT_EQ(classSummaryPage(summary, "2026-12-07"), bytesOf("page.html"));
-}
-
-TEST(ClassSummaryPage, EscapesEveryText) {
+TEST(ClassSummary, EscapesEveryTextOfItsPage) {
     const std::string page = classSummaryPage(summarise({{"<b>&'.csv", "", "\"x\""}}), "<i>");
     EXPECT_NE(page.find("<li>&lt;b&gt;&amp;&#39;.csv：&quot;x&quot;</li>"), std::string::npos);
     EXPECT_NE(page.find("<p>&lt;i&gt;</p>"), std::string::npos);
 }
 
 // The code most files carry wins; on a tie the first readable file's, whatever comes before it.
-TEST(ClassCode, IsTheMostFilesCodeAndOnATieTheFirstFiles) {
+// A file the shell could not read keeps the shell's reason; an empty name is no shared number.
+TEST(ClassSummary, TakesTheMostFilesCodeAndKeepsTheShellsReason) {
     const ClassFile broken{"x.csv", "", {}}, other = classFile("05-sun.csv");
     EXPECT_EQ(summarise({broken, other, classFile("01-wang.csv")}).code, "Q2W3E");
     const ClassSummary most =
@@ -108,10 +85,6 @@ TEST(ClassCode, IsTheMostFilesCodeAndOnATieTheFirstFiles) {
     ASSERT_EQ(most.leftOut.size(), 1u);
     EXPECT_EQ(most.leftOut[0].reason, "练习码 Q2W3E，不是本班的 K7M3Q");
     EXPECT_EQ(summarise({broken}).code, "");
-}
-
-// A file the shell could not read keeps the shell's reason; an empty name is no shared number.
-TEST(ClassSummary, KeepsTheShellsReasonAndMarksOnlyRealSharedNumbers) {
     const ClassSummary s = summarise(
         {{"pipe", "", "不是普通文件"}, classFile("04-chen.csv"), classFile("04-chen.csv")});
     ASSERT_EQ(s.leftOut.size(), 1u);
@@ -127,13 +100,10 @@ TEST(ExerciseSheet, TakesTheHighestAttemptWhereverItStands) {
     const std::size_t header = text.find('\n') + 1;
     text = text.substr(0, header) + text.substr(second) + text.substr(header, second - header);
     const ExerciseSheet sheet = readExerciseSheet(text);
-    EXPECT_EQ(sheet.attempt, 2);
-    EXPECT_EQ(sheet.attempts, 2u);
-    EXPECT_EQ(sheet.time, "09:47:12");
-    EXPECT_EQ(sheet.rights, 4u);
+    EXPECT_EQ(std::tuple(sheet.attempt, sheet.attempts, sheet.time, sheet.rights),
+              std::tuple(2, 2u, "09:47:12", 4u));
     ASSERT_EQ(sheet.answers.size(), 6u);
-    EXPECT_EQ(sheet.answers[1].answer, "未答");
-    EXPECT_EQ(sheet.answers[1].line, 3u);
+    EXPECT_EQ(std::tuple(sheet.answers[1].answer, sheet.answers[1].line), std::tuple("未答", 3u));
 }
 
 TARVO_TABLE_SUITE(PercentText, "percent-text.tsv");
@@ -143,9 +113,7 @@ TEST_P(PercentText, IsTheExactShareRoundedHalfUp) {
               row()["text"]);
 }
 
-// Each edit of a good file, and the reason it is then refused with, or what it reads as.
-TARVO_TABLE_SUITE(SheetRefusals, "exercise-sheet-refusals.tsv");
-
+// A good file edited as a row says, and the reason it is then refused with, or what it reads as.
 std::string edited(const std::string& text, const test::TableRow& row) {
     const std::string &where = row["line"], &find = row["find"], &with = row["with"];
     if (where == "0") return with;
@@ -167,32 +135,31 @@ std::string edited(const std::string& text, const test::TableRow& row) {
     return out;
 }
 
-TEST_P(SheetRefusals, SaysWhyOrReads) {
-    std::string said;
+std::string said(const test::TableRow& row, words::Language language) {
+    SpokenLanguage speaking(language);
+    const bool english = language == words::Language::english;
     try {
-        const ExerciseSheet s = readExerciseSheet(edited(bytesOf("01-wang.csv"), row()));
-        said = "读作 " + std::to_string(s.rights) + " / " + std::to_string(s.total) + "，第 " +
-               std::to_string(s.attempt) + " 次，共 " + std::to_string(s.attempts) + " 次";
+        const ExerciseSheet s = readExerciseSheet(
+            edited(bytesOf(english ? "english/01-wang.csv" : "01-wang.csv"), row));
+        const auto n = [](std::size_t v) { return std::to_string(v); };
+        return english ? "reads " + n(s.rights) + " / " + n(s.total) + ", attempt " + n(s.attempt) +
+                             " of " + n(s.attempts)
+                       : "读作 " + n(s.rights) + " / " + n(s.total) + "，第 " + n(s.attempt) +
+                             " 次，共 " + n(s.attempts) + " 次";
     } catch (const std::invalid_argument& e) {
-        said = e.what();
+        return e.what();
     }
-    EXPECT_EQ(said, row()["reason"]);
 }
 
-// The same edits of the file exported in English, read by an English summary.
+TARVO_TABLE_SUITE(SheetRefusals, "exercise-sheet-refusals.tsv");
 TARVO_TABLE_SUITE(EnglishSheetRefusals, "exercise-sheet-refusals-english.tsv");
 
+TEST_P(SheetRefusals, SaysWhyOrReads) {
+    EXPECT_EQ(said(row(), words::Language::chinese), row()["reason"]);
+}
+
 TEST_P(EnglishSheetRefusals, SaysWhyOrReads) {
-    SpokenLanguage english(words::Language::english);
-    std::string said;
-    try {
-        const ExerciseSheet s = readExerciseSheet(edited(bytesOf("english/01-wang.csv"), row()));
-        said = "reads " + std::to_string(s.rights) + " / " + std::to_string(s.total) +
-               ", attempt " + std::to_string(s.attempt) + " of " + std::to_string(s.attempts);
-    } catch (const std::invalid_argument& e) {
-        said = e.what();
-    }
-    EXPECT_EQ(said, row()["reason"]);
+    EXPECT_EQ(said(row(), words::Language::english), row()["reason"]);
 }
 
 }  // namespace

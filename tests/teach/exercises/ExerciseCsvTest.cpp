@@ -5,9 +5,11 @@
 #include "support/EnglishText.h"
 #include "support/SpokenLanguage.h"
 #include "support/TableFile.h"
-#include "teach/exercises/CsvText.h"
 #include "teach/exercises/ExerciseCsv.h"
+#include "teach/exercises/ExerciseReport.h"
 #include "teach/exercises/ExerciseSheet.h"
+#include "teach/exercises/ExerciseTexts.h"
+#include "teach/exercises/WorksheetPage.h"
 
 namespace tarvo::teach {
 namespace {
@@ -45,50 +47,20 @@ void play(ExerciseRound& round, const std::string& script) {
 
 TARVO_TABLE_SUITE(ExerciseTotals, "exercise-attempts.tsv");
 
-// However a code's exercises are answered, skipped or left off, its CSV holds a line for every
-// answer the code asks, and every line the same score against the same total; the class
-// summary reads it as it is.
-TEST_P(ExerciseTotals, KeepTheCodesTotal) {
-    ExerciseRound round{ExerciseCode(row()["code"]),
-                        {"", {"李四", "2026002"}, 3, "2026-12-07", "10:00:00"}};
-    play(round, row()["script"]);
-    const std::string csv = exerciseCsv(round);
-    const ExerciseSheet sheet = readExerciseSheet(csv);
-    EXPECT_EQ(std::to_string(sheet.rights) + " / " + std::to_string(sheet.total),
-              row()["rights"] + " / " + row()["total"]);
-    EXPECT_EQ(sheet.answers.size(), sheet.total);
-    EXPECT_EQ(sheet.attempt, 3);
-    const std::vector<CsvRecord> lines = readCsv(std::string_view(csv).substr(3));
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0].fields, exerciseSheetColumns());
-    std::size_t rights = 0, skipped = 0;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        const std::vector<std::string>& f = lines[i].fields;
-        ASSERT_EQ(f.size(), lines[0].fields.size()) << "line " << i;
-        rights += f[12] == "对";
-        skipped += f[10] == "未答";
-        EXPECT_EQ(f[13], row()["rights"]) << "line " << i;
-        EXPECT_EQ(f[14], row()["total"]) << "line " << i;
-    }
-    EXPECT_EQ(std::to_string(lines.size() - 1), row()["total"]);
-    EXPECT_EQ(std::to_string(rights), row()["rights"]);
-    EXPECT_EQ(std::to_string(skipped), row()["skipped"]);
-    EXPECT_EQ(round.score().scoreText(), "答对 " + row()["rights"] + " / " + row()["total"]);
-}
-
-// The attempt played and exported in a language: the file, and the file read back.
+// The attempt played and exported in a language: the file, the file read back, the score.
 struct Exported {
     std::string csv;
     ExerciseSheet read;
+    std::string score;
 };
 
 Exported exported(const test::TableRow& row, words::Language language) {
     SpokenLanguage speaking(language);
     ExerciseRound round{ExerciseCode(row["code"]),
-                        {"", {"Li Si", "2026002"}, 3, "2026-12-07", "10:00:00"}};
+                        {"", {"−3 Li", "−7"}, 3, "2026-12-07", "10:00:00"}};
     play(round, row["script"]);
     const std::string csv = exerciseCsv(round);
-    return {csv, readExerciseSheet(csv)};
+    return {csv, readExerciseSheet(csv), round.score().scoreText()};
 }
 
 // What a summary takes from a sheet, the words of the exercises as said.
@@ -102,18 +74,32 @@ std::vector<std::string> answersOf(const ExerciseSheet& sheet) {
     return answers;
 }
 
-// A student's file exported in English reads in a Chinese summary as the same attempt exported
-// in Chinese, and the other way round: the header, the items, the marks and the words 未答 and 无
-// are each read in either language and said in the reader's.
-TEST_P(ExerciseTotals, ReadBackInEitherLanguage) {
+// However a code's exercises are answered, skipped or left off, its CSV holds a line for every
+// answer the code asks, and every line the same score against the same total (a file whose
+// lines disagree is refused by the reading). A student's file exported in English reads in a
+// Chinese summary as the same attempt exported in Chinese, and the other way round: the header,
+// the items, the marks and the words 未答 and 无 are each read in either language and said in
+// the reader's.
+TEST_P(ExerciseTotals, KeepTheCodesTotalAndReadBackInEitherLanguage) {
     const Exported chinese = exported(row(), words::Language::chinese);
     const Exported english = exported(row(), words::Language::english);
+    std::size_t skipped = 0;
+    for (const SheetAnswer& a : chinese.read.answers) skipped += a.answer == "未答";
+    EXPECT_EQ(std::to_string(chinese.read.rights) + " / " + std::to_string(chinese.read.total) +
+                  ", " + std::to_string(skipped),
+              row()["rights"] + " / " + row()["total"] + ", " + row()["skipped"]);
+    EXPECT_EQ(chinese.read.answers.size(), chinese.read.total);
+    EXPECT_EQ(chinese.score, "答对 " + row()["rights"] + " / " + row()["total"]);
     TARVO_EXPECT_ENGLISH(english.csv);
+    // No field carries the true minus sign a spreadsheet would read as text.
+    for (const std::string* csv : {&chinese.csv, &english.csv}) {
+        EXPECT_EQ(csv->find("\xE2\x88\x92"), std::string::npos);
+        EXPECT_NE(csv->find(",-3 Li,-7,"), std::string::npos);
+    }
     EXPECT_TRUE(
         english.csv.starts_with("\xEF\xBB\xBF"
                                 "Code,Name,Student number,Date,Time,"));
     EXPECT_EQ(english.read.language, words::Language::english);
-    EXPECT_EQ(answersOf(english.read).size(), answersOf(chinese.read).size());
     for (const words::Language reader : {words::Language::chinese, words::Language::english}) {
         SpokenLanguage speaking(reader);
         const ExerciseSheet& same =
@@ -121,9 +107,8 @@ TEST_P(ExerciseTotals, ReadBackInEitherLanguage) {
         for (const std::string* csv : {&chinese.csv, &english.csv}) {
             const ExerciseSheet sheet = readExerciseSheet(*csv);
             EXPECT_EQ(answersOf(sheet), answersOf(same));
-            EXPECT_EQ(sheet.rights, same.rights);
-            EXPECT_EQ(sheet.total, same.total);
-            EXPECT_EQ(sheet.attempt, 3);
+            EXPECT_EQ(std::tuple(sheet.rights, sheet.total, sheet.attempt),
+                      std::tuple(same.rights, same.total, 3));
         }
     }
 }
@@ -138,44 +123,42 @@ TEST(ExerciseCsv, IsTheFileCheckedByHand) {
     EXPECT_EQ(exerciseCsv(round), test::dataFile("exercise-attempt.csv"));
 }
 
-// No field of any code's CSV carries the true minus sign a spreadsheet would read as text.
-TEST(ExerciseCsv, WritesEveryMinusInAscii) {
-    for (std::uint64_t entropy = 0; entropy < 40; ++entropy) {
-        ExerciseRound round(ExerciseCode::from(entropy),
-                            {"", {"−3 班", "−7"}, 1, "2026-12-07", "08:05:09"});
-        play(round, "2W");
-        const std::string csv = exerciseCsv(round);
-        EXPECT_EQ(csv.find("\xE2\x88\x92"), std::string::npos) << round.code();
-        EXPECT_NE(csv.find(",-3 班,-7,"), std::string::npos) << round.code();
+// Every text a student meets in an attempt at a code, answered right, wrong or not at all, and
+// the pages and the file made of it: English throughout, for codes of every kind of exercise.
+TEST(EnglishExercises, SayNoChineseInAnyAttempt) {
+    SpokenLanguage english(words::Language::english);
+    TARVO_EXPECT_ENGLISH(exercisePrompt());
+    TARVO_EXPECT_ENGLISH(exerciseNotSaved());
+    TARVO_EXPECT_ENGLISH(classFileTooLarge());
+    for (std::uint64_t entropy = 0; entropy < 24; ++entropy) {
+        const ExerciseCode code = ExerciseCode::from(entropy);
+        TARVO_EXPECT_ENGLISH(worksheetPage(code));
+        TARVO_EXPECT_ENGLISH(answerKeyPage(code));
+        ExerciseRound round(code, {"", {"", ""}, 1, "2026-12-07", "08:05:09"});
+        TARVO_EXPECT_ENGLISH(attemptText(round.attempt()));
+        for (int n = 0; !round.finished(); ++n) {
+            if (round.exerciseDone()) {
+                TARVO_EXPECT_ENGLISH(doneText(round));
+                round.nextExercise();
+            }
+            TARVO_EXPECT_ENGLISH(taskText(round) + knownText(round.asked()));
+            const std::int64_t number = round.askedNumber();
+            std::vector<Graded> marked;
+            if (const auto* c = std::get_if<motion::ComparisonStep>(&round.asked())) {
+                const motion::PulseFeed feed = n % 3 == 0 ? motion::PulseFeed{} : c->feed;
+                marked = round.answerComparison(feed, n % 2 ? std::nullopt : std::optional(c->f));
+            } else {
+                marked = {round.answerIntegration(n % 2 == 0, n % 3 == 0)};
+            }
+            TARVO_EXPECT_ENGLISH(verdictText(number, marked));
+            if (n == 12) {
+                TARVO_EXPECT_ENGLISH(exerciseCsv(round));
+            }
+        }
+        TARVO_EXPECT_ENGLISH(round.score().scoreText());
+        TARVO_EXPECT_ENGLISH(exerciseReport(round.score(), round.attempt()));
+        TARVO_EXPECT_ENGLISH(exerciseCsv(round));
     }
-}
-
-// Attempts are counted for each student at each code.
-TEST(ExerciseAttempt, CountsEachStudentsAttemptsAtACode) {
-    ExerciseAttempts attempts;
-    const Student zhang{"张三", "2026001"};
-    EXPECT_EQ(attempts.begin("K7M3Q", zhang), 1);
-    EXPECT_EQ(attempts.begin("K7M3Q", zhang), 2);
-    EXPECT_EQ(attempts.begin("ZZZZZ", zhang), 1);
-    EXPECT_EQ(attempts.begin("K7M3Q", {"张三", "2026002"}), 1);
-    EXPECT_EQ(attempts.begin("K7M3Q", zhang), 3);
-}
-
-// The counts outlive the program in the settings, whatever a name holds; a line that does not
-// read (edited by hand) is left out and the rest still count on.
-TEST(ExerciseAttempt, CountsReadBackFromTheSettings) {
-    ExerciseAttempts attempts;
-    const Student odd{"A\tB\\n", "1\n2\\"};
-    attempts.begin("K7M3Q", odd);
-    attempts.begin("K7M3Q", odd);
-    attempts.begin("ZZZZZ", {"", ""});
-    const std::string saved = attempts.saved();
-    EXPECT_EQ(saved, "K7M3Q\tA\\tB\\\\n\t1\\n2\\\\\t2\nZZZZZ\t\t\t1\n");
-    ExerciseAttempts again(saved + "AB234\tx\t1\tmany\nAB234\tx\t1\t0\nAB234\tx\t1\n");
-    EXPECT_EQ(again.saved(), saved);
-    EXPECT_EQ(again.begin("K7M3Q", odd), 3);
-    EXPECT_EQ(again.begin("ZZZZZ", {}), 2);
-    EXPECT_EQ(again.begin("AB234", {"x", "1"}), 1);
 }
 
 }  // namespace

@@ -5,30 +5,42 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "support/SpokenLanguage.h"
 #include "support/TableFile.h"
 #include "teach/exercises/ExerciseCode.h"
 #include "teach/exercises/ExerciseGrading.h"
 #include "teach/exercises/ExerciseScore.h"
+#include "teach/support/Walk.h"
 
 namespace tarvo::teach {
 namespace {
 
 TARVO_TABLE_SUITE(ExerciseCodes, "exercise-codes.tsv");
 
-TEST_P(ExerciseCodes, FixTheSameExercisesOrSayWhyNot) {
-    std::string code = "-", exercises, message = "-";
+// The refusal of a code as typed, in the language spoken; "-" for none.
+std::string refusalOf(const std::string& typed, words::Language language) {
+    SpokenLanguage speaking(language);
     try {
+        ExerciseCode{typed};
+    } catch (const std::invalid_argument& refusal) {
+        return refusal.what();
+    }
+    return "-";
+}
+
+TEST_P(ExerciseCodes, FixTheSameExercisesOrSayWhyNot) {
+    std::string code = "-", exercises;
+    if (refusalOf(row()["typed"], words::Language::chinese) == "-") {
         const ExerciseCode read(row()["typed"]);
         code = read.text();
         for (const Exercise& e : read.exercises()) {
             exercises += (exercises.empty() ? "" : " | ") + e.text();
         }
-    } catch (const std::invalid_argument& refusal) {
-        message = refusal.what();
     }
     EXPECT_EQ(code, row()["code"]);
     EXPECT_EQ(exercises, row()["exercises"]);
-    EXPECT_EQ(message, row()["message"]);
+    EXPECT_EQ(refusalOf(row()["typed"], words::Language::chinese), row()["message"]);
+    test::expectTexts(row(), {{"english", refusalOf(row()["typed"], words::Language::english)}});
 }
 
 // Codes made from any number read back; what they fix keeps its promises: each method with each
@@ -102,15 +114,19 @@ std::map<std::string, std::string> beats(const motion::IntegrationStep& s) {
             {"sigma", numbers({s.sigmaX, s.sigmaY})}};
 }
 
+// The stepper's iteration of the row's number n, counted from 1.
+motion::PulseIteration iterationOf(motion::PulseStepper& stepper, const test::TableRow& row) {
+    for (int i = 1; i < row.as<int>("n"); ++i) stepper.next();
+    EXPECT_FALSE(stepper.finished());
+    return stepper.next();
+}
+
 // The textbook's tables of the methods, worked through the exercises that set them.
 TARVO_TABLE_SUITE(PulseSteps, "pulse-steps.tsv");
 
 TEST_P(PulseSteps, ReadAsTheTextbookTable) {
     motion::PulseStepper stepper = exerciseOf(row()["case"]).stepper();
-    const auto n = row().as<int>("n");
-    for (int i = 1; i < n; ++i) stepper.next();
-    ASSERT_FALSE(stepper.finished());
-    const motion::PulseIteration step = stepper.next();
+    const motion::PulseIteration step = iterationOf(stepper, row());
     std::visit([&](const auto& s) { test::expectTexts(row(), beats(s)); }, step);
     // The last row of a case leaves every end counter at 0, and the stepper done.
     if (row()["sigma"] == "0" || row()["sigma"] == "0 0") {
@@ -130,19 +146,10 @@ TEST_P(PulseRefusals, SayWhy) {
     EXPECT_EQ(message, row()["message"]);
 }
 
-motion::PulseFeed feedOf(const std::string& text) {
-    for (const motion::PulseFeed f : {motion::PulseFeed{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-        if (feedText(f) == text) return f;
-    }
-    ADD_FAILURE() << "no feed " << text;
-    return {};
-}
-
 Graded graded(const test::TableRow& row) {
     const Exercise exercise = exerciseOf(row["case"]);
     motion::PulseStepper stepper = exercise.stepper();
-    for (int i = 1; i < row.as<int>("n"); ++i) stepper.next();
-    const motion::PulseIteration step = stepper.next();
+    const motion::PulseIteration step = iterationOf(stepper, row);
     const std::string& answer = row["answer"];
     if (row["kind"] == "overflow") {
         const auto& dda = std::get<motion::IntegrationStep>(step);
@@ -150,7 +157,7 @@ Graded graded(const test::TableRow& row) {
         return gradeOverflow(dda, has('X'), has('Y'));
     }
     const auto& comparison = std::get<motion::ComparisonStep>(step);
-    if (row["kind"] == "feed") return gradeFeed(exercise, comparison, feedOf(answer));
+    if (row["kind"] == "feed") return gradeFeed(exercise, comparison, test::feedOf(answer));
     return gradeDeviation(exercise, comparison, std::stoll(answer));
 }
 

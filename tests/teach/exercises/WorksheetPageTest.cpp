@@ -3,11 +3,15 @@
 #include <cstddef>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "support/EnglishText.h"
+#include "support/SpokenLanguage.h"
 #include "support/TableFile.h"
 #include "teach/exercises/ExerciseCode.h"
 #include "teach/exercises/ExerciseGrading.h"
+#include "teach/exercises/ExerciseReport.h"
 #include "teach/exercises/PulseGridFigure.h"
 #include "teach/exercises/WorksheetPage.h"
 #include "teach/exercises/WorksheetRows.h"
@@ -64,24 +68,20 @@ std::string stepsOf(const std::string& page) {
 // integration.
 TARVO_TABLE_SUITE(WorksheetCodes, "worksheet-codes.tsv");
 
-TEST_P(WorksheetCodes, KeyGivesEveryAnswerTheExercisesMarkRight) {
+// The key gives every answer the exercises mark right; the worksheet leaves the same cells blank.
+TEST_P(WorksheetCodes, KeyAndSheetAskWhatTheExercisesMark) {
     const ExerciseCode code(row()["code"]);
-    const std::string key = answerKeyPage(code);
+    const std::string key = answerKeyPage(code), sheet = worksheetPage(code);
     const std::vector<std::string> answers = between(key, "<span class=\"answer\">", "</span>");
     EXPECT_EQ(answers, gradedAnswers(code));
     EXPECT_EQ(count(key, "<td class=\"asked\">"), answers.size());
+    EXPECT_EQ(count(sheet, "<td class=\"asked\"></td>"), answers.size());
     EXPECT_EQ(stepsOf(key), row()["steps"]);
-    EXPECT_EQ(count(key, "<polyline class=\"staircase\""), 4u);
-}
-
-TEST_P(WorksheetCodes, WorksheetLeavesTheSameCellsBlank) {
-    const ExerciseCode code(row()["code"]);
-    const std::string sheet = worksheetPage(code);
     EXPECT_EQ(stepsOf(sheet), row()["steps"]);
     EXPECT_EQ(count(sheet, "<span class=\"answer\">"), 0u);
-    EXPECT_EQ(count(sheet, "<td class=\"asked\"></td>"), gradedAnswers(code).size());
     EXPECT_EQ(count(sheet, "<td></td>") + count(sheet, "<td class=\"asked\"></td>"),
               4 * count(sheet, "<td class=\"step\">"));
+    EXPECT_EQ(count(key, "<polyline class=\"staircase\""), 4u);
     EXPECT_EQ(count(sheet, "<polyline"), 0u);
 }
 
@@ -119,19 +119,44 @@ TEST_P(WorksheetFigures, DrawTheFigureOnItsGrid) {
     EXPECT_EQ(between(svg, "<circle class=\"end\" ", " r=").at(0), row()["end"]);
 }
 
-TEST(WorksheetPage, IsAnA4PageWithItsHeadAndEscapedTexts) {
-    const std::string sheet = worksheetPage(ExerciseCode("k7m3q"));
-    EXPECT_TRUE(sheet.starts_with("<!DOCTYPE html>\n<html lang=\"zh-CN\">"));
-    EXPECT_NE(sheet.find("<meta charset=\"utf-8\">"), std::string::npos);
-    EXPECT_NE(sheet.find("@page { size: A4;"), std::string::npos);
-    EXPECT_NE(sheet.find("<h1>插补练习单　练习码 K7M3Q</h1>"), std::string::npos);
-    EXPECT_NE(sheet.find("姓名<span></span>学号<span></span>日期<span></span>"), std::string::npos);
-    const std::string key = answerKeyPage(ExerciseCode("K7M3Q"));
-    EXPECT_NE(key.find("<h1>插补练习答案　练习码 K7M3Q</h1>"), std::string::npos);
-    // Every "<" of a deviation's sign test is escaped; none opens a tag that is not one.
-    EXPECT_NE(key.find("F = −13 &lt; 0"), std::string::npos);
-    EXPECT_EQ(key.find("< 0"), std::string::npos);
-    EXPECT_EQ(key.find(" < "), std::string::npos);
+// K7M3Q's worksheet and answer key in each language, checked by eye and kept byte for byte. Every
+// "<" of a deviation's sign test is escaped; none opens a tag that is not one.
+TEST(WorksheetPage, IsThePageCheckedInEachLanguage) {
+    for (const auto& [language, folder] : {std::pair(words::Language::chinese, ""),
+                                           std::pair(words::Language::english, "english/")}) {
+        SpokenLanguage speaking(language);
+        const ExerciseCode code("k7m3q");
+        test::expectRecorded(worksheetPage(code), folder + std::string("worksheet-K7M3Q.html"));
+        const std::string key = answerKeyPage(code);
+        test::expectRecorded(key, folder + std::string("answers-K7M3Q.html"));
+        EXPECT_EQ(key.find("< 0"), std::string::npos);
+        EXPECT_EQ(key.find(" < "), std::string::npos);
+    }
+}
+
+// The page for K7M3Q's first iteration answered twice, the feed right and the deviation wrong,
+// and a made-up row whose texts carry every character HTML must escape: the student and the
+// attempt, the score, the rows under their exercises, the wrong ones marked. The Chinese page
+// checked by hand, the English one by eye, each kept byte for byte.
+TEST(ExerciseReport, IsThePageCheckedInEachLanguage) {
+    for (const auto& [language, name, page] :
+         {std::tuple(words::Language::chinese, "王<小>明", "exercise-report.html"),
+          std::tuple(words::Language::english, "Wang Xiaoming", "english/exercise-report.html")}) {
+        SpokenLanguage speaking(language);
+        const Exercise arc = ExerciseCode("K7M3Q").exercises()[0];
+        const auto first = std::get<motion::ComparisonStep>(arc.stepper().next());
+        ExerciseScore score(68);
+        score.add(
+            {1, arc.text(), 1, gradeFeed(arc, first, {0, -1}), std::string(words::say(feedItem))});
+        score.add({1, arc.text(), 1, gradeDeviation(arc, first, 13), deviationItem});
+        score.add({2, "A&B <\"C\"> 'D'", 4, {false, "<x>", "&y", "\"q\" 'r'"}, "<i>"});
+        const std::string report =
+            exerciseReport(score, {"K7M3Q", {name, ""}, 2, "2026-12-07", "08:05:09"});
+        test::expectRecorded(report, page);
+        if (language == words::Language::english) {
+            TARVO_EXPECT_ENGLISH(report);
+        }
+    }
 }
 
 }  // namespace

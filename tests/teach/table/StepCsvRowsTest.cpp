@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "motion/Methods.h"
-#include "support/Programs.h"
-#include "support/RecordingPanel.h"
-#include "teach/table/PulseText.h"
+#include "teach/support/TableRun.h"
 #include "teach/table/RowTexts.h"
 #include "teach/table/StepCsv.h"
 #include "teach/table/StepCsvRows.h"
-#include "teach/table/StepTable.h"
 
 namespace tarvo::teach {
 namespace {
@@ -21,24 +19,12 @@ const std::string program =
     "%\nG01X-3Y-4\nG01X-3Y2\nG01X5Y2\nG01X5Y0\nG02X-5Y0I-5J0\nG03X0Y-5I5J0\n"
     "G01X0Y0Z-1\nG01X2Y7\n%\n";
 
-struct TableRun {
-    test::RecordingPanel panel;
-    interp::Machine machine{panel};
-    StepTable table{machine, 100000};
-
-    TableRun(motion::Interpolation method, double dl) {
-        interp::Parameters p = test::withDl(dl);
-        p.method = {method, false, 0};
-        test::runToEnd(machine, program, p);
-    }
-    std::vector<TextbookStep> steps() const {
-        std::vector<TextbookStep> all;
-        for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
-            all.push_back(table.textbookAt(serial));
-        }
-        return all;
-    }
-};
+// The program's table under a method at a pulse equivalent, every row kept.
+std::vector<TextbookStep> stepsOf(motion::Interpolation method, double dl) {
+    interp::Parameters p = test::withDl(dl);
+    p.method = {method, false, 0};
+    return test::TableRun(program, p, 100000).steps();
+}
 
 std::string asciiMinusOf(std::string text) {
     for (std::size_t at = text.find("−"); at != std::string::npos; at = text.find("−", at)) {
@@ -52,18 +38,14 @@ class StepCsvRowsByMethod : public testing::TestWithParam<motion::Interpolation>
 INSTANTIATE_TEST_SUITE_P(Methods, StepCsvRowsByMethod,
                          testing::Values(motion::Interpolation::Machine,
                                          motion::Interpolation::Comparison,
-                                         motion::Interpolation::Integration),
-                         [](const auto& method) {
-                             return std::string(motion::methodEntry(method.param).key);
-                         });
+                                         motion::Interpolation::Integration));
 
 // The CSV asks the beats for the ASCII minus instead of changing the
 // window's texts: every text must read as the window's does, minus for
 // minus, and the window's must hold no ASCII minus of a beat.
 TEST_P(StepCsvRowsByMethod, WriteTheWindowsTextsWithTheAsciiMinus) {
-    const TableRun run(GetParam(), 0.5);
     int minuses = 0;
-    for (const TextbookStep& step : run.steps()) {
+    for (const TextbookStep& step : stepsOf(GetParam(), 0.5)) {
         const RowTexts window = rowTexts(step);
         RowTexts csv;
         rowTexts(step, csv, asciiMinus);
@@ -86,8 +68,7 @@ TEST_P(StepCsvRowsByMethod, WriteTheWindowsTextsWithTheAsciiMinus) {
 // earlier one left in the buffer beyond its own bytes (quoted texts among
 // them), nor break where the buffer grows.
 TEST_P(StepCsvRowsByMethod, AreEachRowAloneWhateverCameBefore) {
-    const TableRun run(GetParam(), 0.05);
-    const std::vector<TextbookStep> steps = run.steps();
+    const std::vector<TextbookStep> steps = stepsOf(GetParam(), 0.05);
     ASSERT_GT(steps.size(), 1000U);
     StepCsvRows rows;
     std::string alone;
@@ -110,8 +91,7 @@ TEST_P(StepCsvRowsByMethod, AreEachRowAloneWhateverCameBefore) {
 
 // A text with a comma is quoted, and nothing else is.
 TEST(StepCsvRows, QuoteTheTextsThatHoldAComma) {
-    const TableRun run(motion::Interpolation::Integration, 1);
-    const std::vector<TextbookStep> steps = run.steps();
+    const std::vector<TextbookStep> steps = stepsOf(motion::Interpolation::Integration, 1);
     ASSERT_FALSE(steps.empty());
     const std::string row = stepCsvRow(steps.front());
     // Line 2 to (-3, -4): 3 + 4 = 7 pulses in registers of 8; the first
@@ -128,6 +108,44 @@ TEST(StepCsvRows, QuoteTheTextsThatHoldAComma) {
         quoted = true;
     }
     EXPECT_TRUE(quoted);
+}
+
+// The last field of each line after the header, and how many lines carry each.
+std::map<std::string, int> lastFields(const std::string& csv) {
+    std::istringstream in(csv);
+    std::map<std::string, int> count;
+    std::string line;
+    std::getline(in, line);
+    while (std::getline(in, line)) ++count[line.substr(line.rfind(',') + 1)];
+    return count;
+}
+
+// Registers of 8 bits chosen: the line to (8, 6) makes 256 iterations in them; the next, 300
+// pulses long, needs 9 bits and takes them, and its rows say so; the deviations count pulses.
+TEST(RegisterWidthCsv, SaysTheWidthEachSegmentUsed) {
+    interp::Parameters p;
+    p.method = {motion::Interpolation::Integration, false, 8};
+    const test::TableRun run("%\nG01X8Y6\nG01X8Y306\n%\n", p, 1000);
+    std::string steps = stepCsvHeader();
+    for (const TextbookStep& step : run.steps()) steps += stepCsvRow(step);
+    const std::map<std::string, int> widths = {{"8", 256}, {"9", 512}};
+    EXPECT_TRUE(steps.starts_with("\xEF\xBB\xBFline,step,"));
+    EXPECT_NE(steps.find(",zcur,distance,bits\n"), std::string::npos);
+    EXPECT_EQ(lastFields(steps), widths);
+    const std::string window = textbookCsv(run.table);
+    EXPECT_TRUE(window.substr(0, window.find('\n')).ends_with(",寄存器位数 N"));
+    EXPECT_NE(window.find(",偏差计算（脉冲）,"), std::string::npos);
+    EXPECT_EQ(lastFields(window), widths);
+}
+
+// The machine's own registers count millimetres and have no width in bits: its table exports no
+// such column and says its straight moves count millimetres; the runner's rows leave it empty.
+TEST(RegisterWidthCsv, LeavesTheMachinesRowsWithoutAWidth) {
+    const test::TableRun run("%\nG01X8Y6\n%\n", {}, 1000);
+    EXPECT_EQ(textbookCsv(run.table).find("寄存器位数"), std::string::npos);
+    EXPECT_NE(textbookCsv(run.table).find(",偏差计算（直线：毫米）,"), std::string::npos);
+    ASSERT_FALSE(run.table.empty());
+    EXPECT_TRUE(stepCsvRow(run.steps().front()).ends_with(",\n"));
 }
 
 }  // namespace

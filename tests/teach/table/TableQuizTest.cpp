@@ -1,27 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include "interp/Machine.h"
-#include "support/Programs.h"
-#include "support/RecordingPanel.h"
-#include "teach/table/StepTable.h"
+#include "teach/support/TableRun.h"
+#include "teach/support/Walk.h"
 #include "teach/table/TableQuiz.h"
 
 namespace tarvo::teach {
 namespace {
 
 using interp::Machine;
-using motion::Interpolation;
 
-// A machine with the table and the quiz watching, stepped as a shell steps it.
-struct Lesson {
-    Lesson(Interpolation method, const std::string& move) : program("%\n" + move + "\n%\n") {
-        parameters = test::withDl(0.1);
-        parameters.method = {method, false};
-        quiz.setOn(true);
+// A machine with the table and the quiz watching, stepped as a shell steps it: a walk begun
+// with "method|moves" at 0.1 mm a pulse, the switch off.
+struct Lesson : test::TableRun {
+    explicit Lesson(const std::string& with) {
+        const std::vector<std::string> part = test::partsOf(with);
+        program = test::programOf(part.at(1));
+        parameters = test::paramsOf(0.1, part.at(0));
     }
 
     void step(Machine::StepUnit unit) {
@@ -33,21 +31,66 @@ struct Lesson {
         machine.stepBack();
         quiz.steppedBack();
     }
-    std::uint64_t row(std::uint64_t n) const { return table.firstSerial() + n - 1; }
 
-    // Every answer given, with the hidden rows and the question, as a shell would show them.
-    auto shown() const {
-        std::vector<std::tuple<bool, std::string>> rows;
-        for (std::uint64_t serial = table.firstSerial(); serial < table.endSerial(); ++serial) {
-            const AnswerSheet::Answers* a = quiz.sheet().answersOf(serial);
-            rows.emplace_back(quiz.sheet().hidden(serial), a ? answersText(*a) : "-");
+    std::map<std::string, std::string> did(const test::TableRow& row) {
+        const std::string &action = row["do"], &with = row["with"];
+        const std::vector<std::string> part = test::partsOf(with);
+        const auto has = [&with](char c) { return with.find(c) != std::string::npos; };
+        std::string gives;
+        if (action == "step") step(Machine::StepUnit::Step);
+        if (action == "line") step(Machine::StepUnit::Line);
+        if (action == "tick") step(Machine::StepUnit::Tick);
+        if (action == "on" || action == "off") quiz.setOn(action == "on");
+        if (action == "fresh") quiz.freshRun();
+        if (action == "feed")
+            gives = test::yesNo(quiz.answerFeed(test::feedOf(part[0]), part.at(1)));
+        if (action == "deviation") gives = test::yesNo(quiz.answerDeviation(with));
+        if (action == "overflow") gives = test::yesNo(quiz.answerOverflow(has('X'), has('Y')));
+        // Back to a number of rows, the quiz told after each step back or never.
+        while ((action == "back" || action == "back-untold") && table.size() > std::stoul(with)) {
+            machine.stepBack();
+            if (action == "back") quiz.steppedBack();
         }
+        if (action == "run") {
+            test::runToEnd(machine, program, parameters);
+            quiz.steppedBack();
+        }
+        std::map<std::string, std::string> texts = shown();
+        texts["gives"] = gives;
+        if (!row["of"].empty()) texts["answers"] = texts["row " + row["of"]];
+        std::erase_if(texts, [](const auto& text) { return text.first.starts_with("row "); });
+        return texts;
+    }
+
+    std::uint64_t serial(std::uint64_t n) const { return table.firstSerial() + n - 1; }
+
+    // The row asked, from 1, and what it still asks: "2 feed F".
+    std::string questionText() const {
         const auto q = quiz.question();
+        if (!q) return "";
+        return std::to_string(q->serial - table.firstSerial() + 1) + (q->feedAsked ? " feed" : "") +
+               (q->deviationAsked ? " F" : "") +
+               (q->form == AnswerForm::Overflow ? " overflow" : "");
+    }
+
+    // What a shell shows: the line beside the switch, the question, the hidden rows, the answers
+    // given and how many were right, and the marks of each row ("none": never asked).
+    std::map<std::string, std::string> shown() const {
         const TableQuiz::ScoreLine line = quiz.scoreLine();
-        return std::tuple(rows, q ? q->serial - table.firstSerial() : ~std::uint64_t{0},
-                          q ? std::tuple(q->form, q->feedAsked, q->deviationAsked)
-                            : std::tuple(AnswerForm::Feed, false, false),
-                          line.text, line.shown, line.notice);
+        std::map<std::string, std::string> texts{
+            {"line", line.text},
+            {"seen", line.notice ? "notice" : (line.shown ? "shown" : "")},
+            {"question", questionText()},
+            {"rows", std::to_string(table.size())},
+            {"given",
+             std::to_string(quiz.sheet().given()) + ' ' + std::to_string(quiz.sheet().right())}};
+        for (std::uint64_t n = 1; n <= table.size(); ++n) {
+            const AnswerSheet::Answers* a = quiz.sheet().answersOf(serial(n));
+            texts["row " + std::to_string(n)] = a ? answersText(*a) : "none";
+            if (quiz.sheet().hidden(serial(n))) texts["hidden"] += ' ' + std::to_string(n);
+        }
+        texts["hidden"].erase(0, 1);
+        return texts;
     }
 
     // The same answers for every row, whatever its form: +X with F = 1, or JRx alone.
@@ -61,95 +104,26 @@ struct Lesson {
         }
     }
 
-    std::string program;
-    interp::Parameters parameters;
-    test::RecordingPanel panel;
-    Machine machine{panel};
-    StepTable table{machine};
     TableQuiz quiz{table};
 };
 
-void expectLine(const TableQuiz& quiz, const std::string& text, bool shown, bool notice) {
-    const TableQuiz::ScoreLine line = quiz.scoreLine();
-    EXPECT_EQ(std::tuple(line.text, line.shown, line.notice), std::tuple(text, shown, notice));
-}
-
-// The line to (6, 4) by comparison: the first row feeds +X to F = −4, the second +Y to F = 2.
-// An F is read as typed, spaces around it of any width; one that is no number is refused
-// with a notice and marks nothing, not even the feed pressed with it; an F left empty
-// answers nothing, so the feed pressed alone leaves the row asking its F.
-TEST(TableQuiz, TakesTheAnswersAsTyped) {
-    Lesson s(Interpolation::Comparison, "G90G00X0.6Y0.4");
-    expectLine(s.quiz, "答对 0 / 0", true, false);
-    s.step(Machine::StepUnit::Step);
-    auto q = s.quiz.question();
-    ASSERT_TRUE(q);
-    EXPECT_EQ(std::tuple(q->serial, q->form, q->feedAsked, q->deviationAsked),
-              std::tuple(s.row(1), AnswerForm::FeedAndDeviation, true, true));
-    EXPECT_FALSE(s.quiz.answerDeviation(" \t"));
-    EXPECT_FALSE(s.quiz.answerFeed({0, 1}, "x1"));
-    expectLine(s.quiz, "新偏差 F 应为整数，如 −3", true, true);
-    EXPECT_EQ(s.quiz.sheet().given(), 0);
-    EXPECT_FALSE(s.quiz.answerDeviation("2.5"));
-    EXPECT_TRUE(s.quiz.answerDeviation("\u3000\u22124\u3000"));
-    expectLine(s.quiz, "答对 1 / 1", true, false);
-    q = s.quiz.question();
-    ASSERT_TRUE(q);
-    EXPECT_EQ(std::tuple(q->serial, q->feedAsked, q->deviationAsked),
-              std::tuple(s.row(1), true, false));
-    EXPECT_TRUE(s.quiz.answerFeed({1, 0}, ""));
-    EXPECT_FALSE(s.quiz.question());
-    expectLine(s.quiz, "答对 2 / 2", true, false);
-
-    s.step(Machine::StepUnit::Step);
-    EXPECT_FALSE(s.quiz.answerOverflow(true, false));  // asked of integration rows alone
-    EXPECT_TRUE(s.quiz.answerFeed({1, 0}, " "));       // the feed alone, wrong
-    q = s.quiz.question();
-    ASSERT_TRUE(q);
-    EXPECT_EQ(std::tuple(q->serial, q->feedAsked, q->deviationAsked),
-              std::tuple(s.row(2), false, true));
-    EXPECT_TRUE(s.quiz.answerFeed({0, 1}, "-7"));  // the feed once given stays as it was
-    expectLine(s.quiz, "答对 2 / 4", true, false);
-    EXPECT_EQ(answersText(*s.quiz.sheet().answersOf(s.row(2))),
-              "进给 ✗ 答 +X，应为 +Y；新偏差 ✗ 答 −7，应为 2\nF = −4 < 0 → +Y；F = −4 + 6 = 2");
-}
-
-// The notice of a refused F lasts until the next answer or moment: a single step, the
-// switch, a fresh run. Off, the line shows while answers are kept; a fresh run forgets them.
-TEST(TableQuiz, ShowsTheLineBesideTheSwitch) {
-    Lesson s(Interpolation::Integration, "G90G00X0.5Y0.3");
-    s.step(Machine::StepUnit::Step);
-    EXPECT_TRUE(s.quiz.answerOverflow(false, false));
-    s.step(Machine::StepUnit::Step);
-    for (const auto moment : {0, 1, 2}) {
-        EXPECT_FALSE(s.quiz.answerDeviation("1"));  // no F asked: nothing taken, no notice
-        EXPECT_FALSE(s.quiz.answerFeed({1, 0}, "?"));
-        expectLine(s.quiz, "新偏差 F 应为整数，如 −3", true, true);
-        if (moment == 0) s.step(Machine::StepUnit::Tick);
-        if (moment == 1) s.quiz.setOn(true);
-        if (moment == 2) s.quiz.answerOverflow(true, false);
-        expectLine(s.quiz, moment == 2 ? "答对 2 / 2" : "答对 1 / 1", true, false);
-    }
-    s.quiz.setOn(false);
-    expectLine(s.quiz, "答对 2 / 2", true, false);
-    EXPECT_FALSE(s.quiz.question());
-    EXPECT_FALSE(s.quiz.answerFeed({1, 0}, "x"));
-    s.quiz.freshRun();
-    expectLine(s.quiz, "答对 0 / 0", false, false);
-    EXPECT_EQ(s.quiz.sheet().answersOf(s.row(1)), nullptr);
+// Answers taken as typed, the line beside the switch and its notice, the rows asked in turn
+// and forgotten when gone back over, and a run at its pace asking nothing.
+TEST(TableQuiz, WalksAsTheStudentAnswers) {
+    test::walkThrough<Lesson>("table-quiz-walk.tsv");
 }
 
 // A step back leaves the quiz as it would stand had the run never gone that far: the rows
 // gone back over forget their answers, the others keep theirs, and the step made again is
 // asked afresh; for each method's forms of question.
 TEST(TableQuiz, StepsBackToWhatNeverWentFurther) {
-    for (const auto& [method, move] :
-         {std::pair{Interpolation::Comparison, "G90G00X0.6Y0.4"},
-          std::pair{Interpolation::Integration, "G90G00X0.5Y0.3"},
-          std::pair{Interpolation::Machine, "G90G00X0.2Y0.1\nG03X0Y0.3I-0.2J0"}}) {
-        SCOPED_TRACE(move);
+    for (const char* lesson : {"comparison|G90G00X0.6Y0.4", "dda|G90G00X0.5Y0.3",
+                               "machine|G90G00X0.2Y0.1\nG03X0Y0.3I-0.2J0"}) {
+        SCOPED_TRACE(lesson);
         for (int kept = 1; kept <= 4; ++kept) {
-            Lesson back(method, move), straight(method, move);
+            Lesson back(lesson), straight(lesson);
+            back.quiz.setOn(true);
+            straight.quiz.setOn(true);
             for (int n = 0; n < kept + 2; ++n) {
                 back.step(Machine::StepUnit::Step);
                 if (n <= kept) back.answerAlike();  // the last row left hidden
@@ -172,8 +146,9 @@ TEST(TableQuiz, StepsBackToWhatNeverWentFurther) {
 // Tick by tick, a row is asked on the tick that makes it, and the ticks between ask nothing;
 // answered as they come, the ticks leave the quiz where the steps would.
 TEST(TableQuiz, AsksEachRowOnTheTickThatMakesIt) {
-    Lesson ticks(Interpolation::Comparison, "G90G00X0.6Y0.4");
-    Lesson steps(Interpolation::Comparison, "G90G00X0.6Y0.4");
+    Lesson ticks("comparison|G90G00X0.6Y0.4"), steps("comparison|G90G00X0.6Y0.4");
+    ticks.quiz.setOn(true);
+    steps.quiz.setOn(true);
     int quiet = 0;
     while (ticks.table.size() < 6) {
         const std::size_t before = ticks.table.size();
@@ -189,17 +164,7 @@ TEST(TableQuiz, AsksEachRowOnTheTickThatMakesIt) {
         steps.answerAlike();
     }
     EXPECT_EQ(ticks.shown(), steps.shown());
-    expectLine(ticks.quiz, "答对 4 / 12", true, false);
-}
-
-// A run at its pace asks nothing, the switch on.
-TEST(TableQuiz, AsksNothingOfARun) {
-    Lesson s(Interpolation::Integration, "G90G00X0.5Y0.3");
-    test::runToEnd(s.machine, s.program, s.parameters);
-    s.quiz.steppedBack();
-    EXPECT_EQ(s.table.size(), 8u);
-    EXPECT_FALSE(s.quiz.question());
-    expectLine(s.quiz, "答对 0 / 0", true, false);
+    EXPECT_EQ(ticks.quiz.scoreLine().text, "答对 4 / 12");
 }
 
 }  // namespace
