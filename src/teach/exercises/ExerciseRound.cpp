@@ -103,9 +103,7 @@ std::vector<Graded> ExerciseRound::answerComparison(motion::PulseFeed feed,
                        throw std::logic_error("digital integration asks which registers overflow");
                    }},
         *asked_);
-    std::vector<Graded> marked{gradeFeed(exercise(), step, feed),
-                               deviation ? gradeDeviation(exercise(), step, *deviation)
-                                         : teach::unanswered(gradeDeviation(exercise(), step, 0))};
+    std::vector<Graded> marked = gradeComparison(exercise(), step, feed, deviation);
     record(step.number, marked[0], feedItem);
     record(step.number, marked[1], deviationItem);
     advance();
