@@ -19,13 +19,11 @@ inline std::size_t terminalColumns(std::string_view line) {
         for (std::size_t k = 1; k < length && i + k < line.size(); ++k) {
             point = point << 6 | (static_cast<unsigned char>(line[i + k]) & 0x3F);
         }
-        const bool wide = (point >= 0x1100 && point <= 0x115F) ||
-                          (point >= 0x2E80 && point <= 0xA4CF) ||
-                          (point >= 0xAC00 && point <= 0xD7A3) ||
-                          (point >= 0xF900 && point <= 0xFAFF) ||
-                          (point >= 0xFE30 && point <= 0xFE4F) ||
-                          (point >= 0xFF00 && point <= 0xFF60) ||
-                          (point >= 0xFFE0 && point <= 0xFFE6) || point >= 0x20000;
+        const bool wide =
+            (point >= 0x1100 && point <= 0x115F) || (point >= 0x2E80 && point <= 0xA4CF) ||
+            (point >= 0xAC00 && point <= 0xD7A3) || (point >= 0xF900 && point <= 0xFAFF) ||
+            (point >= 0xFE30 && point <= 0xFE4F) || (point >= 0xFF00 && point <= 0xFF60) ||
+            (point >= 0xFFE0 && point <= 0xFFE6) || point >= 0x20000;
         columns += wide ? 2 : 1;
         i += length;
     }

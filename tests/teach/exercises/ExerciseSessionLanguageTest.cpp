@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/SpokenLanguage.h"
 #include "teach/exercises/ExerciseSession.h"
@@ -12,8 +13,8 @@ using words::Language;
 
 // The notice and the verdict are said when read: after a switch of language they speak the
 // new one, the same refusal with its figure, the same marks of the same answers; back in
-// Chinese they are as they were, byte for byte. Code K7M3Q's first iteration feeds −Y to
-// F = −13.
+// Chinese they are as they were, byte for byte. The score's answers likewise. Code K7M3Q's first
+// iteration feeds −Y to F = −13.
 TEST(ExerciseSessionLanguage, SaysTheNoticeAndTheVerdictWhenRead) {
     const SpokenLanguage chinese(Language::chinese);
     ExerciseSession s;
@@ -35,6 +36,11 @@ TEST(ExerciseSessionLanguage, SaysTheNoticeAndTheVerdictWhenRead) {
         EXPECT_EQ(s.verdict(),
                   "Step 1: Feed ✗ answered +Y, should be −Y; New deviation ✗ no answer, should "
                   "be −13\nF = 0 ≥ 0 → −Y; F = 0 − 2×7 + 1 = −13");
+        const std::vector<AnsweredStep> wrong = s.round()->score().wrong();
+        ASSERT_EQ(wrong.size(), 2u);
+        EXPECT_EQ(wrong[1].task, s.round()->exercise().text());
+        EXPECT_EQ(wrong[1].item + " " + wrong[1].graded.answer + " " + wrong[1].graded.expected,
+                  "F no answer −13");
         EXPECT_FALSE(s.start("K7M3Q", {}, "", ""));
         EXPECT_EQ(s.notice(),
                   "This attempt is not exported yet: export the CSV first, or press \"Start\" "
@@ -46,6 +52,7 @@ TEST(ExerciseSessionLanguage, SaysTheNoticeAndTheVerdictWhenRead) {
               "第 1 步：进给 ✗ 答 +Y，应为 −Y；新偏差 ✗ 未答，应为 −13\n"
               "F = 0 ≥ 0 → −Y；F = 0 − 2×7 + 1 = −13");
     EXPECT_FALSE(s.verdictRight());
+    EXPECT_EQ(s.round()->score().wrong()[1].graded.answer, "未答");
 }
 
 }  // namespace
