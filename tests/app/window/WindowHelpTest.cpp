@@ -14,7 +14,8 @@ private slots:
     void fitsEightyColumns_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("said");
-        QTest::newRow("zh") << QStringLiteral("zh_CN.UTF-8") << QStringLiteral("启动时打开的数控程序。");
+        QTest::newRow("zh") << QStringLiteral("zh_CN.UTF-8")
+                            << QStringLiteral("启动时打开的数控程序。");
         QTest::newRow("en") << QStringLiteral("en_US.UTF-8")
                             << QStringLiteral("An NC program to open at start.");
     }

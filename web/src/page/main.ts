@@ -263,7 +263,7 @@ function chooseLanguage(language: Language): void {
   if (statusAgain) tell(statusAgain(), statusAgain);
   files.rename(files.name);
   editor.view.dispatch({});
-  about.close();
+  summary.sayAgain();
   timing.sayAgain();
   table.sayAgain();
 }
