@@ -1,5 +1,6 @@
 #include "cli/Options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -171,13 +172,46 @@ bool applyPage(const std::string& name, const std::string& code, const std::stri
     return true;
 }
 
+// The columns a text takes on a terminal: a Chinese character or a
+// full-width sign (U+3000 to U+9FFF, U+FF00 to U+FF7F) two, any other one.
+std::size_t columns(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) == 0x80) continue;
+        const bool wide = (byte >= 0xE3 && byte <= 0xE9) ||
+                          (byte == 0xEF && i + 1 < text.size() &&
+                           (static_cast<unsigned char>(text[i + 1]) & 0xFE) == 0xBC);
+        count += wide ? 2 : 1;
+    }
+    return count;
+}
+
+// Words from column `indent` on, carried on to a line of their own at that
+// column where they would pass the 80th.
+std::string wrapped(std::string_view text, std::size_t indent) {
+    std::string lines, line;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        const std::string_view word = text.substr(start, end - start);
+        if (!line.empty() && indent + columns(line) + 1 + columns(word) > 80) {
+            lines += line + '\n' + std::string(indent, ' ');
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + std::string(word);
+        start = end + 1;
+    }
+    return lines + line + '\n';
+}
+
 // The methods as the window's menu names them, each after the key that chooses it.
 std::string methodLines() {
     std::string lines;
     for (const motion::MethodEntry& method : motion::methods()) {
         std::string key(method.key);
         key.resize(12, ' ');
-        lines += "                     " + key + std::string(words::say(method.caption)) + '\n';
+        const std::string head = "                     " + key;
+        lines += head + wrapped(words::say(method.caption), head.size());
     }
     return lines;
 }

@@ -82,6 +82,7 @@ val state(ExerciseSession& session) {
     o.set("figure", text(teach::pulseGridFigure(r->exercise(), r->path(), true)));
     o.set("verdict", text(session.verdict()));
     o.set("verdictRight", session.verdictRight());
+    o.set("answers", static_cast<double>(r->score().steps().size()));
     o.set("scoreShown", session.scoreShown());
     o.set("score", text(teach::scoreHeadText(*r)));
     o.set("scoreStudent", text(teach::scoreStudentText(r->attempt())));

@@ -382,6 +382,7 @@ export interface ExerciseState {
   figure?: string; // the exercise on its pulse grid with the path so far, an inline <svg>
   verdict?: string; // "第 3 步：进给 ✓ +X；新偏差 ✗ …\nF = …"; '' before any answer
   verdictRight?: boolean; // green, else red
+  answers?: number; // the answers marked so far in this attempt: a new one empties the fields
   scoreShown?: boolean; // the score page instead of the exercise
   score?: string; // "练习码 K7M3Q：答对 60 / 68"
   scoreStudent?: string; // "姓名 王小明　学号 2026001　第 2 次　2026-12-07 08:05:09"

@@ -63,15 +63,17 @@ ExercisePanel::ExercisePanel(Prompts& prompts, Memory memory, QWidget* parent)
     pages_->addWidget(scorePage_);
     layout->addWidget(pages_, 1);
     pages_->setEnabled(false);
-    // What the window shows is said again; the notice and the verdict of the
-    // last answer stay as the session made them.
+    // What the window shows is said again, the notice and the verdict of the
+    // last answer too; what is typed in the fields stays.
     sayAgain(*this, [this] {
+        notice_->setText(text(session_.notice()));
         if (!session_.round()) {
             task_->setText(text(std::string(teach::exercisePrompt())));
             return;
         }
         attempt_->setText(text(teach::attemptText(session_.round()->attempt())));
         sayRound();
+        verdict_->setText(text(session_.verdict()));
     });
 }
 

@@ -805,7 +805,8 @@ A move that needs more than the N chosen still takes the smallest N it needs.</t
     </message>
     <message>
         <source>三轴步进电机数控机床的模拟器，用于脉冲插补教学。</source>
-        <translation>Simulator of a three-axis stepper-motor NC machine, for teaching pulse interpolation.</translation>
+        <translation>Simulator of a three-axis stepper-motor NC machine,
+for teaching pulse interpolation.</translation>
     </message>
     <message>
         <source>启动时打开的数控程序。</source>

@@ -88,6 +88,23 @@ std::string halfWidth(std::string_view c) {
     return std::string(1, static_cast<char>(point - 0xFEE0));
 }
 
+// A code's characters, each one to four bytes of UTF-8.
+std::vector<std::string_view> characters(std::string_view code) {
+    std::vector<std::string_view> read;
+    for (std::size_t i = 0; i < code.size(); i += read.back().size()) {
+        read.push_back(character(code, i));
+    }
+    return read;
+}
+
+// A character's place in the alphabet, small letters read as capitals;
+// npos for any other character.
+std::size_t digitOf(std::string_view c) {
+    if (c.size() != 1) return std::string_view::npos;
+    const char capital = c[0] >= 'a' && c[0] <= 'z' ? static_cast<char>(c[0] - 'a' + 'A') : c[0];
+    return ExerciseCode::alphabet.find(capital);
+}
+
 }  // namespace
 
 std::string ExerciseCode::normalised(std::string_view typed) {
@@ -102,24 +119,24 @@ std::string ExerciseCode::normalised(std::string_view typed) {
     return text.substr(first, text.find_last_not_of(' ') + 1 - first);
 }
 
-ExerciseCode::ExerciseCode(std::string_view typed) {
+std::string ExerciseCode::refusal(std::string_view typed) {
     const std::string code = normalised(typed);
-    std::vector<std::string_view> characters;
-    for (std::size_t i = 0; i < code.size(); i += characters.back().size()) {
-        characters.push_back(character(code, i));
-    }
-    if (characters.size() != length) {
-        throw std::invalid_argument(std::string(words::say("练习码应为 5 个字符")));
-    }
-    for (const std::string_view c : characters) {
-        const char capital = c.size() == 1 && c[0] >= 'a' && c[0] <= 'z' ? c[0] - 'a' + 'A' : c[0];
-        const std::size_t digit = c.size() == 1 ? alphabet.find(capital) : std::string_view::npos;
-        if (digit == std::string_view::npos) {
-            throw std::invalid_argument(
-                words::fill("练习码中不能有“{1}”：只用数字 2–9 和字母，不含 I、L、O", {c}));
+    const std::vector<std::string_view> read = characters(code);
+    if (read.size() != length) return std::string(words::say("练习码应为 5 个字符"));
+    for (const std::string_view c : read) {
+        if (digitOf(c) == std::string_view::npos) {
+            return words::fill("练习码中不能有“{1}”：只用数字 2–9 和字母，不含 I、L、O", {c});
         }
-        text_ += capital;
-        value_ = value_ * alphabet.size() + digit;
+    }
+    return {};
+}
+
+ExerciseCode::ExerciseCode(std::string_view typed) {
+    if (const std::string why = refusal(typed); !why.empty()) throw std::invalid_argument(why);
+    const std::string code = normalised(typed);
+    for (const std::string_view c : characters(code)) {
+        text_ += alphabet[digitOf(c)];
+        value_ = value_ * alphabet.size() + digitOf(c);
     }
 }
 

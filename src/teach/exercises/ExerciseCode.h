@@ -20,9 +20,13 @@ public:
     static constexpr std::string_view alphabet = "23456789ABCDEFGHJKMNPQRSTUVWXYZ";
 
     // Reads a code as a student types it: normalised first, then small
-    // letters read as capitals. Throws std::invalid_argument, its message in
-    // Chinese, for any other text.
+    // letters read as capitals. Throws std::invalid_argument, its message
+    // refusal()'s, for any other text.
     explicit ExerciseCode(std::string_view typed);
+    // Why a typed text is no code, said in the language spoken now; empty
+    // for a code. A shell that keeps the typed text says it again after a
+    // switch of language.
+    static std::string refusal(std::string_view typed);
     // A typed code (UTF-8) as the code reads it: full-width letters, digits
     // and signs as their ASCII forms, the ideographic space as a space, and
     // the spaces around it gone. What a Chinese input method gives thus

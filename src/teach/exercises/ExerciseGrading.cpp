@@ -107,6 +107,13 @@ Graded gradeDeviation(const Exercise& exercise, const motion::ComparisonStep& st
             explanation(exercise, step)};
 }
 
+std::vector<Graded> gradeComparison(const Exercise& exercise, const motion::ComparisonStep& step,
+                                    motion::PulseFeed feed, std::optional<std::int64_t> deviation) {
+    return {gradeFeed(exercise, step, feed), deviation
+                                                 ? gradeDeviation(exercise, step, *deviation)
+                                                 : unanswered(gradeDeviation(exercise, step, 0))};
+}
+
 Graded gradeOverflow(const motion::IntegrationStep& step, bool x, bool y) {
     const Register rx = registerOf(step, 'X');
     const Register ry = registerOf(step, 'Y');

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "motion/PulseStep.h"
 #include "teach/exercises/Exercise.h"
@@ -22,6 +24,10 @@ Graded gradeFeed(const Exercise& exercise, const motion::ComparisonStep& step,
 // Comparison: the new deviation the student typed.
 Graded gradeDeviation(const Exercise& exercise, const motion::ComparisonStep& step,
                       std::int64_t answer);
+// Comparison: both answers of an iteration, the feed's first, the new
+// deviation's "未答" when none was typed.
+std::vector<Graded> gradeComparison(const Exercise& exercise, const motion::ComparisonStep& step,
+                                    motion::PulseFeed feed, std::optional<std::int64_t> deviation);
 // Integration: the remainder registers the student ticked as overflowing.
 Graded gradeOverflow(const motion::IntegrationStep& step, bool x, bool y);
 

@@ -85,8 +85,15 @@ std::int64_t ExerciseRound::askedNumber() const {
                       *asked_);
 }
 
-void ExerciseRound::record(std::int64_t iteration, const Graded& graded, const char* item) {
-    score_.add({number(), exercise().text(), iteration, graded, std::string(words::say(item))});
+// The answer is marked again each time the score is read: the same marks,
+// in the words of the language spoken then.
+void ExerciseRound::record(std::int64_t iteration, std::function<Graded()> grade,
+                           const char* item) {
+    score_.add(
+        [number = number(), exercise = exercise(), iteration, grade = std::move(grade), item] {
+            return AnsweredStep{number, exercise.text(), iteration, grade(),
+                                std::string(words::say(item))};
+        });
 }
 
 void ExerciseRound::advance() {
@@ -103,11 +110,12 @@ std::vector<Graded> ExerciseRound::answerComparison(motion::PulseFeed feed,
                        throw std::logic_error("digital integration asks which registers overflow");
                    }},
         *asked_);
-    std::vector<Graded> marked{gradeFeed(exercise(), step, feed),
-                               deviation ? gradeDeviation(exercise(), step, *deviation)
-                                         : teach::unanswered(gradeDeviation(exercise(), step, 0))};
-    record(step.number, marked[0], feedItem);
-    record(step.number, marked[1], deviationItem);
+    std::vector<Graded> marked = gradeComparison(exercise(), step, feed, deviation);
+    const auto part = [exercise = exercise(), step, feed, deviation](std::size_t i) {
+        return [=] { return gradeComparison(exercise, step, feed, deviation)[i]; };
+    };
+    record(step.number, part(0), feedItem);
+    record(step.number, part(1), deviationItem);
     advance();
     return marked;
 }
@@ -120,7 +128,8 @@ Graded ExerciseRound::answerIntegration(bool x, bool y) {
                               [](const IntegrationStep& s) -> const IntegrationStep& { return s; }},
                    *asked_);
     Graded graded = gradeOverflow(step, x, y);
-    record(step.number, graded, overflowItem);
+    record(
+        step.number, [step, x, y] { return gradeOverflow(step, x, y); }, overflowItem);
     advance();
     return graded;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -65,7 +66,7 @@ public:
 
 private:
     void begin();
-    void record(std::int64_t iteration, const Graded& graded, const char* item);
+    void record(std::int64_t iteration, std::function<Graded()> grade, const char* item);
     void advance();
 
     ExerciseAttempt attempt_;

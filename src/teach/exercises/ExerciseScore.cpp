@@ -1,21 +1,30 @@
 #include "teach/exercises/ExerciseScore.h"
 
 #include <algorithm>
-#include <iterator>
+#include <utility>
 
 #include "words/Catalogue.h"
 
 namespace tarvo::teach {
 
+std::vector<AnsweredStep> ExerciseScore::steps() const {
+    std::vector<AnsweredStep> said;
+    said.reserve(steps_.size());
+    for (const auto& say : steps_) said.push_back(say());
+    return said;
+}
+
 std::size_t ExerciseScore::rights() const {
+    const std::vector<AnsweredStep> said = steps();
     return static_cast<std::size_t>(
-        std::count_if(steps_.begin(), steps_.end(), [](const auto& s) { return s.graded.right; }));
+        std::count_if(said.begin(), said.end(), [](const auto& s) { return s.graded.right; }));
 }
 
 std::vector<AnsweredStep> ExerciseScore::wrong() const {
     std::vector<AnsweredStep> out;
-    std::copy_if(steps_.begin(), steps_.end(), std::back_inserter(out),
-                 [](const auto& s) { return !s.graded.right; });
+    for (AnsweredStep& s : steps()) {
+        if (!s.graded.right) out.push_back(std::move(s));
+    }
     return out;
 }
 

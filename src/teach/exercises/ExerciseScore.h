@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,8 +13,7 @@ namespace tarvo::teach {
 
 // What an answer is about: each comparison iteration asks the feed and the
 // new deviation F, each integration iteration the overflows. The names are
-// the catalogue's keys; an answer keeps its item said in the language spoken
-// when it was given.
+// the catalogue's keys, said when the answer is read.
 inline constexpr const char* feedItem = "进给";
 inline constexpr const char* deviationItem = "F";
 inline constexpr const char* overflowItem = "溢出";
@@ -29,13 +29,19 @@ struct AnsweredStep {
 
 // The score of an attempt at a code's exercises: every answer as it was
 // marked, in order, against the fixed number of answers the code asks.
+// An answer is kept as what to say, so that its texts are read in the
+// language spoken when read: a switch of language says the score again.
 class ExerciseScore {
 public:
     explicit ExerciseScore(std::size_t total = 0) : total_(total) {}
 
-    void add(AnsweredStep step) { steps_.push_back(std::move(step)); }
+    void add(AnsweredStep step) {
+        steps_.push_back([step = std::move(step)] { return step; });
+    }
+    // An answer whose texts `say` makes each time it is read.
+    void add(std::function<AnsweredStep()> say) { steps_.push_back(std::move(say)); }
 
-    const std::vector<AnsweredStep>& steps() const { return steps_; }
+    std::vector<AnsweredStep> steps() const;
     std::size_t rights() const;
     // The answers the code asks in all, answered or not: the same for every
     // attempt at the code.
@@ -47,7 +53,7 @@ public:
 
 private:
     std::size_t total_;
-    std::vector<AnsweredStep> steps_;
+    std::vector<std::function<AnsweredStep()>> steps_;
 };
 
 }  // namespace tarvo::teach

@@ -1,7 +1,6 @@
 #include "teach/exercises/ExerciseSession.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <variant>
 
 #include "teach/exercises/AnswerSheet.h"
@@ -13,33 +12,31 @@
 namespace tarvo::teach {
 
 std::string ExerciseSession::drawCode(std::uint64_t entropy) {
-    notice_.clear();
+    notice_ = nullptr;
     return ExerciseCode::from(entropy).text();
 }
 
 bool ExerciseSession::start(std::string_view typedCode, const Student& typed,
                             const std::string& date, const std::string& time) {
     codeRead_.clear();
-    std::optional<ExerciseCode> code;
-    try {
-        code.emplace(typedCode);
-    } catch (const std::invalid_argument& refusal) {
-        notice_ = refusal.what();
+    if (!ExerciseCode::refusal(typedCode).empty()) {
+        notice_ = [typed = std::string(typedCode)] { return ExerciseCode::refusal(typed); };
         return false;
     }
-    codeRead_ = code->text();
+    const ExerciseCode code(typedCode);
+    codeRead_ = code.text();
     if (!mayStartOver()) {
-        notice_ = std::string(exerciseNotSaved());
+        notice_ = [] { return std::string(exerciseNotSaved()); };
         return false;
     }
     const Student student{std::string(trimmedText(typed.name)),
                           std::string(trimmedText(typed.number))};
-    const int count = attempts_.begin(code->text(), student);
-    round_.emplace(*code, ExerciseAttempt{code->text(), student, count, date, time});
+    const int count = attempts_.begin(code.text(), student);
+    round_.emplace(code, ExerciseAttempt{code.text(), student, count, date, time});
     saved_ = true;
     scoreShown_ = false;
-    notice_.clear();
-    verdict_.clear();
+    notice_ = nullptr;
+    verdict_ = nullptr;
     return true;
 }
 
@@ -66,7 +63,7 @@ std::optional<std::optional<std::int64_t>> ExerciseSession::typed(std::string_vi
     if (deviation.empty()) return std::optional<std::int64_t>();
     const std::optional<std::int64_t> value = typedDeviation(deviation);
     if (!value) {
-        notice_ = std::string(deviationRefused());
+        notice_ = [] { return std::string(deviationRefused()); };
         return std::nullopt;
     }
     return value;
@@ -76,29 +73,37 @@ bool ExerciseSession::answerFeed(motion::PulseFeed feed, std::string_view typedD
     if (asked() != Asked::FeedAndDeviation) return false;
     const auto deviation = typed(typedDeviation);
     if (!deviation) return false;
-    const std::int64_t iteration = round_->askedNumber();
-    answered(iteration, round_->answerComparison(feed, *deviation));
+    const auto step = std::get<motion::ComparisonStep>(round_->asked());
+    const Exercise exercise = round_->exercise();
+    round_->answerComparison(feed, *deviation);
+    answered(step.number, [exercise, step, feed, deviation = *deviation] {
+        return gradeComparison(exercise, step, feed, deviation);
+    });
     return true;
 }
 
 void ExerciseSession::checkDeviation(std::string_view typedDeviation) {
-    if (typed(typedDeviation)) notice_.clear();
+    if (typed(typedDeviation)) notice_ = nullptr;
 }
 
 bool ExerciseSession::answerOverflow(bool x, bool y) {
     if (asked() != Asked::Overflow) return false;
-    const std::int64_t iteration = round_->askedNumber();
-    answered(iteration, {round_->answerIntegration(x, y)});
+    const auto step = std::get<motion::IntegrationStep>(round_->asked());
+    round_->answerIntegration(x, y);
+    answered(step.number, [step, x, y] { return std::vector<Graded>{gradeOverflow(step, x, y)}; });
     return true;
 }
 
-void ExerciseSession::answered(std::int64_t iteration, const std::vector<Graded>& marked) {
+// The marks are made again each time the verdict is read: the same marks,
+// said in the language of that moment.
+void ExerciseSession::answered(std::int64_t iteration, std::function<std::vector<Graded>()> marks) {
     saved_ = false;
     warnedOnce_ = false;
-    notice_.clear();
-    verdict_ = verdictText(iteration, marked);
+    notice_ = nullptr;
+    const std::vector<Graded> marked = marks();
     verdictRight_ = std::all_of(marked.begin(), marked.end(),
                                 [](const Graded& graded) { return graded.right; });
+    verdict_ = [iteration, marks = std::move(marks)] { return verdictText(iteration, marks()); };
 }
 
 void ExerciseSession::next() {
@@ -108,7 +113,7 @@ void ExerciseSession::next() {
         return;
     }
     round_->nextExercise();
-    verdict_.clear();
+    verdict_ = nullptr;
 }
 
 }  // namespace tarvo::teach

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -64,21 +65,24 @@ public:
     const ExerciseRound* round() const { return round_ ? &*round_ : nullptr; }
     bool scoreShown() const { return scoreShown_; }
     // Why the last 开始 or F was refused, in red; empty for none.
-    const std::string& notice() const { return notice_; }
+    std::string notice() const { return notice_ ? notice_() : std::string(); }
     // The last iteration answered, its marks and formula; empty before any
     // answer of the exercise under way.
-    const std::string& verdict() const { return verdict_; }
+    std::string verdict() const { return verdict_ ? verdict_() : std::string(); }
     bool verdictRight() const { return verdictRight_; }
 
 private:
     bool mayStartOver();
     std::optional<std::optional<std::int64_t>> typed(std::string_view typedDeviation);
-    void answered(std::int64_t iteration, const std::vector<Graded>& marked);
+    void answered(std::int64_t iteration, std::function<std::vector<Graded>()> marks);
 
     ExerciseAttempts attempts_;
     std::optional<ExerciseRound> round_;
     bool saved_ = true, warnedOnce_ = false, scoreShown_ = false, verdictRight_ = false;
-    std::string notice_, verdict_, codeRead_;
+    // What the notice and the verdict say, kept as what to say rather than
+    // as text, so that they are read in the language spoken when read.
+    std::function<std::string()> notice_, verdict_;
+    std::string codeRead_;
 };
 
 }  // namespace tarvo::teach

@@ -6,18 +6,18 @@
 namespace tarvo::teach {
 
 void TableQuiz::setOn(bool on) {
-    notice_.clear();
+    refused_ = false;
     sheet_.setOn(on);
 }
 
 // The notice spoke of a row of the last run.
 void TableQuiz::freshRun() {
-    notice_.clear();
+    refused_ = false;
     sheet_.clear();
 }
 
 void TableQuiz::stepped(std::uint64_t from) {
-    notice_.clear();
+    refused_ = false;
     sheet_.stepped(from);
 }
 
@@ -34,12 +34,12 @@ std::optional<TableQuiz::Question> TableQuiz::question() const {
 }
 
 TableQuiz::Typed TableQuiz::typedDeviation(std::string_view typed) {
-    notice_.clear();
+    refused_ = false;
     typed = trimmedText(typed);
     if (typed.empty()) return Typed::Blank;
     const std::optional<std::int64_t> value = teach::typedDeviation(typed);
     if (!value) {
-        notice_ = std::string(deviationRefused());
+        refused_ = true;
         return Typed::Refused;
     }
     return sheet_.answerDeviation(*value) ? Typed::Marked : Typed::Unasked;
@@ -57,12 +57,12 @@ bool TableQuiz::answerDeviation(std::string_view typed) {
 }
 
 bool TableQuiz::answerOverflow(bool x, bool y) {
-    notice_.clear();
+    refused_ = false;
     return sheet_.answerOverflow(x, y).has_value();
 }
 
 TableQuiz::ScoreLine TableQuiz::scoreLine() const {
-    if (!notice_.empty()) return {notice_, true, true};
+    if (refused_) return {std::string(deviationRefused()), true, true};
     return {scoreText(sheet_), sheet_.on() || sheet_.given() > 0, false};
 }
 

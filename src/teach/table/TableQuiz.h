@@ -67,7 +67,8 @@ private:
     Typed typedDeviation(std::string_view typed);
 
     AnswerSheet sheet_;
-    std::string notice_;
+    // The notice is said when the line is read, in the language of then.
+    bool refused_ = false;
 };
 
 }  // namespace tarvo::teach

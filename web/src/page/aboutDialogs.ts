@@ -31,23 +31,26 @@ function element<K extends keyof HTMLElementTagNameMap>(tag: K, className = '', 
 // from the commands themselves, so it names only keys that act.
 export class AboutDialogs {
   private ready: Ready | null = null;
+  private shown: (() => void) | null = null;
 
   constructor(
     private readonly dialog: HTMLDialogElement,
     private readonly keys: () => KeyEntry[],
-  ) {}
-
-  started(r: Ready): void {
-    this.ready = r;
+  ) {
+    dialog.addEventListener('close', () => (this.shown = null));
   }
 
-  close(): void {
-    this.dialog.close();
+  // The machine's texts, again after a switch of language: a box open is
+  // made again in place, in the new words.
+  started(r: Ready): void {
+    this.ready = r;
+    if (this.dialog.open) this.shown?.();
   }
 
   showHelp(): void {
     const r = this.ready;
     if (!r) return;
+    this.shown = () => this.showHelp();
     const table = element('table', 'keys');
     table.setAttribute('aria-label', say(aboutCaptions.keys));
     for (const k of this.keys()) {
@@ -61,6 +64,7 @@ export class AboutDialogs {
   showDesigner(): void {
     const r = this.ready;
     if (!r) return;
+    this.shown = () => this.showDesigner();
     const lines = [...r.designer, fill('版本 {1}', r.version)].map((l) => element('p', '', l));
     this.open(say(aboutCaptions.designer), lines);
   }

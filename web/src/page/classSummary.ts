@@ -8,6 +8,7 @@ import { fill, say } from './words/say';
 // summary's two CSV files and its A4 page.
 export class ClassSummary {
   private answer: ClassSummaryAnswer | null = null;
+  private asked: Extract<PageMessage, { type: 'classSummary' }> | null = null;
 
   constructor(
     private readonly dialog: HTMLDialogElement,
@@ -33,7 +34,14 @@ export class ClassSummary {
   async summarise(files: File[]): Promise<void> {
     if (!files.length) return;
     const read = await Promise.all(files.map(async (f) => ({ name: f.name, bytes: await f.arrayBuffer().catch(() => null) })));
-    this.post({ type: 'classSummary', files: read, date: clockTexts(new Date()).date });
+    this.asked = { type: 'classSummary', files: read, date: clockTexts(new Date()).date };
+    this.post(this.asked);
+  }
+
+  // The summary shown is made again from the files it read, in the words
+  // of the language now spoken.
+  sayAgain(): void {
+    if (this.dialog.open && this.asked) this.post(this.asked);
   }
 
   show(a: ClassSummaryAnswer): void {

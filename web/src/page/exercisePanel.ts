@@ -27,7 +27,7 @@ export function clockTexts(now: Date): { date: string; time: string } {
 export class ExercisePanel {
   private readonly $ = <T extends HTMLElement>(selector: string) => this.dialog.querySelector<T>(selector)!;
   private sentAttempts = false;
-  private lastVerdict = '';
+  private lastAnswers = 0;
 
   constructor(
     private readonly dialog: HTMLDialogElement,
@@ -101,8 +101,9 @@ export class ExercisePanel {
     this.$('.task').textContent = s.task ?? '';
     this.$('.figure').innerHTML = s.figure ?? ''; // the machine's own drawing
     this.$('.known').textContent = s.known ?? '';
-    if ((s.verdict ?? '') !== this.lastVerdict) this.answered();
-    this.lastVerdict = s.verdict ?? '';
+    // Counted, not read off the verdict, which a switch of language says again.
+    if ((s.answers ?? 0) !== this.lastAnswers) this.answered();
+    this.lastAnswers = s.answers ?? 0;
     const verdict = this.$('.verdict');
     verdict.textContent = s.verdict ?? '';
     verdict.classList.toggle('right', !!s.verdictRight);

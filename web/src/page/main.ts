@@ -30,7 +30,7 @@ const pageTexts = new PageTexts(document.documentElement, [document.getElementBy
 const $ = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
 const status = $('status');
 // The status line; a text of the page's own made by `again` is said again
-// when the language changes, the machine's notes stay as they were said.
+// when the language changes, a note of the machine's goes.
 let statusAgain: (() => string) | null = null;
 const tell = (text: string, again: (() => string) | null = null): void => {
   status.textContent = text;
@@ -260,10 +260,11 @@ function chooseLanguage(language: Language): void {
   pageTexts.sayAgain();
   menuBar.sayAgain();
   refreshToolbar();
-  if (statusAgain) tell(statusAgain(), statusAgain);
+  // A note of the machine was said in the old language: it goes, as the window's does.
+  tell(statusAgain ? statusAgain() : '', statusAgain);
   files.rename(files.name);
   editor.view.dispatch({});
-  about.close();
+  summary.sayAgain();
   timing.sayAgain();
   table.sayAgain();
 }
