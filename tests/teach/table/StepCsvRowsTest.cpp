@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,10 +21,11 @@ const std::string program =
     "G01X0Y0Z-1\nG01X2Y7\n%\n";
 
 // The program's table under a method at a pulse equivalent, every row kept.
-std::vector<TextbookStep> stepsOf(motion::Interpolation method, double dl) {
+// A row reads its segment's figures from the table, so the run outlives it.
+std::unique_ptr<test::TableRun> runOf(motion::Interpolation method, double dl) {
     interp::Parameters p = test::withDl(dl);
     p.method = {method, false, 0};
-    return test::TableRun(program, p, 100000).steps();
+    return std::make_unique<test::TableRun>(program, p, 100000);
 }
 
 std::string asciiMinusOf(std::string text) {
@@ -45,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Methods, StepCsvRowsByMethod,
 // minus, and the window's must hold no ASCII minus of a beat.
 TEST_P(StepCsvRowsByMethod, WriteTheWindowsTextsWithTheAsciiMinus) {
     int minuses = 0;
-    for (const TextbookStep& step : stepsOf(GetParam(), 0.5)) {
+    const auto run = runOf(GetParam(), 0.5);
+    for (const TextbookStep& step : run->steps()) {
         const RowTexts window = rowTexts(step);
         RowTexts csv;
         rowTexts(step, csv, asciiMinus);
@@ -68,7 +71,8 @@ TEST_P(StepCsvRowsByMethod, WriteTheWindowsTextsWithTheAsciiMinus) {
 // earlier one left in the buffer beyond its own bytes (quoted texts among
 // them), nor break where the buffer grows.
 TEST_P(StepCsvRowsByMethod, AreEachRowAloneWhateverCameBefore) {
-    const std::vector<TextbookStep> steps = stepsOf(GetParam(), 0.05);
+    const auto run = runOf(GetParam(), 0.05);
+    const std::vector<TextbookStep> steps = run->steps();
     ASSERT_GT(steps.size(), 1000U);
     StepCsvRows rows;
     std::string alone;
@@ -91,7 +95,8 @@ TEST_P(StepCsvRowsByMethod, AreEachRowAloneWhateverCameBefore) {
 
 // A text with a comma is quoted, and nothing else is.
 TEST(StepCsvRows, QuoteTheTextsThatHoldAComma) {
-    const std::vector<TextbookStep> steps = stepsOf(motion::Interpolation::Integration, 1);
+    const auto run = runOf(motion::Interpolation::Integration, 1);
+    const std::vector<TextbookStep> steps = run->steps();
     ASSERT_FALSE(steps.empty());
     const std::string row = stepCsvRow(steps.front());
     // Line 2 to (-3, -4): 3 + 4 = 7 pulses in registers of 8; the first
