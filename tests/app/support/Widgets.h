@@ -45,7 +45,8 @@ inline QStringList cutOff(const QWidget& window) {
     }
     for (const QLabel* l : window.findChildren<QLabel*>()) {
         if (!l->isVisibleTo(&window) || l->text().isEmpty() || !l->pixmap().isNull()) continue;
-        const QSize needed = l->wordWrap() ? QSize(0, l->heightForWidth(l->width())) : l->sizeHint();
+        const QSize needed =
+            l->wordWrap() ? QSize(0, l->heightForWidth(l->width())) : l->sizeHint();
         if (needed.width() > l->width() || needed.height() > l->height()) cut << l->text();
     }
     return cut;
