@@ -1,9 +1,3 @@
-#include <QApplication>
-#include <QClipboard>
-#include <QScrollBar>
-#include <QTest>
-#include <QTextBlock>
-
 #include "app/editor/EditorFrame.h"
 #include "app/editor/LineGutter.h"
 #include "app/support/TableFile.h"

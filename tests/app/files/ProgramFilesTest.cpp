@@ -1,12 +1,5 @@
 #include <sys/stat.h>
 
-#include <QDir>
-#include <QPlainTextEdit>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBlock>
-
 #include "app/base/Prompts.h"
 #include "app/files/ProgramFiles.h"
 #include "app/support/ScriptedPrompts.h"

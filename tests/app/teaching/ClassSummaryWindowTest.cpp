@@ -1,14 +1,3 @@
-#include <QDropEvent>
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QMimeData>
-#include <QPushButton>
-#include <QScreen>
-#include <QTableWidget>
-#include <QTest>
-#include <QUrl>
-
 #include "app/support/Pictures.h"
 #include "app/support/TeachingWindows.h"
 #include "app/teaching/ClassSummaryWindow.h"

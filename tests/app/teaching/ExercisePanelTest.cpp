@@ -1,8 +1,3 @@
-#include <QLineEdit>
-#include <QScreen>
-#include <QTest>
-#include <QUrl>
-
 #include "app/support/TeachingWindows.h"
 #include "app/teaching/WorksheetDialog.h"
 #include "teach/exercises/WorksheetPage.h"

@@ -1,29 +1,14 @@
-#include <QAbstractItemModelTester>
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScreen>
-#include <QScrollBar>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBlock>
-#include <QWheelEvent>
-
+#include "app/base/FittedText.h"
 #include "app/editor/EditorFrame.h"
 #include "app/panels/ViewStack.h"
 #include "app/support/Pictures.h"
-#include "app/support/WindowUnderTest.h"
+#include "app/support/TeachingWindows.h"
 #include "app/teaching/PathOverlay.h"
-#include "app/teaching/SelectedStep.h"
 #include "app/teaching/StepRing.h"
 #include "app/teaching/StepTableModel.h"
-#include "app/teaching/StepTablePanel.h"
 #include "app/teaching/TimingDiagram.h"
 #include "app/teaching/TimingStrip.h"
+#include "app/window/MethodMenu.h"
 #include "support/Programs.h"
 #include "support/RecordingPanel.h"
 #include "teach/table/StepTable.h"
@@ -68,7 +53,7 @@ void hover(TimingStrip& strip, QPoint point) {
 
 }  // namespace
 
-// The teaching tools on the real window, offscreen.
+// The teaching panels on the real window, offscreen, on a classroom's 1366 × 768 screen.
 class TeachingPanelsTest : public QObject {
     Q_OBJECT
 
@@ -128,10 +113,42 @@ private slots:
         QVERIFY(diagram->following());
     }
 
-    // Opened at the window's default size, the panels show the timing read-out once, whole (the
-    // rest of their room on a lab screen: LabScreenLayoutTest). Closed, each gives its room back.
-    // A panel the window cannot hold even at the screen's size floats.
-    void panelsFitTheScreenAndGiveTheirRoomBack() {
+    // From the default size, or maximised: ten rows with every column beside the timing diagram,
+    // its read-out once and whole, nothing of the window's labels cut off, the window on the
+    // screen. Floated and docked again, each panel gets its room back.
+    void bothPanelsFitALabScreen() {
+        MainWindow& w = *t_.window;
+        openBoth();
+        QVERIFY(runsToEnd(w));
+        QTest::qWait(100);  // the panels take in the run
+        QVERIFY(w.screen()->availableGeometry().contains(w.frameGeometry()));
+        auto* diagram = qobject_cast<TimingDiagram*>(timing_->widget());
+        int readouts = 0;  // on as many lines as the panel's width takes
+        for (const QLabel* label : diagram->findChildren<QLabel*>()) {
+            readouts +=
+                QString(label->text()).replace('\n', QStringLiteral("  ")) == diagram->readout();
+        }
+        QCOMPARE(readouts, 1);
+        for (QDockWidget* dock : {table_, timing_}) {
+            dock->setFloating(true);
+            QTest::qWait(50);
+            dock->setFloating(false);
+            QTest::qWait(50);
+            QVERIFY(!dock->isFloating() && dock->isVisible());
+        }
+        for (bool maximised : {false, true}) {
+            if (maximised) w.showMaximized();
+            QTest::qWait(50);
+            QVERIFY(tenRowsWithEveryColumn(panel().view()));
+            QVERIFY2(cutOff(w).isEmpty(), qPrintable(cutOff(w).join('|')));
+            QVERIFY(w.viewStack().linep().width() >= 100);
+            QVERIFY(timing_->width() >= timing_->minimumSizeHint().width());
+        }
+    }
+
+    // Closed, each panel gives its room back; a panel the window cannot hold even at the
+    // screen's size floats.
+    void panelsGiveTheirRoomBack() {
         MainWindow& w = *t_.window;
         const QSize central = w.centralWidget()->size();
         auto* timing = w.findChild<QDockWidget*>(QStringLiteral("timingDock"));
@@ -140,17 +157,6 @@ private slots:
         teachingItem(w, QStringLiteral("插补过程表"))->trigger();
         QVERIFY(runsToEnd(w));
         QTest::qWait(100);  // the panels take in the run
-        auto* diagram = qobject_cast<TimingDiagram*>(timing->widget());
-        int readouts = 0;  // on as many lines as the panel's width takes
-        for (const QLabel* label : diagram->findChildren<QLabel*>()) {
-            if (QString(label->text()).replace(QLatin1Char('\n'), QStringLiteral("  ")) ==
-                diagram->readout()) {
-                QVERIFY(label->width() >= label->sizeHint().width());
-                ++readouts;
-            }
-        }
-        QCOMPARE(readouts, 1);
-
         timing->close();
         QCOMPARE(w.centralWidget()->width(), central.width());
         w.addDockWidget(Qt::TopDockWidgetArea, timing);  // above the window, with the table below
@@ -160,6 +166,23 @@ private slots:
         QVERIFY(w.screen()->availableGeometry().contains(timing->frameGeometry()));
         table->close();
         QCOMPARE(w.centralWidget()->size(), central);
+    }
+
+    // The separator above the table moves both ways: down to four rows, and up again.
+    void theSeparatorGivesTheTableMoreOrLess() {
+        MainWindow& w = *t_.window;
+        openBoth();
+        const int ten = table_->height();
+        w.resizeDocks({table_}, {ten - 200}, Qt::Vertical);
+        QTest::qWait(50);
+        QVERIFY(wholeRows() >= 4 && wholeRows() < 10);
+        QVERIFY(w.viewStack().linep().height() > 200);
+        w.resizeDocks({table_}, {ten}, Qt::Vertical);
+        QTest::qWait(50);
+        QVERIFY(wholeRows() >= 10);
+        w.resizeDocks({table_}, {40}, Qt::Vertical);
+        QTest::qWait(50);
+        QCOMPARE(wholeRows(), 4);
     }
 
     // The table follows the newest row unless scrolled up, and exports or says why it could not.
@@ -187,9 +210,6 @@ private slots:
         panel->refresh();
         QCOMPARE(rows.rowCount(), 168);
         QTRY_VERIFY(bar.value() == bar.maximum() && panel->following());
-        QCOMPARE(panel->caption(),
-                 QStringLiteral("机床（直线数字积分，圆弧逐点比较）：第8行 G00 数字积分 regmax=32，"
-                                "第32步；表中共168行"));
 
         QTemporaryDir folder;
         const QString taken = folder.filePath(QStringLiteral("taken.csv"));  // a folder
@@ -238,7 +258,8 @@ private slots:
     }
 
     // A row clicked or reached with the keys rings its step point in the plan view, pins the
-    // timing cursor on its tick and puts the caret on its line; a press in the plan view near a
+    // timing cursor on its tick and puts the caret on its line, and stays so through the
+    // switches of the table's columns; a press in the plan view near a
     // step point selects the newest row there, anywhere else nothing; a fresh run clears.
     void oneSelectionAcrossTheTeachingTools() {
         MainWindow& w = *t_.window;
@@ -267,6 +288,14 @@ private slots:
         QPlainTextEdit& text = w.editorFrame().filetxt();
         QCOMPARE(text.textCursor().blockNumber(), 1);
         QVERIFY(!text.document()->isUndoAvailable() && !text.document()->isModified());
+        auto* stepRing = plan.findChild<StepRing*>();
+        for (int i = 0; i < 3; ++i) {  // through every switch of the table's columns
+            table->registersSwitch().click();
+            QVERIFY(rows.selectionModel()->selectedRows().size() == 1 &&
+                    rows.currentIndex().row() == 1 && w.selectedStep().serial() == 1u);
+            QVERIFY(stepRing->isVisible() && strip.cursorPinned() && strip.cursorTick() == 9);
+            QVERIFY(rows.viewport()->rect().intersects(rows.visualRect(rows.model()->index(1, 1))));
+        }
         QTest::keyClick(&rows, Qt::Key_Down);
         QCOMPARE(strip.cursorTick(), std::uint64_t{11});
 
@@ -283,7 +312,32 @@ private slots:
         QTest::mouseClick(rows.viewport(), Qt::LeftButton, {},
                           rows.visualRect(rows.model()->index(1, 1)).center());
         w.runCommand();
-        QVERIFY(!plan.findChild<StepRing*>()->isVisible() && strip.cursorTick() == 0);
+        QVERIFY(!stepRing->isVisible() && strip.cursorTick() == 0);
+    }
+
+    // The caption names the method as its menu item does, the register width and 半加载.
+    void theCaptionNamesMethodWidthAndHalfLoad() {
+        MainWindow& w = *t_.window;
+        openBoth();
+        QCOMPARE(panel().caption(), QStringLiteral("运行程序后，这里逐步列出插补过程"));
+        w.methodMenu().integration->trigger();
+        w.methodMenu().halfLoad->trigger();
+        QVERIFY(runsToEnd(w));
+        panel().refresh();
+        // The last move, G00 X-10 Y-10 from X 10 Y 10: 20 pulses each way, 32 the least
+        // power of two above.
+        QVERIFY2(panel().caption().startsWith(
+                     w.methodMenu().integration->text() +
+                     QStringLiteral("：第8行 G00 数字积分 半加载 N = 5 位，第32步；表中共")),
+                 qPrintable(panel().caption()));
+        w.methodMenu().halfLoad->trigger();
+        w.methodMenu().comparison->trigger();
+        QVERIFY(runsToEnd(w));
+        panel().refresh();
+        QVERIFY2(panel().caption().startsWith(w.methodMenu().comparison->text() +
+                                              QStringLiteral("：第8行 G00 逐点比较，第40步")),
+                 qPrintable(panel().caption()));
+        w.methodMenu().machine->trigger();
     }
 
     // The ideal path and a clicked line's steps, gone when off or when the text changes.
@@ -320,8 +374,47 @@ private slots:
         QVERIFY(t_.prompts->log.isEmpty());
     }
 
+    // A read-out that fits stays one line; a pixel too wide, it breaks between its parts and
+    // never inside one, a part wider than the room standing alone on its line.
+    void readoutsBreakBetweenTheirParts() {
+        const QFontMetrics metrics(t_.window->font());
+        const QString first = QStringLiteral("偏差：本段 0.00 脉冲 (0.000 mm)");
+        const QString second = QStringLiteral("全程 1.00 脉冲 (1.000 mm)");
+        const QString text = first + QStringLiteral("  ") + second;
+        const QString gap = QStringLiteral("  ");
+        const int whole = metrics.horizontalAdvance(text);
+        QCOMPARE(fittedText(text, gap, metrics, whole), text);
+        QCOMPARE(fittedText(text, gap, metrics, whole - 1), first + '\n' + second);
+        const int part = metrics.horizontalAdvance(first);
+        QCOMPARE(fittedText(text, gap, metrics, part - 1), first + '\n' + second);
+        const QString words = QStringLiteral("X -10.000  Y -10.000");
+        QCOMPARE(fittedText(words, QStringLiteral(" "), metrics,
+                            metrics.horizontalAdvance(QStringLiteral("X -10.000 Y"))),
+                 QStringLiteral("X -10.000 Y\n-10.000"));
+        QCOMPARE(fittedText(words, QStringLiteral(" "), metrics, 1),
+                 QStringLiteral("X\n-10.000\nY\n-10.000"));
+    }
+
 private:
+    // The timing diagram and the table, docked.
+    void openBoth() {
+        teachingItem(*t_.window, QStringLiteral("脉冲时序图"))->trigger();
+        teachingItem(*t_.window, QStringLiteral("插补过程表"))->trigger();
+        table_ = t_.window->findChild<QDockWidget*>(QStringLiteral("stepTableDock"));
+        timing_ = t_.window->findChild<QDockWidget*>(QStringLiteral("timingDock"));
+        QVERIFY(table_->isVisible() && timing_->isVisible());
+        QVERIFY(!table_->isFloating() && !timing_->isFloating());
+    }
+    StepTablePanel& panel() { return *qobject_cast<StepTablePanel*>(table_->widget()); }
+    // Rows of the table shown whole, top to bottom.
+    int wholeRows() {
+        return panel().view().viewport()->height() /
+               panel().view().verticalHeader()->defaultSectionSize();
+    }
+
     WindowUnderTest t_;
+    QDockWidget* table_ = nullptr;
+    QDockWidget* timing_ = nullptr;
 };
 
 }  // namespace tarvo::app

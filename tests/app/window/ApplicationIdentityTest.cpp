@@ -1,8 +1,5 @@
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QIcon>
-#include <QPushButton>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "app/window/ApplicationIdentity.h"
 #include "app/window/Translations.h"

@@ -1,6 +1,3 @@
-#include <QScreen>
-#include <QTest>
-
 #include "app/support/Pictures.h"
 #include "app/support/TeachingWindows.h"
 #include "app/teaching/ClassSummaryWindow.h"

@@ -1,8 +1,5 @@
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <initializer_list>
 
 #include "app/window/DesignerWindow.h"

@@ -1,19 +1,3 @@
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QDockWidget>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QSet>
-#include <QTableView>
-#include <QTest>
-#include <QToolBar>
-
 #include "app/support/TeachingWindows.h"
 #include "app/teaching/ClassSummaryWindow.h"
 #include "app/teaching/WorksheetDialog.h"

@@ -1,21 +1,3 @@
-#include <QActionGroup>
-#include <QApplication>
-#include <QClipboard>
-#include <QDropEvent>
-#include <QFileInfo>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QMimeData>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QToolBar>
-#include <QUrl>
 #include <algorithm>
 #include <functional>
 

@@ -1,7 +1,3 @@
-#include <QImage>
-#include <QPlainTextEdit>
-#include <QTest>
-
 #include "app/editor/EditorFrame.h"
 #include "app/editor/ProgramEditor.h"
 #include "app/panels/ViewStack.h"

@@ -1,6 +1,3 @@
-#include <QScreen>
-#include <QTest>
-
 #include "app/panels/ViewStack.h"
 #include "app/support/Pictures.h"
 #include "app/support/TeachingWindows.h"

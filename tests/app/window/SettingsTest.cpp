@@ -1,6 +1,3 @@
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
 #include <utility>
 
 #include "app/support/WindowUnderTest.h"

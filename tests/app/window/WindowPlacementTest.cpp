@@ -1,5 +1,3 @@
-#include <QTest>
-
 #include "app/support/TableFile.h"
 #include "app/support/WindowUnderTest.h"
 #include "app/window/WindowPlacement.h"
