@@ -29,7 +29,7 @@ private slots:
         QVERIFY(!named<QPushButton>(*window, "exportPage").isEnabled());
         t_.prompts->selections << QStringList();
         press(*window, "addFiles");
-        QCOMPARE(table(*window, "students").rowCount(), 0);
+        QCOMPARE(named<QTableWidget>(*window, "students").rowCount(), 0);
 
         QStringList files;
         for (const char* name : {"01-wang", "02-li", "03-zhao", "04-chen", "05-sun", "06-zhou"}) {
@@ -42,13 +42,13 @@ private slots:
         QCOMPARE(labelText(*window, "classScore"),
                  QStringLiteral("练习码 K7M3Q：4 份答卷，共答对 17 / 24（70.8%）"));
 
-        const QTableWidget& students = table(*window, "students");
+        const QTableWidget& students = named<QTableWidget>(*window, "students");
         QCOMPARE(students.rowCount(), 4);
         QCOMPARE(rowText(students, 0),
                  QStringLiteral("2023001|王芳|01-wang.csv|1|4 / 6|66.7%|学号重复"));
         QVERIFY(students.item(0, 0)->background() != students.item(2, 0)->background());
 
-        const QTableWidget& steps = table(*window, "steps");
+        const QTableWidget& steps = named<QTableWidget>(*window, "steps");
         QCOMPARE(steps.rowCount(), 8);
         QCOMPARE(steps.item(0, 0)->text(),
                  QStringLiteral("1. 逐点比较法 圆弧 G02 SR1，圆心 (0, 0)：(0, 7) → (7, 0)"));
@@ -60,20 +60,16 @@ private slots:
                               QStringLiteral("06-zhou.csv：第 1 次作答有 5 行答案，总数却是 6")}));
         QTest::qWait(50);  // the tables lay out their columns once the events come round
         QVERIFY(saveArtefact(*window, QStringLiteral("class-summary.png")));
-    }
 
-    // Files dropped on the window join the class; a file already in it is not counted twice,
-    // and a folder is named as no file.
-    void droppedFilesJoin() {
-        ClassSummaryWindow* window = openWindow();
-        QVERIFY(window);
+        // Dropped, a file already in the class is not counted twice, and a folder is no file.
         drop(*window, {folder + QStringLiteral("01-wang.csv"), folder.chopped(1)});
-        QCOMPARE(table(*window, "students").rowCount(), 4);
+        QCOMPARE(named<QTableWidget>(*window, "students").rowCount(), 4);
         QCOMPARE(leftOut(*window).last(), QStringLiteral("class-summary：不是普通文件"));
     }
 
-    // Each export saves what the summary's writers make, whole; a save that fails says so.
-    void exportsSaved() {
+    // Each export saves what the summary's writers make, whole; a save that fails says so. 清空
+    // then starts a new class: nothing counted, nothing left out, nothing to export.
+    void exportedAndClearedForTheNextClass() {
         ClassSummaryWindow* window = openWindow();
         QVERIFY(window);
         t_.prompts->names << t_.home.filePath(QStringLiteral("none/class.csv"));
@@ -94,15 +90,9 @@ private slots:
                  fileBytes(folder + QStringLiteral("steps.csv")));
         QVERIFY(fileBytes(t_.home.filePath(QStringLiteral("class.html")))
                     .contains("<h1>班级汇总 K7M3Q</h1>"));
-    }
-
-    // 清空 starts a new class: nothing counted, nothing left out, nothing to export.
-    void clearedForTheNextClass() {
-        ClassSummaryWindow* window = openWindow();
-        QVERIFY(window);
         press(*window, "clearFiles");
-        QCOMPARE(table(*window, "students").rowCount(), 0);
-        QCOMPARE(table(*window, "steps").rowCount(), 0);
+        QCOMPARE(named<QTableWidget>(*window, "students").rowCount(), 0);
+        QCOMPARE(named<QTableWidget>(*window, "steps").rowCount(), 0);
         QVERIFY(leftOut(*window).isEmpty());
         QVERIFY(!named<QListWidget>(*window, "leftOut").isVisible());
         QVERIFY(!named<QPushButton>(*window, "exportStudents").isEnabled());
@@ -114,9 +104,6 @@ private:
     ClassSummaryWindow* openWindow() {
         return openFromTeachingMenu<ClassSummaryWindow>(*t_.window,
                                                         QStringLiteral("班级汇总(&K)..."));
-    }
-    static const QTableWidget& table(ClassSummaryWindow& window, const char* name) {
-        return named<QTableWidget>(window, name);
     }
     static QStringList leftOut(ClassSummaryWindow& window) {
         QStringList texts;
