@@ -14,6 +14,7 @@
 #include "app/teaching/MethodCompareDialog.h"
 #include "app/teaching/SelectedStep.h"
 #include "app/teaching/StepTablePanel.h"
+#include "teach/exercises/Exercise.h"
 #include "teach/exercises/ExerciseCode.h"
 #include "teach/exercises/ExerciseGrading.h"
 

@@ -398,8 +398,14 @@ private slots:
         QCOMPARE(cell(0, teach::Feed), QStringLiteral("+X ✓"));
         QCOMPARE(cell(0, teach::Calculation), QStringLiteral("F = 0 − 4 = −4 ✓"));
         QCOMPARE(cell(0, teach::X), QStringLiteral("1"));
-        QVERIFY(
-            tip(0, teach::Feed).startsWith(QStringLiteral("进给 ✓ +X；新偏差 ✓ −4\nF = 0 ≥ 0")));
+        const teach::Exercise line{motion::Method::Comparison, false, {}, {6, 4}};
+        const auto first = std::get<motion::ComparisonStep>(line.stepper().next());
+        const teach::Graded feed = teach::gradeFeed(line, first, {1, 0});
+        const teach::Graded deviation = teach::gradeDeviation(line, first, -4);
+        QCOMPARE(tip(0, teach::Feed), QStringLiteral("进给 %1；新偏差 %2\n%3\n\n+X")
+                                          .arg(QString::fromStdString(teach::markText(feed)),
+                                               QString::fromStdString(teach::markText(deviation)),
+                                               QString::fromStdString(feed.explanation)));
         QCOMPARE(answers.score().text(), QStringLiteral("答对 2 / 2"));
         QTRY_VERIFY(!answers.question());
 
@@ -429,10 +435,12 @@ private slots:
     }
 
     // Digital integration to (5, 3) asks the overflows: X and Y tick them, Enter hands them in.
-    // Row 1 overflows nothing, row 2 X, row 3 Y; the answers: none, X, X.
+    // Row 1 overflows nothing, row 2 X, row 3 Y; the answers: none, X, X, marked by the kit.
     void integrationRowsAskTheOverflows() {
         TableAnswers& answers =
             open(QStringLiteral("G90G00X5Y3"), *t_.window->methodMenu().integration);
+        motion::PulseStepper stepper =
+            teach::Exercise{motion::Method::Integration, false, {}, {5, 3}}.stepper();
         for (int row = 0; row < 3; ++row) {
             step();
             QTRY_VERIFY(answers.question());
@@ -443,9 +451,12 @@ private slots:
             if (row > 0) QTest::keyClick(question.overflowX(), Qt::Key_X);
             QCOMPARE(question.overflowX()->isChecked(), row > 0);
             QTest::keyClick(question.overflowX(), Qt::Key_Return);
-            const QString mark = row < 2 ? QStringLiteral("✓") : QStringLiteral("✗");
-            QVERIFY(cell(row, teach::Judgement).endsWith(' ' + mark));
-            QVERIFY(tip(row, teach::Judgement).startsWith(QStringLiteral("溢出 ") + mark));
+            const teach::Graded g = teach::gradeOverflow(
+                std::get<motion::IntegrationStep>(stepper.next()), row > 0, false);
+            QVERIFY(cell(row, teach::Judgement).endsWith(g.right ? " ✓" : " ✗"));
+            QVERIFY(tip(row, teach::Judgement)
+                        .startsWith(QString::fromStdString("溢出 " + teach::markText(g) + '\n' +
+                                                           g.explanation)));
         }
         QCOMPARE(cell(2, teach::Feed), QStringLiteral("+Y"));
         QCOMPARE(answers.score().text(), QStringLiteral("答对 2 / 3"));
