@@ -1,9 +1,3 @@
-#include <QApplication>
-#include <QClipboard>
-#include <QScrollBar>
-#include <QTest>
-#include <QTextBlock>
-
 #include "app/editor/EditorFrame.h"
 #include "app/editor/LineGutter.h"
 #include "app/support/TableFile.h"
@@ -143,55 +137,32 @@ private slots:
         QVERIFY(linesWith(editor, isBand).isEmpty());
     }
 
-    // The error's message, its line marked with a tip until a new run or an edit.
-    void programErrorIsMarkedOnItsLine() {
+    // A full circle is marked with its warning and the run goes on, without a message, to an
+    // error that stops it: each line marked in its own colour, with its tip in the text and the
+    // gutter, until a new run or an edit.
+    void warningAndErrorMarkTheirLines() {
         ProgramEditor& editor = t_.window->editorFrame().filetxt();
-        editor.setPlainText(QStringLiteral("%\nG00X5\nG04\n%\n"));
-        t_.window->runCommand();
-        QTRY_COMPARE(editor.errorLine(), 2);
-        QTRY_COMPARE(t_.prompts->log, QStringList{QStringLiteral("出错: 第3行有错G....")});
-        QVERIFY(t_.window->machine().idle());
-        QCOMPARE(wavyLines(editor).keys(), QList<int>{2});
-        QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 2)), QStringLiteral("第3行有错G...."));
-        QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 1)), QString());
-        t_.window->runCommand();  // a new run starts without the old mark
-        QCOMPARE(editor.errorLine(), -1);
-        QTRY_COMPARE(editor.errorLine(), 2);
-        QTest::keyClick(&editor, Qt::Key_A);
-        QCOMPARE(editor.errorLine(), -1);
-        QVERIFY(wavyLines(editor).isEmpty());
-        QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 2)), QString());
-    }
-
-    // A full circle is marked with its warning, in another colour than an error, and the run
-    // goes on to the end without a message; the mark goes with an edit.
-    void fullCircleIsMarkedAndTheRunGoesOn() {
-        ProgramEditor& editor = t_.window->editorFrame().filetxt();
-        editor.setPlainText(QStringLiteral("%\nG00X5Y0\nG02X5Y0I-5J0\nG01X7\n%\n"));
+        editor.setPlainText(QStringLiteral("%\nG00X5Y0\nG02X5Y0I-5J0\nG01X7\nG04\n%\n"));
         QVERIFY(runsToEnd(*t_.window));
+        const QString error = QStringLiteral("第5行有错G....");
+        QTRY_COMPARE(t_.prompts->log, QStringList{QStringLiteral("出错: ") + error});
+        QCOMPARE(editor.errorLine(), 4);
         const QString warning = QString::fromUtf8(interp::messages::fullCircle);
         QCOMPARE(editor.warningAt(2), warning);
-        QCOMPARE(editor.toolTipAt(2), warning);
-        QCOMPARE(editor.toolTipAt(1), QString());
-        QCOMPARE(editor.errorLine(), -1);
-        QVERIFY(t_.prompts->log.isEmpty());
-        QCOMPARE(wavyLines(editor).keys(), QList<int>{2});
-        QTest::keyClick(&editor, Qt::Key_A);
-        QVERIFY(wavyLines(editor).isEmpty());
-        QCOMPARE(editor.warningAt(2), QString());
-    }
-
-    // An error and a warning in one program: each line keeps its own mark, in its own colour.
-    void errorAndWarningKeepTheirOwnMarks() {
-        ProgramEditor& editor = t_.window->editorFrame().filetxt();
-        editor.setPlainText(QStringLiteral("%\nG00X5Y0\nG03X5Y0I-5J0\nG04\n%\n"));
-        t_.window->runCommand();
-        QTRY_COMPARE(editor.errorLine(), 3);
-        QCOMPARE(editor.toolTipAt(2), QString::fromUtf8(interp::messages::fullCircle));
-        QCOMPARE(editor.toolTipAt(3), QStringLiteral("第4行有错G...."));
+        QCOMPARE((QStringList{editor.toolTipAt(1), editor.toolTipAt(2), editor.toolTipAt(4)}),
+                 (QStringList{QString(), warning, error}));
+        QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 4)), error);
+        QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 1)), QString());
         const QMap<int, QColor> marked = wavyLines(editor);
-        QCOMPARE(marked.keys(), (QList<int>{2, 3}));
-        QVERIFY(marked[2] != marked[3]);
+        QCOMPARE(marked.keys(), (QList<int>{2, 4}));
+        QVERIFY(marked[2] != marked[4]);
+        t_.window->runCommand();  // a new run starts without the old mark
+        QCOMPARE(editor.errorLine(), -1);
+        QTRY_COMPARE(editor.errorLine(), 4);
+        QTest::keyClick(&editor, Qt::Key_A);
+        QCOMPARE(editor.errorLine(), -1);
+        QVERIFY(wavyLines(editor).isEmpty() && editor.warningAt(2).isEmpty());
+        QCOMPARE(editor.gutter().toolTipAt(rowOf(editor, 4)), QString());
     }
 
     // Clear can be undone; Cut and Copy take the selection or nothing; Paste puts the clipboard's

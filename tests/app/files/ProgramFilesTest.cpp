@@ -1,12 +1,5 @@
 #include <sys/stat.h>
 
-#include <QDir>
-#include <QPlainTextEdit>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBlock>
-
 #include "app/base/Prompts.h"
 #include "app/files/ProgramFiles.h"
 #include "app/support/ScriptedPrompts.h"
@@ -54,9 +47,7 @@ struct Bench {
 
     QString path(const QByteArray& name) const { return dir.filePath(QString::fromUtf8(name)); }
     void put(const QByteArray& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        QVERIFY(tarvo::app::writeFile(path(name), bytes));
     }
     QByteArray bytes(const QByteArray& name) const { return tarvo::app::fileBytes(path(name)); }
     QStringList fileNames() const { return QDir(dir.path()).entryList(QDir::Files); }
@@ -191,26 +182,24 @@ private slots:
         QVERIFY(!b.editor.isReadOnly());
     }
 
-    // Without work to lose nothing asks; the new program saves as UTF-8 CR LF.
+    // Without work to lose (unchanged and New, emptied and Clear, undone and New) nothing asks;
+    // the new program saves as UTF-8 CR LF.
     void startingAfreshWithoutWork_data() {
         QTest::addColumn<QByteArray>("edit");
-        QTest::addColumn<QByteArray>("command");
-        QTest::newRow("unchanged, new") << QByteArray() << QByteArray("new");
-        QTest::newRow("emptied, clear") << QByteArray("erase") << QByteArray("clear");
-        QTest::newRow("undone, new") << QByteArray("undo") << QByteArray("new");
+        for (const char* edit : {"unchanged", "erase", "undo"})
+            QTest::newRow(edit) << QByteArray(edit);
     }
     void startingAfreshWithoutWork() {
         QFETCH(QByteArray, edit);
-        QFETCH(QByteArray, command);
         Bench b;
         b.put("a.nc", "(\xd6\xd0)\nM05");
         b.open("a.nc");
-        if (!edit.isEmpty()) b.type("\nM05");
+        if (edit != "unchanged") b.type("\nM05");
         if (edit == "erase") b.erase();
         if (edit == "undo") b.editor.undo();
         QSignalSpy captions(&b.files, &ProgramFiles::captionChanged);
         QVERIFY(b.files.mayDiscard());
-        b.run(command);
+        b.run(edit == "erase" ? "clear" : "new");
         QVERIFY(b.prompts.log.isEmpty());
         QCOMPARE(b.editor.toPlainText(), "");
         QCOMPARE(captions.size(), 1);

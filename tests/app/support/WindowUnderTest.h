@@ -1,13 +1,8 @@
 #pragma once
 
-#include <QAction>
-#include <QDockWidget>
-#include <QFile>
-#include <QMenu>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
+// The whole of Qt Test and Qt Widgets, for every window test.
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "app/support/ScriptedPrompts.h"

@@ -1,15 +1,15 @@
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QIcon>
-#include <QPushButton>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "app/window/ApplicationIdentity.h"
+#include "app/window/DesignerWindow.h"
+#include "app/window/HelpWindow.h"
 #include "app/window/Translations.h"
+#include "interp/Words.h"
 
 namespace tarvo::app {
 
-// What the application is before any window opens: its names, its icon, its language.
+// What the application is beside its main window: its names, its icon, its language, its help.
 class ApplicationIdentityTest : public QObject {
     Q_OBJECT
 
@@ -39,6 +39,50 @@ private slots:
         QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
         QVERIFY(speakInWindow(words::Language::chinese));
         QCOMPARE(box.button(QDialogButtonBox::Save)->text(), QStringLiteral("保存"));
+    }
+
+    // The help shows all its text; Return unloads it, but only hides the designer.
+    void helpAndDesignerWindows() {
+        QPointer<HelpWindow> gn = new HelpWindow;
+        const auto* text = gn->findChild<QLabel*>("helpText");
+        QVERIFY(text);
+        QVERIFY(text->height() >= text->heightForWidth(text->width()));
+
+        QPointer<DesignerWindow> info = new DesignerWindow;
+        info->move(200, 150);
+        for (QWidget* window : std::initializer_list<QWidget*>{gn, info}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+        }
+        const QPoint place = info->pos();
+        QTest::mouseClick(&gn->returnButton(), Qt::LeftButton);
+        QTest::mouseClick(&info->returnButton(), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(gn.isNull());
+        QVERIFY(info && !info->isVisible());
+        info->show();
+        QCOMPARE(info->pos(), place);
+        QVERIFY(info->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(info.isNull());
+    }
+
+    // The help lists, with two digits, exactly the G and M words the interpreter accepts.
+    void helpListsTheAcceptedWords() {
+        QStringList listed;
+        for (const auto& word : QRegularExpression("[GM]\\d+").globalMatch(HelpWindow::text())) {
+            listed << word.captured();
+        }
+        for (const char letter : {'G', 'M'}) {
+            const auto lookup = letter == 'G' ? interp::lookupG : interp::lookupM;
+            for (int n = 0; n < 1000; ++n) {
+                const QString two = QString::number(n).rightJustified(2, '0');
+                for (const QString& digits : {QString::number(n), two}) {
+                    QCOMPARE(lookup(digits.toStdString()).has_value(),
+                             listed.contains(letter + two));
+                }
+            }
+        }
     }
 };
 

@@ -1,7 +1,3 @@
-#include <QGroupBox>
-#include <QSettings>
-#include <QTest>
-
 #include "app/editor/EditorFrame.h"
 #include "app/editor/ProgramEditor.h"
 #include "app/support/WindowUnderTest.h"

@@ -1,21 +1,3 @@
-#include <QActionGroup>
-#include <QApplication>
-#include <QClipboard>
-#include <QDropEvent>
-#include <QFileInfo>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QMimeData>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QToolBar>
-#include <QUrl>
 #include <algorithm>
 #include <functional>
 
@@ -242,32 +224,13 @@ private slots:
         w.stopCommand();
     }
 
-    // 教学 → 插补方法: one method checked at a time, 半加载 only for DDA; the choice is kept at
-    // once and the machine takes it at the next Run.
+    // 教学 → 插补方法 lists every method once, by its one caption, in the order the machine names
+    // them; one is checked at a time, 半加载 and 寄存器位数 N only for DDA. The width's dialog
+    // offers 自动 and 1 to 32 bits; OK keeps the width and the menu names it, Cancel keeps
+    // nothing. The choice is kept at once and the machine takes it at the next Run.
     void methodMenuSetsTheRun() {
         MainWindow& w = *t_.window;
         MethodMenu& menu = w.methodMenu();
-        using motion::Interpolation;
-        QVERIFY(menu.machine->isChecked() && !menu.halfLoad->isEnabled());
-        menu.integration->trigger();
-        menu.halfLoad->trigger();
-        const motion::MethodChoice dda{Interpolation::Integration, true};
-        QVERIFY(!menu.machine->isChecked() && t_.settings.method() == dda);
-        QVERIFY(w.machine().method() == motion::MethodChoice{});
-        w.runCommand();
-        QVERIFY(w.machine().method() == dda);
-        w.stopCommand();
-        menu.comparison->trigger();
-        QVERIFY(!menu.integration->isChecked() && !menu.halfLoad->isEnabled());
-        QVERIFY(t_.settings.method().interpolation == Interpolation::Comparison);
-        t_.window.reset();
-        QVERIFY(t_.openWindow());
-        QVERIFY(t_.window->methodMenu().comparison->isChecked());
-    }
-
-    // 插补方法 lists every method once, by its one caption, in the order the machine names them.
-    void methodMenuNamesEachMethodOnce() {
-        MethodMenu& menu = t_.window->methodMenu();
         const QList<QAction*> items = menu.machine->actionGroup()->actions();
         QCOMPARE(items.size(), qsizetype(motion::methods().size()));
         for (qsizetype i = 0; i < items.size(); ++i) {
@@ -275,39 +238,34 @@ private slots:
             QCOMPARE(items[i]->text(), QString::fromUtf8(method.caption));
             QCOMPARE(items[i], menu.method(method.interpolation));
         }
-    }
-
-    // 插补方法 → 寄存器位数 N: only for DDA; its dialog offers 自动 and 1 to 32 bits, OK keeps the
-    // width in the settings and the menu names it, Cancel keeps nothing; Run takes it.
-    void registerBitsChosenInTheMethodMenu() {
-        MainWindow& w = *t_.window;
-        MethodMenu& menu = w.methodMenu();
-        QVERIFY(!menu.registerBits->isEnabled());
+        QVERIFY(menu.machine->isChecked() && !menu.halfLoad->isEnabled() &&
+                !menu.registerBits->isEnabled());
         QCOMPARE(menu.registerBits->text(), QStringLiteral("寄存器位数 N：自动..."));
         menu.integration->trigger();
-        QVERIFY(menu.registerBits->isEnabled());
+        menu.halfLoad->trigger();
         RegisterBitsDialog& d = menu.registerBitsDialog();
         menu.registerBits->trigger();
-        QVERIFY(d.isVisible());
-        QCOMPARE(d.box().text(), QStringLiteral("自动"));
-        QCOMPARE(d.box().maximum(), 32);
+        QVERIFY(d.isVisible() && d.box().text() == QStringLiteral("自动") &&
+                d.box().maximum() == 32);
         d.box().setValue(8);
         QCOMPARE(d.box().text(), QStringLiteral("8 位"));
         d.accept();
         QCOMPARE(menu.registerBits->text(), QStringLiteral("寄存器位数 N：8 位..."));
-        QCOMPARE(t_.settings.method().bits, 8);
         menu.registerBits->trigger();
         QCOMPARE(d.bits(), 8);
         d.box().setValue(3);
         d.reject();
-        QCOMPARE(t_.settings.method().bits, 8);
+        const motion::MethodChoice dda{motion::Interpolation::Integration, true, 8};
+        QVERIFY(!menu.machine->isChecked() && t_.settings.method() == dda);
+        QVERIFY(w.machine().method() == motion::MethodChoice{});
         w.runCommand();
-        QCOMPARE(w.machine().method().bits, 8);
+        QVERIFY(w.machine().method() == dda);
         w.stopCommand();
-        menu.machine->trigger();
-        QVERIFY(!menu.registerBits->isEnabled());
-        t_.window.reset();
+        menu.comparison->trigger();
+        QVERIFY(!menu.integration->isChecked() && !menu.halfLoad->isEnabled() &&
+                !menu.registerBits->isEnabled());
         QVERIFY(t_.openWindow());
+        QVERIFY(t_.window->methodMenu().comparison->isChecked());
         QCOMPARE(t_.window->methodMenu().choice().bits, 8);
     }
 
@@ -423,36 +381,25 @@ private slots:
         QVERIFY(t_.prompts->log.last().startsWith(QStringLiteral("保存失败")));
     }
 
+    // The recent files keep the last ten, the newest first, and open from their menu; a file
+    // name shows as it is there and in the editor's caption: its '&' marks no access key.
     void recentFilesKeepTheLastTen() {
         const auto path = [this](int i) {
-            return QFileInfo(t_.home.filePath(QStringLiteral("p%1.nc").arg(i))).absoluteFilePath();
+            return QFileInfo(t_.home.filePath(QStringLiteral("R&D%1.nc").arg(i)))
+                .absoluteFilePath();
         };
         for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 5}) {
-            QVERIFY(writeFile(path(i), "%\n"));
+            QVERIFY(writeFile(path(i), "%\nG01X5\n%\n"));
             t_.window->files().openPath(path(i));
         }
         const QStringList recent = t_.settings.recentFiles();
         QCOMPARE(recent.mid(0, 2), (QStringList{path(5), path(11)}));
         QVERIFY(recent.size() == 10 && !recent.contains(path(1)));
         emit t_.window->menus().recentMenu->aboutToShow();
-        t_.window->menus().recentMenu->actions().at(3)->trigger();
-        QCOMPARE(t_.window->editorFrame().title(), recent.at(3));
-    }
-
-    // A file name shows as it is, in the recent files menu and the editor's caption: its '&'
-    // marks no access key.
-    void fileNamesShowAsTheyAre() {
-        const QString path =
-            QFileInfo(t_.home.filePath(QStringLiteral("R&D.nc"))).absoluteFilePath();
-        QVERIFY(writeFile(path, "%\nG01X5\n%\n"));
-        t_.window->files().openPath(path);
-        emit t_.window->menus().recentMenu->aboutToShow();
-        QAction* entry = t_.window->menus().recentMenu->actions().at(0);
-        QCOMPARE(entry->iconText(), QStringLiteral("1 ") + path);
-        QCOMPARE(t_.window->editorFrame().title(),
-                 QString(path).replace(QStringLiteral("&"), QStringLiteral("&&")));
+        QCOMPARE(t_.window->menus().recentMenu->actions().at(0)->iconText(), "1 " + path(5));
         t_.window->files().newProgram();
-        entry->trigger();
+        t_.window->menus().recentMenu->actions().at(3)->trigger();
+        QCOMPARE(t_.window->editorFrame().title(), QString(recent.at(3)).replace('&', "&&"));
         QCOMPARE(t_.window->editorFrame().filetxt().toPlainText(), QStringLiteral("%\nG01X5\n%\n"));
     }
 
