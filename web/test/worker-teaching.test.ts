@@ -118,20 +118,6 @@ test('先答后看 hides a row until answered, marks it as the window does, and 
   assert.equal((await answer(h, { type: 'answersOn', on: false }, 'slice')).table.answersOn, false);
 });
 
-test("the machine's own straight moves ask which registers overflow", { timeout: 60000 }, async () => {
-  // The first iteration overflows nothing, the second JRx and JRy.
-  const h = await loaded('sample-dl1');
-  h.send({ type: 'answersOn', on: true });
-  assert.equal((await h.command('stepIteration')).table.question!.form, 'overflow');
-  await answer(h, { type: 'answerOverflow', x: true, y: true }, 'slice');
-  await h.command('stepIteration');
-  const s = await answer(h, { type: 'answerOverflow', x: true, y: true }, 'slice');
-  assert.equal(s.table.score, '答对 1 / 2');
-  const [first, second] = await rows(h, s.table.first, 2);
-  assert.deepEqual([first.marks, second.marks], [[{ column: 2, right: false }], [{ column: 2, right: true }]]);
-  assert.deepEqual((await rows(h, s.table.first, 1, true))[0].marks, [{ column: 4, right: false }]);
-});
-
 test('a step selected in one tool is found in every other', { timeout: 60000 }, async () => {
   const h = await loaded('sample-dl1');
   const t = (await h.command('run')).table;

@@ -1,10 +1,8 @@
 // The views as the worker hands them to the page: in pixels of the size the
-// page shows them at, whole again when that size changes or a hidden view
-// is shown, and the magnified view following a drag in the mode chosen.
+// page shows them at, and whole again when that size changes.
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import type { Slice } from '../src/protocol';
 import { Harness, goldenRun, lines, loadRun, readyHarness, shown } from './workerSupport';
 
 async function ranProgram(folder: string): Promise<Harness> {
@@ -31,44 +29,4 @@ test("the plan view comes in the page's pixels, each line with its colour, and w
   const twice = Array.from(again.lines);
   assert.ok(twice.length >= before.length * 0.9);
   for (let i = 0; i < 8; ++i) assert.ok(Math.abs(twice[i] - 2 * before[i]) < 0.01, `${twice[i]} ≠ 2 × ${before[i]}`);
-});
-
-test('a hidden view is handed over whole when it is shown', async () => {
-  const h = await ranProgram('cut-below-surface');
-  assert.ok(shown(h, 'axonometric').every((d) => !d.visible));
-  assert.deepEqual(lines(shown(h, 'axonometric')), []);
-  h.send({ type: 'view', view: 'axonometric' });
-  const slice = await h.next('slice', (s) => s.panel.shown === 'axonometric');
-  const axo = slice.drawings.find((d) => d.view === 'axonometric')!;
-  assert.deepEqual([axo.visible, axo.restart, axo.lines.length > 0], [true, true, true]);
-  assert.equal(slice.drawings.find((d) => d.view === 'plan')?.visible, false);
-});
-
-test('a drag pans the magnified cut under the pointer; with no mode, given back after a gesture, it leaves it', async () => {
-  const h = await ranProgram('cut-below-surface');
-  const pointer = (p: string) => (s: Slice) => s.panel.shown === 'magnified' && s.drawings.some((d) => d.view === 'magnified' && d.visible && d.pointer === p);
-  const drag = async (x: number, y: number) => {
-    h.send({ type: 'pointer', buttons: 'none', x: 100, y: 100 });
-    h.send({ type: 'pointer', buttons: 'left', x, y });
-    await h.next('slice');
-  };
-  h.send({ type: 'drag', mode: 'pan' });
-  await h.next('slice', pointer('hand'));
-  const before = lines(shown(h, 'magnified'));
-  assert.ok(before.length > 0);
-  await drag(110, 100);
-  const after = lines(shown(h, 'magnified'));
-  assert.equal(after.length, before.length);
-  for (let i = 0; i < after.length; i += 2) {
-    assert.ok(Math.abs(after[i] - before[i] - 10) < 0.01, `x ${before[i]} → ${after[i]}`);
-    assert.ok(Math.abs(after[i + 1] - before[i + 1]) < 0.01, `y ${before[i + 1]} → ${after[i + 1]}`);
-  }
-  h.send({ type: 'drag', mode: 'rotate' });
-  await h.next('slice', pointer('cross'));
-  h.send({ type: 'drag', mode: 'none' });
-  await h.next('slice', pointer('arrow'));
-  await drag(140, 130);
-  h.send({ type: 'view', view: 'magnified' });
-  await h.next('slice');
-  assert.deepEqual(lines(shown(h, 'magnified')), after);
 });
