@@ -48,25 +48,20 @@ const seven = (line: string) => line.length * 7;
 
 test('the rows grow to the most lines a cell held and the columns to their widest line, never shrinking', () => {
   const fit = new CellFit(2);
+  const state = () => [fit.lines, fit.rowHeight, fit.widths];
   assert.equal(fit.rowHeight, 36);
   assert.equal(fit.fit([['1', 'JRx = 0 + 15 = 15 < 16\nJRy = 0 + 10 = 10 < 16']], seven), true);
-  assert.equal(fit.lines, 2);
-  assert.deepEqual(fit.widths, [7 + 12, 22 * 7 + 12]);
+  assert.deepEqual(state(), [2, 36, [7 + 12, 22 * 7 + 12]]);
   // A straight move with Z lists three registers: every row takes three lines.
   assert.equal(fit.fit([['12', 'JRx = 1\nJRy = 2\nJRz = 3']], seven), true);
-  assert.equal(fit.lines, 3);
-  assert.equal(fit.rowHeight, 52);
-  assert.deepEqual(fit.widths, [14 + 12, 22 * 7 + 12]);
+  assert.deepEqual(state(), [3, 52, [14 + 12, 22 * 7 + 12]]);
   // Shorter texts after it change nothing.
   assert.equal(fit.fit([['3', 'F = 1']], seven), false);
   // Captions widen their columns but never make rows taller.
   assert.equal(fit.fit([['步', '偏差计算\n（直线：毫米）', 'a\nb\nc\nd']], seven, false), true);
-  assert.equal(fit.lines, 3);
-  assert.equal(fit.widths[2], 7 + 12);
+  assert.deepEqual(state(), [3, 52, [26, 166, 7 + 12]]);
   assert.equal(fit.template(3), 'minmax(26px, 26fr) minmax(166px, 166fr) minmax(19px, 19fr)');
   assert.equal(fit.width(3), 26 + 166 + 19);
   fit.reset(1);
-  assert.equal(fit.lines, 1);
-  assert.deepEqual(fit.widths, []);
-  assert.equal(fit.rowHeight, 20);
+  assert.deepEqual(state(), [1, 20, []]);
 });

@@ -22,8 +22,8 @@ test('an attempt answered as the hand-checked file has it exports that very file
   const h = await harness();
   const who = { name: '王"小"明', number: '2026001', date: '2026-12-07', time: '08:05:09' };
   let s = await sent(h, { type: 'exerciseStart', code: 'k7m3q', ...who });
-  assert.equal(s.attempt, '练习码 K7M3Q　姓名 王"小"明　学号 2026001　第 1 次');
-  assert.equal(s.code, 'K7M3Q'); // the code read, for the code field
+  // The code read, for the code field.
+  assert.deepEqual([s.attempt, s.code], ['练习码 K7M3Q　姓名 王"小"明　学号 2026001　第 1 次', 'K7M3Q']);
   s = await sent(h, { type: 'exerciseStart', code: 'K7M3Q', ...who });
   assert.equal(s.attempt, '练习码 K7M3Q　姓名 王"小"明　学号 2026001　第 2 次');
   assert.deepEqual([s.task, s.form, s.known, s.verdict], ['第 1 / 4 题　逐点比较法 圆弧 G02 SR1，圆心 (0, 0)：(0, 7) → (7, 0)', 'feedAndDeviation', '第 1 步前：点 (0, 7)，F = 0', '']);

@@ -6,9 +6,7 @@
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
-import { resolve } from 'node:path';
-import { goldenRun, loadRun, root, readyHarness } from './workerSupport';
+import { goldenRun, loadRun, readyHarness } from './workerSupport';
 
 // An error, one in a GB18030 file, one of a method chosen, a work offset,
 // and a clean run after them.
@@ -35,14 +33,4 @@ test('each recorded run ends in the worker where the runner ends', { timeout: 60
     assert.deepEqual(end.panel.error, e.message === null ? null : { line, text: e.message }, name);
     ticks = end.panel.ticks;
   }
-});
-
-test('a full circle is warned of on its line, as the runner warns of it, and the run goes on', { timeout: 60000 }, async () => {
-  const h = await loadRun(await readyHarness(), goldenRun('full-circle'));
-  const folder = resolve(root, 'tests/golden/full-circle');
-  const end = await h.command('run');
-  assert.deepEqual(end.panel.warningLines, readFileSync(resolve(folder, 'stderr'), 'utf8').trim().split('\n'));
-  assert.deepEqual(end.panel.warnings, [{ line: 2, text: '整圆：终点与起点重合，本段不走' }]);
-  assert.equal(end.panel.ticks, Number(/after (\d+) ticks/.exec(readFileSync(resolve(folder, 'stdout'), 'utf8'))![1]));
-  assert.deepEqual(h.modals(), []);
 });

@@ -91,15 +91,8 @@ export const fastest = 6; // the 速度 box's 最快
 // A recorded run of the runner: its program, its parameters as the dialog's
 // texts, its method, and what the --json report says at its end (read when
 // asked: not every folder keeps one).
-export interface GoldenRun {
-  name: string;
-  program: Uint8Array;
-  parameters: ParameterTexts;
-  method: { key: string; halfLoad: boolean; bits: number };
-  expected: { message: string | null; ticks: number; xcur: number; ycur: number; zcur: number; out: string };
-}
-
-export function goldenRun(name: string): GoldenRun {
+export type GoldenRun = ReturnType<typeof goldenRun>;
+export function goldenRun(name: string) {
   const folder = resolve(root, 'tests/golden', name);
   const read = (file: string) => readFileSync(resolve(folder, file), 'utf8').trim();
   let args: string[] = [];
@@ -127,7 +120,7 @@ export function goldenRun(name: string): GoldenRun {
     program: new Uint8Array(readFileSync(programPath)),
     parameters,
     method,
-    get expected() {
+    get expected(): { message: string | null; ticks: number; xcur: number; ycur: number; zcur: number; out: string } {
       return JSON.parse(read('expected.json'));
     },
   };

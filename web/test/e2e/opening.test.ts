@@ -39,10 +39,8 @@ pageTest(
 );
 
 pageTest('commands that cannot act are greyed out, on the panel and in the menu', async ({ page }) => {
-  assert.deepEqual(
-    await Promise.all(['暂停', '单步：后退一步', '运行'].map((name) => button(page, name).isDisabled())),
-    [true, true, false],
-  );
+  const greyed = await Promise.all(['暂停', '单步：后退一步', '运行'].map((name) => button(page, name).isDisabled()));
+  assert.deepEqual(greyed, [true, true, false]);
   await page.getByRole('menuitem', { name: '控制' }).click();
   assert.deepEqual([await page.getByRole('menuitem', { name: '暂停' }).isDisabled(), await page.getByRole('menuitem', { name: '单步：一步插补' }).isEnabled()], [true, true]);
   await shot(page, 'laptop-menu');

@@ -31,11 +31,7 @@ export const theBrowser = () => browser;
 
 // A page of the web edition with what went wrong on it: a request that
 // failed or left the disk, a console error, an uncaught exception.
-export interface Opened {
-  context: BrowserContext;
-  page: Page;
-  problems: string[];
-}
+export type Opened = { context: BrowserContext; page: Page; problems: string[] };
 
 // The page opened in a new tab of the context.
 export async function openPage(context: BrowserContext): Promise<Opened> {

@@ -88,13 +88,7 @@ pageTest('a method comparison completes while 暂停 and 停止 still answer', a
 pageTest('an exercise answered to its score page, which prints alone', async ({ page }) => {
   await menu(page, '教学', '开始练习...');
   const box = page.getByRole('dialog', { name: '练习' });
-  for (const [field, text] of [
-    ['姓名', '王小明'],
-    ['学号', '2026001'],
-    ['练习码', 'k7m3q'],
-  ]) {
-    await box.getByLabel(field).fill(text);
-  }
+  for (const [field, text] of Object.entries({ 姓名: '王小明', 学号: '2026001', 练习码: 'k7m3q' })) await box.getByLabel(field).fill(text);
   await button(box, '开始').click();
   await box.locator('.task').filter({ hasText: '第 1 / 4 题' }).waitFor();
   assert.equal(await box.locator('.attempt').textContent(), '练习码 K7M3Q　姓名 王小明　学号 2026001　第 1 次');

@@ -1,7 +1,7 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import type { Page } from 'playwright-core';
-import { button, drawnPixels, menu, pageTest, runToEnd, setParameters, shot } from './page';
+import { button, drawnPixels, menu, pageTest, runToEnd, setParameters } from './page';
 
 const shownView = (page: Page, view: string) => page.waitForFunction((v) => !document.getElementById(`view-${v}`)!.hidden, view);
 
@@ -51,23 +51,6 @@ pageTest("the parameter dialog refuses a bad figure with the machine's message a
   assert.equal(await page.getByLabel('XC', { exact: true }).first().textContent(), '5');
   await button(page, '参数设置').click();
   assert.deepEqual(await values(), ['5', '0', '0', '1', '1']);
-});
-
-pageTest('the magnified view turns under a drag in 放大图旋转', async ({ page }) => {
-  // A cut below the surface, which the magnified view keeps.
-  await runToEnd(page, '%\nG01Z-5\nG01X20Y10\nG02X30Y0I5J-5\n%\n');
-  await menu(page, '视图', '放大图旋转');
-  await shownView(page, 'magnified');
-  const picture = () => page.evaluate(() => (document.getElementById('view-magnified') as HTMLCanvasElement).toDataURL());
-  await page.waitForTimeout(200);
-  const before = await picture();
-  const box = (await page.getByRole('img', { name: '放大图' }).boundingBox())!;
-  await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
-  await page.mouse.down();
-  await page.mouse.move(box.x + box.width / 2 + 60, box.y + box.height / 2 + 20, { steps: 6 });
-  await page.mouse.up();
-  await page.waitForFunction((old) => (document.getElementById('view-magnified') as HTMLCanvasElement).toDataURL() !== old, before);
-  await shot(page, 'laptop-magnified');
 });
 
 pageTest('a window made smaller draws the views again at their new size', async ({ page }) => {
