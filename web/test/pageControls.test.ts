@@ -8,17 +8,10 @@ const key = (k: string, mods: Partial<{ shiftKey: boolean; ctrlKey: boolean; alt
   runCommandKeys({ key: k, shiftKey: false, ctrlKey: false, altKey: false, ...mods });
 
 test('the run commands answer the desktop keys and nothing else', () => {
-  assert.equal(key('F5'), 'run');
-  assert.equal(key('F6'), 'stepTick');
-  assert.equal(key('F7'), 'stepIteration');
-  assert.equal(key('F8'), 'stepLine');
-  assert.equal(key('F9'), 'pause');
+  const commands = { F5: 'run', F6: 'stepTick', F7: 'stepIteration', F8: 'stepLine', F9: 'pause', F10: null, r: null } as const;
+  for (const [k, command] of Object.entries(commands)) assert.equal(key(k), command, k);
   assert.equal(key('F7', { shiftKey: true }), 'stepBack');
-  assert.equal(key('F5', { shiftKey: true }), null);
-  assert.equal(key('F5', { ctrlKey: true }), null);
-  assert.equal(key('F7', { altKey: true }), null);
-  assert.equal(key('F10'), null);
-  assert.equal(key('r'), null);
+  for (const mods of [{ shiftKey: true }, { ctrlKey: true }, { altKey: true }]) assert.equal(key('F5', mods), null, JSON.stringify(mods));
 });
 
 test('the pace kept is chosen again only while the list has it', () => {

@@ -1,5 +1,5 @@
 import assert from 'node:assert/strict';
-import { test } from 'node:test';
+import { mock, test } from 'node:test';
 import { Keeper, keepDelay, type Store } from '../src/page/keeper';
 import { copyName, recentLimit, remembered } from '../src/page/recent';
 
@@ -17,63 +17,25 @@ class FakeStore implements Store {
   }
 }
 
-class FakeTimer {
-  now = 0;
-  private due = new Map<number, { at: number; f: () => void }>();
-  private next = 1;
-  set(f: () => void, ms: number) {
-    this.due.set(this.next, { at: this.now + ms, f });
-    return this.next++;
-  }
-  clear(h: unknown) {
-    this.due.delete(h as number);
-  }
-  pass(ms: number) {
-    this.now += ms;
-    for (const [h, d] of [...this.due]) {
-      if (d.at <= this.now) {
-        this.due.delete(h);
-        d.f();
-      }
-    }
-  }
-}
+// The page's timer, which a test moves on by hand once it has mock timers on.
+const timer = { set: (f: () => void, ms: number) => setTimeout(f, ms), clear: (h: unknown) => clearTimeout(h as NodeJS.Timeout) };
 
 function keeper(store = new FakeStore(), failures: string[] = []) {
-  const timer = new FakeTimer();
-  return { store, timer, failures, keeper: new Keeper(store, timer, (w) => failures.push(w)) };
+  return { store, failures, keeper: new Keeper(store, timer, (w) => failures.push(w)) };
 }
 
 test('typing is kept once it pauses, the last text whole', () => {
-  const { store, timer, keeper: k } = keeper();
+  mock.timers.enable({ apis: ['setTimeout'] });
+  const { store, keeper: k } = keeper();
   k.keepProgram(() => ({ name: 'a.nc', text: '%' }));
-  timer.pass(keepDelay - 1);
+  mock.timers.tick(keepDelay - 1);
   k.keepProgram(() => ({ name: 'a.nc', text: '%\nG01X1' }));
-  timer.pass(keepDelay - 1);
+  mock.timers.tick(keepDelay - 1);
   assert.equal(store.writes, 0);
-  timer.pass(1);
+  mock.timers.tick(1);
   assert.equal(store.writes, 1);
   assert.deepEqual(k.program(), { name: 'a.nc', text: '%\nG01X1' });
-});
-
-test('a page going away writes at once what is pending, and only that', () => {
-  const { store, keeper: k } = keeper();
-  k.flush();
-  assert.equal(store.writes, 0);
-  k.keepProgram(() => ({ name: '', text: 'G01X5' }));
-  k.flush();
-  assert.deepEqual(new Keeper(store, new FakeTimer(), () => {}).program(), { name: '', text: 'G01X5' });
-});
-
-test('a copy is kept among the recent programs, never over the page program', () => {
-  const { store, keeper: k } = keeper();
-  k.keepProgram(() => ({ name: 'a.nc', text: 'X1' }));
-  k.flush();
-  k.keepProgram(() => ({ name: 'a（副本）.nc', text: 'X2' }), true);
-  k.flush();
-  assert.deepEqual(k.program(), { name: 'a.nc', text: 'X1' });
-  assert.deepEqual(k.recent(), [{ name: 'a（副本）.nc', text: 'X2' }]);
-  assert.equal(store.writes, 2);
+  mock.timers.reset();
 });
 
 test('a write the browser refuses is told, and the program stays in the page', () => {
@@ -88,32 +50,16 @@ test('a write the browser refuses is told, and the program stays in the page', (
 
 test('settings read back as kept; spoiled or missing ones give the defaults', () => {
   const { store, keeper: k } = keeper();
-  assert.deepEqual(k.settings(), {
-    pace: -1,
-    parameters: ['0', '0', '0', '1', '1'],
-    view: 'plan',
-    method: { key: '', halfLoad: false, bits: 0 },
-    panels: [],
-    language: '',
-  });
-  const mine = {
-    pace: 6,
-    parameters: ['5', '0', '-2.5', '2', '0.01'],
-    view: 'axonometric' as const,
-    method: { key: 'dda', halfLoad: true, bits: 8 },
-    panels: ['timing' as const],
-    language: 'en' as const,
-  };
+  const defaults = { pace: -1, parameters: ['0', '0', '0', '1', '1'], view: 'plan', method: { key: '', halfLoad: false, bits: 0 }, panels: [], language: '' };
+  assert.deepEqual(k.settings(), defaults);
+  const mine = { pace: 6, parameters: ['5', '0', '-2.5', '2', '0.01'], view: 'axonometric' as const, method: { key: 'dda', halfLoad: true, bits: 8 }, panels: ['timing' as const], language: 'en' as const };
   k.keepSettings(mine);
   assert.deepEqual(k.settings(), mine);
+  // A language the page does not speak is no choice, nor a panel it has not.
   store.items.set('tarvo.settings', '{"pace":"x","parameters":["1"],"view":"side","method":{"bits":40},"panels":["table","menu",3],"language":"fr"}');
-  assert.deepEqual(k.settings().panels, ['table']);
-  assert.deepEqual(k.settings().parameters, ['0', '0', '0', '1', '1']);
-  assert.equal(k.settings().view, 'plan');
-  assert.equal(k.settings().method.bits, 0);
-  assert.equal(k.settings().language, '', 'a language the page does not speak is no choice');
+  assert.deepEqual(k.settings(), { ...defaults, panels: ['table'] });
   store.items.set('tarvo.settings', 'not json');
-  assert.equal(k.settings().pace, -1);
+  assert.deepEqual(k.settings(), defaults);
   store.items.set('tarvo.program', '{"name":3}');
   assert.equal(k.program(), null);
 });

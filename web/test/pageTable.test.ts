@@ -4,6 +4,7 @@ import { movedRow, scrollExtent, scrollFor, tableOffset, tallestExtent } from '.
 import { clockTexts } from '../src/page/exercisePanel';
 import { shownTicks } from '../src/page/timingDiagram';
 import { CellFit } from '../src/page/cellFit';
+import { tableRows } from './support/tableFile';
 
 const h = 36;
 
@@ -25,34 +26,16 @@ test('a million rows fit the browser and both ends are reached', () => {
 });
 
 test('keys move the selection as a list moves its current row', () => {
-  const cases: [string, number, number | null][] = [
-    ['ArrowDown', -1, 0],
-    ['ArrowUp', -1, 99],
-    ['ArrowDown', 5, 6],
-    ['ArrowDown', 99, 99],
-    ['ArrowUp', 0, 0],
-    ['PageDown', 5, 14],
-    ['PageDown', 95, 99],
-    ['PageUp', 5, 0],
-    ['PageUp', 50, 41],
-    ['Home', 50, 0],
-    ['End', 3, 99],
-    ['Enter', 3, null],
-  ];
-  for (const [key, at, want] of cases) assert.equal(movedRow(key, at, 100, 10), want, `${key} from ${at}`);
-  assert.equal(movedRow('End', -1, 0, 10), null);
-  assert.equal(movedRow('PageDown', 0, 100, 1), 1);
+  for (const r of tableRows('web/moved-rows.tsv')) {
+    assert.equal(movedRow(r.key, Number(r.at), Number(r.rows), Number(r.page)), r.row === 'none' ? null : Number(r.row), r.line);
+  }
 });
 
 test('the timing strip follows the newest ticks, or stays where it was scrolled', () => {
-  const state = { firstTick: 100, lastTick: 500, revision: 1 };
-  assert.deepEqual(shownTicks(state, null, 20), { from: 481, to: 500 });
-  assert.deepEqual(shownTicks(state, 300, 20), { from: 281, to: 300 });
-  // Never before the oldest kept tick, never past the newest.
-  assert.deepEqual(shownTicks(state, 105, 20), { from: 100, to: 119 });
-  assert.deepEqual(shownTicks(state, 900, 20), { from: 481, to: 500 });
-  assert.deepEqual(shownTicks({ firstTick: 1, lastTick: 5, revision: 1 }, null, 20), { from: 1, to: 5 });
-  assert.deepEqual(shownTicks({ firstTick: 0, lastTick: 0, revision: 0 }, null, 20), { from: 0, to: -1 });
+  for (const r of tableRows('web/shown-ticks.tsv')) {
+    const kept = { firstTick: Number(r.first), lastTick: Number(r.last), revision: Number(r.revision) };
+    assert.deepEqual(shownTicks(kept, r.scrolled === 'none' ? null : Number(r.scrolled), Number(r.width)), { from: Number(r.from), to: Number(r.to) }, r.line);
+  }
 });
 
 test('an attempt is dated by the page\'s local clock, two digits a field', () => {
@@ -65,25 +48,20 @@ const seven = (line: string) => line.length * 7;
 
 test('the rows grow to the most lines a cell held and the columns to their widest line, never shrinking', () => {
   const fit = new CellFit(2);
+  const state = () => [fit.lines, fit.rowHeight, fit.widths];
   assert.equal(fit.rowHeight, 36);
   assert.equal(fit.fit([['1', 'JRx = 0 + 15 = 15 < 16\nJRy = 0 + 10 = 10 < 16']], seven), true);
-  assert.equal(fit.lines, 2);
-  assert.deepEqual(fit.widths, [7 + 12, 22 * 7 + 12]);
+  assert.deepEqual(state(), [2, 36, [7 + 12, 22 * 7 + 12]]);
   // A straight move with Z lists three registers: every row takes three lines.
   assert.equal(fit.fit([['12', 'JRx = 1\nJRy = 2\nJRz = 3']], seven), true);
-  assert.equal(fit.lines, 3);
-  assert.equal(fit.rowHeight, 52);
-  assert.deepEqual(fit.widths, [14 + 12, 22 * 7 + 12]);
+  assert.deepEqual(state(), [3, 52, [14 + 12, 22 * 7 + 12]]);
   // Shorter texts after it change nothing.
   assert.equal(fit.fit([['3', 'F = 1']], seven), false);
   // Captions widen their columns but never make rows taller.
   assert.equal(fit.fit([['步', '偏差计算\n（直线：毫米）', 'a\nb\nc\nd']], seven, false), true);
-  assert.equal(fit.lines, 3);
-  assert.equal(fit.widths[2], 7 + 12);
+  assert.deepEqual(state(), [3, 52, [26, 166, 7 + 12]]);
   assert.equal(fit.template(3), 'minmax(26px, 26fr) minmax(166px, 166fr) minmax(19px, 19fr)');
   assert.equal(fit.width(3), 26 + 166 + 19);
   fit.reset(1);
-  assert.equal(fit.lines, 1);
-  assert.deepEqual(fit.widths, []);
-  assert.equal(fit.rowHeight, 20);
+  assert.deepEqual(state(), [1, 20, []]);
 });

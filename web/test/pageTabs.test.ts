@@ -36,22 +36,6 @@ test('a tab alone keeps the program once nobody answers', () => {
   assert.deepEqual(first.roles, ['keeper']);
 });
 
-test('a second tab is told and writes nothing; taking over tells the first', () => {
-  const b = new Browser();
-  const first = b.open('b');
-  b.pass(answerWait);
-  const second = b.open('a');
-  assert.deepEqual(second.roles, ['other']);
-  b.pass(answerWait);
-  assert.equal(second.guard.role(), 'other');
-  assert.equal(first.guard.role(), 'keeper');
-  second.guard.takeOver();
-  assert.equal(second.guard.role(), 'keeper');
-  assert.deepEqual(first.roles, ['keeper', 'other']);
-  first.guard.takeOver();
-  assert.deepEqual(second.roles, ['other', 'keeper', 'other']);
-});
-
 test('two tabs opened at one moment end with one keeper', () => {
   const b = new Browser();
   const x = b.open('x');

@@ -75,9 +75,9 @@ export class Harness {
     return this.next('slice', (slice) => !slice.panel.advancing);
   }
 
-  // Every modal posted so far.
-  modals(): { title: string; text: string }[] {
-    return this.received.flatMap((m) => (m.type === 'slice' ? m.modals : []));
+  // Every modal posted so far, or since the message at `from`.
+  modals(from = 0): { title: string; text: string }[] {
+    return this.received.slice(from).flatMap((m) => (m.type === 'slice' ? m.modals : []));
   }
 
   close(): void {
@@ -91,25 +91,8 @@ export const fastest = 6; // the 速度 box's 最快
 // A recorded run of the runner: its program, its parameters as the dialog's
 // texts, its method, and what the --json report says at its end (read when
 // asked: not every folder keeps one).
-export interface GoldenRun {
-  name: string;
-  program: Uint8Array;
-  parameters: ParameterTexts;
-  method: { key: string; halfLoad: boolean; bits: number };
-  expected: {
-    end: string;
-    message: string | null;
-    ticks: number;
-    timer1_ticks: number;
-    timer2_ticks: number;
-    xcur: number;
-    ycur: number;
-    zcur: number;
-    out: string;
-  };
-}
-
-export function goldenRun(name: string): GoldenRun {
+export type GoldenRun = ReturnType<typeof goldenRun>;
+export function goldenRun(name: string) {
   const folder = resolve(root, 'tests/golden', name);
   const read = (file: string) => readFileSync(resolve(folder, file), 'utf8').trim();
   let args: string[] = [];
@@ -123,41 +106,21 @@ export function goldenRun(name: string): GoldenRun {
   const parameters: ParameterTexts = { g54x: '0', g54y: '0', g54z: '0', bei: '1', dl: '1' };
   const method = { key: 'machine', halfLoad: false, bits: 0 };
   for (let i = 0; i < args.length; ++i) {
-    const value = args[i + 1];
-    switch (args[i]) {
-      case '--dl':
-        parameters.dl = value;
-        ++i;
-        break;
-      case '--bei':
-        parameters.bei = value;
-        ++i;
-        break;
-      case '--g54':
-        [parameters.g54x, parameters.g54y, parameters.g54z] = value.split(',');
-        ++i;
-        break;
-      case '--method':
-        method.key = value;
-        ++i;
-        break;
-      case '--bits':
-        method.bits = Number(value);
-        ++i;
-        break;
-      case '--half-load':
-        method.halfLoad = true;
-        break;
-      default:
-        throw new Error(`${name}: the worker tests know no ${args[i]}`);
-    }
+    const [flag, value] = [args[i], args[i + 1]];
+    if (flag === '--half-load') method.halfLoad = true;
+    else if (flag === '--dl' || flag === '--bei') parameters[flag === '--dl' ? 'dl' : 'bei'] = value;
+    else if (flag === '--g54') [parameters.g54x, parameters.g54y, parameters.g54z] = value.split(',');
+    else if (flag === '--method') method.key = value;
+    else if (flag === '--bits') method.bits = Number(value);
+    else throw new Error(`${name}: the worker tests know no ${flag}`);
+    if (flag !== '--half-load') ++i;
   }
   return {
     name,
     program: new Uint8Array(readFileSync(programPath)),
     parameters,
     method,
-    get expected() {
+    get expected(): { message: string | null; ticks: number; xcur: number; ycur: number; zcur: number; out: string } {
       return JSON.parse(read('expected.json'));
     },
   };

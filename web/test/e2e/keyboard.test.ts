@@ -1,13 +1,6 @@
 import assert from 'node:assert/strict';
-import { mkdirSync, writeFileSync } from 'node:fs';
-import { join } from 'node:path';
-import { after, before, test } from 'node:test';
-import type { Browser, Locator, Page } from 'playwright-core';
-import { launch, openPage, readouts, shot, top } from './page';
-
-let browser: Browser;
-before(async () => (browser = await launch()));
-after(() => browser.close());
+import type { Locator, Page } from 'playwright-core';
+import { button as buttonOf, commandOff, openFile, pageTest, readouts, shot } from './page';
 
 // The focused element shows that it has the focus: a ring of its own, the
 // editor's frame around the editor's text, or an open menu's highlight.
@@ -37,20 +30,19 @@ async function tabTo(page: Page, target: Locator, backwards = false): Promise<vo
   assert.fail(`never reached ${target}`);
 }
 
-const enabled = (page: Page, command: string) => page.locator(`[data-command=${command}]`).isEnabled();
+// A menu of the bar by Enter, then down it by the arrows to an item.
+async function downTo(page: Page, item: string): Promise<void> {
+  await page.keyboard.press('Enter');
+  for (let i = 0; i < 20 && (await page.evaluate(() => document.activeElement?.textContent)) !== item; ++i) await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Enter');
+}
 
-test('a lesson by keyboard alone: open, set, run, hold, the table, step, step back, its question, 方法对比 and 练习', { timeout: 120000 }, async () => {
-  const { page, context, problems } = await openPage(browser);
-  const button = (name: string) => page.getByRole('button', { name, exact: true });
+pageTest('a lesson by keyboard alone: open, set, run, hold, the table, step, step back, its question and 方法对比', async ({ page }) => {
+  const button = (name: string) => buttonOf(page, name);
   const menuItem = (name: string) => page.getByRole('menuitem', { name, exact: true });
 
   // 打开... by its key, the file picked in the browser's own chooser.
-  const dir = join(top, 'build/web-test/programs');
-  mkdirSync(dir, { recursive: true });
-  writeFileSync(join(dir, 'keys.nc'), '%\r\nG01X30Y20F100\r\n%\r\n');
-  const chooser = page.waitForEvent('filechooser');
-  await page.keyboard.press('Control+O');
-  await (await chooser).setFiles(join(dir, 'keys.nc'));
+  await openFile(page, 'keys.nc', '%\r\nG01X30Y20F100\r\n%\r\n', 'Control+O');
   await page.locator('#file-caption').filter({ hasText: 'keys.nc' }).waitFor();
 
   // 参数设置: Enter opens it, the fields take the figures, Enter accepts.
@@ -65,17 +57,14 @@ test('a lesson by keyboard alone: open, set, run, hold, the table, step, step ba
 
   // F5 runs a long line at the machine's own pace, F9 holds it at once.
   await page.keyboard.press('F5');
-  await page.waitForFunction(() => !document.querySelector<HTMLButtonElement>('[data-command=pause]')!.disabled);
+  await commandOff(page, 'pause', false);
   await page.keyboard.press('F9');
-  await page.waitForFunction(() => document.querySelector<HTMLButtonElement>('[data-command=pause]')!.disabled);
+  await commandOff(page, 'pause');
 
   // 教学 → 插补过程表 from the menu bar: Enter opens the menu, the arrows
   // go down it, Enter chooses.
   await tabTo(page, menuItem('教学'), true);
-  await page.keyboard.press('Enter');
-  await page.keyboard.press('ArrowDown');
-  assert.equal(await page.evaluate(() => document.activeElement?.textContent), '插补过程表');
-  await page.keyboard.press('Enter');
+  await downTo(page, '插补过程表');
   const grid = page.getByRole('grid', { name: '插补过程表' });
   await grid.waitFor();
 
@@ -93,7 +82,7 @@ test('a lesson by keyboard alone: open, set, run, hold, the table, step, step ba
     if (now.join() !== before.join()) break;
     before = now;
   }
-  assert.ok(await enabled(page, 'stepBack'));
+  await commandOff(page, 'stepBack', false);
   const count = await rows();
   await page.keyboard.press('Shift+F7');
   await page.waitForFunction((c) => document.querySelector('[role=grid]')!.getAttribute('aria-rowcount') !== c, count);
@@ -116,9 +105,7 @@ test('a lesson by keyboard alone: open, set, run, hold, the table, step, step ba
   // 方法对比...: 对比 by Enter, the figures in, Escape closes the box and
   // the focus is back on the menu it came from.
   await tabTo(page, menuItem('教学'), true);
-  await page.keyboard.press('Enter');
-  for (let i = 0; i < 20 && (await page.evaluate(() => document.activeElement?.textContent)) !== '方法对比...'; ++i) await page.keyboard.press('ArrowDown');
-  await page.keyboard.press('Enter');
+  await downTo(page, '方法对比...');
   const compare = page.locator('#compare-dialog');
   await compare.waitFor();
   await tabTo(page, compare.getByRole('button', { name: '对比', exact: true }));
@@ -136,22 +123,9 @@ test('a lesson by keyboard alone: open, set, run, hold, the table, step, step ba
   await compare.waitFor({ state: 'hidden' });
   assert.equal(await page.evaluate(() => document.activeElement?.textContent), '教学');
 
-  // 练习 → 开始练习...: the box opens with its fields; Escape closes it.
-  await page.keyboard.press('Enter');
-  for (let i = 0; i < 20 && (await page.evaluate(() => document.activeElement?.textContent)) !== '开始练习...'; ++i) await page.keyboard.press('ArrowDown');
-  await page.keyboard.press('Enter');
-  const exercise = page.locator('#exercise-dialog');
-  await exercise.waitFor();
-  await tabTo(page, exercise.getByLabel('姓名'));
-  await page.keyboard.type('王小明');
-  await page.keyboard.press('Escape');
-  await exercise.waitFor({ state: 'hidden' });
-  assert.deepEqual(problems, []);
-  await context.close();
 });
 
-test('Tab reaches every control of the page, each showing its focus', { timeout: 60000 }, async () => {
-  const { page, context } = await openPage(browser);
+pageTest('Tab reaches every control of the page, each showing its focus', async ({ page }) => {
   // Every control a pointer can use, named; of option buttons, the one
   // checked, which Tab stops at (the arrows choose among them).
   const controls = await page.evaluate(() =>
@@ -170,5 +144,4 @@ test('Tab reaches every control of the page, each showing its focus', { timeout:
     }));
   }
   assert.deepEqual(controls.filter((c) => !reached.has(c)), []);
-  await context.close();
 });

@@ -1,13 +1,10 @@
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
-import type { Browser, CDPSession, Page } from 'playwright-core';
+import type { CDPSession, Page } from 'playwright-core';
 import { mkdirSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { launch, openPage, phone, shots, typeProgram } from './page';
+import { button, menu, pageTest, phone, runToEnd, shots } from './page';
 
-let browser: Browser;
-before(async () => (browser = await launch()));
-after(() => browser.close());
+const onPhone = { viewport: phone, touch: true };
 
 type Touch = { x: number; y: number; id: number };
 
@@ -41,24 +38,44 @@ const drawnBox = (page: Page) =>
 const changed = (page: Page, old: string) =>
   page.waitForFunction((o) => (document.getElementById('view-magnified') as HTMLCanvasElement).toDataURL() !== o, old, { timeout: 5000 });
 
-test('on a phone one finger pans the magnified view and two fingers turn and move it, the page staying put', async () => {
-  const context = await browser.newContext({ locale: 'zh-CN', hasTouch: true, isMobile: true, viewport: phone, deviceScaleFactor: 1 });
-  const { page } = await openPage(browser, phone, context);
+pageTest('on a phone one finger pans the magnified view and two fingers turn and move it, the page staying put, and the mode is given back', async ({ page, context }) => {
   const cdp = await context.newCDPSession(page);
-  // A cut below the surface, which the magnified view keeps.
-  await typeProgram(page, '%\nG01Z-5\nG01X20Y10\nG02X30Y0I5J-5\n%\n');
-  await page.getByLabel('速度').selectOption({ label: '最快' });
-  await page.getByRole('button', { name: '运行', exact: true }).click();
-  await page.waitForFunction(() => document.querySelector<HTMLButtonElement>('[data-command=pause]')!.disabled && !document.querySelector<HTMLButtonElement>('[data-command=stepBack]')!.disabled);
-  await page.getByRole('menuitem', { name: '视图' }).click();
-  await page.getByRole('menuitem', { name: '放大图平移' }).click();
-  await page.waitForFunction(() => !document.getElementById('view-magnified')!.hidden);
   const canvas = page.getByRole('img', { name: '放大图' });
-  await canvas.scrollIntoViewIfNeeded();
-  await page.waitForTimeout(200);
+  const centre = async () => {
+    await canvas.scrollIntoViewIfNeeded();
+    await page.waitForTimeout(200);
+    const box = (await canvas.boundingBox())!;
+    return { box, cx: box.x + box.width / 2, cy: box.y + box.height / 2 };
+  };
+  const pair = (cx: number, cy: number, r: number, angle: number): Touch[] => [
+    { id: 1, x: cx - r * Math.cos(angle), y: cy - r * Math.sin(angle) },
+    { id: 2, x: cx + r * Math.cos(angle), y: cy + r * Math.sin(angle) },
+  ];
+
+  // 清屏 shows the magnified view with no drag mode chosen, an arrow. Two
+  // fingers lend it a mode (the hand of 放大图平移 or the cross of 放大图旋转,
+  // as the worker's slices caught them), then give back the arrow.
+  await button(page, '清屏').click();
+  await page.waitForFunction(() => !document.getElementById('view-magnified')!.hidden);
+  let { cx, cy, box } = await centre();
+  assert.equal(await canvas.evaluate((c) => c.style.cursor), 'default');
+  await canvas.evaluate((c) => {
+    const seen: string[] = [];
+    (window as unknown as { cursors: string[] }).cursors = seen;
+    new MutationObserver(() => seen.push(c.style.cursor)).observe(c, { attributes: true, attributeFilter: ['style'] });
+  });
+  await gesture(cdp, pair(cx, cy, 40, 0), pair(cx, cy + 30, 40, 0.5));
+  await page.waitForFunction(() => {
+    const seen = (window as unknown as { cursors: string[] }).cursors;
+    return seen.some((c) => c !== 'default') && seen[seen.length - 1] === 'default';
+  });
+
+  // A cut below the surface, which the magnified view keeps.
+  await runToEnd(page, '%\nG01Z-5\nG01X20Y10\nG02X30Y0I5J-5\n%\n');
+  await menu(page, '视图', '放大图平移');
+  await page.waitForFunction(() => !document.getElementById('view-magnified')!.hidden);
+  ({ cx, cy, box } = await centre());
   const scrolled = await page.evaluate(() => [scrollX, scrollY]);
-  const box = (await canvas.boundingBox())!;
-  const [cx, cy] = [box.x + box.width / 2, box.y + box.height / 2];
 
   // The drawing follows the finger from where it touched, by its travel.
   let before = await picture(page);
@@ -75,18 +92,7 @@ test('on a phone one finger pans the magnified view and two fingers turn and mov
   // staying. A one-finger pan would have kept the width and moved the top.
   before = await picture(page);
   const flat = await drawnBox(page);
-  const r = box.width / 4;
-  await gesture(
-    cdp,
-    [
-      { id: 1, x: cx - r, y: cy },
-      { id: 2, x: cx + r, y: cy },
-    ],
-    [
-      { id: 1, x: cx - r * Math.cos(Math.PI / 6), y: cy - r * Math.sin(Math.PI / 6) },
-      { id: 2, x: cx + r * Math.cos(Math.PI / 6), y: cy + r * Math.sin(Math.PI / 6) },
-    ],
-  );
+  await gesture(cdp, pair(cx, cy, box.width / 4, 0), pair(cx, cy, box.width / 4, Math.PI / 6));
   await changed(page, before);
   await page.waitForTimeout(300);
   const turned = await drawnBox(page);
@@ -98,44 +104,4 @@ test('on a phone one finger pans the magnified view and two fingers turn and mov
   writeFileSync(join(shots, 'phone-magnified-twisted.png'), Buffer.from((await picture(page)).split(',')[1], 'base64'));
   // The user's mode is back: the view still shows the hand of 放大图平移.
   await page.waitForFunction(() => document.getElementById('view-magnified')!.style.cursor === 'grab');
-  await context.close();
-});
-
-test('two fingers on a page that never chose a drag mode give it back with none', async () => {
-  const context = await browser.newContext({ locale: 'zh-CN', hasTouch: true, isMobile: true, viewport: phone, deviceScaleFactor: 1 });
-  const { page, problems } = await openPage(browser, phone, context);
-  const cdp = await context.newCDPSession(page);
-  // 清屏 shows the magnified view without choosing a mode: an arrow.
-  await page.getByRole('button', { name: '清屏', exact: true }).click();
-  await page.waitForFunction(() => !document.getElementById('view-magnified')!.hidden);
-  const canvas = page.getByRole('img', { name: '放大图' });
-  await canvas.scrollIntoViewIfNeeded();
-  assert.equal(await canvas.evaluate((c) => c.style.cursor), 'default');
-  // The pointers the view shows, one after the other.
-  await canvas.evaluate((c) => {
-    const seen: string[] = [];
-    (window as unknown as { cursors: string[] }).cursors = seen;
-    new MutationObserver(() => seen.push(c.style.cursor)).observe(c, { attributes: true, attributeFilter: ['style'] });
-  });
-  const box = (await canvas.boundingBox())!;
-  const [cx, cy] = [box.x + box.width / 2, box.y + box.height / 2];
-  await gesture(
-    cdp,
-    [
-      { id: 1, x: cx - 40, y: cy },
-      { id: 2, x: cx + 40, y: cy },
-    ],
-    [
-      { id: 1, x: cx - 10, y: cy + 30 },
-      { id: 2, x: cx + 40 * Math.cos(0.5) - 10, y: cy + 30 + 40 * Math.sin(0.5) },
-    ],
-  );
-  // The gesture lent the view a mode (the hand of 放大图平移 or the cross of
-  // 放大图旋转, as the worker's slices caught them), then gave back the arrow.
-  await page.waitForFunction(() => {
-    const seen = (window as unknown as { cursors: string[] }).cursors;
-    return seen.some((c) => c !== 'default') && seen[seen.length - 1] === 'default';
-  });
-  assert.deepEqual(problems, []);
-  await context.close();
-});
+}, onPhone);
