@@ -225,11 +225,12 @@ function drawFeeds(canvas: HTMLCanvasElement, plots: ComparisonPlot[], colours: 
   const w = canvas.clientWidth;
   const h = canvas.clientHeight;
   const left = 34;
-  const top = 18;
+  g.font = '11px system-ui, sans-serif';
+  const legend = legendLines(g, plots, names, w - left - 4);
+  const top = 18 + 12 * (legend.length - 1);
   const bottom = h - 16;
   const span = Math.max(1, ...plots.map((p) => p.feedIterations));
   const y = (f: number) => bottom - (f / Math.sqrt(3)) * (bottom - top);
-  g.font = '11px system-ui, sans-serif';
   g.fillStyle = '#000';
   g.textBaseline = 'middle';
   g.strokeStyle = '#ddd';
@@ -241,9 +242,10 @@ function drawFeeds(canvas: HTMLCanvasElement, plots: ComparisonPlot[], colours: 
     g.stroke();
     g.fillText(label, 4, y(f));
   }
-  g.fillText(fill('迭代 {1}', span), w - 70, h - 6);
-  const legend = plots.map((p, i) => fill('{1} {2} 平均 {3}', 'AB'[i], names[i], p.meanFeed.toFixed(3))).join('    ');
-  g.fillText(fill('合成进给（脉冲/次）  {1}', legend), left, 8);
+  g.textAlign = 'right';
+  g.fillText(fill('迭代 {1}', span), w - 4, h - 6);
+  g.textAlign = 'left';
+  legend.forEach((line, k) => g.fillText(line, left, 8 + 12 * k));
   plots.forEach((p, i) => {
     g.strokeStyle = css(colours[i]);
     g.lineWidth = 1.2;
@@ -255,4 +257,12 @@ function drawFeeds(canvas: HTMLCanvasElement, plots: ComparisonPlot[], colours: 
     }
     g.stroke();
   });
+}
+
+// The feed plot's caption with both runs' means on one line where the
+// canvas is wide enough, else the caption and each run on a line of its own.
+function legendLines(g: CanvasRenderingContext2D, plots: ComparisonPlot[], names: string[], width: number): string[] {
+  const means = plots.map((p, i) => fill('{1} {2} 平均 {3}', 'AB'[i], names[i], p.meanFeed.toFixed(3)));
+  const whole = fill('合成进给（脉冲/次）  {1}', means.join('    '));
+  return g.measureText(whole).width <= width ? [whole] : [say('合成进给（脉冲/次）'), ...means];
 }

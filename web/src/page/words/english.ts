@@ -96,6 +96,7 @@ export const english: Record<string, string> = {
   'A {1}　B {2}': 'A {1}  B {2}',
   '{1} {2} 平均 {3}': '{1} {2} mean {3}',
   '合成进给（脉冲/次）  {1}': 'Resultant feed (pulses per iteration)  {1}',
+  '合成进给（脉冲/次）': 'Resultant feed (pulses per iteration)',
   // 练习
   练习: 'Exercises',
   姓名: 'Name',
