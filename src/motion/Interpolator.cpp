@@ -71,13 +71,12 @@ SegmentState Interpolator::stepTick(Segment& s, Registers& r, Decimal dlstep) {
     ++stepTicks;
     ++iterations_;
     const std::int16_t lcolor = s.gmode == Mode::Rapid ? 15 : 14;
-    if (observers_.empty()) {
-        interpolate(s, r, dlstep, lcolor);
-    } else {
-        const Registers before = r;
-        interpolate(s, r, dlstep, lcolor);
-        tellObservers(before, s, r);
-    }
+    // One copy of the routines, laid in once, whether observers listen or not.
+    const bool told = !observers_.empty();
+    Registers before;
+    if (told) before = r;
+    interpolate(s, r, dlstep, lcolor);
+    if (told) tellObservers(before, s, r);
     if (!withinStep(s, dlstep)) return unreachableOrRunning(s, r, dlstep);
     endSegment(s, r, lcolor);
     return SegmentState::Ended;
