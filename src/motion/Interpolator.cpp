@@ -318,9 +318,12 @@ void Interpolator::stepPoint(const ToolPoint& previous, std::int16_t lcolor) {
     if (pointsShown_) panel_.pointShown(millimetres(xcur), millimetres(ycur), millimetres(zcur));
     if (drawing_) {
         // A step mostly starts where the one before ended, drawn already.
-        const Point3 from = previous == lastDrawn_.point ? lastDrawn_.drawn : previous.drawn();
-        drawing_->step(from, to, lcolor);
-        lastDrawn_ = {{xcur, ycur, zcur}, to};
+        if (previous == lastDrawn_) {
+            drawing_->stepOn(to, lcolor);
+        } else {
+            drawing_->step(previous.drawn(), to, lcolor);
+        }
+        lastDrawn_ = {xcur, ycur, zcur};
     }
 }
 

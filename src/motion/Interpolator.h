@@ -126,11 +126,7 @@ private:
     // The record of the iteration just made, every field written afresh for
     // each, so that telling the observers clears nothing first.
     StepRecord told_;
-    // The latest step point drawn, and its drawing coordinates.
-    struct DrawnPoint {
-        ToolPoint point;
-        Point3 drawn;
-    } lastDrawn_{};
+    ToolPoint lastDrawn_{};  // the latest step point drawn
 };
 
 }  // namespace tarvo::motion
