@@ -73,10 +73,9 @@ SegmentState Interpolator::stepTick(Segment& s, Registers& r, Decimal dlstep) {
     const std::int16_t lcolor = s.gmode == Mode::Rapid ? 15 : 14;
     // One copy of the routines, laid in once, whether observers listen or not.
     const bool told = !observers_.empty();
-    Registers before;
-    if (told) before = r;
+    if (told) told_.before = r;
     interpolate(s, r, dlstep, lcolor);
-    if (told) tellObservers(before, s, r);
+    if (told) tellObservers(s, r);
     if (!withinStep(s, dlstep)) return unreachableOrRunning(s, r, dlstep);
     endSegment(s, r, lcolor);
     return SegmentState::Ended;
@@ -109,9 +108,9 @@ SegmentState Interpolator::textbookTick(Segment& s, Registers& r, Decimal dlstep
         ++stepTicks;
         ++iterations_;
         lcolor = s.gmode == Mode::Rapid ? 15 : 14;
-        const Registers before = r;
+        told_.before = r;
         pulseStep(s, r, dlstep, lcolor);
-        if (!observers_.empty()) tellObservers(before, s, r);
+        if (!observers_.empty()) tellObservers(s, r);
     }
     if (phase == 2) {
         outdata_.releasePulses();
@@ -179,10 +178,10 @@ void Interpolator::restore(const Scalars& s) {
 
 // The position registers' change tells which axes were fed and which way.
 // A step tick never resets anything, so the end test that follows measures
-// the very distance the record carries.
-void Interpolator::tellObservers(const Registers& before, const Segment& s, const Registers& r) {
+// the very distance the record carries. The registers as the iteration
+// found them are in the record already, taken before it.
+void Interpolator::tellObservers(const Segment& s, const Registers& r) {
     StepRecord& record = told_;
-    record.before = before;
     const auto fed = [](Decimal from, Decimal to) -> std::int8_t {
         return to > from ? 1 : to < from ? -1 : 0;
     };

@@ -111,7 +111,7 @@ private:
                                                    std::int16_t lcolor);
     [[gnu::always_inline]] inline bool withinStep(const Segment& s, Decimal dlstep) const;
     Squared distanceToEnd2(const Segment& s) const;
-    void tellObservers(const Registers& before, const Segment& s, const Registers& r);
+    void tellObservers(const Segment& s, const Registers& r);
 
     OutputByte& outdata_;
     StoredPath& path_;
