@@ -62,6 +62,9 @@ void Interpolator::startSegment(const Segment& s, Decimal dlstep, MethodChoice c
     figures_.line = {(s.xe - s.xs).abs(), (s.ye - s.ys).abs(), s.dz10(),
                      sign(s.xe, s.xs),    sign(s.ye, s.ys),    sign(s.ze, s.zs)};
     figures_.r2 = s.r2();
+    figures_.end = {s.xe * 10, s.ye * 10, s.ze * 10};
+    figures_.centreX = (s.xs - s.ic) * 10;
+    figures_.centreY = (s.ys - s.jc) * 10;
 }
 
 SegmentState Interpolator::stepTick(Segment& s, Registers& r, Decimal dlstep) {
@@ -76,7 +79,7 @@ SegmentState Interpolator::stepTick(Segment& s, Registers& r, Decimal dlstep) {
     if (told) told_.before = r;
     interpolate(s, r, dlstep, lcolor);
     if (told) tellObservers(s, r);
-    if (!withinStep(s, dlstep)) return unreachableOrRunning(s, r, dlstep);
+    if (!withinStep(dlstep)) return unreachableOrRunning(s, r, dlstep);
     endSegment(s, r, lcolor);
     return SegmentState::Ended;
 }
@@ -152,17 +155,18 @@ void Interpolator::pulseStep(const Segment& s, Registers& r, Decimal dlstep, std
 
 // The end test: the point lies less than a step from the end. An axis a
 // whole step off settles it without squares, as it does on most ticks.
-bool Interpolator::withinStep(const Segment& s, Decimal dlstep) const {
-    if ((s.xe * 10 - xcur).abs() >= dlstep || (s.ye * 10 - ycur).abs() >= dlstep ||
-        (s.ze * 10 - zcur).abs() >= dlstep) {
+bool Interpolator::withinStep(Decimal dlstep) const {
+    const ToolPoint& end = figures_.end;
+    if ((end.x - xcur).abs() >= dlstep || (end.y - ycur).abs() >= dlstep ||
+        (end.z - zcur).abs() >= dlstep) {
         return false;
     }
-    return distanceToEnd2(s) < Squared::of(dlstep);
+    return distanceToEnd2() < Squared::of(dlstep);
 }
 
-Squared Interpolator::distanceToEnd2(const Segment& s) const {
-    return Squared::of(s.xe * 10 - xcur) + Squared::of(s.ye * 10 - ycur) +
-           Squared::of(s.ze * 10 - zcur);
+Squared Interpolator::distanceToEnd2() const {
+    const ToolPoint& end = figures_.end;
+    return Squared::of(end.x - xcur) + Squared::of(end.y - ycur) + Squared::of(end.z - zcur);
 }
 
 void Interpolator::restore(const Scalars& s) {
@@ -195,7 +199,7 @@ void Interpolator::tellObservers(const Segment& s, const Registers& r) {
     record.feed[1] = fed(record.before.py, r.py);
     record.feed[2] = fed(record.before.pz, r.pz);
     record.point = {xcur, ycur, zcur};
-    record.distance2 = distanceToEnd2(s);
+    record.distance2 = distanceToEnd2();
     record.interpolation = figures_.choice.interpolation;
     if (figures_.textbook) {
         record.pulses = lastPulses_;
@@ -282,7 +286,7 @@ void Interpolator::arcStep(bool clockwise, const Segment& s, Registers& r, Decim
                            std::int16_t lcolor) {
     if (s.xs == s.xe && s.ys == s.ye) return;
     guard_.countArcStep();
-    const Decimal cx = (s.xs - s.ic) * 10, cy = (s.ys - s.jc) * 10;  // the arc centre
+    const Decimal cx = figures_.centreX, cy = figures_.centreY;  // the arc centre
     const ToolPoint previous{cx + r.px, cy + r.py, r.pz};
     const auto& table = clockwise ? cwMoves : ccwMoves;
     const ArcMove move = table[r.fm < 0][r.px < 0][r.py < 0];

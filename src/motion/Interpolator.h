@@ -69,7 +69,9 @@ public:
     };
     struct SegmentFigures {
         LineArgs line;
-        Squared r2;  // the arc's radius squared, internal units squared
+        Squared r2;                // the arc's radius squared, internal units squared
+        ToolPoint end;             // the end point, internal units
+        Decimal centreX, centreY;  // the arc's centre, internal units
         MethodChoice choice;
         std::optional<PulseSegment> textbook;  // stepping the segment instead of the routines
     };
@@ -109,8 +111,8 @@ private:
     void endSegment(Segment& s, Registers& r, std::int16_t lcolor);
     [[gnu::always_inline]] inline void interpolate(const Segment& s, Registers& r, Decimal dlstep,
                                                    std::int16_t lcolor);
-    [[gnu::always_inline]] inline bool withinStep(const Segment& s, Decimal dlstep) const;
-    Squared distanceToEnd2(const Segment& s) const;
+    [[gnu::always_inline]] inline bool withinStep(Decimal dlstep) const;
+    Squared distanceToEnd2() const;
     void tellObservers(const Segment& s, const Registers& r);
 
     OutputByte& outdata_;

@@ -19,9 +19,18 @@ using Limits = std::numeric_limits<float>;
 // the smallest and largest of either sign, the edges between normal and
 // subnormal floats, and a spread of ordinary ones.
 TEST(ViewsNextFloat, StepsAsNextafterDoes) {
-    std::vector<float> starts{0.0f,         -0.0f,          Limits::denorm_min(), -Limits::denorm_min(),
-                              Limits::min(), -Limits::min(), Limits::max(),        -Limits::max(),
-                              1.0f,         -1.0f,          0.1f,                 -850.25f};
+    std::vector<float> starts{0.0f,
+                              -0.0f,
+                              Limits::denorm_min(),
+                              -Limits::denorm_min(),
+                              Limits::min(),
+                              -Limits::min(),
+                              Limits::max(),
+                              -Limits::max(),
+                              1.0f,
+                              -1.0f,
+                              0.1f,
+                              -850.25f};
     std::mt19937 random{7};
     for (int i = 0; i < 200; ++i) {
         const float u = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
