@@ -248,10 +248,11 @@ void Interpolator::lineint(const LineArgs& a, const Segment& s, Registers& r, De
     const Decimal px0 = r.px, py0 = r.py, pz0 = r.pz;
     // Digital integration: every register receives its axis's increment in
     // millimetres and overflows at the capacity with one step of its axis.
-    // The Z register is whole: each sum is rounded, halves to even.
+    // The Z register is whole: each sum is rounded, halves to even. A move in
+    // the plane adds nothing to it, and a whole number rounds to itself.
     r.jrx += a.dx;
     r.jry += a.dy;
-    r.jrz = roundHalfEven(a.dz10 + 10 * r.jrz, 10);
+    if (a.dz10 != 0) r.jrz = roundHalfEven(a.dz10 + 10 * r.jrz, 10);
     if (r.jrx >= s.regmax) {
         r.px += dlstep * a.sx;
         r.jrx -= s.regmax;
