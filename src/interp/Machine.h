@@ -97,7 +97,7 @@ public:
 
     // A snapshot is taken at the first interpreter or step tick after every
     // interval ticks of a run. When snapshotLimit are kept, every other one
-    // goes and the interval doubles: at most snapshotLimit snapshots of 848
+    // goes and the interval doubles: at most snapshotLimit snapshots of 864
     // bytes and the step observers' marks (about 250 bytes for a window's
     // records), under 280 KiB whatever the length of the run. Replaying
     // the first interval, 65,536 ticks, takes a few milliseconds.

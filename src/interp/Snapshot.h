@@ -24,7 +24,7 @@ struct LineMarks {
 // records that only grow (stored path, the drawing of the plan and
 // axonometric views) had come. A step back puts the machine back to the
 // latest one before where it is going and replays the rest of the way.
-// 848 bytes each, and the step observers' marks; a machine keeps at most
+// 864 bytes each, and the step observers' marks; a machine keeps at most
 // Machine::snapshotLimit.
 struct Snapshot {
     CarriedState carried;

@@ -62,6 +62,9 @@ void Interpolator::startSegment(const Segment& s, Decimal dlstep, MethodChoice c
     figures_.line = {(s.xe - s.xs).abs(), (s.ye - s.ys).abs(), s.dz10(),
                      sign(s.xe, s.xs),    sign(s.ye, s.ys),    sign(s.ze, s.zs)};
     figures_.r2 = s.r2();
+    figures_.end = {s.xe * 10, s.ye * 10, s.ze * 10};
+    figures_.centreX = (s.xs - s.ic) * 10;
+    figures_.centreY = (s.ys - s.jc) * 10;
 }
 
 SegmentState Interpolator::stepTick(Segment& s, Registers& r, Decimal dlstep) {
@@ -71,14 +74,12 @@ SegmentState Interpolator::stepTick(Segment& s, Registers& r, Decimal dlstep) {
     ++stepTicks;
     ++iterations_;
     const std::int16_t lcolor = s.gmode == Mode::Rapid ? 15 : 14;
-    if (observers_.empty()) {
-        interpolate(s, r, dlstep, lcolor);
-    } else {
-        const Registers before = r;
-        interpolate(s, r, dlstep, lcolor);
-        tellObservers(before, s, r);
-    }
-    if (!withinStep(s, dlstep)) return unreachableOrRunning(s, r, dlstep);
+    // One copy of the routines, laid in once, whether observers listen or not.
+    const bool told = !observers_.empty();
+    if (told) told_.before = r;
+    interpolate(s, r, dlstep, lcolor);
+    if (told) tellObservers(s, r);
+    if (!withinStep(dlstep)) return unreachableOrRunning(s, r, dlstep);
     endSegment(s, r, lcolor);
     return SegmentState::Ended;
 }
@@ -110,9 +111,9 @@ SegmentState Interpolator::textbookTick(Segment& s, Registers& r, Decimal dlstep
         ++stepTicks;
         ++iterations_;
         lcolor = s.gmode == Mode::Rapid ? 15 : 14;
-        const Registers before = r;
+        told_.before = r;
         pulseStep(s, r, dlstep, lcolor);
-        if (!observers_.empty()) tellObservers(before, s, r);
+        if (!observers_.empty()) tellObservers(s, r);
     }
     if (phase == 2) {
         outdata_.releasePulses();
@@ -154,17 +155,18 @@ void Interpolator::pulseStep(const Segment& s, Registers& r, Decimal dlstep, std
 
 // The end test: the point lies less than a step from the end. An axis a
 // whole step off settles it without squares, as it does on most ticks.
-bool Interpolator::withinStep(const Segment& s, Decimal dlstep) const {
-    if ((s.xe * 10 - xcur).abs() >= dlstep || (s.ye * 10 - ycur).abs() >= dlstep ||
-        (s.ze * 10 - zcur).abs() >= dlstep) {
+bool Interpolator::withinStep(Decimal dlstep) const {
+    const ToolPoint& end = figures_.end;
+    if ((end.x - xcur).abs() >= dlstep || (end.y - ycur).abs() >= dlstep ||
+        (end.z - zcur).abs() >= dlstep) {
         return false;
     }
-    return distanceToEnd2(s) < Squared::of(dlstep);
+    return distanceToEnd2() < Squared::of(dlstep);
 }
 
-Squared Interpolator::distanceToEnd2(const Segment& s) const {
-    return Squared::of(s.xe * 10 - xcur) + Squared::of(s.ye * 10 - ycur) +
-           Squared::of(s.ze * 10 - zcur);
+Squared Interpolator::distanceToEnd2() const {
+    const ToolPoint& end = figures_.end;
+    return Squared::of(end.x - xcur) + Squared::of(end.y - ycur) + Squared::of(end.z - zcur);
 }
 
 void Interpolator::restore(const Scalars& s) {
@@ -180,10 +182,10 @@ void Interpolator::restore(const Scalars& s) {
 
 // The position registers' change tells which axes were fed and which way.
 // A step tick never resets anything, so the end test that follows measures
-// the very distance the record carries.
-void Interpolator::tellObservers(const Registers& before, const Segment& s, const Registers& r) {
+// the very distance the record carries. The registers as the iteration
+// found them are in the record already, taken before it.
+void Interpolator::tellObservers(const Segment& s, const Registers& r) {
     StepRecord& record = told_;
-    record.before = before;
     const auto fed = [](Decimal from, Decimal to) -> std::int8_t {
         return to > from ? 1 : to < from ? -1 : 0;
     };
@@ -197,7 +199,7 @@ void Interpolator::tellObservers(const Registers& before, const Segment& s, cons
     record.feed[1] = fed(record.before.py, r.py);
     record.feed[2] = fed(record.before.pz, r.pz);
     record.point = {xcur, ycur, zcur};
-    record.distance2 = distanceToEnd2(s);
+    record.distance2 = distanceToEnd2();
     record.interpolation = figures_.choice.interpolation;
     if (figures_.textbook) {
         record.pulses = lastPulses_;
@@ -246,10 +248,11 @@ void Interpolator::lineint(const LineArgs& a, const Segment& s, Registers& r, De
     const Decimal px0 = r.px, py0 = r.py, pz0 = r.pz;
     // Digital integration: every register receives its axis's increment in
     // millimetres and overflows at the capacity with one step of its axis.
-    // The Z register is whole: each sum is rounded, halves to even.
+    // The Z register is whole: each sum is rounded, halves to even. A move in
+    // the plane adds nothing to it, and a whole number rounds to itself.
     r.jrx += a.dx;
     r.jry += a.dy;
-    r.jrz = roundHalfEven(a.dz10 + 10 * r.jrz, 10);
+    if (a.dz10 != 0) r.jrz = roundHalfEven(a.dz10 + 10 * r.jrz, 10);
     if (r.jrx >= s.regmax) {
         r.px += dlstep * a.sx;
         r.jrx -= s.regmax;
@@ -284,7 +287,7 @@ void Interpolator::arcStep(bool clockwise, const Segment& s, Registers& r, Decim
                            std::int16_t lcolor) {
     if (s.xs == s.xe && s.ys == s.ye) return;
     guard_.countArcStep();
-    const Decimal cx = (s.xs - s.ic) * 10, cy = (s.ys - s.jc) * 10;  // the arc centre
+    const Decimal cx = figures_.centreX, cy = figures_.centreY;  // the arc centre
     const ToolPoint previous{cx + r.px, cy + r.py, r.pz};
     const auto& table = clockwise ? cwMoves : ccwMoves;
     const ArcMove move = table[r.fm < 0][r.px < 0][r.py < 0];
@@ -319,9 +322,12 @@ void Interpolator::stepPoint(const ToolPoint& previous, std::int16_t lcolor) {
     if (pointsShown_) panel_.pointShown(millimetres(xcur), millimetres(ycur), millimetres(zcur));
     if (drawing_) {
         // A step mostly starts where the one before ended, drawn already.
-        const Point3 from = previous == lastDrawn_.point ? lastDrawn_.drawn : previous.drawn();
-        drawing_->step(from, to, lcolor);
-        lastDrawn_ = {{xcur, ycur, zcur}, to};
+        if (previous == lastDrawn_) {
+            drawing_->stepOn(to, lcolor);
+        } else {
+            drawing_->step(previous.drawn(), to, lcolor);
+        }
+        lastDrawn_ = {xcur, ycur, zcur};
     }
 }
 

@@ -69,7 +69,9 @@ public:
     };
     struct SegmentFigures {
         LineArgs line;
-        Squared r2;  // the arc's radius squared, internal units squared
+        Squared r2;                // the arc's radius squared, internal units squared
+        ToolPoint end;             // the end point, internal units
+        Decimal centreX, centreY;  // the arc's centre, internal units
         MethodChoice choice;
         std::optional<PulseSegment> textbook;  // stepping the segment instead of the routines
     };
@@ -90,22 +92,28 @@ public:
 
 private:
     SegmentState stepTick(Segment& s, Registers& r, Decimal dlstep);
-    void writeDirections(const LineArgs& a);
-    void lineint(const LineArgs& a, const Segment& s, Registers& r, Decimal dlstep,
-                 std::int16_t lcolor);
-    void cwint(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor);
-    void ccwint(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor);
-    void arcStep(bool clockwise, const Segment& s, Registers& r, Decimal dlstep,
-                 std::int16_t lcolor);
-    void stepPoint(const ToolPoint& previous, std::int16_t lcolor);
+    // The routines of a step tick and the step point they make, laid into
+    // stepTick() rather than called one from another: at a fine pulse
+    // equivalent the calls alone cost as much as the routines' sums.
+    [[gnu::always_inline]] inline void writeDirections(const LineArgs& a);
+    [[gnu::always_inline]] inline void lineint(const LineArgs& a, const Segment& s, Registers& r,
+                                               Decimal dlstep, std::int16_t lcolor);
+    [[gnu::always_inline]] inline void cwint(const Segment& s, Registers& r, Decimal dlstep,
+                                             std::int16_t lcolor);
+    [[gnu::always_inline]] inline void ccwint(const Segment& s, Registers& r, Decimal dlstep,
+                                              std::int16_t lcolor);
+    [[gnu::always_inline]] inline void arcStep(bool clockwise, const Segment& s, Registers& r,
+                                               Decimal dlstep, std::int16_t lcolor);
+    [[gnu::always_inline]] inline void stepPoint(const ToolPoint& previous, std::int16_t lcolor);
     SegmentState textbookTick(Segment& s, Registers& r, Decimal dlstep);
     void pulseStep(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor);
     SegmentState unreachableOrRunning(const Segment& s, const Registers& r, Decimal dlstep);
     void endSegment(Segment& s, Registers& r, std::int16_t lcolor);
-    void interpolate(const Segment& s, Registers& r, Decimal dlstep, std::int16_t lcolor);
-    bool withinStep(const Segment& s, Decimal dlstep) const;
-    Squared distanceToEnd2(const Segment& s) const;
-    void tellObservers(const Registers& before, const Segment& s, const Registers& r);
+    [[gnu::always_inline]] inline void interpolate(const Segment& s, Registers& r, Decimal dlstep,
+                                                   std::int16_t lcolor);
+    [[gnu::always_inline]] inline bool withinStep(Decimal dlstep) const;
+    Squared distanceToEnd2() const;
+    void tellObservers(const Segment& s, const Registers& r);
 
     OutputByte& outdata_;
     StoredPath& path_;
@@ -120,11 +128,7 @@ private:
     // The record of the iteration just made, every field written afresh for
     // each, so that telling the observers clears nothing first.
     StepRecord told_;
-    // The latest step point drawn, and its drawing coordinates.
-    struct DrawnPoint {
-        ToolPoint point;
-        Point3 drawn;
-    } lastDrawn_{};
+    ToolPoint lastDrawn_{};  // the latest step point drawn
 };
 
 }  // namespace tarvo::motion

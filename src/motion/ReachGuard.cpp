@@ -7,19 +7,6 @@ namespace tarvo::motion {
 
 namespace {
 
-struct AxisState {
-    Decimal start;  // mm
-    Decimal end;    // mm
-    Decimal p;      // internal units moved so far
-    bool moves;     // whether its register ever overflows
-};
-
-// The gap between the axis's end and its present step point, by the same
-// sums as the end test.
-Decimal gap(const AxisState& a) {
-    return a.end * 10 - (a.start * 10 + a.p);
-}
-
 // The smallest whole r with r² ≥ n.
 WideUnsigned rootRoundedUp(WideUnsigned n) {
     WideUnsigned low = 0, high = WideUnsigned{1} << 64;  // high² > any n that fits
@@ -47,28 +34,18 @@ void ReachGuard::startSegment(const Segment& s, Decimal dlstep) {
 }
 
 bool ReachGuard::lineCannotEnd(const Segment& s, const Registers& r, Decimal dlstep) const {
-    const AxisState axes[] = {{s.xs, s.xe, r.px, s.xe != s.xs},
-                              {s.ys, s.ye, r.py, s.ye != s.ys},
-                              {s.zs, s.ze, r.pz, zMoves_}};
     bool anyMoves = false;
-    for (const AxisState& a : axes) {
-        const Decimal g = gap(a);
-        if (a.moves) {
-            anyMoves = true;
-            const Decimal past = a.end >= a.start ? -g : g;
-            if (past >= dlstep) return true;
-        } else if (g.abs() >= dlstep) {
-            return true;
-        }
-    }
-    // Nothing can step: the point stays where the failed end test saw it.
-    return !anyMoves;
-}
-
-bool ReachGuard::arcUnreachable(const Segment& s, const Registers& r, Decimal dlstep) const {
-    if (s.xs == s.xe && s.ys == s.ye) return true;  // the routines make no step at all
-    if ((s.ze * 10 - r.pz).abs() >= dlstep) return true;
-    return arcSteps_ > arcStepLimit_;
+    // Whether the axis stands a whole step past its end, or off it for good;
+    // the gap between its end and its step point is taken as the end test takes it.
+    const auto passed = [&](Decimal start, Decimal end, Decimal p, bool moves) {
+        const Decimal gap = end * 10 - (start * 10 + p);
+        if (!moves) return gap.abs() >= dlstep;
+        anyMoves = true;
+        return (end >= start ? -gap : gap) >= dlstep;
+    };
+    return passed(s.xs, s.xe, r.px, s.xe != s.xs) || passed(s.ys, s.ye, r.py, s.ye != s.ys) ||
+           passed(s.zs, s.ze, r.pz, zMoves_) ||
+           !anyMoves;  // nothing can step: the point stays where the failed end test saw it
 }
 
 std::int64_t ReachGuard::revolutionSteps(Squared r2, Decimal dlstep) {

@@ -32,7 +32,11 @@ public:
 
     // Arcs stay at the start Z and retrace their circle: after a full turn
     // (with room for the staircase around the circle) nothing new comes.
-    bool arcUnreachable(const Segment& s, const Registers& r, Decimal dlstep) const;
+    bool arcUnreachable(const Segment& s, const Registers& r, Decimal dlstep) const {
+        if (s.xs == s.xe && s.ys == s.ye) return true;  // the routines make no step at all
+        if ((s.ze * 10 - r.pz).abs() >= dlstep) return true;
+        return arcSteps_ > arcStepLimit_;
+    }
 
     // Steps the point-by-point method needs at most for a full turn about a
     // circle of radius squared r2, stepped dlstep at a time.

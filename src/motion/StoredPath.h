@@ -30,7 +30,7 @@ public:
     void reset();
     // Called for every step point below the surface, so kept inline. True
     // when this point filled the lists for the first time since reset().
-    bool recordStep(double x, double y, double z) {
+    [[gnu::always_inline]] bool recordStep(double x, double y, double z) {
         if ((offered_++ & keepMask_) != 0) return false;
         if (countsOnly_) return countStep();
         if (sampleMask_ != 0) {

@@ -33,21 +33,27 @@ inline void PathDrawing::axonometric(PixelTrail& trail, float u1, float v1, floa
     }
 }
 
+// The shadow drops the point onto the surface Z 0.
+PathDrawing::Ends PathDrawing::ends(UV at, double z) {
+    return {f(at.u), f(at.v), f(at.v - z)};
+}
+
 void PathDrawing::step(const motion::Point3& from, const motion::Point3& to, std::int16_t lcolor) {
-    // A step mostly starts where the one before ended, projected already.
-    const bool goesOn = from.x == lastEnd_.x && from.y == lastEnd_.y && from.z == lastEnd_.z;
-    const UV before = goesOn ? lastProjected_ : project(from.x, from.y, from.z);
+    last_ = ends(project(from.x, from.y, from.z), from.z);
+    stepOn(to, lcolor);
+}
+
+void PathDrawing::stepOn(const motion::Point3& to, std::int16_t lcolor) {
     const UV now = project(to.x, to.y, to.z);
     au = now.u;
     av = now.v;
-    lastEnd_ = to;
-    lastProjected_ = now;
+    const Ends before = last_;
+    last_ = ends(now, to.z);
     plan(f(to.x), f(to.y), lcolor);
-    axonometric(cutTrail_, f(before.u), f(before.v), f(au), f(av), lcolor);
+    axonometric(cutTrail_, before.u, before.v, last_.u, last_.v, lcolor);
+    // Below the surface the shadow follows, one colour index lower.
     if (to.z < 0) {
-        // The same step dropped onto the surface Z 0, one colour index lower.
-        axonometric(shadowTrail_, f(before.u), f(before.v - from.z), f(au), f(av - to.z),
-                    lcolor - 1);
+        axonometric(shadowTrail_, before.u, before.shadowV, last_.u, last_.shadowV, lcolor - 1);
     }
 }
 

@@ -11,11 +11,12 @@ class Canvas;
 // Draws every step in the plan view (one polyline per run, from the current
 // drawing position) and the axonometric view, with the groove the tool leaves
 // in the work surface and the wall edge at each segment end below it.
-class PathDrawing : public motion::StepDrawing {
+class PathDrawing final : public motion::StepDrawing {
 public:
     PathDrawing(Canvas& linez, Canvas& linep);
 
     void step(const motion::Point3& from, const motion::Point3& to, std::int16_t lcolor) override;
+    void stepOn(const motion::Point3& to, std::int16_t lcolor) override;
     void wall(const motion::Point3& at, std::int16_t lcolor) override;
 
     // The projected current point starts every run at the origin.
@@ -24,6 +25,12 @@ public:
     double au = 0, av = 0;  // the current point projected into the axonometric view
 
 private:
+    // A point of the axonometric view as its two polylines take it: the cut,
+    // and its shadow on the surface.
+    struct Ends {
+        float u, v, shadowV;
+    };
+    static Ends ends(UV at, double z);
     void plan(float x, float y, std::int16_t lcolor);
     void axonometric(PixelTrail& trail, float u1, float v1, float u2, float v2, int colour);
 
@@ -35,9 +42,7 @@ private:
     PixelPen* axonometricPen_;
     PixelPen* planPen_;
     PixelTrail planTrail_, cutTrail_, shadowTrail_;
-    // The end of the latest step drawn, and its projection.
-    motion::Point3 lastEnd_{};
-    UV lastProjected_{};
+    Ends last_{};  // where the latest step drawn ended
 };
 
 }  // namespace tarvo::views

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "views/NextFloat.h"
+
 namespace tarvo::views {
 
 namespace {
@@ -35,7 +37,7 @@ template <typename Maps>
 float reach(float from, double estimate, const Maps& maps) {
     if (!(std::abs(estimate) < std::numeric_limits<float>::max())) return from;
     auto u = static_cast<float>(estimate);
-    for (int tries = 0; tries < 4; ++tries, u = std::nextafter(u, from)) {
+    for (int tries = 0; tries < 4; ++tries, u = nextFloat(u, from)) {
         if (maps(u)) return u;
     }
     return from;
