@@ -159,15 +159,15 @@ TEST_P(DistanceRoot, IsTheNearestDoubleAndReadsRounded) {
 
 // Whole roots at the edges of 128 bits, with what is left over.
 TEST(WholeRoot, AtTheEdgesOfTheRange) {
-    const U128 top = ~U128{0};
-    EXPECT_EQ(motion::wholeRoot(top).root, U128{~std::uint64_t{0}});
-    EXPECT_EQ(motion::wholeRoot(top).rest, top - U128{~std::uint64_t{0}} * ~std::uint64_t{0});
-    EXPECT_EQ(motion::wholeRoot(0).root, 0u);
-    const U128 big = (U128{1} << 63) + 12345;
-    EXPECT_EQ(motion::wholeRoot(big * big).root, big);
-    EXPECT_EQ(motion::wholeRoot(big * big).rest, 0u);
-    EXPECT_EQ(motion::wholeRoot(big * big - 1).root, big - 1);
-    EXPECT_EQ(motion::wholeRoot(big * big - 1).rest, 2 * big - 2);
+    const auto rootAndRest = [](U128 n) {
+        const auto whole = motion::wholeRoot(n);
+        return std::tuple(whole.root, whole.rest);
+    };
+    const U128 top = ~U128{0}, half = ~std::uint64_t{0}, big = (U128{1} << 63) + 12345;
+    EXPECT_EQ(rootAndRest(top), std::tuple(half, top - half * half));
+    EXPECT_EQ(rootAndRest(0), std::tuple(U128{0}, U128{0}));
+    EXPECT_EQ(rootAndRest(big * big), std::tuple(big, U128{0}));
+    EXPECT_EQ(rootAndRest(big * big - 1), std::tuple(big - 1, 2 * big - 2));
 }
 
 TARVO_TABLE_SUITE(TableCaptions, "table-captions.tsv");
