@@ -34,10 +34,10 @@ TEST_P(InterpDegorder, PreparesTheRegistersOfTheMode) {
     motion::Segment s = move(30, 10, 60, 40, 20, -5);  // arcs stay at the start Z
     s.ic = test::decimalOf(-0.5), s.jc = -10, s.regmax = 64, s.gmode = motion::Mode::Clockwise;
     motion::Registers r{11, 12, 13, 14, 15, 16, 17};
-    EXPECT_EQ(degorder(row()["gcode"], s, r), !row()["gcode"].empty());
-    EXPECT_EQ(static_cast<int>(s.gmode), row().number("gmode"));
-    EXPECT_EQ(values(r), row().numbers("registers"));
-    EXPECT_EQ(test::dbl(s.regmax), row().number("regmax"));
+    const bool prepared = degorder(row()["gcode"], s, r);
+    EXPECT_EQ(std::tuple(prepared, double(s.gmode), values(r), test::dbl(s.regmax)),
+              std::tuple(!row()["gcode"].empty(), row().number("gmode"), row().numbers("registers"),
+                         row().number("regmax")));
 }
 
 // Between motions the switches hold, and the output byte's last two bits show them.

@@ -44,8 +44,9 @@ TEST_P(InterpWords, EachTickReadsOneWord) {
     const std::string& line = row()["line"];
     Reader r("%\n" + line + "\n");
     EXPECT_EQ(r.toEnd(), Outcome::EndOfText) << r.interp.error();
-    EXPECT_EQ(r.words, row().number("words"));
-    EXPECT_EQ(r.lineEnds, 2 + std::count(line.begin(), line.end(), '\n'));
+    EXPECT_EQ(
+        std::tuple(r.words, r.lineEnds),
+        std::tuple(row().as<int>("words"), 2 + int(std::count(line.begin(), line.end(), '\n'))));
     using test::dbl;
     EXPECT_EQ(std::vector({dbl(r.s.xe), dbl(r.s.ye), dbl(r.s.ze), dbl(r.s.ic), dbl(r.s.jc)}),
               row().numbers("end"));

@@ -16,9 +16,9 @@ TEST_P(InterpSampleReading, SegmentCaretAndMarkerFollowTheReading) {
     ASSERT_EQ(run.ticks.size(), 363u);
     const State& t = run.ticks.at(row().as<std::size_t>("tick") - 1).after;
     const motion::Segment& s = t.s;
-    EXPECT_EQ(t.caret, row().number("caret"));
-    EXPECT_EQ(t.markedLine, row().number("marked"));
-    EXPECT_EQ(t.gcode, row()["gcode"]);
+    EXPECT_EQ(std::tuple(t.caret, t.markedLine, t.gcode),
+              std::tuple(row().as<std::int64_t>("caret"), row().as<std::int64_t>("marked"),
+                         row()["gcode"]));
     using test::dbl;
     EXPECT_EQ(std::vector({dbl(s.xs), dbl(s.ys), dbl(s.zs), dbl(s.xe), dbl(s.ye), dbl(s.ze),
                            double(s.gmode)}),

@@ -57,10 +57,8 @@ TEST(InterpRunControl, ErrorKeepsTheLineAndRunStartsAfresh) {
     expected.points = failed.points + 1, expected.bits = r.panel.bits.size();
     EXPECT_EQ(r.now(), expected);
     EXPECT_FALSE(r.panel.spindle || r.panel.coolant);
-    EXPECT_EQ(std::vector({r.panel.origin.x, r.panel.origin.y, r.panel.origin.z}),
-              std::vector<double>({1.5, -2, 0}));
-    EXPECT_EQ(r.machine.bei(), 3);
-    EXPECT_EQ(r.machine.dlstep(), test::decimalOf(0.1));
+    EXPECT_EQ(std::tuple(r.panel.origin, r.machine.bei(), r.machine.dlstep()),
+              std::tuple(test::RecordingPanel::Point{1.5, -2, 0}, 3, test::decimalOf(0.1)));
 }
 
 TARVO_TABLE_SUITE(InterpRefusedRun, "run-refusals.tsv");
@@ -155,10 +153,10 @@ TEST(InterpRunControl, RunStartsFromTheBeginningWithOrWithoutStop) {
         EXPECT_EQ(before.timer2, !c.stopFirst);  // Run leaves Timer2 alone
         r.machine.advance();
         const State after = r.now();
-        EXPECT_EQ(after.timer1Ticks, before.timer1Ticks + 1);
-        EXPECT_EQ(after.timer2Ticks, before.timer2Ticks + (c.message.empty() && !c.stopFirst));
-        EXPECT_EQ(after.points, before.points);
-        EXPECT_FALSE(after.timer2);
+        EXPECT_EQ(std::tuple(after.timer1Ticks, after.timer2Ticks, after.points, after.timer2),
+                  std::tuple(before.timer1Ticks + 1,
+                             before.timer2Ticks + (c.message.empty() && !c.stopFirst),
+                             before.points, false));
         test::finish(r.machine);
         EXPECT_EQ(test::shown(r.panel), c.message);
         if (c.message.empty()) {  // a Run during a run ticks both timers once

@@ -42,10 +42,10 @@ TEST_P(ExactArcEnd, OnTheEndPoint) {
     const LastMotion arc(row());
     ASSERT_FALSE(arc.records.empty());
     EXPECT_TRUE(arc.idle);
-    EXPECT_EQ(arc.records.size(), row().number("steps"));
-    EXPECT_EQ(arc.records.back().point.x, test::decimalOf(row().number("x")) * 10);
-    EXPECT_EQ(arc.records.back().point.y, test::decimalOf(row().number("y")) * 10);
-    EXPECT_EQ(arc.records.back().distance2, Squared{});
+    const StepRecord& end = arc.records.back();
+    EXPECT_EQ(std::tuple(arc.records.size(), end.point.x, end.point.y, end.distance2),
+              std::tuple(row().as<std::size_t>("steps"), test::decimalOf(row().number("x")) * 10,
+                         test::decimalOf(row().number("y")) * 10, Squared{}));
 }
 
 // fm after every step, internal units squared (100 times the textbook F at
@@ -71,10 +71,9 @@ TEST_P(ExactLineOverflow, OnTheExactSum) {
         if (r.feed[0] != 0) x.push_back(static_cast<double>(r.number));
         if (r.feed[1] != 0) y.push_back(static_cast<double>(r.number));
     }
-    EXPECT_EQ(x, row().numbers("x"));
-    EXPECT_EQ(y, row().numbers("y"));
-    EXPECT_EQ(line.records.size(), row().number("iterations"));
-    EXPECT_EQ(line.records.back().distance2, Squared{});
+    EXPECT_EQ(std::tuple(x, y, line.records.size(), line.records.back().distance2),
+              std::tuple(row().numbers("x"), row().numbers("y"),
+                         row().as<std::size_t>("iterations"), Squared{}));
 }
 
 }  // namespace

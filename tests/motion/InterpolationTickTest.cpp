@@ -43,9 +43,10 @@ TEST_P(InterpolationTick, SegmentFigures) {
     const test::SegmentRun& seg = run.segment(static_cast<std::size_t>(row().number("segment")));
     const test::State& last = seg.last();
     EXPECT_EQ(test::dbl(seg.handed.regmax), row().numberOr("regmax", test::dbl(seg.handed.regmax)));
-    EXPECT_EQ(seg.ticks.size(), row().number("ticks"));
-    EXPECT_EQ(seg.steps(), row().number("steps"));
-    EXPECT_EQ(std::vector({last.xcur, last.ycur, last.zcur}), row().numbers("end"));
+    EXPECT_EQ(
+        std::tuple(seg.ticks.size(), seg.steps(), std::vector({last.xcur, last.ycur, last.zcur})),
+        std::tuple(row().as<std::size_t>("ticks"), row().as<std::size_t>("steps"),
+                   row().numbers("end")));
     const test::State& first = seg.ticks.at(0).after;
     if (!row()["first"].empty()) {
         EXPECT_EQ(std::vector({first.xcur - 10 * test::dbl(seg.handed.xs),

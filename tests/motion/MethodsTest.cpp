@@ -37,13 +37,11 @@ TARVO_TABLE_SUITE(MethodTable, "methods.tsv");
 TEST_P(MethodTable, NamesTheMethodOneWayEverywhere) {
     const Interpolation interpolation = interpolationNamed(row()["interpolation"]);
     const MethodEntry& entry = methodEntry(interpolation);
-    EXPECT_EQ(entry.interpolation, interpolation);
-    EXPECT_EQ(entry.key, row()["key"]);
-    EXPECT_EQ(methodOfKey(row()["key"]), interpolation);
-    EXPECT_EQ(entry.caption, row()["caption"]);
-    EXPECT_EQ(entry.line, kindNamed(row()["line"]));
-    EXPECT_EQ(entry.arc, kindNamed(row()["arc"]));
-    EXPECT_EQ(entry.wholePulses, row()["pulses"] == "1");
+    EXPECT_EQ(
+        std::tuple(entry.interpolation, entry.key, methodOfKey(row()["key"]), entry.caption,
+                   entry.line, entry.arc, entry.wholePulses),
+        std::tuple(interpolation, row()["key"], std::optional(interpolation), row()["caption"],
+                   kindNamed(row()["line"]), kindNamed(row()["arc"]), row()["pulses"] == "1"));
     for (const Method kind : {Method::Comparison, Method::Integration}) {
         const bool practised = entry.wholePulses && kind == entry.line;
         EXPECT_EQ(textbookMethod(kind).caption == row()["caption"], practised);

@@ -41,10 +41,8 @@ TEST_P(StoredPathCut, HoldsTheCut) {
         tops.push_back({w[i], w[i + 1], 0});
     }
     EXPECT_EQ(p.pathUpper(), row().number("pathUpper"));
-    EXPECT_EQ(entries(p, 0), cut);
-    EXPECT_EQ(entries(p, 3), surface);
-    EXPECT_EQ(entries(p, 6), tops);
-    EXPECT_EQ(entries(p, 9), walls);
+    EXPECT_EQ(std::vector({entries(p, 0), entries(p, 3), entries(p, 6), entries(p, 9)}),
+              std::vector({cut, surface, tops, walls}));
     for (const auto& list : test::everything(p)) EXPECT_EQ(list.at(0), 0.0);
 }
 // Surface lists made separate by a drag go on recording later steps.
@@ -65,10 +63,10 @@ TEST(StoredPath, FullListsKeepEveryFewStepPoints) {
     for (int x = 1; x <= 12; ++x) {
         if (p.recordStep(x, 0, -x)) filled.push_back(x);
     }
-    EXPECT_EQ(filled, std::vector{4});
-    EXPECT_EQ(p.keep(), 4u);
-    EXPECT_EQ(entries(p, 0), (Points{{1, 0, -1}, {5, 0, -5}, {9, 0, -9}}));
-    EXPECT_EQ(entries(p, 3), (Points{{1, 0, 0}, {5, 0, 0}, {9, 0, 0}}));
+    EXPECT_EQ(std::tuple(filled, p.keep()), std::tuple(std::vector{4}, 4u));
+    EXPECT_EQ(std::vector({entries(p, 0), entries(p, 3)}),
+              std::vector<Points>(
+                  {{{1, 0, -1}, {5, 0, -5}, {9, 0, -9}}, {{1, 0, 0}, {5, 0, 0}, {9, 0, 0}}}));
     p.reset();
     EXPECT_EQ(p.keep(), 1u);
 }

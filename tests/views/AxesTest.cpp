@@ -26,9 +26,8 @@ TEST(Drawxyz, EachRunDrawsTheViewsAfresh) {
     }
     const auto path = rig.linep.ofKind(Kind::LineTo, rig.linep.lastOf(Kind::Clear));
     ASSERT_FALSE(path.empty());
-    EXPECT_EQ(path.front().x1, 0.0f);
-    EXPECT_EQ(path.front().y1, 0.0f);
-    EXPECT_EQ(path.back().x2, 100.0f);
+    EXPECT_EQ(std::tuple(path.front().x1, path.front().y1, path.back().x2),
+              std::tuple(0.0f, 0.0f, 100.0f));
     // The first run's steps, to positive u, are gone from the axonometric view.
     const std::size_t cleared = rig.linez.lastOf(Kind::Clear);
     for (const auto& step : rig.linez.ofKind(Kind::Line, cleared, colour::yellow)) {

@@ -34,12 +34,12 @@ interp::Parameters atPulse(const std::string& dl) {
 }
 
 void expectFigures(const MethodFigures& f, const test::TableRow& row) {
-    EXPECT_EQ(f.steps(), row.as<std::uint64_t>("steps"));
-    EXPECT_EQ(f.iterations(), row.as<std::uint64_t>("iterations"));
-    EXPECT_EQ(f.idle(), row.as<std::uint64_t>("idle"));
-    const std::vector<double> pulses = row.numbers("pulses");
-    ASSERT_EQ(pulses.size(), 3u);
-    for (int axis = 0; axis < 3; ++axis) EXPECT_EQ(f.pulses[axis], pulses[axis]) << axis;
+    std::string counts;
+    for (const auto n :
+         {f.steps(), f.iterations(), f.idle(), f.pulses[0], f.pulses[1], f.pulses[2]})
+        counts += std::to_string(n) + ' ';
+    EXPECT_EQ(counts, row["steps"] + ' ' + row["iterations"] + ' ' + row["idle"] + ' ' +
+                          row["pulses"] + ' ');
     EXPECT_NEAR(f.largestDeviation, row.number("largest"), 5e-7);
     EXPECT_NEAR(f.meanDeviation(), row.number("mean"), 5e-7);
 }
@@ -147,14 +147,12 @@ TEST(TeachMethodTrial, StopsBetweenSlices) {
     EXPECT_EQ(t.end(), MethodTrial::End::Running);
     EXPECT_TRUE(t.advance(100));
     const std::uint64_t ticks = t.ticks();
-    EXPECT_GE(ticks, 100u);
-    EXPECT_LE(ticks, 101u);
+    EXPECT_TRUE(ticks == 100 || ticks == 101) << ticks;
     t.stop();
-    EXPECT_EQ(t.end(), MethodTrial::End::Cancelled);
     EXPECT_FALSE(t.advance(100));
-    EXPECT_EQ(t.ticks(), ticks);
+    EXPECT_EQ(std::tuple(endName(t.end()), t.ticks(), t.message()),
+              std::tuple("cancelled", ticks, ""));
     EXPECT_GT(t.run().compared().steps(), 0u);
-    EXPECT_TRUE(t.message().empty());
 }
 
 using Point = StepPolyline::Point;
@@ -185,9 +183,11 @@ std::vector<Point> staircase(int xe, int ye, double pulse) {
     return points;
 }
 
-// Kept points are some of the step points in their order, and every step point lies closer
-// than `reach` along both axes to one of the two kept points last passed.
+// Kept points are some of the step points in their order, from the start at the origin to the
+// last step point, and every step point lies closer than `reach` along both axes to one of the
+// two kept points last passed.
 void expectWithin(const std::vector<Point>& kept, const std::vector<Point>& steps, double reach) {
+    EXPECT_EQ(std::tuple(kept.front(), kept.back()), std::tuple(Point{0, 0}, steps.back()));
     std::size_t k = 1;  // kept[0] is the start, before any step
     for (const Point& p : steps) {
         const auto near = [&p, reach](const Point& q) {
@@ -212,10 +212,7 @@ TEST(TeachStepPolyline, ThinsALongStaircaseToCells) {
     for (const Point& p : steps) line.add(p.x, p.y);
     ASSERT_EQ(line.parts().size(), 1u);
     const std::vector<Point>& kept = line.parts().front();
-    EXPECT_EQ(kept.front(), (Point{0, 0}));
-    EXPECT_EQ(kept.back(), steps.back());
-    EXPECT_LE(kept.size(), 2 * 2 * 4096u);
-    EXPECT_GE(kept.size(), 4096u);
+    EXPECT_TRUE(kept.size() >= 4096u && kept.size() <= 2 * 2 * 4096u) << kept.size();
     expectWithin(kept, steps, line.cell());
 }
 
@@ -269,8 +266,6 @@ TEST(TeachStepPolyline, WidensItsCellsToKeepWithinItsBudget) {
     const std::vector<Point>& kept = line.parts().front();
     EXPECT_LE(kept.size(), StepPolyline::pointBudget);
     EXPECT_DOUBLE_EQ(line.cell(), 2 * 1000 / StepPolyline::cellsAcross);
-    EXPECT_EQ(kept.front(), (Point{0, 0}));
-    EXPECT_EQ(kept.back(), steps.back());
     expectWithin(kept, steps, 1.5 * line.cell());
 }
 
@@ -280,17 +275,16 @@ TEST(TeachFeedHistory, FoldsAsItComes) {
     FeedHistory feeds;
     const auto axesOf = [](std::uint64_t i) { return static_cast<int>(i % 7 % 4); };
     for (std::uint64_t i = 0; i < FeedHistory::buckets; ++i) feeds.add(axesOf(i));
-    EXPECT_EQ(feeds.width(), 1u);
     ASSERT_EQ(feeds.kept().size(), FeedHistory::buckets);
-    EXPECT_EQ(feeds.kept()[5].most(), 1);
-    EXPECT_EQ(feeds.kept()[5].iterations(), 1u);
-    EXPECT_EQ(feeds.span(5, 6).most(), 1);
+    EXPECT_EQ(std::tuple(feeds.width(), feeds.kept()[5].most(), feeds.kept()[5].iterations(),
+                         feeds.span(5, 6).most()),
+              std::tuple(1u, 1, 1u, 1));
 
     const std::uint64_t n = 1'000'003;
     for (std::uint64_t i = FeedHistory::buckets; i < n; ++i) feeds.add(axesOf(i));
-    EXPECT_EQ(feeds.iterations(), n);
-    EXPECT_EQ(feeds.width(), 256u);  // the least power of two with n / width ≤ 4096
-    EXPECT_EQ(feeds.kept().size(), (n + 255) / 256);
+    // 256: the least power of two with n / width ≤ 4096.
+    EXPECT_EQ(std::tuple(feeds.iterations(), feeds.width(), feeds.kept().size()),
+              std::tuple(n, 256u, (n + 255) / 256));
     FeedCounts expected;
     for (std::uint64_t i = 0; i < n; ++i) ++expected.fed[axesOf(i)];
     const FeedCounts all = feeds.span(0, n);
@@ -299,8 +293,8 @@ TEST(TeachFeedHistory, FoldsAsItComes) {
     EXPECT_NEAR(all.meanFeed(), (2 + 2 * std::sqrt(2.0) + std::sqrt(3.0)) / 7, 1e-5);
     EXPECT_EQ(all.most(), 3);
     // A column narrower than a bucket shows the bucket it lies in.
-    EXPECT_EQ(feeds.span(1000, 1001).iterations(), 256u);
-    EXPECT_EQ(feeds.span(512, 1024).iterations(), 512u);
+    EXPECT_EQ(std::tuple(feeds.span(1000, 1001).iterations(), feeds.span(512, 1024).iterations()),
+              std::tuple(256u, 512u));
 }
 
 }  // namespace

@@ -19,31 +19,19 @@ auto fieldsOf(const Graded& g) {
 // The row's answer marked, and as the exercises mark the same iteration of the same figure; a
 // machine's row has no exercise of its own.
 Graded graded(const TextbookStep& step, const std::string& kind, const std::string& answer) {
-    const bool textbook = step.record.pulses.has_value();
-    if (kind == "feed") {
-        const Graded g = gradeRowFeed(step, test::feedOf(answer));
-        if (textbook) {
-            const auto& iteration = std::get<motion::ComparisonStep>(*step.record.pulses);
-            EXPECT_EQ(fieldsOf(g),
-                      fieldsOf(gradeFeed(exerciseOf(step), iteration, test::feedOf(answer))));
-        }
-        return g;
-    }
-    if (kind == "deviation") {
-        const Graded g = gradeRowDeviation(step, *typedDeviation(answer));
-        if (textbook) {
-            const auto& iteration = std::get<motion::ComparisonStep>(*step.record.pulses);
-            EXPECT_EQ(fieldsOf(g), fieldsOf(gradeDeviation(exerciseOf(step), iteration,
-                                                           *typedDeviation(answer))));
-        }
-        return g;
-    }
     const bool x = answer.find('X') != std::string::npos, y = answer.find('Y') != std::string::npos;
-    const Graded g = gradeRowOverflow(step, x, y);
-    if (textbook) {
-        const auto& iteration = std::get<motion::IntegrationStep>(*step.record.pulses);
-        EXPECT_EQ(fieldsOf(g), fieldsOf(gradeOverflow(iteration, x, y)));
-    }
+    const Graded g = kind == "feed"        ? gradeRowFeed(step, test::feedOf(answer))
+                     : kind == "deviation" ? gradeRowDeviation(step, *typedDeviation(answer))
+                                           : gradeRowOverflow(step, x, y);
+    if (!step.record.pulses) return g;
+    const motion::PulseIteration& iteration = *step.record.pulses;
+    const auto comparison = [&] { return std::get<motion::ComparisonStep>(iteration); };
+    EXPECT_EQ(
+        fieldsOf(g),
+        fieldsOf(kind == "feed" ? gradeFeed(exerciseOf(step), comparison(), test::feedOf(answer))
+                 : kind == "deviation"
+                     ? gradeDeviation(exerciseOf(step), comparison(), *typedDeviation(answer))
+                     : gradeOverflow(std::get<motion::IntegrationStep>(iteration), x, y)));
     return g;
 }
 

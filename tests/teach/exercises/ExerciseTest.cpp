@@ -176,11 +176,10 @@ TEST(ExerciseScore, CountsRightAnswersAgainstTheTotal) {
     score.add({1, "直线", 2, {true, "+Y", "+Y", "F = −3 < 0 → +Y"}, feedItem});
     score.add({1, "直线", 2, unanswered({true, "2", "2", "F = −3 + 5 = 2"}), deviationItem});
     score.add({2, "圆弧", 1, {true, "无", "无", "J_Rx = 0 + 0 = 0 < 8，不溢出"}, overflowItem});
-    EXPECT_EQ(score.rights(), 2u);
-    EXPECT_EQ(score.scoreText(), "答对 2 / 68");
+    EXPECT_EQ(std::tuple(score.rights(), score.scoreText()), std::tuple(2u, "答对 2 / 68"));
     ASSERT_EQ(score.wrong().size(), 1u);
-    EXPECT_EQ(score.wrong()[0].graded.answer, "未答");
-    EXPECT_EQ(score.wrong()[0].graded.expected, "2");
+    EXPECT_EQ(std::tuple(score.wrong()[0].graded.answer, score.wrong()[0].graded.expected),
+              std::tuple("未答", "2"));
 }
 
 }  // namespace

@@ -119,19 +119,17 @@ TEST_P(WorksheetFigures, DrawTheFigureOnItsGrid) {
     EXPECT_EQ(between(svg, "<circle class=\"end\" ", " r=").at(0), row()["end"]);
 }
 
-// K7M3Q's worksheet and answer key in each language, checked by eye and kept byte for byte. Every
-// "<" of a deviation's sign test is escaped; none opens a tag that is not one.
-TEST(WorksheetPage, IsThePageCheckedInEachLanguage) {
-    for (const auto& [language, folder] : {std::pair(words::Language::chinese, ""),
-                                           std::pair(words::Language::english, "english/")}) {
-        SpokenLanguage speaking(language);
-        const ExerciseCode code("k7m3q");
-        test::expectRecorded(worksheetPage(code), folder + std::string("worksheet-K7M3Q.html"));
-        const std::string key = answerKeyPage(code);
-        test::expectRecorded(key, folder + std::string("answers-K7M3Q.html"));
-        EXPECT_EQ(key.find("< 0"), std::string::npos);
-        EXPECT_EQ(key.find(" < "), std::string::npos);
-    }
+// K7M3Q's worksheet and answer key in English, checked by eye and kept byte for byte (the Chinese
+// ones are the runner's golden run cli-worksheet-and-answers). Every "<" of a deviation's sign
+// test is escaped; none opens a tag that is not one.
+TEST(WorksheetPage, IsThePageCheckedInEnglish) {
+    SpokenLanguage english(words::Language::english);
+    const ExerciseCode code("k7m3q");
+    test::expectRecorded(worksheetPage(code), "english/worksheet-K7M3Q.html");
+    const std::string key = answerKeyPage(code);
+    test::expectRecorded(key, "english/answers-K7M3Q.html");
+    EXPECT_EQ(key.find("< 0"), std::string::npos);
+    EXPECT_EQ(key.find(" < "), std::string::npos);
 }
 
 // The page for K7M3Q's first iteration answered twice, the feed right and the deviation wrong,

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
+#include <tuple>
 
 #include "support/MachineRecorder.h"
 #include "support/Programs.h"
@@ -55,10 +55,10 @@ TEST(PathRecord, SampleDeviatesOnlyWhereItsPathLeavesTheStepGrid) {
 TEST(PathRecord, EachLineKeepsItsOwnSteps) {
     RecordedRig rig;
     rig.run(test::sampleProgram);
-    const std::map<std::int64_t, std::size_t> steps{{1, 0},  {2, 10}, {3, 20}, {4, 20},
-                                                    {5, 20}, {7, 10}, {8, 20}, {9, 0}};
-    for (const auto& [line, count] : steps)
-        EXPECT_EQ(stepsOf(rig.record.steps(), line), count) << line;
+    std::vector<std::size_t> steps;
+    for (const std::int64_t line : {1, 2, 3, 4, 5, 7, 8, 9})
+        steps.push_back(stepsOf(rig.record.steps(), line));
+    EXPECT_EQ(steps, std::vector<std::size_t>({0, 10, 20, 20, 20, 10, 20, 0}));
     // G01 X30 from where G00 X10 Y10 ended: along Y 10 to X 30, internal units.
     const auto cut = rig.record.steps().polyline(3);
     ASSERT_EQ(cut.size(), 42u);
@@ -71,12 +71,12 @@ TEST(PathRecord, FreshRunReplacesTheRecord) {
     RecordedRig rig;
     rig.run(test::sampleProgram);
     rig.run("%\r\nG01X5\r\n%\r\n");
-    EXPECT_EQ(rig.record.runs(), 2u);
-    EXPECT_EQ(stepsOf(rig.record.steps(), 2), 5u);
-    EXPECT_EQ(stepsOf(rig.record.steps(), 3), 0u);
-    EXPECT_TRUE(rig.record.deviation().finished().empty());
-    ASSERT_NE(rig.record.deviation().current(), nullptr);
-    EXPECT_EQ(rig.record.deviation().current()->line, 2);
+    const PathDeviation& d = rig.record.deviation();
+    EXPECT_EQ(std::tuple(rig.record.runs(), stepsOf(rig.record.steps(), 2),
+                         stepsOf(rig.record.steps(), 3), d.finished().size()),
+              std::tuple(2u, 5u, 0u, 0u));
+    ASSERT_NE(d.current(), nullptr);
+    EXPECT_EQ(d.current()->line, 2);
 }
 
 // Once the points are used up nothing more is kept, and what is kept is whole.
@@ -86,10 +86,9 @@ TEST(LineSteps, StopsAtItsCapacity) {
     rig.machine.addStepObserver(&steps);
     test::runToEnd(rig.machine, test::sampleProgram);
     rig.machine.removeStepObserver(&steps);
-    EXPECT_EQ(steps.points(), 25u);
-    EXPECT_EQ(stepsOf(steps, 2), 10u);
-    EXPECT_EQ(stepsOf(steps, 3), 13u);
-    EXPECT_EQ(stepsOf(steps, 4), 0u);
+    EXPECT_EQ(
+        std::vector({steps.points(), stepsOf(steps, 2), stepsOf(steps, 3), stepsOf(steps, 4)}),
+        std::vector<std::size_t>({25, 10, 13, 0}));
 }
 
 TARVO_TABLE_SUITE(IdealSegmentPath, "ideal-segment.tsv");

@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Methods, StepCsvRowsByMethod,
 
 // The CSV asks the beats for the ASCII minus instead of changing the
 // window's texts: every text must read as the window's does, minus for
-// minus, and the window's must hold no ASCII minus of a beat.
+// minus, and the window's must hold no ASCII minus of a beat. (How a row
+// quotes its texts: the runner's golden runs, byte for byte.)
 TEST_P(StepCsvRowsByMethod, WriteTheWindowsTextsWithTheAsciiMinus) {
     int minuses = 0;
     const auto run = runOf(GetParam(), 0.5);
@@ -93,28 +94,6 @@ TEST_P(StepCsvRowsByMethod, AreEachRowAloneWhateverCameBefore) {
     EXPECT_TRUE(rows.text() == again);
 }
 
-// A text with a comma is quoted, and nothing else is.
-TEST(StepCsvRows, QuoteTheTextsThatHoldAComma) {
-    const auto run = runOf(motion::Interpolation::Integration, 1);
-    const std::vector<TextbookStep> steps = run->steps();
-    ASSERT_FALSE(steps.empty());
-    const std::string row = stepCsvRow(steps.front());
-    // Line 2 to (-3, -4): 3 + 4 = 7 pulses in registers of 8; the first
-    // iteration adds 3 and 4 and feeds nothing.
-    EXPECT_EQ(row.substr(0, row.find(",,")), "2,1,integration,G01");
-    EXPECT_NE(row.find(",无溢出,JRx = 0 + 3 = 3 < 8; JRy = 0 + 4 = 4 < 8,"), std::string::npos)
-        << row;
-    bool quoted = false;
-    for (const TextbookStep& step : steps) {
-        const std::string text = stepCsvRow(step);
-        if (text.find("溢出,\"JRx = ") == std::string::npos) continue;
-        EXPECT_NE(text.find(", 余 "), std::string::npos) << text;
-        EXPECT_NE(text.find("\","), std::string::npos) << text;
-        quoted = true;
-    }
-    EXPECT_TRUE(quoted);
-}
-
 // The last field of each line after the header, and how many lines carry each.
 std::map<std::string, int> lastFields(const std::string& csv) {
     std::istringstream in(csv);
@@ -125,32 +104,22 @@ std::map<std::string, int> lastFields(const std::string& csv) {
     return count;
 }
 
-// Registers of 8 bits chosen: the line to (8, 6) makes 256 iterations in them; the next, 300
-// pulses long, needs 9 bits and takes them, and its rows say so; the deviations count pulses.
+// The window's table of a run with registers of 8 bits chosen: the line to (8, 6) makes 256
+// iterations in them; the next, 300 pulses long, needs 9 bits and takes them, and its rows say so;
+// the deviations count pulses. The machine's own registers count millimetres and have no width in
+// bits: its table has no such column and says its straight moves count millimetres. (The runner's
+// rows, byte for byte: the golden runs dda-bits-narrower and sample-dl1.)
 TEST(RegisterWidthCsv, SaysTheWidthEachSegmentUsed) {
     interp::Parameters p;
     p.method = {motion::Interpolation::Integration, false, 8};
-    const test::TableRun run("%\nG01X8Y6\nG01X8Y306\n%\n", p, 1000);
-    std::string steps = stepCsvHeader();
-    for (const TextbookStep& step : run.steps()) steps += stepCsvRow(step);
-    const std::map<std::string, int> widths = {{"8", 256}, {"9", 512}};
-    EXPECT_TRUE(steps.starts_with("\xEF\xBB\xBFline,step,"));
-    EXPECT_NE(steps.find(",zcur,distance,bits\n"), std::string::npos);
-    EXPECT_EQ(lastFields(steps), widths);
-    const std::string window = textbookCsv(run.table);
+    const std::string window =
+        textbookCsv(test::TableRun("%\nG01X8Y6\nG01X8Y306\n%\n", p, 1000).table);
     EXPECT_TRUE(window.substr(0, window.find('\n')).ends_with(",寄存器位数 N"));
     EXPECT_NE(window.find(",偏差计算（脉冲）,"), std::string::npos);
-    EXPECT_EQ(lastFields(window), widths);
-}
-
-// The machine's own registers count millimetres and have no width in bits: its table exports no
-// such column and says its straight moves count millimetres; the runner's rows leave it empty.
-TEST(RegisterWidthCsv, LeavesTheMachinesRowsWithoutAWidth) {
-    const test::TableRun run("%\nG01X8Y6\n%\n", {}, 1000);
-    EXPECT_EQ(textbookCsv(run.table).find("寄存器位数"), std::string::npos);
-    EXPECT_NE(textbookCsv(run.table).find(",偏差计算（直线：毫米）,"), std::string::npos);
-    ASSERT_FALSE(run.table.empty());
-    EXPECT_TRUE(stepCsvRow(run.steps().front()).ends_with(",\n"));
+    EXPECT_EQ(lastFields(window), (std::map<std::string, int>{{"8", 256}, {"9", 512}}));
+    const std::string machine = textbookCsv(test::TableRun("%\nG01X8Y6\n%\n", {}, 1000).table);
+    EXPECT_EQ(machine.find("寄存器位数"), std::string::npos);
+    EXPECT_NE(machine.find(",偏差计算（直线：毫米）,"), std::string::npos);
 }
 
 }  // namespace

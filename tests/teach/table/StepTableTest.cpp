@@ -48,9 +48,8 @@ TEST(StepTableRuns, KeepTheNewestRowsAndFindTheirTicksInThePulseHistory) {
     StepTable table(machine), bounded(machine, 10);
     test::runToEnd(machine, test::sampleProgram);
     // Line 2's iterations come every other tick, from the interpolation timer's first.
-    EXPECT_EQ(table.tickOf(0), 7u);
-    EXPECT_EQ(table.tickOf(1), 9u);
-    EXPECT_EQ(table.tickOf(167), 360u);
+    EXPECT_EQ(std::tuple(table.tickOf(0), table.tickOf(1), table.tickOf(167)),
+              std::tuple(7u, 9u, 360u));
     for (std::uint64_t serial = 0; serial < table.endSerial(); ++serial) {
         const std::uint64_t tick = table.tickOf(serial);
         if (serial + 1 < table.endSerial() && table.tickOf(serial + 1) == tick) continue;
@@ -59,17 +58,17 @@ TEST(StepTableRuns, KeepTheNewestRowsAndFindTheirTicksInThePulseHistory) {
         ASSERT_TRUE(s && s->point.x == point.x && s->point.y == point.y && s->point.z == point.z)
             << serial;
     }
-    ASSERT_EQ(bounded.size(), 10u);
-    EXPECT_EQ(bounded.firstSerial(), 158u);
-    EXPECT_EQ(bounded.newest().number, 32u);
-    EXPECT_EQ(bounded.segmentSerial(), bounded.firstSerial());  // it began before the oldest kept
+    // The segment began before the oldest row kept.
+    EXPECT_EQ(std::tuple(bounded.size(), bounded.firstSerial(), bounded.newest().number,
+                         bounded.segmentSerial()),
+              std::tuple(10u, 158u, 32u, 158u));
     machine.run(test::sampleProgram, {});
     EXPECT_TRUE(bounded.empty());
     EXPECT_EQ(bounded.segmentSerial(), 168u);
     interp::ClockDriver(machine).runToEnd(10'000'000);
-    EXPECT_EQ(bounded.endSerial(), 336u);
-    EXPECT_EQ(bounded.at(335).line, 8);
-    EXPECT_EQ(bounded.tickOf(335), 360u);  // the ticks too count from the fresh run
+    // The ticks too count from the fresh run.
+    EXPECT_EQ(std::tuple(bounded.endSerial(), bounded.at(335).line, bounded.tickOf(335)),
+              std::tuple(336u, 8, 360u));
 }
 
 // Every record a machine told.
