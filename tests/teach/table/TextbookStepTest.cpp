@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <random>
@@ -10,6 +11,7 @@
 #include "motion/ComparisonLine.h"
 #include "motion/exact/ExactRoot.h"
 #include "support/LongDivision.h"
+#include "support/NearestRoot.h"
 #include "support/TableFile.h"
 #include "teach/support/TableRun.h"
 #include "teach/table/PulseText.h"
@@ -140,14 +142,19 @@ using U128 = motion::WideUnsigned;
 
 TARVO_TABLE_SUITE(DistanceRoot, "exact/roots.tsv");
 
-// The root is the nearest double of the exact one (each of the table's was proved so once,
-// with 256-bit integers), and the table's texts round it to the nearest, exact roots without
-// decimals.
+// The root is the nearest double of the exact one, and the table's texts
+// round it to the nearest, exact roots without decimals.
 TEST_P(DistanceRoot, IsTheNearestDoubleAndReadsRounded) {
     const motion::Wide wide = wideOf(row()["square"]);
     const auto square = motion::Squared::fromUnits(wide);
+    const auto units = static_cast<U128>(wide);
     const auto dlstep = motion::Decimal::fromUnits(std::stoll(row()["step"]));
-    EXPECT_EQ(square.root(), std::strtod(row()["root"].c_str(), nullptr));
+    const double root = square.root();
+    EXPECT_EQ(root, std::strtod(row()["root"].c_str(), nullptr));
+    EXPECT_TRUE(test::NearestRootCheck::holds(units, root));
+    // The check tells a neighbour one unit in the last place off.
+    EXPECT_FALSE(test::NearestRootCheck::holds(units, std::nextafter(root, HUGE_VAL)));
+    EXPECT_FALSE(test::NearestRootCheck::holds(units, std::nextafter(root, -HUGE_VAL)));
     motion::StepRecord record;
     record.gmode = motion::Mode::Line;
     record.distance2 = square;
@@ -183,6 +190,20 @@ TEST_P(TableCaptions, NameTheMethodAndTheRegisters) {
         run.machine.advance();
     }
     EXPECT_EQ(tableCaption(run.table), row()["caption"]);
+}
+
+// Every distance of the default program's table at 0.01 mm, the one a
+// teacher reads most, is the nearest double of its exact root.
+TEST(DistanceRoot, EveryRowOfTheFineTableIsTheNearestDouble) {
+    const test::TableRun run(test::sampleProgram, test::withDl(0.01), 100'000);
+    std::uint64_t rows = 0, wrong = 0;
+    for (const TextbookStep& step : run.steps()) {
+        ++rows;
+        wrong += !test::NearestRootCheck::holds(static_cast<U128>(step.record.distance2.units()),
+                                                step.record.distance());
+    }
+    EXPECT_EQ(rows, 16'800u);
+    EXPECT_EQ(wrong, 0u);
 }
 
 }  // namespace
