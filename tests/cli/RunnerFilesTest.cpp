@@ -117,39 +117,42 @@ TEST(CliRunnerFiles, NoOutputTakesThePlaceOfTheProgram) {
     EXPECT_EQ(s.bytes("a.nc"), program);
 }
 
-// Interrupted while it writes its outputs (Ctrl-C), the runner removes their temporary files,
-// leaves an old output as it was and ends by the signal itself, as a shell expects of it.
+// Interrupted while it writes its outputs (Ctrl-C, or asked to end), the runner removes their
+// temporary files, leaves an old output as it was and ends by the signal itself, as a shell
+// expects of it.
 TEST(CliRunnerFiles, AnInterruptedRunLeavesNothingBehind) {
-    const Scratch s;
-    std::string longProgram = "%\n";
-    for (int i = 0; i < 50; ++i) longProgram += "G01X100Y100\nG01X0Y0\n";
-    s.put("a.nc", longProgram + "%\n");
-    s.put("old.csv", "old");
-    std::vector<std::string> args{s.path("a.nc"),  "--dl",    "0.001",          "--trace",
-                                  s.path("t.csv"), "--steps", s.path("old.csv")};
+    for (const int signal : {SIGINT, SIGTERM}) {
+        const Scratch s;
+        std::string longProgram = "%\n";
+        for (int i = 0; i < 50; ++i) longProgram += "G01X100Y100\nG01X0Y0\n";
+        s.put("a.nc", longProgram + "%\n");
+        s.put("old.csv", "old");
+        std::vector<std::string> args{s.path("a.nc"),  "--dl",    "0.001",          "--trace",
+                                      s.path("t.csv"), "--steps", s.path("old.csv")};
 #ifdef TARVO_PICTURES
-    args.insert(args.end(), {"--plan", s.path("plan.svg")});
+        args.insert(args.end(), {"--plan", s.path("plan.svg")});
 #endif
-    const pid_t child = start(args, "/dev/null", "/dev/null");
-    ASSERT_GE(child, 0);
-    // Under way once both temporary files are there.
-    const auto begun = [&s] {
-        std::size_t temporaries = 0;
-        for (const std::string& name : s.names())
-            temporaries += name.find(".tarvo-") != std::string::npos;
-        return temporaries == 2;
-    };
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!begun() && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        const pid_t child = start(args, "/dev/null", "/dev/null");
+        ASSERT_GE(child, 0);
+        // Under way once both temporary files are there.
+        const auto begun = [&s] {
+            std::size_t temporaries = 0;
+            for (const std::string& name : s.names())
+                temporaries += name.find(".tarvo-") != std::string::npos;
+            return temporaries == 2;
+        };
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!begun() && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        kill(child, signal);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(s.names(), (std::vector<std::string>{"a.nc", "old.csv"}));
+        EXPECT_EQ(s.bytes("old.csv"), "old");
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    kill(child, SIGINT);  // SIGTERM alike, as the file writer's own test shows
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
-    EXPECT_EQ(s.names(), (std::vector<std::string>{"a.nc", "old.csv"}));
-    EXPECT_EQ(s.bytes("old.csv"), "old");
 }
 
 }  // namespace
