@@ -153,20 +153,17 @@ private slots:
     void panelsGiveTheirRoomBack() {
         MainWindow& w = *t_.window;
         const QSize central = w.centralWidget()->size();
-        auto* timing = w.findChild<QDockWidget*>(QStringLiteral("timingDock"));
-        auto* table = w.findChild<QDockWidget*>(QStringLiteral("stepTableDock"));
-        teachingItem(w, QStringLiteral("脉冲时序图"))->trigger();
-        teachingItem(w, QStringLiteral("插补过程表"))->trigger();
+        openBoth();
         QVERIFY(runsToEnd(w));
         QTest::qWait(100);  // the panels take in the run
-        timing->close();
+        timing_->close();
         QCOMPARE(w.centralWidget()->width(), central.width());
-        w.addDockWidget(Qt::TopDockWidgetArea, timing);  // above the window, with the table below
+        w.addDockWidget(Qt::TopDockWidgetArea, timing_);  // above the window, the table below
         const QSize size = w.size();
         teachingItem(w, QStringLiteral("脉冲时序图"))->trigger();
-        QVERIFY(timing->isVisible() && timing->isFloating() && w.size() == size);
-        QVERIFY(w.screen()->availableGeometry().contains(timing->frameGeometry()));
-        table->close();
+        QVERIFY(timing_->isVisible() && timing_->isFloating() && w.size() == size);
+        QVERIFY(w.screen()->availableGeometry().contains(timing_->frameGeometry()));
+        table_->close();
         QCOMPARE(w.centralWidget()->size(), central);
     }
 
