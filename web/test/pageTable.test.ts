@@ -9,9 +9,7 @@ import { tableRows } from './support/tableFile';
 const h = 36;
 
 test('a short table scrolls pixel for pixel', () => {
-  assert.equal(scrollExtent(100, h), 3600);
-  assert.equal(tableOffset(1234, 300, 100, h), 1234);
-  assert.equal(scrollFor(1234, 300, 100, h), 1234);
+  assert.deepEqual([scrollExtent(100, h), tableOffset(1234, 300, 100, h), scrollFor(1234, 300, 100, h)], [3600, 1234, 1234]);
 });
 
 test('a million rows fit the browser and both ends are reached', () => {
