@@ -16,18 +16,9 @@ test('the run commands answer the desktop keys and nothing else', () => {
 
 test('the pace kept is chosen again only while the list has it', () => {
   // Seven paces, the standard one fourth, as the machine lists them.
-  assert.equal(keptPaceIndex(0, 7, 3), 0);
-  assert.equal(keptPaceIndex(6, 7, 3), 6);
-  assert.equal(keptPaceIndex(7, 7, 3), 3);
-  assert.equal(keptPaceIndex(-1, 7, 3), 3);
-  assert.equal(keptPaceIndex(2.5, 7, 3), 3);
-  assert.equal(keptPaceIndex('2', 7, 3), 3);
-  assert.equal(keptPaceIndex(undefined, 7, 3), 3);
+  assert.deepEqual([0, 6, 7, -1, 2.5, '2', undefined].map((kept) => keptPaceIndex(kept, 7, 3)), [0, 6, 3, 3, 3, 3, 3]);
 });
 
 test('a program is saved with the line ending most of its lines had', () => {
-  assert.equal(lineEnding('%\r\nG01X1\r\n%\r\n'), '\r\n');
-  assert.equal(lineEnding('%\nG01X1\r\n%\n'), '\n');
-  assert.equal(lineEnding('G01X1'), '\n');
-  assert.equal(lineEnding('a\r\nb\n'), '\r\n');
+  assert.deepEqual(['%\r\nG01X1\r\n%\r\n', '%\nG01X1\r\n%\n', 'G01X1', 'a\r\nb\n'].map(lineEnding), ['\r\n', '\n', '\n', '\r\n']);
 });

@@ -78,7 +78,6 @@ test('recent programs: newest first, one entry a name, at most ten', () => {
 });
 
 test('a copy takes a name no recent program has', () => {
-  assert.equal(copyName('零件.nc', []), '零件（副本）.nc');
-  assert.equal(copyName('零件.nc', [{ name: '零件（副本）.nc', text: '' }]), '零件（副本 2）.nc');
-  assert.equal(copyName('程序', []), '程序（副本）');
+  const names = [copyName('零件.nc', []), copyName('零件.nc', [{ name: '零件（副本）.nc', text: '' }]), copyName('程序', [])];
+  assert.deepEqual(names, ['零件（副本）.nc', '零件（副本 2）.nc', '程序（副本）']);
 });

@@ -9,16 +9,13 @@ import { tableRows } from './support/tableFile';
 const h = 36;
 
 test('a short table scrolls pixel for pixel', () => {
-  assert.equal(scrollExtent(100, h), 3600);
-  assert.equal(tableOffset(1234, 300, 100, h), 1234);
-  assert.equal(scrollFor(1234, 300, 100, h), 1234);
+  assert.deepEqual([scrollExtent(100, h), tableOffset(1234, 300, 100, h), scrollFor(1234, 300, 100, h)], [3600, 1234, 1234]);
 });
 
 test('a million rows fit the browser and both ends are reached', () => {
   const rows = 1_000_000;
   const view = 400;
-  assert.equal(scrollExtent(rows, h), tallestExtent);
-  assert.equal(tableOffset(0, view, rows, h), 0);
+  assert.deepEqual([scrollExtent(rows, h), tableOffset(0, view, rows, h)], [tallestExtent, 0]);
   // Scrolled to the bottom, the last row's bottom is the viewport's.
   assert.equal(tableOffset(tallestExtent - view, view, rows, h), rows * h - view);
   const middle = scrollFor(500_000 * h, view, rows, h);
@@ -39,8 +36,8 @@ test('the timing strip follows the newest ticks, or stays where it was scrolled'
 });
 
 test('an attempt is dated by the page\'s local clock, two digits a field', () => {
-  assert.deepEqual(clockTexts(new Date(2026, 0, 5, 8, 3, 9)), { date: '2026-01-05', time: '08:03:09' });
-  assert.deepEqual(clockTexts(new Date(2026, 11, 31, 23, 59, 59)), { date: '2026-12-31', time: '23:59:59' });
+  const dates = [new Date(2026, 0, 5, 8, 3, 9), new Date(2026, 11, 31, 23, 59, 59)].map(clockTexts);
+  assert.deepEqual(dates, [{ date: '2026-01-05', time: '08:03:09' }, { date: '2026-12-31', time: '23:59:59' }]);
 });
 
 // A line's width at 7 pixels a character.

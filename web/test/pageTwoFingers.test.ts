@@ -4,7 +4,8 @@ import { twoFingerMoves } from '../src/page/twoFingers';
 
 const centre: [number, number] = [240, 240];
 
-test('two fingers moved together pan by their midpoint alone', () => {
+test('two fingers moved together pan by their midpoint alone; fingers that stay put send nothing', () => {
+  assert.deepEqual(twoFingerMoves([[1, 2], [3, 4]], [[1, 2], [3, 4]], centre), []);
   assert.deepEqual(twoFingerMoves([[100, 100], [200, 100]], [[110, 130], [210, 130]], centre), [
     { type: 'drag', mode: 'pan' },
     { type: 'pointer', buttons: 'none', x: 150, y: 100 },
@@ -23,8 +24,4 @@ test('a twist turns as far as the horizontal drag of its share of 600 pixels, cl
   // Across the half turn the short way: a little anticlockwise, not almost a whole turn.
   const [, , to] = twoFingerMoves([[300, 201], [100, 199]], [[300, 199], [100, 201]], centre);
   assert.ok(to.type === 'pointer' && to.x < 240 && to.x > 235, JSON.stringify(to));
-});
-
-test('fingers that stay put send nothing', () => {
-  assert.deepEqual(twoFingerMoves([[1, 2], [3, 4]], [[1, 2], [3, 4]], centre), []);
 });

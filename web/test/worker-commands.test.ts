@@ -80,8 +80,7 @@ test('the caret stands where the machine put it, counted as JavaScript counts', 
   const end = await h.command('run');
   const { index, line, column } = end.panel.caret;
   const before = text.slice(0, index);
-  assert.equal(before.split('\n').length - 1, line);
-  assert.equal(before.length - before.lastIndexOf('\n') - 1, column);
+  assert.deepEqual([before.split('\n').length - 1, before.length - before.lastIndexOf('\n') - 1], [line, column]);
   // The error is on line 4; the caret went past the four-byte characters of line 2.
   assert.deepEqual(end.panel.error, { line: 3, text: '第4行有错G....' });
   assert.ok(line >= 2, `caret on line ${line}`);

@@ -7,9 +7,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { resolve } from 'node:path';
 import type { ExerciseState } from '../src/protocol';
-import { Harness, root, readyHarness } from './workerSupport';
-
-const harness = readyHarness;
+import { Harness, root, readyHarness as harness } from './workerSupport';
 
 const data = (file: string) => readFileSync(resolve(root, 'tests/data', file));
 

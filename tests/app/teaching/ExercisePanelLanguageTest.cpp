@@ -1,12 +1,4 @@
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QTest>
-
-#include "app/support/WindowUnderTest.h"
-#include "app/teaching/ExercisePanel.h"
+#include "app/support/TeachingWindows.h"
 #include "app/window/MethodMenu.h"
 #include "app/window/RegisterBitsDialog.h"
 #include "app/window/Translations.h"
@@ -28,33 +20,31 @@ private slots:
     // Code K7M3Q's first iteration feeds −Y to F = −13; it is answered +Y with no F, then an F
     // that is no number is typed and checked with Enter.
     void noticeAndVerdictFollowTheSwitch() {
-        QAction* item = teachingItem(*t_.window, QStringLiteral("开始练习(&S)..."));
-        QVERIFY(item);
-        item->trigger();
-        auto* panel = t_.window->findChild<ExercisePanel*>();
-        QVERIFY(panel && QTest::qWaitForWindowExposed(panel));
-        field(*panel, "exerciseCode").setText(QStringLiteral("K7M3Q"));
-        press(*panel, "startExercises");
+        auto* panel =
+            openFromTeachingMenu<ExercisePanel>(*t_.window, QStringLiteral("开始练习(&S)..."));
+        QVERIFY(panel);
+        startExercises(*panel, {}, {}, QStringLiteral("K7M3Q"));
         press(*panel, "feed+Y");
-        QLineEdit& deviation = field(*panel, "newDeviation");
+        QLineEdit& deviation = named<QLineEdit>(*panel, "newDeviation");
         QTest::keyClicks(&deviation, QStringLiteral("12x"));
         QTest::keyClick(&deviation, Qt::Key_Return);
-        const QString notice = label(*panel, "notice").text();
-        const QString verdict = label(*panel, "verdict").text();
-        QCOMPARE(notice, QStringLiteral("新偏差 F 应为整数，如 −3"));
+        const auto said = [panel] {
+            return QStringList{labelText(*panel, "notice"), labelText(*panel, "verdict")};
+        };
+        const QStringList chinese = said();
+        QCOMPARE(chinese[0], QStringLiteral("新偏差 F 应为整数，如 −3"));
 
         t_.window->menus().speakEnglish->trigger();
-        QCOMPARE(label(*panel, "notice").text(),
-                 QStringLiteral("The new deviation F must be a whole number, e.g. −3"));
-        QCOMPARE(label(*panel, "verdict").text(),
-                 QStringLiteral("Step 1: Feed ✗ answered +Y, should be −Y; New deviation ✗ no "
-                                "answer, should be −13\nF = 0 ≥ 0 → −Y; F = 0 − 2×7 + 1 = −13"));
-        QCOMPARE(deviation.text(), QStringLiteral("12x"));
-        QCOMPARE(field(*panel, "exerciseCode").text(), QStringLiteral("K7M3Q"));
+        QCOMPARE(said(),
+                 (QStringList{QStringLiteral("The new deviation F must be a whole number, e.g. −3"),
+                              QStringLiteral("Step 1: Feed ✗ answered +Y, should be −Y; New "
+                                             "deviation ✗ no answer, should be −13\nF = 0 ≥ 0 → "
+                                             "−Y; F = 0 − 2×7 + 1 = −13")}));
+        QCOMPARE(deviation.text() + named<QLineEdit>(*panel, "exerciseCode").text(),
+                 QStringLiteral("12xK7M3Q"));
 
         t_.window->menus().speakChinese->trigger();
-        QCOMPARE(label(*panel, "notice").text(), notice);
-        QCOMPARE(label(*panel, "verdict").text(), verdict);
+        QCOMPARE(said(), chinese);
     }
 
     // The register width box is modal to the window: a click on 视图 opens no menu while it is
@@ -84,16 +74,6 @@ private slots:
     }
 
 private:
-    static QLineEdit& field(ExercisePanel& panel, const char* name) {
-        return *panel.findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
-    static QLabel& label(ExercisePanel& panel, const char* name) {
-        return *panel.findChild<QLabel*>(QString::fromLatin1(name));
-    }
-    static void press(ExercisePanel& panel, const char* name) {
-        QTest::mouseClick(panel.findChild<QPushButton*>(QString::fromUtf8(name)), Qt::LeftButton);
-    }
-
     WindowUnderTest t_;
 };
 

@@ -32,10 +32,8 @@ private slots:
         QCOMPARE(labelText(*dialog_, "notice"), QStringLiteral("两种方法都走完了程序。"));
         QCOMPARE(table_->rowCount(), 8);
         QVERIFY(rowText(*table_, 0).startsWith(QStringLiteral("合计（不含 G00）|A|12|")));
-        QCOMPARE(cell(1, 1), QStringLiteral("B"));
-        QCOMPARE(cell(2, 0), QStringLiteral("第2行 G00（不计入合计）"));
-        QCOMPARE(cell(4, 0), QStringLiteral("第3行 G03"));
-        QCOMPARE(cell(6, 0), QStringLiteral("完成节拍数（全程）"));
+        QCOMPARE((QStringList{cell(1, 1), cell(2, 0), cell(4, 0), cell(6, 0)}),
+                 (QStringList{"B", "第2行 G00（不计入合计）", "第3行 G03", "完成节拍数（全程）"}));
         QVERIFY(saveArtefact(*dialog_, QStringLiteral("method-compare.png")));
     }
 
@@ -91,8 +89,7 @@ private slots:
         QVERIFY(!named<QCheckBox>(*dialog_, "halfLoadB").isEnabled());
         t_.window->editorFrame().filetxt().setPlainText(QStringLiteral("%\nG01X4Y3\n%\n"));
         QVERIFY(compares(*dialog_));
-        QCOMPARE(cell(0, 3), QStringLiteral("4"));
-        QCOMPARE(cell(1, 3), QStringLiteral("7"));
+        QCOMPARE(cell(0, 3) + cell(1, 3), QStringLiteral("47"));
     }
 
 private:

@@ -117,7 +117,8 @@ private slots:
 
     // From the default size, or maximised: ten rows with every column beside the timing diagram,
     // its read-out once and whole, nothing of the window's labels cut off, the window on the
-    // screen. Floated and docked again, each panel gets its room back.
+    // screen. Floated and docked again, each panel gets its room back; the separator above the
+    // table moves both ways, down to four rows and up again.
     void bothPanelsFitALabScreen() {
         MainWindow& w = *t_.window;
         openBoth();
@@ -138,6 +139,15 @@ private slots:
             QTest::qWait(50);
             QVERIFY(!dock->isFloating() && dock->isVisible());
         }
+        const int ten = table_->height();
+        w.resizeDocks({table_}, {40}, Qt::Vertical);
+        QTest::qWait(50);
+        QCOMPARE(wholeRows(), 4);
+        w.resizeDocks({table_}, {ten - 200}, Qt::Vertical);
+        QTest::qWait(50);
+        QVERIFY(wholeRows() >= 4 && wholeRows() < 10);
+        QVERIFY(w.viewStack().linep().height() > 200);
+        w.resizeDocks({table_}, {ten}, Qt::Vertical);
         for (bool maximised : {false, true}) {
             if (maximised) w.showMaximized();
             QTest::qWait(50);
@@ -153,38 +163,18 @@ private slots:
     void panelsGiveTheirRoomBack() {
         MainWindow& w = *t_.window;
         const QSize central = w.centralWidget()->size();
-        auto* timing = w.findChild<QDockWidget*>(QStringLiteral("timingDock"));
-        auto* table = w.findChild<QDockWidget*>(QStringLiteral("stepTableDock"));
-        teachingItem(w, QStringLiteral("脉冲时序图"))->trigger();
-        teachingItem(w, QStringLiteral("插补过程表"))->trigger();
+        openBoth();
         QVERIFY(runsToEnd(w));
         QTest::qWait(100);  // the panels take in the run
-        timing->close();
+        timing_->close();
         QCOMPARE(w.centralWidget()->width(), central.width());
-        w.addDockWidget(Qt::TopDockWidgetArea, timing);  // above the window, with the table below
+        w.addDockWidget(Qt::TopDockWidgetArea, timing_);  // above the window, the table below
         const QSize size = w.size();
         teachingItem(w, QStringLiteral("脉冲时序图"))->trigger();
-        QVERIFY(timing->isVisible() && timing->isFloating() && w.size() == size);
-        QVERIFY(w.screen()->availableGeometry().contains(timing->frameGeometry()));
-        table->close();
+        QVERIFY(timing_->isVisible() && timing_->isFloating() && w.size() == size);
+        QVERIFY(w.screen()->availableGeometry().contains(timing_->frameGeometry()));
+        table_->close();
         QCOMPARE(w.centralWidget()->size(), central);
-    }
-
-    // The separator above the table moves both ways: down to four rows, and up again.
-    void theSeparatorGivesTheTableMoreOrLess() {
-        MainWindow& w = *t_.window;
-        openBoth();
-        const int ten = table_->height();
-        w.resizeDocks({table_}, {ten - 200}, Qt::Vertical);
-        QTest::qWait(50);
-        QVERIFY(wholeRows() >= 4 && wholeRows() < 10);
-        QVERIFY(w.viewStack().linep().height() > 200);
-        w.resizeDocks({table_}, {ten}, Qt::Vertical);
-        QTest::qWait(50);
-        QVERIFY(wholeRows() >= 10);
-        w.resizeDocks({table_}, {40}, Qt::Vertical);
-        QTest::qWait(50);
-        QCOMPARE(wholeRows(), 4);
     }
 
     // The table follows the newest row unless scrolled up, and exports or says why it could not.

@@ -38,21 +38,20 @@ private slots:
         MainWindow& w = *t_.window;
         ProgramEditor& editor = w.editorFrame().filetxt();
         editor.appendPlainText(QStringLiteral("(edited)"));
-        const QString program = editor.toPlainText();
         for (int i = 0; i < 5; ++i) w.menus().stepIteration->trigger();
-        QVERIFY(w.machine().paused());
-        const std::uint64_t steps = w.machine().runSteps();
         w.selectedStep().select(2);
-        const auto selected = w.selectedStep().serial();
+        const auto held = [&] {
+            return std::tuple(editor.toPlainText(), editor.document()->isModified(),
+                              w.machine().paused(), w.machine().runSteps(),
+                              w.selectedStep().serial());
+        };
+        const auto before = held();
+        QVERIFY(std::get<1>(before) && std::get<2>(before));
         w.menus().speakEnglish->trigger();
-        QCOMPARE(editor.toPlainText(), program);
-        QVERIFY(editor.document()->isModified());
-        QVERIFY(w.machine().paused());
-        QCOMPARE(w.machine().runSteps(), steps);
-        QCOMPARE(w.selectedStep().serial(), selected);
+        QVERIFY(held() == before);
         QCOMPARE(w.editorFrame().title(), QStringLiteral("New file"));
         w.menus().stepIteration->trigger();
-        QCOMPARE(w.machine().runSteps(), steps + 1);
+        QCOMPARE(w.machine().runSteps(), std::get<3>(before) + 1);
     }
 
     // The full circle's warning and the error that stops the run, said again in English as an

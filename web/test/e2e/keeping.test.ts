@@ -8,8 +8,7 @@ pageTest('a reload keeps the program and the settings', async ({ page }) => {
   await menu(page, '教学', '数字积分法', 'menuitemradio');
   await page.reload();
   await ready(page);
-  assert.equal(await editorText(page), '%\nG01X5Y5\n%');
-  assert.equal(await page.getByLabel('速度').evaluate((s: HTMLSelectElement) => s.value), '最快');
+  assert.deepEqual([await editorText(page), await page.getByLabel('速度').evaluate((s: HTMLSelectElement) => s.value)], ['%\nG01X5Y5\n%', '最快']);
   await page.waitForFunction(() => !document.getElementById('view-axonometric')!.hidden);
   assert.equal(await page.getByRole('radio', { name: '轴测图' }).isChecked(), true);
   await page.getByRole('menuitem', { name: '教学' }).click();

@@ -1,7 +1,7 @@
 import assert from 'node:assert/strict';
 import { button, editorText, menu, pageTest, readouts, runToEnd, runnerEnd, shot, typeProgram } from './page';
 
-pageTest('a program error is marked on its line with its message, until the text changes', async ({ page }) => {
+pageTest('a program error is marked on its line with its message, until the text changes; a full circle in amber with the warning, the run going on', async ({ page }) => {
   await typeProgram(page, '%\nG01X10\nG05X3\n%\n');
   await button(page, '运行').click();
   const box = page.getByRole('dialog');
@@ -16,14 +16,12 @@ pageTest('a program error is marked on its line with its message, until the text
   await page.keyboard.type(' ');
   assert.equal(await marked.count(), 0);
   assert.equal(await page.locator('#problem').textContent(), '');
-});
 
-pageTest('a full circle is marked in amber on its line with the warning, and the run goes on', async ({ page }) => {
   const program = '%\nG01X10\nG02X10Y0I5J0\nG01X0Y5\n%\n';
   await runToEnd(page, program);
   assert.deepEqual(await readouts(page), runnerEnd(program));
-  const marked = page.locator('.cm-line[data-mark=warning]');
-  assert.deepEqual([await marked.textContent(), await marked.getAttribute('title')], ['G02X10Y0I5J0', '整圆：终点与起点重合，本段不走']);
+  const warned = page.locator('.cm-line[data-mark=warning]');
+  assert.deepEqual([await warned.textContent(), await warned.getAttribute('title')], ['G02X10Y0I5J0', '整圆：终点与起点重合，本段不走']);
   assert.equal(await page.locator('#problem').textContent(), '第3行注意：整圆：终点与起点重合，本段不走');
   assert.equal(await page.getByRole('dialog').count(), 0);
 });

@@ -5,7 +5,7 @@ import { button, drawnPixels, menu, pageTest, runToEnd, setParameters } from './
 
 const shownView = (page: Page, view: string) => page.waitForFunction((v) => !document.getElementById(`view-${v}`)!.hidden, view);
 
-pageTest('a run draws the plan view; the option buttons switch to the axonometric view and back', async ({ page }) => {
+pageTest('a run draws the plan view; the option buttons switch to the axonometric view and back; a window made smaller draws it again at its new size', async ({ page }) => {
   await runToEnd(page);
   const shown = () => page.evaluate(() => [...document.querySelectorAll<HTMLElement>('#views canvas')].filter((c) => !c.hidden).map((c) => c.id));
   assert.deepEqual(await shown(), ['view-plan']);
@@ -17,6 +17,13 @@ pageTest('a run draws the plan view; the option buttons switch to the axonometri
   await menu(page, '视图', '平面图');
   await shownView(page, 'plan');
   assert.equal(await page.getByRole('radio', { name: '平面图' }).isChecked(), true);
+  const side = () => page.evaluate(() => (document.getElementById('view-plan') as HTMLCanvasElement).width);
+  const before = await side();
+  await page.setViewportSize({ width: 1100, height: 620 });
+  await page.waitForFunction((old) => (document.getElementById('view-plan') as HTMLCanvasElement).width < old, before);
+  await page.waitForTimeout(300);
+  assert.equal(await side(), Math.round((await page.getByRole('img', { name: '平面图' }).boundingBox())!.width));
+  assert.ok((await drawnPixels(page, 'plan')) > 200);
 });
 
 pageTest('清屏 empties the editor, shows the magnified view, and keeps the program among the recent ones', async ({ page }) => {
@@ -51,17 +58,6 @@ pageTest("the parameter dialog refuses a bad figure with the machine's message a
   assert.equal(await page.getByLabel('XC', { exact: true }).first().textContent(), '5');
   await button(page, '参数设置').click();
   assert.deepEqual(await values(), ['5', '0', '0', '1', '1']);
-});
-
-pageTest('a window made smaller draws the views again at their new size', async ({ page }) => {
-  await runToEnd(page);
-  const side = () => page.evaluate(() => (document.getElementById('view-plan') as HTMLCanvasElement).width);
-  const before = await side();
-  await page.setViewportSize({ width: 1100, height: 620 });
-  await page.waitForFunction((old) => (document.getElementById('view-plan') as HTMLCanvasElement).width < old, before);
-  await page.waitForTimeout(300);
-  assert.equal(await side(), Math.round((await page.getByRole('img', { name: '平面图' }).boundingBox())!.width));
-  assert.ok((await drawnPixels(page, 'plan')) > 200);
 });
 
 pageTest('保存视图图片... downloads the view on screen as a PNG picture', async ({ page }) => {
