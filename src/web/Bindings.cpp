@@ -14,7 +14,6 @@
 #include "interp/PaceChoices.h"
 #include "motion/Methods.h"
 #include "motion/RegisterWidth.h"
-#include "motion/exact/NumberText.h"
 #include "views/Palette.h"
 #include "views/PulseGrid.h"
 #include "web/ComparisonBindings.h"
@@ -340,22 +339,6 @@ void pointerMoved(MachineSession& session, const std::string& buttons, double x,
                          x, y);
 }
 
-// The machine's own figures at this moment, as the runner's --json report
-// names them, for tests that hold the worker to the runner.
-val figures(MachineSession& session) {
-    const interp::Machine& m = session.machine();
-    val o = val::object();
-    o.set("ticks", static_cast<double>(m.timer1Ticks() + m.timer2Ticks()));
-    o.set("timer1_ticks", static_cast<double>(m.timer1Ticks()));
-    o.set("timer2_ticks", static_cast<double>(m.timer2Ticks()));
-    o.set("xcur", text(motion::exactText(m.interpolator().xcur)));
-    o.set("ycur", text(motion::exactText(m.interpolator().ycur)));
-    o.set("zcur", text(motion::exactText(m.interpolator().zcur)));
-    o.set("out", text(m.outdata().texts()));
-    o.set("steps", static_cast<double>(m.runSteps()));
-    return o;
-}
-
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(tarvo_machine) {
@@ -377,7 +360,6 @@ EMSCRIPTEN_BINDINGS(tarvo_machine) {
         .function("drag", &drag)
         .function("pointerMoved", &pointerMoved)
         .function("setViewSize", &MachineSession::setViewSize)
-        .function("figures", &figures)
         .function("tableRows", &tableRows)
         .function("tableCsv", &tableCsv)
         .function("answersOn", &answersOn)

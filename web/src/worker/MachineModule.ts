@@ -28,19 +28,6 @@ export type OpenAnswer =
   | { type: 'opened'; name: string; text: string; shown?: string; readOnlyTitle?: string; readOnlyText?: string }
   | { type: 'openRefused'; title: string; text: string };
 
-// The machine's own figures, named as the runner's --json report names them:
-// positions in tenths of a millimetre, exactly; the output byte's bits 0 … 7.
-export interface Figures {
-  ticks: number;
-  timer1_ticks: number;
-  timer2_ticks: number;
-  xcur: string;
-  ycur: string;
-  zcur: string;
-  out: string;
-  steps: number;
-}
-
 export interface MachineSession {
   load(text: string): void;
   ready(): Omit<Ready, 'type'>;
@@ -62,7 +49,6 @@ export interface MachineSession {
   drag(mode: DragMode): void;
   pointerMoved(buttons: 'none' | 'left' | 'other', x: number, y: number): void;
   setViewSize(size: number): void;
-  figures(): Figures;
   // The teaching tools (protocol.ts: TableRows, Pulses, Selection).
   tableRows(first: number, count: number, registers: boolean): TableRows;
   tableCsv(): Uint8Array;
